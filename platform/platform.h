@@ -1,0 +1,31 @@
+#pragma once
+// The small layer standing in for what is outside the display program:
+// where its data lives, and how it runs shell commands.
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/device_paths.h"
+
+namespace platform {
+
+// Data root of the unit: DDU_ROOT, or /home/qim on the board.
+QString dataRoot();
+
+// Absolute path of `relative` (for example "file/master/DDU.xml") under the data root.
+QString dataPath(const QString& relative);
+
+// Maps a board path under /home/qim to the same file under the data root;
+// other paths are returned unchanged.
+QString mapBoardPath(const QString& boardPath);
+
+// Runs one shell command line ("reboot", "hwclock -w -f /dev/rtc0", mount, cp ...).
+// With DDU_SHELL_LOG=<file> set, the line is appended to that file instead and
+// nothing runs: tests and the simulator always set it. Returns the exit status
+// (0 when only logged, -1 when the shell could not be started).
+int runShell(const QString& commandLine);
+
+// True when shell commands are only logged.
+bool shellIsLogged();
+
+} // namespace platform
