@@ -1,0 +1,262 @@
+// Serial link to the MVB controller.
+//
+// Every command is a blocking round trip: the frame is written, then the reply
+// is read with a time-out of one second for the whole reply. Two choices go
+// beyond a bare "one read() per reply":
+//  - A reply that arrives in pieces is read on until all its bytes are in or
+//    the time-out passes; bytes that never arrive stay zero, so a result never
+//    holds uninitialised memory and a late byte of one reply cannot slip into
+//    the next one.
+//  - Input left over from an earlier transaction (a reply that came after its
+//    time-out) is discarded before a new command is sent, for the same reason.
+//  - A port that could not be opened, or whose read fails, behaves like a
+//    controller that does not answer (no reply, siu_ReadByteFailure set) but
+//    without waiting: a missing UART must not look like a working controller.
+
+#include "mvb/mvbspc.h"
+
+#include "mvb/mvb_log.h"
+#include "platform/device_paths.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+INTEGER32 si_fileHandler = 0;
+UNSIGNED8 si_ReadCmdInProgress = 0;
+UNSIGNED8 siu_ReadByteFailure = 0;
+
+namespace {
+
+const char kAsterisks33[] = "*********************************";
+
+// True once siu_Init has opened the UART. Descriptor 0 is the value before
+// siu_Init, so it must never be mistaken for an open port (it is stdin).
+bool g_portOpen = false;
+
+bool portUsable()
+{
+    return g_portOpen && si_fileHandler >= 0;
+}
+
+// Writes all bytes, retrying on interruption and short writes. Errors are
+// ignored: the reply (or its absence) tells the caller what happened.
+void writeAll(const unsigned char* buf, size_t len)
+{
+    if (!portUsable())
+        return;
+    size_t done = 0;
+    while (done < len) {
+        ssize_t n = ::write(si_fileHandler, buf + done, len - done);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return;
+        }
+    }
+}
+
+// Drops bytes that arrived after an earlier transaction gave up on them.
+void discardStaleInput()
+{
+    if (portUsable())
+        ::tcflush(si_fileHandler, TCIFLUSH);
+}
+
+} // namespace
+
+int siu_receiveBytes(unsigned char* buf, unsigned int len)
+{
+    std::memset(buf, 0, len);
+    if (!portUsable())
+        return -1;
+
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::milliseconds(SIU_REPLY_TIMEOUT_MS);
+    unsigned int got = 0;
+    while (got < len) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock::now()).count();
+        if (left <= 0)
+            break;
+        pollfd p{si_fileHandler, POLLIN, 0};
+        int r = ::poll(&p, 1, static_cast<int>(left));
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return got > 0 ? static_cast<int>(got) : -1;
+        }
+        if (r == 0)
+            break; // time-out
+        if (p.revents & (POLLERR | POLLNVAL))
+            return got > 0 ? static_cast<int>(got) : -1;
+        ssize_t n = ::read(si_fileHandler, buf + got, len - got);
+        if (n > 0) {
+            got += static_cast<unsigned int>(n);
+        } else if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        } else if (n < 0) {
+            // The line is gone (for example the far end of a pseudo-terminal closed).
+            return got > 0 ? static_cast<int>(got) : -1;
+        } else if (p.revents & POLLHUP) {
+            return got > 0 ? static_cast<int>(got) : -1;
+        }
+    }
+    return static_cast<int>(got);
+}
+
+int siu_Init()
+{
+    mvb_log("%s", kAsterisks33);
+    mvb_log("SIU:Initializing UART...");
+    si_fileHandler = siu_openPort();
+    g_portOpen = si_fileHandler >= 0;
+    if (si_fileHandler == -1) {
+        mvb_log("SIU:Open Port failed!");
+        return -1;
+    }
+    if (siu_configPort(si_fileHandler) == -1) {
+        mvb_log("SIU:Port Configuration failed!");
+        return -1;
+    }
+    mvb_log("SIU:Success!");
+    mvb_log("%s", kAsterisks33);
+    return 0;
+}
+
+INTEGER32 siu_openPort()
+{
+    int fd = ::open(platform::mvbDevicePath(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd == -1) {
+        std::perror("open_port: Unable to open port - ");
+        return -1;
+    }
+    // Clear all file status flags: reads block, bounded by the reply time-out.
+    ::fcntl(fd, F_SETFL, 0);
+    return fd;
+}
+
+INTEGER32 siu_configPort(INTEGER32 portHandler)
+{
+    // Low-latency flag of the serial driver; not every driver has it (a
+    // pseudo-terminal has not), so the results are ignored.
+    serial_struct serial;
+    std::memset(&serial, 0, sizeof serial);
+    if (::ioctl(portHandler, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= 0x2000; // ASYNC_LOW_LATENCY
+        ::ioctl(portHandler, TIOCSSERIAL, &serial);
+    }
+
+    termios options;
+    std::memset(&options, 0, sizeof options);
+    ::tcgetattr(portHandler, &options);
+    ::cfsetispeed(&options, B460800);
+    ::cfsetospeed(&options, B460800);
+
+    options.c_cflag |= (CLOCAL | CREAD);
+    options.c_cflag &= ~CSTOPB;
+    options.c_cflag &= ~CSIZE;
+    options.c_cflag |= PARENB;
+    options.c_cflag |= PARODD;
+    options.c_cflag |= CS8;
+
+    options.c_lflag &= ~(ICANON | ECHO | ECHOE | ISIG);
+    options.c_iflag &= ~(IXON | IXOFF | IXANY | ICRNL);
+    options.c_oflag &= ~OPOST;
+
+    options.c_cc[VMIN] = 0;
+    options.c_cc[VTIME] = 10;
+
+    return ::tcsetattr(portHandler, TCSANOW, &options);
+}
+
+void siu_closePort()
+{
+    if (portUsable())
+        ::close(si_fileHandler);
+    g_portOpen = false;
+    si_fileHandler = 0;
+    si_ReadCmdInProgress = 0;
+    siu_ReadByteFailure = 0;
+}
+
+void siu_sendByte(UNSIGNED8 byte)
+{
+    writeAll(&byte, 1);
+}
+
+void siu_send(unsigned char* buf, unsigned int len)
+{
+    writeAll(buf, len);
+}
+
+UNSIGNED16 siu_receiveByte()
+{
+    unsigned char b[3] = {0, 0, 0};
+    const bool readInProgress = si_ReadCmdInProgress == 1;
+    si_ReadCmdInProgress = 0;
+
+    // A word read is answered by two bytes, a write or no-operation by one.
+    int n = siu_receiveBytes(b, readInProgress ? 2 : 1);
+    if (n <= 0) {
+        siu_ReadByteFailure = 1;
+        return 0xFFFF;
+    }
+    if (readInProgress) {
+        if ((b[0] & b[1] & b[2]) == SIU_NAK)
+            return b[0];
+        return static_cast<UNSIGNED16>(b[1] << 8 | b[0]);
+    }
+    return b[0];
+}
+
+void siu_generateAddress(UNSIGNED16 address, UNSIGNED8* d)
+{
+    const UNSIGNED16 w = address >> 1;
+    d[0] = static_cast<UNSIGNED8>(w & 0x1F);
+    d[1] = static_cast<UNSIGNED8>((w & 0xFE0) >> 5);
+    d[2] = static_cast<UNSIGNED8>((w & 0xFF000) >> 12);
+}
+
+INTEGER8 siu_WriteCommand(UNSIGNED16 address, UNSIGNED16 value)
+{
+    UNSIGNED8 d[3];
+    siu_generateAddress(address, d);
+    unsigned char frame[5] = {
+        static_cast<unsigned char>(SIU_WRITE_CMD | d[0]), d[1], d[2],
+        static_cast<unsigned char>(value & 0xFF), static_cast<unsigned char>(value >> 8)};
+    discardStaleInput();
+    siu_send(frame, sizeof frame);
+    if (siu_receiveByte() == SIU_NAK)
+        return -1;
+    return 0;
+}
+
+UNSIGNED16 siu_ReadCommand(UNSIGNED16 address)
+{
+    UNSIGNED8 d[3];
+    siu_generateAddress(address, d);
+    discardStaleInput();
+    si_ReadCmdInProgress = 1;
+    siu_sendByte(static_cast<UNSIGNED8>(SIU_READ_CMD | d[0]));
+    siu_sendByte(d[1]);
+    siu_sendByte(d[2]);
+    return siu_receiveByte();
+}
+
+INTEGER8 siu_nopCommand()
+{
+    discardStaleInput();
+    siu_sendByte(SIU_NO_OPERATION_CMD);
+    if (siu_receiveByte() == SIU_NAK)
+        return -1;
+    return 0;
+}

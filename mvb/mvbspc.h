@@ -1,0 +1,41 @@
+#pragma once
+// Serial link to the MVB controller: the UART behind which the controller's
+// traffic memory is reached one 16-bit word at a time.
+
+#include "mvb/mvb_types.h"
+
+enum SIU_COMMAND_TYPE {
+    SIU_NO_OPERATION_CMD = 0x80,
+    SIU_READ_CMD = 0xA0,
+    SIU_WRITE_CMD = 0xC0,
+    SIU_READ_PORT_CMD = 0xE0,
+    SIU_ACK = 0x06,
+    SIU_NAK = 0x15,
+};
+
+// Reply time-out of one transaction, in milliseconds (VTIME = 10 tenths).
+constexpr int SIU_REPLY_TIMEOUT_MS = 1000;
+
+extern INTEGER32 si_fileHandler;       // UART descriptor; -1 after a failed open, 0 before siu_Init
+extern UNSIGNED8 si_ReadCmdInProgress;  // 1 while a read command waits for its two-byte reply
+extern UNSIGNED8 siu_ReadByteFailure;   // sticky: a reply did not arrive; cleared by mvb_setInternalReg
+
+int siu_Init();
+INTEGER32 siu_openPort();
+INTEGER32 siu_configPort(INTEGER32 portHandler);
+void siu_sendByte(UNSIGNED8 byte);
+void siu_send(unsigned char* buf, unsigned int len);
+UNSIGNED16 siu_receiveByte();
+void siu_generateAddress(UNSIGNED16 address, UNSIGNED8* d);
+INTEGER8 siu_WriteCommand(UNSIGNED16 address, UNSIGNED16 value);
+UNSIGNED16 siu_ReadCommand(UNSIGNED16 address);
+INTEGER8 siu_nopCommand();
+
+// Reads exactly `len` reply bytes into `buf`, waiting at most one reply
+// time-out for the whole batch. Bytes that do not arrive are left zero.
+// Returns the number of bytes received, 0 on time-out, -1 when the port is not
+// usable. Used by batched reads of several words.
+int siu_receiveBytes(unsigned char* buf, unsigned int len);
+
+// Closes the UART (tests and tools; the display keeps it open for ever).
+void siu_closePort();

@@ -1,0 +1,91 @@
+// ddu-probe: a maintainer's commissioning tool for the bus side of the display.
+//
+//   ddu-probe [--device PATH] [--port P --fcode F]...
+//
+// Runs the controller start-up the display runs (siu_Init, mvb_init,
+// mvb_setDeviceAddress(0), mvb_activate), printing the driver's log lines, then
+// reads each requested port and prints its sixteen words and its freshness.
+// Exit status 0 when the controller was activated, 1 otherwise.
+
+#include "mvb/mvb_log.h"
+#include "mvb/mvbc.h"
+#include "mvb/mvblpi.h"
+#include "mvb/mvbspc.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void printLogLine(const char* line, void*)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+constexpr unsigned kStaleFreshness = 10000;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ddu-probe"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Brings up the MVB controller and reads process data ports."));
+    parser.addHelpOption();
+    QCommandLineOption deviceOpt(QStringLiteral("device"), QStringLiteral("UART of the MVB controller (default $DDU_MVB_DEVICE or /dev/ttyO3)."), QStringLiteral("path"));
+    QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("Logical port address to read (repeatable)."), QStringLiteral("port"));
+    QCommandLineOption fcodeOpt(QStringLiteral("fcode"), QStringLiteral("F-code of the preceding --port (0..4, default 4)."), QStringLiteral("fcode"));
+    parser.addOption(deviceOpt);
+    parser.addOption(portOpt);
+    parser.addOption(fcodeOpt);
+    parser.process(app);
+
+    if (parser.isSet(deviceOpt))
+        ::setenv("DDU_MVB_DEVICE", parser.value(deviceOpt).toLocal8Bit().constData(), 1);
+
+    const QStringList ports = parser.values(portOpt);
+    const QStringList fcodes = parser.values(fcodeOpt);
+    struct Request { unsigned port; unsigned fcode; };
+    QList<Request> requests;
+    for (int i = 0; i < ports.size(); ++i) {
+        bool okPort = false, okCode = true;
+        const unsigned port = ports[i].toUInt(&okPort, 0);
+        const unsigned fcode = i < fcodes.size() ? fcodes[i].toUInt(&okCode, 0) : 4;
+        if (!okPort || port > 4095 || !okCode || fcode > 4) {
+            std::fprintf(stderr, "ddu-probe: bad port/F-code pair %s/%s\n", qPrintable(ports[i]),
+                         i < fcodes.size() ? qPrintable(fcodes[i]) : "4");
+            return 2;
+        }
+        requests.append({port, fcode});
+    }
+
+    mvb_setLogSink(printLogLine, nullptr);
+    MVB_Enable_EMD = 1;
+    siu_Init();
+    mvb_init();
+    mvb_setDeviceAddress(0);
+    const INTEGER8 activated = mvb_activate();
+    std::printf("activation: %s\n", activated == 0 ? "ok" : "failed");
+
+    if (activated == 0) {
+        for (const Request& r : requests) {
+            UNSIGNED16 words[LP_MAX_PORT_WORDS] = {};
+            UNSIGNED16 freshness = 0;
+            readProcessData(static_cast<UNSIGNED16>(r.port), static_cast<UNSIGNED16>(r.fcode), words, &freshness);
+            std::printf("port %u fcode %u freshness %u %s\n", r.port, r.fcode, static_cast<unsigned>(freshness),
+                        freshness >= kStaleFreshness ? "stale" : "fresh");
+            std::printf(" ");
+            for (int k = 0; k < LP_MAX_PORT_WORDS; ++k)
+                std::printf(" %04X", static_cast<unsigned>(words[k]));
+            std::printf("\n");
+        }
+    }
+    std::fflush(stdout);
+    return activated == 0 ? 0 : 1;
+}
