@@ -6,6 +6,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <chrono>
 #include <exception>
 
 #include "diagnostics/dds.h"
@@ -171,19 +172,19 @@ int Pixy_Thread::convertOnce()
 void Pixy_Thread::stop()
 {
     requestInterruption();
-    QMutexLocker lock(&m_sleepMutex);
-    m_wake.wakeAll();
+    std::lock_guard<std::mutex> lock(m_sleepMutex);
+    m_wake.notify_all();
 }
 
 bool Pixy_Thread::sleepOnePeriod()
 {
     QDeadlineTimer deadline(periodMs());
-    QMutexLocker lock(&m_sleepMutex);
+    std::unique_lock<std::mutex> lock(m_sleepMutex);
     while (!isInterruptionRequested()) {
         const qint64 left = deadline.remainingTime();
         if (left <= 0)
             return true;
-        m_wake.wait(&m_sleepMutex, QDeadlineTimer(std::min(left, kSleepSliceMs)));
+        m_wake.wait_for(lock, std::chrono::milliseconds(std::min(left, kSleepSliceMs)));
     }
     return false;
 }

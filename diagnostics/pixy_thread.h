@@ -9,11 +9,12 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 
 #include "acquisition/dds_records.h"
 
@@ -104,6 +105,8 @@ private:
 
     std::atomic<int> m_periodMs{DefaultPeriodMs};
 
-    QMutex m_sleepMutex;
-    QWaitCondition m_wake;
+    // Plain standard primitives for the sleep, so that thread checkers see
+    // every lock and unlock of the wait.
+    std::mutex m_sleepMutex;
+    std::condition_variable m_wake;
 };
