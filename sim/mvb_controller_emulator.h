@@ -73,7 +73,8 @@
 // display writes, 1, stands for 1 ms).
 //
 // Error injection. setPortError(L, bits) sets error bits 0..4 of the port's
-// pcs_word1 at once and again at each transfer time; while bits are injected
+// pcs_word1 at once and again at each transfer time (like transfers, only in
+// full operation and for a configured sink); while bits are injected
 // no data is transferred and the tack is not refreshed (a frame with errors is
 // not taken). setPortError(L, 0) ends it; bits already set stay until the
 // display clears pcs_word1.

@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -184,6 +187,7 @@ private slots:
     void ptyRoundTrip();
     void ptyLinkAndPacing();
     void ptySend();
+    void publishWhileServing();
     void program();
     void programStopsOnSigterm();
 };
@@ -418,6 +422,12 @@ void TestSim::resetReturnsTo16KB()
     QCOMPARE(e.peek(0x3F80), quint16(0x0001));
     QCOMPARE(wr(e, 0xFF80, 0x0700), 0x06);
     QVERIFY(!e.is64KBMode());
+    QCOMPARE(rd(e, 0x3F84), 0x9080);
+    QCOMPARE(e.peek(0x3F80), quint16(0x0001));  // RAM survives a reset
+    e.powerOn();
+    QCOMPARE(e.peek(0x3F80), quint16(0));
+    QCOMPARE(e.peek(0xFF80), quint16(0));
+    QCOMPARE(e.state(), sim::ControllerState::Reset);
     QCOMPARE(rd(e, 0x3F84), 0x9080);
 }
 
@@ -1070,6 +1080,47 @@ void TestSim::ptySend()
     server.stop();
     QCOMPARE(received, bytes({0x10, 0x20}));
     ::close(fd);
+}
+
+void TestSim::publishWhileServing()
+{
+    // The vehicle side publishes from its own thread while the pty thread
+    // serves the display: every reply keeps its length and every status read
+    // sees a sink with a valid page bit (run under the thread sanitizer too).
+    MvbControllerEmulator e;
+    e.setPublicationPeriodMs(1);
+    QVERIFY(bringUp(e));
+    configurePort(e, 3100, 4, 4, 0x402);
+    sim::PtyServer server(e);
+    server.setIdleIntervalMs(1);
+    QVERIFY(server.start());
+    std::atomic<bool> done{false};
+    std::thread publisher([&] {
+        for (quint16 n = 0; !done; ++n) {
+            e.publish(3100, QVector<quint16>(16, n));
+            e.setStale(3101, n & 1);
+            std::this_thread::yield();
+        }
+    });
+    const int fd = openLikeDisplay(server.slavePath());
+    QVERIFY(fd >= 0);
+    const QByteArray status = sim::frames::read(0xC020) + sim::frames::read(0xC022) + sim::frames::read(0xC024);
+    QByteArray data;
+    for (int i = 0; i < 4; ++i)
+        data += sim::frames::read(quint16(0x4040 + 2 * i));
+    bool ok = true;
+    for (int i = 0; i < 200 && ok; ++i) {
+        ok = writeAll(fd, status);
+        const QByteArray s = readReply(fd, 6);
+        ok = ok && s.size() == 6 && sim::frames::replyWord(s, 0) == 0x4402
+            && (sim::frames::replyWord(s, 2) & ~0x40) == 0;
+        ok = ok && writeAll(fd, data) && readReply(fd, 8).size() == 8;
+    }
+    done = true;
+    publisher.join();
+    ::close(fd);
+    server.stop();
+    QVERIFY(ok);
 }
 
 void TestSim::program()
