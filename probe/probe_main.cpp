@@ -1,12 +1,19 @@
 // ddu-probe: a maintainer's commissioning tool for the bus side of the display.
 //
 //   ddu-probe [--device PATH] [--port P --fcode F]...
+//   ddu-probe [--device PATH] --cycles N --dump [--cab 1|2]
 //
 // Runs the controller start-up the display runs (siu_Init, mvb_init,
 // mvb_setDeviceAddress(0), mvb_activate), printing the driver's log lines, then
 // reads each requested port and prints its sixteen words and its freshness.
+// With --cycles N it then runs N acquisition cycles (port map and decoding, as
+// the display's acquisition thread does) and with --dump prints the whole
+// signal store, one name=value line per member, sorted by name.
 // Exit status 0 when the controller was activated, 1 otherwise.
 
+#include "acquisition/bus_exchange.h"
+#include "acquisition/mvb_thread.h"
+#include "acquisition/store_dump.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvbc.h"
 #include "mvb/mvblpi.h"
@@ -41,6 +48,12 @@ int main(int argc, char** argv)
     QCommandLineOption deviceOpt(QStringLiteral("device"), QStringLiteral("UART of the MVB controller (default $DDU_MVB_DEVICE or /dev/ttyO3)."), QStringLiteral("path"));
     QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("Logical port address to read (repeatable)."), QStringLiteral("port"));
     QCommandLineOption fcodeOpt(QStringLiteral("fcode"), QStringLiteral("F-code of the preceding --port (0..4, default 4)."), QStringLiteral("fcode"));
+    QCommandLineOption cyclesOpt(QStringLiteral("cycles"), QStringLiteral("Acquisition cycles to run after bring-up."), QStringLiteral("n"));
+    QCommandLineOption dumpOpt(QStringLiteral("dump"), QStringLiteral("Print the signal store after the cycles."));
+    QCommandLineOption cabOpt(QStringLiteral("cab"), QStringLiteral("Cab this display serves (1 or 2, default 1)."), QStringLiteral("cab"));
+    parser.addOption(cyclesOpt);
+    parser.addOption(dumpOpt);
+    parser.addOption(cabOpt);
     parser.addOption(deviceOpt);
     parser.addOption(portOpt);
     parser.addOption(fcodeOpt);
@@ -65,6 +78,14 @@ int main(int argc, char** argv)
         requests.append({port, fcode});
     }
 
+    bool okCycles = true, okCab = true;
+    const int cycles = parser.isSet(cyclesOpt) ? parser.value(cyclesOpt).toInt(&okCycles) : 0;
+    const int cab = parser.isSet(cabOpt) ? parser.value(cabOpt).toInt(&okCab) : 1;
+    if (!okCycles || cycles < 0 || !okCab || (cab != 1 && cab != 2)) {
+        std::fprintf(stderr, "ddu-probe: --cycles needs a count, --cab 1 or 2\n");
+        return 2;
+    }
+
     mvb_setLogSink(printLogLine, nullptr);
     MVB_Enable_EMD = 1;
     siu_Init();
@@ -84,6 +105,20 @@ int main(int argc, char** argv)
             for (int k = 0; k < LP_MAX_PORT_WORDS; ++k)
                 std::printf(" %04X", static_cast<unsigned>(words[k]));
             std::printf("\n");
+        }
+    }
+    if (activated == 0 && (cycles > 0 || parser.isSet(dumpOpt))) {
+        BusExchange exchange;
+        exchange.requests.MVB_HW_Enable.store(0);
+        exchange.requests.Selected_CAB_Type.store(cab);
+        exchange.requests.Selected_SR_Type.store(3);
+        Mvb_Thread acquisition(exchange);
+        for (int i = 0; i < cycles; ++i)
+            acquisition.runPass();
+        std::printf("cycles: %d\n", cycles);
+        if (parser.isSet(dumpOpt)) {
+            for (const auto& field : dumpSignalStore(acquisition.liveStore()))
+                std::printf("%s=%s\n", qPrintable(field.first), field.second.toUtf8().constData());
         }
     }
     std::fflush(stdout);

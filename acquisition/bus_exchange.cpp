@@ -1,0 +1,61 @@
+#include "acquisition/bus_exchange.h"
+
+#include <cstring>
+
+BusExchange::BusExchange()
+    : published_(std::make_unique<SignalStore>())
+{
+}
+
+void BusExchange::publish(const SignalStore& live)
+{
+    {
+        QMutexLocker lock(&storeMutex_);
+        *published_ = live;
+    }
+    passes_.store(live.pass_count);
+}
+
+SignalStore BusExchange::snapshot() const
+{
+    QMutexLocker lock(&storeMutex_);
+    return *published_;
+}
+
+unsigned long long BusExchange::publishedPasses() const
+{
+    return passes_.load();
+}
+
+void BusExchange::setSelection(const ViewerSelection& selection, bool resetMaxFreshness)
+{
+    QMutexLocker lock(&selectionMutex_);
+    bool listChanged = selection.port_buffer_count != selection_.port_buffer_count;
+    for (int i = 0; !listChanged && i < selection.port_buffer_count && i < TELEGRAM_DETAILS_MAX; ++i) {
+        const auto& a = selection.Telegram_Details[i];
+        const auto& b = selection_.Telegram_Details[i];
+        listChanged = a.telegram != b.telegram || a.port_type != b.port_type || a.fun_code != b.fun_code;
+    }
+    selection_ = selection;
+    ++selectionVersion_;
+    if (resetMaxFreshness || listChanged)
+        resetPending_ = true;
+}
+
+ViewerSelection BusExchange::selection() const
+{
+    QMutexLocker lock(&selectionMutex_);
+    return selection_;
+}
+
+bool BusExchange::takeSelection(ViewerSelection& out, bool& resetMaxFreshness)
+{
+    QMutexLocker lock(&selectionMutex_);
+    if (selectionTaken_ == selectionVersion_)
+        return false;
+    out = selection_;
+    selectionTaken_ = selectionVersion_;
+    resetMaxFreshness = resetPending_;
+    resetPending_ = false;
+    return true;
+}

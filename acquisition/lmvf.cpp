@@ -1,0 +1,261 @@
+#include "acquisition/lmvf.h"
+
+#include "acquisition/port_map.h"
+
+namespace {
+
+// Remote I/O ports. The F-codes of these ports are ours to choose: the RIOM
+// ports take the sixteen-word size of their twins 2510/2610 (which the first
+// part of the cycle already configures with F-code 4; the first caller fixes a
+// port's size anyway); the BRIO input ports carry six words (F-code 3, eight
+// words) and the BRIO output ports three (F-code 2, four words).
+const RemoteIoPort kRemoteIo[] = {
+    {2510, 4}, {2610, 4}, {2520, 4}, {2620, 4}, {2500, 3}, {2501, 2}, {2502, 3}, {2503, 2},
+};
+
+constexpr int kStaleThreshold = 10000;
+
+// Element k of an image packed in bus order: k mod 16 = 0..7 are bits 8..15,
+// 8..15 are bits 0..7 of word k / 16.
+int busOrderBit(const uint16_t* words, int k)
+{
+    const int w = k / 16, i = k % 16;
+    const int bit = i < 8 ? i + 8 : i - 8;
+    return (words[w] >> bit) & 1;
+}
+
+// Element k counted from the most significant bit: bit 15 - (k mod 16) of word k / 16.
+int msbFirstBit(const uint16_t* words, int k)
+{
+    return (words[k / 16] >> (15 - k % 16)) & 1;
+}
+
+QString analogText(uint16_t w)
+{
+    return QString::number(static_cast<double>(w) / 4096.0 * 100.0, 'f', 2);
+}
+
+void pulse(std::atomic<bool>& flag, std::atomic<int>& counter)
+{
+    if (flag.load()) {
+        if (counter.fetch_add(1) + 1 > 10)
+            flag.store(false);
+    }
+}
+
+void setBit(unsigned short& word, int bit, bool on)
+{
+    if (on)
+        word = static_cast<unsigned short>(word | (1u << bit));
+    else
+        word = static_cast<unsigned short>(word & ~(1u << bit));
+}
+
+template <size_t N> void fillImage(int (&image)[N], int count, int value)
+{
+    for (int k = 0; k < count && k < static_cast<int>(N); ++k)
+        image[k] = value;
+}
+
+template <size_t N> void fillTexts(QString (&texts)[N], const QString& value)
+{
+    for (auto& t : texts)
+        t = value;
+}
+
+} // namespace
+
+const RemoteIoPort* lmvf::remoteIoPorts()
+{
+    return kRemoteIo;
+}
+
+int lmvf::remoteIoPortCount()
+{
+    return static_cast<int>(sizeof kRemoteIo / sizeof kRemoteIo[0]);
+}
+
+uint16_t* lmvf::bufferFor(uint16_t port)
+{
+    return buffers_[port].data();
+}
+
+void lmvf::writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& r)
+{
+    const int cab = r.Selected_CAB_Type.load();
+    unsigned short* data;
+    uint16_t port;
+    if (cab == 1) {
+        data = store.Data_3015;
+        port = kOutputPortCab1;
+    } else if (cab == 2) {
+        data = store.Data_3201;
+        port = kOutputPortCab2;
+    } else {
+        return;
+    }
+
+    // The acknowledge bit is written before its counter is checked, so it
+    // stays up for eleven writes.
+    setBit(data[0], 8, r.MVB_Fault_ACK.load());
+    if (r.MVB_Fault_ACK.load()) {
+        if (r.fault_timeout.fetch_add(1) + 1 > 10) {
+            r.MVB_Fault_ACK.store(false);
+            r.fault_timeout.store(0);
+        }
+    }
+
+    pulse(r.MVB_DDS_UP, r.DDS_up_timeout);
+    setBit(data[0], 9, r.MVB_DDS_UP.load());
+    pulse(r.MVB_DDS_DOWN, r.DDS_down_timeout);
+    setBit(data[0], 10, r.MVB_DDS_DOWN.load());
+    pulse(r.MVB_DDS_TOP, r.DDS_top_timeout);
+    setBit(data[0], 11, r.MVB_DDS_TOP.load());
+    pulse(r.MVB_DDS_BOTTOM, r.DDS_bottom_timeout);
+    setBit(data[0], 12, r.MVB_DDS_BOTTOM.load());
+
+    pulse(r.MVB_Inching_UP, r.inching_up_timeout);
+    setBit(data[2], 8, r.MVB_Inching_UP.load());
+    pulse(r.MVB_Inching_DOWN, r.inching_down_timeout);
+    setBit(data[2], 9, r.MVB_Inching_DOWN.load());
+
+    data[1] = static_cast<unsigned short>(r.MVB_Present_Screen.load());
+    bus.write(port, 2, data);
+}
+
+void lmvf::decodeDdsRecords(SignalStore& store, const uint16_t* w, uint16_t freshness)
+{
+    if (freshness >= kStaleThreshold)
+        return; // records stay as they were
+    for (int h = 0; h < DDU_RAW_DATA_COUNT; ++h) {
+        DDU_RAW_DATA_struct& rec = store.DDU_RAW_DATA[h];
+        rec.event_number_raw = w[4 * h];
+        rec.device_number = w[4 * h + 1] >> 8;
+        rec.fault_number = w[4 * h + 1] & 0xFF;
+        rec.datetime1 = w[4 * h + 2];
+        rec.datetime2 = w[4 * h + 3];
+    }
+}
+
+void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint16_t freshness)
+{
+    const bool stale = freshness > 9999;
+    const QString unknown = QStringLiteral("????");
+    switch (port) {
+    case 2510:
+        if (stale) {
+            fillImage(s.MVB_DDU_RIOM1_Input, 32, 2);
+            fillTexts(s.MVB_DDU_RIOM1_InAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 32; ++k)
+            s.MVB_DDU_RIOM1_Input[k] = busOrderBit(w, k);
+        s.MVB_DDU_RIOM1_InAnalg[0] = analogText(w[2]);
+        s.MVB_DDU_RIOM1_InAnalg[1] = analogText(w[3]);
+        return;
+    case 2610:
+        if (stale) {
+            fillImage(s.MVB_DDU_RIOM1_Output, 16, 2);
+            fillTexts(s.MVB_DDU_RIOM1_OutAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 16; ++k)
+            s.MVB_DDU_RIOM1_Output[k] = busOrderBit(w, k);
+        for (int k = 0; k < 4; ++k)
+            s.MVB_DDU_RIOM1_OutAnalg[k] = analogText(w[1 + k]);
+        return;
+    case 2520:
+        if (stale) {
+            fillImage(s.MVB_DDU_RIOM2_Input, 32, 2);
+            fillTexts(s.MVB_DDU_RIOM2_InAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 32; ++k)
+            s.MVB_DDU_RIOM2_Input[k] = busOrderBit(w, k);
+        s.MVB_DDU_RIOM2_InAnalg[0] = analogText(w[2]);
+        s.MVB_DDU_RIOM2_InAnalg[1] = analogText(w[3]);
+        return;
+    case 2620:
+        if (stale) {
+            fillImage(s.MVB_DDU_RIOM2_Output, 15, 2);
+            fillTexts(s.MVB_DDU_RIOM2_OutAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 15; ++k)
+            s.MVB_DDU_RIOM2_Output[k] = busOrderBit(w, k);
+        for (int k = 0; k < 4; ++k)
+            s.MVB_DDU_RIOM2_OutAnalg[k] = analogText(w[1 + k]);
+        return;
+    case 2500:
+        if (stale) {
+            fillImage(s.MVB_DDU_BRIO1_Input, 32, 2);
+            fillTexts(s.MVB_DDU_BRIO1_InAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 32; ++k)
+            s.MVB_DDU_BRIO1_Input[k] = msbFirstBit(w, k);
+        s.MVB_DDU_BRIO1_InAnalg[0] = analogText(w[5]);
+        return;
+    case 2501:
+        if (stale) {
+            fillImage(s.MVB_DDU_BRIO1_Output, 16, 2);
+            return;
+        }
+        for (int k = 0; k <= 12; ++k)
+            s.MVB_DDU_BRIO1_Output[k] = msbFirstBit(w, k);
+        return;
+    case 2502:
+        if (stale) {
+            fillImage(s.MVB_DDU_BRIO2_Input, 32, 2);
+            fillTexts(s.MVB_DDU_BRIO2_InAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 32; ++k)
+            s.MVB_DDU_BRIO2_Input[k] = msbFirstBit(w, k);
+        s.MVB_DDU_BRIO2_InAnalg[0] = analogText(w[5]);
+        return;
+    case 2503:
+        if (stale) {
+            fillImage(s.MVB_DDU_BRIO2_Output, 16, 2);
+            fillTexts(s.MVB_DDU_BRIO2_OutAnalg, unknown);
+            return;
+        }
+        for (int k = 0; k < 16; ++k)
+            s.MVB_DDU_BRIO2_Output[k] = msbFirstBit(w, k);
+        s.MVB_DDU_BRIO2_OutAnalg[0] = analogText(w[2]);
+        return;
+    default:
+        return;
+    }
+}
+
+void lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests)
+{
+    requests.Selected_VCU_Type.store(3);
+    store.Selected_VCU_Type = 3;
+
+    const CyclePort* ports = firstPartPorts();
+    const int n = firstPartPortCount();
+    for (int i = 0; i < n; ++i) {
+        uint16_t* words = bufferFor(ports[i].port);
+        uint16_t freshness = 0;
+        bus.read(ports[i].port, ports[i].fcode, words, &freshness);
+        extractPortSignals(store, ports[i], words, freshness);
+    }
+
+    writeOutputPort(bus, store, requests);
+
+    {
+        uint16_t* words = bufferFor(kDdsPort);
+        uint16_t freshness = 0;
+        bus.read(kDdsPort, kDdsFcode, words, &freshness);
+        decodeDdsRecords(store, words, freshness);
+    }
+
+    for (const RemoteIoPort& rio : kRemoteIo) {
+        uint16_t* words = bufferFor(rio.port);
+        uint16_t freshness = 0;
+        bus.read(rio.port, rio.fcode, words, &freshness);
+        decodeRemoteIo(store, rio.port, words, freshness);
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// One acquisition cycle: reads every vehicle port in a fixed order, cuts the
+// words into the signal store, writes the display's output port with the
+// request pulses, and decodes the DDS records and the remote I/O images.
+
+#include <cstdint>
+#include <map>
+#include <array>
+
+#include "acquisition/bus_exchange.h"
+#include "acquisition/process_data_bus.h"
+#include "acquisition/signal_store.h"
+
+// A remote I/O port of the second part of the cycle.
+struct RemoteIoPort {
+    uint16_t port;
+    uint8_t fcode;
+};
+
+class lmvf {
+public:
+    // One full cycle.
+    void readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests);
+
+    // Output port of this display: request bits, screen number; written to
+    // 3015 (cab 1) or 3201 (cab 2), nothing for other cab values.
+    static void writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& requests);
+    // Four DDS records from port 2650 (only while the port is fresh).
+    static void decodeDdsRecords(SignalStore& store, const uint16_t* words, uint16_t freshness);
+    // Remote I/O image of one port of the second part.
+    static void decodeRemoteIo(SignalStore& store, uint16_t port, const uint16_t* words, uint16_t freshness);
+
+    // Remote I/O ports in cycle order (after port 2650).
+    static const RemoteIoPort* remoteIoPorts();
+    static int remoteIoPortCount();
+
+    static constexpr uint16_t kDdsPort = 2650;
+    static constexpr uint8_t kDdsFcode = 4;
+    static constexpr uint16_t kOutputPortCab1 = 3015;
+    static constexpr uint16_t kOutputPortCab2 = 3201;
+
+private:
+    // The last words read from each port. A port whose status shows error bits
+    // keeps its own previous words, never those of the port read before it.
+    uint16_t* bufferFor(uint16_t port);
+    std::map<uint16_t, std::array<uint16_t, 16>> buffers_;
+};
