@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+#   scripts/test.sh              normal build (build/) and all tests
+#   scripts/test.sh --sanitize   the same in an ASan+UBSan build (build-asan/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+BUILD=build
+EXTRA=()
+if [ "${1:-}" = "--sanitize" ]; then
+  BUILD=build-asan
+  EXTRA=(-DDDU_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+fi
+
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+export QT_QPA_PLATFORM=offscreen
+export DDU_SHELL_LOG="$PWD/$BUILD/tests/shell.log"
+
+cmake -S . -B "$BUILD" -G Ninja "${EXTRA[@]}"
+cmake --build "$BUILD" -j2
+ctest --test-dir "$BUILD" --output-on-failure -j2 -LE fuzz
+
+# Coverage-guided fuzzing of the input decoders: a short run in a clang build.
+if [ -z "${EXTRA[*]}" ] && [ -f tests/fuzz/CMakeLists.txt ]; then
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDDU_FUZZ=ON > /dev/null
+  cmake --build build-fuzz -j2 --target fuzz_targets
+  ctest --test-dir build-fuzz --output-on-failure -L fuzz
+fi
+echo "all tests passed"

@@ -1,0 +1,331 @@
+// The acquisition thread: modes, life counter, simulation steps, telegram
+// viewer and variable monitor passes, and one run against the controller
+// emulator over a pseudo-terminal.
+
+#include <QtTest>
+
+#include "acquisition/mvb_thread.h"
+#include "fake_bus.h"
+#include "mvb/mvb_log.h"
+#include "mvb/mvbc.h"
+#include "mvb/mvblpi.h"
+#include "mvb/mvbspc.h"
+#include "sim/mvb_controller_emulator.h"
+#include "sim/pty_server.h"
+
+namespace {
+
+void quietLog(const char*, void*) {}
+
+struct Rig {
+    BusExchange exchange;
+    FakeBus* bus = nullptr;
+    std::unique_ptr<Mvb_Thread> thread;
+    Rig()
+    {
+        auto b = std::make_unique<FakeBus>();
+        bus = b.get();
+        thread = std::make_unique<Mvb_Thread>(exchange, nullptr, std::move(b));
+    }
+};
+
+} // namespace
+
+class TestAcquisitionThread : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { mvb_setLogSink(quietLog, nullptr); }
+
+    void lifeCounterWraps()
+    {
+        Rig rig;
+        int maxSeen = 0;
+        for (int i = 0; i < 300; ++i) {
+            QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Idle);
+            const int life = rig.exchange.DDU_MVB_Thread_Life.load();
+            maxSeen = qMax(maxSeen, life);
+            if (i == 254)
+                QCOMPARE(life, 255);
+            if (i == 255)
+                QCOMPARE(life, 0);
+        }
+        QCOMPARE(maxSeen, 255);
+        QVERIFY(rig.bus->log.empty()); // idle: the link is not touched
+    }
+
+    void modes()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        r.MVB_HW_Enable = 0;
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Bus);
+        QVERIFY(!rig.bus->log.empty());
+        QCOMPARE(rig.exchange.publishedPasses(), 1ull);
+        r.MVB_SW_Enable = 0;
+        rig.bus->log.clear();
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Idle);
+        QVERIFY(rig.bus->log.empty());
+        // The simulation takes precedence over the bus cycle.
+        r.MVB_SW_Enable = 1;
+        r.MVB_DDU_Internal_Simulation = true;
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Simulation);
+        QVERIFY(rig.bus->log.empty());
+    }
+
+    void simulationSteps()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        r.MVB_HW_Enable = 0;
+        r.MVB_DDU_Internal_Simulation = true;
+        const QStringList expected = {"42022", "31028", "30150", "30280", "34123", "42022", "31028"};
+        QStringList seen;
+        QList<int> speeds;
+        for (int i = 0; i < 7; ++i) {
+            if (i == 3) {
+                // Switching the simulation off and on continues with the next step.
+                r.MVB_DDU_Internal_Simulation = false;
+                rig.thread->runPass();
+                r.MVB_DDU_Internal_Simulation = true;
+            }
+            rig.thread->runPass();
+            const SignalStore s = rig.exchange.snapshot();
+            seen << s.MVB_DDU_Loco_NO_String;
+            speeds << s.MVB_DDU_Speed;
+        }
+        QCOMPARE(seen, expected);
+        QCOMPARE(speeds, QList<int>({60, 60, 70, 130, 30, 60, 60}));
+
+        // Step 1 in detail, and values that step 2 leaves as they were.
+        Rig one;
+        one.exchange.requests.MVB_DDU_Internal_Simulation = true;
+        one.thread->runPass();
+        one.thread->runPass();
+        SignalStore s = one.exchange.snapshot();
+        QCOMPARE(s.MVB_DDU_BP_Pressure_String, QStringLiteral("3.9"));
+        QCOMPARE(s.MVB_DDU_BE_Demand_String, QStringLiteral("50.5"));
+        QCOMPARE(s.MVB_DDU_BE_Demand, 50);
+        QCOMPARE(s.MVB_DDU_UPRIM, 24);
+        QCOMPARE(s.MVB_DDU_EMG, 0);
+        QCOMPARE(s.MVB_DDU_Panto_String, QStringLiteral("DOWN"));
+        QCOMPARE(s.MVB_DDU_Panto, 1);
+        QCOMPARE(s.MVB_DDU_MotorMaster_Status[0], 1);
+        QCOMPARE(s.MVB_DDU_LOCO_SUB_System[4], 4);
+        one.thread->runPass();
+        s = one.exchange.snapshot();
+        QCOMPARE(s.MVB_DDU_BP_Pressure_String, QStringLiteral("3.9")); // kept
+        QCOMPARE(s.MVB_DDU_SLV_Node_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Primary_Over_Current_String, QStringLiteral("ON"));
+        QCOMPARE(s.MVB_DDU_Battery_String, QStringLiteral("90"));
+        QCOMPARE(s.MVB_DDU_Line_Frequency_INT_String, QStringLiteral("0"));
+    }
+
+    // The running thread: the simulation sleeps between steps and stop()
+    // wakes it at once; idle passes sleep too (no spinning).
+    void threadRunsAndStops()
+    {
+        Rig rig;
+        rig.thread->setSimulationHoldMs(20);
+        rig.thread->start();
+        QTRY_VERIFY(rig.exchange.DDU_MVB_Thread_Life.load() > 3);
+        rig.exchange.requests.MVB_DDU_Internal_Simulation = true; // run() cleared it at start
+        QTRY_VERIFY(rig.exchange.publishedPasses() >= 6);
+        rig.thread->setSimulationHoldMs(60000);
+        QTRY_VERIFY(rig.exchange.publishedPasses() >= 7);
+        rig.thread->stop();
+        QVERIFY(rig.thread->wait(5000));
+    }
+
+    void micviewExtraction_data()
+    {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("byteOffset");
+        QTest::addColumn<int>("bit");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("word decimal") << 0x1234 << 0 << 0 << 0 << 0x1234 << "4660";
+        QTest::newRow("bit 3 is word bit 11") << 0x0800 << 0 << 3 << 1 << 1 << "1";
+        QTest::newRow("bit 3 clear") << 0xF7FF << 0 << 3 << 1 << 0 << "0";
+        QTest::newRow("bit 12 is word bit 4") << 0x0010 << 0 << 12 << 1 << 1 << "1";
+        QTest::newRow("odd byte is the low byte") << 0xAB0C << 5 << 0 << 2 << 0x0C << "0C";
+        QTest::newRow("even byte is the high byte") << 0xAB0C << 4 << 0 << 2 << 0xAB << "AB";
+        QTest::newRow("hex word") << 0x00BE << 0 << 0 << 3 << 0xBE << "00BE";
+        QTest::newRow("type 4 decimal") << 65535 << 0 << 0 << 4 << 65535 << "65535";
+        QTest::newRow("percent negative") << 0xF000 << 0 << 0 << 5 << 0xF000 << "-100 %";
+        QTest::newRow("percent half") << 0x0800 << 0 << 0 << 5 << 0x0800 << "50 %";
+        QTest::newRow("percent fraction") << 0x0001 << 0 << 0 << 5 << 1 << "0.0244141 %";
+        QTest::newRow("unknown type") << 0x1234 << 0 << 0 << 9 << 9 << "previous";
+    }
+    void micviewExtraction()
+    {
+        QFETCH(int, word);
+        QFETCH(int, byteOffset);
+        QFETCH(int, bit);
+        QFETCH(int, type);
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        Rig rig;
+        const int v = rig.thread->DDU_Micview_Get_data(static_cast<unsigned short>(word), byteOffset, bit, type);
+        QCOMPARE(v, value);
+        QCOMPARE(Mvb_Thread::micviewText(v, type, QStringLiteral("previous")), text);
+    }
+
+    void micviewPass()
+    {
+        Rig rig;
+        rig.exchange.requests.MVB_HW_Enable = 0;
+        rig.bus->set(1234, 2, 0x5A3C);
+        rig.bus->set(1240, 0, 0xFFFF);
+        rig.bus->fresh[1240] = 20000;
+        ViewerSelection sel;
+        sel.DDU_Micview_Start = 1;
+        sel.DDU_Micview_Data_Count = 3;
+        sel.DDU_Micview_Details[0] = {1234, 4, 5, 0, 2};  // low byte of word 2
+        sel.DDU_Micview_Details[1] = {1240, 4, 0, 0, 0};  // stale port
+        sel.DDU_Micview_Details[2] = {1234, 4, 40, 0, 0}; // beyond the port: no out-of-range read
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        const SignalStore s = rig.exchange.snapshot();
+        QCOMPARE(s.DDU_Micview_Data[0], QStringLiteral("3C"));
+        QCOMPARE(s.DDU_Micview_Data[1], QStringLiteral("????"));
+        QCOMPARE(s.DDU_Micview_Data[2], QStringLiteral("????"));
+        QCOMPARE(s.DDU_Micview_Data_temp, 0x3C);
+    }
+
+    void telegramPass()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        r.MVB_HW_Enable = 0;
+        r.Selected_CAB_Type = 1;
+        r.MVB_Present_Screen = 12;
+        rig.bus->fresh[1111] = 300;
+        rig.bus->fresh[2222] = 40;
+        rig.bus->set(2222, 0, 0xCAFE);
+        rig.bus->set(3201, 1, 0xBEEF);
+        ViewerSelection sel;
+        sel.port_buffer_count = 4;
+        sel.Telegram_Details[0] = {1111, 0, 2, 0, 0};
+        sel.Telegram_Details[1] = {2222, 0, 4, 0, 0};
+        sel.Telegram_Details[2] = {3015, 1, 2, 0, 0};
+        sel.Telegram_Details[3] = {3201, 1, 2, 0, 0};
+        sel.Table_updown_Telegram = 1;
+        sel.port_buffer_view = 1;
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        rig.bus->fresh[1111] = 200;
+        rig.thread->runPass();
+        SignalStore s = rig.exchange.snapshot();
+        QCOMPARE(s.Telegram_Details[0].freshness, 200);
+        QCOMPARE(s.Telegram_Details[0].max_freshness, 300);
+        QCOMPARE(int(s.port_buffer[0]), 0xCAFE);
+        int dataReads1111 = 0;
+        for (const auto& a : rig.bus->log)
+            dataReads1111 += (a.port == 1111 && a.kind == 'r');
+        QCOMPARE(dataReads1111, 0); // an unselected row gets its freshness only
+
+        // The display's own output port is shown from its buffer.
+        sel.Table_updown_Telegram = 2;
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        s = rig.exchange.snapshot();
+        QCOMPARE(int(s.port_buffer[1]), 12);
+        QCOMPARE(s.Telegram_Details[2].freshness, 0);
+        // The other cab's output port is read from the bus.
+        sel.Table_updown_Telegram = 3;
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        s = rig.exchange.snapshot();
+        QCOMPARE(int(s.port_buffer[1]), 0xBEEF);
+        QCOMPARE(s.Telegram_Details[0].max_freshness, 300);
+
+        // A new list starts the maximum again.
+        sel.Telegram_Details[0] = {1112, 0, 2, 0, 0};
+        rig.bus->fresh[1112] = 10;
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        s = rig.exchange.snapshot();
+        QCOMPARE(s.Telegram_Details[0].max_freshness, 10);
+    }
+
+    // With the controller not activated the thread never touches the link.
+    void noBytesWhileNotActivated()
+    {
+        sim::MvbControllerEmulator emulator;
+        sim::PtyServer server(emulator);
+        QVERIFY(server.start());
+        qputenv("DDU_MVB_DEVICE", server.slavePath().toLocal8Bit());
+        siu_closePort();
+        QCOMPARE(siu_Init(), 0);
+        BusExchange exchange;
+        Mvb_Thread thread(exchange);
+        thread.start();
+        QTRY_VERIFY(exchange.DDU_MVB_Thread_Life.load() > 50);
+        thread.stop();
+        QVERIFY(thread.wait(5000));
+        QCOMPARE(emulator.counters().bytesIn, quint64(0));
+        QCOMPARE(exchange.publishedPasses(), 0ull);
+        siu_closePort();
+    }
+
+    // End to end over a pseudo-terminal: bring-up, published ports, passes of
+    // the thread, derived values.
+    void acquisitionAgainstEmulator()
+    {
+        sim::MvbControllerEmulator emulator;
+        sim::PtyServer server(emulator);
+        QVERIFY(server.start());
+        qputenv("DDU_MVB_DEVICE", server.slavePath().toLocal8Bit());
+        siu_closePort();
+        lp_resetState();
+        QCOMPARE(siu_Init(), 0);
+        QCOMPARE(int(mvb_init()), 0);
+        mvb_setDeviceAddress(0);
+        BusExchange exchange;
+        exchange.requests.MVB_HW_Enable = mvb_activate();
+        exchange.requests.Selected_CAB_Type = 1;
+        QCOMPARE(exchange.requests.MVB_HW_Enable.load(), 0);
+
+        QVector<quint16> p3100(16, 0), p3110(16, 0);
+        p3100[0] = 0x2100;  // cab 1 active, VCB on
+        p3100[4] = 10240;   // 25 kV
+        p3100[6] = 4505;    // 110 V
+        p3110[0] = 2048;    // brake pipe 5.0
+        p3110[6] = 3584;    // 87.5 km/h
+        p3110[7] = 31028;
+        emulator.publish(3100, p3100);
+        emulator.publish(3110, p3110);
+        emulator.publish(3550, {10102});
+        emulator.publish(2650, {1234, 0x005C, 24414, 4096});
+
+        Mvb_Thread thread(exchange);
+        QTRY_VERIFY_WITH_TIMEOUT((thread.runPass(), exchange.snapshot().freshness_3110 < 10000), 5000);
+        thread.runPass();
+        const SignalStore s = exchange.snapshot();
+        QCOMPARE(s.MVB_DDU_Speed, 87);
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("87"));
+        QCOMPARE(s.MVB_DDU_Loco_NO_String, QStringLiteral("31028"));
+        QCOMPARE(s.MVB_DDU_Loco_Type_String, QStringLiteral("WAG9"));
+        QCOMPARE(s.MVB_DDU_BP_Pressure_String, QStringLiteral("5.0"));
+        QCOMPARE(s.MVB_DDU_Battery_String, QStringLiteral("110.0"));
+        QCOMPARE(s.MVB_DDU_UPRIM_String, QStringLiteral("25.00"));
+        QCOMPARE(s.MVB_DDU_VCB, 1);
+        QCOMPARE(s.MVB_DDU_Cab_Active, 1);
+        QCOMPARE(s.MVB_DDU_Fault_No, 10102);
+        QCOMPARE(s.DDU_RAW_DATA[0].event_number_raw, 1234);
+        // Never published: stale, shown as unknown.
+        QVERIFY(s.freshness_3400 >= 10000);
+        QCOMPARE(s.MVB_DDU_MR_Pressure_String, QStringLiteral("????"));
+        // The display's output port reached the vehicle.
+        QVERIFY(emulator.readSource(3015).valid);
+        // The first port read got index 4, in cycle order.
+        QCOMPARE(int(emulator.portInfo(3100).index), 4);
+        QCOMPARE(int(emulator.portInfo(3110).index), 8);
+        siu_closePort();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAcquisitionThread)
+#include "test_acquisition_thread.moc"
