@@ -32,6 +32,7 @@
 INTEGER32 si_fileHandler = 0;
 UNSIGNED8 si_ReadCmdInProgress = 0;
 UNSIGNED8 siu_ReadByteFailure = 0;
+UNSIGNED32 siu_RoundTrips = 0;
 
 namespace {
 
@@ -79,6 +80,7 @@ int siu_receiveBytes(unsigned char* buf, unsigned int len)
     std::memset(buf, 0, len);
     if (!portUsable())
         return -1;
+    ++siu_RoundTrips;
 
     using clock = std::chrono::steady_clock;
     const auto deadline = clock::now() + std::chrono::milliseconds(SIU_REPLY_TIMEOUT_MS);

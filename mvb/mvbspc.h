@@ -19,6 +19,7 @@ constexpr int SIU_REPLY_TIMEOUT_MS = 1000;
 extern INTEGER32 si_fileHandler;       // UART descriptor; -1 after a failed open, 0 before siu_Init
 extern UNSIGNED8 si_ReadCmdInProgress;  // 1 while a read command waits for its two-byte reply
 extern UNSIGNED8 siu_ReadByteFailure;   // sticky: a reply did not arrive; cleared by mvb_setInternalReg
+extern UNSIGNED32 siu_RoundTrips;       // replies waited for since start (commissioning and benchmarks)
 
 int siu_Init();
 INTEGER32 siu_openPort();

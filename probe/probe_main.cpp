@@ -21,6 +21,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -95,6 +96,14 @@ int main(int argc, char** argv)
     std::printf("activation: %s\n", activated == 0 ? "ok" : "failed");
 
     if (activated == 0) {
+        // A port is entered into the controller's tables on first use; give the
+        // controller a moment to receive its first data before reading.
+        for (const Request& r : requests) {
+            UNSIGNED16 freshness = 0;
+            getFreshnessCount(static_cast<UNSIGNED16>(r.port), static_cast<UNSIGNED16>(r.fcode), &freshness);
+        }
+        if (!requests.isEmpty())
+            QThread::msleep(200);
         for (const Request& r : requests) {
             UNSIGNED16 words[LP_MAX_PORT_WORDS] = {};
             UNSIGNED16 freshness = 0;
