@@ -1,0 +1,262 @@
+#include "sim/panel_input.h"
+
+#include "sim/command_interpreter.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace sim {
+
+namespace panel {
+
+namespace {
+
+struct Key
+{
+    const char* name;
+    const char* code;
+};
+
+constexpr Key kKeys[] = {
+    {"ESC", "01"},    {"HOME", "02"},     {"MENU", "03"},   {"BRIGHT_UP", "06"}, {"BRIGHT_DOWN", "07"},
+    {"UP", "08"},     {"DOWN", "09"},     {"ENTER", "10"},  {"DDS_UP", "12"},    {"DDS_DOWN", "13"},
+};
+
+} // namespace
+
+QStringList keyNames()
+{
+    QStringList names;
+    for (const Key& k : kKeys)
+        names << QString::fromLatin1(k.name);
+    return names;
+}
+
+std::optional<QByteArray> keyCode(const QString& nameOrCode)
+{
+    for (const Key& k : kKeys) {
+        if (nameOrCode.compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0)
+            return QByteArray(k.code);
+    }
+    if (nameOrCode.isEmpty() || nameOrCode.size() > 8)
+        return std::nullopt;
+    for (QChar c : nameOrCode) {
+        if (c.unicode() < 0x21 || c.unicode() > 0x7E || c == QLatin1Char(',') || c == QLatin1Char('$'))
+            return std::nullopt;
+    }
+    return nameOrCode.toLatin1();
+}
+
+QString keyLabel(const QByteArray& code)
+{
+    for (const Key& k : kKeys) {
+        if (code == k.code)
+            return QString::fromLatin1(k.name);
+    }
+    return QString::fromLatin1(code);
+}
+
+QByteArray keypadFrame(const QByteArray& code)
+{
+    return QByteArray("$,") + code + QByteArray(",\r\n");
+}
+
+int screenXFromRaw(int rawX)
+{
+    return int(double(rawX) / 1.9375);
+}
+
+int screenYFromRaw(int rawY)
+{
+    return int(double(2047 - rawY) * 0.375);
+}
+
+RawTouch touchRaw(int x, int y)
+{
+    // The smallest raw value whose conversion reaches the point: x x 1.9375 =
+    // 31x / 16 and y / 0.375 = 8y / 3, rounded up. Checked against the
+    // display's conversion, with a small search should rounding ever differ.
+    const auto pick = [](int candidate, int target, auto forward) {
+        for (int d : {0, -1, 1, -2, 2}) {
+            const int raw = candidate + d;
+            if (raw >= 0 && raw <= 2047 && forward(raw) == target)
+                return raw;
+        }
+        return std::clamp(candidate, 0, 2047);
+    };
+    RawTouch raw;
+    raw.x = pick((31 * x + 15) / 16, x, screenXFromRaw);
+    raw.y = pick(2047 - (8 * y + 2) / 3, y, screenYFromRaw);
+    return raw;
+}
+
+QByteArray touchFrameRaw(int rawX, int rawY)
+{
+    rawX = std::clamp(rawX, 0, 0x3FFF);
+    rawY = std::clamp(rawY, 0, 0x3FFF);
+    QByteArray frame;
+    frame.append(char(0xA1));
+    frame.append(char(rawX >> 7));
+    frame.append(char(rawX & 0x7F));
+    frame.append(char(rawY >> 7));
+    frame.append(char(rawY & 0x7F));
+    frame.append(char(0x41));
+    return frame;
+}
+
+QByteArray touchFrame(int x, int y)
+{
+    const RawTouch raw = touchRaw(x, y);
+    return touchFrameRaw(raw.x, raw.y);
+}
+
+} // namespace panel
+
+PanelInjector::PanelInjector(Sender keypad, Sender touch, Log log)
+    : m_keypad(std::move(keypad))
+    , m_touch(std::move(touch))
+    , m_log(std::move(log))
+{
+    m_timer.setSingleShot(true);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { sendNextQueued(); });
+}
+
+std::optional<QString> PanelInjector::sendKey(const QString& nameOrCode, QString* error)
+{
+    const auto code = panel::keyCode(nameOrCode);
+    if (!code) {
+        if (error)
+            *error = QStringLiteral("unknown key: %1 (names: %2, or a code such as 3M)")
+                         .arg(nameOrCode, panel::keyNames().join(QLatin1Char(' ')));
+        return std::nullopt;
+    }
+    if (m_keypad)
+        m_keypad(panel::keypadFrame(*code));
+    return QStringLiteral("sent key %1").arg(panel::keyLabel(*code));
+}
+
+std::optional<QString> PanelInjector::sendTouch(int x, int y, QString* error)
+{
+    if (x < 0 || x >= panel::kScreenWidth || y < 0 || y >= panel::kScreenHeight) {
+        if (error)
+            *error = QStringLiteral("touch point outside the screen (0..%1, 0..%2): %3 %4")
+                         .arg(panel::kScreenWidth - 1).arg(panel::kScreenHeight - 1).arg(x).arg(y);
+        return std::nullopt;
+    }
+    if (m_touch)
+        m_touch(panel::touchFrame(x, y));
+    return QStringLiteral("sent touch %1 %2").arg(x).arg(y);
+}
+
+std::optional<QStringList> PanelInjector::sendKeys(const QStringList& keys, int gapMs, QString* error)
+{
+    QList<QPair<QString, QByteArray>> frames;
+    for (const QString& key : keys) {
+        const auto code = panel::keyCode(key);
+        if (!code) {
+            if (error)
+                *error = QStringLiteral("unknown key: %1").arg(key);
+            return std::nullopt;
+        }
+        frames.append({QStringLiteral("sent key %1").arg(panel::keyLabel(*code)), panel::keypadFrame(*code)});
+    }
+    QStringList sentNow;
+    if (gapMs <= 0) {
+        for (const auto& f : frames) {
+            if (m_keypad)
+                m_keypad(f.second);
+            sentNow << f.first;
+        }
+        return sentNow;
+    }
+    m_timer.setInterval(gapMs);
+    if (m_queue.isEmpty() && !m_timer.isActive() && !frames.isEmpty()) {
+        const auto first = frames.takeFirst();
+        if (m_keypad)
+            m_keypad(first.second);
+        sentNow << first.first;
+    }
+    m_queue.append(frames);
+    if (!m_queue.isEmpty() && !m_timer.isActive())
+        m_timer.start();
+    return sentNow;
+}
+
+void PanelInjector::sendNextQueued()
+{
+    if (m_queue.isEmpty())
+        return;
+    const auto next = m_queue.takeFirst();
+    if (m_keypad)
+        m_keypad(next.second);
+    if (m_log)
+        m_log(next.first);
+    if (!m_queue.isEmpty())
+        m_timer.start();
+}
+
+void registerPanelCommands(CommandInterpreter& interpreter, PanelInjector& injector)
+{
+    using Result = CommandInterpreter::Result;
+    PanelInjector* in = &injector;
+
+    interpreter.add(QStringLiteral("key"), QStringLiteral("<NAME|CODE>"),
+                    QStringLiteral("sends one keypad frame (names: see panel)"), [in](const QStringList& args) {
+                        if (args.size() != 1)
+                            return Result::failure(QStringLiteral("usage: key <NAME|CODE>"));
+                        QString error;
+                        const auto line = in->sendKey(args[0], &error);
+                        return line ? Result::success(*line) : Result::failure(error);
+                    });
+
+    interpreter.add(QStringLiteral("keys"), QStringLiteral("[gap=MS] <NAME|CODE> ..."),
+                    QStringLiteral("sends keypad frames one after the other (default gap 600 ms)"),
+                    [in](const QStringList& args) {
+                        static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+                        QStringList keys = args.join(QLatin1Char(' ')).split(separators, Qt::SkipEmptyParts);
+                        int gap = panel::kDefaultKeyGapMs;
+                        if (!keys.isEmpty() && keys.first().startsWith(QLatin1String("gap="))) {
+                            QString error;
+                            const auto g = CommandInterpreter::parseNumber(keys.takeFirst().mid(4), 0, 60000,
+                                                                           QStringLiteral("gap"), &error);
+                            if (!g)
+                                return Result::failure(error);
+                            gap = int(*g);
+                        }
+                        if (keys.isEmpty())
+                            return Result::failure(QStringLiteral("usage: keys [gap=MS] <NAME|CODE> ..."));
+                        QString error;
+                        const auto lines = in->sendKeys(keys, gap, &error);
+                        return lines ? Result::success(lines->join(QLatin1Char('\n'))) : Result::failure(error);
+                    });
+
+    interpreter.add(QStringLiteral("touch"), QStringLiteral("<x> <y>"),
+                    QStringLiteral("sends one touch frame for the screen point (x 0..1023, y 0..767)"),
+                    [in](const QStringList& args) {
+                        if (args.size() != 2)
+                            return Result::failure(QStringLiteral("usage: touch <x> <y>"));
+                        QString error;
+                        const auto x = CommandInterpreter::parseNumber(args[0], 0, panel::kScreenWidth - 1,
+                                                                       QStringLiteral("x"), &error);
+                        const auto y = x ? CommandInterpreter::parseNumber(args[1], 0, panel::kScreenHeight - 1,
+                                                                           QStringLiteral("y"), &error)
+                                         : std::nullopt;
+                        if (!y)
+                            return Result::failure(error);
+                        const auto line = in->sendTouch(int(*x), int(*y), &error);
+                        return line ? Result::success(*line) : Result::failure(error);
+                    });
+
+    interpreter.add(QStringLiteral("panel"), QString(), QStringLiteral("lists the keypad key names and codes"),
+                    [](const QStringList& args) {
+                        if (!args.isEmpty())
+                            return Result::failure(QStringLiteral("panel takes no arguments"));
+                        QStringList pairs;
+                        for (const QString& name : panel::keyNames())
+                            pairs << QStringLiteral("%1=%2").arg(name, QString::fromLatin1(*panel::keyCode(name)));
+                        return Result::success(QStringLiteral("panel keys ") + pairs.join(QLatin1Char(' ')));
+                    });
+}
+
+} // namespace sim

@@ -1,0 +1,325 @@
+#include "sim/vehicle_commands.h"
+
+#include "sim/mvb_controller_emulator.h"
+#include "sim/vehicle_model.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+namespace sim {
+
+namespace {
+
+using Result = CommandInterpreter::Result;
+
+std::optional<double> parseValue(const QString& text)
+{
+    const QString t = text.toLower();
+    if (t == QLatin1String("on") || t == QLatin1String("true"))
+        return 1.0;
+    if (t == QLatin1String("off") || t == QLatin1String("false"))
+        return 0.0;
+    if (t.startsWith(QLatin1String("0x")) || t.startsWith(QLatin1String("-0x"))) {
+        const auto n = CommandInterpreter::parseNumber(t.startsWith(QLatin1Char('-')) ? t.mid(1) : t);
+        if (!n)
+            return std::nullopt;
+        return t.startsWith(QLatin1Char('-')) ? -double(*n) : double(*n);
+    }
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<quint16> portArg(const QString& text, QString* error)
+{
+    const auto v = CommandInterpreter::parseNumber(text, 0, 4095, QStringLiteral("port"), error);
+    return v ? std::optional<quint16>(quint16(*v)) : std::nullopt;
+}
+
+std::optional<qint64> holdArg(const QStringList& args, int index, QString* error)
+{
+    if (args.size() <= index)
+        return qint64(-1);
+    bool ok = false;
+    const double seconds = args[index].toDouble(&ok);
+    if (!ok || !(seconds >= 0.0) || seconds > 86400.0) {
+        if (error)
+            *error = QStringLiteral("seconds must be a number from 0 to 86400: %1").arg(args[index]);
+        return std::nullopt;
+    }
+    return qint64(std::llround(seconds * 1000.0));
+}
+
+QString hexWord(quint16 w)
+{
+    return QStringLiteral("0x%1").arg(w, 4, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString formatDdsWindow(const VehicleModel& model)
+{
+    const DdsLog log = model.ddsLog();
+    QStringList lines;
+    lines << QStringLiteral("dds top=%1 of %2").arg(log.top()).arg(log.size());
+    for (const DdsEvent& e : log.window()) {
+        if (e.number == 0) {
+            lines << QStringLiteral("dds -");
+            continue;
+        }
+        const QString when = QDateTime::fromSecsSinceEpoch(qint64(e.time), Qt::UTC)
+                                 .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+        lines << QStringLiteral("dds %1 %2 %3 %4 %5")
+                     .arg(e.number)
+                     .arg(DdsLog::processorName(e.processor))
+                     .arg(e.code)
+                     .arg(e.time)
+                     .arg(when);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& model, MvbControllerEmulator& emulator)
+{
+    VehicleModel* m = &model;
+    MvbControllerEmulator* emu = &emulator;
+
+    interpreter.add(QStringLiteral("signal"), QStringLiteral("<name> [<value>]"),
+                    QStringLiteral("overrides a named signal in physical units, or prints it"),
+                    [m](const QStringList& args) {
+                        if (args.isEmpty() || args.size() > 2)
+                            return Result::failure(QStringLiteral("usage: signal <name> [<value>]"));
+                        const SignalInfo* info = findSignal(args[0]);
+                        if (!info)
+                            return Result::failure(QStringLiteral("unknown signal: %1").arg(args[0]));
+                        if (args.size() == 1) {
+                            const QVector<quint16> words = m->portWords(info->port);
+                            const quint16 w = info->word < words.size() ? words[info->word] : 0;
+                            return Result::success(QStringLiteral("signal %1 %2 port=%3 word=%4 raw=%5")
+                                                       .arg(args[0])
+                                                       .arg(m->signalValue(args[0]).value_or(0.0))
+                                                       .arg(info->port)
+                                                       .arg(info->word)
+                                                       .arg(hexWord(w)));
+                        }
+                        const auto value = parseValue(args[1]);
+                        if (!value)
+                            return Result::failure(QStringLiteral("not a value: %1").arg(args[1]));
+                        QString error;
+                        if (!m->overrideSignal(args[0], *value, &error))
+                            return Result::failure(error);
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("signals"), QStringLiteral("[<prefix>]"),
+                    QStringLiteral("lists the named signals (starting with prefix)"),
+                    [](const QStringList& args) {
+                        if (args.size() > 1)
+                            return Result::failure(QStringLiteral("usage: signals [<prefix>]"));
+                        const QStringList names = signalNames(args.value(0));
+                        if (names.isEmpty())
+                            return Result::failure(QStringLiteral("no signal starts with %1").arg(args.value(0)));
+                        return Result::success(names.join(QLatin1Char('\n')));
+                    });
+
+    interpreter.add(QStringLiteral("release"), QStringLiteral("<name> | <port> <word> | all"),
+                    QStringLiteral("ends an override of a signal or a word"), [m](const QStringList& args) {
+                        if (args.size() == 1 && args[0] == QLatin1String("all")) {
+                            m->releaseAll();
+                            return Result::success();
+                        }
+                        if (args.size() == 1) {
+                            if (!findSignal(args[0]))
+                                return Result::failure(QStringLiteral("unknown signal: %1").arg(args[0]));
+                            if (!m->releaseSignal(args[0]))
+                                return Result::failure(QStringLiteral("%1 is not overridden").arg(args[0]));
+                            return Result::success();
+                        }
+                        if (args.size() == 2) {
+                            QString error;
+                            const auto port = portArg(args[0], &error);
+                            const auto word = port ? CommandInterpreter::parseNumber(
+                                                  args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
+                                                  QStringLiteral("word"), &error)
+                                                   : std::nullopt;
+                            if (!word)
+                                return Result::failure(error);
+                            if (!m->releaseWord(*port, int(*word)))
+                                return Result::failure(
+                                    QStringLiteral("port %1 word %2 is not overridden").arg(*port).arg(*word));
+                            return Result::success();
+                        }
+                        return Result::failure(QStringLiteral("usage: release <name> | <port> <word> | all"));
+                    });
+
+    interpreter.add(QStringLiteral("overrides"), QString(), QStringLiteral("lists the overridden signals and words"),
+                    [m](const QStringList& args) {
+                        if (!args.isEmpty())
+                            return Result::failure(QStringLiteral("overrides takes no arguments"));
+                        const QStringList list = m->overrides();
+                        return Result::success(QStringLiteral("overrides %1%2")
+                                                   .arg(list.size())
+                                                   .arg(list.isEmpty() ? QString()
+                                                                       : QLatin1Char(' ') + list.join(QLatin1Char(' '))));
+                    });
+
+    for (const bool loco2 : {false, true}) {
+        const QString name = loco2 ? QStringLiteral("fault2") : QStringLiteral("fault");
+        interpreter.add(name, QStringLiteral("<number> [<seconds>]"),
+                        loco2 ? QStringLiteral("publishes a message number of the second loco (0 clears it)")
+                              : QStringLiteral("publishes a message number on the active cab's diagnosis port"),
+                        [m, loco2, name](const QStringList& args) {
+                            if (args.isEmpty() || args.size() > 2)
+                                return Result::failure(QStringLiteral("usage: %1 <number> [<seconds>]").arg(name));
+                            QString error;
+                            const auto number = CommandInterpreter::parseNumber(args[0], 0, 0xFFFF,
+                                                                                QStringLiteral("number"), &error);
+                            const auto hold = number ? holdArg(args, 1, &error) : std::nullopt;
+                            if (!hold)
+                                return Result::failure(error);
+                            if (loco2)
+                                m->raiseLoco2Message(quint16(*number), *hold);
+                            else
+                                m->raiseMessage(quint16(*number), *hold);
+                            return Result::success();
+                        });
+    }
+
+    interpreter.add(QStringLiteral("scenario"), QStringLiteral("[<name>]"),
+                    QStringLiteral("restarts the model with a scenario (run, standstill, stale, multi, demo, none)"),
+                    [m](const QStringList& args) {
+                        if (args.isEmpty())
+                            return Result::success(QStringLiteral("scenario %1").arg(scenarioName(m->scenario())));
+                        const auto s = args.size() == 1 ? parseScenario(args[0]) : std::nullopt;
+                        if (!s)
+                            return Result::failure(QStringLiteral("usage: scenario <%1>")
+                                                       .arg(scenarioNames().join(QLatin1Char('|'))));
+                        m->setScenario(*s);
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("pause"), QString(), QStringLiteral("freezes the vehicle model's clock"),
+                    [m](const QStringList& args) {
+                        if (!args.isEmpty())
+                            return Result::failure(QStringLiteral("pause takes no arguments"));
+                        m->pause();
+                        return Result::success();
+                    });
+    interpreter.add(QStringLiteral("resume"), QString(), QStringLiteral("lets the vehicle model's clock run again"),
+                    [m](const QStringList& args) {
+                        if (!args.isEmpty())
+                            return Result::failure(QStringLiteral("resume takes no arguments"));
+                        m->resume();
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("timescale"), QStringLiteral("[<factor>]"),
+                    QStringLiteral("model seconds per real second (0.01 to 1000)"), [m](const QStringList& args) {
+                        if (args.isEmpty())
+                            return Result::success(QStringLiteral("timescale %1").arg(m->timeScale()));
+                        bool ok = false;
+                        const double f = args.size() == 1 ? args[0].toDouble(&ok) : 0.0;
+                        if (!ok || f < 0.01 || f > 1000.0)
+                            return Result::failure(QStringLiteral("usage: timescale <0.01 .. 1000>"));
+                        m->setTimeScale(f);
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("dds"), QStringLiteral("[up|down|top|bottom]"),
+                    QStringLiteral("pages the DDS window and prints it"), [m](const QStringList& args) {
+                        if (args.size() > 1)
+                            return Result::failure(QStringLiteral("usage: dds [up|down|top|bottom]"));
+                        if (args.size() == 1) {
+                            const QString a = args[0];
+                            if (a == QLatin1String("up"))
+                                m->pageDds(VehicleModel::DdsPage::Up);
+                            else if (a == QLatin1String("down"))
+                                m->pageDds(VehicleModel::DdsPage::Down);
+                            else if (a == QLatin1String("top"))
+                                m->pageDds(VehicleModel::DdsPage::Top);
+                            else if (a == QLatin1String("bottom"))
+                                m->pageDds(VehicleModel::DdsPage::Bottom);
+                            else
+                                return Result::failure(QStringLiteral("usage: dds [up|down|top|bottom]"));
+                        }
+                        return Result::success(formatDdsWindow(*m));
+                    });
+
+    interpreter.add(QStringLiteral("vehicle"), QString(), QStringLiteral("one-line summary of the vehicle model"),
+                    [m](const QStringList& args) {
+                        if (!args.isEmpty())
+                            return Result::failure(QStringLiteral("vehicle takes no arguments"));
+                        return Result::success(m->summary());
+                    });
+
+    // ---- controller commands that must survive the model's publications ----
+    interpreter.add(QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
+                    QStringLiteral("overrides one word of a port's published dataset (until release)"),
+                    [m](const QStringList& args) {
+                        if (args.size() != 3)
+                            return Result::failure(QStringLiteral("usage: set <port> <word> <value>"));
+                        QString error;
+                        const auto port = portArg(args[0], &error);
+                        const auto word = port ? CommandInterpreter::parseNumber(
+                                              args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
+                                              QStringLiteral("word"), &error)
+                                               : std::nullopt;
+                        const auto value = word ? CommandInterpreter::parseNumber(args[2], 0, 0xFFFF,
+                                                                                  QStringLiteral("value"), &error)
+                                                : std::nullopt;
+                        if (!value)
+                            return Result::failure(error);
+                        m->overrideWord(*port, int(*word), quint16(*value));
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
+                    QStringLiteral("overrides the first words of a port's dataset (until release)"),
+                    [m](const QStringList& args) {
+                        if (args.size() < 2 || args.size() > 1 + MvbControllerEmulator::kMaxPortWords)
+                            return Result::failure(QStringLiteral("usage: publish <port> <w0> [<w1> ... <w15>]"));
+                        QString error;
+                        const auto port = portArg(args[0], &error);
+                        if (!port)
+                            return Result::failure(error);
+                        QVector<quint16> words;
+                        for (int i = 1; i < args.size(); ++i) {
+                            const auto w = CommandInterpreter::parseNumber(args[i], 0, 0xFFFF,
+                                                                           QStringLiteral("word"), &error);
+                            if (!w)
+                                return Result::failure(error);
+                            words << quint16(*w);
+                        }
+                        for (int i = 0; i < words.size(); ++i)
+                            m->overrideWord(*port, i, words[i]);
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("unpublish"), QStringLiteral("<port>"),
+                    QStringLiteral("stops publishing a port (its freshness then grows)"),
+                    [m](const QStringList& args) {
+                        QString error;
+                        const auto port = args.size() == 1 ? portArg(args[0], &error) : std::nullopt;
+                        if (!port)
+                            return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: unpublish <port>"));
+                        m->silencePort(*port);
+                        return Result::success();
+                    });
+
+    interpreter.add(QStringLiteral("fresh"), QStringLiteral("<port>"),
+                    QStringLiteral("publishes a stale or unpublished port again"),
+                    [m, emu](const QStringList& args) {
+                        QString error;
+                        const auto port = args.size() == 1 ? portArg(args[0], &error) : std::nullopt;
+                        if (!port)
+                            return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: fresh <port>"));
+                        emu->setStale(*port, false);
+                        m->resumePort(*port);
+                        return Result::success();
+                    });
+}
+
+} // namespace sim
