@@ -57,8 +57,13 @@ Action stepScreen(const FocusMap& map, FocusState& s, const KeyFlags& keys, int 
         return act;
     }
 
+    // The group follows the index: index 0 (also where group 1 starts at 1)
+    // is group 1; an index inside a group selects that group; otherwise the
+    // group in force stays.
     if (s.key_press_count == 0)
         setGroup(map, s, 1);
+    else if (const int g = map.groupOf(s.key_press_count))
+        setGroup(map, s, g);
     else
         setGroup(map, s, s.key_menu_no);
 

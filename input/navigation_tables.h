@@ -46,7 +46,7 @@ struct FocusMap {
     int groups;            // 0 .. 3 focus groups
     int groupMin[3];
     int groupMax[3];
-    std::vector<FocusSlot> slots;
+    std::vector<FocusSlot> entries;
     Esc esc;
     int escFromGroup1;     // Esc::Outward: index set when leaving group 1
     int escFromGroup2;     // Esc::Outward: index set when leaving group 2

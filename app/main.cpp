@@ -1,0 +1,49 @@
+// The display program: one full-screen window.
+//
+//   ddu [--no-mvb] [--screenshot FILE --quit-after MS]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCursor>
+#include <QTimer>
+
+#include "app/mainwindow.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ddu"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Driver display unit"));
+    parser.addHelpOption();
+    const QCommandLineOption noMvb(QStringLiteral("no-mvb"), QStringLiteral("Do not use the MVB (MVB_SW_Enable 0)."));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Write a PNG of the window to FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                       QStringLiteral("Take the screenshot after MS milliseconds and exit."),
+                                       QStringLiteral("MS"));
+    const QCommandLineOption showMenu(QStringLiteral("show-menu"), QStringLiteral("Open the main menu after start."));
+    parser.addOptions({noMvb, screenshot, quitAfter, showMenu});
+    parser.process(app);
+
+    StartOptions options;
+    options.noMvb = parser.isSet(noMvb);
+
+    MainWindow w(nullptr, options);
+    w.show();
+    QApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+
+    if (parser.isSet(showMenu))
+        w.on_menu_clicked();
+    if (parser.isSet(screenshot)) {
+        bool ok = false;
+        int ms = parser.value(quitAfter).toInt(&ok);
+        if (!ok || ms < 0)
+            ms = 1000;
+        w.scheduleScreenshot(parser.value(screenshot), ms, true);
+    } else if (parser.isSet(quitAfter)) {
+        QTimer::singleShot(parser.value(quitAfter).toInt(), &app, &QCoreApplication::quit);
+    }
+    return app.exec();
+}

@@ -1,0 +1,663 @@
+// Start-up sequence, screen model and the two periodic ticks of the window.
+
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDomDocument>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSerialPort>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTranslator>
+
+#include <exception>
+
+#include "acquisition/mvb_thread.h"
+#include "app/resources.h"
+#include "diagnostics/pixy_thread.h"
+#include "mvb/mvb_log.h"
+#include "mvb/mvbc.h"
+#include "mvb/mvbspc.h"
+#include "platform/platform.h"
+
+namespace {
+
+void forwardMvbLog(const char* line, void*)
+{
+    qDebug().noquote() << line;
+}
+
+// Every screen group hidden by a screen change.
+const char* const kScreenGroups[] = {
+    "G_brightness",        "Gmainwindow_ddu",  "Gsub_system",      "Gdiagnostics",       "Gdiag_details",
+    "Gpassword",           "Gnode",            "Gsimulation",      "Gsoftware",          "Gdatetime",
+    "Gproinfo_menu",       "Gmaint_riom_io",   "Gmaint_riom_info", "Gmaint_ddulogin",    "Gmaint_ddudisp",
+    "GMVBFreshness",       "Gmaint_mvbvariables", "Gmvbvar_loadsave", "Gmvbvar_filter",  "Gmaint_mvbvarsel",
+    "Gmaint_menu",         "Gmaint_vcumenu",   "Gmaint_footer",    "Gpassword_blur",     "GMVBTelegram",
+    "Gfault",              "Gfaultdriveradvice", "Ginfo",          "Gmessage",           "GmotorStatus",
+    "Genergy",             "Gmotor",           "Ginching",         "Gfilter_selection",  "Gtelegram",
+    "keypad_groupbox",     "Gsignal_name",     "G_DDSscreen",      "G_softupdate",       "Gpassword_blur_soft",
+};
+
+// Subsystem paging widgets, the menu frame and the menu screen groups.
+const char* const kMenuWidgets[] = {
+    "subsys_back",     "subsys_up",       "subsys_bottom",   "subsys_top",      "subsys_down",
+    "subsys_vertline", "sub_locono",      "sub_message",     "vmvbtele_scol",   "menu_screen",
+    "menuscreen_back", "menuscreen_home", "menuscreen_header", "Gmenu_subsys",  "Gmenu_hvcircuit",
+    "Gmenu_tracconv",  "Gmenu_auxconv",   "Gmenu_tracmoto",  "Gmenu_auxsys",    "Gmenu_braksys",
+    "Gmenu_enermoni",  "Gmenu_temp",      "Gmenu_pressure",  "Gmenu_lang",      "Gmenu_diagnosis",
+    "Gmenu_drdetails", "Gmenu_future",
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- widget tree
+
+void Ui_MainWindow::setupUi(QMainWindow* window)
+{
+    auto* w = static_cast<MainWindow*>(window);
+    window->setObjectName(QStringLiteral("MainWindow"));
+    window->setFixedSize(1024, 768);
+    centralwidget = new QWidget(window);
+    centralwidget->setObjectName(QStringLiteral("centralwidget"));
+    centralwidget->setAttribute(Qt::WA_TranslucentBackground);
+    window->setCentralWidget(centralwidget);
+    // Home layout first, screens over it, pop-ups and the keyboard on top.
+    w->build_home(centralwidget);
+    w->build_topbar(centralwidget);
+    w->build_menu(centralwidget);
+    w->build_screen_groups(centralwidget);
+    w->build_dialog(centralwidget);
+    w->build_keypad(centralwidget);
+    QMetaObject::connectSlotsByName(window);
+}
+
+QWidget* Ui_MainWindow::find(const QString& name) const
+{
+    auto it = cache_.constFind(name);
+    if (it != cache_.constEnd() && !it.value().isNull())
+        return it.value();
+    if (!centralwidget)
+        return nullptr;
+    QWidget* root = centralwidget->window();
+    QWidget* found = root->objectName() == name ? root : root->findChild<QWidget*>(name);
+    if (found)
+        cache_.insert(name, found);
+    return found;
+}
+
+bool MainWindow::isShown(const QString& name) const
+{
+    QWidget* w = W(name);
+    return w && w->isVisible();
+}
+
+// ---------------------------------------------------------------- start-up
+
+MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
+    : QMainWindow(parent)
+{
+    init_image_paths();
+    if (options.noMvb)
+        exchange.requests.MVB_SW_Enable.store(0);
+    mvb_setLogSink(forwardMvbLog, nullptr);
+
+    ui = new Ui_MainWindow;
+    ui->setupUi(this);
+    startupTrace << QStringLiteral("setupUi");
+
+    read_DDUlogin_file();
+    startupTrace << QStringLiteral("read_DDUlogin_file");
+
+    form_load();
+    startupTrace << QStringLiteral("form_load");
+
+    serial_init();
+    startupTrace << QStringLiteral("serial_init");
+
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel->hide();
+    img_load();
+    startupTrace << QStringLiteral("img_load");
+
+    DDU_Language_Select = 0;
+    if (QWidget* icon = W(QStringLiteral("lang_icon")))
+        icon->hide();
+
+    Read_Port_Data_BUFFER();
+    startupTrace << QStringLiteral("Read_Port_Data_BUFFER");
+    exchange.requests.Selected_SR_Type.store(3);
+    exchange.requests.Selected_VCU_Type.store(3);
+
+    if (exchange.requests.MVB_SW_Enable.load() == 1) {
+        startMvb();
+        startupTrace << QStringLiteral("mvb_activate");
+    }
+
+    keypad.serial_Find_Data(keys, brightness); // the key buffer is empty: no effect
+    DDU_Config_Setup();
+    startupTrace << QStringLiteral("DDU_Config_Setup");
+
+    key_press_count = 0;
+    we_are_in_home = 1;
+    Keypad_connect_function();
+    startupTrace << QStringLiteral("Keypad_connect_function");
+}
+
+MainWindow::~MainWindow()
+{
+    if (timer1)
+        timer1->stop();
+    if (timer2)
+        timer2->stop();
+    // The threads read the hand-over members of this window: end them before
+    // the members go.
+    if (mvbThread) {
+        mvbThread->stop();
+        mvbThread->wait();
+    }
+    if (pixyThread) {
+        pixyThread->stop();
+        pixyThread->wait();
+    }
+    mvb_setLogSink(nullptr, nullptr);
+    delete ui;
+    ui = nullptr;
+}
+
+void MainWindow::read_DDUlogin_file()
+{
+    // Configuration file of the unit: cab, display type and equipment variants.
+    QFile file(platform::dataPath(QStringLiteral("file/master/DDU.xml")));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "unable to open xml file";
+        return;
+    }
+    QDomDocument doc(QStringLiteral("Loco"));
+    if (!doc.setContent(&file))
+        return;
+    for (QDomElement details = doc.documentElement().firstChildElement(QStringLiteral("Loco_Details"));
+         !details.isNull(); details = details.nextSiblingElement(QStringLiteral("Loco_Details"))) {
+        for (QDomElement e = details.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            const int v = e.text().trimmed().toInt(); // text that is not a number gives 0
+            const QString tag = e.tagName();
+            if (tag == QLatin1String("VCU"))
+                exchange.requests.Selected_VCU_Type.store(v);
+            else if (tag == QLatin1String("SR"))
+                exchange.requests.Selected_SR_Type.store(v);
+            else if (tag == QLatin1String("BUR"))
+                Selected_BUR_Type = v;
+            else if (tag == QLatin1String("CAB"))
+                exchange.requests.Selected_CAB_Type.store(v);
+            else if (tag == QLatin1String("DDU"))
+                Selected_DDU_Type = v;
+            else if (tag == QLatin1String("MVB"))
+                Selected_MVB_Type = v;
+        }
+    }
+}
+
+void MainWindow::form_load()
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    translator = new QTranslator(this);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    if (QWidget* logo = W(QStringLiteral("logo")))
+        logo->hide();
+
+    home_label_settext();
+    home_key_default();
+    home_subsys();
+    grpbox_setvisible();
+    delete_fault_file();
+
+    for (const char* name : {"loco_diag_2", "loco_select_2", "direction_2", "maint_loco_img2", "maint_locono2"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+    if (QWidget* icon = W(QStringLiteral("lang_icon"))) {
+        icon->raise();
+        icon->setMinimumSize(24, 24);
+    }
+    led_gr = QColor(0, 128, 0, 255);
+    led_red = QColor(135, 5, 5, 255);
+    led_yel = QColor(230, 172, 0, 255);
+    led_grey = QColor(23, 23, 23, 255);
+
+    mvbThread = new Mvb_Thread(exchange, this);
+    mvbThread->setObjectName(QStringLiteral("mvbThread"));
+    mvbThread->start();
+
+    struct Link {
+        const char* table;
+        void (MainWindow::*handler)(int);
+    };
+    const Link links[] = {{"t_mvbvar", &MainWindow::mvbvarhandlerFunction},
+                          {"tmvbfreshness", &MainWindow::mvbfreshnesshandlerFunction},
+                          {"t_browseloco", &MainWindow::subsyshandlerFunction},
+                          {"t_diagnosis", &MainWindow::diaghandlerFunction},
+                          {"tmvbtelegram", &MainWindow::mvbtelehandlerFunction}};
+    for (const Link& l : links)
+        if (auto* t = W<QTableWidget>(QLatin1String(l.table)))
+            connect(t->verticalScrollBar(), &QScrollBar::valueChanged, this, l.handler);
+
+    timer1 = new QTimer(this);
+    timer1->setObjectName(QStringLiteral("timer1"));
+    connect(timer1, &QTimer::timeout, this, &MainWindow::guiupdate_fun);
+    timer1->start(500);
+    timer2 = new QTimer(this);
+    timer2->setObjectName(QStringLiteral("timer2"));
+    connect(timer2, &QTimer::timeout, this, &MainWindow::timerupdate_fun);
+    timer2->start(100);
+
+    pixyThread = new Pixy_Thread(this);
+    pixyThread->setObjectName(QStringLiteral("pixyThread"));
+    BusExchange* ex = &exchange;
+    pixyThread->setRawSource([ex](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
+        const SignalStore s = ex->snapshot();
+        for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
+            raw[k].event_number_raw = s.DDU_RAW_DATA[k].event_number_raw;
+            raw[k].device_number = s.DDU_RAW_DATA[k].device_number;
+            raw[k].fault_number = s.DDU_RAW_DATA[k].fault_number;
+            raw[k].datetime1 = s.DDU_RAW_DATA[k].datetime1;
+            raw[k].datetime2 = s.DDU_RAW_DATA[k].datetime2;
+        }
+    });
+    pixyThread->start();
+
+    password_setup();
+    screen_id = 1;
+}
+
+void MainWindow::startMvb()
+{
+    MVB_Enable_EMD = MVB_enum_EMD != 0;
+    siu_Init();
+    mvb_init();
+    mvb_setDeviceAddress(0);
+    // Only the activation decides whether the acquisition thread uses the bus.
+    exchange.requests.MVB_HW_Enable.store(mvb_activate());
+}
+
+void MainWindow::serial_init()
+{
+    // Parity and speed are set before open(): changing them on an open
+    // pseudo-terminal can fail.
+    auto open = [this](QSerialPort*& port, const char* name, const char* device, qint32 baud,
+                       void (MainWindow::*slot)()) {
+        port = new QSerialPort(this);
+        port->setObjectName(QLatin1String(name));
+        port->setPortName(QString::fromLocal8Bit(device));
+        port->setBaudRate(baud);
+        port->setDataBits(QSerialPort::Data8);
+        port->setParity(QSerialPort::NoParity);
+        port->setStopBits(QSerialPort::OneStop);
+        port->setFlowControl(QSerialPort::NoFlowControl);
+        connect(port, &QSerialPort::readyRead, this, slot);
+        if (!port->open(QIODevice::ReadWrite))
+            qDebug() << "serial port" << device << "not opened:" << port->errorString();
+    };
+    open(COM4, "COM4", platform::keypadDevicePath(), 9600, &MainWindow::onReadyReadKeypad);
+    open(COM5, "COM5", platform::touchDevicePath(), 115200, &MainWindow::onReadyReadTouchScreen);
+}
+
+void MainWindow::onReadyReadKeypad()
+{
+    try {
+        char buf[50];
+        const qint64 n = COM4 ? COM4->read(buf, sizeof buf) : 0;
+        if (n > 0)
+            keypad.receive(buf, int(n));
+        // readyRead is not raised again for bytes already buffered: fetch the
+        // rest in further calls instead of leaving it until the next byte.
+        if (COM4 && COM4->bytesAvailable() > 0)
+            QMetaObject::invokeMethod(this, &MainWindow::onReadyReadKeypad, Qt::QueuedConnection);
+    } catch (const std::exception& e) {
+        qDebug() << "Exception" << e.what();
+    } catch (...) {
+        qDebug() << "Different kind of Exception";
+    }
+}
+
+void MainWindow::onReadyReadTouchScreen()
+{
+    try {
+        char buf[500];
+        const qint64 n = COM5 ? COM5->read(buf, sizeof buf) : 0;
+        if (n > 0)
+            touch.receive(buf, int(n));
+        if (COM5 && COM5->bytesAvailable() > 0)
+            QMetaObject::invokeMethod(this, &MainWindow::onReadyReadTouchScreen, Qt::QueuedConnection);
+    } catch (const std::exception& e) {
+        qDebug() << "Exception" << e.what();
+    } catch (...) {
+        qDebug() << "Different kind of Exception";
+    }
+}
+
+void MainWindow::feedKeypad(const QByteArray& bytes)
+{
+    keypad.receive(bytes.constData(), bytes.size());
+}
+
+void MainWindow::feedTouch(const QByteArray& bytes)
+{
+    touch.receive(bytes.constData(), bytes.size());
+}
+
+void MainWindow::img_load()
+{
+    auto pix = [this](const char* name, const QString& path) {
+        if (auto* l = W<QLabel>(QLatin1String(name)))
+            l->setPixmap(QPixmap(path));
+    };
+    auto icon = [this](const char* name, const QString& path, int w, int h) {
+        if (auto* b = W<QAbstractButton>(QLatin1String(name))) {
+            b->setIcon(QIcon(path));
+            b->setIconSize(QSize(w, h));
+        }
+    };
+    pix("tebe_img", Dir_rms_img_TEBEMeter);
+    pix("tebe_w_arrow", Dir_rms_img_TEBEArrowGreen);
+    pix("tebe_x_arrow", Dir_rms_img_TEBEArrowOrage);
+    icon("maintenance", DDU_Maintenance_Password_lock ? Dir_rms_img_Lock : Dir_rms_img_UnLock, 13, 17);
+    icon("fault_button", Dir_rms_img_LocoFault, 140, 31);
+    icon("info_button", Dir_rms_img_LocoInfo, 91, 31);
+    icon("menuscreen_back", Dir_rms_img_Back, 45, 45);
+    icon("menuscreen_home", Dir_rms_img_Close, 45, 45);
+    icon("menu_home", Dir_rms_img_Close, 45, 45);
+    icon("lang_icon", Dir_rms_img_HindiIcon, 58, 53);
+    icon("bddu_lang_icon", Dir_rms_img_HindiIcon, 58, 53);
+    if (QWidget* w = W(QStringLiteral("menu_home")))
+        w->hide();
+}
+
+void MainWindow::DDU_Config_Setup()
+{
+    if (QWidget* w = W(QStringLiteral("screen_toggle")))
+        w->hide();
+    if (QWidget* w = W(QStringLiteral("Gmainwindow_ddu")))
+        w->hide();
+    home_key_default();
+    screen_toggle = 0;
+    if (QWidget* w = W(QStringLiteral("lang_icon")))
+        w->raise();
+}
+
+// ---------------------------------------------------------------- screen model
+
+void MainWindow::grpbox_setvisible()
+{
+    exchange.requests.MVB_Present_Screen.store(0);
+
+    for (const char* name : kScreenGroups)
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+
+    if (QWidget* fb = W(QStringLiteral("fault_button"))) {
+        if (DDU_Loco_Fault_Present) {
+            toggle_disable();
+            if (QWidget* t = W(QStringLiteral("screen_toggle")))
+                t->lower();
+            fb->show();
+            fb->raise();
+        } else {
+            fb->hide();
+        }
+    }
+    if (QWidget* ib = W(QStringLiteral("info_button"))) {
+        if (DDU_Loco_Info_Present) {
+            toggle_disable();
+            if (QWidget* t = W(QStringLiteral("screen_toggle")))
+                t->lower();
+            ib->show();
+            ib->raise();
+        } else {
+            ib->hide();
+        }
+    }
+
+    for (const char* name : kMenuWidgets)
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+
+    for (const char* name : {"emg_txt", "lang_icon"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->lower();
+
+    if (viewer.DDU_Micview_Start != 0 || viewer.DDU_Micview_Data_Count != 0 || viewer.port_buffer_view != 0) {
+        viewer.DDU_Micview_Start = 0;
+        viewer.DDU_Micview_Data_Count = 0;
+        viewer.port_buffer_view = 0;
+        pushViewerSelection();
+    }
+    diagnosis_screen_active = 0;
+    DDU_Maintenace_Selected_Processor = 0;
+    we_are_in_home = 0;
+    condition = true;
+}
+
+void MainWindow::pushViewerSelection()
+{
+    exchange.setSelection(viewer);
+}
+
+// ---------------------------------------------------------------- ticks
+
+void MainWindow::timerupdate_fun()
+{
+    touch.touchscreen_check([this](int x, int y) { Touch_Screen_Connect(x, y); });
+    touch.tick();
+}
+
+void MainWindow::guiupdate_fun()
+{
+    // One consistent copy of the signal store for everything this tick draws.
+    snap = exchange.snapshot();
+
+    // 1. DDS screen.
+    if (isShown(QStringLiteral("G_DDSscreen")))
+        dds_screen_update();
+
+    // 2. Brightness panel: hidden again 3 s after the last report.
+    if (brightness.Brightness_Panel_Enable) {
+        ++brightness.brightness_timeout;
+        if (brightness.brightness_timeout > 5) {
+            if (QWidget* w = W(QStringLiteral("G_brightness")))
+                w->hide();
+            brightness.Brightness_Panel_Enable = false;
+            brightness.brightness_timeout = 0;
+        }
+    }
+
+    // 3. Keypad bytes into key flags.
+    keypad.serial_check(keys, brightness);
+
+    // 4. Clock.
+    const QDateTime now = QDateTime::currentDateTime();
+    if (auto* l = W<QLabel>(QStringLiteral("datetime")))
+        l->setText(now.toString(QStringLiteral("dd-MMM-yyyy \n\n   HH:mm:ss")));
+    if (auto* l = W<QLabel>(QStringLiteral("lddu_date")))
+        l->setText(now.toString(QStringLiteral("dd-MMM-yy")));
+    if (auto* l = W<QLabel>(QStringLiteral("lddu_time")))
+        l->setText(now.toString(QStringLiteral("HH:mm:ss")));
+
+    // 5. Maintenance re-lock after 2000 ticks away from the maintenance screens.
+    if (!DDU_Maintenance_Password_lock) {
+        if (isShown(QStringLiteral("Gmaint_footer"))) {
+            timer_increment = 0;
+        } else if (++timer_increment > 2000) {
+            if (auto* b = W<QAbstractButton>(QStringLiteral("maintenance"))) {
+                b->setIcon(QIcon(Dir_rms_img_Lock));
+                b->setIconSize(QSize(13, 17));
+            }
+            DDU_Maintenance_Password_lock = true;
+            timer_increment = 0;
+        }
+    }
+
+    // 6. Keys.
+    if (keys.any())
+        Key_Pressed_Function();
+    if (keys.Keyboard_Pixy_Brightness_Pressed) {
+        Brightness();
+        keys.Keyboard_Pixy_Brightness_Pressed = false;
+    }
+
+    // 7. Fault and information numbers.
+    fault_info_update();
+
+    // 8. Home layout.
+    if (screen_toggle == 0)
+        home_subsys();
+    else if (screen_toggle == 1)
+        ddu_home_subsys();
+    if (isShown(QStringLiteral("t_subsystem")))
+        main_subsys();
+    home_update();
+
+    // 9. The visible screen.
+    std::atomic<int>& present = exchange.requests.MVB_Present_Screen;
+    if (isShown(QStringLiteral("Gnode"))) {
+        node_information_update();
+        present.store(10);
+    } else if (isShown(QStringLiteral("Genergy"))) {
+        energy_consumption_update();
+        present.store(11);
+    } else if (isShown(QStringLiteral("Gsimulation"))) {
+        simulation_mode_update();
+        present.store(12);
+    } else if (isShown(QStringLiteral("Gmotor"))) {
+        motor_temperature_update();
+        present.store(13);
+    } else if (isShown(QStringLiteral("Gsoftware"))) {
+        software_version_update();
+        present.store(14);
+    } else if (isShown(QStringLiteral("Ginching"))) {
+        inching_mode_update();
+        present.store(15);
+    } else if (isShown(QStringLiteral("GmotorStatus"))) {
+        motorStatus_update();
+    }
+
+    struct SubsystemScreen {
+        const char* group;
+        void (MainWindow::*update)();
+    };
+    static const SubsystemScreen subsystems[] = {
+        {"Gmenu_hvcircuit", &MainWindow::DDU_Menu_High_Volatge_Circuit_Update},
+        {"Gmenu_tracconv", &MainWindow::DDU_Menu_Traction_Convertor_Update},
+        {"Gmenu_auxconv", &MainWindow::DDU_Menu_Auxiliary_Convertor_Update},
+        {"Gmenu_tracmoto", &MainWindow::DDU_Menu_Traction_Motor_Update},
+        {"Gmenu_auxsys", &MainWindow::DDU_Menu_Auxiliary_System_Update},
+        {"Gmenu_braksys", &MainWindow::DDU_Menu_Braking_System_Update},
+        {"Gmenu_enermoni", &MainWindow::DDU_Menu_Energy_Monitoring_Update},
+        {"Gmenu_temp", &MainWindow::DDU_Menu_Temperatures_Update},
+        {"Gmenu_pressure", &MainWindow::DDU_Menu_Pressures_Update},
+    };
+    for (const SubsystemScreen& s : subsystems) {
+        if (isShown(QLatin1String(s.group))) {
+            (this->*s.update)();
+            break;
+        }
+    }
+
+    if (isShown(QStringLiteral("Gmaint_footer"))) {
+        if (isShown(QStringLiteral("Gmaint_ddulogin")))
+            threadLifeDisplay();
+        if (isShown(QStringLiteral("GMVBFreshness")))
+            Insert_Fresh_value();
+        if (isShown(QStringLiteral("GMVBTelegram")))
+            MVBTelegram_update_value();
+        if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
+            mvbvarselRefresh();
+        if (isShown(QStringLiteral("Gmaint_vcumenu"))) {
+            Processor_Life_Sign_Update();
+            riom_slot_update();
+        }
+    }
+}
+
+QString MainWindow::threadLifeText(int mvbLife, int pixyLife)
+{
+    return QStringLiteral("%1:%2")
+        .arg(mvbLife & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg(pixyLife & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+void MainWindow::threadLifeDisplay()
+{
+    auto* table = W<QTableWidget>(QStringLiteral("t_ipadr_5"));
+    if (!table || table->rowCount() < 3 || table->columnCount() < 2)
+        return;
+    auto* item = new QTableWidgetItem(threadLifeText(exchange.DDU_MVB_Thread_Life.load(), DDU_Pixy_Thread_Life.load()));
+    item->setFont(QFont(QStringLiteral("Tahoma"), 18));
+    item->setForeground(QColor(0x66, 0x66, 0x66));
+    item->setBackground(QColor(0x0f, 0x0f, 0x0f));
+    item->setTextAlignment(Qt::AlignCenter);
+    table->setItem(2, 1, item);
+}
+
+void MainWindow::mvbvarselRefresh()
+{
+    const int count = qBound(0, viewer.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
+    for (int i = 0; i < count; ++i)
+        XML_Insert_Data(i, 1, 1, 5, snap.DDU_Micview_Data[i]);
+}
+
+// ---------------------------------------------------------------- frame, exit
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(QColor(0x17, 0x17, 0x17));
+    p.setBrush(Qt::black);
+    p.drawRect(0, 0, 1023, 767);
+    p.setBrush(Qt::NoBrush);
+    for (int y : {52, 184, 316, 448}) {
+        p.drawRect(2, y, 170, 130);
+        p.drawRect(851, y, 170, 130);
+    }
+    p.drawRect(174, 52, 675, 526);
+    static const QRect bottom[] = {{2, 580, 170, 185},   {174, 580, 156, 91}, {174, 673, 156, 92}, {332, 580, 358, 185},
+                                   {692, 580, 157, 91},  {692, 673, 157, 92}, {851, 580, 84, 91},  {851, 673, 84, 92},
+                                   {936, 580, 84, 91},   {936, 673, 84, 92}};
+    for (const QRect& r : bottom)
+        p.drawRect(r);
+    p.drawLine(75, 185, 75, 313);
+}
+
+void MainWindow::on_exit_app_clicked()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::on_restart_button_clicked()
+{
+    platform::runShell(QStringLiteral("reboot"));
+}
+
+void MainWindow::scheduleScreenshot(const QString& file, int ms, bool quit)
+{
+    QTimer::singleShot(ms, this, [this, file, quit] {
+        if (!grab().save(file, "PNG"))
+            qWarning() << "cannot write screenshot" << file;
+        if (quit)
+            QCoreApplication::quit();
+    });
+}

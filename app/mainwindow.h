@@ -1,0 +1,287 @@
+#pragma once
+// The display's one window. It owns every screen (a group box shown over the
+// home layout), the two periodic ticks that drive the GUI thread, the keypad
+// and touch ports, and the worker threads.
+//
+// Code layout: one file per area implements the members of its section below
+// (mainwindow.cpp: start-up, ticks, screen model; mainwindow_build_*.cpp:
+// widget tree; mainwindow_nav.cpp: key and touch navigation;
+// mainwindow_keypad.cpp: on-screen keyboard; mainwindow_dialog.cpp: message
+// box and cell writer; mainwindow_home.cpp and mainwindow_hooks.cpp: home
+// screen and the hooks of screens that other files fill in).
+//
+// Screens read vehicle data only from `snap`, the copy of the signal store
+// taken at the start of each refresh tick.
+
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "acquisition/bus_exchange.h"
+#include "acquisition/signal_store.h"
+#include "app/ui_state.h"
+#include "input/key_flags.h"
+#include "input/keypad_decoder.h"
+#include "input/navigation.h"
+#include "input/touch_decoder.h"
+
+class Mvb_Thread;
+class Pixy_Thread;
+class Load_Thread;
+class QAbstractButton;
+class QLabel;
+class QProgressBar;
+class QSerialPort;
+class QTableWidget;
+class QTimer;
+class QTranslator;
+
+// Options of one program start (command line).
+struct StartOptions {
+    bool noMvb = false; // MVB_SW_Enable 0: the bus side is not used
+};
+
+// The widget tree: the window's central widget and a name lookup with cache.
+// Every widget carries its object name, so `get<QPushButton>("home")` finds it.
+class Ui_MainWindow {
+public:
+    QWidget* centralwidget = nullptr;
+
+    void setupUi(QMainWindow* window);
+    QWidget* find(const QString& name) const;
+    template <class T> T* get(const QString& name) const { return qobject_cast<T*>(find(name)); }
+
+private:
+    mutable QHash<QString, QPointer<QWidget>> cache_;
+};
+
+class MainWindow : public QMainWindow, public UiState {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr, const StartOptions& options = StartOptions());
+    ~MainWindow() override;
+
+    // ----- members of the window -----
+    Pixy_Thread* pixyThread = nullptr;
+    Load_Thread* loadThread = nullptr; // created on demand by the variable monitor
+    Ui_MainWindow* ui = nullptr;
+    QSerialPort* COM4 = nullptr; // keypad
+    QSerialPort* COM5 = nullptr; // touch
+    QTranslator* translator = nullptr;
+    QColor led_gr, led_red, led_yel, led_grey;
+    QPixmap ledBuffer;
+    QLabel* statusLabel = nullptr;
+    QProgressBar* statusProgressBar = nullptr;
+    QTimer* timer_guiupdate = nullptr;
+    QTimer* timer1 = nullptr; // 500 ms refresh tick
+    QTimer* timer2 = nullptr; // 100 ms input tick
+
+    // ----- data hand-over -----
+    BusExchange exchange;          // the program's one hand-over with the acquisition thread
+    Mvb_Thread* mvbThread = nullptr;
+    SignalStore snap;              // copy of the signal store taken at the start of each refresh tick
+    ViewerSelection viewer;        // the GUI's copy of the telegram list and monitor selection
+
+    // ----- input -----
+    KeypadDecoder keypad;
+    TouchDecoder touch;
+    KeyFlags keys;
+    BrightnessState brightness;
+
+    // Widget lookup by object name (nullptr when the widget does not exist).
+    QWidget* W(const QString& name) const { return ui->find(name); }
+    template <class T> T* W(const QString& name) const { return ui->get<T>(name); }
+    bool isShown(const QString& name) const; // exists and is visible
+
+    // ----- start-up, screen model, ticks (mainwindow.cpp) -----
+    void form_load();
+    void grpbox_setvisible();
+    void serial_init();
+    void img_load();
+    void DDU_Config_Setup();
+    void read_DDUlogin_file();
+    void startMvb();
+    void threadLifeDisplay();
+    static QString threadLifeText(int mvbLife, int pixyLife);
+    void mvbvarselRefresh();
+
+    // ----- navigation (mainwindow_nav.cpp) -----
+    void Key_Pressed_Function();
+    void Touch_Screen_Connect(int x, int y);
+    void Keyboard_Key_Global_Reset();
+    void Keyboard_Key_Presssed_Reset();
+    void home_key_default();
+    void menu_enter();
+    void menu_backhome();
+    void toggle_disable();
+    void scroll_Table_logic(int table, int delta);
+    // Reset family: returns a group of controls to its unfocused look.
+    void Main_Menu_Button_Color_Reset();
+    void Menu_DDU_Button_Color_Reset();
+    void Process_Info_Menu_Button_Color_Reset();
+    void Subsystem_Button_Color_Reset();
+    void Datetime_Button_Color_Reset();
+    void Diagnosis_Sub_Menu_Reset();
+    void diagnosis_color_reset();
+    void diagnosis_details_color_reset();
+    void diagnosisprocess_display_color_reset();
+    void DDUConfig_color_reset();
+    void maintenance_color_reset();
+    void maintenance_display_color_reset();
+    void maintenance_softwareupdate_reset();
+    void maintenance_telegram_color_reset();
+    void maintenance_freshness_color_reset();
+    void maintenance_variable_color_reset();
+    void maintenance_loadsave_color_reset();
+    void maintenance_loco_color_reset();
+    void Mvbvariables_Telegram_Filter_Color_Reset();
+    void Dialog_Ok_No_Reset();
+    void password_Reset();
+    // Name of the focus map the key dispatcher used last ("" when none).
+    QString lastFocusMap() const { return lastFocusMap_; }
+
+    // ----- on-screen keyboard (mainwindow_keypad.cpp) -----
+    void keypad_open(bool open);
+    void Keypad_connect_function();
+    void KeyPad_Write(const QString& text);
+    void Keypad_operation_stage();
+    void keypad_postion_function(bool top);
+    bool signal_kblayout(int x, int y); // true when a key was hit
+    // Receiver of the typed text for the stages the window does not handle
+    // itself (driver details 1..5): registered by the owning screen.
+    std::function<void(int stage, const QString& text)> keypadSubmitHandler;
+
+    // ----- message box and cell writer (mainwindow_dialog.cpp) -----
+    void Dialog_Box(const QString& text, int kind);
+    // Asks a yes/no question whose YES runs `onYes` (then "File Saved" is shown).
+    void Dialog_Confirm(const QString& text, std::function<void()> onYes);
+    void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
+    // The screen the open message box covers; OK returns to it.
+    int dialogReturnScreen() const { return dialogReturnScreen_; }
+
+    // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
+    void home_label_settext();
+    void home_subsys();
+    void ddu_home_subsys();
+    void home_update();
+    void ddu_load();
+    void ddu_img_load();
+
+    // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
+    void delete_fault_file();
+    void password_setup();
+    void Read_Port_Data_BUFFER();
+    void dds_screen_update();
+    void Brightness();
+    void fault_info_update();
+    void main_subsys();
+    void subsys_screen();
+    void node_info();
+    void node_information_update();
+    void energy_consumption_update();
+    void simulation_mode_update();
+    void motor_temperature_update();
+    void software_version_update();
+    void inching_mode_update();
+    void motorStatus_update();
+    void DDU_Menu_High_Volatge_Circuit_Update();
+    void DDU_Menu_Traction_Convertor_Update();
+    void DDU_Menu_Auxiliary_Convertor_Update();
+    void DDU_Menu_Traction_Motor_Update();
+    void DDU_Menu_Auxiliary_System_Update();
+    void DDU_Menu_Braking_System_Update();
+    void DDU_Menu_Energy_Monitoring_Update();
+    void DDU_Menu_Temperatures_Update();
+    void DDU_Menu_Pressures_Update();
+    void Insert_Fresh_value();
+    void MVBTelegram_update_value();
+    void Processor_Life_Sign_Update();
+    void riom_slot_update();
+
+    // ----- test hooks -----
+    // Feeds keypad or touch bytes straight into the decoders, as the port
+    // handlers do; the ticks (guiupdate_fun / timerupdate_fun) then decode them.
+    void feedKeypad(const QByteArray& bytes);
+    void feedTouch(const QByteArray& bytes);
+    // Steps of the start-up sequence in the order they ran.
+    QStringList startupTrace;
+    // Keys act with animateClick (100 ms, as on the unit); tests may switch to
+    // an immediate click().
+    bool keyClicksAnimated = true;
+    // Grabs the window after `ms` and writes it as PNG; quits when `quit` is set.
+    void scheduleScreenshot(const QString& file, int ms, bool quit);
+
+public slots:
+    void guiupdate_fun();
+    void timerupdate_fun();
+    void onReadyReadKeypad();
+    void onReadyReadTouchScreen();
+
+    // Common transitions.
+    void on_home_clicked();
+    void on_menu_clicked();
+    void on_menu_home_clicked();
+    void on_menuscreen_home_clicked();
+    void on_menuscreen_back_clicked();
+    void on_sub_sys_clicked();
+    void on_process_clicked();
+
+    void on_exit_app_clicked();
+    void on_restart_button_clicked();
+
+    // Message box.
+    void on_ok_clicked();
+    void on_no_clicked();
+
+    // On-screen keyboard.
+    void KeyPad_clicked();
+    void Keypad_clear_clicked();
+    void submit_clicked();
+    void keypad_position_clicked();
+    void on_keybutton_close_clicked();
+
+    // Scroll-bar handlers of the long tables (filled by their screens).
+    void mvbvarhandlerFunction(int value);
+    void mvbfreshnesshandlerFunction(int value);
+    void subsyshandlerFunction(int value);
+    void diaghandlerFunction(int value);
+    void mvbtelehandlerFunction(int value);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Widget tree builders (mainwindow_build_*.cpp).
+    friend class Ui_MainWindow;
+    void build_topbar(QWidget* root);
+    void build_home(QWidget* root);
+    void build_menu(QWidget* root);
+    void build_screen_groups(QWidget* root);
+    void build_dialog(QWidget* root);
+    void build_keypad(QWidget* root);
+
+    // Navigation glue.
+    void applyAction(const nav::Action& action);
+    void drawFocus(const nav::FocusMap& map, int index);
+    void styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused);
+    void resetButtons(std::initializer_list<const char*> names, const QString& style);
+    bool mapVisible(const nav::FocusMap& map) const;
+    void clickButton(const QString& name, bool animated);
+    bool touchRegionEnabled(const nav::TouchRegion& region) const;
+    void touchAct(const nav::TouchRegion& region, int x, int y);
+    void syncFocusState(const nav::FocusState& s);
+    nav::FocusState focusState() const;
+
+    void pushViewerSelection();
+
+    int dialogReturnScreen_ = 0;
+    std::function<void()> confirmedAction_;
+    QString lastFocusMap_;
+};

@@ -1,0 +1,174 @@
+// Widget tree: the screen groups shown over the home layout, the message box
+// and the on-screen keyboard.
+//
+// Each screen group exists from start-up so that the screen model can hide it
+// on every screen change; a screen fills its group in its own builder. The
+// tables that the start-up wires to scroll handlers, and the table the
+// configuration screen shows the thread life signs in, are created with their
+// groups here.
+
+#include "app/mainwindow.h"
+
+#include "app/resources.h"
+#include "app/widget_factory.h"
+
+#include <QScrollBar>
+
+using namespace ddu_ui;
+
+namespace {
+
+struct ScreenGroup {
+    const char* name;
+    QRect geometry;
+};
+
+// Content frame of most screens: below the top bar, over the home layout.
+constexpr QRect kContent{2, 52, 1020, 527};
+constexpr QRect kTall{2, 52, 1020, 714};
+
+const ScreenGroup kGroups[] = {
+    {"Gsub_system", kContent},
+    {"Gdiagnostics", kContent},
+    {"Gdiag_details", kContent},
+    {"Gnode", kContent},
+    {"Genergy", kContent},
+    {"Gsimulation", kContent},
+    {"Gmotor", kContent},
+    {"Gsoftware", kContent},
+    {"Ginching", kContent},
+    {"GmotorStatus", kContent},
+    {"Gdatetime", kContent},
+    {"Gproinfo_menu", {790, 52, 232, 527}},
+    {"G_DDSscreen", kContent},
+    {"Gfault", kContent},
+    {"Gfaultdriveradvice", kContent},
+    {"Ginfo", kContent},
+    {"Gmaint_ddulogin", {2, 52, 788, 638}},
+    {"Gmaint_ddudisp", {2, 52, 788, 638}},
+    {"GMVBTelegram", {2, 52, 788, 638}},
+    {"GMVBFreshness", {2, 52, 788, 638}},
+    {"Gmaint_mvbvariables", {2, 52, 788, 638}},
+    {"Gmaint_mvbvarsel", kTall},
+    {"Gmaint_riom_io", kTall},
+    {"Gmaint_riom_info", kTall},
+    {"Gmaint_menu", {790, 52, 232, 638}},
+    {"Gmaint_vcumenu", {795, 52, 227, 456}},
+    {"Gmaint_footer", {2, 692, 1020, 74}},
+    {"Gmvbvar_loadsave", {40, 300, 720, 160}},
+    {"Gfilter_selection", {100, 240, 580, 200}},
+    {"Gmvbvar_filter", {40, 200, 720, 350}},
+    {"Gtelegram", {60, 100, 600, 520}},
+    {"Gsignal_name", {100, 240, 540, 140}},
+    {"G_softupdate", {150, 200, 600, 330}},
+    {"G_brightness", {250, 150, 320, 50}},
+};
+
+} // namespace
+
+void MainWindow::build_screen_groups(QWidget* root)
+{
+    for (const ScreenGroup& g : kGroups)
+        group(root, g.name, g.geometry, Screen_Group_Style)->hide();
+
+    // Subsystem overview and message list.
+    QWidget* sub = W(QStringLiteral("Gsub_system"));
+    table(sub, "t_subsystem", {90, 60, 830, 448}, 4, 5);
+    table(sub, "t_browseloco", {20, 60, 890, 448}, 0, 4);
+    for (const auto& b : {std::pair<const char*, QRect>{"subsys_back", {921, 13, 77, 35}},
+                          {"subsys_top", {921, 73, 77, 50}},
+                          {"subsys_up", {921, 123, 77, 60}},
+                          {"subsys_down", {921, 398, 77, 50}},
+                          {"subsys_bottom", {921, 448, 77, 50}}})
+        button(sub, b.first, b.second, QString(), Key_submenu_Style);
+    label(sub, "subsys_vertline", {914, 60, 5, 448});
+    label(sub, "sub_locono", {20, 10, 300, 40});
+    label(sub, "subsys_locono", {330, 10, 300, 40});
+    label(sub, "sub_message", {20, 10, 600, 40});
+
+    // Tables whose scroll bars the start-up connects.
+    table(W(QStringLiteral("Gdiagnostics")), "t_diagnosis", {20, 60, 890, 448}, 0, 9);
+    table(W(QStringLiteral("GMVBTelegram")), "tmvbtelegram", {8, 58, 120, 560}, 0, 1);
+    table(W(QStringLiteral("GMVBFreshness")), "tmvbfreshness", {18, 56, 650, 453}, 0, 3);
+    table(W(QStringLiteral("Gmaint_mvbvariables")), "t_mvbvar", {8, 56, 685, 497}, 0, 8);
+    auto* scol = named(new QScrollBar(Qt::Vertical, W(QStringLiteral("GMVBTelegram"))), "vmvbtele_scol",
+                       QRect(128, 203, 75, 252));
+    scol->hide();
+    table(W(QStringLiteral("Gtelegram")), "t_MVBfiltertelegram", {48, 100, 392, 330}, 0, 3);
+
+    // Variable monitor display: entries 0..9 left, 10.. right.
+    QWidget* sel = W(QStringLiteral("Gmaint_mvbvarsel"));
+    table(sel, "t_mvbvarsel1", {20, 60, 370, 550}, 10, 2);
+    table(sel, "t_mvbvarsel2", {420, 60, 370, 550}, 20, 2);
+
+    // Configuration screen: the table whose row 2 shows the thread life signs.
+    auto* ip = table(W(QStringLiteral("Gmaint_ddulogin")), "t_ipadr_5", {150, 380, 500, 240}, 3, 2);
+    ip->horizontalHeader()->hide();
+}
+
+void MainWindow::build_dialog(QWidget* root)
+{
+    // Full-screen shade under the password pad and the message box.
+    group(root, "Gpassword_blur", {0, 0, 1024, 768}, Blur_Style)->hide();
+    group(root, "Gpassword_blur_soft", {0, 0, 1024, 768}, Blur_Style)->hide();
+    group(root, "Gpassword", {300, 60, 420, 580}, Password_Box_Style)->hide();
+
+    // Message box, 490 x 250 in the middle of the screen. The button
+    // rectangles are the touch regions of the two forms.
+    auto* box = group(root, "Gmessage", {264, 259, 490, 250}, Message_Box_Style);
+    label(box, "err_header", {10, 8, 470, 42}, QString(),
+          QStringLiteral("font: bold 22pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent; border: none;"))
+        ->setAlignment(Qt::AlignCenter);
+    label(box, "img", {24, 64, 72, 72}, QString(), QStringLiteral("background: transparent; border: none;"));
+    auto* text = label(box, "err_txt", {110, 56, 360, 112}, QString(),
+                       QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent;"
+                                      " border: none;"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    button(box, "ok", {195, 180, 100, 50}, tr("OK"), Key_submenu_Style);
+    button(box, "no", {255, 180, 100, 50}, tr("NO"), Key_submenu_Style)->hide();
+    box->hide();
+}
+
+void MainWindow::build_keypad(QWidget* root)
+{
+    // On-screen keyboard, 1020 x 321; keys at the rectangles of its touch layout.
+    auto* kb = group(root, "keypad_groupbox", {2, nav::kKeyboardBottomY, 1020, 321},
+                     QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 2px solid rgb(70, 66, 66);"
+                                    " border-radius: 6px; }"));
+    const QPoint origin(2, nav::kKeyboardBottomY);
+    auto keyText = [](const QString& name) -> QString {
+        static const QHash<QString, QString> symbols = {
+            {QStringLiteral("keybutton_quesmark"), QStringLiteral("?")},
+            {QStringLiteral("keybutton_slash"), QStringLiteral("/")},
+            {QStringLiteral("keybutton_at"), QStringLiteral("@")},
+            {QStringLiteral("keybutton_star"), QStringLiteral("*")},
+            {QStringLiteral("keybutton_percentage"), QStringLiteral("%")},
+            {QStringLiteral("keybutton_hyphen"), QStringLiteral("-")},
+            {QStringLiteral("keybutton_hash"), QStringLiteral("#")},
+            {QStringLiteral("keybutton_exclamatory"), QStringLiteral("!")},
+            {QStringLiteral("keybutton_clear"), QStringLiteral("CLEAR")},
+            {QStringLiteral("keybutton_submit"), QStringLiteral("SUBMIT")},
+            {QStringLiteral("keybutton_close"), QStringLiteral("X")},
+            {QStringLiteral("keypad_position"), QString()},
+        };
+        auto it = symbols.constFind(name);
+        if (it != symbols.constEnd())
+            return it.value();
+        return name.mid(QStringLiteral("keybutton_").size()); // letter or digit
+    };
+    for (const nav::KeyboardKey& k : nav::keyboardKeys()) {
+        const QString name = QLatin1String(k.widget);
+        QRect r(QPoint(k.x1, k.y1) - origin, QPoint(k.x2, k.y2) - origin - QPoint(1, 1));
+        if (name == QLatin1String("keybutton_close"))
+            r = QRect(960, 2, 50, 50);
+        else if (name == QLatin1String("keypad_position"))
+            r = QRect(2, 2, 50, 50);
+        button(kb, k.widget, r, keyText(name), Keyboard_Key_Style);
+    }
+    auto* text = label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(),
+                       QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230); background-color: rgb(0, 0, 0);"
+                                      " border: 1px solid rgb(70, 66, 66);"));
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    kb->hide();
+}

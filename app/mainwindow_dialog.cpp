@@ -1,0 +1,230 @@
+// The message box shared by all screens, and the table cell writer.
+//
+// Questions with a confirmed action: the screen that asks registers the action
+// with Dialog_Confirm(text, action); YES runs it and then reports "File
+// Saved", NO (and any other answer) drops it. The message box itself knows no
+// screen's action.
+
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/resources.h"
+#include "platform/platform.h"
+
+namespace {
+const QString kErrTextStyle = QStringLiteral(
+    "font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent; border: none;");
+}
+
+void MainWindow::Dialog_Box(const QString& text, int kind)
+{
+    // OK returns to the screen the box covers (a box opened over a box keeps
+    // the first screen).
+    if (screen_id != 17)
+        dialogReturnScreen_ = screen_id;
+    screen_id = 17;
+
+    if (QWidget* blur = W(QStringLiteral("Gpassword_blur"))) {
+        blur->setGeometry(0, 0, 1024, 768);
+        blur->show();
+        blur->raise();
+    }
+    QWidget* box = W(QStringLiteral("Gmessage"));
+    if (!box)
+        return;
+    box->setGeometry(264, 259, 490, 250);
+    box->show();
+    box->raise();
+
+    if (auto* t = W<QLabel>(QStringLiteral("err_txt"))) {
+        t->setStyleSheet(kErrTextStyle);
+        t->setText(text);
+    }
+    QString header;
+    QString icon;
+    switch (kind) {
+    case 1:
+        header = tr("ERROR");
+        icon = Dir_rms_img_DialogFault;
+        break;
+    case 3:
+        header = tr("CONFIRMATION");
+        icon = Dir_rms_img_DialogWarning;
+        break;
+    default:
+        header = tr("INFORMATION");
+        icon = Dir_rms_img_DialogInfo;
+        break;
+    }
+    if (auto* h = W<QLabel>(QStringLiteral("err_header")))
+        h->setText(header);
+    if (auto* i = W<QLabel>(QStringLiteral("img")))
+        i->setPixmap(QPixmap(icon));
+
+    auto* ok = W<QPushButton>(QStringLiteral("ok"));
+    auto* no = W<QPushButton>(QStringLiteral("no"));
+    if (kind == 3) {
+        Dialog_Box_YESNO_Enable = 1;
+        if (ok) {
+            ok->setText(tr("YES"));
+            ok->setGeometry(135, 180, 100, 50);
+            ok->show();
+        }
+        if (no) {
+            no->setText(tr("NO"));
+            no->setGeometry(255, 180, 100, 50);
+            no->show();
+        }
+    } else {
+        Dialog_Box_YESNO_Enable = 0;
+        if (ok) {
+            ok->setText(tr("OK"));
+            ok->setGeometry(195, 180, 100, 50);
+            ok->show();
+        }
+        if (no)
+            no->hide();
+    }
+    // Enter acts on OK / YES first: show it focused.
+    key_press_count = 0;
+    Dialog_Ok_No_Reset();
+    if (ok)
+        ok->setStyleSheet(Key_submenu_border_Style);
+}
+
+void MainWindow::Dialog_Confirm(const QString& text, std::function<void()> onYes)
+{
+    confirmedAction_ = std::move(onYes);
+    confirm_flag = 1;
+    Dialog_Box(text, 3);
+}
+
+void MainWindow::on_ok_clicked()
+{
+    screen_id = dialogReturnScreen_;
+    ok_clicked = 1;
+
+    if (Dialog_Box_YESNO_Enable == 1 && confirm_flag == 1) {
+        std::function<void()> action = std::move(confirmedAction_);
+        confirmedAction_ = nullptr;
+        Dialog_Box_YESNO_Enable = 0;
+        confirm_flag = 0;
+        if (action)
+            action();
+        Dialog_Box(tr("File Saved"), 2);
+    } else {
+        for (const char* name : {"Gpassword_blur", "Gmessage"})
+            if (QWidget* w = W(QLatin1String(name)))
+                w->hide();
+    }
+    Dialog_Box_YESNO_Enable = 0;
+    confirm_flag = 0;
+    confirmedAction_ = nullptr;
+
+    if (diag_flag == 1) {
+        // The empty diagnosis list: back to the processor choice.
+        QMetaObject::invokeMethod(this, "on_diag_back_clicked", Qt::DirectConnection);
+        keys.Keyboard_Enter_Pressed = false;
+        key_press_count = 8;
+        key_menu_no = 2;
+        diag_flag = 0;
+    } else {
+        key_press_count = 0;
+        keys.Keyboard_Enter_Pressed = false;
+        keys.Keyboard_ESC_Pressed = false;
+    }
+    Key_Pressed_Function();
+
+    if (masterslave_flag == 1) {
+        masterslave_flag = 2;
+        Dialog_Box(tr("Calibration screen will appear after system restart"), 2);
+        if (QWidget* t = W(QStringLiteral("err_txt")))
+            t->setStyleSheet(QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
+    } else if (masterslave_flag == 2) {
+        QCoreApplication::quit();
+        platform::runShell(QStringLiteral("reboot"));
+        masterslave_flag = 0;
+    }
+}
+
+void MainWindow::on_no_clicked()
+{
+    screen_id = 25; // "DDU Configure"
+    for (const char* name : {"Gpassword_blur", "Gmessage"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+    masterslave_flag = 0;
+    Dialog_Box_YESNO_Enable = 0;
+    // NO drops the question's action: a later question answered YES must not run it.
+    confirm_flag = 0;
+    confirmedAction_ = nullptr;
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+void MainWindow::XML_Insert_Data(int row, int column, int format, int table, const QString& text)
+{
+    enum class Look { Plain, Centred, LeftMiddle };
+    QString tableName;
+    Look look = Look::Plain;
+    switch (table) {
+    case 1: // freshness
+        if (format < 0 || format > 2)
+            return;
+        tableName = QStringLiteral("tmvbfreshness");
+        look = Look::Centred;
+        break;
+    case 2: // subsystem messages
+        if (format < 0 || format > 3)
+            return;
+        tableName = QStringLiteral("t_browseloco");
+        look = format == 3 ? Look::LeftMiddle : Look::Centred;
+        break;
+    case 3: // telegram
+        if (format < 0 || format > 2)
+            return;
+        tableName = QStringLiteral("tmvbtelegram");
+        look = format == 0 ? Look::Centred : Look::Plain;
+        break;
+    case 4: // variable list
+        if (format < 1 || format > 7)
+            return;
+        tableName = QStringLiteral("t_mvbvar");
+        look = Look::Plain;
+        break;
+    case 5: // monitored variables: entries 0..9 left, 10.. right
+        if (format < 0 || format > 1 || row < 0)
+            return;
+        if (row < 10) {
+            tableName = QStringLiteral("t_mvbvarsel1");
+        } else {
+            tableName = QStringLiteral("t_mvbvarsel2");
+            row -= 10;
+        }
+        look = format == 0 ? Look::LeftMiddle : Look::Centred;
+        break;
+    case 6: // diagnosis list: the message column left, the others centred
+        if (format < 0 || format > 8)
+            return;
+        tableName = QStringLiteral("t_diagnosis");
+        look = format == 3 ? Look::LeftMiddle : Look::Centred;
+        break;
+    default:
+        return;
+    }
+    auto* t = W<QTableWidget>(tableName);
+    if (!t || row < 0 || column < 0 || row >= t->rowCount() || column >= t->columnCount())
+        return;
+    auto* item = new QTableWidgetItem(text);
+    if (look != Look::Plain) {
+        item->setFont(QFont(QStringLiteral("Tahoma"), 18));
+        item->setForeground(QColor(0x66, 0x66, 0x66));
+        item->setBackground(QColor(0, 0, 0));
+        item->setTextAlignment(look == Look::Centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    }
+    t->setItem(row, column, item);
+}

@@ -1,0 +1,652 @@
+// Key and touch navigation: the dispatchers walk the tables of
+// input/navigation_tables and act on the named widgets; the common screen
+// transitions (home, menu, back); the reset family of focus looks.
+
+#include "app/mainwindow.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/resources.h"
+
+namespace {
+
+// Screens may mark the entry of the screen shown (for example the side-menu
+// button of the current screen) with this property; it then keeps the
+// "select" look of its family, with the focus frame when focused.
+const char* const kSelectedProperty = "dduSelected";
+
+} // namespace
+
+// ---------------------------------------------------------------- key dispatch
+
+nav::FocusState MainWindow::focusState() const
+{
+    nav::FocusState s;
+    s.key_press_count = key_press_count;
+    s.key_menu_no = key_menu_no;
+    s.key_min = key_min;
+    s.key_max = key_max;
+    return s;
+}
+
+void MainWindow::syncFocusState(const nav::FocusState& s)
+{
+    key_press_count = s.key_press_count;
+    key_menu_no = s.key_menu_no;
+    key_min = s.key_min;
+    key_max = s.key_max;
+}
+
+bool MainWindow::mapVisible(const nav::FocusMap& map) const
+{
+    if (!map.visible || !isShown(QLatin1String(map.visible)))
+        return false;
+    return !map.alsoVisible || isShown(QLatin1String(map.alsoVisible));
+}
+
+void MainWindow::Key_Pressed_Function()
+{
+    // The flags are taken and cleared first: the actions below re-enter the
+    // dispatcher (screen entry handlers draw their initial focus with it).
+    const KeyFlags k = keys;
+    if (k.Keyboard_Home_Pressed) {
+        keys.clear();
+        lastFocusMap_ = QStringLiteral("home_key");
+        on_home_clicked();
+        return;
+    }
+    if (k.Keyboard_Menu_Pressed) {
+        keys.clear();
+        lastFocusMap_ = QStringLiteral("menu_key");
+        on_menu_clicked();
+        return;
+    }
+    keys.clear();
+    lastFocusMap_.clear();
+
+    if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Ginfo"))) {
+        lastFocusMap_ = QStringLiteral("fault_popup");
+        if (k.Keyboard_ESC_Pressed)
+            on_home_clicked();
+        return;
+    }
+
+    if (isShown(QStringLiteral("Gpassword"))) {
+        lastFocusMap_ = QStringLiteral("password");
+        const nav::FocusMap& map = nav::passwordFocusMap();
+        const int clicked = key_press_count;
+        nav::FocusState s = focusState();
+        const nav::Action a = nav::stepPassword(s, k);
+        syncFocusState(s);
+        if (k.Keyboard_Enter_Pressed && nav::passwordResetBeforeEnter(clicked)) {
+            password_Reset();
+        } else {
+            drawFocus(map, key_press_count);
+        }
+        applyAction(a);
+        return;
+    }
+
+    if (isShown(QStringLiteral("Gmessage"))) {
+        lastFocusMap_ = QStringLiteral("message_box");
+        const bool yesNo = Dialog_Box_YESNO_Enable == 1;
+        nav::FocusState s = focusState();
+        const nav::Action a = nav::stepMessageBox(s, k, yesNo);
+        syncFocusState(s);
+        Dialog_Ok_No_Reset();
+        if (auto* b = W<QAbstractButton>(key_press_count == 1 && yesNo ? QStringLiteral("no") : QStringLiteral("ok")))
+            b->setStyleSheet(Key_submenu_border_Style);
+        applyAction(a);
+        return;
+    }
+
+    const std::vector<nav::FocusMap>& maps = nav::focusMaps();
+    auto runMap = [&](const nav::FocusMap& map) {
+        lastFocusMap_ = QLatin1String(map.name);
+        nav::FocusState s = focusState();
+        const int before = key_press_count;
+        const nav::Action a = nav::stepScreen(map, s, k, DDU_Maintenace_Selected_Processor);
+        syncFocusState(s);
+        // The main menu remembers its entry across a visit to the screen it opens.
+        if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
+            key_Menu_ID_old = before;
+        drawFocus(map, key_press_count);
+        applyAction(a);
+    };
+
+    const int beforeHome = nav::focusMapsBeforeHome();
+    for (int i = 0; i < beforeHome && i < int(maps.size()); ++i) {
+        if (mapVisible(maps[size_t(i)])) {
+            runMap(maps[size_t(i)]);
+            return;
+        }
+    }
+
+    if (we_are_in_home == 1) {
+        lastFocusMap_ = QStringLiteral("home");
+        nav::FocusState s = focusState();
+        const nav::Action a = nav::stepHome(s, k, Selected_DDU_Type != 3);
+        syncFocusState(s);
+        drawFocus(nav::homeFocusMap(), key_press_count);
+        applyAction(a);
+        return;
+    }
+
+    for (size_t i = size_t(beforeHome); i < maps.size(); ++i) {
+        if (mapVisible(maps[i])) {
+            runMap(maps[i]);
+            return;
+        }
+    }
+}
+
+void MainWindow::applyAction(const nav::Action& a)
+{
+    switch (a.kind) {
+    case nav::ActKind::None:
+        break;
+    case nav::ActKind::Click:
+        clickButton(QString::fromStdString(a.target), keyClicksAnimated);
+        break;
+    case nav::ActKind::Toggle:
+        if (auto* b = W<QAbstractButton>(QString::fromStdString(a.target)))
+            b->click();
+        break;
+    case nav::ActKind::Invoke:
+        if (!QMetaObject::invokeMethod(this, a.target.c_str(), Qt::DirectConnection))
+            qDebug() << "no handler" << a.target.c_str();
+        break;
+    }
+}
+
+void MainWindow::clickButton(const QString& name, bool animated)
+{
+    auto* b = W<QAbstractButton>(name);
+    if (!b)
+        return; // a control of a screen that is not built: nothing to do
+    if (animated)
+        b->animateClick(); // shown pressed for 100 ms, then clicked
+    else
+        b->click();
+}
+
+void MainWindow::drawFocus(const nav::FocusMap& map, int index)
+{
+    for (const nav::FocusSlot& slot : map.entries)
+        if (slot.widget)
+            styleSlot(map, slot, slot.index == index);
+}
+
+void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused)
+{
+    const QString name = QString::fromStdString(nav::resolveWidget(slot.widget, DDU_Maintenace_Selected_Processor));
+    QWidget* w = W(name);
+    if (!w)
+        return;
+    const bool selected = w->property(kSelectedProperty).toBool();
+    const QString* style = nullptr;
+    switch (slot.look) {
+    case nav::Look::TopBar:
+        if (map.section && name == QLatin1String(map.section))
+            style = focused ? &key_menu_border_select_Style : &key_menu_select_Style;
+        else
+            style = focused ? &Key_menu_border_Style : &Key_menu_Style;
+        break;
+    case nav::Look::SubMenu:
+        if (selected)
+            style = focused ? &Key_submenu_select_border_Style : &Key_submenu_select_Style;
+        else
+            style = focused ? &Key_submenu_border_Style : &Key_submenu_Style;
+        break;
+    case nav::Look::SubMenu30:
+        if (selected)
+            style = focused ? &Key_submenu30_select_border_Style : &Key_submenu30_select_Style;
+        else
+            style = focused ? &Key_submenu30_border_Style : &Key_submenu30_Style;
+        break;
+    case nav::Look::MenuTab:
+        if (selected)
+            style = focused ? &Key_menutab_select_border_Style : &Key_menutab_select_Style;
+        else
+            style = focused ? &Key_menutab_border_Style : &Key_menutab_Style;
+        break;
+    case nav::Look::Radio:
+        style = focused ? &Menu_Processor_Radio_Style_Border : &Menu_Processor_Radio_Style;
+        break;
+    case nav::Look::PasswordKey:
+        style = focused ? &Password_Button_Style_Border : &Password_Button_Style;
+        break;
+    }
+    if (style && w->styleSheet() != *style)
+        w->setStyleSheet(*style);
+}
+
+void MainWindow::Keyboard_Key_Global_Reset()
+{
+    key_press_count = 0;
+    keys.Keyboard_Enter_Pressed = false;
+    keys.Keyboard_ESC_Pressed = false;
+}
+
+void MainWindow::Keyboard_Key_Presssed_Reset()
+{
+    keys.clear();
+}
+
+// ---------------------------------------------------------------- reset family
+
+void MainWindow::resetButtons(std::initializer_list<const char*> names, const QString& style)
+{
+    for (const char* n : names)
+        if (QWidget* w = W(QLatin1String(n)))
+            if (w->styleSheet() != style)
+                w->setStyleSheet(style);
+}
+
+void MainWindow::Main_Menu_Button_Color_Reset()
+{
+    resetButtons({"home", "menu", "process", "maintenance", "screen_toggle", "diagnostic_process"}, Key_menu_Style);
+}
+
+void MainWindow::Menu_DDU_Button_Color_Reset()
+{
+    resetButtons({"sub_sys", "hv_circ", "trac_conv", "aux_conv", "trac_moto", "aux_sys", "brak_sys", "ener_moni", "temp",
+                  "pressure", "diagnosis", "lang", "dr_details", "future"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::Process_Info_Menu_Button_Color_Reset()
+{
+    resetButtons({"node", "energy", "simulation", "motortemp", "software", "inching", "setdatetime", "motor_status"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::Subsystem_Button_Color_Reset()
+{
+    resetButtons({"subsys_back", "subsys_top", "subsys_up", "subsys_down", "subsys_bottom"}, Key_submenu_Style);
+}
+
+void MainWindow::Datetime_Button_Color_Reset()
+{
+    resetButtons({"datetime_up", "datetime_down", "datetime_left", "datetime_right", "get_datetime", "set_datetime"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::Diagnosis_Sub_Menu_Reset()
+{
+    resetButtons({"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1", "r_dda2", "r_stb1", "r_stb2",
+                  "r_asc1", "r_asc2", "r_nsc1", "r_nsc2", "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3",
+                  "r_zbv1"},
+                 Menu_Processor_Radio_Style);
+    resetButtons({"b_menudiag_ok"}, Key_submenu_Style);
+}
+
+void MainWindow::diagnosis_color_reset()
+{
+    resetButtons({"diag_details", "diag_back", "diag_top", "diag_up", "diag_down", "diag_bottom"}, Key_submenu_Style);
+}
+
+void MainWindow::diagnosis_details_color_reset()
+{
+    resetButtons({"diag_detailsymp", "diag_detailcause", "diag_detailadvice"}, Key_menutab_Style);
+    resetButtons({"diag_detailsback"}, Key_submenu_Style);
+}
+
+void MainWindow::diagnosisprocess_display_color_reset()
+{
+    resetButtons({"b_ddsup_top", "b_ddsup", "b_ddsdown", "b_ddsdown_btm"}, Key_submenu_Style);
+}
+
+void MainWindow::DDUConfig_color_reset()
+{
+    resetButtons({"cab_button", "software_updateBtn", "calibrate_button", "vcu_button", "sr_button", "bur_button"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_color_reset()
+{
+    resetButtons({"ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_display_color_reset()
+{
+    resetButtons({"restart_button", "exit_app", "on_button", "off_button"}, Key_submenu_Style);
+}
+
+void MainWindow::maintenance_softwareupdate_reset()
+{
+    resetButtons({"pendrive1", "s_update", "file_trans", "sd_card_check", "softw_cancel"}, Key_submenu_Style);
+}
+
+void MainWindow::maintenance_telegram_color_reset()
+{
+    resetButtons({"bmvbtele_top", "bmvbtele_up", "bmvbtele_down", "bmvbtele_bottm", "bmvbtele_bin", "bmvbtele_byte",
+                  "bmvbtele_word"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_freshness_color_reset()
+{
+    resetButtons({"bmvbfreh_top", "bmvbfreh_up", "bmvbfreh_down", "bmvbfreh_bottom", "bmvbfreh_reset"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_variable_color_reset()
+{
+    resetButtons({"mvbvar_top", "mvbvar_up", "mvbvar_down", "mvbvar_bottom", "mvbvar_clearsel", "mvbvar_filter",
+                  "mvbvar_loadfile", "mvbvar_savefile", "mvbvar_display"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_loadsave_color_reset()
+{
+    resetButtons({"mvbvar_loadsave1", "mvbvar_loadsave2", "mvbvar_loadsave3", "mvbvar_loadsave4", "mvbvar_loadsave5",
+                  "mvbvar_loadsave6", "mvbvar_cancel"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::maintenance_loco_color_reset()
+{
+    resetButtons({"ddu_proc_next_slot", "ddu_proc_prev_slot", "ddu_flg1", "ddu_hbb1", "ddu_stb1", "ddu_slg1", "ddu_flg2",
+                  "ddu_hbb2", "ddu_stb2", "ddu_slg2"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::Mvbvariables_Telegram_Filter_Color_Reset()
+{
+    resetButtons({"clearselec", "ok_btn", "cancel_btn", "tele_top", "tele_up", "tele_down", "tele_bottom", "proc_filter",
+                  "tele_filter", "signalname_filter", "filter_ok", "filter_cancel", "rewrite_button", "Search_button",
+                  "Cancel_button"},
+                 Key_submenu_Style);
+}
+
+void MainWindow::Dialog_Ok_No_Reset()
+{
+    resetButtons({"ok", "no"}, Key_submenu_Style);
+}
+
+void MainWindow::password_Reset()
+{
+    resetButtons({"b_key1", "b_key2", "b_key3", "b_key4", "b_key5", "b_key6", "b_key7", "b_key8", "b_key9", "b_key0",
+                  "b_keyC", "b_keyOK"},
+                 Password_Button_Style);
+}
+
+// ---------------------------------------------------------------- transitions
+
+void MainWindow::on_home_clicked()
+{
+    screen_id = 1;
+    if (screen_toggle == 0) {
+        home_key_default();
+        return;
+    }
+    // DDU layout. Like every screen change it starts from a clean screen
+    // model, so that no pop-up stays open (and keeps the keys) behind it.
+    grpbox_setvisible();
+    ddu_load();
+    Main_Menu_Button_Color_Reset();
+    key_press_count = 0;
+    key_menu_no = 1;
+    we_are_in_home = 1;
+    if (QWidget* home = W(QStringLiteral("home")))
+        home->setStyleSheet(key_menu_border_select_Style);
+    if (QWidget* ddu = W(QStringLiteral("Gmainwindow_ddu"))) {
+        ddu->setGeometry(0, 52, 1024, 716);
+        ddu->show();
+        ddu->raise();
+    }
+}
+
+void MainWindow::home_key_default()
+{
+    grpbox_setvisible();
+    Main_Menu_Button_Color_Reset();
+    key_press_count = 0;
+    key_menu_no = 1;
+    we_are_in_home = 1;
+    if (QWidget* home = W(QStringLiteral("home")))
+        home->setStyleSheet(key_menu_border_select_Style);
+    if (!DDU_Loco_Fault_Present && !DDU_Loco_Info_Present) {
+        if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
+            t->setEnabled(true);
+            t->setIcon(QIcon(Dir_ddu_img_ToggleRMS));
+            t->setIconSize(QSize(190, 35));
+        }
+    } else {
+        toggle_disable();
+    }
+}
+
+void MainWindow::toggle_disable()
+{
+    if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
+        t->setEnabled(false);
+        t->setIcon(QIcon(Dir_ddu_img_Toggle));
+        t->setIconSize(QSize(190, 35));
+    }
+}
+
+void MainWindow::on_menu_clicked()
+{
+    screen_id = 3;
+    menu_enter();
+}
+
+void MainWindow::menu_enter()
+{
+    grpbox_setvisible();
+    if (QWidget* panel = W(QStringLiteral("menu_screen"))) {
+        panel->show();
+        panel->raise();
+    }
+    struct Text {
+        const char* button;
+        const char* text;
+    };
+    static const Text texts[] = {
+        {"sub_sys", QT_TR_NOOP("SUB-SYS STATUS")},   {"hv_circ", QT_TR_NOOP("HV CIRCUIT")},
+        {"trac_conv", QT_TR_NOOP("TRACTION CONV")},  {"aux_conv", QT_TR_NOOP("AUX CONV")},
+        {"trac_moto", QT_TR_NOOP("TRACTION MOTOR")}, {"aux_sys", QT_TR_NOOP("AUX SYSTEM")},
+        {"brak_sys", QT_TR_NOOP("BRAKING SYSTEM")},  {"ener_moni", QT_TR_NOOP("ENERGY MONITORING")},
+        {"temp", QT_TR_NOOP("TEMPERATURES")},        {"pressure", QT_TR_NOOP("PRESSURES")},
+        {"diagnosis", QT_TR_NOOP("DIAGNOSIS RECORDS")}, {"lang", QT_TR_NOOP("LANGUAGE")},
+        {"dr_details", QT_TR_NOOP("DRIVER DETAILS")}, {"future", QT_TR_NOOP("FUTURE")},
+    };
+    for (const Text& t : texts)
+        if (auto* b = W<QAbstractButton>(QLatin1String(t.button)))
+            b->setText(tr(t.text));
+    for (const char* hidden : {"dr_details", "future"})
+        if (QWidget* w = W(QLatin1String(hidden)))
+            w->hide();
+    if (QWidget* sub = W(QStringLiteral("sub_sys")))
+        sub->setStyleSheet(DDU_Language_Select == 0
+                               ? QStringLiteral("font: 20pt Ubuntu; color: rgb(208, 97, 7);")
+                               : QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(208, 97, 7);"));
+    toggle_disable();
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+void MainWindow::on_menu_home_clicked()
+{
+    on_home_clicked();
+}
+
+void MainWindow::on_menuscreen_home_clicked()
+{
+    on_home_clicked();
+}
+
+void MainWindow::on_menuscreen_back_clicked()
+{
+    grpbox_setvisible();
+    screen_id = 3; // the main menu is served again
+    if (QWidget* panel = W(QStringLiteral("menu_screen"))) {
+        panel->show();
+        panel->raise();
+    }
+    Keyboard_Key_Global_Reset();
+    key_press_count = key_Menu_ID_old;
+    Key_Pressed_Function();
+}
+
+void MainWindow::menu_backhome()
+{
+    if (QWidget* h = W(QStringLiteral("menuscreen_header"))) {
+        h->show();
+        h->raise();
+    }
+    if (QWidget* b = W(QStringLiteral("menuscreen_back"))) {
+        b->setGeometry(735, 63, 45, 45);
+        b->show();
+        b->raise();
+    }
+    if (QWidget* h = W(QStringLiteral("menuscreen_home"))) {
+        h->setGeometry(795, 63, 45, 45);
+        h->show();
+        h->raise();
+    }
+}
+
+void MainWindow::on_sub_sys_clicked()
+{
+    screen_id = screen_id_old = 4;
+    subsys_screen();
+}
+
+void MainWindow::on_process_clicked()
+{
+    screen_id = screen_id_old = 19;
+    for (const char* name : {"nodeslv", "slvnodeval"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+    node_info();
+}
+
+// ---------------------------------------------------------------- touch dispatch
+
+bool MainWindow::touchRegionEnabled(const nav::TouchRegion& r) const
+{
+    switch (r.cond) {
+    case nav::TouchIf::YesNoForm:
+        if (Dialog_Box_YESNO_Enable != 1)
+            return false;
+        break;
+    case nav::TouchIf::OkOnlyForm:
+        if (Dialog_Box_YESNO_Enable != 0)
+            return false;
+        break;
+    case nav::TouchIf::WidgetVisible:
+        if (r.condWidget && !isShown(QLatin1String(r.condWidget)))
+            return false;
+        break;
+    case nav::TouchIf::Always:
+        break;
+    }
+    if (r.action == nav::TouchAction::InvokeCell || r.action == nav::TouchAction::Keyboard)
+        return true;
+    // A finger presses only what is shown: hidden or disabled targets (and
+    // controls of screens not built) are not regions at all.
+    QWidget* w = W(QLatin1String(r.widget));
+    return w && w->isVisible() && w->isEnabled();
+}
+
+void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
+{
+    switch (r.action) {
+    case nav::TouchAction::Click:
+        if (auto* b = W<QAbstractButton>(QLatin1String(r.widget)))
+            b->click();
+        break;
+    case nav::TouchAction::TableClick:
+        if (auto* t = W<QTableWidget>(QLatin1String(r.widget))) {
+            QWidget* vp = t->viewport();
+            const QPoint p = vp->mapFrom(this, QPoint(x, y));
+            if (vp->rect().contains(p))
+                QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, p);
+        }
+        break;
+    case nav::TouchAction::ScrollTrack: {
+        const nav::ScrollTrack* track = nav::scrollTrack(r.param);
+        if (!track)
+            break;
+        int position = 0, rows = 0;
+        switch (r.param) {
+        case 1: position = Table_updown_Freshness; rows = Total_Table_Row_Freshness; break;
+        case 2: position = Table_updown_Telegram; rows = Total_Table_Row_Telegram; break;
+        case 3: position = Table_updown_Variables; rows = Total_Table_Row_Variables; break;
+        case 4: position = Table_updown_filtertelegram; rows = viewer.port_buffer_count; break;
+        case 5: position = Table_updown_DDS; rows = Total_Table_Row_DDS; break;
+        default: break;
+        }
+        const int delta = nav::scrollTrackDelta(track->top, track->bottom, y, position, rows, track->page);
+        if (delta != 0)
+            scroll_Table_logic(r.param, delta);
+        break;
+    }
+    case nav::TouchAction::InvokeCell:
+        QMetaObject::invokeMethod(this, r.widget, Qt::DirectConnection, Q_ARG(int, r.row), Q_ARG(int, r.column));
+        break;
+    case nav::TouchAction::Keyboard:
+        break;
+    }
+}
+
+void MainWindow::Touch_Screen_Connect(int x, int y)
+{
+    if (screen_id != old_screen_id) {
+        Old_Screen_MVB_Unit_Count = 10; // the new screen redraws its unit count
+        old_screen_id = screen_id;
+    }
+    for (const nav::TouchBlock& block : nav::touchBlocks()) {
+        if (!block.serves(screen_id))
+            continue;
+        if (block.requireVisible && !isShown(QLatin1String(block.requireVisible)))
+            continue;
+        if (block.requireHidden1 && isShown(QLatin1String(block.requireHidden1)))
+            continue;
+        if (block.requireHidden2 && isShown(QLatin1String(block.requireHidden2)))
+            continue;
+        for (const nav::TouchRegion& r : block.regions) {
+            if (!touchRegionEnabled(r))
+                continue;
+            if (r.action == nav::TouchAction::Keyboard) {
+                if (signal_kblayout(x, y))
+                    return; // a key of the keyboard was hit
+                continue;
+            }
+            if (touch.Check_Click_Pixel(r.x1, r.y1, r.x2, r.y2, x, y)) {
+                const int before = screen_id;
+                touchAct(r, x, y);
+                if (r.afterFrom != 0 && before == r.afterFrom)
+                    screen_id = r.afterTo;
+                return;
+            }
+        }
+    }
+}
+
+void MainWindow::scroll_Table_logic(int table, int delta)
+{
+    int* position = nullptr;
+    int rows = 0;
+    switch (table) {
+    case 1: position = &Table_updown_Freshness; rows = Total_Table_Row_Freshness; break;
+    case 2: position = &Table_updown_Telegram; rows = Total_Table_Row_Telegram; break;
+    case 3: position = &Table_updown_Variables; rows = Total_Table_Row_Variables; break;
+    case 4: position = &Table_updown_filtertelegram; rows = viewer.port_buffer_count; break;
+    case 5: position = &Table_updown_DDS; rows = Total_Table_Row_DDS; break;
+    default: return;
+    }
+    *position = nav::scrollPosition(*position, delta, rows);
+    const nav::ScrollTrack* track = nav::scrollTrack(table);
+    if (auto* t = track ? W<QTableWidget>(QLatin1String(track->widget)) : nullptr)
+        t->verticalScrollBar()->setValue(*position);
+}

@@ -1,0 +1,680 @@
+#include "input/navigation_tables.h"
+
+#include <algorithm>
+
+namespace nav {
+
+const FocusSlot* FocusMap::slotAt(int index) const
+{
+    for (const FocusSlot& s : entries)
+        if (s.index == index)
+            return &s;
+    return nullptr;
+}
+
+int FocusMap::groupOf(int index) const
+{
+    for (int g = 0; g < groups; ++g)
+        if (index >= groupMin[g] && index <= groupMax[g])
+            return g + 1;
+    return 0;
+}
+
+bool TouchBlock::serves(int screenId) const
+{
+    if (!idList.empty())
+        return std::find(idList.begin(), idList.end(), screenId) != idList.end();
+    return screenId >= idMin && screenId <= idMax;
+}
+
+std::string resolveWidget(const char* name, int selectedProcessor)
+{
+    if (!name)
+        return {};
+    const std::string n(name);
+    if (n.size() == 6 && n.compare(0, 5, "@proc") == 0) {
+        const int k = n[5] - '0';
+        const int start = (selectedProcessor >= 1 && selectedProcessor <= 8) ? selectedProcessor - 1 : 0;
+        if (k >= 0 && k < 8)
+            return kProcessorOrder[(start + k) % 8];
+        return {};
+    }
+    return n;
+}
+
+namespace {
+
+// ----- focus map helpers -----
+
+FocusSlot tb(int i, const char* w) { return {i, w, Look::TopBar}; }
+FocusSlot sm(int i, const char* w) { return {i, w, Look::SubMenu}; }
+FocusSlot s30(int i, const char* w) { return {i, w, Look::SubMenu30}; }
+FocusSlot tab(int i, const char* w) { return {i, w, Look::MenuTab}; }
+FocusSlot rb(int i, const char* w) { return {i, w, Look::Radio}; }
+FocusSlot pk(int i, const char* w) { return {i, w, Look::PasswordKey}; }
+FocusSlot none(int i) { return {i, nullptr, Look::SubMenu}; }
+
+// The top bar in its usual order, from index `first`.
+void topBar(std::vector<FocusSlot>& v, int first)
+{
+    static const char* const bar[5] = {"home", "menu", "process", "diagnostic_process", "maintenance"};
+    for (int k = 0; k < 5; ++k)
+        v.push_back(tb(first + k, bar[k]));
+}
+
+// Side-menu buttons of the maintenance screens.
+void sideMenu(std::vector<FocusSlot>& v, int first, std::initializer_list<const char*> names)
+{
+    int i = first;
+    for (const char* n : names)
+        v.push_back(sm(i++, n));
+}
+
+FocusMap screenMap(const char* name, const char* visible, int groups, std::initializer_list<int> ranges,
+                   std::vector<FocusSlot> entries, int esc1, int esc2, const char* section)
+{
+    FocusMap m{};
+    m.name = name;
+    m.visible = visible;
+    m.alsoVisible = nullptr;
+    m.groups = groups;
+    auto it = ranges.begin();
+    for (int g = 0; g < groups; ++g) {
+        m.groupMin[g] = *it++;
+        m.groupMax[g] = *it++;
+    }
+    m.entries = std::move(entries);
+    m.esc = Esc::Outward;
+    m.escFromGroup1 = esc1;
+    m.escFromGroup2 = esc2;
+    m.escSlot = nullptr;
+    m.section = section;
+    m.pixyUp = m.pixyDown = nullptr;
+    return m;
+}
+
+// A dialog or sub-screen with one group whose ESC calls its Back/Cancel slot.
+FocusMap oneGroupMap(const char* name, const char* visible, std::vector<FocusSlot> entries, const char* escSlot,
+                     const char* section)
+{
+    FocusMap m{};
+    m.name = name;
+    m.visible = visible;
+    m.alsoVisible = nullptr;
+    m.groups = entries.empty() ? 0 : 1;
+    if (!entries.empty()) {
+        m.groupMin[0] = entries.front().index;
+        m.groupMax[0] = entries.back().index;
+    }
+    m.entries = std::move(entries);
+    m.esc = escSlot ? Esc::Invoke : Esc::Nothing;
+    m.escFromGroup1 = m.escFromGroup2 = 0;
+    m.escSlot = escSlot;
+    m.section = section;
+    m.pixyUp = m.pixyDown = nullptr;
+    return m;
+}
+
+// Process-information screens: group 1 the other side-menu entries (index 0
+// has no control unless listed), group 2 the top bar from 8.
+FocusMap processMap(const char* name, const char* visible, int first, std::initializer_list<const char*> menu)
+{
+    std::vector<FocusSlot> v;
+    int i = first;
+    for (const char* n : menu)
+        v.push_back(sm(i++, n));
+    topBar(v, 8);
+    return screenMap(name, visible, 2, {first, 7, 8, 12}, std::move(v), 8, 0, "process");
+}
+
+std::vector<FocusMap> buildFocusMaps()
+{
+    std::vector<FocusMap> maps;
+
+    // --- tested before the home rule ---
+    maps.push_back(oneGroupMap("softupdate", "G_softupdate",
+                               {sm(0, "pendrive1"), sm(1, "s_update"), sm(2, "file_trans"), sm(3, "sd_card_check"),
+                                sm(4, "softw_cancel")},
+                               nullptr, "maintenance"));
+    {
+        std::vector<FocusSlot> v{sm(1, "subsys_back"), sm(2, "subsys_top"), sm(3, "subsys_down"),
+                                 sm(4, "subsys_bottom"), tb(5, "home"), tb(6, "menu"), tb(7, "process"),
+                                 tb(8, "maintenance")};
+        FocusMap m = screenMap("subsys_browse", "Gsub_system", 2, {1, 4, 5, 8}, std::move(v), 5, 0, nullptr);
+        m.alsoVisible = "t_browseloco";
+        maps.push_back(std::move(m));
+    }
+
+    // --- screens of the main menu frame: tested before the menu they cover ---
+    for (const char* g : {"Gmenu_hvcircuit", "Gmenu_tracconv", "Gmenu_auxconv", "Gmenu_tracmoto", "Gmenu_auxsys",
+                          "Gmenu_braksys", "Gmenu_enermoni", "Gmenu_temp", "Gmenu_pressure", "Gmenu_subsys",
+                          "Gmenu_drdetails", "Gmenu_future"})
+        maps.push_back(oneGroupMap(g, g, {}, "on_menuscreen_back_clicked", "menu"));
+    {
+        static const char* const radios[21] = {"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1",
+                                               "r_dda2", "r_stb1", "r_stb2", "r_asc1", "r_asc2", "r_nsc1", "r_nsc2",
+                                               "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3", "r_zbv1"};
+        std::vector<FocusSlot> v;
+        for (int k = 0; k < 21; ++k)
+            v.push_back(rb(k + 1, radios[k]));
+        v.push_back(sm(22, "b_menudiag_ok"));
+        maps.push_back(oneGroupMap("diagnosis_choice", "Gmenu_diagnosis", std::move(v), "on_menuscreen_back_clicked",
+                                   "menu"));
+    }
+    maps.push_back(oneGroupMap("language", "Gmenu_lang", {s30(0, "eng_lang"), s30(1, "hin_lang")},
+                               "on_menuscreen_back_clicked", "menu"));
+
+    // --- main menu ---
+    {
+        std::vector<FocusSlot> v{sm(0, "sub_sys"), sm(1, "hv_circ"),    sm(2, "trac_conv"), sm(3, "aux_conv"),
+                                 sm(4, "trac_moto"), sm(5, "aux_sys"),  sm(6, "brak_sys"),  sm(7, "ener_moni"),
+                                 sm(8, "temp"),    sm(9, "pressure"),   sm(10, "diagnosis"), sm(11, "lang")};
+        topBar(v, 12);
+        maps.push_back(screenMap("main_menu", "menu_screen", 2, {0, 11, 12, 16}, std::move(v), 12, 0, "menu"));
+    }
+
+    // --- diagnosis records ---
+    maps.push_back(screenMap("diagnosis_list", "Gdiagnostics", 2, {0, 5, 6, 10},
+                             {sm(0, "diag_details"), sm(1, "diag_back"), sm(2, "diag_top"), sm(3, "diag_up"),
+                              sm(4, "diag_down"), sm(5, "diag_bottom"), tb(6, "home"), tb(7, "process"), tb(8, "menu"),
+                              tb(9, "diagnostic_process"), tb(10, "maintenance")},
+                             6, 0, "menu"));
+    maps.push_back(oneGroupMap("diagnosis_details", "Gdiag_details",
+                               {tab(0, "diag_detailsymp"), tab(1, "diag_detailcause"), tab(2, "diag_detailadvice"),
+                                sm(3, "diag_detailsback")},
+                               "on_diag_detailsback_clicked", "menu"));
+
+    // --- process information ---
+    maps.push_back(processMap("node", "Gnode", 1,
+                              {"energy", "simulation", "motortemp", "software", "inching", "setdatetime", "motor_status"}));
+    maps.push_back(processMap("energy", "Genergy", 1,
+                              {"simulation", "motortemp", "software", "inching", "setdatetime", "node", "motor_status"}));
+    maps.push_back(processMap("simulation", "Gsimulation", 1,
+                              {"motortemp", "software", "inching", "setdatetime", "node", "energy", "motor_status"}));
+    maps.push_back(processMap("motortemp", "Gmotor", 1,
+                              {"software", "inching", "setdatetime", "node", "energy", "simulation", "motor_status"}));
+    maps.push_back(processMap("motor_status", "GmotorStatus", 1,
+                              {"software", "inching", "setdatetime", "node", "energy", "simulation", "motortemp"}));
+    maps.push_back(processMap("software", "Gsoftware", 1,
+                              {"inching", "setdatetime", "node", "energy", "simulation", "motortemp", "motor_status"}));
+    maps.push_back(processMap("inching", "Ginching", 0,
+                              {"inching", "setdatetime", "node", "energy", "simulation", "motortemp", "software",
+                               "motor_status"}));
+    {
+        std::vector<FocusSlot> v{sm(0, "datetime_up"),    sm(1, "datetime_down"), sm(2, "datetime_right"),
+                                 sm(3, "datetime_left"),  sm(4, "get_datetime"),  sm(5, "set_datetime"),
+                                 none(6),                 sm(7, "node"),          sm(8, "energy"),
+                                 sm(9, "simulation"),     sm(10, "motortemp"),    sm(11, "software"),
+                                 sm(12, "inching"),       sm(13, "motor_status")};
+        topBar(v, 14);
+        maps.push_back(screenMap("datetime", "Gdatetime", 3, {0, 5, 6, 13, 14, 18}, std::move(v), 6, 14, "process"));
+    }
+
+    // --- DDS screen ---
+    {
+        std::vector<FocusSlot> v{sm(0, "b_ddsup_top"), sm(1, "b_ddsup"), sm(2, "b_ddsdown"), sm(3, "b_ddsdown_btm")};
+        topBar(v, 4);
+        FocusMap m = screenMap("dds", "G_DDSscreen", 2, {0, 3, 4, 8}, std::move(v), 4, 0, "diagnostic_process");
+        m.pixyUp = "b_ddsup";
+        m.pixyDown = "b_ddsdown";
+        maps.push_back(std::move(m));
+    }
+
+    // --- maintenance ---
+    {
+        std::vector<FocusSlot> v{sm(0, "restart_button"), sm(1, "exit_app"), sm(2, "on_button"), sm(3, "off_button")};
+        sideMenu(v, 4, {"ddudisplay", "mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco", "ddulogging"});
+        topBar(v, 11);
+        maps.push_back(screenMap("ddu_display", "Gmaint_ddudisp", 3, {0, 3, 4, 10, 11, 15}, std::move(v), 4, 11,
+                                 "maintenance"));
+    }
+    {
+        std::vector<FocusSlot> v{sm(0, "cab_button"), sm(1, "software_updateBtn")};
+        sideMenu(v, 5, {"ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco"});
+        topBar(v, 12);
+        maps.push_back(screenMap("ddu_configure", "Gmaint_ddulogin", 3, {0, 1, 5, 11, 12, 16}, std::move(v), 5, 12,
+                                 "maintenance"));
+    }
+    {
+        std::vector<FocusSlot> v{sm(0, "bmvbtele_top"),  sm(1, "bmvbtele_up"),  sm(2, "bmvbtele_down"),
+                                 sm(3, "bmvbtele_bottm"), sm(4, "bmvbtele_bin"), sm(5, "bmvbtele_byte"),
+                                 sm(6, "bmvbtele_word")};
+        sideMenu(v, 7, {"mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco", "ddudisplay", "ddulogging"});
+        topBar(v, 14);
+        maps.push_back(screenMap("mvb_telegram", "GMVBTelegram", 3, {0, 6, 7, 13, 14, 18}, std::move(v), 7, 14,
+                                 "maintenance"));
+    }
+    {
+        std::vector<FocusSlot> v{sm(0, "bmvbfreh_top"), sm(1, "bmvbfreh_up"), sm(2, "bmvbfreh_down"),
+                                 sm(3, "bmvbfreh_bottom"), sm(4, "bmvbfreh_reset")};
+        sideMenu(v, 5, {"mvbfreshness", "mvbvariables", "system", "loco", "ddulogging", "ddudisplay", "mvbtelegram"});
+        topBar(v, 12);
+        maps.push_back(screenMap("mvb_freshness", "GMVBFreshness", 3, {0, 4, 5, 11, 12, 16}, std::move(v), 5, 12,
+                                 "maintenance"));
+    }
+    // Dialogs of the variable monitor open over its screen: tested first.
+    maps.push_back(oneGroupMap("mvbvar_loadsave", "Gmvbvar_loadsave",
+                               {sm(0, "mvbvar_loadsave1"), sm(1, "mvbvar_loadsave2"), sm(2, "mvbvar_loadsave3"),
+                                sm(3, "mvbvar_loadsave4"), sm(4, "mvbvar_loadsave5"), sm(5, "mvbvar_loadsave6"),
+                                sm(6, "mvbvar_cancel")},
+                               "on_mvbvar_cancel_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("filter_selection", "Gfilter_selection",
+                               {sm(0, "proc_filter"), sm(1, "tele_filter"), sm(2, "signalname_filter")},
+                               "on_filterclose_button_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("processor_filter", "Gmvbvar_filter", {sm(0, "filter_ok"), sm(1, "filter_cancel")},
+                               "on_filter_cancel_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("telegram_filter", "Gtelegram",
+                               {sm(0, "clearselec"), sm(1, "ok_btn"), sm(2, "cancel_btn"), sm(3, "tele_top"),
+                                sm(4, "tele_up"), sm(5, "tele_down"), sm(6, "tele_bottom")},
+                               "on_cancel_btn_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("signal_search", "Gsignal_name",
+                               {sm(0, "rewrite_button"), sm(1, "Search_button"), sm(2, "Cancel_button")},
+                               "on_Cancel_button_clicked", "maintenance"));
+    {
+        std::vector<FocusSlot> v{sm(0, "mvbvar_top"),      sm(1, "mvbvar_up"),     sm(2, "mvbvar_down"),
+                                 sm(3, "mvbvar_bottom"),   sm(4, "mvbvar_clearsel"), sm(5, "mvbvar_filter"),
+                                 sm(6, "mvbvar_loadfile"), sm(7, "mvbvar_savefile"), sm(8, "mvbvar_display")};
+        sideMenu(v, 9, {"mvbvariables", "system", "loco", "ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness"});
+        topBar(v, 16);
+        maps.push_back(screenMap("mvb_variables", "Gmaint_mvbvariables", 3, {0, 8, 9, 15, 16, 20}, std::move(v), 9,
+                                 16, "maintenance"));
+    }
+    {
+        std::vector<FocusSlot> v{sm(0, "ddu_proc_next_slot"), sm(1, "ddu_proc_prev_slot")};
+        static const char* const procs[8] = {"@proc0", "@proc1", "@proc2", "@proc3",
+                                              "@proc4", "@proc5", "@proc6", "@proc7"};
+        for (int k = 0; k < 8; ++k)
+            v.push_back(sm(2 + k, procs[k]));
+        v.push_back(sm(10, "system"));
+        v.push_back(sm(11, "loco"));
+        topBar(v, 12);
+        maps.push_back(screenMap("processor_io", "Gmaint_riom_info", 3, {0, 1, 2, 11, 12, 16}, std::move(v), 2, 12,
+                                 "maintenance"));
+    }
+    return maps;
+}
+
+// ----- touch helpers -----
+
+TouchRegion click(int x1, int y1, int x2, int y2, const char* w)
+{
+    return {x1, y1, x2, y2, w, TouchAction::Click, TouchIf::Always, 0, 0, 0, nullptr};
+}
+
+TouchRegion clickIf(int x1, int y1, int x2, int y2, const char* w, TouchIf cond)
+{
+    return {x1, y1, x2, y2, w, TouchAction::Click, cond, 0, 0, 0, nullptr};
+}
+
+TouchRegion table(int x1, int y1, int x2, int y2, const char* w)
+{
+    return {x1, y1, x2, y2, w, TouchAction::TableClick, TouchIf::Always, 0, 0, 0, nullptr};
+}
+
+TouchRegion track(int x1, int y1, int x2, int y2, const char* w, int code)
+{
+    return {x1, y1, x2, y2, w, TouchAction::ScrollTrack, TouchIf::Always, 0, 0, code, nullptr};
+}
+
+TouchRegion cell(int x1, int y1, int x2, int y2, const char* slot, int row, int column, const char* condWidget)
+{
+    return {x1, y1, x2, y2, slot, TouchAction::InvokeCell, TouchIf::WidgetVisible, row, column, 0, condWidget};
+}
+
+// A grid of cells calling `slot(row, column)`; xs and ys are the boundaries.
+void grid(std::vector<TouchRegion>& v, std::initializer_list<int> xs, std::initializer_list<int> ys, const char* slot,
+          const char* condWidget)
+{
+    const std::vector<int> x(xs), y(ys);
+    for (size_t r = 0; r + 1 < y.size(); ++r)
+        for (size_t c = 0; c + 1 < x.size(); ++c)
+            v.push_back(cell(x[c], y[r], x[c + 1], y[r + 1], slot, int(r), int(c), condWidget));
+}
+
+TouchBlock block(const char* name, int idMin, int idMax, const char* visible, std::vector<TouchRegion> regions)
+{
+    TouchBlock b;
+    b.name = name;
+    b.idMin = idMin;
+    b.idMax = idMax;
+    b.requireVisible = visible;
+    b.requireHidden1 = b.requireHidden2 = nullptr;
+    b.regions = std::move(regions);
+    return b;
+}
+
+std::vector<TouchBlock> buildTouchBlocks()
+{
+    std::vector<TouchBlock> t;
+    constexpr int anyFirst = 0, anyLast = 1000;
+
+    // The on-screen keyboard lies over whatever is below it, the top bar included
+    // when it sits at the top position.
+    t.push_back(block("keyboard", anyFirst, anyLast, "keypad_groupbox",
+                      {{0, 0, 1024, 768, "keypad_groupbox", TouchAction::Keyboard, TouchIf::Always, 0, 0, 0, nullptr}}));
+
+    t.push_back(block("top_bar", anyFirst, anyLast, nullptr,
+                      {click(5, 7, 205, 55, "home"), click(215, 7, 415, 55, "menu"), click(425, 7, 625, 55, "process"),
+                       click(635, 7, 835, 55, "diagnostic_process"),
+                       clickIf(825, 7, 1024, 55, "fault_button", TouchIf::WidgetVisible),
+                       click(825, 7, 1024, 55, "maintenance")}));
+
+    t.push_back(block("fault_popup", 46, 46, "Gfault",
+                      {click(840, 450, 1000, 570, "enterfault_btn"), click(670, 450, 820, 570, "driveradvice")}));
+    t.push_back(block("driver_advice", 47, 47, "Gdriveradv_right",
+                      {click(850, 170, 1010, 270, "driveradv_back"), click(850, 280, 1010, 380, "up_button"),
+                       click(850, 480, 1010, 580, "down_button")}));
+
+    t.push_back(block("home_strip", 1, 22, nullptr,
+                      {click(10, 630, 150, 660, "loco_diag"),
+                       clickIf(10, 715, 150, 745, "loco_diag_2", TouchIf::WidgetVisible),
+                       cell(335, 575, 670, 760, "on_homesub_table_cellClicked", 0, 0, "homesub_table")}));
+
+    {
+        std::vector<TouchRegion> v;
+        grid(v, {92, 255, 421, 587, 733, 919}, {125, 231, 337, 443, 550}, "on_t_subsystem_cellClicked", "t_subsystem");
+        t.push_back(block("subsystem_overview", 1, 2, "t_subsystem", std::move(v)));
+        // The paging buttons belong to the message list, which is shown with the
+        // grid hidden: they are served whenever the subsystem group is up.
+        t.push_back(block("subsystem_paging", 1, 2, "Gsub_system",
+                          {click(923, 65, 1000, 100, "subsys_back"), click(923, 125, 1000, 175, "subsys_top"),
+                           click(923, 175, 1000, 235, "subsys_up"), click(923, 450, 1000, 500, "subsys_down"),
+                           click(923, 500, 1000, 550, "subsys_bottom")}));
+    }
+    {
+        std::vector<TouchRegion> v;
+        grid(v, {200, 324, 448, 572, 696, 820}, {133, 233, 333, 433, 533}, "on_t_subsystem_cellClicked", "t_msubsys");
+        t.push_back(block("subsystem_menu", 4, 4, "Gmenu_subsys", std::move(v)));
+    }
+
+    {
+        std::vector<TouchRegion> v;
+        static const char* const left[5] = {"sub_sys", "hv_circ", "trac_conv", "aux_conv", "trac_moto"};
+        static const char* const right[5] = {"aux_sys", "brak_sys", "ener_moni", "temp", "pressure"};
+        static const int rows[5] = {123, 184, 245, 306, 367};
+        for (int k = 0; k < 5; ++k) {
+            v.push_back(click(214, rows[k], 505, rows[k] + 41, left[k]));
+            v.push_back(click(534, rows[k], 825, rows[k] + 41, right[k]));
+        }
+        v.push_back(click(214, 482, 505, 523, "diagnosis"));
+        v.push_back(click(534, 482, 825, 523, "lang"));
+        t.push_back(block("main_menu", 3, 18, "menu_screen", std::move(v)));
+    }
+    // The back and home keys of the menu frame serve every menu screen they are shown on.
+    t.push_back(block("menu_frame", 3, 18, nullptr,
+                      {click(735, 63, 780, 110, "menuscreen_back"), click(795, 63, 840, 110, "menuscreen_home")}));
+
+    {
+        std::vector<TouchRegion> v;
+        static const char* const radios[21] = {"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1",
+                                               "r_dda2", "r_stb1", "r_stb2", "r_asc1", "r_asc2", "r_nsc1", "r_nsc2",
+                                               "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3", "r_zbv1"};
+        static const int xs[4] = {230, 390, 560, 720};
+        for (int k = 0; k < 21; ++k) {
+            const int x = xs[k % 4], y = 200 + 50 * (k / 4);
+            v.push_back(click(x, y, x + 80, y + 20, radios[k]));
+        }
+        v.push_back(click(430, 490, 550, 530, "b_menudiag_ok"));
+        t.push_back(block("diagnosis_choice", 14, 14, "Gdiag_radio", std::move(v)));
+    }
+    t.push_back(block("diagnosis_details", 16, 16, nullptr,
+                      {click(70, 290, 270, 350, "diag_detailsymp"), click(70, 360, 270, 420, "diag_detailcause"),
+                       click(70, 430, 270, 490, "diag_detailadvice"), click(970, 522, 1020, 567, "diag_detailsback")}));
+    t.push_back(block("diagnosis_list", 15, 15, "Gdiagnostics",
+                      {click(632, 62, 812, 102, "diag_details"), click(822, 62, 1002, 102, "diag_back"),
+                       click(912, 112, 1002, 172, "diag_top"), click(912, 177, 1002, 237, "diag_up"),
+                       click(912, 435, 1002, 495, "diag_down"), click(912, 500, 1002, 560, "diag_bottom"),
+                       track(930, 235, 1020, 440, "t_diagnosis", 5), table(20, 170, 900, 555, "t_diagnosis")}));
+
+    t.push_back(block("message_box", 17, 17, "Gmessage",
+                      {clickIf(399, 439, 499, 489, "ok", TouchIf::YesNoForm),
+                       clickIf(519, 439, 619, 489, "no", TouchIf::YesNoForm),
+                       clickIf(459, 439, 559, 489, "ok", TouchIf::OkOnlyForm)}));
+
+    t.push_back(block("language", 18, 18, nullptr,
+                      {click(305, 223, 705, 323, "eng_lang"), click(305, 353, 705, 453, "hin_lang")}));
+
+    {
+        std::vector<TouchRegion> v;
+        static const char* const menu[8] = {"node", "energy", "simulation", "motortemp",
+                                            "software", "inching", "setdatetime", "motor_status"};
+        for (int k = 0; k < 8; ++k)
+            v.push_back(click(795, 65 + 58 * k, 1015, 65 + 58 * k + 53, menu[k]));
+        t.push_back(block("process_menu", 19, 21, nullptr, std::move(v)));
+    }
+    t.push_back(block("inching", 20, 20, nullptr,
+                      {click(410, 392, 470, 452, "inching_down"), click(580, 392, 640, 452, "inching_up")}));
+    t.push_back(block("datetime", 21, 21, nullptr,
+                      {click(655, 240, 720, 295, "datetime_up"), click(590, 295, 655, 350, "datetime_left"),
+                       click(720, 290, 785, 350, "datetime_right"), click(655, 350, 720, 405, "datetime_down"),
+                       click(107, 462, 267, 522, "get_datetime"), click(307, 350, 462, 522, "set_datetime")}));
+    t.push_back(block("dds", 22, 22, nullptr,
+                      {click(920, 122, 995, 192, "b_ddsup_top"), click(920, 197, 995, 267, "b_ddsup"),
+                       click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm")}));
+
+    {
+        TouchBlock b = block("maintenance_menu", 23, 42, nullptr,
+                             {click(795, 60, 1012, 113, "ddulogging"), click(795, 118, 1012, 171, "ddudisplay"),
+                              click(795, 175, 1012, 229, "mvbtelegram"), click(795, 233, 1012, 286, "mvbfreshness"),
+                              click(795, 291, 1012, 344, "mvbvariables"), click(795, 568, 1012, 621, "system"),
+                              click(795, 625, 1012, 678, "loco")});
+        b.requireHidden1 = "Gpassword";
+        b.requireHidden2 = "Gsignal_name";
+        t.push_back(std::move(b));
+    }
+    {
+        std::vector<TouchRegion> v;
+        static const char* const keys[12] = {"b_key1", "b_key2", "b_key3", "b_key4", "b_key5", "b_key6",
+                                             "b_key7", "b_key8", "b_key9", "b_keyC", "b_key0", "b_keyOK"};
+        static const int xs[3] = {342, 459, 576};
+        static const int ys[4] = {272, 360, 445, 530};
+        for (int k = 0; k < 12; ++k)
+            v.push_back(click(xs[k % 3], ys[k / 3], xs[k % 3] + 112, ys[k / 3] + 86, keys[k]));
+        TouchRegion close = click(670, 110, 705, 145, "pwd_close_button");
+        close.afterFrom = 29;
+        close.afterTo = 25;
+        v.push_back(close);
+        TouchBlock b = block("password", 0, 0, "Gpassword", std::move(v));
+        b.idList = {23, 24, 26, 29};
+        t.push_back(std::move(b));
+    }
+    t.push_back(block("ddu_configure", 25, 25, nullptr,
+                      {click(180, 162, 370, 246, "cab_button"), click(560, 160, 750, 244, "software_updateBtn"),
+                       click(560, 290, 750, 354, "calibrate_button")}));
+    t.push_back(block("cab", 27, 27, nullptr,
+                      {click(150, 290, 300, 325, "cabcheck1"), click(350, 290, 500, 325, "cabcheck2"),
+                       click(530, 290, 680, 325, "cabcheck3"), click(250, 440, 380, 490, "cab_ok"),
+                       click(450, 440, 580, 490, "cab_cancel")}));
+    t.push_back(block("software_update", 30, 30, nullptr,
+                      {click(200, 250, 400, 300, "pendrive1"), click(500, 250, 700, 300, "s_update"),
+                       click(200, 350, 400, 400, "file_trans"), click(500, 350, 700, 400, "sd_card_check"),
+                       click(350, 450, 550, 500, "softw_cancel")}));
+    t.push_back(block("ddu_display", 31, 31, nullptr,
+                      {click(130, 132, 330, 216, "restart_button"), click(430, 132, 630, 216, "exit_app"),
+                       click(310, 290, 470, 374, "on_button"), click(495, 290, 655, 374, "off_button")}));
+
+    t.push_back(block("mvb_telegram", 32, 32, nullptr,
+                      {click(130, 110, 205, 180, "bmvbtele_top"), click(130, 185, 205, 255, "bmvbtele_up"),
+                       click(130, 517, 205, 587, "bmvbtele_down"), click(130, 592, 205, 662, "bmvbtele_bottm"),
+                       click(235, 195, 435, 270, "bmvbtele_bin"), click(235, 280, 435, 355, "bmvbtele_byte"),
+                       click(235, 365, 435, 440, "bmvbtele_word"), table(10, 110, 130, 670, "tmvbtelegram"),
+                       track(130, 255, 205, 507, "tmvbtelegram", 2)}));
+    t.push_back(block("mvb_freshness", 33, 33, nullptr,
+                      {click(676, 120, 760, 170, "bmvbfreh_reset"), click(676, 175, 760, 235, "bmvbfreh_top"),
+                       click(676, 240, 760, 300, "bmvbfreh_up"), click(676, 532, 760, 592, "bmvbfreh_down"),
+                       click(676, 597, 760, 657, "bmvbfreh_bottom"), table(20, 108, 670, 561, "tmvbfreshness"),
+                       track(676, 300, 760, 532, "tmvbfreshness", 1)}));
+
+    // Variable monitor. Its dialogs are modal: each is served on its own screen
+    // and tested before the screen below it; nothing is served while the
+    // on-screen keyboard is up.
+    auto mvbvar = [&](const char* name, int idMin, int idMax, std::vector<TouchRegion> regions) {
+        TouchBlock b = block(name, idMin, idMax, nullptr, std::move(regions));
+        b.requireHidden1 = "keypad_groupbox";
+        t.push_back(std::move(b));
+    };
+    mvbvar("mvbvar_filter_choice", 35, 35,
+           {click(610, 252, 660, 292, "filterclose_button"), click(115, 362, 280, 422, "proc_filter"),
+            click(300, 362, 465, 422, "tele_filter"), click(485, 362, 650, 422, "signalname_filter")});
+    {
+        std::vector<TouchRegion> v;
+        static const char* const entries[6] = {"mvbvar_loadsave1", "mvbvar_loadsave2", "mvbvar_loadsave3",
+                                             "mvbvar_loadsave4", "mvbvar_loadsave5", "mvbvar_loadsave6"};
+        for (int k = 0; k < 6; ++k)
+            v.push_back(click(60 + 90 * k, 351, 60 + 90 * k + 80, 422, entries[k]));
+        v.push_back(click(600, 351, 730, 422, "mvbvar_cancel"));
+        mvbvar("mvbvar_loadsave", 36, 37, std::move(v));
+    }
+    mvbvar("mvbvar_display", 38, 38, {click(706, 74, 786, 110, "back"), click(642, 615, 780, 665, "mvbvar_display")});
+    {
+        std::vector<TouchRegion> v{click(235, 491, 365, 531, "filter_ok"), click(425, 491, 555, 531, "filter_cancel")};
+        static const int xs[5] = {60, 198, 336, 474, 612};
+        static const int ys[4] = {253, 309, 365, 421};
+        static const char* const boxes[19] = {"fcheck1",  "fcheck2",  "fcheck3",  "fcheck4",  "fcheck5",
+                                              "fcheck6",  "fcheck7",  "fcheck8",  "fcheck9",  "fcheck10",
+                                              "fcheck11", "fcheck12", "fcheck13", "fcheck14", "fcheck15",
+                                              "fcheck16", "fcheck17", "fcheck18", "fcheck19"};
+        for (int k = 0; k < 19; ++k)
+            v.push_back(click(xs[k % 5], ys[k / 5], xs[k % 5] + 130, ys[k / 5] + 56, boxes[k]));
+        mvbvar("mvbvar_processor_filter", 39, 39, std::move(v));
+    }
+    mvbvar("mvbvar_telegram_filter", 40, 40,
+           {click(70, 553, 208, 603, "clearselec"), click(280, 553, 418, 603, "ok_btn"),
+            click(490, 553, 628, 603, "cancel_btn"), click(510, 154, 595, 204, "tele_top"),
+            click(510, 208, 595, 258, "tele_up"), click(510, 430, 595, 480, "tele_down"),
+            click(510, 484, 595, 534, "tele_bottom"), click(120, 115, 210, 148, "filtertelegram_all"),
+            track(510, 249, 595, 429, "t_MVBfiltertelegram", 4), table(108, 200, 500, 530, "t_MVBfiltertelegram")});
+    mvbvar("mvbvar_signal_search", 42, 42,
+           {click(135, 300, 245, 350, "rewrite_button"), click(315, 300, 425, 350, "Search_button"),
+            click(495, 300, 605, 350, "Cancel_button")});
+    mvbvar("mvb_variables", 34, 34,
+           {click(10, 615, 148, 665, "mvbvar_clearsel"), click(168, 615, 306, 665, "mvbvar_filter"),
+            click(326, 615, 464, 665, "mvbvar_loadfile"), click(484, 615, 622, 665, "mvbvar_savefile"),
+            click(642, 615, 780, 665, "mvbvar_display"), click(695, 112, 780, 182, "mvbvar_top"),
+            click(695, 187, 780, 257, "mvbvar_up"), click(695, 460, 780, 530, "mvbvar_down"),
+            click(695, 535, 780, 605, "mvbvar_bottom"), table(10, 108, 695, 605, "t_mvbvar"),
+            track(710, 268, 790, 455, "t_mvbvar", 3)});
+
+    t.push_back(block("processor_io", 43, 44, "Gmaint_riom_info",
+                      {click(797, 57, 1014, 107, "ddu_flg1"), click(797, 112, 1014, 162, "ddu_hbb1"),
+                       click(797, 167, 1014, 217, "ddu_stb1"), click(797, 222, 1014, 272, "ddu_slg1"),
+                       click(795, 568, 1012, 621, "system"), click(570, 610, 635, 665, "ddu_proc_prev_slot"),
+                       click(715, 610, 780, 665, "ddu_proc_next_slot")}));
+    return t;
+}
+
+std::vector<KeyboardKey> buildKeyboard()
+{
+    std::vector<KeyboardKey> k;
+    static const int rows[4] = {500, 565, 630, 695};
+    for (int i = 0; i < 26; ++i) {
+        static const char* const letters[26] = {
+            "keybutton_A", "keybutton_B", "keybutton_C", "keybutton_D", "keybutton_E", "keybutton_F", "keybutton_G",
+            "keybutton_H", "keybutton_I", "keybutton_J", "keybutton_K", "keybutton_L", "keybutton_M", "keybutton_N",
+            "keybutton_O", "keybutton_P", "keybutton_Q", "keybutton_R", "keybutton_S", "keybutton_T", "keybutton_U",
+            "keybutton_V", "keybutton_W", "keybutton_X", "keybutton_Y", "keybutton_Z"};
+        const int x = 65 + 70 * (i % 7), y = rows[i / 7];
+        k.push_back({x, y, x + 65, y + 60, letters[i]});
+    }
+    k.push_back({65 + 70 * 5, rows[3], 65 + 70 * 6 + 65, rows[3] + 60, "keybutton_clear"});
+    static const char* const digits[9] = {"keybutton_1", "keybutton_2", "keybutton_3", "keybutton_4", "keybutton_5",
+                                          "keybutton_6", "keybutton_7", "keybutton_8", "keybutton_9"};
+    for (int i = 0; i < 9; ++i) {
+        const int x = 575 + 70 * (i % 3), y = rows[i / 3];
+        k.push_back({x, y, x + 65, y + 60, digits[i]});
+    }
+    k.push_back({575, rows[3], 640, rows[3] + 60, "keybutton_0"});
+    k.push_back({645, rows[3], 780, rows[3] + 60, "keybutton_submit"});
+    static const char* const symbols[8] = {"keybutton_quesmark",   "keybutton_slash", "keybutton_at",
+                                           "keybutton_star",       "keybutton_percentage", "keybutton_hyphen",
+                                           "keybutton_hash",       "keybutton_exclamatory"};
+    for (int i = 0; i < 8; ++i) {
+        const int x = (i % 2) ? 875 : 805, y = rows[i / 2];
+        k.push_back({x, y, x + 65, y + 60, symbols[i]});
+    }
+    k.push_back({980, 450, 1000, 470, "keybutton_close"});
+    k.push_back({2, 447, 52, 497, "keypad_position"});
+    return k;
+}
+
+} // namespace
+
+const std::vector<FocusMap>& focusMaps()
+{
+    static const std::vector<FocusMap> maps = buildFocusMaps();
+    return maps;
+}
+
+int focusMapsBeforeHome()
+{
+    return 2;
+}
+
+const FocusMap& homeFocusMap()
+{
+    static const FocusMap m = [] {
+        FocusMap h = oneGroupMap("home", nullptr,
+                                 {tb(0, "home"), tb(1, "menu"), tb(2, "process"), tb(3, "diagnostic_process"),
+                                  tb(4, "maintenance"), tb(5, "screen_toggle")},
+                                 nullptr, "home");
+        return h;
+    }();
+    return m;
+}
+
+const FocusMap& passwordFocusMap()
+{
+    static const FocusMap m = oneGroupMap("password", "Gpassword",
+                                          {pk(1, "b_key1"), pk(2, "b_key2"), pk(3, "b_key3"), pk(4, "b_key4"),
+                                           pk(5, "b_key5"), pk(6, "b_key6"), pk(7, "b_key7"), pk(8, "b_key8"),
+                                           pk(9, "b_key9"), pk(10, "b_key0"), pk(11, "b_keyC"), pk(12, "b_keyOK")},
+                                          "on_pwd_close_button_clicked", nullptr);
+    return m;
+}
+
+int passwordIndexAfterEnter(int index)
+{
+    if (index >= 2 && index <= 10)
+        return 0;
+    return -1;
+}
+
+bool passwordResetBeforeEnter(int index)
+{
+    return index == 11 || index == 12;
+}
+
+const std::vector<TouchBlock>& touchBlocks()
+{
+    static const std::vector<TouchBlock> blocks = buildTouchBlocks();
+    return blocks;
+}
+
+const std::vector<ScrollTrack>& scrollTracks()
+{
+    // Page sizes: the rows one screenful of the table shows.
+    static const std::vector<ScrollTrack> tracks = {
+        {1, "tmvbfreshness", 300, 532, 10},
+        {2, "tmvbtelegram", 255, 507, 10},
+        {3, "t_mvbvar", 268, 455, 9},
+        {4, "t_MVBfiltertelegram", 249, 429, 6},
+        {5, "t_diagnosis", 235, 440, 4},
+    };
+    return tracks;
+}
+
+const ScrollTrack* scrollTrack(int table)
+{
+    for (const ScrollTrack& t : scrollTracks())
+        if (t.table == table)
+            return &t;
+    return nullptr;
+}
+
+const std::vector<KeyboardKey>& keyboardKeys()
+{
+    static const std::vector<KeyboardKey> keys = buildKeyboard();
+    return keys;
+}
+
+} // namespace nav
