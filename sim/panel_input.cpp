@@ -39,10 +39,12 @@ std::optional<QByteArray> keyCode(const QString& nameOrCode)
         if (nameOrCode.compare(QLatin1String(k.name), Qt::CaseInsensitive) == 0)
             return QByteArray(k.code);
     }
-    if (nameOrCode.isEmpty() || nameOrCode.size() > 8)
+    // A raw code is two letters or digits, as the keypad sends them; longer
+    // texts are more likely a misspelt key name than a code.
+    if (nameOrCode.size() != 2)
         return std::nullopt;
     for (QChar c : nameOrCode) {
-        if (c.unicode() < 0x21 || c.unicode() > 0x7E || c == QLatin1Char(',') || c == QLatin1Char('$'))
+        if (c.unicode() > 0x7F || !c.isLetterOrNumber())
             return std::nullopt;
     }
     return nameOrCode.toLatin1();

@@ -43,8 +43,8 @@ constexpr int kDefaultKeyGapMs = 600;
 
 // "ESC", "HOME", ... in code order.
 QStringList keyNames();
-// The code of a key name (case-insensitive) or a raw code (1 to 8 printable
-// characters other than ',' and '$'); nullopt otherwise.
+// The code of a key name (case-insensitive) or a raw code (two ASCII letters
+// or digits, such as 3M or 04); nullopt otherwise.
 std::optional<QByteArray> keyCode(const QString& nameOrCode);
 // The key's name when the code has one, else the code.
 QString keyLabel(const QByteArray& code);

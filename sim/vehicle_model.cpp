@@ -148,6 +148,7 @@ VehicleModel::VehicleModel(MvbControllerEmulator& emulator, const Options& optio
         m_options.stalePorts = defaultStalePorts();
     std::lock_guard<std::mutex> lock(m_mutex);
     resetTimelineLocked();
+    m_lastFrame = buildFrameLocked();  // what the first publication will carry
 }
 
 void VehicleModel::attachToEmulator()
@@ -332,6 +333,7 @@ void VehicleModel::stepLocked(qint64 dtMs)
         updateMessagesLocked(before, m_state.phaseMs);
     else
         updateMessagesLocked(-1, m_state.phaseMs);
+    refreshMessageFlagsLocked();
     applyStaleScheduleLocked();
 }
 
@@ -438,7 +440,6 @@ void VehicleModel::updateDynamicsLocked(double dt)
 {
     VehicleState& s = m_state;
     const double v = s.speedKmh / 3.6;
-    s.powerReduced = s.message == 20102;
 
     // The driver's (or the constant speed control's) effort demand.
     double target = 0.0;
@@ -466,7 +467,6 @@ void VehicleModel::updateDynamicsLocked(double dt)
     s.effortDemand = approach(s.effortDemand, target, notchRate * dt);
     s.throttle = std::abs(s.effortDemand);
 
-    s.wheelSlip = s.timeMs < m_wheelSlipUntilMs || (s.message == 20207 && s.speedKmh > 0.0);
 
     // The converters deliver what the demand asks, within the power limit;
     // electric braking fades out below 10 km/h.
@@ -610,6 +610,15 @@ void VehicleModel::updateMessagesLocked(qint64 before, qint64 after)
     }
 }
 
+void VehicleModel::refreshMessageFlagsLocked()
+{
+    // What the messages shown stand for on the vehicle: the transformer oil
+    // pressure fault limits the effort, a wheel skid lights the slip lamp.
+    VehicleState& s = m_state;
+    s.powerReduced = s.message == 20102;
+    s.wheelSlip = s.timeMs < m_wheelSlipUntilMs || (s.message == 20207 && s.speedKmh > 0.0);
+}
+
 void VehicleModel::withdrawMessageLocked()
 {
     m_state.message = 0;
@@ -619,6 +628,7 @@ void VehicleModel::withdrawMessageLocked()
         m_followUp = 0;
         raiseMessageLocked(next, m_followUpHoldMs);
     }
+    refreshMessageFlagsLocked();
 }
 
 void VehicleModel::raiseMessageLocked(quint16 number, qint64 holdMs, quint16 followUp, qint64 followUpHoldMs)
@@ -627,6 +637,7 @@ void VehicleModel::raiseMessageLocked(quint16 number, qint64 holdMs, quint16 fol
     m_messageUntilMs = number != 0 && holdMs >= 0 ? m_state.timeMs + holdMs : -1;
     m_followUp = number != 0 ? followUp : 0;
     m_followUpHoldMs = followUpHoldMs;
+    refreshMessageFlagsLocked();
 }
 
 void VehicleModel::applyStaleScheduleLocked()

@@ -244,6 +244,7 @@ private:
     void updateThermalLocked(double dt);
     void updateMessagesLocked(qint64 before, qint64 after);
     void withdrawMessageLocked();
+    void refreshMessageFlagsLocked();
     void applyStaleScheduleLocked();
     QVector<ScheduledMessage> scheduleLocked() const;
 

@@ -1140,6 +1140,12 @@ void TestSim::program()
     const QString first = QString::fromLocal8Bit(p.readLine()).trimmed();
     QVERIFY2(first.startsWith(QStringLiteral("MVB /dev/pts/")), qPrintable(first));
     QCOMPARE(QFileInfo(link).symLinkTarget(), first.mid(4));
+    // The keypad and touch ptys are announced next.
+    for (const char* name : {"KEYPAD /dev/pts/", "TOUCH /dev/pts/"}) {
+        QTRY_VERIFY(p.canReadLine());
+        const QString line = QString::fromLocal8Bit(p.readLine()).trimmed();
+        QVERIFY2(line.startsWith(QLatin1String(name)), qPrintable(line));
+    }
 
     const int fd = openLikeDisplay(link);
     QVERIFY(fd >= 0);
