@@ -101,6 +101,11 @@ void MainWindow::build_screen_groups(QWidget* root)
     table(sel, "t_mvbvarsel1", {20, 60, 370, 550}, 10, 2);
     table(sel, "t_mvbvarsel2", {420, 60, 370, 550}, 20, 2);
 
+    // Display settings: restart and exit (their slots are the window's).
+    QWidget* disp = W(QStringLiteral("Gmaint_ddudisp"));
+    button(disp, "restart_button", {128, 80, 200, 84}, tr("Restart"), Key_submenu_Style);
+    button(disp, "exit_app", {428, 80, 200, 84}, tr("Exit Application"), Key_submenu_Style);
+
     // Configuration screen: the table whose row 2 shows the thread life signs.
     auto* ip = table(W(QStringLiteral("Gmaint_ddulogin")), "t_ipadr_5", {150, 380, 500, 240}, 3, 2);
     ip->horizontalHeader()->hide();
