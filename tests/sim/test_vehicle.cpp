@@ -21,7 +21,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 #include <fcntl.h>
 #include <termios.h>
@@ -190,6 +192,7 @@ private slots:
     void ddsCodeValid_data();
     void ddsCodeValid();
     void ddsPagingThroughController();
+    void displayWritesWhileModelRuns();
 
     // ---- inching, stale, multi, overrides ----
     void inching();
@@ -716,6 +719,38 @@ void TestVehicle::ddsPagingThroughController()
     m.advance(1000);
     QCOMPARE(eventsShown(), (QVector<int>{1236, 1235, 1234, 1233}));
     QCOMPARE(e.readSource(3015).words, (QVector<quint16>{0, 22, 0, 0}));
+}
+
+void TestVehicle::displayWritesWhileModelRuns()
+{
+    // The display's writes reach the model on the controller's thread while
+    // the model publishes from its own (run under the thread sanitizer too).
+    MvbControllerEmulator e;
+    QVERIFY(bringUp(e));
+    configurePort(e, 2650, 4, 4, kSink);
+    configurePort(e, 3015, 8, 2, kSource);
+    configurePort(e, 3110, 12, 4, kSink);
+    VehicleModel m(e);
+    m.attachToEmulator();
+    std::atomic<bool> done{false};
+    std::atomic<int> pages{0};
+    std::thread display([&] {
+        for (int i = 0; !done; ++i) {
+            writeSource(e, 8, {quint16(i % 2 ? 0x0400 : 0), 22, quint16(i % 4 == 1 ? 0x0100 : 0), 0});
+            readSink(e, 12, 16);
+            if (i % 2)
+                ++pages;
+        }
+    });
+    for (int i = 0; i < 300; ++i)
+        m.advance(100);
+    while (pages < 20)
+        std::this_thread::yield();
+    done = true;
+    display.join();
+    QCOMPARE(m.ddsLog().top(), m.ddsLog().lastTop());  // paged down to the bottom
+    QCOMPARE(readSink(e, 4, 1).value(0), quint16(1204));
+    QCOMPARE(m.state().presentScreen[0], 22);
 }
 
 // ---------------------------------------------------------------- inching, stale, multi, overrides
