@@ -1,0 +1,154 @@
+// End-to-end runs against the real simulator program: the bus comes up over
+// a pseudo-terminal, the acquisition decodes a moving locomotive, a stale port
+// shows as unknown, the DDS thread converts the vehicle's records and pages
+// them, and keys and touches sent by the simulator move the display between
+// screens.
+
+#include <QtTest>
+
+#include "acquisition/mvb_thread.h"
+#include "app/mainwindow.h"
+#include "diagnostics/dds.h"
+#include "diagnostics/pixy_thread.h"
+#include "mvb/mvb_log.h"
+#include "mvb/mvbc.h"
+#include "mvb/mvblpi.h"
+#include "mvb/mvbspc.h"
+#include "sim_process.h"
+
+namespace {
+void quietLog(const char*, void*) {}
+}
+
+class TestE2e : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        mvb_setLogSink(quietLog, nullptr);
+        siu_closePort();
+        lp_resetState();
+    }
+    void cleanup() { siu_closePort(); }
+
+    void movingLocomotiveStalePortAndDds()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("run"), QStringLiteral("--time-scale"),
+                           QStringLiteral("20")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        QCOMPARE(siu_Init(), 0);
+        QCOMPARE(int(mvb_init()), 0);
+        mvb_setDeviceAddress(0);
+        BusExchange exchange;
+        exchange.requests.MVB_HW_Enable = mvb_activate();
+        exchange.requests.Selected_CAB_Type = 1;
+        exchange.requests.Selected_SR_Type = 3;
+        QCOMPARE(exchange.requests.MVB_HW_Enable.load(), 0);
+        Mvb_Thread acquisition(exchange);
+        acquisition.start();
+
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed > 10, 20000);
+        SignalStore s = exchange.snapshot();
+        const int speed1 = s.MVB_DDU_Speed;
+        QCOMPARE(s.MVB_DDU_Loco_Type_String, QStringLiteral("WAG9"));
+        QCOMPARE(s.MVB_DDU_Cab_Active, 1);
+        QCOMPARE(s.MVB_DDU_Direction, 1);
+        QCOMPARE(s.MVB_DDU_Panto, 1);
+        QCOMPARE(s.MVB_DDU_VCB, 1);
+        QVERIFY2(s.MVB_DDU_Battery >= 100 && s.MVB_DDU_Battery <= 120, qPrintable(s.MVB_DDU_Battery_String));
+        QVERIFY(s.MVB_DDU_UPRIM >= 20 && s.MVB_DDU_UPRIM <= 30);
+        QVERIFY(s.MVB_DDU_BE_Actual > 0);                  // traction
+        QVERIFY(s.MVB_DDU_FLG1_Lifesign != 2);             // life signs count
+        QVERIFY(s.MVB_DDU_Speed_String != QStringLiteral("????"));
+        // The locomotive accelerates: a later pass shows a higher speed.
+        QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed > speed1 + 5, 20000);
+
+        // Ports that stop being published read as unknown, and come back. With
+        // FLG1's port alone stale the speed comes from FLG2.
+        sim.command(QStringLiteral("stale 3110"));
+        QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().freshness_3110 >= 10000, 5000);
+        QVERIFY(exchange.snapshot().MVB_DDU_Speed_String != QStringLiteral("????"));
+        sim.command(QStringLiteral("stale 3210"));
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("????"), 5000);
+        s = exchange.snapshot();
+        QVERIFY(s.freshness_3110 >= 10000);
+        QCOMPARE(s.MVB_DDU_Loco_NO_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_BP_Pressure_String, QStringLiteral("????"));
+        QVERIFY(s.MVB_DDU_Battery_String != QStringLiteral("????")); // other ports still decode
+        sim.command(QStringLiteral("fresh 3110"));
+        sim.command(QStringLiteral("fresh 3210"));
+        QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed_String != QStringLiteral("????"), 5000);
+
+        // The DDS thread converts the window of four records the vehicle publishes.
+        Pixy_Thread pixy;
+        pixy.setPeriodMs(20);
+        pixy.setRawSource([&exchange](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
+            const SignalStore snap = exchange.snapshot();
+            for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
+                raw[k].event_number_raw = snap.DDU_RAW_DATA[k].event_number_raw;
+                raw[k].device_number = snap.DDU_RAW_DATA[k].device_number;
+                raw[k].fault_number = snap.DDU_RAW_DATA[k].fault_number;
+                raw[k].datetime1 = snap.DDU_RAW_DATA[k].datetime1;
+                raw[k].datetime2 = snap.DDU_RAW_DATA[k].datetime2;
+            }
+        });
+        pixy.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!pixy.snapshot()[0].event_number.isEmpty(), 5000);
+        auto rows = pixy.snapshot();
+        const QString firstEvent = rows[0].event_number;
+        for (const auto& r : rows) {
+            QCOMPARE(r.Proc, Pixy_Thread::Find_Processor_Name(r.device_number));
+            QCOMPARE(r.FaultMessage, dds_fun.Get_dds(r.device_number, r.fault_number));
+            QVERIFY(!r.FaultMessage.startsWith(QStringLiteral("Unknown")));
+            QVERIFY(r.DateTime.contains(QLatin1Char('/')));
+        }
+        // Paging down: the display raises the request, the vehicle publishes the next window.
+        BusRequests::raise(exchange.requests.MVB_DDS_DOWN, exchange.requests.DDS_down_timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(pixy.snapshot()[0].event_number != firstEvent, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!exchange.requests.MVB_DDS_DOWN.load(), 5000); // the pulse ended
+
+        pixy.stop();
+        pixy.wait();
+        acquisition.stop();
+        acquisition.wait();
+    }
+
+    // The whole display against the simulator: keys and touches arrive as the
+    // panel's frames on their ptys and move the display between screens.
+    void keysAndTouchesMoveTheDisplay()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        MainWindow w;
+        w.show();
+        QCOMPARE(w.exchange.requests.MVB_HW_Enable.load(), 0);
+        QCOMPARE(w.screen_id, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
+
+        QVERIFY(sim.commandAndWait(QStringLiteral("key MENU"), QStringLiteral("sent key")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 5000);
+        QVERIFY(sim.commandAndWait(QStringLiteral("key HOME"), QStringLiteral("sent key")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
+
+        // The MENU button of the top bar, touched on the panel.
+        QWidget* menu = w.W(QStringLiteral("menu"));
+        QVERIFY(menu);
+        const QPoint c = menu->mapTo(&w, menu->rect().center());
+        QVERIFY(sim.commandAndWait(QStringLiteral("touch %1 %2").arg(c.x()).arg(c.y()), QStringLiteral("sent touch")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 5000);
+        // ESC moves the focus outward to the top bar, whose first button is Home.
+        QVERIFY(sim.commandAndWait(QStringLiteral("key ESC"), QStringLiteral("sent key")));
+        QTRY_VERIFY_WITH_TIMEOUT(w.key_menu_no != 1, 5000);
+        QVERIFY(sim.commandAndWait(QStringLiteral("key ENTER"), QStringLiteral("sent key")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
+    }
+};
+
+QTEST_MAIN(TestE2e)
+#include "test_e2e.moc"
