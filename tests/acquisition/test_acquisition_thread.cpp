@@ -301,7 +301,14 @@ private slots:
         emulator.publish(2650, {1234, 0x005C, 24414, 4096});
 
         Mvb_Thread thread(exchange);
-        QTRY_VERIFY_WITH_TIMEOUT((thread.runPass(), exchange.snapshot().freshness_3110 < 10000), 5000);
+        // Every port is configured on the first pass; its data follows with the
+        // controller's next transfer.
+        auto ready = [&exchange] {
+            const SignalStore s = exchange.snapshot();
+            return s.freshness_3100 < 10000 && s.freshness_3110 < 10000 && s.freshness_3550 < 10000
+                && s.DDU_RAW_DATA[0].event_number_raw != 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT((thread.runPass(), ready()), 5000);
         thread.runPass();
         const SignalStore s = exchange.snapshot();
         QCOMPARE(s.MVB_DDU_Speed, 87);
