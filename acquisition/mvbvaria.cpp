@@ -72,6 +72,12 @@ template <size_t N> void fillInts(int (&a)[N], int v)
         x = v;
 }
 
+// Every element of every image given, e.g. 2 for all images of a stale port.
+template <typename... Images> void fillAll(int v, Images&... images)
+{
+    (fillInts(images, v), ...);
+}
+
 template <size_t N> void fillTexts(QString (&a)[N], const QString& v)
 {
     for (auto& x : a)
@@ -835,10 +841,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     auto b = [](char v) { return v ? 1 : 0; };
     auto nb = [](char v) { return v ? 0 : 1; };
     if (!f3300) {
-        fillInts(s.MVB_DDU_HBB1_Oslot_Input, 2);
-        fillInts(s.MVB_DDU_HBB1_Oslot_Output, 2);
-        fillInts(s.MVB_DDU_HBB1_Qslot_Input, 2);
-        fillInts(s.MVB_DDU_HBB1_Qslot_Output, 2);
+        fillAll(2, s.MVB_DDU_HBB1_Oslot_Input, s.MVB_DDU_HBB1_Oslot_Output, s.MVB_DDU_HBB1_Qslot_Input,
+                s.MVB_DDU_HBB1_Qslot_Output);
     } else {
         const char oin[15] = {s.HBB1_D01_MRelMCEOn, s.HBB1_D01_LEmgStop, s.HBB1_D01_MMRBlowerOk,
                               s.HBB1_D01_LMaxTELimit, s.HBB1_D01_LSwBankOp, s.HBB1_D01_LSwComprOff,
@@ -869,10 +873,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         qo[14] = b(s.HBB1_D02_BVCBDisable);
     }
     if (!f3400) {
-        fillInts(s.MVB_DDU_HBB2_Oslot_Input, 2);
-        fillInts(s.MVB_DDU_HBB2_Oslot_Output, 2);
-        fillInts(s.MVB_DDU_HBB2_Qslot_Input, 2);
-        fillInts(s.MVB_DDU_HBB2_Qslot_Output, 2);
+        fillAll(2, s.MVB_DDU_HBB2_Oslot_Input, s.MVB_DDU_HBB2_Oslot_Output, s.MVB_DDU_HBB2_Qslot_Input,
+                s.MVB_DDU_HBB2_Qslot_Output);
     } else {
         int* oi = s.MVB_DDU_HBB2_Oslot_Input;
         oi[0] = nb(s.HBB2_D01_MMCBCompr2);
@@ -913,10 +915,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         qo[15] = b(s.HBB2_D02_BEPLBkOut);
     }
     if (!f3500) {
-        fillInts(s.MVB_DDU_STB1_Jslot_Input, 2);
-        fillInts(s.MVB_DDU_STB1_Jslot_Output, 2);
-        fillInts(s.MVB_DDU_STB1_Lslot_Input, 2);
-        fillInts(s.MVB_DDU_STB1_Lslot_Output, 2);
+        fillAll(2, s.MVB_DDU_STB1_Jslot_Input, s.MVB_DDU_STB1_Jslot_Output, s.MVB_DDU_STB1_Lslot_Input,
+                s.MVB_DDU_STB1_Lslot_Output);
     } else {
         int* ji = s.MVB_DDU_STB1_Jslot_Input;
         if (cab == 1) {
@@ -967,10 +967,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         lo[15] = b(s.STB1_D02_BContSelfH);
     }
     if (!f3600) {
-        fillInts(s.MVB_DDU_STB2_Jslot_Input, 2);
-        fillInts(s.MVB_DDU_STB2_Jslot_Output, 2);
-        fillInts(s.MVB_DDU_STB2_Lslot_Input, 2);
-        fillInts(s.MVB_DDU_STB2_Lslot_Output, 2);
+        fillAll(2, s.MVB_DDU_STB2_Jslot_Input, s.MVB_DDU_STB2_Jslot_Output, s.MVB_DDU_STB2_Lslot_Input,
+                s.MVB_DDU_STB2_Lslot_Output);
     } else {
         int* ji = s.MVB_DDU_STB2_Jslot_Input;
         ji[1] = b(s.STB2_D01_LParkBrake);
@@ -1017,10 +1015,7 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     auto slg = [&](bool portFresh, int (&dIn)[16], int (&dOut)[16], int (&wIn)[16], int (&wOut)[16],
                    const char (&in)[8], const char (&out)[8]) {
         if (!portFresh) {
-            fillInts(dIn, 2);
-            fillInts(dOut, 2);
-            fillInts(wIn, 2);
-            fillInts(wOut, 2);
+            fillAll(2, dIn, dOut, wIn, wOut);
             return;
         }
         for (int k = 0; k < 8; ++k) {

@@ -26,7 +26,6 @@ template <typename T> constexpr SignalType typeOf()
                offsetof(RawSignals, name), #name},
 
 const PortSignal kSignals[] = {
-#define PM_PORT(port, fcode)
 #define PM_BIT(port, word, bit, name) SIG(port, word, bit, SignalKind::Bit, 0xFFFF, 1.0, name)
 #define PM_BIT_IF_FRESH(port, word, bit, name) SIG(port, word, bit, SignalKind::BitIfFresh, 0xFFFF, 1.0, name)
 #define PM_ZERO(port, name) SIG(port, 0, 0, SignalKind::Zero, 0xFFFF, 1.0, name)
@@ -35,14 +34,6 @@ const PortSignal kSignals[] = {
 #define PM_HIGH_BYTE(port, word, name) SIG(port, word, 0, SignalKind::HighByte, 0xFFFF, 1.0, name)
 #define PM_LOW_BYTE(port, word, name) SIG(port, word, 0, SignalKind::LowByte, 0xFFFF, 1.0, name)
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
 };
 #undef SIG
 
@@ -54,22 +45,7 @@ struct PortHead {
 
 const PortHead kPortHeads[] = {
 #define PM_PORT(port, fcode) PortHead{port, fcode, offsetof(PortFreshness, freshness_##port)},
-#define PM_BIT(port, word, bit, name)
-#define PM_BIT_IF_FRESH(port, word, bit, name)
-#define PM_ZERO(port, name)
-#define PM_VALUE(port, word, type, name)
-#define PM_SCALED(port, word, mask, factor, type, name)
-#define PM_HIGH_BYTE(port, word, name)
-#define PM_LOW_BYTE(port, word, name)
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
 };
 
 constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];

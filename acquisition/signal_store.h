@@ -10,7 +10,6 @@
 
 // Raw signals, named after the vehicle signal list (processor_dataset_signal).
 struct RawSignals {
-#define PM_PORT(port, fcode)
 #define PM_BIT(port, word, bit, name) char name = 0;
 #define PM_BIT_IF_FRESH(port, word, bit, name) char name = 0;
 #define PM_ZERO(port, name) char name = 0;
@@ -19,15 +18,6 @@ struct RawSignals {
 #define PM_HIGH_BYTE(port, word, name) int name = 0;
 #define PM_LOW_BYTE(port, word, name) int name = 0;
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
-
     // Sub-system states of FLG2; no port feeds them, they stay 0.
     int FLG2_D54_BSubS06_Off = 0;
     int FLG2_D54_BSubS07_Off = 0;
@@ -38,22 +28,7 @@ struct RawSignals {
 // 10000 (Max_Freshness) or more means stale.
 struct PortFreshness {
 #define PM_PORT(port, fcode) unsigned short freshness_##port = 0;
-#define PM_BIT(port, word, bit, name)
-#define PM_BIT_IF_FRESH(port, word, bit, name)
-#define PM_ZERO(port, name)
-#define PM_VALUE(port, word, type, name)
-#define PM_SCALED(port, word, mask, factor, type, name)
-#define PM_HIGH_BYTE(port, word, name)
-#define PM_LOW_BYTE(port, word, name)
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
 };
 
 struct DerivedValues {

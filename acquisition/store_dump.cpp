@@ -73,13 +73,6 @@ QList<QPair<QString, QString>> dumpSignalStore(const SignalStore& s)
 #define DV_UINT_ARRAY(name, n) add(#name, numberArray(s.name));
 #define DV_STRING_ARRAY(name, n) add(#name, textArray(s.name));
 #include "acquisition/derived_values.def"
-#undef DV_INT
-#undef DV_DOUBLE
-#undef DV_STRING
-#undef DV_INT_ARRAY
-#undef DV_UINT_ARRAY
-#undef DV_STRING_ARRAY
-
     auto recordField = [&](const char* name, auto get) {
         QStringList parts;
         for (const DDU_RAW_DATA_struct& r : s.DDU_RAW_DATA)

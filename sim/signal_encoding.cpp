@@ -13,11 +13,9 @@ QVector<SignalInfo> buildTable()
 {
     QVector<SignalInfo> table;
     table.reserve(sig::Count);
-#define PM_PORT(port, fcode)
 #define PM_BIT(port, word, bit, name) \
     table.append(SignalInfo{port, word, bit, SignalEncoding::Bit, 0xFFFF, 1.0, #name});
 #define PM_BIT_IF_FRESH(port, word, bit, name) PM_BIT(port, word, bit, name)
-#define PM_ZERO(port, name)
 #define PM_VALUE(port, word, type, name) \
     table.append(SignalInfo{port, word, 0, SignalEncoding::Word, 0xFFFF, 1.0, #name});
 #define PM_SCALED(port, word, mask, factor, type, name) \
@@ -27,15 +25,6 @@ QVector<SignalInfo> buildTable()
 #define PM_LOW_BYTE(port, word, name) \
     table.append(SignalInfo{port, word, 0, SignalEncoding::LowByte, 0xFFFF, 1.0, #name});
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
-
     // Words the port map stores as they are and the display turns into signed
     // physical values: efforts in percent (4096 = 100 %) and converter input
     // powers (the display shows word / 40.96 x 100, so 4096 = 10000 kW).
@@ -56,22 +45,7 @@ QVector<PortSpec> buildPorts()
 {
     QVector<PortSpec> ports;
 #define PM_PORT(port, fcode) ports.append(PortSpec{port, fcode});
-#define PM_BIT(port, word, bit, name)
-#define PM_BIT_IF_FRESH(port, word, bit, name)
-#define PM_ZERO(port, name)
-#define PM_VALUE(port, word, type, name)
-#define PM_SCALED(port, word, mask, factor, type, name)
-#define PM_HIGH_BYTE(port, word, name)
-#define PM_LOW_BYTE(port, word, name)
 #include "acquisition/port_map.def"
-#undef PM_PORT
-#undef PM_BIT
-#undef PM_BIT_IF_FRESH
-#undef PM_ZERO
-#undef PM_VALUE
-#undef PM_SCALED
-#undef PM_HIGH_BYTE
-#undef PM_LOW_BYTE
     return ports;
 }
 
