@@ -22,6 +22,19 @@ SignalStore BusExchange::snapshot() const
     return *published_;
 }
 
+void BusExchange::copyDdsRaw(DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) const
+{
+    QMutexLocker lock(&storeMutex_);
+    for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
+        const DDU_RAW_DATA_struct& from = published_->DDU_RAW_DATA[k];
+        raw[k].event_number_raw = from.event_number_raw;
+        raw[k].device_number = from.device_number;
+        raw[k].fault_number = from.fault_number;
+        raw[k].datetime1 = from.datetime1;
+        raw[k].datetime2 = from.datetime2;
+    }
+}
+
 unsigned long long BusExchange::publishedPasses() const
 {
     return passes_.load();

@@ -85,6 +85,9 @@ public:
     void publish(const SignalStore& live);
     // GUI side: a consistent copy of the last published store.
     SignalStore snapshot() const;
+    // The raw fields of the four DDS records of the last published pass
+    // (event number, processor, code, time words), for the DDS thread.
+    void copyDdsRaw(DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) const;
     // Cheap check whether a new pass was published since `passCount`.
     unsigned long long publishedPasses() const;
 

@@ -267,16 +267,7 @@ void MainWindow::form_load()
     pixyThread = new Pixy_Thread(this);
     pixyThread->setObjectName(QStringLiteral("pixyThread"));
     BusExchange* ex = &exchange;
-    pixyThread->setRawSource([ex](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
-        const SignalStore s = ex->snapshot();
-        for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
-            raw[k].event_number_raw = s.DDU_RAW_DATA[k].event_number_raw;
-            raw[k].device_number = s.DDU_RAW_DATA[k].device_number;
-            raw[k].fault_number = s.DDU_RAW_DATA[k].fault_number;
-            raw[k].datetime1 = s.DDU_RAW_DATA[k].datetime1;
-            raw[k].datetime2 = s.DDU_RAW_DATA[k].datetime2;
-        }
-    });
+    pixyThread->setRawSource([ex](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) { ex->copyDdsRaw(raw); });
     pixyThread->start();
 
     password_setup();

@@ -85,16 +85,7 @@ private slots:
         // The DDS thread converts the window of four records the vehicle publishes.
         Pixy_Thread pixy;
         pixy.setPeriodMs(20);
-        pixy.setRawSource([&exchange](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
-            const SignalStore snap = exchange.snapshot();
-            for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
-                raw[k].event_number_raw = snap.DDU_RAW_DATA[k].event_number_raw;
-                raw[k].device_number = snap.DDU_RAW_DATA[k].device_number;
-                raw[k].fault_number = snap.DDU_RAW_DATA[k].fault_number;
-                raw[k].datetime1 = snap.DDU_RAW_DATA[k].datetime1;
-                raw[k].datetime2 = snap.DDU_RAW_DATA[k].datetime2;
-            }
-        });
+        pixy.setRawSource([&exchange](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) { exchange.copyDdsRaw(raw); });
         pixy.start();
         QTRY_VERIFY_WITH_TIMEOUT(!pixy.snapshot()[0].event_number.isEmpty(), 5000);
         auto rows = pixy.snapshot();
