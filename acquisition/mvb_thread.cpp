@@ -1,5 +1,6 @@
 #include "acquisition/mvb_thread.h"
 
+#include "acquisition/port_map.h"
 #include "acquisition/simulation.h"
 
 #include <QDebug>
@@ -13,6 +14,26 @@ Mvb_Thread::Mvb_Thread(BusExchange& exchange, QObject* parent, std::unique_ptr<P
     , bus_(bus ? std::move(bus) : std::make_unique<MvbDriverBus>())
     , live_(std::make_unique<SignalStore>())
 {
+    publishUnknown();
+}
+
+// Until the first bus cycle nothing is known about the vehicle. The store
+// starts as if every port were stale, so the screens show "--" and their
+// no-data images, never a speed of 0 or an empty lamp that looks like real
+// data (for instance while the controller failed to come up).
+void Mvb_Thread::publishUnknown()
+{
+    SignalStore& s = *live_;
+    for (int i = 0; i < firstPartPortCount(); ++i)
+        freshnessOf(s, firstPartPorts()[i]) = 0xFFFF;
+    const uint16_t none[16] = {};
+    for (int i = 0; i < lmvf::remoteIoPortCount(); ++i)
+        lmvf::decodeRemoteIo(s, lmvf::remoteIoPorts()[i].port, none, 0xFFFF);
+    mvbvaria_fun.updatemvbvariables(s, ex_.requests);
+    // That pass was not a look at the vehicle: life-sign supervision starts afresh.
+    for (int k = 0; k < 20; ++k)
+        s.Lifesign[k] = s.PrevLifesign[k] = s.Lifesign_Tollerance[k] = 0;
+    ex_.publish(s);
 }
 
 Mvb_Thread::~Mvb_Thread()

@@ -55,6 +55,7 @@ private:
     void telegramPass();
     void micviewPass();
     void publish();
+    void publishUnknown();
     void sleepMs(int ms);
 
     BusExchange& ex_;

@@ -54,6 +54,25 @@ private slots:
         QVERIFY(rig.bus->log.empty()); // idle: the link is not touched
     }
 
+    // Before the first bus cycle every value is unknown, not zero.
+    void startsUnknown()
+    {
+        Rig rig;
+        const SignalStore s = rig.exchange.snapshot();
+        QCOMPARE(rig.exchange.publishedPasses(), 0ull);
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Battery_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Panto, 2);
+        QCOMPARE(s.MVB_DDU_VCB, 2);
+        QCOMPARE(s.MVB_DDU_EMG, 2);
+        QCOMPARE(s.MVB_DDU_Cab_Active, 3);
+        QCOMPARE(s.MVB_DDU_LOCO_SUB_System[0], 99);
+        QCOMPARE(s.MVB_DDU_BRIO1_Input[0], 2);
+        QCOMPARE(s.MVB_DDU_RIOM1_InAnalg[0], QStringLiteral("????"));
+        QCOMPARE(s.Lifesign_Tollerance[1], 0u);
+        QVERIFY(rig.bus->log.empty());
+    }
+
     void modes()
     {
         Rig rig;
