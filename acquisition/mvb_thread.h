@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -65,8 +66,8 @@ private:
     std::unique_ptr<SignalStore> live_;
     ViewerSelection selection_;
     int simulationStep_ = 0;
-    int simulationHoldMs_ = 2000;
-    int idleSleepMs_ = 5;
+    std::atomic<int> simulationHoldMs_{2000};
+    std::atomic<int> idleSleepMs_{5};
 
     std::mutex sleepMutex_;
     std::condition_variable sleepWake_;
