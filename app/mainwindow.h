@@ -32,6 +32,7 @@
 #include "input/touch_decoder.h"
 
 class Mvb_Thread;
+struct HomeView;
 class Pixy_Thread;
 class Load_Thread;
 class QAbstractButton;
@@ -167,12 +168,17 @@ public:
     int dialogReturnScreen() const { return dialogReturnScreen_; }
 
     // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
-    void home_label_settext();
-    void home_subsys();
-    void ddu_home_subsys();
-    void home_update();
+    void home_label_settext();  // captions of the RMS layout, through the translator
+    void ddu_label_textname();  // captions of the DDU layout, through the translator
+    void lbl_style_rms();       // per-language caption fonts, RMS layout
+    void lbl_style_ddu();       // per-language caption fonts, DDU layout
+    void home_subsys();         // subsystem strip of the RMS layout
+    void ddu_home_subsys();     // subsystem strip of the DDU layout
+    void home_update();         // the home indicators of both layouts, from `snap`
     void ddu_load();
     void ddu_img_load();
+    // Widgets, pixmaps and last-drawn values of the home screen (mainwindow_home.cpp).
+    HomeView* homeView = nullptr;
 
     // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
     void delete_fault_file();
@@ -223,6 +229,12 @@ public slots:
     void timerupdate_fun();
     void onReadyReadKeypad();
     void onReadyReadTouchScreen();
+
+    // Home screen: layout toggle, subsystem overview, loco pictograms.
+    void on_screen_toggle_clicked();
+    void on_homesub_table_cellClicked(int row, int column);
+    void on_loco_diag_clicked();
+    void on_loco_diag_2_clicked();
 
     // Common transitions.
     void on_home_clicked();

@@ -74,8 +74,8 @@ std::vector<ImageEntry> buildTable()
         {"rms", "brake_released.png", "Dir_rms_img_BrakeRelease", 90, 70, paintBrake, sp({}, StateOff), "brake released"},
         {"rms", "brake_applied.png", "Dir_rms_img_BrakeApplied", 90, 70, paintBrake, sp({}, StateOn), "brake applied"},
         {"rms", "brake_nomvb.png", "Dir_rms_img_BrakeNoMVB", 90, 70, paintBrake, sp({}, StateNoData), "brake, no data"},
-        {"rms", "forward.png", "Dir_rms_img_Forward", 60, 36, paintDirection, sp(Y, DirRight), "direction forward"},
-        {"rms", "reverse.png", "Dir_rms_img_Reverse", 60, 36, paintDirection, sp(Y, DirLeft), "direction reverse"},
+        {"rms", "forward.png", "Dir_rms_img_Forward", 44, 26, paintDirection, sp(Y, DirRight), "direction forward"},
+        {"rms", "reverse.png", "Dir_rms_img_Reverse", 44, 26, paintDirection, sp(Y, DirLeft), "direction reverse"},
         // ---- locomotive pictograms ------------------------------------------------
         {"rms", "rms_loco_grey.png", "Dir_rms_img_LOCOGray", 145, 50, paintLoco, locoGrey(), "loco, no data"},
         {"rms", "rms_green_yellow_3w.png", "Dir_rms_img_LOCORMSGreenYellow3W", 145, 50, paintLoco, loco(G, Y, 3), "loco normal, Co-Co freight"},
