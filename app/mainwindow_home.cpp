@@ -877,8 +877,11 @@ void MainWindow::ddu_img_load()
     MVB_DDU_Direction_old = 10;
     MVB_DDU_Loco_ISO_Status_old = 10;
     if (v.screen_toggle) {
+        // The navigation and the message handling change this icon too: set it
+        // every time rather than through the drawn-image record.
         v.screen_toggle->setEnabled(true);
-        putIcon(v.screen_toggle, Dir_ddu_img_ToggleDDU, QSize(190, 35));
+        v.screen_toggle->setIcon(QIcon(pixmap(Dir_ddu_img_ToggleDDU)));
+        v.screen_toggle->setIconSize(QSize(190, 35));
     }
     putImage(v.lddu_tebe_img, Dir_ddu_img_TEBEMeter);
     putImage(v.lddu_tebe_green_arrowimg, Dir_ddu_img_TEBEArrowGreen);

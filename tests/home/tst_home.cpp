@@ -1,0 +1,1009 @@
+// The home screen of the display: both layouts are fed signal snapshots
+// through the window's hand-over (BusExchange::publish) and refreshed by the
+// refresh tick (guiupdate_fun), as the acquisition thread and the timer do.
+//
+// The window is built with the bus side off, so that nothing but the test
+// publishes; widgets are found by their names, their looks read from style
+// sheets and from the image each picture label was given.
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/home_layout.h"
+#include "app/mainwindow.h"
+#include "app/resources.h"
+#include "tools/image_table.h"
+#include "widgets/qgauge.h"
+
+using namespace home;
+
+namespace {
+
+// A locomotive in traction: every value known, every lamp off.
+SignalStore running()
+{
+    SignalStore s;
+    s.pass_count = 1;
+    s.MVB_DDU_Panto = 1;
+    s.MVB_DDU_VCB = 1;
+    s.MVB_DDU_UPRIM = 25;
+    s.MVB_DDU_UPRIM_String = QStringLiteral("25.30");
+    s.MVB_DDU_IPRIM = 124;
+    s.MVB_DDU_IPRIM_String = QStringLiteral("124.76");
+    s.MVB_DDU_Battery = 110;
+    s.MVB_DDU_Battery_String = QStringLiteral("110.4");
+    s.MVB_DDU_MR = 0;
+    s.MVB_DDU_BP_Demand = 5.0;
+    s.MVB_DDU_BP_Pressure_String = QStringLiteral("5.0");
+    s.MVB_DDU_Line_Frequency_INT_String = QStringLiteral("50");
+    s.MVB_DDU_Input_Power = 2758;
+    s.MVB_DDU_Input_Power_String = QStringLiteral("2758.40");
+    s.MVB_DDU_FLG1_Node_String = QStringLiteral("504");
+    s.MVB_DDU_FLG2_Node_String = QStringLiteral("502");
+    s.MVB_DDU_SLG1_Node_String = QStringLiteral("604");
+    s.MVB_DDU_SLG2_Node_String = QStringLiteral("602");
+    s.MVB_DDU_SLV_Node_String = QStringLiteral("514");
+    s.MVB_DDU_ALG1_Node_String = QStringLiteral("A0A0");
+    s.MVB_DDU_ALG2_Node_String = QStringLiteral("B0B0");
+    s.MVB_DDU_BE_Demand = 60;
+    s.MVB_DDU_BE_Demand_String = QStringLiteral("60");
+    s.MVB_DDU_BE_Actual = 58;
+    s.MVB_DDU_BE_Actual_String = QStringLiteral("58");
+    s.MVB_DDU_Speed = 33;
+    s.MVB_DDU_Speed_String = QStringLiteral("33");
+    s.LineConverter1_status_SLG1 = s.LineConverter2_status_SLG1 = 1;
+    s.LineConverter1_status_SLG2 = s.LineConverter2_status_SLG2 = 1;
+    s.CoCo_bogie_chasis = 1;
+    for (int m = 0; m < 6; ++m)
+        s.MVB_DDU_MotorMaster_Status[m] = 1;
+    s.MVB_DDU_Direction = 1;
+    s.MVB_DDU_Loco_Type_String = QStringLiteral("WAG9");
+    s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
+    s.MVB_DDU_Loco2_NO_String = QStringLiteral("????");
+    s.MVB_DDU_Cab_Active = 1;
+    for (int k = 0; k < 20; ++k)
+        s.MVB_DDU_LOCO2_SUB_System[k] = 4;
+    s.MVB_DDU_LOCO_SUB_System[19] = 99;
+    return s;
+}
+
+// Colour of a style sheet's text ("color: rgb(...)", not "background-color").
+QString textColour(const QWidget* w)
+{
+    static const QRegularExpression re(QStringLiteral("(?:^|[;\\s])color:\\s*(rgb\\([^)]*\\))"));
+    const QRegularExpressionMatch m = re.match(w ? w->styleSheet() : QString());
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+QString fileOf(const QObject* o)
+{
+    return o ? QFileInfo(o->property("image").toString()).fileName() : QString();
+}
+
+// Whether a button shows the image file at `path` as its icon.
+bool showsIcon(const QAbstractButton* b, const QString& path)
+{
+    const QImage file = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    const QImage icon = b->icon().pixmap(b->iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+    return !file.isNull() && file == icon;
+}
+
+QString lcdText(const QWidget* w)
+{
+    return w ? w->property("text").toString() : QString();
+}
+
+} // namespace
+
+class TestHome : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root_;
+
+    std::unique_ptr<MainWindow> makeWindow()
+    {
+        StartOptions o;
+        o.noMvb = true; // nothing publishes but the test
+        auto w = std::make_unique<MainWindow>(nullptr, o);
+        w->timer1->stop();
+        w->timer2->stop();
+        w->keyClicksAnimated = false;
+        w->show();
+        return w;
+    }
+
+    static void tick(MainWindow& w, const SignalStore& s)
+    {
+        w.exchange.publish(s);
+        w.guiupdate_fun();
+    }
+
+    template <class T = QLabel> static T* get(MainWindow& w, const char* name)
+    {
+        T* t = w.W<T>(QLatin1String(name));
+        if (!t)
+            qWarning("no widget %s", name);
+        return t;
+    }
+
+    static bool shown(MainWindow& w, const char* name)
+    {
+        QWidget* x = w.W(QLatin1String(name));
+        return x && x->isVisibleTo(x->parentWidget());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(root_.isValid());
+        qputenv("DDU_ROOT", root_.path().toLocal8Bit());
+        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
+        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
+        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
+        if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
+            qputenv("DDU_SHELL_LOG", root_.filePath(QStringLiteral("shell.log")).toLocal8Bit());
+        // The display's images, painted into the test's data root.
+        QString error;
+        QVERIFY2(imgpaint::writeAll(root_.path(), &error) > 0, qPrintable(error));
+    }
+
+    // ------------------------------------------------------------ widgets and captions
+
+    void captionsOfBothLayouts_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* t : {"UPRIM", "IPRIM", "VBAT", "SLG1", "SLG2", "SLV", "MR", "BP DEMAND", "LOCO", "AUTO", "W",
+                              "X", "TE/BE(kN)", "LSDJ", "LSVW", "BPCS", "LSP", "BPPB", "LSFI", "BPFA", "EMG", "MENU",
+                              "PROCESS INFO", "DIAGNOSIS", "MAINTENANCE", "POWER", "FREQ", "O/C P", "E/F A", "E/F P",
+                              "E/F C", "FLG1", "FLG2"})
+            QTest::newRow(qPrintable(QStringLiteral("rms ") + t)) << QString::fromLatin1(t);
+        for (const char* t : {"O/C", "PRIMARY", "E/F", "POWER", "AUXILIARY", "CONTROL", "FLG1 :", "FLG2 :", "SLG1 :",
+                              "SLG2 :", "ALG1 :", "ALG2 :", "PANTO", "VCB", "INPUT   kW", "FREQ     Hz", "TE/BE", "VCAT",
+                              "IPRI", "Vcat", "Ipri", "BATTERY", "BC", "BP", "PARKING", "EMERGENCY", "ANTISPIN",
+                              "VIGILANCE"})
+            QTest::newRow(qPrintable(QStringLiteral("ddu ") + t)) << QString::fromLatin1(t);
+    }
+
+    void captionsOfBothLayouts()
+    {
+        QFETCH(QString, text);
+        auto w = makeWindow();
+        w->ddu_label_textname();
+        bool found = false;
+        for (QLabel* l : w->findChildren<QLabel*>())
+            found = found || l->text() == text;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            found = found || b->text() == text;
+        QVERIFY2(found, qPrintable(text));
+    }
+
+    void dduGroupHasItsRectangle()
+    {
+        auto w = makeWindow();
+        QWidget* g = w->W(QStringLiteral("Gmainwindow_ddu"));
+        QVERIFY(g);
+        QCOMPARE(g->geometry(), QRect(0, 52, 1024, 716));
+        QVERIFY(!g->isVisible());
+        QVERIFY(get<QGauge>(*w, "gaugeWidget_4"));
+        QVERIFY(get<QGauge>(*w, "gaugeddu_speedo"));
+        QVERIFY(!shown(*w, "screen_toggle")); // hidden at start
+    }
+
+    // ------------------------------------------------------------ change detection
+
+    void firstTickDrawsEveryIndicator()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s);
+        for (const char* n : {"panto", "vcb", "loco_brake", "auto_brake", "lsdj_led", "bppb_led", "bpcs_led", "lsp_led",
+                              "lsvw_led", "lsfi_led", "bpfa_led", "emg_led", "loco_inverter1", "loco_inverter4",
+                              "loco_inverter_circle1", "loco_inverter_circle6", "direction", "lddu_panto_img",
+                              "lddu_vcb_img", "lddu_parkbrk_img", "lddu_emgbrk_img", "lddu_locobrk_img",
+                              "lddu_autobrk_img", "lddu_loco_img", "lddu_loco_dir_img"})
+            QVERIFY2(!fileOf(w->W(QLatin1String(n))).isEmpty(), n);
+        QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag")), QStringLiteral("rms_green_yellow_3w.png"));
+        QCOMPARE(fileOf(get(*w, "lsdj_led")), QStringLiteral("led_big_grey.png"));
+        QCOMPARE(get(*w, "loco_numb")->text(), QStringLiteral("31028"));
+        QCOMPARE(get(*w, "loco_cabval")->text(), QStringLiteral("1"));
+        QCOMPARE(get<QGauge>(*w, "gaugeWidget_4")->value(), 33.0);
+        QCOMPARE(textColour(get(*w, "oc_primary")), rgbText(kInactive));
+
+        // An unchanged signal is not drawn again: a look put on by hand stays.
+        get(*w, "panto")->setProperty("image", QStringLiteral("marker"));
+        get(*w, "oc_primary")->setStyleSheet(QStringLiteral("color: rgb(1, 2, 3);"));
+        tick(*w, s);
+        QCOMPARE(get(*w, "panto")->property("image").toString(), QStringLiteral("marker"));
+        QCOMPARE(textColour(get(*w, "oc_primary")), QStringLiteral("rgb(1, 2, 3)"));
+        // ... and a changed one is.
+        s.MVB_DDU_Panto = 0;
+        s.MVB_DDU_Primary_Over_Current = 1;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "panto")), QStringLiteral("panto_down.png"));
+        QCOMPARE(textColour(get(*w, "oc_primary")), rgbText(kRed));
+    }
+
+    void layoutSwitchRedrawsDirectionAndPictogram()
+    {
+        auto w = makeWindow();
+        const SignalStore s = running();
+        tick(*w, s);
+        for (const char* n : {"direction", "lddu_loco_dir_img", "lddu_loco_img", "panto"})
+            get(*w, n)->setProperty("image", QString());
+        get<QAbstractButton>(*w, "loco_diag")->setProperty("image", QString());
+
+        w->on_screen_toggle_clicked();
+        QCOMPARE(w->screen_toggle, 1);
+        QVERIFY(w->W(QStringLiteral("Gmainwindow_ddu"))->isVisible());
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "lddu_loco_dir_img")), QStringLiteral("ddu_forward.png"));
+        QCOMPARE(fileOf(get(*w, "direction")), QStringLiteral("forward.png"));
+        QCOMPARE(fileOf(get(*w, "lddu_loco_img")), QStringLiteral("ddu_green_yellow_3w.png"));
+        QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag")), QStringLiteral("rms_green_yellow_3w.png"));
+        QVERIFY(fileOf(get(*w, "panto")).isEmpty()); // not reset by the switch: not redrawn
+
+        w->on_screen_toggle_clicked();
+        QCOMPARE(w->screen_toggle, 0);
+        QVERIFY(!w->W(QStringLiteral("Gmainwindow_ddu"))->isVisible());
+    }
+
+    // ------------------------------------------------------------ readouts
+
+    void staleValuesShowDashInGrey()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s);
+        for (QString* t : {&s.MVB_DDU_UPRIM_String, &s.MVB_DDU_IPRIM_String, &s.MVB_DDU_Battery_String,
+                           &s.MVB_DDU_BP_Pressure_String, &s.MVB_DDU_Line_Frequency_INT_String,
+                           &s.MVB_DDU_Input_Power_String, &s.MVB_DDU_BE_Demand_String, &s.MVB_DDU_BE_Actual_String,
+                           &s.MVB_DDU_FLG1_Node_String, &s.MVB_DDU_ALG2_Node_String, &s.MVB_DDU_Loco_NO_String})
+            *t = QStringLiteral("????");
+        tick(*w, s);
+        const QString grey = rgbText(kNoDataGrey);
+        for (const char* n : {"uprim_val", "iprim_val", "vbat", "freq_val", "power_val", "lcdtebe_w", "lcdtebe_x"}) {
+            QCOMPARE(lcdText(w->W(QLatin1String(n))), QStringLiteral("--"));
+            QVERIFY2(textColour(w->W(QLatin1String(n))) == grey, n);
+        }
+        for (const char* n : {"lddu_vcat_val", "lddu_ipri_val", "lddu_battery_val", "bp_val", "lddu_bp_val",
+                              "lddu_freq_val", "lddu_input_val", "lddu_tebeW_val", "lddu_tebeX_val", "flg1val",
+                              "lddu_flg1_val", "lddu_alg2_val", "loco_numb"}) {
+            QCOMPARE(get(*w, n)->text(), QStringLiteral("--"));
+            QVERIFY2(textColour(get(*w, n)) == grey, n);
+        }
+        // Markers of unknown values are taken away, and come back with the values.
+        for (const char* n : {"tebe_w_arrow", "tebe_x_arrow", "lddu_tebe_green_arrowimg", "lddu_vcat_arrowimg",
+                              "lddu_ipri_arrowimg"})
+            QVERIFY2(!shown(*w, n), n);
+        tick(*w, running());
+        for (const char* n : {"tebe_w_arrow", "tebe_x_arrow", "lddu_tebe_green_arrowimg", "lddu_vcat_arrowimg",
+                              "lddu_ipri_arrowimg"})
+            QVERIFY2(shown(*w, n), n);
+        QCOMPARE(get(*w, "bp_val")->text(), QStringLiteral("5.0"));
+        QCOMPARE(textColour(get(*w, "bp_val")), rgbText(kGreen)); // drawn again although 5.0 as before
+        QCOMPARE(get(*w, "loco_numb")->text(), QStringLiteral("31028"));
+    }
+
+    void noDataBeforeTheFirstPass()
+    {
+        auto w = makeWindow();
+        w->guiupdate_fun(); // nothing published yet
+        QCOMPARE(fileOf(get(*w, "panto")), QStringLiteral("panto_nomvb.png"));
+        QCOMPARE(fileOf(get(*w, "lsdj_led")), QStringLiteral("led_big_nomvb.png"));
+        QCOMPARE(lcdText(w->W(QStringLiteral("uprim_val"))), QStringLiteral("--"));
+        QCOMPARE(get(*w, "loco_cabval")->text(), QStringLiteral("?"));
+        QVERIFY(!get<QGauge>(*w, "gaugeWidget_4")->isEnabled());
+    }
+
+    void unknownSpeedGreysTheGauges()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s);
+        s.MVB_DDU_Speed = 0;
+        s.MVB_DDU_Speed_String = QStringLiteral("????");
+        tick(*w, s);
+        for (const char* n : {"gaugeWidget_4", "gaugeddu_speedo"}) {
+            auto* g = get<QGauge>(*w, n);
+            QVERIFY(!g->isEnabled());
+            QVERIFY(!g->isNumericIndicatorEnabled());
+            QCOMPARE(g->value(), 0.0);
+        }
+        tick(*w, running());
+        for (const char* n : {"gaugeWidget_4", "gaugeddu_speedo"}) {
+            auto* g = get<QGauge>(*w, n);
+            QVERIFY(g->isEnabled());
+            QVERIFY(g->isNumericIndicatorEnabled());
+            QCOMPARE(g->value(), 33.0);
+        }
+    }
+
+    void batteryBands_data()
+    {
+        QTest::addColumn<int>("volts");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("85 red") << 85 << "85.0" << kRed;
+        QTest::newRow("86 orange") << 86 << "86.0" << kOrange;
+        QTest::newRow("92 orange") << 92 << "92.9" << kOrange;
+        QTest::newRow("93 green") << 93 << "93.0" << kGreen;
+        QTest::newRow("110 green") << 110 << "110.4" << kGreen;
+    }
+
+    void batteryBands()
+    {
+        QFETCH(int, volts);
+        QFETCH(QString, text);
+        QFETCH(QRgb, colour);
+        QCOMPARE(batteryColour(volts), colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Battery = volts;
+        s.MVB_DDU_Battery_String = text;
+        tick(*w, s);
+        QCOMPARE(lcdText(w->W(QStringLiteral("vbat"))), text);
+        QCOMPARE(textColour(w->W(QStringLiteral("vbat"))), rgbText(colour));
+        QCOMPARE(get(*w, "lddu_battery_val")->text(), text);
+        QCOMPARE(textColour(get(*w, "lddu_battery_val")), rgbText(colour));
+        // The readout keeps every digit: a small decimal point takes no cell.
+        QCOMPARE(get<QLCDNumber>(*w, "vbat")->digitCount(), text.size() - 1);
+    }
+
+    void brakePipeThreshold_data()
+    {
+        QTest::addColumn<double>("pressure");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("3.8 red") << 3.8 << kRed;
+        QTest::newRow("3.81 green") << 3.81 << kGreen;
+        QTest::newRow("0 red") << 0.0 << kRed;
+        QTest::newRow("5.0 green") << 5.0 << kGreen;
+    }
+
+    void brakePipeThreshold()
+    {
+        QFETCH(double, pressure);
+        QFETCH(QRgb, colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_BP_Demand = pressure;
+        s.MVB_DDU_BP_Pressure_String = QString::number(pressure, 'f', 1);
+        tick(*w, s);
+        QCOMPARE(textColour(get(*w, "bp_val")), rgbText(colour));
+        QCOMPARE(textColour(get(*w, "lddu_bp_val")), rgbText(colour));
+        QCOMPARE(get(*w, "bp_val")->text(), s.MVB_DDU_BP_Pressure_String);
+    }
+
+    void primaryCurrentOutsideTheMeterChangesNothing()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_IPRIM = 120;
+        s.MVB_DDU_IPRIM_String = QStringLiteral("120.40");
+        tick(*w, s);
+        QLabel* arrow = get(*w, "lddu_ipri_arrowimg");
+        QCOMPARE(arrow->pos(), QPoint(451, 401));
+        QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("120"));
+
+        for (int outside : {301, -1}) {
+            s.MVB_DDU_IPRIM = outside;
+            s.MVB_DDU_IPRIM_String = QString::number(outside) + QStringLiteral(".00");
+            tick(*w, s);
+            QCOMPARE(arrow->pos(), QPoint(451, 401));
+            QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("120"));
+            QCOMPARE(get(*w, "lddu_ipri_val")->text(), QStringLiteral("120.40"));
+        }
+
+        // Below 10 A: the text's first three characters, the marker at the foot.
+        s.MVB_DDU_IPRIM = 5;
+        s.MVB_DDU_IPRIM_String = QStringLiteral("5.43");
+        tick(*w, s);
+        QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("5.4"));
+        QCOMPARE(arrow->pos(), QPoint(451, 516));
+        QCOMPARE(textColour(w->W(QStringLiteral("iprim_val"))), rgbText(kGreen));
+    }
+
+    void markerRows_data()
+    {
+        QTest::addColumn<int>("effort");
+        QTest::addColumn<int>("rmsY");
+        QTest::addColumn<int>("dduY");
+        QTest::newRow("0") << 0 << 332 << 371;
+        QTest::newRow("100") << 100 << 307 << 346;
+        QTest::newRow("-100") << -100 << 357 << 396;
+        QTest::newRow("7 truncates") << 7 << 331 << 370;
+        QTest::newRow("-7 toward zero") << -7 << 333 << 372;
+        QTest::newRow("-1") << -1 << 332 << 371;
+        QTest::newRow("600 pinned at 500") << 600 << 207 << 246;
+    }
+
+    void markerRows()
+    {
+        QFETCH(int, effort);
+        QFETCH(int, rmsY);
+        QFETCH(int, dduY);
+        QCOMPARE(tebeArrowY(332, effort), rmsY);
+        QCOMPARE(tebeArrowY(371, effort), dduY);
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s); // from 60 / 58 ...
+        s.MVB_DDU_BE_Demand = s.MVB_DDU_BE_Actual = effort;
+        s.MVB_DDU_BE_Demand_String = s.MVB_DDU_BE_Actual_String = QString::number(effort);
+        tick(*w, s); // ... to the row's effort
+        QCOMPARE(get(*w, "tebe_w_arrow")->pos(), QPoint(639, rmsY));
+        QCOMPARE(get(*w, "tebe_x_arrow")->pos(), QPoint(785, rmsY));
+        QCOMPARE(get(*w, "lddu_tebe_green_arrowimg")->pos(), QPoint(11, dduY));
+        QCOMPARE(get(*w, "lddu_tebe_orng_arrowimg")->pos(), QPoint(163, dduY));
+        QCOMPARE(lcdText(w->W(QStringLiteral("lcdtebe_w"))), QString::number(effort));
+        QCOMPARE(textColour(w->W(QStringLiteral("lcdtebe_w"))), rgbText(kGreen));
+        QCOMPARE(textColour(w->W(QStringLiteral("lcdtebe_x"))), rgbText(kOrange));
+    }
+
+    void lineVoltageMarker()
+    {
+        QCOMPARE(vcatArrowY(0), 521);
+        QCOMPARE(vcatArrowY(25), 271);
+        QCOMPARE(vcatArrowY(30), 221);
+        QCOMPARE(vcatArrowY(35), 221); // pinned at the scale's end
+        QCOMPARE(ipriArrowY(300), 221);
+        auto w = makeWindow();
+        tick(*w, running());
+        QCOMPARE(get(*w, "lddu_vcat_arrowimg")->pos(), QPoint(300, 271));
+        QCOMPARE(lcdText(w->W(QStringLiteral("uprim_val"))), QStringLiteral("25"));
+        QCOMPARE(textColour(w->W(QStringLiteral("uprim_val"))), rgbText(kOrange));
+        QCOMPARE(get(*w, "lddu_vcat_val")->text(), QStringLiteral("25.30"));
+    }
+
+    void mainReservoir_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("ddu");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("low") << 1 << "<" << "6.4" << "< 6.4" << kRed;
+        QTest::newRow("charged") << 0 << ">" << "6.4" << "> 6.4" << kGreen;
+        QTest::newRow("no data") << 2 << "" << "--" << "--" << kNoDataGrey;
+    }
+
+    void mainReservoir()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, sign);
+        QFETCH(QString, value);
+        QFETCH(QString, ddu);
+        QFETCH(QRgb, colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_MR = state;
+        tick(*w, s);
+        QCOMPARE(get(*w, "mr_sign")->text(), sign);
+        QCOMPARE(get(*w, "mr_val")->text(), value);
+        QCOMPARE(get(*w, "lddu_mr_val")->text(), ddu);
+        QCOMPARE(textColour(get(*w, "mr_val")), rgbText(colour));
+    }
+
+    // ------------------------------------------------------------ lamps, brakes, protections
+
+    void lampImages_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("file");
+        const char* lit[8] = {"led_big_red.png",    "led_big_red.png",    "led_big_green.png", "led_big_yellow.png",
+                              "led_big_yellow.png", "led_big_red.png",    "led_big_yellow.png", "led_big_red.png"};
+        const char* names[8] = {"lsdj", "bppb", "bpcs", "lsp", "lsvw", "lsfi", "bpfa", "emg"};
+        for (int i = 0; i < 8; ++i) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 on").arg(names[i]))) << i << 1 << lit[i];
+            QTest::newRow(qPrintable(QStringLiteral("%1 off").arg(names[i]))) << i << 0 << "led_big_grey.png";
+            QTest::newRow(qPrintable(QStringLiteral("%1 no data").arg(names[i]))) << i << 2 << "led_big_nomvb.png";
+        }
+    }
+
+    void lampImages()
+    {
+        QFETCH(int, which);
+        QFETCH(int, state);
+        QFETCH(QString, file);
+        auto w = makeWindow();
+        SignalStore s = running();
+        int* states[8] = {&s.MVB_DDU_LSDJ, &s.MVB_DDU_BPPB, &s.MVB_DDU_BPCS, &s.MVB_DDU_LSP,
+                           &s.MVB_DDU_LSVW, &s.MVB_DDU_LSFI, &s.MVB_DDU_BPFA, &s.MVB_DDU_EMG};
+        const char* leds[8] = {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led", "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"};
+        *states[which] = 1 - (state == 1); // a different state first: the row's state is a change
+        tick(*w, s);
+        *states[which] = state;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, leds[which])), file);
+
+        const char* brake = state == 0 ? "ddu_brake_released.png" : state == 1 ? "ddu_brake_applied.png" : "ddu_brake_nomvb.png";
+        if (which == 1)
+            QCOMPARE(fileOf(get(*w, "lddu_parkbrk_img")), QString::fromLatin1(brake));
+        if (which == 7)
+            QCOMPARE(fileOf(get(*w, "lddu_emgbrk_img")), QString::fromLatin1(brake));
+        if (which == 2) {
+            QCOMPARE(get(*w, "lddu_bpcs_txt")->text(), state == 1 ? QStringLiteral("BPCS ON") : QStringLiteral("BPCS"));
+            QCOMPARE(textColour(get(*w, "lddu_bpcs_txt")), rgbText(state == 1 ? kGreen : kLampLegendOff));
+        }
+        if (which == 3) {
+            QCOMPARE(get(*w, "lddu_lsp_txt")->text(), state == 1 ? QStringLiteral("LSP ON") : QStringLiteral("LSP"));
+            QCOMPARE(textColour(get(*w, "lddu_lsp_txt")), rgbText(state == 1 ? kYellow : kLampLegendOff));
+        }
+        if (which == 4)
+            QCOMPARE(textColour(get(*w, "lddu_vigilance_txt")),
+                     rgbText(state == 1 ? kYellow : state == 0 ? kInactive : kNoMvbText));
+    }
+
+    void lampsLieUnderTheOtherWidgets()
+    {
+        auto w = makeWindow();
+        QWidget* led = get(*w, "bpcs_led");
+        led->raise();
+        tick(*w, running());
+        const QObjectList& children = led->parentWidget()->children();
+        for (const char* n : {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led", "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"})
+            QVERIFY2(children.indexOf(w->W(QLatin1String(n))) < 8, n);
+    }
+
+    void antispinLegend_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("on") << 1 << kYellow;
+        QTest::newRow("off") << 0 << kInactive;
+        QTest::newRow("no data") << 2 << kNoMvbText;
+    }
+
+    void antispinLegend()
+    {
+        QFETCH(int, state);
+        QFETCH(QRgb, colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Antispin = state;
+        tick(*w, s);
+        QCOMPARE(textColour(get(*w, "lddu_antispin_txt")), rgbText(colour));
+    }
+
+    void protectionCaptions_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("raised") << 1 << kRed;
+        QTest::newRow("clear") << 0 << kInactive;
+        QTest::newRow("no data") << 2 << kNoMvbText;
+    }
+
+    void protectionCaptions()
+    {
+        QFETCH(int, state);
+        QFETCH(QRgb, colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Primary_Over_Current = s.MVB_DDU_Earth_Fault_Auxiliary = s.MVB_DDU_Earth_Fault_Power =
+            s.MVB_DDU_Earth_Fault_Control = state;
+        tick(*w, s);
+        for (const char* n : {"oc_primary", "lddu_ocpri1", "lddu_ocpri2", "ef_auxiliary", "lddu_efaux1", "lddu_efaux2",
+                              "ef_power", "lddu_efpow1", "lddu_efpow2", "ef_control", "lddu_efcontrl1",
+                              "lddu_efcontrl2"})
+            QVERIFY2(textColour(get(*w, n)) == rgbText(colour), n);
+        QVERIFY(get(*w, "oc_primary")->styleSheet().contains(QLatin1String("21pt")));
+        QVERIFY(get(*w, "lddu_ocpri1")->styleSheet().contains(QLatin1String("28pt")));
+        QVERIFY(get(*w, "lddu_ocpri2")->styleSheet().contains(QLatin1String("16pt")));
+    }
+
+    void brakes_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("rms");
+        QTest::addColumn<QString>("ddu");
+        QTest::addColumn<QString>("bc");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("released") << 0 << "brake_released.png" << "ddu_brake_released.png" << "RELEASED" << kGreen;
+        QTest::newRow("applied") << 1 << "brake_applied.png" << "ddu_brake_applied.png" << "APPLIED" << kRed;
+        QTest::newRow("no data") << 2 << "brake_nomvb.png" << "ddu_brake_nomvb.png" << "--" << kNoDataGrey;
+    }
+
+    void brakes()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, rms);
+        QFETCH(QString, ddu);
+        QFETCH(QString, bc);
+        QFETCH(QRgb, colour);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Loco_Break = s.MVB_DDU_Auto_Break = state;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "loco_brake")), rms);
+        QCOMPARE(fileOf(get(*w, "auto_brake")), rms);
+        QCOMPARE(fileOf(get(*w, "lddu_locobrk_img")), ddu);
+        QCOMPARE(fileOf(get(*w, "lddu_autobrk_img")), ddu);
+        QCOMPARE(get(*w, "lddu_bc_val")->text(), bc);
+        QCOMPARE(textColour(get(*w, "lddu_bc_val")), rgbText(colour));
+    }
+
+    void pantographAndBreaker_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("panto");
+        QTest::addColumn<QString>("vcb");
+        QTest::newRow("0") << 0 << "panto_down.png" << "vcb_open.png";
+        QTest::newRow("1") << 1 << "panto_up.png" << "vcb_close.png";
+        QTest::newRow("2") << 2 << "panto_nomvb.png" << "vcb_nomvb.png";
+    }
+
+    void pantographAndBreaker()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, panto);
+        QFETCH(QString, vcb);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Panto = s.MVB_DDU_VCB = state;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "panto")), panto);
+        QCOMPARE(fileOf(get(*w, "vcb")), vcb);
+        QCOMPARE(fileOf(get(*w, "lddu_panto_img")), QStringLiteral("ddu_") + panto);
+        QCOMPARE(fileOf(get(*w, "lddu_vcb_img")), QStringLiteral("ddu_") + vcb);
+    }
+
+    // ------------------------------------------------------------ converters, motors, direction
+
+    void convertersAndMotors()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.LineConverter2_status_SLG2 = 0;
+        s.MVB_DDU_MotorMaster_Status[4] = 0;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "loco_inverter1")), QStringLiteral("Img_Inv_green.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter4")), QStringLiteral("Img_Inv_red.png"));
+        QVERIFY(shown(*w, "loco_inverter_circle3"));
+        QVERIFY(shown(*w, "loco_inverter_circle6"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle3")), QStringLiteral("Img_Inv_grncircle3.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle5")), QStringLiteral("Img_Inv_redcircle5.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle6")), QStringLiteral("Img_Inv_grncircle6.png"));
+
+        // Bo-Bo: four motors, circles 3 and 6 hidden.
+        s.CoCo_bogie_chasis = 0;
+        s.MVB_DDU_MotorMaster_Status[0] = 0;
+        tick(*w, s);
+        QVERIFY(!shown(*w, "loco_inverter_circle3"));
+        QVERIFY(!shown(*w, "loco_inverter_circle6"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle1")), QStringLiteral("Img_Inv_redcircle1.png"));
+        QVERIFY(shown(*w, "loco_inverter_circle4"));
+
+        // The rear-end detection alone also means six motors.
+        s.CoCo_bogie_chasisR = 1;
+        tick(*w, s);
+        QVERIFY(shown(*w, "loco_inverter_circle3"));
+        QVERIFY(shown(*w, "loco_inverter_circle6"));
+    }
+
+    void direction_data()
+    {
+        QTest::addColumn<int>("dir");
+        QTest::addColumn<QString>("rms");
+        QTest::addColumn<QString>("ddu");
+        QTest::newRow("forward") << 1 << "forward.png" << "ddu_forward.png";
+        QTest::newRow("reverse") << 2 << "reverse.png" << "ddu_reverse.png";
+        QTest::newRow("none") << 0 << "" << "";
+    }
+
+    void direction()
+    {
+        QFETCH(int, dir);
+        QFETCH(QString, rms);
+        QFETCH(QString, ddu);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Direction = dir == 1 ? 2 : 1;
+        tick(*w, s);
+        s.MVB_DDU_Direction = dir;
+        tick(*w, s);
+        QCOMPARE(shown(*w, "direction"), dir != 0);
+        QCOMPARE(shown(*w, "lddu_loco_dir_img"), dir != 0);
+        if (dir != 0) {
+            QCOMPARE(fileOf(get(*w, "direction")), rms);
+            QCOMPARE(fileOf(get(*w, "lddu_loco_dir_img")), ddu);
+        }
+    }
+
+    void cab_data()
+    {
+        QTest::addColumn<int>("cab");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << "";
+        QTest::newRow("1") << 1 << "1";
+        QTest::newRow("2") << 2 << "2";
+        QTest::newRow("undetermined") << 3 << "?";
+    }
+
+    void cab()
+    {
+        QFETCH(int, cab);
+        QFETCH(QString, text);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Cab_Active = cab;
+        tick(*w, s);
+        QCOMPARE(get(*w, "loco_cabval")->text(), text);
+        QCOMPARE(get(*w, "lddu_loco_cabval")->text(), text);
+    }
+
+    // ------------------------------------------------------------ loco number, pictograms, second loco
+
+    void speedThresholdFromLocoNumber_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("threshold");
+        QTest::newRow("31000") << "31000" << 140;
+        QTest::newRow("31001") << "31001" << 100;
+        QTest::newRow("33999") << "33999" << 100;
+        QTest::newRow("34000") << "34000" << 140;
+        QTest::newRow("30200") << "30200" << 140;
+        QTest::newRow("30201") << "30201" << 130;
+        QTest::newRow("30999") << "30999" << 130;
+        QTest::newRow("30150") << "30150" << 140;
+        QTest::newRow("no data") << "????" << 140;
+    }
+
+    void speedThresholdFromLocoNumber()
+    {
+        QFETCH(QString, number);
+        QFETCH(int, threshold);
+        QCOMPARE(speedThreshold(number), threshold);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Loco_NO_String = number;
+        tick(*w, s);
+        QCOMPARE(get<QGauge>(*w, "gaugeWidget_4")->threshold(), double(threshold));
+        QCOMPARE(get<QGauge>(*w, "gaugeddu_speedo")->threshold(), double(threshold));
+    }
+
+    void locoPictograms_data()
+    {
+        QTest::addColumn<int>("iso");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("rms");
+        QTest::addColumn<QString>("ddu");
+        QTest::newRow("WAG9 normal") << 0 << "WAG9" << "rms_green_yellow_3w.png" << "ddu_green_yellow_3w.png";
+        QTest::newRow("WAP7 normal") << 0 << "WAP7" << "rms_white_red_3w.png" << "ddu_white_red_3w.png";
+        QTest::newRow("WAP5 normal") << 0 << "WAP5" << "rms_white_red_2w.png" << "ddu_white_red_2w.png";
+        QTest::newRow("WAG9 isolated") << 1 << "WAG9" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
+        QTest::newRow("WAP7 isolated") << 1 << "WAP7" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
+        QTest::newRow("WAP5 isolated") << 1 << "WAP5" << "rms_red_red_2w.png" << "ddu_red_red_2w.png";
+        QTest::newRow("no data") << 2 << "WAG9" << "rms_loco_grey.png" << "ddu_loco_grey.png";
+    }
+
+    void locoPictograms()
+    {
+        QFETCH(int, iso);
+        QFETCH(QString, type);
+        QFETCH(QString, rms);
+        QFETCH(QString, ddu);
+        auto w = makeWindow();
+        SignalStore s = running();
+        s.MVB_DDU_Loco_ISO_Status = iso;
+        s.MVB_DDU_Loco_Type_String = type;
+        tick(*w, s);
+        QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag")), rms);
+        QCOMPARE(get<QAbstractButton>(*w, "loco_diag")->iconSize(), QSize(145, 50));
+        QCOMPARE(fileOf(get(*w, "lddu_loco_img")), ddu);
+        QCOMPARE(get(*w, "loco_type")->text(), type);
+    }
+
+    void secondLoco()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s);
+        for (const char* n : {"loco_diag_2", "loco_numb_2", "slvnodeval", "nodeslv", "direction_2"})
+            QVERIFY2(!shown(*w, n), n);
+
+        s.multiOpMode_slave1_active = 1;
+        s.MVB_DDU_Loco2_NO_String = QStringLiteral("31029");
+        s.MVB_DDU_Direction_2 = 2;
+        s.MVB_DDU_Loco_ISO2_Status = 1;
+        tick(*w, s);
+        for (const char* n : {"loco_diag_2", "loco_numb_2", "slvnodeval", "nodeslv", "direction_2"})
+            QVERIFY2(shown(*w, n), n);
+        QCOMPARE(get(*w, "loco_numb_2")->text(), QStringLiteral("31029"));
+        QCOMPARE(get(*w, "slvnodeval")->text(), QStringLiteral("514"));
+        QCOMPARE(fileOf(get(*w, "direction_2")), QStringLiteral("reverse.png"));
+        QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag_2")), QStringLiteral("rms_red_red_3w.png"));
+
+        // Uncoupled: every widget of the second loco goes, its direction too.
+        s.multiOpMode_slave1_active = 0;
+        tick(*w, s);
+        for (const char* n : {"loco_diag_2", "loco_numb_2", "slvnodeval", "nodeslv", "direction_2"})
+            QVERIFY2(!shown(*w, n), n);
+
+        // Coupled again with the same loco: its number is written again.
+        get(*w, "loco_numb_2")->setText(QStringLiteral("stale"));
+        s.multiOpMode_slave1_active = 1;
+        tick(*w, s);
+        QCOMPARE(get(*w, "loco_numb_2")->text(), QStringLiteral("31029"));
+        QVERIFY(shown(*w, "loco_diag_2"));
+        QVERIFY(shown(*w, "direction_2"));
+    }
+
+    // ------------------------------------------------------------ subsystem strips
+
+    void subsystemStrips_data()
+    {
+        QTest::addColumn<int>("strip"); // 0 RMS (loco 1), 1 DDU loco 1, 2 DDU loco 2
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QRgb>("background");
+        QTest::addColumn<QRgb>("text");
+        const QRgb black = qRgb(0, 0, 0), dduText = qRgb(0xa3, 0xa3, 0xa3);
+        QTest::newRow("rms 0") << 0 << 0 << qRgb(0x00, 0x50, 0x06) << black;
+        QTest::newRow("rms 1 red") << 0 << 1 << qRgb(0x54, 0x04, 0x04) << black;
+        QTest::newRow("rms 2") << 0 << 2 << qRgb(0x66, 0x66, 0x00) << black;
+        QTest::newRow("rms 4") << 0 << 4 << black << kNoDataGrey;
+        QTest::newRow("rms 99") << 0 << 99 << qRgb(0x3f, 0x3f, 0x3f) << black;
+        QTest::newRow("ddu loco 1: 0") << 1 << 0 << qRgb(0x00, 0x50, 0x06) << dduText;
+        QTest::newRow("ddu loco 1: 1 red") << 1 << 1 << qRgb(0x54, 0x04, 0x04) << dduText;
+        QTest::newRow("ddu loco 1: 2") << 1 << 2 << qRgb(0xe6, 0xe6, 0x00) << dduText;
+        QTest::newRow("ddu loco 1: 4") << 1 << 4 << black << dduText;
+        QTest::newRow("ddu loco 1: 99") << 1 << 99 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
+        QTest::newRow("ddu loco 2: 0") << 2 << 0 << qRgb(0x00, 0x50, 0x06) << dduText;
+        QTest::newRow("ddu loco 2: 1 black") << 2 << 1 << black << dduText;
+        QTest::newRow("ddu loco 2: 2") << 2 << 2 << qRgb(0x54, 0x04, 0x04) << dduText;
+        QTest::newRow("ddu loco 2: 3") << 2 << 3 << qRgb(0xe6, 0xe6, 0x00) << dduText;
+        QTest::newRow("ddu loco 2: 4") << 2 << 4 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
+    }
+
+    void subsystemStrips()
+    {
+        QFETCH(int, strip);
+        QFETCH(int, code);
+        QFETCH(QRgb, background);
+        QFETCH(QRgb, text);
+        auto w = makeWindow();
+        SignalStore s = running();
+        if (strip == 0) {
+            s.MVB_DDU_LOCO_SUB_System[6] = code;
+        } else {
+            w->on_screen_toggle_clicked(); // the DDU strip is refreshed in the DDU layout
+            w->loco_subsys = strip;
+            (strip == 1 ? s.MVB_DDU_LOCO_SUB_System : s.MVB_DDU_LOCO2_SUB_System)[6] = code;
+        }
+        tick(*w, s);
+        auto* t = get<QTableWidget>(*w, strip == 0 ? "homesub_table" : "ddu_subsys_table");
+        QTableWidgetItem* item = strip == 0 ? t->item(1, 1) : t->item(0, 6);
+        QVERIFY(item);
+        QCOMPARE(item->text(), strip == 0 ? QStringLiteral("07") : QStringLiteral("SS07"));
+        QCOMPARE(item->background().color().rgb(), background);
+        QCOMPARE(item->foreground().color().rgb(), text);
+    }
+
+    void subsystemStripLeavesUnknownCodes()
+    {
+        auto w = makeWindow();
+        SignalStore s = running();
+        tick(*w, s);
+        auto* t = get<QTableWidget>(*w, "homesub_table");
+        const QColor before = t->item(0, 0)->background().color();
+        s.MVB_DDU_LOCO_SUB_System[0] = 3; // not a code of the RMS strip
+        tick(*w, s);
+        QCOMPARE(t->item(0, 0)->background().color(), before);
+        QCOMPARE(t->item(3, 4)->text(), QStringLiteral("ALL"));
+        QCOMPARE(t->columnWidth(2), 70);
+        QCOMPARE(t->rowHeight(2), 45);
+        QCOMPARE(t->selectionMode(), QAbstractItemView::NoSelection);
+        auto* d = get<QTableWidget>(*w, "ddu_subsys_table");
+        QCOMPARE(d->rowCount(), 2);
+        QCOMPARE(d->columnCount(), 10);
+    }
+
+    // ------------------------------------------------------------ toggle and overview
+
+    void toggleShowsOnlyWhileFocused()
+    {
+        auto w = makeWindow();
+        tick(*w, running());
+        for (int i = 0; i < 5; ++i) {
+            w->feedKeypad(QByteArrayLiteral("$,09,"));
+            tick(*w, running());
+        }
+        QCOMPARE(w->key_press_count, 5);
+        QVERIFY(shown(*w, "screen_toggle"));
+        QVERIFY(showsIcon(get<QAbstractButton>(*w, "screen_toggle"), Dir_ddu_img_ToggleRMS));
+        w->feedKeypad(QByteArrayLiteral("$,10,")); // Enter: switch the layout
+        tick(*w, running());
+        QCOMPARE(w->screen_toggle, 1);
+        QVERIFY(w->W(QStringLiteral("Gmainwindow_ddu"))->isVisible());
+        QVERIFY(showsIcon(get<QAbstractButton>(*w, "screen_toggle"), Dir_ddu_img_ToggleDDU));
+        tick(*w, running());
+        QVERIFY(!shown(*w, "screen_toggle")); // focus back on "home"
+    }
+
+    void toggleLeftOutForTheDisplayTypeWithoutIt()
+    {
+        auto w = makeWindow();
+        w->Selected_DDU_Type = 3;
+        for (int i = 0; i < 5; ++i) {
+            w->feedKeypad(QByteArrayLiteral("$,09,"));
+            tick(*w, running());
+            QVERIFY(!shown(*w, "screen_toggle"));
+        }
+    }
+
+    void dduLayoutWithAFaultPresent()
+    {
+        auto w = makeWindow();
+        w->DDU_Loco_Fault_Present = true;
+        w->on_screen_toggle_clicked();
+        auto* toggle = get<QAbstractButton>(*w, "screen_toggle");
+        QVERIFY(!toggle->isEnabled());
+        QVERIFY(showsIcon(toggle, Dir_ddu_img_Toggle));
+        QVERIFY(shown(*w, "fault_button"));
+        QVERIFY(!shown(*w, "info_button"));
+
+        // The message goes: Home in the DDU layout enables the toggle again.
+        w->DDU_Loco_Fault_Present = false;
+        w->on_home_clicked();
+        QVERIFY(toggle->isEnabled());
+        QVERIFY(showsIcon(toggle, Dir_ddu_img_ToggleDDU));
+        QVERIFY(!shown(*w, "fault_button"));
+    }
+
+    void subsystemOverview()
+    {
+        auto w = makeWindow();
+        tick(*w, running());
+        w->on_homesub_table_cellClicked(2, 3);
+        QWidget* g = w->W(QStringLiteral("Gsub_system"));
+        QVERIFY(g->isVisible());
+        QCOMPARE(g->geometry(), QRect(2, 52, 1020, 527));
+        auto* t = get<QTableWidget>(*w, "t_subsystem");
+        QCOMPARE(t->geometry(), QRect(90, 60, 830, 448));
+        QCOMPARE(t->columnWidth(0), 166);
+        QCOMPARE(t->columnWidth(4), 162);
+        QCOMPARE(t->rowHeight(0), 112);
+        QCOMPARE(t->rowHeight(3), 108);
+        QVERIFY(!shown(*w, "t_browseloco"));
+        QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 1"));
+        QCOMPARE(w->screen_id, 1);
+
+        w->on_loco_diag_2_clicked();
+        QCOMPARE(w->loco_subsys, 2);
+        QCOMPARE(w->screen_id, 2);
+        QCOMPARE(w->screen_id_old, 2);
+        QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 2"));
+
+        // A touch on the loco 1 pictogram reaches the same place.
+        w->on_home_clicked();
+        w->touch.key_pressure = 0;
+        w->Touch_Screen_Connect(80, 645);
+        QCOMPARE(w->loco_subsys, 1);
+        QCOMPARE(w->screen_id, 2);
+        QVERIFY(g->isVisible());
+    }
+
+    void pureRules()
+    {
+        QCOMPARE(lcdDigits(QStringLiteral("110.4")), 4);
+        QCOMPARE(lcdDigits(QStringLiteral("--")), 2);
+        QCOMPARE(lcdDigits(QString()), 1);
+        QCOMPARE(brakePipeColour(3.8), kRed);
+        QCOMPARE(brakePipeColour(3.81), kGreen);
+        CellLook look{};
+        QVERIFY(!rmsCellLook(3, look));
+        QVERIFY(!dduCellLook(2, 99, look));
+        QVERIFY(dduCellLook(1, 99, look));
+    }
+};
+
+QTEST_MAIN(TestHome)
+#include "tst_home.moc"
