@@ -68,18 +68,18 @@ const HomeWidget kRmsWidgets[] = {
     {Kind::Value,   "ef_auxiliary", {178, 192, 100, 36}, QT_TRANSLATE_NOOP("MainWindow", "E/F A"), 21, Qt::AlignCenter},
     {Kind::Value,   "ef_power",     {178, 232, 100, 36}, QT_TRANSLATE_NOOP("MainWindow", "E/F P"), 21, Qt::AlignCenter},
     {Kind::Value,   "ef_control",   {178, 272, 100, 36}, QT_TRANSLATE_NOOP("MainWindow", "E/F C"), 21, Qt::AlignCenter},
-    {Kind::Value,   "emg_txt",      {400, 140, 220, 30}, nullptr, 16, Qt::AlignCenter},
+    {Kind::Number,  "emg_txt",      {400, 140, 220, 30}, nullptr, 16, Qt::AlignCenter},
     // ---- centre: node strings, line frequency and input power below the gauge
     {Kind::Caption, "cap_flg1",   {184, 414, 52, 28},  QT_TRANSLATE_NOOP("MainWindow", "FLG1"), 13, Qt::AlignLeft | Qt::AlignVCenter},
-    {Kind::Node,    "flg1val",    {236, 414, 66, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
+    {Kind::Node,    "flg1val",    {240, 414, 62, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Caption, "cap_flg2",   {184, 444, 52, 28},  QT_TRANSLATE_NOOP("MainWindow", "FLG2"), 13, Qt::AlignLeft | Qt::AlignVCenter},
-    {Kind::Node,    "flg2val",    {236, 444, 66, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
+    {Kind::Node,    "flg2val",    {240, 444, 62, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Caption, "nodeslv",    {184, 474, 52, 28},  QT_TRANSLATE_NOOP("MainWindow", "SLV"), 13, Qt::AlignLeft | Qt::AlignVCenter},
-    {Kind::Node,    "slvnodeval", {236, 474, 66, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
+    {Kind::Node,    "slvnodeval", {240, 474, 62, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Caption, "cap_slg1",   {306, 414, 52, 28},  QT_TRANSLATE_NOOP("MainWindow", "SLG1"), 13, Qt::AlignLeft | Qt::AlignVCenter},
-    {Kind::Node,    "slg1val",    {358, 414, 66, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
+    {Kind::Node,    "slg1val",    {362, 414, 62, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Caption, "cap_slg2",   {306, 444, 52, 28},  QT_TRANSLATE_NOOP("MainWindow", "SLG2"), 13, Qt::AlignLeft | Qt::AlignVCenter},
-    {Kind::Node,    "slg2val",    {358, 444, 66, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
+    {Kind::Node,    "slg2val",    {362, 444, 62, 28},  nullptr, 16, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Caption, "cap_freq",   {430, 414, 72, 28},  QT_TRANSLATE_NOOP("MainWindow", "FREQ"), 13, Qt::AlignLeft | Qt::AlignVCenter},
     {Kind::Lcd,     "freq_val",   {504, 413, 92, 30},  nullptr, 2, Qt::AlignCenter},
     {Kind::Unit,    "cap_hz",     {600, 414, 28, 28},  QT_TRANSLATE_NOOP("MainWindow", "Hz"), 11, Qt::AlignLeft | Qt::AlignVCenter},
@@ -285,6 +285,13 @@ void MainWindow::build_home(QWidget* root)
 
     auto* ddu = group(root, "Gmainwindow_ddu", {0, 52, 1024, 716},
                       QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: none; }"));
+    // Opaque: while the DDU layout is up, the RMS widgets it covers (which the
+    // tick keeps up to date) are not painted underneath it.
+    ddu->setAutoFillBackground(true);
+    QPalette black = ddu->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    ddu->setPalette(black);
+    ddu->setAttribute(Qt::WA_OpaquePaintEvent);
     for (const HomeWidget& h : home::kDduWidgets)
         make(ddu, h);
     auto* speedo = new QGauge(ddu);

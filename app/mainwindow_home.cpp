@@ -80,6 +80,8 @@ struct HomeView : QObject {
     // Last look drawn into each strip cell (background << 32 | text; 0 = none yet).
     quint64 rmsCell[20] = {};
     quint64 dduCell[20] = {};
+    // Last text of each LCD readout (the readout itself cannot tell it).
+    QHash<const QLCDNumber*, QString> lcdText;
     bool resolved = false;
 
     explicit HomeView(QObject* parent) : QObject(parent) {}
@@ -176,13 +178,15 @@ void putValue(QLabel* l, const QString& text, int pointSize, QRgb colour, bool b
 
 // An LCD readout: as many digit cells as the text needs, so that the readout
 // stays centred in its place whatever the number of digits.
-void putLcd(QLCDNumber* lcd, const QString& text, QRgb colour)
+void putLcd(HomeView& v, QLCDNumber* lcd, const QString& text, QRgb colour)
 {
     if (!lcd)
         return;
     putStyle(lcd, lcdStyle(colour));
-    if (lcd->property(kTextProperty).toString() == text)
+    QString& last = v.lcdText[lcd];
+    if (last == text && !last.isNull())
         return;
+    last = text;
     const int digits = lcdDigits(text);
     if (lcd->digitCount() != digits)
         lcd->setDigitCount(digits);
@@ -413,11 +417,11 @@ void MainWindow::home_update()
 
     // 3. Primary voltage.
     if (s.MVB_DDU_UPRIM_String == kNoData) {
-        putLcd(v.uprim_val, kDash, kNoDataGrey);
+        putLcd(v, v.uprim_val, kDash, kNoDataGrey);
         putValue(v.lddu_vcat_val, kDash, 40, kNoDataGrey);
         putShown(v.lddu_vcat_arrowimg, false);
     } else {
-        putLcd(v.uprim_val, QString::number(s.MVB_DDU_UPRIM), kOrange);
+        putLcd(v, v.uprim_val, QString::number(s.MVB_DDU_UPRIM), kOrange);
         putValue(v.lddu_vcat_val, s.MVB_DDU_UPRIM_String, 26, kOrange);
         putPos(v.lddu_vcat_arrowimg, 300, vcatArrowY(s.MVB_DDU_UPRIM));
         putShown(v.lddu_vcat_arrowimg, true);
@@ -425,15 +429,15 @@ void MainWindow::home_update()
 
     // 4. Primary current: only values the meter can show are drawn.
     if (s.MVB_DDU_IPRIM_String == kNoData) {
-        putLcd(v.iprim_val, kDash, kNoDataGrey);
+        putLcd(v, v.iprim_val, kDash, kNoDataGrey);
         putValue(v.lddu_ipri_val, kDash, 40, kNoDataGrey);
         putShown(v.lddu_ipri_arrowimg, false);
     } else if (s.MVB_DDU_IPRIM >= 0 && s.MVB_DDU_IPRIM <= 300) {
         const QString& text = s.MVB_DDU_IPRIM_String;
         if (s.MVB_DDU_IPRIM > 9)
-            putLcd(v.iprim_val, QString::number(s.MVB_DDU_IPRIM), kGreen);
+            putLcd(v, v.iprim_val, QString::number(s.MVB_DDU_IPRIM), kGreen);
         else
-            putLcd(v.iprim_val, text.size() > 1 ? text.left(3) : text, kGreen);
+            putLcd(v, v.iprim_val, text.size() > 1 ? text.left(3) : text, kGreen);
         putValue(v.lddu_ipri_val, text, 22, kGreen);
         // Below 10 A the marker goes down to the scale's foot as well: a
         // marker left at the last current above 9 A would show a current
@@ -444,11 +448,11 @@ void MainWindow::home_update()
 
     // 5. Battery.
     if (s.MVB_DDU_Battery_String == kNoData) {
-        putLcd(v.vbat, kDash, kNoDataGrey);
+        putLcd(v, v.vbat, kDash, kNoDataGrey);
         putValue(v.lddu_battery_val, kDash, 40, kNoDataGrey);
     } else {
         const QRgb c = batteryColour(s.MVB_DDU_Battery);
-        putLcd(v.vbat, s.MVB_DDU_Battery_String, c);
+        putLcd(v, v.vbat, s.MVB_DDU_Battery_String, c);
         putValue(v.lddu_battery_val, s.MVB_DDU_Battery_String, 40, c);
     }
 
@@ -488,20 +492,20 @@ void MainWindow::home_update()
 
     // 8. Line frequency.
     if (s.MVB_DDU_Line_Frequency_INT_String == kNoData) {
-        putLcd(v.freq_val, kDash, kNoDataGrey);
+        putLcd(v, v.freq_val, kDash, kNoDataGrey);
         putValue(v.lddu_freq_val, kDash, 22, kNoDataGrey);
     } else {
-        putLcd(v.freq_val, s.MVB_DDU_Line_Frequency_INT_String, kOrange);
+        putLcd(v, v.freq_val, s.MVB_DDU_Line_Frequency_INT_String, kOrange);
         putValue(v.lddu_freq_val, s.MVB_DDU_Line_Frequency_INT_String, 22, kGreen);
     }
 
     // 9. Input power.
     if (s.MVB_DDU_Input_Power_String == kNoData) {
-        putLcd(v.power_val, kDash, kNoDataGrey);
+        putLcd(v, v.power_val, kDash, kNoDataGrey);
         putValue(v.lddu_input_val, kDash, 22, kNoDataGrey);
     } else {
         const QString power = QString::number(s.MVB_DDU_Input_Power);
-        putLcd(v.power_val, power, kGreen);
+        putLcd(v, v.power_val, power, kGreen);
         putValue(v.lddu_input_val, power, 22, kGreen);
     }
 
@@ -551,7 +555,7 @@ void MainWindow::home_update()
     };
     for (Effort& e : efforts) {
         if (e.text == kNoData) {
-            putLcd(e.lcd, kDash, kNoDataGrey);
+            putLcd(v, e.lcd, kDash, kNoDataGrey);
             putValue(e.label, kDash, 22, kNoDataGrey);
             // No marker while the effort is unknown; it comes back with the value.
             putShown(e.rmsArrow, false);
@@ -559,7 +563,7 @@ void MainWindow::home_update()
             e.old = INT_MIN;
             continue;
         }
-        putLcd(e.lcd, e.text, e.colour);
+        putLcd(v, e.lcd, e.text, e.colour);
         putValue(e.label, e.text, 22, e.colour);
         if (e.value != e.old) {
             putPos(e.rmsArrow, e.rmsX, tebeArrowY(332, e.value));

@@ -26,6 +26,14 @@ QString readoutStyle(const QColor& c)
         .arg(c.blue());
 }
 
+// The readout's colour is a style sheet; setting one reparses it and restyles
+// the readout, so it is only set when it changes (not on every new value).
+void styleReadout(QLCDNumber* lcd, const QString& style)
+{
+    if (lcd->styleSheet() != style)
+        lcd->setStyleSheet(style);
+}
+
 } // namespace
 
 QGauge::QGauge(QWidget* parent)
@@ -43,7 +51,7 @@ QGauge::QGauge(QWidget* parent)
     m_lcd->setFrameShape(QFrame::NoFrame);
     m_lcd->setDigitCount(5);
     m_lcd->display(m_value);
-    m_lcd->setStyleSheet(readoutStyle(m_foreground));
+    styleReadout(m_lcd, readoutStyle(m_foreground));
     placeReadout();
 
     // The default over-speed mark; this also switches the threshold on.
@@ -99,10 +107,9 @@ void QGauge::setValue(double v)
 
     if (m_thresholdEnabled) {
         thresholdManager();
-        m_lcd->setStyleSheet(v >= m_threshold ? QString::fromLatin1(kReadoutRedStyle)
-                                              : readoutStyle(m_foreground));
+        styleReadout(m_lcd, v >= m_threshold ? QString::fromLatin1(kReadoutRedStyle) : readoutStyle(m_foreground));
     } else {
-        m_lcd->setStyleSheet(readoutStyle(m_foreground));
+        styleReadout(m_lcd, readoutStyle(m_foreground));
     }
     update();
 }
@@ -267,11 +274,11 @@ void QGauge::thresholdManager()
 void QGauge::applyReadoutColour()
 {
     if (!isEnabled())
-        m_lcd->setStyleSheet(QString::fromLatin1(kReadoutDisabledStyle));
+        styleReadout(m_lcd, QString::fromLatin1(kReadoutDisabledStyle));
     else if (m_thresholdEnabled && m_value >= m_threshold)
-        m_lcd->setStyleSheet(QString::fromLatin1(kReadoutRedStyle));
+        styleReadout(m_lcd, QString::fromLatin1(kReadoutRedStyle));
     else
-        m_lcd->setStyleSheet(readoutStyle(m_foreground));
+        styleReadout(m_lcd, readoutStyle(m_foreground));
 }
 
 void QGauge::placeReadout()
@@ -316,7 +323,7 @@ void QGauge::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled())
-            m_lcd->setStyleSheet(QString::fromLatin1(kReadoutDisabledStyle));
+            styleReadout(m_lcd, QString::fromLatin1(kReadoutDisabledStyle));
         else
             setValue(m_value);  // restores the readout and its colour
     }

@@ -186,6 +186,21 @@ private slots:
         QVERIFY2(found, qPrintable(text));
     }
 
+    void hindiCaptionsFindTheirFont()
+    {
+        auto w = makeWindow();
+        w->DDU_Language_Select = 1;
+        w->lbl_style_rms();
+        QLabel* caption = get(*w, "cap_uprim");
+        QVERIFY(caption->styleSheet().contains(QLatin1String("Lohit-Devanagari")));
+        QVERIFY(caption->styleSheet().contains(QLatin1String("18pt"))); // 15 pt in English
+        caption->ensurePolished();
+        QCOMPARE(QFontInfo(caption->font()).family(), QStringLiteral("Lohit Devanagari"));
+        w->DDU_Language_Select = 0;
+        w->lbl_style_rms();
+        QVERIFY(caption->styleSheet().contains(QLatin1String("DejaVu Sans")));
+    }
+
     void dduGroupHasItsRectangle()
     {
         auto w = makeWindow();

@@ -1,0 +1,180 @@
+// CPU cost of the home screen's refresh tick, for both layouts, with data
+// that changes on every tick and with data that does not.
+//
+//   bench_home [--ticks N]
+//
+// The window is built offscreen with the bus side off; the benchmark publishes
+// the snapshots itself (as the acquisition thread would) and calls the refresh
+// tick. Each phase is measured twice: the tick alone, and the tick followed by
+// the repaint it causes (the event loop's paint of the changed widgets).
+//
+// Wall time per tick is printed. Under callgrind, each phase is one dump with
+// the instructions of exactly its ticks (collection is switched on around the
+// tick and the repaint only, not around the publishing):
+//
+//   valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file=cg.%p bench_home --ticks 50
+//   callgrind_annotate cg.<pid>.<n>          (one file per phase, named in its header)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <valgrind/callgrind.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "app/mainwindow.h"
+#include "tools/image_table.h"
+
+namespace {
+
+// A locomotive in traction; `i` moves every readout and, now and then, a lamp.
+SignalStore snapshot(int i, bool changing)
+{
+    if (!changing)
+        i = 0;
+    SignalStore s;
+    s.pass_count = 1 + unsigned(i);
+    s.MVB_DDU_Panto = 1;
+    s.MVB_DDU_VCB = 1;
+    const double uprim = 24.0 + (i % 20) * 0.11;
+    s.MVB_DDU_UPRIM = int(uprim);
+    s.MVB_DDU_UPRIM_String = QString::number(uprim, 'f', 2);
+    const double iprim = 100.0 + (i * 7 % 150) + 0.37;
+    s.MVB_DDU_IPRIM = int(iprim);
+    s.MVB_DDU_IPRIM_String = QString::number(iprim, 'f', 2);
+    const double battery = 108.0 + (i % 9) * 0.3;
+    s.MVB_DDU_Battery = int(battery);
+    s.MVB_DDU_Battery_String = QString::number(battery, 'f', 1);
+    s.MVB_DDU_MR = 0;
+    s.MVB_DDU_BP_Demand = 5.0 - (i % 8) * 0.1;
+    s.MVB_DDU_BP_Pressure_String = QString::number(s.MVB_DDU_BP_Demand, 'f', 1);
+    s.MVB_DDU_Line_Frequency_INT_String = QStringLiteral("50");
+    const double power = 2500.0 + i * 13 % 3000;
+    s.MVB_DDU_Input_Power = int(power);
+    s.MVB_DDU_Input_Power_String = QString::number(power, 'f', 2);
+    s.MVB_DDU_FLG1_Node_String = QStringLiteral("504");
+    s.MVB_DDU_FLG2_Node_String = QStringLiteral("502");
+    s.MVB_DDU_SLG1_Node_String = QStringLiteral("604");
+    s.MVB_DDU_SLG2_Node_String = QStringLiteral("602");
+    s.MVB_DDU_SLV_Node_String = QStringLiteral("????");
+    s.MVB_DDU_ALG1_Node_String = QStringLiteral("A0A0");
+    s.MVB_DDU_ALG2_Node_String = QStringLiteral("B0B0");
+    s.MVB_DDU_BE_Demand = 40 + i % 50;
+    s.MVB_DDU_BE_Demand_String = QString::number(s.MVB_DDU_BE_Demand);
+    s.MVB_DDU_BE_Actual = 38 + i % 50;
+    s.MVB_DDU_BE_Actual_String = QString::number(s.MVB_DDU_BE_Actual);
+    s.MVB_DDU_Speed = 30 + i % 70;
+    s.MVB_DDU_Speed_String = QString::number(s.MVB_DDU_Speed);
+    s.MVB_DDU_LSP = (i / 10) % 2; // a wheel slip now and then
+    s.MVB_DDU_BPCS = (i / 25) % 2;
+    s.LineConverter1_status_SLG1 = s.LineConverter2_status_SLG1 = 1;
+    s.LineConverter1_status_SLG2 = s.LineConverter2_status_SLG2 = 1;
+    s.CoCo_bogie_chasis = 1;
+    for (int m = 0; m < 6; ++m)
+        s.MVB_DDU_MotorMaster_Status[m] = 1;
+    s.MVB_DDU_Direction = 1;
+    s.MVB_DDU_Loco_Type_String = QStringLiteral("WAG9");
+    s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
+    s.MVB_DDU_Loco2_NO_String = QStringLiteral("????");
+    s.MVB_DDU_Cab_Active = 1;
+    s.MVB_DDU_LOCO_SUB_System[4] = 4;
+    s.MVB_DDU_LOCO_SUB_System[19] = 99;
+    for (int k = 0; k < 20; ++k)
+        s.MVB_DDU_LOCO2_SUB_System[k] = 4;
+    return s;
+}
+
+void paint()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir root;
+    qputenv("DDU_ROOT", root.path().toLocal8Bit());
+    qputenv("DDU_SHELL_LOG", root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
+    qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
+    qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
+    qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
+    QApplication app(argc, argv);
+
+    int ticks = 50;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i)
+        if (args.at(i) == QLatin1String("--ticks"))
+            ticks = qMax(1, args.at(i + 1).toInt());
+
+    QString error;
+    if (imgpaint::writeAll(root.path(), &error) <= 0) {
+        std::fprintf(stderr, "cannot paint the images: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    StartOptions options;
+    options.noMvb = true;
+    MainWindow w(nullptr, options);
+    w.timer1->stop();
+    w.timer2->stop();
+    w.show();
+    paint();
+
+    std::printf("| layout | data | tick only (us) | tick + repaint (us) |\n|---|---|---|---|\n");
+    for (int layout = 0; layout < 2; ++layout) {
+        if (layout == 1)
+            w.on_screen_toggle_clicked();
+        int serial = 1000;
+        for (int i = 0; i < 60; ++i) { // warm up: every image loaded, every style cached
+            w.exchange.publish(snapshot(serial++, true));
+            w.guiupdate_fun();
+            paint();
+        }
+        for (int changing = 1; changing >= 0; --changing) {
+            double us[2] = {0, 0};
+            for (int withPaint = 0; withPaint < 2; ++withPaint) {
+                // Snapshots prepared beforehand: their making is not the tick's.
+                std::vector<SignalStore> data;
+                data.reserve(size_t(ticks));
+                for (int i = 0; i < ticks; ++i)
+                    data.push_back(snapshot(serial++, changing != 0));
+                if (!changing) { // the same values as the last tick
+                    w.exchange.publish(data.front());
+                    w.guiupdate_fun();
+                    paint();
+                }
+                CALLGRIND_ZERO_STATS;
+                qint64 ns = 0;
+                QElapsedTimer t;
+                for (int i = 0; i < ticks; ++i) {
+                    w.exchange.publish(data[size_t(i)]);
+                    t.start();
+                    CALLGRIND_TOGGLE_COLLECT;
+                    w.guiupdate_fun();
+                    if (withPaint)
+                        paint();
+                    CALLGRIND_TOGGLE_COLLECT;
+                    ns += t.nsecsElapsed();
+                }
+                const QByteArray name = QStringLiteral("%1-%2-%3-%4ticks")
+                                            .arg(layout == 0 ? QStringLiteral("rms") : QStringLiteral("ddu"),
+                                                 changing ? QStringLiteral("changing") : QStringLiteral("unchanged"),
+                                                 withPaint ? QStringLiteral("tick+repaint") : QStringLiteral("tick"))
+                                            .arg(ticks)
+                                            .toLatin1();
+                CALLGRIND_DUMP_STATS_AT(name.constData());
+                us[withPaint] = double(ns) / ticks / 1000.0;
+            }
+            std::printf("| %s | %s | %.1f | %.1f |\n", layout == 0 ? "RMS" : "DDU",
+                        changing ? "changing" : "unchanged", us[0], us[1]);
+        }
+    }
+    return 0;
+}
