@@ -8,19 +8,20 @@ const QString Hindi_Font = QStringLiteral("Lohit-Devanagari");
 const int Hindi_Font_Size_23 = 23;
 
 // Top-bar buttons. The focused button carries a light grey frame; the button
-// of the section shown keeps its orange text. 16 pt bold keeps the longest
-// captions ("PROCESS INFO", "MAINTENANCE" with its lock) inside the buttons.
+// of the section shown keeps its orange text. 16 pt bold in the condensed face
+// keeps the longest captions ("PROCESS INFO", "MAINTENANCE" with its lock)
+// inside the buttons.
 const QString Key_menu_Style = QStringLiteral(
-    "font: bold 16pt DejaVu Sans; background-color: rgb(41, 36, 36); color: rgb(102, 102, 102);"
+    "font: bold 16pt \"DejaVu Sans Condensed\"; background-color: rgb(41, 36, 36); color: rgb(102, 102, 102);"
     "border: 2px groove rgb(102, 102, 102);");
 const QString Key_menu_border_Style = QStringLiteral(
-    "font: bold 16pt DejaVu Sans; background-color: rgb(41, 36, 36); color: rgb(190, 190, 190);"
+    "font: bold 16pt \"DejaVu Sans Condensed\"; background-color: rgb(41, 36, 36); color: rgb(190, 190, 190);"
     "border: 2px solid rgb(170, 170, 170);");
 const QString key_menu_select_Style = QStringLiteral(
-    "font: bold 16pt DejaVu Sans; background-color: rgb(41, 36, 36); color: rgb(230, 172, 0);"
+    "font: bold 16pt \"DejaVu Sans Condensed\"; background-color: rgb(41, 36, 36); color: rgb(230, 172, 0);"
     "border: none;");
 const QString key_menu_border_select_Style = QStringLiteral(
-    "font: bold 16pt DejaVu Sans; background-color: rgb(41, 36, 36); color: rgb(230, 172, 0);"
+    "font: bold 16pt \"DejaVu Sans Condensed\"; background-color: rgb(41, 36, 36); color: rgb(230, 172, 0);"
     "border: 2px solid rgb(170, 170, 170);");
 
 // Buttons of the screens and side menus (17 pt bold: "ENERGY MONITORING" and

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev
-  fonts-dejavu-core fonts-lohit-deva
+  fonts-dejavu-core fonts-dejavu-extra fonts-lohit-deva
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev
   valgrind
