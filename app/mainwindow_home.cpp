@@ -709,7 +709,9 @@ void MainWindow::home_update()
         MVB_DDU_Auto_Break_old = b;
     }
 
-    // 18. Line converters.
+    // 18. Line converters. Their states come from port 3100; while it is stale
+    // they are unknown and drawn grey, not red as if they had stopped.
+    const bool convertersKnown = s.freshness_3100 < 10000;
     struct Converter {
         int state;
         int& old;
@@ -722,10 +724,11 @@ void MainWindow::home_update()
         {s.LineConverter2_status_SLG2, LineConverter2_status_SLG2_old, v.loco_inverter4},
     };
     for (const Converter& c : converters) {
-        if (c.state == c.old)
+        const int state = convertersKnown ? c.state : 2;
+        if (state == c.old)
             continue;
-        putImage(c.image, c.state == 1 ? Dir_ddu_img_invGrn : Dir_ddu_img_invRed);
-        c.old = c.state;
+        putImage(c.image, pick3(state, Dir_ddu_img_invRed, Dir_ddu_img_invGrn, Dir_ddu_img_invNoMVB));
+        c.old = state;
     }
 
     // 19. Traction motors: six on Co-Co bogies, else four (circles 3 and 6 hidden).
@@ -739,14 +742,17 @@ void MainWindow::home_update()
                                    &Dir_ddu_img_invCircleGrn4, &Dir_ddu_img_invCircleGrn5, &Dir_ddu_img_invCircleGrn6};
         const QString* red[6] = {&Dir_ddu_img_invCircleRed1, &Dir_ddu_img_invCircleRed2, &Dir_ddu_img_invCircleRed3,
                                  &Dir_ddu_img_invCircleRed4, &Dir_ddu_img_invCircleRed5, &Dir_ddu_img_invCircleRed6};
+        const QString* grey[6] = {&Dir_ddu_img_invCircleNoMVB1, &Dir_ddu_img_invCircleNoMVB2,
+                                  &Dir_ddu_img_invCircleNoMVB3, &Dir_ddu_img_invCircleNoMVB4,
+                                  &Dir_ddu_img_invCircleNoMVB5, &Dir_ddu_img_invCircleNoMVB6};
         putShown(circles[2], six);
         putShown(circles[5], six);
         for (int m = 0; m < 6; ++m) {
             if (!six && (m == 2 || m == 5))
                 continue;
-            const int state = s.MVB_DDU_MotorMaster_Status[m];
+            const int state = convertersKnown ? s.MVB_DDU_MotorMaster_Status[m] : 2;
             if (state != *olds[m]) {
-                putImage(circles[m], state == 1 ? *green[m] : *red[m]);
+                putImage(circles[m], pick3(state, *red[m], *green[m], *grey[m]));
                 *olds[m] = state;
             }
         }

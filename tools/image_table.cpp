@@ -29,6 +29,7 @@ const QColor O = colours::orange();
 const QColor Y = colours::yellow();
 const QColor OFF = colours::offGrey();
 const QColor W = QColor(226, 226, 226);  // white cab
+const QColor NODATA = colours::noData();
 
 // Lamps: lit colour, shape, 1 = no data.
 Spec led(QColor c, int shape = LedRound) { return sp(c, shape, 0); }
@@ -115,6 +116,7 @@ std::vector<ImageEntry> buildTable()
         // ---- converters and motors (DDU names, RMS folder) --------------------------
         {"rms", "Img_Inv_green.png", "Dir_ddu_img_invGrn", 44, 44, paintConverter, sp(G), "line converter running"},
         {"rms", "Img_Inv_red.png", "Dir_ddu_img_invRed", 44, 44, paintConverter, sp(R), "line converter not running"},
+        {"rms", "Img_Inv_grey.png", "Dir_ddu_img_invNoMVB", 44, 44, paintConverter, sp(NODATA), "line converter, no data"},
         // ---- layout toggle ----------------------------------------------------------
         {"rms", "toggle.png", "Dir_ddu_img_Toggle", 190, 35, paintToggle, sp({}, ToggleDisabled), "layout toggle disabled"},
         {"rms", "toggle_old.png", "Dir_ddu_img_ToggleDDU", 190, 35, paintToggle, sp({}, ToggleSecondLayout), "layout toggle, DDU layout shown"},
@@ -164,6 +166,13 @@ std::vector<ImageEntry> buildTable()
         t.push_back({"rms", grn[i], grnGlobals[i], 36, 36, paintMotorCircle, sp(G, 0, i + 1), "traction motor running"});
     for (int i = 0; i < 6; ++i)
         t.push_back({"rms", red[i], redGlobals[i], 36, 36, paintMotorCircle, sp(R, 0, i + 1), "traction motor not running"});
+    static const char* const grey[6] = {"Img_Inv_greycircle1.png", "Img_Inv_greycircle2.png", "Img_Inv_greycircle3.png",
+                                        "Img_Inv_greycircle4.png", "Img_Inv_greycircle5.png", "Img_Inv_greycircle6.png"};
+    static const char* const greyGlobals[6] = {"Dir_ddu_img_invCircleNoMVB1", "Dir_ddu_img_invCircleNoMVB2",
+                                               "Dir_ddu_img_invCircleNoMVB3", "Dir_ddu_img_invCircleNoMVB4",
+                                               "Dir_ddu_img_invCircleNoMVB5", "Dir_ddu_img_invCircleNoMVB6"};
+    for (int i = 0; i < 6; ++i)
+        t.push_back({"rms", grey[i], greyGlobals[i], 36, 36, paintMotorCircle, sp(NODATA, 0, i + 1), "traction motor, no data"});
     return t;
 }
 

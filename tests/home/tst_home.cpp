@@ -702,6 +702,18 @@ private slots:
         tick(*w, s);
         QVERIFY(shown(*w, "loco_inverter_circle3"));
         QVERIFY(shown(*w, "loco_inverter_circle6"));
+
+        // Port 3100 stale: converters and motors are unknown (grey), not stopped (red).
+        s.freshness_3100 = 10000;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "loco_inverter1")), QStringLiteral("Img_Inv_grey.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter4")), QStringLiteral("Img_Inv_grey.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle2")), QStringLiteral("Img_Inv_greycircle2.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle6")), QStringLiteral("Img_Inv_greycircle6.png"));
+        s.freshness_3100 = 100;
+        tick(*w, s);
+        QCOMPARE(fileOf(get(*w, "loco_inverter1")), QStringLiteral("Img_Inv_green.png"));
+        QCOMPARE(fileOf(get(*w, "loco_inverter_circle2")), QStringLiteral("Img_Inv_grncircle2.png"));
     }
 
     void direction_data()

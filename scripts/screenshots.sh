@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Screenshots of the home screen against the simulator, for docs/:
+#   docs/home-rms.png    RMS layout, train accelerating (demo scenario)
+#   docs/home-ddu.png    DDU layout (reached with the keypad through the simulator)
+#   docs/home-stale.png  RMS layout with the vehicle control and brake ports stale
+# Runs offscreen (no X needed); assumes scripts/run.sh or scripts/test.sh built build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+OUT="${1:-docs}"
+mkdir -p "$OUT" build/shots
+export DDU_ROOT="$PWD/build/root" DDU_SHELL_LOG="$PWD/build/shots/shell.log" QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/shots/xdg}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# shot <file> <seconds before the commands> <commands...>
+shot() {
+  local file="$1" wait="$2"; shift 2
+  local dir=build/shots fifo=build/shots/sim.in
+  rm -f "$fifo"; mkfifo "$fifo"
+  build/bin/ddu-sim --scenario demo --time-scale 4 < "$fifo" > "$dir/sim.out" 2> "$dir/sim.err" &
+  local sim=$!
+  exec 4> "$fifo"
+  for _ in $(seq 50); do grep -q '^TOUCH ' "$dir/sim.out" 2>/dev/null && break; sleep 0.1; done
+  DDU_MVB_DEVICE=$(awk '/^MVB /{print $2}' "$dir/sim.out") \
+  DDU_KEYPAD_DEVICE=$(awk '/^KEYPAD /{print $2}' "$dir/sim.out") \
+  DDU_TOUCH_DEVICE=$(awk '/^TOUCH /{print $2}' "$dir/sim.out") \
+    build/bin/ddu --screenshot "$file" --quit-after 16000 > "$dir/ddu.log" 2>&1 &
+  local ddu=$!
+  sleep "$wait"
+  for c in "$@"; do echo "$c" >&4; done
+  wait "$ddu" || true
+  echo quit >&4; exec 4>&-
+  wait "$sim" || true
+  rm -f "$fifo"
+  echo "wrote $file"
+}
+
+shot "$OUT/home-rms.png" 10
+shot "$OUT/home-ddu.png" 8 "keys DOWN DOWN DOWN DOWN DOWN ENTER"
+shot "$OUT/home-stale.png" 10 "stale 3100" "stale 3200" "stale 3110" "stale 3210" "stale 3400" "stale 3600" "stale 1310"
