@@ -72,17 +72,271 @@ template <size_t N> void fillInts(int (&a)[N], int v)
         x = v;
 }
 
-// Every element of every image given, e.g. 2 for all images of a stale port.
-template <typename... Images> void fillAll(int v, Images&... images)
-{
-    (fillInts(images, v), ...);
-}
-
 template <size_t N> void fillTexts(QString (&a)[N], const QString& v)
 {
     for (auto& x : a)
         x = v;
 }
+
+// Processor I/O slot images: element of an image <- a flag of the port map
+// (inverted where the processor reports the opposite sense). Elements not
+// listed keep their values.
+using SlotImage = int (DerivedValues::*)[16];
+using Flag = char RawSignals::*;
+
+struct SlotBit {
+    SlotImage image;
+    int element;
+    Flag signal;
+    bool inverted;
+};
+
+struct ProcessorSlots {
+    unsigned short PortFreshness::*freshness;
+    SlotImage images[4];    // all 2 while the processor's port is stale
+    SlotImage cabOneOnly;   // all 0 unless cab 1 is active (nullptr: none)
+    const SlotBit* bits;
+    int bitCount;
+};
+
+const SlotBit kHBB1Slots[] = {
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 1, &RawSignals::HBB1_D01_MRelMCEOn, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 2, &RawSignals::HBB1_D01_LEmgStop, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 3, &RawSignals::HBB1_D01_MMRBlowerOk, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 4, &RawSignals::HBB1_D01_LMaxTELimit, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 5, &RawSignals::HBB1_D01_LSwBankOp, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 6, &RawSignals::HBB1_D01_LSwComprOff, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 7, &RawSignals::HBB1_D01_LSwComprDir, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 8, &RawSignals::HBB1_D01_LFootSwLoBk, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 9, &RawSignals::HBB1_D01_LTrvDirFor, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 10, &RawSignals::HBB1_D01_LTrvDirRev, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 11, &RawSignals::HBB1_D01_LTEDemand, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 12, &RawSignals::HBB1_D01_LBEDemand, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 13, &RawSignals::HBB1_D01_LT_BDemG1_3, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 14, &RawSignals::HBB1_D01_LT_BDemG2_3, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 15, &RawSignals::HBB1_D01_LPBFaultAck, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 0, &RawSignals::HBB1_D02_MLampFInd, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 1, &RawSignals::HBB1_D02_MLampFault, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 7, &RawSignals::HBB1_D02_BBuzzBlack, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 11, &RawSignals::HBB1_D02_BSelfMCE, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 13, &RawSignals::HBB1_D02_BContCP1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Oslot_Output, 15, &RawSignals::HBB1_D02_BBuzzRed, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 0, &RawSignals::HBB1_D01_MFuseAux, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 1, &RawSignals::HBB1_D01_MMCBBloCT1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 2, &RawSignals::HBB1_D01_MMCBBloMR1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 3, &RawSignals::HBB1_D01_MMCBMScBlo1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 4, &RawSignals::HBB1_D01_MMCBPumpC1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 5, &RawSignals::HBB1_D01_MMCBPumpT1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 6, &RawSignals::HBB1_D01_MMCBBloTM1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 7, &RawSignals::HBB1_D01_MMCBTScBlo1, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 8, &RawSignals::HBB1_D01_MEFR415_110, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 9, &RawSignals::HBB1_D01_MEFRHotel, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 10, &RawSignals::HBB1_D01_MAuxConVCB, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 11, &RawSignals::HBB1_D01_LVCBOn, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 12, &RawSignals::HBB1_D01_MEFRFilter, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 13, &RawSignals::HBB1_D01_MEFRContrl, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 14, &RawSignals::HBB1_D01_BDetCoCo, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Input, 15, &RawSignals::HBB1_D01_MBEFModel, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Output, 7, &RawSignals::HBB1_D02_BVCBOnPulse, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Output, 12, &RawSignals::HBB1_D02_BContSelfH, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Output, 13, &RawSignals::HBB1_D02_BVCBOn, false},
+    {&DerivedValues::MVB_DDU_HBB1_Qslot_Output, 14, &RawSignals::HBB1_D02_BVCBDisable, false},
+};
+
+const SlotBit kHBB2Slots[] = {
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 0, &RawSignals::HBB2_D01_MMCBCompr2, true},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 2, &RawSignals::HBB2_D01_LEmgStop, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 3, &RawSignals::HBB2_D01_MMRBlowerOk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 4, &RawSignals::HBB2_D01_LMaxTELimit, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 5, &RawSignals::HBB2_D01_LSwBankOp, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 6, &RawSignals::HBB2_D01_LSwComprOff, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 7, &RawSignals::HBB2_D01_LSwComprDir, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 8, &RawSignals::HBB2_D01_LFootSwLoBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 9, &RawSignals::HBB2_D01_LTrvDirFor, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 10, &RawSignals::HBB2_D01_LTrvDirRev, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 11, &RawSignals::HBB2_D01_LTEDemand, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 12, &RawSignals::HBB2_D01_LBEDemand, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 13, &RawSignals::HBB2_D01_LT_BDemG1_3, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 14, &RawSignals::HBB2_D01_LT_BDemG2_3, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, 15, &RawSignals::HBB2_D01_LPBFaultAck, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 0, &RawSignals::HBB2_D02_MLampFInd, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 1, &RawSignals::HBB2_D02_MLampFault, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 3, &RawSignals::HBB2_D02_BEPAutBkOut, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 6, &RawSignals::HBB2_D02_BResVigPeBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 7, &RawSignals::HBB2_D02_BBuzzBlack, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 11, &RawSignals::HBB2_D02_BEPAntSpin2, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 12, &RawSignals::HBB2_D02_BVigReset, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 13, &RawSignals::HBB2_D02_BVigControl, false},
+    {&DerivedValues::MVB_DDU_HBB2_Oslot_Output, 15, &RawSignals::HBB2_D02_BBuzzRed, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 0, &RawSignals::HBB2_D01_MPrSwPan1, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 1, &RawSignals::HBB2_D01_MPrSwPan2, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 2, &RawSignals::HBB2_D01_MPrSwParkBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 3, &RawSignals::HBB2_D01_MBrakElecOK, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 4, &RawSignals::HBB2_D01_LCockBkCon, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 5, &RawSignals::HBB2_D01_LEmgBkOut, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 6, &RawSignals::HBB2_D01_MPrSwLocoBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 7, &RawSignals::HBB2_D01_MPrSwAFlow, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 8, &RawSignals::HBB2_D01_MPrSwEmgBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 9, &RawSignals::HBB2_D01_LPanUp, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 10, &RawSignals::HBB2_D01_MPrSw75bar, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 11, &RawSignals::HBB2_D01_MFireAlarm, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 12, &RawSignals::HBB2_D01_MPrSwBkCyl2, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 13, &RawSignals::HBB2_D01_MPrSwLowMR, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 14, &RawSignals::HBB2_D01_MPrSw8bar, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Input, 15, &RawSignals::HBB2_D01_MPrSwBkFP, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 5, &RawSignals::HBB2_D02_BEPRelPBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 7, &RawSignals::HBB2_D02_BEPCPUnload, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 8, &RawSignals::HBB2_D02_BEPSand13, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 9, &RawSignals::HBB2_D02_BEPPan1, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 10, &RawSignals::HBB2_D02_BEPSand24, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 11, &RawSignals::HBB2_D02_BContCompr2, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 13, &RawSignals::HBB2_D02_BPanDisable, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 14, &RawSignals::HBB2_D02_BEPApplyPBk, false},
+    {&DerivedValues::MVB_DDU_HBB2_Qslot_Output, 15, &RawSignals::HBB2_D02_BEPLBkOut, false},
+};
+
+const SlotBit kSTB1Slots[] = {
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 0, &RawSignals::STB1_D01_MMCBCompr1, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 1, &RawSignals::STB1_D01_LParkBrake, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 3, &RawSignals::STB1_D01_LHotelOn, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 4, &RawSignals::STB1_D01_LActKSwD, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 5, &RawSignals::STB1_D01_LActKSwC, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 6, &RawSignals::STB1_D01_LConstSpeed, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 7, &RawSignals::STB1_D01_LHotelOff, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 8, &RawSignals::STB1_D01_LFootSwSand, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 9, &RawSignals::STB1_D24_LTrvDirFor, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Input, 10, &RawSignals::STB1_D24_LTrvDirRev, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 0, &RawSignals::STB1_D02_MLampWSlip, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 1, &RawSignals::STB1_D02_MLampCSpeed, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 5, &RawSignals::STB1_D02_MLampParkBk, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 9, &RawSignals::STB1_D02_MLampHotel, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 11, &RawSignals::STB1_D02_BAirDryer, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 12, &RawSignals::STB1_D02_BEPAntSpin1, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 13, &RawSignals::STB1_D02_BContHotel, false},
+    {&DerivedValues::MVB_DDU_STB1_Jslot_Output, 14, &RawSignals::STB1_D02_MLampTPart, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 0, &RawSignals::STB1_D01_MReTempCEL, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 1, &RawSignals::STB1_D01_LSwBogOut1, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 2, &RawSignals::STB1_D01_LSwBogOut2, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 3, &RawSignals::STB1_D01_LSwConfig, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 4, &RawSignals::STB1_D01_LSwFailMode, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 5, &RawSignals::STB1_D01_MRelMCEOn, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 9, &RawSignals::STB1_D01_LVCBOn, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 10, &RawSignals::STB1_D01_LSwKSim, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 11, &RawSignals::STB1_D01_MContHotel, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 12, &RawSignals::STB1_D01_MAuxConVCB, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 13, &RawSignals::STB1_D01_BDetCoCo, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Input, 14, &RawSignals::STB1_D01_MIPrimHigh, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 0, &RawSignals::STB1_D02_BRelMCEOff, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 5, &RawSignals::STB1_D02_BSelfMCE, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 7, &RawSignals::STB1_D02_MLampConfig, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 8, &RawSignals::STB1_D02_BLampTest, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 9, &RawSignals::STB1_D02_BVCBOn, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 10, &RawSignals::STB1_D02_BVCBOnPulse, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 13, &RawSignals::STB1_D02_BContCompr1, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 14, &RawSignals::STB1_D02_BVCBDisable, false},
+    {&DerivedValues::MVB_DDU_STB1_Lslot_Output, 15, &RawSignals::STB1_D02_BContSelfH, false},
+};
+
+const SlotBit kSTB2Slots[] = {
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 1, &RawSignals::STB2_D01_LParkBrake, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 3, &RawSignals::STB2_D01_LHotelOn, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 4, &RawSignals::STB2_D01_LActKSwD, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 5, &RawSignals::STB2_D01_LActKSwC, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 6, &RawSignals::STB2_D01_LConstSpeed, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 7, &RawSignals::STB2_D01_LHotelOff, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 8, &RawSignals::STB2_D01_LFootSwSand, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 9, &RawSignals::STB2_D01_LTrvDirFor, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 10, &RawSignals::STB2_D01_LTrvDirRev, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 12, &RawSignals::STB2_D01_MSpeed105, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 13, &RawSignals::STB2_D01_MSpeed110, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Input, 15, &RawSignals::STB2_D01_MSpeedAlarm, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 0, &RawSignals::STB2_D02_MLampWSlip, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 1, &RawSignals::STB2_D02_MLampCSpeed, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 5, &RawSignals::STB2_D02_MLampParkBk, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 6, &RawSignals::STB2_D02_BLampTest, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 9, &RawSignals::STB2_D02_MLampHotel, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 12, &RawSignals::STB2_D02_BContCompr2, true},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 13, &RawSignals::STB2_D02_BPanDisable, false},
+    {&DerivedValues::MVB_DDU_STB2_Jslot_Output, 14, &RawSignals::STB2_D02_MLampTPart, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 0, &RawSignals::STB2_D01_MMCBBloCT2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 1, &RawSignals::STB2_D01_MMCBBloMR2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 2, &RawSignals::STB2_D01_MMCBMScBlo2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 3, &RawSignals::STB2_D01_MMCBPumpC2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 4, &RawSignals::STB2_D01_MMCBPumpT2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 5, &RawSignals::STB2_D01_MMCBBloTM2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 6, &RawSignals::STB2_D01_MMCBTScBlo2, true},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 7, &RawSignals::STB2_D01_MEFRBUR, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 8, &RawSignals::STB2_D01_LPanUp, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 9, &RawSignals::STB2_D01_MPrSwBkCyl1, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 10, &RawSignals::STB2_D01_MSmogWarn, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 11, &RawSignals::STB2_D01_MFailFireEq, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 12, &RawSignals::STB2_D01_MPrSwEmgBk, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 13, &RawSignals::STB2_D01_MPrSwParkBk, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 14, &RawSignals::STB2_D01_MVigWarn, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Input, 15, &RawSignals::STB2_D01_MEmgBkVig, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Output, 11, &RawSignals::STB2_D02_BEPLBkOut, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Output, 12, &RawSignals::STB2_D02_BEPCPUnload, false},
+    {&DerivedValues::MVB_DDU_STB2_Lslot_Output, 13, &RawSignals::STB2_D02_BEPPan2, false},
+};
+
+const SlotBit kSLG1Slots[] = {
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 8, &RawSignals::SLG1_D01_MLdSEin, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 9, &RawSignals::SLG1_D01_MFiltDhcOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 10, &RawSignals::SLG1_D01_MFiltOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 11, &RawSignals::SLG1_D01_MFiltAdpOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 12, &RawSignals::SLG1_D01_MHSHalteKr, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 13, &RawSignals::SLG1_D01_MDruCZK, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 14, &RawSignals::SLG1_D01_MSRSEin, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Input, 15, &RawSignals::SLG1_D01_MExtRLgez, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 0, &RawSignals::SLG1_D85_MFiltOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 1, &RawSignals::SLG1_D01_MFiltAdpOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 2, &RawSignals::SLG1_D01_MFiltDhcOn, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 3, &RawSignals::SLG1_D87_BSRSEin, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 4, &RawSignals::SLG1_D87_BLdSEin, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 5, &RawSignals::SLG1_D08_BExtRLabtr, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 6, &RawSignals::SLG1_D86_BGUSpEin, false},
+    {&DerivedValues::MVB_DDU_SLG1_Wslot_Output, 7, &RawSignals::SLG1_D08_BHSHalteKr, false},
+};
+
+const SlotBit kSLG2Slots[] = {
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 8, &RawSignals::SLG2_D01_MLdSEin, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 9, &RawSignals::SLG2_D01_MFiltDhcOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 10, &RawSignals::SLG2_D01_MFiltOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 11, &RawSignals::SLG2_D01_MFiltAdpOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 12, &RawSignals::SLG2_D01_MHSHalteKr, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 13, &RawSignals::SLG2_D01_MDruCZK, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 14, &RawSignals::SLG2_D01_MSRSEin, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Input, 15, &RawSignals::SLG2_D01_MExtRLgez, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 0, &RawSignals::SLG2_D85_MFiltOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 1, &RawSignals::SLG2_D01_MFiltAdpOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 2, &RawSignals::SLG2_D01_MFiltDhcOn, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 3, &RawSignals::SLG2_D87_BSRSEin, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 4, &RawSignals::SLG2_D87_BLdSEin, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 5, &RawSignals::SLG2_D08_BExtRLabtr, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 6, &RawSignals::SLG2_D86_BGUSpEin, false},
+    {&DerivedValues::MVB_DDU_SLG2_Wslot_Output, 7, &RawSignals::SLG2_D08_BHSHalteKr, false},
+};
+
+const ProcessorSlots kProcessorSlots[] = {
+    {&PortFreshness::freshness_3300, {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, &DerivedValues::MVB_DDU_HBB1_Oslot_Output,
+      &DerivedValues::MVB_DDU_HBB1_Qslot_Input, &DerivedValues::MVB_DDU_HBB1_Qslot_Output},
+     nullptr, kHBB1Slots, int(sizeof kHBB1Slots / sizeof kHBB1Slots[0])},
+    {&PortFreshness::freshness_3400, {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, &DerivedValues::MVB_DDU_HBB2_Oslot_Output,
+      &DerivedValues::MVB_DDU_HBB2_Qslot_Input, &DerivedValues::MVB_DDU_HBB2_Qslot_Output},
+     nullptr, kHBB2Slots, int(sizeof kHBB2Slots / sizeof kHBB2Slots[0])},
+    {&PortFreshness::freshness_3500, {&DerivedValues::MVB_DDU_STB1_Jslot_Input, &DerivedValues::MVB_DDU_STB1_Jslot_Output,
+      &DerivedValues::MVB_DDU_STB1_Lslot_Input, &DerivedValues::MVB_DDU_STB1_Lslot_Output},
+     &DerivedValues::MVB_DDU_STB1_Jslot_Input, kSTB1Slots, int(sizeof kSTB1Slots / sizeof kSTB1Slots[0])},
+    {&PortFreshness::freshness_3600, {&DerivedValues::MVB_DDU_STB2_Jslot_Input, &DerivedValues::MVB_DDU_STB2_Jslot_Output,
+      &DerivedValues::MVB_DDU_STB2_Lslot_Input, &DerivedValues::MVB_DDU_STB2_Lslot_Output},
+     nullptr, kSTB2Slots, int(sizeof kSTB2Slots / sizeof kSTB2Slots[0])},
+    {&PortFreshness::freshness_3700, {&DerivedValues::MVB_DDU_SLG1_Dslot_Input, &DerivedValues::MVB_DDU_SLG1_Dslot_Output,
+      &DerivedValues::MVB_DDU_SLG1_Wslot_Input, &DerivedValues::MVB_DDU_SLG1_Wslot_Output},
+     nullptr, kSLG1Slots, int(sizeof kSLG1Slots / sizeof kSLG1Slots[0])},
+    {&PortFreshness::freshness_3800, {&DerivedValues::MVB_DDU_SLG2_Dslot_Input, &DerivedValues::MVB_DDU_SLG2_Dslot_Output,
+      &DerivedValues::MVB_DDU_SLG2_Wslot_Input, &DerivedValues::MVB_DDU_SLG2_Wslot_Output},
+     nullptr, kSLG2Slots, int(sizeof kSLG2Slots / sizeof kSLG2Slots[0])},
+};
 
 } // namespace
 
@@ -838,204 +1092,22 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     s.MVB_DDU_FLG2_Active = f3210 ? (s.FLG2_D54_MFLG2MastRq != 0 ? 1 : 0) : 2;
 
     // Processor I/O slot images.
-    auto b = [](char v) { return v ? 1 : 0; };
-    auto nb = [](char v) { return v ? 0 : 1; };
-    if (!f3300) {
-        fillAll(2, s.MVB_DDU_HBB1_Oslot_Input, s.MVB_DDU_HBB1_Oslot_Output, s.MVB_DDU_HBB1_Qslot_Input,
-                s.MVB_DDU_HBB1_Qslot_Output);
-    } else {
-        const char oin[15] = {s.HBB1_D01_MRelMCEOn, s.HBB1_D01_LEmgStop, s.HBB1_D01_MMRBlowerOk,
-                              s.HBB1_D01_LMaxTELimit, s.HBB1_D01_LSwBankOp, s.HBB1_D01_LSwComprOff,
-                              s.HBB1_D01_LSwComprDir, s.HBB1_D01_LFootSwLoBk, s.HBB1_D01_LTrvDirFor,
-                              s.HBB1_D01_LTrvDirRev, s.HBB1_D01_LTEDemand, s.HBB1_D01_LBEDemand,
-                              s.HBB1_D01_LT_BDemG1_3, s.HBB1_D01_LT_BDemG2_3, s.HBB1_D01_LPBFaultAck};
-        for (int k = 0; k < 15; ++k)
-            s.MVB_DDU_HBB1_Oslot_Input[k + 1] = b(oin[k]);
-        const char qin[16] = {s.HBB1_D01_MFuseAux, s.HBB1_D01_MMCBBloCT1, s.HBB1_D01_MMCBBloMR1,
-                              s.HBB1_D01_MMCBMScBlo1, s.HBB1_D01_MMCBPumpC1, s.HBB1_D01_MMCBPumpT1,
-                              s.HBB1_D01_MMCBBloTM1, s.HBB1_D01_MMCBTScBlo1, s.HBB1_D01_MEFR415_110,
-                              s.HBB1_D01_MEFRHotel, s.HBB1_D01_MAuxConVCB, s.HBB1_D01_LVCBOn,
-                              s.HBB1_D01_MEFRFilter, s.HBB1_D01_MEFRContrl, s.HBB1_D01_BDetCoCo,
-                              s.HBB1_D01_MBEFModel};
-        for (int k = 0; k < 16; ++k)
-            s.MVB_DDU_HBB1_Qslot_Input[k] = b(qin[k]);
-        int* oo = s.MVB_DDU_HBB1_Oslot_Output;
-        oo[0] = b(s.HBB1_D02_MLampFInd);
-        oo[1] = b(s.HBB1_D02_MLampFault);
-        oo[7] = b(s.HBB1_D02_BBuzzBlack);
-        oo[11] = b(s.HBB1_D02_BSelfMCE);
-        oo[13] = b(s.HBB1_D02_BContCP1);
-        oo[15] = b(s.HBB1_D02_BBuzzRed);
-        int* qo = s.MVB_DDU_HBB1_Qslot_Output;
-        qo[7] = b(s.HBB1_D02_BVCBOnPulse);
-        qo[12] = b(s.HBB1_D02_BContSelfH);
-        qo[13] = b(s.HBB1_D02_BVCBOn);
-        qo[14] = b(s.HBB1_D02_BVCBDisable);
-    }
-    if (!f3400) {
-        fillAll(2, s.MVB_DDU_HBB2_Oslot_Input, s.MVB_DDU_HBB2_Oslot_Output, s.MVB_DDU_HBB2_Qslot_Input,
-                s.MVB_DDU_HBB2_Qslot_Output);
-    } else {
-        int* oi = s.MVB_DDU_HBB2_Oslot_Input;
-        oi[0] = nb(s.HBB2_D01_MMCBCompr2);
-        const char oin[14] = {s.HBB2_D01_LEmgStop, s.HBB2_D01_MMRBlowerOk, s.HBB2_D01_LMaxTELimit,
-                              s.HBB2_D01_LSwBankOp, s.HBB2_D01_LSwComprOff, s.HBB2_D01_LSwComprDir,
-                              s.HBB2_D01_LFootSwLoBk, s.HBB2_D01_LTrvDirFor, s.HBB2_D01_LTrvDirRev,
-                              s.HBB2_D01_LTEDemand, s.HBB2_D01_LBEDemand, s.HBB2_D01_LT_BDemG1_3,
-                              s.HBB2_D01_LT_BDemG2_3, s.HBB2_D01_LPBFaultAck};
-        for (int k = 0; k < 14; ++k)
-            oi[k + 2] = b(oin[k]);
-        const char qin[16] = {s.HBB2_D01_MPrSwPan1, s.HBB2_D01_MPrSwPan2, s.HBB2_D01_MPrSwParkBk,
-                              s.HBB2_D01_MBrakElecOK, s.HBB2_D01_LCockBkCon, s.HBB2_D01_LEmgBkOut,
-                              s.HBB2_D01_MPrSwLocoBk, s.HBB2_D01_MPrSwAFlow, s.HBB2_D01_MPrSwEmgBk,
-                              s.HBB2_D01_LPanUp, s.HBB2_D01_MPrSw75bar, s.HBB2_D01_MFireAlarm,
-                              s.HBB2_D01_MPrSwBkCyl2, s.HBB2_D01_MPrSwLowMR, s.HBB2_D01_MPrSw8bar,
-                              s.HBB2_D01_MPrSwBkFP};
-        for (int k = 0; k < 16; ++k)
-            s.MVB_DDU_HBB2_Qslot_Input[k] = b(qin[k]);
-        int* oo = s.MVB_DDU_HBB2_Oslot_Output;
-        oo[0] = b(s.HBB2_D02_MLampFInd);
-        oo[1] = b(s.HBB2_D02_MLampFault);
-        oo[3] = b(s.HBB2_D02_BEPAutBkOut);
-        oo[6] = b(s.HBB2_D02_BResVigPeBk);
-        oo[7] = b(s.HBB2_D02_BBuzzBlack);
-        oo[11] = b(s.HBB2_D02_BEPAntSpin2);
-        oo[12] = b(s.HBB2_D02_BVigReset);
-        oo[13] = b(s.HBB2_D02_BVigControl);
-        oo[15] = b(s.HBB2_D02_BBuzzRed);
-        int* qo = s.MVB_DDU_HBB2_Qslot_Output;
-        qo[5] = b(s.HBB2_D02_BEPRelPBk);
-        qo[7] = b(s.HBB2_D02_BEPCPUnload);
-        qo[8] = b(s.HBB2_D02_BEPSand13);
-        qo[9] = b(s.HBB2_D02_BEPPan1);
-        qo[10] = b(s.HBB2_D02_BEPSand24);
-        qo[11] = b(s.HBB2_D02_BContCompr2);
-        qo[13] = b(s.HBB2_D02_BPanDisable);
-        qo[14] = b(s.HBB2_D02_BEPApplyPBk);
-        qo[15] = b(s.HBB2_D02_BEPLBkOut);
-    }
-    if (!f3500) {
-        fillAll(2, s.MVB_DDU_STB1_Jslot_Input, s.MVB_DDU_STB1_Jslot_Output, s.MVB_DDU_STB1_Lslot_Input,
-                s.MVB_DDU_STB1_Lslot_Output);
-    } else {
-        int* ji = s.MVB_DDU_STB1_Jslot_Input;
-        if (cab == 1) {
-            ji[0] = b(s.STB1_D01_MMCBCompr1);
-            ji[1] = b(s.STB1_D01_LParkBrake);
-            ji[3] = b(s.STB1_D01_LHotelOn);
-            ji[4] = b(s.STB1_D01_LActKSwD);
-            ji[5] = b(s.STB1_D01_LActKSwC);
-            ji[6] = b(s.STB1_D01_LConstSpeed);
-            ji[7] = b(s.STB1_D01_LHotelOff);
-            ji[8] = b(s.STB1_D01_LFootSwSand);
-            ji[9] = b(s.STB1_D24_LTrvDirFor);
-            ji[10] = b(s.STB1_D24_LTrvDirRev);
-        } else {
-            fillInts(s.MVB_DDU_STB1_Jslot_Input, 0);
+    for (const ProcessorSlots& p : kProcessorSlots) {
+        if (s.*p.freshness >= maxF) {
+            for (SlotImage image : p.images)
+                fillInts(s.*image, 2);
+            continue;
         }
-        int* li = s.MVB_DDU_STB1_Lslot_Input;
-        li[0] = b(s.STB1_D01_MReTempCEL);
-        li[1] = b(s.STB1_D01_LSwBogOut1);
-        li[2] = b(s.STB1_D01_LSwBogOut2);
-        li[3] = b(s.STB1_D01_LSwConfig);
-        li[4] = b(s.STB1_D01_LSwFailMode);
-        li[5] = b(s.STB1_D01_MRelMCEOn);
-        li[9] = b(s.STB1_D01_LVCBOn);
-        li[10] = b(s.STB1_D01_LSwKSim);
-        li[11] = b(s.STB1_D01_MContHotel);
-        li[12] = b(s.STB1_D01_MAuxConVCB);
-        li[13] = b(s.STB1_D01_BDetCoCo);
-        li[14] = b(s.STB1_D01_MIPrimHigh);
-        int* jo = s.MVB_DDU_STB1_Jslot_Output;
-        jo[0] = b(s.STB1_D02_MLampWSlip);
-        jo[1] = b(s.STB1_D02_MLampCSpeed);
-        jo[5] = b(s.STB1_D02_MLampParkBk);
-        jo[9] = b(s.STB1_D02_MLampHotel);
-        jo[11] = b(s.STB1_D02_BAirDryer);
-        jo[12] = b(s.STB1_D02_BEPAntSpin1);
-        jo[13] = b(s.STB1_D02_BContHotel);
-        jo[14] = b(s.STB1_D02_MLampTPart);
-        int* lo = s.MVB_DDU_STB1_Lslot_Output;
-        lo[0] = b(s.STB1_D02_BRelMCEOff);
-        lo[5] = b(s.STB1_D02_BSelfMCE);
-        lo[7] = b(s.STB1_D02_MLampConfig);
-        lo[8] = b(s.STB1_D02_BLampTest);
-        lo[9] = b(s.STB1_D02_BVCBOn);
-        lo[10] = b(s.STB1_D02_BVCBOnPulse);
-        lo[13] = b(s.STB1_D02_BContCompr1);
-        lo[14] = b(s.STB1_D02_BVCBDisable);
-        lo[15] = b(s.STB1_D02_BContSelfH);
-    }
-    if (!f3600) {
-        fillAll(2, s.MVB_DDU_STB2_Jslot_Input, s.MVB_DDU_STB2_Jslot_Output, s.MVB_DDU_STB2_Lslot_Input,
-                s.MVB_DDU_STB2_Lslot_Output);
-    } else {
-        int* ji = s.MVB_DDU_STB2_Jslot_Input;
-        ji[1] = b(s.STB2_D01_LParkBrake);
-        ji[3] = b(s.STB2_D01_LHotelOn);
-        ji[4] = b(s.STB2_D01_LActKSwD);
-        ji[5] = b(s.STB2_D01_LActKSwC);
-        ji[6] = b(s.STB2_D01_LConstSpeed);
-        ji[7] = b(s.STB2_D01_LHotelOff);
-        ji[8] = b(s.STB2_D01_LFootSwSand);
-        ji[9] = b(s.STB2_D01_LTrvDirFor);
-        ji[10] = b(s.STB2_D01_LTrvDirRev);
-        ji[12] = b(s.STB2_D01_MSpeed105);
-        ji[13] = b(s.STB2_D01_MSpeed110);
-        ji[15] = b(s.STB2_D01_MSpeedAlarm);
-        int* li = s.MVB_DDU_STB2_Lslot_Input;
-        const char mcb[7] = {s.STB2_D01_MMCBBloCT2, s.STB2_D01_MMCBBloMR2, s.STB2_D01_MMCBMScBlo2,
-                             s.STB2_D01_MMCBPumpC2, s.STB2_D01_MMCBPumpT2, s.STB2_D01_MMCBBloTM2,
-                             s.STB2_D01_MMCBTScBlo2};
-        for (int k = 0; k < 7; ++k)
-            li[k] = nb(mcb[k]);
-        li[7] = b(s.STB2_D01_MEFRBUR);
-        li[8] = b(s.STB2_D01_LPanUp);
-        li[9] = b(s.STB2_D01_MPrSwBkCyl1);
-        li[10] = b(s.STB2_D01_MSmogWarn);
-        li[11] = b(s.STB2_D01_MFailFireEq);
-        li[12] = b(s.STB2_D01_MPrSwEmgBk);
-        li[13] = b(s.STB2_D01_MPrSwParkBk);
-        li[14] = b(s.STB2_D01_MVigWarn);
-        li[15] = b(s.STB2_D01_MEmgBkVig);
-        int* jo = s.MVB_DDU_STB2_Jslot_Output;
-        jo[0] = b(s.STB2_D02_MLampWSlip);
-        jo[1] = b(s.STB2_D02_MLampCSpeed);
-        jo[5] = b(s.STB2_D02_MLampParkBk);
-        jo[6] = b(s.STB2_D02_BLampTest);
-        jo[9] = b(s.STB2_D02_MLampHotel);
-        jo[12] = nb(s.STB2_D02_BContCompr2);
-        jo[13] = b(s.STB2_D02_BPanDisable);
-        jo[14] = b(s.STB2_D02_MLampTPart);
-        int* lo = s.MVB_DDU_STB2_Lslot_Output;
-        lo[11] = b(s.STB2_D02_BEPLBkOut);
-        lo[12] = b(s.STB2_D02_BEPCPUnload);
-        lo[13] = b(s.STB2_D02_BEPPan2);
-    }
-    auto slg = [&](bool portFresh, int (&dIn)[16], int (&dOut)[16], int (&wIn)[16], int (&wOut)[16],
-                   const char (&in)[8], const char (&out)[8]) {
-        if (!portFresh) {
-            fillAll(2, dIn, dOut, wIn, wOut);
-            return;
+        const bool cabOneImageEmpty = p.cabOneOnly && cab != 1;
+        if (cabOneImageEmpty)
+            fillInts(s.*p.cabOneOnly, 0);
+        for (int k = 0; k < p.bitCount; ++k) {
+            const SlotBit& bit = p.bits[k];
+            if (cabOneImageEmpty && bit.image == p.cabOneOnly)
+                continue;
+            const bool on = (s.*bit.signal) != 0;
+            (s.*bit.image)[bit.element] = (on != bit.inverted) ? 1 : 0;
         }
-        for (int k = 0; k < 8; ++k) {
-            wIn[8 + k] = b(in[k]);
-            wOut[k] = b(out[k]);
-        }
-    };
-    {
-        const char in1[8] = {s.SLG1_D01_MLdSEin, s.SLG1_D01_MFiltDhcOn, s.SLG1_D01_MFiltOn, s.SLG1_D01_MFiltAdpOn,
-                             s.SLG1_D01_MHSHalteKr, s.SLG1_D01_MDruCZK, s.SLG1_D01_MSRSEin, s.SLG1_D01_MExtRLgez};
-        const char out1[8] = {s.SLG1_D85_MFiltOn, s.SLG1_D01_MFiltAdpOn, s.SLG1_D01_MFiltDhcOn, s.SLG1_D87_BSRSEin,
-                              s.SLG1_D87_BLdSEin, s.SLG1_D08_BExtRLabtr, s.SLG1_D86_BGUSpEin, s.SLG1_D08_BHSHalteKr};
-        slg(f3700, s.MVB_DDU_SLG1_Dslot_Input, s.MVB_DDU_SLG1_Dslot_Output, s.MVB_DDU_SLG1_Wslot_Input,
-            s.MVB_DDU_SLG1_Wslot_Output, in1, out1);
-        const char in2[8] = {s.SLG2_D01_MLdSEin, s.SLG2_D01_MFiltDhcOn, s.SLG2_D01_MFiltOn, s.SLG2_D01_MFiltAdpOn,
-                             s.SLG2_D01_MHSHalteKr, s.SLG2_D01_MDruCZK, s.SLG2_D01_MSRSEin, s.SLG2_D01_MExtRLgez};
-        const char out2[8] = {s.SLG2_D85_MFiltOn, s.SLG2_D01_MFiltAdpOn, s.SLG2_D01_MFiltDhcOn, s.SLG2_D87_BSRSEin,
-                              s.SLG2_D87_BLdSEin, s.SLG2_D08_BExtRLabtr, s.SLG2_D86_BGUSpEin, s.SLG2_D08_BHSHalteKr};
-        slg(f3800, s.MVB_DDU_SLG2_Dslot_Input, s.MVB_DDU_SLG2_Dslot_Output, s.MVB_DDU_SLG2_Wslot_Input,
-            s.MVB_DDU_SLG2_Wslot_Output, in2, out2);
     }
 
     // Processor slot texts: analog inputs and outputs in percent.
