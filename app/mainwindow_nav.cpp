@@ -188,40 +188,44 @@ void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot,
     QWidget* w = W(name);
     if (!w)
         return;
-    const bool selected = w->property(kSelectedProperty).toBool();
-    const QString* style = nullptr;
+    // Four looks per kind of control: plain, focused, selected (the current
+    // section or side-menu entry), selected and focused.
+    struct Looks {
+        const QString* plain;
+        const QString* focused;
+        const QString* selected;
+        const QString* selectedFocused;
+    };
+    Looks looks{nullptr, nullptr, nullptr, nullptr};
+    bool selected = w->property(kSelectedProperty).toBool();
     switch (slot.look) {
     case nav::Look::TopBar:
-        if (map.section && name == QLatin1String(map.section))
-            style = focused ? &key_menu_border_select_Style : &key_menu_select_Style;
-        else
-            style = focused ? &Key_menu_border_Style : &Key_menu_Style;
+        looks = {&Key_menu_Style, &Key_menu_border_Style, &key_menu_select_Style, &key_menu_border_select_Style};
+        selected = map.section && name == QLatin1String(map.section);
         break;
     case nav::Look::SubMenu:
-        if (selected)
-            style = focused ? &Key_submenu_select_border_Style : &Key_submenu_select_Style;
-        else
-            style = focused ? &Key_submenu_border_Style : &Key_submenu_Style;
+        looks = {&Key_submenu_Style, &Key_submenu_border_Style, &Key_submenu_select_Style,
+                 &Key_submenu_select_border_Style};
         break;
     case nav::Look::SubMenu30:
-        if (selected)
-            style = focused ? &Key_submenu30_select_border_Style : &Key_submenu30_select_Style;
-        else
-            style = focused ? &Key_submenu30_border_Style : &Key_submenu30_Style;
+        looks = {&Key_submenu30_Style, &Key_submenu30_border_Style, &Key_submenu30_select_Style,
+                 &Key_submenu30_select_border_Style};
         break;
     case nav::Look::MenuTab:
-        if (selected)
-            style = focused ? &Key_menutab_select_border_Style : &Key_menutab_select_Style;
-        else
-            style = focused ? &Key_menutab_border_Style : &Key_menutab_Style;
+        looks = {&Key_menutab_Style, &Key_menutab_border_Style, &Key_menutab_select_Style,
+                 &Key_menutab_select_border_Style};
         break;
     case nav::Look::Radio:
-        style = focused ? &Menu_Processor_Radio_Style_Border : &Menu_Processor_Radio_Style;
+        looks = {&Menu_Processor_Radio_Style, &Menu_Processor_Radio_Style_Border, &Menu_Processor_Radio_Style,
+                 &Menu_Processor_Radio_Style_Border};
         break;
     case nav::Look::PasswordKey:
-        style = focused ? &Password_Button_Style_Border : &Password_Button_Style;
+        looks = {&Password_Button_Style, &Password_Button_Style_Border, &Password_Button_Style,
+                 &Password_Button_Style_Border};
         break;
     }
+    const QString* style = selected ? (focused ? looks.selectedFocused : looks.selected)
+                                    : (focused ? looks.focused : looks.plain);
     if (style && w->styleSheet() != *style)
         w->setStyleSheet(*style);
 }
