@@ -35,6 +35,42 @@ QString directionName(PortDirection d)
 
 } // namespace
 
+std::optional<SetArgs> parseSetArgs(const QStringList& args, QString* error)
+{
+    if (args.size() != 3) {
+        *error = QStringLiteral("usage: set <port> <word> <value>");
+        return std::nullopt;
+    }
+    const auto port = portArg(args, 0, error);
+    const auto word = port ? CommandInterpreter::parseNumber(args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
+                                                             QStringLiteral("word"), error)
+                           : std::nullopt;
+    const auto value =
+        word ? CommandInterpreter::parseNumber(args[2], 0, 0xFFFF, QStringLiteral("value"), error) : std::nullopt;
+    if (!value)
+        return std::nullopt;
+    return SetArgs{*port, int(*word), quint16(*value)};
+}
+
+std::optional<PublishArgs> parsePublishArgs(const QStringList& args, QString* error)
+{
+    if (args.size() < 2 || args.size() > 1 + MvbControllerEmulator::kMaxPortWords) {
+        *error = QStringLiteral("usage: publish <port> <w0> [<w1> ... <w15>]");
+        return std::nullopt;
+    }
+    const auto port = portArg(args, 0, error);
+    if (!port)
+        return std::nullopt;
+    PublishArgs parsed{*port, {}};
+    for (int i = 1; i < args.size(); ++i) {
+        const auto w = CommandInterpreter::parseNumber(args[i], 0, 0xFFFF, QStringLiteral("word"), error);
+        if (!w)
+            return std::nullopt;
+        parsed.words.append(quint16(*w));
+    }
+    return parsed;
+}
+
 QString formatCounters(const Counters& c)
 {
     return QStringLiteral("bytes_in=%1 bytes_out=%2 transactions=%3 naks=%4 reads=%5 writes=%6 nops=%7")
@@ -55,41 +91,22 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
     interpreter.add(QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
                     QStringLiteral("sets one word of a port's published dataset"),
                     [emu](const QStringList& args) {
-                        if (args.size() != 3)
-                            return Result::failure(QStringLiteral("usage: set <port> <word> <value>"));
                         QString error;
-                        const auto port = portArg(args, 0, &error);
-                        const auto word = port ? CommandInterpreter::parseNumber(
-                                              args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
-                                              QStringLiteral("word"), &error)
-                                               : std::nullopt;
-                        const auto value = word ? CommandInterpreter::parseNumber(
-                                               args[2], 0, 0xFFFF, QStringLiteral("value"), &error)
-                                                : std::nullopt;
-                        if (!value)
+                        const auto a = parseSetArgs(args, &error);
+                        if (!a)
                             return Result::failure(error);
-                        emu->setPublishedWord(*port, int(*word), quint16(*value));
+                        emu->setPublishedWord(a->port, a->word, a->value);
                         return Result::success();
                     });
 
     interpreter.add(QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
                     QStringLiteral("publishes a whole dataset"),
                     [emu](const QStringList& args) {
-                        if (args.size() < 2 || args.size() > 1 + MvbControllerEmulator::kMaxPortWords)
-                            return Result::failure(QStringLiteral("usage: publish <port> <w0> [<w1> ... <w15>]"));
                         QString error;
-                        const auto port = portArg(args, 0, &error);
-                        if (!port)
+                        const auto a = parsePublishArgs(args, &error);
+                        if (!a)
                             return Result::failure(error);
-                        QVector<quint16> words;
-                        for (int i = 1; i < args.size(); ++i) {
-                            const auto w = CommandInterpreter::parseNumber(args[i], 0, 0xFFFF,
-                                                                           QStringLiteral("word"), &error);
-                            if (!w)
-                                return Result::failure(error);
-                            words.append(quint16(*w));
-                        }
-                        emu->publish(*port, words);
+                        emu->publish(a->port, a->words);
                         return Result::success();
                     });
 

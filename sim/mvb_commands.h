@@ -23,4 +23,18 @@ QString formatCounters(const Counters& counters);
 // formatCounters plus " state=<state> mode=<fault mode>".
 QString formatStatus(const MvbControllerEmulator& emulator);
 
+// Arguments of "set <port> <word> <value>" and "publish <port> <w0> [.. <w15>]",
+// shared by the controller's commands and the vehicle model's versions of them.
+struct SetArgs {
+    quint16 port;
+    int word;
+    quint16 value;
+};
+struct PublishArgs {
+    quint16 port;
+    QVector<quint16> words;
+};
+std::optional<SetArgs> parseSetArgs(const QStringList& args, QString* error);
+std::optional<PublishArgs> parsePublishArgs(const QStringList& args, QString* error);
+
 } // namespace sim

@@ -1,5 +1,6 @@
 #include "sim/vehicle_commands.h"
 
+#include "sim/mvb_commands.h"
 #include "sim/mvb_controller_emulator.h"
 #include "sim/vehicle_model.h"
 
@@ -259,42 +260,23 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
     interpreter.add(QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
                     QStringLiteral("overrides one word of a port's published dataset (until release)"),
                     [m](const QStringList& args) {
-                        if (args.size() != 3)
-                            return Result::failure(QStringLiteral("usage: set <port> <word> <value>"));
                         QString error;
-                        const auto port = portArg(args[0], &error);
-                        const auto word = port ? CommandInterpreter::parseNumber(
-                                              args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
-                                              QStringLiteral("word"), &error)
-                                               : std::nullopt;
-                        const auto value = word ? CommandInterpreter::parseNumber(args[2], 0, 0xFFFF,
-                                                                                  QStringLiteral("value"), &error)
-                                                : std::nullopt;
-                        if (!value)
+                        const auto a = parseSetArgs(args, &error);
+                        if (!a)
                             return Result::failure(error);
-                        m->overrideWord(*port, int(*word), quint16(*value));
+                        m->overrideWord(a->port, a->word, a->value);
                         return Result::success();
                     });
 
     interpreter.add(QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
                     QStringLiteral("overrides the first words of a port's dataset (until release)"),
                     [m](const QStringList& args) {
-                        if (args.size() < 2 || args.size() > 1 + MvbControllerEmulator::kMaxPortWords)
-                            return Result::failure(QStringLiteral("usage: publish <port> <w0> [<w1> ... <w15>]"));
                         QString error;
-                        const auto port = portArg(args[0], &error);
-                        if (!port)
+                        const auto a = parsePublishArgs(args, &error);
+                        if (!a)
                             return Result::failure(error);
-                        QVector<quint16> words;
-                        for (int i = 1; i < args.size(); ++i) {
-                            const auto w = CommandInterpreter::parseNumber(args[i], 0, 0xFFFF,
-                                                                           QStringLiteral("word"), &error);
-                            if (!w)
-                                return Result::failure(error);
-                            words << quint16(*w);
-                        }
-                        for (int i = 0; i < words.size(); ++i)
-                            m->overrideWord(*port, i, words[i]);
+                        for (int i = 0; i < a->words.size(); ++i)
+                            m->overrideWord(a->port, i, a->words[i]);
                         return Result::success();
                     });
 
