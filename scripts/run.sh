@@ -22,7 +22,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 MODE=display
 SHOT=""
-QUIT_AFTER=6000
+QUIT_AFTER=8000
 while [ $# -gt 0 ]; do
   case "$1" in
     --probe) MODE=probe ;;
@@ -39,7 +39,8 @@ SIM_IN="$RUN/sim.in"
 rm -f "$SIM_IN"; mkfifo "$SIM_IN"
 SCENARIO_ARGS=()
 if build/bin/ddu-sim --help 2>/dev/null | grep -q -- --scenario; then SCENARIO_ARGS=(--scenario demo); fi
-build/bin/ddu-sim --link "$RUN/mvb" "${SCENARIO_ARGS[@]}" < "$SIM_IN" > "$RUN/sim.out" 2> "$RUN/sim.err" &
+# --paced: the controller answers at the speed of the real 460800 baud line.
+build/bin/ddu-sim --link "$RUN/mvb" --paced "${SCENARIO_ARGS[@]}" < "$SIM_IN" > "$RUN/sim.out" 2> "$RUN/sim.err" &
 SIM_PID=$!
 exec 3> "$SIM_IN"   # keeps the simulator's input open; commands can be written to it
 cleanup() { echo quit >&3 2>/dev/null || true; exec 3>&-; kill "$SIM_PID" 2>/dev/null || true; rm -f "$SIM_IN"; }
