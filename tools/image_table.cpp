@@ -11,10 +11,10 @@ namespace imgpaint {
 
 namespace {
 
-Spec sp(QColor colour = QColor(), int variant = 0, int number = 0, QColor colour2 = QColor(),
+SymbolParams sp(QColor colour = QColor(), int variant = 0, int number = 0, QColor colour2 = QColor(),
         QString text = QString())
 {
-    Spec s;
+    SymbolParams s;
     s.colour = colour;
     s.colour2 = colour2;
     s.variant = variant;
@@ -32,11 +32,11 @@ const QColor W = QColor(226, 226, 226);  // white cab
 const QColor NODATA = colours::noData();
 
 // Lamps: lit colour, shape, 1 = no data.
-Spec led(QColor c, int shape = LedRound) { return sp(c, shape, 0); }
-Spec ledNoData(int shape = LedRound) { return sp(colours::noData(), shape, 1); }
+SymbolParams led(QColor c, int shape = LedRound) { return sp(c, shape, 0); }
+SymbolParams ledNoData(int shape = LedRound) { return sp(colours::noData(), shape, 1); }
 // Locomotive pictogram: left cab, right cab, side windows.
-Spec loco(QColor left, QColor right, int windows) { return sp(left, 0, windows, right); }
-Spec locoGrey() { return sp(QColor(), 1, 3); }
+SymbolParams loco(QColor left, QColor right, int windows) { return sp(left, 0, windows, right); }
+SymbolParams locoGrey() { return sp(QColor(), 1, 3); }
 
 std::vector<ImageEntry> buildTable()
 {
@@ -197,7 +197,7 @@ QImage paintImage(const ImageEntry& e)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    e.paint(p, QSize(e.width, e.height), e.spec);
+    e.paint(p, QSize(e.width, e.height), e.params);
     p.end();
     return img;
 }

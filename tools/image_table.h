@@ -18,7 +18,7 @@ struct ImageEntry {
     int width;
     int height;
     PaintFn paint;
-    Spec spec;
+    SymbolParams params;
     const char* role;     // what the image shows
 };
 

@@ -43,7 +43,7 @@ QPen roundPen(const QColor& c, double width)
 }
 
 // Colour of a two-state symbol: lit when on, neutral when off, grey without data.
-QColor stateColour(const Spec& s, const QColor& onColour, const QColor& offColour)
+QColor stateColour(const SymbolParams& s, const QColor& onColour, const QColor& offColour)
 {
     switch (s.variant) {
     case StateOn: return onColour;
@@ -291,7 +291,7 @@ void fillArrow(QPainter& p, const QPolygonF& poly, const QColor& c)
 
 // ---- lamps -------------------------------------------------------------------
 
-void paintLed(QPainter& p, QSize size, const Spec& s)
+void paintLed(QPainter& p, QSize size, const SymbolParams& s)
 {
     const bool noData = s.number == 1;
     const bool longShape = s.variant == LedLong;
@@ -370,7 +370,7 @@ void paintLed(QPainter& p, QSize size, const Spec& s)
 
 // ---- pantograph, breaker, brake --------------------------------------------
 
-void paintPantograph(QPainter& p, QSize size, const Spec& s)
+void paintPantograph(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QColor c = stateColour(s, colours::green().lighter(150), colours::line());
@@ -427,7 +427,7 @@ void paintPantograph(QPainter& p, QSize size, const Spec& s)
         questionBadge(p, QPointF(w * 0.84, h * 0.36), std::min(w, h) * 0.17);
 }
 
-void paintBreaker(QPainter& p, QSize size, const Spec& s)
+void paintBreaker(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QColor c = stateColour(s, colours::green().lighter(150), colours::line());
@@ -468,7 +468,7 @@ void paintBreaker(QPainter& p, QSize size, const Spec& s)
         questionBadge(p, QPointF(w * 0.5, h * 0.28), std::min(w, h) * 0.17);
 }
 
-void paintBrake(QPainter& p, QSize size, const Spec& s)
+void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QColor c = stateColour(s, colours::red().lighter(165), colours::green().lighter(150));
@@ -536,7 +536,7 @@ void paintBrake(QPainter& p, QSize size, const Spec& s)
 
 // ---- direction ---------------------------------------------------------------
 
-void paintDirection(QPainter& p, QSize size, const Spec& s)
+void paintDirection(QPainter& p, QSize size, const SymbolParams& s)
 {
     const QRectF box(1, 1, size.width() - 2.0, size.height() - 2.0);
     const double w = box.width(), h = box.height();
@@ -554,7 +554,7 @@ void paintDirection(QPainter& p, QSize size, const Spec& s)
 
 // ---- locomotive pictogram ----------------------------------------------------
 
-void paintLoco(QPainter& p, QSize size, const Spec& s)
+void paintLoco(QPainter& p, QSize size, const SymbolParams& s)
 {
     LocoLook look;
     if (s.variant == 1) {
@@ -604,7 +604,7 @@ double meterPixelsPerUnit(int kind)
     return meterScale(kind).pixelsPerUnit;
 }
 
-void paintMeter(QPainter& p, QSize size, const Spec& s)
+void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
 {
     const int kind = s.variant;
     const double w = size.width(), h = size.height();
@@ -697,7 +697,7 @@ void paintMeter(QPainter& p, QSize size, const Spec& s)
     }
 }
 
-void paintPointer(QPainter& p, QSize size, const Spec& s)
+void paintPointer(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     // The tip lies on the image's middle row, at the edge named by the variant.
@@ -718,7 +718,7 @@ void paintPointer(QPainter& p, QSize size, const Spec& s)
 
 // ---- converters and motors ---------------------------------------------------
 
-void paintConverter(QPainter& p, QSize size, const Spec& s)
+void paintConverter(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QRectF box(2, 2, w - 4, h - 4);
@@ -744,7 +744,7 @@ void paintConverter(QPainter& p, QSize size, const Spec& s)
     p.drawPath(wave);
 }
 
-void paintMotorCircle(QPainter& p, QSize size, const Spec& s)
+void paintMotorCircle(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QRectF disc(1.5, 1.5, w - 3, h - 3);
@@ -762,7 +762,7 @@ void paintMotorCircle(QPainter& p, QSize size, const Spec& s)
 
 // ---- layout toggle -----------------------------------------------------------
 
-void paintToggle(QPainter& p, QSize size, const Spec& s)
+void paintToggle(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const bool disabled = s.variant == ToggleDisabled;
@@ -807,7 +807,7 @@ void paintToggle(QPainter& p, QSize size, const Spec& s)
 
 // ---- language ----------------------------------------------------------------
 
-void paintLanguage(QPainter& p, QSize size, const Spec& s)
+void paintLanguage(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QRectF key(1.5, 1.5, w - 3, h - 3);
@@ -825,7 +825,7 @@ void paintLanguage(QPainter& p, QSize size, const Spec& s)
 
 // ---- message box -------------------------------------------------------------
 
-void paintDialog(QPainter& p, QSize size, const Spec& s)
+void paintDialog(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     if (s.variant == DialogFault) {
@@ -863,7 +863,7 @@ void paintDialog(QPainter& p, QSize size, const Spec& s)
 
 // ---- arrows ------------------------------------------------------------------
 
-void paintArrow(QPainter& p, QSize size, const Spec& s)
+void paintArrow(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const bool small = s.number == 1;
@@ -899,7 +899,7 @@ void paintArrow(QPainter& p, QSize size, const Spec& s)
 
 // ---- lock, brightness, tick, close/back --------------------------------------
 
-void paintLock(QPainter& p, QSize size, const Spec& s)
+void paintLock(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const bool locked = s.variant == 1;
@@ -933,7 +933,7 @@ void paintLock(QPainter& p, QSize size, const Spec& s)
     p.drawRect(QRectF(w / 2 - w * 0.05, body.top() + body.height() * 0.40, w * 0.10, body.height() * 0.34));
 }
 
-void paintBrightness(QPainter& p, QSize size, const Spec& s)
+void paintBrightness(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const bool automatic = s.variant == 1;
@@ -959,7 +959,7 @@ void paintBrightness(QPainter& p, QSize size, const Spec& s)
     }
 }
 
-void paintTick(QPainter& p, QSize size, const Spec&)
+void paintTick(QPainter& p, QSize size, const SymbolParams&)
 {
     const double w = size.width(), h = size.height();
     const QRectF box(1.5, 1.5, w - 3, h - 3);
@@ -975,7 +975,7 @@ void paintTick(QPainter& p, QSize size, const Spec&)
     p.drawPath(tick);
 }
 
-void paintNav(QPainter& p, QSize size, const Spec& s)
+void paintNav(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     const QRectF ring(2, 2, w - 4, h - 4);
@@ -1008,7 +1008,7 @@ void paintNav(QPainter& p, QSize size, const Spec& s)
 
 // ---- message indicators and symbols ------------------------------------------
 
-void paintLocoStatus(QPainter& p, QSize size, const Spec& s)
+void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     QColor fill;
@@ -1065,7 +1065,7 @@ void paintLocoStatus(QPainter& p, QSize size, const Spec& s)
     drawLocoSilhouette(p, fit, ink, fill.darker(115));
 }
 
-void paintLocoSymbol(QPainter& p, QSize size, const Spec& s)
+void paintLocoSymbol(QPainter& p, QSize size, const SymbolParams& s)
 {
     const double w = size.width(), h = size.height();
     if (s.variant == LocoStatusInfo) {
@@ -1113,7 +1113,7 @@ void paintLocoSymbol(QPainter& p, QSize size, const Spec& s)
     p.drawPoint(QPointF(w / 2, h * 0.38));
 }
 
-void paintLogo(QPainter& p, QSize size, const Spec&)
+void paintLogo(QPainter& p, QSize size, const SymbolParams&)
 {
     const double w = size.width(), h = size.height();
     const QRectF front(4, h * 0.08, h * 0.80, h * 0.84);
