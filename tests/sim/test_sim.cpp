@@ -5,6 +5,7 @@
 
 #include "sim/command_interpreter.h"
 #include "sim/frames.h"
+#include "display_side.h"
 #include "sim/mvb_commands.h"
 #include "sim/mvb_controller_emulator.h"
 #include "sim/pty_server.h"
@@ -34,32 +35,7 @@ QByteArray bytes(std::initializer_list<int> list)
     return b;
 }
 
-// The display's view of the controller, through frames only.
-int rd(MvbControllerEmulator& e, quint16 address)
-{
-    const QByteArray reply = e.process(sim::frames::read(address));
-    return reply.size() == 2 ? sim::frames::replyWord(reply) : -1;
-}
-
-int wr(MvbControllerEmulator& e, quint16 address, quint16 value)
-{
-    const QByteArray reply = e.process(sim::frames::write(address, value));
-    return reply.size() == 1 ? quint8(reply[0]) : -1;
-}
-
-bool orInto(MvbControllerEmulator& e, quint16 address, quint16 bits)
-{
-    const int old = rd(e, address);
-    return old >= 0 && wr(e, address, quint16(old | bits)) == 0x06;
-}
-
-// The display's start-up: reset, configuration, 64 KB, decoder, full operation.
-bool bringUp(MvbControllerEmulator& e)
-{
-    return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && rd(e, 0x3F80) == 0x0701
-        && orInto(e, 0x3F84, 0x0002) && orInto(e, 0xFF80, 0x0704) && rd(e, 0xFF80) == 0x0705
-        && rd(e, 0xFF84) == 0x9082 && orInto(e, 0xFF88, 0x6020) && orInto(e, 0xFF80, 0x0003);
-}
+using namespace display_side;
 
 void configurePort(MvbControllerEmulator& e, quint16 logical, quint16 index, int fcode, quint16 kind)
 {

@@ -7,6 +7,7 @@
 #include "sim/command_interpreter.h"
 #include "sim/dds_log.h"
 #include "sim/frames.h"
+#include "display_side.h"
 #include "sim/mvb_commands.h"
 #include "sim/mvb_controller_emulator.h"
 #include "sim/panel_input.h"
@@ -36,31 +37,7 @@ using sim::VehicleModel;
 
 namespace {
 
-// ---- the display's side of the controller, through frames ----
-
-int rd(MvbControllerEmulator& e, quint16 address)
-{
-    const QByteArray reply = e.process(sim::frames::read(address));
-    return reply.size() == 2 ? sim::frames::replyWord(reply) : -1;
-}
-
-int wr(MvbControllerEmulator& e, quint16 address, quint16 value)
-{
-    const QByteArray reply = e.process(sim::frames::write(address, value));
-    return reply.size() == 1 ? quint8(reply[0]) : -1;
-}
-
-bool orInto(MvbControllerEmulator& e, quint16 address, quint16 bits)
-{
-    const int old = rd(e, address);
-    return old >= 0 && wr(e, address, quint16(old | bits)) == 0x06;
-}
-
-bool bringUp(MvbControllerEmulator& e)
-{
-    return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && orInto(e, 0x3F84, 0x0002)
-        && orInto(e, 0xFF80, 0x0704) && orInto(e, 0xFF88, 0x6020) && orInto(e, 0xFF80, 0x0003);
-}
+using namespace display_side;
 
 constexpr quint16 kSink = 0x402;
 constexpr quint16 kSource = 0x802;
