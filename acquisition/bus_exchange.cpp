@@ -1,24 +1,58 @@
 #include "acquisition/bus_exchange.h"
 
-#include <cstring>
+#include "acquisition/stale_store.h"
+
+#include <QElapsedTimer>
 
 BusExchange::BusExchange()
-    : published_(std::make_unique<SignalStore>())
+    : published_(std::make_unique<SignalStore>(everythingStaleStore()))
 {
 }
 
-void BusExchange::publish(const SignalStore& live)
+qint64 BusExchange::now() const
+{
+    if (clock_)
+        return clock_();
+    static QElapsedTimer monotonic = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return monotonic.elapsed();
+}
+
+void BusExchange::setClock(std::function<qint64()> clock)
+{
+    QMutexLocker lock(&storeMutex_);
+    clock_ = std::move(clock);
+}
+
+void BusExchange::markLinkAlive()
+{
+    lastAliveMs_.store(now());
+}
+
+void BusExchange::publish(const SignalStore& live, Origin origin)
 {
     {
         QMutexLocker lock(&storeMutex_);
         *published_ = live;
+        watchdogArmed_ = origin == Origin::BusPass;
     }
     passes_.store(live.pass_count);
+}
+
+bool BusExchange::linkSilent() const
+{
+    QMutexLocker lock(&storeMutex_);
+    return watchdogArmed_ && now() - lastAliveMs_.load() > kLinkSilenceMs;
 }
 
 SignalStore BusExchange::snapshot() const
 {
     QMutexLocker lock(&storeMutex_);
+    if (watchdogArmed_ && now() - lastAliveMs_.load() > kLinkSilenceMs)
+        return staleView(*published_);
     return *published_;
 }
 

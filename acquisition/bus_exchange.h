@@ -10,31 +10,58 @@
 // - The lists the screens edit for the thread (telegram list, monitor
 //   selection, max-freshness reset) go through a mutex-protected slot that the
 //   thread reads at the start of a pass.
+// - A watchdog on the controller's answers: while a bus pass has not had a
+//   good answer for kLinkSilenceMs, snapshot() gives the screens the stale
+//   look instead of the last published values, whatever the acquisition
+//   thread is waiting for.
 
 #include <QMutex>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "acquisition/signal_store.h"
 
+// A request put on the display's output port for a number of bus cycles. The
+// flag and its cycle counter are one atomic word (-1: off, else the writes
+// counted since the request was raised), so a press that lands while the
+// previous one runs out restarts the count instead of being switched off.
+class RequestPulse {
+public:
+    // GUI side: on, counted from 0 (again).
+    void raise() { count_.store(0); }
+    bool on() const { return count_.load() >= 0; }
+    int count() const { return count_.load(); }
+    void clear() { count_.store(-1); }
+    // Acquisition side, once per output-port write: counts the write and
+    // switches the request off once more than `writes` were counted.
+    // Returns whether it is still on.
+    bool advance(int writes)
+    {
+        int c = count_.load();
+        while (c >= 0) {
+            const int next = c + 1 > writes ? -1 : c + 1;
+            if (count_.compare_exchange_weak(c, next))
+                return next >= 0;
+        }
+        return false;
+    }
+
+private:
+    std::atomic<int> count_{-1};
+};
+
 struct BusRequests {
-    // Request pulses put on the display's output port for about ten cycles.
-    std::atomic<bool> MVB_Fault_ACK{false};
-    std::atomic<bool> MVB_DDS_UP{false};
-    std::atomic<bool> MVB_DDS_DOWN{false};
-    std::atomic<bool> MVB_DDS_TOP{false};
-    std::atomic<bool> MVB_DDS_BOTTOM{false};
-    std::atomic<bool> MVB_Inching_UP{false};
-    std::atomic<bool> MVB_Inching_DOWN{false};
-    // Cycle counters of the pulses; the DDS and inching buttons reset theirs to 0.
-    std::atomic<int> fault_timeout{0};
-    std::atomic<int> DDS_up_timeout{0};
-    std::atomic<int> DDS_down_timeout{0};
-    std::atomic<int> DDS_top_timeout{0};
-    std::atomic<int> DDS_bottom_timeout{0};
-    std::atomic<int> inching_up_timeout{0};
-    std::atomic<int> inching_down_timeout{0};
+    // Request pulses put on the display's output port for about ten cycles;
+    // each carries its cycle counter (fault_timeout, DDS_up_timeout, ...).
+    RequestPulse MVB_Fault_ACK;
+    RequestPulse MVB_DDS_UP;
+    RequestPulse MVB_DDS_DOWN;
+    RequestPulse MVB_DDS_TOP;
+    RequestPulse MVB_DDS_BOTTOM;
+    RequestPulse MVB_Inching_UP;
+    RequestPulse MVB_Inching_DOWN;
     // Number of the process-information screen shown (0 elsewhere).
     std::atomic<int> MVB_Present_Screen{0};
 
@@ -49,13 +76,6 @@ struct BusRequests {
     std::atomic<int> MVB_HW_Enable{-1}; // result of mvb_activate: 0 = controller in full operation
     std::atomic<bool> MVB_DDU_Internal_Simulation{false};
     std::atomic<int> Max_Freshness{10000};
-
-    // Requests the pulse of one button: sets the flag and restarts its counter.
-    static void raise(std::atomic<bool>& flag, std::atomic<int>& counter)
-    {
-        counter.store(0);
-        flag.store(true);
-    }
 };
 
 // What the screens ask the acquisition thread to watch.
@@ -73,6 +93,14 @@ struct ViewerSelection {
 
 class BusExchange {
 public:
+    // A bus pass without a good answer from the controller for this long
+    // shows as stale. With the 500 ms refresh tick the screens turn stale at
+    // most 0.9 s after the last good answer; a healthy controller answers
+    // every few milliseconds during a pass.
+    static constexpr qint64 kLinkSilenceMs = 400;
+
+    // Starts with everythingStaleStore(): the screens show "unknown" until
+    // the first pass.
     BusExchange();
 
     BusRequests requests;
@@ -81,10 +109,21 @@ public:
     // in every mode; the configuration screen shows it.
     std::atomic<int> DDU_MVB_Thread_Life{0};
 
-    // Acquisition side: publishes a copy of the live store.
-    void publish(const SignalStore& live);
-    // GUI side: a consistent copy of the last published store.
+    // Acquisition side: publishes a copy of the live store. A store from a bus
+    // pass arms the watchdog; one from the simulation (or any other source)
+    // is shown as it is.
+    enum class Origin { BusPass, Other };
+    void publish(const SignalStore& live, Origin origin = Origin::Other);
+    // Acquisition side: the controller just answered a port access whole and
+    // consistently.
+    void markLinkAlive();
+    // GUI side: a consistent copy of the last published store, or its
+    // staleView() while the watchdog sees the link silent.
     SignalStore snapshot() const;
+    // True while snapshot() gives the stale view because the link went silent.
+    bool linkSilent() const;
+    // Tests: the clock of the watchdog (milliseconds, monotonic).
+    void setClock(std::function<qint64()> clock);
     // The raw fields of the four DDS records of the last published pass
     // (event number, processor, code, time words), for the DDS thread.
     void copyDdsRaw(DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) const;
@@ -102,9 +141,14 @@ public:
     bool takeSelection(ViewerSelection& out, bool& resetMaxFreshness);
 
 private:
+    qint64 now() const;
+
     mutable QMutex storeMutex_;
     std::unique_ptr<SignalStore> published_;
     std::atomic<unsigned long long> passes_{0};
+    bool watchdogArmed_ = false; // under storeMutex_
+    std::atomic<qint64> lastAliveMs_{0};
+    std::function<qint64()> clock_;
 
     mutable QMutex selectionMutex_;
     ViewerSelection selection_;

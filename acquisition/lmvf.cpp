@@ -35,14 +35,6 @@ QString analogText(uint16_t w)
     return QString::number(static_cast<double>(w) / 4096.0 * 100.0, 'f', 2);
 }
 
-void pulse(std::atomic<bool>& flag, std::atomic<int>& counter)
-{
-    if (flag.load()) {
-        if (counter.fetch_add(1) + 1 > 10)
-            flag.store(false);
-    }
-}
-
 void setBit(unsigned short& word, int bit, bool on)
 {
     if (on)
@@ -80,7 +72,7 @@ uint16_t* lmvf::bufferFor(uint16_t port)
     return buffers_[port].data();
 }
 
-void lmvf::writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& r)
+bool lmvf::writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& r)
 {
     const int cab = r.Selected_CAB_Type.load();
     unsigned short* data;
@@ -92,35 +84,24 @@ void lmvf::writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests&
         data = store.Data_3201;
         port = kOutputPortCab2;
     } else {
-        return;
+        return true;
     }
 
-    // The acknowledge bit is written before its counter is checked, so it
-    // stays up for eleven writes.
-    setBit(data[0], 8, r.MVB_Fault_ACK.load());
-    if (r.MVB_Fault_ACK.load()) {
-        if (r.fault_timeout.fetch_add(1) + 1 > 10) {
-            r.MVB_Fault_ACK.store(false);
-            r.fault_timeout.store(0);
-        }
-    }
+    // The acknowledge bit is written before its count advances, so it stays
+    // up for eleven writes; the other requests for ten.
+    setBit(data[0], 8, r.MVB_Fault_ACK.on());
+    r.MVB_Fault_ACK.advance(10);
 
-    pulse(r.MVB_DDS_UP, r.DDS_up_timeout);
-    setBit(data[0], 9, r.MVB_DDS_UP.load());
-    pulse(r.MVB_DDS_DOWN, r.DDS_down_timeout);
-    setBit(data[0], 10, r.MVB_DDS_DOWN.load());
-    pulse(r.MVB_DDS_TOP, r.DDS_top_timeout);
-    setBit(data[0], 11, r.MVB_DDS_TOP.load());
-    pulse(r.MVB_DDS_BOTTOM, r.DDS_bottom_timeout);
-    setBit(data[0], 12, r.MVB_DDS_BOTTOM.load());
+    setBit(data[0], 9, r.MVB_DDS_UP.advance(10));
+    setBit(data[0], 10, r.MVB_DDS_DOWN.advance(10));
+    setBit(data[0], 11, r.MVB_DDS_TOP.advance(10));
+    setBit(data[0], 12, r.MVB_DDS_BOTTOM.advance(10));
 
-    pulse(r.MVB_Inching_UP, r.inching_up_timeout);
-    setBit(data[2], 8, r.MVB_Inching_UP.load());
-    pulse(r.MVB_Inching_DOWN, r.inching_down_timeout);
-    setBit(data[2], 9, r.MVB_Inching_DOWN.load());
+    setBit(data[2], 8, r.MVB_Inching_UP.advance(10));
+    setBit(data[2], 9, r.MVB_Inching_DOWN.advance(10));
 
     data[1] = static_cast<unsigned short>(r.MVB_Present_Screen.load());
-    bus.write(port, 2, data);
+    return bus.write(port, 2, data);
 }
 
 void lmvf::decodeDdsRecords(SignalStore& store, const uint16_t* w, uint16_t freshness)
@@ -229,7 +210,18 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
     }
 }
 
-void lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests)
+uint16_t lmvf::readPort(ProcessDataBus& bus, uint16_t port, uint8_t fcode, LinkWatch* watch)
+{
+    uint16_t freshness = 0xFFFF;
+    if (watch && watch->givenUp())
+        return freshness;
+    const bool answered = bus.read(port, fcode, bufferFor(port), &freshness);
+    if (watch)
+        watch->note(answered);
+    return answered ? freshness : 0xFFFF;
+}
+
+bool lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests, LinkWatch* watch)
 {
     requests.Selected_VCU_Type.store(3);
     store.Selected_VCU_Type = 3;
@@ -237,25 +229,35 @@ void lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& re
     const CyclePort* ports = firstPartPorts();
     const int n = firstPartPortCount();
     for (int i = 0; i < n; ++i) {
-        uint16_t* words = bufferFor(ports[i].port);
-        uint16_t freshness = 0;
-        bus.read(ports[i].port, ports[i].fcode, words, &freshness);
-        extractPortSignals(store, ports[i], words, freshness);
+        const uint16_t freshness = readPort(bus, ports[i].port, ports[i].fcode, watch);
+        extractPortSignals(store, ports[i], bufferFor(ports[i].port), freshness);
     }
 
-    writeOutputPort(bus, store, requests);
-
-    {
-        uint16_t* words = bufferFor(kDdsPort);
-        uint16_t freshness = 0;
-        bus.read(kDdsPort, kDdsFcode, words, &freshness);
-        decodeDdsRecords(store, words, freshness);
+    if (!watch || !watch->givenUp()) {
+        const bool written = writeOutputPort(bus, store, requests);
+        if (watch)
+            watch->note(written);
     }
 
-    for (const RemoteIoPort& rio : kRemoteIo) {
-        uint16_t* words = bufferFor(rio.port);
-        uint16_t freshness = 0;
-        bus.read(rio.port, rio.fcode, words, &freshness);
-        decodeRemoteIo(store, rio.port, words, freshness);
+    decodeDdsRecords(store, bufferFor(kDdsPort), readPort(bus, kDdsPort, kDdsFcode, watch));
+
+    for (const RemoteIoPort& rio : kRemoteIo)
+        decodeRemoteIo(store, rio.port, bufferFor(rio.port), readPort(bus, rio.port, rio.fcode, watch));
+
+    if (watch && watch->givenUp()) {
+        // What was read before the controller failed is not shown either: a
+        // pass is believed whole or not at all.
+        markAllStale(store);
+        return false;
     }
+    return true;
+}
+
+void lmvf::markAllStale(SignalStore& store)
+{
+    const CyclePort* ports = firstPartPorts();
+    for (int i = 0; i < firstPartPortCount(); ++i)
+        extractPortSignals(store, ports[i], bufferFor(ports[i].port), 0xFFFF);
+    for (const RemoteIoPort& rio : kRemoteIo)
+        decodeRemoteIo(store, rio.port, bufferFor(rio.port), 0xFFFF);
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "acquisition/bus_exchange.h"
+#include "acquisition/link_watch.h"
 #include "acquisition/process_data_bus.h"
 #include "acquisition/signal_store.h"
 
@@ -19,12 +20,21 @@ struct RemoteIoPort {
 
 class lmvf {
 public:
-    // One full cycle.
-    void readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests);
+    // One full cycle. With a watch, reading stops as soon as the watch gives
+    // up (the controller fails to answer, or a stop was requested); every port
+    // of the store is then stale and the output port is not written. Returns
+    // false when the cycle gave up.
+    bool readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests, LinkWatch* watch = nullptr);
+
+    // Every port of the store stale: the signals of the first part (cut from
+    // the words last read, as for a port with error bits), the remote I/O
+    // images; the DDS records stay as they were, as for a stale port 2650.
+    void markAllStale(SignalStore& store);
 
     // Output port of this display: request bits, screen number; written to
-    // 3015 (cab 1) or 3201 (cab 2), nothing for other cab values.
-    static void writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& requests);
+    // 3015 (cab 1) or 3201 (cab 2), nothing for other cab values. Returns
+    // false when the controller refused the write.
+    static bool writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& requests);
     // Four DDS records from port 2650 (only while the port is fresh).
     static void decodeDdsRecords(SignalStore& store, const uint16_t* words, uint16_t freshness);
     // Remote I/O image of one port of the second part.
@@ -44,4 +54,7 @@ private:
     // keeps its own previous words, never those of the port read before it.
     uint16_t* bufferFor(uint16_t port);
     std::map<uint16_t, std::array<uint16_t, 16>> buffers_;
+
+    // Reads one port under the watch: 0xFFFF (stale) without a read once it gave up.
+    uint16_t readPort(ProcessDataBus& bus, uint16_t port, uint8_t fcode, LinkWatch* watch);
 };

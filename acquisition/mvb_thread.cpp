@@ -2,38 +2,42 @@
 
 #include "acquisition/port_map.h"
 #include "acquisition/simulation.h"
+#include "acquisition/stale_store.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
+
+namespace {
+
+// Looks at a controller that answers "not in full operation" with the same
+// status word this many times in a row (about 2 s) before it is brought up
+// again: it was reset. A garbled answer never repeats that steadily.
+constexpr int kSameStatusLooksForReset = 10;
+constexpr int kFirstBringUpRetryMs = 1000;
+constexpr int kMaxBringUpRetryMs = 30000;
+
+qint64 monotonicMs()
+{
+    static QElapsedTimer t = [] {
+        QElapsedTimer e;
+        e.start();
+        return e;
+    }();
+    return t.elapsed();
+}
+
+} // namespace
 
 Mvb_Thread::Mvb_Thread(BusExchange& exchange, QObject* parent, std::unique_ptr<ProcessDataBus> bus)
     : QThread(parent)
     , ex_(exchange)
     , bus_(bus ? std::move(bus) : std::make_unique<MvbDriverBus>())
-    , live_(std::make_unique<SignalStore>())
+    , live_(std::make_unique<SignalStore>(everythingStaleStore()))
 {
-    publishUnknown();
-}
-
-// Until the first bus cycle nothing is known about the vehicle. The store
-// starts as if every port were stale, so the screens show "--" and their
-// no-data images, never a speed of 0 or an empty lamp that looks like real
-// data (for instance while the controller failed to come up).
-void Mvb_Thread::publishUnknown()
-{
-    SignalStore& s = *live_;
-    for (int i = 0; i < firstPartPortCount(); ++i)
-        freshnessOf(s, firstPartPorts()[i]) = 0xFFFF;
-    const uint16_t none[16] = {};
-    for (int i = 0; i < lmvf::remoteIoPortCount(); ++i)
-        lmvf::decodeRemoteIo(s, lmvf::remoteIoPorts()[i].port, none, 0xFFFF);
-    mvbvaria_fun.updatemvbvariables(s, ex_.requests);
-    // That pass was not a look at the vehicle: life-sign supervision starts afresh.
-    for (int k = 0; k < 20; ++k)
-        s.Lifesign[k] = s.PrevLifesign[k] = s.Lifesign_Tollerance[k] = 0;
-    ex_.publish(s);
 }
 
 Mvb_Thread::~Mvb_Thread()
@@ -46,8 +50,9 @@ void Mvb_Thread::stop()
 {
     {
         std::lock_guard<std::mutex> lock(sleepMutex_);
-        stopRequested_ = true;
+        stopping_.store(true);
     }
+    bus_->interrupt();
     sleepWake_.notify_all();
     requestInterruption();
 }
@@ -55,13 +60,46 @@ void Mvb_Thread::stop()
 void Mvb_Thread::sleepMs(int ms)
 {
     std::unique_lock<std::mutex> lock(sleepMutex_);
-    sleepWake_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopRequested_; });
+    sleepWake_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_.load(); });
 }
 
-void Mvb_Thread::publish()
+void Mvb_Thread::publish(BusExchange::Origin origin)
 {
     ++live_->pass_count;
-    ex_.publish(*live_);
+    ex_.publish(*live_, origin);
+}
+
+bool Mvb_Thread::bringUp()
+{
+    if (stopping_.load())
+        return false;
+    const bool ok = bus_->bringUp();
+    ex_.requests.MVB_HW_Enable.store(ok ? 0 : -1);
+    linkDown_ = false;
+    sameStatusLooks_ = 0;
+    if (ok) {
+        bringUpPending_ = false;
+        bringUpDelayMs_ = kFirstBringUpRetryMs;
+    } else {
+        needBringUp(bringUpDelayMs_);
+        bringUpDelayMs_ = std::min(bringUpDelayMs_ * 2, kMaxBringUpRetryMs);
+    }
+    return ok;
+}
+
+void Mvb_Thread::needBringUp(int delayMs)
+{
+    ex_.requests.MVB_HW_Enable.store(-1);
+    bringUpPending_ = true;
+    bringUpDueMs_ = monotonicMs() + delayMs;
+}
+
+void Mvb_Thread::bringUpWhenDue()
+{
+    const BusRequests& r = ex_.requests;
+    if (bringUpPending_ && r.MVB_SW_Enable.load() == 1 && !r.MVB_DDU_Internal_Simulation.load() &&
+        monotonicMs() >= bringUpDueMs_)
+        bringUp();
 }
 
 Mvb_Thread::Mode Mvb_Thread::runPass()
@@ -73,36 +111,84 @@ Mvb_Thread::Mode Mvb_Thread::runPass()
 
     BusRequests& r = ex_.requests;
     const bool simulation = r.MVB_DDU_Internal_Simulation.load();
-    if (r.MVB_SW_Enable.load() == 1 && !simulation && r.MVB_HW_Enable.load() == 0) {
-        bool resetMax = false;
-        if (ex_.takeSelection(selection_, resetMax)) {
-            const int count = qBound(0, selection_.port_buffer_count, TELEGRAM_DETAILS_MAX);
-            for (int i = 0; i < count; ++i) {
-                Telegram_Details_struct& t = live_->Telegram_Details[i];
-                const Telegram_Details_struct& sel = selection_.Telegram_Details[i];
-                t.telegram = sel.telegram;
-                t.port_type = sel.port_type;
-                t.fun_code = sel.fun_code;
-                if (resetMax)
-                    t.max_freshness = 0;
-            }
-            live_->port_buffer_count = count;
-        }
-        lmvf_fun.readwritemvb(*bus_, *live_, r);
-        mvbvaria_fun.updatemvbvariables(*live_, r);
-        telegramPass();
-        if (selection_.DDU_Micview_Start == 1)
-            micviewPass();
-        publish();
-        return Mode::Bus;
-    }
+    if (r.MVB_SW_Enable.load() == 1 && !simulation && r.MVB_HW_Enable.load() == 0)
+        return busPass();
     if (simulation) {
         applySimulationStep(*live_, simulationStep_);
         simulationStep_ = (simulationStep_ + 1) % SIMULATION_STEPS;
-        publish();
+        publish(BusExchange::Origin::Other);
         return Mode::Simulation;
     }
     return Mode::Idle;
+}
+
+bool Mvb_Thread::linkAnswersAgain()
+{
+    uint16_t status = 0;
+    switch (bus_->probe(&status)) {
+    case ProcessDataBus::Probe::Answers:
+        linkDown_ = false;
+        sameStatusLooks_ = 0;
+        return true;
+    case ProcessDataBus::Probe::NotOperating:
+        sameStatusLooks_ = sameStatusLooks_ > 0 && status == lastStatus_ ? sameStatusLooks_ + 1 : 1;
+        lastStatus_ = status;
+        if (sameStatusLooks_ >= kSameStatusLooksForReset) {
+            qDebug() << "MVB: controller not in full operation, bringing it up again";
+            needBringUp(0);
+        }
+        return false;
+    case ProcessDataBus::Probe::Silent:
+        sameStatusLooks_ = 0;
+        if (bus_->lineLost()) {
+            qDebug() << "MVB: line lost, opening it again";
+            needBringUp(kFirstBringUpRetryMs);
+        }
+        return false;
+    }
+    return false;
+}
+
+void Mvb_Thread::takeSelection()
+{
+    bool resetMax = false;
+    if (!ex_.takeSelection(selection_, resetMax))
+        return;
+    const int count = qBound(0, selection_.port_buffer_count, TELEGRAM_DETAILS_MAX);
+    for (int i = 0; i < count; ++i) {
+        Telegram_Details_struct& t = live_->Telegram_Details[i];
+        const Telegram_Details_struct& sel = selection_.Telegram_Details[i];
+        t.telegram = sel.telegram;
+        t.port_type = sel.port_type;
+        t.fun_code = sel.fun_code;
+        if (resetMax)
+            t.max_freshness = 0;
+    }
+    live_->port_buffer_count = count;
+}
+
+Mvb_Thread::Mode Mvb_Thread::busPass()
+{
+    if (linkDown_ && !linkAnswersAgain())
+        return Mode::LinkDown;
+    BusRequests& r = ex_.requests;
+    takeSelection();
+    LinkWatch watch(&ex_, &stopping_);
+    lmvf_fun.readwritemvb(*bus_, *live_, r, &watch);
+    mvbvaria_fun.updatemvbvariables(*live_, r);
+    telegramPass(watch);
+    if (selection_.DDU_Micview_Start == 1)
+        micviewPass(watch);
+    publish(BusExchange::Origin::BusPass);
+    if (!watch.givenUp())
+        return Mode::Bus;
+    if (!stopping_.load()) {
+        qDebug() << "MVB: controller not answering, values shown as unknown";
+        linkDown_ = true;
+        if (bus_->lineLost())
+            needBringUp(kFirstBringUpRetryMs);
+    }
+    return Mode::LinkDown;
 }
 
 void Mvb_Thread::run()
@@ -110,10 +196,15 @@ void Mvb_Thread::run()
     ex_.requests.Max_Freshness.store(10000);
     ex_.requests.MVB_DDU_Internal_Simulation.store(false);
     simulationStep_ = 0;
+    // The controller is brought up here, not by the window: the screens are
+    // drawn (with the no-data look) while it is configured.
+    if (ex_.requests.MVB_SW_Enable.load() == 1 && ex_.requests.MVB_HW_Enable.load() != 0)
+        bringUp();
 
-    while (!isInterruptionRequested()) {
+    while (!stopping_.load()) {
         Mode mode = Mode::Idle;
         try {
+            bringUpWhenDue();
             mode = runPass();
         } catch (const std::exception& e) {
             qDebug() << "Exception" << e.what();
@@ -122,12 +213,14 @@ void Mvb_Thread::run()
         }
         if (mode == Mode::Simulation)
             sleepMs(simulationHoldMs_);
+        else if (mode == Mode::LinkDown)
+            sleepMs(linkDownSleepMs_);
         else if (mode == Mode::Idle)
             sleepMs(idleSleepMs_); // nothing to do: do not spin
     }
 }
 
-void Mvb_Thread::telegramPass()
+void Mvb_Thread::telegramPass(LinkWatch& watch)
 {
     const int count = live_->port_buffer_count;
     const int cab = ex_.requests.Selected_CAB_Type.load();
@@ -139,17 +232,22 @@ void Mvb_Thread::telegramPass()
         const uint16_t fcode = static_cast<uint16_t>(t.fun_code);
         const bool selected = i == selection_.Table_updown_Telegram && view;
         auto updateFreshness = [&] {
-            uint16_t f = 0;
-            bus_->freshness(port, fcode, &f);
+            uint16_t f = 0xFFFF;
+            if (!watch.givenUp())
+                watch.note(bus_->freshness(port, fcode, &f));
             t.freshness = f;
             if (t.freshness > t.max_freshness)
                 t.max_freshness = t.freshness;
         };
         auto readIntoViewer = [&] {
             uint16_t f = 0;
-            bus_->read(port, fcode, buffer, &f);
-            for (int k = 0; k < 16; ++k)
-                live_->port_buffer[k] = buffer[k];
+            if (watch.givenUp())
+                return;
+            const bool answered = bus_->read(port, fcode, buffer, &f);
+            watch.note(answered);
+            if (answered)
+                for (int k = 0; k < 16; ++k)
+                    live_->port_buffer[k] = buffer[k];
         };
         if (t.port_type == 0) {
             updateFreshness();
@@ -171,21 +269,23 @@ void Mvb_Thread::telegramPass()
     }
 }
 
-void Mvb_Thread::micviewPass()
+void Mvb_Thread::micviewPass(LinkWatch& watch)
 {
     const int count = qBound(0, selection_.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
     const int maxFreshness = ex_.requests.Max_Freshness.load();
-    uint16_t buffer[16] = {};
     for (int i = 0; i < count; ++i) {
         const DDU_Micview_Details_struct& d = selection_.DDU_Micview_Details[i];
-        uint16_t f = 0;
-        bus_->read(static_cast<uint16_t>(d.telegram), static_cast<uint16_t>(d.fun_code), buffer, &f);
+        const uint16_t port = static_cast<uint16_t>(d.telegram);
+        uint16_t* words = micviewWords_[port].data();
+        uint16_t f = 0xFFFF;
+        if (!watch.givenUp())
+            watch.note(bus_->read(port, static_cast<uint16_t>(d.fun_code), words, &f));
         const int wordIndex = d.byte_offset / 2;
         if (f > maxFreshness || d.byte_offset < 0 || wordIndex > 15) {
             live_->DDU_Micview_Data[i] = QStringLiteral("????");
             continue;
         }
-        const int v = DDU_Micview_Get_data(buffer[wordIndex], d.byte_offset, d.bite_offset, d.data_type);
+        const int v = DDU_Micview_Get_data(words[wordIndex], d.byte_offset, d.bite_offset, d.data_type);
         live_->DDU_Micview_Data_temp = v;
         live_->DDU_Micview_Data[i] = micviewText(v, d.data_type, live_->DDU_Micview_Data[i]);
     }

@@ -1,18 +1,30 @@
 #pragma once
-// The acquisition thread: owns the MVB link once the controller runs. Each
-// loop pass either runs one bus cycle (port map, decoding, telegram viewer,
-// variable monitor), or shows the next internal simulation step, or idles;
-// after every bus cycle or simulation step it publishes the signal store.
+// The acquisition thread: brings the MVB controller up and owns the link.
+// Each loop pass either runs one bus cycle (port map, decoding, telegram
+// viewer, variable monitor), or shows the next internal simulation step, or
+// idles; after every bus cycle or simulation step it publishes the signal
+// store.
+//
+// The link is supervised (see LinkWatch): a pass that stops getting answers
+// gives up and is published stale; the link is then "down" and each later
+// pass first looks, with a short time-out, whether the controller answers
+// again (a few looks a second, no spinning). A line that is gone, or a
+// controller that steadily reports that it is not in full operation (it was
+// reset), is brought up again from scratch, first after 1 s, then at growing
+// intervals up to 30 s; so is a start-up that failed.
 
 #include <QString>
 #include <QThread>
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 
 #include "acquisition/bus_exchange.h"
+#include "acquisition/link_watch.h"
 #include "acquisition/lmvf.h"
 #include "acquisition/mvbvaria.h"
 #include "acquisition/process_data_bus.h"
@@ -21,21 +33,29 @@
 class Mvb_Thread : public QThread {
     Q_OBJECT
 public:
-    enum class Mode { Bus, Simulation, Idle };
+    enum class Mode { Bus, LinkDown, Simulation, Idle };
 
     // `bus` is the link the cycle uses; by default the MVB driver.
     explicit Mvb_Thread(BusExchange& exchange, QObject* parent = nullptr,
                         std::unique_ptr<ProcessDataBus> bus = nullptr);
     ~Mvb_Thread() override;
 
-    // One pass of the loop without its sleep. Returns what the pass did.
+    // One pass of the loop without its sleep. Returns what the pass did. It
+    // never brings the controller up: run() does, before its first pass.
     Mode runPass();
-    // Ends run() at the next pass (also wakes a simulation or idle sleep).
+    // Brings the controller up (the bus's bringUp) and sets MVB_HW_Enable to
+    // 0 when every step succeeded, -1 otherwise.
+    bool bringUp();
+    // Ends run() at once: a transaction in progress is cut short, sleeps are
+    // woken. May be called from any thread.
     void stop();
+    bool linkDown() const { return linkDown_; }
 
     // How long a simulation step is shown, and how long an idle pass sleeps.
     void setSimulationHoldMs(int ms) { simulationHoldMs_ = ms; }
     void setIdleSleepMs(int ms) { idleSleepMs_ = ms; }
+    // Pause between two looks at a controller that stopped answering.
+    void setLinkDownSleepMs(int ms) { linkDownSleepMs_ = ms; }
     int simulationStep() const { return simulationStep_; }
 
     // Value of one monitored variable, cut from its bus word by data type.
@@ -53,10 +73,14 @@ protected:
     void run() override;
 
 private:
-    void telegramPass();
-    void micviewPass();
-    void publish();
-    void publishUnknown();
+    Mode busPass();
+    bool linkAnswersAgain();
+    void needBringUp(int delayMs);
+    void bringUpWhenDue();
+    void takeSelection();
+    void telegramPass(LinkWatch& watch);
+    void micviewPass(LinkWatch& watch);
+    void publish(BusExchange::Origin origin);
     void sleepMs(int ms);
 
     BusExchange& ex_;
@@ -65,11 +89,23 @@ private:
     mvbvaria mvbvaria_fun;
     std::unique_ptr<SignalStore> live_;
     ViewerSelection selection_;
+    // Words last read per monitored port: a port with error bits shows its
+    // own previous words, never those of the variable read before it.
+    std::map<uint16_t, std::array<uint16_t, 16>> micviewWords_;
     int simulationStep_ = 0;
     std::atomic<int> simulationHoldMs_{2000};
     std::atomic<int> idleSleepMs_{5};
+    std::atomic<int> linkDownSleepMs_{200};
 
+    // Link supervision (acquisition thread only).
+    bool linkDown_ = false;
+    uint16_t lastStatus_ = 0;
+    int sameStatusLooks_ = 0;
+    bool bringUpPending_ = false;
+    qint64 bringUpDueMs_ = 0;
+    int bringUpDelayMs_ = 1000;
+
+    std::atomic<bool> stopping_{false};
     std::mutex sleepMutex_;
     std::condition_variable sleepWake_;
-    bool stopRequested_ = false;
 };

@@ -8,11 +8,16 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "platform/termination.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ddu"));
+    // The unit's service manager stops the display with SIGTERM: leave the
+    // event loop so the window's destructor stops the threads and closes the
+    // ports, instead of dying in the middle of a bus transaction.
+    platform::quitOnTerminationSignals();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Driver display unit"));

@@ -25,8 +25,6 @@
 #include "app/resources.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
-#include "mvb/mvbc.h"
-#include "mvb/mvbspc.h"
 #include "platform/platform.h"
 
 namespace {
@@ -139,10 +137,9 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     exchange.requests.Selected_SR_Type.store(3);
     exchange.requests.Selected_VCU_Type.store(3);
 
-    if (exchange.requests.MVB_SW_Enable.load() == 1) {
-        startMvb();
-        startupTrace << QStringLiteral("mvb_activate");
-    }
+    // The controller is brought up by the acquisition thread before its first
+    // pass (siu_Init, mvb_init, mvb_setDeviceAddress(0), mvb_activate): the
+    // window never waits on the bus.
 
     keypad.serial_Find_Data(keys, brightness); // the key buffer is empty: no effect
     DDU_Config_Setup();
@@ -272,16 +269,6 @@ void MainWindow::form_load()
 
     password_setup();
     screen_id = 1;
-}
-
-void MainWindow::startMvb()
-{
-    MVB_Enable_EMD = MVB_enum_EMD != 0;
-    siu_Init();
-    mvb_init();
-    mvb_setDeviceAddress(0);
-    // Only the activation decides whether the acquisition thread uses the bus.
-    exchange.requests.MVB_HW_Enable.store(mvb_activate());
 }
 
 void MainWindow::serial_init()

@@ -108,7 +108,6 @@ public:
     void img_load();
     void DDU_Config_Setup();
     void read_DDUlogin_file();
-    void startMvb();
     void threadLifeDisplay();
     static QString threadLifeText(int mvbLife, int pixyLife);
     void mvbvarselRefresh();

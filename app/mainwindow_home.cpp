@@ -661,23 +661,19 @@ void MainWindow::home_update()
     }
 
     // 15. Speed. An unknown speed is not shown as standstill: the gauges go
-    // grey and empty, without a readout, until the speed is known again.
+    // grey and empty, their readouts "--" in grey, until the speed is known again.
     if (s.MVB_DDU_Speed_String == kNoData) {
         for (QGauge* g : {v.gaugeWidget_4, v.gaugeddu_speedo}) {
             if (g && g->isEnabled()) {
                 g->setValue(0);
-                g->setNumericIndicatorEnabled(false);
                 g->setEnabled(false);
             }
         }
         MVB_DDU_Speed_old = INT_MIN;
     } else {
-        for (QGauge* g : {v.gaugeWidget_4, v.gaugeddu_speedo}) {
-            if (g && !g->isEnabled()) {
+        for (QGauge* g : {v.gaugeWidget_4, v.gaugeddu_speedo})
+            if (g && !g->isEnabled())
                 g->setEnabled(true);
-                g->setNumericIndicatorEnabled(true);
-            }
-        }
         if (s.MVB_DDU_Speed != MVB_DDU_Speed_old) {
             if (v.gaugeWidget_4)
                 v.gaugeWidget_4->setValue(s.MVB_DDU_Speed);

@@ -30,6 +30,11 @@ constexpr int LP_MAX_PORT_WORDS = 16;
 constexpr int LP_MAX_PORTS = 255;
 
 extern UNSIGNED16 lp_port_Index; // last port index handed out (4, 8, 12, ...)
+// Set by every port access whose controller answers were incomplete or
+// contradicted the configuration this driver made (see mvblpi.cpp); the
+// access then reported freshness 0xFFFF and left the data buffer alone.
+// Cleared at the start of each access.
+extern UNSIGNED8 lp_AccessFailed;
 
 void readProcessData(UNSIGNED16 logAddr, UNSIGNED16 fCode, UNSIGNED16* pv_data, UNSIGNED16* freshnessValue);
 void writeProcessData(UNSIGNED16 logAddr, UNSIGNED16 fCode, UNSIGNED16* pv_data);

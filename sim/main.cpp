@@ -7,7 +7,9 @@
 // signals, periodic jobs such as the statistics file), and one thread per
 // pseudo-terminal (PtyServer). Each simulated part registers its commands with
 // the one CommandInterpreter; each pty announces itself with one line
-// "<NAME> <path>" on standard output before commands are read.
+// "<NAME> <path>" on standard output before commands are read. It ends on
+// "quit", SIGINT/SIGTERM, at the end of its standard input and when its
+// parent process ends (the last two not with --keep-running).
 
 #include "sim/command_interpreter.h"
 #include "sim/mvb_commands.h"
@@ -17,6 +19,7 @@
 #include "sim/stdin_reader.h"
 #include "sim/vehicle_commands.h"
 #include "sim/vehicle_model.h"
+#include "platform/termination.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -108,9 +111,18 @@ int main(int argc, char** argv)
                                               QStringLiteral("Symbolic link to the keypad pty."), QStringLiteral("path"));
     const QCommandLineOption touchLinkOption(QStringLiteral("touch-link"),
                                              QStringLiteral("Symbolic link to the touch pty."), QStringLiteral("path"));
+    const QCommandLineOption keepRunningOption(
+        QStringLiteral("keep-running"),
+        QStringLiteral("Go on after standard input ends and after the parent process ends (run detached)."));
     parser.addOptions({linkOption, modeOption, pacedOption, statsOption, scenarioOption, stalePortsOption,
-                       staleAfterOption, timeScaleOption, cabOption, keypadLinkOption, touchLinkOption});
+                       staleAfterOption, timeScaleOption, cabOption, keypadLinkOption, touchLinkOption,
+                       keepRunningOption});
     parser.process(app);
+    // A simulator left behind by a crashed test or script would hold its
+    // ptys for ever: it ends with its parent and at the end of its input.
+    const bool keepRunning = parser.isSet(keepRunningOption);
+    if (!keepRunning)
+        platform::endWithParent();
 
     sim::VehicleModel::Options vehicleOptions;
     const auto scenario = sim::parseScenario(parser.value(scenarioOption));
@@ -219,7 +231,10 @@ int main(int argc, char** argv)
     sim::StdinCommandReader reader(commands);
     QObject::connect(&reader, &sim::StdinCommandReader::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    sim::quitOnTerminationSignals();
+    if (!keepRunning)
+        QObject::connect(&reader, &sim::StdinCommandReader::endOfInput, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+    platform::quitOnTerminationSignals();
 
     const int rc = app.exec();
     vehicleTimer.stop();

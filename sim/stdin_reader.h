@@ -45,9 +45,4 @@ private:
     Sink m_error;
 };
 
-// Makes SIGINT and SIGTERM end the event loop of QCoreApplication (through a
-// self-pipe, so nothing but a write() runs in the signal handler). Call once,
-// after the application object exists.
-bool quitOnTerminationSignals();
-
 } // namespace sim

@@ -16,7 +16,8 @@ namespace {
 int s_sweepValue = 0;
 
 const char* const kReadoutRedStyle = "background-color: transparent; color: rgb(135, 5, 5);";
-const char* const kReadoutDisabledStyle = "background-color: transparent; color: rgb(200,200,200);";
+// A disabled gauge has no value to show: its readout shows "--" in the no-data grey.
+const char* const kReadoutDisabledStyle = "background-color: transparent; color: #595959;";
 
 QString readoutStyle(const QColor& c)
 {
@@ -50,7 +51,7 @@ QGauge::QGauge(QWidget* parent)
     m_lcd->setSmallDecimalPoint(true);
     m_lcd->setFrameShape(QFrame::NoFrame);
     m_lcd->setDigitCount(5);
-    m_lcd->display(m_value);
+    showReadout(QString::number(m_value));
     styleReadout(m_lcd, readoutStyle(m_foreground));
     placeReadout();
 
@@ -99,9 +100,9 @@ void QGauge::setValue(double v)
             // the display would silently keep its previous number.
             const int whole = static_cast<int>(std::lround(v));
             m_lcd->setDigitCount(digits(whole));
-            m_lcd->display(whole);
+            showReadout(QString::number(whole));
         } else {
-            m_lcd->display(m_value);
+            showReadout(QString::number(m_value));
         }
     }
 
@@ -247,7 +248,7 @@ void QGauge::setDigitCount(int n_digits)
         m_autodigits = true;
     } else {
         m_lcd->setDigitCount(n_digits);
-        m_lcd->display(m_value);
+        showReadout(QString::number(m_value));
     }
     update();
 }
@@ -269,6 +270,12 @@ void QGauge::thresholdManager()
         emit thresholdAlarm(true);
     else if (m_value < m_threshold)
         emit thresholdAlarm(false);
+}
+
+void QGauge::showReadout(const QString& text)
+{
+    m_readoutText = text;
+    m_lcd->display(text);
 }
 
 void QGauge::applyReadoutColour()
@@ -322,10 +329,13 @@ void QGauge::resizeEvent(QResizeEvent* event)
 void QGauge::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled())
+        if (!isEnabled()) {
+            m_lcd->setDigitCount(2);
+            showReadout(QStringLiteral("--"));
             styleReadout(m_lcd, QString::fromLatin1(kReadoutDisabledStyle));
-        else
-            setValue(m_value);  // restores the readout and its colour
+        } else {
+            setValue(m_value); // restores the readout and its colour
+        }
     }
     QWidget::changeEvent(event);
 }

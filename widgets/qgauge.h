@@ -73,8 +73,10 @@ public:
     bool isCircularBarEnabled() const { return m_circularBarEnabled; }
     bool isCoverGlassEnabled() const { return m_coverGlassEnabled; }
 
-    // The centre readout (child widget, deleted with the gauge).
+    // The centre readout (child widget, deleted with the gauge) and the text
+    // it shows ("--" while the gauge is disabled: no value known).
     QLCDNumber* readout() const { return m_lcd; }
+    QString readoutText() const { return m_readoutText; }
 
     // Number of decimal positions of n; numbers below 1 get one more
     // (0 -> 1, 99 -> 2, 100 -> 3, -5 -> 2).
@@ -122,6 +124,7 @@ protected:
 private:
     void thresholdManager();
     void applyReadoutColour();
+    void showReadout(const QString& text);
     void placeReadout();
 
     double m_value = 0;
@@ -143,4 +146,5 @@ private:
     QColor m_foreground = QColor(0, 120, 8);
     QColor m_background = Qt::black;
     QLCDNumber* m_lcd = nullptr;
+    QString m_readoutText;
 };

@@ -286,9 +286,9 @@ private slots:
     {
         Cycle c;
         c.requests.Selected_CAB_Type = 1;
-        BusRequests::raise(c.requests.MVB_DDS_UP, c.requests.DDS_up_timeout);
-        c.requests.MVB_Fault_ACK = true;
-        c.requests.MVB_Inching_DOWN = true;
+        c.requests.MVB_DDS_UP.raise();
+        c.requests.MVB_Fault_ACK.raise();
+        c.requests.MVB_Inching_DOWN.raise();
         c.requests.MVB_Present_Screen = 7;
         for (int i = 0; i < 14; ++i)
             c.run();
@@ -302,8 +302,8 @@ private slots:
             QCOMPARE(int(w[i][1]), 7);                    // screen number in the same cycle
             QCOMPARE(int(w[i][3]), 0);
         }
-        QVERIFY(!c.requests.MVB_DDS_UP);
-        QVERIFY(!c.requests.MVB_Fault_ACK);
+        QVERIFY(!c.requests.MVB_DDS_UP.on());
+        QVERIFY(!c.requests.MVB_Fault_ACK.on());
         for (const auto& a : c.bus.log)
             if (a.kind == 'w')
                 QCOMPARE(int(a.fcode), 2);
@@ -313,20 +313,20 @@ private slots:
     {
         Cycle c;
         c.requests.Selected_CAB_Type = 2;
-        c.requests.MVB_DDS_BOTTOM = true;
+        c.requests.MVB_DDS_BOTTOM.raise();
         c.run();
         QCOMPARE(int(c.bus.written[3201].size()), 1);
         QVERIFY(c.bus.written[3201][0][0] & (1 << 12));
 
         Cycle none;
         none.requests.Selected_CAB_Type = 0;
-        none.requests.MVB_DDS_TOP = true;
-        none.requests.MVB_Fault_ACK = true;
+        none.requests.MVB_DDS_TOP.raise();
+        none.requests.MVB_Fault_ACK.raise();
         for (int i = 0; i < 20; ++i)
             none.run();
         QVERIFY(none.bus.written.empty());
-        QVERIFY(none.requests.MVB_DDS_TOP);   // never cleared without an output port
-        QVERIFY(none.requests.MVB_Fault_ACK);
+        QVERIFY(none.requests.MVB_DDS_TOP.on()); // never cleared without an output port
+        QVERIFY(none.requests.MVB_Fault_ACK.on());
     }
 
     void ddsRecordsOnlyWhileFresh()

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "acquisition/mvb_thread.h"
+#include "acquisition/stale_store.h"
 #include "fake_bus.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvbc.h"
@@ -145,6 +146,7 @@ private slots:
     void threadRunsAndStops()
     {
         Rig rig;
+        rig.exchange.requests.MVB_SW_Enable = 0;
         rig.thread->setSimulationHoldMs(20);
         rig.thread->start();
         QTRY_VERIFY(rig.exchange.DDU_MVB_Thread_Life.load() > 3);
@@ -280,13 +282,165 @@ private slots:
         QCOMPARE(siu_Init(), 0);
         BusExchange exchange;
         Mvb_Thread thread(exchange);
+        for (int i = 0; i < 50; ++i)
+            QCOMPARE(thread.runPass(), Mvb_Thread::Mode::Idle); // MVB_HW_Enable -1
+        exchange.requests.MVB_SW_Enable = 0;                    // nor is it brought up
         thread.start();
-        QTRY_VERIFY(exchange.DDU_MVB_Thread_Life.load() > 50);
+        QTRY_VERIFY(exchange.DDU_MVB_Thread_Life.load() > 100);
         thread.stop();
         QVERIFY(thread.wait(5000));
         QCOMPARE(emulator.counters().bytesIn, quint64(0));
         QCOMPARE(exchange.publishedPasses(), 0ull);
         siu_closePort();
+    }
+
+    // A controller that stops answering: the pass gives up after two failed
+    // accesses (no output port write, no waiting out the rest), every port
+    // is published stale; while it stays silent only short probes go out;
+    // once it answers a full pass shows live values again.
+    void silentControllerGivesStalePassAndRecovers()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        r.MVB_HW_Enable = 0;
+        r.Selected_CAB_Type = 1;
+        rig.bus->set(3110, 6, 3584); // 87.5 km/h
+        rig.bus->set(3110, 7, 31028);
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Bus);
+        QCOMPARE(rig.exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("87"));
+
+        rig.bus->log.clear();
+        rig.bus->failAfter(3);
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::LinkDown);
+        QCOMPARE(int(rig.bus->log.size()), 3 + LinkWatch::kFailedAccessesToGiveUp);
+        QVERIFY(rig.bus->written[3015].size() == 1); // only the first pass wrote
+        QVERIFY(rig.thread->linkDown());
+        SignalStore s = rig.exchange.snapshot();
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Loco_NO_String, QStringLiteral("????"));
+        QVERIFY(s.freshness_3100 >= 10000); // read before the failure, not shown either
+        QCOMPARE(s.MVB_DDU_Panto, 2);
+        QCOMPARE(s.MVB_DDU_RIOM1_Input[0], 2);
+
+        rig.bus->silent = true;
+        rig.bus->log.clear();
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::LinkDown);
+        QVERIFY(rig.bus->log.empty());
+        QCOMPARE(rig.bus->probes.load(), 1);
+
+        rig.bus->answerAgain();
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Bus);
+        QVERIFY(!rig.thread->linkDown());
+        QCOMPARE(rig.exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("87"));
+        QCOMPARE(int(rig.bus->written[3015].size()), 2);
+    }
+
+    // A controller that answers "not in full operation" with the same status
+    // time and again was reset: it is brought up again. Garbled status words
+    // that change every time are not taken for that.
+    void steadyNotOperatingControllerIsBroughtUpAgain()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        r.MVB_HW_Enable = 0;
+        rig.bus->failAfter(0);
+        rig.thread->runPass();
+        QVERIFY(rig.thread->linkDown());
+        for (int i = 0; i < 30; ++i) {
+            rig.bus->probeStatus = static_cast<uint16_t>(0x1234 + 4 * i); // low bits 00, changing
+            rig.thread->runPass();
+        }
+        QCOMPARE(r.MVB_HW_Enable.load(), 0);
+        rig.bus->probeStatus = 0x0705;
+        for (int i = 0; i < 10; ++i)
+            rig.thread->runPass();
+        QCOMPARE(r.MVB_HW_Enable.load(), -1); // bring-up due
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Idle);
+    }
+
+    // The running thread: a failed bring-up, and a line that is lost later,
+    // are brought up again; stop() ends it while it waits.
+    void lostLineIsBroughtUpAgain()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        rig.bus->bringUpSucceeds = false;
+        rig.bus->keepLog = false;
+        rig.thread->setLinkDownSleepMs(5);
+        rig.thread->start();
+        QTRY_COMPARE(rig.bus->bringUps.load(), 1);
+        QCOMPARE(r.MVB_HW_Enable.load(), -1);
+        rig.bus->bringUpSucceeds = true;
+        QTRY_COMPARE_WITH_TIMEOUT(r.MVB_HW_Enable.load(), 0, 5000);
+        QTRY_VERIFY(rig.exchange.publishedPasses() > 2);
+
+        rig.bus->silent = true;
+        rig.bus->lost = true;
+        rig.bus->failAll = true;
+        QTRY_COMPARE_WITH_TIMEOUT(rig.exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("????"), 5000);
+        rig.bus->answerAgain();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.bus->bringUps.load(), 3, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.MVB_HW_Enable.load(), 0, 5000);
+        rig.thread->stop();
+        QVERIFY(rig.thread->wait(5000));
+    }
+
+    // The hand-over's watchdog: a bus pass whose link has had no good answer
+    // for a while is shown stale, whatever the thread is waiting for; live
+    // again with the next good answer. A simulation step is never aged.
+    void watchdogShowsSilentLinkStale()
+    {
+        BusExchange ex;
+        qint64 now = 1000;
+        ex.setClock([&now] { return now; });
+        SignalStore live = everythingStaleStore();
+        live.MVB_DDU_Speed_String = QStringLiteral("87");
+        live.MVB_DDU_Panto = 1;
+        live.pass_count = 5;
+        live.port_buffer_count = 1;
+        live.Telegram_Details[0] = {3100, 0, 4, 100, 200};
+        ex.markLinkAlive();
+        ex.publish(live, BusExchange::Origin::BusPass);
+        now += BusExchange::kLinkSilenceMs;
+        QCOMPARE(ex.snapshot().MVB_DDU_Speed_String, QStringLiteral("87"));
+        now += 1;
+        QVERIFY(ex.linkSilent());
+        SignalStore s = ex.snapshot();
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Panto, 2);
+        QCOMPARE(s.pass_count, 5ull);
+        QCOMPARE(s.Telegram_Details[0].telegram, 3100);
+        QCOMPARE(s.Telegram_Details[0].freshness, 0xFFFF);
+        ex.markLinkAlive();
+        QCOMPARE(ex.snapshot().MVB_DDU_Speed_String, QStringLiteral("87"));
+
+        ex.publish(live, BusExchange::Origin::Other);
+        now += 60000;
+        QCOMPARE(ex.snapshot().MVB_DDU_Speed_String, QStringLiteral("87"));
+    }
+
+    // Each monitored port keeps its own words: a port with error bits shows
+    // its own previous value, not the words of the variable read before it.
+    void micviewBuffersPerPort()
+    {
+        Rig rig;
+        rig.exchange.requests.MVB_HW_Enable = 0;
+        rig.bus->set(1234, 0, 0x1111);
+        rig.bus->set(1240, 0, 0x2222);
+        ViewerSelection sel;
+        sel.DDU_Micview_Start = 1;
+        sel.DDU_Micview_Data_Count = 2;
+        sel.DDU_Micview_Details[0] = {1234, 4, 0, 0, 3};
+        sel.DDU_Micview_Details[1] = {1240, 4, 0, 0, 3};
+        rig.exchange.setSelection(sel);
+        rig.thread->runPass();
+        rig.bus->set(1234, 0, 0x3333);
+        rig.bus->set(1240, 0, 0x4444);
+        rig.bus->errorPorts[1240] = true;
+        rig.thread->runPass();
+        const SignalStore s = rig.exchange.snapshot();
+        QCOMPARE(s.DDU_Micview_Data[0], QStringLiteral("3333"));
+        QCOMPARE(s.DDU_Micview_Data[1], QStringLiteral("2222"));
     }
 
     // End to end over a pseudo-terminal: bring-up, published ports, passes of
@@ -297,14 +451,10 @@ private slots:
         sim::PtyServer server(emulator);
         QVERIFY(server.start());
         qputenv("DDU_MVB_DEVICE", server.slavePath().toLocal8Bit());
-        siu_closePort();
-        lp_resetState();
-        QCOMPARE(siu_Init(), 0);
-        QCOMPARE(int(mvb_init()), 0);
-        mvb_setDeviceAddress(0);
         BusExchange exchange;
-        exchange.requests.MVB_HW_Enable = mvb_activate();
         exchange.requests.Selected_CAB_Type = 1;
+        Mvb_Thread thread(exchange);
+        QVERIFY(thread.bringUp());
         QCOMPARE(exchange.requests.MVB_HW_Enable.load(), 0);
 
         QVector<quint16> p3100(16, 0), p3110(16, 0);
@@ -319,7 +469,6 @@ private slots:
         emulator.publish(3550, {10102});
         emulator.publish(2650, {1234, 0x005C, 24414, 4096});
 
-        Mvb_Thread thread(exchange);
         // Every port is configured on the first pass; its data follows with the
         // controller's next transfer.
         auto ready = [&exchange] {

@@ -38,16 +38,12 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("run"), QStringLiteral("--time-scale"),
                            QStringLiteral("20")}));
         qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        QCOMPARE(siu_Init(), 0);
-        QCOMPARE(int(mvb_init()), 0);
-        mvb_setDeviceAddress(0);
         BusExchange exchange;
-        exchange.requests.MVB_HW_Enable = mvb_activate();
         exchange.requests.Selected_CAB_Type = 1;
         exchange.requests.Selected_SR_Type = 3;
-        QCOMPARE(exchange.requests.MVB_HW_Enable.load(), 0);
         Mvb_Thread acquisition(exchange);
-        acquisition.start();
+        acquisition.start(); // brings the controller up first
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.requests.MVB_HW_Enable.load(), 0, 10000);
 
         QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed > 10, 20000);
@@ -97,9 +93,9 @@ private slots:
             QVERIFY(r.DateTime.contains(QLatin1Char('/')));
         }
         // Paging down: the display raises the request, the vehicle publishes the next window.
-        BusRequests::raise(exchange.requests.MVB_DDS_DOWN, exchange.requests.DDS_down_timeout);
+        exchange.requests.MVB_DDS_DOWN.raise();
         QTRY_VERIFY_WITH_TIMEOUT(pixy.snapshot()[0].event_number != firstEvent, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!exchange.requests.MVB_DDS_DOWN.load(), 5000); // the pulse ended
+        QTRY_VERIFY_WITH_TIMEOUT(!exchange.requests.MVB_DDS_DOWN.on(), 5000); // the pulse ended
 
         pixy.stop();
         pixy.wait();
@@ -118,8 +114,8 @@ private slots:
         qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
         MainWindow w;
         w.show();
-        QCOMPARE(w.exchange.requests.MVB_HW_Enable.load(), 0);
         QCOMPARE(w.screen_id, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(w.exchange.requests.MVB_HW_Enable.load(), 0, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
 
         QVERIFY(sim.commandAndWait(QStringLiteral("key MENU"), QStringLiteral("sent key")));

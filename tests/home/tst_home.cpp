@@ -330,14 +330,17 @@ private slots:
         for (const char* n : {"gaugeWidget_4", "gaugeddu_speedo"}) {
             auto* g = get<QGauge>(*w, n);
             QVERIFY(!g->isEnabled());
-            QVERIFY(!g->isNumericIndicatorEnabled());
+            // The readout stays, as "--" in the no-data grey.
+            QVERIFY(g->isNumericIndicatorEnabled());
+            QCOMPARE(g->readoutText(), QStringLiteral("--"));
+            QVERIFY(g->readout()->styleSheet().contains(QStringLiteral("#595959")));
             QCOMPARE(g->value(), 0.0);
         }
         tick(*w, running());
         for (const char* n : {"gaugeWidget_4", "gaugeddu_speedo"}) {
             auto* g = get<QGauge>(*w, n);
             QVERIFY(g->isEnabled());
-            QVERIFY(g->isNumericIndicatorEnabled());
+            QCOMPARE(g->readoutText(), QStringLiteral("33"));
             QCOMPARE(g->value(), 33.0);
         }
     }

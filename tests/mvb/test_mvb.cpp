@@ -16,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -257,8 +258,9 @@ private slots:
         QCOMPARE(int(siu_ReadByteFailure), 0);
     }
 
-    // A lone NAK to a read reads as 0x0015 (after the reply time-out), with no
-    // time-out flagged: the driver cannot tell it from the data word 0x0015.
+    // A lone NAK to a read reads as 0x0015 with no time-out flagged (the
+    // driver cannot tell it from the data word 0x0015), but the reply counts
+    // as incomplete, so port accesses do not take it as data.
     void readAnsweredByNakAlone()
     {
         sim::PtyServer nakServer([](const QByteArray& in) {
@@ -270,9 +272,11 @@ private slots:
         });
         QVERIFY(nakServer.start());
         openDriver(nakServer.slavePath());
+        const UNSIGNED32 incomplete = siu_IncompleteReplies;
         QCOMPARE(int(siu_ReadCommand(0x0200)), 0x0015);
         QCOMPARE(int(si_ReadCmdInProgress), 0);
         QCOMPARE(int(siu_ReadByteFailure), 0);
+        QCOMPARE(siu_IncompleteReplies, incomplete + 1);
         siu_closePort();
     }
 
@@ -297,26 +301,24 @@ private slots:
         QCOMPARE(int(si_ReadCmdInProgress), 0);
     }
 
-    // A reply that arrives in two pieces is assembled; a late byte of an
-    // abandoned reply does not leak into the next transaction.
+    // A reply that arrives in two pieces is assembled; stray bytes of an
+    // abandoned reply do not leak into the next transaction.
     void partialAndLateReplies()
     {
         std::unique_ptr<sim::PtyServer> split;
         split = std::make_unique<sim::PtyServer>([&split](const QByteArray& in) {
-            if ((static_cast<quint8>(in.back()) & 0xE0) == 0xA0 || in.size() >= 3) {
-                sim::PtyServer* s = split.get();
-                std::thread([s] {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                    s->send(QByteArray(1, char(0x12)));
-                }).detach();
+            if (in.size() >= 3) {
+                split->send(QByteArray(1, char(0x12))); // written after the first piece
                 return QByteArray(1, char(0x34));
             }
             return QByteArray();
         });
         QVERIFY(split->start());
         openDriver(split->slavePath());
+        const UNSIGNED32 incomplete = siu_IncompleteReplies;
         QCOMPARE(int(siu_ReadCommand(0x0200)), 0x1234);
         QCOMPARE(int(siu_ReadByteFailure), 0);
+        QCOMPARE(siu_IncompleteReplies, incomplete);
         siu_closePort();
         split->stop();
 
@@ -325,6 +327,48 @@ private slots:
         server->send(QByteArray::fromHex("5566")); // stray bytes from an earlier exchange
         QTest::qWait(50);
         QCOMPARE(int(siu_ReadCommand(0x0300)), 0xBEEF);
+    }
+
+    // An interruption cuts a wait for a silent controller short, and fails
+    // later transactions at once without a byte on the line, until cleared.
+    void interruptEndsTheWait()
+    {
+        startScripted();
+        scripted->silent = true;
+        std::atomic<bool> interrupted{false};
+        std::thread stopper([&] {
+            while (scripted->frameCount() == 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            siu_Interrupt();
+            interrupted = true;
+        });
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 0xFFFF);
+        stopper.join();
+        QVERIFY(interrupted);
+        QCOMPARE(int(siu_ReadByteFailure), 1);
+        scripted->clearRecord();
+        scripted->silent = false;
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 0xFFFF);
+        QCOMPARE(scripted->frameCount(), size_t(0));
+        siu_ClearInterrupt();
+        scripted->memory[0x0100] = 0x0042;
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 0x0042);
+    }
+
+    // The far end of the line goes away: transactions fail at once and the
+    // driver says the line is lost (the acquisition opens it again).
+    void lineLostWhenTheFarEndCloses()
+    {
+        startScripted();
+        scripted->memory[0x0100] = 7;
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 7);
+        QCOMPARE(int(siu_LineLost), 0);
+        server->stop();
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 0xFFFF);
+        QCOMPARE(int(siu_LineLost), 1);
+        QCOMPARE(int(siu_ReadCommand(0x0100)), 0xFFFF); // no wait, no spin: fails at once
+        siu_closePort();
+        QCOMPARE(int(siu_LineLost), 0);
     }
 
     void missingDevice()
@@ -567,8 +611,17 @@ private slots:
         QCOMPARE(int(data[2]), 0); // beyond the port: untouched
     }
 
+    // Each error bit of the status word keeps the port's data out of the
+    // caller's buffer; the freshness is still reported and the bits cleared.
+    void portWithErrorBitsKeepsOldData_data()
+    {
+        QTest::addColumn<int>("bit");
+        for (int bit = 0; bit < 5; ++bit)
+            QTest::addRow("bit %d", bit) << bit;
+    }
     void portWithErrorBitsKeepsOldData()
     {
+        QFETCH(int, bit);
         startEmulator();
         bringUp();
         emulator->publish(1200, {1, 2, 3, 4, 5, 6, 7, 8});
@@ -576,7 +629,7 @@ private slots:
         UNSIGNED16 freshness = 0;
         readProcessData(1200, 3, data, &freshness);
         QTRY_VERIFY_WITH_TIMEOUT((readProcessData(1200, 3, data, &freshness), freshness < 10000), 2000);
-        emulator->setPortError(1200, 0x01);
+        emulator->setPortError(1200, 1u << bit);
         emulator->publish(1200, {9, 9, 9, 9, 9, 9, 9, 9});
         UNSIGNED16 mine[16];
         for (auto& w : mine)
@@ -584,6 +637,9 @@ private slots:
         readProcessData(1200, 3, mine, &freshness);
         for (auto w : mine)
             QCOMPARE(int(w), 0xAAAA);
+        QCOMPARE(int(lp_AccessFailed), 0); // the controller answered as configured
+        QVERIFY(freshness < 10000);
+        QCOMPARE(int(emulator->peek(emulator->portInfo(1200).pcsAddress + 2) & 0x1F), 0);
     }
 
     // The output port: words go to the page the selector names, then the
@@ -614,56 +670,119 @@ private slots:
         QCOMPARE(src.flips, quint32(2));
     }
 
-    // A reply that stays short leaves defined words: the missing byte reads
-    // as 0, and the words beyond the port are not touched.
-    void shortReplyLeavesNoGarbage()
+    // A one-port table in the scripted controller, configured by the driver
+    // itself: port 1600, index 4, F-code `fcode`, page 0, fresh.
+    void scriptOnePort(UNSIGNED16 fcode)
     {
+        DS_NAME port{1600, LP_SINK, fcode};
+        lp_initProcessData(&port, 1);
+        scripted->memory[0xC022] = 0x0000; // page 0, no errors
+        scripted->memory[0xC024] = 0xFFFF; // tack: fresh
+        for (int k = 0; k < 16; ++k)
+            scripted->memory[static_cast<quint16>(0x4040 + 2 * k)] = static_cast<quint16>(0x1111 * (k % 15 + 1));
+        scripted->clearRecord();
+    }
+
+    static bool untouched(const UNSIGNED16* words, int n)
+    {
+        for (int k = 0; k < n; ++k)
+            if (words[k] != 0xAAAA)
+                return false;
+        return true;
+    }
+
+    // What the controller says is believed only where it agrees with what the
+    // driver configured, and only when every reply came whole. Otherwise the
+    // port reads stale, the caller's words stay as they were and nothing is
+    // written to the controller.
+    void contradictionsAreNotData_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("shortData");
+        QTest::newRow("whole answer is data") << 0 << 0 << false;
+        QTest::newRow("data reply cut short") << 0 << 0 << true;
+        QTest::newRow("table entry not ours") << 2 * 1600 << 8 << false;
+        QTest::newRow("table entry cleared") << 2 * 1600 << 0 << false;
+        QTest::newRow("control word changed") << 0xC020 << 0x1402 << false;
+        QTest::newRow("F-code beyond 16 words") << 0xC020 << 0xF402 << false;
+        QTest::newRow("status word with unknown bits") << 0xC022 << 0x0100 << false;
+    }
+    void contradictionsAreNotData()
+    {
+        QFETCH(int, address);
+        QFETCH(int, value);
+        QFETCH(bool, shortData);
         startScripted();
-        scripted->memory[2 * 1600] = 4;          // port index 4
-        scripted->memory[0xC020] = 0x1402;       // sink, F-code 1
-        scripted->memory[0xC022] = 0x0000;       // page 0, no errors
-        scripted->memory[0xC024] = 0xFFFF;       // tack: fresh
-        scripted->memory[0x4040] = 0x1111;
-        scripted->memory[0x4042] = 0x2222;
-        scripted->shortDataReplies = true;
-        UNSIGNED16 words[16];
+        scriptOnePort(4);
+        if (address)
+            scripted->readOverride[static_cast<quint16>(address)] = static_cast<quint16>(value);
+        scripted->shortDataReplies = shortData;
+        UNSIGNED16 words[17];
         for (auto& w : words)
             w = 0xAAAA;
         UNSIGNED16 freshness = 1;
-        readProcessData(1600, 1, words, &freshness);
-        QCOMPARE(int(freshness), 0);
-        QCOMPARE(int(words[0]), 0x1111);
-        QCOMPARE(int(words[1]), 0x0022);
-        for (int k = 2; k < 16; ++k)
-            QCOMPARE(int(words[k]), 0xAAAA);
+        readProcessData(1600, 4, words, &freshness);
+        QCOMPARE(int(words[16]), 0xAAAA); // never more than the caller's 16 words
+        const bool believed = !address && !shortData;
+        QCOMPARE(int(lp_AccessFailed), believed ? 0 : 1);
+        if (believed) {
+            QCOMPARE(int(freshness), 0);
+            QCOMPARE(int(words[15]), 0x1111);
+            return;
+        }
+        QCOMPARE(int(freshness), 0xFFFF);
+        QVERIFY(untouched(words, 16));
+        QCOMPARE(scripted->writeCount(0x0000, 0xFFFE), 0);
     }
 
-    // The emulator's short-reply mode garbles every reply: nothing may crash
-    // and no buffer may be overrun.
-    void shortRepliesFromEmulator()
+    // The emulator's short-reply and garbage modes: every port reads stale,
+    // the caller's words stay as they were, and the output port is not
+    // written from addresses built out of garbled answers.
+    void faultModesGiveStalePorts_data()
     {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("short") << int(sim::FaultMode::ShortReply);
+        QTest::newRow("garbage") << int(sim::FaultMode::Garbage);
+        QTest::newRow("nak") << int(sim::FaultMode::NakAll);
+    }
+    void faultModesGiveStalePorts()
+    {
+        QFETCH(int, mode);
         startEmulator();
         bringUp();
+        emulator->setGarbageSeed(7);
         UNSIGNED16 words[16] = {};
         UNSIGNED16 freshness = 0;
-        readProcessData(1600, 1, words, &freshness); // configured while the replies are whole
-        emulator->setFaultMode(sim::FaultMode::ShortReply);
-        readProcessData(1600, 1, words, &freshness);
-        QVERIFY(true);
-    }
-
-    void garbageRepliesDoNotCrash()
-    {
-        startEmulator();
-        bringUp();
-        emulator->setFaultMode(sim::FaultMode::Garbage);
-        UNSIGNED16 data[16] = {};
-        UNSIGNED16 freshness = 0;
+        UNSIGNED16 out[16] = {0x0100};
         for (int i = 0; i < 5; ++i)
-            readProcessData(static_cast<UNSIGNED16>(3100 + i), 4, data, &freshness);
-        UNSIGNED16 out[16] = {};
+            readProcessData(static_cast<UNSIGNED16>(3100 + i), 4, words, &freshness); // configured while answers are whole
         writeProcessData(3015, 2, out);
-        QVERIFY(true);
+        emulator->publish(3100, QVector<quint16>(16, 0x5555));
+        QTRY_VERIFY_WITH_TIMEOUT((readProcessData(3100, 4, words, &freshness), freshness < 10000), 2000);
+        const quint64 writesBefore = emulator->counters().writes;
+        const quint32 flipsBefore = emulator->readSource(3015).flips;
+
+        emulator->setFaultMode(static_cast<sim::FaultMode>(mode));
+        for (int i = 0; i < 5; ++i) {
+            for (auto& w : words)
+                w = 0xAAAA;
+            readProcessData(static_cast<UNSIGNED16>(3100 + i), 4, words, &freshness);
+            QCOMPARE(int(freshness), 0xFFFF);
+            QCOMPARE(int(lp_AccessFailed), 1);
+            QVERIFY(untouched(words, 16));
+        }
+        getFreshnessCount(3100, 4, &freshness);
+        QCOMPARE(int(freshness), 0xFFFF);
+        writeProcessData(3015, 2, out);
+        QCOMPARE(int(lp_AccessFailed), 1);
+        QCOMPARE(emulator->counters().writes, writesBefore);
+        QCOMPARE(emulator->readSource(3015).flips, flipsBefore);
+
+        emulator->setFaultMode(sim::FaultMode::Normal);
+        readProcessData(3100, 4, words, &freshness);
+        QCOMPARE(int(lp_AccessFailed), 0);
+        QCOMPARE(int(words[3]), 0x5555);
     }
 };
 

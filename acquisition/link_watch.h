@@ -1,0 +1,38 @@
+#pragma once
+// Supervision of the controller's answers during a bus pass.
+//
+// Every port access reports whether the controller answered whole and
+// consistently. A few failed accesses in a row (silence, NAKs, replies cut
+// short, garbage, the line gone) make the pass give up: its remaining ports
+// are not read and the pass is published as stale instead of waiting out a
+// time-out per transaction. A stop request gives up as well, between two
+// transactions. Each good answer is a heartbeat for the hand-over, which shows
+// the screens the stale look when the heartbeats stop.
+
+#include <atomic>
+
+class BusExchange;
+
+class LinkWatch {
+public:
+    static constexpr int kFailedAccessesToGiveUp = 2;
+
+    LinkWatch(BusExchange* exchange = nullptr, const std::atomic<bool>* stop = nullptr)
+        : exchange_(exchange), stop_(stop)
+    {
+    }
+
+    // Outcome of one port access.
+    void note(bool answered);
+    // True once the pass should read nothing more.
+    bool givenUp() const
+    {
+        return failuresInRow_ >= kFailedAccessesToGiveUp || (stop_ && stop_->load());
+    }
+    int failuresInRow() const { return failuresInRow_; }
+
+private:
+    BusExchange* exchange_;
+    const std::atomic<bool>* stop_;
+    int failuresInRow_ = 0;
+};
