@@ -925,8 +925,10 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     }
 
     // Energy counters: consumed and regenerated since the counters were set,
-    // and since this display started (trip).
-    if (!f3100 && !f3200) {
+    // and since this display started (trip). FLG1 preferred like every other
+    // value: when FLG2 requests mastership while its own port is stale, no
+    // processor is usable and the frozen counters are not shown.
+    if (source3100 == 0) {
         s.MVB_DDU_Energy_Consumed_String = s.MVB_DDU_Energy_Regenerated_String = kUnknown;
         s.MVB_DDU_Energy_Consumed_Trip_String = s.MVB_DDU_Energy_Regenerated_Trip_String = kUnknown;
         s.MVB_DDU_Energy_Ratio_String = s.MVB_DDU_Energy_Ratio_Trip_String = kUnknown;
@@ -1133,21 +1135,30 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     if (f3210)
         s.MVB_DDU_FLG2_Eslot_Output_String[0] = fixed(s.FLG2_D45_WPnBEdem, 2) + pct;
 
-    auto aslot = [&](bool portFresh, QString (&a)[16], float aiPr, float aiBur, float aiFilts, float druckTR) {
-        if (!portFresh) {
+    // The A slot mixes two ports: the currents (elements 0, 1) come from the
+    // converter's main port (3700 / 3800), the filter current and transformer
+    // pressure (elements 2, 7) from its analogue port (3710 / 3810). Each
+    // element is guarded by its own port; the main port stale blanks the slot.
+    auto aslot = [&](bool mainFresh, bool analogueFresh, QString (&a)[16], float aiPr, float aiBur, float aiFilts,
+                     float druckTR) {
+        if (!mainFresh) {
             fillTexts(a, kUnknown);
             return;
         }
         a[0] = fixed(aiPr / 10.0, 2) + pct;
         a[1] = fixed(aiBur / 10.0, 2) + pct;
+        if (!analogueFresh) {
+            a[2] = a[7] = kUnknown;
+            return;
+        }
         if (aiFilts < 100.1f)
             a[2] = fixed(aiFilts, 2) + pct;
         a[7] = fixed(druckTR, 2) + pct;
     };
-    aslot(f3700, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR, s.SLG1_D01_XAIFilts,
-          s.SLG1_D01_XADruckTR);
-    aslot(f3800, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR, s.SLG2_D01_XAIFilts,
-          s.SLG2_D01_XADruckTR);
+    aslot(f3700, f3710, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR,
+          s.SLG1_D01_XAIFilts, s.SLG1_D01_XADruckTR);
+    aslot(f3800, f3810, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR,
+          s.SLG2_D01_XAIFilts, s.SLG2_D01_XADruckTR);
 
     auto dslot = [&](bool portFresh, QString (&d)[16], const float (&v)[11]) {
         if (!portFresh) {

@@ -804,6 +804,66 @@ private slots:
         v.updatemvbvariables(s, r);
         QCOMPARE(s.MVB_DDU_Energy_Consumed, INT_MAX);
         QCOMPARE(s.MVB_DDU_Energy_Consumed_String.left(6), QStringLiteral("65535 "));
+
+        // FLG2 requests mastership while its port is stale: FLG1's counters
+        // are not taken, FLG2's frozen ones are not shown.
+        s.FLG2_D54_MFLG2MastRq = 1;
+        s.freshness_3200 = kStale;
+        v.updatemvbvariables(s, r);
+        QCOMPARE(s.MVB_DDU_Energy_Consumed_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Energy_Regenerated_Trip_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Energy_Ratio_String, QStringLiteral("????"));
+        s.freshness_3200 = kFresh;
+        s.FLG2_D56_XEnergMWhP = 7;
+        v.updatemvbvariables(s, r);
+        QCOMPARE(s.MVB_DDU_Energy_Consumed_String, QStringLiteral("000 007 000"));
+    }
+
+    // The converters' A slot mixes two ports; each element shows unknown
+    // when its own port is stale.
+    void aSlotElementsFollowTheirOwnPort()
+    {
+        SignalStore s;
+        BusRequests r;
+        mvbvaria v;
+        allFresh(s);
+        s.SLG1_D01_XAIpr = 500;
+        s.SLG1_D01_XAIFilts = 12.5f;
+        s.SLG1_D01_XADruckTR = 40;
+        v.updatemvbvariables(s, r);
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[0], QStringLiteral("50.00 %"));
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[2], QStringLiteral("12.50 %"));
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[7], QStringLiteral("40.00 %"));
+        s.freshness_3710 = kStale;
+        v.updatemvbvariables(s, r);
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[0], QStringLiteral("50.00 %"));
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[2], QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_SLG1_Aslot_Input_String[7], QStringLiteral("????"));
+        s.freshness_3710 = kFresh;
+        s.freshness_3700 = kStale;
+        v.updatemvbvariables(s, r);
+        for (const QString& t : s.MVB_DDU_SLG1_Aslot_Input_String)
+            QCOMPARE(t, QStringLiteral("????"));
+    }
+
+    // A press that lands while the previous pulse runs out restarts the
+    // count; it is never switched off by the end of the earlier one.
+    void requestPulseRestartsOnPress()
+    {
+        RequestPulse p;
+        QVERIFY(!p.on());
+        QVERIFY(!p.advance(10));
+        p.raise();
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(p.advance(10));
+        QCOMPARE(p.count(), 10);
+        p.raise(); // the driver presses again just before the last write
+        QVERIFY(p.advance(10));
+        QCOMPARE(p.count(), 1);
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(p.advance(10));
+        QVERIFY(!p.advance(10));
+        QVERIFY(!p.on());
     }
 
     void secondLocoSubSystems()
