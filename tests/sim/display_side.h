@@ -1,11 +1,33 @@
 #pragma once
-// The display's view of the controller emulator in the simulator's tests:
-// word reads and writes through frames only, and the display's start-up.
+// The display's side of the simulator in its tests: word reads and writes
+// through frames only, the start-up, port configuration and page access the
+// way the display's driver does them, and a UART opened like the display's.
 
 #include "sim/frames.h"
 #include "sim/mvb_controller_emulator.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QVector>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 namespace display_side {
+
+constexpr quint16 kSink = 0x402;
+constexpr quint16 kSource = 0x802;
+
+inline QByteArray bytes(std::initializer_list<int> list)
+{
+    QByteArray b;
+    for (int v : list)
+        b.append(char(v));
+    return b;
+}
 
 // The word read, or -1 when the reply is not two bytes.
 inline int rd(sim::MvbControllerEmulator& e, quint16 address)
@@ -34,6 +56,81 @@ inline bool bringUp(sim::MvbControllerEmulator& e)
     return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && rd(e, 0x3F80) == 0x0701
         && orInto(e, 0x3F84, 0x0002) && orInto(e, 0xFF80, 0x0704) && rd(e, 0xFF80) == 0x0705
         && rd(e, 0xFF84) == 0x9082 && orInto(e, 0xFF88, 0x6020) && orInto(e, 0xFF80, 0x0003);
+}
+
+// Port index table entry, then the port's control words (status cleared, tack 0 for a sink).
+inline void configurePort(sim::MvbControllerEmulator& e, quint16 logical, quint16 index, int fcode, quint16 kind)
+{
+    wr(e, quint16(2 * logical), index);
+    wr(e, quint16(0xC000 + 8 * index), quint16((fcode << 12) | kind));
+    wr(e, quint16(0xC000 + 8 * index + 2), 0);
+    if (kind == kSink)
+        wr(e, quint16(0xC000 + 8 * index + 4), 0);
+}
+
+inline QVector<quint16> readPage(sim::MvbControllerEmulator& e, int address, int n)
+{
+    QVector<quint16> w;
+    for (int i = 0; i < n; ++i)
+        w.append(quint16(rd(e, quint16(address + 2 * i))));
+    return w;
+}
+
+inline quint16 pageAddress(int index, int status)
+{
+    return quint16(0x4000 + (index >> 2) * 64 + ((status >> 6) & 1) * 32);
+}
+
+// The words of a sink port as the display reads them: the page selected by bit 6.
+inline QVector<quint16> readSink(sim::MvbControllerEmulator& e, quint16 index, int n)
+{
+    return readPage(e, pageAddress(index, rd(e, quint16(0xC000 + 8 * index + 2))), n);
+}
+
+// Freshness of a sink port as the display computes it: ~tack.
+inline int freshness(sim::MvbControllerEmulator& e, quint16 index)
+{
+    return quint16(~rd(e, quint16(0xC000 + 8 * index + 4)));
+}
+
+// The display writing its output port: the selected page, then the flip.
+inline void writeSource(sim::MvbControllerEmulator& e, quint16 index, const QVector<quint16>& words)
+{
+    const quint16 pcs1 = quint16(0xC000 + 8 * index + 2);
+    const int status = rd(e, pcs1);
+    for (int i = 0; i < words.size(); ++i)
+        wr(e, quint16(pageAddress(index, status) + 2 * i), words[i]);
+    wr(e, pcs1, quint16(status ^ 0x40));
+}
+
+// Opens a pty the way the display opens its UART: raw, reads time out after 1 s.
+inline int openLikeDisplay(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios tio{};
+    if (fd >= 0 && tcgetattr(fd, &tio) == 0) {
+        cfmakeraw(&tio);
+        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VTIME] = 10;
+        tcsetattr(fd, TCSANOW, &tio);
+    }
+    return fd;
+}
+
+// Reads until `n` bytes came or a read timed out.
+inline QByteArray readReply(int fd, int n)
+{
+    QByteArray out;
+    char buf[64];
+    ssize_t r = 1;
+    while (out.size() < n && (r = ::read(fd, buf, size_t(std::min<int>(int(sizeof buf), n - out.size())))) > 0)
+        out.append(buf, int(r));
+    return out;
+}
+
+inline bool writeAll(int fd, const QByteArray& b)
+{
+    return ::write(fd, b.constData(), size_t(b.size())) == b.size();
 }
 
 } // namespace display_side
