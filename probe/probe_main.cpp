@@ -1,30 +1,39 @@
 // ddu-probe: a maintainer's commissioning tool for the bus side of the display.
 //
-//   ddu-probe [--device PATH] [--port P --fcode F]...
-//   ddu-probe [--device PATH] --cycles N --dump [--cab 1|2]
+//   ddu-probe [--device PATH] [--deadline S] [--port P --fcode F]...
+//   ddu-probe [--device PATH] [--deadline S] --cycles N --dump [--cab 1|2]
 //
 // Runs the controller start-up the display runs (siu_Init, mvb_init,
 // mvb_setDeviceAddress(0), mvb_activate), printing the driver's log lines, then
 // reads each requested port and prints its sixteen words and its freshness.
 // With --cycles N it then runs N acquisition cycles (port map and decoding, as
-// the display's acquisition thread does) and with --dump prints the whole
-// signal store, one name=value line per member, sorted by name.
-// Exit status 0 when the controller was activated, 1 otherwise.
+// the display's acquisition thread does, giving up a cycle when the controller
+// stops answering) and with --dump prints the whole signal store, one
+// name=value line per member, sorted by name.
+//
+// Every line is flushed as it is printed. Exit status: 0 when every step of
+// the start-up succeeded, 1 when one failed (the bus is then not used, as in
+// the display), 2 for bad arguments, 3 when the deadline (default 60 s)
+// passed first.
 
 #include "acquisition/bus_exchange.h"
 #include "acquisition/mvb_thread.h"
 #include "acquisition/store_dump.h"
 #include "mvb/mvb_log.h"
-#include "mvb/mvbc.h"
+#include "acquisition/process_data_bus.h"
 #include "mvb/mvblpi.h"
-#include "mvb/mvbspc.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QThread>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +44,38 @@ void printLogLine(const char* line, void*)
 }
 
 constexpr unsigned kStaleFreshness = 10000;
+
+// Ends the process when the whole run takes longer than allowed: a controller
+// that answers slowly or never must not keep a commissioning script waiting.
+class Deadline {
+public:
+    explicit Deadline(int seconds)
+        : thread_([this, seconds] {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (!wake_.wait_for(lock, std::chrono::seconds(seconds), [this] { return done_; })) {
+                std::printf("ddu-probe: deadline of %d s passed\n", seconds);
+                std::fflush(stdout);
+                ::_exit(3);
+            }
+        })
+    {
+    }
+    ~Deadline()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
 
 } // namespace
 
@@ -52,6 +93,8 @@ int main(int argc, char** argv)
     QCommandLineOption cyclesOpt(QStringLiteral("cycles"), QStringLiteral("Acquisition cycles to run after bring-up."), QStringLiteral("n"));
     QCommandLineOption dumpOpt(QStringLiteral("dump"), QStringLiteral("Print the signal store after the cycles."));
     QCommandLineOption cabOpt(QStringLiteral("cab"), QStringLiteral("Cab this display serves (1 or 2, default 1)."), QStringLiteral("cab"));
+    QCommandLineOption deadlineOpt(QStringLiteral("deadline"), QStringLiteral("Seconds the whole run may take (default 60)."), QStringLiteral("s"), QStringLiteral("60"));
+    parser.addOption(deadlineOpt);
     parser.addOption(cyclesOpt);
     parser.addOption(dumpOpt);
     parser.addOption(cabOpt);
@@ -79,23 +122,23 @@ int main(int argc, char** argv)
         requests.append({port, fcode});
     }
 
-    bool okCycles = true, okCab = true;
+    bool okCycles = true, okCab = true, okDeadline = true;
     const int cycles = parser.isSet(cyclesOpt) ? parser.value(cyclesOpt).toInt(&okCycles) : 0;
     const int cab = parser.isSet(cabOpt) ? parser.value(cabOpt).toInt(&okCab) : 1;
-    if (!okCycles || cycles < 0 || !okCab || (cab != 1 && cab != 2)) {
-        std::fprintf(stderr, "ddu-probe: --cycles needs a count, --cab 1 or 2\n");
+    const int deadline = parser.value(deadlineOpt).toInt(&okDeadline);
+    if (!okCycles || cycles < 0 || !okCab || (cab != 1 && cab != 2) || !okDeadline || deadline < 1) {
+        std::fprintf(stderr, "ddu-probe: --cycles needs a count, --cab 1 or 2, --deadline seconds\n");
         return 2;
     }
 
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const Deadline watch(deadline);
     mvb_setLogSink(printLogLine, nullptr);
-    MVB_Enable_EMD = 1;
-    siu_Init();
-    mvb_init();
-    mvb_setDeviceAddress(0);
-    const INTEGER8 activated = mvb_activate();
-    std::printf("activation: %s\n", activated == 0 ? "ok" : "failed");
+    MvbDriverBus bus;
+    const bool activated = bus.bringUp();
+    std::printf("activation: %s\n", activated ? "ok" : "failed");
 
-    if (activated == 0) {
+    if (activated) {
         // A port is entered into the controller's tables on first use; give the
         // controller a moment to receive its first data before reading.
         for (const Request& r : requests) {
@@ -116,20 +159,28 @@ int main(int argc, char** argv)
             std::printf("\n");
         }
     }
-    if (activated == 0 && (cycles > 0 || parser.isSet(dumpOpt))) {
+    if (activated && (cycles > 0 || parser.isSet(dumpOpt))) {
         BusExchange exchange;
         exchange.requests.MVB_HW_Enable.store(0);
         exchange.requests.Selected_CAB_Type.store(cab);
         exchange.requests.Selected_SR_Type.store(3);
         Mvb_Thread acquisition(exchange);
-        for (int i = 0; i < cycles; ++i)
-            acquisition.runPass();
-        std::printf("cycles: %d\n", cycles);
+        int givenUp = 0;
+        for (int i = 0; i < cycles; ++i) {
+            if (acquisition.runPass() == Mvb_Thread::Mode::LinkDown) {
+                ++givenUp;
+                QThread::msleep(200); // the controller stopped answering: look again shortly
+            }
+        }
+        if (givenUp)
+            std::printf("cycles: %d (%d without answers: values unknown)\n", cycles, givenUp);
+        else
+            std::printf("cycles: %d\n", cycles);
         if (parser.isSet(dumpOpt)) {
             for (const auto& field : dumpSignalStore(acquisition.liveStore()))
                 std::printf("%s=%s\n", qPrintable(field.first), field.second.toUtf8().constData());
         }
     }
     std::fflush(stdout);
-    return activated == 0 ? 0 : 1;
+    return activated ? 0 : 1;
 }

@@ -18,7 +18,18 @@
 
 namespace {
 void quietLog(const char*, void*) {}
+
+// Every value the home screen draws is unknown.
+bool allUnknown(const SignalStore& s)
+{
+    const QString unknown = QStringLiteral("????");
+    return s.MVB_DDU_Speed_String == unknown && s.MVB_DDU_Loco_NO_String == unknown &&
+           s.MVB_DDU_Battery_String == unknown && s.MVB_DDU_UPRIM_String == unknown &&
+           s.MVB_DDU_BP_Pressure_String == unknown && s.MVB_DDU_Panto == 2 && s.MVB_DDU_VCB == 2 &&
+           s.MVB_DDU_Cab_Active == 3 && s.freshness_3100 >= 10000 && s.freshness_3110 >= 10000 &&
+           s.MVB_DDU_RIOM1_Input[0] == 2;
 }
+} // namespace
 
 class TestE2e : public QObject {
     Q_OBJECT
@@ -101,6 +112,84 @@ private slots:
         pixy.wait();
         acquisition.stop();
         acquisition.wait();
+    }
+
+    // The controller misbehaves mid-run: whatever it does, every value turns
+    // unknown (and not the last one seen), and comes back once it answers
+    // properly again. The times are measured in bench_faults.
+    void faultyControllerMidRun_data()
+    {
+        QTest::addColumn<QString>("mode");
+        for (const char* m : {"silent", "nak", "short", "garbage"})
+            QTest::newRow(m) << QString::fromLatin1(m);
+    }
+    void faultyControllerMidRun()
+    {
+        QFETCH(QString, mode);
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("run"), QStringLiteral("--time-scale"),
+                           QStringLiteral("10"), QStringLiteral("--paced")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        BusExchange exchange;
+        exchange.requests.Selected_CAB_Type = 1;
+        Mvb_Thread acquisition(exchange);
+        acquisition.start();
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
+
+        sim.command(QStringLiteral("mode ") + mode);
+        QVERIFY(sim.commandAndWait(QStringLiteral("stats"), QStringLiteral("stats")));
+        QTRY_VERIFY_WITH_TIMEOUT(allUnknown(exchange.snapshot()), 3000);
+        QTest::qWait(1500); // and it stays so, whatever the pass was waiting for
+        QVERIFY(allUnknown(exchange.snapshot()));
+
+        sim.command(QStringLiteral("mode normal"));
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 3000);
+        QVERIFY(exchange.snapshot().MVB_DDU_Panto != 2);
+        acquisition.stop();
+        QVERIFY(acquisition.wait(5000));
+    }
+
+    // The controller's device goes away (simulator ended) and a new one comes
+    // up on the same path: unknown at once, brought up again, live again.
+    void deviceGoneAndBack()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("mvb"));
+        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--link"), link};
+        auto sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->start(args));
+        qputenv("DDU_MVB_DEVICE", link.toLocal8Bit());
+        BusExchange exchange;
+        exchange.requests.Selected_CAB_Type = 1;
+        Mvb_Thread acquisition(exchange);
+        acquisition.start();
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
+        sim.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(allUnknown(exchange.snapshot()), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.requests.MVB_HW_Enable.load(), -1, 3000);
+        sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->start(args));
+        QTRY_COMPARE_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 15000);
+        acquisition.stop();
+        QVERIFY(acquisition.wait(5000));
+    }
+
+    // With a controller that never answers, the window is built and drawn
+    // while the acquisition is still bringing it up, and quitting does not
+    // wait for the bring-up's time-outs.
+    void silentControllerNeverHoldsTheWindow()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--mode"), QStringLiteral("silent")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        auto w = std::make_unique<MainWindow>();
+        w->show();
+        w->guiupdate_fun();
+        QVERIFY(!w->grab().isNull());
+        QCOMPARE(w->exchange.requests.MVB_HW_Enable.load(), -1); // still bringing it up
+        QCOMPARE(w->snap.MVB_DDU_Speed_String, QStringLiteral("????"));
+        QVERIFY(w->mvbThread->isRunning());
+        w.reset(); // stops the thread in the middle of a transaction
     }
 
     // The whole display against the simulator: keys and touches arrive as the
