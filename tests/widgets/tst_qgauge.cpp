@@ -1,6 +1,6 @@
-// Tests of the speed gauge: setter rules and signals, threshold handling,
-// readout digits, colours and placement, enable handling, and what the
-// painted dial shows at a few values.
+// Tests of the speed gauge: value, scale and threshold rules with their
+// signals, readout digits and colours, enable handling, and what the painted
+// dial shows at a few values.
 
 #include "widgets/qgauge.h"
 #include "widgets/qgaugedrawfunctions.h"
@@ -13,25 +13,20 @@
 
 namespace {
 
-const QString kRedStyle = QStringLiteral("background-color: transparent; color: rgb(135, 5, 5);");
-const QString kGreenStyle = QStringLiteral("background-color: transparent; color: rgb(0,120,8);");
-const QString kDisabledStyle = QStringLiteral("background-color: transparent; color: rgb(200,200,200);");
+const QString kRed = QStringLiteral("background-color: transparent; color: rgb(135, 5, 5);");
+const QString kGreen = QStringLiteral("background-color: transparent; color: rgb(0,120,8);");
+const QString kNoData = QStringLiteral("background-color: transparent; color: #595959;");
 
-QList<int> codes(const QSignalSpy& spy)
+template <typename T>
+QList<T> args(const QSignalSpy& spy)
 {
-    QList<int> out;
-    for (const auto& args : spy)
-        out << args.at(0).toInt();
+    QList<T> out;
+    for (const auto& a : spy)
+        out << a.at(0).value<T>();
     return out;
 }
 
-QList<bool> alarms(const QSignalSpy& spy)
-{
-    QList<bool> out;
-    for (const auto& args : spy)
-        out << args.at(0).toBool();
-    return out;
-}
+QString style(const QGauge& g) { return g.readout()->styleSheet(); }
 
 // Pixel of a grabbed 300 x 300 gauge at polar position (degrees counter-clockwise
 // from 3 o'clock, radius in gauge units of 1/100 of the side).
@@ -41,28 +36,25 @@ QPoint polar(double degrees, double radius)
     return QPoint(int(150 + 3 * radius * std::cos(rad)), int(150 - 3 * radius * std::sin(rad)));
 }
 
-bool isGreen(QRgb c) { return qGreen(c) > 70 && qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40; }
-bool isRed(QRgb c) { return qRed(c) > 80 && qRed(c) > qGreen(c) + 50 && qRed(c) > qBlue(c) + 50; }
-bool isDark(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c) < 60; }
-bool isGrey(QRgb c)
-{
-    return qRed(c) > 60 && std::abs(qRed(c) - qGreen(c)) < 12 && std::abs(qGreen(c) - qBlue(c)) < 12;
-}
+enum Look { Green, Red, Dark, DarkNear, Grey, Band };
 
-// True when some pixel of the 3 x 3 block around p is dark (a tick line may
-// fall between pixel centres).
-bool darkNear(const QImage& img, QPoint p)
+bool looks(const QImage& img, QPoint p, int look)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (isDark(img.pixel(p.x() + dx, p.y() + dy)))
-                return true;
+    const QRgb c = img.pixel(p);
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    switch (look) {
+    case Green: return g > 70 && g > r + 40 && g > b + 40;
+    case Red: return r > 80 && r > g + 50 && r > b + 50;
+    case Dark: return r + g + b < 60;
+    case Grey: return r > 60 && std::abs(r - g) < 12 && std::abs(g - b) < 12;
+    case Band: return !looks(img, p, Red) && r > 20 && r < 70; // threshold band, unlit
+    case DarkNear: // a tick line may fall between pixel centres
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (looks(img, p + QPoint(dx, dy), Dark))
+                    return true;
+    }
     return false;
-}
-
-QImage render(QGauge& g)
-{
-    return g.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -72,491 +64,263 @@ class TestGauge : public QObject
     Q_OBJECT
 
 private slots:
-    void defaults();
-    void digits_data();
-    void digits();
-    void valueAboveMaximumIsClampedAndKeepsReadout();
-    void valueBelowMinimumIsClamped();
-    void valueInRangeIsShown();
-    void fractionalValueFitsTheReadout();
-    void maxValueRule_data();
-    void maxValueRule();
-    void minValueIsStoredUnchecked();
-    void thresholdRule_data();
-    void thresholdRule();
-    void stepsRule();
-    void thresholdManager_data();
-    void thresholdManager();
-    void disabledThresholdKeepsForeground();
-    void newThresholdRecoloursReadout();
-    void digitCountModes();
-    void foregroundRestylesReadout();
-    void numericIndicatorVisibility();
-    void readoutPlacement_data();
-    void readoutPlacement();
-    void enableHandling();
-    void timerSweepWraps();
-    void sizeLimits();
-    void intOverloadsForward();
-    void valueAngle();
-    void renderBarFollowsValue();
-    void renderOverSpeed();
-    void renderTicksSpanTheScale();
-    void renderDisabledIsGrey();
+    void digits_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("expected");
+        const int rows[][2] = {{0, 1}, {9, 1}, {10, 2}, {99, 2}, {100, 3}, {180, 3}, {-5, 2}, {-10, 3},
+                               {2147483647, 10}, {int(-2147483647 - 1), 11}};
+        for (const auto& r : rows)
+            QTest::addRow("%d", r[0]) << r[0] << r[1];
+    }
+
+    void digits()
+    {
+        QFETCH(int, n);
+        QFETCH(int, expected);
+        QCOMPARE(QGauge::digits(n), expected);
+    }
+
+    // The value with its readout (digits, colour) and signals; the threshold
+    // column is the mark (0: threshold off).
+    void setValue_data()
+    {
+        QTest::addColumn<double>("threshold");
+        QTest::addColumn<double>("before");
+        QTest::addColumn<double>("v");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("readout");
+        QTest::addColumn<int>("digitCount");
+        QTest::addColumn<bool>("error");
+        QTest::addColumn<QList<bool>>("alarms");
+        QTest::addColumn<QString>("style");
+        const QList<bool> under{false}, over{true}, none{};
+        QTest::newRow("in range") << 140.0 << 0.0 << 87.0 << 87.0 << 87 << 2 << false << under << kGreen;
+        QTest::newRow("zero") << 140.0 << 50.0 << 0.0 << 0.0 << 0 << 1 << false << under << kGreen;
+        QTest::newRow("scale end") << 140.0 << 0.0 << 180.0 << 180.0 << 180 << 3 << false << over << kRed;
+        QTest::newRow("rounded") << 140.0 << 0.0 << 55.6 << 55.6 << 56 << 2 << false << under << kGreen;
+        QTest::newRow("rounded to 3 digits") << 140.0 << 0.0 << 99.7 << 99.7 << 100 << 3 << false << under << kGreen;
+        QTest::newRow("at the mark") << 140.0 << 0.0 << 140.0 << 140.0 << 140 << 3 << false << none << kRed;
+        QTest::newRow("just over the mark") << 140.0 << 0.0 << 141.0 << 141.0 << 141 << 3 << false << over << kRed;
+        QTest::newRow("loco 31001 mark") << 100.0 << 0.0 << 120.0 << 120.0 << 120 << 3 << false << over << kRed;
+        QTest::newRow("threshold off") << 0.0 << 0.0 << 170.0 << 170.0 << 170 << 3 << false << none << kGreen;
+        // Out of range: clamped, the readout keeps the last value, but over
+        // the mark all the same.
+        QTest::newRow("above maximum") << 130.0 << 50.0 << 250.0 << 180.0 << 50 << 2 << true << over << kRed;
+        QTest::newRow("below minimum") << 140.0 << 30.0 << -5.0 << 0.0 << 30 << 2 << true << under << kGreen;
+    }
+
+    void setValue()
+    {
+        QFETCH(double, threshold);
+        QFETCH(double, before);
+        QFETCH(double, v);
+        QFETCH(double, value);
+        QFETCH(int, readout);
+        QFETCH(int, digitCount);
+        QFETCH(bool, error);
+        QFETCH(QList<bool>, alarms);
+        QFETCH(QString, style);
+        QGauge g;
+        if (threshold)
+            g.setThreshold(threshold);
+        else
+            g.setThresholdEnabled(false);
+        g.setValue(before);
+        QSignalSpy errors(&g, &QGauge::errorSignal);
+        QSignalSpy alarm(&g, &QGauge::thresholdAlarm);
+        g.setValue(v);
+        QCOMPARE(g.value(), value);
+        QCOMPARE(g.readout()->intValue(), readout);
+        QVERIFY(!g.readout()->checkOverflow(readout));
+        QCOMPARE(g.readout()->digitCount(), digitCount);
+        QCOMPARE(args<int>(errors), error ? QList<int>{8} : QList<int>{}); // the out-of-range code
+        QCOMPARE(args<bool>(alarm), alarms);
+        QCOMPARE(::style(g), style);
+    }
+
+    void scaleRules_data()
+    {
+        QTest::addColumn<int>("setter"); // 0 maximum, 1 threshold
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("v");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("max equal to minimum") << 0 << 0.0 << 0.0 << false;
+        QTest::newRow("max below minimum") << 0 << 0.0 << -10.0 << false;
+        QTest::newRow("max above minimum") << 0 << 0.0 << 200.0 << true;
+        QTest::newRow("max just above raised minimum") << 0 << 50.0 << 50.5 << true;
+        QTest::newRow("max at raised minimum") << 0 << 50.0 << 50.0 << false;
+        QTest::newRow("threshold at maximum") << 1 << 0.0 << 180.0 << false;
+        QTest::newRow("threshold above maximum") << 1 << 0.0 << 181.0 << false;
+        QTest::newRow("threshold at minimum") << 1 << 0.0 << 0.0 << false;
+        QTest::newRow("threshold below minimum") << 1 << 0.0 << -1.0 << false;
+        QTest::newRow("threshold 100") << 1 << 0.0 << 100.0 << true;
+        QTest::newRow("threshold just under maximum") << 1 << 0.0 << 179.9 << true;
+    }
+
+    void scaleRules()
+    {
+        QFETCH(int, setter);
+        QFETCH(double, min);
+        QFETCH(double, v);
+        QFETCH(bool, accepted);
+        QGauge g;
+        g.setMinValue(min);
+        g.setThresholdEnabled(false);
+        QSignalSpy errors(&g, &QGauge::errorSignal);
+        if (setter == 0) {
+            g.setMaxValue(v);
+            QCOMPARE(g.maxValue(), accepted ? v : 180.0);
+        } else {
+            g.setThreshold(v);
+            QCOMPARE(g.threshold(), accepted ? v : 140.0);
+            QCOMPARE(g.isThresholdEnabled(), accepted); // a valid threshold switches it on
+        }
+        const int code = setter == 0 ? 1 : 3; // the maximum and threshold error codes
+        QCOMPARE(args<int>(errors), accepted ? QList<int>{} : QList<int>{code});
+    }
+
+    void otherSetterRules()
+    {
+        QGauge g;
+        for (int n : {1, 0, -4})
+            g.setSteps(n);
+        QCOMPARE(g.steps(), 20);
+        g.setSteps(2);
+        QCOMPARE(g.steps(), 2);
+        // The minimum is stored unchecked, and a crossed scale still paints.
+        QSignalSpy errors(&g, &QGauge::errorSignal);
+        g.setMinValue(500.0);
+        QCOMPARE(g.minValue(), 500.0);
+        QVERIFY(errors.isEmpty());
+        g.resize(120, 120);
+        QVERIFY(!g.grab().isNull());
+    }
+
+    void readoutColour()
+    {
+        // A loco number that lowers the mark under the present speed turns the
+        // readout red at once, though the speed itself does not change.
+        QGauge g;
+        g.setValue(120);
+        QCOMPARE(style(g), kGreen);
+        g.setThreshold(100);
+        QCOMPARE(style(g), kRed);
+        g.setThreshold(130);
+        QCOMPARE(style(g), kGreen);
+        // The foreground colours the readout under the mark, not the background.
+        g.setValue(60);
+        g.setForeground(QColor(1, 2, 3));
+        g.setBackground(QColor(9, 9, 9));
+        QCOMPARE(style(g), QStringLiteral("background-color: transparent; color: rgb(1,2,3);"));
+        g.setValue(150); // over the mark red whatever the foreground
+        g.setForeground(QColor(4, 5, 6));
+        QCOMPARE(style(g), kRed);
+    }
+
+    void digitCountModes()
+    {
+        // An explicit count reaches the readout; the automatic mode stays on
+        // and takes over again at the next value.
+        QGauge g;
+        QCOMPARE(g.digitCount(), -1);
+        g.setDigitCount(4);
+        QCOMPARE(g.readout()->digitCount(), 4);
+        QCOMPARE(g.digitCount(), -1);
+        g.setValue(7);
+        QCOMPARE(g.readout()->digitCount(), 1);
+        g.setDigitCount(0);
+        g.setValue(123);
+        QCOMPARE(g.readout()->digitCount(), 3);
+    }
+
+    void enableHandling()
+    {
+        // Disabled: no value known, the readout shows "--" in the no-data
+        // grey, and values are ignored until the gauge is enabled again.
+        auto disabledLook = [](const QGauge& g) {
+            return g.readoutText() == QLatin1String("--") && style(g) == kNoData;
+        };
+        QGauge g;
+        g.setValue(150);
+        QSignalSpy alarms(&g, &QGauge::thresholdAlarm);
+        QSignalSpy errors(&g, &QGauge::errorSignal);
+        g.setEnabled(false);
+        QVERIFY(disabledLook(g));
+        g.setValue(60);
+        g.setValue(300);
+        QCOMPARE(g.value(), 150.0);
+        QVERIFY(alarms.isEmpty() && errors.isEmpty());
+        g.setForeground(QColor(0, 120, 8));
+        QVERIFY(disabledLook(g));
+        g.setEnabled(true); // the value is set anew
+        QCOMPARE(g.readoutText(), QString("150"));
+        QCOMPARE(style(g), kRed);
+        QCOMPARE(args<bool>(alarms), QList<bool>{true});
+        // Disabled through the parent as well.
+        QWidget parent;
+        QGauge* child = new QGauge(&parent);
+        child->setValue(40);
+        parent.setEnabled(false);
+        QVERIFY(disabledLook(*child));
+        parent.setEnabled(true);
+        QCOMPARE(style(*child), kGreen);
+    }
+
+    void valueAngle()
+    {
+        gaugedraw::GaugeState s;
+        QCOMPARE(gaugedraw::valueAngle(s, 0), 225.0);
+        QCOMPARE(gaugedraw::valueAngle(s, 180), -45.0);
+        QCOMPARE(gaugedraw::valueAngle(s, 90), 90.0);
+        QCOMPARE(gaugedraw::valueAngle(s, 140), 15.0);
+        QCOMPARE(gaugedraw::valueAngle(s, 250), -45.0); // never past the scale end
+        s.minValue = 200;                                // crossed scale: no division by zero
+        QCOMPARE(gaugedraw::valueAngle(s, 50), 225.0);
+    }
+
+    // The scale runs from 225 to -45 degrees: a(90) = 90, a(140) = 15, a(160) = -15.
+    void render_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("threshold");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<int>("look");
+        QTest::newRow("90: bar from the start") << 90.0 << true << true << 180.0 << 35.0 << int(Green);
+        QTest::newRow("90: bar up to the value") << 90.0 << true << true << 137.0 << 35.0 << int(Green);
+        QTest::newRow("90: not reached yet") << 90.0 << true << true << 60.0 << 35.0 << int(Dark);
+        QTest::newRow("90: band unlit") << 90.0 << true << true << -25.0 << 40.0 << int(Band);
+        QTest::newRow("160: under the mark green") << 160.0 << true << true << 25.0 << 35.0 << int(Green);
+        QTest::newRow("160: over-speed red") << 160.0 << true << true << 0.0 << 35.0 << int(Red);
+        QTest::newRow("160: beyond the value") << 160.0 << true << true << -35.0 << 35.0 << int(Dark);
+        QTest::newRow("160: band lit") << 160.0 << true << true << -25.0 << 40.0 << int(Red);
+        // 20 divisions of 13.5 degrees: ticks cut the full bar, which is whole between them.
+        QTest::newRow("tick at 117") << 180.0 << false << true << 117.0 << 35.0 << int(DarkNear);
+        QTest::newRow("tick at -31.5") << 180.0 << false << true << -31.5 << 35.0 << int(DarkNear);
+        QTest::newRow("between ticks") << 180.0 << false << true << -22.0 << 35.0 << int(Green);
+        QTest::newRow("disabled grey") << 90.0 << true << false << 180.0 << 35.0 << int(Grey);
+    }
+
+    void render()
+    {
+        QFETCH(double, value);
+        QFETCH(bool, threshold);
+        QFETCH(bool, enabled);
+        QFETCH(double, degrees);
+        QFETCH(double, radius);
+        QFETCH(int, look);
+        QGauge g;
+        g.resize(300, 300);
+        g.setThresholdEnabled(threshold);
+        g.setValue(value);
+        g.setEnabled(enabled);
+        const QImage img = g.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(img.size(), QSize(300, 300));
+        QVERIFY(looks(img, polar(degrees, radius), look));
+    }
 };
-
-void TestGauge::defaults()
-{
-    QGauge g;
-    QCOMPARE(g.value(), 0.0);
-    QCOMPARE(g.minValue(), 0.0);
-    QCOMPARE(g.maxValue(), 180.0);
-    QCOMPARE(g.threshold(), 140.0);
-    QCOMPARE(g.precision(), 0);
-    QCOMPARE(g.steps(), 20);
-    QCOMPARE(g.barSize(), 5);
-    QCOMPARE(g.startAngle(), 225);
-    QCOMPARE(g.endAngle(), -45);
-    QCOMPARE(g.label(), QStringLiteral("SPEED"));
-    QCOMPARE(g.units(), QStringLiteral("km/h"));
-    QVERIFY(g.isThresholdEnabled());
-    QVERIFY(g.isNumericIndicatorEnabled());
-    QVERIFY(g.isCircularBarEnabled());
-    QVERIFY(!g.isCoverGlassEnabled());
-    QCOMPARE(g.foreground(), QColor(0, 120, 8));
-    QCOMPARE(g.background(), QColor(Qt::black));
-    QCOMPARE(g.digitCount(), -1);
-    QCOMPARE(g.readout()->digitCount(), 5);
-    QCOMPARE(g.readout()->segmentStyle(), QLCDNumber::Flat);
-    QVERIFY(g.readout()->smallDecimalPoint());
-    QCOMPARE(g.readout()->parentWidget(), &g);
-
-    // The designer sees the same values through the properties.
-    QCOMPARE(g.property("maxValue").toDouble(), 180.0);
-    QCOMPARE(g.property("enableThreshold").toBool(), true);
-    QCOMPARE(g.property("digitCount").toInt(), -1);
-    QVERIFY(g.setProperty("coverGlassEnabled", true));
-    QVERIFY(g.isCoverGlassEnabled());
-}
-
-void TestGauge::digits_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("0") << 0 << 1;
-    QTest::newRow("1") << 1 << 1;
-    QTest::newRow("9") << 9 << 1;
-    QTest::newRow("10") << 10 << 2;
-    QTest::newRow("99") << 99 << 2;
-    QTest::newRow("100") << 100 << 3;
-    QTest::newRow("180") << 180 << 3;
-    QTest::newRow("-5") << -5 << 2;
-    QTest::newRow("-10") << -10 << 3;
-    QTest::newRow("int max") << 2147483647 << 10;
-    QTest::newRow("int min") << int(-2147483647 - 1) << 11;
-}
-
-void TestGauge::digits()
-{
-    QFETCH(int, n);
-    QFETCH(int, expected);
-    QCOMPARE(QGauge::digits(n), expected);
-}
-
-void TestGauge::valueAboveMaximumIsClampedAndKeepsReadout()
-{
-    QGauge g;
-    g.setValue(50);
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setValue(200);
-    QCOMPARE(g.value(), 180.0);
-    QCOMPARE(codes(errors), QList<int>{QGauge::OutOfRange});
-    QCOMPARE(QGauge::OutOfRange, 8);
-    QCOMPARE(g.readout()->intValue(), 50);
-    // Over the mark all the same: the readout turns red.
-    QCOMPARE(g.readout()->styleSheet(), kRedStyle);
-}
-
-void TestGauge::valueBelowMinimumIsClamped()
-{
-    QGauge g;
-    g.setValue(30);
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setValue(-5);
-    QCOMPARE(g.value(), 0.0);
-    QCOMPARE(codes(errors), QList<int>{8});
-    QCOMPARE(g.readout()->intValue(), 30);
-}
-
-void TestGauge::valueInRangeIsShown()
-{
-    QGauge g;
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setValue(87);
-    QCOMPARE(g.value(), 87.0);
-    QCOMPARE(g.readout()->intValue(), 87);
-    QCOMPARE(g.readout()->digitCount(), 2);
-    QCOMPARE(g.readout()->styleSheet(), kGreenStyle);
-    g.setValue(180);  // the scale end itself is in range
-    QCOMPARE(g.value(), 180.0);
-    QCOMPARE(g.readout()->digitCount(), 3);
-    g.setValue(0);
-    QCOMPARE(g.readout()->digitCount(), 1);
-    QVERIFY(errors.isEmpty());
-}
-
-void TestGauge::fractionalValueFitsTheReadout()
-{
-    QGauge g;
-    g.setValue(55.6);
-    QCOMPARE(g.value(), 55.6);
-    QCOMPARE(g.readout()->intValue(), 56);
-    QVERIFY(!g.readout()->checkOverflow(g.readout()->intValue()));
-    g.setValue(99.7);
-    QCOMPARE(g.readout()->intValue(), 100);
-    QCOMPARE(g.readout()->digitCount(), 3);
-}
-
-void TestGauge::maxValueRule_data()
-{
-    QTest::addColumn<double>("min");
-    QTest::addColumn<double>("newMax");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("equal to minimum") << 0.0 << 0.0 << false;
-    QTest::newRow("below minimum") << 0.0 << -10.0 << false;
-    QTest::newRow("above minimum") << 0.0 << 200.0 << true;
-    QTest::newRow("just above raised minimum") << 50.0 << 50.5 << true;
-    QTest::newRow("at raised minimum") << 50.0 << 50.0 << false;
-}
-
-void TestGauge::maxValueRule()
-{
-    QFETCH(double, min);
-    QFETCH(double, newMax);
-    QFETCH(bool, accepted);
-    QGauge g;
-    g.setMinValue(min);
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setMaxValue(newMax);
-    if (accepted) {
-        QCOMPARE(g.maxValue(), newMax);
-        QVERIFY(errors.isEmpty());
-    } else {
-        QCOMPARE(g.maxValue(), 180.0);
-        QCOMPARE(codes(errors), QList<int>{QGauge::MaxValueError});
-        QCOMPARE(QGauge::MaxValueError, 1);
-    }
-}
-
-void TestGauge::minValueIsStoredUnchecked()
-{
-    QGauge g;
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setMinValue(500.0);
-    QCOMPARE(g.minValue(), 500.0);
-    QVERIFY(errors.isEmpty());
-    // A crossed scale must still paint.
-    g.resize(120, 120);
-    QVERIFY(!g.grab().isNull());
-}
-
-void TestGauge::thresholdRule_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("at maximum") << 180.0 << false;
-    QTest::newRow("above maximum") << 181.0 << false;
-    QTest::newRow("at minimum") << 0.0 << false;
-    QTest::newRow("below minimum") << -1.0 << false;
-    QTest::newRow("100") << 100.0 << true;
-    QTest::newRow("just under maximum") << 179.9 << true;
-}
-
-void TestGauge::thresholdRule()
-{
-    QFETCH(double, value);
-    QFETCH(bool, accepted);
-    QGauge g;
-    g.setThresholdEnabled(false);
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setThreshold(value);
-    if (accepted) {
-        QCOMPARE(g.threshold(), value);
-        QVERIFY(g.isThresholdEnabled());
-        QVERIFY(errors.isEmpty());
-    } else {
-        QCOMPARE(g.threshold(), 140.0);
-        QVERIFY(!g.isThresholdEnabled());
-        QCOMPARE(codes(errors), QList<int>{QGauge::ThresholdError});
-        QCOMPARE(QGauge::ThresholdError, 3);
-    }
-}
-
-void TestGauge::stepsRule()
-{
-    QGauge g;
-    g.setSteps(1);
-    QCOMPARE(g.steps(), 20);
-    g.setSteps(0);
-    QCOMPARE(g.steps(), 20);
-    g.setSteps(-4);
-    QCOMPARE(g.steps(), 20);
-    g.setSteps(2);
-    QCOMPARE(g.steps(), 2);
-}
-
-void TestGauge::thresholdManager_data()
-{
-    QTest::addColumn<double>("threshold");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QList<bool>>("expectedAlarms");
-    QTest::addColumn<QString>("expectedStyle");
-    QTest::newRow("below") << 140.0 << 100.0 << QList<bool>{false} << kGreenStyle;
-    QTest::newRow("equal") << 140.0 << 140.0 << QList<bool>{} << kRedStyle;
-    QTest::newRow("above") << 140.0 << 141.0 << QList<bool>{true} << kRedStyle;
-    QTest::newRow("loco 31001 mark") << 100.0 << 120.0 << QList<bool>{true} << kRedStyle;
-    QTest::newRow("clamped above") << 130.0 << 250.0 << QList<bool>{true} << kRedStyle;
-}
-
-void TestGauge::thresholdManager()
-{
-    QFETCH(double, threshold);
-    QFETCH(double, value);
-    QFETCH(QList<bool>, expectedAlarms);
-    QFETCH(QString, expectedStyle);
-    QGauge g;
-    g.setThreshold(threshold);
-    QSignalSpy spy(&g, &QGauge::thresholdAlarm);
-    g.setValue(value);
-    QCOMPARE(alarms(spy), expectedAlarms);
-    QCOMPARE(g.readout()->styleSheet(), expectedStyle);
-}
-
-void TestGauge::disabledThresholdKeepsForeground()
-{
-    QGauge g;
-    g.setThresholdEnabled(false);
-    QSignalSpy spy(&g, &QGauge::thresholdAlarm);
-    g.setValue(170);
-    QVERIFY(spy.isEmpty());
-    QCOMPARE(g.readout()->styleSheet(), kGreenStyle);
-}
-
-void TestGauge::newThresholdRecoloursReadout()
-{
-    // A loco number that lowers the mark under the present speed turns the
-    // readout red at once, even though the speed itself does not change.
-    QGauge g;
-    g.setValue(120);
-    QCOMPARE(g.readout()->styleSheet(), kGreenStyle);
-    g.setThreshold(100);
-    QCOMPARE(g.readout()->styleSheet(), kRedStyle);
-    g.setThreshold(130);
-    QCOMPARE(g.readout()->styleSheet(), kGreenStyle);
-}
-
-void TestGauge::digitCountModes()
-{
-    QGauge g;
-    QCOMPARE(g.digitCount(), -1);
-    // An explicit count reaches the readout; the automatic mode stays on and
-    // takes over again at the next value.
-    g.setDigitCount(4);
-    QCOMPARE(g.readout()->digitCount(), 4);
-    QCOMPARE(g.digitCount(), -1);
-    g.setValue(7);
-    QCOMPARE(g.readout()->digitCount(), 1);
-    g.setDigitCount(0);
-    QCOMPARE(g.digitCount(), -1);
-    g.setValue(123);
-    QCOMPARE(g.readout()->digitCount(), 3);
-}
-
-void TestGauge::foregroundRestylesReadout()
-{
-    QGauge g;
-    g.setValue(60);
-    g.setForeground(QColor(1, 2, 3));
-    QCOMPARE(g.foreground(), QColor(1, 2, 3));
-    QCOMPARE(g.readout()->styleSheet(), QStringLiteral("background-color: transparent; color: rgb(1,2,3);"));
-    g.setBackground(QColor(9, 9, 9));
-    QCOMPARE(g.background(), QColor(9, 9, 9));
-    QCOMPARE(g.readout()->styleSheet(), QStringLiteral("background-color: transparent; color: rgb(1,2,3);"));
-    // Over the mark the readout stays red whatever the foreground.
-    g.setValue(150);
-    g.setForeground(QColor(4, 5, 6));
-    QCOMPARE(g.readout()->styleSheet(), kRedStyle);
-}
-
-void TestGauge::numericIndicatorVisibility()
-{
-    QGauge g;
-    g.setNumericIndicatorEnabled(false);
-    QVERIFY(!g.isNumericIndicatorEnabled());
-    QVERIFY(g.readout()->isHidden());
-    g.setNumericIndicatorEnabled(true);
-    QVERIFY(!g.readout()->isHidden());
-}
-
-void TestGauge::readoutPlacement_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("square 300") << QSize(300, 300) << QRect(75, 100, 150, 100);
-    QTest::newRow("wide 300x200") << QSize(300, 200) << QRect(100, 67, 100, 66);
-    QTest::newRow("tall 161x250") << QSize(161, 250) << QRect(40, 99, 80, 53);
-}
-
-void TestGauge::readoutPlacement()
-{
-    QFETCH(QSize, size);
-    QFETCH(QRect, expected);
-    QGauge g;
-    g.resize(size);
-    g.show();  // a hidden widget gets its resize event when shown
-    QVERIFY(QTest::qWaitForWindowExposed(&g));
-    QCOMPARE(g.readout()->geometry(), expected);
-}
-
-void TestGauge::enableHandling()
-{
-    QGauge g;
-    g.setValue(150);
-    QSignalSpy alarmsSpy(&g, &QGauge::thresholdAlarm);
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-
-    g.setEnabled(false);
-    QCOMPARE(g.readout()->styleSheet(), kDisabledStyle);
-    g.setValue(60);  // ignored while disabled
-    g.setValue(300);
-    QCOMPARE(g.value(), 150.0);
-    QCOMPARE(g.readout()->intValue(), 150);
-    QVERIFY(alarmsSpy.isEmpty());
-    QVERIFY(errors.isEmpty());
-    g.setForeground(QColor(0, 120, 8));
-    QCOMPARE(g.readout()->styleSheet(), kDisabledStyle);
-
-    g.setEnabled(true);  // the value is set anew
-    QCOMPARE(g.readout()->styleSheet(), kRedStyle);
-    QCOMPARE(alarms(alarmsSpy), QList<bool>{true});
-
-    // Disabled through the parent as well.
-    QWidget parent;
-    QGauge* child = new QGauge(&parent);
-    child->setValue(40);
-    parent.setEnabled(false);
-    QCOMPARE(child->readout()->styleSheet(), kDisabledStyle);
-    parent.setEnabled(true);
-    QCOMPARE(child->readout()->styleSheet(), kGreenStyle);
-}
-
-void TestGauge::timerSweepWraps()
-{
-    QGauge g;
-    QList<double> seen;
-    for (int i = 0; i < 183; ++i) {
-        g.MyTimerSlot();
-        seen << g.value();
-    }
-    QCOMPARE(seen.first(), 0.0);
-    QCOMPARE(seen.at(140), 140.0);
-    QCOMPARE(seen.at(180), 180.0);
-    QCOMPARE(seen.at(181), 0.0);
-    QCOMPARE(seen.at(182), 1.0);
-}
-
-void TestGauge::sizeLimits()
-{
-    QGauge g;
-    QCOMPARE(g.minimumSize(), QSize(80, 80));
-    QCOMPARE(g.maximumSize(), QSize(1024, 1024));
-    g.resize(20, 2000);
-    QCOMPARE(g.size(), QSize(80, 1024));
-}
-
-void TestGauge::intOverloadsForward()
-{
-    QGauge g;
-    QSignalSpy errors(&g, &QGauge::errorSignal);
-    g.setMaxValue(int(160));
-    QCOMPARE(g.maxValue(), 160.0);
-    g.setThreshold(int(120));
-    QCOMPARE(g.threshold(), 120.0);
-    g.setMinValue(int(10));
-    QCOMPARE(g.minValue(), 10.0);
-    g.setValue(int(170));
-    QCOMPARE(g.value(), 160.0);
-    g.setThreshold(int(160));
-    QCOMPARE(codes(errors), (QList<int>{QGauge::OutOfRange, QGauge::ThresholdError}));
-}
-
-void TestGauge::valueAngle()
-{
-    gaugedraw::GaugeState s;
-    QCOMPARE(gaugedraw::valueAngle(s, 0), 225.0);
-    QCOMPARE(gaugedraw::valueAngle(s, 180), -45.0);
-    QCOMPARE(gaugedraw::valueAngle(s, 90), 90.0);
-    QCOMPARE(gaugedraw::valueAngle(s, 140), 15.0);
-    QCOMPARE(gaugedraw::valueAngle(s, 250), -45.0);  // never past the scale end
-    s.minValue = 200;                                 // crossed scale: no division by zero
-    QCOMPARE(gaugedraw::valueAngle(s, 50), 225.0);
-}
-
-void TestGauge::renderBarFollowsValue()
-{
-    QGauge g;
-    g.resize(300, 300);
-    g.setValue(90);  // bar from 225 degrees to 12 o'clock
-    const QImage img = render(g);
-    QCOMPARE(img.size(), QSize(300, 300));
-    QVERIFY(isGreen(img.pixel(polar(180, 35))));
-    QVERIFY(isGreen(img.pixel(polar(137, 35))));
-    QVERIFY(isDark(img.pixel(polar(0, 35))));   // not reached yet
-    QVERIFY(isDark(img.pixel(polar(60, 35))));
-    // Threshold band from 15 degrees to the end, unlit below the mark.
-    const QRgb band = img.pixel(polar(-25, 40));
-    QVERIFY(!isRed(band));
-    QVERIFY(qRed(band) > 20 && qRed(band) < 70);
-}
-
-void TestGauge::renderOverSpeed()
-{
-    QGauge g;
-    g.resize(300, 300);
-    g.setValue(160);  // a(140) = 15, a(160) = -15
-    const QImage img = render(g);
-    QVERIFY(isGreen(img.pixel(polar(97, 35))));
-    QVERIFY(isRed(img.pixel(polar(0, 35))));   // between the mark and the value
-    QVERIFY(isGreen(img.pixel(polar(25, 35)))); // under the mark stays green
-    QVERIFY(isDark(img.pixel(polar(-35, 35)))); // beyond the value
-    QVERIFY(isRed(img.pixel(polar(-25, 40))));  // band lit
-}
-
-void TestGauge::renderTicksSpanTheScale()
-{
-    QGauge g;
-    g.resize(300, 300);
-    g.setThresholdEnabled(false);
-    g.setValue(180);  // full bar in the foreground colour
-    const QImage img = render(g);
-    // 20 divisions of 13.5 degrees: ticks at 117 and -31.5 cut the bar ...
-    QVERIFY(darkNear(img, polar(117, 35)));
-    QVERIFY(darkNear(img, polar(-31.5, 35)));
-    // ... and between the ticks the bar is whole.
-    QVERIFY(isGreen(img.pixel(polar(-22, 35))));
-    QVERIFY(isGreen(img.pixel(polar(110, 35))));
-}
-
-void TestGauge::renderDisabledIsGrey()
-{
-    QGauge g;
-    g.resize(300, 300);
-    g.setValue(90);
-    g.setEnabled(false);
-    const QImage img = render(g);
-    QVERIFY(isGrey(img.pixel(polar(180, 35))));
-    QVERIFY(!isGreen(img.pixel(polar(180, 35))));
-}
 
 QTEST_MAIN(TestGauge)
 #include "tst_qgauge.moc"
