@@ -52,7 +52,7 @@ SignalStore BusExchange::snapshot() const
 {
     QMutexLocker lock(&storeMutex_);
     if (watchdogArmed_ && now() - lastAliveMs_.load() > kLinkSilenceMs)
-        return staleView(*published_);
+        return staleView(*published_, requests);
     return *published_;
 }
 

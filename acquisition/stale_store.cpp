@@ -36,21 +36,15 @@ void markViewersStale(SignalStore& s)
         text = QStringLiteral("????");
 }
 
-SignalStore staleView(const SignalStore& last)
+SignalStore staleView(const SignalStore& last, const BusRequests& requests)
 {
-    SignalStore s = everythingStaleStore();
-    s.pass_count = last.pass_count;
-    s.Selected_VCU_Type = last.Selected_VCU_Type;
-    for (int k = 0; k < 16; ++k) {
-        s.Data_3015[k] = last.Data_3015[k];
-        s.Data_3201[k] = last.Data_3201[k];
-    }
-    s.port_buffer_count = last.port_buffer_count;
-    for (int i = 0; i < TELEGRAM_DETAILS_MAX; ++i)
-        s.Telegram_Details[i] = last.Telegram_Details[i];
-    // The DDS window is kept: its records stay as they were while the port is stale.
-    for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k)
-        s.DDU_RAW_DATA[k] = last.DDU_RAW_DATA[k];
+    // The pass the acquisition itself makes when the controller stops
+    // answering: every port stale, decoded on top of the last values, so what
+    // the decoding keeps while its port is stale (the number of motors, the
+    // energy references, sticky sub-system states) stays as it was.
+    SignalStore s = last;
+    lmvf().markAllStale(s);
+    mvbvaria().updatemvbvariables(s, requests);
     markViewersStale(s);
     return s;
 }

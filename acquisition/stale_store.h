@@ -6,13 +6,16 @@
 
 #include "acquisition/signal_store.h"
 
+struct BusRequests;
+
 const SignalStore& everythingStaleStore();
 
-// `last` with every vehicle value replaced by its stale look: the decoded
-// values of everythingStaleStore(), the viewer rows marked stale and the
-// monitored variables unknown. What is not about the vehicle (pass count,
-// the display's own output words, the viewer's row list) is kept.
-SignalStore staleView(const SignalStore& last);
+// `last` as a pass with every port stale would leave it: every vehicle value
+// in its stale look (decoded with `requests`), the viewer rows marked stale
+// and the monitored variables unknown; what the decoding keeps while a port
+// is stale, and what is not about the vehicle (pass count, the display's own
+// output words, the viewer's row list), stays.
+SignalStore staleView(const SignalStore& last, const BusRequests& requests);
 
 // Marks the freshness of every telegram row read from the bus, and every
 // monitored variable, as unknown (used when a pass could not read them).

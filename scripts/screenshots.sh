@@ -3,12 +3,18 @@
 #   docs/home-rms.png    RMS layout, train accelerating (demo scenario)
 #   docs/home-ddu.png    DDU layout (reached with the keypad through the simulator)
 #   docs/home-stale.png  RMS layout with the vehicle control and brake ports stale
+#   docs/home-silent.png RMS layout a few seconds after the MVB controller fell silent
 # Runs offscreen (no X needed); assumes scripts/run.sh or scripts/test.sh built build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT="${1:-docs}"
 mkdir -p "$OUT" build/shots
-export DDU_ROOT="$PWD/build/root" DDU_SHELL_LOG="$PWD/build/shots/shell.log" QT_QPA_PLATFORM=offscreen
+# A root of its own: the build's images, and a unit configured as "DDU" (type
+# 1) so that the DDU layout can be reached (a unit of type 3 never offers it).
+rm -rf build/shots/root && mkdir -p build/shots/root/file/master
+cp -r build/root/img build/shots/root/
+sed 's|<DDU>3</DDU>|<DDU>1</DDU>|' data/master/DDU.xml > build/shots/root/file/master/DDU.xml
+export DDU_ROOT="$PWD/build/shots/root" DDU_SHELL_LOG="$PWD/build/shots/shell.log" QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/shots/xdg}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -38,3 +44,4 @@ shot() {
 shot "$OUT/home-rms.png" 10
 shot "$OUT/home-ddu.png" 8 "keys DOWN DOWN DOWN DOWN DOWN ENTER"
 shot "$OUT/home-stale.png" 10 "stale 3100" "stale 3200" "stale 3110" "stale 3210" "stale 3400" "stale 3600" "stale 1310"
+shot "$OUT/home-silent.png" 13 "mode silent"

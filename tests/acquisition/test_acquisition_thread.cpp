@@ -378,6 +378,7 @@ private slots:
         rig.bus->lost = true;
         rig.bus->failAll = true;
         QTRY_COMPARE_WITH_TIMEOUT(rig.exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("????"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(r.MVB_HW_Enable.load(), -1, 5000); // to be brought up again
         rig.bus->answerAgain();
         QTRY_COMPARE_WITH_TIMEOUT(rig.bus->bringUps.load(), 3, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(r.MVB_HW_Enable.load(), 0, 5000);
