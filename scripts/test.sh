@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
-#   scripts/test.sh              normal build (build/) and all tests
+#   scripts/test.sh              normal build (build/) and all tests, the thread
+#                                tests under ThreadSanitizer (build-tsan/), a short fuzz run
 #   scripts/test.sh --sanitize   the same in an ASan+UBSan build (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,15 @@ export DDU_SHELL_LOG="$PWD/$BUILD/tests/shell.log"
 cmake -S . -B "$BUILD" -G Ninja "${EXTRA[@]}"
 cmake --build "$BUILD" -j2
 ctest --test-dir "$BUILD" --output-on-failure -j2 -LE fuzz
+
+# The thread tests (acquisition thread and hand-over, DDS thread) under
+# ThreadSanitizer; tests/tsan.supp lists what it cannot see inside Qt and glibc.
+if [ -z "${EXTRA[*]}" ]; then
+  cmake -S . -B build-tsan -G Ninja -DDDU_TSAN=ON > /dev/null
+  cmake --build build-tsan -j2 --target test_acquisition_thread test_dds
+  TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp" \
+    ctest --test-dir build-tsan --output-on-failure -R '^(test_acquisition_thread|test_dds)$'
+fi
 
 # Coverage-guided fuzzing of the input decoders: a short run in a clang build.
 if [ -z "${EXTRA[*]}" ] && [ -f tests/fuzz/CMakeLists.txt ]; then
