@@ -192,6 +192,33 @@ private slots:
         w.reset(); // stops the thread in the middle of a transaction
     }
 
+    // The commissioning probe says whether the bus can be used: only a
+    // controller whose whole start-up succeeded passes.
+    void probeExitStatus_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("status");
+        QTest::newRow("normal") << "normal" << 0;
+        for (const char* m : {"silent", "nak", "short", "garbage"})
+            QTest::newRow(m) << QString::fromLatin1(m) << 1;
+    }
+    void probeExitStatus()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, status);
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--mode"), mode}));
+        QProcess probe;
+        probe.start(QString::fromLocal8Bit(qgetenv("DDU_BIN_DIR")) + QStringLiteral("/ddu-probe"),
+                    {QStringLiteral("--device"), sim.mvb, QStringLiteral("--cycles"), QStringLiteral("2"),
+                     QStringLiteral("--deadline"), QStringLiteral("60")});
+        QVERIFY(probe.waitForFinished(60000));
+        const QString out = QString::fromLocal8Bit(probe.readAllStandardOutput());
+        QCOMPARE(probe.exitCode(), status);
+        QVERIFY(out.contains(status == 0 ? QStringLiteral("activation: ok") : QStringLiteral("activation: failed")));
+        QCOMPARE(out.contains(QStringLiteral("cycles: 2")), status == 0);
+    }
+
     // The whole display against the simulator: keys and touches arrive as the
     // panel's frames on their ptys and move the display between screens.
     void keysAndTouchesMoveTheDisplay()
