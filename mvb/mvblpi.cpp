@@ -313,9 +313,10 @@ void lp_putDataset(UNSIGNED16 logAddr, UNSIGNED16* pData)
 void writeProcessData(UNSIGNED16 logAddr, UNSIGNED16 fCode, UNSIGNED16* pv_data)
 {
     lp_AccessFailed = 0;
-    const UNSIGNED16 p = portIndexFor(logAddr, fCode, false);
-    if (p != 0)
-        putDatasetAt(logAddr, p, pv_data);
+    // The table entry is read once to configure the port on first use, and
+    // again by lp_putDataset, as the controller has always been addressed.
+    if (portIndexFor(logAddr, fCode, false) != 0)
+        lp_putDataset(logAddr, pv_data);
 }
 
 void lp_initProcessData(DS_NAME* cfgSet, UNSIGNED16 noOfPort)
