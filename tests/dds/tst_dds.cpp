@@ -58,7 +58,7 @@ struct Converter {
 };
 
 using Redraw = std::array<bool, DDU_RAW_DATA_COUNT>;
-constexpr Redraw kNone{false, false, false, false};
+constexpr Redraw kNone{false, false, false, false}, kAll{true, true, true, true};
 
 QMap<int, QString> textsOf(int processor)
 {
@@ -92,91 +92,38 @@ private slots:
     {
         const DdsTable t = dds::table();
         QCOMPARE(int(t.size()), 692);
-        static const QRegularExpression bareAmp(QStringLiteral("&(?!(gt|lt|amp|apos|quot);)"));
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            const DdsMessage& r = t[i];
+        // Printable ASCII; character entities are kept as stored, an ampersand only starts one.
+        static const QRegularExpression printable(QStringLiteral("^[ -~]{1,39}$"));
+        static const QRegularExpression unescaped(QStringLiteral("&(?!(gt|lt|amp|apos|quot);)|['\"]"));
+        for (const DdsMessage& r : t) {
             const QString text = QString::fromUtf8(r.text);
             QVERIFY2(r.processor >= 0 && r.processor < dds::ProcessorCount && r.code >= 1 && r.code <= 255,
                      qPrintable(text));
-            QVERIFY2(!text.isEmpty() && text.size() <= 39 && text.trimmed() == text, qPrintable(text));
-            for (QChar c : text)
-                QVERIFY2(c.unicode() >= 0x20 && c.unicode() < 0x7F, qPrintable(text));
-            // Character entities are kept as stored; an ampersand only starts one.
-            QVERIFY2(!bareAmp.match(text).hasMatch() && !text.contains('\'') && !text.contains('"'),
+            QVERIFY2(printable.match(text).hasMatch() && text.trimmed() == text && !unescaped.match(text).hasMatch(),
                      qPrintable(text));
-            if (i > 0) {
-                const DdsMessage& p = t[i - 1];
-                QVERIFY2(p.processor < r.processor || (p.processor == r.processor && p.code < r.code),
-                         qPrintable(QStringLiteral("order at %1/%2").arg(r.processor).arg(r.code)));
-            }
         }
     }
 
-    void perProcessor_data()
+    // Each processor's name, getter and Get_dds agree with the table for every
+    // code; a code without text gives "Unknown Message <code>".
+    void lookups()
     {
-        QTest::addColumn<int>("processor");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<QList<int>>("gaps");
-        QTest::newRow("FLG1") << 0 << 119 << 121 << QList<int>{119, 120};
-        QTest::newRow("FLG2") << 1 << 118 << 121 << QList<int>{112, 119, 120};
-        QTest::newRow("SLG1") << 2 << 140 << 140 << QList<int>{};
-        QTest::newRow("SLG2") << 3 << 140 << 140 << QList<int>{};
-        QTest::newRow("BUR1") << 4 << 36 << 42 << QList<int>{33, 34, 35, 38, 39, 40};
-        QTest::newRow("BUR2") << 5 << 47 << 54 << QList<int>{35, 36, 40, 41, 46, 47, 48};
-        QTest::newRow("BUR3") << 6 << 43 << 54 << QList<int>{33, 34, 36, 37, 38, 39, 41, 42, 46, 47, 48};
-        QTest::newRow("STB1") << 7 << 13 << 13 << QList<int>{};
-        QTest::newRow("STB2") << 8 << 13 << 13 << QList<int>{};
-        QTest::newRow("HBB1") << 9 << 17 << 18 << QList<int>{17};
-        QTest::newRow("HBB2") << 10 << 6 << 18 << QList<int>{6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-    }
-
-    // Codes 1..last with the gaps; each processor's getter and Get_dds agree
-    // with the table, and any code without a text gives "Unknown Message <code>".
-    void perProcessor()
-    {
-        QFETCH(int, processor);
-        QFETCH(int, count);
-        QFETCH(int, last);
-        QFETCH(QList<int>, gaps);
         using Getter = QString (dds::*)(int) const;
         const Getter getters[dds::ProcessorCount] = {
             &dds::Get_flg1, &dds::Get_flg2, &dds::Get_slg1, &dds::Get_slg2, &dds::Get_bur1, &dds::Get_bur2,
             &dds::Get_bur3, &dds::Get_stb1, &dds::Get_stb2, &dds::Get_hbb1, &dds::Get_hbb2};
-        const QMap<int, QString> texts = textsOf(processor);
-        QCOMPARE(texts.size(), count);
-        QCOMPARE(texts.firstKey(), 1);
-        QCOMPARE(texts.lastKey(), last);
-        QList<int> missing;
-        for (int code = 1; code <= last; ++code)
-            if (!texts.contains(code))
-                missing.append(code);
-        QCOMPARE(missing, gaps);
-        for (int code = -5; code <= 260; ++code) {
-            const QString expected = texts.value(code, QStringLiteral("Unknown Message %1").arg(code));
-            QCOMPARE((dds_fun.*getters[processor])(code), expected);
-            QCOMPARE(dds_fun.Get_dds(processor, code), expected);
-        }
-    }
-
-    void quotedRows()
-    {
-        const struct { int p, c; const char* t; } rows[] = {
-            {0, 121, "Loco in Shunting Mode"},  {2, 1, "Primary voltage &gt; max"},
-            {3, 140, "Bogie 2 wheel skidding"}, {4, 42, "Contactor Q52/4 will not open"},
-            {7, 12, "Rotary switch Vigilance control cut out"}, {10, 18, "Capacitor MR-blower not off"},
-        };
-        for (const auto& r : rows)
-            QCOMPARE(dds_fun.Get_dds(r.p, r.c), QString(r.t));
-    }
-
-    void processorNamesAndUnknownProcessors()
-    {
         const QStringList names = {"FLG1", "FLG2", "SLG1", "SLG2", "BUR1", "BUR2",
                                    "BUR3", "STB1", "STB2", "HBB1", "HBB2"};
-        for (int p = 0; p < names.size(); ++p) {
+        for (int p = 0; p < dds::ProcessorCount; ++p) {
             QCOMPARE(Pixy_Thread::Find_Processor_Name(p), names[p]);
             QCOMPARE(dds::processorName(p), names[p]);
+            const QMap<int, QString> texts = textsOf(p);
+            QVERIFY(!texts.isEmpty());
+            for (int code = -5; code <= 260; ++code) {
+                const QString expected = texts.value(code, QStringLiteral("Unknown Message %1").arg(code));
+                QCOMPARE((dds_fun.*getters[p])(code), expected);
+                QCOMPARE(dds_fun.Get_dds(p, code), expected);
+            }
         }
         QVERIFY(dds::processorName(11).isEmpty());
         for (int p : {-3, 11, 12})
@@ -185,25 +132,17 @@ private slots:
             QCOMPARE(dds_fun.Get_dds(p, 92), QStringLiteral("Unknown Message - 92"));
     }
 
+    // SLG2 serves bogie 2 with SLG1's messages for bogie 1; FLG2 watches FLG1
+    // where FLG1 watches FLG2; the two cab processors carry the same list.
     void partnerTextsMirror()
     {
-        // SLG2 serves bogie 2 with the same messages as SLG1 for bogie 1.
-        const QMap<int, QString> slg1 = textsOf(2), slg2 = textsOf(3);
+        const QMap<int, QString> slg1 = textsOf(2), slg2 = textsOf(3), flg1 = textsOf(0), flg2 = textsOf(1);
         QCOMPARE(slg2.keys(), slg1.keys());
-        int bogieTexts = 0;
-        for (int code : slg1.keys()) {
-            QString expected = slg1.value(code);
-            bogieTexts += expected.contains("Bogie 1") ? 1 : 0;
-            QCOMPARE(slg2.value(code), expected.replace("Bogie 1", "Bogie 2"));
-        }
-        QVERIFY(bogieTexts > 0);
-        // FLG2 watches FLG1 where FLG1 watches FLG2.
-        const QMap<int, QString> flg1 = textsOf(0), flg2 = textsOf(1);
-        for (int code : flg2.keys()) {
-            QString expected = flg1.value(code);
-            QCOMPARE(flg2.value(code), expected.replace("FLG2", "#").replace("FLG1", "FLG2").replace("#", "FLG1"));
-        }
-        // The cab processors carry the same list.
+        for (int code : slg1.keys())
+            QCOMPARE(slg2.value(code), QString(slg1.value(code)).replace("Bogie 1", "Bogie 2"));
+        for (int code : flg2.keys())
+            QCOMPARE(flg2.value(code),
+                     QString(flg1.value(code)).replace("FLG2", "#").replace("FLG1", "FLG2").replace("#", "FLG1"));
         QCOMPARE(textsOf(8), textsOf(7));
     }
 
@@ -214,14 +153,10 @@ private slots:
         {
             ScopedTz tz("UTC0");
             QCOMPARE(Pixy_Thread::Unix_Human_Time("5F5E1000"), QStringLiteral("13/09/2020 12:26:40"));
-            QCOMPARE(Pixy_Thread::Unix_Human_Time("5f5e1000"), QStringLiteral("13/09/2020 12:26:40"));
             QCOMPARE(Pixy_Thread::Unix_Human_Time("FFFFFFFF"), QStringLiteral("07/02/2106 06:28:15"));
             // Unparsable, negative or beyond 32 bits: counts as 0.
             for (const char* bad : {"0", "", "12xz", "-1", "100000000"})
                 QCOMPARE(Pixy_Thread::Unix_Human_Time(bad), QStringLiteral("01/01/1970 00:00:00"));
-            Converter c; // the record's time words, combined as unsigned 32 bits
-            c.pass(0, kExample);
-            QCOMPARE(c.t.snapshot()[0].DateTime, QStringLiteral("13/09/2020 12:26:40"));
         }
         ScopedTz tz("IST-5:30");
         QCOMPARE(Pixy_Thread::Unix_Human_Time("5F5E1000"), QStringLiteral("13/09/2020 17:56:40"));
@@ -235,10 +170,8 @@ private slots:
         QTest::addColumn<QString>("proc");
         QTest::addColumn<QString>("message");
         QTest::newRow("example") << kExample << "1234" << qint64(1600000000) << "FLG1" << "Alarm chain pulling";
-        QTest::newRow("code without text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2"
-                                           << "Unknown Message 10";
-        QTest::newRow("unknown processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12"
-                                           << "Unknown Message - 5";
+        QTest::newRow("no text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2" << "Unknown Message 10";
+        QTest::newRow("no processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12" << "Unknown Message - 5";
         // Words handed over sign-extended are read as the 16-bit words they are.
         QTest::newRow("sign-extended words") << RawWords{-10, 0, 92, -1, -1} << "65526" << qint64(0xFFFFFFFFll)
                                              << "FLG1" << "Alarm chain pulling";
@@ -263,21 +196,15 @@ private slots:
         QCOMPARE(rows.records[1].FaultMessage, message);
     }
 
+    // Every row, empty ones too, is drawn once at start and again after a restart.
     void everyRowDrawnOnceAtStart()
     {
         Converter c;
         QCOMPARE(c.t.convertOnce(), 0);
-        DdsRowsToDraw rows = c.t.takeRowsToDraw();
-        for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
-            QVERIFY(rows.redraw[k]);
-            const DDU_RAW_DATA_struct& r = rows.records[k];
-            QVERIFY(r.event_number.isEmpty() && r.DateTime.isEmpty() && r.Proc.isEmpty() && r.FaultMessage.isEmpty());
-        }
-        QCOMPARE(c.t.convertOnce(), 0);
+        QCOMPARE(c.t.takeRowsToDraw().redraw, kAll);
         QCOMPARE(c.t.takeRowsToDraw().redraw, kNone);
-        // Starting again marks every row for drawing once more.
         c.t.markAllForRedraw();
-        QCOMPARE(c.t.takeRowsToDraw().redraw, (Redraw{true, true, true, true}));
+        QCOMPARE(c.t.takeRowsToDraw().redraw, kAll);
     }
 
     // A record is identified by event, processor and code: a change of any
@@ -316,26 +243,23 @@ private slots:
         QCOMPARE(c.t.takeRowsToDraw().redraw, kNone);
     }
 
+    // A record that comes back into an emptied slot is drawn again, also when
+    // it returns before the screen looked at the empty slot.
     void slotEmptiesAndReturns()
     {
         Converter c;
         const RawWords rec{900, 5, 53, 24414, 4096};
         c.pass(0, rec);
         c.t.takeRowsToDraw();
-        c.pass(0, {});
-        QVERIFY(c.t.takeRowsToDraw().redraw[0]);
-        // The same record comes back into the slot: the row shows it again,
-        // also when it returns before the screen looked at the empty slot.
         for (bool lookedAtEmpty : {true, false}) {
-            if (!lookedAtEmpty)
-                c.pass(0, {});
+            c.pass(0, {});
+            if (lookedAtEmpty)
+                QVERIFY(c.t.takeRowsToDraw().redraw[0]);
             QCOMPARE(c.pass(0, rec), 1);
             const DdsRowsToDraw rows = c.t.takeRowsToDraw();
             QVERIFY(rows.redraw[0]);
             QCOMPARE(rows.records[0].event_number, QStringLiteral("900"));
-            QCOMPARE(rows.records[0].Proc, QStringLiteral("BUR2"));
             QCOMPARE(rows.records[0].FaultMessage, QStringLiteral("Battery voltage below 86"));
-            QCOMPARE(rows.records[0].DateTime, localText(1600000000));
         }
     }
 
@@ -383,7 +307,7 @@ private slots:
         QTRY_VERIFY(DDU_Pixy_Thread_Life.load() > 1);
         // The screen's refresh: the first take draws every row.
         DdsRowsToDraw rows = t.takeRowsToDraw();
-        QCOMPARE(rows.redraw, (Redraw{true, true, true, true}));
+        QCOMPARE(rows.redraw, kAll);
         QCOMPARE(rows.records[0].event_number, QStringLiteral("1234"));
         // A new window is published: the changed row comes up for drawing.
         src.set(3, {1240, 8, 3, 24414, 4096});
