@@ -1,7 +1,6 @@
 #pragma once
-// The display's side of the simulator in its tests: word reads and writes
-// through frames only, the start-up, port configuration and page access the
-// way the display's driver does them, and a UART opened like the display's.
+// The display's side of the simulator in its tests, through frames only: word
+// reads and writes, start-up, ports and pages as the display's driver does them.
 
 #include "sim/frames.h"
 #include "sim/mvb_controller_emulator.h"
@@ -76,10 +75,8 @@ inline QVector<quint16> readPage(sim::MvbControllerEmulator& e, int address, int
     return w;
 }
 
-inline quint16 pageAddress(int index, int status)
-{
-    return quint16(0x4000 + (index >> 2) * 64 + ((status >> 6) & 1) * 32);
-}
+// Page of a port index: 32 words each, the one selected by status bit 6.
+inline quint16 pageAddress(int index, int status) { return quint16(0x4000 + (index >> 2) * 64 + ((status >> 6) & 1) * 32); }
 
 // The words of a sink port as the display reads them: the page selected by bit 6.
 inline QVector<quint16> readSink(sim::MvbControllerEmulator& e, quint16 index, int n)
