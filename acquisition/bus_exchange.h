@@ -83,8 +83,8 @@ struct ViewerSelection {
     // Telegram / freshness viewer.
     Telegram_Details_struct Telegram_Details[TELEGRAM_DETAILS_MAX]; // telegram, port_type, fun_code used
     int port_buffer_count = 0;
-    int port_buffer_view = 0;       // 1 while the port data view is open
-    int Table_updown_Telegram = 0;  // selected row
+    int port_buffer_view = 0;      // 1 while the port data view is open
+    int Table_updown_Telegram = 0; // selected row
     // Variable monitor.
     int DDU_Micview_Start = 0;      // 1 while the monitor runs
     int DDU_Micview_Data_Count = 0; // at most 30

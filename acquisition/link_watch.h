@@ -18,17 +18,15 @@ public:
     static constexpr int kFailedAccessesToGiveUp = 2;
 
     LinkWatch(BusExchange* exchange = nullptr, const std::atomic<bool>* stop = nullptr)
-        : exchange_(exchange), stop_(stop)
+        : exchange_(exchange)
+        , stop_(stop)
     {
     }
 
     // Outcome of one port access.
     void note(bool answered);
     // True once the pass should read nothing more.
-    bool givenUp() const
-    {
-        return failuresInRow_ >= kFailedAccessesToGiveUp || (stop_ && stop_->load());
-    }
+    bool givenUp() const { return failuresInRow_ >= kFailedAccessesToGiveUp || (stop_ && stop_->load()); }
     int failuresInRow() const { return failuresInRow_; }
 
 private:

@@ -205,8 +205,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
             s.MVB_DDU_BRIO2_Output[k] = msbFirstBit(w, k);
         s.MVB_DDU_BRIO2_OutAnalg[0] = analogText(w[2]);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 

@@ -3,9 +3,9 @@
 // words into the signal store, writes the display's output port with the
 // request pulses, and decodes the DDS records and the remote I/O images.
 
+#include <array>
 #include <cstdint>
 #include <map>
-#include <array>
 
 #include "acquisition/bus_exchange.h"
 #include "acquisition/link_watch.h"

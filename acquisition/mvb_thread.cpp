@@ -297,8 +297,7 @@ int Mvb_Thread::DDU_Micview_Get_data(unsigned short word, int byte_offset, int b
     case 0:
     case 3:
     case 4:
-    case 5:
-        return word;
+    case 5: return word;
     case 1: {
         // Bit numbers count in bus order: 0..7 are word bits 8..15, 8..15 bits 0..7.
         if (bit_offset < 0 || bit_offset > 15)
@@ -306,10 +305,8 @@ int Mvb_Thread::DDU_Micview_Get_data(unsigned short word, int byte_offset, int b
         const int bit = bit_offset < 8 ? bit_offset + 8 : bit_offset - 8;
         return (word >> bit) & 1;
     }
-    case 2:
-        return (byte_offset & 1) ? (word & 0xFF) : (word >> 8);
-    default:
-        return data_type;
+    case 2: return (byte_offset & 1) ? (word & 0xFF) : (word >> 8);
+    default: return data_type;
     }
 }
 
@@ -318,18 +315,14 @@ QString Mvb_Thread::micviewText(int v, int data_type, const QString& current)
     switch (data_type) {
     case 0:
     case 1:
-    case 4:
-        return QString::number(v);
-    case 2:
-        return QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-    case 3:
-        return QStringLiteral("%1").arg(v & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
+    case 4: return QString::number(v);
+    case 2: return QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+    case 3: return QStringLiteral("%1").arg(v & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
     case 5: {
         const double percent = (v & 0x8000) ? (v - 65536) * 100.0 / 4096.0 : v * 100.0 / 4096.0;
         return QString::number(percent, 'g', 6) + QStringLiteral(" %");
     }
-    default:
-        return current;
+    default: return current;
     }
 }
 

@@ -93,12 +93,13 @@ struct SlotBit {
 
 struct ProcessorSlots {
     unsigned short PortFreshness::*freshness;
-    SlotImage images[4];    // all 2 while the processor's port is stale
-    SlotImage cabOneOnly;   // all 0 unless cab 1 is active (nullptr: none)
+    SlotImage images[4];  // all 2 while the processor's port is stale
+    SlotImage cabOneOnly; // all 0 unless cab 1 is active (nullptr: none)
     const SlotBit* bits;
     int bitCount;
 };
 
+// clang-format off
 const SlotBit kHBB1Slots[] = {
     {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 1, &RawSignals::HBB1_D01_MRelMCEOn, false},
     {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, 2, &RawSignals::HBB1_D01_LEmgStop, false},
@@ -337,6 +338,7 @@ const ProcessorSlots kProcessorSlots[] = {
       &DerivedValues::MVB_DDU_SLG2_Wslot_Input, &DerivedValues::MVB_DDU_SLG2_Wslot_Output},
      nullptr, kSLG2Slots, int(sizeof kSLG2Slots / sizeof kSLG2Slots[0])},
 };
+// clang-format on
 
 } // namespace
 
@@ -431,9 +433,7 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         s.MVB_DDU_Loco_NO_String = QString::number(s.FLG2_D00_MLocoNum1);
         s.MVB_DDU_Loco_Type_String = locoClass(s.FLG2_D00_MLocoNum1);
         break;
-    default:
-        s.MVB_DDU_Loco_NO_String = kUnknown;
-        s.MVB_DDU_Loco_Type_String.clear();
+    default: s.MVB_DDU_Loco_NO_String = kUnknown; s.MVB_DDU_Loco_Type_String.clear();
     }
     s.MVB_DDU_Loco2_NO_String = fresh(s.freshness_2510) ? QString::number(s.FLG1_D00_MLocoNum2) : kUnknown;
 
@@ -453,17 +453,15 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         s.MVB_DDU_Battery = toInt(s.FLG2_D21_XU_Battery);
         s.MVB_DDU_Battery_String = fixed(s.FLG2_D21_XU_Battery, 1);
         break;
-    default:
-        s.MVB_DDU_Battery = 0;
-        s.MVB_DDU_Battery_String = kUnknown;
+    default: s.MVB_DDU_Battery = 0; s.MVB_DDU_Battery_String = kUnknown;
     }
 
     // Earth faults of the auxiliary and control circuits.
     if (!f3300 && !f3600)
         s.MVB_DDU_Earth_Fault_Auxiliary = 2;
     else
-        s.MVB_DDU_Earth_Fault_Auxiliary = (s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110 || s.STB2_D04_EFAUXCkt
-                                           || s.STB2_D01_MEFRBUR) ? 1 : 0;
+        s.MVB_DDU_Earth_Fault_Auxiliary =
+            (s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110 || s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR) ? 1 : 0;
     if (!f3300)
         s.MVB_DDU_Earth_Fault_Control = 2;
     else
@@ -571,13 +569,12 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
 
     // Sub-system switch-off states of this loco.
     {
-        const int states[19] = {s.FLG1_D54_BSubS01_Off, s.FLG1_D54_BSubS02_Off, s.FLG1_D54_BSubS03_Off,
-                                s.FLG1_D54_BSubS04_Off, s.FLG1_D54_BSubS05_Off, s.FLG1_D54_BSubS06_Off,
-                                s.FLG1_D54_BSubS07_Off, s.FLG1_D54_BSubS08_Off, s.FLG1_D54_BSubS09_Off,
-                                s.FLG1_D54_BSubS10_Off, s.FLG1_D54_BSubS11_Off, s.FLG1_D54_BSubS12_Off,
-                                s.FLG1_D54_BSubS13_Off, s.FLG1_D54_BSubS14_Off, s.FLG1_D54_BSubS15_Off,
-                                s.FLG1_D54_BSubS16_Off, s.FLG1_D54_BSubS17_Off, s.FLG1_D54_BSubS18_Off,
-                                s.FLG1_D54_BSubS19_Off};
+        const int states[19] = {
+            s.FLG1_D54_BSubS01_Off, s.FLG1_D54_BSubS02_Off, s.FLG1_D54_BSubS03_Off, s.FLG1_D54_BSubS04_Off,
+            s.FLG1_D54_BSubS05_Off, s.FLG1_D54_BSubS06_Off, s.FLG1_D54_BSubS07_Off, s.FLG1_D54_BSubS08_Off,
+            s.FLG1_D54_BSubS09_Off, s.FLG1_D54_BSubS10_Off, s.FLG1_D54_BSubS11_Off, s.FLG1_D54_BSubS12_Off,
+            s.FLG1_D54_BSubS13_Off, s.FLG1_D54_BSubS14_Off, s.FLG1_D54_BSubS15_Off, s.FLG1_D54_BSubS16_Off,
+            s.FLG1_D54_BSubS17_Off, s.FLG1_D54_BSubS18_Off, s.FLG1_D54_BSubS19_Off};
         const bool f1310 = fresh(s.freshness_1310);
         for (int k = 0; k < 19; ++k)
             s.MVB_DDU_LOCO_SUB_System[k] = f1310 ? states[k] : 99;
@@ -588,13 +585,12 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     // Sub-system image of the second loco. Elements at 2 or 3 stay while their
     // flag is 0.
     if (fresh(s.freshness_2510)) {
-        const char flags[19] = {s.LOCO2_SUB_System0_off, s.LOCO2_SUB_System1_off, s.LOCO2_SUB_System2_off,
-                                s.LOCO2_SUB_System3_off, s.LOCO2_SUB_System4_off, s.LOCO2_SUB_System5_off,
-                                s.LOCO2_SUB_System6_off, s.LOCO2_SUB_System7_off, s.LOCO2_SUB_System8_off,
-                                s.LOCO2_SUB_System9_off, s.LOCO2_SUB_System10_off, s.LOCO2_SUB_System11_off,
-                                s.LOCO2_SUB_System12_off, s.LOCO2_SUB_System13_off, s.LOCO2_SUB_System14_off,
-                                s.LOCO2_SUB_System15_off, s.LOCO2_SUB_System16_off, s.LOCO2_SUB_System17_off,
-                                s.LOCO2_SUB_System18_off};
+        const char flags[19] = {
+            s.LOCO2_SUB_System0_off,  s.LOCO2_SUB_System1_off,  s.LOCO2_SUB_System2_off,  s.LOCO2_SUB_System3_off,
+            s.LOCO2_SUB_System4_off,  s.LOCO2_SUB_System5_off,  s.LOCO2_SUB_System6_off,  s.LOCO2_SUB_System7_off,
+            s.LOCO2_SUB_System8_off,  s.LOCO2_SUB_System9_off,  s.LOCO2_SUB_System10_off, s.LOCO2_SUB_System11_off,
+            s.LOCO2_SUB_System12_off, s.LOCO2_SUB_System13_off, s.LOCO2_SUB_System14_off, s.LOCO2_SUB_System15_off,
+            s.LOCO2_SUB_System16_off, s.LOCO2_SUB_System17_off, s.LOCO2_SUB_System18_off};
         for (int k = 0; k < 19; ++k) {
             int& e = s.MVB_DDU_LOCO2_SUB_System[k];
             if (flags[k] == 1 || e == 0 || e == 1 || e == 4)
@@ -703,8 +699,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     if (!f3700 && !f3800)
         s.MVB_DDU_Filter_String = kUnknown;
     else
-        s.MVB_DDU_Filter_String = onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn
-                                        || s.SLG2_D01_MFiltOn);
+        s.MVB_DDU_Filter_String =
+            onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
     if (!f3700 && !f3800 && !f3300) {
         s.MVB_DDU_Earth_Fault_Power = 2;
         s.MVB_DDU_Earth_Fault_Power_String = kUnknown;
@@ -726,9 +722,7 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         s.MVB_DDU_SLG1_Node_String = QString::number(s.FLG2_D21_XNodeB1);
         s.MVB_DDU_SLG2_Node_String = QString::number(s.FLG2_D21_XNodeB2);
         break;
-    default:
-        s.MVB_DDU_SLG1_Node_String = kUnknown;
-        s.MVB_DDU_SLG2_Node_String = kUnknown;
+    default: s.MVB_DDU_SLG1_Node_String = kUnknown; s.MVB_DDU_SLG2_Node_String = kUnknown;
     }
     s.MVB_DDU_ALG1_Node_String = f3700 ? QString::number(s.SLG1_D08_XNodeALG, 16).toUpper() : kUnknown;
     s.MVB_DDU_ALG2_Node_String = f3800 ? QString::number(s.SLG2_D08_XNodeALG, 16).toUpper() : kUnknown;
@@ -828,8 +822,9 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     {
         const float speeds[6] = {s.SLG1_D90_XVist_A1, s.SLG1_D90_XVist_A2, s.SLG1_D90_XVist_A3,
                                  s.SLG2_D90_XVist_A1, s.SLG2_D90_XVist_A2, s.SLG2_D90_XVist_A3};
-        QString* speedTexts[6] = {&s.MVB_DDU_TM_Speed1_String, &s.MVB_DDU_TM_Speed2_String, &s.MVB_DDU_TM_Speed3_String,
-                                  &s.MVB_DDU_TM_Speed4_String, &s.MVB_DDU_TM_Speed5_String, &s.MVB_DDU_TM_Speed6_String};
+        QString* speedTexts[6] = {&s.MVB_DDU_TM_Speed1_String, &s.MVB_DDU_TM_Speed2_String,
+                                  &s.MVB_DDU_TM_Speed3_String, &s.MVB_DDU_TM_Speed4_String,
+                                  &s.MVB_DDU_TM_Speed5_String, &s.MVB_DDU_TM_Speed6_String};
         const float temps[6] = {s.SLG1_D88_XTempMotor1, s.SLG1_D88_XTempMotor2, s.SLG1_D88_XTempMotor3,
                                 s.SLG2_D88_XTempMotor1, s.SLG2_D88_XTempMotor2, s.SLG2_D88_XTempMotor3};
         QString* tempTexts[6] = {&s.MVB_DDU_TM_Temperature1_String, &s.MVB_DDU_TM_Temperature2_String,
@@ -966,8 +961,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
         };
         trip(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Consumed_First_Boot, s.MVB_DDU_Energy_Consumed_Trip,
              s.MVB_DDU_Energy_Consumed_Trip_String);
-        trip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot,
-             s.MVB_DDU_Energy_Regenerated_Trip, s.MVB_DDU_Energy_Regenerated_Trip_String);
+        trip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot, s.MVB_DDU_Energy_Regenerated_Trip,
+             s.MVB_DDU_Energy_Regenerated_Trip_String);
 
         auto ratio = [](int consumed, int regenerated, QString& text) {
             if (consumed > 1 && regenerated > 1)
@@ -1054,12 +1049,12 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     s.MVB_DDU_Soft_Ver_STB2_String = fresh(s.freshness_1695) ? versionText(s.STB2_00_SWVersionSTB2) : kUnknown;
     s.MVB_DDU_Soft_Ver_HBB1_String = fresh(s.freshness_1295) ? versionText(s.HBB1_00_SWVersionHBB1) : kUnknown;
     s.MVB_DDU_Soft_Ver_HBB2_String = fresh(s.freshness_1795) ? versionText(s.HBB2_00_SWVersionHBB2) : kUnknown;
-    s.MVB_DDU_Soft_Ver_BUR1_String = f3110 ? versionText(s.FLG1_00_SWVersionBUR1)
-                                           : (f3210 ? versionText(s.FLG2_00_SWVersionBUR1) : kUnknown);
-    s.MVB_DDU_Soft_Ver_BUR2_String = f3300 ? versionText(s.HBB1_00_SWVersionBUR2)
-                                           : (f3400 ? versionText(s.HBB2_00_SWVersionBUR2) : kUnknown);
-    s.MVB_DDU_Soft_Ver_BUR3_String = f3500 ? versionText(s.STB1_00_SWVersionBUR3)
-                                           : (f3600 ? versionText(s.STB2_00_SWVersionBUR3) : kUnknown);
+    s.MVB_DDU_Soft_Ver_BUR1_String =
+        f3110 ? versionText(s.FLG1_00_SWVersionBUR1) : (f3210 ? versionText(s.FLG2_00_SWVersionBUR1) : kUnknown);
+    s.MVB_DDU_Soft_Ver_BUR2_String =
+        f3300 ? versionText(s.HBB1_00_SWVersionBUR2) : (f3400 ? versionText(s.HBB2_00_SWVersionBUR2) : kUnknown);
+    s.MVB_DDU_Soft_Ver_BUR3_String =
+        f3500 ? versionText(s.STB1_00_SWVersionBUR3) : (f3600 ? versionText(s.STB2_00_SWVersionBUR3) : kUnknown);
 
     // Inching mode, from the diagnosis processor of the active cab.
     if (cab == 1 && fresh(s.freshness_1302)) {
@@ -1114,8 +1109,8 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
 
     // Processor slot texts: analog inputs and outputs in percent.
     const QString pct = QStringLiteral(" %");
-    auto eslot = [&](bool portFresh, QString (&in)[16], QString (&out)[16], float prAutoBk, float angTrans,
-                     float meterB1, float meterB2) {
+    auto eslot = [&](bool portFresh, QString(&in)[16], QString(&out)[16], float prAutoBk, float angTrans, float meterB1,
+                     float meterB2) {
         if (!portFresh) {
             fillTexts(in, kUnknown);
             fillTexts(out, kUnknown);
@@ -1139,7 +1134,7 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     // converter's main port (3700 / 3800), the filter current and transformer
     // pressure (elements 2, 7) from its analogue port (3710 / 3810). Each
     // element is guarded by its own port; the main port stale blanks the slot.
-    auto aslot = [&](bool mainFresh, bool analogueFresh, QString (&a)[16], float aiPr, float aiBur, float aiFilts,
+    auto aslot = [&](bool mainFresh, bool analogueFresh, QString(&a)[16], float aiPr, float aiBur, float aiFilts,
                      float druckTR) {
         if (!mainFresh) {
             fillTexts(a, kUnknown);
@@ -1155,12 +1150,12 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
             a[2] = fixed(aiFilts, 2) + pct;
         a[7] = fixed(druckTR, 2) + pct;
     };
-    aslot(f3700, f3710, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR,
-          s.SLG1_D01_XAIFilts, s.SLG1_D01_XADruckTR);
-    aslot(f3800, f3810, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR,
-          s.SLG2_D01_XAIFilts, s.SLG2_D01_XADruckTR);
+    aslot(f3700, f3710, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR, s.SLG1_D01_XAIFilts,
+          s.SLG1_D01_XADruckTR);
+    aslot(f3800, f3810, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR, s.SLG2_D01_XAIFilts,
+          s.SLG2_D01_XADruckTR);
 
-    auto dslot = [&](bool portFresh, QString (&d)[16], const float (&v)[11]) {
+    auto dslot = [&](bool portFresh, QString(&d)[16], const float(&v)[11]) {
         if (!portFresh) {
             fillTexts(d, kUnknown);
             return;
@@ -1169,15 +1164,15 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
             d[15 - k] = fixed(v[k], 2) + pct;
     };
     {
-        const float v1[11] = {s.SLG1_D01_XADruckSR, s.SLG1_D01_XATmp1OelTR, s.SLG1_D01_XATmp2OelTR,
+        const float v1[11] = {s.SLG1_D01_XADruckSR,   s.SLG1_D01_XATmp1OelTR, s.SLG1_D01_XATmp2OelTR,
                               s.SLG1_D01_XATmp1OelSR, s.SLG1_D01_XATmp2OelSR, s.SLG1_D01_XATmp1Mot1,
-                              s.SLG1_D01_XATmp2Mot1, s.SLG1_D01_XATmp1Mot2, s.SLG1_D01_XATmp2Mot2,
-                              s.SLG1_D01_XATmp1Mot3, s.SLG1_D01_XATmp2Mot3};
+                              s.SLG1_D01_XATmp2Mot1,  s.SLG1_D01_XATmp1Mot2,  s.SLG1_D01_XATmp2Mot2,
+                              s.SLG1_D01_XATmp1Mot3,  s.SLG1_D01_XATmp2Mot3};
         dslot(f3710, s.MVB_DDU_SLG1_Dslot_Input_String, v1);
-        const float v2[11] = {s.SLG2_D01_XADruckSR, s.SLG2_D01_XATmp1OelTR, s.SLG2_D01_XATmp2OelTR,
+        const float v2[11] = {s.SLG2_D01_XADruckSR,   s.SLG2_D01_XATmp1OelTR, s.SLG2_D01_XATmp2OelTR,
                               s.SLG2_D01_XATmp1OelSR, s.SLG2_D01_XATmp2OelSR, s.SLG2_D01_XATmp1Mot1,
-                              s.SLG2_D01_XATmp2Mot1, s.SLG2_D01_XATmp1Mot2, s.SLG2_D01_XATmp2Mot2,
-                              s.SLG2_D01_XATmp1Mot3, s.SLG2_D01_XATmp2Mot3};
+                              s.SLG2_D01_XATmp2Mot1,  s.SLG2_D01_XATmp1Mot2,  s.SLG2_D01_XATmp2Mot2,
+                              s.SLG2_D01_XATmp1Mot3,  s.SLG2_D01_XATmp2Mot3};
         dslot(f3810, s.MVB_DDU_SLG2_Dslot_Input_String, v2);
     }
 }

@@ -21,9 +21,9 @@ template <typename T> constexpr SignalType typeOf()
     }
 }
 
-#define SIG(port, word, bit, kind, mask, factor, name)                                                      \
-    PortSignal{port, word, bit, kind, typeOf<decltype(RawSignals::name)>(), mask, factor,                  \
-               offsetof(RawSignals, name), #name},
+#define SIG(port, word, bit, kind, mask, factor, name)                                                                 \
+    PortSignal{port, word, bit, kind, typeOf<decltype(RawSignals::name)>(), mask, factor, offsetof(RawSignals, name),  \
+               #name},
 
 const PortSignal kSignals[] = {
 #define PM_BIT(port, word, bit, name) SIG(port, word, bit, SignalKind::Bit, 0xFFFF, 1.0, name)
@@ -147,27 +147,15 @@ void extractPortSignals(SignalStore& store, const CyclePort& port, const uint16_
         const PortSignal& sig = kSignals[i];
         const unsigned w = words[sig.word & 0x0F];
         switch (sig.kind) {
-        case SignalKind::Bit:
-            member<char>(raw, sig.offset) = static_cast<char>((w >> sig.bit) & 1u);
-            break;
+        case SignalKind::Bit: member<char>(raw, sig.offset) = static_cast<char>((w >> sig.bit) & 1u); break;
         case SignalKind::BitIfFresh:
             member<char>(raw, sig.offset) = stale ? 0 : static_cast<char>((w >> sig.bit) & 1u);
             break;
-        case SignalKind::Zero:
-            member<char>(raw, sig.offset) = 0;
-            break;
-        case SignalKind::Value:
-            writeSignal(raw, sig, static_cast<double>(w));
-            break;
-        case SignalKind::Scaled:
-            writeSignal(raw, sig, static_cast<double>(w & sig.mask) / 4096.0 * sig.factor);
-            break;
-        case SignalKind::HighByte:
-            member<int>(raw, sig.offset) = static_cast<int>(w >> 8);
-            break;
-        case SignalKind::LowByte:
-            member<int>(raw, sig.offset) = static_cast<int>(w & 0xFFu);
-            break;
+        case SignalKind::Zero: member<char>(raw, sig.offset) = 0; break;
+        case SignalKind::Value: writeSignal(raw, sig, static_cast<double>(w)); break;
+        case SignalKind::Scaled: writeSignal(raw, sig, static_cast<double>(w & sig.mask) / 4096.0 * sig.factor); break;
+        case SignalKind::HighByte: member<int>(raw, sig.offset) = static_cast<int>(w >> 8); break;
+        case SignalKind::LowByte: member<int>(raw, sig.offset) = static_cast<int>(w & 0xFFu); break;
         }
     }
 }

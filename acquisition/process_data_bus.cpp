@@ -7,7 +7,7 @@
 namespace {
 // A controller that answers at all answers within a few milliseconds.
 constexpr int kProbeTimeoutMs = 100;
-}
+} // namespace
 
 MvbDriverBus::~MvbDriverBus()
 {

@@ -28,13 +28,17 @@ public:
     // full operation (used while the link is down, instead of a full pass).
     // `status` receives the controller's status word when it answered.
     enum class Probe { Answers, Silent, NotOperating };
-    virtual Probe probe(uint16_t* status) { (void)status; return Probe::Answers; }
+    virtual Probe probe(uint16_t* status)
+    {
+        (void)status;
+        return Probe::Answers;
+    }
     // True when the line itself is gone (device closed by its far end, I/O
     // error); only a new bringUp() can help then.
     virtual bool lineLost() const { return false; }
     // From any thread: cuts short the transaction in progress and fails every
     // later one at once (used to stop the acquisition without waiting).
-    virtual void interrupt() {}
+    virtual void interrupt() { }
 };
 
 // The real link: the MVB driver.

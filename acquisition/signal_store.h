@@ -85,6 +85,6 @@ struct SignalStore : RawSignals, PortFreshness, DerivedValues {
     QString DDU_Micview_Data[DDU_MICVIEW_MAX];
     int DDU_Micview_Data_temp = 0;
 
-    int Selected_VCU_Type = 0;   // set to 3 by every bus cycle
+    int Selected_VCU_Type = 0;         // set to 3 by every bus cycle
     unsigned long long pass_count = 0; // passes published so far (bus or simulation)
 };

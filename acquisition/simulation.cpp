@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+// Data tables: laid out by hand, one entry per line or block.
+// clang-format off
+
 namespace {
 
 QString tr(const char* text)
@@ -155,3 +158,4 @@ void applySimulationStep(SignalStore& s, int step)
     for (int k = 0; k < 20; ++k)
         s.MVB_DDU_LOCO_SUB_System[k] = t.subSystems[k];
 }
+// clang-format on

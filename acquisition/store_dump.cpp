@@ -94,8 +94,13 @@ QList<QPair<QString, QString>> dumpSignalStore(const SignalStore& s)
         QStringList parts;
         for (int i = 0; i < s.port_buffer_count && i < TELEGRAM_DETAILS_MAX; ++i) {
             const Telegram_Details_struct& t = s.Telegram_Details[i];
-            parts << QStringLiteral("{\"telegram\":%1,\"port_type\":%2,\"fun_code\":%3,\"freshness\":%4,\"max_freshness\":%5}")
-                         .arg(t.telegram).arg(t.port_type).arg(t.fun_code).arg(t.freshness).arg(t.max_freshness);
+            parts << QStringLiteral(
+                         "{\"telegram\":%1,\"port_type\":%2,\"fun_code\":%3,\"freshness\":%4,\"max_freshness\":%5}")
+                         .arg(t.telegram)
+                         .arg(t.port_type)
+                         .arg(t.fun_code)
+                         .arg(t.freshness)
+                         .arg(t.max_freshness);
         }
         add("Telegram_Details", QLatin1Char('[') + parts.join(QLatin1Char(',')) + QLatin1Char(']'));
     }

@@ -28,7 +28,6 @@ QString captionStyle(const HomeWidget& w, int language)
         .arg(unit ? QStringLiteral("rgb(125, 125, 125)") : QStringLiteral("rgb(150, 150, 150)"));
 }
 
-
 QString rgbText(QRgb c)
 {
     return QStringLiteral("rgb(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
@@ -41,13 +40,13 @@ const QString& textStyle(int pointSize, QRgb colour, bool bold, bool condensed)
         (quint64(pointSize) << 34) | (quint64(condensed) << 33) | (quint64(bold) << 32) | (colour & 0xFFFFFFu);
     auto it = cache.constFind(key);
     if (it == cache.constEnd())
-        it = cache.insert(key, QStringLiteral("font: %1 %2pt \"%3\"; color: %4; background: transparent;"
-                                              " border: none;")
-                                   .arg(bold ? QStringLiteral("bold") : QStringLiteral("normal"))
-                                   .arg(pointSize)
-                                   .arg(condensed ? QStringLiteral("DejaVu Sans Condensed")
-                                                  : QStringLiteral("DejaVu Sans"))
-                                   .arg(rgbText(colour)));
+        it = cache.insert(key,
+                          QStringLiteral("font: %1 %2pt \"%3\"; color: %4; background: transparent;"
+                                         " border: none;")
+                              .arg(bold ? QStringLiteral("bold") : QStringLiteral("normal"))
+                              .arg(pointSize)
+                              .arg(condensed ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"))
+                              .arg(rgbText(colour)));
     return it.value();
 }
 
@@ -56,8 +55,8 @@ const QString& lcdStyle(QRgb colour)
     static QHash<QRgb, QString> cache;
     auto it = cache.constFind(colour);
     if (it == cache.constEnd())
-        it = cache.insert(colour, QStringLiteral("color: %1; background: transparent; border: none;")
-                                      .arg(rgbText(colour)));
+        it = cache.insert(colour,
+                          QStringLiteral("color: %1; background: transparent; border: none;").arg(rgbText(colour)));
     return it.value();
 }
 
@@ -65,31 +64,23 @@ QString initialStyle(const HomeWidget& w)
 {
     switch (w.kind) {
     case Kind::Caption:
-    case Kind::Unit:
-        return captionStyle(w, 0);
+    case Kind::Unit: return captionStyle(w, 0);
     case Kind::Value:
         // State captions start unlit (no data yet), values as "--" in grey.
         return textStyle(w.size, w.text ? kNoMvbText : kNoDataGrey);
-    case Kind::Node:
-        return textStyle(w.size, kNoDataGrey);
-    case Kind::Number:
-        return textStyle(w.size, qRgb(215, 215, 215));
-    case Kind::Type:
-        return textStyle(w.size, kOrange);
-    case Kind::Lcd:
-        return lcdStyle(kNoDataGrey);
-    case Kind::Clock:
-        return textStyle(w.size, qRgb(160, 160, 160), w.size >= 20);
-    case Kind::Frame:
-        return QStringLiteral("background: transparent; border: 1px solid rgb(35, 35, 35);");
+    case Kind::Node: return textStyle(w.size, kNoDataGrey);
+    case Kind::Number: return textStyle(w.size, qRgb(215, 215, 215));
+    case Kind::Type: return textStyle(w.size, kOrange);
+    case Kind::Lcd: return lcdStyle(kNoDataGrey);
+    case Kind::Clock: return textStyle(w.size, qRgb(160, 160, 160), w.size >= 20);
+    case Kind::Frame: return QStringLiteral("background: transparent; border: 1px solid rgb(35, 35, 35);");
     case Kind::Lamp:
         return QStringLiteral("font: bold %1pt \"DejaVu Sans\"; color: %2; background-color: rgb(28, 28, 28);"
                               " border: 1px solid rgb(45, 45, 45); border-radius: 4px;")
             .arg(w.size)
             .arg(rgbText(kLampLegendOff));
     case Kind::Image:
-    case Kind::Button:
-        break;
+    case Kind::Button: break;
     }
     return QStringLiteral("background: transparent; border: none;");
 }
@@ -98,10 +89,8 @@ QString initialText(const HomeWidget& w)
 {
     switch (w.kind) {
     case Kind::Value:
-    case Kind::Node:
-        return QStringLiteral("--");
-    default:
-        return QString();
+    case Kind::Node: return QStringLiteral("--");
+    default: return QString();
     }
 }
 
@@ -182,12 +171,9 @@ Pictogram locoPictogram(int iso, const QString& type)
     const bool wag9 = type.contains(QLatin1String("WAG9"));
     const bool wap7 = type.contains(QLatin1String("WAP7"));
     switch (iso) {
-    case 0:
-        return wag9 ? Pictogram::GreenYellow3W : wap7 ? Pictogram::WhiteRed3W : Pictogram::WhiteRed2W;
-    case 1:
-        return wag9 || wap7 ? Pictogram::RedRed3W : Pictogram::RedRed2W;
-    default:
-        return Pictogram::Grey;
+    case 0: return wag9 ? Pictogram::GreenYellow3W : wap7 ? Pictogram::WhiteRed3W : Pictogram::WhiteRed2W;
+    case 1: return wag9 || wap7 ? Pictogram::RedRed3W : Pictogram::RedRed2W;
+    default: return Pictogram::Grey;
     }
 }
 
@@ -229,26 +215,20 @@ constexpr QRgb kDduCellText = qRgb(0xa3, 0xa3, 0xa3);
 
 // RMS strip (loco 1).
 const CodeLook kRmsCodes[] = {
-    {0, {qRgb(0x00, 0x50, 0x06), kBlack}},
-    {1, {qRgb(0x54, 0x04, 0x04), kBlack}},
-    {2, {qRgb(0x66, 0x66, 0x00), kBlack}},
-    {4, {kBlack, kNoDataGrey}},
+    {0, {qRgb(0x00, 0x50, 0x06), kBlack}},  {1, {qRgb(0x54, 0x04, 0x04), kBlack}},
+    {2, {qRgb(0x66, 0x66, 0x00), kBlack}},  {4, {kBlack, kNoDataGrey}},
     {99, {qRgb(0x3f, 0x3f, 0x3f), kBlack}},
 };
 // DDU strip, loco 1: the codes of the own loco's subsystem image.
 const CodeLook kDduLoco1Codes[] = {
-    {0, {qRgb(0x00, 0x50, 0x06), kDduCellText}},
-    {4, {kBlack, kDduCellText}},
-    {1, {qRgb(0x54, 0x04, 0x04), kDduCellText}},
-    {2, {qRgb(0xe6, 0xe6, 0x00), kDduCellText}},
+    {0, {qRgb(0x00, 0x50, 0x06), kDduCellText}},  {4, {kBlack, kDduCellText}},
+    {1, {qRgb(0x54, 0x04, 0x04), kDduCellText}},  {2, {qRgb(0xe6, 0xe6, 0x00), kDduCellText}},
     {99, {qRgb(0x3f, 0x3f, 0x3f), kDduCellText}},
 };
 // DDU strip, loco 2: the second loco's image uses another code set.
 const CodeLook kDduLoco2Codes[] = {
-    {0, {qRgb(0x00, 0x50, 0x06), kDduCellText}},
-    {1, {kBlack, kDduCellText}},
-    {2, {qRgb(0x54, 0x04, 0x04), kDduCellText}},
-    {3, {qRgb(0xe6, 0xe6, 0x00), kDduCellText}},
+    {0, {qRgb(0x00, 0x50, 0x06), kDduCellText}}, {1, {kBlack, kDduCellText}},
+    {2, {qRgb(0x54, 0x04, 0x04), kDduCellText}}, {3, {qRgb(0xe6, 0xe6, 0x00), kDduCellText}},
     {4, {qRgb(0x3f, 0x3f, 0x3f), kDduCellText}},
 };
 

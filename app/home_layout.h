@@ -33,9 +33,9 @@ enum class Kind {
 struct HomeWidget {
     Kind kind;
     const char* name;
-    QRect geometry;    // window coordinates (RMS) or coordinates in Gmainwindow_ddu (DDU)
-    const char* text;  // English text, translated at run time (captions, state captions)
-    int size;          // font size in pt; digit count for LCDs
+    QRect geometry;   // window coordinates (RMS) or coordinates in Gmainwindow_ddu (DDU)
+    const char* text; // English text, translated at run time (captions, state captions)
+    int size;         // font size in pt; digit count for LCDs
     Qt::Alignment align;
 };
 

@@ -36,24 +36,55 @@ void forwardMvbLog(const char* line, void*)
 
 // Every screen group hidden by a screen change.
 const char* const kScreenGroups[] = {
-    "G_brightness",        "Gmainwindow_ddu",  "Gsub_system",      "Gdiagnostics",       "Gdiag_details",
-    "Gpassword",           "Gnode",            "Gsimulation",      "Gsoftware",          "Gdatetime",
-    "Gproinfo_menu",       "Gmaint_riom_io",   "Gmaint_riom_info", "Gmaint_ddulogin",    "Gmaint_ddudisp",
-    "GMVBFreshness",       "Gmaint_mvbvariables", "Gmvbvar_loadsave", "Gmvbvar_filter",  "Gmaint_mvbvarsel",
-    "Gmaint_menu",         "Gmaint_vcumenu",   "Gmaint_footer",    "Gpassword_blur",     "GMVBTelegram",
-    "Gfault",              "Gfaultdriveradvice", "Ginfo",          "Gmessage",           "GmotorStatus",
-    "Genergy",             "Gmotor",           "Ginching",         "Gfilter_selection",  "Gtelegram",
-    "keypad_groupbox",     "Gsignal_name",     "G_DDSscreen",      "G_softupdate",       "Gpassword_blur_soft",
+    "G_brightness",
+    "Gmainwindow_ddu",
+    "Gsub_system",
+    "Gdiagnostics",
+    "Gdiag_details",
+    "Gpassword",
+    "Gnode",
+    "Gsimulation",
+    "Gsoftware",
+    "Gdatetime",
+    "Gproinfo_menu",
+    "Gmaint_riom_io",
+    "Gmaint_riom_info",
+    "Gmaint_ddulogin",
+    "Gmaint_ddudisp",
+    "GMVBFreshness",
+    "Gmaint_mvbvariables",
+    "Gmvbvar_loadsave",
+    "Gmvbvar_filter",
+    "Gmaint_mvbvarsel",
+    "Gmaint_menu",
+    "Gmaint_vcumenu",
+    "Gmaint_footer",
+    "Gpassword_blur",
+    "GMVBTelegram",
+    "Gfault",
+    "Gfaultdriveradvice",
+    "Ginfo",
+    "Gmessage",
+    "GmotorStatus",
+    "Genergy",
+    "Gmotor",
+    "Ginching",
+    "Gfilter_selection",
+    "Gtelegram",
+    "keypad_groupbox",
+    "Gsignal_name",
+    "G_DDSscreen",
+    "G_softupdate",
+    "Gpassword_blur_soft",
 };
 
 // Subsystem paging widgets, the menu frame and the menu screen groups.
 const char* const kMenuWidgets[] = {
-    "subsys_back",     "subsys_up",       "subsys_bottom",   "subsys_top",      "subsys_down",
-    "subsys_vertline", "sub_locono",      "sub_message",     "vmvbtele_scol",   "menu_screen",
-    "menuscreen_back", "menuscreen_home", "menuscreen_header", "Gmenu_subsys",  "Gmenu_hvcircuit",
-    "Gmenu_tracconv",  "Gmenu_auxconv",   "Gmenu_tracmoto",  "Gmenu_auxsys",    "Gmenu_braksys",
-    "Gmenu_enermoni",  "Gmenu_temp",      "Gmenu_pressure",  "Gmenu_lang",      "Gmenu_diagnosis",
-    "Gmenu_drdetails", "Gmenu_future",
+    "subsys_back",       "subsys_up",       "subsys_bottom",   "subsys_top",     "subsys_down",     "subsys_vertline",
+    "sub_locono",        "sub_message",     "vmvbtele_scol",   "menu_screen",    "menuscreen_back", "menuscreen_home",
+    "menuscreen_header", "Gmenu_subsys",    "Gmenu_hvcircuit", "Gmenu_tracconv", "Gmenu_auxconv",   "Gmenu_tracmoto",
+    "Gmenu_auxsys",      "Gmenu_braksys",   "Gmenu_enermoni",  "Gmenu_temp",     "Gmenu_pressure",  "Gmenu_lang",
+    "Gmenu_diagnosis",   "Gmenu_drdetails", "Gmenu_future",
 };
 
 } // namespace
@@ -264,7 +295,7 @@ void MainWindow::form_load()
     pixyThread = new Pixy_Thread(this);
     pixyThread->setObjectName(QStringLiteral("pixyThread"));
     BusExchange* ex = &exchange;
-    pixyThread->setRawSource([ex](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) { ex->copyDdsRaw(raw); });
+    pixyThread->setRawSource([ex](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) { ex->copyDdsRaw(raw); });
     pixyThread->start();
 
     password_setup();
@@ -612,9 +643,9 @@ void MainWindow::paintEvent(QPaintEvent*)
         p.drawRect(851, y, 170, 130);
     }
     p.drawRect(174, 52, 675, 526);
-    static const QRect bottom[] = {{2, 580, 170, 185},   {174, 580, 156, 91}, {174, 673, 156, 92}, {332, 580, 358, 185},
-                                   {692, 580, 157, 91},  {692, 673, 157, 92}, {851, 580, 84, 91},  {851, 673, 84, 92},
-                                   {936, 580, 84, 91},   {936, 673, 84, 92}};
+    static const QRect bottom[] = {{2, 580, 170, 185},  {174, 580, 156, 91}, {174, 673, 156, 92}, {332, 580, 358, 185},
+                                   {692, 580, 157, 91}, {692, 673, 157, 92}, {851, 580, 84, 91},  {851, 673, 84, 92},
+                                   {936, 580, 84, 91},  {936, 673, 84, 92}};
     for (const QRect& r : bottom)
         p.drawRect(r);
     p.drawLine(75, 185, 75, 313);

@@ -85,10 +85,10 @@ public:
     QTimer* timer2 = nullptr; // 100 ms input tick
 
     // ----- data hand-over -----
-    BusExchange exchange;          // the program's one hand-over with the acquisition thread
+    BusExchange exchange; // the program's one hand-over with the acquisition thread
     Mvb_Thread* mvbThread = nullptr;
-    SignalStore snap;              // copy of the signal store taken at the start of each refresh tick
-    ViewerSelection viewer;        // the GUI's copy of the telegram list and monitor selection
+    SignalStore snap;       // copy of the signal store taken at the start of each refresh tick
+    ViewerSelection viewer; // the GUI's copy of the telegram list and monitor selection
 
     // ----- input -----
     KeypadDecoder keypad;
@@ -167,13 +167,13 @@ public:
     int dialogReturnScreen() const { return dialogReturnScreen_; }
 
     // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
-    void home_label_settext();  // captions of the RMS layout, through the translator
-    void ddu_label_textname();  // captions of the DDU layout, through the translator
-    void lbl_style_rms();       // per-language caption fonts, RMS layout
-    void lbl_style_ddu();       // per-language caption fonts, DDU layout
-    void home_subsys();         // subsystem strip of the RMS layout
-    void ddu_home_subsys();     // subsystem strip of the DDU layout
-    void home_update();         // the home indicators of both layouts, from `snap`
+    void home_label_settext(); // captions of the RMS layout, through the translator
+    void ddu_label_textname(); // captions of the DDU layout, through the translator
+    void lbl_style_rms();      // per-language caption fonts, RMS layout
+    void lbl_style_ddu();      // per-language caption fonts, DDU layout
+    void home_subsys();        // subsystem strip of the RMS layout
+    void ddu_home_subsys();    // subsystem strip of the DDU layout
+    void home_update();        // the home indicators of both layouts, from `snap`
     void ddu_load();
     void ddu_img_load();
     // Widgets, pixmaps and last-drawn values of the home screen (mainwindow_home.cpp).

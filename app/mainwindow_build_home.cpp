@@ -31,8 +31,8 @@
 #include "widgets/qgauge.h"
 
 using namespace ddu_ui;
-using home::Kind;
 using home::HomeWidget;
+using home::Kind;
 
 namespace home {
 
@@ -255,12 +255,8 @@ void MainWindow::build_home(QWidget* root)
             l->display(QStringLiteral("--"));
             break;
         }
-        case Kind::Button:
-            button(parent, h.name, h.geometry, QString(), style);
-            break;
-        case Kind::Frame:
-            label(parent, h.name, h.geometry, QString(), style);
-            break;
+        case Kind::Button: button(parent, h.name, h.geometry, QString(), style); break;
+        case Kind::Frame: label(parent, h.name, h.geometry, QString(), style); break;
         default: {
             QLabel* l = label(parent, h.name, h.geometry, h.text ? tr(h.text) : home::initialText(h), style);
             l->setAlignment(h.align);
@@ -280,8 +276,9 @@ void MainWindow::build_home(QWidget* root)
     // Subsystem strip: 4 x 5 cells of 70 x 45 in the bottom row tile (332, 580, 358 x 185).
     auto* strip = table(root, "homesub_table", {334, 582, 354, 182}, 4, 5);
     home::styleStrip(strip, 70, 45);
-    strip->setStyleSheet(QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(86, 86, 86);"
-                                        " border: none; }"));
+    strip->setStyleSheet(
+        QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(86, 86, 86);"
+                       " border: none; }"));
 
     auto* ddu = group(root, "Gmainwindow_ddu", {0, 52, 1024, 716},
                       QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: none; }"));

@@ -51,11 +51,11 @@ void MainWindow::build_menu(QWidget* root)
         int row;
     };
     static const Entry entries[] = {
-        {"sub_sys", "SUB-SYS STATUS", 0, 0},   {"hv_circ", "HV CIRCUIT", 0, 1},
-        {"trac_conv", "TRACTION CONV", 0, 2},  {"aux_conv", "AUX CONV", 0, 3},
-        {"trac_moto", "TRACTION MOTOR", 0, 4}, {"aux_sys", "AUX SYSTEM", 1, 0},
-        {"brak_sys", "BRAKING SYSTEM", 1, 1},  {"ener_moni", "ENERGY MONITORING", 1, 2},
-        {"temp", "TEMPERATURES", 1, 3},        {"pressure", "PRESSURES", 1, 4},
+        {"sub_sys", "SUB-SYS STATUS", 0, 0},    {"hv_circ", "HV CIRCUIT", 0, 1},
+        {"trac_conv", "TRACTION CONV", 0, 2},   {"aux_conv", "AUX CONV", 0, 3},
+        {"trac_moto", "TRACTION MOTOR", 0, 4},  {"aux_sys", "AUX SYSTEM", 1, 0},
+        {"brak_sys", "BRAKING SYSTEM", 1, 1},   {"ener_moni", "ENERGY MONITORING", 1, 2},
+        {"temp", "TEMPERATURES", 1, 3},         {"pressure", "PRESSURES", 1, 4},
         {"dr_details", "DRIVER DETAILS", 0, 5}, {"future", "FUTURE", 1, 5},
     };
     static const int rowY[6] = {123, 184, 245, 306, 367, 428};

@@ -121,8 +121,9 @@ void MainWindow::build_dialog(QWidget* root)
     // Message box, 490 x 250 in the middle of the screen. The button
     // rectangles are the touch regions of the two forms.
     auto* box = group(root, "Gmessage", {264, 259, 490, 250}, Message_Box_Style);
-    label(box, "err_header", {10, 8, 470, 42}, QString(),
-          QStringLiteral("font: bold 22pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent; border: none;"))
+    label(
+        box, "err_header", {10, 8, 470, 42}, QString(),
+        QStringLiteral("font: bold 22pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent; border: none;"))
         ->setAlignment(Qt::AlignCenter);
     label(box, "img", {24, 64, 72, 72}, QString(), QStringLiteral("background: transparent; border: none;"));
     auto* text = label(box, "err_txt", {110, 56, 360, 112}, QString(),
@@ -171,9 +172,10 @@ void MainWindow::build_keypad(QWidget* root)
             r = QRect(2, 2, 50, 50);
         button(kb, k.widget, r, keyText(name), Keyboard_Key_Style);
     }
-    auto* text = label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(),
-                       QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230); background-color: rgb(0, 0, 0);"
-                                      " border: 1px solid rgb(70, 66, 66);"));
+    auto* text =
+        label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(),
+              QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230); background-color: rgb(0, 0, 0);"
+                             " border: 1px solid rgb(70, 66, 66);"));
     text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     kb->hide();
 }

@@ -16,8 +16,8 @@
 #include "platform/platform.h"
 
 namespace {
-const QString kErrTextStyle = QStringLiteral(
-    "font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent; border: none;");
+const QString kErrTextStyle =
+    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent; border: none;");
 }
 
 void MainWindow::Dialog_Box(const QString& text, int kind)
@@ -143,7 +143,8 @@ void MainWindow::on_ok_clicked()
         masterslave_flag = 2;
         Dialog_Box(tr("Calibration screen will appear after system restart"), 2);
         if (QWidget* t = W(QStringLiteral("err_txt")))
-            t->setStyleSheet(QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
+            t->setStyleSheet(
+                QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
     } else if (masterslave_flag == 2) {
         QCoreApplication::quit();
         platform::runShell(QStringLiteral("reboot"));
@@ -213,8 +214,7 @@ void MainWindow::XML_Insert_Data(int row, int column, int format, int table, con
         tableName = QStringLiteral("t_diagnosis");
         look = format == 3 ? Look::LeftMiddle : Look::Centred;
         break;
-    default:
-        return;
+    default: return;
     }
     auto* t = W<QTableWidget>(tableName);
     if (!t || row < 0 || column < 0 || row >= t->rowCount() || column >= t->columnCount())

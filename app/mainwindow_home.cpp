@@ -84,7 +84,10 @@ struct HomeView : QObject {
     QHash<const QLCDNumber*, QString> lcdText;
     bool resolved = false;
 
-    explicit HomeView(QObject* parent) : QObject(parent) {}
+    explicit HomeView(QObject* parent)
+        : QObject(parent)
+    {
+    }
 
     void resolve(MainWindow* w)
     {
@@ -214,20 +217,35 @@ const SignalStore& noDataStore()
 {
     static const SignalStore s = [] {
         SignalStore d;
-        for (int* state : {&d.MVB_DDU_Panto, &d.MVB_DDU_VCB, &d.MVB_DDU_MR, &d.MVB_DDU_LSDJ, &d.MVB_DDU_BPPB,
-                           &d.MVB_DDU_BPCS, &d.MVB_DDU_LSP, &d.MVB_DDU_LSVW, &d.MVB_DDU_LSFI, &d.MVB_DDU_BPFA,
-                           &d.MVB_DDU_EMG, &d.MVB_DDU_Antispin, &d.MVB_DDU_Primary_Over_Current,
-                           &d.MVB_DDU_Earth_Fault_Auxiliary, &d.MVB_DDU_Earth_Fault_Power,
-                           &d.MVB_DDU_Earth_Fault_Control, &d.MVB_DDU_Loco_Break, &d.MVB_DDU_Auto_Break,
-                           &d.MVB_DDU_Loco_ISO_Status, &d.MVB_DDU_Loco_ISO2_Status})
+        for (int* state : {&d.MVB_DDU_Panto,
+                           &d.MVB_DDU_VCB,
+                           &d.MVB_DDU_MR,
+                           &d.MVB_DDU_LSDJ,
+                           &d.MVB_DDU_BPPB,
+                           &d.MVB_DDU_BPCS,
+                           &d.MVB_DDU_LSP,
+                           &d.MVB_DDU_LSVW,
+                           &d.MVB_DDU_LSFI,
+                           &d.MVB_DDU_BPFA,
+                           &d.MVB_DDU_EMG,
+                           &d.MVB_DDU_Antispin,
+                           &d.MVB_DDU_Primary_Over_Current,
+                           &d.MVB_DDU_Earth_Fault_Auxiliary,
+                           &d.MVB_DDU_Earth_Fault_Power,
+                           &d.MVB_DDU_Earth_Fault_Control,
+                           &d.MVB_DDU_Loco_Break,
+                           &d.MVB_DDU_Auto_Break,
+                           &d.MVB_DDU_Loco_ISO_Status,
+                           &d.MVB_DDU_Loco_ISO2_Status})
             *state = 2;
         d.MVB_DDU_Cab_Active = 3;
-        for (QString* text : {&d.MVB_DDU_UPRIM_String, &d.MVB_DDU_IPRIM_String, &d.MVB_DDU_Battery_String,
-                              &d.MVB_DDU_BP_Pressure_String, &d.MVB_DDU_Line_Frequency_INT_String,
-                              &d.MVB_DDU_Input_Power_String, &d.MVB_DDU_FLG1_Node_String, &d.MVB_DDU_FLG2_Node_String,
-                              &d.MVB_DDU_SLG1_Node_String, &d.MVB_DDU_SLG2_Node_String, &d.MVB_DDU_SLV_Node_String,
-                              &d.MVB_DDU_ALG1_Node_String, &d.MVB_DDU_ALG2_Node_String, &d.MVB_DDU_BE_Demand_String,
-                              &d.MVB_DDU_BE_Actual_String, &d.MVB_DDU_Speed_String, &d.MVB_DDU_Loco_NO_String, &d.MVB_DDU_Loco2_NO_String})
+        for (QString* text :
+             {&d.MVB_DDU_UPRIM_String, &d.MVB_DDU_IPRIM_String, &d.MVB_DDU_Battery_String,
+              &d.MVB_DDU_BP_Pressure_String, &d.MVB_DDU_Line_Frequency_INT_String, &d.MVB_DDU_Input_Power_String,
+              &d.MVB_DDU_FLG1_Node_String, &d.MVB_DDU_FLG2_Node_String, &d.MVB_DDU_SLG1_Node_String,
+              &d.MVB_DDU_SLG2_Node_String, &d.MVB_DDU_SLV_Node_String, &d.MVB_DDU_ALG1_Node_String,
+              &d.MVB_DDU_ALG2_Node_String, &d.MVB_DDU_BE_Demand_String, &d.MVB_DDU_BE_Actual_String,
+              &d.MVB_DDU_Speed_String, &d.MVB_DDU_Loco_NO_String, &d.MVB_DDU_Loco2_NO_String})
             *text = kNoData;
         for (int k = 0; k < 20; ++k) {
             d.MVB_DDU_LOCO_SUB_System[k] = 99;
@@ -597,10 +615,11 @@ void MainWindow::home_update()
         const QRgb c = pick3(state, off, lit, noData);
         auto it = legendStyles.constFind(c);
         if (it == legendStyles.constEnd())
-            it = legendStyles.insert(c, QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
-                                                       " background-color: rgb(28, 28, 28);"
-                                                       " border: 1px solid rgb(45, 45, 45); border-radius: 4px;")
-                                            .arg(rgbText(c)));
+            it = legendStyles.insert(c,
+                                     QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
+                                                    " background-color: rgb(28, 28, 28);"
+                                                    " border: 1px solid rgb(45, 45, 45); border-radius: 4px;")
+                                         .arg(rgbText(c)));
         putStyle(label, it.value());
     };
     for (const Lamp& l : lamps) {
@@ -642,8 +661,7 @@ void MainWindow::home_update()
         QLabel* ddu2;
     };
     const Protection protections[] = {
-        {s.MVB_DDU_Primary_Over_Current, MVB_DDU_Primary_Over_Current_old, v.oc_primary, v.lddu_ocpri1,
-         v.lddu_ocpri2},
+        {s.MVB_DDU_Primary_Over_Current, MVB_DDU_Primary_Over_Current_old, v.oc_primary, v.lddu_ocpri1, v.lddu_ocpri2},
         {s.MVB_DDU_Earth_Fault_Auxiliary, MVB_DDU_Earth_Fault_Auxiliary_old, v.ef_auxiliary, v.lddu_efaux1,
          v.lddu_efaux2},
         {s.MVB_DDU_Earth_Fault_Power, MVB_DDU_Earth_Fault_Power_old, v.ef_power, v.lddu_efpow1, v.lddu_efpow2},
@@ -786,9 +804,9 @@ void MainWindow::home_update()
         putImage(v.maint_loco_img1, pictogramRms(p));
         MVB_DDU_Loco_ISO_Status_old = s.MVB_DDU_Loco_ISO_Status;
     }
-    if (slaveActive
-        && (s.MVB_DDU_Loco_ISO2_Status != MVB_DDU_Loco_ISO2_Status_old
-            || s.MVB_DDU_Loco2_NO_String != MVB_DDU_Loco2_NO_String_old)) {
+    if (slaveActive &&
+        (s.MVB_DDU_Loco_ISO2_Status != MVB_DDU_Loco_ISO2_Status_old ||
+         s.MVB_DDU_Loco2_NO_String != MVB_DDU_Loco2_NO_String_old)) {
         bool ok = false;
         const uint number = s.MVB_DDU_Loco2_NO_String.toUInt(&ok);
         QString type = ok ? mvbvaria::locoClass(number) : QString();

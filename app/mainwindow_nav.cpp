@@ -148,11 +148,8 @@ void MainWindow::Key_Pressed_Function()
 void MainWindow::applyAction(const nav::Action& a)
 {
     switch (a.kind) {
-    case nav::ActKind::None:
-        break;
-    case nav::ActKind::Click:
-        clickButton(QString::fromStdString(a.target), keyClicksAnimated);
-        break;
+    case nav::ActKind::None: break;
+    case nav::ActKind::Click: clickButton(QString::fromStdString(a.target), keyClicksAnimated); break;
     case nav::ActKind::Toggle:
         if (auto* b = W<QAbstractButton>(QString::fromStdString(a.target)))
             b->click();
@@ -224,8 +221,8 @@ void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot,
                  &Password_Button_Style_Border};
         break;
     }
-    const QString* style = selected ? (focused ? looks.selectedFocused : looks.selected)
-                                    : (focused ? looks.focused : looks.plain);
+    const QString* style =
+        selected ? (focused ? looks.selectedFocused : looks.selected) : (focused ? looks.focused : looks.plain);
     if (style && w->styleSheet() != *style)
         w->setStyleSheet(*style);
 }
@@ -259,8 +256,8 @@ void MainWindow::Main_Menu_Button_Color_Reset()
 
 void MainWindow::Menu_DDU_Button_Color_Reset()
 {
-    resetButtons({"sub_sys", "hv_circ", "trac_conv", "aux_conv", "trac_moto", "aux_sys", "brak_sys", "ener_moni", "temp",
-                  "pressure", "diagnosis", "lang", "dr_details", "future"},
+    resetButtons({"sub_sys", "hv_circ", "trac_conv", "aux_conv", "trac_moto", "aux_sys", "brak_sys", "ener_moni",
+                  "temp", "pressure", "diagnosis", "lang", "dr_details", "future"},
                  Key_submenu_Style);
 }
 
@@ -283,9 +280,9 @@ void MainWindow::Datetime_Button_Color_Reset()
 
 void MainWindow::Diagnosis_Sub_Menu_Reset()
 {
-    resetButtons({"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1", "r_dda2", "r_stb1", "r_stb2",
-                  "r_asc1", "r_asc2", "r_nsc1", "r_nsc2", "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3",
-                  "r_zbv1"},
+    resetButtons({"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1",
+                  "r_dda2", "r_stb1", "r_stb2", "r_asc1", "r_asc2", "r_nsc1", "r_nsc2",
+                  "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3", "r_zbv1"},
                  Menu_Processor_Radio_Style);
     resetButtons({"b_menudiag_ok"}, Key_submenu_Style);
 }
@@ -357,16 +354,16 @@ void MainWindow::maintenance_loadsave_color_reset()
 
 void MainWindow::maintenance_loco_color_reset()
 {
-    resetButtons({"ddu_proc_next_slot", "ddu_proc_prev_slot", "ddu_flg1", "ddu_hbb1", "ddu_stb1", "ddu_slg1", "ddu_flg2",
-                  "ddu_hbb2", "ddu_stb2", "ddu_slg2"},
+    resetButtons({"ddu_proc_next_slot", "ddu_proc_prev_slot", "ddu_flg1", "ddu_hbb1", "ddu_stb1", "ddu_slg1",
+                  "ddu_flg2", "ddu_hbb2", "ddu_stb2", "ddu_slg2"},
                  Key_submenu_Style);
 }
 
 void MainWindow::Mvbvariables_Telegram_Filter_Color_Reset()
 {
-    resetButtons({"clearselec", "ok_btn", "cancel_btn", "tele_top", "tele_up", "tele_down", "tele_bottom", "proc_filter",
-                  "tele_filter", "signalname_filter", "filter_ok", "filter_cancel", "rewrite_button", "Search_button",
-                  "Cancel_button"},
+    resetButtons({"clearselec", "ok_btn", "cancel_btn", "tele_top", "tele_up", "tele_down", "tele_bottom",
+                  "proc_filter", "tele_filter", "signalname_filter", "filter_ok", "filter_cancel", "rewrite_button",
+                  "Search_button", "Cancel_button"},
                  Key_submenu_Style);
 }
 
@@ -455,13 +452,13 @@ void MainWindow::menu_enter()
         const char* text;
     };
     static const Text texts[] = {
-        {"sub_sys", QT_TR_NOOP("SUB-SYS STATUS")},   {"hv_circ", QT_TR_NOOP("HV CIRCUIT")},
-        {"trac_conv", QT_TR_NOOP("TRACTION CONV")},  {"aux_conv", QT_TR_NOOP("AUX CONV")},
-        {"trac_moto", QT_TR_NOOP("TRACTION MOTOR")}, {"aux_sys", QT_TR_NOOP("AUX SYSTEM")},
-        {"brak_sys", QT_TR_NOOP("BRAKING SYSTEM")},  {"ener_moni", QT_TR_NOOP("ENERGY MONITORING")},
-        {"temp", QT_TR_NOOP("TEMPERATURES")},        {"pressure", QT_TR_NOOP("PRESSURES")},
+        {"sub_sys", QT_TR_NOOP("SUB-SYS STATUS")},      {"hv_circ", QT_TR_NOOP("HV CIRCUIT")},
+        {"trac_conv", QT_TR_NOOP("TRACTION CONV")},     {"aux_conv", QT_TR_NOOP("AUX CONV")},
+        {"trac_moto", QT_TR_NOOP("TRACTION MOTOR")},    {"aux_sys", QT_TR_NOOP("AUX SYSTEM")},
+        {"brak_sys", QT_TR_NOOP("BRAKING SYSTEM")},     {"ener_moni", QT_TR_NOOP("ENERGY MONITORING")},
+        {"temp", QT_TR_NOOP("TEMPERATURES")},           {"pressure", QT_TR_NOOP("PRESSURES")},
         {"diagnosis", QT_TR_NOOP("DIAGNOSIS RECORDS")}, {"lang", QT_TR_NOOP("LANGUAGE")},
-        {"dr_details", QT_TR_NOOP("DRIVER DETAILS")}, {"future", QT_TR_NOOP("FUTURE")},
+        {"dr_details", QT_TR_NOOP("DRIVER DETAILS")},   {"future", QT_TR_NOOP("FUTURE")},
     };
     for (const Text& t : texts)
         if (auto* b = W<QAbstractButton>(QLatin1String(t.button)))
@@ -551,8 +548,7 @@ bool MainWindow::touchRegionEnabled(const nav::TouchRegion& r) const
         if (r.condWidget && !isShown(QLatin1String(r.condWidget)))
             return false;
         break;
-    case nav::TouchIf::Always:
-        break;
+    case nav::TouchIf::Always: break;
     }
     if (r.action == nav::TouchAction::InvokeCell || r.action == nav::TouchAction::Keyboard)
         return true;
@@ -583,11 +579,26 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
             break;
         int position = 0, rows = 0;
         switch (r.param) {
-        case 1: position = Table_updown_Freshness; rows = Total_Table_Row_Freshness; break;
-        case 2: position = Table_updown_Telegram; rows = Total_Table_Row_Telegram; break;
-        case 3: position = Table_updown_Variables; rows = Total_Table_Row_Variables; break;
-        case 4: position = Table_updown_filtertelegram; rows = viewer.port_buffer_count; break;
-        case 5: position = Table_updown_DDS; rows = Total_Table_Row_DDS; break;
+        case 1:
+            position = Table_updown_Freshness;
+            rows = Total_Table_Row_Freshness;
+            break;
+        case 2:
+            position = Table_updown_Telegram;
+            rows = Total_Table_Row_Telegram;
+            break;
+        case 3:
+            position = Table_updown_Variables;
+            rows = Total_Table_Row_Variables;
+            break;
+        case 4:
+            position = Table_updown_filtertelegram;
+            rows = viewer.port_buffer_count;
+            break;
+        case 5:
+            position = Table_updown_DDS;
+            rows = Total_Table_Row_DDS;
+            break;
         default: break;
         }
         const int delta = nav::scrollTrackDelta(track->top, track->bottom, y, position, rows, track->page);
@@ -598,8 +609,7 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
     case nav::TouchAction::InvokeCell:
         QMetaObject::invokeMethod(this, r.widget, Qt::DirectConnection, Q_ARG(int, r.row), Q_ARG(int, r.column));
         break;
-    case nav::TouchAction::Keyboard:
-        break;
+    case nav::TouchAction::Keyboard: break;
     }
 }
 
@@ -642,11 +652,26 @@ void MainWindow::scroll_Table_logic(int table, int delta)
     int* position = nullptr;
     int rows = 0;
     switch (table) {
-    case 1: position = &Table_updown_Freshness; rows = Total_Table_Row_Freshness; break;
-    case 2: position = &Table_updown_Telegram; rows = Total_Table_Row_Telegram; break;
-    case 3: position = &Table_updown_Variables; rows = Total_Table_Row_Variables; break;
-    case 4: position = &Table_updown_filtertelegram; rows = viewer.port_buffer_count; break;
-    case 5: position = &Table_updown_DDS; rows = Total_Table_Row_DDS; break;
+    case 1:
+        position = &Table_updown_Freshness;
+        rows = Total_Table_Row_Freshness;
+        break;
+    case 2:
+        position = &Table_updown_Telegram;
+        rows = Total_Table_Row_Telegram;
+        break;
+    case 3:
+        position = &Table_updown_Variables;
+        rows = Total_Table_Row_Variables;
+        break;
+    case 4:
+        position = &Table_updown_filtertelegram;
+        rows = viewer.port_buffer_count;
+        break;
+    case 5:
+        position = &Table_updown_DDS;
+        rows = Total_Table_Row_DDS;
+        break;
     default: return;
     }
     *position = nav::scrollPosition(*position, delta, rows);

@@ -2,6 +2,9 @@
 
 #include "platform/platform.h"
 
+// Style sheets and fonts: laid out by hand, one entry per line or block.
+// clang-format off
+
 const QString English_Font = QStringLiteral("DejaVu Sans");
 const int English_Font_Size_20 = 20;
 const QString Hindi_Font = QStringLiteral("Lohit-Devanagari");
@@ -126,5 +129,7 @@ void init_image_paths()
 #define DDU_IMAGE(name, folder, file) \
     name = platform::dataPath(QStringLiteral("img/") + QLatin1String(folder) + QLatin1Char('/') + QLatin1String(file));
 #include "app/image_paths.def"
+
 #undef DDU_IMAGE
 }
+// clang-format on

@@ -6,9 +6,9 @@
 #include <QString>
 
 // ----- fonts -----
-extern const QString English_Font;   // "DejaVu Sans"
+extern const QString English_Font; // "DejaVu Sans"
 extern const int English_Font_Size_20;
-extern const QString Hindi_Font;     // "Lohit-Devanagari"
+extern const QString Hindi_Font; // "Lohit-Devanagari"
 extern const int Hindi_Font_Size_23;
 
 // ----- style sheets -----
@@ -41,10 +41,10 @@ extern const QString Soft_Update_Style2;
 extern const QString Soft_Update_Style3;
 
 // Looks of the window itself (not named elsewhere).
-extern const QString Screen_Group_Style;   // screen group boxes over the home layout
-extern const QString Message_Box_Style;    // the message group
-extern const QString Blur_Style;           // full-screen shade under pop-ups
-extern const QString Keyboard_Key_Style;   // on-screen keyboard keys
+extern const QString Screen_Group_Style; // screen group boxes over the home layout
+extern const QString Message_Box_Style;  // the message group
+extern const QString Blur_Style;         // full-screen shade under pop-ups
+extern const QString Keyboard_Key_Style; // on-screen keyboard keys
 
 // ----- image paths -----
 #define DDU_IMAGE(name, folder, file) extern QString name;

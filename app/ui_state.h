@@ -18,10 +18,10 @@ struct HomeChangeCopies {
     int MVB_DDU_Primary_Over_Current_old = 10, MVB_DDU_Earth_Fault_Auxiliary_old = 10,
         MVB_DDU_Earth_Fault_Power_old = 10, MVB_DDU_Earth_Fault_Control_old = 10;
     int MVB_DDU_Speed_old = 10, MVB_DDU_Loco_Break_old = 10, MVB_DDU_Auto_Break_old = 10;
-    int LineConverter1_status_SLG1_old = 10, LineConverter2_status_SLG1_old = 10,
-        LineConverter1_status_SLG2_old = 10, LineConverter2_status_SLG2_old = 10;
-    int motorStatusHome_old1 = 10, motorStatusHome_old2 = 10, motorStatusHome_old3 = 10,
-        motorStatusHome_old4 = 10, motorStatusHome_old5 = 10, motorStatusHome_old6 = 10;
+    int LineConverter1_status_SLG1_old = 10, LineConverter2_status_SLG1_old = 10, LineConverter1_status_SLG2_old = 10,
+        LineConverter2_status_SLG2_old = 10;
+    int motorStatusHome_old1 = 10, motorStatusHome_old2 = 10, motorStatusHome_old3 = 10, motorStatusHome_old4 = 10,
+        motorStatusHome_old5 = 10, motorStatusHome_old6 = 10;
     int MVB_DDU_Direction_old = 10, MVB_DDU_Direction_2_old = 10;
     int MVB_DDU_Loco_ISO_Status_old = 10, MVB_DDU_Loco_ISO2_Status_old = 10;
     int MVB_DDU_Cab_Active_old = 10;
@@ -32,11 +32,11 @@ struct HomeChangeCopies {
 
 struct UiState : HomeChangeCopies {
     // ----- screen model -----
-    int screen_id = 0;        // screen served by the touch dispatcher (1 after start-up)
-    int screen_id_old = 0;    // screen to return to
-    int old_screen_id = 0;    // touch dispatcher's copy of screen_id
+    int screen_id = 0;     // screen served by the touch dispatcher (1 after start-up)
+    int screen_id_old = 0; // screen to return to
+    int old_screen_id = 0; // touch dispatcher's copy of screen_id
     int Old_Screen_MVB_Unit_Count = 0;
-    int screen_toggle = 0;    // home layout: 0 RMS, 1 DDU
+    int screen_toggle = 0; // home layout: 0 RMS, 1 DDU
     int we_are_in_home = 1;
     bool condition = true;
 
@@ -65,9 +65,9 @@ struct UiState : HomeChangeCopies {
     int lang_toggle = 0;
 
     // ----- configuration (the bus side keeps cab, SR and VCU types) -----
-    int Selected_DDU_Type = 1;   // 1 "DDU", 2 "RMS With Pixy", 3 "RMS Without Pixy"
+    int Selected_DDU_Type = 1; // 1 "DDU", 2 "RMS With Pixy", 3 "RMS Without Pixy"
     int Selected_BUR_Type = 0;
-    int Selected_MVB_Type = 0;   // 0 EMD, 1 ESD
+    int Selected_MVB_Type = 0; // 0 EMD, 1 ESD
     int MVB_enum_EMD = 1;
     int ddu_major_version = 0;
     int ddu_minor_version = 989;
@@ -94,6 +94,6 @@ struct UiState : HomeChangeCopies {
 
     // ----- on-screen keyboard -----
     QString Keypad_Text;
-    int Keypad_Stage = 0;        // 1..5 driver details rows, 7 signal search
+    int Keypad_Stage = 0;         // 1..5 driver details rows, 7 signal search
     bool keypad_position = false; // true: keyboard at the top of the screen
 };

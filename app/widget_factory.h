@@ -4,12 +4,12 @@
 // tables and the tests use to find it.
 
 #include <QGroupBox>
-#include <QLabel>
+#include <QHeaderView>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QHeaderView>
 
 namespace ddu_ui {
 

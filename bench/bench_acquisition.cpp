@@ -39,9 +39,8 @@ int main()
         const auto t1 = std::chrono::steady_clock::now();
         const double bytes = static_cast<double>(line.bytes()) / n;
         const double perCycle = seconds(t0, t1) / n;
-        std::printf("| %s | %.0f | %.0f | %.1f | %.1f ms | %.1f ms |\n", paced ? "paced 460800" : "unpaced pty",
-                    bytes, static_cast<double>(siu_RoundTrips) / n, 1.0 / perCycle, perCycle * 1e3,
-                    lineSeconds(bytes) * 1e3);
+        std::printf("| %s | %.0f | %.0f | %.1f | %.1f ms | %.1f ms |\n", paced ? "paced 460800" : "unpaced pty", bytes,
+                    static_cast<double>(siu_RoundTrips) / n, 1.0 / perCycle, perCycle * 1e3, lineSeconds(bytes) * 1e3);
     }
     return 0;
 }

@@ -16,7 +16,7 @@
 
 namespace bench {
 
-inline void quiet(const char*, void*) {}
+inline void quiet(const char*, void*) { }
 
 struct Line {
     std::unique_ptr<sim::MvbControllerEmulator> emulator = std::make_unique<sim::MvbControllerEmulator>();

@@ -34,12 +34,12 @@
 
 namespace {
 
-void quiet(const char*, void*) {}
+void quiet(const char*, void*) { }
 
 bool allUnknown(const SignalStore& s)
 {
     return s.MVB_DDU_Speed_String == QLatin1String("????") && s.MVB_DDU_Panto == 2 && s.freshness_3100 >= 10000 &&
-           s.MVB_DDU_RIOM1_Input[0] == 2;
+        s.MVB_DDU_RIOM1_Input[0] == 2;
 }
 
 bool live(const SignalStore& s)
@@ -65,7 +65,8 @@ struct Controller {
     std::unique_ptr<sim::PtyServer> server;
     QString link;
 
-    explicit Controller(const QString& linkPath) : link(linkPath)
+    explicit Controller(const QString& linkPath)
+        : link(linkPath)
     {
         for (int i = 0; i < firstPartPortCount(); ++i)
             emulator.publish(firstPartPorts()[i].port, QVector<quint16>(16, 0x0400));
@@ -138,8 +139,8 @@ void faultModes(const QString& dir, int rounds)
             const double back = msUntil([&] { return live(exchange.snapshot()); });
             f.add(stale, back);
         }
-        std::printf("| %s | %.0f / %.0f ms | %.0f / %.0f ms |\n", m.name, mean(f.stale), worst(f.stale),
-                    mean(f.back), worst(f.back));
+        std::printf("| %s | %.0f / %.0f ms | %.0f / %.0f ms |\n", m.name, mean(f.stale), worst(f.stale), mean(f.back),
+                    worst(f.back));
     }
 
     Figures gone;
@@ -151,8 +152,9 @@ void faultModes(const QString& dir, int rounds)
         const double back = msUntil([&] { return live(exchange.snapshot()); }, 60000);
         gone.add(stale, back);
     }
-    std::printf("| device gone, then a new controller (opened and brought up again) | %.0f / %.0f ms | %.0f / %.0f ms |\n",
-                mean(gone.stale), worst(gone.stale), mean(gone.back), worst(gone.back));
+    std::printf(
+        "| device gone, then a new controller (opened and brought up again) | %.0f / %.0f ms | %.0f / %.0f ms |\n",
+        mean(gone.stale), worst(gone.stale), mean(gone.back), worst(gone.back));
 
     // Quitting while the controller is silent: the thread waits in a
     // transaction when it is asked to stop.
@@ -193,7 +195,8 @@ void firstFrame(const QString& dir, int argc, char** argv)
         const double frame = t.nsecsElapsed() / 1e6;
         QString up = QStringLiteral("never: retried in the background");
         if (mode == sim::FaultMode::Normal)
-            up = QStringLiteral("%1 ms").arg(frame + msUntil([&] { return w->exchange.requests.MVB_HW_Enable.load() == 0; }), 0, 'f', 0);
+            up = QStringLiteral("%1 ms").arg(
+                frame + msUntil([&] { return w->exchange.requests.MVB_HW_Enable.load() == 0; }), 0, 'f', 0);
         else
             QThread::msleep(2000); // quit while the bring-up waits on the controller
         QElapsedTimer q;

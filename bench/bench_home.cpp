@@ -172,8 +172,8 @@ int main(int argc, char** argv)
                 CALLGRIND_DUMP_STATS_AT(name.constData());
                 us[withPaint] = double(ns) / ticks / 1000.0;
             }
-            std::printf("| %s | %s | %.1f | %.1f |\n", layout == 0 ? "RMS" : "DDU",
-                        changing ? "changing" : "unchanged", us[0], us[1]);
+            std::printf("| %s | %s | %.1f | %.1f |\n", layout == 0 ? "RMS" : "DDU", changing ? "changing" : "unchanged",
+                        us[0], us[1]);
         }
     }
     return 0;

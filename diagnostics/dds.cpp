@@ -21,10 +21,9 @@ QString dds::lookup(int processor, int code)
 {
     const DdsTable t = table();
     const DdsMessage key{processor, code, nullptr};
-    const DdsMessage* it = std::lower_bound(
-        t.begin(), t.end(), key, [](const DdsMessage& a, const DdsMessage& b) {
-            return a.processor != b.processor ? a.processor < b.processor : a.code < b.code;
-        });
+    const DdsMessage* it = std::lower_bound(t.begin(), t.end(), key, [](const DdsMessage& a, const DdsMessage& b) {
+        return a.processor != b.processor ? a.processor < b.processor : a.code < b.code;
+    });
     if (it != t.end() && it->processor == processor && it->code == code)
         return QString::fromUtf8(it->text);
     return QStringLiteral("Unknown Message ") + QString::number(code);
@@ -48,14 +47,47 @@ QString dds::Get_dds(int processor, int code) const
     }
 }
 
-QString dds::Get_flg1(int code) const { return lookup(0, code); }
-QString dds::Get_flg2(int code) const { return lookup(1, code); }
-QString dds::Get_slg1(int code) const { return lookup(2, code); }
-QString dds::Get_slg2(int code) const { return lookup(3, code); }
-QString dds::Get_bur1(int code) const { return lookup(4, code); }
-QString dds::Get_bur2(int code) const { return lookup(5, code); }
-QString dds::Get_bur3(int code) const { return lookup(6, code); }
-QString dds::Get_stb1(int code) const { return lookup(7, code); }
-QString dds::Get_stb2(int code) const { return lookup(8, code); }
-QString dds::Get_hbb1(int code) const { return lookup(9, code); }
-QString dds::Get_hbb2(int code) const { return lookup(10, code); }
+QString dds::Get_flg1(int code) const
+{
+    return lookup(0, code);
+}
+QString dds::Get_flg2(int code) const
+{
+    return lookup(1, code);
+}
+QString dds::Get_slg1(int code) const
+{
+    return lookup(2, code);
+}
+QString dds::Get_slg2(int code) const
+{
+    return lookup(3, code);
+}
+QString dds::Get_bur1(int code) const
+{
+    return lookup(4, code);
+}
+QString dds::Get_bur2(int code) const
+{
+    return lookup(5, code);
+}
+QString dds::Get_bur3(int code) const
+{
+    return lookup(6, code);
+}
+QString dds::Get_stb1(int code) const
+{
+    return lookup(7, code);
+}
+QString dds::Get_stb2(int code) const
+{
+    return lookup(8, code);
+}
+QString dds::Get_hbb1(int code) const
+{
+    return lookup(9, code);
+}
+QString dds::Get_hbb2(int code) const
+{
+    return lookup(10, code);
+}

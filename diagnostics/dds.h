@@ -9,9 +9,9 @@
 
 // One catalogue row.
 struct DdsMessage {
-    int processor;     // processor index 0..10 (FLG1 .. HBB2)
-    int code;          // message code within that processor
-    const char* text;  // message text, at most 39 characters
+    int processor;    // processor index 0..10 (FLG1 .. HBB2)
+    int code;         // message code within that processor
+    const char* text; // message text, at most 39 characters
 };
 
 // Read-only view of the whole catalogue, sorted by processor, then code.
@@ -25,8 +25,7 @@ struct DdsTable {
     const DdsMessage& operator[](std::size_t i) const { return first[i]; }
 };
 
-class dds
-{
+class dds {
 public:
     // Number of processors with a catalogue (indices 0..ProcessorCount-1).
     static constexpr int ProcessorCount = 11;

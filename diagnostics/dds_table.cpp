@@ -6,6 +6,9 @@
 
 #include "diagnostics/dds.h"
 
+// Data tables: laid out by hand, one entry per line or block.
+// clang-format off
+
 namespace {
 constexpr int FLG1 = 0;
 constexpr int FLG2 = 1;
@@ -730,3 +733,4 @@ DdsTable dds::table()
 {
     return DdsTable{kDdsMessages, sizeof(kDdsMessages) / sizeof(kDdsMessages[0])};
 }
+// clang-format on

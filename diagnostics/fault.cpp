@@ -20,7 +20,7 @@ namespace {
 
 // Catalogue texts are translated in the "QObject" context with the English
 // text as the key; an empty text stays empty.
-QString translated(const char *text)
+QString translated(const char* text)
 {
     if (text == nullptr || *text == '\0')
         return QString();
@@ -29,9 +29,9 @@ QString translated(const char *text)
 
 } // namespace
 
-const FaultEntry *findFaultEntry(unsigned int number)
+const FaultEntry* findFaultEntry(unsigned int number)
 {
-    const FaultEntry *table = faultCatalogue();
+    const FaultEntry* table = faultCatalogue();
     const int size = faultCatalogueSize();
     for (int i = 0; i < size; ++i) {
         if (table[i].number == number)
@@ -44,7 +44,7 @@ void fault::Get_Fault(unsigned int number, int choice)
 {
     Q_UNUSED(choice);
 
-    const FaultEntry *entry = findFaultEntry(number);
+    const FaultEntry* entry = findFaultEntry(number);
     if (entry == nullptr) {
         // Fault code and subsystem stay as they are.
         DDU_Fault_Line1 = QObject::tr("Unknown Fault");

@@ -6,21 +6,20 @@
 // One message of the catalogue. Empty fields are empty strings (a null pointer
 // is read as empty too). The texts other than faultCode are translation keys of
 // the "QObject" context.
-struct FaultEntry
-{
+struct FaultEntry {
     unsigned int number;   // message number published by the diagnosis processor
-    const char *faultCode; // "F" + SS + nn + "P1"/"P2"; empty for information and isolation
-    const char *subsystem; // label written to the fault log; empty for information
-    const char *line[4];   // display lines 1 to 4
-    const char *page[4];   // driver-advice pages 1 to 4
+    const char* faultCode; // "F" + SS + nn + "P1"/"P2"; empty for information and isolation
+    const char* subsystem; // label written to the fault log; empty for information
+    const char* line[4];   // display lines 1 to 4
+    const char* page[4];   // driver-advice pages 1 to 4
 };
 
 // The whole catalogue, in ascending order of number.
-const FaultEntry *faultCatalogue();
+const FaultEntry* faultCatalogue();
 int faultCatalogueSize();
 
 // Entry with exactly this number, or nullptr.
-const FaultEntry *findFaultEntry(unsigned int number);
+const FaultEntry* findFaultEntry(unsigned int number);
 
 // Current-message record, filled by fault::Get_Fault and read by the fault
 // pop-up, the driver advice and the fault log. GUI thread only.
@@ -35,8 +34,7 @@ extern QString DDU_Fault_Page2;
 extern QString DDU_Fault_Page3;
 extern QString DDU_Fault_Page4;
 
-class fault
-{
+class fault {
 public:
     // Looks the message number up and overwrites the current-message record.
     // choice is the caller's locomotive selector (1 own, 2 second loco); the
@@ -45,9 +43,7 @@ public:
     void Get_Fault(unsigned int number, int choice);
 };
 
-class fault_ext
-{
-};
+class fault_ext { };
 
 extern fault fault_fun;
 

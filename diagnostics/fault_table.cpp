@@ -9,6 +9,9 @@
 
 #include "diagnostics/fault.h"
 
+// Data tables: laid out by hand, one entry per line or block.
+// clang-format off
+
 namespace {
 
 // Procedures shared by several entries.
@@ -1853,3 +1856,4 @@ int faultCatalogueSize()
 {
     return int(sizeof(kCatalogue) / sizeof(kCatalogue[0]));
 }
+// clang-format on

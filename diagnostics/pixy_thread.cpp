@@ -21,8 +21,14 @@ constexpr qint64 kSleepSliceMs = 50;
 // The record words arrive from the bus as 16-bit words and bytes. Keeping
 // them in that range means a sign-extended word can neither be shown as a
 // negative reference number nor collide with the redraw markers -1 and -10.
-int word16(int v) { return v & 0xFFFF; }
-int byte8(int v) { return v & 0xFF; }
+int word16(int v)
+{
+    return v & 0xFFFF;
+}
+int byte8(int v)
+{
+    return v & 0xFF;
+}
 } // namespace
 
 Pixy_Thread::Pixy_Thread(QObject* parent)
@@ -150,9 +156,8 @@ int Pixy_Thread::convertOnce()
             continue;
         }
 
-        if (rec.event_number_raw != rec.event_number_pixy
-            || rec.device_number != rec.device_number_old
-            || rec.fault_number != rec.fault_number_old) {
+        if (rec.event_number_raw != rec.event_number_pixy || rec.device_number != rec.device_number_old ||
+            rec.fault_number != rec.fault_number_old) {
             const quint32 seconds = (quint32(rec.datetime1) << 16) | quint32(rec.datetime2);
             rec.DateTime = Unix_Human_Time(QString::number(seconds, 16));
             rec.Proc = Find_Processor_Name(rec.device_number);
@@ -162,7 +167,7 @@ int Pixy_Thread::convertOnce()
             rec.event_number_new = rec.event_number_raw;
             rec.device_number_old = rec.device_number;
             rec.fault_number_old = rec.fault_number;
-            rec.event_number_old = -10;   // forces one redraw, even of the same number
+            rec.event_number_old = -10; // forces one redraw, even of the same number
             ++converted;
         }
     }

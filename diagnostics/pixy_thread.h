@@ -31,8 +31,7 @@ struct DdsRowsToDraw {
     std::array<bool, DDU_RAW_DATA_COUNT> redraw{};
 };
 
-class Pixy_Thread : public QThread
-{
+class Pixy_Thread : public QThread {
     Q_OBJECT
 
 public:

@@ -12,8 +12,7 @@ struct KeyFlags {
          Keyboard_Pixy_Brightness_UP_Pressed = false, Keyboard_Pixy_Brightness_Down_Pressed = false,
          Keyboard_Pixy_Brightness_Pressed = false;
     // No keypad code sets these three; they are only cleared with the others.
-    bool Keyboard_Pixy_Clear_Pressed = false, Keyboard_Pixy_Home_Pressed = false,
-         Keyboard_Pixy_Enter_Pressed = false;
+    bool Keyboard_Pixy_Clear_Pressed = false, Keyboard_Pixy_Home_Pressed = false, Keyboard_Pixy_Enter_Pressed = false;
 
     // True when one of the eight navigation flags is set (ESC, Home, Menu, Up,
     // Down, Enter, Pixy Up, Pixy Down): the refresh tick then runs the key
@@ -28,8 +27,8 @@ struct KeyFlags {
 };
 
 struct BrightnessState {
-    int Brightness_Step = 0;            // 1..7 once reported
+    int Brightness_Step = 0; // 1..7 once reported
     bool Brightness_Automatic_Enable = false;
     bool Brightness_Panel_Enable = false;
-    int brightness_timeout = 0;         // refresh ticks since the panel was shown
+    int brightness_timeout = 0; // refresh ticks since the panel was shown
 };

@@ -4,8 +4,8 @@ namespace {
 
 struct KeyCode {
     char code[3];
-    bool KeyFlags::*flag;   // for keys
-    int brightness;         // for brightness reports: argument of Brightness_Check
+    bool KeyFlags::*flag; // for keys
+    int brightness;       // for brightness reports: argument of Brightness_Check
 };
 
 // Codes "04", "05", "11" and "14" are keys the keypad handles itself; they and
@@ -74,7 +74,7 @@ void KeypadDecoder::serial_check(KeyFlags& flags, BrightnessState& brightness)
         if (c == '$') {
             Serial_Step_ = 0;
             startField();
-            continue;   // nothing more received: the frame goes on next tick
+            continue; // nothing more received: the frame goes on next tick
         }
 
         switch (Serial_Step_) {
@@ -98,8 +98,7 @@ void KeypadDecoder::serial_check(KeyFlags& flags, BrightnessState& brightness)
                 serial_Find_Data(flags, brightness);
             }
             break;
-        default:
-            break;   // 2: rest of the frame; 11: waiting for the first "$"
+        default: break; // 2: rest of the frame; 11: waiting for the first "$"
         }
     }
 }

@@ -24,11 +24,11 @@
 
 class KeypadDecoder {
 public:
-    static constexpr int RingSize = 1000;   // RX_COM4_Data
-    static constexpr int MaxRead = 50;      // bytes taken per readyRead
-    static constexpr int FieldSize = 500;   // temp_serial, NUL included
+    static constexpr int RingSize = 1000; // RX_COM4_Data
+    static constexpr int MaxRead = 50;    // bytes taken per readyRead
+    static constexpr int FieldSize = 500; // temp_serial, NUL included
     static constexpr int FieldMax = FieldSize - 1;
-    static constexpr int StepIdle = 11;     // before the first "$", and after an overrun
+    static constexpr int StepIdle = 11; // before the first "$", and after an overrun
 
     // onReadyReadKeypad: appends the bytes to the ring. The port handler reads
     // at most MaxRead bytes at a time; longer inputs are accepted all the same.
@@ -50,15 +50,15 @@ public:
     // Keyboard_Pixy_Brightness_Pressed. Any other n is not a report and changes nothing.
     static void Brightness_Check(int n, KeyFlags& flags, BrightnessState& brightness);
 
-    int Serial_Step() const { return Serial_Step_; }   // 0, 1, 2 or 11; 11 at start
+    int Serial_Step() const { return Serial_Step_; } // 0, 1, 2 or 11; 11 at start
 
-    int head() const { return RX_COM4_HR_Count; }       // next write
-    int tail() const { return RX_COM4_TL_Count; }       // next byte to decode
-    int pending() const;                                // bytes received, not yet decoded
-    const char* temp_serial() const { return temp_serial_; }  // always NUL-terminated
+    int head() const { return RX_COM4_HR_Count; }            // next write
+    int tail() const { return RX_COM4_TL_Count; }            // next byte to decode
+    int pending() const;                                     // bytes received, not yet decoded
+    const char* temp_serial() const { return temp_serial_; } // always NUL-terminated
     int fieldLength() const { return fieldLen_; }
     bool fieldTruncated() const { return fieldTruncated_; }
-    long long droppedBytes() const { return droppedBytes_; }  // lost to overruns since start
+    long long droppedBytes() const { return droppedBytes_; } // lost to overruns since start
 
 private:
     static int next(int i) { return i + 1 >= RingSize ? 0 : i + 1; }

@@ -34,8 +34,7 @@ struct Action {
 // One key dispatch on a screen of the table: ESC, Up, Down, Enter and the
 // auxiliary keys; with no key set it only normalises the state (used to draw
 // the initial focus). `selectedProcessor` resolves "@procN" names.
-Action stepScreen(const FocusMap& map, FocusState& state, const KeyFlags& keys,
-                  int selectedProcessor = 1);
+Action stepScreen(const FocusMap& map, FocusState& state, const KeyFlags& keys, int selectedProcessor = 1);
 
 // Home screen: one group 0..5 over the top bar (0..4 without the layout
 // toggle); Up and Down wrap, Enter clicks the focused button.

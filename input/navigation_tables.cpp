@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+// Data tables: laid out by hand, one entry per line or block.
+// clang-format off
+
 namespace nav {
 
 const FocusSlot* FocusMap::slotAt(int index) const
@@ -678,3 +681,4 @@ const std::vector<KeyboardKey>& keyboardKeys()
 }
 
 } // namespace nav
+// clang-format on

@@ -40,20 +40,20 @@ constexpr const char* kProcessorOrder[8] = {"ddu_flg1", "ddu_hbb1", "ddu_stb1", 
                                             "ddu_flg2", "ddu_hbb2", "ddu_stb2", "ddu_slg2"};
 
 struct FocusMap {
-    const char* name;      // short name for tests and debug lines
-    const char* visible;   // widget whose visibility selects this map
+    const char* name;        // short name for tests and debug lines
+    const char* visible;     // widget whose visibility selects this map
     const char* alsoVisible; // second widget that must be visible too (or nullptr)
-    int groups;            // 0 .. 3 focus groups
+    int groups;              // 0 .. 3 focus groups
     int groupMin[3];
     int groupMax[3];
     std::vector<FocusSlot> entries;
     Esc esc;
-    int escFromGroup1;     // Esc::Outward: index set when leaving group 1
-    int escFromGroup2;     // Esc::Outward: index set when leaving group 2
-    const char* escSlot;   // Esc::Invoke: slot of the window
-    const char* section;   // top-bar button of the current section (orange text), or nullptr
-    const char* pixyUp;    // button clicked by the auxiliary Up key, or nullptr
-    const char* pixyDown;  // button clicked by the auxiliary Down key, or nullptr
+    int escFromGroup1;    // Esc::Outward: index set when leaving group 1
+    int escFromGroup2;    // Esc::Outward: index set when leaving group 2
+    const char* escSlot;  // Esc::Invoke: slot of the window
+    const char* section;  // top-bar button of the current section (orange text), or nullptr
+    const char* pixyUp;   // button clicked by the auxiliary Up key, or nullptr
+    const char* pixyDown; // button clicked by the auxiliary Down key, or nullptr
 
     const FocusSlot* slotAt(int index) const;
     int groupOf(int index) const; // 1..3, or 0 when the index lies in no group
@@ -82,39 +82,39 @@ std::string resolveWidget(const char* name, int selectedProcessor);
 // ----- touch -----
 
 enum class TouchAction {
-    Click,      // click() on the button
-    TableClick, // synthetic mouse click at the same point of the table's viewport
-    ScrollTrack,// scroll-track logic of a table (param = table code of scroll_Table_logic)
-    InvokeCell, // window slot with (row, column) arguments
-    Keyboard,   // on-screen keyboard layout
+    Click,       // click() on the button
+    TableClick,  // synthetic mouse click at the same point of the table's viewport
+    ScrollTrack, // scroll-track logic of a table (param = table code of scroll_Table_logic)
+    InvokeCell,  // window slot with (row, column) arguments
+    Keyboard,    // on-screen keyboard layout
 };
 
 // Extra condition of a region besides its screen block.
 enum class TouchIf {
     Always,
-    WidgetVisible,  // the target widget (or `cond`) is visible
-    YesNoForm,      // the message box asks a yes/no question
-    OkOnlyForm,     // the message box shows OK only
+    WidgetVisible, // the target widget (or `cond`) is visible
+    YesNoForm,     // the message box asks a yes/no question
+    OkOnlyForm,    // the message box shows OK only
 };
 
 struct TouchRegion {
-    int x1, y1, x2, y2;   // hit when x1 < x < x2 and y1 < y < y2
-    const char* widget;   // button, table, or slot name (InvokeCell)
+    int x1, y1, x2, y2; // hit when x1 < x < x2 and y1 < y < y2
+    const char* widget; // button, table, or slot name (InvokeCell)
     TouchAction action;
     TouchIf cond;
-    int row, column;      // InvokeCell arguments
-    int param;            // ScrollTrack: table code
+    int row, column;        // InvokeCell arguments
+    int param;              // ScrollTrack: table code
     const char* condWidget; // TouchIf::WidgetVisible: widget tested (nullptr: the target)
-    int afterFrom = 0;    // after a hit on screen `afterFrom` ...
-    int afterTo = 0;      // ... screen_id becomes `afterTo` (0: no change)
+    int afterFrom = 0;      // after a hit on screen `afterFrom` ...
+    int afterTo = 0;        // ... screen_id becomes `afterTo` (0: no change)
 };
 
 struct TouchBlock {
     const char* name;
-    int idMin, idMax;            // screen_id range (inclusive)
-    std::vector<int> idList;     // when not empty: the screen_ids served instead of the range
-    const char* requireVisible;  // widget that must be visible (or nullptr)
-    const char* requireHidden1;  // widgets that must not be visible (or nullptr)
+    int idMin, idMax;           // screen_id range (inclusive)
+    std::vector<int> idList;    // when not empty: the screen_ids served instead of the range
+    const char* requireVisible; // widget that must be visible (or nullptr)
+    const char* requireHidden1; // widgets that must not be visible (or nullptr)
     const char* requireHidden2;
     std::vector<TouchRegion> regions;
 
@@ -126,7 +126,7 @@ const std::vector<TouchBlock>& touchBlocks();
 
 // Scroll tracks: geometry and page size of each table's track.
 struct ScrollTrack {
-    int table;       // table code of scroll_Table_logic
+    int table; // table code of scroll_Table_logic
     const char* widget;
     int top, bottom; // track top T and bottom B (window y)
     int page;        // rows per page P

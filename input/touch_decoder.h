@@ -24,12 +24,12 @@
 
 class TouchDecoder {
 public:
-    static constexpr int RingSize = 991;    // RX_COM5_Data indices 0..990
+    static constexpr int RingSize = 991; // RX_COM5_Data indices 0..990
     static constexpr int MaxRead = 500;
-    static constexpr int FrameMax = 9;      // bytes of a frame that are stored
+    static constexpr int FrameMax = 9; // bytes of a frame that are stored
     static constexpr int RawMax = 2047;
-    static constexpr int MaxX = 1056;       // toScreen(RawMax, ..)
-    static constexpr int MaxY = 767;        // toScreen(.., 0)
+    static constexpr int MaxX = 1056; // toScreen(RawMax, ..)
+    static constexpr int MaxY = 767;  // toScreen(.., 0)
 
     // onReadyReadTouchScreen: appends the bytes to the ring. The port handler
     // reads at most MaxRead bytes at a time; longer inputs are accepted all the same.
@@ -51,26 +51,30 @@ public:
     // the password pad's keys.
     void flush();
 
-    void tick();                            // the 100 ms input tick: key_pressure -= 1, held at 0
+    void tick(); // the 100 ms input tick: key_pressure -= 1, held at 0
     int key_pressure = 0;
-    int key_pressure_max = 1;               // 2 from the first opening of the password pad on
+    int key_pressure_max = 1; // 2 from the first opening of the password pad on
 
     // The coordinate mapping: x = rawX / 1.9375, y = (2047 - rawY) * 0.375, in
     // double precision truncated toward zero.
     static void toScreen(int rawX, int rawY, int& x, int& y);
 
-    int head() const { return RX_COM5_HR_Count; }       // next write
-    int tail() const { return RX_COM5_TL_Count; }       // next byte to decode
-    int pending() const;                                // bytes received, not yet decoded
+    int head() const { return RX_COM5_HR_Count; } // next write
+    int tail() const { return RX_COM5_TL_Count; } // next byte to decode
+    int pending() const;                          // bytes received, not yet decoded
     bool collecting() const { return Serial_Steptouch == 1; }
     int touchIndex() const { return touchindex; }
-    long long droppedBytes() const { return droppedBytes_; }      // lost to overruns
-    long long corruptFrames() const { return corruptFrames_; }    // complete but out of range
+    long long droppedBytes() const { return droppedBytes_; }       // lost to overruns
+    long long corruptFrames() const { return corruptFrames_; }     // complete but out of range
     long long lockedOutFrames() const { return lockedOutFrames_; } // discarded during lock-out
 
 private:
     static int next(int i) { return i + 1 >= RingSize ? 0 : i + 1; }
-    void abandonFrame() { Serial_Steptouch = 0; touchindex = 0; }
+    void abandonFrame()
+    {
+        Serial_Steptouch = 0;
+        touchindex = 0;
+    }
     bool frameCoordinates(int& x, int& y) const;
 
     unsigned char RX_COM5_Data[RingSize] = {};
@@ -79,7 +83,7 @@ private:
     unsigned char touchdata[10] = {};
     int touchindex = 0;
     int Serial_Steptouch = 0;
-    bool flushed_ = false;      // set by flush(): ends the pass in progress
+    bool flushed_ = false; // set by flush(): ends the pass in progress
     long long droppedBytes_ = 0;
     long long corruptFrames_ = 0;
     long long lockedOutFrames_ = 0;

@@ -5,7 +5,7 @@
 namespace {
 mvb_log_sink_t g_sink = nullptr;
 void* g_context = nullptr;
-}
+} // namespace
 
 void mvb_setLogSink(mvb_log_sink_t sink, void* context)
 {

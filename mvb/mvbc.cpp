@@ -15,7 +15,7 @@ BOOLEAN1 MVB_Enable_EMD = 1;
 namespace {
 const char kAsterisks34[] = "**********************************";
 const INTEGER8 kFail = static_cast<INTEGER8>(0xFF);
-}
+} // namespace
 
 INTEGER8 mvb_setInternalReg(UNSIGNED16 ltm_address_offset, UNSIGNED16 ldata_buff)
 {
@@ -29,8 +29,7 @@ INTEGER8 mvb_setInternalReg(UNSIGNED16 ltm_address_offset, UNSIGNED16 ldata_buff
 
 void mvb_waitUntill(unsigned int n)
 {
-    for (volatile unsigned int i = 0; i < n; i = i + 1) {
-    }
+    for (volatile unsigned int i = 0; i < n; i = i + 1) { }
 }
 
 INTEGER8 mvb_enableMVBCModes()

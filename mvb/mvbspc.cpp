@@ -316,9 +316,8 @@ INTEGER8 siu_WriteCommand(UNSIGNED16 address, UNSIGNED16 value)
 {
     UNSIGNED8 d[3];
     siu_generateAddress(address, d);
-    unsigned char frame[5] = {
-        static_cast<unsigned char>(SIU_WRITE_CMD | d[0]), d[1], d[2],
-        static_cast<unsigned char>(value & 0xFF), static_cast<unsigned char>(value >> 8)};
+    unsigned char frame[5] = {static_cast<unsigned char>(SIU_WRITE_CMD | d[0]), d[1], d[2],
+                              static_cast<unsigned char>(value & 0xFF), static_cast<unsigned char>(value >> 8)};
     discardStaleInput();
     siu_send(frame, sizeof frame);
     if (siu_receiveByte() == SIU_NAK)

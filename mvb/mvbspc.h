@@ -21,9 +21,9 @@ constexpr int SIU_REPLY_TIMEOUT_MS = 1000;
 constexpr int SIU_REPLY_GAP_MS = 50;
 
 extern INTEGER32 si_fileHandler;       // UART descriptor; -1 after a failed open, 0 before siu_Init
-extern UNSIGNED8 si_ReadCmdInProgress;  // 1 while a read command waits for its two-byte reply
-extern UNSIGNED8 siu_ReadByteFailure;   // sticky: a reply did not arrive; cleared by mvb_setInternalReg
-extern UNSIGNED32 siu_RoundTrips;       // replies waited for since start (commissioning and benchmarks)
+extern UNSIGNED8 si_ReadCmdInProgress; // 1 while a read command waits for its two-byte reply
+extern UNSIGNED8 siu_ReadByteFailure;  // sticky: a reply did not arrive; cleared by mvb_setInternalReg
+extern UNSIGNED32 siu_RoundTrips;      // replies waited for since start (commissioning and benchmarks)
 // Replies that did not arrive whole since start: time-outs, replies cut short,
 // a lone NAK to a read, replies lost to a line error. Callers compare the
 // count before and after a series of transactions to know whether all of

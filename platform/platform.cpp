@@ -12,7 +12,7 @@ namespace platform {
 namespace {
 const QString kBoardRoot = QStringLiteral("/home/qim");
 QMutex shellLogMutex;
-}
+} // namespace
 
 QString dataRoot()
 {

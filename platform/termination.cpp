@@ -28,14 +28,13 @@ bool quitOnTerminationSignals()
         return true;
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return false;
-    auto* notifier = new QSocketNotifier(qintptr(g_signalPipe[0]), QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier = new QSocketNotifier(qintptr(g_signalPipe[0]), QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char b;
         [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &b, 1);
         QCoreApplication::quit();
     });
-    struct sigaction sa {};
+    struct sigaction sa { };
     sa.sa_handler = onTerminationSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;

@@ -18,9 +18,9 @@
 
 #include "acquisition/bus_exchange.h"
 #include "acquisition/mvb_thread.h"
+#include "acquisition/process_data_bus.h"
 #include "acquisition/store_dump.h"
 #include "mvb/mvb_log.h"
-#include "acquisition/process_data_bus.h"
 #include "mvb/mvblpi.h"
 
 #include <QCommandLineParser>
@@ -87,13 +87,22 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Brings up the MVB controller and reads process data ports."));
     parser.addHelpOption();
-    QCommandLineOption deviceOpt(QStringLiteral("device"), QStringLiteral("UART of the MVB controller (default $DDU_MVB_DEVICE or /dev/ttyO3)."), QStringLiteral("path"));
-    QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("Logical port address to read (repeatable)."), QStringLiteral("port"));
-    QCommandLineOption fcodeOpt(QStringLiteral("fcode"), QStringLiteral("F-code of the preceding --port (0..4, default 4)."), QStringLiteral("fcode"));
-    QCommandLineOption cyclesOpt(QStringLiteral("cycles"), QStringLiteral("Acquisition cycles to run after bring-up."), QStringLiteral("n"));
+    QCommandLineOption deviceOpt(QStringLiteral("device"),
+                                 QStringLiteral("UART of the MVB controller (default $DDU_MVB_DEVICE or /dev/ttyO3)."),
+                                 QStringLiteral("path"));
+    QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("Logical port address to read (repeatable)."),
+                               QStringLiteral("port"));
+    QCommandLineOption fcodeOpt(QStringLiteral("fcode"),
+                                QStringLiteral("F-code of the preceding --port (0..4, default 4)."),
+                                QStringLiteral("fcode"));
+    QCommandLineOption cyclesOpt(QStringLiteral("cycles"), QStringLiteral("Acquisition cycles to run after bring-up."),
+                                 QStringLiteral("n"));
     QCommandLineOption dumpOpt(QStringLiteral("dump"), QStringLiteral("Print the signal store after the cycles."));
-    QCommandLineOption cabOpt(QStringLiteral("cab"), QStringLiteral("Cab this display serves (1 or 2, default 1)."), QStringLiteral("cab"));
-    QCommandLineOption deadlineOpt(QStringLiteral("deadline"), QStringLiteral("Seconds the whole run may take (default 60)."), QStringLiteral("s"), QStringLiteral("60"));
+    QCommandLineOption cabOpt(QStringLiteral("cab"), QStringLiteral("Cab this display serves (1 or 2, default 1)."),
+                              QStringLiteral("cab"));
+    QCommandLineOption deadlineOpt(QStringLiteral("deadline"),
+                                   QStringLiteral("Seconds the whole run may take (default 60)."), QStringLiteral("s"),
+                                   QStringLiteral("60"));
     parser.addOption(deadlineOpt);
     parser.addOption(cyclesOpt);
     parser.addOption(dumpOpt);
@@ -108,7 +117,10 @@ int main(int argc, char** argv)
 
     const QStringList ports = parser.values(portOpt);
     const QStringList fcodes = parser.values(fcodeOpt);
-    struct Request { unsigned port; unsigned fcode; };
+    struct Request {
+        unsigned port;
+        unsigned fcode;
+    };
     QList<Request> requests;
     for (int i = 0; i < ports.size(); ++i) {
         bool okPort = false, okCode = true;

@@ -8,18 +8,16 @@ CommandInterpreter::CommandInterpreter()
 {
     add(QStringLiteral("help"), QString(), QStringLiteral("lists the commands"),
         [this](const QStringList&) { return Result::success(helpText()); });
-    add(QStringLiteral("quit"), QString(), QStringLiteral("stops the simulator"),
-        [](const QStringList& args) {
-            if (!args.isEmpty())
-                return Result::failure(QStringLiteral("quit takes no arguments"));
-            Result r;
-            r.quit = true;
-            return r;
-        });
+    add(QStringLiteral("quit"), QString(), QStringLiteral("stops the simulator"), [](const QStringList& args) {
+        if (!args.isEmpty())
+            return Result::failure(QStringLiteral("quit takes no arguments"));
+        Result r;
+        r.quit = true;
+        return r;
+    });
 }
 
-void CommandInterpreter::add(const QString& name, const QString& usage, const QString& description,
-                             Handler handler)
+void CommandInterpreter::add(const QString& name, const QString& usage, const QString& description, Handler handler)
 {
     m_commands.insert(name, Command{usage, description, std::move(handler)});
 }
@@ -63,8 +61,8 @@ std::optional<qint64> CommandInterpreter::parseNumber(const QString& text)
     return value;
 }
 
-std::optional<qint64> CommandInterpreter::parseNumber(const QString& text, qint64 min, qint64 max,
-                                                      const QString& what, QString* error)
+std::optional<qint64> CommandInterpreter::parseNumber(const QString& text, qint64 min, qint64 max, const QString& what,
+                                                      QString* error)
 {
     const auto value = parseNumber(text);
     if (!value || *value < min || *value > max) {

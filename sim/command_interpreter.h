@@ -17,15 +17,13 @@
 
 namespace sim {
 
-class CommandInterpreter
-{
+class CommandInterpreter {
 public:
-    struct Result
-    {
+    struct Result {
         bool ok = true;
         bool quit = false;
-        QString output;  // text for standard output (without trailing newline), may be empty
-        QString error;   // reason when !ok
+        QString output; // text for standard output (without trailing newline), may be empty
+        QString error;  // reason when !ok
 
         static Result success(const QString& output = QString()) { return {true, false, output, QString()}; }
         static Result failure(const QString& error) { return {false, false, QString(), error}; }
@@ -46,12 +44,11 @@ public:
     // Number parsing shared by command handlers: decimal, or hexadecimal with 0x.
     static std::optional<qint64> parseNumber(const QString& text);
     // Parses `text` as a number within [min, max]; on failure sets `error`.
-    static std::optional<qint64> parseNumber(const QString& text, qint64 min, qint64 max,
-                                             const QString& what, QString* error);
+    static std::optional<qint64> parseNumber(const QString& text, qint64 min, qint64 max, const QString& what,
+                                             QString* error);
 
 private:
-    struct Command
-    {
+    struct Command {
         QString usage;
         QString description;
         Handler handler;

@@ -16,21 +16,19 @@
 
 namespace sim {
 
-struct DdsEvent
-{
-    quint16 number = 0;     // event (reference) number, 1..65535
-    quint8 processor = 0;   // 0 FLG1, 1 FLG2, 2 SLG1, 3 SLG2, 4..6 BUR1..3, 7 STB1, 8 STB2, 9 HBB1, 10 HBB2
-    quint8 code = 0;        // message code within the processor
-    quint32 time = 0;       // seconds since 1970-01-01 00:00 UTC
+struct DdsEvent {
+    quint16 number = 0;   // event (reference) number, 1..65535
+    quint8 processor = 0; // 0 FLG1, 1 FLG2, 2 SLG1, 3 SLG2, 4..6 BUR1..3, 7 STB1, 8 STB2, 9 HBB1, 10 HBB2
+    quint8 code = 0;      // message code within the processor
+    quint32 time = 0;     // seconds since 1970-01-01 00:00 UTC
 };
 
-class DdsLog
-{
+class DdsLog {
 public:
     static constexpr quint16 kPort = 2650;
     static constexpr int kWindow = 4;
 
-    DdsLog();  // the default list of 40 events
+    DdsLog(); // the default list of 40 events
     explicit DdsLog(QVector<DdsEvent> newestFirst);
 
     const QVector<DdsEvent>& events() const { return m_events; }
@@ -41,10 +39,10 @@ public:
     // The largest index the window may start at (the last window is full when the list allows).
     int lastTop() const;
 
-    void pageUp();      // one window towards the newest events
-    void pageDown();    // one window towards the oldest events
-    void toTop();       // the newest events
-    void toBottom();    // the oldest events
+    void pageUp();   // one window towards the newest events
+    void pageDown(); // one window towards the oldest events
+    void toTop();    // the newest events
+    void toBottom(); // the oldest events
 
     // The four records of the window (empty records past the end of the list).
     QVector<DdsEvent> window() const;

@@ -11,6 +11,7 @@
 // "quit", SIGINT/SIGTERM, at the end of its standard input and when its
 // parent process ends (the last two not with --keep-running).
 
+#include "platform/termination.h"
 #include "sim/command_interpreter.h"
 #include "sim/mvb_commands.h"
 #include "sim/mvb_controller_emulator.h"
@@ -19,7 +20,6 @@
 #include "sim/stdin_reader.h"
 #include "sim/vehicle_commands.h"
 #include "sim/vehicle_model.h"
-#include "platform/termination.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -79,8 +79,8 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("ddu-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Cab simulator: emulated MVB controller with a vehicle model, keypad and touch controller on pseudo-terminals."));
+    parser.setApplicationDescription(QStringLiteral("Cab simulator: emulated MVB controller with a vehicle model, "
+                                                    "keypad and touch controller on pseudo-terminals."));
     parser.addHelpOption();
     const QCommandLineOption linkOption(QStringLiteral("link"), QStringLiteral("Symbolic link to the MVB pty."),
                                         QStringLiteral("path"));
@@ -96,19 +96,20 @@ int main(int argc, char** argv)
         QStringLiteral("scenario"),
         QStringLiteral("Vehicle scenario: %1.").arg(sim::scenarioNames().join(QStringLiteral(", "))),
         QStringLiteral("name"), QStringLiteral("run"));
-    const QCommandLineOption stalePortsOption(QStringLiteral("stale-ports"),
-                                              QStringLiteral("Ports that go quiet in the stale scenario (default: the FLG1 ports)."),
-                                              QStringLiteral("list"));
+    const QCommandLineOption stalePortsOption(
+        QStringLiteral("stale-ports"),
+        QStringLiteral("Ports that go quiet in the stale scenario (default: the FLG1 ports)."), QStringLiteral("list"));
     const QCommandLineOption staleAfterOption(QStringLiteral("stale-after"),
                                               QStringLiteral("Seconds of model time until they go quiet (default 20)."),
                                               QStringLiteral("seconds"), QStringLiteral("20"));
     const QCommandLineOption timeScaleOption(QStringLiteral("time-scale"),
                                              QStringLiteral("Model seconds per real second (default 1)."),
                                              QStringLiteral("factor"), QStringLiteral("1"));
-    const QCommandLineOption cabOption(QStringLiteral("cab"), QStringLiteral("Active cab of the loco: 1 or 2 (default 1)."),
+    const QCommandLineOption cabOption(QStringLiteral("cab"),
+                                       QStringLiteral("Active cab of the loco: 1 or 2 (default 1)."),
                                        QStringLiteral("cab"), QStringLiteral("1"));
-    const QCommandLineOption keypadLinkOption(QStringLiteral("keypad-link"),
-                                              QStringLiteral("Symbolic link to the keypad pty."), QStringLiteral("path"));
+    const QCommandLineOption keypadLinkOption(
+        QStringLiteral("keypad-link"), QStringLiteral("Symbolic link to the keypad pty."), QStringLiteral("path"));
     const QCommandLineOption touchLinkOption(QStringLiteral("touch-link"),
                                              QStringLiteral("Symbolic link to the touch pty."), QStringLiteral("path"));
     const QCommandLineOption keepRunningOption(
@@ -148,7 +149,8 @@ int main(int argc, char** argv)
     vehicleOptions.staleAfterMs = qint64(staleAfter * 1000.0);
     const double timeScale = parser.value(timeScaleOption).toDouble(&ok);
     if (!ok || timeScale < 0.01 || timeScale > 1000.0) {
-        std::fprintf(stderr, "ddu-sim: bad --time-scale %s (0.01 .. 1000)\n", qPrintable(parser.value(timeScaleOption)));
+        std::fprintf(stderr, "ddu-sim: bad --time-scale %s (0.01 .. 1000)\n",
+                     qPrintable(parser.value(timeScaleOption)));
         return 2;
     }
     const QString cab = parser.value(cabOption);
@@ -204,9 +206,7 @@ int main(int argc, char** argv)
     QElapsedTimer vehicleClock;
     vehicleClock.start();
     QTimer vehicleTimer;
-    QObject::connect(&vehicleTimer, &QTimer::timeout, [&] {
-        vehicle.tick(vehicleClock.restart());
-    });
+    QObject::connect(&vehicleTimer, &QTimer::timeout, [&] { vehicle.tick(vehicleClock.restart()); });
     vehicleTimer.start(kModelTickMs);
 
     sim::CommandInterpreter commands;

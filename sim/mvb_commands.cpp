@@ -10,8 +10,7 @@ constexpr qint64 kMaxLogicalAddress = 4095;
 
 std::optional<quint16> portArg(const QStringList& args, int i, QString* error)
 {
-    const auto v = CommandInterpreter::parseNumber(args.value(i), 0, kMaxLogicalAddress,
-                                                   QStringLiteral("port"), error);
+    const auto v = CommandInterpreter::parseNumber(args.value(i), 0, kMaxLogicalAddress, QStringLiteral("port"), error);
     if (!v)
         return std::nullopt;
     return quint16(*v);
@@ -74,14 +73,20 @@ std::optional<PublishArgs> parsePublishArgs(const QStringList& args, QString* er
 QString formatCounters(const Counters& c)
 {
     return QStringLiteral("bytes_in=%1 bytes_out=%2 transactions=%3 naks=%4 reads=%5 writes=%6 nops=%7")
-        .arg(c.bytesIn).arg(c.bytesOut).arg(c.transactions).arg(c.naks).arg(c.reads).arg(c.writes).arg(c.nops);
+        .arg(c.bytesIn)
+        .arg(c.bytesOut)
+        .arg(c.transactions)
+        .arg(c.naks)
+        .arg(c.reads)
+        .arg(c.writes)
+        .arg(c.nops);
 }
 
 QString formatStatus(const MvbControllerEmulator& emulator)
 {
-    return formatCounters(emulator.counters())
-        + QStringLiteral(" state=%1 mode=%2")
-              .arg(controllerStateName(emulator.state()), faultModeName(emulator.faultMode()));
+    return formatCounters(emulator.counters()) +
+        QStringLiteral(" state=%1 mode=%2")
+            .arg(controllerStateName(emulator.state()), faultModeName(emulator.faultMode()));
 }
 
 void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator& emulator)
@@ -89,8 +94,7 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
     MvbControllerEmulator* emu = &emulator;
 
     interpreter.add(QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
-                    QStringLiteral("sets one word of a port's published dataset"),
-                    [emu](const QStringList& args) {
+                    QStringLiteral("sets one word of a port's published dataset"), [emu](const QStringList& args) {
                         QString error;
                         const auto a = parseSetArgs(args, &error);
                         if (!a)
@@ -100,8 +104,7 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
                     });
 
     interpreter.add(QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
-                    QStringLiteral("publishes a whole dataset"),
-                    [emu](const QStringList& args) {
+                    QStringLiteral("publishes a whole dataset"), [emu](const QStringList& args) {
                         QString error;
                         const auto a = parsePublishArgs(args, &error);
                         if (!a)
@@ -110,12 +113,13 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
                         return Result::success();
                     });
 
-    interpreter.add(QStringLiteral("unpublish"), QStringLiteral("<port>"),
-                    QStringLiteral("stops publishing a port"), [emu](const QStringList& args) {
+    interpreter.add(QStringLiteral("unpublish"), QStringLiteral("<port>"), QStringLiteral("stops publishing a port"),
+                    [emu](const QStringList& args) {
                         QString error;
                         const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
                         if (!port)
-                            return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: unpublish <port>"));
+                            return Result::failure(args.size() == 1 ? error
+                                                                    : QStringLiteral("usage: unpublish <port>"));
                         emu->unpublish(*port);
                         return Result::success();
                     });
@@ -129,22 +133,22 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
                             QString error;
                             const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
                             if (!port)
-                                return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: %1 <port>").arg(name));
+                                return Result::failure(args.size() == 1 ? error
+                                                                        : QStringLiteral("usage: %1 <port>").arg(name));
                             emu->setStale(*port, stale);
                             return Result::success();
                         });
     }
 
     interpreter.add(QStringLiteral("error"), QStringLiteral("<port> <bits>"),
-                    QStringLiteral("injects port error bits 0..31 (0 ends it)"),
-                    [emu](const QStringList& args) {
+                    QStringLiteral("injects port error bits 0..31 (0 ends it)"), [emu](const QStringList& args) {
                         if (args.size() != 2)
                             return Result::failure(QStringLiteral("usage: error <port> <bits>"));
                         QString error;
                         const auto port = portArg(args, 0, &error);
-                        const auto bits = port ? CommandInterpreter::parseNumber(args[1], 0, 31,
-                                                                                 QStringLiteral("bits"), &error)
-                                               : std::nullopt;
+                        const auto bits = port
+                            ? CommandInterpreter::parseNumber(args[1], 0, 31, QStringLiteral("bits"), &error)
+                            : std::nullopt;
                         if (!bits)
                             return Result::failure(error);
                         emu->setPortError(*port, quint16(*bits));
@@ -171,31 +175,34 @@ void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator&
                         return Result::success();
                     });
 
-    interpreter.add(QStringLiteral("source"), QStringLiteral("<port>"),
-                    QStringLiteral("shows the latest data the display wrote to a source port"),
-                    [emu](const QStringList& args) {
-                        QString error;
-                        const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
-                        if (!port)
-                            return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: source <port>"));
-                        const SourceData data = emu->readSource(*port);
-                        if (data.words.isEmpty())
-                            return Result::failure(QStringLiteral("port %1 is not a source port").arg(*port));
-                        QStringList words;
-                        for (quint16 w : data.words)
-                            words << hexWord(w);
-                        return Result::success(QStringLiteral("source %1 flips=%2 %3")
-                                                   .arg(*port).arg(data.flips).arg(words.join(QLatin1Char(' '))));
-                    });
+    interpreter.add(
+        QStringLiteral("source"), QStringLiteral("<port>"),
+        QStringLiteral("shows the latest data the display wrote to a source port"), [emu](const QStringList& args) {
+            QString error;
+            const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
+            if (!port)
+                return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: source <port>"));
+            const SourceData data = emu->readSource(*port);
+            if (data.words.isEmpty())
+                return Result::failure(QStringLiteral("port %1 is not a source port").arg(*port));
+            QStringList words;
+            for (quint16 w : data.words)
+                words << hexWord(w);
+            return Result::success(
+                QStringLiteral("source %1 flips=%2 %3").arg(*port).arg(data.flips).arg(words.join(QLatin1Char(' '))));
+        });
 
-    interpreter.add(QStringLiteral("ports"), QString(),
-                    QStringLiteral("lists the ports the display has configured"),
+    interpreter.add(QStringLiteral("ports"), QString(), QStringLiteral("lists the ports the display has configured"),
                     [emu](const QStringList&) {
                         QStringList lines;
                         for (const PortInfo& p : emu->configuredPorts())
                             lines << QStringLiteral("port %1 index=%2 %3 fcode=%4 page=%5 errors=%6")
-                                         .arg(p.logicalAddress).arg(p.index).arg(directionName(p.direction))
-                                         .arg(p.fcode).arg(p.page).arg(p.errorBits);
+                                         .arg(p.logicalAddress)
+                                         .arg(p.index)
+                                         .arg(directionName(p.direction))
+                                         .arg(p.fcode)
+                                         .arg(p.page)
+                                         .arg(p.errorBits);
                         lines << QStringLiteral("ports %1").arg(lines.size());
                         return Result::success(lines.join(QLatin1Char('\n')));
                     });

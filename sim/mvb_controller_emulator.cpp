@@ -10,8 +10,8 @@ constexpr quint16 kRegisterBlock = 0xFF80;        // internal registers, 64 KB m
 constexpr quint16 kRegisterBlockAtReset = 0x3F80; // the same block in 16 KB mode
 constexpr quint16 kMask16KB = 0x3FFF;
 constexpr quint16 kMcrWritableBits = 0x007F;
-constexpr quint16 kPitEnd = 0x2000;               // logical-address port index table
-constexpr quint16 kPcsEnd = 0xF000;               // end of the logical-address PCS area
+constexpr quint16 kPitEnd = 0x2000; // logical-address port index table
+constexpr quint16 kPcsEnd = 0xF000; // end of the logical-address PCS area
 constexpr quint16 kErrorBitsMask = 0x001F;
 constexpr quint16 kPageBit = 0x0040;
 constexpr quint16 kSinkCode = 0x402;
@@ -34,8 +34,8 @@ QString faultModeName(FaultMode mode)
 
 std::optional<FaultMode> parseFaultMode(const QString& name)
 {
-    for (FaultMode m : {FaultMode::Normal, FaultMode::Silent, FaultMode::NakAll,
-                        FaultMode::ShortReply, FaultMode::Garbage}) {
+    for (FaultMode m :
+         {FaultMode::Normal, FaultMode::Silent, FaultMode::NakAll, FaultMode::ShortReply, FaultMode::Garbage}) {
         if (faultModeName(m) == name)
             return m;
     }
@@ -98,16 +98,12 @@ int MvbControllerEmulator::parseFrame(const QByteArray& bytes, int pos, Frame* f
     const quint16 word = quint16((b0 & 0x1F) | (d1 << 5) | (d2 << 12));
     frame->byteAddress = quint16(word << 1);
     switch (code) {
-    case 0xA0:
-        frame->kind = FrameKind::Read;
-        break;
+    case 0xA0: frame->kind = FrameKind::Read; break;
     case 0xC0:
         frame->kind = FrameKind::Write;
         frame->value = quint16(quint8(bytes.at(pos + 3)) | (quint8(bytes.at(pos + 4)) << 8));
         break;
-    default:
-        frame->kind = FrameKind::ReadPort;
-        break;
+    default: frame->kind = FrameKind::ReadPort; break;
     }
     return length;
 }
@@ -157,9 +153,7 @@ QByteArray MvbControllerEmulator::serveLocked(const Frame& frame, std::vector<So
     if (m_faultMode == FaultMode::NakAll)
         return nak();
     switch (frame.kind) {
-    case FrameKind::Nop:
-        ++m_counters.nops;
-        return QByteArray(1, char(kAck));
+    case FrameKind::Nop: ++m_counters.nops; return QByteArray(1, char(kAck));
     case FrameKind::Read: {
         ++m_counters.reads;
         const quint16 value = readPhysicalLocked(decodeLocked(frame.byteAddress));
@@ -174,8 +168,7 @@ QByteArray MvbControllerEmulator::serveLocked(const Frame& frame, std::vector<So
             return nak();
         return QByteArray(1, char(kAck));
     case FrameKind::ReadPort:
-    case FrameKind::Invalid:
-        break;
+    case FrameKind::Invalid: break;
     }
     return nak();
 }
@@ -264,13 +257,12 @@ quint16 MvbControllerEmulator::readPhysicalLocked(quint16 physical) const
     return m_memory.word(physical);
 }
 
-bool MvbControllerEmulator::writePhysicalLocked(quint16 physical, quint16 value,
-                                                std::vector<SourceEvent>& events)
+bool MvbControllerEmulator::writePhysicalLocked(quint16 physical, quint16 value, std::vector<SourceEvent>& events)
 {
     if (physical == kScr) {
         m_memory.setWord(kScr, value);
         if ((value & 0x3) == 0)
-            m_memory.setWord(kMcr, kMcrFixedBits);  // reset: back to 16 KB
+            m_memory.setWord(kMcr, kMcrFixedBits); // reset: back to 16 KB
         return true;
     }
     if (physical == kMcr) {
@@ -298,8 +290,7 @@ bool MvbControllerEmulator::writePhysicalLocked(quint16 physical, quint16 value,
             // (Re)configuration of the port: a new start for its bookkeeping.
             forgetTransferLocked(ownerOfLocked(index));
             m_sourceFlips[size_t(index)] = 0;
-        } else if (offset == 2 && ((old ^ value) & kPageBit)
-                   && directionOfLocked(index) == PortDirection::Source) {
+        } else if (offset == 2 && ((old ^ value) & kPageBit) && directionOfLocked(index) == PortDirection::Source) {
             ++m_sourceFlips[size_t(index)];
             const int l = ownerOfLocked(index);
             if (l >= 0 && m_sourceListener)

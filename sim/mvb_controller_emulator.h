@@ -128,28 +128,25 @@ QString controllerStateName(ControllerState state); // "reset", "configuration",
 
 enum class PortDirection { None, Sink, Source, Other };
 
-struct PortInfo
-{
+struct PortInfo {
     quint16 logicalAddress = 0;
-    quint16 index = 0;         // port index P from the table, 0 = not configured
+    quint16 index = 0; // port index P from the table, 0 = not configured
     PortDirection direction = PortDirection::None;
-    int fcode = 0;             // pcs_word0 bits 12..15
-    int sizeWords = 0;         // 1 << fcode, at most 16
-    int page = 0;              // pcs_word1 bit 6
-    quint16 errorBits = 0;     // pcs_word1 bits 0..4
-    quint16 pcsAddress = 0;    // 0xC000 + 8 x P
-    quint16 page0Address = 0;  // 0x4000 + (P >> 2) x 64
+    int fcode = 0;            // pcs_word0 bits 12..15
+    int sizeWords = 0;        // 1 << fcode, at most 16
+    int page = 0;             // pcs_word1 bit 6
+    quint16 errorBits = 0;    // pcs_word1 bits 0..4
+    quint16 pcsAddress = 0;   // 0xC000 + 8 x P
+    quint16 page0Address = 0; // 0x4000 + (P >> 2) x 64
 };
 
-struct SourceData
-{
-    bool valid = false;        // the display has flipped the port at least once
-    QVector<quint16> words;    // latest data (port size), empty when not a source port
-    quint32 flips = 0;         // page flips by the display since the port was configured
+struct SourceData {
+    bool valid = false;     // the display has flipped the port at least once
+    QVector<quint16> words; // latest data (port size), empty when not a source port
+    quint32 flips = 0;      // page flips by the display since the port was configured
 };
 
-struct Counters
-{
+struct Counters {
     quint64 bytesIn = 0;
     quint64 bytesOut = 0;
     quint64 transactions = 0;
@@ -159,8 +156,7 @@ struct Counters
     quint64 nops = 0;
 };
 
-class MvbControllerEmulator
-{
+class MvbControllerEmulator {
 public:
     // Register and area addresses (64 KB mode).
     static constexpr quint16 kScr = 0xFF80;
@@ -182,7 +178,7 @@ public:
     static constexpr quint8 kAck = 0x06;
     static constexpr quint8 kNak = 0x15;
 
-    using Clock = std::function<qint64()>;  // milliseconds, monotonic
+    using Clock = std::function<qint64()>; // milliseconds, monotonic
     using SourceListener = std::function<void(quint16 logicalAddress, const QVector<quint16>& words)>;
 
     MvbControllerEmulator();
@@ -197,7 +193,7 @@ public:
 
     // ---- word access as a frame would do it (decode, registers, tack), no counters ----
     quint16 readWord(quint16 byteAddress);
-    bool writeWord(quint16 byteAddress, quint16 value);  // false: refused
+    bool writeWord(quint16 byteAddress, quint16 value); // false: refused
     // Raw access to the physical traffic memory (no decoding, no side effects).
     quint16 peek(quint16 physicalByteAddress) const;
     void poke(quint16 physicalByteAddress, quint16 value);
@@ -223,7 +219,7 @@ public:
     void setPortError(quint16 logicalAddress, quint16 errorBits);
     SourceData readSource(quint16 logicalAddress) const;
     PortInfo portInfo(quint16 logicalAddress) const;
-    QVector<PortInfo> configuredPorts() const;  // every L with a non-zero table entry
+    QVector<PortInfo> configuredPorts() const; // every L with a non-zero table entry
     void setSourceListener(SourceListener listener);
 
     // ---- time ----
@@ -246,8 +242,7 @@ public:
     void resetCounters();
 
 private:
-    struct PortState
-    {
+    struct PortState {
         QVector<quint16> dataset;
         bool published = false;
         bool stale = false;
@@ -257,14 +252,12 @@ private:
     };
 
     enum class FrameKind { Nop, Read, Write, ReadPort, Invalid };
-    struct Frame
-    {
+    struct Frame {
         FrameKind kind = FrameKind::Invalid;
         quint16 byteAddress = 0;
         quint16 value = 0;
     };
-    struct SourceEvent
-    {
+    struct SourceEvent {
         quint16 logicalAddress;
         QVector<quint16> words;
     };
@@ -277,12 +270,12 @@ private:
     bool writePhysicalLocked(quint16 physical, quint16 value, std::vector<SourceEvent>& events);
     ControllerState stateLocked() const;
 
-    int ownerOfLocked(int index) const;  // logical address of port index P, -1 if none
+    int ownerOfLocked(int index) const; // logical address of port index P, -1 if none
     PortDirection directionOfLocked(int index) const;
     int sizeWordsLocked(int index) const;
     static quint16 pcsAddress(int index) { return quint16(kPcsBase + 8 * index); }
     static quint16 pageAddress(int index, int page) { return quint16(kDataBase + (index >> 2) * 64 + page * 32); }
-    int indexOfLocked(quint16 logicalAddress) const;  // configured index or 0
+    int indexOfLocked(quint16 logicalAddress) const; // configured index or 0
     QVector<quint16> sourceWordsLocked(int index) const;
     PortInfo portInfoLocked(quint16 logicalAddress) const;
 
@@ -298,7 +291,7 @@ private:
     TrafficMemory m_memory;
     QByteArray m_pending;
     QMap<quint16, PortState> m_ports;
-    std::vector<int> m_slotOwner;      // index P -> logical address last entered for it
+    std::vector<int> m_slotOwner;       // index P -> logical address last entered for it
     std::vector<quint32> m_sourceFlips; // index P -> page flips by the display
     SourceListener m_sourceListener;
 

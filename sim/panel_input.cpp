@@ -12,15 +12,14 @@ namespace panel {
 
 namespace {
 
-struct Key
-{
+struct Key {
     const char* name;
     const char* code;
 };
 
 constexpr Key kKeys[] = {
-    {"ESC", "01"},    {"HOME", "02"},     {"MENU", "03"},   {"BRIGHT_UP", "06"}, {"BRIGHT_DOWN", "07"},
-    {"UP", "08"},     {"DOWN", "09"},     {"ENTER", "10"},  {"DDS_UP", "12"},    {"DDS_DOWN", "13"},
+    {"ESC", "01"}, {"HOME", "02"}, {"MENU", "03"},  {"BRIGHT_UP", "06"}, {"BRIGHT_DOWN", "07"},
+    {"UP", "08"},  {"DOWN", "09"}, {"ENTER", "10"}, {"DDS_UP", "12"},    {"DDS_DOWN", "13"},
 };
 
 } // namespace
@@ -143,7 +142,10 @@ std::optional<QString> PanelInjector::sendTouch(int x, int y, QString* error)
     if (x < 0 || x >= panel::kScreenWidth || y < 0 || y >= panel::kScreenHeight) {
         if (error)
             *error = QStringLiteral("touch point outside the screen (0..%1, 0..%2): %3 %4")
-                         .arg(panel::kScreenWidth - 1).arg(panel::kScreenHeight - 1).arg(x).arg(y);
+                         .arg(panel::kScreenWidth - 1)
+                         .arg(panel::kScreenHeight - 1)
+                         .arg(x)
+                         .arg(y);
         return std::nullopt;
     }
     if (m_touch)

@@ -50,8 +50,7 @@ std::optional<QByteArray> keyCode(const QString& nameOrCode);
 QString keyLabel(const QByteArray& code);
 QByteArray keypadFrame(const QByteArray& code);
 
-struct RawTouch
-{
+struct RawTouch {
     int x = 0;
     int y = 0;
 };
@@ -65,8 +64,7 @@ QByteArray touchFrame(int x, int y);
 
 } // namespace panel
 
-class PanelInjector
-{
+class PanelInjector {
 public:
     using Sender = std::function<void(const QByteArray& bytes)>;
     using Log = std::function<void(const QString& line)>;
@@ -93,7 +91,7 @@ private:
     Sender m_touch;
     Log m_log;
     QTimer m_timer;
-    QList<QPair<QString, QByteArray>> m_queue;  // label, frame
+    QList<QPair<QString, QByteArray>> m_queue; // label, frame
 };
 
 // Adds "key <NAME|CODE>", "keys [gap=MS] <key> ...", "touch <x> <y>" and "panel" (lists the key names).

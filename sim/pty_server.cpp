@@ -112,7 +112,7 @@ bool PtyServer::start(QString* error)
 
     if (!m_linkPath.isEmpty()) {
         const QByteArray link = QFile::encodeName(m_linkPath);
-        struct stat st{};
+        struct stat st { };
         if (lstat(link.constData(), &st) == 0) {
             if (!S_ISLNK(st.st_mode))
                 return fail(QStringLiteral("%1 exists and is not a symbolic link").arg(m_linkPath));
@@ -195,7 +195,7 @@ void PtyServer::writeAll(const QByteArray& bytes)
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
-            return;  // the pty is gone; nothing sensible left to do
+            return; // the pty is gone; nothing sensible left to do
         pollfd fds[2] = {{m_master, POLLOUT, 0}, {m_wake[0], POLLIN, 0}};
         poll(fds, 2, 100);
     }
@@ -217,8 +217,7 @@ void PtyServer::run()
             break;
         if (r > 0 && (fds[1].revents & POLLIN)) {
             char drain[64];
-            while (::read(m_wake[0], drain, sizeof drain) > 0) {
-            }
+            while (::read(m_wake[0], drain, sizeof drain) > 0) { }
             QByteArray out;
             {
                 std::lock_guard<std::mutex> lock(m_outMutex);
@@ -236,8 +235,7 @@ void PtyServer::run()
                 if (m_paced && m_owedBytes == 0)
                     m_owedSince = std::chrono::steady_clock::now();
                 m_owedBytes += int(n);
-                const QByteArray reply = m_handler ? m_handler(QByteArray(buffer.constData(), int(n)))
-                                                   : QByteArray();
+                const QByteArray reply = m_handler ? m_handler(QByteArray(buffer.constData(), int(n))) : QByteArray();
                 if (!reply.isEmpty()) {
                     paceBefore(reply.size());
                     writeAll(reply);

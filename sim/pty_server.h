@@ -38,8 +38,7 @@ class MvbControllerEmulator;
 // Wire time of `bytes` bytes at `baud` with `bitsPerByte` bits a byte, in microseconds.
 double lineTimeMicros(int bytes, int baud = 460800, int bitsPerByte = 11);
 
-class PtyServer
-{
+class PtyServer {
 public:
     using Handler = std::function<QByteArray(const QByteArray& received)>;
     using IdleHook = std::function<void()>;

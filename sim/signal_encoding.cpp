@@ -13,26 +13,28 @@ QVector<SignalInfo> buildTable()
 {
     QVector<SignalInfo> table;
     table.reserve(sig::Count);
-#define PM_BIT(port, word, bit, name) \
+#define PM_BIT(port, word, bit, name)                                                                                  \
     table.append(SignalInfo{port, word, bit, SignalEncoding::Bit, 0xFFFF, 1.0, #name});
 #define PM_BIT_IF_FRESH(port, word, bit, name) PM_BIT(port, word, bit, name)
-#define PM_VALUE(port, word, type, name) \
+#define PM_VALUE(port, word, type, name)                                                                               \
     table.append(SignalInfo{port, word, 0, SignalEncoding::Word, 0xFFFF, 1.0, #name});
-#define PM_SCALED(port, word, mask, factor, type, name) \
+#define PM_SCALED(port, word, mask, factor, type, name)                                                                \
     table.append(SignalInfo{port, word, 0, SignalEncoding::Scaled, quint16(mask), factor, #name});
-#define PM_HIGH_BYTE(port, word, name) \
+#define PM_HIGH_BYTE(port, word, name)                                                                                 \
     table.append(SignalInfo{port, word, 0, SignalEncoding::HighByte, 0xFFFF, 1.0, #name});
-#define PM_LOW_BYTE(port, word, name) \
+#define PM_LOW_BYTE(port, word, name)                                                                                  \
     table.append(SignalInfo{port, word, 0, SignalEncoding::LowByte, 0xFFFF, 1.0, #name});
 #include "acquisition/port_map.def"
     // Words the port map stores as they are and the display turns into signed
     // physical values: efforts in percent (4096 = 100 %) and converter input
     // powers (the display shows word / 40.96 x 100, so 4096 = 10000 kW).
-    struct Signed { sig::Id id; double factor; };
+    struct Signed {
+        sig::Id id;
+        double factor;
+    };
     const Signed signedWords[] = {
-        {sig::FLG1_D53_WTE_BE_Loco, 100.0}, {sig::FLG1_D46_XTE_BE_Loco, 100.0},
-        {sig::FLG2_D53_WTE_BE_Loco, 100.0}, {sig::FLG2_D46_XTE_BE_Loco, 100.0},
-        {sig::SLG1_D04_XPN, 10000.0},       {sig::SLG2_D04_XPN, 10000.0},
+        {sig::FLG1_D53_WTE_BE_Loco, 100.0}, {sig::FLG1_D46_XTE_BE_Loco, 100.0}, {sig::FLG2_D53_WTE_BE_Loco, 100.0},
+        {sig::FLG2_D46_XTE_BE_Loco, 100.0}, {sig::SLG1_D04_XPN, 10000.0},       {sig::SLG2_D04_XPN, 10000.0},
     };
     for (const Signed& s : signedWords) {
         table[s.id].encoding = SignalEncoding::SignedScaled;
@@ -132,15 +134,9 @@ void encodeSignal(const SignalInfo& signal, double value, QVector<quint16>& word
         else
             w = quint16(w & ~(1u << signal.bit));
         break;
-    case SignalEncoding::Word:
-        w = quint16(qint64(std::llround(std::clamp(value, -32768.0, 65535.0))) & 0xFFFF);
-        break;
-    case SignalEncoding::Scaled:
-        w = scaledWord(value, signal.factor, signal.mask);
-        break;
-    case SignalEncoding::SignedScaled:
-        w = signedScaledWord(value, signal.factor);
-        break;
+    case SignalEncoding::Word: w = quint16(qint64(std::llround(std::clamp(value, -32768.0, 65535.0))) & 0xFFFF); break;
+    case SignalEncoding::Scaled: w = scaledWord(value, signal.factor, signal.mask); break;
+    case SignalEncoding::SignedScaled: w = signedScaledWord(value, signal.factor); break;
     case SignalEncoding::HighByte:
         w = quint16((w & 0x00FF) | (quint16(std::clamp(std::llround(value), 0LL, 255LL)) << 8));
         break;

@@ -56,19 +56,17 @@ enum Id : int {
 
 enum class SignalEncoding { Bit, Word, Scaled, SignedScaled, HighByte, LowByte };
 
-struct SignalInfo
-{
+struct SignalInfo {
     quint16 port = 0;
     int word = 0;
-    int bit = 0;                 // Bit only
+    int bit = 0; // Bit only
     SignalEncoding encoding = SignalEncoding::Word;
-    quint16 mask = 0xFFFF;       // Scaled only
-    double factor = 1.0;         // Scaled and SignedScaled
+    quint16 mask = 0xFFFF; // Scaled only
+    double factor = 1.0;   // Scaled and SignedScaled
     const char* name = "";
 };
 
-struct PortSpec
-{
+struct PortSpec {
     quint16 port = 0;
     int fcode = 0;
     int sizeWords() const { return 1 << fcode; }
@@ -99,6 +97,9 @@ quint16 signedScaledWord(double value, double factor);
 int signedWord(quint16 word);
 
 // Bus order of packed flags: element 0..7 are bits 8..15, elements 8..15 bits 0..7.
-inline int busOrderBit(int element) { return element < 8 ? element + 8 : element - 8; }
+inline int busOrderBit(int element)
+{
+    return element < 8 ? element + 8 : element - 8;
+}
 
 } // namespace sim

@@ -17,8 +17,7 @@ namespace sim {
 
 class CommandInterpreter;
 
-class StdinCommandReader : public QObject
-{
+class StdinCommandReader : public QObject {
     Q_OBJECT
 public:
     using Sink = std::function<void(const QString& text)>;

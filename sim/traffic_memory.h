@@ -9,8 +9,7 @@
 
 namespace sim {
 
-class TrafficMemory
-{
+class TrafficMemory {
 public:
     static constexpr int kBytes = 0x10000;
     static constexpr int kWords = kBytes / 2;

@@ -71,8 +71,8 @@ QString formatDdsWindow(const VehicleModel& model)
             lines << QStringLiteral("dds -");
             continue;
         }
-        const QString when = QDateTime::fromSecsSinceEpoch(qint64(e.time), Qt::UTC)
-                                 .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+        const QString when =
+            QDateTime::fromSecsSinceEpoch(qint64(e.time), Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
         lines << QStringLiteral("dds %1 %2 %3 %4 %5")
                      .arg(e.number)
                      .arg(DdsLog::processorName(e.processor))
@@ -116,8 +116,7 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                     });
 
     interpreter.add(QStringLiteral("signals"), QStringLiteral("[<prefix>]"),
-                    QStringLiteral("lists the named signals (starting with prefix)"),
-                    [](const QStringList& args) {
+                    QStringLiteral("lists the named signals (starting with prefix)"), [](const QStringList& args) {
                         if (args.size() > 1)
                             return Result::failure(QStringLiteral("usage: signals [<prefix>]"));
                         const QStringList names = signalNames(args.value(0));
@@ -142,10 +141,10 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                         if (args.size() == 2) {
                             QString error;
                             const auto port = portArg(args[0], &error);
-                            const auto word = port ? CommandInterpreter::parseNumber(
-                                                  args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
-                                                  QStringLiteral("word"), &error)
-                                                   : std::nullopt;
+                            const auto word = port
+                                ? CommandInterpreter::parseNumber(args[1], 0, MvbControllerEmulator::kMaxPortWords - 1,
+                                                                  QStringLiteral("word"), &error)
+                                : std::nullopt;
                             if (!word)
                                 return Result::failure(error);
                             if (!m->releaseWord(*port, int(*word)))
@@ -161,10 +160,10 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                         if (!args.isEmpty())
                             return Result::failure(QStringLiteral("overrides takes no arguments"));
                         const QStringList list = m->overrides();
-                        return Result::success(QStringLiteral("overrides %1%2")
-                                                   .arg(list.size())
-                                                   .arg(list.isEmpty() ? QString()
-                                                                       : QLatin1Char(' ') + list.join(QLatin1Char(' '))));
+                        return Result::success(
+                            QStringLiteral("overrides %1%2")
+                                .arg(list.size())
+                                .arg(list.isEmpty() ? QString() : QLatin1Char(' ') + list.join(QLatin1Char(' '))));
                     });
 
     for (const bool loco2 : {false, true}) {
@@ -176,8 +175,8 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                             if (args.isEmpty() || args.size() > 2)
                                 return Result::failure(QStringLiteral("usage: %1 <number> [<seconds>]").arg(name));
                             QString error;
-                            const auto number = CommandInterpreter::parseNumber(args[0], 0, 0xFFFF,
-                                                                                QStringLiteral("number"), &error);
+                            const auto number =
+                                CommandInterpreter::parseNumber(args[0], 0, 0xFFFF, QStringLiteral("number"), &error);
                             const auto hold = number ? holdArg(args, 1, &error) : std::nullopt;
                             if (!hold)
                                 return Result::failure(error);
@@ -196,8 +195,8 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                             return Result::success(QStringLiteral("scenario %1").arg(scenarioName(m->scenario())));
                         const auto s = args.size() == 1 ? parseScenario(args[0]) : std::nullopt;
                         if (!s)
-                            return Result::failure(QStringLiteral("usage: scenario <%1>")
-                                                       .arg(scenarioNames().join(QLatin1Char('|'))));
+                            return Result::failure(
+                                QStringLiteral("usage: scenario <%1>").arg(scenarioNames().join(QLatin1Char('|'))));
                         m->setScenario(*s);
                         return Result::success();
                     });
@@ -281,19 +280,18 @@ void registerVehicleCommands(CommandInterpreter& interpreter, VehicleModel& mode
                     });
 
     interpreter.add(QStringLiteral("unpublish"), QStringLiteral("<port>"),
-                    QStringLiteral("stops publishing a port (its freshness then grows)"),
-                    [m](const QStringList& args) {
+                    QStringLiteral("stops publishing a port (its freshness then grows)"), [m](const QStringList& args) {
                         QString error;
                         const auto port = args.size() == 1 ? portArg(args[0], &error) : std::nullopt;
                         if (!port)
-                            return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: unpublish <port>"));
+                            return Result::failure(args.size() == 1 ? error
+                                                                    : QStringLiteral("usage: unpublish <port>"));
                         m->silencePort(*port);
                         return Result::success();
                     });
 
     interpreter.add(QStringLiteral("fresh"), QStringLiteral("<port>"),
-                    QStringLiteral("publishes a stale or unpublished port again"),
-                    [m, emu](const QStringList& args) {
+                    QStringLiteral("publishes a stale or unpublished port again"), [m, emu](const QStringList& args) {
                         QString error;
                         const auto port = args.size() == 1 ? portArg(args[0], &error) : std::nullopt;
                         if (!port)

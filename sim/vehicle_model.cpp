@@ -10,15 +10,15 @@ namespace sim {
 namespace {
 
 // ---- the loco and its train ----
-constexpr double kMaxTractiveKn = 460.0;   // starting tractive effort
-constexpr double kMaxBrakeKn = 260.0;      // regenerative braking effort
-constexpr double kMaxPowerKw = 6000.0;     // at the wheel
-constexpr double kTrainMassT = 1000.0;     // loco and train, rotating masses included
+constexpr double kMaxTractiveKn = 460.0; // starting tractive effort
+constexpr double kMaxBrakeKn = 260.0;    // regenerative braking effort
+constexpr double kMaxPowerKw = 6000.0;   // at the wheel
+constexpr double kTrainMassT = 1000.0;   // loco and train, rotating masses included
 constexpr double kCruiseKmh = 100.0;
 constexpr double kTractionNotchPct = 90.0;
-constexpr double kReducedNotchPct = 60.0;  // while the transformer oil pressure fault is present
+constexpr double kReducedNotchPct = 60.0; // while the transformer oil pressure fault is present
 constexpr double kBrakeNotchPct = -60.0;
-constexpr double kServiceBrakePipe = 4.3;  // brake pipe during a service application
+constexpr double kServiceBrakePipe = 4.3; // brake pipe during a service application
 constexpr double kChargedBrakePipe = 5.0;
 constexpr double kAuxiliaryLoadKw = 150.0;
 constexpr double kNominalCatenaryKv = 25.0;
@@ -30,11 +30,13 @@ constexpr quint16 kInchingPort[2] = {1302, 1800};
 
 // Ports of the second part of the display's cycle and the other cab's output
 // port, with their sizes in words.
+// clang-format off
 struct ExtraPort { quint16 port; int words; };
 constexpr ExtraPort kExtraPorts[] = {
     {DdsLog::kPort, 16}, {2520, 16}, {2620, 16}, {2500, 8}, {2501, 4}, {2502, 8}, {2503, 4},
     {VehicleModel::kOutputPortCab1, 4}, {VehicleModel::kOutputPortCab2, 4},
 };
+// clang-format on
 
 double wave(qint64 timeMs, double periodS, double phase = 0.0)
 {
@@ -98,8 +100,8 @@ QString scenarioName(Scenario scenario)
 
 std::optional<Scenario> parseScenario(const QString& name)
 {
-    for (Scenario s : {Scenario::None, Scenario::Run, Scenario::Standstill, Scenario::Stale, Scenario::Multi,
-                       Scenario::Demo}) {
+    for (Scenario s :
+         {Scenario::None, Scenario::Run, Scenario::Standstill, Scenario::Stale, Scenario::Multi, Scenario::Demo}) {
         if (name == scenarioName(s))
             return s;
     }
@@ -108,8 +110,8 @@ std::optional<Scenario> parseScenario(const QString& name)
 
 QStringList scenarioNames()
 {
-    return {QStringLiteral("run"), QStringLiteral("standstill"), QStringLiteral("stale"), QStringLiteral("multi"),
-            QStringLiteral("demo"), QStringLiteral("none")};
+    return {QStringLiteral("run"),   QStringLiteral("standstill"), QStringLiteral("stale"),
+            QStringLiteral("multi"), QStringLiteral("demo"),       QStringLiteral("none")};
 }
 
 QString phaseName(Phase phase)
@@ -148,14 +150,13 @@ VehicleModel::VehicleModel(MvbControllerEmulator& emulator, const Options& optio
         m_options.stalePorts = defaultStalePorts();
     std::lock_guard<std::mutex> lock(m_mutex);
     resetTimelineLocked();
-    m_lastFrame = buildFrameLocked();  // what the first publication will carry
+    m_lastFrame = buildFrameLocked(); // what the first publication will carry
 }
 
 void VehicleModel::attachToEmulator()
 {
-    m_emulator.setSourceListener([this](quint16 port, const QVector<quint16>& words) {
-        handleDisplayOutput(port, words);
-    });
+    m_emulator.setSourceListener(
+        [this](quint16 port, const QVector<quint16>& words) { handleDisplayOutput(port, words); });
 }
 
 // ---------------------------------------------------------------- clock
@@ -283,8 +284,7 @@ QVector<VehicleModel::ScheduledMessage> VehicleModel::scheduleLocked() const
     // phase, number, hold time (-1: until acknowledged), second loco, follow-up.
     QVector<ScheduledMessage> s;
     switch (m_options.scenario) {
-    case Scenario::None:
-        break;
+    case Scenario::None: break;
     case Scenario::Standstill:
         // Pan lowered longer than ten minutes.
         s.append({Phase::Parked, 600000, 10903, -1, false, 0, 0});
@@ -342,14 +342,9 @@ void VehicleModel::enterPhaseLocked(Phase phase)
     m_state.phase = phase;
     m_state.phaseMs = 0;
     switch (phase) {
-    case Phase::Parked:
-        break;
-    case Phase::PanRaising:
-        m_state.pan = PanState::Raising;
-        break;
-    case Phase::PanUp:
-        m_state.pan = PanState::Up;
-        break;
+    case Phase::Parked: break;
+    case Phase::PanRaising: m_state.pan = PanState::Raising; break;
+    case Phase::PanUp: m_state.pan = PanState::Up; break;
     case Phase::VcbClosed:
         m_state.vcb = true;
         m_state.vcbClosedMs = 0;
@@ -358,15 +353,12 @@ void VehicleModel::enterPhaseLocked(Phase phase)
         m_state.locoBrake = false;
         m_state.parkingBrake = false;
         break;
-    case Phase::Cruising:
-        break;
+    case Phase::Cruising: break;
     case Phase::Braking:
         m_state.constantSpeed = false;
         m_state.vigilanceWarning = false;
         break;
-    case Phase::Stopped:
-        m_state.locoBrake = true;
-        break;
+    case Phase::Stopped: m_state.locoBrake = true; break;
     case Phase::Shutdown:
         m_state.vcb = false;
         m_state.direction = 0;
@@ -444,29 +436,22 @@ void VehicleModel::updateDynamicsLocked(double dt)
     // The driver's (or the constant speed control's) effort demand.
     double target = 0.0;
     switch (s.phase) {
-    case Phase::Traction:
-        target = s.powerReduced ? kReducedNotchPct : kTractionNotchPct;
-        break;
+    case Phase::Traction: target = s.powerReduced ? kReducedNotchPct : kTractionNotchPct; break;
     case Phase::Cruising: {
         const double wanted = (kCruiseKmh + 1.5 * wave(s.timeMs, 37.0)) / 3.6;
         const double force = resistanceKn(v) + 60.0 * (wanted - v);
-        target = std::clamp(force / kMaxTractiveKn * 100.0, -30.0,
-                            s.powerReduced ? kReducedNotchPct : kTractionNotchPct);
+        target =
+            std::clamp(force / kMaxTractiveKn * 100.0, -30.0, s.powerReduced ? kReducedNotchPct : kTractionNotchPct);
         break;
     }
-    case Phase::Braking:
-        target = kBrakeNotchPct;
-        break;
-    default:
-        target = 0.0;
-        break;
+    case Phase::Braking: target = kBrakeNotchPct; break;
+    default: target = 0.0; break;
     }
     if (!s.vcb)
         target = 0.0;
-    const double notchRate = s.phase == Phase::Cruising ? 20.0 : 10.0;  // % per second
+    const double notchRate = s.phase == Phase::Cruising ? 20.0 : 10.0; // % per second
     s.effortDemand = approach(s.effortDemand, target, notchRate * dt);
     s.throttle = std::abs(s.effortDemand);
-
 
     // The converters deliver what the demand asks, within the power limit;
     // electric braking fades out below 10 km/h.
@@ -482,8 +467,8 @@ void VehicleModel::updateDynamicsLocked(double dt)
     }
     s.effortActual = approach(s.effortActual, actualTarget, 30.0 * dt);
 
-    const double electricKn = s.effortActual >= 0.0 ? s.effortActual / 100.0 * kMaxTractiveKn
-                                                    : s.effortActual / 100.0 * kMaxBrakeKn;
+    const double electricKn =
+        s.effortActual >= 0.0 ? s.effortActual / 100.0 * kMaxTractiveKn : s.effortActual / 100.0 * kMaxBrakeKn;
     const double trainBrakeKn = std::max(0.0, kChargedBrakePipe - s.brakePipe) / 1.5 * 900.0;
     const double locoBrakeKn = s.locoBrake ? 120.0 : 0.0;
     const double holding = trainBrakeKn + locoBrakeKn + resistanceKn(v);
@@ -491,7 +476,7 @@ void VehicleModel::updateDynamicsLocked(double dt)
     if (v > 0.0)
         net -= holding;
     else if (net > 0.0)
-        net = std::max(0.0, net - holding);  // break-away against the brakes
+        net = std::max(0.0, net - holding); // break-away against the brakes
     else
         net = 0.0;
     const double newV = std::max(0.0, v + net / kTrainMassT * dt);
@@ -511,8 +496,8 @@ void VehicleModel::updatePowerLocked(double dt)
     const double v = s.speedKmh / 3.6;
     s.auxiliaries = s.vcb && s.vcbClosedMs >= 2000;
 
-    const double electricKn = s.effortActual >= 0.0 ? s.effortActual / 100.0 * kMaxTractiveKn
-                                                    : s.effortActual / 100.0 * kMaxBrakeKn;
+    const double electricKn =
+        s.effortActual >= 0.0 ? s.effortActual / 100.0 * kMaxTractiveKn : s.effortActual / 100.0 * kMaxBrakeKn;
     const double mechanicalKw = electricKn * v;
     const bool converters = s.vcb && s.vcbClosedMs >= 1500;
     s.inputPowerKw = !converters ? 0.0 : mechanicalKw >= 0.0 ? mechanicalKw / 0.92 : mechanicalKw * 0.88;
@@ -564,7 +549,7 @@ void VehicleModel::updateAirLocked(double dt)
         s.brakePipe = approach(s.brakePipe, target, 0.15 * dt);
     else if (s.mainReservoir > s.brakePipe + 0.5)
         s.brakePipe = approach(s.brakePipe, target, 0.08 * dt);
-    if (s.brakePipe > s.mainReservoir - 0.3)  // a parked loco slowly loses its air
+    if (s.brakePipe > s.mainReservoir - 0.3) // a parked loco slowly loses its air
         s.brakePipe = approach(s.brakePipe, std::max(0.0, s.mainReservoir - 0.3), 0.01 * dt);
     const double recharge = std::max(0.0, s.brakePipe - before);
     s.mainReservoir += (s.compressors ? 0.3 : 0.0) * dt - 0.001 * dt - recharge * 0.6;
@@ -812,7 +797,10 @@ QStringList VehicleModel::overrides() const
     for (auto it = m_signalOverrides.constBegin(); it != m_signalOverrides.constEnd(); ++it)
         list << QStringLiteral("%1=%2").arg(it.key()).arg(it.value());
     for (auto it = m_wordOverrides.constBegin(); it != m_wordOverrides.constEnd(); ++it)
-        list << QStringLiteral("%1.%2=0x%3").arg(it.key() >> 8).arg(it.key() & 0xFF).arg(it.value(), 4, 16, QLatin1Char('0'));
+        list << QStringLiteral("%1.%2=0x%3")
+                    .arg(it.key() >> 8)
+                    .arg(it.key() & 0xFF)
+                    .arg(it.value(), 4, 16, QLatin1Char('0'));
     return list;
 }
 
@@ -997,36 +985,88 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
     const double perBogieKw = s.inputPowerKw / 2.0;
     const double converterCurrent = s.uprimKv > 1.0 ? std::abs(perBogieKw) / (s.uprimKv * 0.97) : 0.0;
     const double auxCurrent = s.auxiliaries ? (kAuxiliaryLoadKw + 40.0 * s.ventilation) / 0.98 : 0.0;
-    const bool faultLamp = s.message >= 10000;           // a fault is present
+    const bool faultLamp = s.message >= 10000; // a fault is present
     const bool priority1 = s.message >= 10000 && s.message < 20000;
     const double bogie1 = absEffort * (s.wheelSlip ? 0.9 : 1.0);
 
     // ---- FLG1 / FLG2: the vehicle control processors (FLG1 master) ----
     struct Flg {
         sig::Id cab1, cab2, panUp, panDn, vcb13, vcb07, pnBr, parkBk, hotel, throttle0, teDemand, teActual, uprim,
-            iprim, battery, node, nodeB1, nodeB2, kWhR, mWhR, gWhR, kWhP, mWhP, gWhP, bpAuto, pnDemand, angle,
-            bp01, meter1, meter2, speed, locoNum, odometer, swBur1;
+            iprim, battery, node, nodeB1, nodeB2, kWhR, mWhR, gWhR, kWhP, mWhP, gWhP, bpAuto, pnDemand, angle, bp01,
+            meter1, meter2, speed, locoNum, odometer, swBur1;
         int node0;
     };
     const Flg flgs[2] = {
-        {sig::FLG1_D23_MCab1Active, sig::FLG1_D23_MCab2Active, sig::FLG1_D13_LPanUpWish, sig::FLG1_D13_LPanDnWish,
-         sig::FLG1_D13_MVCB_On, sig::FLG1_D07_MVCB_On, sig::FLG1_D01_MPnBrActivB1, sig::FLG1_D13_MPBkOn,
-         sig::FLG1_D13_MContHotel, sig::FLG1_D26_MThTE_BEE0, sig::FLG1_D53_WTE_BE_Loco, sig::FLG1_D46_XTE_BE_Loco,
-         sig::FLG1_D21_XUprim, sig::FLG1_D21_XIprim, sig::FLG1_D21_XU_Battery, sig::FLG1_D07_XNodeMSC,
-         sig::FLG1_D21_XNodeB1, sig::FLG1_D21_XNodeB2, sig::FLG1_D56_XEnergKWh_, sig::FLG1_D56_XEnergMWh_,
-         sig::FLG1_D56_XEnergGWh_, sig::FLG1_D56_XEnergKWhP, sig::FLG1_D56_XEnergMWhP, sig::FLG1_D56_XEnergGWhP,
-         sig::FLG1_D45_XPrAutoBkLn, sig::FLG1_D45_WPnBEdem, sig::FLG1_D01_XAngTrans, sig::FLG1_D01_XPrAutoBkLn,
-         sig::FLG1_D02_XMeterT_B1, sig::FLG1_D02_XMeterT_B2, sig::FLG1_D50_XSpeedLoco, sig::FLG1_D00_MLocoNum1,
-         sig::FLG1_D00_MOdoMeter, sig::FLG1_00_SWVersionBUR1, 504},
-        {sig::FLG2_D23_MCab1Active, sig::FLG2_D23_MCab2Active, sig::FLG2_D13_LPanUpWish, sig::FLG2_D13_LPanDnWish,
-         sig::FLG2_D13_MVCB_On, sig::FLG2_D07_MVCB_On, sig::FLG2_D01_MPnBrActivB1, sig::FLG2_D13_MPBkOn,
-         sig::FLG2_D13_MContHotel, sig::FLG2_D26_MThTE_BEE0, sig::FLG2_D53_WTE_BE_Loco, sig::FLG2_D46_XTE_BE_Loco,
-         sig::FLG2_D21_XUprim, sig::FLG2_D21_XIprim, sig::FLG2_D21_XU_Battery, sig::FLG2_D07_XNodeMSC,
-         sig::FLG2_D21_XNodeB1, sig::FLG2_D21_XNodeB2, sig::FLG2_D56_XEnergKWh_, sig::FLG2_D56_XEnergMWh_,
-         sig::FLG2_D56_XEnergGWh_, sig::FLG2_D56_XEnergKWhP, sig::FLG2_D56_XEnergMWhP, sig::FLG2_D56_XEnergGWhP,
-         sig::FLG2_D45_XPrAutoBkLn, sig::FLG2_D45_WPnBEdem, sig::FLG2_D01_XAngTrans, sig::FLG2_D01_XPrAutoBkLn,
-         sig::FLG2_D02_XMeterT_B1, sig::FLG2_D02_XMeterT_B2, sig::FLG2_D50_XSpeedLoco, sig::FLG2_D00_MLocoNum1,
-         sig::FLG2_D00_MOdoMeter, sig::FLG2_00_SWVersionBUR1, 502},
+        {sig::FLG1_D23_MCab1Active,
+         sig::FLG1_D23_MCab2Active,
+         sig::FLG1_D13_LPanUpWish,
+         sig::FLG1_D13_LPanDnWish,
+         sig::FLG1_D13_MVCB_On,
+         sig::FLG1_D07_MVCB_On,
+         sig::FLG1_D01_MPnBrActivB1,
+         sig::FLG1_D13_MPBkOn,
+         sig::FLG1_D13_MContHotel,
+         sig::FLG1_D26_MThTE_BEE0,
+         sig::FLG1_D53_WTE_BE_Loco,
+         sig::FLG1_D46_XTE_BE_Loco,
+         sig::FLG1_D21_XUprim,
+         sig::FLG1_D21_XIprim,
+         sig::FLG1_D21_XU_Battery,
+         sig::FLG1_D07_XNodeMSC,
+         sig::FLG1_D21_XNodeB1,
+         sig::FLG1_D21_XNodeB2,
+         sig::FLG1_D56_XEnergKWh_,
+         sig::FLG1_D56_XEnergMWh_,
+         sig::FLG1_D56_XEnergGWh_,
+         sig::FLG1_D56_XEnergKWhP,
+         sig::FLG1_D56_XEnergMWhP,
+         sig::FLG1_D56_XEnergGWhP,
+         sig::FLG1_D45_XPrAutoBkLn,
+         sig::FLG1_D45_WPnBEdem,
+         sig::FLG1_D01_XAngTrans,
+         sig::FLG1_D01_XPrAutoBkLn,
+         sig::FLG1_D02_XMeterT_B1,
+         sig::FLG1_D02_XMeterT_B2,
+         sig::FLG1_D50_XSpeedLoco,
+         sig::FLG1_D00_MLocoNum1,
+         sig::FLG1_D00_MOdoMeter,
+         sig::FLG1_00_SWVersionBUR1,
+         504},
+        {sig::FLG2_D23_MCab1Active,
+         sig::FLG2_D23_MCab2Active,
+         sig::FLG2_D13_LPanUpWish,
+         sig::FLG2_D13_LPanDnWish,
+         sig::FLG2_D13_MVCB_On,
+         sig::FLG2_D07_MVCB_On,
+         sig::FLG2_D01_MPnBrActivB1,
+         sig::FLG2_D13_MPBkOn,
+         sig::FLG2_D13_MContHotel,
+         sig::FLG2_D26_MThTE_BEE0,
+         sig::FLG2_D53_WTE_BE_Loco,
+         sig::FLG2_D46_XTE_BE_Loco,
+         sig::FLG2_D21_XUprim,
+         sig::FLG2_D21_XIprim,
+         sig::FLG2_D21_XU_Battery,
+         sig::FLG2_D07_XNodeMSC,
+         sig::FLG2_D21_XNodeB1,
+         sig::FLG2_D21_XNodeB2,
+         sig::FLG2_D56_XEnergKWh_,
+         sig::FLG2_D56_XEnergMWh_,
+         sig::FLG2_D56_XEnergGWh_,
+         sig::FLG2_D56_XEnergKWhP,
+         sig::FLG2_D56_XEnergMWhP,
+         sig::FLG2_D56_XEnergGWhP,
+         sig::FLG2_D45_XPrAutoBkLn,
+         sig::FLG2_D45_WPnBEdem,
+         sig::FLG2_D01_XAngTrans,
+         sig::FLG2_D01_XPrAutoBkLn,
+         sig::FLG2_D02_XMeterT_B1,
+         sig::FLG2_D02_XMeterT_B2,
+         sig::FLG2_D50_XSpeedLoco,
+         sig::FLG2_D00_MLocoNum1,
+         sig::FLG2_D00_MOdoMeter,
+         sig::FLG2_00_SWVersionBUR1,
+         502},
     };
     const qint64 consumed = qint64(s.consumedKWh);
     const qint64 regenerated = qint64(s.regeneratedKWh);
@@ -1067,7 +1107,7 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
         put(g.odometer, double(qint64(s.odometerKm) % 65536));
         put(g.swBur1, 421);
     }
-    put(sig::FLG2_D54_MFLG2MastRq, 0);  // FLG1 is master
+    put(sig::FLG2_D54_MFLG2MastRq, 0); // FLG1 is master
 
     // Traction motors and line converters (master loco bits 8..15, second loco 0..5).
     const bool motorsOn = converters;
@@ -1082,11 +1122,11 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
 
     // ---- SLG1 / SLG2: traction converters of bogie 1 and 2 ----
     struct Slg {
-        sig::Id earthF, filtOn85, vent1, vent2, vent3, xpn, uprim, iprim, nodeAlg, pressCv, tempOilCv, iBur, tm1,
-            tm2, tm3, tempOilTr, pressTr, aiPr, aiBur, ldSEin, filtDhcOn, filtOn, filtAdpOn, hsHalte, druCzk,
-            srSEin, extRLgez, bFiltOn, bFiltAdpOn, bFiltDhcOn, bSrSEin, bLdSEin, bExtRLabtr, bGuSpEin, bHsHalte,
-            aiFilts, adruckTr, adruckSr, tmp1OelTr, tmp2OelTr, tmp1OelSr, tmp2OelSr, tmp1Mot1, tmp2Mot1, tmp1Mot2,
-            tmp2Mot2, tmp1Mot3, tmp2Mot3, vist1, vist2, vist3, rdm1, rdm2, rdm3, afun, aud, version;
+        sig::Id earthF, filtOn85, vent1, vent2, vent3, xpn, uprim, iprim, nodeAlg, pressCv, tempOilCv, iBur, tm1, tm2,
+            tm3, tempOilTr, pressTr, aiPr, aiBur, ldSEin, filtDhcOn, filtOn, filtAdpOn, hsHalte, druCzk, srSEin,
+            extRLgez, bFiltOn, bFiltAdpOn, bFiltDhcOn, bSrSEin, bLdSEin, bExtRLabtr, bGuSpEin, bHsHalte, aiFilts,
+            adruckTr, adruckSr, tmp1OelTr, tmp2OelTr, tmp1OelSr, tmp2OelSr, tmp1Mot1, tmp2Mot1, tmp1Mot2, tmp2Mot2,
+            tmp1Mot3, tmp2Mot3, vist1, vist2, vist3, rdm1, rdm2, rdm3, afun, aud, version;
         int motor0;
         int alg;
         double temperatureBias;
@@ -1128,7 +1168,7 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
     const bool precharging = s.vcb && s.vcbClosedMs < 1500;
     const double transformerPressure = !s.vcb ? 0.2 : s.message == 20102 ? 0.55 : 1.4;
     const double converterPressure = s.vcb ? 2.6 : 0.3;
-    const double rotorHz = s.speedKmh * 0.78;  // stator frequency of the traction motors
+    const double rotorHz = s.speedKmh * 0.78; // stator frequency of the traction motors
     for (const Slg& g : slgs) {
         put(g.earthF, false);
         put(g.filtOn85, converters);
@@ -1187,8 +1227,8 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
         put(g.rdm1, s.coolantConverterC + 4.0 + 12.0 * absEffort / 100.0);
         put(g.rdm2, s.coolantConverterC + 6.0 + 14.0 * absEffort / 100.0);
         put(g.rdm3, s.coolantConverterC + 5.0 + 13.0 * absEffort / 100.0);
-        put(g.afun, s.lineHz / 10.0);                   // the display multiplies by 10
-        put(g.aud, converters ? 2800.0 / 4.1 : 0.0);    // and the DC link voltage by 4.1
+        put(g.afun, s.lineHz / 10.0);                // the display multiplies by 10
+        put(g.aud, converters ? 2800.0 / 4.1 : 0.0); // and the DC link voltage by 4.1
         put(g.version, 207);
     }
 
@@ -1213,7 +1253,10 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
     put(sig::BUR2_D01_M100_OK, true);
     put(sig::BUR3_D01_M52_3Close, s.auxiliaries);
     put(sig::BUR3_D01_M100_OK, true);
-    struct Bur { sig::Id battery, uun, iB, iLg, uz, iz, hz; double load; };
+    struct Bur {
+        sig::Id battery, uun, iB, iLg, uz, iz, hz;
+        double load;
+    };
     const Bur burs[2] = {
         {sig::BUR2_D73_XU_Battery, sig::BUR2_D73_XUUN, sig::BUR2_D01_XUIB, sig::BUR2_D01_XUILG, sig::BUR2_D73_XUUZ1,
          sig::BUR2_D73_XUIZ1, sig::BUR2_D01_XUFWR, 1.0},
@@ -1251,7 +1294,7 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
     put(sig::HBB1_D01_LT_BDemG2_3, cab1 && absEffort > 66.0);
     put(sig::HBB1_D01_MAuxConVCB, s.vcb);
     put(sig::HBB1_D01_LVCBOn, s.vcb);
-    put(sig::HBB1_D01_BDetCoCo, true);  // six traction motors
+    put(sig::HBB1_D01_BDetCoCo, true); // six traction motors
     put(sig::HBB1_D02_MLampFInd, faultLamp);
     put(sig::HBB1_D02_MLampFault, priority1);
     put(sig::HBB1_D02_BSelfMCE, false);
@@ -1412,70 +1455,70 @@ QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
     // ---- remote I/O: RIOM1/RIOM2 (cab desks), BRIO1/BRIO2 (brake units) ----
     const auto desk = [&](quint16 inPort, quint16 outPort, bool active) {
         QVector<quint16>& in = f[inPort];
-        busOrder(in, 0, active);                                     // cab activation key
-        busOrder(in, 1, active && forward);                          // reverser forward
-        busOrder(in, 2, active && reverse);                          // reverser reverse
-        busOrder(in, 3, active && s.phase == Phase::PanRaising && s.phaseMs < 1000);  // pan up button
+        busOrder(in, 0, active);                                                     // cab activation key
+        busOrder(in, 1, active && forward);                                          // reverser forward
+        busOrder(in, 2, active && reverse);                                          // reverser reverse
+        busOrder(in, 3, active && s.phase == Phase::PanRaising && s.phaseMs < 1000); // pan up button
         busOrder(in, 4, active && s.phase == Phase::Shutdown && s.phaseMs >= 1000 && s.phaseMs < 2000);
-        busOrder(in, 5, active && s.vcb && s.vcbClosedMs < 1000);   // VCB on button
+        busOrder(in, 5, active && s.vcb && s.vcbClosedMs < 1000);                   // VCB on button
         busOrder(in, 6, active && s.phase == Phase::Shutdown && s.phaseMs < 1000);  // VCB off button
-        busOrder(in, 7, active && traction);                         // throttle in traction
-        busOrder(in, 8, active && braking);                          // throttle in braking
-        busOrder(in, 9, active && s.wheelSlip);                      // sanding foot switch
-        busOrder(in, 11, active && s.speedKmh > 0.0 && !s.vigilanceWarning);  // vigilance pedal
-        busOrder(in, 12, active && s.direction != 0);                // headlight
-        busOrder(in, 14, active && s.phase == Phase::Traction && s.phaseMs < 2000);  // horn
+        busOrder(in, 7, active && traction);                                        // throttle in traction
+        busOrder(in, 8, active && braking);                                         // throttle in braking
+        busOrder(in, 9, active && s.wheelSlip);                                     // sanding foot switch
+        busOrder(in, 11, active && s.speedKmh > 0.0 && !s.vigilanceWarning);        // vigilance pedal
+        busOrder(in, 12, active && s.direction != 0);                               // headlight
+        busOrder(in, 14, active && s.phase == Phase::Traction && s.phaseMs < 2000); // horn
         for (int e = 16; e < 24; ++e)
-            busOrder(in, e, true);                                   // desk MCBs closed
-        in[2] = scaledWord(active ? s.throttle : 0.0, 100.0);        // throttle angle, %
+            busOrder(in, e, true);                            // desk MCBs closed
+        in[2] = scaledWord(active ? s.throttle : 0.0, 100.0); // throttle angle, %
         in[3] = scaledWord(active ? std::clamp((kChargedBrakePipe - s.brakePipe) / 1.5 * 100.0, 0.0, 100.0) : 0.0,
-                           100.0);                                   // automatic brake handle, %
+                           100.0); // automatic brake handle, %
         QVector<quint16>& out = f[outPort];
-        busOrder(out, 0, active && s.constantSpeed);                 // BPCS lamp
-        busOrder(out, 1, active && s.wheelSlip);                     // LSP lamp
-        busOrder(out, 2, active && s.vigilanceWarning);             // LSVW lamp
-        busOrder(out, 3, active && !s.vcb);                          // LSDJ lamp
-        busOrder(out, 4, active && s.parkingBrake);                  // BPPB lamp
-        busOrder(out, 5, active && priority1);                       // LSFI lamp
-        busOrder(out, 6, active && faultLamp);                       // BPFA lamp
-        busOrder(out, 8, true);                                      // speed indicator supply
-        out[1] = scaledWord(s.speedKmh / 160.0 * 100.0, 100.0);       // speed indicator, %
-        out[2] = scaledWord(active ? bogie1 : 0.0, 100.0);           // TE/BE meter bogie 1, %
-        out[3] = scaledWord(active ? absEffort : 0.0, 100.0);        // TE/BE meter bogie 2, %
-        out[4] = scaledWord(s.uprimKv / 30.0 * 100.0, 100.0);        // catenary voltmeter, %
+        busOrder(out, 0, active && s.constantSpeed);            // BPCS lamp
+        busOrder(out, 1, active && s.wheelSlip);                // LSP lamp
+        busOrder(out, 2, active && s.vigilanceWarning);         // LSVW lamp
+        busOrder(out, 3, active && !s.vcb);                     // LSDJ lamp
+        busOrder(out, 4, active && s.parkingBrake);             // BPPB lamp
+        busOrder(out, 5, active && priority1);                  // LSFI lamp
+        busOrder(out, 6, active && faultLamp);                  // BPFA lamp
+        busOrder(out, 8, true);                                 // speed indicator supply
+        out[1] = scaledWord(s.speedKmh / 160.0 * 100.0, 100.0); // speed indicator, %
+        out[2] = scaledWord(active ? bogie1 : 0.0, 100.0);      // TE/BE meter bogie 1, %
+        out[3] = scaledWord(active ? absEffort : 0.0, 100.0);   // TE/BE meter bogie 2, %
+        out[4] = scaledWord(s.uprimKv / 30.0 * 100.0, 100.0);   // catenary voltmeter, %
     };
     desk(2510, 2610, cab1);
     desk(2520, 2620, !cab1);
 
     const auto brakeUnit = [&](quint16 inPort, quint16 outPort, int unit) {
         QVector<quint16>& in = f[inPort];
-        msbFirst(in, 0, s.brakePipe >= 4.8);                         // brake pipe charged
-        msbFirst(in, 1, !lowMr);                                     // main reservoir above 6.4
-        msbFirst(in, 2, s.locoBrake);                                // brake cylinder applied
-        msbFirst(in, 3, s.parkingBrake);                             // parking brake applied
-        msbFirst(in, 5, s.compressors);                              // compressor running
-        msbFirst(in, 7, s.compressors);                              // air dryer
-        msbFirst(in, 8, panUpWish && unit == 1);                     // pan pressure switch
-        msbFirst(in, 10, true);                                      // sand box filled
+        msbFirst(in, 0, s.brakePipe >= 4.8);     // brake pipe charged
+        msbFirst(in, 1, !lowMr);                 // main reservoir above 6.4
+        msbFirst(in, 2, s.locoBrake);            // brake cylinder applied
+        msbFirst(in, 3, s.parkingBrake);         // parking brake applied
+        msbFirst(in, 5, s.compressors);          // compressor running
+        msbFirst(in, 7, s.compressors);          // air dryer
+        msbFirst(in, 8, panUpWish && unit == 1); // pan pressure switch
+        msbFirst(in, 10, true);                  // sand box filled
         for (int e = 16; e < 19; ++e)
-            msbFirst(in, e, true);                                   // brake unit MCBs closed
+            msbFirst(in, e, true); // brake unit MCBs closed
         in[5] = scaledWord(unit == 1 ? s.brakePipe * 10.0 : s.mainReservoir * 10.0, 100.0);
         QVector<quint16>& out = f[outPort];
-        msbFirst(out, 0, autoBrake);                                 // brake application valve
-        msbFirst(out, 1, s.phase == Phase::Stopped && s.brakePipe < kChargedBrakePipe);  // release valve
-        msbFirst(out, 2, s.compressors);                             // compressor contactor
-        msbFirst(out, 3, panUpWish && unit == 1);                    // pan valve
-        msbFirst(out, 4, s.wheelSlip);                               // sanding
-        msbFirst(out, 5, s.wheelSlip && unit == 1);                  // anti-spin brake
+        msbFirst(out, 0, autoBrake);                                                    // brake application valve
+        msbFirst(out, 1, s.phase == Phase::Stopped && s.brakePipe < kChargedBrakePipe); // release valve
+        msbFirst(out, 2, s.compressors);                                                // compressor contactor
+        msbFirst(out, 3, panUpWish && unit == 1);                                       // pan valve
+        msbFirst(out, 4, s.wheelSlip);                                                  // sanding
+        msbFirst(out, 5, s.wheelSlip && unit == 1);                                     // anti-spin brake
         if (unit == 2)
-            out[2] = scaledWord(pneumaticDemand, 100.0);             // pneumatic brake demand, %
+            out[2] = scaledWord(pneumaticDemand, 100.0); // pneumatic brake demand, %
     };
     brakeUnit(2500, 2501, 1);
     brakeUnit(2502, 2503, 2);
 
     // ---- DDS window, the display units' own output ports ----
     f[DdsLog::kPort] = m_dds.portWords();
-    f[kOutputPortCab1] = {0, 1, 0, 0};  // a display unit showing its home screen
+    f[kOutputPortCab1] = {0, 1, 0, 0}; // a display unit showing its home screen
     f[kOutputPortCab2] = {0, 1, 0, 0};
     return f;
 }

@@ -82,38 +82,37 @@ QString phaseName(Phase phase);
 
 enum class PanState { Down, Raising, Up };
 
-struct VehicleState
-{
-    qint64 timeMs = 0;           // model time
+struct VehicleState {
+    qint64 timeMs = 0; // model time
     Scenario scenario = Scenario::Run;
     Phase phase = Phase::Parked;
-    qint64 phaseMs = 0;          // time in the phase
+    qint64 phaseMs = 0; // time in the phase
     int activeCab = 1;
-    int direction = 0;           // 0 neutral, 1 forward, 2 reverse
+    int direction = 0; // 0 neutral, 1 forward, 2 reverse
     bool multipleOperation = false;
 
     double speedKmh = 0.0;
     double odometerKm = 41235.0;
-    double effortDemand = 0.0;   // % of the maximum effort; braking negative
-    double effortActual = 0.0;   // %
-    double throttle = 0.0;       // master controller angle, %
+    double effortDemand = 0.0; // % of the maximum effort; braking negative
+    double effortActual = 0.0; // %
+    double throttle = 0.0;     // master controller angle, %
 
-    double brakePipe = 5.0;      // kg/cm2
-    double mainReservoir = 6.2;  // kg/cm2
+    double brakePipe = 5.0;     // kg/cm2
+    double mainReservoir = 6.2; // kg/cm2
     bool compressors = false;
-    bool locoBrake = true;       // brake cylinders applied
+    bool locoBrake = true; // brake cylinders applied
     bool parkingBrake = true;
 
     PanState pan = PanState::Down;
     bool vcb = false;
-    qint64 vcbClosedMs = 0;      // time since the VCB closed
-    bool auxiliaries = false;    // auxiliary converters running
+    qint64 vcbClosedMs = 0;   // time since the VCB closed
+    bool auxiliaries = false; // auxiliary converters running
     double uprimKv = 0.0;
     double iprimA = 0.0;
     double lineHz = 0.0;
-    double inputPowerKw = 0.0;   // both line converters; regenerating negative
+    double inputPowerKw = 0.0; // both line converters; regenerating negative
     double batteryV = 106.0;
-    int ventilation = 0;         // 0..3
+    int ventilation = 0; // 0..3
 
     double oilTransformerC = 48.0;
     double coolantConverterC = 42.0;
@@ -127,11 +126,11 @@ struct VehicleState
     bool vigilanceWarning = false;
     bool powerReduced = false;
 
-    quint16 message = 0;         // message number on the active cab's diagnosis port
-    quint16 loco2Message = 0;    // message number of the second loco (port 2610)
-    int acknowledgements = 0;    // acknowledge requests seen
+    quint16 message = 0;      // message number on the active cab's diagnosis port
+    quint16 loco2Message = 0; // message number of the second loco (port 2610)
+    int acknowledgements = 0; // acknowledge requests seen
 
-    int presentScreen[2] = {0, 0};  // screen reported by the cab 1 / cab 2 display
+    int presentScreen[2] = {0, 0}; // screen reported by the cab 1 / cab 2 display
     bool inchingActive = false;
     double inchingSetKmh = 1.0;
 
@@ -139,8 +138,7 @@ struct VehicleState
     quint64 publications = 0;
 };
 
-class VehicleModel
-{
+class VehicleModel {
 public:
     static constexpr int kStepMs = 100;
     static constexpr quint16 kLocoNumber = 31028;
@@ -148,12 +146,11 @@ public:
     static constexpr quint16 kOutputPortCab1 = 3015;
     static constexpr quint16 kOutputPortCab2 = 3201;
 
-    struct Options
-    {
+    struct Options {
         Scenario scenario = Scenario::Run;
-        int activeCab = 1;               // 1 or 2
-        QVector<quint16> stalePorts;     // stale scenario; empty: the FLG1 ports
-        qint64 staleAfterMs = 20000;     // stale scenario: time until they go quiet
+        int activeCab = 1;           // 1 or 2
+        QVector<quint16> stalePorts; // stale scenario; empty: the FLG1 ports
+        qint64 staleAfterMs = 20000; // stale scenario: time until they go quiet
     };
 
     // The FLG1 ports that the stale scenario silences by default.
@@ -209,7 +206,7 @@ public:
     void overrideWord(quint16 port, int word, quint16 value);
     bool releaseWord(quint16 port, int word);
     void releaseAll();
-    QStringList overrides() const;  // "FLG1_D50_XSpeedLoco=87.5", "3100.0=0x1234"
+    QStringList overrides() const; // "FLG1_D50_XSpeedLoco=87.5", "3100.0=0x1234"
 
     void silencePort(quint16 port);
     void resumePort(quint16 port);
@@ -223,14 +220,13 @@ public:
     QVector<quint16> modelPorts() const;
 
 private:
-    struct ScheduledMessage
-    {
+    struct ScheduledMessage {
         Phase phase;
-        qint64 atMs;          // time in the phase
+        qint64 atMs; // time in the phase
         quint16 number;
-        qint64 holdMs;        // < 0: until acknowledged
+        qint64 holdMs; // < 0: until acknowledged
         bool loco2;
-        quint16 followUp;     // raised when this one is withdrawn (0: none)
+        quint16 followUp; // raised when this one is withdrawn (0: none)
         qint64 followUpHoldMs;
     };
 
@@ -265,7 +261,7 @@ private:
     double m_timeScale = 1.0;
     double m_tickCarry = 0.0;
     bool m_paused = false;
-    qint64 m_scenarioMs = 0;      // time since the scenario (re)started
+    qint64 m_scenarioMs = 0; // time since the scenario (re)started
     bool m_staleApplied = false;
 
     qint64 m_messageUntilMs = -1;
@@ -274,10 +270,10 @@ private:
     qint64 m_loco2MessageUntilMs = -1;
     qint64 m_wheelSlipUntilMs = 0;
 
-    QVector<quint16> m_lastOutput[2];  // latest words of 3015 / 3201
+    QVector<quint16> m_lastOutput[2]; // latest words of 3015 / 3201
 
     QMap<QString, double> m_signalOverrides;
-    QMap<quint32, quint16> m_wordOverrides;  // (port << 8 | word) -> value
+    QMap<quint32, quint16> m_wordOverrides; // (port << 8 | word) -> value
     QSet<quint16> m_silent;
     QHash<quint16, QVector<quint16>> m_lastFrame;
 };

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 
+// Data tables: laid out by hand, one entry per line or block.
+// clang-format off
+
 namespace imgpaint {
 
 namespace {
@@ -308,3 +311,4 @@ QImage contactSheet()
 }
 
 } // namespace imgpaint
+// clang-format on

@@ -12,14 +12,14 @@
 namespace imgpaint {
 
 struct ImageEntry {
-    const char* folder;   // "rms" or "ddu": img/rms/ or img/ddu/ under the data root
-    const char* file;     // file name, exactly as the program loads it
-    const char* globals;  // image path globals that name this file
+    const char* folder;  // "rms" or "ddu": img/rms/ or img/ddu/ under the data root
+    const char* file;    // file name, exactly as the program loads it
+    const char* globals; // image path globals that name this file
     int width;
     int height;
     PaintFn paint;
     SymbolParams params;
-    const char* role;     // what the image shows
+    const char* role; // what the image shows
 };
 
 const std::vector<ImageEntry>& imageTable();

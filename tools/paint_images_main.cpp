@@ -19,15 +19,16 @@ int listTable()
     QTextStream out(stdout);
     out << "| folder | file | size | globals | shows |\n|---|---|---|---|---|\n";
     for (const imgpaint::ImageEntry& e : imgpaint::imageTable())
-        out << "| " << e.folder << " | " << e.file << " | " << e.width << " × " << e.height << " | "
-            << e.globals << " | " << e.role << " |\n";
+        out << "| " << e.folder << " | " << e.file << " | " << e.width << " × " << e.height << " | " << e.globals
+            << " | " << e.role << " |\n";
     return 0;
 }
 
 int usage()
 {
-    std::fprintf(stderr, "usage: ddu-paint-images <root> [--contact-sheet <file.png>]\n"
-                         "       ddu-paint-images --list\n");
+    std::fprintf(stderr,
+                 "usage: ddu-paint-images <root> [--contact-sheet <file.png>]\n"
+                 "       ddu-paint-images --list\n");
     return 2;
 }
 

@@ -14,14 +14,38 @@
 namespace imgpaint {
 
 namespace colours {
-QColor green() { return QColor(0, 120, 8); }
-QColor red() { return QColor(135, 5, 5); }
-QColor orange() { return QColor(170, 79, 6); }
-QColor yellow() { return QColor(230, 172, 0); }
-QColor noData() { return QColor(0x59, 0x59, 0x59); }
-QColor offGrey() { return QColor(58, 58, 58); }
-QColor white() { return QColor(232, 232, 232); }
-QColor line() { return QColor(190, 190, 190); }
+QColor green()
+{
+    return QColor(0, 120, 8);
+}
+QColor red()
+{
+    return QColor(135, 5, 5);
+}
+QColor orange()
+{
+    return QColor(170, 79, 6);
+}
+QColor yellow()
+{
+    return QColor(230, 172, 0);
+}
+QColor noData()
+{
+    return QColor(0x59, 0x59, 0x59);
+}
+QColor offGrey()
+{
+    return QColor(58, 58, 58);
+}
+QColor white()
+{
+    return QColor(232, 232, 232);
+}
+QColor line()
+{
+    return QColor(190, 190, 190);
+}
 } // namespace colours
 
 namespace {
@@ -81,8 +105,8 @@ struct LocoLook {
     QColor body;
     QColor outline;
     QColor glass;
-    QColor running;   // bogies and wheels
-    int windows = 3;  // side windows; 3 = Co-Co bogies, 2 = Bo-Bo
+    QColor running;  // bogies and wheels
+    int windows = 3; // side windows; 3 = Co-Co bogies, 2 = Bo-Bo
     bool shaded = true;
 };
 
@@ -523,8 +547,10 @@ void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
         p.setPen(roundPen(c, std::max(1.0, h * 0.025)));
         for (int k = -1; k <= 1; ++k) {
             const double a = qDegreesToRadians(k * 22.0);
-            const QPointF from(centre.x() + (outer + r * 0.14) * std::cos(a), centre.y() - (outer + r * 0.14) * std::sin(a));
-            const QPointF to(centre.x() + (outer + r * 0.34) * std::cos(a), centre.y() - (outer + r * 0.34) * std::sin(a));
+            const QPointF from(centre.x() + (outer + r * 0.14) * std::cos(a),
+                               centre.y() - (outer + r * 0.14) * std::sin(a));
+            const QPointF to(centre.x() + (outer + r * 0.34) * std::cos(a),
+                             centre.y() - (outer + r * 0.34) * std::sin(a));
             if (k != 0)
                 p.drawLine(from, to);
         }
@@ -579,17 +605,17 @@ void paintLoco(QPainter& p, QSize size, const SymbolParams& s)
 
 namespace {
 struct MeterScale {
-    double from, to;       // scale ends in units
-    double minor, major;   // tick spacing in units
+    double from, to;     // scale ends in units
+    double minor, major; // tick spacing in units
     double pixelsPerUnit;
 };
 
 MeterScale meterScale(int kind)
 {
     switch (kind) {
-    case MeterLineVoltage: return {0, 30, 1, 5, 10.0};        // kV
-    case MeterLineCurrent: return {0, 300, 10, 50, 1.0};      // A
-    default: return {-500, 500, 50, 100, 0.25};               // kN
+    case MeterLineVoltage: return {0, 30, 1, 5, 10.0};   // kV
+    case MeterLineCurrent: return {0, 300, 10, 50, 1.0}; // A
+    default: return {-500, 500, 50, 100, 0.25};          // kN
     }
 }
 } // namespace
@@ -627,10 +653,15 @@ void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
     const QColor tickColour(175, 175, 175);
 
     // Coloured bands along the scale.
-    struct Band { double from, to; QColor colour; };
+    struct Band {
+        double from, to;
+        QColor colour;
+    };
     QList<Band> bands;
     if (kind == MeterLineVoltage)
-        bands = {{0, 17.5, colours::red()}, {17.5, 19, colours::orange()}, {19, 27.5, colours::green()},
+        bands = {{0, 17.5, colours::red()},
+                 {17.5, 19, colours::orange()},
+                 {19, 27.5, colours::green()},
                  {27.5, 30, colours::orange()}};
     else if (kind == MeterLineCurrent)
         bands = {{0, 250, colours::green()}, {250, 300, colours::orange()}};
@@ -1014,9 +1045,18 @@ void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
     QColor fill;
     QColor ink;
     switch (s.variant) {
-    case LocoStatusIsolation: fill = colours::orange(); ink = QColor(245, 245, 245); break;
-    case LocoStatusInfo: fill = colours::yellow(); ink = QColor(28, 28, 28); break;
-    default: fill = colours::red(); ink = QColor(245, 245, 245); break;
+    case LocoStatusIsolation:
+        fill = colours::orange();
+        ink = QColor(245, 245, 245);
+        break;
+    case LocoStatusInfo:
+        fill = colours::yellow();
+        ink = QColor(28, 28, 28);
+        break;
+    default:
+        fill = colours::red();
+        ink = QColor(245, 245, 245);
+        break;
     }
     const QRectF pill(0.5, 0.5, w - 1, h - 1);
     p.setPen(QPen(fill.lighter(170), 1));

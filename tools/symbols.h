@@ -13,28 +13,28 @@ namespace imgpaint {
 
 // Colour vocabulary of the screens.
 namespace colours {
-QColor green();    // rgb(0,120,8)
-QColor red();      // rgb(135,5,5)
-QColor orange();   // rgb(170,79,6)
-QColor yellow();   // rgb(230,172,0)
-QColor noData();   // #595959
-QColor offGrey();  // unlit lamp glass
-QColor white();    // symbol white for a dark background
-QColor line();     // neutral light grey of icons
-}
+QColor green();   // rgb(0,120,8)
+QColor red();     // rgb(135,5,5)
+QColor orange();  // rgb(170,79,6)
+QColor yellow();  // rgb(230,172,0)
+QColor noData();  // #595959
+QColor offGrey(); // unlit lamp glass
+QColor white();   // symbol white for a dark background
+QColor line();    // neutral light grey of icons
+} // namespace colours
 
 // What a table row hands to its painter.
 struct SymbolParams {
-    QColor colour;       // main colour
-    QColor colour2;      // second colour (right cab of a pictogram ...)
-    int variant = 0;     // symbol specific, see the enums below
-    int number = 0;      // symbol specific count or digit
-    QString text;        // symbol specific text
+    QColor colour;   // main colour
+    QColor colour2;  // second colour (right cab of a pictogram ...)
+    int variant = 0; // symbol specific, see the enums below
+    int number = 0;  // symbol specific count or digit
+    QString text;    // symbol specific text
 };
 
 // Variants.
 enum LedShape { LedRound = 0, LedLong = 1 };
-enum TwoState { StateOff = 0, StateOn = 1, StateNoData = 2 };  // panto, VCB, brake, lamp
+enum TwoState { StateOff = 0, StateOn = 1, StateNoData = 2 }; // panto, VCB, brake, lamp
 enum Direction { DirUp, DirDown, DirLeft, DirRight, DirTop, DirBottom, DirUpDown };
 enum MeterKind { MeterEffort, MeterLineVoltage, MeterLineCurrent };
 enum ToggleVariant { ToggleFirstLayout, ToggleSecondLayout, ToggleDisabled };

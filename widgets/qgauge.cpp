@@ -115,7 +115,10 @@ void QGauge::setValue(double v)
     update();
 }
 
-void QGauge::setValue(int v) { setValue(static_cast<double>(v)); }
+void QGauge::setValue(int v)
+{
+    setValue(static_cast<double>(v));
+}
 
 void QGauge::setMinValue(double v)
 {
@@ -124,7 +127,10 @@ void QGauge::setMinValue(double v)
     update();
 }
 
-void QGauge::setMinValue(int v) { setMinValue(static_cast<double>(v)); }
+void QGauge::setMinValue(int v)
+{
+    setMinValue(static_cast<double>(v));
+}
 
 void QGauge::setMaxValue(double v)
 {
@@ -136,7 +142,10 @@ void QGauge::setMaxValue(double v)
     update();
 }
 
-void QGauge::setMaxValue(int v) { setMaxValue(static_cast<double>(v)); }
+void QGauge::setMaxValue(int v)
+{
+    setMaxValue(static_cast<double>(v));
+}
 
 void QGauge::setThreshold(double v)
 {
@@ -152,7 +161,10 @@ void QGauge::setThreshold(double v)
     update();
 }
 
-void QGauge::setThreshold(int v) { setThreshold(static_cast<double>(v)); }
+void QGauge::setThreshold(int v)
+{
+    setThreshold(static_cast<double>(v));
+}
 
 void QGauge::setPrecision(int p)
 {
@@ -253,7 +265,7 @@ void QGauge::setDigitCount(int n_digits)
     update();
 }
 
-void QGauge::get_speedval() {}
+void QGauge::get_speedval() { }
 
 void QGauge::MyTimerSlot()
 {

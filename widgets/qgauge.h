@@ -16,8 +16,7 @@ class QEvent;
 class QPaintEvent;
 class QResizeEvent;
 
-class QGauge : public QWidget
-{
+class QGauge : public QWidget {
     Q_OBJECT
     Q_PROPERTY(double value READ value WRITE setValue)
     Q_PROPERTY(double minValue READ minValue WRITE setMinValue)

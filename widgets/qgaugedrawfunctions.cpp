@@ -36,9 +36,18 @@ QPen barPen(const GaugeState& s, const QColor& colour)
 
 } // namespace
 
-QColor overSpeedRed() { return QColor(135, 5, 5); }
-QColor thresholdIdle() { return QColor(40, 40, 40); }
-QColor disabledGrey() { return QColor(128, 128, 128); }
+QColor overSpeedRed()
+{
+    return QColor(135, 5, 5);
+}
+QColor thresholdIdle()
+{
+    return QColor(40, 40, 40);
+}
+QColor disabledGrey()
+{
+    return QColor(128, 128, 128);
+}
 
 double valueAngle(const GaugeState& s, double v)
 {
@@ -163,7 +172,7 @@ void drawThresholdBand(QPainter& p, const GaugeState& s)
 {
     if (!s.thresholdEnabled)
         return;
-    const int from = static_cast<int>(valueAngle(s, s.threshold));  // whole degrees, toward zero
+    const int from = static_cast<int>(valueAngle(s, s.threshold)); // whole degrees, toward zero
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(isOverThreshold(s) ? overSpeedRed() : thresholdIdle(), 2));

@@ -35,9 +35,9 @@ struct GaugeState {
 };
 
 // Colours shared by the painter and the readout.
-QColor overSpeedRed();     // rgb(135,5,5)
-QColor thresholdIdle();    // rgb(40,40,40): threshold band while below the mark
-QColor disabledGrey();     // bar and captions of a disabled gauge
+QColor overSpeedRed();  // rgb(135,5,5)
+QColor thresholdIdle(); // rgb(40,40,40): threshold band while below the mark
+QColor disabledGrey();  // bar and captions of a disabled gauge
 
 // Angle of value v on the scale: start + (end - start) / (max - min) * (v - min).
 // v is clamped to [min, max] first so that the bar never runs past the scale

@@ -96,12 +96,12 @@ public:
     std::map<uint16_t, std::vector<std::array<uint16_t, 16>>> written;
     std::vector<Access> log;
     uint16_t defaultFreshness = 100;
-    long failFrom = -1;            // accesses beyond this index fail; -1: never
+    long failFrom = -1; // accesses beyond this index fail; -1: never
     // Switches a running thread may see (the log is not for running threads:
     // set keepLog false before start()).
     std::atomic<bool> failAll{false};
-    std::atomic<bool> silent{false};     // probes get no answer
-    std::atomic<bool> lost{false};       // the line is gone
+    std::atomic<bool> silent{false}; // probes get no answer
+    std::atomic<bool> lost{false};   // the line is gone
     std::atomic<bool> bringUpSucceeds{true};
     std::atomic<int> bringUps{0};
     std::atomic<int> probes{0};

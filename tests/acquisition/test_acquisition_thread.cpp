@@ -16,7 +16,7 @@
 
 namespace {
 
-void quietLog(const char*, void*) {}
+void quietLog(const char*, void*) { }
 
 struct Rig {
     BusExchange exchange;
@@ -459,11 +459,11 @@ private slots:
         QCOMPARE(exchange.requests.MVB_HW_Enable.load(), 0);
 
         QVector<quint16> p3100(16, 0), p3110(16, 0);
-        p3100[0] = 0x2100;  // cab 1 active, VCB on
-        p3100[4] = 10240;   // 25 kV
-        p3100[6] = 4505;    // 110 V
-        p3110[0] = 2048;    // brake pipe 5.0
-        p3110[6] = 3584;    // 87.5 km/h
+        p3100[0] = 0x2100; // cab 1 active, VCB on
+        p3100[4] = 10240;  // 25 kV
+        p3100[6] = 4505;   // 110 V
+        p3110[0] = 2048;   // brake pipe 5.0
+        p3110[6] = 3584;   // 87.5 km/h
         p3110[7] = 31028;
         emulator.publish(3100, p3100);
         emulator.publish(3110, p3110);
@@ -474,8 +474,8 @@ private slots:
         // controller's next transfer.
         auto ready = [&exchange] {
             const SignalStore s = exchange.snapshot();
-            return s.freshness_3100 < 10000 && s.freshness_3110 < 10000 && s.freshness_3550 < 10000
-                && s.DDU_RAW_DATA[0].event_number_raw != 0;
+            return s.freshness_3100 < 10000 && s.freshness_3110 < 10000 && s.freshness_3550 < 10000 &&
+                s.DDU_RAW_DATA[0].event_number_raw != 0;
         };
         QTRY_VERIFY_WITH_TIMEOUT((thread.runPass(), ready()), 5000);
         thread.runPass();

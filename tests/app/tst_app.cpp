@@ -102,11 +102,11 @@ QString slotWidget(MainWindow& w, const nav::FocusSlot& s)
 // Name of the control of the map that carries a focus look.
 QString focused(MainWindow& w, const nav::FocusMap& map)
 {
-    const QString looks[] = {Key_menu_border_Style,          key_menu_border_select_Style,
-                             Key_submenu_border_Style,       Key_submenu_select_border_Style,
-                             Key_submenu30_border_Style,     Key_submenu30_select_border_Style,
-                             Key_menutab_border_Style,       Key_menutab_select_border_Style,
-                             Menu_Processor_Radio_Style_Border, Password_Button_Style_Border};
+    const QString looks[] = {
+        Key_menu_border_Style,           key_menu_border_select_Style,    Key_submenu_border_Style,
+        Key_submenu_select_border_Style, Key_submenu30_border_Style,      Key_submenu30_select_border_Style,
+        Key_menutab_border_Style,        Key_menutab_select_border_Style, Menu_Processor_Radio_Style_Border,
+        Password_Button_Style_Border};
     for (const nav::FocusSlot& s : map.entries) {
         QWidget* wid = s.widget ? w.W(slotWidget(w, s)) : nullptr;
         if (wid && std::find(std::begin(looks), std::end(looks), wid->styleSheet()) != std::end(looks))
@@ -114,7 +114,10 @@ QString focused(MainWindow& w, const nav::FocusMap& map)
     }
     return QString();
 }
-QString focused(MainWindow& w, const char* map) { return focused(w, mapNamed(map)); }
+QString focused(MainWindow& w, const char* map)
+{
+    return focused(w, mapNamed(map));
+}
 
 // Builds the controls of a map that do not exist yet and shows its screen.
 void prepareMap(MainWindow& w, const nav::FocusMap& map)
@@ -156,8 +159,9 @@ private slots:
     void startupOrder()
     {
         auto w = makeWindow(true);
-        QCOMPARE(w->startupTrace, (QStringList{"setupUi", "read_DDUlogin_file", "form_load", "serial_init", "img_load",
-                                               "Read_Port_Data_BUFFER", "DDU_Config_Setup", "Keypad_connect_function"}));
+        QCOMPARE(w->startupTrace,
+                 (QStringList{"setupUi", "read_DDUlogin_file", "form_load", "serial_init", "img_load",
+                              "Read_Port_Data_BUFFER", "DDU_Config_Setup", "Keypad_connect_function"}));
         QCOMPARE(w->exchange.requests.MVB_SW_Enable.load(), 0);
         QCOMPARE(w->screen_id, 1);
         QCOMPARE(w->we_are_in_home, 1);
@@ -189,8 +193,8 @@ private slots:
         QFile::remove(f.fileName());
         // Cab, DDU, BUR, MVB as read; the start-up sets the converter and control types after reading.
         const auto& r = w->exchange.requests;
-        QCOMPARE((QVector<int>{r.Selected_CAB_Type.load(), w->Selected_DDU_Type, w->Selected_BUR_Type, w->Selected_MVB_Type,
-                               r.Selected_SR_Type.load(), r.Selected_VCU_Type.load()}),
+        QCOMPARE((QVector<int>{r.Selected_CAB_Type.load(), w->Selected_DDU_Type, w->Selected_BUR_Type,
+                               w->Selected_MVB_Type, r.Selected_SR_Type.load(), r.Selected_VCU_Type.load()}),
                  (QVector<int>{2, 3, 4, 1, 3, 3}));
     }
 
@@ -264,7 +268,10 @@ private slots:
 
     void homeFocus()
     {
-        const struct { int type, ups, downs; const char* expected; } rows[] = {
+        const struct {
+            int type, ups, downs;
+            const char* expected;
+        } rows[] = {
             {1, 0, 1, "menu"},          {1, 0, 4, "maintenance"}, {1, 0, 6, "home"}, // wraps
             {1, 1, 0, "screen_toggle"}, {3, 1, 0, "maintenance"}, {3, 0, 5, "home"}, // type 3: no toggle
         };
@@ -508,10 +515,10 @@ private slots:
     void scrollTableAndRowTouch()
     {
         // Diagnosis list: track 235..440, page 4, handle 30 px.
-        QCOMPARE(nav::scrollTrackDelta(235, 440, 400, 0, 20, 4), 4);  // below the handle at the top
-        QCOMPARE(nav::scrollTrackDelta(235, 440, 250, 0, 20, 4), 0);  // on the handle
+        QCOMPARE(nav::scrollTrackDelta(235, 440, 400, 0, 20, 4), 4);   // below the handle at the top
+        QCOMPARE(nav::scrollTrackDelta(235, 440, 250, 0, 20, 4), 0);   // on the handle
         QCOMPARE(nav::scrollTrackDelta(235, 440, 240, 12, 20, 4), -4); // above the handle
-        QCOMPARE(nav::scrollTrackDelta(235, 440, 400, 0, 3, 4), 0);   // fewer rows than a page
+        QCOMPARE(nav::scrollTrackDelta(235, 440, 400, 0, 3, 4), 0);    // fewer rows than a page
 
         auto w = makeWindow();
         auto* t = w->W<QTableWidget>("t_diagnosis");
@@ -581,8 +588,11 @@ private slots:
     // Error, information and confirmation: header, buttons, and OK back to the covered screen.
     void messageBoxKinds()
     {
-        const struct { int kind; const char *header, *ok; bool yesNo; } rows[] = {
-            {1, "ERROR", "OK", false}, {2, "INFORMATION", "OK", false}, {3, "CONFIRMATION", "YES", true}};
+        const struct {
+            int kind;
+            const char *header, *ok;
+            bool yesNo;
+        } rows[] = {{1, "ERROR", "OK", false}, {2, "INFORMATION", "OK", false}, {3, "CONFIRMATION", "YES", true}};
         auto w = makeWindow();
         for (const auto& r : rows) {
             w->screen_id = 32;
@@ -642,7 +652,8 @@ private slots:
         w->on_ok_clicked();
         QCOMPARE(saved, 1);
         QVERIFY(w->isShown("Gmessage"));
-        QCOMPARE(w->W<QLabel>("err_header")->text() + ": " + w->W<QLabel>("err_txt")->text(), QString("INFORMATION: File Saved"));
+        QCOMPARE(w->W<QLabel>("err_header")->text() + ": " + w->W<QLabel>("err_txt")->text(),
+                 QString("INFORMATION: File Saved"));
         QCOMPARE(w->confirm_flag, 0);
         w->on_ok_clicked();
         QCOMPARE(saved, 1);

@@ -53,7 +53,10 @@ struct FakeSource {
 struct Converter {
     FakeSource src;
     Pixy_Thread t;
-    Converter() { t.setRawSource([this](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) { src.fill(raw); }); }
+    Converter()
+    {
+        t.setRawSource([this](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) { src.fill(raw); });
+    }
     int pass(int row, RawWords w) { return src.set(row, w), t.convertOnce(); }
 };
 
@@ -81,8 +84,7 @@ struct ScopedTz {
 
 Q_DECLARE_METATYPE(RawWords)
 
-class TestDds : public QObject
-{
+class TestDds : public QObject {
     Q_OBJECT
 
 private slots:
@@ -109,9 +111,9 @@ private slots:
     void lookups()
     {
         using Getter = QString (dds::*)(int) const;
-        const Getter getters[dds::ProcessorCount] = {
-            &dds::Get_flg1, &dds::Get_flg2, &dds::Get_slg1, &dds::Get_slg2, &dds::Get_bur1, &dds::Get_bur2,
-            &dds::Get_bur3, &dds::Get_stb1, &dds::Get_stb2, &dds::Get_hbb1, &dds::Get_hbb2};
+        const Getter getters[dds::ProcessorCount] = {&dds::Get_flg1, &dds::Get_flg2, &dds::Get_slg1, &dds::Get_slg2,
+                                                     &dds::Get_bur1, &dds::Get_bur2, &dds::Get_bur3, &dds::Get_stb1,
+                                                     &dds::Get_stb2, &dds::Get_hbb1, &dds::Get_hbb2};
         const QStringList names = {"FLG1", "FLG2", "SLG1", "SLG2", "BUR1", "BUR2",
                                    "BUR3", "STB1", "STB2", "HBB1", "HBB2"};
         for (int p = 0; p < dds::ProcessorCount; ++p) {
@@ -169,14 +171,19 @@ private slots:
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("proc");
         QTest::addColumn<QString>("message");
-        QTest::newRow("example") << kExample << "1234" << qint64(1600000000) << "FLG1" << "Alarm chain pulling";
-        QTest::newRow("no text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2" << "Unknown Message 10";
-        QTest::newRow("no processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12" << "Unknown Message - 5";
+        QTest::newRow("example") << kExample << "1234" << qint64(1600000000) << "FLG1"
+                                 << "Alarm chain pulling";
+        QTest::newRow("no text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2"
+                                 << "Unknown Message 10";
+        QTest::newRow("no processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12"
+                                      << "Unknown Message - 5";
         // Words handed over sign-extended are read as the 16-bit words they are.
-        QTest::newRow("sign-extended words") << RawWords{-10, 0, 92, -1, -1} << "65526" << qint64(0xFFFFFFFFll)
-                                             << "FLG1" << "Alarm chain pulling";
-        QTest::newRow("sign-extended low time word") << RawWords{-1, 0, 1, 24414, -4096} << "65535"
-                                                     << qint64(0x5F5EF000ll) << "FLG1" << "Lifesign from FLG2 missing";
+        QTest::newRow("sign-extended words")
+            << RawWords{-10, 0, 92, -1, -1} << "65526" << qint64(0xFFFFFFFFll) << "FLG1"
+            << "Alarm chain pulling";
+        QTest::newRow("sign-extended low time word")
+            << RawWords{-1, 0, 1, 24414, -4096} << "65535" << qint64(0x5F5EF000ll) << "FLG1"
+            << "Lifesign from FLG2 missing";
     }
 
     void conversion()
@@ -239,7 +246,7 @@ private slots:
         const DDU_RAW_DATA_struct& r = rows.records[2];
         QCOMPARE(r.FaultMessage, message);
         QCOMPARE(r.DateTime, raw.event ? localText(1600000000) : QString()); // taken with the conversion only
-        QCOMPARE(r.datetime2, raw.time2);                                     // the raw copy follows the bus
+        QCOMPARE(r.datetime2, raw.time2);                                    // the raw copy follows the bus
         QCOMPARE(c.t.takeRowsToDraw().redraw, kNone);
     }
 
@@ -269,7 +276,7 @@ private slots:
         c.pass(0, {33, 6, 50, 24414, 4096});
         c.t.takeRowsToDraw();
         // A stale port: the source touches nothing, the texts stay. No source alike.
-        c.t.setRawSource([](DDU_RAW_DATA_struct (&)[DDU_RAW_DATA_COUNT]) {});
+        c.t.setRawSource([](DDU_RAW_DATA_struct(&)[DDU_RAW_DATA_COUNT]) {});
         QCOMPARE(c.t.convertOnce(), 0);
         c.t.setRawSource(nullptr);
         QCOMPARE(c.t.convertOnce(), 0);
@@ -296,7 +303,7 @@ private slots:
         std::atomic<int> throwsLeft{3}; // a source that is not ready at first
         Pixy_Thread t;
         t.setPeriodMs(5);
-        t.setRawSource([&](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
+        t.setRawSource([&](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) {
             if (throwsLeft.fetch_sub(1) > 0)
                 throw std::runtime_error("source not ready");
             src.fill(raw);
@@ -326,7 +333,7 @@ private slots:
         Pixy_Thread t;
         t.setPeriodMs(1);
         std::atomic<int> passes{0};
-        t.setRawSource([&](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) {
+        t.setRawSource([&](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) {
             const int n = passes.fetch_add(1) + 1;
             for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
                 raw[k].event_number_raw = n * 4 + k;

@@ -17,17 +17,17 @@
 #include "sim_process.h"
 
 namespace {
-void quietLog(const char*, void*) {}
+void quietLog(const char*, void*) { }
 
 // Every value the home screen draws is unknown.
 bool allUnknown(const SignalStore& s)
 {
     const QString unknown = QStringLiteral("????");
     return s.MVB_DDU_Speed_String == unknown && s.MVB_DDU_Loco_NO_String == unknown &&
-           s.MVB_DDU_Battery_String == unknown && s.MVB_DDU_UPRIM_String == unknown &&
-           s.MVB_DDU_BP_Pressure_String == unknown && s.MVB_DDU_Panto == 2 && s.MVB_DDU_VCB == 2 &&
-           s.MVB_DDU_Cab_Active == 3 && s.freshness_3100 >= 10000 && s.freshness_3110 >= 10000 &&
-           s.MVB_DDU_RIOM1_Input[0] == 2;
+        s.MVB_DDU_Battery_String == unknown && s.MVB_DDU_UPRIM_String == unknown &&
+        s.MVB_DDU_BP_Pressure_String == unknown && s.MVB_DDU_Panto == 2 && s.MVB_DDU_VCB == 2 &&
+        s.MVB_DDU_Cab_Active == 3 && s.freshness_3100 >= 10000 && s.freshness_3110 >= 10000 &&
+        s.MVB_DDU_RIOM1_Input[0] == 2;
 }
 } // namespace
 
@@ -67,8 +67,8 @@ private slots:
         QCOMPARE(s.MVB_DDU_VCB, 1);
         QVERIFY2(s.MVB_DDU_Battery >= 100 && s.MVB_DDU_Battery <= 120, qPrintable(s.MVB_DDU_Battery_String));
         QVERIFY(s.MVB_DDU_UPRIM >= 20 && s.MVB_DDU_UPRIM <= 30);
-        QVERIFY(s.MVB_DDU_BE_Actual > 0);                  // traction
-        QVERIFY(s.MVB_DDU_FLG1_Lifesign != 2);             // life signs count
+        QVERIFY(s.MVB_DDU_BE_Actual > 0);      // traction
+        QVERIFY(s.MVB_DDU_FLG1_Lifesign != 2); // life signs count
         QVERIFY(s.MVB_DDU_Speed_String != QStringLiteral("????"));
         // The locomotive accelerates: a later pass shows a higher speed.
         QTRY_VERIFY_WITH_TIMEOUT(exchange.snapshot().MVB_DDU_Speed > speed1 + 5, 20000);
@@ -92,7 +92,7 @@ private slots:
         // The DDS thread converts the window of four records the vehicle publishes.
         Pixy_Thread pixy;
         pixy.setPeriodMs(20);
-        pixy.setRawSource([&exchange](DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) { exchange.copyDdsRaw(raw); });
+        pixy.setRawSource([&exchange](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) { exchange.copyDdsRaw(raw); });
         pixy.start();
         QTRY_VERIFY_WITH_TIMEOUT(!pixy.snapshot()[0].event_number.isEmpty(), 5000);
         auto rows = pixy.snapshot();
@@ -155,7 +155,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString link = dir.filePath(QStringLiteral("mvb"));
-        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--link"), link};
+        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--link"),
+                                  link};
         auto sim = std::make_unique<SimProcess>();
         QVERIFY(sim->start(args));
         qputenv("DDU_MVB_DEVICE", link.toLocal8Bit());
@@ -207,7 +208,8 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(int, status);
         SimProcess sim;
-        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--mode"), mode}));
+        QVERIFY(
+            sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--mode"), mode}));
         QProcess probe;
         probe.start(QString::fromLocal8Bit(qgetenv("DDU_BIN_DIR")) + QStringLiteral("/ddu-probe"),
                     {QStringLiteral("--device"), sim.mvb, QStringLiteral("--cycles"), QStringLiteral("2"),

@@ -13,8 +13,14 @@
 
 namespace {
 
-QString text(const char *s) { return QString::fromUtf8(s ? s : ""); }
-QString num(unsigned int n) { return QString::number(n); }
+QString text(const char* s)
+{
+    return QString::fromUtf8(s ? s : "");
+}
+QString num(unsigned int n)
+{
+    return QString::number(n);
+}
 
 enum class Kind { Information, Isolation, Priority1, Priority2 };
 
@@ -27,64 +33,70 @@ Kind kindOf(unsigned int n)
     return n < 20000 ? Kind::Priority1 : Kind::Priority2;
 }
 
-bool isFault(unsigned int n) { return n > 10000; }
+bool isFault(unsigned int n)
+{
+    return n > 10000;
+}
 
-int pageCount(const FaultEntry &e)
+int pageCount(const FaultEntry& e)
 {
     int count = 0;
-    for (const char *p : e.page)
+    for (const char* p : e.page)
         count += text(p).isEmpty() ? 0 : 1;
     return count;
 }
 
-const FaultEntry &entry(unsigned int number)
+const FaultEntry& entry(unsigned int number)
 {
-    const FaultEntry *e = findFaultEntry(number);
+    const FaultEntry* e = findFaultEntry(number);
     if (!e)
         qFatal("no catalogue entry %u", number);
     return *e;
 }
 
-QList<const FaultEntry *> all()
+QList<const FaultEntry*> all()
 {
-    QList<const FaultEntry *> out;
+    QList<const FaultEntry*> out;
     for (int i = 0; i < faultCatalogueSize(); ++i)
         out << &faultCatalogue()[i];
     return out;
 }
 
-QString *const kRecord[] = {&DDU_Fault_FaultCode, &DDU_Fault_Subsystem, &DDU_Fault_Line1, &DDU_Fault_Line2,
+QString* const kRecord[] = {&DDU_Fault_FaultCode, &DDU_Fault_Subsystem, &DDU_Fault_Line1, &DDU_Fault_Line2,
                             &DDU_Fault_Line3,     &DDU_Fault_Line4,     &DDU_Fault_Page1, &DDU_Fault_Page2,
                             &DDU_Fault_Page3,     &DDU_Fault_Page4};
 
 QStringList record()
 {
     QStringList out;
-    for (QString *s : kRecord)
+    for (QString* s : kRecord)
         out << *s;
     return out;
 }
 
-void fillRecord(const QString &value)
+void fillRecord(const QString& value)
 {
-    for (QString *s : kRecord)
+    for (QString* s : kRecord)
         *s = value;
 }
 
-QStringList expectedRecord(const FaultEntry &e, const QString &prefix = QString())
+QStringList expectedRecord(const FaultEntry& e, const QString& prefix = QString())
 {
-    auto tr = [&](const char *s) { return text(s).isEmpty() ? QString() : prefix + text(s); };
+    auto tr = [&](const char* s) { return text(s).isEmpty() ? QString() : prefix + text(s); };
     return {text(e.faultCode), tr(e.subsystem), tr(e.line[0]), tr(e.line[1]), tr(e.line[2]),
             tr(e.line[3]),     tr(e.page[0]),   tr(e.page[1]), tr(e.page[2]), tr(e.page[3])};
 }
 
 // Answers every lookup of one context with a marked copy of the key.
-class MarkingTranslator : public QTranslator
-{
+class MarkingTranslator : public QTranslator {
 public:
-    MarkingTranslator(const char *context, const QString &mark) : m_context(context), m_mark(mark) {}
+    MarkingTranslator(const char* context, const QString& mark)
+        : m_context(context)
+        , m_mark(mark)
+    {
+    }
     bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char * = nullptr, int = -1) const override
+    QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
     {
         return m_context == context ? m_mark + QString::fromUtf8(sourceText) : QString();
     }
@@ -96,8 +108,7 @@ private:
 
 } // namespace
 
-class TestFault : public QObject
-{
+class TestFault : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,7 +121,7 @@ private slots:
         QCOMPARE(faultCatalogueSize(), 164);
         QMap<Kind, int> kinds;
         unsigned int previous = 0;
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             const unsigned int n = e->number;
             QVERIFY2(previous < n, qPrintable(num(n)));
             previous = n;
@@ -133,7 +144,7 @@ private slots:
     void pageCounts()
     {
         QMap<int, int> byCount;
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             const int pages = pageCount(*e);
             ++byCount[pages];
             for (int p = 0; p < pages; ++p) // used pages come first
@@ -157,14 +168,13 @@ private slots:
             exceptions[20403 + i] = QString("F%1P2").arg(211 + i, 4, 10, QChar('0'));
             exceptions[20503 + i] = QString("F%1P2").arg(311 + i, 4, 10, QChar('0'));
         }
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             const QString code = text(e->faultCode);
             if (!isFault(e->number)) {
                 QVERIFY2(code.isEmpty(), qPrintable(num(e->number)));
                 continue;
             }
-            const QString regular =
-                QString("F%1P%2").arg(e->number % 10000, 4, 10, QChar('0')).arg(e->number / 10000);
+            const QString regular = QString("F%1P%2").arg(e->number % 10000, 4, 10, QChar('0')).arg(e->number / 10000);
             QCOMPARE(code, exceptions.value(e->number, regular));
             const QString line4 = text(e->line[3]);
             if (e->number == 21105)
@@ -180,7 +190,7 @@ private slots:
     void subsystemLabels()
     {
         QMap<unsigned int, QString> line1;
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             const QString label = text(e->subsystem);
             if (kindOf(e->number) == Kind::Information) {
                 QVERIFY(label.isEmpty());
@@ -205,8 +215,8 @@ private slots:
     void linesAndNotUsedEntries()
     {
         int notUsed = 0;
-        for (const FaultEntry *e : all()) {
-            for (const char *line : e->line) {
+        for (const FaultEntry* e : all()) {
+            for (const char* line : e->line) {
                 QVERIFY2(text(line).size() <= 40, line);
                 QVERIFY2(!text(line).contains('\n'), line);
             }
@@ -231,7 +241,7 @@ private slots:
     {
         const QRegularExpression numbered("^(\\d+)\\. \\S");
         const QRegularExpression procedure("^(\\d+)\\) \\S");
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             int nextStep = 1;
             for (int p = 0; p < pageCount(*e); ++p) {
                 const QString page = text(e->page[p]);
@@ -244,7 +254,7 @@ private slots:
                 const bool titled = !lines.first().at(0).isDigit();
                 int step = titled ? 1 : nextStep;
                 for (int l = 0; l < lines.size(); ++l) {
-                    const QString &line = lines[l];
+                    const QString& line = lines[l];
                     const QString here = at + ": " + line;
                     if (titled && l == 0) {
                         QVERIFY2(line.size() <= 46 && line.endsWith('.'), qPrintable(here));
@@ -274,15 +284,26 @@ private slots:
         QTest::addColumn<uint>("number");
         QTest::addColumn<QStringList>("fields"); // code, log label, lines 1-4
         QTest::newRow("priority 2") << 20102u
-            << QStringList{"F0102P2", "SS01:Main Power", "SS01:Main power", "TRANSFORMER OIL PRESSURE NOT OK",
-                           "Any oil pump circuit not working", "TE/BE will be reduced F0102P2"};
+                                    << QStringList{"F0102P2",
+                                                   "SS01:Main Power",
+                                                   "SS01:Main power",
+                                                   "TRANSFORMER OIL PRESSURE NOT OK",
+                                                   "Any oil pump circuit not working",
+                                                   "TE/BE will be reduced F0102P2"};
         QTest::newRow("log label differs") << 10206u
-            << QStringList{"F0206P1", "SS02:Traction Bogie 1", "SS02:Traction bogie",
-                           "CONVERTER 1 COOLANT PRESSURE NOT OK", "Check coolant level",
-                           "Try to close the VCB again F0206P1"};
+                                           << QStringList{"F0206P1",
+                                                          "SS02:Traction Bogie 1",
+                                                          "SS02:Traction bogie",
+                                                          "CONVERTER 1 COOLANT PRESSURE NOT OK",
+                                                          "Check coolant level",
+                                                          "Try to close the VCB again F0206P1"};
         QTest::newRow("information") << 91u
-            << QStringList{"", "", "Information 002", "MORE THAN ONE CAB ACTIVE", "Deactivate non driving cab",
-                           "Otherwise after 10 min MCE switches off"};
+                                     << QStringList{"",
+                                                    "",
+                                                    "Information 002",
+                                                    "MORE THAN ONE CAB ACTIVE",
+                                                    "Deactivate non driving cab",
+                                                    "Otherwise after 10 min MCE switches off"};
     }
 
     void lookup()
@@ -302,7 +323,7 @@ private slots:
 
     void lookupOverwritesEveryField()
     {
-        for (const FaultEntry *e : all()) {
+        for (const FaultEntry* e : all()) {
             fillRecord("left over");
             fault_fun.Get_Fault(e->number, 1);
             QCOMPARE(record(), expectedRecord(*e));
@@ -322,16 +343,17 @@ private slots:
             for (uint previous : {20102u, 1300u, 91u}) {
                 fault_fun.Get_Fault(previous, 1);
                 fault_fun.Get_Fault(n, 1);
-                const FaultEntry &before = entry(previous);
-                QCOMPARE(record(), (QStringList{text(before.faultCode), text(before.subsystem), "Unknown Fault",
-                                                "Screen Code:\n" + num(n), "", "", "", "", "", ""}));
+                const FaultEntry& before = entry(previous);
+                QCOMPARE(record(),
+                         (QStringList{text(before.faultCode), text(before.subsystem), "Unknown Fault",
+                                      "Screen Code:\n" + num(n), "", "", "", "", "", ""}));
             }
         }
     }
 
     void translationContextIsQObject()
     {
-        {   // A translation for another context changes nothing.
+        { // A translation for another context changes nothing.
             MarkingTranslator other("MainWindow", "<hi>");
             QVERIFY(QCoreApplication::installTranslator(&other));
             fault_fun.Get_Fault(10105, 1);
@@ -345,8 +367,8 @@ private slots:
             QCOMPARE(record(), expectedRecord(entry(n), "<hi>")); // the fault code stays as it is
         }
         fault_fun.Get_Fault(98, 1);
-        QCOMPARE(record().mid(0, 4), (QStringList{"F1106P2", "<hi>SS11:Auxiliaries HB1", "<hi>Unknown Fault",
-                                                  "<hi>Screen Code:\n98"}));
+        QCOMPARE(record().mid(0, 4),
+                 (QStringList{"F1106P2", "<hi>SS11:Auxiliaries HB1", "<hi>Unknown Fault", "<hi>Screen Code:\n98"}));
         QCoreApplication::removeTranslator(&hindi);
         // Language switched back: the same number is looked up anew.
         fault_fun.Get_Fault(20102, 1);

@@ -26,8 +26,7 @@ void checkDecoder(const KeypadDecoder& d)
 
 void checkState(const KeyFlags& f, const BrightnessState& b)
 {
-    FUZZ_CHECK(!f.Keyboard_Pixy_Clear_Pressed && !f.Keyboard_Pixy_Home_Pressed
-               && !f.Keyboard_Pixy_Enter_Pressed);
+    FUZZ_CHECK(!f.Keyboard_Pixy_Clear_Pressed && !f.Keyboard_Pixy_Home_Pressed && !f.Keyboard_Pixy_Enter_Pressed);
     FUZZ_CHECK(b.Brightness_Step >= 0 && b.Brightness_Step <= 7);
     FUZZ_CHECK(b.brightness_timeout == 0);
     FUZZ_CHECK(b.Brightness_Panel_Enable == (b.Brightness_Step != 0));

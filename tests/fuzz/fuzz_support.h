@@ -13,13 +13,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(cond)                                                              \
-    do {                                                                              \
-        if (!(cond)) {                                                                \
-            std::fprintf(stderr, "%s:%d: invariant failed: %s\n", __FILE__, __LINE__, \
-                         #cond);                                                      \
-            std::abort();                                                             \
-        }                                                                             \
+#define FUZZ_CHECK(cond)                                                                                               \
+    do {                                                                                                               \
+        if (!(cond)) {                                                                                                 \
+            std::fprintf(stderr, "%s:%d: invariant failed: %s\n", __FILE__, __LINE__, #cond);                          \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace fuzz {
@@ -30,7 +29,11 @@ constexpr uint8_t OpLengthMask = 0x3F;
 
 class Cursor {
 public:
-    Cursor(const uint8_t* data, size_t size) : p_(data), n_(size) {}
+    Cursor(const uint8_t* data, size_t size)
+        : p_(data)
+        , n_(size)
+    {
+    }
     bool empty() const { return n_ == 0; }
     // Next byte, or `fallback` when the input is used up.
     uint8_t byte(uint8_t fallback = 0)

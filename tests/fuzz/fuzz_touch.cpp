@@ -23,7 +23,7 @@ namespace {
 
 // The decoder reports exceptions from the dispatcher on the debug stream;
 // keep thousands of them from flooding the run.
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) { }
 const auto installed = qInstallMessageHandler(quiet);
 
 void checkDecoder(const TouchDecoder& t)
@@ -97,7 +97,7 @@ void dispatcher(fuzz::Cursor& in, uint8_t mode)
     TouchDecoder t;
     if (mode & 2)
         t.key_pressure_max = 2;
-    const size_t scale = (mode & 4) ? 8 : 1;   // long reads: floods
+    const size_t scale = (mode & 4) ? 8 : 1; // long reads: floods
 
     bool hitInPass = false;
     auto onTouch = [&](int x, int y) {
@@ -106,27 +106,25 @@ void dispatcher(fuzz::Cursor& in, uint8_t mode)
         FUZZ_CHECK(!hitInPass);
         const uint8_t what = in.byte(0xFF);
         switch (what & 7) {
-        case 0:     // a region around the touch
+        case 0: // a region around the touch
             FUZZ_CHECK(t.Check_Click_Pixel(x - 1, y - 1, x + 1, y + 1, x, y) == 1);
             hitInPass = true;
             FUZZ_CHECK(t.pending() == 0 && !t.collecting());
             FUZZ_CHECK(t.key_pressure == t.key_pressure_max);
             break;
-        case 1:     // the touch on a region's left or top edge
+        case 1: // the touch on a region's left or top edge
             FUZZ_CHECK(t.Check_Click_Pixel(x, y - 5, x + 5, y + 5, x, y) == 0);
             FUZZ_CHECK(t.Check_Click_Pixel(x - 5, y, x + 5, y + 5, x, y) == 0);
             FUZZ_CHECK(t.key_pressure == 0);
             break;
-        case 2:
-            throw std::runtime_error("dispatch failed");
-        case 3:
-            throw 7;
-        case 4:     // a password key
+        case 2: throw std::runtime_error("dispatch failed");
+        case 3: throw 7;
+        case 4: // a password key
             t.flush();
             FUZZ_CHECK(t.pending() == 0);
             hitInPass = true;
             break;
-        case 5: {   // an arbitrary region
+        case 5: { // an arbitrary region
             const int x1 = in.byte() * 5, y1 = in.byte() * 4;
             const int x2 = x1 + in.byte(), y2 = y1 + in.byte();
             if (t.Check_Click_Pixel(x1, y1, x2, y2, x, y)) {
@@ -136,7 +134,7 @@ void dispatcher(fuzz::Cursor& in, uint8_t mode)
             }
             break;
         }
-        default:    // nothing there
+        default: // nothing there
             break;
         }
     };

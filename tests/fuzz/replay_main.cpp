@@ -54,8 +54,8 @@ std::vector<Bytes> readDictionary(const std::string& path)
         for (size_t i = open + 1; i < close; ++i) {
             if (line[i] != '\\' || i + 1 >= close) {
                 token.push_back(uint8_t(line[i]));
-            } else if (line[i + 1] == 'x' && i + 3 < close && hexDigit(line[i + 2]) >= 0
-                       && hexDigit(line[i + 3]) >= 0) {
+            } else if (line[i + 1] == 'x' && i + 3 < close && hexDigit(line[i + 2]) >= 0 &&
+                       hexDigit(line[i + 3]) >= 0) {
                 token.push_back(uint8_t(hexDigit(line[i + 2]) * 16 + hexDigit(line[i + 3])));
                 i += 3;
             } else {

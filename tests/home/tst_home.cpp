@@ -226,11 +226,31 @@ private slots:
         auto w = makeWindow();
         SignalStore s = running();
         tick(*w, s);
-        for (const char* n : {"panto", "vcb", "loco_brake", "auto_brake", "lsdj_led", "bppb_led", "bpcs_led", "lsp_led",
-                              "lsvw_led", "lsfi_led", "bpfa_led", "emg_led", "loco_inverter1", "loco_inverter4",
-                              "loco_inverter_circle1", "loco_inverter_circle6", "direction", "lddu_panto_img",
-                              "lddu_vcb_img", "lddu_parkbrk_img", "lddu_emgbrk_img", "lddu_locobrk_img",
-                              "lddu_autobrk_img", "lddu_loco_img", "lddu_loco_dir_img"})
+        for (const char* n : {"panto",
+                              "vcb",
+                              "loco_brake",
+                              "auto_brake",
+                              "lsdj_led",
+                              "bppb_led",
+                              "bpcs_led",
+                              "lsp_led",
+                              "lsvw_led",
+                              "lsfi_led",
+                              "bpfa_led",
+                              "emg_led",
+                              "loco_inverter1",
+                              "loco_inverter4",
+                              "loco_inverter_circle1",
+                              "loco_inverter_circle6",
+                              "direction",
+                              "lddu_panto_img",
+                              "lddu_vcb_img",
+                              "lddu_parkbrk_img",
+                              "lddu_emgbrk_img",
+                              "lddu_locobrk_img",
+                              "lddu_autobrk_img",
+                              "lddu_loco_img",
+                              "lddu_loco_dir_img"})
             QVERIFY2(!fileOf(w->W(QLatin1String(n))).isEmpty(), n);
         QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag")), QStringLiteral("rms_green_yellow_3w.png"));
         QCOMPARE(fileOf(get(*w, "lsdj_led")), QStringLiteral("led_big_grey.png"));
@@ -266,9 +286,12 @@ private slots:
         QCOMPARE(w->screen_toggle, 1);
         QVERIFY(w->W(QStringLiteral("Gmainwindow_ddu"))->isVisible());
         tick(*w, s);
-        expectImages(*w, {{"lddu_loco_dir_img", "ddu_forward.png"}, {"direction", "forward.png"},
-                          {"lddu_loco_img", "ddu_green_yellow_3w.png"}, {"loco_diag", "rms_green_yellow_3w.png"},
-                          {"panto", ""}}); // the pantograph is not reset by the switch: not redrawn
+        expectImages(*w,
+                     {{"lddu_loco_dir_img", "ddu_forward.png"},
+                      {"direction", "forward.png"},
+                      {"lddu_loco_img", "ddu_green_yellow_3w.png"},
+                      {"loco_diag", "rms_green_yellow_3w.png"},
+                      {"panto", ""}}); // the pantograph is not reset by the switch: not redrawn
 
         w->on_screen_toggle_clicked();
         QCOMPARE(w->screen_toggle, 0);
@@ -489,9 +512,15 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("ddu");
         QTest::addColumn<QRgb>("colour");
-        QTest::newRow("low") << 1 << "<" << "6.4" << "< 6.4" << kRed;
-        QTest::newRow("charged") << 0 << ">" << "6.4" << "> 6.4" << kGreen;
-        QTest::newRow("no data") << 2 << "" << "--" << "--" << kNoDataGrey;
+        QTest::newRow("low") << 1 << "<"
+                             << "6.4"
+                             << "< 6.4" << kRed;
+        QTest::newRow("charged") << 0 << ">"
+                                 << "6.4"
+                                 << "> 6.4" << kGreen;
+        QTest::newRow("no data") << 2 << ""
+                                 << "--"
+                                 << "--" << kNoDataGrey;
     }
 
     void mainReservoir()
@@ -518,8 +547,8 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("file");
-        const char* lit[8] = {"led_big_red.png",    "led_big_red.png",    "led_big_green.png", "led_big_yellow.png",
-                              "led_big_yellow.png", "led_big_red.png",    "led_big_yellow.png", "led_big_red.png"};
+        const char* lit[8] = {"led_big_red.png",    "led_big_red.png", "led_big_green.png",  "led_big_yellow.png",
+                              "led_big_yellow.png", "led_big_red.png", "led_big_yellow.png", "led_big_red.png"};
         const char* names[8] = {"lsdj", "bppb", "bpcs", "lsp", "lsvw", "lsfi", "bpfa", "emg"};
         for (int i = 0; i < 8; ++i) {
             QTest::newRow(qPrintable(QStringLiteral("%1 on").arg(names[i]))) << i << 1 << lit[i];
@@ -536,15 +565,18 @@ private slots:
         auto w = makeWindow();
         SignalStore s = running();
         int* states[8] = {&s.MVB_DDU_LSDJ, &s.MVB_DDU_BPPB, &s.MVB_DDU_BPCS, &s.MVB_DDU_LSP,
-                           &s.MVB_DDU_LSVW, &s.MVB_DDU_LSFI, &s.MVB_DDU_BPFA, &s.MVB_DDU_EMG};
-        const char* leds[8] = {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led", "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"};
+                          &s.MVB_DDU_LSVW, &s.MVB_DDU_LSFI, &s.MVB_DDU_BPFA, &s.MVB_DDU_EMG};
+        const char* leds[8] = {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led",
+                               "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"};
         *states[which] = 1 - (state == 1); // a different state first: the row's state is a change
         tick(*w, s);
         *states[which] = state;
         tick(*w, s);
         QCOMPARE(fileOf(get(*w, leds[which])), file);
 
-        const char* brake = state == 0 ? "ddu_brake_released.png" : state == 1 ? "ddu_brake_applied.png" : "ddu_brake_nomvb.png";
+        const char* brake = state == 0 ? "ddu_brake_released.png"
+            : state == 1               ? "ddu_brake_applied.png"
+                                       : "ddu_brake_nomvb.png";
         if (which == 1)
             QCOMPARE(fileOf(get(*w, "lddu_parkbrk_img")), QString::fromLatin1(brake));
         if (which == 7)
@@ -566,7 +598,8 @@ private slots:
         led->raise();
         tick(*w, running());
         const QObjectList& children = led->parentWidget()->children();
-        for (const char* n : {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led", "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"})
+        for (const char* n :
+             {"lsdj_led", "bppb_led", "bpcs_led", "lsp_led", "lsvw_led", "lsfi_led", "bpfa_led", "emg_led"})
             QVERIFY2(children.indexOf(w->W(QLatin1String(n))) < 8, n);
     }
 
@@ -578,8 +611,9 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<int>("state");
         QTest::addColumn<QRgb>("colour");
-        const char* names[6] = {"over-current", "earth fault auxiliary", "earth fault power", "earth fault control",
-                                "antispin", "vigilance"};
+        const char* names[6] = {"over-current",      "earth fault auxiliary",
+                                "earth fault power", "earth fault control",
+                                "antispin",          "vigilance"};
         for (int i = 0; i < 6; ++i) {
             QTest::newRow(qPrintable(QStringLiteral("%1 on").arg(names[i]))) << i << 1 << (i >= 4 ? kYellow : kRed);
             QTest::newRow(qPrintable(QStringLiteral("%1 off").arg(names[i]))) << i << 0 << kInactive;
@@ -594,14 +628,18 @@ private slots:
         QFETCH(QRgb, colour);
         auto w = makeWindow();
         SignalStore s = running();
-        int* states[6] = {&s.MVB_DDU_Primary_Over_Current, &s.MVB_DDU_Earth_Fault_Auxiliary,
-                          &s.MVB_DDU_Earth_Fault_Power, &s.MVB_DDU_Earth_Fault_Control, &s.MVB_DDU_Antispin,
+        int* states[6] = {&s.MVB_DDU_Primary_Over_Current,
+                          &s.MVB_DDU_Earth_Fault_Auxiliary,
+                          &s.MVB_DDU_Earth_Fault_Power,
+                          &s.MVB_DDU_Earth_Fault_Control,
+                          &s.MVB_DDU_Antispin,
                           &s.MVB_DDU_LSVW};
         const QStringList legends[6] = {{"oc_primary", "lddu_ocpri1", "lddu_ocpri2"},
                                         {"ef_auxiliary", "lddu_efaux1", "lddu_efaux2"},
                                         {"ef_power", "lddu_efpow1", "lddu_efpow2"},
                                         {"ef_control", "lddu_efcontrl1", "lddu_efcontrl2"},
-                                        {"lddu_antispin_txt"}, {"lddu_vigilance_txt"}};
+                                        {"lddu_antispin_txt"},
+                                        {"lddu_vigilance_txt"}};
         *states[which] = state;
         tick(*w, s);
         for (int i = 0; i < 6; ++i)
@@ -662,10 +700,12 @@ private slots:
         s.MVB_DDU_MotorMaster_Status[4] = 0;
         tick(*w, s);
         expectShown(*w, true, {"loco_inverter_circle3", "loco_inverter_circle6"});
-        expectImages(*w, {{"loco_inverter1", "Img_Inv_green.png"}, {"loco_inverter4", "Img_Inv_red.png"},
-                          {"loco_inverter_circle3", "Img_Inv_grncircle3.png"},
-                          {"loco_inverter_circle5", "Img_Inv_redcircle5.png"},
-                          {"loco_inverter_circle6", "Img_Inv_grncircle6.png"}});
+        expectImages(*w,
+                     {{"loco_inverter1", "Img_Inv_green.png"},
+                      {"loco_inverter4", "Img_Inv_red.png"},
+                      {"loco_inverter_circle3", "Img_Inv_grncircle3.png"},
+                      {"loco_inverter_circle5", "Img_Inv_redcircle5.png"},
+                      {"loco_inverter_circle6", "Img_Inv_grncircle6.png"}});
 
         // Bo-Bo: four motors, circles 3 and 6 hidden.
         s.CoCo_bogie_chasis = 0;
@@ -683,9 +723,11 @@ private slots:
         // Port 3100 stale: converters and motors are unknown (grey), not stopped (red).
         s.freshness_3100 = 10000;
         tick(*w, s);
-        expectImages(*w, {{"loco_inverter1", "Img_Inv_grey.png"}, {"loco_inverter4", "Img_Inv_grey.png"},
-                          {"loco_inverter_circle2", "Img_Inv_greycircle2.png"},
-                          {"loco_inverter_circle6", "Img_Inv_greycircle6.png"}});
+        expectImages(*w,
+                     {{"loco_inverter1", "Img_Inv_grey.png"},
+                      {"loco_inverter4", "Img_Inv_grey.png"},
+                      {"loco_inverter_circle2", "Img_Inv_greycircle2.png"},
+                      {"loco_inverter_circle6", "Img_Inv_greycircle6.png"}});
         s.freshness_3100 = 100;
         tick(*w, s);
         expectImages(*w,
@@ -764,13 +806,27 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("rms");
         QTest::addColumn<QString>("ddu");
-        QTest::newRow("WAG9 normal") << 0 << "WAG9" << "rms_green_yellow_3w.png" << "ddu_green_yellow_3w.png";
-        QTest::newRow("WAP7 normal") << 0 << "WAP7" << "rms_white_red_3w.png" << "ddu_white_red_3w.png";
-        QTest::newRow("WAP5 normal") << 0 << "WAP5" << "rms_white_red_2w.png" << "ddu_white_red_2w.png";
-        QTest::newRow("WAG9 isolated") << 1 << "WAG9" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
-        QTest::newRow("WAP7 isolated") << 1 << "WAP7" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
-        QTest::newRow("WAP5 isolated") << 1 << "WAP5" << "rms_red_red_2w.png" << "ddu_red_red_2w.png";
-        QTest::newRow("no data") << 2 << "WAG9" << "rms_loco_grey.png" << "ddu_loco_grey.png";
+        QTest::newRow("WAG9 normal") << 0 << "WAG9"
+                                     << "rms_green_yellow_3w.png"
+                                     << "ddu_green_yellow_3w.png";
+        QTest::newRow("WAP7 normal") << 0 << "WAP7"
+                                     << "rms_white_red_3w.png"
+                                     << "ddu_white_red_3w.png";
+        QTest::newRow("WAP5 normal") << 0 << "WAP5"
+                                     << "rms_white_red_2w.png"
+                                     << "ddu_white_red_2w.png";
+        QTest::newRow("WAG9 isolated") << 1 << "WAG9"
+                                       << "rms_red_red_3w.png"
+                                       << "ddu_red_red_3w.png";
+        QTest::newRow("WAP7 isolated") << 1 << "WAP7"
+                                       << "rms_red_red_3w.png"
+                                       << "ddu_red_red_3w.png";
+        QTest::newRow("WAP5 isolated") << 1 << "WAP5"
+                                       << "rms_red_red_2w.png"
+                                       << "ddu_red_red_2w.png";
+        QTest::newRow("no data") << 2 << "WAG9"
+                                 << "rms_loco_grey.png"
+                                 << "ddu_loco_grey.png";
     }
 
     void locoPictograms()

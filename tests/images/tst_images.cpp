@@ -29,7 +29,8 @@ const struct {
     {"rms", 44, 18, "led_small_long_nomvb led_small_long_grey led_small_long_red led_small_long_green"},
     {"rms", 90, 70, "brake_released brake_applied brake_nomvb"},
     {"rms", 44, 26, "forward reverse"},
-    {"rms", 145, 50, "rms_loco_grey rms_green_yellow_3w rms_red_red_2w rms_red_red_3w rms_white_red_2w rms_white_red_3w"},
+    {"rms", 145, 50,
+     "rms_loco_grey rms_green_yellow_3w rms_red_red_2w rms_red_red_3w rms_white_red_2w rms_white_red_3w"},
     {"rms", 130, 300, "tebe_meter"},
     {"rms", 16, 16, "tebe_green tebe_orange"},
     {"rms", 45, 45, "close back Brightness Autobright"},
@@ -42,11 +43,12 @@ const struct {
     {"rms", 200, 60, "qim_logo"},
     {"rms", 58, 53, "hin_icon eng_icon"},
     {"rms", 44, 44, "Img_Inv_green Img_Inv_red Img_Inv_grey"},
-    {"rms", 36, 36, "Img_Inv_greycircle1 Img_Inv_greycircle2 Img_Inv_greycircle3 Img_Inv_greycircle4 "
-                    "Img_Inv_greycircle5 Img_Inv_greycircle6 Img_Inv_grncircle1 Img_Inv_grncircle2 "
-                    "Img_Inv_grncircle3 Img_Inv_grncircle4 Img_Inv_grncircle5 Img_Inv_grncircle6 "
-                    "Img_Inv_redcircle1 Img_Inv_redcircle2 Img_Inv_redcircle3 Img_Inv_redcircle4 "
-                    "Img_Inv_redcircle5 Img_Inv_redcircle6"},
+    {"rms", 36, 36,
+     "Img_Inv_greycircle1 Img_Inv_greycircle2 Img_Inv_greycircle3 Img_Inv_greycircle4 "
+     "Img_Inv_greycircle5 Img_Inv_greycircle6 Img_Inv_grncircle1 Img_Inv_grncircle2 "
+     "Img_Inv_grncircle3 Img_Inv_grncircle4 Img_Inv_grncircle5 Img_Inv_grncircle6 "
+     "Img_Inv_redcircle1 Img_Inv_redcircle2 Img_Inv_redcircle3 Img_Inv_redcircle4 "
+     "Img_Inv_redcircle5 Img_Inv_redcircle6"},
     {"rms", 190, 35, "toggle toggle_old toggle_new"},
     {"rms", 27, 27, "tick"},
     {"ddu", 110, 80, "ddu_brake_released ddu_brake_applied ddu_brake_nomvb"},
@@ -55,8 +57,9 @@ const struct {
     {"ddu", 16, 16, "ddu_tebe_green ddu_tebe_orange ddu_vcat_green"},
     {"ddu", 116, 340, "ddu_ipri_meter ddu_vcat_meter"},
     {"ddu", 80, 44, "ddu_forward ddu_reverse"},
-    {"ddu", 232, 80, "ddu_loco_grey ddu_green_yellow_3w ddu_red_red_2w ddu_red_red_3w ddu_red_yellow_3w "
-                     "ddu_white_red_2w ddu_white_red_3w"},
+    {"ddu", 232, 80,
+     "ddu_loco_grey ddu_green_yellow_3w ddu_red_red_2w ddu_red_red_3w ddu_red_yellow_3w "
+     "ddu_white_red_2w ddu_white_red_3w"},
 };
 
 QMap<QString, QSize> expectedFiles()
@@ -75,8 +78,9 @@ double differingFraction(const QImage& a, const QImage& b)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
-                         + std::abs(qAlpha(p) - qAlpha(q)) > 40;
+            n += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                    std::abs(qAlpha(p) - qAlpha(q)) >
+                40;
         }
     return double(n) / (a.width() * a.height());
 }
@@ -93,8 +97,7 @@ bool tickAt(const QImage& img, int x, int y)
 
 } // namespace
 
-class TestImages : public QObject
-{
+class TestImages : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -107,10 +110,7 @@ class TestImages : public QObject
         return QDir(bin).filePath(QStringLiteral("ddu-paint-images"));
     }
 
-    QImage load(const QString& rel) const
-    {
-        return QImage(m_dir.filePath(rel)).convertToFormat(QImage::Format_ARGB32);
-    }
+    QImage load(const QString& rel) const { return QImage(m_dir.filePath(rel)).convertToFormat(QImage::Format_ARGB32); }
 
     int paint() const
     {
@@ -178,23 +178,32 @@ private slots:
     void variantsDiffer()
     {
         const char* const noData[][2] = {
-            {"rms/panto_nomvb", "rms/panto_down"}, {"rms/vcb_nomvb", "rms/vcb_open"},
-            {"rms/brake_nomvb", "rms/brake_released"}, {"rms/led_big_nomvb", "rms/led_big_grey"},
+            {"rms/panto_nomvb", "rms/panto_down"},         {"rms/vcb_nomvb", "rms/vcb_open"},
+            {"rms/brake_nomvb", "rms/brake_released"},     {"rms/led_big_nomvb", "rms/led_big_grey"},
             {"rms/led_small_nomvb", "rms/led_small_grey"}, {"rms/led_small_long_nomvb", "rms/led_small_long_grey"},
             {"rms/rms_loco_grey", "rms/rms_white_red_3w"}, {"ddu/ddu_panto_nomvb", "ddu/ddu_panto_down"},
-            {"ddu/ddu_vcb_nomvb", "ddu/ddu_vcb_open"}, {"ddu/ddu_brake_nomvb", "ddu/ddu_brake_released"},
+            {"ddu/ddu_vcb_nomvb", "ddu/ddu_vcb_open"},     {"ddu/ddu_brake_nomvb", "ddu/ddu_brake_released"},
             {"ddu/ddu_loco_grey", "ddu/ddu_white_red_3w"},
         };
         const char* const states[][2] = {
-            {"rms/panto_up", "rms/panto_down"}, {"rms/vcb_close", "rms/vcb_open"},
-            {"rms/brake_applied", "rms/brake_released"}, {"rms/forward", "rms/reverse"},
-            {"rms/lock", "rms/unlock"}, {"rms/Brightness", "rms/Autobright"},
-            {"rms/toggle_new", "rms/toggle_old"}, {"rms/toggle_new", "rms/toggle"},
-            {"rms/hin_icon", "rms/eng_icon"}, {"rms/Img_Inv_green", "rms/Img_Inv_red"},
-            {"rms/Img_Inv_grncircle1", "rms/Img_Inv_grncircle2"}, {"rms/Img_Inv_grncircle3", "rms/Img_Inv_redcircle3"},
-            {"rms/rms_red_red_2w", "rms/rms_red_red_3w"}, {"rms/rms_white_red_3w", "rms/rms_red_red_3w"},
-            {"rms/loco_fault", "rms/loco_iso"}, {"rms/led_big_red", "rms/led_big_green"},
-            {"rms/led_small_yellow", "rms/led_small_orange"}, {"rms/arrow_up", "rms/arrow_down"},
+            {"rms/panto_up", "rms/panto_down"},
+            {"rms/vcb_close", "rms/vcb_open"},
+            {"rms/brake_applied", "rms/brake_released"},
+            {"rms/forward", "rms/reverse"},
+            {"rms/lock", "rms/unlock"},
+            {"rms/Brightness", "rms/Autobright"},
+            {"rms/toggle_new", "rms/toggle_old"},
+            {"rms/toggle_new", "rms/toggle"},
+            {"rms/hin_icon", "rms/eng_icon"},
+            {"rms/Img_Inv_green", "rms/Img_Inv_red"},
+            {"rms/Img_Inv_grncircle1", "rms/Img_Inv_grncircle2"},
+            {"rms/Img_Inv_grncircle3", "rms/Img_Inv_redcircle3"},
+            {"rms/rms_red_red_2w", "rms/rms_red_red_3w"},
+            {"rms/rms_white_red_3w", "rms/rms_red_red_3w"},
+            {"rms/loco_fault", "rms/loco_iso"},
+            {"rms/led_big_red", "rms/led_big_green"},
+            {"rms/led_small_yellow", "rms/led_small_orange"},
+            {"rms/arrow_up", "rms/arrow_down"},
             {"ddu/ddu_red_yellow_3w", "ddu/ddu_red_red_3w"},
         };
         // Share of clearly different pixels; -1 when the sizes differ.

@@ -16,15 +16,20 @@ using FlagPtr = bool KeyFlags::*;
 using Points = QList<QPoint>;
 
 // What the port handler does: hand over at most MaxRead bytes at a time.
-template <typename Decoder>
-void feed(Decoder& d, const QByteArray& bytes)
+template <typename Decoder> void feed(Decoder& d, const QByteArray& bytes)
 {
     for (int i = 0; i < bytes.size(); i += Decoder::MaxRead)
         d.receive(bytes.constData() + i, qMin<int>(Decoder::MaxRead, bytes.size() - i));
 }
 
-QByteArray keyFrame(const char* code) { return QByteArray("$,") + code + ",\r\n"; }
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray keyFrame(const char* code)
+{
+    return QByteArray("$,") + code + ",\r\n";
+}
+QByteArray hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
 
 KeyFlags flags(std::initializer_list<FlagPtr> set)
 {
@@ -75,22 +80,27 @@ Points run(TouchDecoder& t, const QByteArray& bytes, Points* log = nullptr)
 
 Q_DECLARE_METATYPE(KeyFlags)
 
-class TestInput : public QObject
-{
+class TestInput : public QObject {
     Q_OBJECT
 
 private slots:
     // The first eight flags are navigation and call the dispatcher; the rest do not.
     void onlyNavigationFlagsTriggerDispatch()
     {
-        const FlagPtr all[] = {&KeyFlags::Keyboard_ESC_Pressed, &KeyFlags::Keyboard_Home_Pressed,
-                               &KeyFlags::Keyboard_Menu_Pressed, &KeyFlags::Keyboard_UP_Pressed,
-                               &KeyFlags::Keyboard_Down_Pressed, &KeyFlags::Keyboard_Enter_Pressed,
-                               &KeyFlags::Keyboard_Pixy_UP_Pressed, &KeyFlags::Keyboard_Pixy_Down_Pressed,
+        const FlagPtr all[] = {&KeyFlags::Keyboard_ESC_Pressed,
+                               &KeyFlags::Keyboard_Home_Pressed,
+                               &KeyFlags::Keyboard_Menu_Pressed,
+                               &KeyFlags::Keyboard_UP_Pressed,
+                               &KeyFlags::Keyboard_Down_Pressed,
+                               &KeyFlags::Keyboard_Enter_Pressed,
+                               &KeyFlags::Keyboard_Pixy_UP_Pressed,
+                               &KeyFlags::Keyboard_Pixy_Down_Pressed,
                                &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed,
                                &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Brightness_Pressed, &KeyFlags::Keyboard_Pixy_Clear_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Home_Pressed, &KeyFlags::Keyboard_Pixy_Enter_Pressed};
+                               &KeyFlags::Keyboard_Pixy_Brightness_Pressed,
+                               &KeyFlags::Keyboard_Pixy_Clear_Pressed,
+                               &KeyFlags::Keyboard_Pixy_Home_Pressed,
+                               &KeyFlags::Keyboard_Pixy_Enter_Pressed};
         for (int i = 0; i < 14; ++i) {
             KeyFlags f = flags({all[i]});
             QCOMPARE(f.any(), i < 8);
@@ -112,19 +122,28 @@ private slots:
         for (const char* f : {"$,08,", "$,08,\r\n", "$K1 ab,08,", "$,08,1,2,3*4F\r\n", "$,08xyz,", "08,,08,#$,08,",
                               "$$,08,", "$,0$,08,"})
             QTest::addRow("frame %s", f) << QByteArray(f) << up << 0 << false;
-        const struct { const char* code; FlagPtr flag; } keys[] = {
-            {"01", &KeyFlags::Keyboard_ESC_Pressed}, {"02", &KeyFlags::Keyboard_Home_Pressed},
-            {"03", &KeyFlags::Keyboard_Menu_Pressed}, {"06", &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed},
-            {"07", &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed}, {"08", &KeyFlags::Keyboard_UP_Pressed},
-            {"09", &KeyFlags::Keyboard_Down_Pressed}, {"10", &KeyFlags::Keyboard_Enter_Pressed},
-            {"12", &KeyFlags::Keyboard_Pixy_UP_Pressed}, {"13", &KeyFlags::Keyboard_Pixy_Down_Pressed},
-            {"101", &KeyFlags::Keyboard_Enter_Pressed}, {"13;x", &KeyFlags::Keyboard_Pixy_Down_Pressed},
+        const struct {
+            const char* code;
+            FlagPtr flag;
+        } keys[] = {
+            {"01", &KeyFlags::Keyboard_ESC_Pressed},
+            {"02", &KeyFlags::Keyboard_Home_Pressed},
+            {"03", &KeyFlags::Keyboard_Menu_Pressed},
+            {"06", &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed},
+            {"07", &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed},
+            {"08", &KeyFlags::Keyboard_UP_Pressed},
+            {"09", &KeyFlags::Keyboard_Down_Pressed},
+            {"10", &KeyFlags::Keyboard_Enter_Pressed},
+            {"12", &KeyFlags::Keyboard_Pixy_UP_Pressed},
+            {"13", &KeyFlags::Keyboard_Pixy_Down_Pressed},
+            {"101", &KeyFlags::Keyboard_Enter_Pressed},
+            {"13;x", &KeyFlags::Keyboard_Pixy_Down_Pressed},
         };
         for (const auto& k : keys)
             QTest::addRow("code %s", k.code) << QByteArray("$,") + k.code + "," << flags({k.flag}) << 0 << false;
         // Keys the keypad handles itself, and everything else.
-        for (const char* c : {"04", "05", "11", "14", "15", "00", "16", "99", "0", "", "8", "80", "M1", "0M",
-                              "8M", "9M", "2A", "6A", "8A", "1a", "1m", "A1", " 08", "0 8"})
+        for (const char* c : {"04", "05", "11", "14", "15", "00", "16", "99", "0",  "",   "8",   "80",
+                              "M1", "0M", "8M", "9M", "2A", "6A", "8A", "1a", "1m", "A1", " 08", "0 8"})
             QTest::addRow("ignored '%s'", c) << QByteArray("$,") + c + "," << KeyFlags() << 0 << false;
         const KeyFlags report = flags({&KeyFlags::Keyboard_Pixy_Brightness_Pressed});
         for (int n = 1; n <= 7; ++n)
@@ -174,9 +193,9 @@ private slots:
         QVERIFY(p.run(keyFrame("08") + keyFrame("08")) == flags({&KeyFlags::Keyboard_UP_Pressed}));
         p.f.clear();
         QVERIFY(p.run({}) == KeyFlags());
-        QVERIFY(p.run(keyFrame("08") + keyFrame("10") + keyFrame("7A") + keyFrame("2M"))
-                == flags({&KeyFlags::Keyboard_UP_Pressed, &KeyFlags::Keyboard_Enter_Pressed,
-                          &KeyFlags::Keyboard_Pixy_Brightness_Pressed}));
+        QVERIFY(p.run(keyFrame("08") + keyFrame("10") + keyFrame("7A") + keyFrame("2M")) ==
+                flags({&KeyFlags::Keyboard_UP_Pressed, &KeyFlags::Keyboard_Enter_Pressed,
+                       &KeyFlags::Keyboard_Pixy_Brightness_Pressed}));
         QCOMPARE(p.b.Brightness_Step, 2);
         QVERIFY(!p.b.Brightness_Automatic_Enable);
     }
@@ -193,8 +212,8 @@ private slots:
             p.f.clear();
         }
         // Several frames pending across the wrap in one tick.
-        QVERIFY(p.run(keyFrame("01") + QByteArray(900, 'z') + keyFrame("13"))
-                == flags({&KeyFlags::Keyboard_ESC_Pressed, &KeyFlags::Keyboard_Pixy_Down_Pressed}));
+        QVERIFY(p.run(keyFrame("01") + QByteArray(900, 'z') + keyFrame("13")) ==
+                flags({&KeyFlags::Keyboard_ESC_Pressed, &KeyFlags::Keyboard_Pixy_Down_Pressed}));
         QCOMPARE(p.d.droppedBytes(), 0);
     }
 
@@ -266,9 +285,12 @@ private slots:
         QTest::addColumn<Points>("points");
         QTest::addColumn<int>("corrupt");
         // Mapping: x = raw / 1.9375, y = (2047 - raw) * 0.375, truncated.
-        const struct { int rawX, rawY; QPoint p; } mapping[] = {
-            {0, 0, {0, 767}},       {2047, 2047, {1056, 0}}, {1, 2046, {0, 0}},
-            {1000, 1000, {516, 392}}, {1984, 3, {1024, 766}}, {1983, 5, {1023, 765}},
+        const struct {
+            int rawX, rawY;
+            QPoint p;
+        } mapping[] = {
+            {0, 0, {0, 767}},         {2047, 2047, {1056, 0}}, {1, 2046, {0, 0}},
+            {1000, 1000, {516, 392}}, {1984, 3, {1024, 766}},  {1983, 5, {1023, 765}},
         };
         for (const auto& m : mapping)
             QTest::addRow("raw %d, %d", m.rawX, m.rawY) << touchFrame(m.rawX, m.rawY) << Points{m.p} << 0;
@@ -282,8 +304,12 @@ private slots:
         QTest::newRow("long frame stores nine bytes") << hex("a10f400000112233445566770041") << Points{corner} << 0;
         const QByteArray good = touchFrame(2047, 2047);
         const Points far{QPoint(1056, 0)};
-        QTest::newRow("x beyond 2047") << hex("a110000000" "41") + good << far << 1;
-        QTest::newRow("y beyond 2047") << hex("a100001000" "41") + good << far << 1;
+        QTest::newRow("x beyond 2047") << hex("a110000000"
+                                              "41") +
+                good << far << 1;
+        QTest::newRow("y beyond 2047") << hex("a100001000"
+                                              "41") +
+                good << far << 1;
         QTest::newRow("all ones") << hex("a17f7f7f7f41") + good << far << 1;
         QTest::newRow("top bit in x low") << hex("a10080000041") + good << far << 1;
         QTest::newRow("top bit in y high") << hex("a10000ff0041") + good << far << 1;
@@ -376,8 +402,9 @@ private slots:
     void hitTestEdges()
     {
         // Region (215, 7)-(415, 55): the edges are outside.
-        const struct { int x, y, hit; } rows[] = {{300, 30, 1}, {215, 30, 0}, {415, 30, 0}, {300, 7, 0},
-                                                  {300, 55, 0}, {216, 8, 1},  {414, 54, 1}};
+        const struct {
+            int x, y, hit;
+        } rows[] = {{300, 30, 1}, {215, 30, 0}, {415, 30, 0}, {300, 7, 0}, {300, 55, 0}, {216, 8, 1}, {414, 54, 1}};
         for (const auto& r : rows) {
             TouchDecoder t;
             t.key_pressure_max = 2;

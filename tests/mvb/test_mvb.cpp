@@ -50,8 +50,10 @@ struct ScriptedController {
             if (pending.size() < len)
                 break;
             const quint16 address = len > 1 ? quint16(((b(0) & 0x1F) | b(1) << 5 | b(2) << 12) * 2) : 0;
-            const Frame f{len == 1 ? Frame::Nop : len == 3 ? Frame::Read : Frame::Write, address,
-                          len == 5 ? quint16(b(3) | b(4) << 8) : quint16(0)};
+            const Frame f{len == 1       ? Frame::Nop
+                              : len == 3 ? Frame::Read
+                                         : Frame::Write,
+                          address, len == 5 ? quint16(b(3) | b(4) << 8) : quint16(0)};
             pending.remove(0, len);
             frames.push_back(f);
             if (silent)
@@ -204,7 +206,9 @@ private slots:
         if (kind == Frame::Read)
             siu_ReadCommand(UNSIGNED16(address));
         else
-            QCOMPARE(int(kind == Frame::Write ? siu_WriteCommand(UNSIGNED16(address), UNSIGNED16(value)) : siu_nopCommand()), 0);
+            QCOMPARE(
+                int(kind == Frame::Write ? siu_WriteCommand(UNSIGNED16(address), UNSIGNED16(value)) : siu_nopCommand()),
+                0);
         std::lock_guard<std::mutex> lock(scripted->mutex);
         QCOMPARE(scripted->wire, frame);
     }
@@ -352,9 +356,10 @@ private slots:
         QCOMPARE(g_log, QStringList({stars33, "SIU:Initializing UART...", "SIU:Success!", stars33}));
         g_log.clear();
         bringUp();
-        QCOMPARE(g_log, QStringList({stars34, "MVB: Initializing MVB_v2.1.1...", "MVB: Formatting PIT...",
-                                     "MVB: Formatting PCS...", "MVB: MVBC set to EMD Mode!!",
-                                     "MVB: Formatting LA-DA...", "MVB: OK!!", stars34}));
+        QCOMPARE(
+            g_log,
+            QStringList({stars34, "MVB: Initializing MVB_v2.1.1...", "MVB: Formatting PIT...", "MVB: Formatting PCS...",
+                         "MVB: MVBC set to EMD Mode!!", "MVB: Formatting LA-DA...", "MVB: OK!!", stars34}));
         QCOMPARE(emulator->state(), sim::ControllerState::FullOperation);
         QVERIFY(emulator->is64KBMode());
         QCOMPARE(int(emulator->peek(TM_DAOK) & 0x94), 0x94);
@@ -389,8 +394,10 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("formatted");
         QTest::newRow("reset refused") << int(TM_SCR) << -1 << "MVB: Set MVB to reset mode failed!!" << false;
-        QTest::newRow("configure refused") << int(TM_SCR_OR) << -1 << "MVB: Setting MVBC to configure mode failed!!" << false;
-        QTest::newRow("not in configure mode") << int(TM_SCR_OR) << 0x0700 << "MVB: MVBC not set to configure mode!!" << false;
+        QTest::newRow("configure refused")
+            << int(TM_SCR_OR) << -1 << "MVB: Setting MVBC to configure mode failed!!" << false;
+        QTest::newRow("not in configure mode")
+            << int(TM_SCR_OR) << 0x0700 << "MVB: MVBC not set to configure mode!!" << false;
         QTest::newRow("64KB refused") << int(TM_MCR_OR) << -1 << "MVB: Setting MVBC to 64KB failed!!" << false;
         QTest::newRow("SCR wrong") << int(TM_SCR) << 0x0701 << "MVB: 64KB memory.SCR not set!!" << false;
         QTest::newRow("MCR wrong") << int(TM_MCR) << 0x9080 << "MVB: MCR not set!!" << false;

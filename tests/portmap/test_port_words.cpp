@@ -17,6 +17,9 @@
 #include <set>
 #include <utility>
 
+// Expectation tables: laid out by hand, one or two rows per line.
+// clang-format off
+
 namespace {
 
 using Getter = double (*)(const SignalStore&);
@@ -372,4 +375,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestPortWords)
+// clang-format on
 #include "test_port_words.moc"

@@ -52,9 +52,9 @@ inline bool orInto(sim::MvbControllerEmulator& e, quint16 address, quint16 bits)
 // with the register values it checks on the way.
 inline bool bringUp(sim::MvbControllerEmulator& e)
 {
-    return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && rd(e, 0x3F80) == 0x0701
-        && orInto(e, 0x3F84, 0x0002) && orInto(e, 0xFF80, 0x0704) && rd(e, 0xFF80) == 0x0705
-        && rd(e, 0xFF84) == 0x9082 && orInto(e, 0xFF88, 0x6020) && orInto(e, 0xFF80, 0x0003);
+    return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && rd(e, 0x3F80) == 0x0701 &&
+        orInto(e, 0x3F84, 0x0002) && orInto(e, 0xFF80, 0x0704) && rd(e, 0xFF80) == 0x0705 && rd(e, 0xFF84) == 0x9082 &&
+        orInto(e, 0xFF88, 0x6020) && orInto(e, 0xFF80, 0x0003);
 }
 
 // Port index table entry, then the port's control words (status cleared, tack 0 for a sink).
@@ -76,7 +76,10 @@ inline QVector<quint16> readPage(sim::MvbControllerEmulator& e, int address, int
 }
 
 // Page of a port index: 32 words each, the one selected by status bit 6.
-inline quint16 pageAddress(int index, int status) { return quint16(0x4000 + (index >> 2) * 64 + ((status >> 6) & 1) * 32); }
+inline quint16 pageAddress(int index, int status)
+{
+    return quint16(0x4000 + (index >> 2) * 64 + ((status >> 6) & 1) * 32);
+}
 
 // The words of a sink port as the display reads them: the page selected by bit 6.
 inline QVector<quint16> readSink(sim::MvbControllerEmulator& e, quint16 index, int n)

@@ -41,8 +41,7 @@ QString command(QProcess& p, const QByteArray& line)
 
 } // namespace
 
-class TestSim : public QObject
-{
+class TestSim : public QObject {
     Q_OBJECT
 
 private slots:
@@ -52,10 +51,14 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QByteArray>("writeFrame");
         QTest::addColumn<QByteArray>("readFrame");
-        QTest::newRow("0x0000") << 0x0000 << 0xBEEF << bytes({0xC0, 0x00, 0x00, 0xEF, 0xBE}) << bytes({0xA0, 0x00, 0x00});
-        QTest::newRow("0x1838") << 0x1838 << 0x0004 << bytes({0xDC, 0x60, 0x00, 0x04, 0x00}) << bytes({0xBC, 0x60, 0x00});
-        QTest::newRow("0xC020") << 0xC020 << 0x4402 << bytes({0xD0, 0x00, 0x06, 0x02, 0x44}) << bytes({0xB0, 0x00, 0x06});
-        QTest::newRow("0xFFFE") << 0xFFFE << 0xA55A << bytes({0xDF, 0x7F, 0x07, 0x5A, 0xA5}) << bytes({0xBF, 0x7F, 0x07});
+        QTest::newRow("0x0000") << 0x0000 << 0xBEEF << bytes({0xC0, 0x00, 0x00, 0xEF, 0xBE})
+                                << bytes({0xA0, 0x00, 0x00});
+        QTest::newRow("0x1838") << 0x1838 << 0x0004 << bytes({0xDC, 0x60, 0x00, 0x04, 0x00})
+                                << bytes({0xBC, 0x60, 0x00});
+        QTest::newRow("0xC020") << 0xC020 << 0x4402 << bytes({0xD0, 0x00, 0x06, 0x02, 0x44})
+                                << bytes({0xB0, 0x00, 0x06});
+        QTest::newRow("0xFFFE") << 0xFFFE << 0xA55A << bytes({0xDF, 0x7F, 0x07, 0x5A, 0xA5})
+                                << bytes({0xBF, 0x7F, 0x07});
     }
 
     void frames()
@@ -79,8 +82,8 @@ private slots:
         MvbControllerEmulator e;
         QVERIFY(bringUp(e));
         QCOMPARE(sim::frames::nop(), bytes({0x80}));
-        const QByteArray request = sim::frames::write(0x4000, 0xCAFE) + sim::frames::nop() + sim::frames::read(0x4000)
-            + sim::frames::read(0x4002) + sim::frames::write(0x4002, 0x0102) + sim::frames::read(0x4002);
+        const QByteArray request = sim::frames::write(0x4000, 0xCAFE) + sim::frames::nop() + sim::frames::read(0x4000) +
+            sim::frames::read(0x4002) + sim::frames::write(0x4002, 0x0102) + sim::frames::read(0x4002);
         const QByteArray reply = bytes({0x06, 0x06, 0xFE, 0xCA, 0x11, 0x11, 0x06, 0x02, 0x01});
         const auto serve = [&e](const QList<QByteArray>& chunks) {
             e.poke(0x4000, 0);
@@ -112,8 +115,8 @@ private slots:
         QTest::newRow("address wider than 15 bits") << bytes({0xA0, 0x00, 0x08}) << bytes({0x15}) << 1;
         QTest::newRow("write with bad d2 consumes 5 bytes")
             << bytes({0xC0, 0x00, 0x10, 0x12, 0x34}) + sim::frames::nop() << bytes({0x15, 0x06}) << 1;
-        QTest::newRow("read port command") << bytes({0xE0, 0x00, 0x02}) + sim::frames::read(0x4000)
-                                           << bytes({0x15, 0xEF, 0xBE}) << 1;
+        QTest::newRow("read port command")
+            << bytes({0xE0, 0x00, 0x02}) + sim::frames::read(0x4000) << bytes({0x15, 0xEF, 0xBE}) << 1;
         QTest::newRow("nop with low bits") << bytes({0x9F}) << bytes({0x06}) << 0;
     }
 
@@ -210,16 +213,16 @@ private slots:
         MvbControllerEmulator e;
         qint64 now = 5000;
         e.setClock([&now] { return now; });
-        e.setPublicationPeriodMs(1000000);  // keep periodic transfers out of the way
+        e.setPublicationPeriodMs(1000000); // keep periodic transfers out of the way
         QVERIFY(bringUp(e));
         configurePort(e, 3100, 4, 4, kSink);
-        QCOMPARE(freshness(e, 4), 65535);  // never transferred
+        QCOMPARE(freshness(e, 4), 65535); // never transferred
         QVERIFY(e.publish(3100, ramp(16, 1)));
         QCOMPARE(freshness(e, 4), 0);
         now += 9999;
         QCOMPARE(freshness(e, 4), 9999);
         now += 100000;
-        QCOMPARE(freshness(e, 4), 65535);  // saturated
+        QCOMPARE(freshness(e, 4), 65535); // saturated
         QVERIFY(e.publish(3100, ramp(16, 2)));
         now += 42;
         QCOMPARE(freshness(e, 4), 42);
@@ -264,7 +267,8 @@ private slots:
         MvbControllerEmulator e;
         QVERIFY(bringUp(e));
         QList<QVector<quint16>> heard;
-        e.setSourceListener([&heard](quint16 l, const QVector<quint16>& w) { heard.append(l == 3015 ? w : QVector<quint16>()); });
+        e.setSourceListener(
+            [&heard](quint16 l, const QVector<quint16>& w) { heard.append(l == 3015 ? w : QVector<quint16>()); });
         configurePort(e, 3015, 8, 4, kSource);
         QVERIFY(!e.readSource(3015).valid);
         writeSource(e, 8, ramp(16, 0x300));
@@ -284,7 +288,7 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("n");
-        QTest::addColumn<QByteArray>("reply");  // to a read, a write and a nop
+        QTest::addColumn<QByteArray>("reply"); // to a read, a write and a nop
         QTest::addColumn<bool>("executed");
         QTest::newRow("normal") << "normal" << 0 << bytes({0x34, 0x12, 0x06, 0x06}) << true;
         QTest::newRow("silent") << "silent" << 0 << QByteArray() << false;
@@ -306,7 +310,8 @@ private slots:
         QVERIFY(parsed);
         e.setFaultMode(*parsed, n);
         e.setGarbageSeed(7);
-        const QByteArray got = e.process(sim::frames::read(0x4000) + sim::frames::write(0x4002, 0x5678) + sim::frames::nop());
+        const QByteArray got =
+            e.process(sim::frames::read(0x4000) + sim::frames::write(0x4002, 0x5678) + sim::frames::nop());
         if (mode == QLatin1String("garbage")) {
             QCOMPARE(got.size(), reply.size());
             QVERIFY(got != reply);
@@ -326,10 +331,12 @@ private slots:
         QStringList links;
         for (const char* name : {"mvb", "keypad", "touch"})
             links << dir.filePath(QLatin1String(name));
-        QVERIFY(QFile::link(QStringLiteral("/nonexistent"), links[0]));  // left by a crashed run: replaced
+        QVERIFY(QFile::link(QStringLiteral("/nonexistent"), links[0])); // left by a crashed run: replaced
         QProcess p;
-        p.start(sim, {QStringLiteral("--link"), links[0], QStringLiteral("--keypad-link"), links[1],
-                      QStringLiteral("--touch-link"), links[2], QStringLiteral("--paced"), QStringLiteral("--scenario"), QStringLiteral("demo")});
+        p.start(sim,
+                {QStringLiteral("--link"), links[0], QStringLiteral("--keypad-link"), links[1],
+                 QStringLiteral("--touch-link"), links[2], QStringLiteral("--paced"), QStringLiteral("--scenario"),
+                 QStringLiteral("demo")});
         QVERIFY(p.waitForStarted());
         for (int i = 0; i < 3; ++i) {
             const QString line = nextLine(p);
@@ -346,10 +353,12 @@ private slots:
             QVERIFY(writeAll(fd, sim::frames::write(0x0102, quint16(v)) + sim::frames::read(0x0102)));
             QCOMPARE(readReply(fd, 3), bytes({0x06, v & 0xFF, v >> 8}));
         }
-        QCOMPARE(command(p, "bogus\nstats"), QStringLiteral("stats bytes_in=24 bytes_out=9 transactions=6 naks=0 reads=3 "
-                                                              "writes=3 nops=0 state=reset mode=normal"));
+        QCOMPARE(command(p, "bogus\nstats"),
+                 QStringLiteral("stats bytes_in=24 bytes_out=9 transactions=6 naks=0 reads=3 "
+                                "writes=3 nops=0 state=reset mode=normal"));
         QByteArray errors;
-        QTRY_VERIFY2((errors += p.readAllStandardError()).contains("error: unknown command: bogus"), errors.constData());
+        QTRY_VERIFY2((errors += p.readAllStandardError()).contains("error: unknown command: bogus"),
+                     errors.constData());
         // Keys and touches reach their ptys; with a gap the later keys come from the event loop.
         QCOMPARE(command(p, "touch 1023 0"), QStringLiteral("sent touch 1023 0"));
         QCOMPARE(readReply(touch, 6), sim::panel::touchFrame(1023, 0));
@@ -366,7 +375,8 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         for (const QString& link : links)
             QVERIFY(!QFileInfo(link).isSymLink());
-        for (const char* bad : {"--mode loud", "--scenario fast", "--time-scale 0", "--cab 3", "--stale-ports 3100,x"}) {
+        for (const char* bad :
+             {"--mode loud", "--scenario fast", "--time-scale 0", "--cab 3", "--stale-ports 3100,x"}) {
             QProcess b;
             b.start(sim, QString::fromLatin1(bad).split(QLatin1Char(' ')));
             QVERIFY(b.waitForFinished(5000));

@@ -49,8 +49,7 @@ bool runUntil(VehicleModel& m, const Until& until)
 
 } // namespace
 
-class TestVehicle : public QObject
-{
+class TestVehicle : public QObject {
     Q_OBJECT
 
 private slots:
@@ -121,18 +120,19 @@ private slots:
             if (s.phase == seen.last())
                 continue;
             seen << s.phase;
-            if (s.phase == Phase::Traction) {  // pan up, VCB closed, 25 kV
+            if (s.phase == Phase::Traction) { // pan up, VCB closed, 25 kV
                 QCOMPARE(published(e, "HBB2_D01_LPanUp") + published(e, "FLG1_D07_MVCB_On"), 2.0);
                 QVERIFY(std::abs(published(e, "FLG1_D21_XUprim") - 25.0) < 0.5);
             } else if (s.phase == Phase::Cruising) {
                 QVERIFY(speed > 99.0 && speed < 103.0);
             } else if (s.phase == Phase::Shutdown) {
                 QCOMPARE(speed, 0.0);
-                QVERIFY(published(e, "FLG1_D45_XPrAutoBkLn") > 4.8);  // recharged
+                QVERIFY(published(e, "FLG1_D45_XPrAutoBkLn") > 4.8); // recharged
             }
         }
-        const QList<Phase> expected{Phase::Parked,  Phase::PanRaising, Phase::PanUp,   Phase::VcbClosed, Phase::Traction,
-                                    Phase::Cruising, Phase::Braking,   Phase::Stopped, Phase::Shutdown,  Phase::Parked};
+        const QList<Phase> expected{Phase::Parked,   Phase::PanRaising, Phase::PanUp,   Phase::VcbClosed,
+                                    Phase::Traction, Phase::Cruising,   Phase::Braking, Phase::Stopped,
+                                    Phase::Shutdown, Phase::Parked};
         QCOMPARE(seen, expected);
         // FLG2 mirrors FLG1 (the display falls over to it).
         QCOMPARE(e.publishedDataset(3210).mid(0, 7), e.publishedDataset(3110).mid(0, 7));
@@ -143,7 +143,7 @@ private slots:
         QTest::addColumn<int>("scenario");
         QTest::addColumn<int>("cab");
         QTest::addColumn<Until>("until");
-        QTest::addColumn<QStringList>("expected");  // "<signal>=<value>", "<signal>=-": its port is not published
+        QTest::addColumn<QStringList>("expected"); // "<signal>=<value>", "<signal>=-": its port is not published
         QTest::newRow("run, cab 2") << int(Scenario::Run) << 2
                                     << Until([](const auto& s) { return s.phase == Phase::PanRaising && s.message; })
                                     << QStringList{"DDA2_DD46_FaultNum=95", "DDA1_DD46_FaultNum=0",
@@ -156,16 +156,16 @@ private slots:
             << Until([](const auto& s) { return s.timeMs >= 601000 && s.phase == Phase::Parked; })
             << QStringList{"FLG1_D50_XSpeedLoco=0", "FLG1_D07_MVCB_On=0", "HBB2_D44_MParkBkApp=1",
                            "DDA1_DD46_FaultNum=10903"};
-        QTest::newRow("demo: effort limited")
-            << int(Scenario::Demo) << 1 << Until([](const auto& s) { return s.phase == Phase::Traction && s.phaseMs >= 25000; })
-            << QStringList{"DDA1_DD46_FaultNum=20102", "FLG1_06_MPowerReduc=1", "FLG1_D53_WTE_BE_Loco=60"};
+        QTest::newRow("demo: effort limited") << int(Scenario::Demo) << 1 << Until([](const auto& s) {
+            return s.phase == Phase::Traction && s.phaseMs >= 25000;
+        }) << QStringList{"DDA1_DD46_FaultNum=20102", "FLG1_06_MPowerReduc=1", "FLG1_D53_WTE_BE_Loco=60"};
         QTest::newRow("demo: full TE/BE restored")
             << int(Scenario::Demo) << 1 << Until([](const auto& s) { return s.message == 94; })
             << QStringList{"FLG1_06_MPowerReduc=0"};
-        QTest::newRow("multi: second loco")
-            << int(Scenario::Multi) << 1 << Until([](const auto& s) { return s.phase == Phase::Cruising && s.loco2Message; })
-            << QStringList{"multiOpMode_slave1_active=1", "slave1_LTrvDirFor=1", "FLG1_D00_MLocoNum2=31029",
-                           "NODE_SLV_loco2=514", "MVB_DDU_Fault2_No_temp=21202", "MVB_DDU_MotorSlave3_SLG2=1"};
+        QTest::newRow("multi: second loco") << int(Scenario::Multi) << 1 << Until([](const auto& s) {
+            return s.phase == Phase::Cruising && s.loco2Message;
+        }) << QStringList{"multiOpMode_slave1_active=1", "slave1_LTrvDirFor=1",          "FLG1_D00_MLocoNum2=31029",
+                          "NODE_SLV_loco2=514",          "MVB_DDU_Fault2_No_temp=21202", "MVB_DDU_MotorSlave3_SLG2=1"};
         QTest::newRow("none: only what commands set")
             << int(Scenario::None) << 1 << Until([](const auto& s) { return s.timeMs >= 1000; })
             << QStringList{"FLG1_D50_XSpeedLoco=-", "DDA1_DD46_FaultNum=-"};
@@ -192,7 +192,8 @@ private slots:
                 continue;
             }
             const double got = sim::decodeSignal(*info, words);
-            QVERIFY2(std::abs(got - x.section(QLatin1Char('='), 1).toDouble()) < 0.02, qPrintable(x + QStringLiteral(": ") + QString::number(got)));
+            QVERIFY2(std::abs(got - x.section(QLatin1Char('='), 1).toDouble()) < 0.02,
+                     qPrintable(x + QStringLiteral(": ") + QString::number(got)));
         }
     }
 
@@ -227,7 +228,7 @@ private slots:
         QVERIFY(bringUp(e));
         configurePort(e, 2650, 4, 4, kSink);
         configurePort(e, 3015, 8, 2, kSource);
-        configurePort(e, 3201, 12, 2, kSource);  // the other cab's display
+        configurePort(e, 3201, 12, 2, kSource); // the other cab's display
         VehicleModel::Options o;
         o.scenario = Scenario::Multi;
         VehicleModel m(e, o);
@@ -250,19 +251,20 @@ private slots:
             processors.insert(ev.processor);
         }
         QCOMPARE(processors.size(), 11);
-        QCOMPARE(readSink(e, 4, 4), (QVector<quint16>{1240, quint16(events[0].processor << 8 | events[0].code),
-                                                      quint16(events[0].time >> 16), quint16(events[0].time)}));
+        QCOMPARE(readSink(e, 4, 4),
+                 (QVector<quint16>{1240, quint16(events[0].processor << 8 | events[0].code),
+                                   quint16(events[0].time >> 16), quint16(events[0].time)}));
         QCOMPARE(shown(), (QVector<int>{1240, 1239, 1238, 1237}));
-        pulse(0x0400);  // down
+        pulse(0x0400); // down
         pulse(0x0400);
         QCOMPARE(shown(), (QVector<int>{1232, 1231, 1230, 1229}));
-        pulse(0x0200);  // up
+        pulse(0x0200); // up
         QCOMPARE(shown(), (QVector<int>{1236, 1235, 1234, 1233}));
-        pulse(0x1000);  // bottom
-        pulse(0x0400);  // down at the bottom stays
+        pulse(0x1000); // bottom
+        pulse(0x0400); // down at the bottom stays
         QCOMPARE(shown(), (QVector<int>{1204, 1203, 1202, 1201}));
-        pulse(0x0800);  // top
-        pulse(0x0200);  // up at the top stays
+        pulse(0x0800); // top
+        pulse(0x0200); // up at the top stays
         QCOMPARE(shown(), (QVector<int>{1240, 1239, 1238, 1237}));
         // The window survives the model's own publications.
         pulse(0x0400);
@@ -276,10 +278,10 @@ private slots:
         for (int i = 0; i < 11; ++i) {
             writeSource(e, 8, {quint16(i < 10 ? 0x0100 : 0), 22, 0, 0});
             if (i == 3)
-                m.raiseMessage(400);  // a new message while the bit is still up stays
+                m.raiseMessage(400); // a new message while the bit is still up stays
         }
         QCOMPARE(published(e, "DDA1_DD46_FaultNum"), 400.0);
-        pulse(0x0100, 12);  // the other cab's display acknowledges too
+        pulse(0x0100, 12); // the other cab's display acknowledges too
         QCOMPARE(published(e, "DDA1_DD46_FaultNum"), 0.0);
         QCOMPARE(published(e, "MVB_DDU_Fault2_No_temp"), 21202.0);
         pulse(0x0100);
@@ -291,8 +293,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("text");  // output or error of the last line ('*' matches anything)
-        QTest::addColumn<Probe>("probe");   // effect on the emulator or the model, may be empty
+        QTest::addColumn<QString>("text"); // output or error of the last line ('*' matches anything)
+        QTest::addColumn<Probe>("probe");  // effect on the emulator or the model, may be empty
         const auto row = [](const char* name, QStringList lines, bool ok, QString text, Probe probe = {}) {
             QTest::newRow(name) << lines << ok << text << probe;
         };
@@ -305,9 +307,8 @@ private slots:
         row("stale", {"stale 0x0c1c"}, true, "", [](auto& e, auto&) { return e.isStale(3100); });
         row("fresh", {"stale 3100", "fresh 3100"}, true, "", [](auto& e, auto&) { return !e.isStale(3100); });
         row("error", {"error 3100 0x11"}, true, "", [](auto& e, auto&) { return (rd(e, 0xC022) & 0x1F) == 0x11; });
-        row("mode short 2", {"mode short 2"}, true, "", [](auto& e, auto&) {
-            return e.faultMode() == sim::FaultMode::ShortReply && e.shortBy() == 2;
-        });
+        row("mode short 2", {"mode short 2"}, true, "",
+            [](auto& e, auto&) { return e.faultMode() == sim::FaultMode::ShortReply && e.shortBy() == 2; });
         row("signal set and query", {"signal FLG1_D50_XSpeedLoco 87.5", "signal FLG1_D50_XSpeedLoco"}, true,
             "signal FLG1_D50_XSpeedLoco 87.5 port=3110 word=6 raw=0x0e00");
         row("fault held", {"scenario standstill", "fault 10108"}, true, "", [](auto& e, auto& m) {
@@ -342,9 +343,9 @@ private slots:
         QCOMPARE(r.ok, ok);
         QCOMPARE(r.quit, lines.last() == QLatin1String("quit"));
         const QString got = ok ? r.output : r.error;
-        const QRegularExpression pattern(
-            QRegularExpression::anchoredPattern(QRegularExpression::escape(text).replace(QLatin1String("\\*"), QLatin1String(".*"))),
-            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(QRegularExpression::escape(text).replace(
+                                             QLatin1String("\\*"), QLatin1String(".*"))),
+                                         QRegularExpression::DotMatchesEverythingOption);
         QVERIFY2(pattern.match(got).hasMatch(), qPrintable(got));
         if (probe)
             QVERIFY(probe(e, m));
@@ -355,21 +356,23 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QByteArray>("keypad");
         QTest::addColumn<QByteArray>("touch");
-        QTest::addColumn<QString>("text");  // the output, or the start of the error
-        const char* names[] = {"ESC", "HOME", "MENU", "BRIGHT_UP", "BRIGHT_DOWN", "UP", "DOWN", "ENTER", "DDS_UP", "DDS_DOWN"};
+        QTest::addColumn<QString>("text"); // the output, or the start of the error
+        const char* names[] = {"ESC", "HOME", "MENU",  "BRIGHT_UP", "BRIGHT_DOWN",
+                               "UP",  "DOWN", "ENTER", "DDS_UP",    "DDS_DOWN"};
         const char* codes[] = {"01", "02", "03", "06", "07", "08", "09", "10", "12", "13"};
         for (int i = 0; i < 10; ++i)
             QTest::newRow(names[i]) << QStringLiteral("key %1").arg(QLatin1String(names[i]))
-                                    << QByteArray("$,") + codes[i] + ",\r\n" << QByteArray()
-                                    << QStringLiteral("sent key %1").arg(QLatin1String(names[i]));
+                                    << QByteArray("$,") + codes[i] + ",\r\n"
+                                    << QByteArray() << QStringLiteral("sent key %1").arg(QLatin1String(names[i]));
         QTest::newRow("keys: lower case, code of a name, brightness report")
             << "keys gap=0 up,08 3M" << QByteArray("$,08,\r\n$,08,\r\n$,3M,\r\n") << QByteArray()
             << "sent key UP\nsent key UP\nsent key 3M";
-        QTest::newRow("keys, one bad: none sent") << "keys UP bogus" << QByteArray() << QByteArray() << "unknown key: bogus";
+        QTest::newRow("keys, one bad: none sent")
+            << "keys UP bogus" << QByteArray() << QByteArray() << "unknown key: bogus";
         QTest::newRow("touch 0 0") << "touch 0 0" << QByteArray() << bytes({0xA1, 0x00, 0x00, 0x0F, 0x7F, 0x41})
                                    << "sent touch 0 0";
-        QTest::newRow("touch off the screen") << "touch 10 768" << QByteArray() << QByteArray()
-                                              << "y must be a number from 0 to 767: 768";
+        QTest::newRow("touch off the screen")
+            << "touch 10 768" << QByteArray() << QByteArray() << "y must be a number from 0 to 767: 768";
     }
 
     void panelFrames()
@@ -401,7 +404,8 @@ private slots:
         for (int x = 0; x < sim::panel::kScreenWidth; ++x) {
             for (int y = 0; y < sim::panel::kScreenHeight; ++y) {
                 const sim::panel::RawTouch raw = sim::panel::touchRaw(x, y);
-                if (raw.x < 0 || raw.x > 2047 || raw.y < 0 || raw.y > 2047 || screenX(raw.x) != x || screenY(raw.y) != y)
+                if (raw.x < 0 || raw.x > 2047 || raw.y < 0 || raw.y > 2047 || screenX(raw.x) != x ||
+                    screenY(raw.y) != y)
                     ++failures;
             }
         }

@@ -17,8 +17,7 @@ const QString kRed = QStringLiteral("background-color: transparent; color: rgb(1
 const QString kGreen = QStringLiteral("background-color: transparent; color: rgb(0,120,8);");
 const QString kNoData = QStringLiteral("background-color: transparent; color: #595959;");
 
-template <typename T>
-QList<T> args(const QSignalSpy& spy)
+template <typename T> QList<T> args(const QSignalSpy& spy)
 {
     QList<T> out;
     for (const auto& a : spy)
@@ -26,7 +25,10 @@ QList<T> args(const QSignalSpy& spy)
     return out;
 }
 
-QString style(const QGauge& g) { return g.readout()->styleSheet(); }
+QString style(const QGauge& g)
+{
+    return g.readout()->styleSheet();
+}
 
 // Pixel of a grabbed 300 x 300 gauge at polar position (degrees counter-clockwise
 // from 3 o'clock, radius in gauge units of 1/100 of the side).
@@ -48,7 +50,7 @@ bool looks(const QImage& img, QPoint p, int look)
     case Dark: return r + g + b < 60;
     case Grey: return r > 60 && std::abs(r - g) < 12 && std::abs(g - b) < 12;
     case Band: return !looks(img, p, Red) && r > 20 && r < 70; // threshold band, unlit
-    case DarkNear: // a tick line may fall between pixel centres
+    case DarkNear:                                             // a tick line may fall between pixel centres
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (looks(img, p + QPoint(dx, dy), Dark))
@@ -59,8 +61,7 @@ bool looks(const QImage& img, QPoint p, int look)
 
 } // namespace
 
-class TestGauge : public QObject
-{
+class TestGauge : public QObject {
     Q_OBJECT
 
 private slots:
@@ -68,8 +69,8 @@ private slots:
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("expected");
-        const int rows[][2] = {{0, 1}, {9, 1}, {10, 2}, {99, 2}, {100, 3}, {180, 3}, {-5, 2}, {-10, 3},
-                               {2147483647, 10}, {int(-2147483647 - 1), 11}};
+        const int rows[][2] = {{0, 1},   {9, 1},  {10, 2},  {99, 2},          {100, 3},
+                               {180, 3}, {-5, 2}, {-10, 3}, {2147483647, 10}, {int(-2147483647 - 1), 11}};
         for (const auto& r : rows)
             QTest::addRow("%d", r[0]) << r[0] << r[1];
     }
@@ -159,7 +160,9 @@ private slots:
         g.setMinValue(50);
         g.setThresholdEnabled(false);
         QSignalSpy errors(&g, &QGauge::errorSignal);
-        const auto values = [&g] { return QList<double>{g.maxValue(), g.threshold(), double(g.steps()), g.minValue()}; };
+        const auto values = [&g] {
+            return QList<double>{g.maxValue(), g.threshold(), double(g.steps()), g.minValue()};
+        };
         const double before = values()[setter];
         switch (setter) {
         case 0: g.setMaxValue(v); break;
@@ -250,7 +253,7 @@ private slots:
         QCOMPARE(gaugedraw::valueAngle(s, 0), 225.0);
         QCOMPARE(gaugedraw::valueAngle(s, 180), -45.0);
         QCOMPARE(gaugedraw::valueAngle(s, 250), -45.0); // never past the scale end
-        s.minValue = 200;                                // crossed scale: no division by zero
+        s.minValue = 200;                               // crossed scale: no division by zero
         QCOMPARE(gaugedraw::valueAngle(s, 50), 225.0);
     }
 
