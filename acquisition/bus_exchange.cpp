@@ -5,14 +5,14 @@
 #include <QElapsedTimer>
 
 BusExchange::BusExchange()
-    : published_(std::make_unique<SignalStore>(everythingStaleStore()))
+    : m_published(std::make_unique<SignalStore>(everythingStaleStore()))
 {
 }
 
 qint64 BusExchange::now() const
 {
-    if (clock_)
-        return clock_();
+    if (m_clock)
+        return m_clock();
     static QElapsedTimer monotonic = [] {
         QElapsedTimer t;
         t.start();
@@ -23,44 +23,44 @@ qint64 BusExchange::now() const
 
 void BusExchange::setClock(std::function<qint64()> clock)
 {
-    QMutexLocker lock(&storeMutex_);
-    clock_ = std::move(clock);
+    QMutexLocker lock(&m_storeMutex);
+    m_clock = std::move(clock);
 }
 
 void BusExchange::markLinkAlive()
 {
-    lastAliveMs_.store(now());
+    m_lastAliveMs.store(now());
 }
 
 void BusExchange::publish(const SignalStore& live, Origin origin)
 {
     {
-        QMutexLocker lock(&storeMutex_);
-        *published_ = live;
-        watchdogArmed_ = origin == Origin::BusPass;
+        QMutexLocker lock(&m_storeMutex);
+        *m_published = live;
+        m_watchdogArmed = origin == Origin::BusPass;
     }
-    passes_.store(live.pass_count);
+    m_passes.store(live.pass_count);
 }
 
 bool BusExchange::linkSilent() const
 {
-    QMutexLocker lock(&storeMutex_);
-    return watchdogArmed_ && now() - lastAliveMs_.load() > kLinkSilenceMs;
+    QMutexLocker lock(&m_storeMutex);
+    return m_watchdogArmed && now() - m_lastAliveMs.load() > kLinkSilenceMs;
 }
 
 SignalStore BusExchange::snapshot() const
 {
-    QMutexLocker lock(&storeMutex_);
-    if (watchdogArmed_ && now() - lastAliveMs_.load() > kLinkSilenceMs)
-        return staleView(*published_, requests);
-    return *published_;
+    QMutexLocker lock(&m_storeMutex);
+    if (m_watchdogArmed && now() - m_lastAliveMs.load() > kLinkSilenceMs)
+        return staleView(*m_published, requests);
+    return *m_published;
 }
 
 void BusExchange::copyDdsRaw(DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) const
 {
-    QMutexLocker lock(&storeMutex_);
+    QMutexLocker lock(&m_storeMutex);
     for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
-        const DDU_RAW_DATA_struct& from = published_->DDU_RAW_DATA[k];
+        const DDU_RAW_DATA_struct& from = m_published->DDU_RAW_DATA[k];
         raw[k].event_number_raw = from.event_number_raw;
         raw[k].device_number = from.device_number;
         raw[k].fault_number = from.fault_number;
@@ -71,38 +71,38 @@ void BusExchange::copyDdsRaw(DDU_RAW_DATA_struct (&raw)[DDU_RAW_DATA_COUNT]) con
 
 unsigned long long BusExchange::publishedPasses() const
 {
-    return passes_.load();
+    return m_passes.load();
 }
 
 void BusExchange::setSelection(const ViewerSelection& selection, bool resetMaxFreshness)
 {
-    QMutexLocker lock(&selectionMutex_);
-    bool listChanged = selection.port_buffer_count != selection_.port_buffer_count;
+    QMutexLocker lock(&m_selectionMutex);
+    bool listChanged = selection.port_buffer_count != m_selection.port_buffer_count;
     for (int i = 0; !listChanged && i < selection.port_buffer_count && i < TELEGRAM_DETAILS_MAX; ++i) {
         const auto& a = selection.Telegram_Details[i];
-        const auto& b = selection_.Telegram_Details[i];
+        const auto& b = m_selection.Telegram_Details[i];
         listChanged = a.telegram != b.telegram || a.port_type != b.port_type || a.fun_code != b.fun_code;
     }
-    selection_ = selection;
-    ++selectionVersion_;
+    m_selection = selection;
+    ++m_selectionVersion;
     if (resetMaxFreshness || listChanged)
-        resetPending_ = true;
+        m_resetPending = true;
 }
 
 ViewerSelection BusExchange::selection() const
 {
-    QMutexLocker lock(&selectionMutex_);
-    return selection_;
+    QMutexLocker lock(&m_selectionMutex);
+    return m_selection;
 }
 
 bool BusExchange::takeSelection(ViewerSelection& out, bool& resetMaxFreshness)
 {
-    QMutexLocker lock(&selectionMutex_);
-    if (selectionTaken_ == selectionVersion_)
+    QMutexLocker lock(&m_selectionMutex);
+    if (m_selectionTaken == m_selectionVersion)
         return false;
-    out = selection_;
-    selectionTaken_ = selectionVersion_;
-    resetMaxFreshness = resetPending_;
-    resetPending_ = false;
+    out = m_selection;
+    m_selectionTaken = m_selectionVersion;
+    resetMaxFreshness = m_resetPending;
+    m_resetPending = false;
     return true;
 }

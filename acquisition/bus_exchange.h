@@ -30,26 +30,26 @@
 class RequestPulse {
 public:
     // GUI side: on, counted from 0 (again).
-    void raise() { count_.store(0); }
-    bool on() const { return count_.load() >= 0; }
-    int count() const { return count_.load(); }
-    void clear() { count_.store(-1); }
+    void raise() { m_count.store(0); }
+    bool on() const { return m_count.load() >= 0; }
+    int count() const { return m_count.load(); }
+    void clear() { m_count.store(-1); }
     // Acquisition side, once per output-port write: counts the write and
     // switches the request off once more than `writes` were counted.
     // Returns whether it is still on.
     bool advance(int writes)
     {
-        int c = count_.load();
+        int c = m_count.load();
         while (c >= 0) {
             const int next = c + 1 > writes ? -1 : c + 1;
-            if (count_.compare_exchange_weak(c, next))
+            if (m_count.compare_exchange_weak(c, next))
                 return next >= 0;
         }
         return false;
     }
 
 private:
-    std::atomic<int> count_{-1};
+    std::atomic<int> m_count{-1};
 };
 
 struct BusRequests {
@@ -143,16 +143,16 @@ public:
 private:
     qint64 now() const;
 
-    mutable QMutex storeMutex_;
-    std::unique_ptr<SignalStore> published_;
-    std::atomic<unsigned long long> passes_{0};
-    bool watchdogArmed_ = false; // under storeMutex_
-    std::atomic<qint64> lastAliveMs_{0};
-    std::function<qint64()> clock_;
+    mutable QMutex m_storeMutex;
+    std::unique_ptr<SignalStore> m_published;
+    std::atomic<unsigned long long> m_passes{0};
+    bool m_watchdogArmed = false; // under m_storeMutex
+    std::atomic<qint64> m_lastAliveMs{0};
+    std::function<qint64()> m_clock;
 
-    mutable QMutex selectionMutex_;
-    ViewerSelection selection_;
-    unsigned selectionVersion_ = 0;
-    unsigned selectionTaken_ = 0;
-    bool resetPending_ = false;
+    mutable QMutex m_selectionMutex;
+    ViewerSelection m_selection;
+    unsigned m_selectionVersion = 0;
+    unsigned m_selectionTaken = 0;
+    bool m_resetPending = false;
 };

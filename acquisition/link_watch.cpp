@@ -5,10 +5,10 @@
 void LinkWatch::note(bool answered)
 {
     if (!answered) {
-        ++failuresInRow_;
+        ++m_failuresInRow;
         return;
     }
-    failuresInRow_ = 0;
-    if (exchange_)
-        exchange_->markLinkAlive();
+    m_failuresInRow = 0;
+    if (m_exchange)
+        m_exchange->markLinkAlive();
 }

@@ -18,19 +18,19 @@ public:
     static constexpr int kFailedAccessesToGiveUp = 2;
 
     LinkWatch(BusExchange* exchange = nullptr, const std::atomic<bool>* stop = nullptr)
-        : exchange_(exchange)
-        , stop_(stop)
+        : m_exchange(exchange)
+        , m_stop(stop)
     {
     }
 
     // Outcome of one port access.
     void note(bool answered);
     // True once the pass should read nothing more.
-    bool givenUp() const { return failuresInRow_ >= kFailedAccessesToGiveUp || (stop_ && stop_->load()); }
-    int failuresInRow() const { return failuresInRow_; }
+    bool givenUp() const { return m_failuresInRow >= kFailedAccessesToGiveUp || (m_stop && m_stop->load()); }
+    int failuresInRow() const { return m_failuresInRow; }
 
 private:
-    BusExchange* exchange_;
-    const std::atomic<bool>* stop_;
-    int failuresInRow_ = 0;
+    BusExchange* m_exchange;
+    const std::atomic<bool>* m_stop;
+    int m_failuresInRow = 0;
 };

@@ -69,7 +69,7 @@ int lmvf::remoteIoPortCount()
 
 uint16_t* lmvf::bufferFor(uint16_t port)
 {
-    return buffers_[port].data();
+    return m_buffers[port].data();
 }
 
 bool lmvf::writeOutputPort(ProcessDataBus& bus, SignalStore& store, BusRequests& r)

@@ -53,7 +53,7 @@ private:
     // The last words read from each port. A port whose status shows error bits
     // keeps its own previous words, never those of the port read before it.
     uint16_t* bufferFor(uint16_t port);
-    std::map<uint16_t, std::array<uint16_t, 16>> buffers_;
+    std::map<uint16_t, std::array<uint16_t, 16>> m_buffers;
 
     // Reads one port under the watch: 0xFFFF (stale) without a read once it gave up.
     uint16_t readPort(ProcessDataBus& bus, uint16_t port, uint8_t fcode, LinkWatch* watch);

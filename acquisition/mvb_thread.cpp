@@ -34,9 +34,9 @@ qint64 monotonicMs()
 
 Mvb_Thread::Mvb_Thread(BusExchange& exchange, QObject* parent, std::unique_ptr<ProcessDataBus> bus)
     : QThread(parent)
-    , ex_(exchange)
-    , bus_(bus ? std::move(bus) : std::make_unique<MvbDriverBus>())
-    , live_(std::make_unique<SignalStore>(everythingStaleStore()))
+    , m_ex(exchange)
+    , m_bus(bus ? std::move(bus) : std::make_unique<MvbDriverBus>())
+    , m_live(std::make_unique<SignalStore>(everythingStaleStore()))
 {
 }
 
@@ -49,73 +49,73 @@ Mvb_Thread::~Mvb_Thread()
 void Mvb_Thread::stop()
 {
     {
-        std::lock_guard<std::mutex> lock(sleepMutex_);
-        stopping_.store(true);
+        std::lock_guard<std::mutex> lock(m_sleepMutex);
+        m_stopping.store(true);
     }
-    bus_->interrupt();
-    sleepWake_.notify_all();
+    m_bus->interrupt();
+    m_sleepWake.notify_all();
     requestInterruption();
 }
 
 void Mvb_Thread::sleepMs(int ms)
 {
-    std::unique_lock<std::mutex> lock(sleepMutex_);
-    sleepWake_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_.load(); });
+    std::unique_lock<std::mutex> lock(m_sleepMutex);
+    m_sleepWake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stopping.load(); });
 }
 
 void Mvb_Thread::publish(BusExchange::Origin origin)
 {
-    ++live_->pass_count;
-    ex_.publish(*live_, origin);
+    ++m_live->pass_count;
+    m_ex.publish(*m_live, origin);
 }
 
 bool Mvb_Thread::bringUp()
 {
-    if (stopping_.load())
+    if (m_stopping.load())
         return false;
-    const bool ok = bus_->bringUp();
-    ex_.requests.MVB_HW_Enable.store(ok ? 0 : -1);
-    linkDown_ = false;
-    sameStatusLooks_ = 0;
+    const bool ok = m_bus->bringUp();
+    m_ex.requests.MVB_HW_Enable.store(ok ? 0 : -1);
+    m_linkDown = false;
+    m_sameStatusLooks = 0;
     if (ok) {
-        bringUpPending_ = false;
-        bringUpDelayMs_ = kFirstBringUpRetryMs;
+        m_bringUpPending = false;
+        m_bringUpDelayMs = kFirstBringUpRetryMs;
     } else {
-        needBringUp(bringUpDelayMs_);
-        bringUpDelayMs_ = std::min(bringUpDelayMs_ * 2, kMaxBringUpRetryMs);
+        needBringUp(m_bringUpDelayMs);
+        m_bringUpDelayMs = std::min(m_bringUpDelayMs * 2, kMaxBringUpRetryMs);
     }
     return ok;
 }
 
 void Mvb_Thread::needBringUp(int delayMs)
 {
-    ex_.requests.MVB_HW_Enable.store(-1);
-    bringUpPending_ = true;
-    bringUpDueMs_ = monotonicMs() + delayMs;
+    m_ex.requests.MVB_HW_Enable.store(-1);
+    m_bringUpPending = true;
+    m_bringUpDueMs = monotonicMs() + delayMs;
 }
 
 void Mvb_Thread::bringUpWhenDue()
 {
-    const BusRequests& r = ex_.requests;
-    if (bringUpPending_ && r.MVB_SW_Enable.load() == 1 && !r.MVB_DDU_Internal_Simulation.load() &&
-        monotonicMs() >= bringUpDueMs_)
+    const BusRequests& r = m_ex.requests;
+    if (m_bringUpPending && r.MVB_SW_Enable.load() == 1 && !r.MVB_DDU_Internal_Simulation.load() &&
+        monotonicMs() >= m_bringUpDueMs)
         bringUp();
 }
 
 Mvb_Thread::Mode Mvb_Thread::runPass()
 {
-    int life = ex_.DDU_MVB_Thread_Life.load() + 1;
+    int life = m_ex.DDU_MVB_Thread_Life.load() + 1;
     if (life > 255)
         life = 0;
-    ex_.DDU_MVB_Thread_Life.store(life);
+    m_ex.DDU_MVB_Thread_Life.store(life);
 
-    BusRequests& r = ex_.requests;
+    BusRequests& r = m_ex.requests;
     const bool simulation = r.MVB_DDU_Internal_Simulation.load();
     if (r.MVB_SW_Enable.load() == 1 && !simulation && r.MVB_HW_Enable.load() == 0)
         return busPass();
     if (simulation) {
-        applySimulationStep(*live_, simulationStep_);
-        simulationStep_ = (simulationStep_ + 1) % SIMULATION_STEPS;
+        applySimulationStep(*m_live, m_simulationStep);
+        m_simulationStep = (m_simulationStep + 1) % SIMULATION_STEPS;
         publish(BusExchange::Origin::Other);
         return Mode::Simulation;
     }
@@ -125,22 +125,22 @@ Mvb_Thread::Mode Mvb_Thread::runPass()
 bool Mvb_Thread::linkAnswersAgain()
 {
     uint16_t status = 0;
-    switch (bus_->probe(&status)) {
+    switch (m_bus->probe(&status)) {
     case ProcessDataBus::Probe::Answers:
-        linkDown_ = false;
-        sameStatusLooks_ = 0;
+        m_linkDown = false;
+        m_sameStatusLooks = 0;
         return true;
     case ProcessDataBus::Probe::NotOperating:
-        sameStatusLooks_ = sameStatusLooks_ > 0 && status == lastStatus_ ? sameStatusLooks_ + 1 : 1;
-        lastStatus_ = status;
-        if (sameStatusLooks_ >= kSameStatusLooksForReset) {
+        m_sameStatusLooks = m_sameStatusLooks > 0 && status == m_lastStatus ? m_sameStatusLooks + 1 : 1;
+        m_lastStatus = status;
+        if (m_sameStatusLooks >= kSameStatusLooksForReset) {
             qDebug() << "MVB: controller not in full operation, bringing it up again";
             needBringUp(0);
         }
         return false;
     case ProcessDataBus::Probe::Silent:
-        sameStatusLooks_ = 0;
-        if (bus_->lineLost()) {
+        m_sameStatusLooks = 0;
+        if (m_bus->lineLost()) {
             qDebug() << "MVB: line lost, opening it again";
             needBringUp(kFirstBringUpRetryMs);
         }
@@ -152,40 +152,40 @@ bool Mvb_Thread::linkAnswersAgain()
 void Mvb_Thread::takeSelection()
 {
     bool resetMax = false;
-    if (!ex_.takeSelection(selection_, resetMax))
+    if (!m_ex.takeSelection(m_selection, resetMax))
         return;
-    const int count = qBound(0, selection_.port_buffer_count, TELEGRAM_DETAILS_MAX);
+    const int count = qBound(0, m_selection.port_buffer_count, TELEGRAM_DETAILS_MAX);
     for (int i = 0; i < count; ++i) {
-        Telegram_Details_struct& t = live_->Telegram_Details[i];
-        const Telegram_Details_struct& sel = selection_.Telegram_Details[i];
+        Telegram_Details_struct& t = m_live->Telegram_Details[i];
+        const Telegram_Details_struct& sel = m_selection.Telegram_Details[i];
         t.telegram = sel.telegram;
         t.port_type = sel.port_type;
         t.fun_code = sel.fun_code;
         if (resetMax)
             t.max_freshness = 0;
     }
-    live_->port_buffer_count = count;
+    m_live->port_buffer_count = count;
 }
 
 Mvb_Thread::Mode Mvb_Thread::busPass()
 {
-    if (linkDown_ && !linkAnswersAgain())
+    if (m_linkDown && !linkAnswersAgain())
         return Mode::LinkDown;
-    BusRequests& r = ex_.requests;
+    BusRequests& r = m_ex.requests;
     takeSelection();
-    LinkWatch watch(&ex_, &stopping_);
-    lmvf_fun.readwritemvb(*bus_, *live_, r, &watch);
-    mvbvaria_fun.updatemvbvariables(*live_, r);
+    LinkWatch watch(&m_ex, &m_stopping);
+    lmvf_fun.readwritemvb(*m_bus, *m_live, r, &watch);
+    mvbvaria_fun.updatemvbvariables(*m_live, r);
     telegramPass(watch);
-    if (selection_.DDU_Micview_Start == 1)
+    if (m_selection.DDU_Micview_Start == 1)
         micviewPass(watch);
     publish(BusExchange::Origin::BusPass);
     if (!watch.givenUp())
         return Mode::Bus;
-    if (!stopping_.load()) {
+    if (!m_stopping.load()) {
         qDebug() << "MVB: controller not answering, values shown as unknown";
-        linkDown_ = true;
-        if (bus_->lineLost())
+        m_linkDown = true;
+        if (m_bus->lineLost())
             needBringUp(kFirstBringUpRetryMs);
     }
     return Mode::LinkDown;
@@ -193,15 +193,15 @@ Mvb_Thread::Mode Mvb_Thread::busPass()
 
 void Mvb_Thread::run()
 {
-    ex_.requests.Max_Freshness.store(10000);
-    ex_.requests.MVB_DDU_Internal_Simulation.store(false);
-    simulationStep_ = 0;
+    m_ex.requests.Max_Freshness.store(10000);
+    m_ex.requests.MVB_DDU_Internal_Simulation.store(false);
+    m_simulationStep = 0;
     // The controller is brought up here, not by the window: the screens are
     // drawn (with the no-data look) while it is configured.
-    if (ex_.requests.MVB_SW_Enable.load() == 1 && ex_.requests.MVB_HW_Enable.load() != 0)
+    if (m_ex.requests.MVB_SW_Enable.load() == 1 && m_ex.requests.MVB_HW_Enable.load() != 0)
         bringUp();
 
-    while (!stopping_.load()) {
+    while (!m_stopping.load()) {
         Mode mode = Mode::Idle;
         try {
             bringUpWhenDue();
@@ -212,29 +212,29 @@ void Mvb_Thread::run()
             qDebug() << "Different kind of Exception";
         }
         if (mode == Mode::Simulation)
-            sleepMs(simulationHoldMs_);
+            sleepMs(m_simulationHoldMs);
         else if (mode == Mode::LinkDown)
-            sleepMs(linkDownSleepMs_);
+            sleepMs(m_linkDownSleepMs);
         else if (mode == Mode::Idle)
-            sleepMs(idleSleepMs_); // nothing to do: do not spin
+            sleepMs(m_idleSleepMs); // nothing to do: do not spin
     }
 }
 
 void Mvb_Thread::telegramPass(LinkWatch& watch)
 {
-    const int count = live_->port_buffer_count;
-    const int cab = ex_.requests.Selected_CAB_Type.load();
-    const bool view = selection_.port_buffer_view == 1;
+    const int count = m_live->port_buffer_count;
+    const int cab = m_ex.requests.Selected_CAB_Type.load();
+    const bool view = m_selection.port_buffer_view == 1;
     uint16_t buffer[16] = {};
     for (int i = 0; i < count; ++i) {
-        Telegram_Details_struct& t = live_->Telegram_Details[i];
+        Telegram_Details_struct& t = m_live->Telegram_Details[i];
         const uint16_t port = static_cast<uint16_t>(t.telegram);
         const uint16_t fcode = static_cast<uint16_t>(t.fun_code);
-        const bool selected = i == selection_.Table_updown_Telegram && view;
+        const bool selected = i == m_selection.Table_updown_Telegram && view;
         auto updateFreshness = [&] {
             uint16_t f = 0xFFFF;
             if (!watch.givenUp())
-                watch.note(bus_->freshness(port, fcode, &f));
+                watch.note(m_bus->freshness(port, fcode, &f));
             t.freshness = f;
             if (t.freshness > t.max_freshness)
                 t.max_freshness = t.freshness;
@@ -243,11 +243,11 @@ void Mvb_Thread::telegramPass(LinkWatch& watch)
             uint16_t f = 0;
             if (watch.givenUp())
                 return;
-            const bool answered = bus_->read(port, fcode, buffer, &f);
+            const bool answered = m_bus->read(port, fcode, buffer, &f);
             watch.note(answered);
             if (answered)
                 for (int k = 0; k < 16; ++k)
-                    live_->port_buffer[k] = buffer[k];
+                    m_live->port_buffer[k] = buffer[k];
         };
         if (t.port_type == 0) {
             updateFreshness();
@@ -257,9 +257,9 @@ void Mvb_Thread::telegramPass(LinkWatch& watch)
             const int own = cab == 1 ? lmvf::kOutputPortCab1 : cab == 2 ? lmvf::kOutputPortCab2 : -1;
             const int other = cab == 1 ? lmvf::kOutputPortCab2 : cab == 2 ? lmvf::kOutputPortCab1 : -1;
             if (t.telegram == own) {
-                const unsigned short* data = cab == 1 ? live_->Data_3015 : live_->Data_3201;
+                const unsigned short* data = cab == 1 ? m_live->Data_3015 : m_live->Data_3201;
                 for (int k = 0; k < 16; ++k)
-                    live_->port_buffer[k] = data[k];
+                    m_live->port_buffer[k] = data[k];
                 t.freshness = 0;
             } else if (t.telegram == other) {
                 updateFreshness();
@@ -271,23 +271,23 @@ void Mvb_Thread::telegramPass(LinkWatch& watch)
 
 void Mvb_Thread::micviewPass(LinkWatch& watch)
 {
-    const int count = qBound(0, selection_.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
-    const int maxFreshness = ex_.requests.Max_Freshness.load();
+    const int count = qBound(0, m_selection.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
+    const int maxFreshness = m_ex.requests.Max_Freshness.load();
     for (int i = 0; i < count; ++i) {
-        const DDU_Micview_Details_struct& d = selection_.DDU_Micview_Details[i];
+        const DDU_Micview_Details_struct& d = m_selection.DDU_Micview_Details[i];
         const uint16_t port = static_cast<uint16_t>(d.telegram);
-        uint16_t* words = micviewWords_[port].data();
+        uint16_t* words = m_micviewWords[port].data();
         uint16_t f = 0xFFFF;
         if (!watch.givenUp())
-            watch.note(bus_->read(port, static_cast<uint16_t>(d.fun_code), words, &f));
+            watch.note(m_bus->read(port, static_cast<uint16_t>(d.fun_code), words, &f));
         const int wordIndex = d.byte_offset / 2;
         if (f > maxFreshness || d.byte_offset < 0 || wordIndex > 15) {
-            live_->DDU_Micview_Data[i] = QStringLiteral("????");
+            m_live->DDU_Micview_Data[i] = QStringLiteral("????");
             continue;
         }
         const int v = DDU_Micview_Get_data(words[wordIndex], d.byte_offset, d.bite_offset, d.data_type);
-        live_->DDU_Micview_Data_temp = v;
-        live_->DDU_Micview_Data[i] = micviewText(v, d.data_type, live_->DDU_Micview_Data[i]);
+        m_live->DDU_Micview_Data_temp = v;
+        m_live->DDU_Micview_Data[i] = micviewText(v, d.data_type, m_live->DDU_Micview_Data[i]);
     }
 }
 

@@ -49,14 +49,14 @@ public:
     // Ends run() at once: a transaction in progress is cut short, sleeps are
     // woken. May be called from any thread.
     void stop();
-    bool linkDown() const { return linkDown_; }
+    bool linkDown() const { return m_linkDown; }
 
     // How long a simulation step is shown, and how long an idle pass sleeps.
-    void setSimulationHoldMs(int ms) { simulationHoldMs_ = ms; }
-    void setIdleSleepMs(int ms) { idleSleepMs_ = ms; }
+    void setSimulationHoldMs(int ms) { m_simulationHoldMs = ms; }
+    void setIdleSleepMs(int ms) { m_idleSleepMs = ms; }
     // Pause between two looks at a controller that stopped answering.
-    void setLinkDownSleepMs(int ms) { linkDownSleepMs_ = ms; }
-    int simulationStep() const { return simulationStep_; }
+    void setLinkDownSleepMs(int ms) { m_linkDownSleepMs = ms; }
+    int simulationStep() const { return m_simulationStep; }
 
     // Value of one monitored variable, cut from its bus word by data type.
     int DDU_Micview_Get_data(unsigned short word, int byte_offset, int bit_offset, int data_type);
@@ -67,7 +67,7 @@ public:
 
     // The thread's live store (tests and tools; not for the GUI, which reads
     // BusExchange::snapshot()).
-    const SignalStore& liveStore() const { return *live_; }
+    const SignalStore& liveStore() const { return *m_live; }
 
 protected:
     void run() override;
@@ -83,29 +83,29 @@ private:
     void publish(BusExchange::Origin origin);
     void sleepMs(int ms);
 
-    BusExchange& ex_;
-    std::unique_ptr<ProcessDataBus> bus_;
+    BusExchange& m_ex;
+    std::unique_ptr<ProcessDataBus> m_bus;
     lmvf lmvf_fun;
     mvbvaria mvbvaria_fun;
-    std::unique_ptr<SignalStore> live_;
-    ViewerSelection selection_;
+    std::unique_ptr<SignalStore> m_live;
+    ViewerSelection m_selection;
     // Words last read per monitored port: a port with error bits shows its
     // own previous words, never those of the variable read before it.
-    std::map<uint16_t, std::array<uint16_t, 16>> micviewWords_;
-    int simulationStep_ = 0;
-    std::atomic<int> simulationHoldMs_{2000};
-    std::atomic<int> idleSleepMs_{5};
-    std::atomic<int> linkDownSleepMs_{200};
+    std::map<uint16_t, std::array<uint16_t, 16>> m_micviewWords;
+    int m_simulationStep = 0;
+    std::atomic<int> m_simulationHoldMs{2000};
+    std::atomic<int> m_idleSleepMs{5};
+    std::atomic<int> m_linkDownSleepMs{200};
 
     // Link supervision (acquisition thread only).
-    bool linkDown_ = false;
-    uint16_t lastStatus_ = 0;
-    int sameStatusLooks_ = 0;
-    bool bringUpPending_ = false;
-    qint64 bringUpDueMs_ = 0;
-    int bringUpDelayMs_ = 1000;
+    bool m_linkDown = false;
+    uint16_t m_lastStatus = 0;
+    int m_sameStatusLooks = 0;
+    bool m_bringUpPending = false;
+    qint64 m_bringUpDueMs = 0;
+    int m_bringUpDelayMs = 1000;
 
-    std::atomic<bool> stopping_{false};
-    std::mutex sleepMutex_;
-    std::condition_variable sleepWake_;
+    std::atomic<bool> m_stopping{false};
+    std::mutex m_sleepMutex;
+    std::condition_variable m_sleepWake;
 };

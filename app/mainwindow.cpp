@@ -112,15 +112,15 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
 
 QWidget* Ui_MainWindow::find(const QString& name) const
 {
-    auto it = cache_.constFind(name);
-    if (it != cache_.constEnd() && !it.value().isNull())
+    auto it = m_cache.constFind(name);
+    if (it != m_cache.constEnd() && !it.value().isNull())
         return it.value();
     if (!centralwidget)
         return nullptr;
     QWidget* root = centralwidget->window();
     QWidget* found = root->objectName() == name ? root : root->findChild<QWidget*>(name);
     if (found)
-        cache_.insert(name, found);
+        m_cache.insert(name, found);
     return found;
 }
 

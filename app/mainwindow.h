@@ -59,7 +59,7 @@ public:
     template <class T> T* get(const QString& name) const { return qobject_cast<T*>(find(name)); }
 
 private:
-    mutable QHash<QString, QPointer<QWidget>> cache_;
+    mutable QHash<QString, QPointer<QWidget>> m_cache;
 };
 
 class MainWindow : public QMainWindow, public UiState {
@@ -145,7 +145,7 @@ public:
     void Dialog_Ok_No_Reset();
     void password_Reset();
     // Name of the focus map the key dispatcher used last ("" when none).
-    QString lastFocusMap() const { return lastFocusMap_; }
+    QString lastFocusMap() const { return m_lastFocusMap; }
 
     // ----- on-screen keyboard (mainwindow_keypad.cpp) -----
     void keypad_open(bool open);
@@ -164,7 +164,7 @@ public:
     void Dialog_Confirm(const QString& text, std::function<void()> onYes);
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
     // The screen the open message box covers; OK returns to it.
-    int dialogReturnScreen() const { return dialogReturnScreen_; }
+    int dialogReturnScreen() const { return m_dialogReturnScreen; }
 
     // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
     void home_label_settext(); // captions of the RMS layout, through the translator
@@ -292,7 +292,7 @@ private:
 
     void pushViewerSelection();
 
-    int dialogReturnScreen_ = 0;
-    std::function<void()> confirmedAction_;
-    QString lastFocusMap_;
+    int m_dialogReturnScreen = 0;
+    std::function<void()> m_confirmedAction;
+    QString m_lastFocusMap;
 };

@@ -25,7 +25,7 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
     // OK returns to the screen the box covers (a box opened over a box keeps
     // the first screen).
     if (screen_id != 17)
-        dialogReturnScreen_ = screen_id;
+        m_dialogReturnScreen = screen_id;
     screen_id = 17;
 
     if (QWidget* blur = W(QStringLiteral("Gpassword_blur"))) {
@@ -98,19 +98,19 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
 
 void MainWindow::Dialog_Confirm(const QString& text, std::function<void()> onYes)
 {
-    confirmedAction_ = std::move(onYes);
+    m_confirmedAction = std::move(onYes);
     confirm_flag = 1;
     Dialog_Box(text, 3);
 }
 
 void MainWindow::on_ok_clicked()
 {
-    screen_id = dialogReturnScreen_;
+    screen_id = m_dialogReturnScreen;
     ok_clicked = 1;
 
     if (Dialog_Box_YESNO_Enable == 1 && confirm_flag == 1) {
-        std::function<void()> action = std::move(confirmedAction_);
-        confirmedAction_ = nullptr;
+        std::function<void()> action = std::move(m_confirmedAction);
+        m_confirmedAction = nullptr;
         Dialog_Box_YESNO_Enable = 0;
         confirm_flag = 0;
         if (action)
@@ -123,7 +123,7 @@ void MainWindow::on_ok_clicked()
     }
     Dialog_Box_YESNO_Enable = 0;
     confirm_flag = 0;
-    confirmedAction_ = nullptr;
+    m_confirmedAction = nullptr;
 
     if (diag_flag == 1) {
         // The empty diagnosis list: back to the processor choice.
@@ -162,7 +162,7 @@ void MainWindow::on_no_clicked()
     Dialog_Box_YESNO_Enable = 0;
     // NO drops the question's action: a later question answered YES must not run it.
     confirm_flag = 0;
-    confirmedAction_ = nullptr;
+    m_confirmedAction = nullptr;
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }

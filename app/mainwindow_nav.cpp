@@ -56,28 +56,28 @@ void MainWindow::Key_Pressed_Function()
     const KeyFlags k = keys;
     if (k.Keyboard_Home_Pressed) {
         keys.clear();
-        lastFocusMap_ = QStringLiteral("home_key");
+        m_lastFocusMap = QStringLiteral("home_key");
         on_home_clicked();
         return;
     }
     if (k.Keyboard_Menu_Pressed) {
         keys.clear();
-        lastFocusMap_ = QStringLiteral("menu_key");
+        m_lastFocusMap = QStringLiteral("menu_key");
         on_menu_clicked();
         return;
     }
     keys.clear();
-    lastFocusMap_.clear();
+    m_lastFocusMap.clear();
 
     if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Ginfo"))) {
-        lastFocusMap_ = QStringLiteral("fault_popup");
+        m_lastFocusMap = QStringLiteral("fault_popup");
         if (k.Keyboard_ESC_Pressed)
             on_home_clicked();
         return;
     }
 
     if (isShown(QStringLiteral("Gpassword"))) {
-        lastFocusMap_ = QStringLiteral("password");
+        m_lastFocusMap = QStringLiteral("password");
         const nav::FocusMap& map = nav::passwordFocusMap();
         const int clicked = key_press_count;
         nav::FocusState s = focusState();
@@ -93,7 +93,7 @@ void MainWindow::Key_Pressed_Function()
     }
 
     if (isShown(QStringLiteral("Gmessage"))) {
-        lastFocusMap_ = QStringLiteral("message_box");
+        m_lastFocusMap = QStringLiteral("message_box");
         const bool yesNo = Dialog_Box_YESNO_Enable == 1;
         nav::FocusState s = focusState();
         const nav::Action a = nav::stepMessageBox(s, k, yesNo);
@@ -107,7 +107,7 @@ void MainWindow::Key_Pressed_Function()
 
     const std::vector<nav::FocusMap>& maps = nav::focusMaps();
     auto runMap = [&](const nav::FocusMap& map) {
-        lastFocusMap_ = QLatin1String(map.name);
+        m_lastFocusMap = QLatin1String(map.name);
         nav::FocusState s = focusState();
         const int before = key_press_count;
         const nav::Action a = nav::stepScreen(map, s, k, DDU_Maintenace_Selected_Processor);
@@ -128,7 +128,7 @@ void MainWindow::Key_Pressed_Function()
     }
 
     if (we_are_in_home == 1) {
-        lastFocusMap_ = QStringLiteral("home");
+        m_lastFocusMap = QStringLiteral("home");
         nav::FocusState s = focusState();
         const nav::Action a = nav::stepHome(s, k, Selected_DDU_Type != 3);
         syncFocusState(s);

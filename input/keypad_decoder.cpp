@@ -42,8 +42,8 @@ int KeypadDecoder::pending() const
 
 void KeypadDecoder::startField()
 {
-    fieldLen_ = 0;
-    fieldTruncated_ = false;
+    m_fieldLen = 0;
+    m_fieldTruncated = false;
     temp_serial_[0] = '\0';
 }
 
@@ -56,7 +56,7 @@ void KeypadDecoder::receive(const char* data, int len)
             // Full: give up the oldest undecoded byte and resynchronise on
             // the next "$", since the stream now has a hole.
             RX_COM4_TL_Count = next(RX_COM4_TL_Count);
-            ++droppedBytes_;
+            ++m_droppedBytes;
             Serial_Step_ = StepIdle;
             startField();
         }
@@ -86,14 +86,14 @@ void KeypadDecoder::serial_check(KeyFlags& flags, BrightnessState& brightness)
             break;
         case 1:
             if (c != ',') {
-                if (fieldLen_ < FieldMax) {
-                    temp_serial_[fieldLen_++] = c;
-                    temp_serial_[fieldLen_] = '\0';
+                if (m_fieldLen < FieldMax) {
+                    temp_serial_[m_fieldLen++] = c;
+                    temp_serial_[m_fieldLen] = '\0';
                 } else {
-                    fieldTruncated_ = true;
+                    m_fieldTruncated = true;
                 }
             } else {
-                temp_serial_[fieldLen_] = '\0';
+                temp_serial_[m_fieldLen] = '\0';
                 Serial_Step_ = 2;
                 serial_Find_Data(flags, brightness);
             }
@@ -105,7 +105,7 @@ void KeypadDecoder::serial_check(KeyFlags& flags, BrightnessState& brightness)
 
 void KeypadDecoder::serial_Find_Data(KeyFlags& flags, BrightnessState& brightness)
 {
-    decodeField(temp_serial_, fieldLen_, flags, brightness);
+    decodeField(temp_serial_, m_fieldLen, flags, brightness);
 }
 
 void KeypadDecoder::decodeField(const char* field, int len, KeyFlags& flags, BrightnessState& brightness)

@@ -56,9 +56,9 @@ public:
     int tail() const { return RX_COM4_TL_Count; }            // next byte to decode
     int pending() const;                                     // bytes received, not yet decoded
     const char* temp_serial() const { return temp_serial_; } // always NUL-terminated
-    int fieldLength() const { return fieldLen_; }
-    bool fieldTruncated() const { return fieldTruncated_; }
-    long long droppedBytes() const { return droppedBytes_; } // lost to overruns since start
+    int fieldLength() const { return m_fieldLen; }
+    bool fieldTruncated() const { return m_fieldTruncated; }
+    long long droppedBytes() const { return m_droppedBytes; } // lost to overruns since start
 
 private:
     static int next(int i) { return i + 1 >= RingSize ? 0 : i + 1; }
@@ -68,8 +68,8 @@ private:
     int RX_COM4_HR_Count = 0;
     int RX_COM4_TL_Count = 0;
     char temp_serial_[FieldSize] = {};
-    int fieldLen_ = 0;
-    bool fieldTruncated_ = false;
+    int m_fieldLen = 0;
+    bool m_fieldTruncated = false;
     int Serial_Step_ = StepIdle;
-    long long droppedBytes_ = 0;
+    long long m_droppedBytes = 0;
 };

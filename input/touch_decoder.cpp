@@ -24,7 +24,7 @@ void TouchDecoder::receive(const char* data, int len)
             // Full: give up the oldest undecoded byte; the frame in hand can
             // no longer be completed from contiguous bytes.
             RX_COM5_TL_Count = next(RX_COM5_TL_Count);
-            ++droppedBytes_;
+            ++m_droppedBytes;
             abandonFrame();
         }
         RX_COM5_Data[RX_COM5_HR_Count] = static_cast<unsigned char>(data[i]);
@@ -54,7 +54,7 @@ bool TouchDecoder::frameCoordinates(int& x, int& y) const
 
 void TouchDecoder::touchscreen_check(const std::function<void(int x, int y)>& onTouch)
 {
-    flushed_ = false;
+    m_flushed = false;
     while (RX_COM5_TL_Count != RX_COM5_HR_Count) {
         const unsigned char b = RX_COM5_Data[RX_COM5_TL_Count];
         RX_COM5_TL_Count = next(RX_COM5_TL_Count);
@@ -73,13 +73,13 @@ void TouchDecoder::touchscreen_check(const std::function<void(int x, int y)>& on
         // Complete frame.
         abandonFrame();
         if (key_pressure != 0) {
-            ++lockedOutFrames_;
+            ++m_lockedOutFrames;
             continue;
         }
         int x = 0;
         int y = 0;
         if (!frameCoordinates(x, y)) {
-            ++corruptFrames_;
+            ++m_corruptFrames;
             continue;
         }
         try {
@@ -92,7 +92,7 @@ void TouchDecoder::touchscreen_check(const std::function<void(int x, int y)>& on
             qDebug() << "Different kind of Exception";
             return;
         }
-        if (flushed_)
+        if (m_flushed)
             return;
     }
 }
@@ -111,7 +111,7 @@ void TouchDecoder::flush()
 {
     RX_COM5_TL_Count = RX_COM5_HR_Count;
     abandonFrame();
-    flushed_ = true;
+    m_flushed = true;
 }
 
 void TouchDecoder::tick()

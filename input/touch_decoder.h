@@ -64,9 +64,9 @@ public:
     int pending() const;                          // bytes received, not yet decoded
     bool collecting() const { return Serial_Steptouch == 1; }
     int touchIndex() const { return touchindex; }
-    long long droppedBytes() const { return droppedBytes_; }       // lost to overruns
-    long long corruptFrames() const { return corruptFrames_; }     // complete but out of range
-    long long lockedOutFrames() const { return lockedOutFrames_; } // discarded during lock-out
+    long long droppedBytes() const { return m_droppedBytes; }       // lost to overruns
+    long long corruptFrames() const { return m_corruptFrames; }     // complete but out of range
+    long long lockedOutFrames() const { return m_lockedOutFrames; } // discarded during lock-out
 
 private:
     static int next(int i) { return i + 1 >= RingSize ? 0 : i + 1; }
@@ -83,8 +83,8 @@ private:
     unsigned char touchdata[10] = {};
     int touchindex = 0;
     int Serial_Steptouch = 0;
-    bool flushed_ = false; // set by flush(): ends the pass in progress
-    long long droppedBytes_ = 0;
-    long long corruptFrames_ = 0;
-    long long lockedOutFrames_ = 0;
+    bool m_flushed = false; // set by flush(): ends the pass in progress
+    long long m_droppedBytes = 0;
+    long long m_corruptFrames = 0;
+    long long m_lockedOutFrames = 0;
 };

@@ -142,18 +142,18 @@ void prepareMap(MainWindow& w, const nav::FocusMap& map)
 class TestApp : public QObject {
     Q_OBJECT
 
-    QTemporaryDir root_;
+    QTemporaryDir m_root;
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(root_.isValid());
-        qputenv("DDU_ROOT", root_.path().toLocal8Bit());
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
         qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
         qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
         qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", root_.filePath(QStringLiteral("shell.log")).toLocal8Bit());
+            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
     }
 
     void startupOrder()
@@ -183,8 +183,8 @@ private slots:
 
     void configurationFileIsRead()
     {
-        QDir(root_.path()).mkpath("file/master");
-        QFile f(root_.filePath("file/master/DDU.xml"));
+        QDir(m_root.path()).mkpath("file/master");
+        QFile f(m_root.filePath("file/master/DDU.xml"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Table><Loco_Details><VCU>1</VCU><SR>2</SR>"
                 "<BUR>4</BUR><CAB>2</CAB><DDU>3</DDU><MVB>1</MVB></Loco_Details></Table>\n");
@@ -765,7 +765,7 @@ private slots:
         const QString bin = qEnvironmentVariable("DDU_BIN_DIR") + QStringLiteral("/ddu");
         if (!QFile::exists(bin))
             QSKIP("ddu program not built");
-        const QString png = root_.filePath("shot.png");
+        const QString png = m_root.filePath("shot.png");
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");

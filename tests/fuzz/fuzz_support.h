@@ -30,32 +30,32 @@ constexpr uint8_t OpLengthMask = 0x3F;
 class Cursor {
 public:
     Cursor(const uint8_t* data, size_t size)
-        : p_(data)
-        , n_(size)
+        : m_p(data)
+        , m_n(size)
     {
     }
-    bool empty() const { return n_ == 0; }
+    bool empty() const { return m_n == 0; }
     // Next byte, or `fallback` when the input is used up.
     uint8_t byte(uint8_t fallback = 0)
     {
-        if (n_ == 0)
+        if (m_n == 0)
             return fallback;
-        --n_;
-        return *p_++;
+        --m_n;
+        return *m_p++;
     }
     // Up to `len` bytes; returns how many were taken.
     size_t take(size_t len, const uint8_t*& out)
     {
-        out = p_;
-        const size_t k = len < n_ ? len : n_;
-        p_ += k;
-        n_ -= k;
+        out = m_p;
+        const size_t k = len < m_n ? len : m_n;
+        m_p += k;
+        m_n -= k;
         return k;
     }
 
 private:
-    const uint8_t* p_;
-    size_t n_;
+    const uint8_t* m_p;
+    size_t m_n;
 };
 
 } // namespace fuzz

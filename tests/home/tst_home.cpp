@@ -109,7 +109,7 @@ QString lcdText(const QWidget* w)
 class TestHome : public QObject {
     Q_OBJECT
 
-    QTemporaryDir root_;
+    QTemporaryDir m_root;
 
     std::unique_ptr<MainWindow> makeWindow()
     {
@@ -162,16 +162,16 @@ class TestHome : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(root_.isValid());
-        qputenv("DDU_ROOT", root_.path().toLocal8Bit());
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
         qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
         qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
         qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", root_.filePath(QStringLiteral("shell.log")).toLocal8Bit());
+            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
         // The display's images, painted into the test's data root.
         QString error;
-        QVERIFY2(imgpaint::writeAll(root_.path(), &error) > 0, qPrintable(error));
+        QVERIFY2(imgpaint::writeAll(m_root.path(), &error) > 0, qPrintable(error));
     }
 
     // ------------------------------------------------------------ captions
