@@ -9,11 +9,25 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QTest>
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 #include "app/resources.h"
 
 namespace {
+
+// A finger on a table: the press and release a mouse click would deliver, sent
+// synchronously, so the table's own click handling (cell selection,
+// cellClicked) runs as for a real click.
+void fingerClick(QWidget* target, const QPoint& at)
+{
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+}
 
 // Screens may mark the entry of the screen shown (for example the side-menu
 // button of the current screen) with this property; it then keeps the
@@ -570,7 +584,7 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
             QWidget* vp = t->viewport();
             const QPoint p = vp->mapFrom(this, QPoint(x, y));
             if (vp->rect().contains(p))
-                QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, p);
+                fingerClick(vp, p);
         }
         break;
     case nav::TouchAction::ScrollTrack: {

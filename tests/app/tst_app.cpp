@@ -465,6 +465,29 @@ private slots:
                 QVERIFY2(r.x1 < r.x2 && r.y1 < r.y2, b.name);
     }
 
+    // A finger on a table acts like a mouse click on the cell under it (the
+    // diagnosis list: the row touched becomes the current one).
+    void touchOnATableClicksTheCell()
+    {
+        auto w = makeWindow();
+        QWidget* group = w->W("Gdiagnostics");
+        auto* table = w->W<QTableWidget>("t_diagnosis");
+        QVERIFY(group && table);
+        table->setRowCount(5);
+        table->setColumnCount(2);
+        for (int r = 0; r < 5; ++r)
+            table->setItem(r, 0, new QTableWidgetItem(QString::number(r)));
+        group->show();
+        group->raise();
+        w->screen_id = 15;
+        QSignalSpy clicked(table, &QTableWidget::cellClicked);
+        const QPoint cell = table->viewport()->mapTo(w.get(), table->visualItemRect(table->item(3, 0)).center());
+        touchAt(*w, cell.x(), cell.y());
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().value(0).toInt(), 3);
+        QCOMPARE(table->currentRow(), 3);
+    }
+
     // A region counts only while its target is visible.
     void touchRegionsNeedVisibleTargets()
     {
