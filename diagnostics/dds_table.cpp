@@ -2,7 +2,9 @@
 // One line per text: processor, code, text. Texts are kept exactly as the
 // processors' documentation writes them, character entities included
 // ("&gt;", "&amp;", "&apos;"), and are shown as they stand. Codes missing here
-// have no text and are reported as unknown by the lookup.
+// have no text and are reported as unknown by the lookup. The lookup does not
+// go through the translator (the DDS list shows each text exactly as stored),
+// so the texts carry no translation marks.
 
 #include "diagnostics/dds.h"
 

@@ -1,6 +1,7 @@
 #include "diagnostics/fault.h"
 
-#include <QCoreApplication>
+#include "platform/translation.h"
+
 #include <QObject>
 
 QString DDU_Fault_FaultCode;
@@ -15,19 +16,6 @@ QString DDU_Fault_Page3;
 QString DDU_Fault_Page4;
 
 fault fault_fun;
-
-namespace {
-
-// Catalogue texts are translated in the "QObject" context with the English
-// text as the key; an empty text stays empty.
-QString translated(const char* text)
-{
-    if (text == nullptr || *text == '\0')
-        return QString();
-    return QCoreApplication::translate("QObject", text);
-}
-
-} // namespace
 
 const FaultEntry* findFaultEntry(unsigned int number)
 {
@@ -58,6 +46,9 @@ void fault::Get_Fault(unsigned int number, int choice)
         return;
     }
 
+    // Catalogue texts are translation keys of the "QObject" context; the
+    // fault code is the same in every language.
+    using platform::translated;
     DDU_Fault_FaultCode = QString::fromUtf8(entry->faultCode ? entry->faultCode : "");
     DDU_Fault_Subsystem = translated(entry->subsystem);
     DDU_Fault_Line1 = translated(entry->line[0]);
