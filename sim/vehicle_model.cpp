@@ -1,6 +1,8 @@
 #include "sim/vehicle_model.h"
 
 #include "sim/mvb_controller_emulator.h"
+#include "sim/vehicle_loco.h"
+#include "sim/vehicle_ports.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,39 +11,7 @@ namespace sim {
 
 namespace {
 
-// ---- the loco and its train ----
-constexpr double kMaxTractiveKn = 460.0; // starting tractive effort
-constexpr double kMaxBrakeKn = 260.0;    // regenerative braking effort
-constexpr double kMaxPowerKw = 6000.0;   // at the wheel
-constexpr double kTrainMassT = 1000.0;   // loco and train, rotating masses included
-constexpr double kCruiseKmh = 100.0;
-constexpr double kTractionNotchPct = 90.0;
-constexpr double kReducedNotchPct = 60.0; // while the transformer oil pressure fault is present
-constexpr double kBrakeNotchPct = -60.0;
-constexpr double kServiceBrakePipe = 4.3; // brake pipe during a service application
-constexpr double kChargedBrakePipe = 5.0;
-constexpr double kAuxiliaryLoadKw = 150.0;
-constexpr double kNominalCatenaryKv = 25.0;
-constexpr double kMaxInchingKmh = 10.0;
-constexpr double kInchingStepKmh = 0.5;
-
-constexpr quint16 kDdaPort[2] = {3550, 3650};
-constexpr quint16 kInchingPort[2] = {1302, 1800};
-
-// Ports of the second part of the display's cycle and the other cab's output
-// port, with their sizes in words.
-// clang-format off
-struct ExtraPort { quint16 port; int words; };
-constexpr ExtraPort kExtraPorts[] = {
-    {DdsLog::kPort, 16}, {2520, 16}, {2620, 16}, {2500, 8}, {2501, 4}, {2502, 8}, {2503, 4},
-    {VehicleModel::kOutputPortCab1, 4}, {VehicleModel::kOutputPortCab2, 4},
-};
-// clang-format on
-
-double wave(qint64 timeMs, double periodS, double phase = 0.0)
-{
-    return std::sin(2.0 * M_PI * (double(timeMs) / 1000.0 / periodS) + phase);
-}
+using namespace loco;
 
 double approach(double value, double target, double maxStep)
 {
@@ -56,26 +26,11 @@ double resistanceKn(double v)
     return v <= 0.0 ? 0.0 : 12.0 + 0.25 * v + 0.03 * v * v;
 }
 
-// Sets a flag in bus order (elements 0..7 in bits 8..15, 8..15 in bits 0..7).
-void busOrder(QVector<quint16>& words, int element, bool on)
+// The run goes through the phases in their order and, once shut down, starts
+// again parked.
+Phase nextPhase(Phase phase)
 {
-    const int word = element / 16;
-    const int bit = busOrderBit(element % 16);
-    if (words.size() <= word)
-        words.resize(word + 1);
-    if (on)
-        words[word] = quint16(words[word] | (1u << bit));
-}
-
-// Sets a flag most significant bit first (element k in bit 15 - k).
-void msbFirst(QVector<quint16>& words, int element, bool on)
-{
-    const int word = element / 16;
-    const int bit = 15 - element % 16;
-    if (words.size() <= word)
-        words.resize(word + 1);
-    if (on)
-        words[word] = quint16(words[word] | (1u << bit));
+    return phase == Phase::Shutdown ? Phase::Parked : Phase(int(phase) + 1);
 }
 
 quint32 overrideKey(quint16 port, int word)
@@ -150,7 +105,7 @@ VehicleModel::VehicleModel(MvbControllerEmulator& emulator, const Options& optio
         m_options.stalePorts = defaultStalePorts();
     std::lock_guard<std::mutex> lock(m_mutex);
     resetTimelineLocked();
-    m_lastFrame = buildFrameLocked(); // what the first publication will carry
+    m_lastFrame = buildVehiclePorts(m_state, m_dds); // what the first publication will carry
 }
 
 void VehicleModel::attachToEmulator()
@@ -368,8 +323,15 @@ void VehicleModel::enterPhaseLocked(Phase phase)
 
 void VehicleModel::updatePhaseLocked(double)
 {
+    holdPhaseLocked();
+    if (phaseOverLocked())
+        enterPhaseLocked(nextPhase(m_state.phase));
+}
+
+void VehicleModel::holdPhaseLocked()
+{
+    // What the crew and the equipment do while a phase lasts.
     VehicleState& s = m_state;
-    const bool stays = m_options.scenario == Scenario::Standstill || m_options.scenario == Scenario::None;
     switch (s.phase) {
     case Phase::Parked:
         s.pan = PanState::Down;
@@ -377,84 +339,76 @@ void VehicleModel::updatePhaseLocked(double)
         s.direction = 0;
         s.parkingBrake = true;
         s.locoBrake = true;
-        if (!stays && s.phaseMs >= 5000)
-            enterPhaseLocked(Phase::PanRaising);
-        break;
-    case Phase::PanRaising:
-        if (s.phaseMs >= 6000)
-            enterPhaseLocked(Phase::PanUp);
-        break;
-    case Phase::PanUp:
-        if (s.phaseMs >= 4000)
-            enterPhaseLocked(Phase::VcbClosed);
         break;
     case Phase::VcbClosed:
         if (s.phaseMs >= 3000)
             s.direction = 1;
         if (s.phaseMs >= 7000)
             s.parkingBrake = false;
-        if (s.phaseMs >= 10000)
-            enterPhaseLocked(Phase::Traction);
-        break;
-    case Phase::Traction:
-        if (s.speedKmh >= kCruiseKmh - 0.5 || s.phaseMs >= 240000)
-            enterPhaseLocked(Phase::Cruising);
         break;
     case Phase::Cruising:
         s.constantSpeed = true;
         // The vigilance control asks for the pedal once during the run.
         s.vigilanceWarning = s.phaseMs >= 20000 && s.phaseMs < 24000;
-        if (s.phaseMs >= 40000)
-            enterPhaseLocked(Phase::Braking);
         break;
     case Phase::Braking:
         if (s.speedKmh < 10.0)
             s.locoBrake = true;
-        if (s.speedKmh <= 0.0 || s.phaseMs >= 240000)
-            enterPhaseLocked(Phase::Stopped);
-        break;
-    case Phase::Stopped:
-        if (s.phaseMs >= 10000)
-            enterPhaseLocked(Phase::Shutdown);
         break;
     case Phase::Shutdown:
         if (s.phaseMs >= 1000)
             s.parkingBrake = true;
         if (s.phaseMs >= 2000)
             s.pan = PanState::Down;
-        if (s.phaseMs >= 5000)
-            enterPhaseLocked(Phase::Parked);
         break;
+    case Phase::PanRaising:
+    case Phase::PanUp:
+    case Phase::Traction:
+    case Phase::Stopped: break;
     }
 }
 
-void VehicleModel::updateDynamicsLocked(double dt)
+bool VehicleModel::phaseOverLocked() const
 {
-    VehicleState& s = m_state;
-    const double v = s.speedKmh / 3.6;
-
-    // The driver's (or the constant speed control's) effort demand.
-    double target = 0.0;
+    // Most phases last a set time; traction ends at cruising speed, braking at
+    // standstill. Standing still (and publishing nothing) never leaves parked.
+    const VehicleState& s = m_state;
+    const bool stays = m_options.scenario == Scenario::Standstill || m_options.scenario == Scenario::None;
     switch (s.phase) {
-    case Phase::Traction: target = s.powerReduced ? kReducedNotchPct : kTractionNotchPct; break;
+    case Phase::Parked: return !stays && s.phaseMs >= 5000;
+    case Phase::PanRaising: return s.phaseMs >= 6000;
+    case Phase::PanUp: return s.phaseMs >= 4000;
+    case Phase::VcbClosed: return s.phaseMs >= 10000;
+    case Phase::Traction: return s.speedKmh >= kCruiseKmh - 0.5 || s.phaseMs >= 240000;
+    case Phase::Cruising: return s.phaseMs >= 40000;
+    case Phase::Braking: return s.speedKmh <= 0.0 || s.phaseMs >= 240000;
+    case Phase::Stopped: return s.phaseMs >= 10000;
+    case Phase::Shutdown: return s.phaseMs >= 5000;
+    }
+    return false;
+}
+
+namespace {
+
+// The effort the driver (or the constant speed control) asks for, %.
+double effortTarget(const VehicleState& s, double v)
+{
+    switch (s.phase) {
+    case Phase::Traction: return s.powerReduced ? kReducedNotchPct : kTractionNotchPct;
     case Phase::Cruising: {
         const double wanted = (kCruiseKmh + 1.5 * wave(s.timeMs, 37.0)) / 3.6;
         const double force = resistanceKn(v) + 60.0 * (wanted - v);
-        target =
-            std::clamp(force / kMaxTractiveKn * 100.0, -30.0, s.powerReduced ? kReducedNotchPct : kTractionNotchPct);
-        break;
+        return std::clamp(force / kMaxTractiveKn * 100.0, -30.0, s.powerReduced ? kReducedNotchPct : kTractionNotchPct);
     }
-    case Phase::Braking: target = kBrakeNotchPct; break;
-    default: target = 0.0; break;
+    case Phase::Braking: return kBrakeNotchPct;
+    default: return 0.0;
     }
-    if (!s.vcb)
-        target = 0.0;
-    const double notchRate = s.phase == Phase::Cruising ? 20.0 : 10.0; // % per second
-    s.effortDemand = approach(s.effortDemand, target, notchRate * dt);
-    s.throttle = std::abs(s.effortDemand);
+}
 
-    // The converters deliver what the demand asks, within the power limit;
-    // electric braking fades out below 10 km/h.
+// The effort the converters deliver for the demand, %: within the power limit,
+// less while the wheels slip; electric braking fades out below 10 km/h.
+double deliveredEffortTarget(const VehicleState& s, double v)
+{
     double actualTarget = s.effortDemand;
     if (actualTarget > 0.0) {
         const double limit = kMaxPowerKw / std::max(v, 0.1) / kMaxTractiveKn * 100.0;
@@ -465,8 +419,28 @@ void VehicleModel::updateDynamicsLocked(double dt)
         const double limit = kMaxPowerKw / std::max(v, 0.1) / kMaxBrakeKn * 100.0;
         actualTarget = std::max(actualTarget, -limit) * std::clamp(s.speedKmh / 10.0, 0.0, 1.0);
     }
-    s.effortActual = approach(s.effortActual, actualTarget, 30.0 * dt);
+    return actualTarget;
+}
 
+} // namespace
+
+void VehicleModel::updateDynamicsLocked(double dt)
+{
+    VehicleState& s = m_state;
+    const double v = s.speedKmh / 3.6;
+    const double target = s.vcb ? effortTarget(s, v) : 0.0;
+    const double notchRate = s.phase == Phase::Cruising ? 20.0 : 10.0; // % per second
+    s.effortDemand = approach(s.effortDemand, target, notchRate * dt);
+    s.throttle = std::abs(s.effortDemand);
+    s.effortActual = approach(s.effortActual, deliveredEffortTarget(s, v), 30.0 * dt);
+    moveTrainLocked(v, dt);
+}
+
+void VehicleModel::moveTrainLocked(double v, double dt)
+{
+    // Speed (from v m/s) and odometer under the electric effort, the brakes
+    // and the running resistance.
+    VehicleState& s = m_state;
     const double electricKn =
         s.effortActual >= 0.0 ? s.effortActual / 100.0 * kMaxTractiveKn : s.effortActual / 100.0 * kMaxBrakeKn;
     const double trainBrakeKn = std::max(0.0, kChargedBrakePipe - s.brakePipe) / 1.5 * 900.0;
@@ -843,12 +817,7 @@ std::optional<double> VehicleModel::signalValue(const QString& name) const
 
 QVector<quint16> VehicleModel::modelPorts() const
 {
-    QVector<quint16> ports;
-    for (const PortSpec& p : cyclePorts())
-        ports << p.port;
-    for (const ExtraPort& e : kExtraPorts)
-        ports << e.port;
-    return ports;
+    return vehiclePorts();
 }
 
 // ---------------------------------------------------------------- state
@@ -898,7 +867,7 @@ void VehicleModel::publishLocked()
         if (!ports.contains(port))
             ports << port;
     }
-    m_lastFrame = buildFrameLocked();
+    m_lastFrame = buildVehiclePorts(m_state, m_dds);
     applyOverridesLocked(m_lastFrame);
     for (quint16 port : ports) {
         if (!m_silent.contains(port))
@@ -908,7 +877,7 @@ void VehicleModel::publishLocked()
 
 void VehicleModel::publishPortsLocked(const QList<quint16>& ports)
 {
-    m_lastFrame = buildFrameLocked();
+    m_lastFrame = buildVehiclePorts(m_state, m_dds);
     applyOverridesLocked(m_lastFrame);
     const QVector<quint16> own = modelPorts();
     const QSet<quint16> overridden = overriddenPortsLocked();
@@ -948,579 +917,6 @@ void VehicleModel::applyOverridesLocked(QHash<quint16, QVector<quint16>>& frame)
             words.resize(word + 1);
         words[word] = it.value();
     }
-}
-
-QHash<quint16, QVector<quint16>> VehicleModel::buildFrameLocked() const
-{
-    const VehicleState& s = m_state;
-    QHash<quint16, QVector<quint16>> f;
-    for (const PortSpec& p : cyclePorts())
-        f[p.port] = QVector<quint16>(p.sizeWords(), 0);
-    for (const ExtraPort& e : kExtraPorts)
-        f[e.port] = QVector<quint16>(e.words, 0);
-
-    const auto put = [&f](sig::Id id, double value) {
-        const SignalInfo& info = signalInfo(id);
-        encodeSignal(info, value, f[info.port]);
-    };
-    const auto putWord = [&f](quint16 port, int word, quint16 value) {
-        QVector<quint16>& w = f[port];
-        if (w.size() <= word)
-            w.resize(word + 1);
-        w[word] = value;
-    };
-
-    const bool cab1 = s.activeCab == 1;
-    const bool forward = s.direction == 1;
-    const bool reverse = s.direction == 2;
-    const bool traction = s.effortDemand > 0.5;
-    const bool braking = s.effortDemand < -0.5;
-    const bool throttleZero = !traction && !braking;
-    const bool panUpWish = s.pan != PanState::Down;
-    const bool panUp = s.pan == PanState::Up;
-    const bool converters = s.vcb && s.vcbClosedMs >= 1500;
-    const bool lowMr = s.mainReservoir < 6.4;
-    const bool autoBrake = s.brakePipe < 4.8;
-    const double absEffort = std::abs(s.effortActual);
-    const double perBogieKw = s.inputPowerKw / 2.0;
-    const double converterCurrent = s.uprimKv > 1.0 ? std::abs(perBogieKw) / (s.uprimKv * 0.97) : 0.0;
-    const double auxCurrent = s.auxiliaries ? (kAuxiliaryLoadKw + 40.0 * s.ventilation) / 0.98 : 0.0;
-    const bool faultLamp = s.message >= 10000; // a fault is present
-    const bool priority1 = s.message >= 10000 && s.message < 20000;
-    const double bogie1 = absEffort * (s.wheelSlip ? 0.9 : 1.0);
-
-    // ---- FLG1 / FLG2: the vehicle control processors (FLG1 master) ----
-    struct Flg {
-        sig::Id cab1, cab2, panUp, panDn, vcb13, vcb07, pnBr, parkBk, hotel, throttle0, teDemand, teActual, uprim,
-            iprim, battery, node, nodeB1, nodeB2, kWhR, mWhR, gWhR, kWhP, mWhP, gWhP, bpAuto, pnDemand, angle, bp01,
-            meter1, meter2, speed, locoNum, odometer, swBur1;
-        int node0;
-    };
-    const Flg flgs[2] = {
-        {sig::FLG1_D23_MCab1Active,
-         sig::FLG1_D23_MCab2Active,
-         sig::FLG1_D13_LPanUpWish,
-         sig::FLG1_D13_LPanDnWish,
-         sig::FLG1_D13_MVCB_On,
-         sig::FLG1_D07_MVCB_On,
-         sig::FLG1_D01_MPnBrActivB1,
-         sig::FLG1_D13_MPBkOn,
-         sig::FLG1_D13_MContHotel,
-         sig::FLG1_D26_MThTE_BEE0,
-         sig::FLG1_D53_WTE_BE_Loco,
-         sig::FLG1_D46_XTE_BE_Loco,
-         sig::FLG1_D21_XUprim,
-         sig::FLG1_D21_XIprim,
-         sig::FLG1_D21_XU_Battery,
-         sig::FLG1_D07_XNodeMSC,
-         sig::FLG1_D21_XNodeB1,
-         sig::FLG1_D21_XNodeB2,
-         sig::FLG1_D56_XEnergKWh_,
-         sig::FLG1_D56_XEnergMWh_,
-         sig::FLG1_D56_XEnergGWh_,
-         sig::FLG1_D56_XEnergKWhP,
-         sig::FLG1_D56_XEnergMWhP,
-         sig::FLG1_D56_XEnergGWhP,
-         sig::FLG1_D45_XPrAutoBkLn,
-         sig::FLG1_D45_WPnBEdem,
-         sig::FLG1_D01_XAngTrans,
-         sig::FLG1_D01_XPrAutoBkLn,
-         sig::FLG1_D02_XMeterT_B1,
-         sig::FLG1_D02_XMeterT_B2,
-         sig::FLG1_D50_XSpeedLoco,
-         sig::FLG1_D00_MLocoNum1,
-         sig::FLG1_D00_MOdoMeter,
-         sig::FLG1_00_SWVersionBUR1,
-         504},
-        {sig::FLG2_D23_MCab1Active,
-         sig::FLG2_D23_MCab2Active,
-         sig::FLG2_D13_LPanUpWish,
-         sig::FLG2_D13_LPanDnWish,
-         sig::FLG2_D13_MVCB_On,
-         sig::FLG2_D07_MVCB_On,
-         sig::FLG2_D01_MPnBrActivB1,
-         sig::FLG2_D13_MPBkOn,
-         sig::FLG2_D13_MContHotel,
-         sig::FLG2_D26_MThTE_BEE0,
-         sig::FLG2_D53_WTE_BE_Loco,
-         sig::FLG2_D46_XTE_BE_Loco,
-         sig::FLG2_D21_XUprim,
-         sig::FLG2_D21_XIprim,
-         sig::FLG2_D21_XU_Battery,
-         sig::FLG2_D07_XNodeMSC,
-         sig::FLG2_D21_XNodeB1,
-         sig::FLG2_D21_XNodeB2,
-         sig::FLG2_D56_XEnergKWh_,
-         sig::FLG2_D56_XEnergMWh_,
-         sig::FLG2_D56_XEnergGWh_,
-         sig::FLG2_D56_XEnergKWhP,
-         sig::FLG2_D56_XEnergMWhP,
-         sig::FLG2_D56_XEnergGWhP,
-         sig::FLG2_D45_XPrAutoBkLn,
-         sig::FLG2_D45_WPnBEdem,
-         sig::FLG2_D01_XAngTrans,
-         sig::FLG2_D01_XPrAutoBkLn,
-         sig::FLG2_D02_XMeterT_B1,
-         sig::FLG2_D02_XMeterT_B2,
-         sig::FLG2_D50_XSpeedLoco,
-         sig::FLG2_D00_MLocoNum1,
-         sig::FLG2_D00_MOdoMeter,
-         sig::FLG2_00_SWVersionBUR1,
-         502},
-    };
-    const qint64 consumed = qint64(s.consumedKWh);
-    const qint64 regenerated = qint64(s.regeneratedKWh);
-    const double pneumaticDemand = std::clamp((kChargedBrakePipe - s.brakePipe) / 1.5 * 100.0, 0.0, 100.0);
-    for (const Flg& g : flgs) {
-        put(g.cab1, cab1);
-        put(g.cab2, !cab1);
-        put(g.panUp, panUpWish);
-        put(g.panDn, s.phase == Phase::Shutdown && s.phaseMs >= 1000 && s.phaseMs < 3000);
-        put(g.vcb13, s.vcb);
-        put(g.vcb07, s.vcb);
-        put(g.pnBr, s.locoBrake);
-        put(g.parkBk, s.parkingBrake);
-        put(g.hotel, false);
-        put(g.throttle0, throttleZero);
-        put(g.teDemand, s.effortDemand);
-        put(g.teActual, s.effortActual);
-        put(g.uprim, s.uprimKv);
-        put(g.iprim, s.iprimA);
-        put(g.battery, s.batteryV);
-        put(g.node, g.node0);
-        put(g.nodeB1, 604);
-        put(g.nodeB2, 602);
-        put(g.kWhR, double(regenerated % 1000));
-        put(g.mWhR, double(regenerated / 1000 % 1000));
-        put(g.gWhR, double(regenerated / 1000000));
-        put(g.kWhP, double(consumed % 1000));
-        put(g.mWhP, double(consumed / 1000 % 1000));
-        put(g.gWhP, double(consumed / 1000000));
-        put(g.bpAuto, s.brakePipe);
-        put(g.pnDemand, pneumaticDemand);
-        put(g.angle, s.throttle);
-        put(g.bp01, s.brakePipe);
-        put(g.meter1, bogie1);
-        put(g.meter2, absEffort);
-        put(g.speed, s.speedKmh);
-        put(g.locoNum, kLocoNumber);
-        put(g.odometer, double(qint64(s.odometerKm) % 65536));
-        put(g.swBur1, 421);
-    }
-    put(sig::FLG2_D54_MFLG2MastRq, 0); // FLG1 is master
-
-    // Traction motors and line converters (master loco bits 8..15, second loco 0..5).
-    const bool motorsOn = converters;
-    for (sig::Id id : {sig::MVB_DDU_MotorMaster1_SLG1, sig::MVB_DDU_MotorMaster2_SLG1, sig::MVB_DDU_MotorMaster3_SLG1,
-                       sig::MVB_DDU_MotorMaster1_SLG2, sig::MVB_DDU_MotorMaster2_SLG2, sig::MVB_DDU_MotorMaster3_SLG2,
-                       sig::MVB_DDU_LineConverter1_SLG1, sig::MVB_DDU_LineConverter2_SLG1,
-                       sig::MVB_DDU_LineConverter1_SLG2, sig::MVB_DDU_LineConverter2_SLG2})
-        put(id, motorsOn);
-    for (sig::Id id : {sig::MVB_DDU_MotorSlave1_SLG1, sig::MVB_DDU_MotorSlave2_SLG1, sig::MVB_DDU_MotorSlave3_SLG1,
-                       sig::MVB_DDU_MotorSlave1_SLG2, sig::MVB_DDU_MotorSlave2_SLG2, sig::MVB_DDU_MotorSlave3_SLG2})
-        put(id, motorsOn && s.multipleOperation);
-
-    // ---- SLG1 / SLG2: traction converters of bogie 1 and 2 ----
-    struct Slg {
-        sig::Id earthF, filtOn85, vent1, vent2, vent3, xpn, uprim, iprim, nodeAlg, pressCv, tempOilCv, iBur, tm1, tm2,
-            tm3, tempOilTr, pressTr, aiPr, aiBur, ldSEin, filtDhcOn, filtOn, filtAdpOn, hsHalte, druCzk, srSEin,
-            extRLgez, bFiltOn, bFiltAdpOn, bFiltDhcOn, bSrSEin, bLdSEin, bExtRLabtr, bGuSpEin, bHsHalte, aiFilts,
-            adruckTr, adruckSr, tmp1OelTr, tmp2OelTr, tmp1OelSr, tmp2OelSr, tmp1Mot1, tmp2Mot1, tmp1Mot2, tmp2Mot2,
-            tmp1Mot3, tmp2Mot3, vist1, vist2, vist3, rdm1, rdm2, rdm3, afun, aud, version;
-        int motor0;
-        int alg;
-        double temperatureBias;
-    };
-    // clang-format off
-    const Slg slgs[2] = {
-        {sig::SLG1_D09_PDistEarthF, sig::SLG1_D85_MFiltOn, sig::SLG1_D09_BVentLevel1, sig::SLG1_D09_BVentLevel2,
-         sig::SLG1_D09_BVentLevel3, sig::SLG1_D04_XPN, sig::SLG1_D87_XUprim, sig::SLG1_D01_XIprim,
-         sig::SLG1_D08_XNodeALG, sig::SLG1_D88_XPressureCv, sig::SLG1_D88_XTempOilCv, sig::SLG1_D01_XIBUR,
-         sig::SLG1_D88_XTempMotor1, sig::SLG1_D88_XTempMotor2, sig::SLG1_D88_XTempMotor3, sig::SLG1_D88_XTempOilTr,
-         sig::SLG1_D88_XPressureTr, sig::SLG1_D01_XAIpr, sig::SLG1_D01_XAIBUR, sig::SLG1_D01_MLdSEin,
-         sig::SLG1_D01_MFiltDhcOn, sig::SLG1_D01_MFiltOn, sig::SLG1_D01_MFiltAdpOn, sig::SLG1_D01_MHSHalteKr,
-         sig::SLG1_D01_MDruCZK, sig::SLG1_D01_MSRSEin, sig::SLG1_D01_MExtRLgez, sig::SLG1_D85_BFiltOn,
-         sig::SLG1_D85_BFiltAdpOn, sig::SLG1_D85_BFiltDhcOn, sig::SLG1_D87_BSRSEin, sig::SLG1_D87_BLdSEin,
-         sig::SLG1_D08_BExtRLabtr, sig::SLG1_D86_BGUSpEin, sig::SLG1_D08_BHSHalteKr, sig::SLG1_D01_XAIFilts,
-         sig::SLG1_D01_XADruckTR, sig::SLG1_D01_XADruckSR, sig::SLG1_D01_XATmp1OelTR, sig::SLG1_D01_XATmp2OelTR,
-         sig::SLG1_D01_XATmp1OelSR, sig::SLG1_D01_XATmp2OelSR, sig::SLG1_D01_XATmp1Mot1, sig::SLG1_D01_XATmp2Mot1,
-         sig::SLG1_D01_XATmp1Mot2, sig::SLG1_D01_XATmp2Mot2, sig::SLG1_D01_XATmp1Mot3, sig::SLG1_D01_XATmp2Mot3,
-         sig::SLG1_D90_XVist_A1, sig::SLG1_D90_XVist_A2, sig::SLG1_D90_XVist_A3, sig::SLG1_D04_XRDM_f1_TC,
-         sig::SLG1_D04_XRDM_f2_TC, sig::SLG1_D04_XRDM_f3_TC, sig::SLG1_D04_NSC1_XAFUN, sig::SLG1_D04_NSC1_XAUD,
-         sig::SLG1_00_SWVersionSLG1, 0, 0xA0A0, 0.0},
-        {sig::SLG2_D09_PDistEarthF, sig::SLG2_D85_MFiltOn, sig::SLG2_D09_BVentLevel1, sig::SLG2_D09_BVentLevel2,
-         sig::SLG2_D09_BVentLevel3, sig::SLG2_D04_XPN, sig::SLG2_D87_XUprim, sig::SLG2_D01_XIprim,
-         sig::SLG2_D08_XNodeALG, sig::SLG2_D88_XPressureCv, sig::SLG2_D88_XTempOilCv, sig::SLG2_D01_XIBUR,
-         sig::SLG2_D88_XTempMotor1, sig::SLG2_D88_XTempMotor2, sig::SLG2_D88_XTempMotor3, sig::SLG2_D88_XTempOilTr,
-         sig::SLG2_D88_XPressureTr, sig::SLG2_D01_XAIpr, sig::SLG2_D01_XAIBUR, sig::SLG2_D01_MLdSEin,
-         sig::SLG2_D01_MFiltDhcOn, sig::SLG2_D01_MFiltOn, sig::SLG2_D01_MFiltAdpOn, sig::SLG2_D01_MHSHalteKr,
-         sig::SLG2_D01_MDruCZK, sig::SLG2_D01_MSRSEin, sig::SLG2_D01_MExtRLgez, sig::SLG2_D85_BFiltOn,
-         sig::SLG2_D85_BFiltAdpOn, sig::SLG2_D85_BFiltDhcOn, sig::SLG2_D87_BSRSEin, sig::SLG2_D87_BLdSEin,
-         sig::SLG2_D08_BExtRLabtr, sig::SLG2_D86_BGUSpEin, sig::SLG2_D08_BHSHalteKr, sig::SLG2_D01_XAIFilts,
-         sig::SLG2_D01_XADruckTR, sig::SLG2_D01_XADruckSR, sig::SLG2_D01_XATmp1OelTR, sig::SLG2_D01_XATmp2OelTR,
-         sig::SLG2_D01_XATmp1OelSR, sig::SLG2_D01_XATmp2OelSR, sig::SLG2_D01_XATmp1Mot1, sig::SLG2_D01_XATmp2Mot1,
-         sig::SLG2_D01_XATmp1Mot2, sig::SLG2_D01_XATmp2Mot2, sig::SLG2_D01_XATmp1Mot3, sig::SLG2_D01_XATmp2Mot3,
-         sig::SLG2_D90_XVist_A1, sig::SLG2_D90_XVist_A2, sig::SLG2_D90_XVist_A3, sig::SLG2_D04_XRDM_f1_TC,
-         sig::SLG2_D04_XRDM_f2_TC, sig::SLG2_D04_XRDM_f3_TC, sig::SLG2_D04_NSC2_XAFUN, sig::SLG2_D04_NSC2_XAUD,
-         sig::SLG2_00_SWVersionSLG2, 3, 0xB0B0, 1.2},
-    };
-    // clang-format on
-    const bool precharging = s.vcb && s.vcbClosedMs < 1500;
-    const double transformerPressure = !s.vcb ? 0.2 : s.message == 20102 ? 0.55 : 1.4;
-    const double converterPressure = s.vcb ? 2.6 : 0.3;
-    const double rotorHz = s.speedKmh * 0.78; // stator frequency of the traction motors
-    for (const Slg& g : slgs) {
-        put(g.earthF, false);
-        put(g.filtOn85, converters);
-        put(g.vent1, s.ventilation == 1);
-        put(g.vent2, s.ventilation == 2);
-        put(g.vent3, s.ventilation == 3);
-        put(g.xpn, perBogieKw);
-        put(g.uprim, s.uprimKv);
-        put(g.iprim, converterCurrent);
-        put(g.nodeAlg, g.alg);
-        put(g.pressCv, converterPressure);
-        put(g.tempOilCv, s.coolantConverterC + g.temperatureBias);
-        put(g.iBur, auxCurrent / 2.0);
-        put(g.tm1, s.motorC[size_t(g.motor0)]);
-        put(g.tm2, s.motorC[size_t(g.motor0 + 1)]);
-        put(g.tm3, s.motorC[size_t(g.motor0 + 2)]);
-        put(g.tempOilTr, s.oilTransformerC + g.temperatureBias);
-        put(g.pressTr, transformerPressure);
-        put(g.aiPr, converterCurrent);
-        put(g.aiBur, auxCurrent / 2.0);
-        // On this converter type (the display's SR type 3) LdSEin reports the
-        // input contactor and SRSEin the pre-charge contactor.
-        put(g.ldSEin, converters);
-        put(g.filtDhcOn, false);
-        put(g.filtOn, converters);
-        put(g.filtAdpOn, converters);
-        put(g.hsHalte, s.vcb);
-        put(g.druCzk, s.vcb);
-        put(g.srSEin, precharging);
-        put(g.extRLgez, false);
-        put(g.bFiltOn, converters);
-        put(g.bFiltAdpOn, converters);
-        put(g.bFiltDhcOn, false);
-        put(g.bSrSEin, precharging);
-        put(g.bLdSEin, converters);
-        put(g.bExtRLabtr, false);
-        put(g.bGuSpEin, s.vcb);
-        put(g.bHsHalte, s.vcb);
-        // Analogue inputs of the converter electronics, in % of the sensor range.
-        put(g.aiFilts, converters ? 34.0 + 2.0 * wave(s.timeMs, 11.0) : 0.0);
-        put(g.adruckTr, transformerPressure / 2.5 * 100.0);
-        put(g.adruckSr, converterPressure / 4.0 * 100.0);
-        put(g.tmp1OelTr, (s.oilTransformerC + g.temperatureBias) / 1.5);
-        put(g.tmp2OelTr, (s.oilTransformerC + g.temperatureBias + 0.8) / 1.5);
-        put(g.tmp1OelSr, (s.coolantConverterC + g.temperatureBias) / 1.5);
-        put(g.tmp2OelSr, (s.coolantConverterC + g.temperatureBias + 0.6) / 1.5);
-        put(g.tmp1Mot1, s.motorC[size_t(g.motor0)] / 1.5);
-        put(g.tmp2Mot1, (s.motorC[size_t(g.motor0)] + 0.7) / 1.5);
-        put(g.tmp1Mot2, s.motorC[size_t(g.motor0 + 1)] / 1.5);
-        put(g.tmp2Mot2, (s.motorC[size_t(g.motor0 + 1)] + 0.7) / 1.5);
-        put(g.tmp1Mot3, s.motorC[size_t(g.motor0 + 2)] / 1.5);
-        put(g.tmp2Mot3, (s.motorC[size_t(g.motor0 + 2)] + 0.7) / 1.5);
-        put(g.vist1, rotorHz);
-        put(g.vist2, rotorHz * (s.wheelSlip && g.motor0 == 0 ? 1.04 : 1.0));
-        put(g.vist3, rotorHz);
-        put(g.rdm1, s.coolantConverterC + 4.0 + 12.0 * absEffort / 100.0);
-        put(g.rdm2, s.coolantConverterC + 6.0 + 14.0 * absEffort / 100.0);
-        put(g.rdm3, s.coolantConverterC + 5.0 + 13.0 * absEffort / 100.0);
-        put(g.afun, s.lineHz / 10.0);                // the display multiplies by 10
-        put(g.aud, converters ? 2800.0 / 4.1 : 0.0); // and the DC link voltage by 4.1
-        put(g.version, 207);
-    }
-
-    // ---- BUR1..BUR3: auxiliary converters ----
-    const double busVoltage = s.auxiliaries ? 415.0 : 0.0;
-    const double bur1Hz = s.ventilation == 3 ? 50.0 : s.ventilation == 2 ? 41.7 : s.ventilation == 1 ? 33.3 : 0.0;
-    put(sig::BUR1_D76_MVentLevel1, s.ventilation == 1);
-    put(sig::BUR1_D76_MVentLevel2, s.ventilation == 2);
-    put(sig::BUR1_D76_MVentLevel3, s.ventilation == 3);
-    put(sig::BUR1_D01_M52_4Close, false);
-    put(sig::BUR1_D01_M52_5Close, false);
-    put(sig::BUR1_D73_XUUN, busVoltage * bur1Hz / 50.0 / 12.5);
-    put(sig::BUR1_D73_XUUZ1, s.auxiliaries ? 600.0 : 0.0);
-    put(sig::BUR1_D73_XUIZ1, s.auxiliaries ? 40.0 + 15.0 * s.ventilation : 0.0);
-    put(sig::BUR1_D01_XUFWR, bur1Hz);
-    put(sig::BUR2_D76_MVentLevel1, s.ventilation == 1);
-    put(sig::BUR2_D76_MVentLevel2, s.ventilation == 2);
-    put(sig::BUR2_D76_MVentLevel3, s.ventilation == 3);
-    put(sig::BUR2_D01_M52_1Close, s.auxiliaries);
-    put(sig::BUR2_D01_M52_2Close, s.auxiliaries);
-    put(sig::BUR2_D01_M52_4Close, false);
-    put(sig::BUR2_D01_M100_OK, true);
-    put(sig::BUR3_D01_M52_3Close, s.auxiliaries);
-    put(sig::BUR3_D01_M100_OK, true);
-    struct Bur {
-        sig::Id battery, uun, iB, iLg, uz, iz, hz;
-        double load;
-    };
-    const Bur burs[2] = {
-        {sig::BUR2_D73_XU_Battery, sig::BUR2_D73_XUUN, sig::BUR2_D01_XUIB, sig::BUR2_D01_XUILG, sig::BUR2_D73_XUUZ1,
-         sig::BUR2_D73_XUIZ1, sig::BUR2_D01_XUFWR, 1.0},
-        {sig::BUR3_D73_XU_Battery, sig::BUR3_D73_XUUN, sig::BUR3_D01_XUIB, sig::BUR3_D01_XUILG, sig::BUR3_D73_XUUZ1,
-         sig::BUR3_D73_XUIZ1, sig::BUR3_D01_XUFWR, 0.9},
-    };
-    for (const Bur& b : burs) {
-        put(b.battery, s.batteryV);
-        put(b.uun, busVoltage / 12.5);
-        put(b.iB, s.auxiliaries ? 12.0 * b.load : 0.0);
-        put(b.iLg, s.auxiliaries ? 35.0 * b.load : 0.0);
-        put(b.uz, s.auxiliaries ? 600.0 : 0.0);
-        put(b.iz, s.auxiliaries ? 55.0 * b.load : 0.0);
-        put(b.hz, s.auxiliaries ? 50.0 : 0.0);
-    }
-
-    // ---- HBB1: auxiliary cubicle 1 (cab 1 side) ----
-    put(sig::HBB1_D04_EFHtlLd, false);
-    put(sig::HBB1_D04_EFFilterCkt, false);
-    put(sig::HBB1_D04_EFAUXCkt, false);
-    put(sig::HBB1_D04_EFContCkt, false);
-    put(sig::HBB1_D24_LTrvDirFor, cab1 && forward);
-    put(sig::HBB1_D24_LTrvDirRev, cab1 && reverse);
-    put(sig::HBB1_D32_MVCB_On, s.vcb);
-    put(sig::HBB1_D24_LTEDemand, traction);
-    put(sig::HBB1_D24_LBEDemand, braking);
-    put(sig::HBB1_D01_MRelMCEOn, true);
-    put(sig::HBB1_D01_MMRBlowerOk, s.auxiliaries);
-    put(sig::HBB1_D01_LMaxTELimit, s.powerReduced);
-    put(sig::HBB1_D01_LTrvDirFor, cab1 && forward);
-    put(sig::HBB1_D01_LTrvDirRev, cab1 && reverse);
-    put(sig::HBB1_D01_LTEDemand, cab1 && traction);
-    put(sig::HBB1_D01_LBEDemand, cab1 && braking);
-    put(sig::HBB1_D01_LT_BDemG1_3, cab1 && absEffort > 33.0);
-    put(sig::HBB1_D01_LT_BDemG2_3, cab1 && absEffort > 66.0);
-    put(sig::HBB1_D01_MAuxConVCB, s.vcb);
-    put(sig::HBB1_D01_LVCBOn, s.vcb);
-    put(sig::HBB1_D01_BDetCoCo, true); // six traction motors
-    put(sig::HBB1_D02_MLampFInd, faultLamp);
-    put(sig::HBB1_D02_MLampFault, priority1);
-    put(sig::HBB1_D02_BSelfMCE, false);
-    put(sig::HBB1_D02_BContCP1, s.compressors);
-    put(sig::HBB1_D02_BVCBOnPulse, s.vcb && s.vcbClosedMs < 500);
-    put(sig::HBB1_D02_BContSelfH, false);
-    put(sig::HBB1_D02_BVCBOn, s.vcb);
-    put(sig::HBB1_00_SWVersionBUR2, 421);
-
-    // ---- HBB2: auxiliary cubicle 2 (cab 2 side, brakes and pantographs) ----
-    put(sig::HBB2_D24_LTrvDirFor, !cab1 && forward);
-    put(sig::HBB2_D24_LTrvDirRev, !cab1 && reverse);
-    put(sig::HBB2_D31_LPanUpWish, panUpWish);
-    put(sig::HBB2_D31_LPanDnWish, false);
-    put(sig::HBB2_D63_MPrSw75, s.mainReservoir >= 7.5);
-    put(sig::HBB2_D44_MParkBkApp, s.parkingBrake);
-    put(sig::HBB2_D01_MPrSwEmgBk, false);
-    put(sig::HBB2_D01_MMCBCompr2, false);
-    put(sig::HBB2_D24_LTEDemand, traction);
-    put(sig::HBB2_D24_LBEDemand, braking);
-    put(sig::HBB2_D01_MMRBlowerOk, s.auxiliaries);
-    put(sig::HBB2_D01_LTrvDirFor, !cab1 && forward);
-    put(sig::HBB2_D01_LTrvDirRev, !cab1 && reverse);
-    put(sig::HBB2_D01_LTEDemand, !cab1 && traction);
-    put(sig::HBB2_D01_LBEDemand, !cab1 && braking);
-    put(sig::HBB2_D01_MPrSwPan1, panUp || (s.phase == Phase::PanRaising && s.phaseMs >= 1000));
-    put(sig::HBB2_D01_MPrSwPan2, false);
-    put(sig::HBB2_D01_MPrSwParkBk, s.parkingBrake);
-    put(sig::HBB2_D01_MBrakElecOK, true);
-    put(sig::HBB2_D01_LCockBkCon, true);
-    put(sig::HBB2_D01_MPrSwLocoBk, s.locoBrake);
-    put(sig::HBB2_D01_LPanUp, panUp);
-    put(sig::HBB2_D01_MPrSw75bar, s.mainReservoir >= 7.5);
-    put(sig::HBB2_D01_MPrSwBkCyl2, s.locoBrake);
-    put(sig::HBB2_D01_MPrSwLowMR, lowMr);
-    put(sig::HBB2_D01_MPrSw8bar, s.mainReservoir >= 8.0);
-    put(sig::HBB2_D02_MLampFInd, faultLamp);
-    put(sig::HBB2_D02_MLampFault, priority1);
-    put(sig::HBB2_D02_BEPAutBkOut, autoBrake);
-    put(sig::HBB2_D02_BEPAntSpin2, s.wheelSlip);
-    put(sig::HBB2_D02_BVigControl, s.speedKmh > 0.0);
-    put(sig::HBB2_D02_BEPRelPBk, !s.parkingBrake);
-    put(sig::HBB2_D02_BEPPan1, panUpWish);
-    put(sig::HBB2_D02_BEPSand13, s.wheelSlip);
-    put(sig::HBB2_D02_BEPSand24, s.wheelSlip);
-    put(sig::HBB2_D02_BContCompr2, s.compressors);
-    put(sig::HBB2_D02_BEPApplyPBk, s.parkingBrake);
-    put(sig::HBB2_D02_BEPLBkOut, s.locoBrake);
-    put(sig::HBB2_00_SWVersionBUR2, 421);
-
-    // ---- STB1: cab 1 processor ----
-    put(sig::STB1_D09_MIPrimHigh, false);
-    put(sig::STB1_D24_LTrvDirFor, cab1 && forward);
-    put(sig::STB1_D24_LTrvDirRev, cab1 && reverse);
-    put(sig::STB1_D32_MVCB_On, s.vcb);
-    put(sig::STB1_D01_MMCBCompr1, false);
-    put(sig::STB1_D01_LParkBrake, cab1 && s.parkingBrake);
-    put(sig::STB1_D01_LActKSwD, cab1);
-    put(sig::STB1_D01_LActKSwC, cab1);
-    put(sig::STB1_D01_LConstSpeed, cab1 && s.constantSpeed);
-    put(sig::STB1_D01_LFootSwSand, cab1 && s.wheelSlip);
-    put(sig::STB1_D01_LTrvDirFor, cab1 && forward);
-    put(sig::STB1_D01_LTrvDirRev, cab1 && reverse);
-    put(sig::STB1_D01_MRelMCEOn, true);
-    put(sig::STB1_D01_LVCBOn, s.vcb);
-    put(sig::STB1_D01_MAuxConVCB, s.vcb);
-    put(sig::STB1_D01_BDetCoCo, true);
-    put(sig::STB1_D02_MLampWSlip, s.wheelSlip);
-    put(sig::STB1_D02_MLampCSpeed, s.constantSpeed);
-    put(sig::STB1_D02_MLampParkBk, s.parkingBrake);
-    put(sig::STB1_D02_BAirDryer, s.compressors);
-    put(sig::STB1_D02_BEPAntSpin1, s.wheelSlip);
-    put(sig::STB1_D02_BVCBOn, s.vcb);
-    put(sig::STB1_D02_BVCBOnPulse, s.vcb && s.vcbClosedMs < 500);
-    put(sig::STB1_D02_BContCompr1, s.compressors);
-    put(sig::STB1_00_SWVersionBUR3, 421);
-
-    // ---- STB2: cab 2 processor (cab 2 desk, vigilance, speed supervision) ----
-    put(sig::STB2_D04_EFAUXCkt, false);
-    put(sig::STB2_D24_LTrvDirFor, !cab1 && forward);
-    put(sig::STB2_D24_LTrvDirRev, !cab1 && reverse);
-    put(sig::STB2_D31_LPanUpWish, panUpWish);
-    put(sig::STB2_D44_MParkBkApp, s.parkingBrake);
-    put(sig::STB2_D01_LParkBrake, !cab1 && s.parkingBrake);
-    put(sig::STB2_D01_LActKSwD, !cab1);
-    put(sig::STB2_D01_LActKSwC, !cab1);
-    put(sig::STB2_D01_LConstSpeed, !cab1 && s.constantSpeed);
-    put(sig::STB2_D01_LTrvDirFor, !cab1 && forward);
-    put(sig::STB2_D01_LTrvDirRev, !cab1 && reverse);
-    put(sig::STB2_D01_MSpeed105, s.speedKmh > 105.0);
-    put(sig::STB2_D01_MSpeed110, s.speedKmh > 110.0);
-    put(sig::STB2_D01_MSpeedAlarm, s.speedKmh > 105.0);
-    put(sig::STB2_D01_LPanUp, panUp);
-    put(sig::STB2_D01_MPrSwBkCyl1, s.locoBrake);
-    put(sig::STB2_D01_MPrSwParkBk, s.parkingBrake);
-    put(sig::STB2_D01_MVigWarn, s.vigilanceWarning);
-    put(sig::STB2_D02_MLampWSlip, s.wheelSlip);
-    put(sig::STB2_D02_MLampCSpeed, s.constantSpeed);
-    put(sig::STB2_D02_MLampParkBk, s.parkingBrake);
-    put(sig::STB2_D02_BContCompr2, s.compressors);
-    put(sig::STB2_D02_BEPLBkOut, s.locoBrake);
-    put(sig::STB2_D02_BEPPan2, false);
-    put(sig::STB2_00_SWVersionBUR3, 421);
-
-    // ---- diagnosis processors: message numbers, inching ----
-    putWord(kDdaPort[0], 0, cab1 ? s.message : 0);
-    putWord(kDdaPort[1], 0, cab1 ? 0 : s.message);
-    put(sig::DDA1_97_InchScreenAct, cab1 && s.inchingActive);
-    put(sig::DDA1_97_WSetSpeedInch, s.inchingSetKmh);
-    put(sig::DDA2_97_InchScreenAct, !cab1 && s.inchingActive);
-    put(sig::DDA2_97_WSetSpeedInch, s.inchingSetKmh);
-
-    // ---- simulation switch, sub-systems, status words ----
-    put(sig::FLG1_18_BSimulation, false);
-    put(sig::FLG2_18_BSimulation, false);
-    put(sig::HBB1_D01_BDetCoCoR, true);
-    // Sub-system switch-off states: all in service (0) but SS05, the hotel
-    // load converter, which a freight loco does not have (4: isolated).
-    put(sig::FLG1_D54_BSubS05_Off, 4);
-    const bool inaugurating = s.message == 93;
-    const bool panRaising = s.phase == Phase::PanRaising;
-    put(sig::FLG1_06_M590_Thr_0, throttleZero);
-    put(sig::FLG2_06_M590_Thr_0, throttleZero);
-    put(sig::FLG1_06_MTbInaugAct, inaugurating);
-    put(sig::FLG2_06_MTbInaugAct, inaugurating);
-    put(sig::FLG1_06_MPanRaising, panRaising);
-    put(sig::FLG2_06_MPanRaising, panRaising);
-    put(sig::FLG1_06_MPowerReduc, s.powerReduced);
-    put(sig::FLG2_06_MPowerReduc, s.powerReduced);
-
-    // ---- software versions, nodes, life signs, mastership ----
-    put(sig::FLG1_00_SWVersionFLG1, 312);
-    put(sig::FLG2_00_SWVersionFLG2, 312);
-    put(sig::STB1_00_SWVersionSTB1, 105);
-    put(sig::STB2_00_SWVersionSTB2, 105);
-    put(sig::HBB1_00_SWVersionHBB1, 110);
-    put(sig::HBB2_00_SWVersionHBB2, 110);
-    put(sig::FLG1_13_XNodeMSC, 504);
-    put(sig::FLG2_13_XNodeMSC, 502);
-    const quint16 life = s.lifeSign;
-    put(sig::FLG1_10_XMVBLifeSig, life);
-    put(sig::FLG1_54_MFLG1MastRq, 1);
-    put(sig::FLG2_10_XMVBLifeSig, quint16(life + 17));
-    put(sig::STB1_05_XMVBLifeSig, quint16(life + 101));
-    put(sig::STB2_05_XMVBLifeSig, quint16(life + 203));
-    put(sig::HBB1_05_XMVBLifeSig, quint16(life + 307));
-    put(sig::HBB2_05_XMVBLifeSig, quint16(life + 409));
-
-    // ---- second loco in multiple operation (2510 words 4..7, 2610 words 6..7) ----
-    put(sig::multiOpMode_slave1_active, s.multipleOperation);
-    if (s.multipleOperation) {
-        put(sig::FLG1_D00_MLocoNum2, kLoco2Number);
-        putWord(2510, 4, quint16(f[2510][4] | (forward ? 0x0200 : 0) | (reverse ? 0x0400 : 0)));
-        putWord(2610, 6, 514);
-        putWord(2610, 7, s.loco2Message);
-    }
-
-    // ---- remote I/O: RIOM1/RIOM2 (cab desks), BRIO1/BRIO2 (brake units) ----
-    const auto desk = [&](quint16 inPort, quint16 outPort, bool active) {
-        QVector<quint16>& in = f[inPort];
-        busOrder(in, 0, active);                                                     // cab activation key
-        busOrder(in, 1, active && forward);                                          // reverser forward
-        busOrder(in, 2, active && reverse);                                          // reverser reverse
-        busOrder(in, 3, active && s.phase == Phase::PanRaising && s.phaseMs < 1000); // pan up button
-        busOrder(in, 4, active && s.phase == Phase::Shutdown && s.phaseMs >= 1000 && s.phaseMs < 2000);
-        busOrder(in, 5, active && s.vcb && s.vcbClosedMs < 1000);                   // VCB on button
-        busOrder(in, 6, active && s.phase == Phase::Shutdown && s.phaseMs < 1000);  // VCB off button
-        busOrder(in, 7, active && traction);                                        // throttle in traction
-        busOrder(in, 8, active && braking);                                         // throttle in braking
-        busOrder(in, 9, active && s.wheelSlip);                                     // sanding foot switch
-        busOrder(in, 11, active && s.speedKmh > 0.0 && !s.vigilanceWarning);        // vigilance pedal
-        busOrder(in, 12, active && s.direction != 0);                               // headlight
-        busOrder(in, 14, active && s.phase == Phase::Traction && s.phaseMs < 2000); // horn
-        for (int e = 16; e < 24; ++e)
-            busOrder(in, e, true);                            // desk MCBs closed
-        in[2] = scaledWord(active ? s.throttle : 0.0, 100.0); // throttle angle, %
-        in[3] = scaledWord(active ? std::clamp((kChargedBrakePipe - s.brakePipe) / 1.5 * 100.0, 0.0, 100.0) : 0.0,
-                           100.0); // automatic brake handle, %
-        QVector<quint16>& out = f[outPort];
-        busOrder(out, 0, active && s.constantSpeed);            // BPCS lamp
-        busOrder(out, 1, active && s.wheelSlip);                // LSP lamp
-        busOrder(out, 2, active && s.vigilanceWarning);         // LSVW lamp
-        busOrder(out, 3, active && !s.vcb);                     // LSDJ lamp
-        busOrder(out, 4, active && s.parkingBrake);             // BPPB lamp
-        busOrder(out, 5, active && priority1);                  // LSFI lamp
-        busOrder(out, 6, active && faultLamp);                  // BPFA lamp
-        busOrder(out, 8, true);                                 // speed indicator supply
-        out[1] = scaledWord(s.speedKmh / 160.0 * 100.0, 100.0); // speed indicator, %
-        out[2] = scaledWord(active ? bogie1 : 0.0, 100.0);      // TE/BE meter bogie 1, %
-        out[3] = scaledWord(active ? absEffort : 0.0, 100.0);   // TE/BE meter bogie 2, %
-        out[4] = scaledWord(s.uprimKv / 30.0 * 100.0, 100.0);   // catenary voltmeter, %
-    };
-    desk(2510, 2610, cab1);
-    desk(2520, 2620, !cab1);
-
-    const auto brakeUnit = [&](quint16 inPort, quint16 outPort, int unit) {
-        QVector<quint16>& in = f[inPort];
-        msbFirst(in, 0, s.brakePipe >= 4.8);     // brake pipe charged
-        msbFirst(in, 1, !lowMr);                 // main reservoir above 6.4
-        msbFirst(in, 2, s.locoBrake);            // brake cylinder applied
-        msbFirst(in, 3, s.parkingBrake);         // parking brake applied
-        msbFirst(in, 5, s.compressors);          // compressor running
-        msbFirst(in, 7, s.compressors);          // air dryer
-        msbFirst(in, 8, panUpWish && unit == 1); // pan pressure switch
-        msbFirst(in, 10, true);                  // sand box filled
-        for (int e = 16; e < 19; ++e)
-            msbFirst(in, e, true); // brake unit MCBs closed
-        in[5] = scaledWord(unit == 1 ? s.brakePipe * 10.0 : s.mainReservoir * 10.0, 100.0);
-        QVector<quint16>& out = f[outPort];
-        msbFirst(out, 0, autoBrake);                                                    // brake application valve
-        msbFirst(out, 1, s.phase == Phase::Stopped && s.brakePipe < kChargedBrakePipe); // release valve
-        msbFirst(out, 2, s.compressors);                                                // compressor contactor
-        msbFirst(out, 3, panUpWish && unit == 1);                                       // pan valve
-        msbFirst(out, 4, s.wheelSlip);                                                  // sanding
-        msbFirst(out, 5, s.wheelSlip && unit == 1);                                     // anti-spin brake
-        if (unit == 2)
-            out[2] = scaledWord(pneumaticDemand, 100.0); // pneumatic brake demand, %
-    };
-    brakeUnit(2500, 2501, 1);
-    brakeUnit(2502, 2503, 2);
-
-    // ---- DDS window, the display units' own output ports ----
-    f[DdsLog::kPort] = m_dds.portWords();
-    f[kOutputPortCab1] = {0, 1, 0, 0}; // a display unit showing its home screen
-    f[kOutputPortCab2] = {0, 1, 0, 0};
-    return f;
 }
 
 } // namespace sim

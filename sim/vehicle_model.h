@@ -234,7 +234,10 @@ private:
     void stepLocked(qint64 dtMs);
     void enterPhaseLocked(Phase phase);
     void updatePhaseLocked(double dt);
+    void holdPhaseLocked();
+    bool phaseOverLocked() const;
     void updateDynamicsLocked(double dt);
+    void moveTrainLocked(double v, double dt);
     void updatePowerLocked(double dt);
     void updateAirLocked(double dt);
     void updateThermalLocked(double dt);
@@ -248,7 +251,6 @@ private:
     void publishLocked();
     void publishPortsLocked(const QList<quint16>& ports);
     QSet<quint16> overriddenPortsLocked() const;
-    QHash<quint16, QVector<quint16>> buildFrameLocked() const;
     void applyOverridesLocked(QHash<quint16, QVector<quint16>>& frame) const;
     void handleOutputLocked(int cab, const QVector<quint16>& words);
 
