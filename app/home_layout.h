@@ -8,9 +8,9 @@
 #include <QRgb>
 #include <QString>
 
-class MainWindow;
+#include "app/look.h"
+
 class QTableWidget;
-struct HomeView;
 
 namespace home {
 
@@ -52,25 +52,9 @@ QString initialStyle(const HomeWidget& w);
 QString initialText(const HomeWidget& w);
 // Subsystem strip: fixed cell size, no headers, scroll bars, selection or focus.
 void styleStrip(QTableWidget* table, int columnWidth, int rowHeight);
-// The home screen's view state, owned by the window (a child object).
-HomeView* createView(MainWindow* window);
 
-// ----- colours -----
-constexpr QRgb kGreen = qRgb(0, 120, 8);
-constexpr QRgb kRed = qRgb(135, 5, 5);
-constexpr QRgb kOrange = qRgb(170, 79, 6);
-constexpr QRgb kYellow = qRgb(230, 172, 0);
-constexpr QRgb kNoDataGrey = qRgb(0x59, 0x59, 0x59);
-constexpr QRgb kInactive = qRgb(0x32, 0x32, 0x32);
-constexpr QRgb kNoMvbText = qRgb(0x19, 0x19, 0x19);
-constexpr QRgb kLampLegendOff = qRgb(12, 12, 12);
-
-// Style sheet of a text label: font size, weight and colour ("rgb(r, g, b)");
-// `condensed` takes the narrow cut of the face for long words in narrow tiles.
-const QString& textStyle(int pointSize, QRgb colour, bool bold = true, bool condensed = false);
-// Style sheet of an LCD readout in `colour`.
-const QString& lcdStyle(QRgb colour);
-QString rgbText(QRgb colour);
+// The shared look (colours, text and LCD styles) under its home names.
+using namespace ui;
 
 // ----- rules -----
 // Marker rows (top of the 16 x 16 marker), the effort divided with truncation

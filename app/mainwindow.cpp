@@ -22,6 +22,8 @@
 #include <exception>
 
 #include "acquisition/mvb_thread.h"
+#include "acquisition/stale_store.h"
+#include "app/home_view.h"
 #include "app/resources.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
@@ -142,6 +144,10 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
 
     ui = new Ui_MainWindow;
     ui->setupUi(this);
+    // A view whose widget is missing draws nothing there: say so loudly.
+    for (const QString& name : homeView->resolve(this))
+        qCritical().noquote() << "home screen: no widget" << name;
+    snap = everythingStaleStore(); // until the first refresh tick takes a snapshot
     startupTrace << QStringLiteral("setupUi");
 
     read_DDUlogin_file();

@@ -32,7 +32,7 @@
 #include "input/touch_decoder.h"
 
 class Mvb_Thread;
-struct HomeView;
+class HomeView;
 class Pixy_Thread;
 class Load_Thread;
 class QAbstractButton;

@@ -23,9 +23,11 @@
 
 #include "app/mainwindow.h"
 
+#include <QFont>
 #include <QGroupBox>
 
 #include "app/home_layout.h"
+#include "app/home_view.h"
 #include "app/resources.h"
 #include "app/widget_factory.h"
 #include "widgets/qgauge.h"
@@ -302,5 +304,8 @@ void MainWindow::build_home(QWidget* root)
                                            " gridline-color: rgb(60, 60, 60); border: none; }"));
     ddu->hide();
 
-    homeView = home::createView(this);
+    // The program names the Hindi font "Lohit-Devanagari"; the installed
+    // family is "Lohit Devanagari".
+    QFont::insertSubstitution(QStringLiteral("Lohit-Devanagari"), QStringLiteral("Lohit Devanagari"));
+    homeView = new HomeView(this);
 }

@@ -4,13 +4,13 @@
 
 #include "app/mainwindow.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
-#include <QCoreApplication>
-#include <QMouseEvent>
 
 #include "app/resources.h"
 

@@ -1,36 +1,12 @@
 #pragma once
 // State of the display program's GUI side: the screen model, the keypad focus,
-// the message box, configuration values and the home screen's change-detection
-// copies. Only the GUI thread touches it. MainWindow derives from it, so the
+// the message box and configuration values (each screen's view keeps its own
+// change-detection copies). Only the GUI thread touches it. MainWindow derives from it, so the
 // handlers read these values under their usual names (screen_id, key_press_count ...).
 
 #include <QString>
 
-struct HomeChangeCopies {
-    // Every copy starts at a value no signal takes, so that the first refresh
-    // tick after start redraws every indicator.
-    int MVB_DDU_Panto_old = 10, MVB_DDU_VCB_old = 10, MVB_DDU_MR_old = 10;
-    double MVB_DDU_BP_Demand_old = 10.0;
-    int MVB_DDU_BE_Demand_old = -1, MVB_DDU_BE_Actual_old = -1;
-    int MVB_DDU_LSDJ_old = 10, MVB_DDU_BPPB_old = 10, MVB_DDU_BPCS_old = 10, MVB_DDU_LSP_old = 10,
-        MVB_DDU_LSVW_old = 10, MVB_DDU_LSFI_old = 10, MVB_DDU_BPFA_old = 10, MVB_DDU_EMG_old = 10,
-        MVB_DDU_Antispin_old = 10;
-    int MVB_DDU_Primary_Over_Current_old = 10, MVB_DDU_Earth_Fault_Auxiliary_old = 10,
-        MVB_DDU_Earth_Fault_Power_old = 10, MVB_DDU_Earth_Fault_Control_old = 10;
-    int MVB_DDU_Speed_old = 10, MVB_DDU_Loco_Break_old = 10, MVB_DDU_Auto_Break_old = 10;
-    int LineConverter1_status_SLG1_old = 10, LineConverter2_status_SLG1_old = 10, LineConverter1_status_SLG2_old = 10,
-        LineConverter2_status_SLG2_old = 10;
-    int motorStatusHome_old1 = 10, motorStatusHome_old2 = 10, motorStatusHome_old3 = 10, motorStatusHome_old4 = 10,
-        motorStatusHome_old5 = 10, motorStatusHome_old6 = 10;
-    int MVB_DDU_Direction_old = 10, MVB_DDU_Direction_2_old = 10;
-    int MVB_DDU_Loco_ISO_Status_old = 10, MVB_DDU_Loco_ISO2_Status_old = 10;
-    int MVB_DDU_Cab_Active_old = 10;
-    QString MVB_DDU_Loco_NO_String_old = QStringLiteral("10");
-    QString MVB_DDU_Loco2_NO_String_old = QStringLiteral("10");
-    int multiOpMode_slave1_active_old = 10;
-};
-
-struct UiState : HomeChangeCopies {
+struct UiState {
     // ----- screen model -----
     int screen_id = 0;     // screen served by the touch dispatcher (1 after start-up)
     int screen_id_old = 0; // screen to return to

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "app/home_layout.h"
+#include "app/home_view.h"
 #include "app/mainwindow.h"
 #include "app/resources.h"
 #include "tools/image_table.h"
@@ -342,6 +343,17 @@ private slots:
         QCOMPARE(lcdText(w->W(QStringLiteral("uprim_val"))), QStringLiteral("--"));
         QCOMPARE(get(*w, "loco_cabval")->text(), QStringLiteral("?"));
         QVERIFY(!get<QGauge>(*w, "gaugeWidget_4")->isEnabled());
+    }
+
+    // The view finds every widget it writes by name; a name that is not in
+    // the window (a misspelt one) is reported, not silently skipped.
+    void viewFindsEveryWidget()
+    {
+        auto w = makeWindow();
+        QCOMPARE(w->homeView->resolve(w.get()), QStringList());
+        QVERIFY(HomeView::widgetNames().contains(QStringLiteral("gaugeWidget_4")));
+        w->W(QStringLiteral("vbat"))->setObjectName(QStringLiteral("vbatt"));
+        QCOMPARE(w->homeView->resolve(w.get()), QStringList{QStringLiteral("vbat")});
     }
 
     void unknownSpeedGreysTheGauges()

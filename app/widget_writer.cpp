@@ -1,0 +1,102 @@
+#include "app/widget_writer.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPixmap>
+
+#include "acquisition/unknown.h"
+#include "app/home_layout.h"
+#include "app/look.h"
+
+namespace ui {
+
+const QString kDash = QStringLiteral("--");
+
+namespace {
+const char* const kImageProperty = "image";
+const char* const kTextProperty = "text";
+} // namespace
+
+const QPixmap& pixmap(const QString& path)
+{
+    static QHash<QString, QPixmap> cache;
+    auto it = cache.constFind(path);
+    if (it == cache.constEnd())
+        it = cache.insert(path, QPixmap(path));
+    return it.value();
+}
+
+void putImage(QLabel* l, const QString& path)
+{
+    if (!l || l->property(kImageProperty).toString() == path)
+        return;
+    l->setPixmap(pixmap(path));
+    l->setProperty(kImageProperty, path);
+}
+
+void putIcon(QAbstractButton* b, const QString& path, QSize size)
+{
+    if (!b || b->property(kImageProperty).toString() == path)
+        return;
+    b->setIcon(QIcon(pixmap(path)));
+    b->setIconSize(size);
+    b->setProperty(kImageProperty, path);
+}
+
+void putText(QLabel* l, const QString& text)
+{
+    if (l && l->text() != text)
+        l->setText(text);
+}
+
+void putStyle(QWidget* w, const QString& style)
+{
+    if (w && w->styleSheet() != style)
+        w->setStyleSheet(style);
+}
+
+void putShown(QWidget* w, bool shown)
+{
+    if (w && w->isVisibleTo(w->parentWidget()) != shown)
+        w->setVisible(shown);
+}
+
+void putPos(QWidget* w, int x, int y)
+{
+    if (w && w->pos() != QPoint(x, y))
+        w->move(x, y);
+}
+
+void putValue(QLabel* l, const QString& text, int pointSize, QRgb colour, bool bold, bool condensed)
+{
+    putText(l, text);
+    putStyle(l, textStyle(pointSize, colour, bold, condensed));
+}
+
+void putString(QLabel* l, const QString& text, int pointSize, QRgb colour)
+{
+    if (isUnknown(text))
+        putValue(l, kDash, pointSize, kNoDataGrey);
+    else
+        putValue(l, text, pointSize, colour);
+}
+
+void LcdWriter::put(QLCDNumber* lcd, const QString& text, QRgb colour)
+{
+    if (!lcd)
+        return;
+    putStyle(lcd, lcdStyle(colour));
+    QString& last = m_text[lcd];
+    if (last == text && !last.isNull())
+        return;
+    last = text;
+    const int digits = home::lcdDigits(text);
+    if (lcd->digitCount() != digits)
+        lcd->setDigitCount(digits);
+    lcd->display(text);
+    lcd->setProperty(kTextProperty, text);
+}
+
+} // namespace ui
