@@ -1,26 +1,48 @@
-// Decoding pass. The rules run in a fixed order; a few of them read values
-// written by an earlier rule of the same pass (the active cab, the sub-system
-// image) or kept from the previous pass (temp_emergency, the life signs, the
-// energy references).
+// Decoding pass: the raw signals of the port map become the values and texts
+// the screens show. One decoder per sub-system, each naming the ports it
+// reads; updatemvbvariables() runs them in a fixed order.
 //
-// Texts derived from one port follow one convention throughout: "????" while
-// that port is stale, so a stale value is never shown as if it were current.
+// What a decoder reads besides the raw signals is passed in: the freshness of
+// every port (taken once per pass), the converter type, and the values of the
+// previous pass a rule needs before this pass has decoded them again. A few
+// decoders read a value an earlier decoder of the same pass wrote (the active
+// cab, the sub-system states, the input power); updatemvbvariables() says
+// which. Kept from pass to pass in the store: temp_emergency, the life-sign
+// supervision, the energy references, the second loco's sub-system states.
+//
+// Texts derived from one port follow one convention throughout: unknownText()
+// while that port is stale, so a stale value is never shown as if it were
+// current; the three-state values read TriNoData then.
 
 #include "acquisition/mvbvaria.h"
 
-#include <QCoreApplication>
+#include "acquisition/unknown.h"
+#include "platform/translation.h"
 
 #include <climits>
 #include <cmath>
 
 namespace {
 
-const QString kUnknown = QStringLiteral("????");
+// Texts shown translated (looked up in the context "QObject").
+const char* const kOn = QT_TRANSLATE_NOOP("QObject", "ON");
+const char* const kOff = QT_TRANSLATE_NOOP("QObject", "OFF");
+const char* const kApplied = QT_TRANSLATE_NOOP("QObject", "Applied");
+const char* const kReleased = QT_TRANSLATE_NOOP("QObject", "Released");
+const char* const kUp = QT_TRANSLATE_NOOP("QObject", "UP");
+const char* const kDown = QT_TRANSLATE_NOOP("QObject", "DOWN");
+const char* const kYes = QT_TRANSLATE_NOOP("QObject", "YES");
+const char* const kNo = QT_TRANSLATE_NOOP("QObject", "NO");
+const char* const kTraction = QT_TRANSLATE_NOOP("QObject", "Traction");
+const char* const kBraking = QT_TRANSLATE_NOOP("QObject", "Braking");
+const char* const kThrottleZero = QT_TRANSLATE_NOOP("QObject", "Throttle Zero");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
+// MVB_DDU_Cab_Active: 1 and 2 the cabs, 0 none active, 3 unknown (FLG ports stale).
+constexpr int kNoCab = 0;
+constexpr int kCabUnknown = 3;
+
+// MVB_DDU_Direction, MVB_DDU_Direction_2.
+enum Direction : int { Neutral = 0, Forward = 1, Reverse = 2 };
 
 QString fixed(double v, int decimals)
 {
@@ -29,18 +51,18 @@ QString fixed(double v, int decimals)
 
 QString onOff(bool on)
 {
-    return on ? tr("ON") : tr("OFF");
+    return platform::translated(on ? kOn : kOff);
 }
 
 // "OFF" when the breaker of a consumer has tripped (its signal is 1).
 QString mcbState(bool tripped)
 {
-    return tripped ? tr("OFF") : tr("ON");
+    return onOff(!tripped);
 }
 
 QString appliedReleased(bool applied)
 {
-    return applied ? tr("Applied") : tr("Released");
+    return platform::translated(applied ? kApplied : kReleased);
 }
 
 // Float to int the way a C cast does for the values that occur, but defined
@@ -78,6 +100,81 @@ template <size_t N> void fillTexts(QString (&a)[N], const QString& v)
         x = v;
 }
 
+// Freshness of every port the decoding reads, taken once at the start of a
+// pass: true while the port's freshness is below Max_Freshness.
+struct PortsFresh {
+    bool f1000, f1035, f1070, f1195, f1295, f1302, f1310, f1535, f1570, f1695, f1795, f1800;
+    bool f2510, f2610;
+    bool f3100, f3110, f3200, f3210, f3300, f3400, f3500, f3600;
+    bool f3700, f3710, f3720, f3800, f3810, f3820, f3900, f3950, f4000;
+};
+
+PortsFresh portsFresh(const PortFreshness& s, unsigned maxFreshness)
+{
+    auto fresh = [maxFreshness](unsigned short f) { return f < maxFreshness; };
+    PortsFresh f;
+    f.f1000 = fresh(s.freshness_1000);
+    f.f1035 = fresh(s.freshness_1035);
+    f.f1070 = fresh(s.freshness_1070);
+    f.f1195 = fresh(s.freshness_1195);
+    f.f1295 = fresh(s.freshness_1295);
+    f.f1302 = fresh(s.freshness_1302);
+    f.f1310 = fresh(s.freshness_1310);
+    f.f1535 = fresh(s.freshness_1535);
+    f.f1570 = fresh(s.freshness_1570);
+    f.f1695 = fresh(s.freshness_1695);
+    f.f1795 = fresh(s.freshness_1795);
+    f.f1800 = fresh(s.freshness_1800);
+    f.f2510 = fresh(s.freshness_2510);
+    f.f2610 = fresh(s.freshness_2610);
+    f.f3100 = fresh(s.freshness_3100);
+    f.f3110 = fresh(s.freshness_3110);
+    f.f3200 = fresh(s.freshness_3200);
+    f.f3210 = fresh(s.freshness_3210);
+    f.f3300 = fresh(s.freshness_3300);
+    f.f3400 = fresh(s.freshness_3400);
+    f.f3500 = fresh(s.freshness_3500);
+    f.f3600 = fresh(s.freshness_3600);
+    f.f3700 = fresh(s.freshness_3700);
+    f.f3710 = fresh(s.freshness_3710);
+    f.f3720 = fresh(s.freshness_3720);
+    f.f3800 = fresh(s.freshness_3800);
+    f.f3810 = fresh(s.freshness_3810);
+    f.f3820 = fresh(s.freshness_3820);
+    f.f3900 = fresh(s.freshness_3900);
+    f.f3950 = fresh(s.freshness_3950);
+    f.f4000 = fresh(s.freshness_4000);
+    return f;
+}
+
+// Values of the previous pass that a rule reads before this pass has decoded
+// them again.
+struct Previous {
+    int cabActive; // MVB_DDU_Cab_Active
+};
+
+// Which vehicle control processor a value is taken from.
+enum class Source { Neither, Flg1, Flg2 };
+
+// What every decoder reads besides the store.
+struct Pass {
+    PortsFresh fresh;
+    bool flg2Request; // FLG2 requests mastership (MVB_DDU_FLG2_Master_Request)
+    int srType;       // converter type (Selected_SR_Type)
+    Previous previous;
+
+    // FLG1 preferred: FLG1 unless FLG2 requests mastership or FLG1's port is
+    // stale; FLG2 while its port is fresh; else neither (unknown).
+    Source pick(bool flg1Fresh, bool flg2Fresh) const
+    {
+        if (!flg2Request && flg1Fresh)
+            return Source::Flg1;
+        if (flg2Fresh)
+            return Source::Flg2;
+        return Source::Neither;
+    }
+};
+
 // Processor I/O slot images: element of an image <- a flag of the port map
 // (inverted where the processor reports the opposite sense). Elements not
 // listed keep their values.
@@ -92,8 +189,8 @@ struct SlotBit {
 };
 
 struct ProcessorSlots {
-    unsigned short PortFreshness::*freshness;
-    SlotImage images[4];  // all 2 while the processor's port is stale
+    bool PortsFresh::*fresh;
+    SlotImage images[4];  // all TriNoData while the processor's port is stale
     SlotImage cabOneOnly; // all 0 unless cab 1 is active (nullptr: none)
     const SlotBit* bits;
     int bitCount;
@@ -319,26 +416,823 @@ const SlotBit kSLG2Slots[] = {
 };
 
 const ProcessorSlots kProcessorSlots[] = {
-    {&PortFreshness::freshness_3300, {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, &DerivedValues::MVB_DDU_HBB1_Oslot_Output,
+    {&PortsFresh::f3300, {&DerivedValues::MVB_DDU_HBB1_Oslot_Input, &DerivedValues::MVB_DDU_HBB1_Oslot_Output,
       &DerivedValues::MVB_DDU_HBB1_Qslot_Input, &DerivedValues::MVB_DDU_HBB1_Qslot_Output},
      nullptr, kHBB1Slots, int(sizeof kHBB1Slots / sizeof kHBB1Slots[0])},
-    {&PortFreshness::freshness_3400, {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, &DerivedValues::MVB_DDU_HBB2_Oslot_Output,
+    {&PortsFresh::f3400, {&DerivedValues::MVB_DDU_HBB2_Oslot_Input, &DerivedValues::MVB_DDU_HBB2_Oslot_Output,
       &DerivedValues::MVB_DDU_HBB2_Qslot_Input, &DerivedValues::MVB_DDU_HBB2_Qslot_Output},
      nullptr, kHBB2Slots, int(sizeof kHBB2Slots / sizeof kHBB2Slots[0])},
-    {&PortFreshness::freshness_3500, {&DerivedValues::MVB_DDU_STB1_Jslot_Input, &DerivedValues::MVB_DDU_STB1_Jslot_Output,
+    {&PortsFresh::f3500, {&DerivedValues::MVB_DDU_STB1_Jslot_Input, &DerivedValues::MVB_DDU_STB1_Jslot_Output,
       &DerivedValues::MVB_DDU_STB1_Lslot_Input, &DerivedValues::MVB_DDU_STB1_Lslot_Output},
      &DerivedValues::MVB_DDU_STB1_Jslot_Input, kSTB1Slots, int(sizeof kSTB1Slots / sizeof kSTB1Slots[0])},
-    {&PortFreshness::freshness_3600, {&DerivedValues::MVB_DDU_STB2_Jslot_Input, &DerivedValues::MVB_DDU_STB2_Jslot_Output,
+    {&PortsFresh::f3600, {&DerivedValues::MVB_DDU_STB2_Jslot_Input, &DerivedValues::MVB_DDU_STB2_Jslot_Output,
       &DerivedValues::MVB_DDU_STB2_Lslot_Input, &DerivedValues::MVB_DDU_STB2_Lslot_Output},
      nullptr, kSTB2Slots, int(sizeof kSTB2Slots / sizeof kSTB2Slots[0])},
-    {&PortFreshness::freshness_3700, {&DerivedValues::MVB_DDU_SLG1_Dslot_Input, &DerivedValues::MVB_DDU_SLG1_Dslot_Output,
+    {&PortsFresh::f3700, {&DerivedValues::MVB_DDU_SLG1_Dslot_Input, &DerivedValues::MVB_DDU_SLG1_Dslot_Output,
       &DerivedValues::MVB_DDU_SLG1_Wslot_Input, &DerivedValues::MVB_DDU_SLG1_Wslot_Output},
      nullptr, kSLG1Slots, int(sizeof kSLG1Slots / sizeof kSLG1Slots[0])},
-    {&PortFreshness::freshness_3800, {&DerivedValues::MVB_DDU_SLG2_Dslot_Input, &DerivedValues::MVB_DDU_SLG2_Dslot_Output,
+    {&PortsFresh::f3800, {&DerivedValues::MVB_DDU_SLG2_Dslot_Input, &DerivedValues::MVB_DDU_SLG2_Dslot_Output,
       &DerivedValues::MVB_DDU_SLG2_Wslot_Input, &DerivedValues::MVB_DDU_SLG2_Wslot_Output},
      nullptr, kSLG2Slots, int(sizeof kSLG2Slots / sizeof kSLG2Slots[0])},
 };
 // clang-format on
+
+// ---------------------------------------------------------------- decoders
+
+// Loco number and class (3110 / 3210), number of the second loco (2510),
+// Co-Co bogies detected (1535, 3300; kept while stale).
+void decodeIdentity(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    const Source source = p.pick(f.f3110, f.f3210);
+    if (source == Source::Neither) {
+        s.MVB_DDU_Loco_NO_String = unknownText();
+        s.MVB_DDU_Loco_Type_String.clear();
+    } else {
+        const unsigned number = source == Source::Flg1 ? s.FLG1_D00_MLocoNum1 : s.FLG2_D00_MLocoNum1;
+        s.MVB_DDU_Loco_NO_String = QString::number(number);
+        s.MVB_DDU_Loco_Type_String = mvbvaria::locoClass(number);
+    }
+    s.MVB_DDU_Loco2_NO_String = f.f2510 ? QString::number(s.FLG1_D00_MLocoNum2) : unknownText();
+
+    if (f.f1535)
+        s.CoCo_bogie_chasisR = s.HBB1_D01_BDetCoCoR ? 1 : 0;
+    if (f.f3300)
+        s.CoCo_bogie_chasis = s.HBB1_D01_BDetCoCo ? 1 : 0;
+}
+
+// Battery voltage (3100 / 3200); earth faults of the auxiliary circuit (3300,
+// 3600), of the control circuit (3300) and of the power circuit (3700, 3800,
+// 3300).
+void decodeBatteryAndEarthFaults(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    const Source source = p.pick(f.f3100, f.f3200);
+    if (source == Source::Neither) {
+        s.MVB_DDU_Battery = 0;
+        s.MVB_DDU_Battery_String = unknownText();
+    } else {
+        const float battery = source == Source::Flg1 ? s.FLG1_D21_XU_Battery : s.FLG2_D21_XU_Battery;
+        s.MVB_DDU_Battery = toInt(battery);
+        s.MVB_DDU_Battery_String = fixed(battery, 1);
+    }
+
+    if (!f.f3300 && !f.f3600)
+        s.MVB_DDU_Earth_Fault_Auxiliary = TriNoData;
+    else
+        s.MVB_DDU_Earth_Fault_Auxiliary =
+            triState(s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110 || s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR);
+    s.MVB_DDU_Earth_Fault_Control = f.f3300 ? triState(s.HBB1_D04_EFContCkt || s.HBB1_D01_MEFRContrl) : TriNoData;
+
+    if (!f.f3700 && !f.f3800 && !f.f3300) {
+        s.MVB_DDU_Earth_Fault_Power = TriNoData;
+        s.MVB_DDU_Earth_Fault_Power_String = unknownText();
+    } else {
+        const bool fault = s.SLG1_D09_PDistEarthF || s.SLG2_D09_PDistEarthF || s.HBB1_D01_MEFRFilter;
+        s.MVB_DDU_Earth_Fault_Power = triState(fault);
+        s.MVB_DDU_Earth_Fault_Power_String = onOff(fault);
+    }
+}
+
+// Loco brake from the brake cylinders (3400, 3600), main reservoir pressure
+// switch (3400), brake pipe pressure (3110 / 3210; automatic brake applied
+// below 4.8).
+void decodeBrakes(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    s.MVB_DDU_Loco_Break =
+        (!f.f3400 && !f.f3600) ? TriNoData : triState(s.HBB2_D01_MPrSwBkCyl2 || s.STB2_D01_MPrSwBkCyl1);
+    if (f.f3400) {
+        s.MVB_DDU_MR = triState(s.HBB2_D01_MPrSwLowMR);
+        s.MVB_DDU_MR_Pressure_String = s.HBB2_D01_MPrSwLowMR ? QStringLiteral("< 6.4") : QStringLiteral("> 6.4");
+        s.MVB_DDU_BC2_Pressure_String = appliedReleased(s.HBB2_D01_MPrSwBkCyl2);
+    } else {
+        s.MVB_DDU_MR = TriNoData;
+        s.MVB_DDU_MR_Pressure_String = s.MVB_DDU_BC2_Pressure_String = unknownText();
+    }
+    s.MVB_DDU_BC1_Pressure_String = f.f3600 ? appliedReleased(s.STB2_D01_MPrSwBkCyl1) : unknownText();
+
+    // FLG2's brake pipe only while it requests mastership; FLG1's otherwise.
+    if ((f.f3210 && p.flg2Request) || (f.f3110 && !p.flg2Request)) {
+        const float pipe = p.flg2Request ? s.FLG2_D45_XPrAutoBkLn : s.FLG1_D45_XPrAutoBkLn;
+        s.MVB_DDU_BP_Demand = pipe;
+        s.MVB_DDU_BP_Pressure_String = fixed(pipe, 1);
+        s.MVB_DDU_Auto_Break = triState(pipe < 4.8f);
+    } else {
+        s.MVB_DDU_Auto_Break = TriNoData;
+        s.MVB_DDU_BP_Pressure_String = unknownText();
+    }
+}
+
+// Lamps: parking brake (3400), constant speed (3500, 3600), vigilance warning
+// (3600), fault indication (3300, 3400), wheel slip (3500, 3600).
+void decodeLamps(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    s.MVB_DDU_BPPB = f.f3400 ? triState(s.HBB2_D44_MParkBkApp) : TriNoData;
+    s.MVB_DDU_BPCS = (!f.f3500 && !f.f3600) ? TriNoData : triState(s.STB1_D02_MLampCSpeed || s.STB2_D02_MLampCSpeed);
+    s.MVB_DDU_LSVW = f.f3600 ? triState(s.STB2_D01_MVigWarn) : TriNoData;
+
+    if (!f.f3300 && !f.f3400) {
+        s.MVB_DDU_BPFA = s.MVB_DDU_LSFI = TriNoData;
+    } else {
+        s.MVB_DDU_BPFA = triState(s.HBB1_D02_MLampFInd || s.HBB2_D02_MLampFInd);
+        s.MVB_DDU_LSFI = triState(s.HBB1_D02_MLampFault || s.HBB2_D02_MLampFault);
+    }
+
+    if (!f.f3600 && !f.f3500) {
+        s.MVB_DDU_LSP = TriNoData;
+        s.MVB_DDU_Wheel_Slip_String = unknownText();
+    } else {
+        const bool slip = s.STB2_D02_MLampWSlip || s.STB1_D02_MLampWSlip;
+        s.MVB_DDU_LSP = triState(slip);
+        s.MVB_DDU_Wheel_Slip_String = platform::translated(slip ? kYes : kNo);
+    }
+}
+
+// Emergency (3300, 3400, 3110; the node from 3100): the emergency stop of the
+// cab active in the previous pass (the last one seen is kept while no cab is
+// active), or the brake pipe emptied while the vehicle control is in a
+// running node.
+void decodeEmergency(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    if (!f.f3400 && !f.f3300 && !f.f3110) {
+        s.MVB_DDU_EMG = TriNoData;
+        return;
+    }
+    if (p.previous.cabActive == 1)
+        s.temp_emergency = s.HBB1_D01_LEmgStop;
+    else if (p.previous.cabActive == 2)
+        s.temp_emergency = s.HBB2_D01_LEmgStop;
+    const unsigned node = s.FLG1_D07_XNodeMSC;
+    const bool runningNode = node != 0 && node != 12 && node != 612;
+    s.MVB_DDU_EMG = triState(s.temp_emergency || (runningNode && s.FLG1_D45_XPrAutoBkLn < 3.0f));
+}
+
+// Active cab (3100 / 3200); direction of travel of the active cab (3300 and
+// 3500 for cab 1, 3400 and 3600 for cab 2) and of the second loco (2510).
+// Returns the active cab.
+int decodeCab(SignalStore& s, const Pass& p)
+{
+    int cab = kNoCab;
+    if (!p.fresh.f3100 && !p.fresh.f3200)
+        cab = kCabUnknown;
+    else if (s.FLG1_D23_MCab1Active || s.FLG2_D23_MCab1Active)
+        cab = 1;
+    else if (s.FLG1_D23_MCab2Active || s.FLG2_D23_MCab2Active)
+        cab = 2;
+    s.MVB_DDU_Cab_Active = cab;
+
+    auto direction = [](bool forward, bool reverse) { return forward ? Forward : (reverse ? Reverse : Neutral); };
+    if (cab == 1)
+        s.MVB_DDU_Direction =
+            direction(s.HBB1_D24_LTrvDirFor || s.STB1_D24_LTrvDirFor, s.HBB1_D24_LTrvDirRev || s.STB1_D24_LTrvDirRev);
+    else if (cab == 2)
+        s.MVB_DDU_Direction =
+            direction(s.HBB2_D24_LTrvDirFor || s.STB2_D24_LTrvDirFor, s.HBB2_D24_LTrvDirRev || s.STB2_D24_LTrvDirRev);
+    else
+        s.MVB_DDU_Direction = Neutral;
+    s.MVB_DDU_Direction_2 =
+        s.multiOpMode_slave1_active == 1 ? direction(s.slave1_LTrvDirFor, s.slave1_LTrvDirREV) : Neutral;
+    return cab;
+}
+
+// Tractive / braking effort, actual and demanded, signed percent (3100 /
+// 3200); position of the master controller (3300, 3400; throttle zero from
+// 3100 / 3200).
+void decodeEffort(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    if (!f.f3100 && !f.f3200) {
+        s.MVB_DDU_BE_Actual = s.MVB_DDU_BE_Demand = 0;
+        s.MVB_DDU_BE_Actual_String = s.MVB_DDU_BE_Demand_String = unknownText();
+    } else {
+        const float actual = p.flg2Request ? s.FLG2_D46_XTE_BE_Loco : s.FLG1_D46_XTE_BE_Loco;
+        const float demand = p.flg2Request ? s.FLG2_D53_WTE_BE_Loco : s.FLG1_D53_WTE_BE_Loco;
+        s.MVB_DDU_BE_Actual = toInt(mvbvaria::Check_Negative_Value(toInt(actual)) * 100.0f / 4096.0f);
+        s.MVB_DDU_BE_Demand = toInt(mvbvaria::Check_Negative_Value(toInt(demand)) * 100.0f / 4096.0f);
+        s.MVB_DDU_BE_Actual_String = QString::number(s.MVB_DDU_BE_Actual);
+        s.MVB_DDU_BE_Demand_String = QString::number(s.MVB_DDU_BE_Demand);
+    }
+
+    const bool hbbFresh = f.f3300 || f.f3400;
+    QString& position = s.MVB_DDU_Master_Control_Position_String;
+    if ((s.HBB1_D01_LTEDemand || s.HBB2_D01_LTEDemand) && hbbFresh)
+        position = platform::translated(kTraction);
+    else if ((s.HBB1_D01_LBEDemand || s.HBB2_D01_LBEDemand) && hbbFresh)
+        position = platform::translated(kBraking);
+    else if ((!s.FLG1_D26_MThTE_BEE0 && !s.FLG2_D26_MThTE_BEE0) || (!f.f3100 && !f.f3200))
+        position = unknownText();
+    else
+        position = platform::translated(kThrottleZero);
+}
+
+// Speed, pneumatic brake demand, inching speed (3110 / 3210).
+void decodeSpeed(SignalStore& s, const Pass& p)
+{
+    const Source source = p.pick(p.fresh.f3110, p.fresh.f3210);
+    if (source == Source::Neither) {
+        s.MVB_DDU_Speed = 0;
+        s.MVB_DDU_Speed_String = unknownText();
+        s.MVB_DDU_Pneumatic_Brake_Demand_String = unknownText();
+        s.MVB_DDU_Speed_Inching_String = unknownText();
+        return;
+    }
+    const bool flg1 = source == Source::Flg1;
+    const float speed = flg1 ? s.FLG1_D50_XSpeedLoco : s.FLG2_D50_XSpeedLoco;
+    s.MVB_DDU_Speed = toInt(speed);
+    s.MVB_DDU_Speed_String = QString::number(s.MVB_DDU_Speed);
+    s.MVB_DDU_Pneumatic_Brake_Demand_String = fixed(flg1 ? s.FLG1_D45_WPnBEdem : s.FLG2_D45_WPnBEdem, 2);
+    s.MVB_DDU_Speed_Inching_String = fixed(speed, 2);
+}
+
+// Sub-system switch-off states of this loco (1310) and of the second loco
+// (2510), and whether a sub-system of each is isolated.
+void decodeSubSystems(SignalStore& s, const Pass& p)
+{
+    const int states[19] = {
+        s.FLG1_D54_BSubS01_Off, s.FLG1_D54_BSubS02_Off, s.FLG1_D54_BSubS03_Off, s.FLG1_D54_BSubS04_Off,
+        s.FLG1_D54_BSubS05_Off, s.FLG1_D54_BSubS06_Off, s.FLG1_D54_BSubS07_Off, s.FLG1_D54_BSubS08_Off,
+        s.FLG1_D54_BSubS09_Off, s.FLG1_D54_BSubS10_Off, s.FLG1_D54_BSubS11_Off, s.FLG1_D54_BSubS12_Off,
+        s.FLG1_D54_BSubS13_Off, s.FLG1_D54_BSubS14_Off, s.FLG1_D54_BSubS15_Off, s.FLG1_D54_BSubS16_Off,
+        s.FLG1_D54_BSubS17_Off, s.FLG1_D54_BSubS18_Off, s.FLG1_D54_BSubS19_Off};
+    for (int k = 0; k < 19; ++k)
+        s.MVB_DDU_LOCO_SUB_System[k] = p.fresh.f1310 ? states[k] : 99; // 99: unknown
+    s.MVB_DDU_LOCO_SUB_System[19] = 99;
+    const int first = s.MVB_DDU_LOCO_SUB_System[0];
+    s.MVB_DDU_Loco_ISO_Status = first == 4 ? TriOn : (first == 99 ? TriNoData : TriOff);
+
+    // Second loco: elements at 2 or 3 stay while their flag is 0; all 4 while stale.
+    if (p.fresh.f2510) {
+        const char flags[19] = {
+            s.LOCO2_SUB_System0_off,  s.LOCO2_SUB_System1_off,  s.LOCO2_SUB_System2_off,  s.LOCO2_SUB_System3_off,
+            s.LOCO2_SUB_System4_off,  s.LOCO2_SUB_System5_off,  s.LOCO2_SUB_System6_off,  s.LOCO2_SUB_System7_off,
+            s.LOCO2_SUB_System8_off,  s.LOCO2_SUB_System9_off,  s.LOCO2_SUB_System10_off, s.LOCO2_SUB_System11_off,
+            s.LOCO2_SUB_System12_off, s.LOCO2_SUB_System13_off, s.LOCO2_SUB_System14_off, s.LOCO2_SUB_System15_off,
+            s.LOCO2_SUB_System16_off, s.LOCO2_SUB_System17_off, s.LOCO2_SUB_System18_off};
+        for (int k = 0; k < 19; ++k) {
+            int& e = s.MVB_DDU_LOCO2_SUB_System[k];
+            if (flags[k] == 1 || e == 0 || e == 1 || e == 4)
+                e = flags[k];
+        }
+        if (s.MVB_DDU_LOCO2_SUB_System[19] == 0)
+            s.MVB_DDU_LOCO2_SUB_System[19] = 2;
+    } else {
+        for (int k = 0; k < 20; ++k)
+            s.MVB_DDU_LOCO2_SUB_System[k] = 4;
+    }
+    int iso2 = s.MVB_DDU_LOCO2_SUB_System[18] == 4 ? TriNoData : TriOff;
+    for (int k = 0; k < 19; ++k) {
+        const int e = s.MVB_DDU_LOCO2_SUB_System[k];
+        if (e >= 1 && e <= 3) {
+            iso2 = TriOn;
+            break;
+        }
+    }
+    s.MVB_DDU_Loco_ISO2_Status = iso2;
+}
+
+// Pantograph (3400, 3600); vacuum circuit breaker, primary voltage and
+// current (3100 / 3200).
+void decodeLineSide(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    if (!f.f3400 && !f.f3600) {
+        s.MVB_DDU_Panto = TriNoData;
+        s.MVB_DDU_Panto_String = unknownText();
+    } else {
+        const bool up = s.HBB2_D31_LPanUpWish || s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp || s.HBB2_D01_LPanUp;
+        s.MVB_DDU_Panto = triState(up);
+        s.MVB_DDU_Panto_String = platform::translated(up ? kUp : kDown);
+    }
+
+    const Source source = p.pick(f.f3100, f.f3200);
+    if (source == Source::Neither) {
+        s.MVB_DDU_VCB = s.MVB_DDU_LSDJ = TriNoData;
+        s.MVB_DDU_VCB_String = s.MVB_DDU_UPRIM_String = s.MVB_DDU_IPRIM_String = unknownText();
+        return;
+    }
+    const bool flg1 = source == Source::Flg1;
+    const bool vcb = flg1 ? s.FLG1_D07_MVCB_On : s.FLG2_D07_MVCB_On;
+    const float uprim = flg1 ? s.FLG1_D21_XUprim : s.FLG2_D21_XUprim;
+    const float iprim = flg1 ? s.FLG1_D21_XIprim : s.FLG2_D21_XIprim;
+    s.MVB_DDU_VCB = triState(vcb);
+    s.MVB_DDU_VCB_String = onOff(vcb);
+    s.MVB_DDU_LSDJ = triState(!vcb); // the breaker-open lamp
+    s.MVB_DDU_UPRIM = toInt(uprim);
+    s.MVB_DDU_IPRIM = toInt(iprim);
+    s.MVB_DDU_UPRIM_String = fixed(uprim, 2);
+    s.MVB_DDU_IPRIM_String = fixed(iprim, 2);
+}
+
+// Line frequency from the line converter of bogie 1 (3720, while its
+// sub-system state reads 0) or of bogie 2 (3820); input power of the two
+// line converters (3700, 3800); hotel load and primary over-current (3500);
+// harmonic filter (3700, 3800).
+void decodeLinePower(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    const bool bogie1 = s.MVB_DDU_LOCO_SUB_System[1] == 0 && f.f3720;
+    if (bogie1 || f.f3820) {
+        const double factor = p.srType == 3 ? 10.0 : 1.0;
+        s.MVB_DDU_Line_Frequency = (bogie1 ? s.SLG1_D04_NSC1_XAFUN : s.SLG2_D04_NSC2_XAFUN) * factor;
+        s.MVB_DDU_Line_Frequency_String = fixed(s.MVB_DDU_Line_Frequency, 2);
+        s.MVB_DDU_Line_Frequency_INT_String = fixed(s.MVB_DDU_Line_Frequency, 0);
+    } else {
+        s.MVB_DDU_Line_Frequency = 0;
+        s.MVB_DDU_Line_Frequency_String = s.MVB_DDU_Line_Frequency_INT_String = unknownText();
+    }
+
+    if (!f.f3700 && !f.f3800) {
+        s.MVB_DDU_Input_Power1_String = s.MVB_DDU_Input_Power2_String = unknownText();
+        s.MVB_DDU_Input_Power_String = unknownText();
+        s.MVB_DDU_Filter_String = unknownText();
+    } else {
+        s.MVB_DDU_Input_Power1 = mvbvaria::Check_Negative_Value(s.SLG1_D04_XPN & 0xFFFF) / 40.96 * 100.0;
+        s.MVB_DDU_Input_Power2 = mvbvaria::Check_Negative_Value(s.SLG2_D04_XPN & 0xFFFF) / 40.96 * 100.0;
+        const double total = s.MVB_DDU_Input_Power1 + s.MVB_DDU_Input_Power2;
+        s.MVB_DDU_Input_Power = toInt(total);
+        s.MVB_DDU_Input_Power1_String = fixed(s.MVB_DDU_Input_Power1, 2);
+        s.MVB_DDU_Input_Power2_String = fixed(s.MVB_DDU_Input_Power2, 2);
+        s.MVB_DDU_Input_Power_String = fixed(total, 2);
+        s.MVB_DDU_Filter_String =
+            onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
+    }
+
+    s.MVB_DDU_Hotel_Load_String = f.f3500 ? onOff(s.STB1_D01_MContHotel) : unknownText();
+    if (!f.f3500) {
+        s.MVB_DDU_Primary_Over_Current = TriNoData;
+        s.MVB_DDU_Primary_Over_Current_String = unknownText();
+    } else {
+        const bool high = s.STB1_D09_MIPrimHigh || s.STB1_D01_MIPrimHigh;
+        s.MVB_DDU_Primary_Over_Current = triState(high);
+        s.MVB_DDU_Primary_Over_Current_String = onOff(high);
+    }
+}
+
+void contactorTexts(bool portFresh, int srType, bool loadContactor, bool mainContactor, char vent3, char vent2,
+                    char vent1, QString& preCharge, QString& input, QString& ventilation)
+{
+    if (!portFresh) {
+        preCharge = input = ventilation = unknownText();
+        return;
+    }
+    // With converter type 3 the two contactor feedbacks are wired the other way round.
+    preCharge = onOff(srType == 3 ? mainContactor : loadContactor);
+    input = onOff(srType == 3 ? loadContactor : mainContactor);
+    ventilation = vent3 ? QStringLiteral("3")
+        : vent2         ? QStringLiteral("2")
+        : vent1         ? QStringLiteral("1")
+                        : QStringLiteral("0");
+}
+
+// Traction motors and line converters in service (signals of 3110, shown
+// while 3100 is fresh); pre-charge and input contactors and ventilation level
+// of each traction converter (3700, 3800).
+void decodeTractionConverters(SignalStore& s, const Pass& p)
+{
+    const bool known = p.fresh.f3100;
+    const char master[6] = {s.MVB_DDU_MotorMaster1_SLG1, s.MVB_DDU_MotorMaster2_SLG1, s.MVB_DDU_MotorMaster3_SLG1,
+                            s.MVB_DDU_MotorMaster1_SLG2, s.MVB_DDU_MotorMaster2_SLG2, s.MVB_DDU_MotorMaster3_SLG2};
+    const char slave[6] = {s.MVB_DDU_MotorSlave1_SLG1, s.MVB_DDU_MotorSlave2_SLG1, s.MVB_DDU_MotorSlave3_SLG1,
+                           s.MVB_DDU_MotorSlave1_SLG2, s.MVB_DDU_MotorSlave2_SLG2, s.MVB_DDU_MotorSlave3_SLG2};
+    for (int k = 0; k < 6; ++k) {
+        s.MVB_DDU_MotorMaster_Status[k] = known ? master[k] : 0;
+        s.MVB_DDU_MotorSlave_Status[k] = known ? slave[k] : 0;
+    }
+    s.LineConverter1_status_SLG1 = known ? s.MVB_DDU_LineConverter1_SLG1 : 0;
+    s.LineConverter2_status_SLG1 = known ? s.MVB_DDU_LineConverter2_SLG1 : 0;
+    s.LineConverter1_status_SLG2 = known ? s.MVB_DDU_LineConverter1_SLG2 : 0;
+    s.LineConverter2_status_SLG2 = known ? s.MVB_DDU_LineConverter2_SLG2 : 0;
+
+    contactorTexts(p.fresh.f3700, p.srType, s.SLG1_D87_BLdSEin || s.SLG1_D01_MLdSEin,
+                   s.SLG1_D01_MSRSEin || s.SLG1_D87_BSRSEin, s.SLG1_D09_BVentLevel3, s.SLG1_D09_BVentLevel2,
+                   s.SLG1_D09_BVentLevel1, s.MVB_DDU_PreChrage_Contactor1_String, s.MVB_DDU_Input_Contactor1_String,
+                   s.MVB_DDU_Ventilation_Level1_String);
+    contactorTexts(p.fresh.f3800, p.srType, s.SLG2_D87_BLdSEin || s.SLG2_D01_MLdSEin,
+                   s.SLG2_D01_MSRSEin || s.SLG2_D87_BSRSEin, s.SLG2_D09_BVentLevel3, s.SLG2_D09_BVentLevel2,
+                   s.SLG2_D09_BVentLevel1, s.MVB_DDU_PreChrage_Contactor2_String, s.MVB_DDU_Input_Contactor2_String,
+                   s.MVB_DDU_Ventilation_Level2_String);
+}
+
+// DC link voltage of the traction converters (3720, 3820), their input power
+// (3700, 3800; the line converters' texts of this pass), motor speeds (3710,
+// 3810) and temperatures (3700, 3800).
+void decodeTractionMotors(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    const double factor = p.srType == 3 ? 4.1 : 1.0;
+    s.MVB_DDU_Traction_DC_Link_Volatge1_String = f.f3720 ? fixed(s.SLG1_D04_NSC1_XAUD * factor, 2) : unknownText();
+    s.MVB_DDU_Traction_DC_Link_Volatge2_String = f.f3820 ? fixed(s.SLG2_D04_NSC2_XAUD * factor, 2) : unknownText();
+    s.MVB_DDU_SR_Input_Power1_String = f.f3700 ? s.MVB_DDU_Input_Power1_String : unknownText();
+    s.MVB_DDU_SR_Input_Power2_String = f.f3800 ? s.MVB_DDU_Input_Power2_String : unknownText();
+
+    const float speeds[6] = {s.SLG1_D90_XVist_A1, s.SLG1_D90_XVist_A2, s.SLG1_D90_XVist_A3,
+                             s.SLG2_D90_XVist_A1, s.SLG2_D90_XVist_A2, s.SLG2_D90_XVist_A3};
+    QString* speedTexts[6] = {&s.MVB_DDU_TM_Speed1_String, &s.MVB_DDU_TM_Speed2_String, &s.MVB_DDU_TM_Speed3_String,
+                              &s.MVB_DDU_TM_Speed4_String, &s.MVB_DDU_TM_Speed5_String, &s.MVB_DDU_TM_Speed6_String};
+    const float temps[6] = {s.SLG1_D88_XTempMotor1, s.SLG1_D88_XTempMotor2, s.SLG1_D88_XTempMotor3,
+                            s.SLG2_D88_XTempMotor1, s.SLG2_D88_XTempMotor2, s.SLG2_D88_XTempMotor3};
+    QString* tempTexts[6] = {&s.MVB_DDU_TM_Temperature1_String, &s.MVB_DDU_TM_Temperature2_String,
+                             &s.MVB_DDU_TM_Temperature3_String, &s.MVB_DDU_TM_Temperature4_String,
+                             &s.MVB_DDU_TM_Temperature5_String, &s.MVB_DDU_TM_Temperature6_String};
+    QString* tempIntTexts[6] = {&s.MVB_DDU_TM_Temperature1_INT_String, &s.MVB_DDU_TM_Temperature2_INT_String,
+                                &s.MVB_DDU_TM_Temperature3_INT_String, &s.MVB_DDU_TM_Temperature4_INT_String,
+                                &s.MVB_DDU_TM_Temperature5_INT_String, &s.MVB_DDU_TM_Temperature6_INT_String};
+    for (int k = 0; k < 6; ++k) {
+        const bool speedFresh = k < 3 ? f.f3710 : f.f3810;
+        const bool tempFresh = k < 3 ? f.f3700 : f.f3800;
+        *speedTexts[k] = speedFresh ? fixed(speeds[k], 2) : unknownText();
+        *tempTexts[k] = tempFresh ? fixed(temps[k], 2) : unknownText();
+        *tempIntTexts[k] = tempFresh ? fixed(temps[k], 0) : unknownText();
+    }
+}
+
+// Transformer and converter oil: temperatures and pressures (3700, 3800).
+void decodeOil(SignalStore& s, const Pass& p)
+{
+    if (p.fresh.f3700) {
+        s.MVB_DDU_TFP_Temperature1_String = fixed(s.SLG1_D88_XTempOilTr, 2);
+        s.MVB_DDU_SR_Temperature1_String = fixed(s.SLG1_D88_XTempOilCv, 2);
+        s.MVB_DDU_TFP_Pressure1_String = fixed(s.SLG1_D88_XPressureTr, 2);
+        s.MVB_DDU_SR_Pressure1_String = fixed(s.SLG1_D88_XPressureCv, 2);
+    } else {
+        s.MVB_DDU_TFP_Temperature1_String = s.MVB_DDU_SR_Temperature1_String = unknownText();
+        s.MVB_DDU_TFP_Pressure1_String = s.MVB_DDU_SR_Pressure1_String = unknownText();
+    }
+    if (p.fresh.f3800) {
+        s.MVB_DDU_TFP_Temperature2_String = fixed(s.SLG2_D88_XTempOilTr, 2);
+        s.MVB_DDU_SR_Temperature2_String = fixed(s.SLG2_D88_XTempOilCv, 2);
+        s.MVB_DDU_TFP_Pressure2_String = fixed(s.SLG2_D88_XPressureTr, 2);
+        s.MVB_DDU_SR_Pressure2_String = fixed(s.SLG2_D88_XPressureCv, 2);
+    } else {
+        s.MVB_DDU_TFP_Temperature2_String = s.MVB_DDU_SR_Temperature2_String = unknownText();
+        s.MVB_DDU_TFP_Pressure2_String = s.MVB_DDU_SR_Pressure2_String = unknownText();
+    }
+}
+
+// Auxiliary supply: highest output voltage of the three auxiliary converters
+// (3900, 3950, 4000), higher auxiliary current of the two traction converters
+// (3700, 3800); group contactors (3900, 3950, 4000); auxiliary converters
+// switched off, sub-system state 4 (1310, FLG1 preferred by 1035 / 1535).
+void decodeAuxiliarySupply(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    if (!f.f3900 && !f.f3950 && !f.f4000) {
+        s.MVB_DDU_Auxiliary_Voltage_String = unknownText();
+    } else {
+        const float b1 = s.BUR1_D73_XUUN, b2 = s.BUR2_D73_XUUN, b3 = s.BUR3_D73_XUUN;
+        const float v = (b1 > b2 && b1 > b3) ? b1 : ((b2 > b1 && b2 > b3) ? b2 : b3);
+        s.MVB_DDU_Auxiliary_Voltage_String = fixed(v * 12.5, 2);
+    }
+    if (!f.f3700 && !f.f3800)
+        s.MVB_DDU_Auxiliary_Current_String = unknownText();
+    else
+        s.MVB_DDU_Auxiliary_Current_String =
+            fixed(s.SLG1_D01_XIBUR > s.SLG2_D01_XIBUR ? s.SLG1_D01_XIBUR : s.SLG2_D01_XIBUR, 2);
+
+    s.MVB_DDU_Group_Contact_541_String = f.f3950 ? onOff(s.BUR2_D01_M52_1Close) : unknownText();
+    s.MVB_DDU_Group_Contact_542_String = f.f3950 ? onOff(s.BUR2_D01_M52_2Close) : unknownText();
+    s.MVB_DDU_Group_Contact_543_String = f.f4000 ? onOff(s.BUR3_D01_M52_3Close) : unknownText();
+    s.MVB_DDU_Group_Contact_544_String =
+        (f.f3900 || f.f3950) ? onOff(s.BUR1_D01_M52_4Close || s.BUR2_D01_M52_4Close) : unknownText();
+    s.MVB_DDU_Group_Contact_545_String = f.f3900 ? onOff(s.BUR1_D01_M52_5Close) : unknownText();
+
+    const Source source = p.pick(f.f1035, f.f1535);
+    if (source == Source::Neither) {
+        s.MVB_DDU_BUR1_Status_String = s.MVB_DDU_BUR2_Status_String = s.MVB_DDU_BUR3_Status_String = unknownText();
+        return;
+    }
+    const bool flg1 = source == Source::Flg1;
+    s.MVB_DDU_BUR1_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS06_Off : s.FLG2_D54_BSubS06_Off) != 4);
+    s.MVB_DDU_BUR2_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS07_Off : s.FLG2_D54_BSubS07_Off) != 4);
+    s.MVB_DDU_BUR3_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS08_Off : s.FLG2_D54_BSubS08_Off) != 4);
+}
+
+void auxiliaryConverterTexts(bool portFresh, float dcVoltage, float dcCurrent, float frequency, QString& dcV,
+                             QString& dcI, QString& outV, QString& outF)
+{
+    if (!portFresh) {
+        dcV = dcI = outV = outF = unknownText();
+        return;
+    }
+    dcV = fixed(dcVoltage, 2);
+    dcI = fixed(dcCurrent, 2);
+    outV = fixed(frequency * 415.0 / 50.0, 2);
+    outF = fixed(frequency, 2);
+}
+
+// Auxiliary converters: DC link, output voltage and frequency (3900, 3950, 4000).
+void decodeAuxiliaryConverters(SignalStore& s, const Pass& p)
+{
+    auxiliaryConverterTexts(p.fresh.f3900, s.BUR1_D73_XUUZ1, s.BUR1_D73_XUIZ1, s.BUR1_D01_XUFWR,
+                            s.MVB_DDU_BUR1_DC_Link_Voltage_String, s.MVB_DDU_BUR1_DC_Link_Current_String,
+                            s.MVB_DDU_BUR1_Output_Voltage_String, s.MVB_DDU_BUR1_Output_Frequency_String);
+    auxiliaryConverterTexts(p.fresh.f3950, s.BUR2_D73_XUUZ1, s.BUR2_D73_XUIZ1, s.BUR2_D01_XUFWR,
+                            s.MVB_DDU_BUR2_DC_Link_Voltage_String, s.MVB_DDU_BUR2_DC_Link_Current_String,
+                            s.MVB_DDU_BUR2_Output_Voltage_String, s.MVB_DDU_BUR2_Output_Frequency_String);
+    auxiliaryConverterTexts(p.fresh.f4000, s.BUR3_D73_XUUZ1, s.BUR3_D73_XUIZ1, s.BUR3_D01_XUFWR,
+                            s.MVB_DDU_BUR3_DC_Link_Voltage_String, s.MVB_DDU_BUR3_DC_Link_Current_String,
+                            s.MVB_DDU_BUR3_Output_Voltage_String, s.MVB_DDU_BUR3_Output_Frequency_String);
+}
+
+// Compressors (3500, 3400) and the breakers of the blowers and oil pumps
+// (3300 for bogie 1, 3600 for bogie 2).
+void decodeBreakers(SignalStore& s, const Pass& p)
+{
+    s.MVB_DDU_Compressor1_String = p.fresh.f3500 ? mcbState(s.STB1_D01_MMCBCompr1) : unknownText();
+    s.MVB_DDU_Compressor2_String = p.fresh.f3400 ? mcbState(s.HBB2_D01_MMCBCompr2) : unknownText();
+    if (p.fresh.f3300) {
+        s.MVB_DDU_OCB1_String = mcbState(s.HBB1_D01_MMCBBloCT1);
+        s.MVB_DDU_SR_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpC1);
+        s.MVB_DDU_TFP_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpT1);
+        s.MVB_DDU_TM_Blower1_String = mcbState(s.HBB1_D01_MMCBBloTM1);
+        s.MVB_DDU_MR_Blower1_String = mcbState(s.HBB1_D01_MMCBBloMR1);
+    } else {
+        s.MVB_DDU_OCB1_String = s.MVB_DDU_SR_Oil_Pump1_String = s.MVB_DDU_TFP_Oil_Pump1_String = unknownText();
+        s.MVB_DDU_TM_Blower1_String = s.MVB_DDU_MR_Blower1_String = unknownText();
+    }
+    if (p.fresh.f3600) {
+        s.MVB_DDU_OCB2_String = mcbState(s.STB2_D01_MMCBBloCT2);
+        s.MVB_DDU_SR_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpC2);
+        s.MVB_DDU_TFP_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpT2);
+        s.MVB_DDU_TM_Blower2_String = mcbState(s.STB2_D01_MMCBBloTM2);
+        s.MVB_DDU_MR_Blower2_String = mcbState(s.STB2_D01_MMCBBloMR2);
+    } else {
+        s.MVB_DDU_OCB2_String = s.MVB_DDU_SR_Oil_Pump2_String = s.MVB_DDU_TFP_Oil_Pump2_String = unknownText();
+        s.MVB_DDU_TM_Blower2_String = s.MVB_DDU_MR_Blower2_String = unknownText();
+    }
+}
+
+// Energy since this display started: the difference to the reference, shown
+// only from 1 to 65534 kWh.
+void energyTrip(int value, int reference, int& tripValue, QString& tripText)
+{
+    const long long d = static_cast<long long>(value) - reference;
+    if (d >= 1 && d <= 65534) {
+        tripValue = static_cast<int>(d);
+        tripText = mvbvaria::Enegry_Display(tripValue);
+    } else {
+        tripText = QStringLiteral("000 000 000");
+    }
+}
+
+// Regenerated against consumed energy in percent; the text stays as it was
+// while only one of the two counters is above 1.
+void energyRatio(int consumed, int regenerated, QString& text)
+{
+    if (consumed > 1 && regenerated > 1)
+        text = fixed(static_cast<double>(regenerated) / consumed * 100.0, 2);
+    else if (consumed == 0)
+        text = QStringLiteral("0");
+}
+
+// Energy counters (3100 / 3200): consumed and regenerated since the counters
+// were set, and since this display started (the reference is taken over the
+// first ten passes with a usable processor). FLG1 preferred like every other
+// value: when FLG2 requests mastership while its own port is stale, no
+// processor is usable and the frozen counters are not shown.
+void decodeEnergy(SignalStore& s, const Pass& p)
+{
+    const Source source = p.pick(p.fresh.f3100, p.fresh.f3200);
+    if (source == Source::Neither) {
+        s.MVB_DDU_Energy_Consumed_String = s.MVB_DDU_Energy_Regenerated_String = unknownText();
+        s.MVB_DDU_Energy_Consumed_Trip_String = s.MVB_DDU_Energy_Regenerated_Trip_String = unknownText();
+        s.MVB_DDU_Energy_Ratio_String = s.MVB_DDU_Energy_Ratio_Trip_String = unknownText();
+        return;
+    }
+    const bool flg1 = source == Source::Flg1;
+    const float gwhP = flg1 ? s.FLG1_D56_XEnergGWhP : s.FLG2_D56_XEnergGWhP;
+    const float mwhP = flg1 ? s.FLG1_D56_XEnergMWhP : s.FLG2_D56_XEnergMWhP;
+    const float kwhP = flg1 ? s.FLG1_D56_XEnergKWhP : s.FLG2_D56_XEnergKWhP;
+    const float gwhR = flg1 ? s.FLG1_D56_XEnergGWh_ : s.FLG2_D56_XEnergGWh_;
+    const float mwhR = flg1 ? s.FLG1_D56_XEnergMWh_ : s.FLG2_D56_XEnergMWh_;
+    const float kwhR = flg1 ? s.FLG1_D56_XEnergKWh_ : s.FLG2_D56_XEnergKWh_;
+    s.MVB_DDU_Energy_Consumed_String =
+        energyPart(gwhP) + QLatin1Char(' ') + energyPart(mwhP) + QLatin1Char(' ') + energyPart(kwhP);
+    s.MVB_DDU_Energy_Regenerated_String =
+        energyPart(gwhR) + QLatin1Char(' ') + energyPart(mwhR) + QLatin1Char(' ') + energyPart(kwhR);
+    // Single precision as the counters are kept; saturates instead of
+    // overflowing for counters beyond the int range.
+    s.MVB_DDU_Energy_Consumed = toInt(gwhP * 1000000.0f + mwhP * 1000.0f + kwhP);
+    s.MVB_DDU_Energy_Regenerated = toInt(gwhR * 1000000.0f + mwhR * 1000.0f + kwhR);
+
+    if (s.DDU_First_Boot < 10) {
+        ++s.DDU_First_Boot;
+        s.MVB_DDU_Energy_Consumed_First_Boot = s.MVB_DDU_Energy_Consumed;
+        s.MVB_DDU_Energy_Regenerated_First_Boot = s.MVB_DDU_Energy_Regenerated;
+    }
+    energyTrip(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Consumed_First_Boot, s.MVB_DDU_Energy_Consumed_Trip,
+               s.MVB_DDU_Energy_Consumed_Trip_String);
+    energyTrip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot, s.MVB_DDU_Energy_Regenerated_Trip,
+               s.MVB_DDU_Energy_Regenerated_Trip_String);
+    energyRatio(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Ratio_String);
+    energyRatio(s.MVB_DDU_Energy_Consumed_Trip, s.MVB_DDU_Energy_Regenerated_Trip, s.MVB_DDU_Energy_Ratio_Trip_String);
+}
+
+// Message numbers of the diagnosis processor of the active cab (3550 / 3650;
+// 90 and up) and of the second loco (2610) with its node (2610); simulation
+// mode of the vehicle control (1035 / 1535); inching mode of the active cab
+// (1302 / 1800).
+void decodeDiagnosis(SignalStore& s, const Pass& p, int cab)
+{
+    const PortsFresh& f = p.fresh;
+    if (cab == 1)
+        s.MVB_DDU_Fault_No = s.DDA1_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA1_DD46_FaultNum) : 0;
+    else if (cab == 2)
+        s.MVB_DDU_Fault_No = s.DDA2_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA2_DD46_FaultNum) : 0;
+    else
+        s.MVB_DDU_Fault_No = 0;
+    s.MVB_DDU_Fault2_No = f.f2610 ? static_cast<int>(s.MVB_DDU_Fault2_No_temp) : 0;
+    s.MVB_DDU_SLV_Node_String = f.f2610 ? QString::number(s.NODE_SLV_loco2) : unknownText();
+
+    const Source source = p.pick(f.f1035, f.f1535);
+    s.MVB_DDU_Loco_Simulation_Status = source == Source::Flg1 ? triState(s.FLG1_18_BSimulation)
+        : source == Source::Flg2                              ? triState(s.FLG2_18_BSimulation)
+                                                              : TriNoData;
+
+    if (cab == 1 && f.f1302) {
+        s.MVB_DDU_Inching_mod_Active = triState(s.DDA1_97_InchScreenAct);
+        s.MVB_DDU_Inching_Set_Speed_String = fixed(s.DDA1_97_WSetSpeedInch, 1);
+    } else if (cab == 2 && f.f1800) {
+        s.MVB_DDU_Inching_mod_Active = triState(s.DDA2_97_InchScreenAct);
+        s.MVB_DDU_Inching_Set_Speed_String = fixed(s.DDA2_97_WSetSpeedInch, 1);
+    } else if (cab != kNoCab) {
+        s.MVB_DDU_Inching_mod_Active = TriNoData;
+        s.MVB_DDU_Inching_Set_Speed_String = unknownText();
+    } else {
+        s.MVB_DDU_Inching_mod_Active = TriOff;
+        s.MVB_DDU_Inching_Set_Speed_String = QStringLiteral("0");
+    }
+}
+
+// Nodes of the processors (3100, 3200; the bogies' from 3100 / 3200; the
+// converter controllers' from 3700, 3800) and software versions (1070, 1570,
+// 3720, 3820, 1195, 1695, 1295, 1795; the auxiliary converters' from 3110 or
+// 3210, 3300 or 3400, 3500 or 3600).
+void decodeVersionsAndNodes(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    s.MVB_DDU_FLG1_Node_String = f.f3100 ? QString::number(s.FLG1_D07_XNodeMSC) : unknownText();
+    s.MVB_DDU_FLG2_Node_String = f.f3200 ? QString::number(s.FLG2_D07_XNodeMSC) : unknownText();
+    const Source source = p.pick(f.f3100, f.f3200);
+    if (source == Source::Neither) {
+        s.MVB_DDU_SLG1_Node_String = s.MVB_DDU_SLG2_Node_String = unknownText();
+    } else {
+        const bool flg1 = source == Source::Flg1;
+        s.MVB_DDU_SLG1_Node_String = QString::number(flg1 ? s.FLG1_D21_XNodeB1 : s.FLG2_D21_XNodeB1);
+        s.MVB_DDU_SLG2_Node_String = QString::number(flg1 ? s.FLG1_D21_XNodeB2 : s.FLG2_D21_XNodeB2);
+    }
+    s.MVB_DDU_ALG1_Node_String = f.f3700 ? QString::number(s.SLG1_D08_XNodeALG, 16).toUpper() : unknownText();
+    s.MVB_DDU_ALG2_Node_String = f.f3800 ? QString::number(s.SLG2_D08_XNodeALG, 16).toUpper() : unknownText();
+
+    auto version = [](bool portFresh, int v) { return portFresh ? versionText(v) : unknownText(); };
+    auto eitherVersion = [](bool fresh1, int v1, bool fresh2, int v2) {
+        return fresh1 ? versionText(v1) : (fresh2 ? versionText(v2) : unknownText());
+    };
+    s.MVB_DDU_Soft_Ver_FLG1_String = version(f.f1070, s.FLG1_00_SWVersionFLG1);
+    s.MVB_DDU_Soft_Ver_FLG2_String = version(f.f1570, s.FLG2_00_SWVersionFLG2);
+    s.MVB_DDU_Soft_Ver_SLG1_String = version(f.f3720, s.SLG1_00_SWVersionSLG1);
+    s.MVB_DDU_Soft_Ver_SLG2_String = version(f.f3820, s.SLG2_00_SWVersionSLG2);
+    s.MVB_DDU_Soft_Ver_STB1_String = version(f.f1195, s.STB1_00_SWVersionSTB1);
+    s.MVB_DDU_Soft_Ver_STB2_String = version(f.f1695, s.STB2_00_SWVersionSTB2);
+    s.MVB_DDU_Soft_Ver_HBB1_String = version(f.f1295, s.HBB1_00_SWVersionHBB1);
+    s.MVB_DDU_Soft_Ver_HBB2_String = version(f.f1795, s.HBB2_00_SWVersionHBB2);
+    s.MVB_DDU_Soft_Ver_BUR1_String = eitherVersion(f.f3110, s.FLG1_00_SWVersionBUR1, f.f3210, s.FLG2_00_SWVersionBUR1);
+    s.MVB_DDU_Soft_Ver_BUR2_String = eitherVersion(f.f3300, s.HBB1_00_SWVersionBUR2, f.f3400, s.HBB2_00_SWVersionBUR2);
+    s.MVB_DDU_Soft_Ver_BUR3_String = eitherVersion(f.f3500, s.STB1_00_SWVersionBUR3, f.f3600, s.STB2_00_SWVersionBUR3);
+}
+
+// Life signs of the processors (1000, 1500, 1200, 1700, 1100, 1600),
+// supervised from pass to pass; which vehicle control processor is master
+// (1000, 3210).
+void decodeLifeSigns(SignalStore& s, const Pass& p)
+{
+    auto lifesign = [&s](int value, unsigned index) {
+        const unsigned v = static_cast<unsigned>(value);
+        s.Lifesign[index] = v;
+        return mvbvaria::Lifesign_Check(s, v, index);
+    };
+    s.MVB_DDU_FLG1_Lifesign = lifesign(s.FLG1_10_XMVBLifeSig, 1);
+    s.MVB_DDU_FLG2_Lifesign = lifesign(s.FLG2_10_XMVBLifeSig, 2);
+    s.MVB_DDU_HBB1_Lifesign = lifesign(s.HBB1_05_XMVBLifeSig, 3);
+    s.MVB_DDU_HBB2_Lifesign = lifesign(s.HBB2_05_XMVBLifeSig, 4);
+    s.MVB_DDU_STB1_Lifesign = lifesign(s.STB1_05_XMVBLifeSig, 5);
+    s.MVB_DDU_STB2_Lifesign = lifesign(s.STB2_05_XMVBLifeSig, 6);
+
+    s.MVB_DDU_FLG1_Active = p.fresh.f1000 ? triState(s.FLG1_54_MFLG1MastRq != 0) : TriNoData;
+    s.MVB_DDU_FLG2_Active = p.fresh.f3210 ? triState(s.FLG2_D54_MFLG2MastRq != 0) : TriNoData;
+}
+
+// Processor I/O slot images (3300, 3400, 3500, 3600, 3700, 3800: see
+// kProcessorSlots); the J slot input image of STB1 only while cab 1 is active.
+void decodeSlotImages(SignalStore& s, const Pass& p, int cab)
+{
+    for (const ProcessorSlots& processor : kProcessorSlots) {
+        if (!(p.fresh.*processor.fresh)) {
+            for (SlotImage image : processor.images)
+                fillInts(s.*image, TriNoData);
+            continue;
+        }
+        const bool cabOneImageEmpty = processor.cabOneOnly && cab != 1;
+        if (cabOneImageEmpty)
+            fillInts(s.*processor.cabOneOnly, TriOff);
+        for (int k = 0; k < processor.bitCount; ++k) {
+            const SlotBit& bit = processor.bits[k];
+            if (cabOneImageEmpty && bit.image == processor.cabOneOnly)
+                continue;
+            const bool on = (s.*bit.signal) != 0;
+            (s.*bit.image)[bit.element] = triState(on != bit.inverted);
+        }
+    }
+}
+
+QString percentText(double v)
+{
+    return fixed(v, 2) + QStringLiteral(" %");
+}
+
+// E slot of a vehicle control processor: analogue inputs and outputs.
+void eSlotTexts(bool portFresh, QString (&in)[16], QString (&out)[16], float prAutoBk, float angTrans, float meterB1,
+                float meterB2)
+{
+    if (!portFresh) {
+        fillTexts(in, unknownText());
+        fillTexts(out, unknownText());
+        return;
+    }
+    in[5] = fixed(prAutoBk, 2);
+    in[11] = percentText(angTrans);
+    if (meterB1 < 100.1f && meterB2 < 100.1f) {
+        out[1] = percentText(meterB1);
+        out[3] = percentText(meterB2);
+    }
+}
+
+// A slot of a traction converter. It mixes two ports: the currents (elements
+// 0, 1) come from the converter's main port (3700 / 3800), the filter current
+// and transformer pressure (elements 2, 7) from its analogue port (3710 /
+// 3810). Each element is guarded by its own port; the main port stale blanks
+// the slot.
+void aSlotTexts(bool mainFresh, bool analogueFresh, QString (&a)[16], float aiPr, float aiBur, float aiFilts,
+                float druckTR)
+{
+    if (!mainFresh) {
+        fillTexts(a, unknownText());
+        return;
+    }
+    a[0] = percentText(aiPr / 10.0);
+    a[1] = percentText(aiBur / 10.0);
+    if (!analogueFresh) {
+        a[2] = a[7] = unknownText();
+        return;
+    }
+    if (aiFilts < 100.1f)
+        a[2] = percentText(aiFilts);
+    a[7] = percentText(druckTR);
+}
+
+// D slot of a traction converter: eleven analogue inputs from the top down.
+void dSlotTexts(bool portFresh, QString (&d)[16], const float (&v)[11])
+{
+    if (!portFresh) {
+        fillTexts(d, unknownText());
+        return;
+    }
+    for (int k = 0; k < 11; ++k)
+        d[15 - k] = percentText(v[k]);
+}
+
+// Processor slot texts, analogue values in percent: E slots of FLG1 / FLG2
+// (3110, 3210), A slots (3700 with 3710, 3800 with 3810) and D slots (3710,
+// 3810) of the traction converters.
+void decodeSlotTexts(SignalStore& s, const Pass& p)
+{
+    const PortsFresh& f = p.fresh;
+    eSlotTexts(f.f3110, s.MVB_DDU_FLG1_Eslot_Input_String, s.MVB_DDU_FLG1_Eslot_Output_String, s.FLG1_D01_XPrAutoBkLn,
+               s.FLG1_D01_XAngTrans, s.FLG1_D02_XMeterT_B1, s.FLG1_D02_XMeterT_B2);
+    eSlotTexts(f.f3210, s.MVB_DDU_FLG2_Eslot_Input_String, s.MVB_DDU_FLG2_Eslot_Output_String, s.FLG2_D01_XPrAutoBkLn,
+               s.FLG2_D01_XAngTrans, s.FLG2_D02_XMeterT_B1, s.FLG2_D02_XMeterT_B2);
+    if (f.f3210)
+        s.MVB_DDU_FLG2_Eslot_Output_String[0] = percentText(s.FLG2_D45_WPnBEdem);
+
+    aSlotTexts(f.f3700, f.f3710, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR,
+               s.SLG1_D01_XAIFilts, s.SLG1_D01_XADruckTR);
+    aSlotTexts(f.f3800, f.f3810, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR,
+               s.SLG2_D01_XAIFilts, s.SLG2_D01_XADruckTR);
+
+    const float d1[11] = {s.SLG1_D01_XADruckSR,   s.SLG1_D01_XATmp1OelTR, s.SLG1_D01_XATmp2OelTR,
+                          s.SLG1_D01_XATmp1OelSR, s.SLG1_D01_XATmp2OelSR, s.SLG1_D01_XATmp1Mot1,
+                          s.SLG1_D01_XATmp2Mot1,  s.SLG1_D01_XATmp1Mot2,  s.SLG1_D01_XATmp2Mot2,
+                          s.SLG1_D01_XATmp1Mot3,  s.SLG1_D01_XATmp2Mot3};
+    dSlotTexts(f.f3710, s.MVB_DDU_SLG1_Dslot_Input_String, d1);
+    const float d2[11] = {s.SLG2_D01_XADruckSR,   s.SLG2_D01_XATmp1OelTR, s.SLG2_D01_XATmp2OelTR,
+                          s.SLG2_D01_XATmp1OelSR, s.SLG2_D01_XATmp2OelSR, s.SLG2_D01_XATmp1Mot1,
+                          s.SLG2_D01_XATmp2Mot1,  s.SLG2_D01_XATmp1Mot2,  s.SLG2_D01_XATmp2Mot2,
+                          s.SLG2_D01_XATmp1Mot3,  s.SLG2_D01_XATmp2Mot3};
+    dSlotTexts(f.f3810, s.MVB_DDU_SLG2_Dslot_Input_String, d2);
+}
 
 } // namespace
 
@@ -398,781 +1292,34 @@ QString mvbvaria::locoClass(unsigned int n)
 
 void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
 {
-    const unsigned maxF = static_cast<unsigned>(requests.Max_Freshness.load());
-    auto fresh = [maxF](unsigned short f) { return f < maxF; };
-    const int srType = requests.Selected_SR_Type.load();
-
+    // Taken before any decoder runs: the emergency rule reads the cab that was
+    // active in the previous pass.
+    const Previous previous{s.MVB_DDU_Cab_Active};
     s.MVB_DDU_FLG2_Master_Request = static_cast<int>(s.FLG2_D54_MFLG2MastRq);
-    const bool req = s.MVB_DDU_FLG2_Master_Request != 0;
+    const Pass p{portsFresh(s, static_cast<unsigned>(requests.Max_Freshness.load())),
+                 s.MVB_DDU_FLG2_Master_Request != 0, requests.Selected_SR_Type.load(), previous};
 
-    // FLG1 preferred: FLG1 unless FLG2 requests mastership or FLG1's port is
-    // stale; FLG2 while its port is fresh; else unknown (0 = neither).
-    auto pick = [&](unsigned short f1, unsigned short f2) {
-        if (!req && fresh(f1))
-            return 1;
-        if (fresh(f2))
-            return 2;
-        return 0;
-    };
-    const bool f3100 = fresh(s.freshness_3100), f3200 = fresh(s.freshness_3200);
-    const bool f3110 = fresh(s.freshness_3110), f3210 = fresh(s.freshness_3210);
-    const bool f3300 = fresh(s.freshness_3300), f3400 = fresh(s.freshness_3400);
-    const bool f3500 = fresh(s.freshness_3500), f3600 = fresh(s.freshness_3600);
-    const bool f3700 = fresh(s.freshness_3700), f3800 = fresh(s.freshness_3800);
-    const bool f3710 = fresh(s.freshness_3710), f3810 = fresh(s.freshness_3810);
-    const bool f3720 = fresh(s.freshness_3720), f3820 = fresh(s.freshness_3820);
-    const bool f3900 = fresh(s.freshness_3900), f3950 = fresh(s.freshness_3950), f4000 = fresh(s.freshness_4000);
-
-    // Loco number and class.
-    switch (pick(s.freshness_3110, s.freshness_3210)) {
-    case 1:
-        s.MVB_DDU_Loco_NO_String = QString::number(s.FLG1_D00_MLocoNum1);
-        s.MVB_DDU_Loco_Type_String = locoClass(s.FLG1_D00_MLocoNum1);
-        break;
-    case 2:
-        s.MVB_DDU_Loco_NO_String = QString::number(s.FLG2_D00_MLocoNum1);
-        s.MVB_DDU_Loco_Type_String = locoClass(s.FLG2_D00_MLocoNum1);
-        break;
-    default: s.MVB_DDU_Loco_NO_String = kUnknown; s.MVB_DDU_Loco_Type_String.clear();
-    }
-    s.MVB_DDU_Loco2_NO_String = fresh(s.freshness_2510) ? QString::number(s.FLG1_D00_MLocoNum2) : kUnknown;
-
-    // Loco brake (brake cylinders).
-    if (!f3400 && !f3600)
-        s.MVB_DDU_Loco_Break = 2;
-    else
-        s.MVB_DDU_Loco_Break = (s.HBB2_D01_MPrSwBkCyl2 || s.STB2_D01_MPrSwBkCyl1) ? 1 : 0;
-
-    // Battery voltage.
-    switch (pick(s.freshness_3100, s.freshness_3200)) {
-    case 1:
-        s.MVB_DDU_Battery = toInt(s.FLG1_D21_XU_Battery);
-        s.MVB_DDU_Battery_String = fixed(s.FLG1_D21_XU_Battery, 1);
-        break;
-    case 2:
-        s.MVB_DDU_Battery = toInt(s.FLG2_D21_XU_Battery);
-        s.MVB_DDU_Battery_String = fixed(s.FLG2_D21_XU_Battery, 1);
-        break;
-    default: s.MVB_DDU_Battery = 0; s.MVB_DDU_Battery_String = kUnknown;
-    }
-
-    // Earth faults of the auxiliary and control circuits.
-    if (!f3300 && !f3600)
-        s.MVB_DDU_Earth_Fault_Auxiliary = 2;
-    else
-        s.MVB_DDU_Earth_Fault_Auxiliary =
-            (s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110 || s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR) ? 1 : 0;
-    if (!f3300)
-        s.MVB_DDU_Earth_Fault_Control = 2;
-    else
-        s.MVB_DDU_Earth_Fault_Control = (s.HBB1_D04_EFContCkt || s.HBB1_D01_MEFRContrl) ? 1 : 0;
-
-    // Lamps: parking brake, constant speed, vigilance warning.
-    s.MVB_DDU_BPPB = f3400 ? s.HBB2_D44_MParkBkApp : 2;
-    s.MVB_DDU_BPCS = (!f3500 && !f3600) ? 2 : ((s.STB1_D02_MLampCSpeed || s.STB2_D02_MLampCSpeed) ? 1 : 0);
-    s.MVB_DDU_LSVW = f3600 ? s.STB2_D01_MVigWarn : 2;
-
-    // Emergency: emergency stop of the active cab (previous pass), or the
-    // brake pipe emptied while the vehicle control is in a running node.
-    if (!f3400 && !f3300 && !f3110) {
-        s.MVB_DDU_EMG = 2;
-    } else {
-        if (s.MVB_DDU_Cab_Active == 1)
-            s.temp_emergency = s.HBB1_D01_LEmgStop;
-        else if (s.MVB_DDU_Cab_Active == 2)
-            s.temp_emergency = s.HBB2_D01_LEmgStop;
-        const unsigned node = s.FLG1_D07_XNodeMSC;
-        const bool runningNode = node != 0 && node != 12 && node != 612;
-        s.MVB_DDU_EMG = (s.temp_emergency || (runningNode && s.FLG1_D45_XPrAutoBkLn < 3.0f)) ? 1 : 0;
-    }
-
-    // Active cab.
-    if (!f3100 && !f3200)
-        s.MVB_DDU_Cab_Active = 3;
-    else if (s.FLG1_D23_MCab1Active || s.FLG2_D23_MCab1Active)
-        s.MVB_DDU_Cab_Active = 1;
-    else if (s.FLG1_D23_MCab2Active || s.FLG2_D23_MCab2Active)
-        s.MVB_DDU_Cab_Active = 2;
-    else
-        s.MVB_DDU_Cab_Active = 0;
-    const int cab = s.MVB_DDU_Cab_Active;
-
-    // Direction of travel of the active cab, and of the second loco.
-    if (cab == 1) {
-        if (s.HBB1_D24_LTrvDirFor || s.STB1_D24_LTrvDirFor)
-            s.MVB_DDU_Direction = 1;
-        else if (s.HBB1_D24_LTrvDirRev || s.STB1_D24_LTrvDirRev)
-            s.MVB_DDU_Direction = 2;
-        else
-            s.MVB_DDU_Direction = 0;
-    } else if (cab == 2) {
-        if (s.HBB2_D24_LTrvDirFor || s.STB2_D24_LTrvDirFor)
-            s.MVB_DDU_Direction = 1;
-        else if (s.HBB2_D24_LTrvDirRev || s.STB2_D24_LTrvDirRev)
-            s.MVB_DDU_Direction = 2;
-        else
-            s.MVB_DDU_Direction = 0;
-    } else {
-        s.MVB_DDU_Direction = 0;
-    }
-    if (s.multiOpMode_slave1_active == 1)
-        s.MVB_DDU_Direction_2 = s.slave1_LTrvDirFor ? 1 : (s.slave1_LTrvDirREV ? 2 : 0);
-    else
-        s.MVB_DDU_Direction_2 = 0;
-
-    // Fault indication lamps.
-    if (!f3300 && !f3400) {
-        s.MVB_DDU_BPFA = 2;
-        s.MVB_DDU_LSFI = 2;
-    } else {
-        s.MVB_DDU_BPFA = (s.HBB1_D02_MLampFInd || s.HBB2_D02_MLampFInd) ? 1 : 0;
-        s.MVB_DDU_LSFI = (s.HBB1_D02_MLampFault || s.HBB2_D02_MLampFault) ? 1 : 0;
-    }
-
-    // Tractive / braking effort, actual and demanded, signed percent.
-    if (!f3100 && !f3200) {
-        s.MVB_DDU_BE_Actual = 0;
-        s.MVB_DDU_BE_Demand = 0;
-        s.MVB_DDU_BE_Actual_String = kUnknown;
-        s.MVB_DDU_BE_Demand_String = kUnknown;
-    } else {
-        const float actual = req ? s.FLG2_D46_XTE_BE_Loco : s.FLG1_D46_XTE_BE_Loco;
-        const float demand = req ? s.FLG2_D53_WTE_BE_Loco : s.FLG1_D53_WTE_BE_Loco;
-        s.MVB_DDU_BE_Actual = toInt(Check_Negative_Value(toInt(actual)) * 100.0f / 4096.0f);
-        s.MVB_DDU_BE_Demand = toInt(Check_Negative_Value(toInt(demand)) * 100.0f / 4096.0f);
-        s.MVB_DDU_BE_Actual_String = QString::number(s.MVB_DDU_BE_Actual);
-        s.MVB_DDU_BE_Demand_String = QString::number(s.MVB_DDU_BE_Demand);
-    }
-
-    // Traction motors and line converters.
-    if (!f3100) {
-        for (int k = 0; k < 6; ++k) {
-            s.MVB_DDU_MotorMaster_Status[k] = 0;
-            s.MVB_DDU_MotorSlave_Status[k] = 0;
-        }
-        s.LineConverter1_status_SLG1 = s.LineConverter2_status_SLG1 = 0;
-        s.LineConverter1_status_SLG2 = s.LineConverter2_status_SLG2 = 0;
-    } else {
-        const char master[6] = {s.MVB_DDU_MotorMaster1_SLG1, s.MVB_DDU_MotorMaster2_SLG1, s.MVB_DDU_MotorMaster3_SLG1,
-                                s.MVB_DDU_MotorMaster1_SLG2, s.MVB_DDU_MotorMaster2_SLG2, s.MVB_DDU_MotorMaster3_SLG2};
-        const char slave[6] = {s.MVB_DDU_MotorSlave1_SLG1, s.MVB_DDU_MotorSlave2_SLG1, s.MVB_DDU_MotorSlave3_SLG1,
-                               s.MVB_DDU_MotorSlave1_SLG2, s.MVB_DDU_MotorSlave2_SLG2, s.MVB_DDU_MotorSlave3_SLG2};
-        for (int k = 0; k < 6; ++k) {
-            s.MVB_DDU_MotorMaster_Status[k] = master[k];
-            s.MVB_DDU_MotorSlave_Status[k] = slave[k];
-        }
-        s.LineConverter1_status_SLG1 = s.MVB_DDU_LineConverter1_SLG1;
-        s.LineConverter2_status_SLG1 = s.MVB_DDU_LineConverter2_SLG1;
-        s.LineConverter1_status_SLG2 = s.MVB_DDU_LineConverter1_SLG2;
-        s.LineConverter2_status_SLG2 = s.MVB_DDU_LineConverter2_SLG2;
-    }
-
-    // Sub-system switch-off states of this loco.
-    {
-        const int states[19] = {
-            s.FLG1_D54_BSubS01_Off, s.FLG1_D54_BSubS02_Off, s.FLG1_D54_BSubS03_Off, s.FLG1_D54_BSubS04_Off,
-            s.FLG1_D54_BSubS05_Off, s.FLG1_D54_BSubS06_Off, s.FLG1_D54_BSubS07_Off, s.FLG1_D54_BSubS08_Off,
-            s.FLG1_D54_BSubS09_Off, s.FLG1_D54_BSubS10_Off, s.FLG1_D54_BSubS11_Off, s.FLG1_D54_BSubS12_Off,
-            s.FLG1_D54_BSubS13_Off, s.FLG1_D54_BSubS14_Off, s.FLG1_D54_BSubS15_Off, s.FLG1_D54_BSubS16_Off,
-            s.FLG1_D54_BSubS17_Off, s.FLG1_D54_BSubS18_Off, s.FLG1_D54_BSubS19_Off};
-        const bool f1310 = fresh(s.freshness_1310);
-        for (int k = 0; k < 19; ++k)
-            s.MVB_DDU_LOCO_SUB_System[k] = f1310 ? states[k] : 99;
-        s.MVB_DDU_LOCO_SUB_System[19] = 99;
-    }
-    s.MVB_DDU_Loco_ISO_Status = s.MVB_DDU_LOCO_SUB_System[0] == 4 ? 1 : (s.MVB_DDU_LOCO_SUB_System[0] == 99 ? 2 : 0);
-
-    // Sub-system image of the second loco. Elements at 2 or 3 stay while their
-    // flag is 0.
-    if (fresh(s.freshness_2510)) {
-        const char flags[19] = {
-            s.LOCO2_SUB_System0_off,  s.LOCO2_SUB_System1_off,  s.LOCO2_SUB_System2_off,  s.LOCO2_SUB_System3_off,
-            s.LOCO2_SUB_System4_off,  s.LOCO2_SUB_System5_off,  s.LOCO2_SUB_System6_off,  s.LOCO2_SUB_System7_off,
-            s.LOCO2_SUB_System8_off,  s.LOCO2_SUB_System9_off,  s.LOCO2_SUB_System10_off, s.LOCO2_SUB_System11_off,
-            s.LOCO2_SUB_System12_off, s.LOCO2_SUB_System13_off, s.LOCO2_SUB_System14_off, s.LOCO2_SUB_System15_off,
-            s.LOCO2_SUB_System16_off, s.LOCO2_SUB_System17_off, s.LOCO2_SUB_System18_off};
-        for (int k = 0; k < 19; ++k) {
-            int& e = s.MVB_DDU_LOCO2_SUB_System[k];
-            if (flags[k] == 1 || e == 0 || e == 1 || e == 4)
-                e = flags[k];
-        }
-        if (s.MVB_DDU_LOCO2_SUB_System[19] == 0)
-            s.MVB_DDU_LOCO2_SUB_System[19] = 2;
-    } else {
-        for (int k = 0; k < 20; ++k)
-            s.MVB_DDU_LOCO2_SUB_System[k] = 4;
-    }
-    {
-        int iso2 = 0;
-        bool found = false;
-        for (int k = 0; k < 19; ++k) {
-            const int e = s.MVB_DDU_LOCO2_SUB_System[k];
-            if (e >= 1 && e <= 3) {
-                iso2 = 1;
-                found = true;
-                break;
-            }
-        }
-        if (!found)
-            iso2 = s.MVB_DDU_LOCO2_SUB_System[18] == 4 ? 2 : 0;
-        s.MVB_DDU_Loco_ISO2_Status = iso2;
-    }
-
-    // Pantograph.
-    if (!f3400 && !f3600) {
-        s.MVB_DDU_Panto = 2;
-        s.MVB_DDU_Panto_String = kUnknown;
-    } else if (s.HBB2_D31_LPanUpWish || s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp || s.HBB2_D01_LPanUp) {
-        s.MVB_DDU_Panto = 1;
-        s.MVB_DDU_Panto_String = tr("UP");
-    } else {
-        s.MVB_DDU_Panto = 0;
-        s.MVB_DDU_Panto_String = tr("DOWN");
-    }
-
-    // Vacuum circuit breaker, primary voltage and current.
-    const int source3100 = pick(s.freshness_3100, s.freshness_3200);
-    if (source3100 == 0) {
-        s.MVB_DDU_VCB = 2;
-        s.MVB_DDU_LSDJ = 2;
-        s.MVB_DDU_VCB_String = kUnknown;
-        s.MVB_DDU_UPRIM_String = kUnknown;
-        s.MVB_DDU_IPRIM_String = kUnknown;
-    } else {
-        const char vcb = source3100 == 1 ? s.FLG1_D07_MVCB_On : s.FLG2_D07_MVCB_On;
-        const float uprim = source3100 == 1 ? s.FLG1_D21_XUprim : s.FLG2_D21_XUprim;
-        const float iprim = source3100 == 1 ? s.FLG1_D21_XIprim : s.FLG2_D21_XIprim;
-        s.MVB_DDU_VCB = vcb ? 1 : 0;
-        s.MVB_DDU_VCB_String = onOff(vcb);
-        s.MVB_DDU_LSDJ = vcb ? 0 : 1;
-        s.MVB_DDU_UPRIM = toInt(uprim);
-        s.MVB_DDU_IPRIM = toInt(iprim);
-        s.MVB_DDU_UPRIM_String = fixed(uprim, 2);
-        s.MVB_DDU_IPRIM_String = fixed(iprim, 2);
-    }
-
-    // Line frequency from the line converter of bogie 1, or of bogie 2.
-    {
-        const double factor = srType == 3 ? 10.0 : 1.0;
-        bool known = true;
-        if (s.MVB_DDU_LOCO_SUB_System[1] == 0 && f3720)
-            s.MVB_DDU_Line_Frequency = s.SLG1_D04_NSC1_XAFUN * factor;
-        else if (f3820)
-            s.MVB_DDU_Line_Frequency = s.SLG2_D04_NSC2_XAFUN * factor;
-        else
-            known = false;
-        if (known) {
-            s.MVB_DDU_Line_Frequency_String = fixed(s.MVB_DDU_Line_Frequency, 2);
-            s.MVB_DDU_Line_Frequency_INT_String = fixed(s.MVB_DDU_Line_Frequency, 0);
-        } else {
-            s.MVB_DDU_Line_Frequency = 0;
-            s.MVB_DDU_Line_Frequency_String = kUnknown;
-            s.MVB_DDU_Line_Frequency_INT_String = kUnknown;
-        }
-    }
-
-    // Input power of the two line converters.
-    if (!f3700 && !f3800) {
-        s.MVB_DDU_Input_Power1_String = kUnknown;
-        s.MVB_DDU_Input_Power2_String = kUnknown;
-        s.MVB_DDU_Input_Power_String = kUnknown;
-    } else {
-        s.MVB_DDU_Input_Power1 = Check_Negative_Value(s.SLG1_D04_XPN & 0xFFFF) / 40.96 * 100.0;
-        s.MVB_DDU_Input_Power2 = Check_Negative_Value(s.SLG2_D04_XPN & 0xFFFF) / 40.96 * 100.0;
-        const double total = s.MVB_DDU_Input_Power1 + s.MVB_DDU_Input_Power2;
-        s.MVB_DDU_Input_Power = toInt(total);
-        s.MVB_DDU_Input_Power1_String = fixed(s.MVB_DDU_Input_Power1, 2);
-        s.MVB_DDU_Input_Power2_String = fixed(s.MVB_DDU_Input_Power2, 2);
-        s.MVB_DDU_Input_Power_String = fixed(total, 2);
-    }
-
-    // Hotel load, primary over-current, harmonic filter, earth fault power circuit.
-    s.MVB_DDU_Hotel_Load_String = f3500 ? onOff(s.STB1_D01_MContHotel) : kUnknown;
-    if (!f3500) {
-        s.MVB_DDU_Primary_Over_Current = 2;
-        s.MVB_DDU_Primary_Over_Current_String = kUnknown;
-    } else {
-        const bool high = s.STB1_D09_MIPrimHigh || s.STB1_D01_MIPrimHigh;
-        s.MVB_DDU_Primary_Over_Current = high ? 1 : 0;
-        s.MVB_DDU_Primary_Over_Current_String = onOff(high);
-    }
-    if (!f3700 && !f3800)
-        s.MVB_DDU_Filter_String = kUnknown;
-    else
-        s.MVB_DDU_Filter_String =
-            onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
-    if (!f3700 && !f3800 && !f3300) {
-        s.MVB_DDU_Earth_Fault_Power = 2;
-        s.MVB_DDU_Earth_Fault_Power_String = kUnknown;
-    } else {
-        const bool ef = s.SLG1_D09_PDistEarthF || s.SLG2_D09_PDistEarthF || s.HBB1_D01_MEFRFilter;
-        s.MVB_DDU_Earth_Fault_Power = ef ? 1 : 0;
-        s.MVB_DDU_Earth_Fault_Power_String = onOff(ef);
-    }
-
-    // Nodes of the processors.
-    s.MVB_DDU_FLG1_Node_String = f3100 ? QString::number(s.FLG1_D07_XNodeMSC) : kUnknown;
-    s.MVB_DDU_FLG2_Node_String = f3200 ? QString::number(s.FLG2_D07_XNodeMSC) : kUnknown;
-    switch (source3100) {
-    case 1:
-        s.MVB_DDU_SLG1_Node_String = QString::number(s.FLG1_D21_XNodeB1);
-        s.MVB_DDU_SLG2_Node_String = QString::number(s.FLG1_D21_XNodeB2);
-        break;
-    case 2:
-        s.MVB_DDU_SLG1_Node_String = QString::number(s.FLG2_D21_XNodeB1);
-        s.MVB_DDU_SLG2_Node_String = QString::number(s.FLG2_D21_XNodeB2);
-        break;
-    default: s.MVB_DDU_SLG1_Node_String = kUnknown; s.MVB_DDU_SLG2_Node_String = kUnknown;
-    }
-    s.MVB_DDU_ALG1_Node_String = f3700 ? QString::number(s.SLG1_D08_XNodeALG, 16).toUpper() : kUnknown;
-    s.MVB_DDU_ALG2_Node_String = f3800 ? QString::number(s.SLG2_D08_XNodeALG, 16).toUpper() : kUnknown;
-
-    // Pre-charge and input contactors, ventilation level of each converter.
-    // With converter type 3 the two contactor feedbacks are wired the other way round.
-    auto contactors = [&](bool portFresh, char ldB, char ldM, char srM, char srB, char v3, char v2, char v1,
-                          QString& preCharge, QString& input, QString& vent) {
-        if (!portFresh) {
-            preCharge = input = vent = kUnknown;
-            return;
-        }
-        const bool ld = ldB || ldM;
-        const bool sr = srM || srB;
-        preCharge = onOff(srType == 3 ? sr : ld);
-        input = onOff(srType == 3 ? ld : sr);
-        vent = v3 ? QStringLiteral("3") : v2 ? QStringLiteral("2") : v1 ? QStringLiteral("1") : QStringLiteral("0");
-    };
-    contactors(f3700, s.SLG1_D87_BLdSEin, s.SLG1_D01_MLdSEin, s.SLG1_D01_MSRSEin, s.SLG1_D87_BSRSEin,
-               s.SLG1_D09_BVentLevel3, s.SLG1_D09_BVentLevel2, s.SLG1_D09_BVentLevel1,
-               s.MVB_DDU_PreChrage_Contactor1_String, s.MVB_DDU_Input_Contactor1_String,
-               s.MVB_DDU_Ventilation_Level1_String);
-    contactors(f3800, s.SLG2_D87_BLdSEin, s.SLG2_D01_MLdSEin, s.SLG2_D01_MSRSEin, s.SLG2_D87_BSRSEin,
-               s.SLG2_D09_BVentLevel3, s.SLG2_D09_BVentLevel2, s.SLG2_D09_BVentLevel1,
-               s.MVB_DDU_PreChrage_Contactor2_String, s.MVB_DDU_Input_Contactor2_String,
-               s.MVB_DDU_Ventilation_Level2_String);
-
-    // Auxiliary supply: highest output voltage of the three converters, higher
-    // auxiliary current of the two traction converters.
-    if (!f3900 && !f3950 && !f4000) {
-        s.MVB_DDU_Auxiliary_Voltage_String = kUnknown;
-    } else {
-        const float b1 = s.BUR1_D73_XUUN, b2 = s.BUR2_D73_XUUN, b3 = s.BUR3_D73_XUUN;
-        float v;
-        if (b1 > b2 && b1 > b3)
-            v = b1;
-        else if (b2 > b1 && b2 > b3)
-            v = b2;
-        else
-            v = b3;
-        s.MVB_DDU_Auxiliary_Voltage_String = fixed(v * 12.5, 2);
-    }
-    if (!f3700 && !f3800)
-        s.MVB_DDU_Auxiliary_Current_String = kUnknown;
-    else
-        s.MVB_DDU_Auxiliary_Current_String =
-            fixed(s.SLG1_D01_XIBUR > s.SLG2_D01_XIBUR ? s.SLG1_D01_XIBUR : s.SLG2_D01_XIBUR, 2);
-
-    // Auxiliary converters: DC link, output voltage and frequency.
-    auto bur = [&](bool portFresh, float uz, float iz, float fwr, QString& dcV, QString& dcI, QString& outV,
-                   QString& outF) {
-        if (!portFresh) {
-            dcV = dcI = outV = outF = kUnknown;
-            return;
-        }
-        dcV = fixed(uz, 2);
-        dcI = fixed(iz, 2);
-        outV = fixed(fwr * 415.0 / 50.0, 2);
-        outF = fixed(fwr, 2);
-    };
-    bur(f3900, s.BUR1_D73_XUUZ1, s.BUR1_D73_XUIZ1, s.BUR1_D01_XUFWR, s.MVB_DDU_BUR1_DC_Link_Voltage_String,
-        s.MVB_DDU_BUR1_DC_Link_Current_String, s.MVB_DDU_BUR1_Output_Voltage_String,
-        s.MVB_DDU_BUR1_Output_Frequency_String);
-    bur(f3950, s.BUR2_D73_XUUZ1, s.BUR2_D73_XUIZ1, s.BUR2_D01_XUFWR, s.MVB_DDU_BUR2_DC_Link_Voltage_String,
-        s.MVB_DDU_BUR2_DC_Link_Current_String, s.MVB_DDU_BUR2_Output_Voltage_String,
-        s.MVB_DDU_BUR2_Output_Frequency_String);
-    bur(f4000, s.BUR3_D73_XUUZ1, s.BUR3_D73_XUIZ1, s.BUR3_D01_XUFWR, s.MVB_DDU_BUR3_DC_Link_Voltage_String,
-        s.MVB_DDU_BUR3_DC_Link_Current_String, s.MVB_DDU_BUR3_Output_Voltage_String,
-        s.MVB_DDU_BUR3_Output_Frequency_String);
-
-    // Group contactors of the auxiliary converters.
-    s.MVB_DDU_Group_Contact_541_String = f3950 ? onOff(s.BUR2_D01_M52_1Close) : kUnknown;
-    s.MVB_DDU_Group_Contact_542_String = f3950 ? onOff(s.BUR2_D01_M52_2Close) : kUnknown;
-    s.MVB_DDU_Group_Contact_543_String = f4000 ? onOff(s.BUR3_D01_M52_3Close) : kUnknown;
-    s.MVB_DDU_Group_Contact_544_String =
-        (f3900 || f3950) ? onOff(s.BUR1_D01_M52_4Close || s.BUR2_D01_M52_4Close) : kUnknown;
-    s.MVB_DDU_Group_Contact_545_String = f3900 ? onOff(s.BUR1_D01_M52_5Close) : kUnknown;
-
-    // Wheel slip.
-    if (!f3600 && !f3500) {
-        s.MVB_DDU_LSP = 2;
-        s.MVB_DDU_Wheel_Slip_String = kUnknown;
-    } else {
-        const bool slip = s.STB2_D02_MLampWSlip || s.STB1_D02_MLampWSlip;
-        s.MVB_DDU_LSP = slip ? 1 : 0;
-        s.MVB_DDU_Wheel_Slip_String = slip ? tr("YES") : tr("NO");
-    }
-
-    // Traction converters: DC link voltage, input power, motor speeds and temperatures.
-    {
-        const double factor = srType == 3 ? 4.1 : 1.0;
-        s.MVB_DDU_Traction_DC_Link_Volatge1_String = f3720 ? fixed(s.SLG1_D04_NSC1_XAUD * factor, 2) : kUnknown;
-        s.MVB_DDU_Traction_DC_Link_Volatge2_String = f3820 ? fixed(s.SLG2_D04_NSC2_XAUD * factor, 2) : kUnknown;
-    }
-    s.MVB_DDU_SR_Input_Power1_String = f3700 ? s.MVB_DDU_Input_Power1_String : kUnknown;
-    s.MVB_DDU_SR_Input_Power2_String = f3800 ? s.MVB_DDU_Input_Power2_String : kUnknown;
-    {
-        const float speeds[6] = {s.SLG1_D90_XVist_A1, s.SLG1_D90_XVist_A2, s.SLG1_D90_XVist_A3,
-                                 s.SLG2_D90_XVist_A1, s.SLG2_D90_XVist_A2, s.SLG2_D90_XVist_A3};
-        QString* speedTexts[6] = {&s.MVB_DDU_TM_Speed1_String, &s.MVB_DDU_TM_Speed2_String,
-                                  &s.MVB_DDU_TM_Speed3_String, &s.MVB_DDU_TM_Speed4_String,
-                                  &s.MVB_DDU_TM_Speed5_String, &s.MVB_DDU_TM_Speed6_String};
-        const float temps[6] = {s.SLG1_D88_XTempMotor1, s.SLG1_D88_XTempMotor2, s.SLG1_D88_XTempMotor3,
-                                s.SLG2_D88_XTempMotor1, s.SLG2_D88_XTempMotor2, s.SLG2_D88_XTempMotor3};
-        QString* tempTexts[6] = {&s.MVB_DDU_TM_Temperature1_String, &s.MVB_DDU_TM_Temperature2_String,
-                                 &s.MVB_DDU_TM_Temperature3_String, &s.MVB_DDU_TM_Temperature4_String,
-                                 &s.MVB_DDU_TM_Temperature5_String, &s.MVB_DDU_TM_Temperature6_String};
-        QString* tempIntTexts[6] = {&s.MVB_DDU_TM_Temperature1_INT_String, &s.MVB_DDU_TM_Temperature2_INT_String,
-                                    &s.MVB_DDU_TM_Temperature3_INT_String, &s.MVB_DDU_TM_Temperature4_INT_String,
-                                    &s.MVB_DDU_TM_Temperature5_INT_String, &s.MVB_DDU_TM_Temperature6_INT_String};
-        for (int k = 0; k < 6; ++k) {
-            const bool speedFresh = k < 3 ? f3710 : f3810;
-            const bool tempFresh = k < 3 ? f3700 : f3800;
-            *speedTexts[k] = speedFresh ? fixed(speeds[k], 2) : kUnknown;
-            *tempTexts[k] = tempFresh ? fixed(temps[k], 2) : kUnknown;
-            *tempIntTexts[k] = tempFresh ? fixed(temps[k], 0) : kUnknown;
-        }
-    }
-
-    // Body of the loco: Co-Co bogies detected (kept while stale).
-    if (fresh(s.freshness_1535))
-        s.CoCo_bogie_chasisR = s.HBB1_D01_BDetCoCoR ? 1 : 0;
-    if (f3300)
-        s.CoCo_bogie_chasis = s.HBB1_D01_BDetCoCo ? 1 : 0;
-
-    // Auxiliary converters switched off (sub-system state 4).
-    if (!req && fresh(s.freshness_1035)) {
-        s.MVB_DDU_BUR1_Status_String = s.FLG1_D54_BSubS06_Off == 4 ? tr("OFF") : tr("ON");
-        s.MVB_DDU_BUR2_Status_String = s.FLG1_D54_BSubS07_Off == 4 ? tr("OFF") : tr("ON");
-        s.MVB_DDU_BUR3_Status_String = s.FLG1_D54_BSubS08_Off == 4 ? tr("OFF") : tr("ON");
-    } else if (!fresh(s.freshness_1535)) {
-        s.MVB_DDU_BUR1_Status_String = s.MVB_DDU_BUR2_Status_String = s.MVB_DDU_BUR3_Status_String = kUnknown;
-    } else {
-        s.MVB_DDU_BUR1_Status_String = s.FLG2_D54_BSubS06_Off == 4 ? tr("OFF") : tr("ON");
-        s.MVB_DDU_BUR2_Status_String = s.FLG2_D54_BSubS07_Off == 4 ? tr("OFF") : tr("ON");
-        s.MVB_DDU_BUR3_Status_String = s.FLG2_D54_BSubS08_Off == 4 ? tr("OFF") : tr("ON");
-    }
-
-    // Compressors and the breakers of the blowers and oil pumps.
-    s.MVB_DDU_Compressor1_String = f3500 ? mcbState(s.STB1_D01_MMCBCompr1) : kUnknown;
-    s.MVB_DDU_Compressor2_String = f3400 ? mcbState(s.HBB2_D01_MMCBCompr2) : kUnknown;
-    if (f3300) {
-        s.MVB_DDU_OCB1_String = mcbState(s.HBB1_D01_MMCBBloCT1);
-        s.MVB_DDU_SR_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpC1);
-        s.MVB_DDU_TFP_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpT1);
-        s.MVB_DDU_TM_Blower1_String = mcbState(s.HBB1_D01_MMCBBloTM1);
-        s.MVB_DDU_MR_Blower1_String = mcbState(s.HBB1_D01_MMCBBloMR1);
-    } else {
-        s.MVB_DDU_OCB1_String = s.MVB_DDU_SR_Oil_Pump1_String = s.MVB_DDU_TFP_Oil_Pump1_String = kUnknown;
-        s.MVB_DDU_TM_Blower1_String = s.MVB_DDU_MR_Blower1_String = kUnknown;
-    }
-    if (f3600) {
-        s.MVB_DDU_OCB2_String = mcbState(s.STB2_D01_MMCBBloCT2);
-        s.MVB_DDU_SR_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpC2);
-        s.MVB_DDU_TFP_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpT2);
-        s.MVB_DDU_TM_Blower2_String = mcbState(s.STB2_D01_MMCBBloTM2);
-        s.MVB_DDU_MR_Blower2_String = mcbState(s.STB2_D01_MMCBBloMR2);
-    } else {
-        s.MVB_DDU_OCB2_String = s.MVB_DDU_SR_Oil_Pump2_String = s.MVB_DDU_TFP_Oil_Pump2_String = kUnknown;
-        s.MVB_DDU_TM_Blower2_String = s.MVB_DDU_MR_Blower2_String = kUnknown;
-    }
-
-    // Position of the master controller.
-    {
-        const bool hbbFresh = f3300 || f3400;
-        if ((s.HBB1_D01_LTEDemand || s.HBB2_D01_LTEDemand) && hbbFresh)
-            s.MVB_DDU_Master_Control_Position_String = tr("Traction");
-        else if ((s.HBB1_D01_LBEDemand || s.HBB2_D01_LBEDemand) && hbbFresh)
-            s.MVB_DDU_Master_Control_Position_String = tr("Braking");
-        else if ((!s.FLG1_D26_MThTE_BEE0 && !s.FLG2_D26_MThTE_BEE0) || (!f3100 && !f3200))
-            s.MVB_DDU_Master_Control_Position_String = kUnknown;
-        else
-            s.MVB_DDU_Master_Control_Position_String = tr("Throttle Zero");
-    }
-
-    // Speed, pneumatic brake demand, inching speed.
-    switch (pick(s.freshness_3110, s.freshness_3210)) {
-    case 1:
-        s.MVB_DDU_Speed = toInt(s.FLG1_D50_XSpeedLoco);
-        s.MVB_DDU_Speed_String = QString::number(s.MVB_DDU_Speed);
-        s.MVB_DDU_Pneumatic_Brake_Demand_String = fixed(s.FLG1_D45_WPnBEdem, 2);
-        s.MVB_DDU_Speed_Inching_String = fixed(s.FLG1_D50_XSpeedLoco, 2);
-        break;
-    case 2:
-        s.MVB_DDU_Speed = toInt(s.FLG2_D50_XSpeedLoco);
-        s.MVB_DDU_Speed_String = QString::number(s.MVB_DDU_Speed);
-        s.MVB_DDU_Pneumatic_Brake_Demand_String = fixed(s.FLG2_D45_WPnBEdem, 2);
-        s.MVB_DDU_Speed_Inching_String = fixed(s.FLG2_D50_XSpeedLoco, 2);
-        break;
-    default:
-        s.MVB_DDU_Speed = 0;
-        s.MVB_DDU_Speed_String = kUnknown;
-        s.MVB_DDU_Pneumatic_Brake_Demand_String = kUnknown;
-        s.MVB_DDU_Speed_Inching_String = kUnknown;
-    }
-
-    // Energy counters: consumed and regenerated since the counters were set,
-    // and since this display started (trip). FLG1 preferred like every other
-    // value: when FLG2 requests mastership while its own port is stale, no
-    // processor is usable and the frozen counters are not shown.
-    if (source3100 == 0) {
-        s.MVB_DDU_Energy_Consumed_String = s.MVB_DDU_Energy_Regenerated_String = kUnknown;
-        s.MVB_DDU_Energy_Consumed_Trip_String = s.MVB_DDU_Energy_Regenerated_Trip_String = kUnknown;
-        s.MVB_DDU_Energy_Ratio_String = s.MVB_DDU_Energy_Ratio_Trip_String = kUnknown;
-    } else {
-        const bool useFlg1 = source3100 == 1;
-        const float gwhP = useFlg1 ? s.FLG1_D56_XEnergGWhP : s.FLG2_D56_XEnergGWhP;
-        const float mwhP = useFlg1 ? s.FLG1_D56_XEnergMWhP : s.FLG2_D56_XEnergMWhP;
-        const float kwhP = useFlg1 ? s.FLG1_D56_XEnergKWhP : s.FLG2_D56_XEnergKWhP;
-        const float gwhR = useFlg1 ? s.FLG1_D56_XEnergGWh_ : s.FLG2_D56_XEnergGWh_;
-        const float mwhR = useFlg1 ? s.FLG1_D56_XEnergMWh_ : s.FLG2_D56_XEnergMWh_;
-        const float kwhR = useFlg1 ? s.FLG1_D56_XEnergKWh_ : s.FLG2_D56_XEnergKWh_;
-        s.MVB_DDU_Energy_Consumed_String =
-            energyPart(gwhP) + QLatin1Char(' ') + energyPart(mwhP) + QLatin1Char(' ') + energyPart(kwhP);
-        s.MVB_DDU_Energy_Regenerated_String =
-            energyPart(gwhR) + QLatin1Char(' ') + energyPart(mwhR) + QLatin1Char(' ') + energyPart(kwhR);
-        // Single precision as the counters are kept; saturates instead of
-        // overflowing for counters beyond the int range.
-        s.MVB_DDU_Energy_Consumed = toInt(gwhP * 1000000.0f + mwhP * 1000.0f + kwhP);
-        s.MVB_DDU_Energy_Regenerated = toInt(gwhR * 1000000.0f + mwhR * 1000.0f + kwhR);
-
-        if (s.DDU_First_Boot < 10) {
-            ++s.DDU_First_Boot;
-            s.MVB_DDU_Energy_Consumed_First_Boot = s.MVB_DDU_Energy_Consumed;
-            s.MVB_DDU_Energy_Regenerated_First_Boot = s.MVB_DDU_Energy_Regenerated;
-        }
-
-        auto trip = [](int value, int reference, int& tripValue, QString& tripText) {
-            const long long d = static_cast<long long>(value) - reference;
-            if (d >= 1 && d <= 65534) {
-                tripValue = static_cast<int>(d);
-                tripText = Enegry_Display(tripValue);
-            } else {
-                tripText = QStringLiteral("000 000 000");
-            }
-        };
-        trip(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Consumed_First_Boot, s.MVB_DDU_Energy_Consumed_Trip,
-             s.MVB_DDU_Energy_Consumed_Trip_String);
-        trip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot, s.MVB_DDU_Energy_Regenerated_Trip,
-             s.MVB_DDU_Energy_Regenerated_Trip_String);
-
-        auto ratio = [](int consumed, int regenerated, QString& text) {
-            if (consumed > 1 && regenerated > 1)
-                text = fixed(static_cast<double>(regenerated) / consumed * 100.0, 2);
-            else if (consumed == 0)
-                text = QStringLiteral("0");
-        };
-        ratio(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Ratio_String);
-        ratio(s.MVB_DDU_Energy_Consumed_Trip, s.MVB_DDU_Energy_Regenerated_Trip, s.MVB_DDU_Energy_Ratio_Trip_String);
-    }
-
-    // Transformer and converter oil: temperatures and pressures.
-    if (f3700) {
-        s.MVB_DDU_TFP_Temperature1_String = fixed(s.SLG1_D88_XTempOilTr, 2);
-        s.MVB_DDU_SR_Temperature1_String = fixed(s.SLG1_D88_XTempOilCv, 2);
-        s.MVB_DDU_TFP_Pressure1_String = fixed(s.SLG1_D88_XPressureTr, 2);
-        s.MVB_DDU_SR_Pressure1_String = fixed(s.SLG1_D88_XPressureCv, 2);
-    } else {
-        s.MVB_DDU_TFP_Temperature1_String = s.MVB_DDU_SR_Temperature1_String = kUnknown;
-        s.MVB_DDU_TFP_Pressure1_String = s.MVB_DDU_SR_Pressure1_String = kUnknown;
-    }
-    if (f3800) {
-        s.MVB_DDU_TFP_Temperature2_String = fixed(s.SLG2_D88_XTempOilTr, 2);
-        s.MVB_DDU_SR_Temperature2_String = fixed(s.SLG2_D88_XTempOilCv, 2);
-        s.MVB_DDU_TFP_Pressure2_String = fixed(s.SLG2_D88_XPressureTr, 2);
-        s.MVB_DDU_SR_Pressure2_String = fixed(s.SLG2_D88_XPressureCv, 2);
-    } else {
-        s.MVB_DDU_TFP_Temperature2_String = s.MVB_DDU_SR_Temperature2_String = kUnknown;
-        s.MVB_DDU_TFP_Pressure2_String = s.MVB_DDU_SR_Pressure2_String = kUnknown;
-    }
-
-    // Main reservoir pressure switch and brake cylinder 2.
-    if (!f3400) {
-        s.MVB_DDU_MR = 2;
-        s.MVB_DDU_MR_Pressure_String = kUnknown;
-        s.MVB_DDU_BC2_Pressure_String = kUnknown;
-    } else {
-        s.MVB_DDU_MR = s.HBB2_D01_MPrSwLowMR ? 1 : 0;
-        s.MVB_DDU_MR_Pressure_String = s.HBB2_D01_MPrSwLowMR ? QStringLiteral("< 6.4") : QStringLiteral("> 6.4");
-        s.MVB_DDU_BC2_Pressure_String = appliedReleased(s.HBB2_D01_MPrSwBkCyl2);
-    }
-
-    // Brake pipe pressure; automatic brake applied below 4.8.
-    if (f3210 && req) {
-        s.MVB_DDU_BP_Demand = s.FLG2_D45_XPrAutoBkLn;
-        s.MVB_DDU_BP_Pressure_String = fixed(s.FLG2_D45_XPrAutoBkLn, 1);
-        s.MVB_DDU_Auto_Break = s.FLG2_D45_XPrAutoBkLn < 4.8f ? 1 : 0;
-    } else if (!f3110 || req) {
-        s.MVB_DDU_Auto_Break = 2;
-        s.MVB_DDU_BP_Pressure_String = kUnknown;
-    } else {
-        s.MVB_DDU_BP_Demand = s.FLG1_D45_XPrAutoBkLn;
-        s.MVB_DDU_BP_Pressure_String = fixed(s.FLG1_D45_XPrAutoBkLn, 1);
-        s.MVB_DDU_Auto_Break = s.FLG1_D45_XPrAutoBkLn < 4.8f ? 1 : 0;
-    }
-    s.MVB_DDU_BC1_Pressure_String = f3600 ? appliedReleased(s.STB2_D01_MPrSwBkCyl1) : kUnknown;
-
-    // Message numbers of the diagnosis processor of the active cab (90 and up)
-    // and of the second loco.
-    if (cab == 1)
-        s.MVB_DDU_Fault_No = s.DDA1_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA1_DD46_FaultNum) : 0;
-    else if (cab == 2)
-        s.MVB_DDU_Fault_No = s.DDA2_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA2_DD46_FaultNum) : 0;
-    else
-        s.MVB_DDU_Fault_No = 0;
-    const bool f2610 = fresh(s.freshness_2610);
-    s.MVB_DDU_Fault2_No = f2610 ? static_cast<int>(s.MVB_DDU_Fault2_No_temp) : 0;
-    s.MVB_DDU_SLV_Node_String = f2610 ? QString::number(s.NODE_SLV_loco2) : kUnknown;
-
-    // Simulation mode of the vehicle control.
-    if (!req && fresh(s.freshness_1035))
-        s.MVB_DDU_Loco_Simulation_Status = s.FLG1_18_BSimulation;
-    else if (!fresh(s.freshness_1535))
-        s.MVB_DDU_Loco_Simulation_Status = 2;
-    else
-        s.MVB_DDU_Loco_Simulation_Status = s.FLG2_18_BSimulation;
-
-    // Software versions.
-    s.MVB_DDU_Soft_Ver_FLG1_String = fresh(s.freshness_1070) ? versionText(s.FLG1_00_SWVersionFLG1) : kUnknown;
-    s.MVB_DDU_Soft_Ver_FLG2_String = fresh(s.freshness_1570) ? versionText(s.FLG2_00_SWVersionFLG2) : kUnknown;
-    s.MVB_DDU_Soft_Ver_SLG1_String = f3720 ? versionText(s.SLG1_00_SWVersionSLG1) : kUnknown;
-    s.MVB_DDU_Soft_Ver_SLG2_String = f3820 ? versionText(s.SLG2_00_SWVersionSLG2) : kUnknown;
-    s.MVB_DDU_Soft_Ver_STB1_String = fresh(s.freshness_1195) ? versionText(s.STB1_00_SWVersionSTB1) : kUnknown;
-    s.MVB_DDU_Soft_Ver_STB2_String = fresh(s.freshness_1695) ? versionText(s.STB2_00_SWVersionSTB2) : kUnknown;
-    s.MVB_DDU_Soft_Ver_HBB1_String = fresh(s.freshness_1295) ? versionText(s.HBB1_00_SWVersionHBB1) : kUnknown;
-    s.MVB_DDU_Soft_Ver_HBB2_String = fresh(s.freshness_1795) ? versionText(s.HBB2_00_SWVersionHBB2) : kUnknown;
-    s.MVB_DDU_Soft_Ver_BUR1_String =
-        f3110 ? versionText(s.FLG1_00_SWVersionBUR1) : (f3210 ? versionText(s.FLG2_00_SWVersionBUR1) : kUnknown);
-    s.MVB_DDU_Soft_Ver_BUR2_String =
-        f3300 ? versionText(s.HBB1_00_SWVersionBUR2) : (f3400 ? versionText(s.HBB2_00_SWVersionBUR2) : kUnknown);
-    s.MVB_DDU_Soft_Ver_BUR3_String =
-        f3500 ? versionText(s.STB1_00_SWVersionBUR3) : (f3600 ? versionText(s.STB2_00_SWVersionBUR3) : kUnknown);
-
-    // Inching mode, from the diagnosis processor of the active cab.
-    if (cab == 1 && fresh(s.freshness_1302)) {
-        s.MVB_DDU_Inching_mod_Active = s.DDA1_97_InchScreenAct ? 1 : 0;
-        s.MVB_DDU_Inching_Set_Speed_String = fixed(s.DDA1_97_WSetSpeedInch, 1);
-    } else if (cab == 2 && fresh(s.freshness_1800)) {
-        s.MVB_DDU_Inching_mod_Active = s.DDA2_97_InchScreenAct ? 1 : 0;
-        s.MVB_DDU_Inching_Set_Speed_String = fixed(s.DDA2_97_WSetSpeedInch, 1);
-    } else if (cab != 0) {
-        s.MVB_DDU_Inching_mod_Active = 2;
-        s.MVB_DDU_Inching_Set_Speed_String = kUnknown;
-    } else {
-        s.MVB_DDU_Inching_mod_Active = 0;
-        s.MVB_DDU_Inching_Set_Speed_String = QStringLiteral("0");
-    }
-
-    // Life signs of the processors.
-    auto lifesign = [&](int value, unsigned index) {
-        const unsigned v = static_cast<unsigned>(value);
-        s.Lifesign[index] = v;
-        return Lifesign_Check(s, v, index);
-    };
-    s.MVB_DDU_FLG1_Lifesign = lifesign(s.FLG1_10_XMVBLifeSig, 1);
-    s.MVB_DDU_FLG2_Lifesign = lifesign(s.FLG2_10_XMVBLifeSig, 2);
-    s.MVB_DDU_HBB1_Lifesign = lifesign(s.HBB1_05_XMVBLifeSig, 3);
-    s.MVB_DDU_HBB2_Lifesign = lifesign(s.HBB2_05_XMVBLifeSig, 4);
-    s.MVB_DDU_STB1_Lifesign = lifesign(s.STB1_05_XMVBLifeSig, 5);
-    s.MVB_DDU_STB2_Lifesign = lifesign(s.STB2_05_XMVBLifeSig, 6);
-
-    // Which vehicle control processor is master.
-    s.MVB_DDU_FLG1_Active = fresh(s.freshness_1000) ? (s.FLG1_54_MFLG1MastRq != 0 ? 1 : 0) : 2;
-    s.MVB_DDU_FLG2_Active = f3210 ? (s.FLG2_D54_MFLG2MastRq != 0 ? 1 : 0) : 2;
-
-    // Processor I/O slot images.
-    for (const ProcessorSlots& p : kProcessorSlots) {
-        if (s.*p.freshness >= maxF) {
-            for (SlotImage image : p.images)
-                fillInts(s.*image, 2);
-            continue;
-        }
-        const bool cabOneImageEmpty = p.cabOneOnly && cab != 1;
-        if (cabOneImageEmpty)
-            fillInts(s.*p.cabOneOnly, 0);
-        for (int k = 0; k < p.bitCount; ++k) {
-            const SlotBit& bit = p.bits[k];
-            if (cabOneImageEmpty && bit.image == p.cabOneOnly)
-                continue;
-            const bool on = (s.*bit.signal) != 0;
-            (s.*bit.image)[bit.element] = (on != bit.inverted) ? 1 : 0;
-        }
-    }
-
-    // Processor slot texts: analog inputs and outputs in percent.
-    const QString pct = QStringLiteral(" %");
-    auto eslot = [&](bool portFresh, QString(&in)[16], QString(&out)[16], float prAutoBk, float angTrans, float meterB1,
-                     float meterB2) {
-        if (!portFresh) {
-            fillTexts(in, kUnknown);
-            fillTexts(out, kUnknown);
-            return;
-        }
-        in[5] = fixed(prAutoBk, 2);
-        in[11] = fixed(angTrans, 2) + pct;
-        if (meterB1 < 100.1f && meterB2 < 100.1f) {
-            out[1] = fixed(meterB1, 2) + pct;
-            out[3] = fixed(meterB2, 2) + pct;
-        }
-    };
-    eslot(f3110, s.MVB_DDU_FLG1_Eslot_Input_String, s.MVB_DDU_FLG1_Eslot_Output_String, s.FLG1_D01_XPrAutoBkLn,
-          s.FLG1_D01_XAngTrans, s.FLG1_D02_XMeterT_B1, s.FLG1_D02_XMeterT_B2);
-    eslot(f3210, s.MVB_DDU_FLG2_Eslot_Input_String, s.MVB_DDU_FLG2_Eslot_Output_String, s.FLG2_D01_XPrAutoBkLn,
-          s.FLG2_D01_XAngTrans, s.FLG2_D02_XMeterT_B1, s.FLG2_D02_XMeterT_B2);
-    if (f3210)
-        s.MVB_DDU_FLG2_Eslot_Output_String[0] = fixed(s.FLG2_D45_WPnBEdem, 2) + pct;
-
-    // The A slot mixes two ports: the currents (elements 0, 1) come from the
-    // converter's main port (3700 / 3800), the filter current and transformer
-    // pressure (elements 2, 7) from its analogue port (3710 / 3810). Each
-    // element is guarded by its own port; the main port stale blanks the slot.
-    auto aslot = [&](bool mainFresh, bool analogueFresh, QString(&a)[16], float aiPr, float aiBur, float aiFilts,
-                     float druckTR) {
-        if (!mainFresh) {
-            fillTexts(a, kUnknown);
-            return;
-        }
-        a[0] = fixed(aiPr / 10.0, 2) + pct;
-        a[1] = fixed(aiBur / 10.0, 2) + pct;
-        if (!analogueFresh) {
-            a[2] = a[7] = kUnknown;
-            return;
-        }
-        if (aiFilts < 100.1f)
-            a[2] = fixed(aiFilts, 2) + pct;
-        a[7] = fixed(druckTR, 2) + pct;
-    };
-    aslot(f3700, f3710, s.MVB_DDU_SLG1_Aslot_Input_String, s.SLG1_D01_XAIpr, s.SLG1_D01_XAIBUR, s.SLG1_D01_XAIFilts,
-          s.SLG1_D01_XADruckTR);
-    aslot(f3800, f3810, s.MVB_DDU_SLG2_Aslot_Input_String, s.SLG2_D01_XAIpr, s.SLG2_D01_XAIBUR, s.SLG2_D01_XAIFilts,
-          s.SLG2_D01_XADruckTR);
-
-    auto dslot = [&](bool portFresh, QString(&d)[16], const float(&v)[11]) {
-        if (!portFresh) {
-            fillTexts(d, kUnknown);
-            return;
-        }
-        for (int k = 0; k < 11; ++k)
-            d[15 - k] = fixed(v[k], 2) + pct;
-    };
-    {
-        const float v1[11] = {s.SLG1_D01_XADruckSR,   s.SLG1_D01_XATmp1OelTR, s.SLG1_D01_XATmp2OelTR,
-                              s.SLG1_D01_XATmp1OelSR, s.SLG1_D01_XATmp2OelSR, s.SLG1_D01_XATmp1Mot1,
-                              s.SLG1_D01_XATmp2Mot1,  s.SLG1_D01_XATmp1Mot2,  s.SLG1_D01_XATmp2Mot2,
-                              s.SLG1_D01_XATmp1Mot3,  s.SLG1_D01_XATmp2Mot3};
-        dslot(f3710, s.MVB_DDU_SLG1_Dslot_Input_String, v1);
-        const float v2[11] = {s.SLG2_D01_XADruckSR,   s.SLG2_D01_XATmp1OelTR, s.SLG2_D01_XATmp2OelTR,
-                              s.SLG2_D01_XATmp1OelSR, s.SLG2_D01_XATmp2OelSR, s.SLG2_D01_XATmp1Mot1,
-                              s.SLG2_D01_XATmp2Mot1,  s.SLG2_D01_XATmp1Mot2,  s.SLG2_D01_XATmp2Mot2,
-                              s.SLG2_D01_XATmp1Mot3,  s.SLG2_D01_XATmp2Mot3};
-        dslot(f3810, s.MVB_DDU_SLG2_Dslot_Input_String, v2);
-    }
+    decodeIdentity(s, p);
+    decodeBatteryAndEarthFaults(s, p);
+    decodeBrakes(s, p);
+    decodeLamps(s, p);
+    decodeEmergency(s, p);
+    const int cab = decodeCab(s, p);
+    decodeEffort(s, p);
+    decodeSpeed(s, p);
+    decodeSubSystems(s, p); // before the line frequency, which reads them
+    decodeLineSide(s, p);
+    decodeLinePower(s, p); // before the traction converters' input power texts
+    decodeTractionConverters(s, p);
+    decodeTractionMotors(s, p);
+    decodeOil(s, p);
+    decodeAuxiliarySupply(s, p);
+    decodeAuxiliaryConverters(s, p);
+    decodeBreakers(s, p);
+    decodeEnergy(s, p);
+    decodeDiagnosis(s, p, cab);
+    decodeVersionsAndNodes(s, p);
+    decodeLifeSigns(s, p);
+    decodeSlotImages(s, p, cab);
+    decodeSlotTexts(s, p);
 }
