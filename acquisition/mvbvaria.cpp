@@ -49,22 +49,6 @@ QString fixed(double v, int decimals)
     return QString::number(v, 'f', decimals);
 }
 
-QString onOff(bool on)
-{
-    return platform::translated(on ? kOn : kOff);
-}
-
-// "OFF" when the breaker of a consumer has tripped (its signal is 1).
-QString mcbState(bool tripped)
-{
-    return onOff(!tripped);
-}
-
-QString appliedReleased(bool applied)
-{
-    return platform::translated(applied ? kApplied : kReleased);
-}
-
 // Float to int the way a C cast does for the values that occur, but defined
 // for every input: out-of-range values saturate, NaN gives 0.
 int toInt(double v)
@@ -153,6 +137,26 @@ struct Previous {
     int cabActive; // MVB_DDU_Cab_Active
 };
 
+// The translated texts, looked up once per pass.
+struct Texts {
+    QString on = platform::translated(kOn);
+    QString off = platform::translated(kOff);
+    QString applied = platform::translated(kApplied);
+    QString released = platform::translated(kReleased);
+    QString up = platform::translated(kUp);
+    QString down = platform::translated(kDown);
+    QString yes = platform::translated(kYes);
+    QString no = platform::translated(kNo);
+    QString traction = platform::translated(kTraction);
+    QString braking = platform::translated(kBraking);
+    QString throttleZero = platform::translated(kThrottleZero);
+
+    const QString& onOff(bool b) const { return b ? on : off; }
+    // "OFF" when the breaker of a consumer has tripped (its signal is 1).
+    const QString& mcbState(bool tripped) const { return tripped ? off : on; }
+    const QString& appliedReleased(bool b) const { return b ? applied : released; }
+};
+
 // Which vehicle control processor a value is taken from.
 enum class Source { Neither, Flg1, Flg2 };
 
@@ -162,6 +166,7 @@ struct Pass {
     bool flg2Request; // FLG2 requests mastership (MVB_DDU_FLG2_Master_Request)
     int srType;       // converter type (Selected_SR_Type)
     Previous previous;
+    Texts text;
 
     // FLG1 preferred: FLG1 unless FLG2 requests mastership or FLG1's port is
     // stale; FLG2 while its port is fresh; else neither (unknown).
@@ -490,7 +495,7 @@ void decodeBatteryAndEarthFaults(SignalStore& s, const Pass& p)
     } else {
         const bool fault = s.SLG1_D09_PDistEarthF || s.SLG2_D09_PDistEarthF || s.HBB1_D01_MEFRFilter;
         s.MVB_DDU_Earth_Fault_Power = triState(fault);
-        s.MVB_DDU_Earth_Fault_Power_String = onOff(fault);
+        s.MVB_DDU_Earth_Fault_Power_String = p.text.onOff(fault);
     }
 }
 
@@ -505,12 +510,12 @@ void decodeBrakes(SignalStore& s, const Pass& p)
     if (f.f3400) {
         s.MVB_DDU_MR = triState(s.HBB2_D01_MPrSwLowMR);
         s.MVB_DDU_MR_Pressure_String = s.HBB2_D01_MPrSwLowMR ? QStringLiteral("< 6.4") : QStringLiteral("> 6.4");
-        s.MVB_DDU_BC2_Pressure_String = appliedReleased(s.HBB2_D01_MPrSwBkCyl2);
+        s.MVB_DDU_BC2_Pressure_String = p.text.appliedReleased(s.HBB2_D01_MPrSwBkCyl2);
     } else {
         s.MVB_DDU_MR = TriNoData;
         s.MVB_DDU_MR_Pressure_String = s.MVB_DDU_BC2_Pressure_String = unknownText();
     }
-    s.MVB_DDU_BC1_Pressure_String = f.f3600 ? appliedReleased(s.STB2_D01_MPrSwBkCyl1) : unknownText();
+    s.MVB_DDU_BC1_Pressure_String = f.f3600 ? p.text.appliedReleased(s.STB2_D01_MPrSwBkCyl1) : unknownText();
 
     // FLG2's brake pipe only while it requests mastership; FLG1's otherwise.
     if ((f.f3210 && p.flg2Request) || (f.f3110 && !p.flg2Request)) {
@@ -546,7 +551,7 @@ void decodeLamps(SignalStore& s, const Pass& p)
     } else {
         const bool slip = s.STB2_D02_MLampWSlip || s.STB1_D02_MLampWSlip;
         s.MVB_DDU_LSP = triState(slip);
-        s.MVB_DDU_Wheel_Slip_String = platform::translated(slip ? kYes : kNo);
+        s.MVB_DDU_Wheel_Slip_String = slip ? p.text.yes : p.text.no;
     }
 }
 
@@ -619,13 +624,13 @@ void decodeEffort(SignalStore& s, const Pass& p)
     const bool hbbFresh = f.f3300 || f.f3400;
     QString& position = s.MVB_DDU_Master_Control_Position_String;
     if ((s.HBB1_D01_LTEDemand || s.HBB2_D01_LTEDemand) && hbbFresh)
-        position = platform::translated(kTraction);
+        position = p.text.traction;
     else if ((s.HBB1_D01_LBEDemand || s.HBB2_D01_LBEDemand) && hbbFresh)
-        position = platform::translated(kBraking);
+        position = p.text.braking;
     else if ((!s.FLG1_D26_MThTE_BEE0 && !s.FLG2_D26_MThTE_BEE0) || (!f.f3100 && !f.f3200))
         position = unknownText();
     else
-        position = platform::translated(kThrottleZero);
+        position = p.text.throttleZero;
 }
 
 // Speed, pneumatic brake demand, inching speed (3110 / 3210).
@@ -704,7 +709,7 @@ void decodeLineSide(SignalStore& s, const Pass& p)
     } else {
         const bool up = s.HBB2_D31_LPanUpWish || s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp || s.HBB2_D01_LPanUp;
         s.MVB_DDU_Panto = triState(up);
-        s.MVB_DDU_Panto_String = platform::translated(up ? kUp : kDown);
+        s.MVB_DDU_Panto_String = up ? p.text.up : p.text.down;
     }
 
     const Source source = p.pick(f.f3100, f.f3200);
@@ -718,7 +723,7 @@ void decodeLineSide(SignalStore& s, const Pass& p)
     const float uprim = flg1 ? s.FLG1_D21_XUprim : s.FLG2_D21_XUprim;
     const float iprim = flg1 ? s.FLG1_D21_XIprim : s.FLG2_D21_XIprim;
     s.MVB_DDU_VCB = triState(vcb);
-    s.MVB_DDU_VCB_String = onOff(vcb);
+    s.MVB_DDU_VCB_String = p.text.onOff(vcb);
     s.MVB_DDU_LSDJ = triState(!vcb); // the breaker-open lamp
     s.MVB_DDU_UPRIM = toInt(uprim);
     s.MVB_DDU_IPRIM = toInt(iprim);
@@ -757,30 +762,30 @@ void decodeLinePower(SignalStore& s, const Pass& p)
         s.MVB_DDU_Input_Power2_String = fixed(s.MVB_DDU_Input_Power2, 2);
         s.MVB_DDU_Input_Power_String = fixed(total, 2);
         s.MVB_DDU_Filter_String =
-            onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
+            p.text.onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
     }
 
-    s.MVB_DDU_Hotel_Load_String = f.f3500 ? onOff(s.STB1_D01_MContHotel) : unknownText();
+    s.MVB_DDU_Hotel_Load_String = f.f3500 ? p.text.onOff(s.STB1_D01_MContHotel) : unknownText();
     if (!f.f3500) {
         s.MVB_DDU_Primary_Over_Current = TriNoData;
         s.MVB_DDU_Primary_Over_Current_String = unknownText();
     } else {
         const bool high = s.STB1_D09_MIPrimHigh || s.STB1_D01_MIPrimHigh;
         s.MVB_DDU_Primary_Over_Current = triState(high);
-        s.MVB_DDU_Primary_Over_Current_String = onOff(high);
+        s.MVB_DDU_Primary_Over_Current_String = p.text.onOff(high);
     }
 }
 
-void contactorTexts(bool portFresh, int srType, bool loadContactor, bool mainContactor, char vent3, char vent2,
-                    char vent1, QString& preCharge, QString& input, QString& ventilation)
+void contactorTexts(const Texts& text, bool portFresh, int srType, bool loadContactor, bool mainContactor, char vent3,
+                    char vent2, char vent1, QString& preCharge, QString& input, QString& ventilation)
 {
     if (!portFresh) {
         preCharge = input = ventilation = unknownText();
         return;
     }
     // With converter type 3 the two contactor feedbacks are wired the other way round.
-    preCharge = onOff(srType == 3 ? mainContactor : loadContactor);
-    input = onOff(srType == 3 ? loadContactor : mainContactor);
+    preCharge = text.onOff(srType == 3 ? mainContactor : loadContactor);
+    input = text.onOff(srType == 3 ? loadContactor : mainContactor);
     ventilation = vent3 ? QStringLiteral("3")
         : vent2         ? QStringLiteral("2")
         : vent1         ? QStringLiteral("1")
@@ -806,11 +811,11 @@ void decodeTractionConverters(SignalStore& s, const Pass& p)
     s.LineConverter1_status_SLG2 = known ? s.MVB_DDU_LineConverter1_SLG2 : 0;
     s.LineConverter2_status_SLG2 = known ? s.MVB_DDU_LineConverter2_SLG2 : 0;
 
-    contactorTexts(p.fresh.f3700, p.srType, s.SLG1_D87_BLdSEin || s.SLG1_D01_MLdSEin,
+    contactorTexts(p.text, p.fresh.f3700, p.srType, s.SLG1_D87_BLdSEin || s.SLG1_D01_MLdSEin,
                    s.SLG1_D01_MSRSEin || s.SLG1_D87_BSRSEin, s.SLG1_D09_BVentLevel3, s.SLG1_D09_BVentLevel2,
                    s.SLG1_D09_BVentLevel1, s.MVB_DDU_PreChrage_Contactor1_String, s.MVB_DDU_Input_Contactor1_String,
                    s.MVB_DDU_Ventilation_Level1_String);
-    contactorTexts(p.fresh.f3800, p.srType, s.SLG2_D87_BLdSEin || s.SLG2_D01_MLdSEin,
+    contactorTexts(p.text, p.fresh.f3800, p.srType, s.SLG2_D87_BLdSEin || s.SLG2_D01_MLdSEin,
                    s.SLG2_D01_MSRSEin || s.SLG2_D87_BSRSEin, s.SLG2_D09_BVentLevel3, s.SLG2_D09_BVentLevel2,
                    s.SLG2_D09_BVentLevel1, s.MVB_DDU_PreChrage_Contactor2_String, s.MVB_DDU_Input_Contactor2_String,
                    s.MVB_DDU_Ventilation_Level2_String);
@@ -892,12 +897,12 @@ void decodeAuxiliarySupply(SignalStore& s, const Pass& p)
         s.MVB_DDU_Auxiliary_Current_String =
             fixed(s.SLG1_D01_XIBUR > s.SLG2_D01_XIBUR ? s.SLG1_D01_XIBUR : s.SLG2_D01_XIBUR, 2);
 
-    s.MVB_DDU_Group_Contact_541_String = f.f3950 ? onOff(s.BUR2_D01_M52_1Close) : unknownText();
-    s.MVB_DDU_Group_Contact_542_String = f.f3950 ? onOff(s.BUR2_D01_M52_2Close) : unknownText();
-    s.MVB_DDU_Group_Contact_543_String = f.f4000 ? onOff(s.BUR3_D01_M52_3Close) : unknownText();
+    s.MVB_DDU_Group_Contact_541_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_1Close) : unknownText();
+    s.MVB_DDU_Group_Contact_542_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_2Close) : unknownText();
+    s.MVB_DDU_Group_Contact_543_String = f.f4000 ? p.text.onOff(s.BUR3_D01_M52_3Close) : unknownText();
     s.MVB_DDU_Group_Contact_544_String =
-        (f.f3900 || f.f3950) ? onOff(s.BUR1_D01_M52_4Close || s.BUR2_D01_M52_4Close) : unknownText();
-    s.MVB_DDU_Group_Contact_545_String = f.f3900 ? onOff(s.BUR1_D01_M52_5Close) : unknownText();
+        (f.f3900 || f.f3950) ? p.text.onOff(s.BUR1_D01_M52_4Close || s.BUR2_D01_M52_4Close) : unknownText();
+    s.MVB_DDU_Group_Contact_545_String = f.f3900 ? p.text.onOff(s.BUR1_D01_M52_5Close) : unknownText();
 
     const Source source = p.pick(f.f1035, f.f1535);
     if (source == Source::Neither) {
@@ -905,9 +910,9 @@ void decodeAuxiliarySupply(SignalStore& s, const Pass& p)
         return;
     }
     const bool flg1 = source == Source::Flg1;
-    s.MVB_DDU_BUR1_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS06_Off : s.FLG2_D54_BSubS06_Off) != 4);
-    s.MVB_DDU_BUR2_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS07_Off : s.FLG2_D54_BSubS07_Off) != 4);
-    s.MVB_DDU_BUR3_Status_String = onOff((flg1 ? s.FLG1_D54_BSubS08_Off : s.FLG2_D54_BSubS08_Off) != 4);
+    s.MVB_DDU_BUR1_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS06_Off : s.FLG2_D54_BSubS06_Off) != 4);
+    s.MVB_DDU_BUR2_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS07_Off : s.FLG2_D54_BSubS07_Off) != 4);
+    s.MVB_DDU_BUR3_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS08_Off : s.FLG2_D54_BSubS08_Off) != 4);
 }
 
 void auxiliaryConverterTexts(bool portFresh, float dcVoltage, float dcCurrent, float frequency, QString& dcV,
@@ -941,24 +946,24 @@ void decodeAuxiliaryConverters(SignalStore& s, const Pass& p)
 // (3300 for bogie 1, 3600 for bogie 2).
 void decodeBreakers(SignalStore& s, const Pass& p)
 {
-    s.MVB_DDU_Compressor1_String = p.fresh.f3500 ? mcbState(s.STB1_D01_MMCBCompr1) : unknownText();
-    s.MVB_DDU_Compressor2_String = p.fresh.f3400 ? mcbState(s.HBB2_D01_MMCBCompr2) : unknownText();
+    s.MVB_DDU_Compressor1_String = p.fresh.f3500 ? p.text.mcbState(s.STB1_D01_MMCBCompr1) : unknownText();
+    s.MVB_DDU_Compressor2_String = p.fresh.f3400 ? p.text.mcbState(s.HBB2_D01_MMCBCompr2) : unknownText();
     if (p.fresh.f3300) {
-        s.MVB_DDU_OCB1_String = mcbState(s.HBB1_D01_MMCBBloCT1);
-        s.MVB_DDU_SR_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpC1);
-        s.MVB_DDU_TFP_Oil_Pump1_String = mcbState(s.HBB1_D01_MMCBPumpT1);
-        s.MVB_DDU_TM_Blower1_String = mcbState(s.HBB1_D01_MMCBBloTM1);
-        s.MVB_DDU_MR_Blower1_String = mcbState(s.HBB1_D01_MMCBBloMR1);
+        s.MVB_DDU_OCB1_String = p.text.mcbState(s.HBB1_D01_MMCBBloCT1);
+        s.MVB_DDU_SR_Oil_Pump1_String = p.text.mcbState(s.HBB1_D01_MMCBPumpC1);
+        s.MVB_DDU_TFP_Oil_Pump1_String = p.text.mcbState(s.HBB1_D01_MMCBPumpT1);
+        s.MVB_DDU_TM_Blower1_String = p.text.mcbState(s.HBB1_D01_MMCBBloTM1);
+        s.MVB_DDU_MR_Blower1_String = p.text.mcbState(s.HBB1_D01_MMCBBloMR1);
     } else {
         s.MVB_DDU_OCB1_String = s.MVB_DDU_SR_Oil_Pump1_String = s.MVB_DDU_TFP_Oil_Pump1_String = unknownText();
         s.MVB_DDU_TM_Blower1_String = s.MVB_DDU_MR_Blower1_String = unknownText();
     }
     if (p.fresh.f3600) {
-        s.MVB_DDU_OCB2_String = mcbState(s.STB2_D01_MMCBBloCT2);
-        s.MVB_DDU_SR_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpC2);
-        s.MVB_DDU_TFP_Oil_Pump2_String = mcbState(s.STB2_D01_MMCBPumpT2);
-        s.MVB_DDU_TM_Blower2_String = mcbState(s.STB2_D01_MMCBBloTM2);
-        s.MVB_DDU_MR_Blower2_String = mcbState(s.STB2_D01_MMCBBloMR2);
+        s.MVB_DDU_OCB2_String = p.text.mcbState(s.STB2_D01_MMCBBloCT2);
+        s.MVB_DDU_SR_Oil_Pump2_String = p.text.mcbState(s.STB2_D01_MMCBPumpC2);
+        s.MVB_DDU_TFP_Oil_Pump2_String = p.text.mcbState(s.STB2_D01_MMCBPumpT2);
+        s.MVB_DDU_TM_Blower2_String = p.text.mcbState(s.STB2_D01_MMCBBloTM2);
+        s.MVB_DDU_MR_Blower2_String = p.text.mcbState(s.STB2_D01_MMCBBloMR2);
     } else {
         s.MVB_DDU_OCB2_String = s.MVB_DDU_SR_Oil_Pump2_String = s.MVB_DDU_TFP_Oil_Pump2_String = unknownText();
         s.MVB_DDU_TM_Blower2_String = s.MVB_DDU_MR_Blower2_String = unknownText();
@@ -1297,7 +1302,7 @@ void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
     const Previous previous{s.MVB_DDU_Cab_Active};
     s.MVB_DDU_FLG2_Master_Request = static_cast<int>(s.FLG2_D54_MFLG2MastRq);
     const Pass p{portsFresh(s, static_cast<unsigned>(requests.Max_Freshness.load())),
-                 s.MVB_DDU_FLG2_Master_Request != 0, requests.Selected_SR_Type.load(), previous};
+                 s.MVB_DDU_FLG2_Master_Request != 0, requests.Selected_SR_Type.load(), previous, Texts()};
 
     decodeIdentity(s, p);
     decodeBatteryAndEarthFaults(s, p);

@@ -1,7 +1,8 @@
 #pragma once
 // Decoding of the raw signals into the values and texts the screens show:
 // which of the two vehicle control processors to take a value from, what to
-// show when the source is stale ("????", status 2), scaling and formatting.
+// show when the source is stale (unknownText(), TriNoData), scaling and
+// formatting. One decoder per sub-system, see mvbvaria.cpp.
 
 #include <QString>
 

@@ -1,5 +1,9 @@
 // CPU cost of the decoding pass, for callgrind:
-//   valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*updatemvbvariables*' bench_decode
+//   valgrind --tool=callgrind --collect-atstart=no
+//     --toggle-collect='mvbvaria::updatemvbvariables(SignalStore&, BusRequests const&)' bench_decode
+// The pattern must name the pass alone: every function entered whose name
+// matches it toggles collection again, so a pattern that also matches helpers
+// named after the pass (lambdas inside it) leaves their cost out.
 // The store is filled with plausible values; all ports fresh.
 
 #include "acquisition/mvbvaria.h"
