@@ -1,6 +1,7 @@
 #include "acquisition/lmvf.h"
 
 #include "acquisition/port_map.h"
+#include "acquisition/unknown.h"
 
 namespace {
 
@@ -121,11 +122,11 @@ void lmvf::decodeDdsRecords(SignalStore& store, const uint16_t* w, uint16_t fres
 void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint16_t freshness)
 {
     const bool stale = freshness > 9999;
-    const QString unknown = QStringLiteral("????");
+    const QString& unknown = unknownText();
     switch (port) {
     case 2510:
         if (stale) {
-            fillImage(s.MVB_DDU_RIOM1_Input, 32, 2);
+            fillImage(s.MVB_DDU_RIOM1_Input, 32, TriNoData);
             fillTexts(s.MVB_DDU_RIOM1_InAnalg, unknown);
             return;
         }
@@ -136,7 +137,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2610:
         if (stale) {
-            fillImage(s.MVB_DDU_RIOM1_Output, 16, 2);
+            fillImage(s.MVB_DDU_RIOM1_Output, 16, TriNoData);
             fillTexts(s.MVB_DDU_RIOM1_OutAnalg, unknown);
             return;
         }
@@ -147,7 +148,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2520:
         if (stale) {
-            fillImage(s.MVB_DDU_RIOM2_Input, 32, 2);
+            fillImage(s.MVB_DDU_RIOM2_Input, 32, TriNoData);
             fillTexts(s.MVB_DDU_RIOM2_InAnalg, unknown);
             return;
         }
@@ -158,7 +159,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2620:
         if (stale) {
-            fillImage(s.MVB_DDU_RIOM2_Output, 15, 2);
+            fillImage(s.MVB_DDU_RIOM2_Output, 15, TriNoData);
             fillTexts(s.MVB_DDU_RIOM2_OutAnalg, unknown);
             return;
         }
@@ -169,7 +170,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2500:
         if (stale) {
-            fillImage(s.MVB_DDU_BRIO1_Input, 32, 2);
+            fillImage(s.MVB_DDU_BRIO1_Input, 32, TriNoData);
             fillTexts(s.MVB_DDU_BRIO1_InAnalg, unknown);
             return;
         }
@@ -179,7 +180,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2501:
         if (stale) {
-            fillImage(s.MVB_DDU_BRIO1_Output, 16, 2);
+            fillImage(s.MVB_DDU_BRIO1_Output, 16, TriNoData);
             return;
         }
         for (int k = 0; k <= 12; ++k)
@@ -187,7 +188,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2502:
         if (stale) {
-            fillImage(s.MVB_DDU_BRIO2_Input, 32, 2);
+            fillImage(s.MVB_DDU_BRIO2_Input, 32, TriNoData);
             fillTexts(s.MVB_DDU_BRIO2_InAnalg, unknown);
             return;
         }
@@ -197,7 +198,7 @@ void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint
         return;
     case 2503:
         if (stale) {
-            fillImage(s.MVB_DDU_BRIO2_Output, 16, 2);
+            fillImage(s.MVB_DDU_BRIO2_Output, 16, TriNoData);
             fillTexts(s.MVB_DDU_BRIO2_OutAnalg, unknown);
             return;
         }

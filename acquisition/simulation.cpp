@@ -1,38 +1,42 @@
 #include "acquisition/simulation.h"
 
-#include <QCoreApplication>
+#include "acquisition/unknown.h"
+#include "platform/translation.h"
 
 // Data tables: laid out by hand, one entry per line or block.
 // clang-format off
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
+// Texts shown translated (looked up in the context "QObject").
+const char* const kOn = QT_TRANSLATE_NOOP("QObject", "ON");
+const char* const kOff = QT_TRANSLATE_NOOP("QObject", "OFF");
+const char* const kDown = QT_TRANSLATE_NOOP("QObject", "DOWN");
 
-// Values of one step; fields marked "keep" in a step leave the value as it was.
+// A field of a step that leaves the value as it was.
+constexpr int kKeep = -1;
+
+// Values of one step.
 struct SimStep {
-    int panto, vcb;
+    TriState panto, vcb;
     int battery;
     const char* batteryText;
     int cabActive, direction;
     const char* locoNo;
     const char* locoType;
-    int earthAux, earthControl;
-    int autoBrake, locoBrake;
+    TriState earthAux, earthControl;
+    TriState autoBrake, locoBrake;
     double bpDemand;
     const char* bpPressure; // nullptr: keep
-    int mr;
-    int lsdj, bppb, bpcs, lsp, lsvw, lsfi, bpfa;
-    int emg; // -1: keep
+    int mr;                 // 6 or 0, as the steps have always set it (not a TriState)
+    TriState lsdj, bppb, bpcs, lsp, lsvw, lsfi, bpfa;
+    int emg; // a TriState, or kKeep
     int speed;
     const char* speedText;
-    int primaryOverCurrent;
+    TriState primaryOverCurrent;
     bool primaryOverCurrentOn;
     const char* uprimText;
-    int uprim; // -1: keep
+    int uprim; // kKeep: keep
     const char* inputPowerText;
     int beActual, beDemand;
     const char* beText;
@@ -40,38 +44,62 @@ struct SimStep {
     const char* flg2Node;
     const char* slg1Node;
     const char* slg2Node;
-    const char* slvNode;
+    const char* slvNode;              // nullptr: unknown
     double lineFrequency;
     const char* lineFrequencyText;
     const char* lineFrequencyIntText; // nullptr: keep
     const char* inchingSetSpeed;      // nullptr: keep
-    int locoIso;
+    TriState locoIso;
     int motorMaster[6];
     int motorSlave[6];
     int lineConverters[4]; // LC1 SLG1, LC2 SLG1, LC1 SLG2, LC2 SLG2
     int subSystems[20];
 };
 
+// Per step: pantograph, breaker, battery, cab, direction, loco; earth faults,
+// brakes, main reservoir; lamps, emergency; speed, primary values, input
+// power; effort, nodes; line frequency, inching speed, isolation; motors and
+// line converters; sub-system states.
 const SimStep kSteps[SIMULATION_STEPS] = {
-    {1, 1, 110, "110", 2, 1, "42022", "WAG9", 1, 1, 1, 1, 5.0, nullptr, 6, 1, 1, 1, 1, 1, 1, 1, -1, 60, "60",
-     1, false, "24.25", -1, "14.21", 10, 10, "10", "504", "502", "604", "602", "234", 15.12, "15.12", "0", "0.7",
-     1, {0, 1, 0, 1, 0, 1}, {1, 0, 1, 0, 1, 1}, {1, 0, 1, 0},
+    {TriOn, TriOn, 110, "110", 2, 1, "42022", "WAG9",
+     TriOn, TriOn, TriOn, TriOn, 5.0, nullptr, 6,
+     TriOn, TriOn, TriOn, TriOn, TriOn, TriOn, TriOn, kKeep,
+     60, "60", TriOn, false, "24.25", kKeep, "14.21",
+     10, 10, "10", "504", "502", "604", "602", "234",
+     15.12, "15.12", "0", "0.7", TriOn,
+     {0, 1, 0, 1, 0, 1}, {1, 0, 1, 0, 1, 1}, {1, 0, 1, 0},
      {2, 0, 2, 1, 3, 4, 3, 0, 1, 0, 2, 3, 4, 1, 2, 3, 1, 4, 0, 2}},
-    {1, 1, 110, "110", 1, 1, "31028", "WAG9", 1, 1, 1, 1, 3.9, "3.9", 0, 1, 1, 1, 1, 1, 1, 1, 0, 60, "60",
-     0, false, "24.25", 24, "14.21", 50, 50, "50.5", "504", "502", "604", "602", "453", 15.12, "15.12", nullptr,
-     nullptr, 0, {1, 0, 1, 0, 1, 1}, {0, 1, 0, 1, 0, 0}, {1, 0, 0, 1},
+    {TriOn, TriOn, 110, "110", 1, 1, "31028", "WAG9",
+     TriOn, TriOn, TriOn, TriOn, 3.9, "3.9", 0,
+     TriOn, TriOn, TriOn, TriOn, TriOn, TriOn, TriOn, TriOff,
+     60, "60", TriOff, false, "24.25", 24, "14.21",
+     50, 50, "50.5", "504", "502", "604", "602", "453",
+     15.12, "15.12", nullptr, nullptr, TriOff,
+     {1, 0, 1, 0, 1, 1}, {0, 1, 0, 1, 0, 0}, {1, 0, 0, 1},
      {0, 1, 2, 3, 4, 3, 2, 1, 0, 4, 0, 3, 0, 2, 0, 1, 4, 2, 0, 1}},
-    {1, 1, 90, "90", 1, 0, "30150", "WAP5", 1, 0, 1, 0, 5.1, nullptr, 6, 0, 1, 0, 0, 0, 1, 0, -1, 70, "70",
-     1, true, "24.26", -1, "14.22", 200, 200, "200", "505", "503", "605", "603", "????", 15.13, "15.13", nullptr,
-     nullptr, 1, {1, 1, 1, 1, 1, 0}, {1, 0, 1, 0, 1, 1}, {0, 1, 1, 0},
+    {TriOn, TriOn, 90, "90", 1, 0, "30150", "WAP5",
+     TriOn, TriOff, TriOn, TriOff, 5.1, nullptr, 6,
+     TriOff, TriOn, TriOff, TriOff, TriOff, TriOn, TriOff, kKeep,
+     70, "70", TriOn, true, "24.26", kKeep, "14.22",
+     200, 200, "200", "505", "503", "605", "603", nullptr,
+     15.13, "15.13", nullptr, nullptr, TriOn,
+     {1, 1, 1, 1, 1, 0}, {1, 0, 1, 0, 1, 1}, {0, 1, 1, 0},
      {1, 0, 1, 2, 1, 4, 1, 3, 1, 4, 0, 3, 2, 4, 1, 0, 1, 2, 3, 4}},
-    {0, 1, 80, "80", 1, 1, "30280", "WAP7", 0, 1, 0, 1, 5.2, nullptr, 6, 0, 1, 0, 0, 1, 0, 1, 0, 130, "130",
-     0, false, "24.28", -1, "14.29", 0, 0, "0", "508", "504", "609", "610", "322", 15.19, "15.19", nullptr,
-     nullptr, 1, {1, 0, 1, 0, 1, 1}, {0, 1, 0, 1, 0, 0}, {0, 1, 0, 1},
+    {TriOff, TriOn, 80, "80", 1, 1, "30280", "WAP7",
+     TriOff, TriOn, TriOff, TriOn, 5.2, nullptr, 6,
+     TriOff, TriOn, TriOff, TriOff, TriOn, TriOff, TriOn, TriOff,
+     130, "130", TriOff, false, "24.28", kKeep, "14.29",
+     0, 0, "0", "508", "504", "609", "610", "322",
+     15.19, "15.19", nullptr, nullptr, TriOn,
+     {1, 0, 1, 0, 1, 1}, {0, 1, 0, 1, 0, 0}, {0, 1, 0, 1},
      {0, 4, 3, 1, 0, 3, 2, 0, 4, 1, 4, 0, 3, 2, 1, 2, 3, 4, 0, 1}},
-    {0, 0, 110, "110", 1, 1, "34123", "WAP7", 1, 0, 1, 1, 5.3, nullptr, 6, 1, 1, 0, 0, 0, 1, 1, 1, 30, "30",
-     1, true, "24.22", -1, "14.27", -200, -200, "-200", "511", "512", "614", "612", "????", 15.2, "15.20", nullptr,
-     nullptr, 0, {0, 1, 1, 0, 0, 1}, {1, 0, 0, 1, 1, 0}, {0, 0, 1, 1},
+    {TriOff, TriOff, 110, "110", 1, 1, "34123", "WAP7",
+     TriOn, TriOff, TriOn, TriOn, 5.3, nullptr, 6,
+     TriOn, TriOn, TriOff, TriOff, TriOff, TriOn, TriOn, TriOn,
+     30, "30", TriOn, true, "24.22", kKeep, "14.27",
+     -200, -200, "-200", "511", "512", "614", "612", nullptr,
+     15.2, "15.20", nullptr, nullptr, TriOff,
+     {0, 1, 1, 0, 0, 1}, {1, 0, 0, 1, 1, 0}, {0, 0, 1, 1},
      {1, 0, 2, 3, 0, 4, 2, 3, 1, 0, 1, 4, 2, 3, 0, 3, 2, 4, 0, 1}},
 };
 
@@ -85,8 +113,8 @@ void applySimulationStep(SignalStore& s, int step)
 
     s.MVB_DDU_Panto = t.panto;
     s.MVB_DDU_VCB = t.vcb;
-    s.MVB_DDU_Panto_String = tr("DOWN");
-    s.MVB_DDU_VCB_String = tr("OFF");
+    s.MVB_DDU_Panto_String = platform::translated(kDown);
+    s.MVB_DDU_VCB_String = platform::translated(kOff);
     s.MVB_DDU_Battery = t.battery;
     s.MVB_DDU_Battery_String = QString::fromLatin1(t.batteryText);
     s.MVB_DDU_Cab_Active = t.cabActive;
@@ -108,17 +136,17 @@ void applySimulationStep(SignalStore& s, int step)
     s.MVB_DDU_LSVW = t.lsvw;
     s.MVB_DDU_LSFI = t.lsfi;
     s.MVB_DDU_BPFA = t.bpfa;
-    if (t.emg >= 0)
+    if (t.emg != kKeep)
         s.MVB_DDU_EMG = t.emg;
     s.MVB_DDU_Speed = t.speed;
     s.MVB_DDU_Speed_String = QString::fromLatin1(t.speedText);
-    s.MVB_DDU_Hotel_Load_String = tr("OFF");
-    s.MVB_DDU_Filter_String = tr("OFF");
-    s.MVB_DDU_Earth_Fault_Power_String = tr("OFF");
+    s.MVB_DDU_Hotel_Load_String = platform::translated(kOff);
+    s.MVB_DDU_Filter_String = platform::translated(kOff);
+    s.MVB_DDU_Earth_Fault_Power_String = platform::translated(kOff);
     s.MVB_DDU_Primary_Over_Current = t.primaryOverCurrent;
-    s.MVB_DDU_Primary_Over_Current_String = t.primaryOverCurrentOn ? tr("ON") : tr("OFF");
+    s.MVB_DDU_Primary_Over_Current_String = platform::translated(t.primaryOverCurrentOn ? kOn : kOff);
     s.MVB_DDU_UPRIM_String = QString::fromLatin1(t.uprimText);
-    if (t.uprim >= 0)
+    if (t.uprim != kKeep)
         s.MVB_DDU_UPRIM = t.uprim;
     s.MVB_DDU_IPRIM_String = QStringLiteral("27.25");
     s.MVB_DDU_IPRIM = 27;
@@ -139,7 +167,7 @@ void applySimulationStep(SignalStore& s, int step)
     s.MVB_DDU_SLG2_Node_String = QString::fromLatin1(t.slg2Node);
     s.MVB_DDU_ALG1_Node_String = QStringLiteral("A0A0");
     s.MVB_DDU_ALG2_Node_String = QStringLiteral("B0B0");
-    s.MVB_DDU_SLV_Node_String = QString::fromLatin1(t.slvNode);
+    s.MVB_DDU_SLV_Node_String = t.slvNode ? QString::fromLatin1(t.slvNode) : unknownText();
     s.MVB_DDU_Line_Frequency = t.lineFrequency;
     s.MVB_DDU_Line_Frequency_String = QString::fromLatin1(t.lineFrequencyText);
     if (t.lineFrequencyIntText)

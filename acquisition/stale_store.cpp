@@ -3,6 +3,7 @@
 #include "acquisition/lmvf.h"
 #include "acquisition/mvbvaria.h"
 #include "acquisition/port_map.h"
+#include "acquisition/unknown.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void markViewersStale(SignalStore& s)
         if (s.Telegram_Details[i].port_type == 0)
             s.Telegram_Details[i].freshness = 0xFFFF;
     for (QString& text : s.DDU_Micview_Data)
-        text = QStringLiteral("????");
+        text = unknownText();
 }
 
 SignalStore staleView(const SignalStore& last, const BusRequests& requests)
