@@ -241,6 +241,23 @@ void MainWindow::read_DDUlogin_file()
     }
 }
 
+// The scroll bars of the long tables tell their screens where the list stands.
+void MainWindow::connectTableScrollBars()
+{
+    struct Link {
+        const char* table;
+        void (MainWindow::*handler)(int);
+    };
+    const Link links[] = {{"t_mvbvar", &MainWindow::mvbvarhandlerFunction},
+                          {"tmvbfreshness", &MainWindow::mvbfreshnesshandlerFunction},
+                          {"t_browseloco", &MainWindow::subsyshandlerFunction},
+                          {"t_diagnosis", &MainWindow::diaghandlerFunction},
+                          {"tmvbtelegram", &MainWindow::mvbtelehandlerFunction}};
+    for (const Link& l : links)
+        if (auto* t = W<QTableWidget>(QLatin1String(l.table)))
+            connect(t->verticalScrollBar(), &QScrollBar::valueChanged, this, l.handler);
+}
+
 void MainWindow::form_load()
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -275,19 +292,7 @@ void MainWindow::form_load()
     mvbThread = new Mvb_Thread(exchange, this);
     mvbThread->setObjectName(QStringLiteral("mvbThread"));
     mvbThread->start();
-
-    struct Link {
-        const char* table;
-        void (MainWindow::*handler)(int);
-    };
-    const Link links[] = {{"t_mvbvar", &MainWindow::mvbvarhandlerFunction},
-                          {"tmvbfreshness", &MainWindow::mvbfreshnesshandlerFunction},
-                          {"t_browseloco", &MainWindow::subsyshandlerFunction},
-                          {"t_diagnosis", &MainWindow::diaghandlerFunction},
-                          {"tmvbtelegram", &MainWindow::mvbtelehandlerFunction}};
-    for (const Link& l : links)
-        if (auto* t = W<QTableWidget>(QLatin1String(l.table)))
-            connect(t->verticalScrollBar(), &QScrollBar::valueChanged, this, l.handler);
+    connectTableScrollBars();
 
     timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("timer1"));
@@ -484,59 +489,21 @@ void MainWindow::guiupdate_fun()
     // One consistent copy of the signal store for everything this tick draws.
     snap = exchange.snapshot();
 
-    // 1. DDS screen.
     if (isShown(QStringLiteral("G_DDSscreen")))
         dds_screen_update();
-
-    // 2. Brightness panel: hidden again 3 s after the last report.
-    if (brightness.Brightness_Panel_Enable) {
-        ++brightness.brightness_timeout;
-        if (brightness.brightness_timeout > 5) {
-            if (QWidget* w = W(QStringLiteral("G_brightness")))
-                w->hide();
-            brightness.Brightness_Panel_Enable = false;
-            brightness.brightness_timeout = 0;
-        }
-    }
-
-    // 3. Keypad bytes into key flags.
-    keypad.serial_check(keys, brightness);
-
-    // 4. Clock.
-    const QDateTime now = QDateTime::currentDateTime();
-    if (auto* l = W<QLabel>(QStringLiteral("datetime")))
-        l->setText(now.toString(QStringLiteral("dd-MMM-yyyy \n\n   HH:mm:ss")));
-    if (auto* l = W<QLabel>(QStringLiteral("lddu_date")))
-        l->setText(now.toString(QStringLiteral("dd-MMM-yy")));
-    if (auto* l = W<QLabel>(QStringLiteral("lddu_time")))
-        l->setText(now.toString(QStringLiteral("HH:mm:ss")));
-
-    // 5. Maintenance re-lock after 2000 ticks away from the maintenance screens.
-    if (!DDU_Maintenance_Password_lock) {
-        if (isShown(QStringLiteral("Gmaint_footer"))) {
-            timer_increment = 0;
-        } else if (++timer_increment > 2000) {
-            if (auto* b = W<QAbstractButton>(QStringLiteral("maintenance"))) {
-                b->setIcon(QIcon(Dir_rms_img_Lock));
-                b->setIconSize(QSize(13, 17));
-            }
-            DDU_Maintenance_Password_lock = true;
-            timer_increment = 0;
-        }
-    }
-
-    // 6. Keys.
+    brightnessPanelTick();
+    keypad.serial_check(keys, brightness); // keypad bytes into key flags
+    clockTick();
+    maintenanceLockTick();
     if (keys.any())
         Key_Pressed_Function();
     if (keys.Keyboard_Pixy_Brightness_Pressed) {
         Brightness();
         keys.Keyboard_Pixy_Brightness_Pressed = false;
     }
-
-    // 7. Fault and information numbers.
     fault_info_update();
 
-    // 8. Home layout.
+    // The home layout, then whichever screen is shown over it.
     if (screen_toggle == 0)
         home_subsys();
     else if (screen_toggle == 1)
@@ -544,31 +511,82 @@ void MainWindow::guiupdate_fun()
     if (isShown(QStringLiteral("t_subsystem")))
         main_subsys();
     home_update();
+    processScreensTick();
+    subsystemScreensTick();
+    maintenanceScreensTick();
+}
 
-    // 9. The visible screen.
-    std::atomic<int>& present = exchange.requests.MVB_Present_Screen;
-    if (isShown(QStringLiteral("Gnode"))) {
-        node_information_update();
-        present.store(10);
-    } else if (isShown(QStringLiteral("Genergy"))) {
-        energy_consumption_update();
-        present.store(11);
-    } else if (isShown(QStringLiteral("Gsimulation"))) {
-        simulation_mode_update();
-        present.store(12);
-    } else if (isShown(QStringLiteral("Gmotor"))) {
-        motor_temperature_update();
-        present.store(13);
-    } else if (isShown(QStringLiteral("Gsoftware"))) {
-        software_version_update();
-        present.store(14);
-    } else if (isShown(QStringLiteral("Ginching"))) {
-        inching_mode_update();
-        present.store(15);
-    } else if (isShown(QStringLiteral("GmotorStatus"))) {
-        motorStatus_update();
+// The brightness panel hides again 3 s after the last report.
+void MainWindow::brightnessPanelTick()
+{
+    if (!brightness.Brightness_Panel_Enable)
+        return;
+    ++brightness.brightness_timeout;
+    if (brightness.brightness_timeout > 5) {
+        if (QWidget* w = W(QStringLiteral("G_brightness")))
+            w->hide();
+        brightness.Brightness_Panel_Enable = false;
+        brightness.brightness_timeout = 0;
     }
+}
 
+void MainWindow::clockTick()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    if (auto* l = W<QLabel>(QStringLiteral("datetime")))
+        l->setText(now.toString(QStringLiteral("dd-MMM-yyyy \n\n   HH:mm:ss")));
+    if (auto* l = W<QLabel>(QStringLiteral("lddu_date")))
+        l->setText(now.toString(QStringLiteral("dd-MMM-yy")));
+    if (auto* l = W<QLabel>(QStringLiteral("lddu_time")))
+        l->setText(now.toString(QStringLiteral("HH:mm:ss")));
+}
+
+// The maintenance area locks again after 2000 ticks away from its screens.
+void MainWindow::maintenanceLockTick()
+{
+    if (DDU_Maintenance_Password_lock)
+        return;
+    if (isShown(QStringLiteral("Gmaint_footer"))) {
+        timer_increment = 0;
+    } else if (++timer_increment > 2000) {
+        if (auto* b = W<QAbstractButton>(QStringLiteral("maintenance"))) {
+            b->setIcon(QIcon(Dir_rms_img_Lock));
+            b->setIconSize(QSize(13, 17));
+        }
+        DDU_Maintenance_Password_lock = true;
+        timer_increment = 0;
+    }
+}
+
+// The process-information screen shown, and its number on the output port.
+void MainWindow::processScreensTick()
+{
+    struct ProcessScreen {
+        const char* group;
+        void (MainWindow::*update)();
+        int present; // MVB_Present_Screen while shown; 0 leaves it as it is
+    };
+    static const ProcessScreen screens[] = {
+        {"Gnode", &MainWindow::node_information_update, 10},
+        {"Genergy", &MainWindow::energy_consumption_update, 11},
+        {"Gsimulation", &MainWindow::simulation_mode_update, 12},
+        {"Gmotor", &MainWindow::motor_temperature_update, 13},
+        {"Gsoftware", &MainWindow::software_version_update, 14},
+        {"Ginching", &MainWindow::inching_mode_update, 15},
+        {"GmotorStatus", &MainWindow::motorStatus_update, 0},
+    };
+    for (const ProcessScreen& p : screens) {
+        if (!isShown(QLatin1String(p.group)))
+            continue;
+        (this->*p.update)();
+        if (p.present)
+            exchange.requests.MVB_Present_Screen.store(p.present);
+        return;
+    }
+}
+
+void MainWindow::subsystemScreensTick()
+{
     struct SubsystemScreen {
         const char* group;
         void (MainWindow::*update)();
@@ -587,23 +605,26 @@ void MainWindow::guiupdate_fun()
     for (const SubsystemScreen& s : subsystems) {
         if (isShown(QLatin1String(s.group))) {
             (this->*s.update)();
-            break;
+            return;
         }
     }
+}
 
-    if (isShown(QStringLiteral("Gmaint_footer"))) {
-        if (isShown(QStringLiteral("Gmaint_ddulogin")))
-            threadLifeDisplay();
-        if (isShown(QStringLiteral("GMVBFreshness")))
-            Insert_Fresh_value();
-        if (isShown(QStringLiteral("GMVBTelegram")))
-            MVBTelegram_update_value();
-        if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
-            mvbvarselRefresh();
-        if (isShown(QStringLiteral("Gmaint_vcumenu"))) {
-            Processor_Life_Sign_Update();
-            riom_slot_update();
-        }
+void MainWindow::maintenanceScreensTick()
+{
+    if (!isShown(QStringLiteral("Gmaint_footer")))
+        return;
+    if (isShown(QStringLiteral("Gmaint_ddulogin")))
+        threadLifeDisplay();
+    if (isShown(QStringLiteral("GMVBFreshness")))
+        Insert_Fresh_value();
+    if (isShown(QStringLiteral("GMVBTelegram")))
+        MVBTelegram_update_value();
+    if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
+        mvbvarselRefresh();
+    if (isShown(QStringLiteral("Gmaint_vcumenu"))) {
+        Processor_Life_Sign_Update();
+        riom_slot_update();
     }
 }
 

@@ -33,6 +33,9 @@
 
 class Mvb_Thread;
 class HomeView;
+namespace home {
+struct HomeWidget;
+}
 class Pixy_Thread;
 class Load_Thread;
 class QAbstractButton;
@@ -103,6 +106,7 @@ public:
 
     // ----- start-up, screen model, ticks (mainwindow.cpp) -----
     void form_load();
+    void connectTableScrollBars();
     void grpbox_setvisible();
     void serial_init();
     void img_load();
@@ -111,9 +115,19 @@ public:
     void threadLifeDisplay();
     static QString threadLifeText(int mvbLife, int pixyLife);
     void mvbvarselRefresh();
+    // Parts of the refresh tick.
+    void brightnessPanelTick();
+    void clockTick();
+    void maintenanceLockTick();
+    void processScreensTick();
+    void subsystemScreensTick();
+    void maintenanceScreensTick();
 
     // ----- navigation (mainwindow_nav.cpp) -----
     void Key_Pressed_Function();
+    void passwordKeys(const KeyFlags& k);
+    void messageBoxKeys(const KeyFlags& k);
+    void screenKeys(const nav::FocusMap& map, const KeyFlags& k);
     void Touch_Screen_Connect(int x, int y);
     void Keyboard_Key_Global_Reset();
     void Keyboard_Key_Presssed_Reset();
@@ -273,6 +287,7 @@ private:
     friend class Ui_MainWindow;
     void build_topbar(QWidget* root);
     void build_home(QWidget* root);
+    void buildHomeWidget(QWidget* parent, const home::HomeWidget& h);
     void build_menu(QWidget* root);
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);

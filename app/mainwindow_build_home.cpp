@@ -245,31 +245,34 @@ const int kDduWidgetCount = int(sizeof kDduWidgets / sizeof kDduWidgets[0]);
 
 } // namespace home
 
+// One widget of a home layout table, under its name, in its first look.
+void MainWindow::buildHomeWidget(QWidget* parent, const HomeWidget& h)
+{
+    const QString style = home::initialStyle(h);
+    switch (h.kind) {
+    case Kind::Lcd: {
+        QLCDNumber* l = lcd(parent, h.name, h.geometry, h.size);
+        l->setSmallDecimalPoint(true);
+        l->setStyleSheet(style);
+        l->display(QStringLiteral("--"));
+        break;
+    }
+    case Kind::Button: button(parent, h.name, h.geometry, QString(), style); break;
+    case Kind::Frame: label(parent, h.name, h.geometry, QString(), style); break;
+    default: {
+        QLabel* l = label(parent, h.name, h.geometry, h.text ? tr(h.text) : home::initialText(h), style);
+        l->setAlignment(h.align);
+        if (h.kind == Kind::Caption)
+            l->setWordWrap(true);
+        break;
+    }
+    }
+}
+
 void MainWindow::build_home(QWidget* root)
 {
-    auto make = [this](QWidget* parent, const HomeWidget& h) {
-        const QString style = home::initialStyle(h);
-        switch (h.kind) {
-        case Kind::Lcd: {
-            QLCDNumber* l = lcd(parent, h.name, h.geometry, h.size);
-            l->setSmallDecimalPoint(true);
-            l->setStyleSheet(style);
-            l->display(QStringLiteral("--"));
-            break;
-        }
-        case Kind::Button: button(parent, h.name, h.geometry, QString(), style); break;
-        case Kind::Frame: label(parent, h.name, h.geometry, QString(), style); break;
-        default: {
-            QLabel* l = label(parent, h.name, h.geometry, h.text ? tr(h.text) : home::initialText(h), style);
-            l->setAlignment(h.align);
-            if (h.kind == Kind::Caption)
-                l->setWordWrap(true);
-            break;
-        }
-        }
-    };
     for (const HomeWidget& h : home::kRmsWidgets)
-        make(root, h);
+        buildHomeWidget(root, h);
 
     auto* gauge = new QGauge(root);
     gauge->setObjectName(QStringLiteral("gaugeWidget_4"));
@@ -292,7 +295,7 @@ void MainWindow::build_home(QWidget* root)
     ddu->setPalette(black);
     ddu->setAttribute(Qt::WA_OpaquePaintEvent);
     for (const HomeWidget& h : home::kDduWidgets)
-        make(ddu, h);
+        buildHomeWidget(ddu, h);
     auto* speedo = new QGauge(ddu);
     speedo->setObjectName(QStringLiteral("gaugeddu_speedo"));
     speedo->setGeometry(594, 152, 246, 246);

@@ -44,50 +44,31 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
         t->setStyleSheet(kErrTextStyle);
         t->setText(text);
     }
-    QString header;
-    QString icon;
-    switch (kind) {
-    case 1:
-        header = tr("ERROR");
-        icon = Dir_rms_img_DialogFault;
-        break;
-    case 3:
-        header = tr("CONFIRMATION");
-        icon = Dir_rms_img_DialogWarning;
-        break;
-    default:
-        header = tr("INFORMATION");
-        icon = Dir_rms_img_DialogInfo;
-        break;
-    }
+    // Header and icon by kind: 1 error, 3 question, otherwise information.
+    const bool question = kind == 3;
+    const QString header = kind == 1 ? tr("ERROR") : question ? tr("CONFIRMATION") : tr("INFORMATION");
+    const QString& icon =
+        kind == 1 ? Dir_rms_img_DialogFault : question ? Dir_rms_img_DialogWarning : Dir_rms_img_DialogInfo;
     if (auto* h = W<QLabel>(QStringLiteral("err_header")))
         h->setText(header);
     if (auto* i = W<QLabel>(QStringLiteral("img")))
         i->setPixmap(QPixmap(icon));
 
+    // A question has YES and NO side by side; the others one OK in the middle.
+    Dialog_Box_YESNO_Enable = question ? 1 : 0;
     auto* ok = W<QPushButton>(QStringLiteral("ok"));
     auto* no = W<QPushButton>(QStringLiteral("no"));
-    if (kind == 3) {
-        Dialog_Box_YESNO_Enable = 1;
-        if (ok) {
-            ok->setText(tr("YES"));
-            ok->setGeometry(135, 180, 100, 50);
-            ok->show();
-        }
-        if (no) {
-            no->setText(tr("NO"));
-            no->setGeometry(255, 180, 100, 50);
-            no->show();
-        }
-    } else {
-        Dialog_Box_YESNO_Enable = 0;
-        if (ok) {
-            ok->setText(tr("OK"));
-            ok->setGeometry(195, 180, 100, 50);
-            ok->show();
-        }
-        if (no)
-            no->hide();
+    if (ok) {
+        ok->setText(question ? tr("YES") : tr("OK"));
+        ok->setGeometry(question ? 135 : 195, 180, 100, 50);
+        ok->show();
+    }
+    if (no && question) {
+        no->setText(tr("NO"));
+        no->setGeometry(255, 180, 100, 50);
+        no->show();
+    } else if (no) {
+        no->hide();
     }
     // Enter acts on OK / YES first: show it focused.
     key_press_count = 0;

@@ -14,6 +14,8 @@
 
 #include "app/resources.h"
 
+#include <algorithm>
+
 namespace {
 
 // A finger on a table: the press and release a mouse click would deliver, sent
@@ -68,79 +70,42 @@ void MainWindow::Key_Pressed_Function()
     // The flags are taken and cleared first: the actions below re-enter the
     // dispatcher (screen entry handlers draw their initial focus with it).
     const KeyFlags k = keys;
+    keys.clear();
+    m_lastFocusMap.clear();
     if (k.Keyboard_Home_Pressed) {
-        keys.clear();
         m_lastFocusMap = QStringLiteral("home_key");
         on_home_clicked();
         return;
     }
     if (k.Keyboard_Menu_Pressed) {
-        keys.clear();
         m_lastFocusMap = QStringLiteral("menu_key");
         on_menu_clicked();
         return;
     }
-    keys.clear();
-    m_lastFocusMap.clear();
-
     if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Ginfo"))) {
         m_lastFocusMap = QStringLiteral("fault_popup");
         if (k.Keyboard_ESC_Pressed)
             on_home_clicked();
         return;
     }
-
     if (isShown(QStringLiteral("Gpassword"))) {
-        m_lastFocusMap = QStringLiteral("password");
-        const nav::FocusMap& map = nav::passwordFocusMap();
-        const int clicked = key_press_count;
-        nav::FocusState s = focusState();
-        const nav::Action a = nav::stepPassword(s, k);
-        syncFocusState(s);
-        if (k.Keyboard_Enter_Pressed && nav::passwordResetBeforeEnter(clicked)) {
-            password_Reset();
-        } else {
-            drawFocus(map, key_press_count);
-        }
-        applyAction(a);
+        passwordKeys(k);
         return;
     }
-
     if (isShown(QStringLiteral("Gmessage"))) {
-        m_lastFocusMap = QStringLiteral("message_box");
-        const bool yesNo = Dialog_Box_YESNO_Enable == 1;
-        nav::FocusState s = focusState();
-        const nav::Action a = nav::stepMessageBox(s, k, yesNo);
-        syncFocusState(s);
-        Dialog_Ok_No_Reset();
-        if (auto* b = W<QAbstractButton>(key_press_count == 1 && yesNo ? QStringLiteral("no") : QStringLiteral("ok")))
-            b->setStyleSheet(Key_submenu_border_Style);
-        applyAction(a);
+        messageBoxKeys(k);
         return;
     }
-
+    // The screens over the home screen first, then the home screen, then the
+    // screens that replace it.
     const std::vector<nav::FocusMap>& maps = nav::focusMaps();
-    auto runMap = [&](const nav::FocusMap& map) {
-        m_lastFocusMap = QLatin1String(map.name);
-        nav::FocusState s = focusState();
-        const int before = key_press_count;
-        const nav::Action a = nav::stepScreen(map, s, k, DDU_Maintenace_Selected_Processor);
-        syncFocusState(s);
-        // The main menu remembers its entry across a visit to the screen it opens.
-        if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
-            key_Menu_ID_old = before;
-        drawFocus(map, key_press_count);
-        applyAction(a);
-    };
-
-    const int beforeHome = nav::focusMapsBeforeHome();
-    for (int i = 0; i < beforeHome && i < int(maps.size()); ++i) {
-        if (mapVisible(maps[size_t(i)])) {
-            runMap(maps[size_t(i)]);
+    const size_t beforeHome = std::min(size_t(nav::focusMapsBeforeHome()), maps.size());
+    for (size_t i = 0; i < beforeHome; ++i) {
+        if (mapVisible(maps[i])) {
+            screenKeys(maps[i], k);
             return;
         }
     }
-
     if (we_are_in_home == 1) {
         m_lastFocusMap = QStringLiteral("home");
         nav::FocusState s = focusState();
@@ -150,13 +115,54 @@ void MainWindow::Key_Pressed_Function()
         applyAction(a);
         return;
     }
-
-    for (size_t i = size_t(beforeHome); i < maps.size(); ++i) {
+    for (size_t i = beforeHome; i < maps.size(); ++i) {
         if (mapVisible(maps[i])) {
-            runMap(maps[i]);
+            screenKeys(maps[i], k);
             return;
         }
     }
+}
+
+void MainWindow::passwordKeys(const KeyFlags& k)
+{
+    m_lastFocusMap = QStringLiteral("password");
+    const nav::FocusMap& map = nav::passwordFocusMap();
+    const int clicked = key_press_count;
+    nav::FocusState s = focusState();
+    const nav::Action a = nav::stepPassword(s, k);
+    syncFocusState(s);
+    if (k.Keyboard_Enter_Pressed && nav::passwordResetBeforeEnter(clicked))
+        password_Reset();
+    else
+        drawFocus(map, key_press_count);
+    applyAction(a);
+}
+
+void MainWindow::messageBoxKeys(const KeyFlags& k)
+{
+    m_lastFocusMap = QStringLiteral("message_box");
+    const bool yesNo = Dialog_Box_YESNO_Enable == 1;
+    nav::FocusState s = focusState();
+    const nav::Action a = nav::stepMessageBox(s, k, yesNo);
+    syncFocusState(s);
+    Dialog_Ok_No_Reset();
+    if (auto* b = W<QAbstractButton>(key_press_count == 1 && yesNo ? QStringLiteral("no") : QStringLiteral("ok")))
+        b->setStyleSheet(Key_submenu_border_Style);
+    applyAction(a);
+}
+
+void MainWindow::screenKeys(const nav::FocusMap& map, const KeyFlags& k)
+{
+    m_lastFocusMap = QLatin1String(map.name);
+    nav::FocusState s = focusState();
+    const int before = key_press_count;
+    const nav::Action a = nav::stepScreen(map, s, k, DDU_Maintenace_Selected_Processor);
+    syncFocusState(s);
+    // The main menu remembers its entry across a visit to the screen it opens.
+    if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
+        key_Menu_ID_old = before;
+    drawFocus(map, key_press_count);
+    applyAction(a);
 }
 
 void MainWindow::applyAction(const nav::Action& a)

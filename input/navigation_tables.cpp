@@ -130,6 +130,8 @@ FocusMap processMap(const char* name, const char* visible, int first, std::initi
     return screenMap(name, visible, 2, {first, 7, 8, 12}, std::move(v), 8, 0, "process");
 }
 
+// A data table: one entry per screen, read entry by entry, so it stays one
+// (long) function.
 std::vector<FocusMap> buildFocusMaps()
 {
     std::vector<FocusMap> maps;
@@ -346,6 +348,8 @@ TouchBlock block(const char* name, int idMin, int idMax, const char* visible, st
     return b;
 }
 
+// A data table: one block of touch regions per screen, read block by block,
+// so it stays one (long) function.
 std::vector<TouchBlock> buildTouchBlocks()
 {
     std::vector<TouchBlock> t;
