@@ -44,18 +44,6 @@ void setBit(unsigned short& word, int bit, bool on)
         word = static_cast<unsigned short>(word & ~(1u << bit));
 }
 
-template <size_t N> void fillImage(int (&image)[N], int count, int value)
-{
-    for (int k = 0; k < count && k < static_cast<int>(N); ++k)
-        image[k] = value;
-}
-
-template <size_t N> void fillTexts(QString (&texts)[N], const QString& value)
-{
-    for (auto& t : texts)
-        t = value;
-}
-
 } // namespace
 
 const RemoteIoPort* lmvf::remoteIoPorts()
@@ -119,94 +107,56 @@ void lmvf::decodeDdsRecords(SignalStore& store, const uint16_t* w, uint16_t fres
     }
 }
 
+namespace {
+
+// The images of the remote I/O ports: which elements a port's words fill, in
+// which bit order, and which of its words are analogue values.
+struct RemoteIoImage {
+    uint16_t port;
+    int* (*image)(SignalStore&);
+    int size;      // elements set to 2 while the port is stale
+    int bits;      // elements cut from the words while it is fresh
+    bool msbFirst; // bit order: from the most significant bit (BRIO), else bus order (RIOM)
+    QString* (*texts)(SignalStore&);
+    int textCount; // analogue texts ("????" while stale)
+    int firstWord; // word of the first analogue text; the others follow
+};
+
+// clang-format off
+const RemoteIoImage kRemoteIoImages[] = {
+    {2510, [](SignalStore& s) -> int* { return s.MVB_DDU_RIOM1_Input; }, 32, 32, false,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_RIOM1_InAnalg; }, 2, 2},
+    {2610, [](SignalStore& s) -> int* { return s.MVB_DDU_RIOM1_Output; }, 16, 16, false,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_RIOM1_OutAnalg; }, 4, 1},
+    {2520, [](SignalStore& s) -> int* { return s.MVB_DDU_RIOM2_Input; }, 32, 32, false,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_RIOM2_InAnalg; }, 2, 2},
+    {2620, [](SignalStore& s) -> int* { return s.MVB_DDU_RIOM2_Output; }, 15, 15, false,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_RIOM2_OutAnalg; }, 4, 1},
+    {2500, [](SignalStore& s) -> int* { return s.MVB_DDU_BRIO1_Input; }, 32, 32, true,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_BRIO1_InAnalg; }, 1, 5},
+    {2501, [](SignalStore& s) -> int* { return s.MVB_DDU_BRIO1_Output; }, 16, 13, true, nullptr, 0, 0},
+    {2502, [](SignalStore& s) -> int* { return s.MVB_DDU_BRIO2_Input; }, 32, 32, true,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_BRIO2_InAnalg; }, 1, 5},
+    {2503, [](SignalStore& s) -> int* { return s.MVB_DDU_BRIO2_Output; }, 16, 16, true,
+     [](SignalStore& s) -> QString* { return s.MVB_DDU_BRIO2_OutAnalg; }, 1, 2},
+};
+// clang-format on
+
+} // namespace
+
 void lmvf::decodeRemoteIo(SignalStore& s, uint16_t port, const uint16_t* w, uint16_t freshness)
 {
     const bool stale = freshness > 9999;
-    const QString& unknown = unknownText();
-    switch (port) {
-    case 2510:
-        if (stale) {
-            fillImage(s.MVB_DDU_RIOM1_Input, 32, TriNoData);
-            fillTexts(s.MVB_DDU_RIOM1_InAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 32; ++k)
-            s.MVB_DDU_RIOM1_Input[k] = busOrderBit(w, k);
-        s.MVB_DDU_RIOM1_InAnalg[0] = analogText(w[2]);
-        s.MVB_DDU_RIOM1_InAnalg[1] = analogText(w[3]);
+    for (const RemoteIoImage& r : kRemoteIoImages) {
+        if (r.port != port)
+            continue;
+        int* image = r.image(s);
+        QString* texts = r.texts ? r.texts(s) : nullptr;
+        for (int k = 0; k < (stale ? r.size : r.bits); ++k)
+            image[k] = stale ? TriNoData : (r.msbFirst ? msbFirstBit(w, k) : busOrderBit(w, k));
+        for (int k = 0; k < r.textCount; ++k)
+            texts[k] = stale ? unknownText() : analogText(w[r.firstWord + k]);
         return;
-    case 2610:
-        if (stale) {
-            fillImage(s.MVB_DDU_RIOM1_Output, 16, TriNoData);
-            fillTexts(s.MVB_DDU_RIOM1_OutAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 16; ++k)
-            s.MVB_DDU_RIOM1_Output[k] = busOrderBit(w, k);
-        for (int k = 0; k < 4; ++k)
-            s.MVB_DDU_RIOM1_OutAnalg[k] = analogText(w[1 + k]);
-        return;
-    case 2520:
-        if (stale) {
-            fillImage(s.MVB_DDU_RIOM2_Input, 32, TriNoData);
-            fillTexts(s.MVB_DDU_RIOM2_InAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 32; ++k)
-            s.MVB_DDU_RIOM2_Input[k] = busOrderBit(w, k);
-        s.MVB_DDU_RIOM2_InAnalg[0] = analogText(w[2]);
-        s.MVB_DDU_RIOM2_InAnalg[1] = analogText(w[3]);
-        return;
-    case 2620:
-        if (stale) {
-            fillImage(s.MVB_DDU_RIOM2_Output, 15, TriNoData);
-            fillTexts(s.MVB_DDU_RIOM2_OutAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 15; ++k)
-            s.MVB_DDU_RIOM2_Output[k] = busOrderBit(w, k);
-        for (int k = 0; k < 4; ++k)
-            s.MVB_DDU_RIOM2_OutAnalg[k] = analogText(w[1 + k]);
-        return;
-    case 2500:
-        if (stale) {
-            fillImage(s.MVB_DDU_BRIO1_Input, 32, TriNoData);
-            fillTexts(s.MVB_DDU_BRIO1_InAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 32; ++k)
-            s.MVB_DDU_BRIO1_Input[k] = msbFirstBit(w, k);
-        s.MVB_DDU_BRIO1_InAnalg[0] = analogText(w[5]);
-        return;
-    case 2501:
-        if (stale) {
-            fillImage(s.MVB_DDU_BRIO1_Output, 16, TriNoData);
-            return;
-        }
-        for (int k = 0; k <= 12; ++k)
-            s.MVB_DDU_BRIO1_Output[k] = msbFirstBit(w, k);
-        return;
-    case 2502:
-        if (stale) {
-            fillImage(s.MVB_DDU_BRIO2_Input, 32, TriNoData);
-            fillTexts(s.MVB_DDU_BRIO2_InAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 32; ++k)
-            s.MVB_DDU_BRIO2_Input[k] = msbFirstBit(w, k);
-        s.MVB_DDU_BRIO2_InAnalg[0] = analogText(w[5]);
-        return;
-    case 2503:
-        if (stale) {
-            fillImage(s.MVB_DDU_BRIO2_Output, 16, TriNoData);
-            fillTexts(s.MVB_DDU_BRIO2_OutAnalg, unknown);
-            return;
-        }
-        for (int k = 0; k < 16; ++k)
-            s.MVB_DDU_BRIO2_Output[k] = msbFirstBit(w, k);
-        s.MVB_DDU_BRIO2_OutAnalg[0] = analogText(w[2]);
-        return;
-    default: return;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "acquisition/port_map.h"
 #include "acquisition/simulation.h"
 #include "acquisition/stale_store.h"
+#include "acquisition/unknown.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -282,7 +283,7 @@ void Mvb_Thread::micviewPass(LinkWatch& watch)
             watch.note(m_bus->read(port, static_cast<uint16_t>(d.fun_code), words, &f));
         const int wordIndex = d.byte_offset / 2;
         if (f > maxFreshness || d.byte_offset < 0 || wordIndex > 15) {
-            m_live->DDU_Micview_Data[i] = QStringLiteral("????");
+            m_live->DDU_Micview_Data[i] = unknownText();
             continue;
         }
         const int v = DDU_Micview_Get_data(words[wordIndex], d.byte_offset, d.bite_offset, d.data_type);

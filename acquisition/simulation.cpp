@@ -105,6 +105,9 @@ const SimStep kSteps[SIMULATION_STEPS] = {
 
 } // namespace
 
+// Copies one row of the step table into the store, one assignment per field
+// in the table's order: it is as long as the row, and split it would only
+// scatter the row.
 void applySimulationStep(SignalStore& s, int step)
 {
     if (step < 0 || step >= SIMULATION_STEPS)

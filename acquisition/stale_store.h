@@ -1,6 +1,6 @@
 #pragma once
 // The store of a vehicle about which nothing is known: every port stale and
-// decoded as such ("????", status 2, the no-data images), the life-sign
+// decoded as such (unknownText(), TriNoData, the no-data images), the life-sign
 // supervision at rest. The hand-over starts with it, and it is what the
 // screens are shown while the link to the controller has gone quiet.
 

@@ -51,15 +51,6 @@ const char* const kContextWarnings[] = {
     "Excess closing",
 };
 
-// Folders whose warnings are not counted yet. acquisition/: the decoding
-// (mvbvaria.cpp) and the simulation steps (simulation.cpp) still look their
-// texts up through local tr() functions that lupdate cannot give a context
-// ("tr() cannot be called without context", "Class 'mvbvaria' lacks Q_OBJECT
-// macro"). Empty this list once those texts are marked.
-const QStringList kNotCheckedYet = {
-    QStringLiteral("acquisition/"),
-};
-
 struct Field {
     const char* name;
     const char* text;
@@ -140,7 +131,6 @@ private slots:
     void noContextWarnings()
     {
         QStringList failing;
-        QStringList skipped;
         for (const QString& line : std::as_const(m_stderrLines)) {
             bool context = false;
             for (const char* warning : kContextWarnings)
@@ -149,15 +139,8 @@ private slots:
                 qInfo("lupdate: %s", qPrintable(line));
                 continue;
             }
-            const QString file = QDir(m_root).relativeFilePath(line.section(QLatin1Char(':'), 0, 0));
-            bool notYet = false;
-            for (const QString& folder : kNotCheckedYet)
-                notYet = notYet || file.startsWith(folder);
-            (notYet ? skipped : failing) << line;
+            failing << line;
         }
-        if (!skipped.isEmpty())
-            qInfo("%d context warnings in folders not checked yet (%s)", int(skipped.size()),
-                  qPrintable(skipped.first()));
         // One line each: a long failure message would be cut short.
         for (const QString& line : std::as_const(failing))
             qWarning("%s", qPrintable(line));
