@@ -89,134 +89,167 @@ QString formatStatus(const MvbControllerEmulator& emulator)
             .arg(controllerStateName(emulator.state()), faultModeName(emulator.faultMode()));
 }
 
-void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator& emulator)
+namespace {
+
+Result setCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    QString error;
+    const auto a = parseSetArgs(args, &error);
+    if (!a)
+        return Result::failure(error);
+    emu.setPublishedWord(a->port, a->word, a->value);
+    return Result::success();
+}
+
+Result publishCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    QString error;
+    const auto a = parsePublishArgs(args, &error);
+    if (!a)
+        return Result::failure(error);
+    emu.publish(a->port, a->words);
+    return Result::success();
+}
+
+Result unpublishCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    QString error;
+    const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
+    if (!port)
+        return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: unpublish <port>"));
+    emu.unpublish(*port);
+    return Result::success();
+}
+
+// "stale <port>" and "fresh <port>".
+Result markStale(MvbControllerEmulator& emu, const QStringList& args, bool stale)
+{
+    const QString name = stale ? QStringLiteral("stale") : QStringLiteral("fresh");
+    QString error;
+    const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
+    if (!port)
+        return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: %1 <port>").arg(name));
+    emu.setStale(*port, stale);
+    return Result::success();
+}
+
+Result staleCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    return markStale(emu, args, true);
+}
+
+Result freshCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    return markStale(emu, args, false);
+}
+
+Result errorCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    if (args.size() != 2)
+        return Result::failure(QStringLiteral("usage: error <port> <bits>"));
+    QString error;
+    const auto port = portArg(args, 0, &error);
+    const auto bits =
+        port ? CommandInterpreter::parseNumber(args[1], 0, 31, QStringLiteral("bits"), &error) : std::nullopt;
+    if (!bits)
+        return Result::failure(error);
+    emu.setPortError(*port, quint16(*bits));
+    return Result::success();
+}
+
+Result modeCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    if (args.isEmpty() || args.size() > 2)
+        return Result::failure(QStringLiteral("usage: mode <normal|silent|nak|short|garbage> [n]"));
+    const auto mode = parseFaultMode(args[0]);
+    if (!mode)
+        return Result::failure(QStringLiteral("unknown mode: %1").arg(args[0]));
+    qint64 shortBy = 1;
+    if (args.size() == 2) {
+        QString error;
+        const auto n = CommandInterpreter::parseNumber(args[1], 0, 5, QStringLiteral("n"), &error);
+        if (!n)
+            return Result::failure(error);
+        shortBy = *n;
+    }
+    emu.setFaultMode(*mode, int(shortBy));
+    return Result::success();
+}
+
+Result sourceCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    QString error;
+    const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
+    if (!port)
+        return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: source <port>"));
+    const SourceData data = emu.readSource(*port);
+    if (data.words.isEmpty())
+        return Result::failure(QStringLiteral("port %1 is not a source port").arg(*port));
+    QStringList words;
+    for (quint16 w : data.words)
+        words << hexWord(w);
+    return Result::success(
+        QStringLiteral("source %1 flips=%2 %3").arg(*port).arg(data.flips).arg(words.join(QLatin1Char(' '))));
+}
+
+Result portsCommand(MvbControllerEmulator& emu, const QStringList&)
+{
+    QStringList lines;
+    for (const PortInfo& p : emu.configuredPorts())
+        lines << QStringLiteral("port %1 index=%2 %3 fcode=%4 page=%5 errors=%6")
+                     .arg(p.logicalAddress)
+                     .arg(p.index)
+                     .arg(directionName(p.direction))
+                     .arg(p.fcode)
+                     .arg(p.page)
+                     .arg(p.errorBits);
+    lines << QStringLiteral("ports %1").arg(lines.size());
+    return Result::success(lines.join(QLatin1Char('\n')));
+}
+
+Result statsCommand(MvbControllerEmulator& emu, const QStringList& args)
+{
+    if (args.size() > 1 || (args.size() == 1 && args[0] != QLatin1String("reset")))
+        return Result::failure(QStringLiteral("usage: stats [reset]"));
+    const QString text = QStringLiteral("stats ") + formatStatus(emu);
+    if (!args.isEmpty())
+        emu.resetCounters();
+    return Result::success(text);
+}
+
+using Command = Result (*)(MvbControllerEmulator&, const QStringList&);
+
+void add(CommandInterpreter& interpreter, MvbControllerEmulator& emulator, const QString& name, const QString& usage,
+         const QString& description, Command command)
 {
     MvbControllerEmulator* emu = &emulator;
+    interpreter.add(name, usage, description, [emu, command](const QStringList& args) { return command(*emu, args); });
+}
 
-    interpreter.add(QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
-                    QStringLiteral("sets one word of a port's published dataset"), [emu](const QStringList& args) {
-                        QString error;
-                        const auto a = parseSetArgs(args, &error);
-                        if (!a)
-                            return Result::failure(error);
-                        emu->setPublishedWord(a->port, a->word, a->value);
-                        return Result::success();
-                    });
+} // namespace
 
-    interpreter.add(QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
-                    QStringLiteral("publishes a whole dataset"), [emu](const QStringList& args) {
-                        QString error;
-                        const auto a = parsePublishArgs(args, &error);
-                        if (!a)
-                            return Result::failure(error);
-                        emu->publish(a->port, a->words);
-                        return Result::success();
-                    });
-
-    interpreter.add(QStringLiteral("unpublish"), QStringLiteral("<port>"), QStringLiteral("stops publishing a port"),
-                    [emu](const QStringList& args) {
-                        QString error;
-                        const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
-                        if (!port)
-                            return Result::failure(args.size() == 1 ? error
-                                                                    : QStringLiteral("usage: unpublish <port>"));
-                        emu->unpublish(*port);
-                        return Result::success();
-                    });
-
-    for (const bool stale : {true, false}) {
-        const QString name = stale ? QStringLiteral("stale") : QStringLiteral("fresh");
-        interpreter.add(name, QStringLiteral("<port>"),
-                        stale ? QStringLiteral("makes a port read as long unpublished")
-                              : QStringLiteral("publishes a stale port again"),
-                        [emu, stale, name](const QStringList& args) {
-                            QString error;
-                            const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
-                            if (!port)
-                                return Result::failure(args.size() == 1 ? error
-                                                                        : QStringLiteral("usage: %1 <port>").arg(name));
-                            emu->setStale(*port, stale);
-                            return Result::success();
-                        });
-    }
-
-    interpreter.add(QStringLiteral("error"), QStringLiteral("<port> <bits>"),
-                    QStringLiteral("injects port error bits 0..31 (0 ends it)"), [emu](const QStringList& args) {
-                        if (args.size() != 2)
-                            return Result::failure(QStringLiteral("usage: error <port> <bits>"));
-                        QString error;
-                        const auto port = portArg(args, 0, &error);
-                        const auto bits = port
-                            ? CommandInterpreter::parseNumber(args[1], 0, 31, QStringLiteral("bits"), &error)
-                            : std::nullopt;
-                        if (!bits)
-                            return Result::failure(error);
-                        emu->setPortError(*port, quint16(*bits));
-                        return Result::success();
-                    });
-
-    interpreter.add(QStringLiteral("mode"), QStringLiteral("<normal|silent|nak|short|garbage> [n]"),
-                    QStringLiteral("sets the controller's fault mode (n: bytes lost per short reply)"),
-                    [emu](const QStringList& args) {
-                        if (args.isEmpty() || args.size() > 2)
-                            return Result::failure(QStringLiteral("usage: mode <normal|silent|nak|short|garbage> [n]"));
-                        const auto mode = parseFaultMode(args[0]);
-                        if (!mode)
-                            return Result::failure(QStringLiteral("unknown mode: %1").arg(args[0]));
-                        qint64 shortBy = 1;
-                        if (args.size() == 2) {
-                            QString error;
-                            const auto n = CommandInterpreter::parseNumber(args[1], 0, 5, QStringLiteral("n"), &error);
-                            if (!n)
-                                return Result::failure(error);
-                            shortBy = *n;
-                        }
-                        emu->setFaultMode(*mode, int(shortBy));
-                        return Result::success();
-                    });
-
-    interpreter.add(
-        QStringLiteral("source"), QStringLiteral("<port>"),
-        QStringLiteral("shows the latest data the display wrote to a source port"), [emu](const QStringList& args) {
-            QString error;
-            const auto port = args.size() == 1 ? portArg(args, 0, &error) : std::nullopt;
-            if (!port)
-                return Result::failure(args.size() == 1 ? error : QStringLiteral("usage: source <port>"));
-            const SourceData data = emu->readSource(*port);
-            if (data.words.isEmpty())
-                return Result::failure(QStringLiteral("port %1 is not a source port").arg(*port));
-            QStringList words;
-            for (quint16 w : data.words)
-                words << hexWord(w);
-            return Result::success(
-                QStringLiteral("source %1 flips=%2 %3").arg(*port).arg(data.flips).arg(words.join(QLatin1Char(' '))));
-        });
-
-    interpreter.add(QStringLiteral("ports"), QString(), QStringLiteral("lists the ports the display has configured"),
-                    [emu](const QStringList&) {
-                        QStringList lines;
-                        for (const PortInfo& p : emu->configuredPorts())
-                            lines << QStringLiteral("port %1 index=%2 %3 fcode=%4 page=%5 errors=%6")
-                                         .arg(p.logicalAddress)
-                                         .arg(p.index)
-                                         .arg(directionName(p.direction))
-                                         .arg(p.fcode)
-                                         .arg(p.page)
-                                         .arg(p.errorBits);
-                        lines << QStringLiteral("ports %1").arg(lines.size());
-                        return Result::success(lines.join(QLatin1Char('\n')));
-                    });
-
-    interpreter.add(QStringLiteral("stats"), QStringLiteral("[reset]"),
-                    QStringLiteral("prints the controller's counters (reset: and clears them)"),
-                    [emu](const QStringList& args) {
-                        if (args.size() > 1 || (args.size() == 1 && args[0] != QLatin1String("reset")))
-                            return Result::failure(QStringLiteral("usage: stats [reset]"));
-                        const QString text = QStringLiteral("stats ") + formatStatus(*emu);
-                        if (!args.isEmpty())
-                            emu->resetCounters();
-                        return Result::success(text);
-                    });
+void registerMvbCommands(CommandInterpreter& interpreter, MvbControllerEmulator& emulator)
+{
+    add(interpreter, emulator, QStringLiteral("set"), QStringLiteral("<port> <word> <value>"),
+        QStringLiteral("sets one word of a port's published dataset"), setCommand);
+    add(interpreter, emulator, QStringLiteral("publish"), QStringLiteral("<port> <w0> [<w1> ... <w15>]"),
+        QStringLiteral("publishes a whole dataset"), publishCommand);
+    add(interpreter, emulator, QStringLiteral("unpublish"), QStringLiteral("<port>"),
+        QStringLiteral("stops publishing a port"), unpublishCommand);
+    add(interpreter, emulator, QStringLiteral("stale"), QStringLiteral("<port>"),
+        QStringLiteral("makes a port read as long unpublished"), staleCommand);
+    add(interpreter, emulator, QStringLiteral("fresh"), QStringLiteral("<port>"),
+        QStringLiteral("publishes a stale port again"), freshCommand);
+    add(interpreter, emulator, QStringLiteral("error"), QStringLiteral("<port> <bits>"),
+        QStringLiteral("injects port error bits 0..31 (0 ends it)"), errorCommand);
+    add(interpreter, emulator, QStringLiteral("mode"), QStringLiteral("<normal|silent|nak|short|garbage> [n]"),
+        QStringLiteral("sets the controller's fault mode (n: bytes lost per short reply)"), modeCommand);
+    add(interpreter, emulator, QStringLiteral("source"), QStringLiteral("<port>"),
+        QStringLiteral("shows the latest data the display wrote to a source port"), sourceCommand);
+    add(interpreter, emulator, QStringLiteral("ports"), QString(),
+        QStringLiteral("lists the ports the display has configured"), portsCommand);
+    add(interpreter, emulator, QStringLiteral("stats"), QStringLiteral("[reset]"),
+        QStringLiteral("prints the controller's counters (reset: and clears them)"), statsCommand);
 }
 
 } // namespace sim
