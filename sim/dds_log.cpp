@@ -111,6 +111,7 @@ QString DdsLog::processorName(int processor)
     return QString::fromLatin1(names[processor]);
 }
 
+// A data table, read entry by entry.
 QVector<DdsEvent> DdsLog::defaultEvents()
 {
     // Oldest first: processor, code, seconds since the previous event. The

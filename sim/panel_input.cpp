@@ -200,67 +200,81 @@ void PanelInjector::sendNextQueued()
         m_timer.start();
 }
 
+namespace {
+
+using Result = CommandInterpreter::Result;
+
+Result keyCommand(PanelInjector& in, const QStringList& args)
+{
+    if (args.size() != 1)
+        return Result::failure(QStringLiteral("usage: key <NAME|CODE>"));
+    QString error;
+    const auto line = in.sendKey(args[0], &error);
+    return line ? Result::success(*line) : Result::failure(error);
+}
+
+// Keys may be separated by spaces or commas; a leading "gap=MS" sets the gap.
+Result keysCommand(PanelInjector& in, const QStringList& args)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    QStringList keys = args.join(QLatin1Char(' ')).split(separators, Qt::SkipEmptyParts);
+    int gap = panel::kDefaultKeyGapMs;
+    if (!keys.isEmpty() && keys.first().startsWith(QLatin1String("gap="))) {
+        QString error;
+        const auto g =
+            CommandInterpreter::parseNumber(keys.takeFirst().mid(4), 0, 60000, QStringLiteral("gap"), &error);
+        if (!g)
+            return Result::failure(error);
+        gap = int(*g);
+    }
+    if (keys.isEmpty())
+        return Result::failure(QStringLiteral("usage: keys [gap=MS] <NAME|CODE> ..."));
+    QString error;
+    const auto lines = in.sendKeys(keys, gap, &error);
+    return lines ? Result::success(lines->join(QLatin1Char('\n'))) : Result::failure(error);
+}
+
+Result touchCommand(PanelInjector& in, const QStringList& args)
+{
+    if (args.size() != 2)
+        return Result::failure(QStringLiteral("usage: touch <x> <y>"));
+    QString error;
+    const auto x = CommandInterpreter::parseNumber(args[0], 0, panel::kScreenWidth - 1, QStringLiteral("x"), &error);
+    const auto y = x
+        ? CommandInterpreter::parseNumber(args[1], 0, panel::kScreenHeight - 1, QStringLiteral("y"), &error)
+        : std::nullopt;
+    if (!y)
+        return Result::failure(error);
+    const auto line = in.sendTouch(int(*x), int(*y), &error);
+    return line ? Result::success(*line) : Result::failure(error);
+}
+
+Result panelCommand(const QStringList& args)
+{
+    if (!args.isEmpty())
+        return Result::failure(QStringLiteral("panel takes no arguments"));
+    QStringList pairs;
+    for (const QString& name : panel::keyNames())
+        pairs << QStringLiteral("%1=%2").arg(name, QString::fromLatin1(*panel::keyCode(name)));
+    return Result::success(QStringLiteral("panel keys ") + pairs.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
 void registerPanelCommands(CommandInterpreter& interpreter, PanelInjector& injector)
 {
-    using Result = CommandInterpreter::Result;
     PanelInjector* in = &injector;
-
     interpreter.add(QStringLiteral("key"), QStringLiteral("<NAME|CODE>"),
-                    QStringLiteral("sends one keypad frame (names: see panel)"), [in](const QStringList& args) {
-                        if (args.size() != 1)
-                            return Result::failure(QStringLiteral("usage: key <NAME|CODE>"));
-                        QString error;
-                        const auto line = in->sendKey(args[0], &error);
-                        return line ? Result::success(*line) : Result::failure(error);
-                    });
-
+                    QStringLiteral("sends one keypad frame (names: see panel)"),
+                    [in](const QStringList& args) { return keyCommand(*in, args); });
     interpreter.add(QStringLiteral("keys"), QStringLiteral("[gap=MS] <NAME|CODE> ..."),
                     QStringLiteral("sends keypad frames one after the other (default gap 600 ms)"),
-                    [in](const QStringList& args) {
-                        static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-                        QStringList keys = args.join(QLatin1Char(' ')).split(separators, Qt::SkipEmptyParts);
-                        int gap = panel::kDefaultKeyGapMs;
-                        if (!keys.isEmpty() && keys.first().startsWith(QLatin1String("gap="))) {
-                            QString error;
-                            const auto g = CommandInterpreter::parseNumber(keys.takeFirst().mid(4), 0, 60000,
-                                                                           QStringLiteral("gap"), &error);
-                            if (!g)
-                                return Result::failure(error);
-                            gap = int(*g);
-                        }
-                        if (keys.isEmpty())
-                            return Result::failure(QStringLiteral("usage: keys [gap=MS] <NAME|CODE> ..."));
-                        QString error;
-                        const auto lines = in->sendKeys(keys, gap, &error);
-                        return lines ? Result::success(lines->join(QLatin1Char('\n'))) : Result::failure(error);
-                    });
-
+                    [in](const QStringList& args) { return keysCommand(*in, args); });
     interpreter.add(QStringLiteral("touch"), QStringLiteral("<x> <y>"),
                     QStringLiteral("sends one touch frame for the screen point (x 0..1023, y 0..767)"),
-                    [in](const QStringList& args) {
-                        if (args.size() != 2)
-                            return Result::failure(QStringLiteral("usage: touch <x> <y>"));
-                        QString error;
-                        const auto x = CommandInterpreter::parseNumber(args[0], 0, panel::kScreenWidth - 1,
-                                                                       QStringLiteral("x"), &error);
-                        const auto y = x ? CommandInterpreter::parseNumber(args[1], 0, panel::kScreenHeight - 1,
-                                                                           QStringLiteral("y"), &error)
-                                         : std::nullopt;
-                        if (!y)
-                            return Result::failure(error);
-                        const auto line = in->sendTouch(int(*x), int(*y), &error);
-                        return line ? Result::success(*line) : Result::failure(error);
-                    });
-
+                    [in](const QStringList& args) { return touchCommand(*in, args); });
     interpreter.add(QStringLiteral("panel"), QString(), QStringLiteral("lists the keypad key names and codes"),
-                    [](const QStringList& args) {
-                        if (!args.isEmpty())
-                            return Result::failure(QStringLiteral("panel takes no arguments"));
-                        QStringList pairs;
-                        for (const QString& name : panel::keyNames())
-                            pairs << QStringLiteral("%1=%2").arg(name, QString::fromLatin1(*panel::keyCode(name)));
-                        return Result::success(QStringLiteral("panel keys ") + pairs.join(QLatin1Char(' ')));
-                    });
+                    panelCommand);
 }
 
 } // namespace sim
