@@ -324,16 +324,12 @@ private slots:
         c.bus.set(2620, 0, 0x0002); // RIOM2 output element 9 = bit 1
         c.run();
         const SignalStore& s = *c.store;
-        expect(s,
-               {{"MVB_DDU_RIOM1_Input[0]", "1"},
-                {"MVB_DDU_RIOM1_Input[15]", "1"},
-                {"MVB_DDU_RIOM1_Input[1]", "0"},
-                {"MVB_DDU_RIOM1_InAnalg[0]", "50.00"},
-                {"MVB_DDU_RIOM1_InAnalg[1]", "0.00"},
-                {"MVB_DDU_BRIO1_Input[0]", "1"},
-                {"MVB_DDU_BRIO1_Input[15]", "1"},
-                {"MVB_DDU_BRIO1_InAnalg[0]", "100.00"},
-                {"MVB_DDU_RIOM2_Output[9]", "1"}});
+        // clang-format off
+        expect(s, {{"MVB_DDU_RIOM1_Input[0]", "1"}, {"MVB_DDU_RIOM1_Input[15]", "1"}, {"MVB_DDU_RIOM1_Input[1]", "0"},
+                   {"MVB_DDU_RIOM1_InAnalg[0]", "50.00"}, {"MVB_DDU_RIOM1_InAnalg[1]", "0.00"},
+                   {"MVB_DDU_BRIO1_Input[0]", "1"}, {"MVB_DDU_BRIO1_Input[15]", "1"},
+                   {"MVB_DDU_BRIO1_InAnalg[0]", "100.00"}, {"MVB_DDU_RIOM2_Output[9]", "1"}});
+        // clang-format on
 
         c.bus.fresh[2500] = kStale;
         c.bus.fresh[2501] = kStale;
@@ -413,46 +409,29 @@ private slots:
     {
         Decoder d;
         SignalStore& s = d.s;
-        setRaw(s,
-               {{"FLG1_D45_XPrAutoBkLn", 5.0},
-                {"FLG2_D45_XPrAutoBkLn", 4.2},
-                {"FLG1_D50_XSpeedLoco", 60.0},
-                {"FLG2_D50_XSpeedLoco", 61.9},
-                {"FLG1_D00_MLocoNum1", 31028},
-                {"FLG2_D00_MLocoNum1", 30150},
-                {"FLG1_D21_XU_Battery", 110.0},
-                {"FLG2_D21_XU_Battery", 98.44}});
+        // clang-format off
+        setRaw(s, {{"FLG1_D45_XPrAutoBkLn", 5.0}, {"FLG2_D45_XPrAutoBkLn", 4.2}, {"FLG1_D50_XSpeedLoco", 60.0},
+                   {"FLG2_D50_XSpeedLoco", 61.9}, {"FLG1_D00_MLocoNum1", 31028}, {"FLG2_D00_MLocoNum1", 30150},
+                   {"FLG1_D21_XU_Battery", 110.0}, {"FLG2_D21_XU_Battery", 98.44}});
         d.pass();
-        expect(s,
-               {{"MVB_DDU_BP_Pressure_String", "5.0"},
-                {"MVB_DDU_Speed", "60"},
-                {"MVB_DDU_Loco_NO_String", "31028"},
-                {"MVB_DDU_Loco_Type_String", "WAG9"},
-                {"MVB_DDU_Battery_String", "110.0"}});
+        expect(s, {{"MVB_DDU_BP_Pressure_String", "5.0"}, {"MVB_DDU_Speed", "60"},
+                   {"MVB_DDU_Loco_NO_String", "31028"}, {"MVB_DDU_Loco_Type_String", "WAG9"},
+                   {"MVB_DDU_Battery_String", "110.0"}});
 
         s.FLG2_D54_MFLG2MastRq = 1; // FLG2 asks for mastership while FLG1 is fresh
         d.pass();
-        expect(s,
-               {{"MVB_DDU_FLG2_Master_Request", "1"},
-                {"MVB_DDU_BP_Pressure_String", "4.2"},
-                {"MVB_DDU_Auto_Break", "1"},
-                {"MVB_DDU_Speed", "61"},
-                {"MVB_DDU_Speed_String", "61"},
-                {"MVB_DDU_Loco_NO_String", "30150"},
-                {"MVB_DDU_Loco_Type_String", "WAP5"},
-                {"MVB_DDU_Battery", "98"},
-                {"MVB_DDU_Battery_String", "98.4"},
-                {"MVB_DDU_FLG2_Active", "1"}});
+        expect(s, {{"MVB_DDU_FLG2_Master_Request", "1"}, {"MVB_DDU_BP_Pressure_String", "4.2"},
+                   {"MVB_DDU_Auto_Break", "1"}, {"MVB_DDU_Speed", "61"}, {"MVB_DDU_Speed_String", "61"},
+                   {"MVB_DDU_Loco_NO_String", "30150"}, {"MVB_DDU_Loco_Type_String", "WAP5"},
+                   {"MVB_DDU_Battery", "98"}, {"MVB_DDU_Battery_String", "98.4"}, {"MVB_DDU_FLG2_Active", "1"}});
 
         // FLG1 stale: FLG2 without a request, and the brake pipe unknown.
         s.FLG2_D54_MFLG2MastRq = 0;
         s.freshness_3110 = kStale;
         d.pass();
-        expect(s,
-               {{"MVB_DDU_Speed", "61"},
-                {"MVB_DDU_Loco_NO_String", "30150"},
-                {"MVB_DDU_BP_Pressure_String", "????"},
-                {"MVB_DDU_Auto_Break", "2"}});
+        expect(s, {{"MVB_DDU_Speed", "61"}, {"MVB_DDU_Loco_NO_String", "30150"},
+                   {"MVB_DDU_BP_Pressure_String", "????"}, {"MVB_DDU_Auto_Break", "2"}});
+        // clang-format on
     }
 
     void staleSources()
@@ -463,12 +442,11 @@ private slots:
             freshnessOf(s, firstPartPorts()[i]) = kStale;
         s.MVB_DDU_Cab_Active = 1;
         d.pass();
-        expect(s,
-               {{"MVB_DDU_Cab_Active", "3"},
-                {"MVB_DDU_Direction", "0"},
-                {"MVB_DDU_Battery", "0"},
-                {"MVB_DDU_Loco_Type_String", ""},
-                {"MVB_DDU_Inching_mod_Active", "2"}}); // cab 3 (unknown) counts as a non-zero cab
+        // clang-format off
+        expect(s, {{"MVB_DDU_Cab_Active", "3"}, {"MVB_DDU_Direction", "0"}, {"MVB_DDU_Battery", "0"},
+                   {"MVB_DDU_Loco_Type_String", ""},
+                   {"MVB_DDU_Inching_mod_Active", "2"}}); // cab 3 (unknown) counts as a non-zero cab
+        // clang-format on
         expectAll(s, "2",
                   {"MVB_DDU_VCB", "MVB_DDU_LSDJ", "MVB_DDU_Panto", "MVB_DDU_MR", "MVB_DDU_EMG", "MVB_DDU_BPPB",
                    "MVB_DDU_BPFA", "MVB_DDU_LSP", "MVB_DDU_Loco_Break", "MVB_DDU_Earth_Fault_Control",
@@ -502,11 +480,10 @@ private slots:
         s.freshness_3300 = s.freshness_1535 = s.freshness_3100 = s.freshness_3200 = kStale;
         setRaw(s, {{"HBB1_D01_BDetCoCo", 0}, {"HBB1_D01_BDetCoCoR", 0}, {"FLG1_D21_XUprim", 0.0}});
         d.pass();
-        expect(s,
-               {{"CoCo_bogie_chasis", "1"},
-                {"CoCo_bogie_chasisR", "1"},
-                {"MVB_DDU_UPRIM", "25"},
-                {"MVB_DDU_UPRIM_String", "????"}});
+        // clang-format off
+        expect(s, {{"CoCo_bogie_chasis", "1"}, {"CoCo_bogie_chasisR", "1"}, {"MVB_DDU_UPRIM", "25"},
+                   {"MVB_DDU_UPRIM_String", "????"}});
+        // clang-format on
     }
 
     void textsAndDecimals()
@@ -514,66 +491,48 @@ private slots:
         Decoder d;
         SignalStore& s = d.s;
         d.r.Selected_SR_Type = 3;
-        setRaw(
-            s,
-            {{"FLG1_D21_XUprim", 24.256},   {"FLG1_D21_XIprim", 123.4},    {"FLG1_D07_MVCB_On", 1},
-             {"FLG1_D07_XNodeMSC", 612},    {"FLG1_D21_XNodeB1", 504},     {"SLG1_D08_XNodeALG", 0xa0b1},
-             {"FLG1_00_SWVersionFLG1", 21}, {"HBB2_D01_MPrSwLowMR", 1},    {"HBB2_D01_MPrSwBkCyl2", 1},
-             {"SLG1_D04_NSC1_XAFUN", 5.0},  {"SLG1_D04_NSC1_XAUD", 400.0}, {"SLG1_D04_XPN", 0xFF00}, // -256 -> -625 %
-             {"SLG2_D04_XPN", 0x0200},                                                               // 512 -> 1250 %
-             {"SLG1_D87_BLdSEin", 1}, // with converter type 3 this is the input contactor
-             {"SLG1_D09_BVentLevel2", 1},   {"SLG1_D09_BVentLevel1", 1},   {"BUR1_D73_XUUN", 30.0},
-             {"BUR2_D73_XUUN", 33.0},       {"BUR3_D73_XUUN", 31.0},       {"BUR1_D01_XUFWR", 50.0},
-             {"STB1_D01_MContHotel", 1},    {"STB1_D02_MLampWSlip", 1},    {"HBB1_D01_MMCBPumpT1", 1},
-             {"STB1_D01_MMCBCompr1", 1},    {"HBB1_D01_LTEDemand", 1}});
+        // clang-format off
+        setRaw(s, {{"FLG1_D21_XUprim", 24.256}, {"FLG1_D21_XIprim", 123.4}, {"FLG1_D07_MVCB_On", 1},
+                   {"FLG1_D07_XNodeMSC", 612}, {"FLG1_D21_XNodeB1", 504}, {"SLG1_D08_XNodeALG", 0xa0b1},
+                   {"FLG1_00_SWVersionFLG1", 21}, {"HBB2_D01_MPrSwLowMR", 1}, {"HBB2_D01_MPrSwBkCyl2", 1},
+                   {"SLG1_D04_NSC1_XAFUN", 5.0}, {"SLG1_D04_NSC1_XAUD", 400.0},
+                   {"SLG1_D04_XPN", 0xFF00}, // -256 -> -625 %
+                   {"SLG2_D04_XPN", 0x0200}, // 512 -> 1250 %
+                   {"SLG1_D87_BLdSEin", 1},  // with converter type 3 this is the input contactor
+                   {"SLG1_D09_BVentLevel2", 1}, {"SLG1_D09_BVentLevel1", 1}, {"BUR1_D73_XUUN", 30.0},
+                   {"BUR2_D73_XUUN", 33.0}, {"BUR3_D73_XUUN", 31.0}, {"BUR1_D01_XUFWR", 50.0},
+                   {"STB1_D01_MContHotel", 1}, {"STB1_D02_MLampWSlip", 1}, {"HBB1_D01_MMCBPumpT1", 1},
+                   {"STB1_D01_MMCBCompr1", 1}, {"HBB1_D01_LTEDemand", 1}});
         d.pass();
-        expect(s,
-               {{"MVB_DDU_UPRIM_String", "24.26"},
-                {"MVB_DDU_UPRIM", "24"},
-                {"MVB_DDU_IPRIM_String", "123.40"},
-                {"MVB_DDU_VCB_String", "ON"},
-                {"MVB_DDU_LSDJ", "0"},
-                {"MVB_DDU_FLG1_Node_String", "612"},
-                {"MVB_DDU_SLG1_Node_String", "504"},
-                {"MVB_DDU_ALG1_Node_String", "A0B1"},
-                {"MVB_DDU_Soft_Ver_FLG1_String", "0021"},
-                {"MVB_DDU_MR", "1"},
-                {"MVB_DDU_MR_Pressure_String", "< 6.4"},
-                {"MVB_DDU_BC2_Pressure_String", "Applied"},
-                {"MVB_DDU_BC1_Pressure_String", "Released"},
-                {"MVB_DDU_Line_Frequency_String", "50.00"},
-                {"MVB_DDU_Line_Frequency_INT_String", "50"},
-                {"MVB_DDU_Traction_DC_Link_Volatge1_String", "1640.00"},
-                {"MVB_DDU_Input_Power1_String", "-625.00"},
-                {"MVB_DDU_Input_Power2_String", "1250.00"},
-                {"MVB_DDU_Input_Power", "625"},
-                {"MVB_DDU_SR_Input_Power1_String", "-625.00"},
-                {"MVB_DDU_Input_Contactor1_String", "ON"},
-                {"MVB_DDU_PreChrage_Contactor1_String", "OFF"},
-                {"MVB_DDU_Ventilation_Level1_String", "2"},
-                {"MVB_DDU_Auxiliary_Voltage_String", "412.50"},
-                {"MVB_DDU_BUR1_Output_Voltage_String", "415.00"},
-                {"MVB_DDU_BUR1_Output_Frequency_String", "50.00"},
-                {"MVB_DDU_Hotel_Load_String", "ON"},
-                {"MVB_DDU_LSP", "1"},
-                {"MVB_DDU_Wheel_Slip_String", "YES"},
-                {"MVB_DDU_TFP_Oil_Pump1_String", "OFF"},
-                {"MVB_DDU_SR_Oil_Pump1_String", "ON"},
-                {"MVB_DDU_Compressor1_String", "OFF"},
-                {"MVB_DDU_Compressor2_String", "ON"},
-                {"MVB_DDU_Master_Control_Position_String", "Traction"},
-                {"MVB_DDU_Inching_mod_Active", "0"}, // no cab active
-                {"MVB_DDU_Inching_Set_Speed_String", "0"}});
+        expect(s, {{"MVB_DDU_UPRIM_String", "24.26"}, {"MVB_DDU_UPRIM", "24"}, {"MVB_DDU_IPRIM_String", "123.40"},
+                   {"MVB_DDU_VCB_String", "ON"}, {"MVB_DDU_LSDJ", "0"}, {"MVB_DDU_FLG1_Node_String", "612"},
+                   {"MVB_DDU_SLG1_Node_String", "504"}, {"MVB_DDU_ALG1_Node_String", "A0B1"},
+                   {"MVB_DDU_Soft_Ver_FLG1_String", "0021"}, {"MVB_DDU_MR", "1"},
+                   {"MVB_DDU_MR_Pressure_String", "< 6.4"}, {"MVB_DDU_BC2_Pressure_String", "Applied"},
+                   {"MVB_DDU_BC1_Pressure_String", "Released"}, {"MVB_DDU_Line_Frequency_String", "50.00"},
+                   {"MVB_DDU_Line_Frequency_INT_String", "50"},
+                   {"MVB_DDU_Traction_DC_Link_Volatge1_String", "1640.00"},
+                   {"MVB_DDU_Input_Power1_String", "-625.00"}, {"MVB_DDU_Input_Power2_String", "1250.00"},
+                   {"MVB_DDU_Input_Power", "625"}, {"MVB_DDU_SR_Input_Power1_String", "-625.00"},
+                   {"MVB_DDU_Input_Contactor1_String", "ON"}, {"MVB_DDU_PreChrage_Contactor1_String", "OFF"},
+                   {"MVB_DDU_Ventilation_Level1_String", "2"}, {"MVB_DDU_Auxiliary_Voltage_String", "412.50"},
+                   {"MVB_DDU_BUR1_Output_Voltage_String", "415.00"},
+                   {"MVB_DDU_BUR1_Output_Frequency_String", "50.00"}, {"MVB_DDU_Hotel_Load_String", "ON"},
+                   {"MVB_DDU_LSP", "1"}, {"MVB_DDU_Wheel_Slip_String", "YES"},
+                   {"MVB_DDU_TFP_Oil_Pump1_String", "OFF"}, {"MVB_DDU_SR_Oil_Pump1_String", "ON"},
+                   {"MVB_DDU_Compressor1_String", "OFF"}, {"MVB_DDU_Compressor2_String", "ON"},
+                   {"MVB_DDU_Master_Control_Position_String", "Traction"},
+                   {"MVB_DDU_Inching_mod_Active", "0"}, // no cab active
+                   {"MVB_DDU_Inching_Set_Speed_String", "0"}});
 
         // Without converter type 3 the contactor feedbacks swap back and the
         // line frequency and DC link are taken unscaled.
         d.r.Selected_SR_Type = 1;
         d.pass();
-        expect(s,
-               {{"MVB_DDU_PreChrage_Contactor1_String", "ON"},
-                {"MVB_DDU_Input_Contactor1_String", "OFF"},
-                {"MVB_DDU_Line_Frequency_String", "5.00"},
-                {"MVB_DDU_Traction_DC_Link_Volatge1_String", "400.00"}});
+        expect(s, {{"MVB_DDU_PreChrage_Contactor1_String", "ON"}, {"MVB_DDU_Input_Contactor1_String", "OFF"},
+                   {"MVB_DDU_Line_Frequency_String", "5.00"},
+                   {"MVB_DDU_Traction_DC_Link_Volatge1_String", "400.00"}});
+        // clang-format on
     }
 
     void effortIsSigned()
@@ -588,11 +547,10 @@ private slots:
     {
         Decoder d;
         SignalStore& s = d.s;
-        setRaw(s,
-               {{"FLG2_D23_MCab1Active", 1},
-                {"STB1_D24_LTrvDirRev", 1},
-                {"DDA1_DD46_FaultNum", 89},
-                {"DDA2_DD46_FaultNum", 10101}});
+        // clang-format off
+        setRaw(s, {{"FLG2_D23_MCab1Active", 1}, {"STB1_D24_LTrvDirRev", 1}, {"DDA1_DD46_FaultNum", 89},
+                   {"DDA2_DD46_FaultNum", 10101}});
+        // clang-format on
         d.pass();
         expect(s, {{"MVB_DDU_Cab_Active", "1"}, {"MVB_DDU_Direction", "2"}, {"MVB_DDU_Fault_No", "0"}});
         s.DDA1_DD46_FaultNum = 90;
@@ -648,31 +606,22 @@ private slots:
     {
         Decoder d;
         SignalStore& s = d.s;
-        setRaw(s,
-               {{"FLG1_D56_XEnergGWhP", 1},
-                {"FLG1_D56_XEnergMWhP", 234},
-                {"FLG1_D56_XEnergKWhP", 5},
-                {"FLG1_D56_XEnergGWh_", 0},
-                {"FLG1_D56_XEnergMWh_", 12},
-                {"FLG1_D56_XEnergKWh_", 300}});
+        // clang-format off
+        setRaw(s, {{"FLG1_D56_XEnergGWhP", 1}, {"FLG1_D56_XEnergMWhP", 234}, {"FLG1_D56_XEnergKWhP", 5},
+                   {"FLG1_D56_XEnergGWh_", 0}, {"FLG1_D56_XEnergMWh_", 12}, {"FLG1_D56_XEnergKWh_", 300}});
         d.pass(12);
-        expect(s,
-               {{"DDU_First_Boot", "10"},
-                {"MVB_DDU_Energy_Consumed_String", "001 234 005"},
-                {"MVB_DDU_Energy_Regenerated_String", "000 012 300"},
-                {"MVB_DDU_Energy_Consumed", "1234005"},
-                {"MVB_DDU_Energy_Consumed_First_Boot", "1234005"},
-                {"MVB_DDU_Energy_Consumed_Trip_String", "000 000 000"}});
+        expect(s, {{"DDU_First_Boot", "10"}, {"MVB_DDU_Energy_Consumed_String", "001 234 005"},
+                   {"MVB_DDU_Energy_Regenerated_String", "000 012 300"}, {"MVB_DDU_Energy_Consumed", "1234005"},
+                   {"MVB_DDU_Energy_Consumed_First_Boot", "1234005"},
+                   {"MVB_DDU_Energy_Consumed_Trip_String", "000 000 000"}});
         QCOMPARE(s.MVB_DDU_Energy_Ratio_String, QString::number(12300.0 / 1234005 * 100, 'f', 2));
 
         s.FLG1_D56_XEnergKWhP = 47;  // +42 kWh since start
         s.FLG1_D56_XEnergKWh_ = 321; // +21 kWh regenerated
         d.pass();
-        expect(s,
-               {{"MVB_DDU_Energy_Consumed_Trip", "42"},
-                {"MVB_DDU_Energy_Consumed_Trip_String", "000 000 042"},
-                {"MVB_DDU_Energy_Regenerated_Trip", "21"},
-                {"MVB_DDU_Energy_Ratio_Trip_String", "50.00"}});
+        expect(s, {{"MVB_DDU_Energy_Consumed_Trip", "42"}, {"MVB_DDU_Energy_Consumed_Trip_String", "000 000 042"},
+                   {"MVB_DDU_Energy_Regenerated_Trip", "21"}, {"MVB_DDU_Energy_Ratio_Trip_String", "50.00"}});
+        // clang-format on
 
         // A jump of 70000 over the reference is outside the trip window: the
         // text goes back to zero, the value stays.
@@ -751,17 +700,15 @@ private slots:
         SignalStore& s = d.s;
         s.LOCO2_SUB_System3_off = 1;
         d.pass();
-        expect(s,
-               {{"MVB_DDU_LOCO2_SUB_System[3]", "1"},
-                {"MVB_DDU_LOCO2_SUB_System[19]", "2"},
-                {"MVB_DDU_Loco_ISO2_Status", "1"}});
+        // clang-format off
+        expect(s, {{"MVB_DDU_LOCO2_SUB_System[3]", "1"}, {"MVB_DDU_LOCO2_SUB_System[19]", "2"},
+                   {"MVB_DDU_Loco_ISO2_Status", "1"}});
         s.LOCO2_SUB_System3_off = 0;
         s.MVB_DDU_LOCO2_SUB_System[5] = 3; // sticky while its flag is 0
         d.pass();
-        expect(s,
-               {{"MVB_DDU_LOCO2_SUB_System[3]", "0"},
-                {"MVB_DDU_LOCO2_SUB_System[5]", "3"},
-                {"MVB_DDU_Loco_ISO2_Status", "1"}});
+        expect(s, {{"MVB_DDU_LOCO2_SUB_System[3]", "0"}, {"MVB_DDU_LOCO2_SUB_System[5]", "3"},
+                   {"MVB_DDU_Loco_ISO2_Status", "1"}});
+        // clang-format on
         s.MVB_DDU_LOCO2_SUB_System[5] = 0;
         d.pass();
         QCOMPARE(s.MVB_DDU_Loco_ISO2_Status, 0);
@@ -776,12 +723,11 @@ private slots:
         SignalStore& s = d.s;
         setRaw(s, {{"FLG1_D54_BSubS01_Off", 4}, {"FLG1_D54_BSubS07_Off", 4}});
         d.pass();
-        expect(s,
-               {{"MVB_DDU_LOCO_SUB_System[0]", "4"},
-                {"MVB_DDU_LOCO_SUB_System[19]", "99"},
-                {"MVB_DDU_Loco_ISO_Status", "1"},
-                {"MVB_DDU_BUR1_Status_String", "ON"},
-                {"MVB_DDU_BUR2_Status_String", "OFF"}});
+        // clang-format off
+        expect(s, {{"MVB_DDU_LOCO_SUB_System[0]", "4"}, {"MVB_DDU_LOCO_SUB_System[19]", "99"},
+                   {"MVB_DDU_Loco_ISO_Status", "1"}, {"MVB_DDU_BUR1_Status_String", "ON"},
+                   {"MVB_DDU_BUR2_Status_String", "OFF"}});
+        // clang-format on
         s.freshness_1035 = s.freshness_1535 = kStale;
         d.pass();
         QCOMPARE(s.MVB_DDU_BUR2_Status_String, QStringLiteral("????"));
@@ -806,43 +752,29 @@ private slots:
     {
         Decoder d;
         SignalStore& s = d.s;
-        setRaw(s,
-               {{"HBB2_D01_MMCBCompr2", 0},
-                {"STB2_D01_MMCBBloCT2", 1},
-                {"STB2_D02_BContCompr2", 0}, // inverted
-                {"HBB1_D01_LPBFaultAck", 1},
-                {"STB1_D01_LParkBrake", 1},
-                {"SLG1_D01_MExtRLgez", 1},
-                {"FLG1_D01_XAngTrans", 42.5},
-                {"FLG1_D01_XPrAutoBkLn", 5.04},
-                {"FLG1_D02_XMeterT_B1", 20.0},
-                {"FLG1_D02_XMeterT_B2", 120.0}, // out of range: neither meter text is written
-                {"SLG1_D01_XAIpr", 500.0},
-                {"SLG1_D01_XADruckSR", 12.0},
-                {"SLG1_D01_XATmp2Mot3", 33.0}});
+        // clang-format off
+        setRaw(s, {{"HBB2_D01_MMCBCompr2", 0}, {"STB2_D01_MMCBBloCT2", 1}, {"STB2_D02_BContCompr2", 0}, // inverted
+                   {"HBB1_D01_LPBFaultAck", 1}, {"STB1_D01_LParkBrake", 1}, {"SLG1_D01_MExtRLgez", 1},
+                   {"FLG1_D01_XAngTrans", 42.5}, {"FLG1_D01_XPrAutoBkLn", 5.04}, {"FLG1_D02_XMeterT_B1", 20.0},
+                   {"FLG1_D02_XMeterT_B2", 120.0}, // out of range: neither meter text is written
+                   {"SLG1_D01_XAIpr", 500.0}, {"SLG1_D01_XADruckSR", 12.0}, {"SLG1_D01_XATmp2Mot3", 33.0}});
         d.pass();
-        expect(s,
-               {{"MVB_DDU_HBB2_Oslot_Input[0]", "1"},
-                {"MVB_DDU_STB2_Lslot_Input[0]", "0"},
-                {"MVB_DDU_STB2_Lslot_Input[1]", "1"},
-                {"MVB_DDU_STB2_Jslot_Output[12]", "1"},
-                {"MVB_DDU_HBB1_Oslot_Input[15]", "1"},
-                {"MVB_DDU_HBB1_Oslot_Input[0]", "0"}, // not listed: untouched
-                {"MVB_DDU_STB1_Jslot_Input[1]", "0"}, // filled only while cab 1 is active
-                {"MVB_DDU_SLG1_Wslot_Input[15]", "1"},
-                {"MVB_DDU_FLG1_Eslot_Input_String[11]", "42.50 %"},
-                {"MVB_DDU_FLG1_Eslot_Input_String[5]", "5.04"},
-                {"MVB_DDU_FLG1_Eslot_Output_String[1]", ""},
-                {"MVB_DDU_SLG1_Aslot_Input_String[0]", "50.00 %"},
-                {"MVB_DDU_SLG1_Dslot_Input_String[15]", "12.00 %"},
-                {"MVB_DDU_SLG1_Dslot_Input_String[5]", "33.00 %"}});
+        expect(s, {{"MVB_DDU_HBB2_Oslot_Input[0]", "1"}, {"MVB_DDU_STB2_Lslot_Input[0]", "0"},
+                   {"MVB_DDU_STB2_Lslot_Input[1]", "1"}, {"MVB_DDU_STB2_Jslot_Output[12]", "1"},
+                   {"MVB_DDU_HBB1_Oslot_Input[15]", "1"},
+                   {"MVB_DDU_HBB1_Oslot_Input[0]", "0"}, // not listed: untouched
+                   {"MVB_DDU_STB1_Jslot_Input[1]", "0"}, // filled only while cab 1 is active
+                   {"MVB_DDU_SLG1_Wslot_Input[15]", "1"}, {"MVB_DDU_FLG1_Eslot_Input_String[11]", "42.50 %"},
+                   {"MVB_DDU_FLG1_Eslot_Input_String[5]", "5.04"}, {"MVB_DDU_FLG1_Eslot_Output_String[1]", ""},
+                   {"MVB_DDU_SLG1_Aslot_Input_String[0]", "50.00 %"},
+                   {"MVB_DDU_SLG1_Dslot_Input_String[15]", "12.00 %"},
+                   {"MVB_DDU_SLG1_Dslot_Input_String[5]", "33.00 %"}});
 
         setRaw(s, {{"FLG1_D23_MCab1Active", 1}, {"FLG1_D02_XMeterT_B2", 30.0}});
         d.pass();
-        expect(s,
-               {{"MVB_DDU_STB1_Jslot_Input[1]", "1"},
-                {"MVB_DDU_FLG1_Eslot_Output_String[1]", "20.00 %"},
-                {"MVB_DDU_FLG1_Eslot_Output_String[3]", "30.00 %"}});
+        expect(s, {{"MVB_DDU_STB1_Jslot_Input[1]", "1"}, {"MVB_DDU_FLG1_Eslot_Output_String[1]", "20.00 %"},
+                   {"MVB_DDU_FLG1_Eslot_Output_String[3]", "30.00 %"}});
+        // clang-format on
     }
 
     // Garbage words decode to defined values (run under UBSan).

@@ -268,13 +268,12 @@ private slots:
 
     void homeFocus()
     {
-        const struct {
-            int type, ups, downs;
-            const char* expected;
-        } rows[] = {
+        // clang-format off
+        const struct { int type, ups, downs; const char* expected; } rows[] = {
             {1, 0, 1, "menu"},          {1, 0, 4, "maintenance"}, {1, 0, 6, "home"}, // wraps
             {1, 1, 0, "screen_toggle"}, {3, 1, 0, "maintenance"}, {3, 0, 5, "home"}, // type 3: no toggle
         };
+        // clang-format on
         for (const auto& r : rows) {
             auto w = makeWindow();
             w->Selected_DDU_Type = r.type;
@@ -611,11 +610,10 @@ private slots:
     // Error, information and confirmation: header, buttons, and OK back to the covered screen.
     void messageBoxKinds()
     {
-        const struct {
-            int kind;
-            const char *header, *ok;
-            bool yesNo;
-        } rows[] = {{1, "ERROR", "OK", false}, {2, "INFORMATION", "OK", false}, {3, "CONFIRMATION", "YES", true}};
+        // clang-format off
+        const struct { int kind; const char *header, *ok; bool yesNo; } rows[] = {
+            {1, "ERROR", "OK", false}, {2, "INFORMATION", "OK", false}, {3, "CONFIRMATION", "YES", true}};
+        // clang-format on
         auto w = makeWindow();
         for (const auto& r : rows) {
             w->screen_id = 32;

@@ -171,19 +171,16 @@ private slots:
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("proc");
         QTest::addColumn<QString>("message");
-        QTest::newRow("example") << kExample << "1234" << qint64(1600000000) << "FLG1"
-                                 << "Alarm chain pulling";
-        QTest::newRow("no text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2"
-                                 << "Unknown Message 10";
-        QTest::newRow("no processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12"
-                                      << "Unknown Message - 5";
+        // clang-format off
+        QTest::newRow("example") << kExample << "1234" << qint64(1600000000) << "FLG1" << "Alarm chain pulling";
+        QTest::newRow("no text") << RawWords{1, 10, 10, 0, 0} << "1" << qint64(0) << "HBB2" << "Unknown Message 10";
+        QTest::newRow("no processor") << RawWords{2, 12, 5, 0, 0} << "2" << qint64(0) << "Unknown 12" << "Unknown Message - 5";
         // Words handed over sign-extended are read as the 16-bit words they are.
-        QTest::newRow("sign-extended words")
-            << RawWords{-10, 0, 92, -1, -1} << "65526" << qint64(0xFFFFFFFFll) << "FLG1"
-            << "Alarm chain pulling";
-        QTest::newRow("sign-extended low time word")
-            << RawWords{-1, 0, 1, 24414, -4096} << "65535" << qint64(0x5F5EF000ll) << "FLG1"
-            << "Lifesign from FLG2 missing";
+        QTest::newRow("sign-extended words") << RawWords{-10, 0, 92, -1, -1} << "65526" << qint64(0xFFFFFFFFll)
+                                             << "FLG1" << "Alarm chain pulling";
+        QTest::newRow("sign-extended low time word") << RawWords{-1, 0, 1, 24414, -4096} << "65535"
+                                                     << qint64(0x5F5EF000ll) << "FLG1" << "Lifesign from FLG2 missing";
+        // clang-format on
     }
 
     void conversion()

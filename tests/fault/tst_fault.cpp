@@ -283,27 +283,18 @@ private slots:
     {
         QTest::addColumn<uint>("number");
         QTest::addColumn<QStringList>("fields"); // code, log label, lines 1-4
+        // clang-format off
         QTest::newRow("priority 2") << 20102u
-                                    << QStringList{"F0102P2",
-                                                   "SS01:Main Power",
-                                                   "SS01:Main power",
-                                                   "TRANSFORMER OIL PRESSURE NOT OK",
-                                                   "Any oil pump circuit not working",
-                                                   "TE/BE will be reduced F0102P2"};
+            << QStringList{"F0102P2", "SS01:Main Power", "SS01:Main power", "TRANSFORMER OIL PRESSURE NOT OK",
+                           "Any oil pump circuit not working", "TE/BE will be reduced F0102P2"};
         QTest::newRow("log label differs") << 10206u
-                                           << QStringList{"F0206P1",
-                                                          "SS02:Traction Bogie 1",
-                                                          "SS02:Traction bogie",
-                                                          "CONVERTER 1 COOLANT PRESSURE NOT OK",
-                                                          "Check coolant level",
-                                                          "Try to close the VCB again F0206P1"};
+            << QStringList{"F0206P1", "SS02:Traction Bogie 1", "SS02:Traction bogie",
+                           "CONVERTER 1 COOLANT PRESSURE NOT OK", "Check coolant level",
+                           "Try to close the VCB again F0206P1"};
         QTest::newRow("information") << 91u
-                                     << QStringList{"",
-                                                    "",
-                                                    "Information 002",
-                                                    "MORE THAN ONE CAB ACTIVE",
-                                                    "Deactivate non driving cab",
-                                                    "Otherwise after 10 min MCE switches off"};
+            << QStringList{"", "", "Information 002", "MORE THAN ONE CAB ACTIVE", "Deactivate non driving cab",
+                           "Otherwise after 10 min MCE switches off"};
+        // clang-format on
     }
 
     void lookup()

@@ -227,32 +227,14 @@ private slots:
         auto w = makeWindow();
         SignalStore s = running();
         tick(*w, s);
-        for (const char* n : {"panto",
-                              "vcb",
-                              "loco_brake",
-                              "auto_brake",
-                              "lsdj_led",
-                              "bppb_led",
-                              "bpcs_led",
-                              "lsp_led",
-                              "lsvw_led",
-                              "lsfi_led",
-                              "bpfa_led",
-                              "emg_led",
-                              "loco_inverter1",
-                              "loco_inverter4",
-                              "loco_inverter_circle1",
-                              "loco_inverter_circle6",
-                              "direction",
-                              "lddu_panto_img",
-                              "lddu_vcb_img",
-                              "lddu_parkbrk_img",
-                              "lddu_emgbrk_img",
-                              "lddu_locobrk_img",
-                              "lddu_autobrk_img",
-                              "lddu_loco_img",
-                              "lddu_loco_dir_img"})
+        // clang-format off
+        for (const char* n : {"panto", "vcb", "loco_brake", "auto_brake", "lsdj_led", "bppb_led", "bpcs_led", "lsp_led",
+                              "lsvw_led", "lsfi_led", "bpfa_led", "emg_led", "loco_inverter1", "loco_inverter4",
+                              "loco_inverter_circle1", "loco_inverter_circle6", "direction", "lddu_panto_img",
+                              "lddu_vcb_img", "lddu_parkbrk_img", "lddu_emgbrk_img", "lddu_locobrk_img",
+                              "lddu_autobrk_img", "lddu_loco_img", "lddu_loco_dir_img"})
             QVERIFY2(!fileOf(w->W(QLatin1String(n))).isEmpty(), n);
+        // clang-format on
         QCOMPARE(fileOf(get<QAbstractButton>(*w, "loco_diag")), QStringLiteral("rms_green_yellow_3w.png"));
         QCOMPARE(fileOf(get(*w, "lsdj_led")), QStringLiteral("led_big_grey.png"));
         QCOMPARE(get(*w, "loco_numb")->text(), QStringLiteral("31028"));
@@ -287,12 +269,11 @@ private slots:
         QCOMPARE(w->screen_toggle, 1);
         QVERIFY(w->W(QStringLiteral("Gmainwindow_ddu"))->isVisible());
         tick(*w, s);
-        expectImages(*w,
-                     {{"lddu_loco_dir_img", "ddu_forward.png"},
-                      {"direction", "forward.png"},
-                      {"lddu_loco_img", "ddu_green_yellow_3w.png"},
-                      {"loco_diag", "rms_green_yellow_3w.png"},
-                      {"panto", ""}}); // the pantograph is not reset by the switch: not redrawn
+        // clang-format off
+        expectImages(*w, {{"lddu_loco_dir_img", "ddu_forward.png"}, {"direction", "forward.png"},
+                          {"lddu_loco_img", "ddu_green_yellow_3w.png"}, {"loco_diag", "rms_green_yellow_3w.png"},
+                          {"panto", ""}}); // the pantograph is not reset by the switch: not redrawn
+        // clang-format on
 
         w->on_screen_toggle_clicked();
         QCOMPARE(w->screen_toggle, 0);
@@ -524,15 +505,11 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("ddu");
         QTest::addColumn<QRgb>("colour");
-        QTest::newRow("low") << 1 << "<"
-                             << "6.4"
-                             << "< 6.4" << kRed;
-        QTest::newRow("charged") << 0 << ">"
-                                 << "6.4"
-                                 << "> 6.4" << kGreen;
-        QTest::newRow("no data") << 2 << ""
-                                 << "--"
-                                 << "--" << kNoDataGrey;
+        // clang-format off
+        QTest::newRow("low") << 1 << "<" << "6.4" << "< 6.4" << kRed;
+        QTest::newRow("charged") << 0 << ">" << "6.4" << "> 6.4" << kGreen;
+        QTest::newRow("no data") << 2 << "" << "--" << "--" << kNoDataGrey;
+        // clang-format on
     }
 
     void mainReservoir()
@@ -640,18 +617,16 @@ private slots:
         QFETCH(QRgb, colour);
         auto w = makeWindow();
         SignalStore s = running();
-        int* states[6] = {&s.MVB_DDU_Primary_Over_Current,
-                          &s.MVB_DDU_Earth_Fault_Auxiliary,
-                          &s.MVB_DDU_Earth_Fault_Power,
-                          &s.MVB_DDU_Earth_Fault_Control,
-                          &s.MVB_DDU_Antispin,
+        // clang-format off
+        int* states[6] = {&s.MVB_DDU_Primary_Over_Current, &s.MVB_DDU_Earth_Fault_Auxiliary,
+                          &s.MVB_DDU_Earth_Fault_Power, &s.MVB_DDU_Earth_Fault_Control, &s.MVB_DDU_Antispin,
                           &s.MVB_DDU_LSVW};
         const QStringList legends[6] = {{"oc_primary", "lddu_ocpri1", "lddu_ocpri2"},
                                         {"ef_auxiliary", "lddu_efaux1", "lddu_efaux2"},
                                         {"ef_power", "lddu_efpow1", "lddu_efpow2"},
                                         {"ef_control", "lddu_efcontrl1", "lddu_efcontrl2"},
-                                        {"lddu_antispin_txt"},
-                                        {"lddu_vigilance_txt"}};
+                                        {"lddu_antispin_txt"}, {"lddu_vigilance_txt"}};
+        // clang-format on
         *states[which] = state;
         tick(*w, s);
         for (int i = 0; i < 6; ++i)
@@ -818,27 +793,15 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("rms");
         QTest::addColumn<QString>("ddu");
-        QTest::newRow("WAG9 normal") << 0 << "WAG9"
-                                     << "rms_green_yellow_3w.png"
-                                     << "ddu_green_yellow_3w.png";
-        QTest::newRow("WAP7 normal") << 0 << "WAP7"
-                                     << "rms_white_red_3w.png"
-                                     << "ddu_white_red_3w.png";
-        QTest::newRow("WAP5 normal") << 0 << "WAP5"
-                                     << "rms_white_red_2w.png"
-                                     << "ddu_white_red_2w.png";
-        QTest::newRow("WAG9 isolated") << 1 << "WAG9"
-                                       << "rms_red_red_3w.png"
-                                       << "ddu_red_red_3w.png";
-        QTest::newRow("WAP7 isolated") << 1 << "WAP7"
-                                       << "rms_red_red_3w.png"
-                                       << "ddu_red_red_3w.png";
-        QTest::newRow("WAP5 isolated") << 1 << "WAP5"
-                                       << "rms_red_red_2w.png"
-                                       << "ddu_red_red_2w.png";
-        QTest::newRow("no data") << 2 << "WAG9"
-                                 << "rms_loco_grey.png"
-                                 << "ddu_loco_grey.png";
+        // clang-format off
+        QTest::newRow("WAG9 normal") << 0 << "WAG9" << "rms_green_yellow_3w.png" << "ddu_green_yellow_3w.png";
+        QTest::newRow("WAP7 normal") << 0 << "WAP7" << "rms_white_red_3w.png" << "ddu_white_red_3w.png";
+        QTest::newRow("WAP5 normal") << 0 << "WAP5" << "rms_white_red_2w.png" << "ddu_white_red_2w.png";
+        QTest::newRow("WAG9 isolated") << 1 << "WAG9" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
+        QTest::newRow("WAP7 isolated") << 1 << "WAP7" << "rms_red_red_3w.png" << "ddu_red_red_3w.png";
+        QTest::newRow("WAP5 isolated") << 1 << "WAP5" << "rms_red_red_2w.png" << "ddu_red_red_2w.png";
+        QTest::newRow("no data") << 2 << "WAG9" << "rms_loco_grey.png" << "ddu_loco_grey.png";
+        // clang-format on
     }
 
     void locoPictograms()

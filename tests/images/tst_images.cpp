@@ -177,35 +177,28 @@ private slots:
     // states of one symbol against each other.
     void variantsDiffer()
     {
+        // clang-format off
         const char* const noData[][2] = {
-            {"rms/panto_nomvb", "rms/panto_down"},         {"rms/vcb_nomvb", "rms/vcb_open"},
-            {"rms/brake_nomvb", "rms/brake_released"},     {"rms/led_big_nomvb", "rms/led_big_grey"},
+            {"rms/panto_nomvb", "rms/panto_down"}, {"rms/vcb_nomvb", "rms/vcb_open"},
+            {"rms/brake_nomvb", "rms/brake_released"}, {"rms/led_big_nomvb", "rms/led_big_grey"},
             {"rms/led_small_nomvb", "rms/led_small_grey"}, {"rms/led_small_long_nomvb", "rms/led_small_long_grey"},
             {"rms/rms_loco_grey", "rms/rms_white_red_3w"}, {"ddu/ddu_panto_nomvb", "ddu/ddu_panto_down"},
-            {"ddu/ddu_vcb_nomvb", "ddu/ddu_vcb_open"},     {"ddu/ddu_brake_nomvb", "ddu/ddu_brake_released"},
+            {"ddu/ddu_vcb_nomvb", "ddu/ddu_vcb_open"}, {"ddu/ddu_brake_nomvb", "ddu/ddu_brake_released"},
             {"ddu/ddu_loco_grey", "ddu/ddu_white_red_3w"},
         };
         const char* const states[][2] = {
-            {"rms/panto_up", "rms/panto_down"},
-            {"rms/vcb_close", "rms/vcb_open"},
-            {"rms/brake_applied", "rms/brake_released"},
-            {"rms/forward", "rms/reverse"},
-            {"rms/lock", "rms/unlock"},
-            {"rms/Brightness", "rms/Autobright"},
-            {"rms/toggle_new", "rms/toggle_old"},
-            {"rms/toggle_new", "rms/toggle"},
-            {"rms/hin_icon", "rms/eng_icon"},
-            {"rms/Img_Inv_green", "rms/Img_Inv_red"},
-            {"rms/Img_Inv_grncircle1", "rms/Img_Inv_grncircle2"},
-            {"rms/Img_Inv_grncircle3", "rms/Img_Inv_redcircle3"},
-            {"rms/rms_red_red_2w", "rms/rms_red_red_3w"},
-            {"rms/rms_white_red_3w", "rms/rms_red_red_3w"},
-            {"rms/loco_fault", "rms/loco_iso"},
-            {"rms/led_big_red", "rms/led_big_green"},
-            {"rms/led_small_yellow", "rms/led_small_orange"},
-            {"rms/arrow_up", "rms/arrow_down"},
+            {"rms/panto_up", "rms/panto_down"}, {"rms/vcb_close", "rms/vcb_open"},
+            {"rms/brake_applied", "rms/brake_released"}, {"rms/forward", "rms/reverse"},
+            {"rms/lock", "rms/unlock"}, {"rms/Brightness", "rms/Autobright"},
+            {"rms/toggle_new", "rms/toggle_old"}, {"rms/toggle_new", "rms/toggle"},
+            {"rms/hin_icon", "rms/eng_icon"}, {"rms/Img_Inv_green", "rms/Img_Inv_red"},
+            {"rms/Img_Inv_grncircle1", "rms/Img_Inv_grncircle2"}, {"rms/Img_Inv_grncircle3", "rms/Img_Inv_redcircle3"},
+            {"rms/rms_red_red_2w", "rms/rms_red_red_3w"}, {"rms/rms_white_red_3w", "rms/rms_red_red_3w"},
+            {"rms/loco_fault", "rms/loco_iso"}, {"rms/led_big_red", "rms/led_big_green"},
+            {"rms/led_small_yellow", "rms/led_small_orange"}, {"rms/arrow_up", "rms/arrow_down"},
             {"ddu/ddu_red_yellow_3w", "ddu/ddu_red_red_3w"},
         };
+        // clang-format on
         // Share of clearly different pixels; -1 when the sizes differ.
         auto difference = [this](const char* a, const char* b) {
             const QImage ia = load(QStringLiteral("img/%1.png").arg(QLatin1String(a)));

@@ -87,20 +87,16 @@ private slots:
     // The first eight flags are navigation and call the dispatcher; the rest do not.
     void onlyNavigationFlagsTriggerDispatch()
     {
-        const FlagPtr all[] = {&KeyFlags::Keyboard_ESC_Pressed,
-                               &KeyFlags::Keyboard_Home_Pressed,
-                               &KeyFlags::Keyboard_Menu_Pressed,
-                               &KeyFlags::Keyboard_UP_Pressed,
-                               &KeyFlags::Keyboard_Down_Pressed,
-                               &KeyFlags::Keyboard_Enter_Pressed,
-                               &KeyFlags::Keyboard_Pixy_UP_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Down_Pressed,
+        // clang-format off
+        const FlagPtr all[] = {&KeyFlags::Keyboard_ESC_Pressed, &KeyFlags::Keyboard_Home_Pressed,
+                               &KeyFlags::Keyboard_Menu_Pressed, &KeyFlags::Keyboard_UP_Pressed,
+                               &KeyFlags::Keyboard_Down_Pressed, &KeyFlags::Keyboard_Enter_Pressed,
+                               &KeyFlags::Keyboard_Pixy_UP_Pressed, &KeyFlags::Keyboard_Pixy_Down_Pressed,
                                &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed,
                                &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Brightness_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Clear_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Home_Pressed,
-                               &KeyFlags::Keyboard_Pixy_Enter_Pressed};
+                               &KeyFlags::Keyboard_Pixy_Brightness_Pressed, &KeyFlags::Keyboard_Pixy_Clear_Pressed,
+                               &KeyFlags::Keyboard_Pixy_Home_Pressed, &KeyFlags::Keyboard_Pixy_Enter_Pressed};
+        // clang-format on
         for (int i = 0; i < 14; ++i) {
             KeyFlags f = flags({all[i]});
             QCOMPARE(f.any(), i < 8);
@@ -122,23 +118,16 @@ private slots:
         for (const char* f : {"$,08,", "$,08,\r\n", "$K1 ab,08,", "$,08,1,2,3*4F\r\n", "$,08xyz,", "08,,08,#$,08,",
                               "$$,08,", "$,0$,08,"})
             QTest::addRow("frame %s", f) << QByteArray(f) << up << 0 << false;
-        const struct {
-            const char* code;
-            FlagPtr flag;
-        } keys[] = {
-            {"01", &KeyFlags::Keyboard_ESC_Pressed},
-            {"02", &KeyFlags::Keyboard_Home_Pressed},
-            {"03", &KeyFlags::Keyboard_Menu_Pressed},
-            {"06", &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed},
-            {"07", &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed},
-            {"08", &KeyFlags::Keyboard_UP_Pressed},
-            {"09", &KeyFlags::Keyboard_Down_Pressed},
-            {"10", &KeyFlags::Keyboard_Enter_Pressed},
-            {"12", &KeyFlags::Keyboard_Pixy_UP_Pressed},
-            {"13", &KeyFlags::Keyboard_Pixy_Down_Pressed},
-            {"101", &KeyFlags::Keyboard_Enter_Pressed},
-            {"13;x", &KeyFlags::Keyboard_Pixy_Down_Pressed},
+        // clang-format off
+        const struct { const char* code; FlagPtr flag; } keys[] = {
+            {"01", &KeyFlags::Keyboard_ESC_Pressed}, {"02", &KeyFlags::Keyboard_Home_Pressed},
+            {"03", &KeyFlags::Keyboard_Menu_Pressed}, {"06", &KeyFlags::Keyboard_Pixy_Brightness_UP_Pressed},
+            {"07", &KeyFlags::Keyboard_Pixy_Brightness_Down_Pressed}, {"08", &KeyFlags::Keyboard_UP_Pressed},
+            {"09", &KeyFlags::Keyboard_Down_Pressed}, {"10", &KeyFlags::Keyboard_Enter_Pressed},
+            {"12", &KeyFlags::Keyboard_Pixy_UP_Pressed}, {"13", &KeyFlags::Keyboard_Pixy_Down_Pressed},
+            {"101", &KeyFlags::Keyboard_Enter_Pressed}, {"13;x", &KeyFlags::Keyboard_Pixy_Down_Pressed},
         };
+        // clang-format on
         for (const auto& k : keys)
             QTest::addRow("code %s", k.code) << QByteArray("$,") + k.code + "," << flags({k.flag}) << 0 << false;
         // Keys the keypad handles itself, and everything else.
@@ -285,12 +274,10 @@ private slots:
         QTest::addColumn<Points>("points");
         QTest::addColumn<int>("corrupt");
         // Mapping: x = raw / 1.9375, y = (2047 - raw) * 0.375, truncated.
-        const struct {
-            int rawX, rawY;
-            QPoint p;
-        } mapping[] = {
-            {0, 0, {0, 767}},         {2047, 2047, {1056, 0}}, {1, 2046, {0, 0}},
-            {1000, 1000, {516, 392}}, {1984, 3, {1024, 766}},  {1983, 5, {1023, 765}},
+        // clang-format off
+        const struct { int rawX, rawY; QPoint p; } mapping[] = {
+            {0, 0, {0, 767}},       {2047, 2047, {1056, 0}}, {1, 2046, {0, 0}},
+            {1000, 1000, {516, 392}}, {1984, 3, {1024, 766}}, {1983, 5, {1023, 765}},
         };
         for (const auto& m : mapping)
             QTest::addRow("raw %d, %d", m.rawX, m.rawY) << touchFrame(m.rawX, m.rawY) << Points{m.p} << 0;
@@ -304,12 +291,9 @@ private slots:
         QTest::newRow("long frame stores nine bytes") << hex("a10f400000112233445566770041") << Points{corner} << 0;
         const QByteArray good = touchFrame(2047, 2047);
         const Points far{QPoint(1056, 0)};
-        QTest::newRow("x beyond 2047") << hex("a110000000"
-                                              "41") +
-                good << far << 1;
-        QTest::newRow("y beyond 2047") << hex("a100001000"
-                                              "41") +
-                good << far << 1;
+        QTest::newRow("x beyond 2047") << hex("a110000000" "41") + good << far << 1;
+        QTest::newRow("y beyond 2047") << hex("a100001000" "41") + good << far << 1;
+        // clang-format on
         QTest::newRow("all ones") << hex("a17f7f7f7f41") + good << far << 1;
         QTest::newRow("top bit in x low") << hex("a10080000041") + good << far << 1;
         QTest::newRow("top bit in y high") << hex("a10000ff0041") + good << far << 1;
