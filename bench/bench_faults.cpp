@@ -108,18 +108,9 @@ double mean(const std::vector<double>& v)
     return v.empty() ? -1 : sum / v.size();
 }
 
-void faultModes(const QString& dir, int rounds)
+// Each fault mode in turn: time until every value shows unknown, and until live again after recovery.
+void measureFaultModes(Controller& c, BusExchange& exchange, int rounds)
 {
-    Controller c(dir + QStringLiteral("/mvb"));
-    qputenv("DDU_MVB_DEVICE", c.link.toLocal8Bit());
-    BusExchange exchange;
-    exchange.requests.Selected_CAB_Type = 1;
-    Mvb_Thread acquisition(exchange);
-    acquisition.start();
-    if (msUntil([&] { return live(exchange.snapshot()); }) < 0) {
-        std::fprintf(stderr, "no live data\n");
-        std::exit(1);
-    }
     std::printf("| fault | unknown after: mean / worst | live again after recovery: mean / worst |\n|---|---|---|\n");
     const struct {
         const char* name;
@@ -142,7 +133,11 @@ void faultModes(const QString& dir, int rounds)
         std::printf("| %s | %.0f / %.0f ms | %.0f / %.0f ms |\n", m.name, mean(f.stale), worst(f.stale), mean(f.back),
                     worst(f.back));
     }
+}
 
+// The device goes away and a new controller appears on the same path.
+void measureDeviceGone(Controller& c, BusExchange& exchange, int rounds)
+{
     Figures gone;
     for (int r = 0; r < rounds; ++r) {
         c.server.reset(); // the device goes away
@@ -155,9 +150,12 @@ void faultModes(const QString& dir, int rounds)
     std::printf(
         "| device gone, then a new controller (opened and brought up again) | %.0f / %.0f ms | %.0f / %.0f ms |\n",
         mean(gone.stale), worst(gone.stale), mean(gone.back), worst(gone.back));
+}
 
-    // Quitting while the controller is silent: the thread waits in a
-    // transaction when it is asked to stop.
+// Quitting while the controller is silent: the thread waits in a
+// transaction when it is asked to stop. Returns the times in milliseconds.
+std::vector<double> measureQuitWhileSilent(Controller& c, BusExchange& exchange, int rounds)
+{
     std::vector<double> quit;
     for (int r = 0; r < rounds; ++r) {
         auto* t = new Mvb_Thread(exchange);
@@ -172,6 +170,24 @@ void faultModes(const QString& dir, int rounds)
         quit.push_back(q.nsecsElapsed() / 1e6);
         c.emulator.setFaultMode(sim::FaultMode::Normal);
     }
+    return quit;
+}
+
+void faultModes(const QString& dir, int rounds)
+{
+    Controller c(dir + QStringLiteral("/mvb"));
+    qputenv("DDU_MVB_DEVICE", c.link.toLocal8Bit());
+    BusExchange exchange;
+    exchange.requests.Selected_CAB_Type = 1;
+    Mvb_Thread acquisition(exchange);
+    acquisition.start();
+    if (msUntil([&] { return live(exchange.snapshot()); }) < 0) {
+        std::fprintf(stderr, "no live data\n");
+        std::exit(1);
+    }
+    measureFaultModes(c, exchange, rounds);
+    measureDeviceGone(c, exchange, rounds);
+    const std::vector<double> quit = measureQuitWhileSilent(c, exchange, rounds);
     acquisition.stop();
     acquisition.wait();
     std::printf("\nQuitting the acquisition while the controller is silent: mean %.1f ms, worst %.1f ms (%d rounds).\n",

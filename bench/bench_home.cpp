@@ -93,25 +93,111 @@ void paint()
     QCoreApplication::processEvents();
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// The benchmark's own data root: no device is opened and no shell command runs.
+void isolate(const QTemporaryDir& root)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir root;
     qputenv("DDU_ROOT", root.path().toLocal8Bit());
     qputenv("DDU_SHELL_LOG", root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
     qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
     qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
     qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-    QApplication app(argc, argv);
+}
 
+int tickCount(const QStringList& args)
+{
     int ticks = 50;
-    const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i)
         if (args.at(i) == QLatin1String("--ticks"))
             ticks = qMax(1, args.at(i + 1).toInt());
+    return ticks;
+}
+
+// One measured phase: a layout, changing or unchanged data, with or without the repaint.
+struct Phase {
+    int layout;
+    bool changing;
+    bool withPaint;
+    int ticks;
+};
+
+// Name of the phase's callgrind dump, e.g. "ddu-changing-tick+repaint-50ticks".
+QByteArray dumpName(const Phase& ph)
+{
+    return QStringLiteral("%1-%2-%3-%4ticks")
+        .arg(ph.layout == 0 ? QStringLiteral("rms") : QStringLiteral("ddu"),
+             ph.changing ? QStringLiteral("changing") : QStringLiteral("unchanged"),
+             ph.withPaint ? QStringLiteral("tick+repaint") : QStringLiteral("tick"))
+        .arg(ph.ticks)
+        .toLatin1();
+}
+
+// Every image loaded, every style cached.
+void warmUp(MainWindow& w, int& serial)
+{
+    for (int i = 0; i < 60; ++i) {
+        w.exchange.publish(snapshot(serial++, true));
+        w.guiupdate_fun();
+        paint();
+    }
+}
+
+// Microseconds per tick of one phase; callgrind collects only around the ticks.
+double measure(MainWindow& w, const Phase& ph, int& serial)
+{
+    // Snapshots prepared beforehand: their making is not the tick's.
+    std::vector<SignalStore> data;
+    data.reserve(size_t(ph.ticks));
+    for (int i = 0; i < ph.ticks; ++i)
+        data.push_back(snapshot(serial++, ph.changing));
+    if (!ph.changing) { // the same values as the last tick
+        w.exchange.publish(data.front());
+        w.guiupdate_fun();
+        paint();
+    }
+    CALLGRIND_ZERO_STATS;
+    qint64 ns = 0;
+    QElapsedTimer t;
+    for (int i = 0; i < ph.ticks; ++i) {
+        w.exchange.publish(data[size_t(i)]);
+        t.start();
+        CALLGRIND_TOGGLE_COLLECT;
+        w.guiupdate_fun();
+        if (ph.withPaint)
+            paint();
+        CALLGRIND_TOGGLE_COLLECT;
+        ns += t.nsecsElapsed();
+    }
+    const QByteArray name = dumpName(ph);
+    CALLGRIND_DUMP_STATS_AT(name.constData());
+    return double(ns) / ph.ticks / 1000.0;
+}
+
+// The four phases of one layout, as two rows of the table.
+void measureLayout(MainWindow& w, int layout, int ticks)
+{
+    if (layout == 1)
+        w.on_screen_toggle_clicked();
+    int serial = 1000;
+    warmUp(w, serial);
+    for (int changing = 1; changing >= 0; --changing) {
+        double us[2] = {0, 0};
+        for (int withPaint = 0; withPaint < 2; ++withPaint)
+            us[withPaint] = measure(w, Phase{layout, changing != 0, withPaint != 0, ticks}, serial);
+        std::printf("| %s | %s | %.1f | %.1f |\n", layout == 0 ? "RMS" : "DDU", changing ? "changing" : "unchanged",
+                    us[0], us[1]);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir root;
+    isolate(root);
+    QApplication app(argc, argv);
+    const int ticks = tickCount(app.arguments());
 
     QString error;
     if (imgpaint::writeAll(root.path(), &error) <= 0) {
@@ -128,53 +214,7 @@ int main(int argc, char** argv)
     paint();
 
     std::printf("| layout | data | tick only (us) | tick + repaint (us) |\n|---|---|---|---|\n");
-    for (int layout = 0; layout < 2; ++layout) {
-        if (layout == 1)
-            w.on_screen_toggle_clicked();
-        int serial = 1000;
-        for (int i = 0; i < 60; ++i) { // warm up: every image loaded, every style cached
-            w.exchange.publish(snapshot(serial++, true));
-            w.guiupdate_fun();
-            paint();
-        }
-        for (int changing = 1; changing >= 0; --changing) {
-            double us[2] = {0, 0};
-            for (int withPaint = 0; withPaint < 2; ++withPaint) {
-                // Snapshots prepared beforehand: their making is not the tick's.
-                std::vector<SignalStore> data;
-                data.reserve(size_t(ticks));
-                for (int i = 0; i < ticks; ++i)
-                    data.push_back(snapshot(serial++, changing != 0));
-                if (!changing) { // the same values as the last tick
-                    w.exchange.publish(data.front());
-                    w.guiupdate_fun();
-                    paint();
-                }
-                CALLGRIND_ZERO_STATS;
-                qint64 ns = 0;
-                QElapsedTimer t;
-                for (int i = 0; i < ticks; ++i) {
-                    w.exchange.publish(data[size_t(i)]);
-                    t.start();
-                    CALLGRIND_TOGGLE_COLLECT;
-                    w.guiupdate_fun();
-                    if (withPaint)
-                        paint();
-                    CALLGRIND_TOGGLE_COLLECT;
-                    ns += t.nsecsElapsed();
-                }
-                const QByteArray name = QStringLiteral("%1-%2-%3-%4ticks")
-                                            .arg(layout == 0 ? QStringLiteral("rms") : QStringLiteral("ddu"),
-                                                 changing ? QStringLiteral("changing") : QStringLiteral("unchanged"),
-                                                 withPaint ? QStringLiteral("tick+repaint") : QStringLiteral("tick"))
-                                            .arg(ticks)
-                                            .toLatin1();
-                CALLGRIND_DUMP_STATS_AT(name.constData());
-                us[withPaint] = double(ns) / ticks / 1000.0;
-            }
-            std::printf("| %s | %s | %.1f | %.1f |\n", layout == 0 ? "RMS" : "DDU", changing ? "changing" : "unchanged",
-                        us[0], us[1]);
-        }
-    }
+    for (int layout = 0; layout < 2; ++layout)
+        measureLayout(w, layout, ticks);
     return 0;
 }
