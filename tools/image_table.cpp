@@ -41,6 +41,7 @@ SymbolParams ledNoData(int shape = LedRound) { return sp(colours::noData(), shap
 SymbolParams loco(QColor left, QColor right, int windows) { return sp(left, 0, windows, right); }
 SymbolParams locoGrey() { return sp(QColor(), 1, 3); }
 
+// A data table, read entry by entry.
 std::vector<ImageEntry> buildTable()
 {
     std::vector<ImageEntry> t = {
@@ -180,6 +181,7 @@ std::vector<ImageEntry> buildTable()
 }
 
 } // namespace
+// clang-format on
 
 const std::vector<ImageEntry>& imageTable()
 {
@@ -235,15 +237,25 @@ int writeAll(const QString& root, QString* error)
     return written;
 }
 
-QImage contactSheet()
-{
-    const int sheetWidth = 1400;
-    const int pad = 12;
-    const int nameHeight = 30;
-    const QColor sheetBg(40, 40, 40);
-    const QColor tileBg(0, 0, 0);
+namespace {
 
-    struct Cell { const ImageEntry* e; QImage img; int zoom; int w; int h; QPoint pos; };
+constexpr int kSheetWidth = 1400;
+constexpr int kPad = 12;
+constexpr int kNameHeight = 30;
+
+// One image on the contact sheet: the image, its zoom and its tile.
+struct Cell {
+    const ImageEntry* e;
+    QImage img;
+    int zoom;
+    int w;
+    int h;
+    QPoint pos;
+};
+
+// Every image painted, with the size of its tile.
+std::vector<Cell> paintCells()
+{
     std::vector<Cell> cells;
     for (const ImageEntry& e : imageTable()) {
         Cell c{&e, paintImage(e), 1, 0, 0, {}};
@@ -252,63 +264,87 @@ QImage contactSheet()
             c.zoom = 3;
         const int imgW = e.width + (c.zoom > 1 ? e.width * c.zoom + 8 : 0);
         const int imgH = std::max(e.height, c.zoom > 1 ? e.height * c.zoom : 0);
-        c.w = std::max(imgW + 2 * pad, 190);
-        c.h = imgH + 2 * pad + nameHeight;
+        c.w = std::max(imgW + 2 * kPad, 190);
+        c.h = imgH + 2 * kPad + kNameHeight;
         cells.push_back(c);
     }
+    return cells;
+}
 
-    // Shelf layout.
-    int x = pad, y = pad + 40, rowH = 0;
+// Shelf layout: tiles left to right, a new row when the next does not fit.
+// Returns the height of the sheet.
+int layOut(std::vector<Cell>& cells)
+{
+    int x = kPad, y = kPad + 40, rowH = 0;
     for (Cell& c : cells) {
-        if (x + c.w > sheetWidth - pad) {
-            x = pad;
-            y += rowH + pad;
+        if (x + c.w > kSheetWidth - kPad) {
+            x = kPad;
+            y += rowH + kPad;
             rowH = 0;
         }
         c.pos = QPoint(x, y);
-        x += c.w + pad;
+        x += c.w + kPad;
         rowH = std::max(rowH, c.h);
     }
-    const int sheetHeight = y + rowH + pad;
+    return y + rowH + kPad;
+}
 
-    QImage sheet(sheetWidth, sheetHeight, QImage::Format_RGB32);
-    sheet.fill(sheetBg);
-    QPainter p(&sheet);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+void drawTitle(QPainter& p, std::size_t count)
+{
     QFont title(QStringLiteral("DejaVu Sans"));
     title.setPixelSize(20);
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(230, 230, 230));
-    p.drawText(QRect(pad, 8, sheetWidth - 2 * pad, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Display images (%1 files): img/rms/ and img/ddu/").arg(cells.size()));
+    p.drawText(QRect(kPad, 8, kSheetWidth - 2 * kPad, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Display images (%1 files): img/rms/ and img/ddu/").arg(count));
+}
+
+// A tile: the image (and its enlargement), its path and its size.
+void drawTile(QPainter& p, const Cell& c, const QFont& small)
+{
+    const QColor tileBg(0, 0, 0);
+    const QRect tile(c.pos, QSize(c.w, c.h));
+    p.fillRect(tile, tileBg);
+    p.setPen(QColor(70, 70, 70));
+    p.drawRect(tile.adjusted(0, 0, -1, -1));
+    const int imgH = c.h - 2 * kPad - kNameHeight;
+    QPoint at(c.pos.x() + kPad, c.pos.y() + kPad + (imgH - c.e->height) / 2);
+    p.drawImage(at, c.img);
+    if (c.zoom > 1) {
+        const QImage big = c.img.scaled(c.img.size() * c.zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        p.drawImage(QPoint(at.x() + c.e->width + 8, c.pos.y() + kPad), big);
+    }
+    p.setFont(small);
+    p.setPen(QColor(215, 215, 215));
+    p.drawText(QRect(c.pos.x() + 4, c.pos.y() + c.h - kNameHeight, c.w - 8, 15), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("%1/%2").arg(QLatin1String(c.e->folder), QLatin1String(c.e->file)));
+    p.setPen(QColor(140, 140, 140));
+    p.drawText(QRect(c.pos.x() + 4, c.pos.y() + c.h - kNameHeight + 14, c.w - 8, 15), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("%1 x %2").arg(c.e->width).arg(c.e->height));
+}
+
+} // namespace
+
+QImage contactSheet()
+{
+    const QColor sheetBg(40, 40, 40);
+    std::vector<Cell> cells = paintCells();
+    const int sheetHeight = layOut(cells);
+
+    QImage sheet(kSheetWidth, sheetHeight, QImage::Format_RGB32);
+    sheet.fill(sheetBg);
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    drawTitle(p, cells.size());
 
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(11);
-    for (const Cell& c : cells) {
-        const QRect tile(c.pos, QSize(c.w, c.h));
-        p.fillRect(tile, tileBg);
-        p.setPen(QColor(70, 70, 70));
-        p.drawRect(tile.adjusted(0, 0, -1, -1));
-        const int imgH = c.h - 2 * pad - nameHeight;
-        QPoint at(c.pos.x() + pad, c.pos.y() + pad + (imgH - c.e->height) / 2);
-        p.drawImage(at, c.img);
-        if (c.zoom > 1) {
-            const QImage big = c.img.scaled(c.img.size() * c.zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            p.drawImage(QPoint(at.x() + c.e->width + 8, c.pos.y() + pad), big);
-        }
-        p.setFont(small);
-        p.setPen(QColor(215, 215, 215));
-        p.drawText(QRect(c.pos.x() + 4, c.pos.y() + c.h - nameHeight, c.w - 8, 15), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1/%2").arg(QLatin1String(c.e->folder), QLatin1String(c.e->file)));
-        p.setPen(QColor(140, 140, 140));
-        p.drawText(QRect(c.pos.x() + 4, c.pos.y() + c.h - nameHeight + 14, c.w - 8, 15),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 x %2").arg(c.e->width).arg(c.e->height));
-    }
+    for (const Cell& c : cells)
+        drawTile(p, c, small);
     p.end();
     return sheet;
 }
 
 } // namespace imgpaint
-// clang-format on

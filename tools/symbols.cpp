@@ -110,13 +110,13 @@ struct LocoLook {
     bool shaded = true;
 };
 
-void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
-{
-    p.save();
-    p.translate(target.topLeft());
-    p.scale(target.width() / 145.0, target.height() / 50.0);
+// Line width of the side view's outlines, in design units.
+constexpr double kLocoLine = 0.9;
 
-    const double lw = 0.9;
+// Rail, bogies with their wheels, underframe and buffers.
+void drawLocoRunningGear(QPainter& p, const LocoLook& look)
+{
+    const double lw = kLocoLine;
 
     // Rail.
     p.setPen(QPen(look.running.darker(115), 1.2));
@@ -148,8 +148,11 @@ void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
     p.setBrush(look.running);
     p.drawRect(QRectF(1, 31, 3.2, 3.2));
     p.drawRect(QRectF(140.8, 31, 3.2, 3.2));
+}
 
-    // Body with sloped cab fronts.
+// Body outline with sloped cab fronts.
+QPainterPath locoBodyPath()
+{
     QPainterPath body;
     body.moveTo(4, 36);
     body.lineTo(4, 21);
@@ -158,6 +161,12 @@ void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
     body.lineTo(141, 21);
     body.lineTo(141, 36);
     body.closeSubpath();
+    return body;
+}
+
+// The body filled, the cabs in their colours, joints, sole bar and outline.
+void drawLocoBody(QPainter& p, const LocoLook& look, const QPainterPath& body)
+{
     const QRectF bodyRect(4, 12, 137, 24);
     if (look.shaded)
         p.setBrush(bodyGradient(bodyRect, look.body));
@@ -189,11 +198,14 @@ void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
     p.drawLine(QPointF(4, 31.5), QPointF(141, 31.5));
     p.restore();
 
-    p.setPen(QPen(look.outline, lw));
+    p.setPen(QPen(look.outline, kLocoLine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(body);
+}
 
-    // Windscreens and cab side windows.
+// Windscreens, cab side windows and the side windows of the machine room.
+void drawLocoWindows(QPainter& p, const LocoLook& look)
+{
     p.setPen(QPen(look.outline.darker(130), 0.6));
     p.setBrush(look.glass);
     QPolygonF leftScreen({QPointF(5.6, 21), QPointF(10.4, 14.2), QPointF(14.5, 14.2), QPointF(14.5, 21)});
@@ -217,8 +229,11 @@ void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
         p.drawLine(QPointF(11, 15.3), QPointF(13.8, 15.3));
         p.drawLine(QPointF(131.2, 15.3), QPointF(134, 15.3));
     }
+}
 
-    // Roof: two lowered pantographs and the roof equipment.
+// Roof: two lowered pantographs and the roof equipment.
+void drawLocoRoof(QPainter& p, const LocoLook& look)
+{
     p.setPen(QPen(look.outline, 0.8));
     p.setBrush(look.body.darker(120));
     p.drawRect(QRectF(55, 9.6, 35, 2.4));
@@ -231,6 +246,17 @@ void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
         p.drawPolygon(pan);
         p.drawLine(QPointF(px - 5, 6.4), QPointF(px + 5, 6.4));
     }
+}
+
+void drawLocoSide(QPainter& p, const QRectF& target, const LocoLook& look)
+{
+    p.save();
+    p.translate(target.topLeft());
+    p.scale(target.width() / 145.0, target.height() / 50.0);
+    drawLocoRunningGear(p, look);
+    drawLocoBody(p, look, locoBodyPath());
+    drawLocoWindows(p, look);
+    drawLocoRoof(p, look);
     p.restore();
 }
 
@@ -315,35 +341,34 @@ void fillArrow(QPainter& p, const QPolygonF& poly, const QColor& c)
 
 // ---- lamps -------------------------------------------------------------------
 
-void paintLed(QPainter& p, QSize size, const SymbolParams& s)
-{
-    const bool noData = s.number == 1;
-    const bool longShape = s.variant == LedLong;
-    const QRectF outer(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
-    auto shape = [longShape](const QRectF& r) {
-        QPainterPath path;
-        if (longShape)
-            path.addRoundedRect(r, r.height() / 2, r.height() / 2);
-        else
-            path.addEllipse(r);
-        return path;
-    };
+namespace {
 
-    // Metal bezel, lit from above.
+// Outline of a lamp: round, or long with round ends.
+QPainterPath lampShape(const QRectF& r, bool longShape)
+{
+    QPainterPath path;
+    if (longShape)
+        path.addRoundedRect(r, r.height() / 2, r.height() / 2);
+    else
+        path.addEllipse(r);
+    return path;
+}
+
+// Metal bezel, lit from above.
+void drawBezel(QPainter& p, const QRectF& outer, bool longShape)
+{
     QLinearGradient bezel(outer.topLeft(), outer.bottomLeft());
     bezel.setColorAt(0, QColor(170, 170, 170));
     bezel.setColorAt(0.5, QColor(72, 72, 72));
     bezel.setColorAt(1, QColor(28, 28, 28));
     p.setPen(QPen(QColor(8, 8, 8), 1));
     p.setBrush(bezel);
-    p.drawPath(shape(outer));
+    p.drawPath(lampShape(outer, longShape));
+}
 
-    const double ring = std::max(1.5, std::min(outer.width(), outer.height()) * 0.09);
-    const QRectF lens = outer.adjusted(ring, ring, -ring, -ring);
-    const QPainterPath lensPath = shape(lens);
-    const QColor base = noData ? colours::noData() : s.colour;
-
-    // Glass: a radial gradient in unit coordinates, stretched over the lens.
+// Glass: a radial gradient in unit coordinates, stretched over the lens.
+void drawLensGlass(QPainter& p, const QRectF& lens, const QPainterPath& lensPath, const QColor& base, bool noData)
+{
     QRadialGradient glass(QPointF(0, 0), 1.0, QPointF(-0.25, -0.35));
     if (noData) {
         glass.setColorAt(0, base.lighter(125));
@@ -361,35 +386,52 @@ void paintLed(QPainter& p, QSize size, const SymbolParams& s)
     p.setPen(QPen(QColor(0, 0, 0, 160), 0.8));
     p.setBrush(glassBrush);
     p.drawPath(lensPath);
+}
 
-    if (noData) {
-        // Struck through: no data from the source.
-        p.save();
-        p.setClipPath(lensPath);
-        const double w = std::max(2.0, lens.height() * 0.16);
-        p.setPen(QPen(QColor(28, 28, 28), w, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(lens.bottomLeft(), lens.topRight());
-        p.setPen(QPen(QColor(150, 150, 150), std::max(0.8, w * 0.25), Qt::SolidLine, Qt::FlatCap));
-        const QPointF off(-w * 0.3, -w * 0.3);
-        p.drawLine(lens.bottomLeft() + off, lens.topRight() + off);
-        p.restore();
-    }
+// Struck through: no data from the source.
+void strikeThrough(QPainter& p, const QRectF& lens, const QPainterPath& lensPath)
+{
+    p.save();
+    p.setClipPath(lensPath);
+    const double w = std::max(2.0, lens.height() * 0.16);
+    p.setPen(QPen(QColor(28, 28, 28), w, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(lens.bottomLeft(), lens.topRight());
+    p.setPen(QPen(QColor(150, 150, 150), std::max(0.8, w * 0.25), Qt::SolidLine, Qt::FlatCap));
+    const QPointF off(-w * 0.3, -w * 0.3);
+    p.drawLine(lens.bottomLeft() + off, lens.topRight() + off);
+    p.restore();
+}
 
-    // Reflection.
+// Reflection on the upper part of the lens, brighter on a lit lamp.
+void drawReflection(QPainter& p, const QRectF& lens, bool longShape, bool lit)
+{
     const QRectF hl(lens.left() + lens.width() * 0.2, lens.top() + lens.height() * 0.07, lens.width() * 0.6,
                     lens.height() * 0.42);
     QLinearGradient shine(hl.topLeft(), hl.bottomLeft());
-    const bool lit = !noData && s.colour != colours::offGrey();
     shine.setColorAt(0, QColor(255, 255, 255, lit ? 170 : 90));
     shine.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(shine);
-    QPainterPath hlPath;
-    if (longShape)
-        hlPath.addRoundedRect(hl, hl.height() / 2, hl.height() / 2);
-    else
-        hlPath.addEllipse(hl);
-    p.drawPath(hlPath);
+    p.drawPath(lampShape(hl, longShape));
+}
+
+} // namespace
+
+void paintLed(QPainter& p, QSize size, const SymbolParams& s)
+{
+    const bool noData = s.number == 1;
+    const bool longShape = s.variant == LedLong;
+    const QRectF outer(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+    drawBezel(p, outer, longShape);
+
+    const double ring = std::max(1.5, std::min(outer.width(), outer.height()) * 0.09);
+    const QRectF lens = outer.adjusted(ring, ring, -ring, -ring);
+    const QPainterPath lensPath = lampShape(lens, longShape);
+    const QColor base = noData ? colours::noData() : s.colour;
+    drawLensGlass(p, lens, lensPath, base, noData);
+    if (noData)
+        strikeThrough(p, lens, lensPath);
+    drawReflection(p, lens, longShape, !noData && s.colour != colours::offGrey());
 }
 
 // ---- pantograph, breaker, brake --------------------------------------------
@@ -492,16 +534,12 @@ void paintBreaker(QPainter& p, QSize size, const SymbolParams& s)
         questionBadge(p, QPointF(w * 0.5, h * 0.28), std::min(w, h) * 0.17);
 }
 
-void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
+namespace {
+
+// Rail and wheel (tyre, web and hub) of the brake symbol.
+void drawBrakeWheel(QPainter& p, QSize size, QPointF centre, double r, const QColor& wheelColour)
 {
     const double w = size.width(), h = size.height();
-    const QColor c = stateColour(s, colours::red().lighter(165), colours::green().lighter(150));
-    const bool applied = s.variant == StateOn;
-    const QColor wheelColour = s.variant == StateNoData ? colours::noData() : colours::line();
-
-    const double r = std::min(w * 0.30, h * 0.40);
-    const QPointF centre(w * 0.36, h * 0.50);
-
     // Rail.
     p.setPen(QPen(wheelColour.darker(150), std::max(1.5, h * 0.035)));
     p.drawLine(QPointF(w * 0.04, centre.y() + r + h * 0.03), QPointF(w * 0.96, centre.y() + r + h * 0.03));
@@ -516,8 +554,13 @@ void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
     p.setPen(Qt::NoPen);
     p.setBrush(wheelColour);
     p.drawEllipse(centre, r * 0.22, r * 0.22);
+}
 
-    // Brake block: a shoe shaped to the tread, pressed on or held clear.
+// Brake block: a shoe shaped to the tread, pressed on or held clear, and the
+// rod to the brake cylinder. Returns the shoe's outer radius.
+double drawBrakeShoe(QPainter& p, QSize size, QPointF centre, double r, const QColor& c, bool applied)
+{
+    const double w = size.width(), h = size.height();
     const double gap = applied ? r * 0.07 : r * 0.38;
     const double inner = r + gap, outer = inner + r * 0.28;
     QPainterPath shoe;
@@ -541,20 +584,39 @@ void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
     p.setPen(QPen(c.darker(170), 1));
     p.setBrush(bodyGradient(cyl, c));
     p.drawRoundedRect(cyl, h * 0.03, h * 0.03);
+    return outer;
+}
 
-    if (applied) {
-        // Pressure marks between block and tread.
-        p.setPen(roundPen(c, std::max(1.0, h * 0.025)));
-        for (int k = -1; k <= 1; ++k) {
-            const double a = qDegreesToRadians(k * 22.0);
-            const QPointF from(centre.x() + (outer + r * 0.14) * std::cos(a),
-                               centre.y() - (outer + r * 0.14) * std::sin(a));
-            const QPointF to(centre.x() + (outer + r * 0.34) * std::cos(a),
-                             centre.y() - (outer + r * 0.34) * std::sin(a));
-            if (k != 0)
-                p.drawLine(from, to);
-        }
+// Pressure marks between block and tread.
+void drawPressureMarks(QPainter& p, double h, QPointF centre, double r, double outer, const QColor& c)
+{
+    p.setPen(roundPen(c, std::max(1.0, h * 0.025)));
+    for (int k = -1; k <= 1; ++k) {
+        const double a = qDegreesToRadians(k * 22.0);
+        const QPointF from(centre.x() + (outer + r * 0.14) * std::cos(a),
+                           centre.y() - (outer + r * 0.14) * std::sin(a));
+        const QPointF to(centre.x() + (outer + r * 0.34) * std::cos(a), centre.y() - (outer + r * 0.34) * std::sin(a));
+        if (k != 0)
+            p.drawLine(from, to);
     }
+}
+
+} // namespace
+
+void paintBrake(QPainter& p, QSize size, const SymbolParams& s)
+{
+    const double w = size.width(), h = size.height();
+    const QColor c = stateColour(s, colours::red().lighter(165), colours::green().lighter(150));
+    const bool applied = s.variant == StateOn;
+    const QColor wheelColour = s.variant == StateNoData ? colours::noData() : colours::line();
+
+    const double r = std::min(w * 0.30, h * 0.40);
+    const QPointF centre(w * 0.36, h * 0.50);
+
+    drawBrakeWheel(p, size, centre, r, wheelColour);
+    const double outer = drawBrakeShoe(p, size, centre, r, c, applied);
+    if (applied)
+        drawPressureMarks(p, h, centre, r, outer, c);
 
     if (s.variant == StateNoData)
         questionBadge(p, QPointF(w * 0.84, h * 0.24), std::min(w, h) * 0.18);
@@ -630,16 +692,23 @@ double meterPixelsPerUnit(int kind)
     return meterScale(kind).pixelsPerUnit;
 }
 
-void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
-{
-    const int kind = s.variant;
-    const double w = size.width(), h = size.height();
-    const MeterScale sc = meterScale(kind);
-    const double zero = meterZeroRow(kind, size);
-    auto rowOf = [&](double v) { return zero - v * sc.pixelsPerUnit; };
+namespace {
 
-    // Panel.
-    const QRectF panel(0.5, 0.5, w - 1, h - 1);
+// What the parts of a meter picture share: its kind, size, scale and rows.
+struct Meter {
+    int kind;
+    double w, h;
+    MeterScale sc;
+    double zero; // row of the scale's zero
+    bool ticksLeft;
+    bool ticksRight;
+
+    double rowOf(double v) const { return zero - v * sc.pixelsPerUnit; }
+};
+
+void drawMeterPanel(QPainter& p, const Meter& m)
+{
+    const QRectF panel(0.5, 0.5, m.w - 1, m.h - 1);
     QLinearGradient bg(panel.topLeft(), panel.topRight());
     bg.setColorAt(0, QColor(22, 22, 22));
     bg.setColorAt(0.5, QColor(14, 14, 14));
@@ -647,72 +716,84 @@ void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
     p.setPen(QPen(QColor(62, 62, 62), 1));
     p.setBrush(bg);
     p.drawRoundedRect(panel, 6, 6);
+}
 
-    const bool ticksLeft = kind == MeterEffort || kind == MeterLineCurrent;
-    const bool ticksRight = kind == MeterEffort || kind == MeterLineVoltage;
-    const QColor tickColour(175, 175, 175);
-
-    // Coloured bands along the scale.
+// Coloured bands along the scale.
+void drawMeterBands(QPainter& p, const Meter& m)
+{
     struct Band {
         double from, to;
         QColor colour;
     };
     QList<Band> bands;
-    if (kind == MeterLineVoltage)
+    if (m.kind == MeterLineVoltage)
         bands = {{0, 17.5, colours::red()},
                  {17.5, 19, colours::orange()},
                  {19, 27.5, colours::green()},
                  {27.5, 30, colours::orange()}};
-    else if (kind == MeterLineCurrent)
+    else if (m.kind == MeterLineCurrent)
         bands = {{0, 250, colours::green()}, {250, 300, colours::orange()}};
-    const double bandX = kind == MeterLineVoltage ? w - 21 : 17;
+    const double bandX = m.kind == MeterLineVoltage ? m.w - 21 : 17;
     p.setPen(Qt::NoPen);
     for (const Band& b : bands) {
         p.setBrush(b.colour);
-        p.drawRect(QRectF(bandX, rowOf(b.to), 4, rowOf(b.from) - rowOf(b.to)));
+        p.drawRect(QRectF(bandX, m.rowOf(b.to), 4, m.rowOf(b.from) - m.rowOf(b.to)));
     }
+}
 
-    // Ticks.
+// Ticks, and the scale rails along their roots.
+void drawMeterTicks(QPainter& p, const Meter& m)
+{
+    const QColor tickColour(175, 175, 175);
+    const MeterScale& sc = m.sc;
+    const double w = m.w;
     const int count = int(std::lround((sc.to - sc.from) / sc.minor));
     for (int i = 0; i <= count; ++i) {
         const double v = sc.from + i * sc.minor;
         const bool major = std::fmod(std::abs(v), sc.major) < 1e-6;
-        const double y = rowOf(v);
+        const double y = m.rowOf(v);
         const double len = major ? 13 : 7;
         p.setPen(QPen(tickColour, major ? 1.6 : 1.0, Qt::SolidLine, Qt::FlatCap));
-        if (ticksLeft)
+        if (m.ticksLeft)
             p.drawLine(QPointF(2, y), QPointF(2 + len, y));
-        if (ticksRight)
+        if (m.ticksRight)
             p.drawLine(QPointF(w - 2 - len, y), QPointF(w - 2, y));
     }
 
-    // Scale rails along the tick roots.
     p.setPen(QPen(tickColour, 1.2));
-    if (ticksLeft)
-        p.drawLine(QPointF(2.5, rowOf(sc.to)), QPointF(2.5, rowOf(sc.from)));
-    if (ticksRight)
-        p.drawLine(QPointF(w - 2.5, rowOf(sc.to)), QPointF(w - 2.5, rowOf(sc.from)));
+    if (m.ticksLeft)
+        p.drawLine(QPointF(2.5, m.rowOf(sc.to)), QPointF(2.5, m.rowOf(sc.from)));
+    if (m.ticksRight)
+        p.drawLine(QPointF(w - 2.5, m.rowOf(sc.to)), QPointF(w - 2.5, m.rowOf(sc.from)));
+}
 
-    // Numbers.
+void drawMeterNumbers(QPainter& p, const Meter& m)
+{
+    const MeterScale& sc = m.sc;
+    const double w = m.w;
     p.setFont(uiFont(12));
     p.setPen(QColor(200, 200, 200));
     const int majors = int(std::lround((sc.to - sc.from) / sc.major));
     for (int i = 0; i <= majors; ++i) {
         const double v = sc.from + i * sc.major;
-        const double y = rowOf(v);
+        const double y = m.rowOf(v);
         const QString text = QString::number(int(std::lround(std::abs(v))));
-        if (kind == MeterEffort)
+        if (m.kind == MeterEffort)
             p.drawText(QRectF(0, y - 8, w, 16), Qt::AlignCenter, text);
-        else if (kind == MeterLineVoltage)
+        else if (m.kind == MeterLineVoltage)
             p.drawText(QRectF(4, y - 8, w - 30, 16), Qt::AlignRight | Qt::AlignVCenter, text);
         else
             p.drawText(QRectF(26, y - 8, w - 30, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
+}
 
-    // Zero line and captions.
+// Zero line and captions.
+void drawMeterCaptions(QPainter& p, const Meter& m)
+{
+    const double w = m.w, h = m.h, zero = m.zero;
     p.setFont(uiFont(11, true));
     p.setPen(QColor(140, 140, 140));
-    if (kind == MeterEffort) {
+    if (m.kind == MeterEffort) {
         p.setPen(QPen(QColor(230, 230, 230), 1.4));
         p.drawLine(QPointF(2, zero), QPointF(w * 0.5 - 14, zero));
         p.drawLine(QPointF(w * 0.5 + 14, zero), QPointF(w - 2, zero));
@@ -721,11 +802,30 @@ void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
         p.drawText(QRectF(0, h - 17, w, 14), Qt::AlignCenter, QStringLiteral("BE"));
         p.setFont(uiFont(10));
         p.drawText(QRectF(0, zero + 7, w, 12), Qt::AlignCenter, QStringLiteral("kN"));
-    } else if (kind == MeterLineVoltage) {
+    } else if (m.kind == MeterLineVoltage) {
         p.drawText(QRectF(8, 2, w - 16, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("kV"));
     } else {
         p.drawText(QRectF(8, 2, w - 16, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("A"));
     }
+}
+
+} // namespace
+
+void paintMeter(QPainter& p, QSize size, const SymbolParams& s)
+{
+    const int kind = s.variant;
+    Meter m{kind,
+            double(size.width()),
+            double(size.height()),
+            meterScale(kind),
+            double(meterZeroRow(kind, size)),
+            kind == MeterEffort || kind == MeterLineCurrent,
+            kind == MeterEffort || kind == MeterLineVoltage};
+    drawMeterPanel(p, m);
+    drawMeterBands(p, m);
+    drawMeterTicks(p, m);
+    drawMeterNumbers(p, m);
+    drawMeterCaptions(p, m);
 }
 
 void paintPointer(QPainter& p, QSize size, const SymbolParams& s)
@@ -1039,12 +1139,12 @@ void paintNav(QPainter& p, QSize size, const SymbolParams& s)
 
 // ---- message indicators and symbols ------------------------------------------
 
-void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
+namespace {
+
+// Fill of the indicator and the colour of its sign and locomotive.
+void statusColours(int variant, QColor& fill, QColor& ink)
 {
-    const double w = size.width(), h = size.height();
-    QColor fill;
-    QColor ink;
-    switch (s.variant) {
+    switch (variant) {
     case LocoStatusIsolation:
         fill = colours::orange();
         ink = QColor(245, 245, 245);
@@ -1058,15 +1158,12 @@ void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
         ink = QColor(245, 245, 245);
         break;
     }
-    const QRectF pill(0.5, 0.5, w - 1, h - 1);
-    p.setPen(QPen(fill.lighter(170), 1));
-    p.setBrush(bodyGradient(pill, fill));
-    p.drawRoundedRect(pill, 6, 6);
+}
 
-    // Symbol on the left.
-    const QPointF c(h * 0.62, h / 2);
-    const double r = h * 0.36;
-    if (s.variant == LocoStatusFault) {
+// The sign on the left: warning triangle, isolation (struck circle) or information.
+void drawStatusSign(QPainter& p, int variant, QPointF c, double r, const QColor& fill, const QColor& ink)
+{
+    if (variant == LocoStatusFault) {
         QPainterPath tri;
         tri.moveTo(c.x(), c.y() - r);
         tri.lineTo(c.x() + r * 1.1, c.y() + r * 0.85);
@@ -1078,7 +1175,7 @@ void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
         p.setPen(roundPen(fill.darker(120), 2.2));
         p.drawLine(QPointF(c.x(), c.y() - r * 0.45), QPointF(c.x(), c.y() + r * 0.25));
         p.drawPoint(QPointF(c.x(), c.y() + r * 0.6));
-    } else if (s.variant == LocoStatusIsolation) {
+    } else if (variant == LocoStatusIsolation) {
         p.setPen(QPen(ink, 2.2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r, r);
@@ -1091,18 +1188,41 @@ void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
         p.drawLine(QPointF(c.x(), c.y() - r * 0.05), QPointF(c.x(), c.y() + r * 0.55));
         p.drawPoint(QPointF(c.x(), c.y() - r * 0.5));
     }
+}
 
-    // Locomotive on the right.
-    const double left = h * 1.25;
-    const QRectF locoBox(left, h * 0.16, w - left - 6, h * 0.68);
+// The largest box of the side view's proportions centred in `box`.
+QRectF fitLocoSide(const QRectF& box)
+{
     const double aspect = 145.0 / 50.0;
-    QRectF fit = locoBox;
+    QRectF fit = box;
     if (fit.width() / fit.height() > aspect)
         fit.setWidth(fit.height() * aspect);
     else
         fit.setHeight(fit.width() / aspect);
-    fit.moveCenter(locoBox.center());
-    drawLocoSilhouette(p, fit, ink, fill.darker(115));
+    fit.moveCenter(box.center());
+    return fit;
+}
+
+} // namespace
+
+void paintLocoStatus(QPainter& p, QSize size, const SymbolParams& s)
+{
+    const double w = size.width(), h = size.height();
+    QColor fill;
+    QColor ink;
+    statusColours(s.variant, fill, ink);
+    const QRectF pill(0.5, 0.5, w - 1, h - 1);
+    p.setPen(QPen(fill.lighter(170), 1));
+    p.setBrush(bodyGradient(pill, fill));
+    p.drawRoundedRect(pill, 6, 6);
+
+    // Symbol on the left.
+    drawStatusSign(p, s.variant, QPointF(h * 0.62, h / 2), h * 0.36, fill, ink);
+
+    // Locomotive on the right.
+    const double left = h * 1.25;
+    const QRectF locoBox(left, h * 0.16, w - left - 6, h * 0.68);
+    drawLocoSilhouette(p, fitLocoSide(locoBox), ink, fill.darker(115));
 }
 
 void paintLocoSymbol(QPainter& p, QSize size, const SymbolParams& s)
