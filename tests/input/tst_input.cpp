@@ -1,5 +1,6 @@
-// Tests of the keypad and touch decoders: frames, codes, splitting and ring
-// wrap-around, lock-out and flush, overruns and malformed input.
+// Tests of the keypad and touch decoders: frames, codes, ring wrap-around,
+// lock-out and flush, overruns and malformed input. That frames split over
+// reads decode alike is checked by the fuzz replay (tests/fuzz) on every run.
 
 #include "input/key_flags.h"
 #include "input/keypad_decoder.h"
@@ -20,15 +21,6 @@ template <typename Decoder> void feed(Decoder& d, const QByteArray& bytes)
 {
     for (int i = 0; i < bytes.size(); i += Decoder::MaxRead)
         d.receive(bytes.constData() + i, qMin<int>(Decoder::MaxRead, bytes.size() - i));
-}
-
-QByteArray keyFrame(const char* code)
-{
-    return QByteArray("$,") + code + ",\r\n";
-}
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(text);
 }
 
 KeyFlags flags(std::initializer_list<FlagPtr> set)
@@ -82,6 +74,9 @@ Q_DECLARE_METATYPE(KeyFlags)
 
 class TestInput : public QObject {
     Q_OBJECT
+
+    static QByteArray keyFrame(const char* code) { return QByteArray("$,") + code + ",\r\n"; }
+    static QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
 
 private slots:
     // The first eight flags are navigation and call the dispatcher; the rest do not.
@@ -158,20 +153,6 @@ private slots:
         QCOMPARE(p.b.Brightness_Panel_Enable, step != 0);
         QCOMPARE(p.b.brightness_timeout, step ? 0 : 4);
         QCOMPARE(p.d.tail(), p.d.head());
-    }
-
-    void frameSplitAtEveryPosition()
-    {
-        const QByteArray frames = QByteArray("xx$K,10,tail\r\n") + keyFrame("3M");
-        for (int cut = 0; cut <= frames.size(); ++cut) {
-            Pad p;
-            p.run(frames.left(cut));
-            p.run(frames.mid(cut));
-            QVERIFY2(p.f == flags({&KeyFlags::Keyboard_Enter_Pressed, &KeyFlags::Keyboard_Pixy_Brightness_Pressed}),
-                     qPrintable(QString("cut at %1").arg(cut)));
-            QCOMPARE(p.b.Brightness_Step, 3);
-            QVERIFY(!p.b.Brightness_Automatic_Enable);
-        }
     }
 
     // One tick: the same key twice is one press (the dispatcher then clears
@@ -309,19 +290,6 @@ private slots:
         QCOMPARE(t.corruptFrames(), corrupt);
         QCOMPARE(t.tail(), t.head());
         QVERIFY(!t.collecting());
-    }
-
-    void touchSplitAtEveryPosition()
-    {
-        const QByteArray bytes = hex("0041a1") + touchFrame(1984, 0) + hex("7f") + touchFrame(500, 1500);
-        const Points expected{QPoint(1024, 767), screen(500, 1500)};
-        for (int cut = 0; cut <= bytes.size(); ++cut) {
-            TouchDecoder t;
-            Points log;
-            run(t, bytes.left(cut), &log);
-            run(t, bytes.mid(cut), &log);
-            QVERIFY2(log == expected, qPrintable(QString("cut at %1").arg(cut)));
-        }
     }
 
     void touchRingWrapsAround()

@@ -3,7 +3,6 @@
 // dial shows at a few values.
 
 #include "widgets/qgauge.h"
-#include "widgets/qgaugedrawfunctions.h"
 
 #include <QImage>
 #include <QLCDNumber>
@@ -23,11 +22,6 @@ template <typename T> QList<T> args(const QSignalSpy& spy)
     for (const auto& a : spy)
         out << a.at(0).value<T>();
     return out;
-}
-
-QString style(const QGauge& g)
-{
-    return g.readout()->styleSheet();
 }
 
 // Pixel of a grabbed 300 x 300 gauge at polar position (degrees counter-clockwise
@@ -63,6 +57,8 @@ bool looks(const QImage& img, QPoint p, int look)
 
 class TestGauge : public QObject {
     Q_OBJECT
+
+    static QString style(const QGauge& g) { return g.readout()->styleSheet(); }
 
 private slots:
     void digits_data()
@@ -130,7 +126,7 @@ private slots:
         QCOMPARE(g.readout()->digitCount(), QGauge::digits(readout));
         QCOMPARE(args<int>(errors), v != value ? QList<int>{QGauge::OutOfRange} : QList<int>{});
         QCOMPARE(args<bool>(alarm), alarms);
-        QCOMPARE(::style(g), style);
+        QCOMPARE(TestGauge::style(g), style);
     }
 
     // A refused value leaves the old one and reports its error code (the
@@ -189,29 +185,6 @@ private slots:
         QCOMPARE(style(g), kRed);
         g.setThreshold(130);
         QCOMPARE(style(g), kGreen);
-        // The foreground colours the readout under the mark, not the background.
-        g.setValue(60);
-        g.setForeground(QColor(1, 2, 3));
-        g.setBackground(QColor(9, 9, 9));
-        QCOMPARE(style(g), QStringLiteral("background-color: transparent; color: rgb(1,2,3);"));
-        g.setValue(150); // over the mark red whatever the foreground
-        g.setForeground(QColor(4, 5, 6));
-        QCOMPARE(style(g), kRed);
-    }
-
-    // An explicit count reaches the readout; the automatic mode stays on and
-    // takes over again at the next value.
-    void digitCountModes()
-    {
-        QGauge g;
-        g.setDigitCount(4);
-        QCOMPARE(g.readout()->digitCount(), 4);
-        QCOMPARE(g.digitCount(), -1);
-        g.setValue(7);
-        QCOMPARE(g.readout()->digitCount(), 1);
-        g.setDigitCount(0);
-        g.setValue(123);
-        QCOMPARE(g.readout()->digitCount(), 3);
     }
 
     void enableHandling()
@@ -245,16 +218,6 @@ private slots:
         QVERIFY(disabledLook(*child));
         parent.setEnabled(true);
         QCOMPARE(style(*child), kGreen);
-    }
-
-    void valueAngle()
-    {
-        gaugedraw::GaugeState s;
-        QCOMPARE(gaugedraw::valueAngle(s, 0), 225.0);
-        QCOMPARE(gaugedraw::valueAngle(s, 180), -45.0);
-        QCOMPARE(gaugedraw::valueAngle(s, 250), -45.0); // never past the scale end
-        s.minValue = 200;                               // crossed scale: no division by zero
-        QCOMPARE(gaugedraw::valueAngle(s, 50), 225.0);
     }
 
     // The scale runs from 225 to -45 degrees: a(90) = 90, a(140) = 15, a(160) = -15.
