@@ -1,6 +1,7 @@
-// Tests of the keypad and touch decoders: frames, codes, ring wrap-around,
-// lock-out and flush, overruns and malformed input. That frames split over
-// reads decode alike is checked by the fuzz replay (tests/fuzz) on every run.
+// Tests of the keypad and touch decoders: frames, codes, lock-out and flush,
+// overruns and malformed input. That frames split over reads and over the end
+// of the ring decode alike is checked by the fuzz replay (tests/fuzz), which
+// runs with the tests.
 
 #include "input/key_flags.h"
 #include "input/keypad_decoder.h"
@@ -92,12 +93,8 @@ private slots:
                                &KeyFlags::Keyboard_Pixy_Brightness_Pressed, &KeyFlags::Keyboard_Pixy_Clear_Pressed,
                                &KeyFlags::Keyboard_Pixy_Home_Pressed, &KeyFlags::Keyboard_Pixy_Enter_Pressed};
         // clang-format on
-        for (int i = 0; i < 14; ++i) {
-            KeyFlags f = flags({all[i]});
-            QCOMPARE(f.any(), i < 8);
-            f.clear();
-            QVERIFY(f == KeyFlags());
-        }
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(flags({all[i]}).any(), i < 8);
     }
 
     // Frames: "$", anything, ",", the code (its first two characters count),
@@ -168,23 +165,6 @@ private slots:
                        &KeyFlags::Keyboard_Pixy_Brightness_Pressed}));
         QCOMPARE(p.b.Brightness_Step, 2);
         QVERIFY(!p.b.Brightness_Automatic_Enable);
-    }
-
-    void keypadRingWrapsAround()
-    {
-        // 7-byte frames do not divide the ring size, so frames straddle the end.
-        Pad p;
-        const char* codes[] = {"08", "09", "10"};
-        const FlagPtr keys[] = {&KeyFlags::Keyboard_UP_Pressed, &KeyFlags::Keyboard_Down_Pressed,
-                                &KeyFlags::Keyboard_Enter_Pressed};
-        for (int i = 0; i < 1000; ++i) {
-            QVERIFY2(p.run(keyFrame(codes[i % 3])) == flags({keys[i % 3]}), qPrintable(QString("frame %1").arg(i)));
-            p.f.clear();
-        }
-        // Several frames pending across the wrap in one tick.
-        QVERIFY(p.run(keyFrame("01") + QByteArray(900, 'z') + keyFrame("13")) ==
-                flags({&KeyFlags::Keyboard_ESC_Pressed, &KeyFlags::Keyboard_Pixy_Down_Pressed}));
-        QCOMPARE(p.d.droppedBytes(), 0);
     }
 
     void overlongField()
@@ -292,29 +272,6 @@ private slots:
         QVERIFY(!t.collecting());
     }
 
-    void touchRingWrapsAround()
-    {
-        // 6-byte frames do not divide the 991 places of the ring.
-        TouchDecoder t;
-        Points log, expected;
-        int maxHead = 0;
-        for (int i = 0; i < 800; ++i) {
-            const int rawX = (i * 13) % 2048, rawY = (i * 29) % 2048;
-            QByteArray bytes = touchFrame(rawX, rawY);
-            expected << screen(rawX, rawY);
-            if (i % 5 == 0) { // a second frame in the same tick
-                bytes += touchFrame(rawY, rawX);
-                expected << screen(rawY, rawX);
-            }
-            feed(t, bytes);
-            maxHead = qMax(maxHead, t.head());
-            run(t, {}, &log);
-        }
-        QCOMPARE(log, expected);
-        QCOMPARE(maxHead, 990); // every place of the ring used
-        QCOMPARE(t.droppedBytes(), 0);
-    }
-
     void lockOut()
     {
         // A frame during the lock-out is discarded, not delayed.
@@ -354,14 +311,13 @@ private slots:
     void hitTestEdges()
     {
         // Region (215, 7)-(415, 55): the edges are outside.
-        const struct {
-            int x, y, hit;
-        } rows[] = {{300, 30, 1}, {215, 30, 0}, {415, 30, 0}, {300, 7, 0}, {300, 55, 0}, {216, 8, 1}, {414, 54, 1}};
-        for (const auto& r : rows) {
+        const int rows[][3] = {{300, 30, 1}, {215, 30, 0}, {415, 30, 0}, {300, 7, 0},
+                               {300, 55, 0}, {216, 8, 1},  {414, 54, 1}};
+        for (const auto& [x, y, hit] : rows) {
             TouchDecoder t;
             t.key_pressure_max = 2;
-            QCOMPARE(t.Check_Click_Pixel(215, 7, 415, 55, r.x, r.y), r.hit);
-            QCOMPARE(t.key_pressure, r.hit ? 2 : 0);
+            QCOMPARE(t.Check_Click_Pixel(215, 7, 415, 55, x, y), hit);
+            QCOMPARE(t.key_pressure, hit ? 2 : 0);
         }
     }
 
