@@ -25,6 +25,7 @@
 #include "acquisition/lmvf.h"
 #include "acquisition/mvb_thread.h"
 #include "acquisition/port_map.h"
+#include "acquisition/unknown.h"
 #include "app/mainwindow.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
@@ -38,13 +39,13 @@ void quiet(const char*, void*) { }
 
 bool allUnknown(const SignalStore& s)
 {
-    return s.MVB_DDU_Speed_String == QLatin1String("????") && s.MVB_DDU_Panto == 2 && s.freshness_3100 >= 10000 &&
+    return isUnknown(s.MVB_DDU_Speed_String) && s.MVB_DDU_Panto == 2 && s.freshness_3100 >= 10000 &&
         s.MVB_DDU_RIOM1_Input[0] == 2;
 }
 
 bool live(const SignalStore& s)
 {
-    return s.freshness_3100 < 10000 && s.freshness_3110 < 10000 && s.MVB_DDU_Speed_String != QLatin1String("????");
+    return s.freshness_3100 < 10000 && s.freshness_3110 < 10000 && !isUnknown(s.MVB_DDU_Speed_String);
 }
 
 // Milliseconds until `done` holds (polled every millisecond), -1 after `limitMs`.

@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "acquisition/unknown.h"
 #include "app/mainwindow.h"
 #include "tools/image_table.h"
 
@@ -59,7 +60,7 @@ SignalStore snapshot(int i, bool changing)
     s.MVB_DDU_FLG2_Node_String = QStringLiteral("502");
     s.MVB_DDU_SLG1_Node_String = QStringLiteral("604");
     s.MVB_DDU_SLG2_Node_String = QStringLiteral("602");
-    s.MVB_DDU_SLV_Node_String = QStringLiteral("????");
+    s.MVB_DDU_SLV_Node_String = unknownText();
     s.MVB_DDU_ALG1_Node_String = QStringLiteral("A0A0");
     s.MVB_DDU_ALG2_Node_String = QStringLiteral("B0B0");
     s.MVB_DDU_BE_Demand = 40 + i % 50;
@@ -78,7 +79,7 @@ SignalStore snapshot(int i, bool changing)
     s.MVB_DDU_Direction = 1;
     s.MVB_DDU_Loco_Type_String = QStringLiteral("WAG9");
     s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
-    s.MVB_DDU_Loco2_NO_String = QStringLiteral("????");
+    s.MVB_DDU_Loco2_NO_String = unknownText();
     s.MVB_DDU_Cab_Active = 1;
     s.MVB_DDU_LOCO_SUB_System[4] = 4;
     s.MVB_DDU_LOCO_SUB_System[19] = 99;
