@@ -107,6 +107,8 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_topbar(centralwidget);
     w->build_menu(centralwidget);
     w->build_screen_groups(centralwidget);
+    w->build_fault_screens(centralwidget);
+    w->build_diagnosis_screens(centralwidget);
     w->build_dialog(centralwidget);
     w->build_keypad(centralwidget);
     QMetaObject::connectSlotsByName(window);

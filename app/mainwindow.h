@@ -33,6 +33,8 @@
 
 class Mvb_Thread;
 class HomeView;
+class FaultView;
+class DiagnosisView;
 namespace home {
 struct HomeWidget;
 }
@@ -193,13 +195,29 @@ public:
     // Widgets, pixmaps and last-drawn values of the home screen (mainwindow_home.cpp).
     HomeView* homeView = nullptr;
 
-    // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
+    // ----- faults: pop-up, driver advice, fault button, log (screens/fault_screens.cpp) -----
     void delete_fault_file();
+    void fault_info_update();
+    void fault_update();
+    void DDU_Loco_Fault_Message(const QString& dateTime, const QString& locoNumber);
+    void fault_screen_design();
+    void write_fault_xml();
+    void driver_advice();
+    FaultView* faultView = nullptr;
+
+    // ----- diagnosis: DDS screen and diagnosis records (screens/diagnosis_screens.cpp) -----
+    void dds_screen_update();
+    void dds_screen_table();
+    void dds_screen_updownscroll();
+    void diagnosis_screen_header();
+    void diagnosis_screen();
+    void load_diagnosis();
+    DiagnosisView* diagnosisView = nullptr;
+
+    // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
     void password_setup();
     void Read_Port_Data_BUFFER();
-    void dds_screen_update();
     void Brightness();
-    void fault_info_update();
     void main_subsys();
     void subsys_screen();
     void node_info();
@@ -272,6 +290,35 @@ public slots:
     void keypad_position_clicked();
     void on_keybutton_close_clicked();
 
+    // Faults.
+    void on_fault_button_clicked();
+    void on_fault_button_pressed();
+    void on_enterfault_btn_clicked();
+    void on_driveradvice_clicked();
+    void on_up_button_clicked();
+    void on_down_button_clicked();
+    void on_driveradv_back_clicked();
+
+    // Diagnosis: DDS screen, processor choice, message list and details.
+    void on_diagnostic_process_clicked();
+    void on_b_ddsup_top_clicked();
+    void on_b_ddsup_clicked();
+    void on_b_ddsdown_clicked();
+    void on_b_ddsdown_btm_clicked();
+    void on_diagnosis_clicked();
+    void on_b_menudiag_ok_clicked();
+    void on_diag_top_clicked();
+    void on_diag_up_clicked();
+    void on_diag_down_clicked();
+    void on_diag_bottom_clicked();
+    void on_t_diagnosis_cellClicked(int row, int column);
+    void on_diag_details_clicked();
+    void on_diag_detailsymp_clicked();
+    void on_diag_detailcause_clicked();
+    void on_diag_detailadvice_clicked();
+    void on_diag_back_clicked();
+    void on_diag_detailsback_clicked();
+
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);
     void mvbfreshnesshandlerFunction(int value);
@@ -292,6 +339,8 @@ private:
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);
     void build_keypad(QWidget* root);
+    void build_fault_screens(QWidget* root);
+    void build_diagnosis_screens(QWidget* root);
 
     // Navigation glue.
     void applyAction(const nav::Action& action);

@@ -5,17 +5,9 @@
 
 #include "app/mainwindow.h"
 
-// ----- faults (fault pop-up, fault log) -----
-void MainWindow::delete_fault_file() { }
-void MainWindow::fault_info_update() { }
-
 // ----- password pad, brightness -----
 void MainWindow::password_setup() { }
 void MainWindow::Brightness() { }
-
-// ----- diagnosis -----
-void MainWindow::dds_screen_update() { }
-void MainWindow::diaghandlerFunction(int) { }
 
 // ----- subsystem screens -----
 void MainWindow::main_subsys() { }
