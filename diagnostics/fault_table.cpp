@@ -44,12 +44,14 @@ const char kResettingMcbs[] = QT_TRANSLATE_NOOP("QObject",
 const char kRaiseOtherPanto[] = QT_TRANSLATE_NOOP("QObject",
     "Procedure for raising the other pantograph.\n"
     "1) Throttle to 0 position; open VCB.\n"
-    "2) Set the panto selector switch to the\n"
+    "2) If the OHE is damaged or entangled,\n"
+    "   raise no panto; inform TLC.\n"
+    "3) Set the panto selector switch to the\n"
     "   other pantograph.\n"
-    "3) Raise the panto and check that\n"
-    "   primary voltage is shown.\n"
-    "4) Close VCB and resume driving.\n"
-    "5) If this panto fails too, inform TLC.\n");
+    "4) Raise it; check primary voltage.\n"
+    "5) Close VCB and resume driving.\n"
+    "6) If this panto fails too, lower it and\n"
+    "   inform TLC.\n");
 
 const char kMessageNotInUse[] = QT_TRANSLATE_NOOP("QObject",
     "1. No action needed while driving.\n"
@@ -117,13 +119,13 @@ const FaultEntry kCatalogue[] = {
       ""},
      {QT_TRANSLATE_NOOP("QObject", "1. Stop the train and secure it with\n"
                                    "   loco and train brakes.\n"
-                                   "2. Inform TLC and ask for assistance.\n"
+                                   "2. Inform TLC and protect the train as\n"
+                                   "   per rules.\n"
                                    "3. Check the machine room for smoke,\n"
                                    "   fire or oil leakage.\n"
-                                   "4. If all is normal, reset once by\n"
-                                   "   switching electronics OFF/ON as per\n"
-                                   "   page 2.\n"
-                                   "5. If VCB stays inhibited, ask for a\n"
+                                   "4. If all is normal, reset once as per\n"
+                                   "   page 2 (electronics OFF/ON).\n"
+                                   "5. If VCB stays inhibited, ask TLC for a\n"
                                    "   relief loco.\n"),
       kElectronicsOffOn, "", ""}},
     {200, "", QT_TRANSLATE_NOOP("QObject", "SS02:Traction bogie 1"),
@@ -205,25 +207,27 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "CAB 1 ISOLATED"),
       QT_TRANSLATE_NOOP("QObject", "Drive from Cab 2"),
       ""},
-     {QT_TRANSLATE_NOOP("QObject", "1. Stop the train; throttle to 0\n"
-                                   "   position.\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Stop the train and secure it with\n"
+                                   "   the loco brake; throttle to 0.\n"
                                    "2. Put the BL key of cab 1 to OFF\n"
-                                   "   position.\n"
-                                   "3. Change over to cab 2 and drive from\n"
-                                   "   there.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "   position; change over to cab 2.\n"
+                                   "3. Inform TLC. If cab 2 is at the rear,\n"
+                                   "   drive at restricted speed with a\n"
+                                   "   look-out in the leading cab.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
     {1400, "", QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
      {QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
       QT_TRANSLATE_NOOP("QObject", "CAB 2 ISOLATED"),
       QT_TRANSLATE_NOOP("QObject", "Drive from Cab 1"),
       ""},
-     {QT_TRANSLATE_NOOP("QObject", "1. Stop the train; throttle to 0\n"
-                                   "   position.\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Stop the train and secure it with\n"
+                                   "   the loco brake; throttle to 0.\n"
                                    "2. Put the BL key of cab 2 to OFF\n"
-                                   "   position.\n"
-                                   "3. Change over to cab 1 and drive from\n"
-                                   "   there.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "   position; change over to cab 1.\n"
+                                   "3. Inform TLC. If cab 1 is at the rear,\n"
+                                   "   drive at restricted speed with a\n"
+                                   "   look-out in the leading cab.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
     {1700, "", QT_TRANSLATE_NOOP("QObject", "SS17:Processor FLG1"),
      {QT_TRANSLATE_NOOP("QObject", "SS17:Processor FLG1"),
       QT_TRANSLATE_NOOP("QObject", "FLG1 ISOLATED"),
@@ -253,13 +257,14 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "TRAINBUS ISOLATED"),
       QT_TRANSLATE_NOOP("QObject", "Multiple operation not possible"),
       ""},
-     {QT_TRANSLATE_NOOP("QObject", "1. Multiple unit operation is not\n"
-                                   "   possible.\n"
-                                   "2. Work each loco on its own or the\n"
-                                   "   second loco as dead loco.\n"
-                                   "3. Single loco operation is not\n"
-                                   "   affected.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+     {QT_TRANSLATE_NOOP("QObject", "1. Multiple operation is not possible;\n"
+                                   "   this loco alone works normally.\n"
+                                   "2. Stop at a suitable place and inform\n"
+                                   "   TLC.\n"
+                                   "3. As TLC permits, work the train with\n"
+                                   "   this loco; the second loco runs as a\n"
+                                   "   dead loco.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
 
     // Priority 1 faults, subsystem 01
     {10101, "F0101P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
@@ -267,26 +272,30 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "VCB STUCK IN ON POSITION"),
       QT_TRANSLATE_NOOP("QObject", "Panto will be lowered automatically"),
       QT_TRANSLATE_NOOP("QObject", "Do not raise panto F0101P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast and stop the train at a\n"
-                                   "   suitable place.\n"
-                                   "2. Make sure the panto is down and\n"
-                                   "   primary voltage shows zero.\n"
-                                   "3. Check MR pressure and the MCB of the\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0; coast and stop\n"
+                                   "   the train at a suitable place.\n"
+                                   "2. Do not raise the panto: check that it\n"
+                                   "   is down and primary voltage is zero.\n"
+                                   "3. Secure the train and inform TLC.\n"
+                                   "4. Check MR pressure and the MCB of the\n"
                                    "   VCB control circuit.\n"),
-      QT_TRANSLATE_NOOP("QObject", "4. Reset by switching electronics\n"
-                                   "   OFF/ON.\n"
-                                   "5. Raise panto; close and open VCB once\n"
-                                   "   to test it.\n"
-                                   "6. If VCB still does not open, lower\n"
-                                   "   panto, inform TLC and ask for a\n"
-                                   "   relief loco.\n"), "", ""}},
+      QT_TRANSLATE_NOOP("QObject", "5. With the panto down, check that VCB\n"
+                                   "   is open: cab indication and the\n"
+                                   "   breaker's own position indicator.\n"
+                                   "6. If it is not open, switch electronics\n"
+                                   "   OFF/ON, give the VCB OFF command and\n"
+                                   "   check again.\n"
+                                   "7. Raise the panto only when VCB is\n"
+                                   "   proved open; otherwise keep it down\n"
+                                   "   and ask TLC for a relief loco.\n"), "", ""}},
     {10102, "F0102P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
       QT_TRANSLATE_NOOP("QObject", "VCB STUCK IN OFF POSITION"),
       QT_TRANSLATE_NOOP("QObject", "VCB can not be closed"),
       QT_TRANSLATE_NOOP("QObject", "Traction not possible F0102P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section.\n"
-                                   "2. Bring throttle to 0 and try once more\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section; stop at\n"
+                                   "   a suitable place.\n"
+                                   "2. With the throttle at 0, try once more\n"
                                    "   to close VCB.\n"
                                    "3. Check MR pressure and the air supply\n"
                                    "   cock of the VCB.\n"
@@ -294,8 +303,8 @@ const FaultEntry kCatalogue[] = {
                                    "   circuit.\n"),
       QT_TRANSLATE_NOOP("QObject", "5. Reset by switching electronics\n"
                                    "   OFF/ON.\n"
-                                   "6. Raise the other panto and try to\n"
-                                   "   close VCB.\n"
+                                   "6. Lower this panto, raise the other one\n"
+                                   "   and try to close VCB.\n"
                                    "7. If VCB still does not close, inform\n"
                                    "   TLC and ask for a relief loco.\n"), "", ""}},
     {10103, "F0103P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
@@ -303,17 +312,22 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "LOW PRESSURE PANTO/FAULTY PANTO"),
       QT_TRANSLATE_NOOP("QObject", "Panto lowered and VCB opened"),
       QT_TRANSLATE_NOOP("QObject", "Raise the other panto F0103P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section.\n"
-                                   "2. Check the panto air pressure gauge;\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Throttle to 0; coast to clear the\n"
+                                   "   block section, then stop the train.\n"
+                                   "2. Look at both pantos and the OHE for\n"
+                                   "   damage or entangled wires.\n"
+                                   "3. If the OHE is damaged or entangled,\n"
+                                   "   raise no panto: inform TLC and wait\n"
+                                   "   for the traction power staff.\n"),
+      QT_TRANSLATE_NOOP("QObject", "4. Check the panto air pressure gauge;\n"
                                    "   run the aux. compressor if it is low.\n"
-                                   "3. Check that the panto isolating cock\n"
-                                   "   is open.\n"),
-      QT_TRANSLATE_NOOP("QObject", "4. Look at the panto for visible damage\n"
-                                   "   or entangled OHE.\n"
-                                   "5. If it is damaged, do not raise it\n"
-                                   "   again; isolate it.\n"
-                                   "6. Raise the other panto as per page 3.\n"
-                                   "7. Inform TLC and record in the logbook.\n"),
+                                   "5. Check that the panto isolating cock\n"
+                                   "   is open.\n"
+                                   "6. If the panto is damaged, isolate it;\n"
+                                   "   do not raise it again.\n"
+                                   "7. Only with the OHE in order, raise the\n"
+                                   "   other panto as per page 3.\n"
+                                   "8. Inform TLC and record in the logbook.\n"),
       kRaiseOtherPanto, ""}},
     {10104, "F0104P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
@@ -328,11 +342,12 @@ const FaultEntry kCatalogue[] = {
                                    "   or the station.\n"),
       QT_TRANSLATE_NOOP("QObject", "4. Close VCB when the voltage is back to\n"
                                    "   normal.\n"
-                                   "5. If the fault repeats with normal\n"
-                                   "   catenary voltage, raise the other\n"
-                                   "   panto.\n"
-                                   "6. If it still repeats, switch\n"
-                                   "   electronics OFF/ON and inform TLC.\n"), "", ""}},
+                                   "5. If it trips with normal catenary\n"
+                                   "   voltage, lower the panto and raise\n"
+                                   "   the other one.\n"
+                                   "6. If it still trips, keep VCB open;\n"
+                                   "   switch electronics OFF/ON once and\n"
+                                   "   inform TLC.\n"), "", ""}},
     {10105, "F0105P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
       QT_TRANSLATE_NOOP("QObject", "TRANSFORMER OIL TEMP. OR PRESSURE NOT OK"),
@@ -364,7 +379,8 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "FILTER ON/OFF CONTACTOR STUCK ON"),
       QT_TRANSLATE_NOOP("QObject", "VCB can not be closed"),
       QT_TRANSLATE_NOOP("QObject", "Isolate harmonic filter F0106P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section.\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section; stop at\n"
+                                   "   a suitable place.\n"
                                    "2. Switch electronics OFF/ON and try to\n"
                                    "   close VCB.\n"
                                    "3. If VCB does not close, isolate the\n"
@@ -378,7 +394,8 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "PRECHARGE OR MAIN CONTACTOR STUCK ON"),
       QT_TRANSLATE_NOOP("QObject", "VCB can not be closed"),
       QT_TRANSLATE_NOOP("QObject", "Isolate faulty bogie F0107P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section.\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Coast to clear block section; stop at\n"
+                                   "   a suitable place.\n"
                                    "2. Switch electronics OFF/ON and try to\n"
                                    "   close VCB.\n"
                                    "3. If it fails, isolate bogie 1 with the\n"
@@ -400,25 +417,27 @@ const FaultEntry kCatalogue[] = {
                                    "   burning smell or flash marks.\n"
                                    "3. If anything is abnormal, do not close\n"
                                    "   VCB; inform TLC.\n"),
-      QT_TRANSLATE_NOOP("QObject", "4. If all is normal, close VCB once\n"
-                                   "   more.\n"
-                                   "5. If VCB trips again, isolate bogie 1\n"
-                                   "   and try; then bogie 2.\n"
-                                   "6. If it still trips, lower panto and\n"
-                                   "   ask for a relief loco.\n"), "", ""}},
+      QT_TRANSLATE_NOOP("QObject", "4. If all is normal, close VCB once more\n"
+                                   "   with the throttle at 0.\n"
+                                   "5. If VCB trips again, do not close it\n"
+                                   "   again: lower the panto.\n"
+                                   "6. Inform TLC, ask for a relief loco and\n"
+                                   "   record in the logbook.\n"), "", ""}},
     {10109, "F0109P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
       QT_TRANSLATE_NOOP("QObject", "AUXILIARY WINDING OVERCURRENT"),
       QT_TRANSLATE_NOOP("QObject", "VCB opened by protection"),
       QT_TRANSLATE_NOOP("QObject", "Check aux. converters F0109P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Coast and check the machine room for\n"
-                                   "   smoke or burning smell.\n"
-                                   "2. Close VCB once more.\n"
-                                   "3. If VCB trips again, isolate the aux.\n"
-                                   "   converters one by one to find the\n"
-                                   "   faulty one.\n"
-                                   "4. Work with the healthy converters;\n"
-                                   "   inform TLC.\n"), "", "", ""}},
+     {QT_TRANSLATE_NOOP("QObject", "1. Throttle to 0; coast and stop the\n"
+                                   "   train at a suitable place.\n"
+                                   "2. Check the machine room and the aux.\n"
+                                   "   converters for smoke or burning\n"
+                                   "   smell; if found, keep VCB open.\n"
+                                   "3. If normal, close VCB once more.\n"
+                                   "4. If VCB trips again, keep it open,\n"
+                                   "   lower the panto and ask TLC for a\n"
+                                   "   relief loco.\n"
+                                   "5. Record in the logbook.\n"), "", "", ""}},
     {10110, "F0110P1", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
       QT_TRANSLATE_NOOP("QObject", "FATAL ERROR IN MAIN CIRCUIT"),
@@ -475,7 +494,8 @@ const FaultEntry kCatalogue[] = {
                                    "   running.\n"
                                    "3. Check the MCB of oil cooler blower 1\n"
                                    "   in HB1; reset once if tripped.\n"
-                                   "4. Check the converter 1 coolant level.\n"),
+                                   "4. At the next stop, check the converter\n"
+                                   "   1 coolant level.\n"),
       QT_TRANSLATE_NOOP("QObject", "5. Let the converter cool with VCB\n"
                                    "   closed and no traction.\n"
                                    "6. If the fault repeats, isolate bogie 1\n"
@@ -562,7 +582,8 @@ const FaultEntry kCatalogue[] = {
                                    "   running.\n"
                                    "3. Check the MCB of oil cooler blower 2\n"
                                    "   in HB2; reset once if tripped.\n"
-                                   "4. Check the converter 2 coolant level.\n"),
+                                   "4. At the next stop, check the converter\n"
+                                   "   2 coolant level.\n"),
       QT_TRANSLATE_NOOP("QObject", "5. Let the converter cool with VCB\n"
                                    "   closed and no traction.\n"
                                    "6. If the fault repeats, isolate bogie 2\n"
@@ -607,11 +628,11 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "VCB opened by protection"),
       QT_TRANSLATE_NOOP("QObject", "Isolate filter if repeated F0401P1")},
      {QT_TRANSLATE_NOOP("QObject", "1. Coast and close VCB once more.\n"
-                                   "2. If VCB opens again, isolate the\n"
-                                   "   harmonic filter with its rotary\n"
+                                   "2. If VCB opens again, stop and isolate\n"
+                                   "   the harmonic filter with its rotary\n"
                                    "   switch.\n"
-                                   "3. The max. permitted speed is then 40\n"
-                                   "   km/h.\n"
+                                   "3. Close VCB; the max. permitted speed\n"
+                                   "   is then 40 km/h.\n"
                                    "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {10402, "F0402P1", QT_TRANSLATE_NOOP("QObject", "SS04:Harmonic Filter"),
      {QT_TRANSLATE_NOOP("QObject", "SS04:Harmonic filter"),
@@ -855,7 +876,7 @@ const FaultEntry kCatalogue[] = {
                                    "   again.\n"
                                    "6. Acknowledge the vigilance regularly\n"
                                    "   while driving.\n"
-                                   "7. Record in the logbook.\n"), "", ""}},
+                                   "7. Inform TLC and record in the logbook.\n"), "", ""}},
     {11004, "F1004P1", QT_TRANSLATE_NOOP("QObject", "SS10:Brake System"),
      {QT_TRANSLATE_NOOP("QObject", "SS10:Brake system"),
       QT_TRANSLATE_NOOP("QObject", "WRONG CONFIGURATION BRAKE SYSTEM"),
@@ -907,12 +928,14 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Check the reason F1008P1")},
      {QT_TRANSLATE_NOOP("QObject", "1. Find out why the emergency stop was\n"
                                    "   used and make the place safe.\n"
-                                   "2. Protect the train as per rules.\n"
+                                   "2. Protect the train as per rules and\n"
+                                   "   inform TLC.\n"
                                    "3. Release the emergency stop\n"
                                    "   pushbutton.\n"
                                    "4. Switch electronics OFF/ON, raise\n"
                                    "   panto and close VCB.\n"
-                                   "5. Inform TLC.\n"), "", "", ""}},
+                                   "5. Test the brakes before moving; record\n"
+                                   "   in the logbook.\n"), "", "", ""}},
     {11009, "F1009P1", QT_TRANSLATE_NOOP("QObject", "SS10:Brake System"),
      {QT_TRANSLATE_NOOP("QObject", "SS10:Brake system"),
       QT_TRANSLATE_NOOP("QObject", "TRACTION NOT ALLOWED WITH APPLIED BRAKES"),
@@ -925,13 +948,18 @@ const FaultEntry kCatalogue[] = {
     {11010, "F1010P1", QT_TRANSLATE_NOOP("QObject", "SS10:Brake System"),
      {QT_TRANSLATE_NOOP("QObject", "SS10:Brake system"),
       QT_TRANSLATE_NOOP("QObject", "EMG EXHAUST COCK CLOSED, NO TRACTION"),
-      QT_TRANSLATE_NOOP("QObject", "Open the emergency exhaust cock"),
+      QT_TRANSLATE_NOOP("QObject", "Open isolating cock of EMG exhaust valve"),
       QT_TRANSLATE_NOOP("QObject", "Then set throttle again F1010P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0 position.\n"
-                                   "2. Open the emergency exhaust cock in\n"
-                                   "   the cab.\n"
-                                   "3. Wait for BP 5 kg/cm2 and set the\n"
-                                   "   throttle again.\n"), "", "", ""}},
+     {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0 and stop the\n"
+                                   "   train.\n"
+                                   "2. Open the isolating cock of the\n"
+                                   "   emergency exhaust valve (handle in\n"
+                                   "   line with the pipe).\n"
+                                   "3. Do not operate the emergency exhaust\n"
+                                   "   valve itself: it vents the BP.\n"
+                                   "4. Wait for BP 5 kg/cm2, release the\n"
+                                   "   brakes and set the throttle again.\n"
+                                   "5. If the message stays, inform TLC.\n"), "", "", ""}},
 
     // Priority 1 faults, subsystem 13
     {11301, "F1301P1", QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
@@ -951,7 +979,10 @@ const FaultEntry kCatalogue[] = {
      {QT_TRANSLATE_NOOP("QObject", "1. Stop and switch electronics OFF/ON.\n"
                                    "2. If the fault persists, change over to\n"
                                    "   cab 2.\n"
-                                   "3. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "3. Inform TLC. If cab 2 is at the rear,\n"
+                                   "   drive at restricted speed with a\n"
+                                   "   look-out in the leading cab.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
     {11303, "F1303P1", QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
      {QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
       QT_TRANSLATE_NOOP("QObject", "REVERSER DEFECTIVE"),
@@ -963,14 +994,19 @@ const FaultEntry kCatalogue[] = {
                                    "   the wanted direction.\n"
                                    "3. If the fault persists, switch\n"
                                    "   electronics OFF/ON.\n"
-                                   "4. If still faulty, drive from cab 2.\n"), "", "", ""}},
+                                   "4. If still faulty, drive from cab 2; if\n"
+                                   "   it is at the rear: restricted speed,\n"
+                                   "   look-out in the leading cab.\n"
+                                   "5. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11304, "F1304P1", QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
      {QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
       QT_TRANSLATE_NOOP("QObject", "STB1 RIOM EXTENSION FAULT"),
       QT_TRANSLATE_NOOP("QObject", "Some cab 1 signals not available"),
       QT_TRANSLATE_NOOP("QObject", "Switch electronics OFF/ON F1304P1")},
      {QT_TRANSLATE_NOOP("QObject", "1. At a halt, switch electronics OFF/ON.\n"
-                                   "2. If it persists, drive from cab 2.\n"
+                                   "2. If it persists, drive from cab 2; if\n"
+                                   "   it is at the rear: restricted speed,\n"
+                                   "   look-out in the leading cab.\n"
                                    "3. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11305, "F1305P1", QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
      {QT_TRANSLATE_NOOP("QObject", "SS13:Cab 1"),
@@ -1000,7 +1036,10 @@ const FaultEntry kCatalogue[] = {
      {QT_TRANSLATE_NOOP("QObject", "1. Stop and switch electronics OFF/ON.\n"
                                    "2. If the fault persists, change over to\n"
                                    "   cab 1.\n"
-                                   "3. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "3. Inform TLC. If cab 1 is at the rear,\n"
+                                   "   drive at restricted speed with a\n"
+                                   "   look-out in the leading cab.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
     {11403, "F1403P1", QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
      {QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
       QT_TRANSLATE_NOOP("QObject", "REVERSER DEFECTIVE"),
@@ -1012,14 +1051,19 @@ const FaultEntry kCatalogue[] = {
                                    "   the wanted direction.\n"
                                    "3. If the fault persists, switch\n"
                                    "   electronics OFF/ON.\n"
-                                   "4. If still faulty, drive from cab 1.\n"), "", "", ""}},
+                                   "4. If still faulty, drive from cab 1; if\n"
+                                   "   it is at the rear: restricted speed,\n"
+                                   "   look-out in the leading cab.\n"
+                                   "5. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11404, "F1404P1", QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
      {QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
       QT_TRANSLATE_NOOP("QObject", "STB2 RIOM EXTENSION FAULT"),
       QT_TRANSLATE_NOOP("QObject", "Some cab 2 signals not available"),
       QT_TRANSLATE_NOOP("QObject", "Switch electronics OFF/ON F1404P1")},
      {QT_TRANSLATE_NOOP("QObject", "1. At a halt, switch electronics OFF/ON.\n"
-                                   "2. If it persists, drive from cab 1.\n"
+                                   "2. If it persists, drive from cab 1; if\n"
+                                   "   it is at the rear: restricted speed,\n"
+                                   "   look-out in the leading cab.\n"
                                    "3. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11405, "F1405P1", QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
      {QT_TRANSLATE_NOOP("QObject", "SS14:Cab 2"),
@@ -1089,8 +1133,10 @@ const FaultEntry kCatalogue[] = {
      {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0 and set it again.\n"
                                    "2. If the fault persists, switch\n"
                                    "   electronics OFF/ON.\n"
-                                   "3. If it is still faulty, drive from the\n"
-                                   "   other cab; inform TLC.\n"), "", "", ""}},
+                                   "3. If still faulty, drive from the other\n"
+                                   "   cab; if it is at the rear: restricted\n"
+                                   "   speed, look-out in the leading cab.\n"
+                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11704, "F1704P1", QT_TRANSLATE_NOOP("QObject", "SS17 : Processor FLG1"),
      {QT_TRANSLATE_NOOP("QObject", "SS17:Processor FLG1"),
       QT_TRANSLATE_NOOP("QObject", "SIMULATION SWITCH POSITION NOT MATCHING"),
@@ -1149,8 +1195,10 @@ const FaultEntry kCatalogue[] = {
      {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0 and set it again.\n"
                                    "2. If the fault persists, switch\n"
                                    "   electronics OFF/ON.\n"
-                                   "3. If it is still faulty, drive from the\n"
-                                   "   other cab; inform TLC.\n"), "", "", ""}},
+                                   "3. If still faulty, drive from the other\n"
+                                   "   cab; if it is at the rear: restricted\n"
+                                   "   speed, look-out in the leading cab.\n"
+                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {11804, "F1804P1", QT_TRANSLATE_NOOP("QObject", "SS18 : Processor FLG1"),
      {QT_TRANSLATE_NOOP("QObject", "SS18:Processor FLG2"),
       QT_TRANSLATE_NOOP("QObject", "SIMULATION SWITCH POSITION NOT MATCHING"),
@@ -1179,8 +1227,8 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "COMMUNICATION DISTURBANCE"),
       QT_TRANSLATE_NOOP("QObject", "Multiple operation disturbed"),
       QT_TRANSLATE_NOOP("QObject", "Check trainbus cable F1901P1")},
-     {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0 in multiple\n"
-                                   "   operation.\n"
+     {QT_TRANSLATE_NOOP("QObject", "1. Bring throttle to 0; stop the train\n"
+                                   "   at a suitable place.\n"
                                    "2. Check the coupler cables between the\n"
                                    "   locos.\n"
                                    "3. Switch electronics OFF/ON in both\n"
@@ -1221,11 +1269,13 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Driving still possible F0103P2")},
      {QT_TRANSLATE_NOOP("QObject", "1. Continue driving; watch for other\n"
                                    "   auxiliary messages.\n"
-                                   "2. Check the machine room for smoke or\n"
-                                   "   burning smell.\n"
-                                   "3. If an aux. converter trips, follow\n"
+                                   "2. At the next stop, check the machine\n"
+                                   "   room for smoke or burning smell.\n"
+                                   "3. If found, open VCB, lower the panto\n"
+                                   "   and inform TLC.\n"
+                                   "4. If an aux. converter trips, follow\n"
                                    "   its message.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "5. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {20104, "F0104P2", QT_TRANSLATE_NOOP("QObject", "SS01:Main Power"),
      {QT_TRANSLATE_NOOP("QObject", "SS01:Main power"),
       QT_TRANSLATE_NOOP("QObject", "LOW FREQUENCY CATENARY VOLTAGE"),
@@ -1277,10 +1327,15 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Bogie 1 switched off"),
       QT_TRANSLATE_NOOP("QObject", "Work with half power F0201P2")},
      {QT_TRANSLATE_NOOP("QObject", "1. Continue with half power on bogie 2.\n"
-                                   "2. At a halt, switch electronics OFF/ON.\n"
-                                   "3. If the fault repeats, isolate bogie 1\n"
-                                   "   with the bogie isolation switch.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "2. At a halt, check the machine room for\n"
+                                   "   smoke, burning smell or flash marks.\n"
+                                   "3. If found, open VCB, lower the panto\n"
+                                   "   and inform TLC.\n"
+                                   "4. If all is normal, reset once: switch\n"
+                                   "   electronics OFF/ON.\n"
+                                   "5. If the fault returns, isolate bogie 1\n"
+                                   "   and do not reset again.\n"
+                                   "6. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {20202, "F0202P2", QT_TRANSLATE_NOOP("QObject", "SS02:Traction bogie 1"),
      {QT_TRANSLATE_NOOP("QObject", "SS02:Traction bogie"),
       QT_TRANSLATE_NOOP("QObject", "TRACTION MOTOR OVERSPEED"),
@@ -1361,10 +1416,15 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Bogie 2 switched off"),
       QT_TRANSLATE_NOOP("QObject", "Work with half power F0301P2")},
      {QT_TRANSLATE_NOOP("QObject", "1. Continue with half power on bogie 1.\n"
-                                   "2. At a halt, switch electronics OFF/ON.\n"
-                                   "3. If the fault repeats, isolate bogie 2\n"
-                                   "   with the bogie isolation switch.\n"
-                                   "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
+                                   "2. At a halt, check the machine room for\n"
+                                   "   smoke, burning smell or flash marks.\n"
+                                   "3. If found, open VCB, lower the panto\n"
+                                   "   and inform TLC.\n"
+                                   "4. If all is normal, reset once: switch\n"
+                                   "   electronics OFF/ON.\n"
+                                   "5. If the fault returns, isolate bogie 2\n"
+                                   "   and do not reset again.\n"
+                                   "6. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {20302, "F0302P2", QT_TRANSLATE_NOOP("QObject", "SS03:Traction Bogie 2"),
      {QT_TRANSLATE_NOOP("QObject", "SS03:Traction bogie"),
       QT_TRANSLATE_NOOP("QObject", "TRACTION MOTOR OVERSPEED"),
@@ -1456,8 +1516,13 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Harmonic filter isolated"),
       QT_TRANSLATE_NOOP("QObject", "Max speed 40 km/h F0402P2")},
      {QT_TRANSLATE_NOOP("QObject", "1. Restrict the speed to 40 km/h.\n"
-                                   "2. Inform TLC and follow instructions.\n"
-                                   "3. Record in the logbook.\n"), "", "", ""}},
+                                   "2. Do not put the harmonic filter back\n"
+                                   "   in service.\n"
+                                   "3. At the next stop, check the machine\n"
+                                   "   room for smoke or burning smell; if\n"
+                                   "   found, open VCB and lower the panto.\n"
+                                   "4. Inform TLC and follow instructions.\n"
+                                   "5. Record in the logbook.\n"), "", "", ""}},
     {20403, "F0211P2", QT_TRANSLATE_NOOP("QObject", "SS02:Traction bogie 1"),
      {QT_TRANSLATE_NOOP("QObject", "SS02:Traction bogie"),
       QT_TRANSLATE_NOOP("QObject", "MOTOR1-BOGIE1 ISOLATED"),
@@ -1658,8 +1723,9 @@ const FaultEntry kCatalogue[] = {
                                    "   pulled, with the guard.\n"
                                    "3. Reset the alarm chain apparatus of\n"
                                    "   that coach.\n"
-                                   "4. Wait for normal BP pressure, then\n"
-                                   "   start.\n"), "", "", ""}},
+                                   "4. Wait for normal BP pressure and the\n"
+                                   "   guard's signal, then start.\n"
+                                   "5. Record in the logbook.\n"), "", "", ""}},
 
     // Priority 2 faults, subsystem 11
     {21101, "F1101P2", QT_TRANSLATE_NOOP("QObject", "SS11:Auxiliaries HB1"),
@@ -1680,8 +1746,8 @@ const FaultEntry kCatalogue[] = {
      {QT_TRANSLATE_NOOP("QObject", "1. Continue driving.\n"
                                    "2. Watch for aux. converter or MCB\n"
                                    "   messages.\n"
-                                   "3. Check the machine room for burning\n"
-                                   "   smell.\n"
+                                   "3. At the next stop, check the machine\n"
+                                   "   room for burning smell.\n"
                                    "4. Inform TLC and record in the logbook.\n"), "", "", ""}},
     {21103, "F1103P2", QT_TRANSLATE_NOOP("QObject", "SS11:Auxiliaries HB1"),
      {QT_TRANSLATE_NOOP("QObject", "SS11:Auxiliaries HB1"),
@@ -1711,10 +1777,12 @@ const FaultEntry kCatalogue[] = {
       QT_TRANSLATE_NOOP("QObject", "Drive with extra caution"),
       QT_TRANSLATE_NOOP("QObject", "No vigilance control")},
      {QT_TRANSLATE_NOOP("QObject", "1. Switch the vigilance control ON\n"
-                                   "   again, unless TLC allows you to work\n"
-                                   "   without it.\n"
-                                   "2. Drive with extra caution.\n"
-                                   "3. Record in the logbook.\n"), "", "", ""}},
+                                   "   again.\n"
+                                   "2. If it must stay off, inform TLC and\n"
+                                   "   run at restricted speed as ordered.\n"
+                                   "3. Keep the assistant on watch; drive\n"
+                                   "   with extra caution.\n"
+                                   "4. Record in the logbook.\n"), "", "", ""}},
     {21106, "F1106P2", QT_TRANSLATE_NOOP("QObject", "SS11:Auxiliaries HB1"),
      {QT_TRANSLATE_NOOP("QObject", "SS11:Auxiliaries HB1"),
       QT_TRANSLATE_NOOP("QObject", "Loco in shunting mode"),
