@@ -357,6 +357,7 @@ private:
     void pushViewerSelection();
 
     int m_dialogReturnScreen = 0;
+    int m_screenUnderFault = 1; // the screen the fault pop-up covers
     std::function<void()> m_confirmedAction;
     QString m_lastFocusMap;
 };

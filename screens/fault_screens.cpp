@@ -1,20 +1,168 @@
-// Fault and information messages on the screen: the pop-up, the driver
-// advice, the fault button and the fault log.
+// Fault and information messages on the screen: the pop-up (screen 46), the
+// driver advice (47), the fault button and the fault log. The change
+// detection is diagnostics/fault_watch, the log diagnostics/fault_log, the
+// widgets screens/fault_view.
+//
+// Decisions:
+// - Information messages (90 to 99) use the fault pop-up; there is no
+//   separate information pop-up (no bus signal feeds its number), and the
+//   information button stays hidden.
+// - A fault log that cannot be parsed is kept beside the log with the suffix
+//   ".unreadable", and a fresh log is started (see fault_log.h).
 
 #include "app/mainwindow.h"
 
-void MainWindow::build_fault_screens(QWidget*) {}
-void MainWindow::delete_fault_file() {}
-void MainWindow::fault_info_update() {}
-void MainWindow::fault_update() {}
-void MainWindow::DDU_Loco_Fault_Message(const QString&, const QString&) {}
-void MainWindow::fault_screen_design() {}
-void MainWindow::write_fault_xml() {}
-void MainWindow::driver_advice() {}
-void MainWindow::on_fault_button_clicked() {}
-void MainWindow::on_fault_button_pressed() {}
-void MainWindow::on_enterfault_btn_clicked() {}
-void MainWindow::on_driveradvice_clicked() {}
-void MainWindow::on_up_button_clicked() {}
-void MainWindow::on_down_button_clicked() {}
-void MainWindow::on_driveradv_back_clicked() {}
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QDebug>
+#include <QLabel>
+
+#include <algorithm>
+
+#include "app/resources.h"
+#include "diagnostics/fault.h"
+#include "platform/platform.h"
+#include "screens/fault_view.h"
+
+void MainWindow::build_fault_screens(QWidget* root)
+{
+    FaultView::build(root);
+    faultView = new FaultView(this, platform::dataPath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml")));
+}
+
+void MainWindow::delete_fault_file()
+{
+    for (const QString& name : faultView->resolve(this))
+        qCritical().noquote() << "fault screens: no widget" << name;
+    faultView->log.reset();
+}
+
+// On every refresh tick, after the keys: a new message number shows the
+// pop-up, a number gone removes it.
+void MainWindow::fault_info_update()
+{
+    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const FaultEvent e = faultView->watch.tick(snap.MVB_DDU_Fault_No, snap.MVB_DDU_Fault2_No,
+                                               snap.multiOpMode_slave1_active == 1, now);
+    switch (e.kind) {
+    case FaultEvent::None: return;
+    case FaultEvent::Show:
+        fault_datetime = e.time;
+        fault_update();
+        if (e.log)
+            write_fault_xml();
+        return;
+    case FaultEvent::Clear:
+        faultView->hideAll();
+        DDU_Loco_Fault_Present = false;
+        if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
+            t->setEnabled(true);
+            t->setIcon(QIcon(Dir_ddu_img_ToggleDDU));
+        }
+        return;
+    }
+}
+
+// Looks the shown message up and opens the pop-up (also after a change of
+// language, to redraw it in the new language).
+void MainWindow::fault_update()
+{
+    const int choice = faultView->watch.fault_choice;
+    if (choice == 1) {
+        fault_fun.Get_Fault(unsigned(snap.MVB_DDU_Fault_No), 1);
+        DDU_Loco_Fault_Message(fault_datetime, snap.MVB_DDU_Loco_NO_String);
+    } else if (choice == 2) {
+        fault_fun.Get_Fault(unsigned(snap.MVB_DDU_Fault2_No), 2);
+        DDU_Loco_Fault_Message(fault_datetime, snap.MVB_DDU_Loco2_NO_String);
+    }
+    DDU_Loco_Fault_Present = true;
+    fault_screen_design();
+}
+
+void MainWindow::DDU_Loco_Fault_Message(const QString& dateTime, const QString& locoNumber)
+{
+    const int choice = faultView->watch.fault_choice;
+    const int number = choice == 2 ? snap.MVB_DDU_Fault2_No : snap.MVB_DDU_Fault_No;
+    faultView->fill(unsigned(number), dateTime, locoNumber);
+}
+
+void MainWindow::fault_screen_design()
+{
+    if (screen_id != 46 && screen_id != 47)
+        m_screenUnderFault = screen_id;
+    screen_id = screen_id_old = 46;
+    toggle_disable();
+    faultView->showPopup(screen_toggle, DDU_Language_Select != 0);
+}
+
+void MainWindow::write_fault_xml()
+{
+    FaultLogEntry entry;
+    entry.locoType = faultView->watch.fault_choice;
+    entry.subsystem = DDU_Fault_Subsystem;
+    entry.time = fault_datetime;
+    entry.faultCode = DDU_Fault_FaultCode;
+    entry.lines[0] = DDU_Fault_Line1;
+    entry.lines[1] = DDU_Fault_Line2;
+    entry.lines[2] = DDU_Fault_Line3;
+    entry.lines[3] = DDU_Fault_Line4;
+    faultView->log.append(entry);
+}
+
+void MainWindow::driver_advice()
+{
+    screen_id = screen_id_old = 47;
+    global_faultlabel = 1;
+    faultView->showAdvice(screen_toggle, DDU_Language_Select != 0);
+}
+
+void MainWindow::on_fault_button_clicked()
+{
+    fault_screen_design();
+}
+
+void MainWindow::on_fault_button_pressed()
+{
+    Main_Menu_Button_Color_Reset();
+    if (QWidget* b = W(QStringLiteral("fault_button")))
+        b->setStyleSheet(QStringLiteral(
+            "background-color: rgb(0, 0, 0);color: rgb(115, 115, 115);font: 75 19pt Sans;border:1px solid black;"));
+}
+
+// Acknowledge: the request goes onto the display's output port for eleven
+// cycles; the message stays present (fault button on the home screen) until
+// the processor withdraws it.
+// The screen the pop-up covered is served again (its touch regions work).
+void MainWindow::on_enterfault_btn_clicked()
+{
+    faultView->Gfault->hide();
+    exchange.requests.MVB_Fault_ACK.raise();
+    screen_id = m_screenUnderFault;
+}
+
+void MainWindow::on_driveradvice_clicked()
+{
+    driver_advice();
+}
+
+void MainWindow::on_up_button_clicked()
+{
+    global_faultlabel = std::max(1, global_faultlabel - 1);
+    faultView->showPage(global_faultlabel);
+}
+
+void MainWindow::on_down_button_clicked()
+{
+    global_faultlabel = std::min(4, global_faultlabel + 1);
+    faultView->showPage(global_faultlabel);
+}
+
+void MainWindow::on_driveradv_back_clicked()
+{
+    faultView->Gfaultdriveradvice->hide();
+    faultView->Gfault->show();
+    faultView->Gfault->raise();
+    faultView->page_no->setText(QString::number(global_faultlabel));
+    faultView->driveradv_back->setFocusPolicy(Qt::NoFocus);
+    screen_id = screen_id_old = 46;
+}

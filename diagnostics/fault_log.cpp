@@ -1,0 +1,123 @@
+#include "diagnostics/fault_log.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kRoot = QStringLiteral("SUBSYSTEM");
+const QString kMessage = QStringLiteral("Message");
+
+void addText(QDomDocument& doc, QDomElement& parent, const QString& tag, const QString& text)
+{
+    QDomElement e = doc.createElement(tag);
+    e.appendChild(doc.createTextNode(text));
+    parent.appendChild(e);
+}
+
+} // namespace
+
+int FaultLog::interruptNextWriteAfter = -1;
+
+FaultLog::FaultLog(QString path)
+    : m_path(std::move(path))
+{
+}
+
+void FaultLog::startEmpty()
+{
+    m_doc = QDomDocument();
+    m_doc.appendChild(m_doc.createProcessingInstruction(QStringLiteral("xml"),
+                                                        QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    m_doc.appendChild(m_doc.createElement(kRoot));
+    m_loaded = true;
+}
+
+bool FaultLog::reset()
+{
+    startEmpty();
+    return write();
+}
+
+// Reads the log once. A missing file is an empty log; an unreadable one is
+// set aside and replaced by an empty one.
+bool FaultLog::load()
+{
+    if (m_loaded)
+        return true;
+    QFile file(m_path);
+    if (!file.exists()) {
+        startEmpty();
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "unable to open xml file" << m_path;
+        return false;
+    }
+    QDomDocument doc;
+    QString error;
+    int line = 0;
+    const bool parsed = doc.setContent(&file, &error, &line);
+    file.close();
+    if (parsed && doc.documentElement().tagName() == kRoot) {
+        m_doc = doc;
+        m_loaded = true;
+        return true;
+    }
+    const QString aside = m_path + unreadableSuffix();
+    QFile::remove(aside);
+    const bool kept = QFile::rename(m_path, aside);
+    qDebug().noquote() << "fault log" << m_path << "could not be read"
+                       << (parsed ? QStringLiteral("(no SUBSYSTEM root)") : QStringLiteral("(%1, line %2)").arg(error).arg(line))
+                       << (kept ? QStringLiteral("- kept as %1, a new log is started").arg(aside)
+                                : QStringLiteral("- a new log is started"));
+    startEmpty();
+    return true;
+}
+
+bool FaultLog::write()
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qDebug() << "unable to open xml file" << m_path;
+        return false;
+    }
+    const QByteArray bytes = m_doc.toByteArray(4);
+    if (interruptNextWriteAfter >= 0) {
+        file.write(bytes.left(interruptNextWriteAfter));
+        interruptNextWriteAfter = -1;
+        file.cancelWriting(); // the temporary file never replaces the log
+    } else {
+        file.write(bytes);
+    }
+    if (!file.commit()) {
+        qDebug() << "fault log" << m_path << "not written:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool FaultLog::append(const FaultLogEntry& entry)
+{
+    if (!load())
+        return false;
+    QDomElement message = m_doc.createElement(kMessage);
+    addText(m_doc, message, QStringLiteral("LocoType"), QString::number(entry.locoType));
+    addText(m_doc, message, QStringLiteral("SubsystemNo"), entry.subsystem);
+    addText(m_doc, message, QStringLiteral("Time"), entry.time);
+    addText(m_doc, message, QStringLiteral("FaultCode"), entry.faultCode);
+    addText(m_doc, message, QStringLiteral("FaultMessage"),
+            entry.lines[0] + QLatin1Char('\n') + entry.lines[1] + QLatin1Char('\n') + entry.lines[2] +
+                QLatin1Char('\n') + entry.lines[3]);
+    m_doc.documentElement().appendChild(message);
+    return write();
+}
+
+int FaultLog::count() const
+{
+    return m_loaded ? m_doc.documentElement().elementsByTagName(kMessage).count() : 0;
+}

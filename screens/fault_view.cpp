@@ -1,0 +1,220 @@
+#include "screens/fault_view.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/resources.h"
+#include "app/widget_factory.h"
+#include "app/widget_writer.h"
+#include "diagnostics/fault.h"
+
+using namespace ddu_ui;
+
+namespace {
+
+QString trFault(const char* text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// The pop-up's colours: black text on the fault orange.
+const QString kGroupStyle =
+    QStringLiteral("QGroupBox { background-color: rgb(204, 112, 0); border: 2px solid rgb(204, 112, 0); }"
+                   " QLabel { color: rgb(0, 0, 0); background: transparent; border: none; }");
+const QString kButtonStyle = QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
+                                            " border: 2px solid rgb(0, 0, 0); border-radius: 4px;"
+                                            " font: bold 13pt \"DejaVu Sans\"; }");
+const QString kHeaderStyle = QStringLiteral("font: bold 19pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+const QString kPageStyle = QStringLiteral("font: 17pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+
+QListWidget* list(QWidget* parent, const char* name, const QRect& g)
+{
+    auto* l = named(new QListWidget(parent), name, g);
+    l->setFocusPolicy(Qt::NoFocus);
+    l->setSelectionMode(QAbstractItemView::NoSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+FaultView::FaultView(QObject* parent, const QString& logPath)
+    : QObject(parent)
+    , log(logPath)
+{
+    setObjectName(QStringLiteral("faultView"));
+}
+
+void FaultView::build(QWidget* root)
+{
+    QWidget* popup = root->findChild<QWidget*>(QStringLiteral("Gfault"));
+    QWidget* advice = root->findChild<QWidget*>(QStringLiteral("Gfaultdriveradvice"));
+    if (!popup || !advice)
+        return;
+    popup->setStyleSheet(kGroupStyle);
+    advice->setStyleSheet(kGroupStyle);
+
+    label(popup, "faultimg", {22, 15, 100, 90})->setScaledContents(true);
+    label(popup, "fault_header", {24, 114, 972, 50}, QString(), kHeaderStyle);
+    list(popup, "faultmsg_listwidget", {25, 175, 970, 250});
+    button(popup, "driveradvice", {650, 445, 160, 70}, trFault("DRIVER\nADVICE"), kButtonStyle);
+    button(popup, "enterfault_btn", {837, 445, 160, 70}, trFault("ACKNOWLEDGE"), kButtonStyle);
+
+    QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
+    label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), kHeaderStyle);
+    label(head, "driveradv_datetime", {425, 2, 400, 33}, QString(), kHeaderStyle)->setAlignment(Qt::AlignRight |
+                                                                                                Qt::AlignVCenter);
+    list(advice, "driveradv_listwidget", {22, 44, 826, 118});
+    label(advice, "driveradv_header", {23, 166, 826, 35}, QString(), kHeaderStyle);
+    for (const char* page : {"page1", "page2", "page3", "page4"}) {
+        QLabel* l = label(advice, page, {23, 204, 826, 315}, QString(), kPageStyle);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setWordWrap(true);
+    }
+    QWidget* right = group(advice, "Gdriveradv_right", {870, 13, 130, 505});
+    label(right, "image", {15, 3, 100, 90})->setScaledContents(true);
+    button(right, "driveradv_back", {3, 105, 124, 90}, trFault("BACK"), kButtonStyle);
+    button(right, "up_button", {3, 207, 124, 90}, QString(), kButtonStyle);
+    QLabel* pageNo = label(right, "page_no", {3, 309, 124, 90}, QStringLiteral("1"),
+                           QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"));
+    pageNo->setAlignment(Qt::AlignCenter);
+    button(right, "down_button", {3, 411, 124, 90}, QString(), kButtonStyle);
+    popup->hide();
+    advice->hide();
+}
+
+QStringList FaultView::resolve(QWidget* root)
+{
+    QStringList missing;
+    auto find = [&](auto*& member, const char* name) {
+        using T = std::remove_pointer_t<std::remove_reference_t<decltype(member)>>;
+        member = qobject_cast<T*>(root->findChild<QWidget*>(QLatin1String(name)));
+        if (!member)
+            missing << QLatin1String(name);
+    };
+#define FAULT_RESOLVE(n) find(n, #n);
+    FAULT_WIDGETS(FAULT_RESOLVE)
+    FAULT_LABELS(FAULT_RESOLVE)
+    FAULT_LISTS(FAULT_RESOLVE)
+    FAULT_BUTTONS(FAULT_RESOLVE)
+#undef FAULT_RESOLVE
+    if (missing.isEmpty()) {
+        ui::putImage(faultimg, Dir_rms_img_LocoFaultSymbol);
+        ui::putImage(image, Dir_rms_img_LocoFaultSymbol);
+        ui::putIcon(up_button, Dir_rms_img_ArrowUp, QSize(37, 37));
+        ui::putIcon(down_button, Dir_rms_img_ArrowDown, QSize(37, 37));
+    }
+    return missing;
+}
+
+FaultView::Kind FaultView::kindOf(unsigned int number)
+{
+    if (number > 10000)
+        return Kind::Fault;
+    if (number >= 100)
+        return Kind::Isolation;
+    return Kind::Information;
+}
+
+void FaultView::fill(unsigned int number, const QString& dateTime, const QString& locoNumber)
+{
+    faultmsg_listwidget->clear();
+    driveradv_listwidget->clear();
+    switch (kindOf(number)) {
+    case Kind::Isolation:
+        fault_header->setText(trFault("Isolation Message                      Received ") + dateTime);
+        driveradv_faulttype->setText(trFault("Isolation Message"));
+        ui::putIcon(fault_button, Dir_rms_img_LocoIso, QSize(140, 31));
+        break;
+    case Kind::Fault:
+        fault_header->setText(trFault("Fault Message                            Received ") + dateTime);
+        driveradv_faulttype->setText(trFault("Fault Message"));
+        ui::putIcon(fault_button, Dir_rms_img_LocoFault, QSize(140, 31));
+        break;
+    case Kind::Information: break; // header, type and icon stay as they were
+    }
+    const QStringList rows = {trFault(" Loco ") + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
+                              QLatin1Char(' ') + DDU_Fault_Line2, QLatin1Char(' ') + DDU_Fault_Line3,
+                              QLatin1Char(' ') + DDU_Fault_Line4};
+    faultmsg_listwidget->addItems(rows);
+    driveradv_listwidget->addItems(rows);
+    driveradv_datetime->setText(trFault("Received ") + dateTime);
+}
+
+void FaultView::placeGroups(int homeLayout)
+{
+    const QRect area = homeLayout == 1 ? QRect(2, 52, 1020, 583) : QRect(2, 52, 1020, 527);
+    Gfault->setGeometry(area);
+    Gfaultdriveradvice->setGeometry(area);
+    // The buttons stay where their touch regions are in both layouts: moving
+    // the advice button onto the acknowledge button's place (as the DDU
+    // layout would) would make a touch on "driver advice" acknowledge.
+    driveradvice->setGeometry(650, 445, 160, 70);
+    enterfault_btn->setGeometry(837, 445, 160, 70);
+}
+
+void FaultView::styleLists(bool hindi)
+{
+    // English rows are spaced by a bottom border in the background colour.
+    // The four rows of up to 40 characters fill the 970 x 250 list at 24 pt
+    // (a larger face would wrap the longest lines and push row 4 out).
+    const QString popup = hindi
+        ? QStringLiteral("QListWidget { font: bold 24pt \"DejaVu Sans\"; padding-top: 10px; color: rgb(0, 0, 0);"
+                         " background-color: rgb(204, 112, 0); border: none; }")
+        : QStringLiteral("QListWidget { font: bold 24pt \"DejaVu Sans\"; padding-top: 10px; color: rgb(0, 0, 0);"
+                         " background-color: rgb(204, 112, 0); border: none; }"
+                         " QListWidget::item { border-bottom: 16px solid rgb(204, 112, 0); }");
+    const QString advice = QStringLiteral("QListWidget { font: bold %1pt \"DejaVu Sans\"; padding-top: 5px;"
+                                          " color: rgb(0, 0, 0); background-color: rgb(204, 112, 0);"
+                                          " border: none; }")
+                               .arg(hindi ? 19 : 20);
+    ui::putStyle(faultmsg_listwidget, popup);
+    ui::putStyle(driveradv_listwidget, advice);
+}
+
+void FaultView::showPopup(int homeLayout, bool hindi)
+{
+    placeGroups(homeLayout);
+    styleLists(hindi);
+    fault_button->hide();
+    Gfaultdriveradvice->hide();
+    Gfault->show();
+    Gfault->raise();
+}
+
+void FaultView::showAdvice(int homeLayout, bool hindi)
+{
+    placeGroups(homeLayout);
+    styleLists(hindi);
+    fault_button->hide();
+    driveradv_header->setText(trFault("Driver Advice"));
+    page1->setText(DDU_Fault_Page1);
+    page2->setText(DDU_Fault_Page2);
+    page3->setText(DDU_Fault_Page3);
+    page4->setText(DDU_Fault_Page4);
+    showPage(1);
+    Gfault->hide();
+    Gfaultdriveradvice->show();
+    Gfaultdriveradvice->raise();
+}
+
+void FaultView::showPage(int page)
+{
+    QLabel* pages[4] = {page1, page2, page3, page4};
+    for (int k = 0; k < 4; ++k)
+        pages[k]->setVisible(k + 1 == page);
+    page_no->setText(QString::number(page));
+}
+
+void FaultView::hideAll()
+{
+    Gfault->hide();
+    fault_button->hide();
+}

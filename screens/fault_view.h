@@ -1,0 +1,68 @@
+#pragma once
+// The fault pop-up and the driver advice: their widgets, found by name, the
+// message rows, the layout per home layout (RMS or DDU), and the advice
+// pages. The window's fault slots (screens/fault_screens.cpp) drive it; the
+// change detection is diagnostics/fault_watch, the log diagnostics/fault_log.
+
+#include <QObject>
+#include <QStringList>
+
+#include "diagnostics/fault_log.h"
+#include "diagnostics/fault_watch.h"
+
+class QAbstractButton;
+class QLabel;
+class QListWidget;
+class QWidget;
+
+// clang-format off
+#define FAULT_WIDGETS(X) X(Gfault) X(Gfaultdriveradvice) X(Gdriveradv_faultheader) X(Gdriveradv_right)
+#define FAULT_LABELS(X) X(faultimg) X(fault_header) X(driveradv_faulttype) X(driveradv_datetime) \
+    X(driveradv_header) X(page1) X(page2) X(page3) X(page4) X(image) X(page_no)
+#define FAULT_LISTS(X) X(faultmsg_listwidget) X(driveradv_listwidget)
+#define FAULT_BUTTONS(X) X(driveradvice) X(enterfault_btn) X(driveradv_back) X(up_button) X(down_button) \
+    X(fault_button) X(screen_toggle)
+// clang-format on
+
+class FaultView : public QObject {
+public:
+    FaultView(QObject* parent, const QString& logPath);
+
+    // Creates the pop-up's and the advice's widgets inside their groups.
+    static void build(QWidget* root);
+    // Finds the widgets by name; returns the names missing.
+    QStringList resolve(QWidget* root);
+
+    // The kind of a message number.
+    enum class Kind { Information, Isolation, Fault };
+    static Kind kindOf(unsigned int number);
+
+    // Rows and header of a message (from the current-message record).
+    void fill(unsigned int number, const QString& dateTime, const QString& locoNumber);
+    // Shows the pop-up in the layout of `homeLayout` (0 RMS, 1 DDU).
+    void showPopup(int homeLayout, bool hindi);
+    // Shows the driver advice at `page` (1 to 4) with the record's pages.
+    void showAdvice(int homeLayout, bool hindi);
+    void showPage(int page);
+    void hideAll();
+
+    FaultWatch watch;
+    FaultLog log;
+
+#define FAULT_DECLARE(n) QWidget* n = nullptr;
+    FAULT_WIDGETS(FAULT_DECLARE)
+#undef FAULT_DECLARE
+#define FAULT_DECLARE(n) QLabel* n = nullptr;
+    FAULT_LABELS(FAULT_DECLARE)
+#undef FAULT_DECLARE
+#define FAULT_DECLARE(n) QListWidget* n = nullptr;
+    FAULT_LISTS(FAULT_DECLARE)
+#undef FAULT_DECLARE
+#define FAULT_DECLARE(n) QAbstractButton* n = nullptr;
+    FAULT_BUTTONS(FAULT_DECLARE)
+#undef FAULT_DECLARE
+
+private:
+    void placeGroups(int homeLayout);
+    void styleLists(bool hindi);
+};

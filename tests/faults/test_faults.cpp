@@ -1,0 +1,329 @@
+// Fault and information messages: the change detection of the two
+// locomotives' numbers, the fault log file, and the pop-up, driver advice,
+// fault button and acknowledge on the window (offscreen).
+
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+
+#include "app/mainwindow.h"
+#include "app/resources.h"
+#include "diagnostics/fault.h"
+#include "diagnostics/fault_log.h"
+#include "diagnostics/fault_watch.h"
+#include "screens/fault_view.h"
+#include "tools/image_table.h"
+
+namespace {
+
+const QString kEmptyLog = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SUBSYSTEM/>\n");
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList rows(const QListWidget* l)
+{
+    QStringList r;
+    for (int i = 0; l && i < l->count(); ++i)
+        r << l->item(i)->text();
+    return r;
+}
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+
+    QString logPath() const { return m_root.filePath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml")); }
+
+    std::unique_ptr<MainWindow> makeWindow()
+    {
+        StartOptions o;
+        o.noMvb = true;
+        auto w = std::make_unique<MainWindow>(nullptr, o);
+        w->timer1->stop();
+        w->timer2->stop();
+        w->keyClicksAnimated = false;
+        w->show();
+        return w;
+    }
+
+    static void tick(MainWindow& w, int own, int second = 0, bool multi = false)
+    {
+        SignalStore s = w.snap;
+        s.pass_count += 1;
+        s.MVB_DDU_Fault_No = own;
+        s.MVB_DDU_Fault2_No = second;
+        s.multiOpMode_slave1_active = multi ? 1 : 0;
+        s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
+        s.MVB_DDU_Loco2_NO_String = QStringLiteral("31029");
+        w.exchange.publish(s);
+        w.guiupdate_fun();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
+        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
+        QString error;
+        QVERIFY2(imgpaint::writeAll(m_root.path(), &error) > 0, qPrintable(error));
+    }
+
+    // ---------------------------------------------------------------- change detection
+
+    void watchSequences_data()
+    {
+        QTest::addColumn<QList<QList<int>>>("ticks"); // own, second, multi, then the event: kind, choice, number, log
+        QTest::newRow("own fault shown and logged") << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}};
+        QTest::newRow("straight to an isolation: shown, logged")
+            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {400, 0, 0, 1, 1, 400, 1}};
+        QTest::newRow("information shown, not logged")
+            << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {91, 0, 0, 1, 1, 91, 0}};
+        QTest::newRow("unchanged: nothing") << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {400, 0, 0, 0, 0, 0, 0}};
+        QTest::newRow("gone: cleared") << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {0, 0, 0, 2, 0, 0, 0}};
+        QTest::newRow("back after 0: shown and logged again")
+            << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {0, 0, 0, 2, 0, 0, 0}, {400, 0, 0, 1, 1, 400, 1}};
+        QTest::newRow("second loco in multiple operation")
+            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}};
+        QTest::newRow("second loco waits for multiple operation")
+            << QList<QList<int>>{{0, 10101, 0, 0, 0, 0, 0}, {0, 10101, 1, 1, 2, 10101, 1}};
+        QTest::newRow("own change first, the second's taken next tick")
+            << QList<QList<int>>{{20102, 10101, 1, 1, 1, 20102, 1}, {20102, 10101, 1, 1, 2, 10101, 1}};
+        QTest::newRow("other loco clearing keeps the one shown")
+            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1},
+                                 {20102, 0, 1, 0, 0, 0, 0}};
+        QTest::newRow("shown loco clearing shows the other again, not logged")
+            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1},
+                                 {0, 10101, 1, 1, 2, 10101, 0}};
+    }
+    void watchSequences()
+    {
+        QFETCH(QList<QList<int>>, ticks);
+        FaultWatch w;
+        int i = 0;
+        for (const QList<int>& t : ticks) {
+            const QString now = QStringLiteral("t%1").arg(i++);
+            const FaultEvent e = w.tick(t[0], t[1], t[2] != 0, now);
+            QCOMPARE(int(e.kind), t[3]);
+            if (e.kind == FaultEvent::Show) {
+                QCOMPARE(e.choice, t[4]);
+                QCOMPARE(e.number, t[5]);
+                QCOMPARE(int(e.log), t[6]);
+                QCOMPARE(w.fault_choice, t[4]);
+            }
+        }
+    }
+
+    // The message shown again after the other loco cleared keeps its first time.
+    void watchKeepsFirstSeenTime()
+    {
+        FaultWatch w;
+        w.tick(0, 10101, true, QStringLiteral("first"));
+        w.tick(20102, 10101, true, QStringLiteral("second"));
+        QCOMPARE(w.tick(0, 10101, true, QStringLiteral("third")).time, QStringLiteral("first"));
+    }
+
+    // ---------------------------------------------------------------- the log file
+
+    void logFormat()
+    {
+        QTemporaryDir dir;
+        FaultLog log(dir.filePath(QStringLiteral("sub/log.xml")));
+        QVERIFY(log.reset());
+        QCOMPARE(readAll(log.path()), kEmptyLog);
+        FaultLogEntry e;
+        e.locoType = 2;
+        e.subsystem = QStringLiteral("SS01:Main Power");
+        e.time = QStringLiteral("06/12/2026 18:13:25");
+        e.faultCode = QStringLiteral("F0102P2");
+        e.lines[0] = QStringLiteral("a");
+        e.lines[1] = QStringLiteral("b & c");
+        e.lines[2] = QStringLiteral("d");
+        e.lines[3] = QStringLiteral("e");
+        QVERIFY(log.append(e));
+        QCOMPARE(readAll(log.path()),
+                 QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SUBSYSTEM>\n    <Message>\n"
+                                "        <LocoType>2</LocoType>\n        <SubsystemNo>SS01:Main Power</SubsystemNo>\n"
+                                "        <Time>06/12/2026 18:13:25</Time>\n        <FaultCode>F0102P2</FaultCode>\n"
+                                "        <FaultMessage>a\nb &amp; c\nd\ne</FaultMessage>\n    </Message>\n"
+                                "</SUBSYSTEM>\n"));
+        // A log written before (by an earlier run of the same start) is continued.
+        FaultLog again(log.path());
+        QVERIFY(again.append(e));
+        QCOMPARE(again.count(), 2);
+    }
+
+    // A write that stops half-way (power cut) leaves the previous complete log.
+    void interruptedWriteKeepsThePreviousLog()
+    {
+        QTemporaryDir dir;
+        FaultLog log(dir.filePath(QStringLiteral("log.xml")));
+        log.reset();
+        FaultLogEntry e;
+        e.faultCode = QStringLiteral("F1");
+        log.append(e);
+        const QString before = readAll(log.path());
+        FaultLog::interruptNextWriteAfter = 40;
+        e.faultCode = QStringLiteral("F2");
+        QVERIFY(!log.append(e));
+        QCOMPARE(readAll(log.path()), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("log.xml")});
+        // The message is not lost: the next write carries it.
+        e.faultCode = QStringLiteral("F3");
+        QVERIFY(log.append(e));
+        const QString after = readAll(log.path());
+        QVERIFY(after.contains(QStringLiteral("F2")) && after.contains(QStringLiteral("F3")));
+    }
+
+    // A log that cannot be parsed is kept aside and a fresh one started.
+    void unreadableLogIsKeptAside()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.xml"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<SUBSYSTEM><Message><LocoType>1</Loco"); // torn
+        f.close();
+        FaultLog log(path);
+        QVERIFY(log.append(FaultLogEntry()));
+        QCOMPARE(readAll(path + FaultLog::unreadableSuffix()), QStringLiteral("<SUBSYSTEM><Message><LocoType>1</Loco"));
+        QCOMPARE(log.count(), 1);
+        QVERIFY(readAll(path).startsWith(QStringLiteral("<?xml")));
+    }
+
+    // ---------------------------------------------------------------- on the window
+
+    void popupRowsAndLog()
+    {
+        auto w = makeWindow();
+        QCOMPARE(readAll(logPath()), kEmptyLog); // emptied at start
+        FaultView& v = *w->faultView;
+        tick(*w, 20102);
+        QVERIFY(v.Gfault->isVisible());
+        QCOMPARE(w->screen_id, 46);
+        QVERIFY(v.fault_header->text().startsWith(QStringLiteral("Fault Message                            Received ")));
+        QCOMPARE(rows(v.faultmsg_listwidget),
+                 QStringList({QStringLiteral(" Loco 31028;   SS01:Main power"),
+                              QStringLiteral(" TRANSFORMER OIL PRESSURE NOT OK"),
+                              QStringLiteral(" Any oil pump circuit not working"),
+                              QStringLiteral(" TE/BE will be reduced F0102P2")}));
+        QCOMPARE(rows(v.driveradv_listwidget), rows(v.faultmsg_listwidget));
+        QVERIFY(!w->W("screen_toggle")->isEnabled());
+        QString log = readAll(logPath());
+        QCOMPARE(log.count(QStringLiteral("<Message>")), 1);
+        QVERIFY(log.contains(QStringLiteral("<LocoType>1</LocoType>")));
+        QVERIFY(log.contains(QStringLiteral("<FaultCode>F0102P2</FaultCode>")));
+
+        tick(*w, 400);
+        QVERIFY(v.fault_header->text().startsWith(QStringLiteral("Isolation Message                      Received ")));
+        QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoIso);
+        QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 2);
+
+        const QString header = v.fault_header->text();
+        tick(*w, 91);
+        QCOMPARE(v.fault_header->text(), header); // information: header stays
+        QVERIFY(rows(v.faultmsg_listwidget).value(0).endsWith(QStringLiteral(";   Information 002")));
+        QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 2);
+
+        tick(*w, 0);
+        QVERIFY(!v.Gfault->isVisible());
+        QVERIFY(!v.fault_button->isVisible());
+        QVERIFY(!w->DDU_Loco_Fault_Present);
+        QVERIFY(w->W("screen_toggle")->isEnabled());
+    }
+
+    void secondLocoRowAndLog()
+    {
+        auto w = makeWindow();
+        tick(*w, 0, 10101, false);
+        QVERIFY(!w->faultView->Gfault->isVisible());
+        tick(*w, 0, 10101, true);
+        QVERIFY(w->faultView->Gfault->isVisible());
+        QVERIFY(rows(w->faultView->faultmsg_listwidget).value(0).startsWith(QStringLiteral(" Loco 31029;   ")));
+        QVERIFY(readAll(logPath()).contains(QStringLiteral("<LocoType>2</LocoType>")));
+    }
+
+    // Advice pages: page 1 first, paging stops at 1 and 4, back returns to the pop-up.
+    void adviceAndPaging()
+    {
+        auto w = makeWindow();
+        tick(*w, 10103);
+        w->on_driveradvice_clicked();
+        FaultView& v = *w->faultView;
+        QCOMPARE(w->screen_id, 47);
+        QVERIFY(v.Gfaultdriveradvice->isVisible() && !v.Gfault->isVisible());
+        QCOMPARE(v.page1->text(), DDU_Fault_Page1);
+        QVERIFY(v.page1->isVisible() && !v.page2->isVisible());
+        w->on_up_button_clicked();
+        QCOMPARE(v.page_no->text(), QStringLiteral("1"));
+        for (int i = 0; i < 5; ++i)
+            w->on_down_button_clicked();
+        QCOMPARE(v.page_no->text(), QStringLiteral("4"));
+        QVERIFY(v.page4->isVisible() && !v.page1->isVisible());
+        w->on_driveradv_back_clicked();
+        QCOMPARE(w->screen_id, 46);
+        QVERIFY(v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible());
+    }
+
+    // Acknowledge by touch: the request goes to the bus, the pop-up goes, the
+    // fault button waits on the home screen and opens the pop-up again.
+    void acknowledgeByTouchAndFaultButton()
+    {
+        auto w = makeWindow();
+        tick(*w, 20102);
+        FaultView& v = *w->faultView;
+        const QPoint ack = v.enterfault_btn->mapTo(w.get(), v.enterfault_btn->rect().center());
+        w->touch.key_pressure = 0;
+        w->Touch_Screen_Connect(ack.x(), ack.y());
+        QVERIFY(w->exchange.requests.MVB_Fault_ACK.on());
+        QVERIFY(!v.Gfault->isVisible());
+        QVERIFY(w->DDU_Loco_Fault_Present);
+        w->on_home_clicked();
+        QVERIFY(v.fault_button->isVisible());
+        w->touch.key_pressure = 0;
+        w->Touch_Screen_Connect(950, 30);
+        QVERIFY(v.Gfault->isVisible());
+        // The advice button is where its touch region is, in both layouts.
+        const QPoint advice = v.driveradvice->mapTo(w.get(), v.driveradvice->rect().center());
+        w->touch.key_pressure = 0;
+        w->Touch_Screen_Connect(advice.x(), advice.y());
+        QCOMPARE(w->screen_id, 47);
+    }
+
+    // ESC on the pop-up leaves it for the home screen; the message stays present.
+    void escapeLeavesThePopup()
+    {
+        auto w = makeWindow();
+        tick(*w, 20102);
+        w->feedKeypad(QByteArrayLiteral("$,01,\r\n"));
+        w->guiupdate_fun();
+        QVERIFY(!w->faultView->Gfault->isVisible());
+        QVERIFY(w->DDU_Loco_Fault_Present);
+        QCOMPARE(w->screen_id, 1);
+    }
+
+    // Every start empties the log.
+    void restartEmptiesTheLog()
+    {
+        {
+            auto w = makeWindow();
+            tick(*w, 20102);
+            QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 1);
+        }
+        auto w = makeWindow();
+        QCOMPARE(readAll(logPath()), kEmptyLog);
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "test_faults.moc"
