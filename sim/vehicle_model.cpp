@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace sim {
 
@@ -98,6 +99,10 @@ VehicleModel::VehicleModel(MvbControllerEmulator& emulator)
 VehicleModel::VehicleModel(MvbControllerEmulator& emulator, const Options& options)
     : m_emulator(emulator)
     , m_options(options)
+    , m_printLine([](const QString& line) {
+        std::printf("%s\n", line.toLocal8Bit().constData());
+        std::fflush(stdout);
+    })
 {
     if (m_options.activeCab != 2)
         m_options.activeCab = 1;
@@ -652,17 +657,40 @@ void VehicleModel::handleDisplayOutput(quint16 port, const QVector<quint16>& wor
     const int cab = port == kOutputPortCab1 ? 1 : port == kOutputPortCab2 ? 2 : 0;
     if (cab == 0)
         return;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    handleOutputLocked(cab, words);
+    QStringList lines;
+    LinePrinter print;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        lines = handleOutputLocked(cab, words);
+        print = m_printLine;
+    }
+    if (print)
+        for (const QString& line : lines)
+            print(line);
 }
 
-void VehicleModel::handleOutputLocked(int cab, const QVector<quint16>& words)
+void VehicleModel::setLinePrinter(LinePrinter printer)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_printLine = std::move(printer);
+}
+
+QStringList VehicleModel::handleOutputLocked(int cab, const QVector<quint16>& words)
 {
     QVector<quint16>& last = m_lastOutput[cab - 1];
     const auto at = [](const QVector<quint16>& w, int i) { return i < w.size() ? w[i] : quint16(0); };
     const quint16 rising0 = quint16(at(words, 0) & ~at(last, 0));
+    const quint16 falling0 = quint16(at(last, 0) & ~at(words, 0));
     const quint16 rising2 = quint16(at(words, 2) & ~at(last, 2));
     last = words;
+
+    // The acknowledge bit, both edges, for whoever watches the simulator.
+    QStringList lines;
+    const quint16 port = cab == 1 ? kOutputPortCab1 : kOutputPortCab2;
+    if ((rising0 | falling0) & 0x0100) {
+        const char* edge = (rising0 & 0x0100) ? "on" : "off";
+        lines << QStringLiteral("ack %1 %2").arg(QLatin1String(edge)).arg(port);
+    }
 
     VehicleState& s = m_state;
     QList<quint16> changed;
@@ -709,6 +737,7 @@ void VehicleModel::handleOutputLocked(int cab, const QVector<quint16>& words)
     }
     if (!changed.isEmpty())
         publishPortsLocked(changed);
+    return lines;
 }
 
 // ---------------------------------------------------------------- overrides

@@ -31,7 +31,9 @@
 // The display's output port (3015 from the cab 1 unit, 3201 from cab 2) is
 // read through the emulator's source listener (attachToEmulator()); each
 // request is reacted to on its rising edge: word 0 bit 8 acknowledges the
-// message shown (the diagnosis processor then withdraws it), bits 9/10/11/12
+// message shown (the diagnosis processor then withdraws it; the model prints
+// "ack on <port>" when the bit rises and "ack off <port>" when it falls, so
+// that a person or a test can watch the acknowledge), bits 9/10/11/12
 // page the DDS window up/down/to the top/to the bottom, word 1 is the screen
 // shown (15 = inching screen, which makes the active cab's diagnosis
 // processor report the inching screen active), word 2 bits 8/9 step the
@@ -64,6 +66,7 @@
 #include <QVector>
 
 #include <array>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -188,6 +191,12 @@ public:
 
     // ---- display output ----
     void handleDisplayOutput(quint16 port, const QVector<quint16>& words);
+    // Where the lines about the display's output go ("ack on 3015", "ack off
+    // 3015"): by default standard output, flushed at each line; an empty
+    // printer drops them. Called on the thread that delivers the output (the
+    // pty thread in ddu-sim), never with the model locked.
+    using LinePrinter = std::function<void(const QString& line)>;
+    void setLinePrinter(LinePrinter printer);
 
     // ---- messages ----
     // Publishes `number` on the diagnosis port of the active cab (0 clears it);
@@ -252,7 +261,8 @@ private:
     void publishPortsLocked(const QList<quint16>& ports);
     QSet<quint16> overriddenPortsLocked() const;
     void applyOverridesLocked(QHash<quint16, QVector<quint16>>& frame) const;
-    void handleOutputLocked(int cab, const QVector<quint16>& words);
+    // Returns the lines to print about what it saw.
+    QStringList handleOutputLocked(int cab, const QVector<quint16>& words);
 
     MvbControllerEmulator& m_emulator;
     mutable std::mutex m_mutex;
@@ -273,6 +283,7 @@ private:
     qint64 m_wheelSlipUntilMs = 0;
 
     QVector<quint16> m_lastOutput[2]; // latest words of 3015 / 3201
+    LinePrinter m_printLine;
 
     QMap<QString, double> m_signalOverrides;
     QMap<quint32, quint16> m_wordOverrides; // (port << 8 | word) -> value

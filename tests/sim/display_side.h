@@ -1,6 +1,8 @@
 #pragma once
 // The display's side of the simulator in its tests, through frames only: word
 // reads and writes, start-up, ports and pages as the display's driver does them.
+// Each helper takes the link the frames go through: the emulator itself, or a
+// PtyLink to a running ddu-sim (anything with QByteArray process(QByteArray)).
 
 #include "sim/frames.h"
 #include "sim/mvb_controller_emulator.h"
@@ -29,20 +31,20 @@ inline QByteArray bytes(std::initializer_list<int> list)
 }
 
 // The word read, or -1 when the reply is not two bytes.
-inline int rd(sim::MvbControllerEmulator& e, quint16 address)
+template <class Link> inline int rd(Link& e, quint16 address)
 {
     const QByteArray reply = e.process(sim::frames::read(address));
     return reply.size() == 2 ? sim::frames::replyWord(reply) : -1;
 }
 
 // The reply byte of a write, or -1 when the reply is not one byte.
-inline int wr(sim::MvbControllerEmulator& e, quint16 address, quint16 value)
+template <class Link> inline int wr(Link& e, quint16 address, quint16 value)
 {
     const QByteArray reply = e.process(sim::frames::write(address, value));
     return reply.size() == 1 ? quint8(reply[0]) : -1;
 }
 
-inline bool orInto(sim::MvbControllerEmulator& e, quint16 address, quint16 bits)
+template <class Link> inline bool orInto(Link& e, quint16 address, quint16 bits)
 {
     const int old = rd(e, address);
     return old >= 0 && wr(e, address, quint16(old | bits)) == 0x06;
@@ -50,7 +52,7 @@ inline bool orInto(sim::MvbControllerEmulator& e, quint16 address, quint16 bits)
 
 // The display's start-up: reset, configuration, 64 KB, decoder, full operation,
 // with the register values it checks on the way.
-inline bool bringUp(sim::MvbControllerEmulator& e)
+template <class Link> inline bool bringUp(Link& e)
 {
     return wr(e, 0xFF80, 0x0700) == 0x06 && orInto(e, 0x3F80, 0x0001) && rd(e, 0x3F80) == 0x0701 &&
         orInto(e, 0x3F84, 0x0002) && orInto(e, 0xFF80, 0x0704) && rd(e, 0xFF80) == 0x0705 && rd(e, 0xFF84) == 0x9082 &&
@@ -58,7 +60,7 @@ inline bool bringUp(sim::MvbControllerEmulator& e)
 }
 
 // Port index table entry, then the port's control words (status cleared, tack 0 for a sink).
-inline void configurePort(sim::MvbControllerEmulator& e, quint16 logical, quint16 index, int fcode, quint16 kind)
+template <class Link> inline void configurePort(Link& e, quint16 logical, quint16 index, int fcode, quint16 kind)
 {
     wr(e, quint16(2 * logical), index);
     wr(e, quint16(0xC000 + 8 * index), quint16((fcode << 12) | kind));
@@ -67,7 +69,7 @@ inline void configurePort(sim::MvbControllerEmulator& e, quint16 logical, quint1
         wr(e, quint16(0xC000 + 8 * index + 4), 0);
 }
 
-inline QVector<quint16> readPage(sim::MvbControllerEmulator& e, int address, int n)
+template <class Link> inline QVector<quint16> readPage(Link& e, int address, int n)
 {
     QVector<quint16> w;
     for (int i = 0; i < n; ++i)
@@ -82,19 +84,19 @@ inline quint16 pageAddress(int index, int status)
 }
 
 // The words of a sink port as the display reads them: the page selected by bit 6.
-inline QVector<quint16> readSink(sim::MvbControllerEmulator& e, quint16 index, int n)
+template <class Link> inline QVector<quint16> readSink(Link& e, quint16 index, int n)
 {
     return readPage(e, pageAddress(index, rd(e, quint16(0xC000 + 8 * index + 2))), n);
 }
 
 // Freshness of a sink port as the display computes it: ~tack.
-inline int freshness(sim::MvbControllerEmulator& e, quint16 index)
+template <class Link> inline int freshness(Link& e, quint16 index)
 {
     return quint16(~rd(e, quint16(0xC000 + 8 * index + 4)));
 }
 
 // The display writing its output port: the selected page, then the flip.
-inline void writeSource(sim::MvbControllerEmulator& e, quint16 index, const QVector<quint16>& words)
+template <class Link> inline void writeSource(Link& e, quint16 index, const QVector<quint16>& words)
 {
     const quint16 pcs1 = quint16(0xC000 + 8 * index + 2);
     const int status = rd(e, pcs1);
@@ -132,5 +134,15 @@ inline bool writeAll(int fd, const QByteArray& b)
 {
     return ::write(fd, b.constData(), size_t(b.size())) == b.size();
 }
+
+// Frames through the pty of a running ddu-sim: one frame out, then its reply
+// (a read is answered with two bytes, a write with one).
+struct PtyLink {
+    int fd;
+    QByteArray process(const QByteArray& frame)
+    {
+        return writeAll(fd, frame) ? readReply(fd, frame.size() == 3 ? 2 : 1) : QByteArray();
+    }
+};
 
 } // namespace display_side

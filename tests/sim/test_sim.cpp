@@ -357,6 +357,16 @@ private slots:
         QCOMPARE(command(p, "keys gap=10 DDS_DOWN DDS_UP"), QStringLiteral("sent key DDS_DOWN"));
         QCOMPARE(nextLine(p), QStringLiteral("sent key DDS_UP"));
         QCOMPARE(readReply(keypad, 14), QByteArray("$,13,\r\n$,12,\r\n"));
+        // The display's acknowledge bit on its output port: one line per edge,
+        // none while the bit is held.
+        PtyLink link{fd};
+        QVERIFY(bringUp(link));
+        configurePort(link, 3015, 8, 2, kSource);
+        writeSource(link, 8, {0x0100, 1, 0, 0});
+        QCOMPARE(nextLine(p), QStringLiteral("ack on 3015"));
+        writeSource(link, 8, {0x0100, 1, 0, 0});
+        writeSource(link, 8, {0x0000, 1, 0, 0});
+        QCOMPARE(nextLine(p), QStringLiteral("ack off 3015"));
         for (int f : {fd, keypad, touch})
             ::close(f);
         // SIGTERM stops it cleanly and removes the links.

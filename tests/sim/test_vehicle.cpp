@@ -232,6 +232,8 @@ private slots:
         VehicleModel::Options o;
         o.scenario = Scenario::Multi;
         VehicleModel m(e, o);
+        QStringList printed;
+        m.setLinePrinter([&](const QString& line) { printed << line; });
         m.attachToEmulator();
         m.publish();
         const auto shown = [&] {
@@ -287,6 +289,10 @@ private slots:
         pulse(0x0100);
         QCOMPARE(published(e, "MVB_DDU_Fault2_No_temp"), 0.0);
         QCOMPARE(m.state().acknowledgements, 3);
+        // Each edge of the acknowledge bit printed once, with its port; paging prints nothing.
+        QCOMPARE(
+            printed,
+            (QStringList{"ack on 3015", "ack off 3015", "ack on 3201", "ack off 3201", "ack on 3015", "ack off 3015"}));
     }
 
     void commands_data()
