@@ -129,6 +129,8 @@ public:
     void Key_Pressed_Function();
     void passwordKeys(const KeyFlags& k);
     void messageBoxKeys(const KeyFlags& k);
+    void faultPopupKeys(const KeyFlags& k);
+    void driverAdviceKeys(const KeyFlags& k);
     void screenKeys(const nav::FocusMap& map, const KeyFlags& k);
     void Touch_Screen_Connect(int x, int y);
     void Keyboard_Key_Global_Reset();

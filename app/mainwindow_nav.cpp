@@ -84,8 +84,12 @@ void MainWindow::Key_Pressed_Function()
     }
     if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Ginfo"))) {
         m_lastFocusMap = QStringLiteral("fault_popup");
-        if (k.Keyboard_ESC_Pressed)
-            on_home_clicked();
+        faultPopupKeys(k);
+        return;
+    }
+    if (isShown(QStringLiteral("Gfaultdriveradvice"))) {
+        m_lastFocusMap = QStringLiteral("driver_advice");
+        driverAdviceKeys(k);
         return;
     }
     if (isShown(QStringLiteral("Gpassword"))) {

@@ -9,6 +9,12 @@
 //   information button stays hidden.
 // - A fault log that cannot be parsed is kept beside the log with the suffix
 //   ".unreadable", and a fresh log is started (see fault_log.h).
+// - Keys: on the pop-up, ESC leaves it for the home screen; UP and DOWN move
+//   the focus between DRIVER ADVICE and ACKNOWLEDGE and ENTER presses the
+//   focused one. The focus starts on DRIVER ADVICE, so an ENTER meant for
+//   the screen the pop-up just covered opens the advice, never acknowledges a
+//   message the driver has not read. On the advice, UP and DOWN page, ESC and
+//   ENTER go back to the pop-up.
 
 #include "app/mainwindow.h"
 
@@ -84,6 +90,29 @@ void MainWindow::DDU_Loco_Fault_Message(const QString& dateTime, const QString& 
     const int choice = faultView->watch.fault_choice;
     const int number = choice == 2 ? snap.MVB_DDU_Fault2_No : snap.MVB_DDU_Fault_No;
     faultView->fill(unsigned(number), dateTime, locoNumber);
+}
+
+void MainWindow::faultPopupKeys(const KeyFlags& k)
+{
+    if (k.Keyboard_ESC_Pressed) {
+        on_home_clicked();
+        return;
+    }
+    if (k.Keyboard_UP_Pressed || k.Keyboard_Down_Pressed)
+        faultView->focusAcknowledge(!faultView->acknowledgeFocused());
+    if (k.Keyboard_Enter_Pressed)
+        clickButton(faultView->acknowledgeFocused() ? QStringLiteral("enterfault_btn") : QStringLiteral("driveradvice"),
+                    keyClicksAnimated);
+}
+
+void MainWindow::driverAdviceKeys(const KeyFlags& k)
+{
+    if (k.Keyboard_UP_Pressed)
+        on_up_button_clicked();
+    else if (k.Keyboard_Down_Pressed)
+        on_down_button_clicked();
+    else if (k.Keyboard_ESC_Pressed || k.Keyboard_Enter_Pressed)
+        on_driveradv_back_clicked();
 }
 
 void MainWindow::fault_screen_design()

@@ -29,6 +29,9 @@ const QString kGroupStyle =
 const QString kButtonStyle = QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
                                             " border: 2px solid rgb(0, 0, 0); border-radius: 4px;"
                                             " font: bold 13pt \"DejaVu Sans\"; }");
+const QString kFocusedButtonStyle =
+    QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
+                   " border: 4px solid rgb(235, 235, 235); border-radius: 4px; font: bold 13pt \"DejaVu Sans\"; }");
 const QString kHeaderStyle = QStringLiteral("font: bold 19pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
 const QString kPageStyle = QStringLiteral("font: 17pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
 
@@ -179,9 +182,17 @@ void FaultView::styleLists(bool hindi)
     ui::putStyle(driveradv_listwidget, advice);
 }
 
+void FaultView::focusAcknowledge(bool acknowledge)
+{
+    m_acknowledgeFocused = acknowledge;
+    ui::putStyle(driveradvice, acknowledge ? kButtonStyle : kFocusedButtonStyle);
+    ui::putStyle(enterfault_btn, acknowledge ? kFocusedButtonStyle : kButtonStyle);
+}
+
 void FaultView::showPopup(int homeLayout, bool hindi)
 {
     placeGroups(homeLayout);
+    focusAcknowledge(false);
     styleLists(hindi);
     fault_button->hide();
     Gfaultdriveradvice->hide();

@@ -45,6 +45,9 @@ public:
     void showAdvice(int homeLayout, bool hindi);
     void showPage(int page);
     void hideAll();
+    // Keypad focus on the pop-up: DRIVER ADVICE (false) or ACKNOWLEDGE (true).
+    void focusAcknowledge(bool acknowledge);
+    bool acknowledgeFocused() const { return m_acknowledgeFocused; }
 
     FaultWatch watch;
     FaultLog log;
@@ -63,6 +66,7 @@ public:
 #undef FAULT_DECLARE
 
 private:
+    bool m_acknowledgeFocused = false;
     void placeGroups(int homeLayout);
     void styleLists(bool hindi);
 };

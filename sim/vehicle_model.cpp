@@ -684,13 +684,19 @@ QStringList VehicleModel::handleOutputLocked(int cab, const QVector<quint16>& wo
     const quint16 rising2 = quint16(at(words, 2) & ~at(last, 2));
     last = words;
 
-    // The acknowledge bit, both edges, for whoever watches the simulator.
+    // The acknowledge bit, both edges, for whoever watches the simulator; the
+    // falling edge says for how many writes the bit was up.
     QStringList lines;
     const quint16 port = cab == 1 ? kOutputPortCab1 : kOutputPortCab2;
-    if ((rising0 | falling0) & 0x0100) {
-        const char* edge = (rising0 & 0x0100) ? "on" : "off";
-        lines << QStringLiteral("ack %1 %2").arg(QLatin1String(edge)).arg(port);
+    int& held = m_ackWrites[cab - 1];
+    if (rising0 & 0x0100) {
+        lines << QStringLiteral("ack on %1").arg(port);
+        held = 0;
     }
+    if (at(words, 0) & 0x0100)
+        ++held;
+    if (falling0 & 0x0100)
+        lines << QStringLiteral("ack off %1 (held %2 writes)").arg(port).arg(held);
 
     VehicleState& s = m_state;
     QList<quint16> changed;

@@ -283,6 +283,7 @@ private:
     qint64 m_wheelSlipUntilMs = 0;
 
     QVector<quint16> m_lastOutput[2]; // latest words of 3015 / 3201
+    int m_ackWrites[2] = {0, 0};      // writes of 3015 / 3201 with the acknowledge bit up
     LinePrinter m_printLine;
 
     QMap<QString, double> m_signalOverrides;

@@ -11,6 +11,7 @@
 #include "diagnostics/dds.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
+#include <QWidget>
 #include "mvb/mvbc.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
@@ -219,6 +220,37 @@ private slots:
         QCOMPARE(probe.exitCode(), status);
         QVERIFY(out.contains(status == 0 ? QStringLiteral("activation: ok") : QStringLiteral("activation: failed")));
         QCOMPARE(out.contains(QStringLiteral("cycles: 2")), status == 0);
+    }
+
+    // A fault raised on the vehicle pops up; the driver acknowledges it with a
+    // touch, and later another one with the keypad: each time the acknowledge
+    // bit is on the wire for eleven writes of the output port.
+    void faultAcknowledgedOnTheWire()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        MainWindow w;
+        w.exchange.requests.Selected_CAB_Type = 1;
+        w.show();
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
+
+        sim.command(QStringLiteral("fault 20102"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gfault")), 5000);
+        QWidget* ack = w.W(QStringLiteral("enterfault_btn"));
+        const QPoint at = ack->mapTo(&w, ack->rect().center());
+        sim.command(QStringLiteral("touch %1 %2").arg(at.x()).arg(at.y()));
+        QVERIFY(sim.waitForLine(QStringLiteral("ack on 3015"), 5000));
+        QVERIFY(sim.waitForLine(QStringLiteral("ack off 3015 (held 11 writes)"), 5000));
+        QVERIFY(!w.isShown(QStringLiteral("Gfault")));
+
+        sim.command(QStringLiteral("fault 10101"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gfault")), 5000);
+        sim.lines.clear();
+        QVERIFY(sim.commandAndWait(QStringLiteral("keys DOWN ENTER"), QStringLiteral("sent key ENTER")));
+        QVERIFY(sim.waitForLine(QStringLiteral("ack off 3015 (held 11 writes)"), 5000));
     }
 
     // The whole display against the simulator: keys and touches arrive as the

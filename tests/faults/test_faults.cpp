@@ -312,6 +312,33 @@ private slots:
         QCOMPARE(w->screen_id, 1);
     }
 
+    // Keys on the pop-up: ENTER on a fresh pop-up opens the advice (never an
+    // acknowledge the driver did not choose); on the advice UP/DOWN page and
+    // ESC goes back; DOWN then ENTER acknowledges.
+    void keypadOnThePopup()
+    {
+        auto w = makeWindow();
+        tick(*w, 10103);
+        auto press = [&w](const char* code) {
+            w->feedKeypad(QByteArray("$,") + code + ",\r\n");
+            w->guiupdate_fun();
+        };
+        press("10"); // ENTER
+        QCOMPARE(w->screen_id, 47);
+        press("09"); // DOWN
+        QCOMPARE(w->faultView->page_no->text(), QStringLiteral("2"));
+        press("08"); // UP
+        QCOMPARE(w->faultView->page_no->text(), QStringLiteral("1"));
+        press("01"); // ESC
+        QCOMPARE(w->screen_id, 46);
+        QVERIFY(!w->exchange.requests.MVB_Fault_ACK.on());
+        press("09"); // DOWN: the focus on ACKNOWLEDGE
+        QVERIFY(w->faultView->acknowledgeFocused());
+        press("10");
+        QVERIFY(w->exchange.requests.MVB_Fault_ACK.on());
+        QVERIFY(!w->faultView->Gfault->isVisible());
+    }
+
     // Every start empties the log.
     void restartEmptiesTheLog()
     {
