@@ -84,14 +84,7 @@ QStringList HomeView::widgetNames()
 QStringList HomeView::resolve(QWidget* root)
 {
     QStringList missing;
-    auto find = [&](auto*& member, const char* name, bool required) {
-        using T = std::remove_pointer_t<std::remove_reference_t<decltype(member)>>;
-        QWidget* w = root->findChild<QWidget*>(QLatin1String(name));
-        member = qobject_cast<T*>(w);
-        if (!member && (required || w))
-            missing << QLatin1String(name);
-    };
-#define HOME_RESOLVE(n) find(n, #n, true);
+#define HOME_RESOLVE(n) findWidget(root, n, #n, missing);
     HOME_LABELS(HOME_RESOLVE)
     HOME_LCDS(HOME_RESOLVE)
     HOME_BUTTONS(HOME_RESOLVE)
@@ -99,7 +92,9 @@ QStringList HomeView::resolve(QWidget* root)
     HOME_TABLES(HOME_RESOLVE)
     HOME_WIDGETS(HOME_RESOLVE)
 #undef HOME_RESOLVE
-#define HOME_RESOLVE(n) find(n, #n, false);
+    // The maintenance header may not exist yet: looked for, not required.
+    QStringList later;
+#define HOME_RESOLVE(n) findWidget(root, n, #n, later);
     HOME_FOOTER_LABELS(HOME_RESOLVE)
 #undef HOME_RESOLVE
     QLabel* lamps[8] = {lsdj_led, bppb_led, bpcs_led, lsp_led, lsvw_led, lsfi_led, bpfa_led, emg_led};

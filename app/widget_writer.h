@@ -9,6 +9,8 @@
 #include <QRgb>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QWidget>
 
 class QAbstractButton;
 class QLCDNumber;
@@ -45,6 +47,15 @@ public:
 private:
     QHash<const QLCDNumber*, QString> m_text;
 };
+
+// Finds the widget called `name` under `root` as a T. A widget that is not
+// there, or not a T, is added to `missing` (views report those loudly).
+template <class T> void findWidget(QWidget* root, T*& member, const char* name, QStringList& missing)
+{
+    member = qobject_cast<T*>(root->findChild<QWidget*>(QLatin1String(name)));
+    if (!member)
+        missing << QLatin1String(name);
+}
 
 // The look of a tri-state signal: off, on, or no data.
 template <class T> const T& pick3(int state, const T& off, const T& on, const T& noData)

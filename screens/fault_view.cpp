@@ -96,13 +96,7 @@ void FaultView::build(QWidget* root)
 QStringList FaultView::resolve(QWidget* root)
 {
     QStringList missing;
-    auto find = [&](auto*& member, const char* name) {
-        using T = std::remove_pointer_t<std::remove_reference_t<decltype(member)>>;
-        member = qobject_cast<T*>(root->findChild<QWidget*>(QLatin1String(name)));
-        if (!member)
-            missing << QLatin1String(name);
-    };
-#define FAULT_RESOLVE(n) find(n, #n);
+#define FAULT_RESOLVE(n) ui::findWidget(root, n, #n, missing);
     FAULT_WIDGETS(FAULT_RESOLVE)
     FAULT_LABELS(FAULT_RESOLVE)
     FAULT_LISTS(FAULT_RESOLVE)
