@@ -1,0 +1,149 @@
+#include "screens/dds_view.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "app/resources.h"
+#include "app/widget_writer.h"
+
+using namespace ui;
+
+namespace {
+
+const QString kTitleStyle =
+    QStringLiteral("border: 0,0,0; background-color: rgba(0,0,0,0);font: 30pt Ubuntu;color: rgb(9, 199, 237);");
+const QString kHeaderStyle =
+    QStringLiteral("QHeaderView::section { background-color: #1d414a; color: #757575; font: 23px Tahoma;"
+                   " border: none; border-right: 1px solid rgb(0, 0, 0); }");
+
+constexpr int kRowHeight = 100;
+constexpr int kHeaderHeight = 47;
+constexpr int kColumnWidths[4] = {150, 150, 200, 395};
+const char* const kHeaders[4] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Ref. No."), QT_TRANSLATE_NOOP("MainWindow", "Date/Time"),
+    QT_TRANSLATE_NOOP("MainWindow", "Processor"), QT_TRANSLATE_NOOP("MainWindow", "Fault Message")};
+
+} // namespace
+
+DdsView::DdsView(QObject* parent)
+    : QObject(parent)
+{
+    setObjectName(QStringLiteral("ddsView"));
+}
+
+QStringList DdsView::widgetNames()
+{
+    QStringList names;
+#define DDS_NAME(type, n) names << QStringLiteral(#n);
+    DDS_WIDGETS(DDS_NAME)
+#undef DDS_NAME
+    return names;
+}
+
+QStringList DdsView::resolve(QWidget* root)
+{
+    QStringList missing;
+#define DDS_RESOLVE(type, n)                                                                                           \
+    n = qobject_cast<type*>(root->findChild<QWidget*>(QStringLiteral(#n)));                                            \
+    if (!n)                                                                                                            \
+        missing << QStringLiteral(#n);
+    DDS_WIDGETS(DDS_RESOLVE)
+#undef DDS_RESOLVE
+    return missing;
+}
+
+void DdsView::layoutScreen()
+{
+    if (G_DDSscreen)
+        G_DDSscreen->setGeometry(2, 52, 1020, 527);
+    if (l_diagnosis) {
+        l_diagnosis->setGeometry(20, 10, 200, 45);
+        l_diagnosis->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS"));
+        putStyle(l_diagnosis, kTitleStyle);
+    }
+    putShown(b_dbtousb, false);
+    putShown(b_details, false);
+}
+
+void DdsView::layoutTable()
+{
+    QTableWidget* t = t_DDStable;
+    if (!t)
+        return;
+    t->setGeometry(20, 60, 898, 448);
+    t->setRowCount(4);
+    t->setColumnCount(4);
+    QStringList headers;
+    for (int c = 0; c < 4; ++c) {
+        t->setColumnWidth(c, kColumnWidths[c]);
+        headers << QCoreApplication::translate("MainWindow", kHeaders[c]);
+    }
+    t->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < 4; ++r)
+        t->setRowHeight(r, kRowHeight);
+    t->setWordWrap(true);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->verticalHeader()->hide();
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* h = t->horizontalHeader();
+    h->setFixedHeight(kHeaderHeight);
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    h->setHighlightSections(false);
+    putStyle(h, kHeaderStyle);
+}
+
+void DdsView::layoutButtons()
+{
+    struct Paging {
+        QAbstractButton* button;
+        int y;
+        const QString& icon;
+        QSize size;
+    };
+    const Paging buttons[] = {{b_ddsup_top, 62, Dir_rms_img_ArrowTop, {43, 40}},
+                              {b_ddsup, 137, Dir_rms_img_ArrowUp, {37, 37}},
+                              {b_ddsdown, 360, Dir_rms_img_ArrowDown, {37, 37}},
+                              {b_ddsdown_btm, 435, Dir_rms_img_ArrowBottom, {43, 40}}};
+    for (const Paging& p : buttons) {
+        if (!p.button)
+            continue;
+        p.button->setGeometry(920, p.y, 75, 70);
+        p.button->setFocusPolicy(Qt::NoFocus);
+        putIcon(p.button, p.icon, p.size);
+        p.button->show();
+    }
+}
+
+int DdsView::update(const DdsRowsToDraw& rows)
+{
+    int written = 0;
+    for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
+        if (!rows.redraw[size_t(k)])
+            continue;
+        writeRow(k, rows.records[size_t(k)]);
+        ++written;
+    }
+    return written;
+}
+
+void DdsView::writeRow(int row, const DDU_RAW_DATA_struct& record)
+{
+    if (!t_DDStable)
+        return;
+    const QString cells[4] = {record.event_number, record.DateTime, record.Proc, record.FaultMessage};
+    const QFont font(QStringLiteral("Tahoma"), 20);
+    for (int c = 0; c < 4; ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setFont(font);
+        item->setForeground(QColor(0x66, 0x66, 0x66));
+        item->setBackground(QColor(0, 0, 0));
+        item->setTextAlignment(Qt::AlignCenter);
+        t_DDStable->setItem(row, c, item);
+    }
+}
