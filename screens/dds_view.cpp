@@ -26,6 +26,15 @@ const char* const kHeaders[4] = {
     QT_TRANSLATE_NOOP("MainWindow", "Ref. No."), QT_TRANSLATE_NOOP("MainWindow", "Date/Time"),
     QT_TRANSLATE_NOOP("MainWindow", "Processor"), QT_TRANSLATE_NOOP("MainWindow", "Fault Message")};
 
+// Table text: Tahoma, or where the unit lacks it a narrow face of about its
+// width (DejaVu Sans at the same size cuts a date in the 150 px columns).
+QFont tahoma(int pointSize)
+{
+    QFont f(QStringLiteral("Tahoma"), pointSize);
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    return f;
+}
+
 } // namespace
 
 DdsView::DdsView(QObject* parent)
@@ -46,10 +55,7 @@ QStringList DdsView::widgetNames()
 QStringList DdsView::resolve(QWidget* root)
 {
     QStringList missing;
-#define DDS_RESOLVE(type, n)                                                                                           \
-    n = qobject_cast<type*>(root->findChild<QWidget*>(QStringLiteral(#n)));                                            \
-    if (!n)                                                                                                            \
-        missing << QStringLiteral(#n);
+#define DDS_RESOLVE(type, n) findWidget(root, n, #n, missing);
     DDS_WIDGETS(DDS_RESOLVE)
 #undef DDS_RESOLVE
     return missing;
@@ -60,7 +66,7 @@ void DdsView::layoutScreen()
     if (G_DDSscreen)
         G_DDSscreen->setGeometry(2, 52, 1020, 527);
     if (l_diagnosis) {
-        l_diagnosis->setGeometry(20, 10, 200, 45);
+        l_diagnosis->setGeometry(20, 10, 300, 45); // 200 px cut the title in the fallback face
         l_diagnosis->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS"));
         putStyle(l_diagnosis, kTitleStyle);
     }
@@ -136,7 +142,7 @@ void DdsView::writeRow(int row, const DDU_RAW_DATA_struct& record)
     if (!t_DDStable)
         return;
     const QString cells[4] = {record.event_number, record.DateTime, record.Proc, record.FaultMessage};
-    const QFont font(QStringLiteral("Tahoma"), 20);
+    const QFont font = tahoma(20);
     for (int c = 0; c < 4; ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
         item->setFlags(Qt::ItemIsEnabled);

@@ -19,8 +19,19 @@ using namespace ui;
 namespace {
 
 // ----- processor choice -----
-const QString kPromptStyleEnglish = QStringLiteral("font: 75 19pt Serif;color: rgb(170, 79, 6);");
+// Weight 75 of the old style-sheet scale is bold; Qt 6 reads a number on the
+// CSS scale (75 would be a hairline), so the styles say "bold".
+const QString kPromptStyleEnglish = QStringLiteral("font: bold 19pt Serif;color: rgb(170, 79, 6);");
 const QString kPromptStyleHindi = QStringLiteral("font: 22pt Lohit-Devanagari;color: rgb(170, 79, 6);");
+// The menu frame's header: at its usual 30 pt "DIAGNOSIS RECORDS" would run
+// under the frame's back and home keys.
+const QString kHeaderStyleEnglish =
+    QStringLiteral("font: bold 22pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
+const QString kHeaderStyleHindi =
+    QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
+// Radio buttons 130 px wide (95 cut the names in the fallback face); the
+// pitch of 160 px and the touch grid stay.
+constexpr int kRadioWidth = 130;
 const QString kRadioGroupStyle = QStringLiteral("QGroupBox { background: transparent; border: none; }");
 
 // ----- message list -----
@@ -42,9 +53,9 @@ const QColor kSelectedBackground(29, 65, 74, 135);
 
 // ----- details -----
 const QString kTabPressedStyle =
-    QStringLiteral("font: 75 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
 const QString kTabOtherStyle =
-    QStringLiteral("font: 75 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
 const QString kCaptionStyle =
     QStringLiteral("font: 21pt Tahoma; color: #757575; background-color: #1d414a; border: none;");
 const QString kSignalStyle = QStringLiteral("font: 18pt DejaVu Sans; color: rgb(230, 172, 0);"
@@ -53,9 +64,19 @@ const QString kSignalStyle = QStringLiteral("font: 18pt DejaVu Sans; color: rgb(
 const QString kTextBoxStyle =
     QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50); }");
 const QString kTextStyle =
-    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background-color: transparent; border: none;");
+    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background-color: transparent; border: none;"
+                   " padding: 4px 6px;");
 // Marks the tab whose text is shown, so the keypad focus keeps its look.
 const char* const kSelectedProperty = "dduSelected";
+
+// Table text: Tahoma, or where the unit lacks it a narrow face of about its
+// width (DejaVu Sans at the same size cuts a date in the 150 px columns).
+QFont tahoma(int pointSize)
+{
+    QFont f(QStringLiteral("Tahoma"), pointSize);
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    return f;
+}
 
 QTableWidgetItem* fixedItem(const QString& text, const QFont& font, const QColor& fg, const QColor& bg)
 {
@@ -101,19 +122,13 @@ QStringList DiagnosisView::widgetNames()
 QStringList DiagnosisView::resolve(QWidget* root)
 {
     QStringList missing;
-#define DIAG_RESOLVE(type, n)                                                                                          \
-    n = qobject_cast<type*>(root->findChild<QWidget*>(QStringLiteral(#n)));                                            \
-    if (!n)                                                                                                            \
-        missing << QStringLiteral(#n);
+#define DIAG_RESOLVE(type, n) findWidget(root, n, #n, missing);
     DIAG_CHOICE_WIDGETS(DIAG_RESOLVE)
     DIAG_LIST_WIDGETS(DIAG_RESOLVE)
     DIAG_DETAILS_WIDGETS(DIAG_RESOLVE)
 #undef DIAG_RESOLVE
-    for (int i = 0; i < kProcessorCount; ++i) {
-        radios[i] = qobject_cast<QRadioButton*>(root->findChild<QWidget*>(radioName(i)));
-        if (!radios[i])
-            missing << radioName(i);
-    }
+    for (int i = 0; i < kProcessorCount; ++i)
+        findWidget(root, radios[i], radioName(i).toLatin1().constData(), missing);
     return missing;
 }
 
@@ -126,6 +141,7 @@ void DiagnosisView::layoutChoiceHeader(bool hindi)
     if (menuscreen_header) {
         menuscreen_header->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS RECORDS"));
         menuscreen_header->setGeometry(hindi ? QRect(310, 55, 531, 61) : QRect(350, 53, 531, 61));
+        putStyle(menuscreen_header, hindi ? kHeaderStyleHindi : kHeaderStyleEnglish);
     }
     if (l_menudiag_selproc) {
         l_menudiag_selproc->setText(QCoreApplication::translate("MainWindow", "SELECT A PROCESSOR"));
@@ -145,7 +161,7 @@ void DiagnosisView::layoutChoiceGrid(bool hindi)
     const int x0 = hindi ? 10 : 20;
     for (int i = 0; i < kProcessorCount; ++i)
         if (radios[i])
-            radios[i]->setGeometry(x0 + 160 * (i % 4), 5 + 50 * (i / 4), 95, 40);
+            radios[i]->setGeometry(x0 + 160 * (i % 4), 5 + 50 * (i / 4), kRadioWidth, 40);
 }
 
 void DiagnosisView::clearChoice()
@@ -326,7 +342,7 @@ void DiagnosisView::layoutDetails()
         const char* const captions[3] = {QT_TRANSLATE_NOOP("MainWindow", "Proc"),
                                          QT_TRANSLATE_NOOP("MainWindow", "Sub"),
                                          QT_TRANSLATE_NOOP("MainWindow", "Fault Message")};
-        const QFont font(QStringLiteral("Tahoma"), 21);
+        const QFont font = tahoma(21);
         for (int c = 0; c < 3; ++c) {
             t->setColumnWidth(c, widths[c]);
             t->setItem(0, c,
@@ -383,7 +399,7 @@ void DiagnosisView::layoutDetails()
 void DiagnosisView::showDetails(int row)
 {
     if (QTableWidget* t = t_diagdetails) {
-        const QFont font(QStringLiteral("Tahoma"), 18);
+        const QFont font = tahoma(18);
         for (int c = 0; c < 3; ++c) {
             QTableWidgetItem* item = fixedItem(cell(row, c + 1), font, QColor(0xc8, 0xc8, 0xc8), kRowBackground);
             if (c == 2)

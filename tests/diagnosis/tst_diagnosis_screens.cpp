@@ -34,9 +34,9 @@ using Raw = DDU_RAW_DATA_struct[DDU_RAW_DATA_COUNT];
 const QColor kSelected(29, 65, 74, 135);
 const QColor kPlain(0, 0, 0);
 const QString kTabPressed =
-    QStringLiteral("font: 75 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
 const QString kTabOther =
-    QStringLiteral("font: 75 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
 
 QString text(MainWindow& w, const char* name)
 {
