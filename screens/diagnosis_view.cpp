@@ -332,30 +332,7 @@ void DiagnosisView::layoutDetails()
         putStyle(diagdetails_header, kTitleStyle);
         diagdetails_header->setAlignment(Qt::AlignCenter);
     }
-    if (QTableWidget* t = t_diagdetails) {
-        t->setGeometry(70, 55, 870, 102);
-        t->setRowCount(2);
-        t->setColumnCount(3);
-        t->setRowHeight(0, 42);
-        t->setRowHeight(1, 56);
-        const int widths[3] = {185, 185, 496};
-        const char* const captions[3] = {QT_TRANSLATE_NOOP("MainWindow", "Proc"),
-                                         QT_TRANSLATE_NOOP("MainWindow", "Sub"),
-                                         QT_TRANSLATE_NOOP("MainWindow", "Fault Message")};
-        const QFont font = tahoma(21);
-        for (int c = 0; c < 3; ++c) {
-            t->setColumnWidth(c, widths[c]);
-            t->setItem(0, c,
-                       fixedItem(QCoreApplication::translate("MainWindow", captions[c]), font, QColor(0, 0, 0),
-                                 QColor(0x1d, 0x41, 0x4a)));
-        }
-        t->horizontalHeader()->hide();
-        t->verticalHeader()->hide();
-        t->setSelectionMode(QAbstractItemView::NoSelection);
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->setWordWrap(true);
-    }
+    layoutDetailsTable();
     if (diag_signame) {
         diag_signame->setGeometry(70, 177, 202, 40);
         diag_signame->setText(QCoreApplication::translate("MainWindow", "Signal Name"));
@@ -366,20 +343,7 @@ void DiagnosisView::layoutDetails()
         diag_sigval->setGeometry(271, 177, 669, 40);
         putStyle(diag_sigval, kSignalStyle);
     }
-    struct TabButton {
-        QAbstractButton* button;
-        int y;
-        const char* text;
-    };
-    const TabButton tabs[] = {{diag_detailsymp, 237, QT_TRANSLATE_NOOP("MainWindow", "SYMPTOMS")},
-                              {diag_detailcause, 305, QT_TRANSLATE_NOOP("MainWindow", "CAUSES")},
-                              {diag_detailadvice, 373, QT_TRANSLATE_NOOP("MainWindow", "ADVICE")}};
-    for (const TabButton& b : tabs) {
-        if (!b.button)
-            continue;
-        b.button->setGeometry(70, b.y, 200, 60);
-        b.button->setText(QCoreApplication::translate("MainWindow", b.text));
-    }
+    layoutDetailTabs();
     if (Gdiag_detailsca) {
         Gdiag_detailsca->setGeometry(272, 237, 668, 275);
         putStyle(Gdiag_detailsca, kTextBoxStyle);
@@ -393,6 +357,52 @@ void DiagnosisView::layoutDetails()
     if (diag_detailsback) {
         diag_detailsback->setGeometry(950, 467, 60, 45);
         putIcon(diag_detailsback, Dir_rms_img_Back, QSize(45, 45));
+    }
+}
+
+void DiagnosisView::layoutDetailsTable()
+{
+    QTableWidget* t = t_diagdetails;
+    if (!t)
+        return;
+    t->setGeometry(70, 55, 870, 102);
+    t->setRowCount(2);
+    t->setColumnCount(3);
+    t->setRowHeight(0, 42);
+    t->setRowHeight(1, 56);
+    const int widths[3] = {185, 185, 496};
+    const char* const captions[3] = {QT_TRANSLATE_NOOP("MainWindow", "Proc"), QT_TRANSLATE_NOOP("MainWindow", "Sub"),
+                                     QT_TRANSLATE_NOOP("MainWindow", "Fault Message")};
+    const QFont font = tahoma(21);
+    for (int c = 0; c < 3; ++c) {
+        t->setColumnWidth(c, widths[c]);
+        t->setItem(0, c,
+                   fixedItem(QCoreApplication::translate("MainWindow", captions[c]), font, QColor(0, 0, 0),
+                             QColor(0x1d, 0x41, 0x4a)));
+    }
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setWordWrap(true);
+}
+
+void DiagnosisView::layoutDetailTabs()
+{
+    struct TabButton {
+        QAbstractButton* button;
+        int y;
+        const char* text;
+    };
+    const TabButton tabs[] = {{diag_detailsymp, 237, QT_TRANSLATE_NOOP("MainWindow", "SYMPTOMS")},
+                              {diag_detailcause, 305, QT_TRANSLATE_NOOP("MainWindow", "CAUSES")},
+                              {diag_detailadvice, 373, QT_TRANSLATE_NOOP("MainWindow", "ADVICE")}};
+    for (const TabButton& b : tabs) {
+        if (!b.button)
+            continue;
+        b.button->setGeometry(70, b.y, 200, 60);
+        b.button->setText(QCoreApplication::translate("MainWindow", b.text));
     }
 }
 

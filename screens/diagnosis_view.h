@@ -94,6 +94,8 @@ public:
 private:
     void layoutListTable();
     void layoutListButtons();
+    void layoutDetailsTable();
+    void layoutDetailTabs();
     void paintSelection(int row);
 
     bool m_movingSelection = false; // the program moves the selection (updown_check)
