@@ -35,6 +35,7 @@ class Mvb_Thread;
 class HomeView;
 class FaultView;
 class DiagnosisView;
+class DdsView;
 namespace home {
 struct HomeWidget;
 }
@@ -215,6 +216,7 @@ public:
     void diagnosis_screen();
     void load_diagnosis();
     DiagnosisView* diagnosisView = nullptr;
+    DdsView* ddsView = nullptr;
 
     // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
     void password_setup();

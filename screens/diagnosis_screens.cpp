@@ -38,10 +38,9 @@ QWidget* child(QWidget* root, const char* name)
     return w;
 }
 
-// The DDS screen's view is a child of the window under its object name.
 DdsView* ddsViewOf(const MainWindow& w)
 {
-    return w.findChild<DdsView*>(QStringLiteral("ddsView"), Qt::FindDirectChildrenOnly);
+    return w.ddsView;
 }
 
 void showRaised(QWidget* w)
@@ -161,7 +160,7 @@ void MainWindow::build_diagnosis_screens(QWidget* root)
         buildMessageDetails(groups[3]);
 
     // A view whose widget is missing draws nothing there: say so loudly.
-    auto* dds = new DdsView(this);
+    auto* dds = ddsView = new DdsView(this);
     for (const QString& name : dds->resolve(root))
         qCritical().noquote() << "DDS screen: no widget" << name;
     diagnosisView = new DiagnosisView(this);

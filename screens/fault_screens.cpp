@@ -48,8 +48,8 @@ void MainWindow::delete_fault_file()
 void MainWindow::fault_info_update()
 {
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    const FaultEvent e = faultView->watch.tick(snap.MVB_DDU_Fault_No, snap.MVB_DDU_Fault2_No,
-                                               snap.multiOpMode_slave1_active == 1, now);
+    const FaultEvent e =
+        faultView->watch.tick(snap.MVB_DDU_Fault_No, snap.MVB_DDU_Fault2_No, snap.multiOpMode_slave1_active == 1, now);
     switch (e.kind) {
     case FaultEvent::None: return;
     case FaultEvent::Show:

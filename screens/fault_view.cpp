@@ -72,8 +72,8 @@ void FaultView::build(QWidget* root)
 
     QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
     label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), kHeaderStyle);
-    label(head, "driveradv_datetime", {425, 2, 400, 33}, QString(), kHeaderStyle)->setAlignment(Qt::AlignRight |
-                                                                                                Qt::AlignVCenter);
+    label(head, "driveradv_datetime", {425, 2, 400, 33}, QString(), kHeaderStyle)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     list(advice, "driveradv_listwidget", {22, 44, 826, 118});
     label(advice, "driveradv_header", {23, 166, 826, 35}, QString(), kHeaderStyle);
     for (const char* page : {"page1", "page2", "page3", "page4"}) {

@@ -100,11 +100,13 @@ private slots:
         m_root = QDir(QStringLiteral(DDU_SOURCE_ROOT)).absolutePath();
 
         // Code folders: every top-level folder that joins the build (it has a
-        // CMakeLists.txt), except the tests.
+        // CMakeLists.txt, or holds screens compiled into the window's
+        // library), except the tests.
         const QDir root(m_root);
         for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            const bool screens = name == QLatin1String("screens") || name == QLatin1String("maintenance");
             if (name != QLatin1String("tests") &&
-                QFileInfo::exists(root.filePath(name + QLatin1String("/CMakeLists.txt"))))
+                (screens || QFileInfo::exists(root.filePath(name + QLatin1String("/CMakeLists.txt")))))
                 m_folders << name;
         }
         QVERIFY2(m_folders.contains(QLatin1String("diagnostics")), qPrintable(m_folders.join(QLatin1Char(' '))));
