@@ -4,6 +4,7 @@
 #   docs/home-ddu.png    DDU layout (reached with the keypad through the simulator)
 #   docs/home-stale.png  RMS layout with the vehicle control and brake ports stale
 #   docs/home-silent.png RMS layout a few seconds after the MVB controller fell silent
+#   docs/fault-popup.png, docs/fault-advice.png  a fault message and its driver advice
 #   docs/dds.png               DIAGNOSIS: the vehicle's window of DDS records (keypad from home)
 #   docs/diagnosis-choice.png  DIAGNOSIS RECORDS: processor choice, FLG1 chosen
 #   docs/diagnosis-list.png    the messages of FLG1, the last one selected
@@ -28,7 +29,7 @@ shot() {
   local file="$1" wait="$2"; shift 2
   local dir=build/shots fifo=build/shots/sim.in
   rm -f "$fifo"; mkfifo "$fifo"
-  build/bin/ddu-sim --scenario demo --time-scale 4 < "$fifo" > "$dir/sim.out" 2> "$dir/sim.err" &
+  build/bin/ddu-sim --scenario "${SCENARIO:-demo}" --time-scale 4 < "$fifo" > "$dir/sim.out" 2> "$dir/sim.err" &
   local sim=$!
   exec 4> "$fifo"
   for _ in $(seq 50); do grep -q '^TOUCH ' "$dir/sim.out" 2>/dev/null && break; sleep 0.1; done
@@ -50,6 +51,11 @@ shot "$OUT/home-rms.png" 10
 shot "$OUT/home-ddu.png" 8 "keys DOWN DOWN DOWN DOWN DOWN ENTER"
 shot "$OUT/home-stale.png" 10 "stale 3100" "stale 3200" "stale 3110" "stale 3210" "stale 3400" "stale 3600" "stale 1310"
 shot "$OUT/home-silent.png" 13 "mode silent"
+
+# A fault message and its driver advice, on a loco at standstill (the demo
+# raises messages of its own); ENTER two seconds later opens the advice.
+SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/fault-popup.png" 8 "fault 20102"
+SCENARIO=standstill QUIT_AFTER=13000 shot "$OUT/fault-advice.png" 8 "fault 10103" "keys gap=2000 04 ENTER"
 
 # Diagnosis screens, reached with the keypad (a key every 600 ms) once the
 # demo's early messages are over (HOME and MENU close a pop-up still open):
