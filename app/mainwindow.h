@@ -7,8 +7,9 @@
 // (mainwindow.cpp: start-up, ticks, screen model; mainwindow_build_*.cpp:
 // widget tree; mainwindow_nav.cpp: key and touch navigation;
 // mainwindow_keypad.cpp: on-screen keyboard; mainwindow_dialog.cpp: message
-// box and cell writer; mainwindow_home.cpp and mainwindow_hooks.cpp: home
-// screen and the hooks of screens that other files fill in).
+// box and cell writer; mainwindow_home.cpp: home screen; app/settings_*.cpp:
+// password pad, date, brightness, language; screens/ and maintenance/: the
+// other screens, each family in its own files with its view object).
 //
 // Screens read vehicle data only from `snap`, the copy of the signal store
 // taken at the start of each refresh tick.
@@ -218,10 +219,12 @@ public:
     DiagnosisView* diagnosisView = nullptr;
     DdsView* ddsView = nullptr;
 
-    // ----- hooks of screens built in other files (mainwindow_hooks.cpp) -----
+    // ----- settings: password pad, date and time, brightness, language (app/settings_*.cpp) -----
     void password_setup();
-    void Read_Port_Data_BUFFER();
     void Brightness();
+    // (settings members: add below this line)
+
+    // ----- process information, subsystem and I/O slot screens (screens/process_*.cpp) -----
     void main_subsys();
     void subsys_screen();
     void node_info();
@@ -241,10 +244,15 @@ public:
     void DDU_Menu_Energy_Monitoring_Update();
     void DDU_Menu_Temperatures_Update();
     void DDU_Menu_Pressures_Update();
-    void Insert_Fresh_value();
-    void MVBTelegram_update_value();
     void Processor_Life_Sign_Update();
     void riom_slot_update();
+    // (process screens members: add below this line)
+
+    // ----- maintenance tools (maintenance/*.cpp) -----
+    void Read_Port_Data_BUFFER();
+    void Insert_Fresh_value();
+    void MVBTelegram_update_value();
+    // (maintenance members: add below this line)
 
     // ----- test hooks -----
     // Feeds keypad or touch bytes straight into the decoders, as the port
@@ -322,6 +330,12 @@ public slots:
     void on_diag_detailadvice_clicked();
     void on_diag_back_clicked();
     void on_diag_detailsback_clicked();
+
+    // Settings slots (app/settings_*.cpp): add below this line.
+
+    // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
+
+    // Maintenance slots (maintenance/*.cpp): add below this line.
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);
