@@ -47,23 +47,13 @@ shot() {
   echo "wrote $file"
 }
 
-shot "$OUT/home-rms.png" 10
-shot "$OUT/home-ddu.png" 8 "keys DOWN DOWN DOWN DOWN DOWN ENTER"
-shot "$OUT/home-stale.png" 10 "stale 3100" "stale 3200" "stale 3110" "stale 3210" "stale 3400" "stale 3600" "stale 1310"
-shot "$OUT/home-silent.png" 13 "mode silent"
-
-# A fault message and its driver advice, on a loco at standstill (the demo
-# raises messages of its own); ENTER two seconds later opens the advice.
-SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/fault-popup.png" 8 "fault 20102"
-SCENARIO=standstill QUIT_AFTER=13000 shot "$OUT/fault-advice.png" 8 "fault 10103" "keys gap=2000 04 ENTER"
-
-# Diagnosis screens, reached with the keypad (a key every 600 ms) once the
-# demo's early messages are over (HOME and MENU close a pop-up still open):
-# the top bar's DIAGNOSIS; MENU, UP twice to DIAGNOSIS RECORDS, FLG1, OK (UP
-# wraps to it); on the list the selection moves up once (its up button), then
-# DETAILS, then ADVICE.
-DIAG_LIST="keys MENU UP UP ENTER DOWN ENTER UP ENTER"
-QUIT_AFTER=27000 shot "$OUT/dds.png" 22 "keys HOME DOWN DOWN DOWN ENTER"
-QUIT_AFTER=27000 shot "$OUT/diagnosis-choice.png" 22 "keys MENU UP UP ENTER DOWN ENTER"
-QUIT_AFTER=28000 shot "$OUT/diagnosis-list.png" 22 "$DIAG_LIST"
-QUIT_AFTER=36000 shot "$OUT/diagnosis-details.png" 22 "$DIAG_LIST DOWN DOWN DOWN ENTER UP UP UP ENTER DOWN DOWN ENTER"
+# The shots of each family of screens live in scripts/shots/*.sh, one file per
+# family, each calling `shot` (OUT is the output folder). A family can be shot
+# alone: scripts/screenshots.sh docs faults
+ONLY="${2:-}"
+for family in scripts/shots/*.sh; do
+  name=$(basename "$family" .sh)
+  [ -z "$ONLY" ] || [ "$ONLY" = "$name" ] || continue
+  # shellcheck source=/dev/null
+  . "$family"
+done
