@@ -252,6 +252,15 @@ public:
     void Read_Port_Data_BUFFER();
     void Insert_Fresh_value();
     void MVBTelegram_update_value();
+    // The maintenance menu (the password pad's stage 1 opens it).
+    void maintenance();
+    // The protected configuration dialogs and the software update (the pad's
+    // stages 2, 3, 4, 6 and 8 open them; maintenance/config_screens.cpp).
+    void DDU_Maintenance_VCU();
+    void DDU_Maintenance_SR();
+    void DDU_Maintenance_BUR();
+    void DDU_Maintenance_CABDDU();
+    void DDU_Maintenance_softupdate();
     // (maintenance members: add below this line)
 
     // ----- test hooks -----

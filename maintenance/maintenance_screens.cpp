@@ -9,3 +9,4 @@ void MainWindow::MVBTelegram_update_value() {}
 void MainWindow::mvbvarhandlerFunction(int) {}
 void MainWindow::mvbfreshnesshandlerFunction(int) {}
 void MainWindow::mvbtelehandlerFunction(int) {}
+void MainWindow::maintenance() {}
