@@ -70,7 +70,8 @@ private slots:
             QCOMPARE(flg1.messages[0][c], full[c]);
             QCOMPARE(flg1.messages[1][c], bare[c]);
         }
-        const Message& blank = parseMessages(sample::kReference, QStringLiteral("FLG2")).messages[1];
+        const MessageList flg2 = parseMessages(sample::kReference, QStringLiteral("FLG2"));
+        const Message& blank = flg2.messages[1];
         QCOMPARE(blank[Symptoms], kMissing);
         QCOMPARE(blank[Signal], kMissing);
         QCOMPARE(blank[Causes], QStringLiteral("Cause 6"));
