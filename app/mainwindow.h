@@ -263,6 +263,8 @@ public:
     void DDU_Maintenance_softupdate();
     // (maintenance members: add below this line)
 
+    // (configuration, driver details and update members: add below this line)
+
     // ----- test hooks -----
     // Feeds keypad or touch bytes straight into the decoders, as the port
     // handlers do; the ticks (guiupdate_fun / timerupdate_fun) then decode them.
@@ -345,6 +347,8 @@ public slots:
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
 
     // Maintenance slots (maintenance/*.cpp): add below this line.
+
+    // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below this line.
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);
