@@ -603,6 +603,7 @@ void MainWindow::subsystemScreensTick()
         {"Gmenu_enermoni", &MainWindow::DDU_Menu_Energy_Monitoring_Update},
         {"Gmenu_temp", &MainWindow::DDU_Menu_Temperatures_Update},
         {"Gmenu_pressure", &MainWindow::DDU_Menu_Pressures_Update},
+        {"Gmenu_subsys", &MainWindow::subsys_screen_update},
     };
     for (const SubsystemScreen& s : subsystems) {
         if (isShown(QLatin1String(s.group))) {

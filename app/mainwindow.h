@@ -247,6 +247,42 @@ public:
     void Processor_Life_Sign_Update();
     void riom_slot_update();
     // (process screens members: add below this line)
+    void build_process_screens(QWidget* root);
+    class ProcessInfoView* processInfoView = nullptr;
+    class SubsystemView* subsystemView = nullptr;
+    class SubsystemValuesView* subsystemValuesView = nullptr;
+    class IoSlotView* ioSlotView = nullptr;
+    // Process information: the builders of the screens beside the menu
+    // column (each shows its screen and draws it once from `snap`).
+    void energy_consumption();
+    void simulation_mode();
+    void motor_temperature();
+    void software_version();
+    void inching_mode();
+    void motorStatus();
+    void motorStatus_Table_Reset_Colour();
+    // Subsystem screens: grid cell names, the message list, the menu grid
+    // kept current while shown, the nine value screens' builders.
+    static QString subsys_name(int row, int column);
+    void load_subsystem();
+    void subsys_Table_Reset_Colour();
+    void subsys_screen_update();
+    void DDU_Menu_High_Volatge_Circuit_Setup();
+    void DDU_Menu_Traction_Convertor_Setup();
+    void DDU_Menu_Auxiliary_Convertor_Setup();
+    void DDU_Menu_Traction_Motor_Setup();
+    void DDU_Menu_Auxiliary_System_Setup();
+    void DDU_Menu_Braking_System_Setup();
+    void DDU_Menu_Energy_Monitoring_Setup();
+    void DDU_Menu_Temperatures_Setup();
+    void DDU_Menu_Pressures_Setup();
+    // Processor I/O pages: the entry (RIOM1 1, RIOM2 2, BRIO1 3, BRIO2 4;
+    // the processor buttons call it), the page and its slot moves.
+    void DDU_Maintenace_Open_Processor(int processor);
+    void DDU_Maintenace_Loco_Menu_Setup();
+    void DDU_Maintenace_Update_Slot();
+    void DDU_Maintenace_Get_Previous_Slot();
+    void DDU_Maintenace_Get_Next_Slot();
 
     // ----- maintenance tools (maintenance/*.cpp) -----
     void Read_Port_Data_BUFFER();
@@ -345,6 +381,42 @@ public slots:
     // Settings slots (app/settings_*.cpp): add below this line.
 
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
+    void on_node_clicked();
+    void on_energy_clicked();
+    void on_simulation_clicked();
+    void on_motortemp_clicked();
+    void on_software_clicked();
+    void on_inching_clicked();
+    void on_motor_status_clicked();
+    void on_inching_up_clicked();
+    void on_inching_down_clicked();
+    void on_t_subsystem_cellClicked(int row, int column);
+    void on_t_msubsys_cellClicked(int row, int column);
+    void on_t_browseloco_cellClicked(int row, int column);
+    void on_subsys_top_clicked();
+    void on_subsys_up_clicked();
+    void on_subsys_down_clicked();
+    void on_subsys_bottom_clicked();
+    void on_subsys_back_clicked();
+    void on_hv_circ_clicked();
+    void on_trac_conv_clicked();
+    void on_aux_conv_clicked();
+    void on_trac_moto_clicked();
+    void on_aux_sys_clicked();
+    void on_brak_sys_clicked();
+    void on_ener_moni_clicked();
+    void on_temp_clicked();
+    void on_pressure_clicked();
+    void on_ddu_flg1_clicked();
+    void on_ddu_hbb1_clicked();
+    void on_ddu_stb1_clicked();
+    void on_ddu_slg1_clicked();
+    void on_ddu_flg2_clicked();
+    void on_ddu_hbb2_clicked();
+    void on_ddu_stb2_clicked();
+    void on_ddu_slg2_clicked();
+    void on_ddu_proc_prev_slot_clicked();
+    void on_ddu_proc_next_slot_clicked();
 
     // Maintenance slots (maintenance/*.cpp): add below this line.
 

@@ -109,6 +109,8 @@ void MainWindow::build_screen_groups(QWidget* root)
     // Configuration screen: the table whose row 2 shows the thread life signs.
     auto* ip = table(W(QStringLiteral("Gmaint_ddulogin")), "t_ipadr_5", {150, 380, 500, 240}, 3, 2);
     ip->horizontalHeader()->hide();
+
+    build_process_screens(root); // process information, subsystem and I/O slot screens
 }
 
 void MainWindow::build_dialog(QWidget* root)

@@ -287,6 +287,11 @@ void MainWindow::Menu_DDU_Button_Color_Reset()
 
 void MainWindow::Process_Info_Menu_Button_Color_Reset()
 {
+    static const char* const entries[] = {"node",     "energy",  "simulation",  "motortemp",
+                                          "software", "inching", "setdatetime", "motor_status"};
+    for (const char* n : entries) // no entry stays marked as the screen shown
+        if (QWidget* w = W(QLatin1String(n)))
+            w->setProperty(kSelectedProperty, false);
     resetButtons({"node", "energy", "simulation", "motortemp", "software", "inching", "setdatetime", "motor_status"},
                  Key_submenu_Style);
 }

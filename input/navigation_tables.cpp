@@ -142,10 +142,12 @@ std::vector<FocusMap> buildFocusMaps()
                                 sm(4, "softw_cancel")},
                                nullptr, "maintenance"));
     {
-        std::vector<FocusSlot> v{sm(1, "subsys_back"), sm(2, "subsys_top"), sm(3, "subsys_down"),
-                                 sm(4, "subsys_bottom"), tb(5, "home"), tb(6, "menu"), tb(7, "process"),
-                                 tb(8, "maintenance")};
-        FocusMap m = screenMap("subsys_browse", "Gsub_system", 2, {1, 4, 5, 8}, std::move(v), 5, 0, nullptr);
+        // The list's up key has its place between top and down, so that the
+        // keypad reaches every paging key the touch panel offers.
+        std::vector<FocusSlot> v{sm(1, "subsys_back"), sm(2, "subsys_top"),  sm(3, "subsys_up"),
+                                 sm(4, "subsys_down"), sm(5, "subsys_bottom"), tb(6, "home"),
+                                 tb(7, "menu"),        tb(8, "process"),       tb(9, "maintenance")};
+        FocusMap m = screenMap("subsys_browse", "Gsub_system", 2, {1, 5, 6, 9}, std::move(v), 6, 0, nullptr);
         m.alsoVisible = "t_browseloco";
         maps.push_back(std::move(m));
     }

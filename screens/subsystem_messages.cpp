@@ -1,0 +1,66 @@
+#include "screens/subsystem_messages.h"
+
+#include <QDomDocument>
+#include <QFile>
+
+namespace subsys {
+
+bool matches(const QString& subsystemText, const QString& subsystemNo)
+{
+    if (subsystemNo == QLatin1String("ALL"))
+        return true;
+    if (subsystemNo.isEmpty())
+        return false;
+    // The number anywhere in the text ("SS16 : Speedometer" too), but not as
+    // the start of a longer number.
+    for (int at = subsystemText.indexOf(subsystemNo); at >= 0; at = subsystemText.indexOf(subsystemNo, at + 1)) {
+        const int end = at + subsystemNo.size();
+        if (end >= subsystemText.size() || !subsystemText.at(end).isDigit())
+            return true;
+    }
+    return false;
+}
+
+MessageList parseMessages(const QByteArray& xml, const QString& subsystemNo)
+{
+    MessageList list;
+    QDomDocument doc(QStringLiteral("MessagesVCU_temp"));
+    QString error;
+    int line = 0, column = 0;
+    if (!doc.setContent(xml, &error, &line, &column)) {
+        list.status = Status::Malformed;
+        list.problem = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(error);
+        return list;
+    }
+    for (QDomElement m = doc.documentElement().firstChildElement(QStringLiteral("Message")); !m.isNull();
+         m = m.nextSiblingElement(QStringLiteral("Message"))) {
+        const QDomElement no = m.firstChildElement(QStringLiteral("SubsystemNo"));
+        const QString subsystem = no.isNull() ? QString() : no.text();
+        if (!matches(subsystem, subsystemNo))
+            continue;
+        list.messages.append({m.firstChildElement(QStringLiteral("Time")).text(), subsystem,
+                              m.firstChildElement(QStringLiteral("FaultCode")).text(),
+                              m.firstChildElement(QStringLiteral("FaultMessage")).text()});
+    }
+    return list;
+}
+
+MessageList loadMessages(const QString& path, const QString& subsystemNo)
+{
+    MessageList list;
+    QFile file(path);
+    // Read-only: the list never writes the log (and a read-only data root must not stop it).
+    if (!file.open(QIODevice::ReadOnly)) {
+        list.status = Status::CannotOpen;
+        list.problem = file.errorString();
+        return list;
+    }
+    if (file.size() > kMaxLogBytes) {
+        list.status = Status::TooLarge;
+        list.problem = QStringLiteral("%1 bytes").arg(file.size());
+        return list;
+    }
+    return parseMessages(file.readAll(), subsystemNo);
+}
+
+} // namespace subsys

@@ -1,0 +1,143 @@
+// The inching screen against the real simulator: reached by touches sent as
+// the panel's frames, its requests put on the display's output port (read
+// back with the simulator's `source` command) and answered by the vehicle,
+// whose set speed the screen then shows.
+
+#include <QTableWidget>
+#include <QtTest>
+
+#include "app/mainwindow.h"
+#include "mvb/mvb_log.h"
+#include "mvb/mvblpi.h"
+#include "mvb/mvbspc.h"
+#include "tests/e2e/sim_process.h"
+
+namespace {
+
+void quietLog(const char*, void*) { }
+
+// The words the display last wrote to `port`, as the simulator reports them.
+QVector<quint16> sourceWords(SimProcess& sim, int port)
+{
+    const QString prefix = QStringLiteral("source %1 ").arg(port);
+    if (!sim.commandAndWait(QStringLiteral("source %1").arg(port), prefix))
+        return {};
+    QVector<quint16> words;
+    for (const QString& line : sim.lines) {
+        if (!line.startsWith(prefix))
+            continue;
+        for (const QString& w : line.split(QLatin1Char(' ')).mid(3))
+            words << quint16(w.toUInt(nullptr, 16));
+    }
+    return words;
+}
+
+// Polls the output port until word `index` has `mask` set (the request pulse
+// lasts eleven writes, about a second at the line's speed).
+bool seenOnPort(SimProcess& sim, int port, int index, quint16 mask)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000) {
+        const QVector<quint16> w = sourceWords(sim, port);
+        if (w.size() > index && (w[index] & mask))
+            return true;
+    }
+    return false;
+}
+
+void touchCentre(SimProcess& sim, MainWindow& w, const char* name)
+{
+    QWidget* b = w.W(QLatin1String(name));
+    const QPoint at = b->mapTo(&w, b->rect().center());
+    QVERIFY(sim.commandAndWait(QStringLiteral("touch %1 %2").arg(at.x()).arg(at.y()), QStringLiteral("sent touch")));
+}
+
+} // namespace
+
+class TestProcessE2e : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_root; // the window's data root: its fault log goes there
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
+    }
+
+    void init()
+    {
+        mvb_setLogSink(quietLog, nullptr);
+        siu_closePort();
+        lp_resetState();
+    }
+    void cleanup() { siu_closePort(); }
+
+    void inchingRequestsReachTheVehicle()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--paced")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        MainWindow w;
+        w.exchange.requests.Selected_CAB_Type = 1;
+        w.show();
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 15000);
+        QCOMPARE(w.snap.MVB_DDU_Inching_mod_Active, 0);
+
+        // PROCESS INFO, then INCHING in the menu column, touched on the panel.
+        QVERIFY(sim.commandAndWait(QStringLiteral("touch 525 30"), QStringLiteral("sent touch")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 19, 5000);
+        touchCentre(sim, w, "inching");
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 20, 5000);
+        // The screen's number goes out; the vehicle enters inching mode.
+        QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3015).value(1)), 15, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_mod_Active, 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("inching_up")), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.W<QTableWidget>(QStringLiteral("t_inching"))->item(2, 1)->text(),
+                                  QStringLiteral("1.0 km/h"), 5000);
+
+        touchCentre(sim, w, "inching_up");
+        QVERIFY(seenOnPort(sim, 3015, 2, 0x0100)); // word 2 bit 8: up
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_Set_Speed_String, QStringLiteral("1.5"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.exchange.requests.MVB_Inching_UP.on(), 5000); // the pulse ended
+        QTRY_COMPARE_WITH_TIMEOUT(w.W<QTableWidget>(QStringLiteral("t_inching"))->item(2, 1)->text(),
+                                  QStringLiteral("1.5 km/h"), 5000);
+
+        touchCentre(sim, w, "inching_down");
+        QVERIFY(seenOnPort(sim, 3015, 2, 0x0200)); // word 2 bit 9: down
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_Set_Speed_String, QStringLiteral("1.0"), 5000);
+
+        // Leaving the screen ends inching mode on the vehicle.
+        QVERIFY(sim.commandAndWait(QStringLiteral("touch 100 30"), QStringLiteral("sent touch")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3015).value(1)), 0, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_mod_Active, 0, 5000);
+    }
+
+    // A unit configured for the other cab offers no inching buttons.
+    void noButtonsInTheOtherCab()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        MainWindow w;
+        w.exchange.requests.Selected_CAB_Type = 2;
+        w.show();
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Cab_Active, 1, 15000);
+        w.on_process_clicked();
+        w.on_inching_clicked();
+        w.guiupdate_fun();
+        QVERIFY(w.isShown(QStringLiteral("Ginching")));
+        QVERIFY(!w.isShown(QStringLiteral("inching_up")) && !w.isShown(QStringLiteral("inching_down")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3201).value(1)), 15, 5000); // its screen number goes out
+    }
+};
+
+QTEST_MAIN(TestProcessE2e)
+#include "tst_process_e2e.moc"
