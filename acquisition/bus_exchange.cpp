@@ -74,7 +74,7 @@ unsigned long long BusExchange::publishedPasses() const
     return m_passes.load();
 }
 
-void BusExchange::setSelection(const ViewerSelection& selection, bool resetMaxFreshness)
+unsigned BusExchange::setSelection(const ViewerSelection& selection, bool resetMaxFreshness)
 {
     QMutexLocker lock(&m_selectionMutex);
     bool listChanged = selection.port_buffer_count != m_selection.port_buffer_count;
@@ -84,9 +84,16 @@ void BusExchange::setSelection(const ViewerSelection& selection, bool resetMaxFr
         listChanged = a.telegram != b.telegram || a.port_type != b.port_type || a.fun_code != b.fun_code;
     }
     m_selection = selection;
-    ++m_selectionVersion;
+    m_selection.version = ++m_selectionVersion;
     if (resetMaxFreshness || listChanged)
         m_resetPending = true;
+    return m_selectionVersion;
+}
+
+unsigned BusExchange::selectionVersion() const
+{
+    QMutexLocker lock(&m_selectionMutex);
+    return m_selectionVersion;
 }
 
 ViewerSelection BusExchange::selection() const

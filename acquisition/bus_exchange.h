@@ -89,6 +89,9 @@ struct ViewerSelection {
     int DDU_Micview_Start = 0;      // 1 while the monitor runs
     int DDU_Micview_Data_Count = 0; // at most 30
     DDU_Micview_Details_struct DDU_Micview_Details[DDU_MICVIEW_MAX];
+    // Stamped by BusExchange::setSelection; the acquisition copies it into the
+    // store it publishes (SignalStore::viewer_version).
+    unsigned version = 0;
 };
 
 class BusExchange {
@@ -132,9 +135,12 @@ public:
 
     // GUI side: replaces the viewer selection. With `resetMaxFreshness` the
     // largest freshness seen per telegram row starts again from 0 (also done
-    // whenever the telegram list itself changes).
-    void setSelection(const ViewerSelection& selection, bool resetMaxFreshness = false);
+    // whenever the telegram list itself changes). Returns the version stamped
+    // on it.
+    unsigned setSelection(const ViewerSelection& selection, bool resetMaxFreshness = false);
     ViewerSelection selection() const;
+    // Version of the selection last set.
+    unsigned selectionVersion() const;
 
     // Acquisition side: the selection, when it changed since the last call.
     // Returns false when nothing changed.

@@ -168,13 +168,27 @@ uint16_t lmvf::readPort(ProcessDataBus& bus, uint16_t port, uint8_t fcode, LinkW
     const bool answered = bus.read(port, fcode, bufferFor(port), &freshness);
     if (watch)
         watch->note(answered);
-    return answered ? freshness : 0xFFFF;
+    LastRead& last = m_lastRead[port];
+    last.freshness = answered ? freshness : 0xFFFF;
+    last.cycle = m_cycle;
+    return last.freshness;
+}
+
+bool lmvf::readThisCycle(uint16_t port, const uint16_t*& words, uint16_t& freshness) const
+{
+    const auto it = m_lastRead.find(port);
+    if (it == m_lastRead.end() || it->second.cycle != m_cycle)
+        return false;
+    words = m_buffers.at(port).data();
+    freshness = it->second.freshness;
+    return true;
 }
 
 bool lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests, LinkWatch* watch)
 {
     requests.Selected_VCU_Type.store(3);
     store.Selected_VCU_Type = 3;
+    ++m_cycle;
 
     const CyclePort* ports = firstPartPorts();
     const int n = firstPartPortCount();

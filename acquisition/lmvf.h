@@ -49,11 +49,23 @@ public:
     static constexpr uint16_t kOutputPortCab1 = 3015;
     static constexpr uint16_t kOutputPortCab2 = 3201;
 
+    // The words and freshness of `port` as the last cycle read them; false
+    // when the last cycle did not read that port. (The variable monitor takes
+    // ports of the cycle from here instead of reading them a second time.)
+    bool readThisCycle(uint16_t port, const uint16_t*& words, uint16_t& freshness) const;
+
 private:
     // The last words read from each port. A port whose status shows error bits
     // keeps its own previous words, never those of the port read before it.
     uint16_t* bufferFor(uint16_t port);
     std::map<uint16_t, std::array<uint16_t, 16>> m_buffers;
+    // Freshness of each port as last read, and the cycle that read it.
+    struct LastRead {
+        uint16_t freshness = 0xFFFF;
+        unsigned long cycle = 0;
+    };
+    std::map<uint16_t, LastRead> m_lastRead;
+    unsigned long m_cycle = 0;
 
     // Reads one port under the watch: 0xFFFF (stale) without a read once it gave up.
     uint16_t readPort(ProcessDataBus& bus, uint16_t port, uint8_t fcode, LinkWatch* watch);

@@ -180,6 +180,7 @@ Mvb_Thread::Mode Mvb_Thread::busPass()
     telegramPass(watch);
     if (m_selection.DDU_Micview_Start == 1)
         micviewPass(watch);
+    m_live->viewer_version = m_selection.version;
     publish(BusExchange::Origin::BusPass);
     if (!watch.givenUp())
         return Mode::Bus;
@@ -225,64 +226,65 @@ void Mvb_Thread::telegramPass(LinkWatch& watch)
 {
     const int count = m_live->port_buffer_count;
     const int cab = m_ex.requests.Selected_CAB_Type.load();
+    const int own = cab == 1 ? lmvf::kOutputPortCab1 : cab == 2 ? lmvf::kOutputPortCab2 : -1;
     const bool view = m_selection.port_buffer_view == 1;
-    uint16_t buffer[16] = {};
+    m_live->port_buffer_port = 0;
     for (int i = 0; i < count; ++i) {
         Telegram_Details_struct& t = m_live->Telegram_Details[i];
-        const uint16_t port = static_cast<uint16_t>(t.telegram);
-        const uint16_t fcode = static_cast<uint16_t>(t.fun_code);
         const bool selected = i == m_selection.Table_updown_Telegram && view;
-        auto updateFreshness = [&] {
-            uint16_t f = 0xFFFF;
-            if (!watch.givenUp())
-                watch.note(m_bus->freshness(port, fcode, &f));
-            t.freshness = f;
-            if (t.freshness > t.max_freshness)
-                t.max_freshness = t.freshness;
-        };
-        auto readIntoViewer = [&] {
-            uint16_t f = 0;
-            if (watch.givenUp())
-                return;
-            const bool answered = m_bus->read(port, fcode, buffer, &f);
-            watch.note(answered);
-            if (answered)
-                for (int k = 0; k < 16; ++k)
-                    m_live->port_buffer[k] = buffer[k];
-        };
-        if (t.port_type == 0) {
-            updateFreshness();
-            if (selected)
-                readIntoViewer();
-        } else if (t.port_type == 1 && selected) {
-            const int own = cab == 1 ? lmvf::kOutputPortCab1 : cab == 2 ? lmvf::kOutputPortCab2 : -1;
-            const int other = cab == 1 ? lmvf::kOutputPortCab2 : cab == 2 ? lmvf::kOutputPortCab1 : -1;
-            if (t.telegram == own) {
+        if (t.port_type == 1 && t.telegram == own) {
+            // The display's own output port: what this pass wrote.
+            t.freshness = 0;
+            if (selected) {
                 const unsigned short* data = cab == 1 ? m_live->Data_3015 : m_live->Data_3201;
-                for (int k = 0; k < 16; ++k)
-                    m_live->port_buffer[k] = data[k];
-                t.freshness = 0;
-            } else if (t.telegram == other) {
-                updateFreshness();
-                readIntoViewer();
+                std::copy(data, data + 16, m_live->port_buffer);
+                m_live->port_buffer_port = t.telegram;
             }
+        } else if (t.port_type == 0 || t.port_type == 1) {
+            // A port read from the bus, the other cab's output port among
+            // them: its freshness every pass (else the freshness screen would
+            // show it fresh while it is not measured), its words when selected.
+            telegramRow(watch, t, selected);
         }
     }
+}
+
+void Mvb_Thread::telegramRow(LinkWatch& watch, Telegram_Details_struct& t, bool selected)
+{
+    const uint16_t port = static_cast<uint16_t>(t.telegram);
+    const uint16_t fcode = static_cast<uint16_t>(t.fun_code);
+    uint16_t f = 0xFFFF;
+    if (!watch.givenUp())
+        watch.note(m_bus->freshness(port, fcode, &f));
+    t.freshness = f;
+    if (t.freshness > t.max_freshness)
+        t.max_freshness = t.freshness;
+    if (!selected || watch.givenUp())
+        return;
+    uint16_t buffer[16] = {};
+    uint16_t dataFreshness = 0xFFFF;
+    const bool answered = m_bus->read(port, fcode, buffer, &dataFreshness);
+    watch.note(answered);
+    if (!answered)
+        return;
+    std::copy(buffer, buffer + 16, m_live->port_buffer);
+    m_live->port_buffer_port = t.telegram;
 }
 
 void Mvb_Thread::micviewPass(LinkWatch& watch)
 {
     const int count = qBound(0, m_selection.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
     const int maxFreshness = m_ex.requests.Max_Freshness.load();
+    ++m_micviewPasses;
     for (int i = 0; i < count; ++i) {
         const DDU_Micview_Details_struct& d = m_selection.DDU_Micview_Details[i];
-        const uint16_t port = static_cast<uint16_t>(d.telegram);
-        uint16_t* words = m_micviewWords[port].data();
-        uint16_t f = 0xFFFF;
-        if (!watch.givenUp())
-            watch.note(m_bus->read(port, static_cast<uint16_t>(d.fun_code), words, &f));
         const int wordIndex = d.byte_offset / 2;
-        if (f > maxFreshness || d.byte_offset < 0 || wordIndex > 15) {
+        const bool inPort = d.byte_offset >= 0 && wordIndex <= 15; // else not read at all
+        const uint16_t* words = nullptr;
+        uint16_t f = 0xFFFF;
+        if (inPort && !watch.givenUp())
+            f = micviewWords(watch, d, words);
+        if (!words || f > maxFreshness) {
             m_live->DDU_Micview_Data[i] = unknownText();
             continue;
         }
@@ -290,6 +292,25 @@ void Mvb_Thread::micviewPass(LinkWatch& watch)
         m_live->DDU_Micview_Data_temp = v;
         m_live->DDU_Micview_Data[i] = micviewText(v, d.data_type, m_live->DDU_Micview_Data[i]);
     }
+}
+
+// The words of a monitored port: a port of the cycle as this pass read it (no
+// second read on the bus); any other port read once per pass, into a buffer
+// of its own, so a port with error bits shows its own previous words.
+uint16_t Mvb_Thread::micviewWords(LinkWatch& watch, const DDU_Micview_Details_struct& d, const uint16_t*& words)
+{
+    const uint16_t port = static_cast<uint16_t>(d.telegram);
+    uint16_t f = 0xFFFF;
+    if (lmvf_fun.readThisCycle(port, words, f))
+        return f;
+    MonitorPort& m = m_micviewPorts[port];
+    if (m.pass != m_micviewPasses) {
+        m.pass = m_micviewPasses;
+        m.freshness = 0xFFFF;
+        watch.note(m_bus->read(port, static_cast<uint16_t>(d.fun_code), m.words.data(), &m.freshness));
+    }
+    words = m.words.data();
+    return m.freshness;
 }
 
 int Mvb_Thread::DDU_Micview_Get_data(unsigned short word, int byte_offset, int bit_offset, int data_type)

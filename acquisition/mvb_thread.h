@@ -79,7 +79,9 @@ private:
     void bringUpWhenDue();
     void takeSelection();
     void telegramPass(LinkWatch& watch);
+    void telegramRow(LinkWatch& watch, Telegram_Details_struct& row, bool selected);
     void micviewPass(LinkWatch& watch);
+    uint16_t micviewWords(LinkWatch& watch, const DDU_Micview_Details_struct& d, const uint16_t*& words);
     void publish(BusExchange::Origin origin);
     void sleepMs(int ms);
 
@@ -89,9 +91,16 @@ private:
     mvbvaria mvbvaria_fun;
     std::unique_ptr<SignalStore> m_live;
     ViewerSelection m_selection;
-    // Words last read per monitored port: a port with error bits shows its
-    // own previous words, never those of the variable read before it.
-    std::map<uint16_t, std::array<uint16_t, 16>> m_micviewWords;
+    // Words last read per monitored port outside the cycle: a port with error
+    // bits shows its own previous words, never those of the variable read
+    // before it. Each such port is read once per pass.
+    struct MonitorPort {
+        std::array<uint16_t, 16> words{};
+        uint16_t freshness = 0xFFFF;
+        unsigned long pass = 0;
+    };
+    std::map<uint16_t, MonitorPort> m_micviewPorts;
+    unsigned long m_micviewPasses = 0;
     int m_simulationStep = 0;
     std::atomic<int> m_simulationHoldMs{2000};
     std::atomic<int> m_idleSleepMs{5};

@@ -81,9 +81,17 @@ struct SignalStore : RawSignals, PortFreshness, DerivedValues {
     int port_buffer_count = 0;
     unsigned short port_buffer[16] = {};
 
+    // The port whose words port_buffer holds from this pass (0: none).
+    int port_buffer_port = 0;
+
     // Variable monitor: formatted value of each monitored variable.
     QString DDU_Micview_Data[DDU_MICVIEW_MAX];
     int DDU_Micview_Data_temp = 0;
+
+    // Version of the viewer selection (ViewerSelection::version) the telegram
+    // rows, port_buffer and monitor texts of this store were made for: the
+    // screens show nothing of a selection they no longer hold.
+    unsigned viewer_version = 0;
 
     int Selected_VCU_Type = 0;         // set to 3 by every bus cycle
     unsigned long long pass_count = 0; // passes published so far (bus or simulation)

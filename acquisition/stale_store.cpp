@@ -30,9 +30,10 @@ const SignalStore& everythingStaleStore()
 
 void markViewersStale(SignalStore& s)
 {
+    // Every row: the display's own output port is not written either while
+    // the link is silent.
     for (int i = 0; i < s.port_buffer_count && i < TELEGRAM_DETAILS_MAX; ++i)
-        if (s.Telegram_Details[i].port_type == 0)
-            s.Telegram_Details[i].freshness = 0xFFFF;
+        s.Telegram_Details[i].freshness = 0xFFFF;
     for (QString& text : s.DDU_Micview_Data)
         text = unknownText();
 }

@@ -652,13 +652,6 @@ void MainWindow::threadLifeDisplay()
     table->setItem(2, 1, item);
 }
 
-void MainWindow::mvbvarselRefresh()
-{
-    const int count = qBound(0, viewer.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
-    for (int i = 0; i < count; ++i)
-        XML_Insert_Data(i, 1, 1, 5, snap.DDU_Micview_Data[i]);
-}
-
 // ---------------------------------------------------------------- frame, exit
 
 void MainWindow::paintEvent(QPaintEvent*)

@@ -298,6 +298,47 @@ public:
     void DDU_Maintenance_CABDDU();
     void DDU_Maintenance_softupdate();
     // (maintenance members: add below this line)
+    // Maintenance menu, telegram and freshness screens, variable monitor
+    // (maintenance/maintenance_*.cpp, telegram_*.cpp, variable_*.cpp).
+    void build_maintenance_screens(QWidget* root);
+    void maint_change_buttoncolor();                   // every menu button unselected
+    void maint_select_button(const QString& name);     // then the tool's own button selected
+    void Show_File_cab();
+    void maintenance_loco(); // the "Loco" entry: the processor I/O screens
+    void maintenance_update();
+    void Read_Port_Data(int kind);
+    void Create_MVBFresh_Table(int rows);
+    void Create_MVBTele_Table(int rows);
+    void Create_MVBTele_Table_details();
+    void binary_details();
+    void byte_details();
+    void word_details();
+    void f_mvb_telegram_switch_position();
+    void checked_reset();
+    void MVBVar_Create_Table(int rows);
+    void MVBVar_Table_design();
+    // Up and down of the freshness and variable tables (their buttons' slots call them).
+    void on_MVBFress_up_button();
+    void on_MVBFress_down_button();
+    void on_MVBVar_up_button();
+    void on_MVBVar_down_button();
+    void check_row_visible_up(int row);
+    void check_row_visible_down(int row);
+    void loadsave();
+    void loadsave_switch();
+    void DDU_Micview_Load();
+    void DDU_Micview_Save();
+    bool file_write();
+    int DDU_Micview_Get_Fun_code(int port);
+    void MVBVardisplay_Create_Table(int count);
+    void mvbvar_display_design();
+    void telegram_filter();
+    void signal_serach();
+    class TelegramView* telegramView = nullptr;
+    class VariableView* variableView = nullptr;
+    class MonitorDialogsView* monitorDialogs = nullptr;
+    class MaintenanceState* maintState = nullptr;
+
 
     // (configuration, driver details and update members: add below this line)
 
@@ -419,6 +460,84 @@ public slots:
     void on_ddu_proc_next_slot_clicked();
 
     // Maintenance slots (maintenance/*.cpp): add below this line.
+    void on_system_clicked();
+    void on_close_clicked();
+    void on_mvbfreshness_clicked();
+    void on_bmvbfreh_up_clicked();
+    void on_bmvbfreh_down_clicked();
+    void on_bmvbfreh_top_clicked();
+    void on_bmvbfreh_bottom_clicked();
+    void on_bmvbfreh_reset_clicked();
+    void on_tmvbfreshness_cellClicked(int row, int column);
+    void on_mvbtelegram_clicked();
+    void on_bmvbtele_top_clicked();
+    void on_bmvbtele_up_clicked();
+    void on_bmvbtele_down_clicked();
+    void on_bmvbtele_bottm_clicked();
+    void on_bmvbtele_bin_clicked();
+    void on_bmvbtele_byte_clicked();
+    void on_bmvbtele_word_clicked();
+    void on_tmvbtelegram_cellClicked(int row, int column);
+    void on_mvbvariables_clicked();
+    void DDU_MVB_Variable_Display(int row, int column, QString text);
+    void DDU_MVB_Variable_Setup(int count, int stage);
+    void DDU_MVB_Variable_Part(int rows);
+    void on_t_mvbvar_cellClicked(int row, int column);
+    void on_mvbvar_top_clicked();
+    void on_mvbvar_bottom_clicked();
+    void on_mvbvar_up_clicked();
+    void on_mvbvar_down_clicked();
+    void on_mvbvar_clearsel_clicked();
+    void on_mvbvar_loadfile_clicked();
+    void on_mvbvar_savefile_clicked();
+    void on_mvbvar_loadsave1_clicked();
+    void on_mvbvar_loadsave2_clicked();
+    void on_mvbvar_loadsave3_clicked();
+    void on_mvbvar_loadsave4_clicked();
+    void on_mvbvar_loadsave5_clicked();
+    void on_mvbvar_loadsave6_clicked();
+    void on_mvbvar_cancel_clicked();
+    void on_mvbvar_display_clicked();
+    void on_back_clicked();
+    void on_mvbvar_filter_clicked();
+    void on_filterclose_button_clicked();
+    void on_proc_filter_clicked();
+    void on_fcheck1_clicked();
+    void on_fcheck2_clicked();
+    void on_fcheck3_clicked();
+    void on_fcheck4_clicked();
+    void on_fcheck5_clicked();
+    void on_fcheck6_clicked();
+    void on_fcheck7_clicked();
+    void on_fcheck8_clicked();
+    void on_fcheck9_clicked();
+    void on_fcheck10_clicked();
+    void on_fcheck11_clicked();
+    void on_fcheck12_clicked();
+    void on_fcheck13_clicked();
+    void on_fcheck14_clicked();
+    void on_fcheck15_clicked();
+    void on_fcheck16_clicked();
+    void on_fcheck17_clicked();
+    void on_fcheck18_clicked();
+    void on_fcheck19_clicked();
+    void on_filter_ok_clicked();
+    void on_filter_cancel_clicked();
+    void on_tele_filter_clicked();
+    void on_t_MVBfiltertelegram_cellClicked(int row, int column);
+    void on_clearselec_clicked();
+    void on_filtertelegram_all_clicked();
+    void on_ok_btn_clicked();
+    void on_cancel_btn_clicked();
+    void on_tele_top_clicked();
+    void on_tele_up_clicked();
+    void on_tele_down_clicked();
+    void on_tele_bottom_clicked();
+    void on_signalname_filter_clicked();
+    void on_rewrite_button_clicked();
+    void on_Search_button_clicked();
+    void on_Cancel_button_clicked();
+
 
     // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below this line.
 

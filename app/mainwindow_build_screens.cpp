@@ -111,6 +111,7 @@ void MainWindow::build_screen_groups(QWidget* root)
     ip->horizontalHeader()->hide();
 
     build_process_screens(root); // process information, subsystem and I/O slot screens
+    build_maintenance_screens(root); // maintenance menu, telegram and freshness screens, variable monitor
 }
 
 void MainWindow::build_dialog(QWidget* root)

@@ -277,6 +277,10 @@ std::vector<FocusMap> buildFocusMaps()
     maps.push_back(oneGroupMap("signal_search", "Gsignal_name",
                                {sm(0, "rewrite_button"), sm(1, "Search_button"), sm(2, "Cancel_button")},
                                "on_Cancel_button_clicked", "maintenance"));
+    // The display of the monitored values lies over the variable table: its
+    // BACK key (and ESC) return to the table.
+    maps.push_back(oneGroupMap("mvbvar_display", "Gmaint_mvbvarsel", {sm(0, "back")}, "on_back_clicked",
+                               "maintenance"));
     {
         std::vector<FocusSlot> v{sm(0, "mvbvar_top"),      sm(1, "mvbvar_up"),     sm(2, "mvbvar_down"),
                                  sm(3, "mvbvar_bottom"),   sm(4, "mvbvar_clearsel"), sm(5, "mvbvar_filter"),
@@ -296,6 +300,14 @@ std::vector<FocusMap> buildFocusMaps()
         v.push_back(sm(11, "loco"));
         topBar(v, 12);
         maps.push_back(screenMap("processor_io", "Gmaint_riom_info", 3, {0, 1, 2, 11, 12, 16}, std::move(v), 2, 12,
+                                 "maintenance"));
+    }
+    {
+        // The maintenance menu alone (every tool's screen above keeps it shown).
+        std::vector<FocusSlot> v;
+        sideMenu(v, 0, {"ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco"});
+        topBar(v, 7);
+        maps.push_back(screenMap("maintenance_menu", "Gmaint_menu", 2, {0, 6, 7, 11}, std::move(v), 7, 0,
                                  "maintenance"));
     }
     return maps;

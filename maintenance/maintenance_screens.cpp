@@ -1,12 +1,124 @@
-// Maintenance tools: the maintenance menu, the telegram and freshness viewer,
-// the variable monitor.
+// The maintenance menu (screen 23): the column of tools with its footer,
+// reached through the maintenance lock. Also the port list of the telegram
+// and freshness screens, read once at start-up, and the refresh of whichever
+// maintenance screen is shown.
 
 #include "app/mainwindow.h"
 
-void MainWindow::Read_Port_Data_BUFFER() {}
-void MainWindow::Insert_Fresh_value() {}
-void MainWindow::MVBTelegram_update_value() {}
-void MainWindow::mvbvarhandlerFunction(int) {}
-void MainWindow::mvbfreshnesshandlerFunction(int) {}
-void MainWindow::mvbtelehandlerFunction(int) {}
-void MainWindow::maintenance() {}
+#include <QAbstractButton>
+#include <QDebug>
+#include <QLabel>
+
+#include "app/resources.h"
+#include "maintenance/maintenance_state.h"
+#include "platform/platform.h"
+
+namespace {
+
+const char* const kMenuButtons[] = {"ddulogging",   "ddudisplay", "mvbtelegram", "mvbfreshness",
+                                    "mvbvariables", "system",     "loco",        "close"};
+// Marks the entry of the tool shown; the keypad focus keeps its look.
+const char* const kSelectedProperty = "dduSelected";
+
+void showRaised(QWidget* w)
+{
+    if (w) {
+        w->show();
+        w->raise();
+    }
+}
+
+} // namespace
+
+void MainWindow::maintenance()
+{
+    grpbox_setvisible(); // the password pad goes
+    screen_id = 23;
+    Main_Menu_Button_Color_Reset();
+    if (QWidget* b = W(QStringLiteral("maintenance")))
+        b->setStyleSheet(key_menu_select_Style);
+    showRaised(W(QStringLiteral("Gmaint_menu")));
+    showRaised(W(QStringLiteral("Gmaint_footer")));
+    toggle_disable();
+    maint_change_buttoncolor();
+    Show_File_cab();
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+void MainWindow::maint_change_buttoncolor()
+{
+    for (const char* name : kMenuButtons) {
+        if (QWidget* b = W(QLatin1String(name))) {
+            b->setProperty(kSelectedProperty, false);
+            if (b->styleSheet() != Key_submenu_Style)
+                b->setStyleSheet(Key_submenu_Style);
+        }
+    }
+}
+
+void MainWindow::maint_select_button(const QString& name)
+{
+    if (QWidget* b = W(name)) {
+        b->setProperty(kSelectedProperty, true);
+        b->setStyleSheet(Key_submenu_select_Style);
+    }
+}
+
+void MainWindow::Show_File_cab()
+{
+    const int cab = exchange.requests.Selected_CAB_Type.load();
+    if (auto* l = W<QLabel>(QStringLiteral("lmaint_cab")))
+        l->setText(cab == 1 ? tr("CAB 1") : cab == 2 ? tr("CAB 2") : tr("NO CAB"));
+}
+
+void MainWindow::on_system_clicked()
+{
+    maintenance();
+}
+
+void MainWindow::on_close_clicked()
+{
+    maintenance();
+}
+
+// The "Loco" entry of the menu opens the processor I/O screens; their entry
+// is called here once they are part of the window.
+void MainWindow::maintenance_loco()
+{
+    qDebug() << "maintenance: the processor I/O screens are not part of this build";
+}
+
+// ---------------------------------------------------------------- port list
+
+void MainWindow::Read_Port_Data_BUFFER()
+{
+    if (!maintState)
+        return;
+    const QString path = platform::dataPath(QStringLiteral("file/master/zav_port.xml"));
+    const portlist::PortList list = portlist::loadPorts(path);
+    for (const QString& line : portlist::report(list, path))
+        qDebug().noquote() << line;
+    maintState->ports = list.ports;
+    portlist::fillSelection(list.ports, viewer);
+    pushViewerSelection();
+}
+
+int MainWindow::DDU_Micview_Get_Fun_code(int port)
+{
+    return maintState ? portlist::funCodeOf(maintState->ports, port) : 0;
+}
+
+// ---------------------------------------------------------------- refresh
+
+// Whichever of the freshness screen, the telegram screen and the display of
+// the monitored variables is shown, in that order.
+void MainWindow::maintenance_update()
+{
+    if (isShown(QStringLiteral("GMVBFreshness")))
+        Insert_Fresh_value();
+    else if (isShown(QStringLiteral("GMVBTelegram")))
+        MVBTelegram_update_value();
+    else if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
+        mvbvarselRefresh();
+}

@@ -155,7 +155,7 @@ std::optional<QString> PanelInjector::sendTouch(int x, int y, QString* error)
 
 std::optional<QStringList> PanelInjector::sendKeys(const QStringList& keys, int gapMs, QString* error)
 {
-    QList<QPair<QString, QByteArray>> frames;
+    QList<Frame> frames;
     for (const QString& key : keys) {
         const auto code = panel::keyCode(key);
         if (!code) {
@@ -163,23 +163,48 @@ std::optional<QStringList> PanelInjector::sendKeys(const QStringList& keys, int 
                 *error = QStringLiteral("unknown key: %1").arg(key);
             return std::nullopt;
         }
-        frames.append({QStringLiteral("sent key %1").arg(panel::keyLabel(*code)), panel::keypadFrame(*code)});
+        frames.append({QStringLiteral("sent key %1").arg(panel::keyLabel(*code)), panel::keypadFrame(*code), false});
     }
+    return enqueue(frames, gapMs);
+}
+
+std::optional<QStringList> PanelInjector::sendTouches(const QList<QPoint>& points, int gapMs, QString* error)
+{
+    QList<Frame> frames;
+    for (const QPoint& p : points) {
+        if (p.x() < 0 || p.x() >= panel::kScreenWidth || p.y() < 0 || p.y() >= panel::kScreenHeight) {
+            if (error)
+                *error = QStringLiteral("touch point outside the screen: %1,%2").arg(p.x()).arg(p.y());
+            return std::nullopt;
+        }
+        frames.append(
+            {QStringLiteral("sent touch %1 %2").arg(p.x()).arg(p.y()), panel::touchFrame(p.x(), p.y()), true});
+    }
+    return enqueue(frames, gapMs);
+}
+
+void PanelInjector::send(const Frame& f)
+{
+    const Sender& to = f.touch ? m_touch : m_keypad;
+    if (to)
+        to(f.bytes);
+}
+
+QStringList PanelInjector::enqueue(QList<Frame> frames, int gapMs)
+{
     QStringList sentNow;
     if (gapMs <= 0) {
-        for (const auto& f : frames) {
-            if (m_keypad)
-                m_keypad(f.second);
-            sentNow << f.first;
+        for (const Frame& f : frames) {
+            send(f);
+            sentNow << f.label;
         }
         return sentNow;
     }
     m_timer.setInterval(gapMs);
     if (m_queue.isEmpty() && !m_timer.isActive() && !frames.isEmpty()) {
-        const auto first = frames.takeFirst();
-        if (m_keypad)
-            m_keypad(first.second);
-        sentNow << first.first;
+        const Frame first = frames.takeFirst();
+        send(first);
+        sentNow << first.label;
     }
     m_queue.append(frames);
     if (!m_queue.isEmpty() && !m_timer.isActive())
@@ -191,11 +216,10 @@ void PanelInjector::sendNextQueued()
 {
     if (m_queue.isEmpty())
         return;
-    const auto next = m_queue.takeFirst();
-    if (m_keypad)
-        m_keypad(next.second);
+    const Frame next = m_queue.takeFirst();
+    send(next);
     if (m_log)
-        m_log(next.first);
+        m_log(next.label);
     if (!m_queue.isEmpty())
         m_timer.start();
 }
@@ -231,6 +255,38 @@ Result keysCommand(PanelInjector& in, const QStringList& args)
         return Result::failure(QStringLiteral("usage: keys [gap=MS] <NAME|CODE> ..."));
     QString error;
     const auto lines = in.sendKeys(keys, gap, &error);
+    return lines ? Result::success(lines->join(QLatin1Char('\n'))) : Result::failure(error);
+}
+
+// Points as "x,y" separated by spaces; a leading "gap=MS" sets the gap.
+Result touchesCommand(PanelInjector& in, const QStringList& args)
+{
+    QStringList items = args;
+    int gap = panel::kDefaultKeyGapMs;
+    QString error;
+    if (!items.isEmpty() && items.first().startsWith(QLatin1String("gap="))) {
+        const auto g =
+            CommandInterpreter::parseNumber(items.takeFirst().mid(4), 0, 60000, QStringLiteral("gap"), &error);
+        if (!g)
+            return Result::failure(error);
+        gap = int(*g);
+    }
+    QList<QPoint> points;
+    for (const QString& item : items) {
+        const QStringList xy = item.split(QLatin1Char(','));
+        const auto x = xy.size() == 2
+            ? CommandInterpreter::parseNumber(xy[0], 0, panel::kScreenWidth - 1, QStringLiteral("x"), &error)
+            : std::nullopt;
+        const auto y = x
+            ? CommandInterpreter::parseNumber(xy[1], 0, panel::kScreenHeight - 1, QStringLiteral("y"), &error)
+            : std::nullopt;
+        if (!y)
+            return Result::failure(error.isEmpty() ? QStringLiteral("not a point x,y: %1").arg(item) : error);
+        points.append(QPoint(int(*x), int(*y)));
+    }
+    if (points.isEmpty())
+        return Result::failure(QStringLiteral("usage: touches [gap=MS] <x>,<y> ..."));
+    const auto lines = in.sendTouches(points, gap, &error);
     return lines ? Result::success(lines->join(QLatin1Char('\n'))) : Result::failure(error);
 }
 
@@ -273,6 +329,9 @@ void registerPanelCommands(CommandInterpreter& interpreter, PanelInjector& injec
     interpreter.add(QStringLiteral("touch"), QStringLiteral("<x> <y>"),
                     QStringLiteral("sends one touch frame for the screen point (x 0..1023, y 0..767)"),
                     [in](const QStringList& args) { return touchCommand(*in, args); });
+    interpreter.add(QStringLiteral("touches"), QStringLiteral("[gap=MS] <x>,<y> ..."),
+                    QStringLiteral("sends touch frames one after the other (default gap 600 ms)"),
+                    [in](const QStringList& args) { return touchesCommand(*in, args); });
     interpreter.add(QStringLiteral("panel"), QString(), QStringLiteral("lists the keypad key names and codes"),
                     panelCommand);
 }

@@ -24,6 +24,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPair>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -82,19 +83,30 @@ public:
     // `gapMs` apart. With gapMs 0 all are sent now. Nothing is sent when one
     // of the keys is unknown.
     std::optional<QStringList> sendKeys(const QStringList& keys, int gapMs, QString* error = nullptr);
+    // The same for touches of screen points: the first now, the others
+    // queued `gapMs` apart (after the keys and touches queued before them).
+    std::optional<QStringList> sendTouches(const QList<QPoint>& points, int gapMs, QString* error = nullptr);
     int pendingKeys() const { return int(m_queue.size()); }
 
 private:
+    struct Frame {
+        QString label;
+        QByteArray bytes;
+        bool touch = false; // on the touch pty, else the keypad's
+    };
+    QStringList enqueue(QList<Frame> frames, int gapMs);
+    void send(const Frame& f);
     void sendNextQueued();
 
     Sender m_keypad;
     Sender m_touch;
     Log m_log;
     QTimer m_timer;
-    QList<QPair<QString, QByteArray>> m_queue; // label, frame
+    QList<Frame> m_queue;
 };
 
-// Adds "key <NAME|CODE>", "keys [gap=MS] <key> ...", "touch <x> <y>" and "panel" (lists the key names).
+// Adds "key <NAME|CODE>", "keys [gap=MS] <key> ...", "touch <x> <y>",
+// "touches [gap=MS] <x>,<y> ..." and "panel" (lists the key names).
 void registerPanelCommands(CommandInterpreter& interpreter, PanelInjector& injector);
 
 } // namespace sim

@@ -1,0 +1,208 @@
+#include "maintenance/logic/micview_set.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "platform/platform.h"
+
+namespace micview {
+
+int interruptNextSaveAfter = -1;
+
+QString setPath(const QString& name)
+{
+    return platform::dataPath(QStringLiteral("file/micview/") + name + QStringLiteral(".xml"));
+}
+
+QByteArray serialize(const QVector<descriptor::Row>& rows)
+{
+    using namespace descriptor;
+    static const char* const tags[ColumnCount] = {"",     "Signal_Telegram", "Signal_Name", "Type", "Signal_Member",
+                                                  "Port", "ByteOff",         "BitOff"};
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("Table"));
+    xml.writeStartElement(QStringLiteral("Signals_Count"));
+    xml.writeTextElement(QStringLiteral("Count_All"), QString::number(rows.size()));
+    xml.writeEndElement();
+    for (const Row& r : rows) {
+        xml.writeStartElement(QStringLiteral("Signals"));
+        for (int c = Telegram; c < ColumnCount; ++c)
+            xml.writeTextElement(QLatin1String(tags[c]), r[c]);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
+}
+
+bool save(const QString& path, const QVector<descriptor::Row>& rows, QString* error)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = serialize(rows);
+    if (interruptNextSaveAfter >= 0) {
+        file.write(bytes.left(interruptNextSaveAfter));
+        interruptNextSaveAfter = -1;
+        file.cancelWriting(); // the temporary file never replaces the set
+    } else {
+        file.write(bytes);
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool askBeforeReplacing(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.size() > 0;
+}
+
+namespace {
+
+int number(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    return ok ? v : -1;
+}
+
+// The children of the Signals element the reader stands on; false when it
+// names no signal.
+bool readEntry(QXmlStreamReader& xml, Entry& e)
+{
+    bool named = false;
+    while (xml.readNextStartElement()) {
+        const auto tag = xml.name();
+        const QString text = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+        if (tag == QLatin1String("Signal_Name")) {
+            e.name = text;
+            named = true;
+        } else if (tag == QLatin1String("Type")) {
+            e.type = text;
+        } else if (tag == QLatin1String("Port")) {
+            e.port = number(text);
+        } else if (tag == QLatin1String("ByteOff")) {
+            e.byteOff = number(text);
+        } else if (tag == QLatin1String("BitOff")) {
+            e.bitOff = number(text);
+        }
+    }
+    return named;
+}
+
+SetFile failed(maint::ReadStatus status, const QString& problem)
+{
+    SetFile s;
+    s.status = status;
+    s.problem = problem;
+    return s;
+}
+
+} // namespace
+
+Entry entryOf(const descriptor::Row& row)
+{
+    Entry e;
+    e.name = row[descriptor::SignalName].trimmed();
+    e.type = row[descriptor::Type].trimmed();
+    e.port = number(row[descriptor::Port]);
+    e.byteOff = number(row[descriptor::ByteOff]);
+    e.bitOff = number(row[descriptor::BitOff]);
+    return e;
+}
+
+SetFile parseSet(const QByteArray& data)
+{
+    if (data.size() > kMaxFileBytes)
+        return failed(maint::ReadStatus::TooLarge, QStringLiteral("more than %1 bytes").arg(kMaxFileBytes));
+    if (data.trimmed().isEmpty())
+        return failed(maint::ReadStatus::Empty, QStringLiteral("the file is empty"));
+    SetFile set;
+    QXmlStreamReader xml(data);
+    if (xml.readNextStartElement()) {
+        while (xml.readNextStartElement()) {
+            if (xml.name() != QLatin1String("Signals")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            Entry e;
+            if (!readEntry(xml, e))
+                continue;
+            if (set.entries.size() < kMaxEntries)
+                set.entries.append(e);
+            else
+                ++set.leftOut;
+        }
+    }
+    while (!xml.atEnd())
+        xml.readNext();
+    if (xml.hasError())
+        return failed(maint::ReadStatus::Malformed,
+                      QStringLiteral("line %1, column %2: %3")
+                          .arg(xml.lineNumber())
+                          .arg(xml.columnNumber())
+                          .arg(xml.errorString()));
+    return set;
+}
+
+SetFile loadSet(const QString& path)
+{
+    const maint::FileBytes file = maint::readWhole(path, kMaxFileBytes);
+    if (file.status != maint::ReadStatus::Ok)
+        return failed(file.status, file.problem);
+    return parseSet(file.data);
+}
+
+QStringList report(const SetFile& set, const QString& path)
+{
+    QStringList lines;
+    if (set.status == maint::ReadStatus::CannotOpen)
+        lines << QStringLiteral("unable to open xml file %1 (%2)").arg(path, set.problem);
+    else if (set.status != maint::ReadStatus::Ok)
+        lines << QStringLiteral("signal set: %1 cannot be read (%2)").arg(path, set.problem);
+    if (set.leftOut > 0)
+        lines << QStringLiteral("signal set: %1 holds %2 signals; the first %3 are shown")
+                     .arg(path)
+                     .arg(set.entries.size() + set.leftOut)
+                     .arg(kMaxEntries);
+    return lines;
+}
+
+int busBitNumber(int byteOff, int bitOff)
+{
+    // A bit 0..7 of an odd byte lies in the word's second octet; 8..15 are
+    // already numbers within the word.
+    return bitOff < 8 && (byteOff & 1) ? bitOff + 8 : bitOff;
+}
+
+Fetch fetchOf(const Entry& e, const QVector<portlist::Port>& ports)
+{
+    Fetch f;
+    DDU_Micview_Details_struct& d = f.details;
+    d.telegram = e.port;
+    d.fun_code = portlist::funCodeOf(ports, e.port);
+    d.byte_offset = e.byteOff;
+    d.data_type = descriptor::typeCode(e.type);
+    d.bite_offset = d.data_type == 1 ? busBitNumber(e.byteOff, e.bitOff) : e.bitOff;
+    const int portBytes = 2 << d.fun_code; // 2^F words
+    const bool bitOk = d.data_type != 1 || (e.bitOff >= 0 && e.bitOff <= 15);
+    f.valid = portlist::contains(ports, e.port) && e.byteOff >= 0 && e.byteOff < portBytes && bitOk;
+    return f;
+}
+
+} // namespace micview

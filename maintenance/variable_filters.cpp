@@ -1,0 +1,314 @@
+// The variable monitor's filters: the choice (screen 35), the processor
+// filter (39), the telegram filter (40) and the signal-name search (42, typed
+// on the on-screen keyboard). Each filter shows the rows it keeps and hides
+// the others; the last filter applied decides.
+
+#include "app/mainwindow.h"
+
+#include <QLabel>
+#include <QTableWidget>
+
+#include <algorithm>
+
+#include "maintenance/logic/descriptor.h"
+#include "maintenance/maintenance_glue.h"
+#include "maintenance/maintenance_state.h"
+#include "maintenance/monitor_dialogs_view.h"
+#include "maintenance/variable_view.h"
+
+namespace {
+
+// Back to the table, the selection on a row the filter kept.
+void backToTable(MainWindow& w, const char* dialog)
+{
+    maintglue::hide(w, dialog);
+    w.screen_id = 34;
+    VariableView* v = w.variableView;
+    const auto hidden = [v](int row) { return v->rowHidden(row); };
+    int row = w.Table_updown_Variables;
+    if (row < 0 || row >= v->rowCount() || hidden(row))
+        row = moves::top(v->rowCount(), hidden);
+    if (row >= 0) {
+        w.Table_updown_Variables = row;
+        v->showSelection(row, VariableView::Scroll::Visible);
+    }
+    maintglue::drawFocus(w);
+}
+
+void backToChoice(MainWindow& w, const char* dialog)
+{
+    maintglue::hide(w, dialog);
+    w.on_mvbvar_filter_clicked();
+}
+
+void selectFilterRow(MainWindow& w, int row)
+{
+    MonitorDialogsView* d = w.monitorDialogs;
+    const int rows = d->t_MVBfiltertelegram ? d->t_MVBfiltertelegram->rowCount() : 0;
+    if (rows <= 0)
+        return;
+    w.Table_updown_filtertelegram = std::clamp(row, 0, rows - 1);
+    d->showTelegramSelection(w.Table_updown_filtertelegram);
+}
+
+} // namespace
+
+// ================================================================ choice
+
+void MainWindow::on_mvbvar_filter_clicked()
+{
+    if (!monitorDialogs || Total_Table_Row_Variables == 0)
+        return; // nothing listed to filter yet
+    screen_id = 35;
+    monitorDialogs->layoutFilterChoice();
+    maintglue::showRaised(monitorDialogs->Gfilter_selection);
+    maintglue::drawFocus(*this);
+}
+
+void MainWindow::on_filterclose_button_clicked()
+{
+    backToTable(*this, "Gfilter_selection");
+}
+
+// ================================================================ processor filter
+
+void MainWindow::on_proc_filter_clicked()
+{
+    maintglue::hide(*this, "Gfilter_selection");
+    screen_id = 39;
+    monitorDialogs->layoutProcessorFilter();
+    monitorDialogs->restoreProcessorBoxes();
+    maintglue::showRaised(monitorDialogs->Gmvbvar_filter);
+    maintglue::drawFocus(*this);
+}
+
+void MainWindow::on_fcheck1_clicked()
+{
+    monitorDialogs->processorBoxClicked(0);
+}
+void MainWindow::on_fcheck2_clicked()
+{
+    monitorDialogs->processorBoxClicked(1);
+}
+void MainWindow::on_fcheck3_clicked()
+{
+    monitorDialogs->processorBoxClicked(2);
+}
+void MainWindow::on_fcheck4_clicked()
+{
+    monitorDialogs->processorBoxClicked(3);
+}
+void MainWindow::on_fcheck5_clicked()
+{
+    monitorDialogs->processorBoxClicked(4);
+}
+void MainWindow::on_fcheck6_clicked()
+{
+    monitorDialogs->processorBoxClicked(5);
+}
+void MainWindow::on_fcheck7_clicked()
+{
+    monitorDialogs->processorBoxClicked(6);
+}
+void MainWindow::on_fcheck8_clicked()
+{
+    monitorDialogs->processorBoxClicked(7);
+}
+void MainWindow::on_fcheck9_clicked()
+{
+    monitorDialogs->processorBoxClicked(8);
+}
+void MainWindow::on_fcheck10_clicked()
+{
+    monitorDialogs->processorBoxClicked(9);
+}
+void MainWindow::on_fcheck11_clicked()
+{
+    monitorDialogs->processorBoxClicked(10);
+}
+void MainWindow::on_fcheck12_clicked()
+{
+    monitorDialogs->processorBoxClicked(11);
+}
+void MainWindow::on_fcheck13_clicked()
+{
+    monitorDialogs->processorBoxClicked(12);
+}
+void MainWindow::on_fcheck14_clicked()
+{
+    monitorDialogs->processorBoxClicked(13);
+}
+void MainWindow::on_fcheck15_clicked()
+{
+    monitorDialogs->processorBoxClicked(14);
+}
+void MainWindow::on_fcheck16_clicked()
+{
+    monitorDialogs->processorBoxClicked(15);
+}
+void MainWindow::on_fcheck17_clicked()
+{
+    monitorDialogs->processorBoxClicked(16);
+}
+void MainWindow::on_fcheck18_clicked()
+{
+    monitorDialogs->processorBoxClicked(17);
+}
+void MainWindow::on_fcheck19_clicked()
+{
+    monitorDialogs->processorBoxClicked(18);
+}
+
+void MainWindow::on_filter_ok_clicked()
+{
+    const QStringList labels = monitorDialogs->tickedProcessors();
+    if (labels.isEmpty()) {
+        Dialog_Box(tr("Select ALL/atleast one processor"), 2);
+        return;
+    }
+    monitorDialogs->acceptProcessorBoxes();
+    VariableView* v = variableView;
+    v->filterRows(
+        [v, &labels](int row) { return descriptor::processorMatches(v->cell(row, descriptor::Telegram), labels); });
+    backToTable(*this, "Gmvbvar_filter");
+}
+
+void MainWindow::on_filter_cancel_clicked()
+{
+    backToChoice(*this, "Gmvbvar_filter");
+}
+
+// ================================================================ telegram filter
+
+void MainWindow::on_tele_filter_clicked()
+{
+    maintglue::hide(*this, "Gfilter_selection");
+    screen_id = 40;
+    telegram_filter();
+}
+
+void MainWindow::telegram_filter()
+{
+    MonitorDialogsView* d = monitorDialogs;
+    d->layoutTelegramFilter();
+    d->fillTelegramTable(maintState->ports);
+    d->setAllTicked(d->telegram_filter_checked_items.count() == 0);
+    maintglue::showRaised(d->Gtelegram);
+    selectFilterRow(*this, 0);
+    maintglue::drawFocus(*this);
+}
+
+void MainWindow::on_t_MVBfiltertelegram_cellClicked(int row, int column)
+{
+    MonitorDialogsView* d = monitorDialogs;
+    if (column == 0) {
+        TickList& ticks = d->telegram_filter_checked_items;
+        if (ticks.contains(row)) {
+            ticks.untick(row);
+        } else if (ticks.tick(row)) {
+            d->setAllTicked(false); // a port of its own replaces "all"
+        }
+        d->tickTelegramRow(row, ticks.contains(row));
+    }
+    if (!d->movingSelection())
+        selectFilterRow(*this, row);
+}
+
+void MainWindow::on_clearselec_clicked()
+{
+    MonitorDialogsView* d = monitorDialogs;
+    for (int row : d->telegram_filter_checked_items.rows())
+        d->tickTelegramRow(row, false);
+    d->telegram_filter_checked_items.clear();
+    d->setAllTicked(true);
+}
+
+void MainWindow::on_filtertelegram_all_clicked()
+{
+    if (monitorDialogs->allTicked())
+        on_clearselec_clicked(); // "all" replaces the ports ticked
+}
+
+void MainWindow::on_ok_btn_clicked()
+{
+    MonitorDialogsView* d = monitorDialogs;
+    VariableView* v = variableView;
+    if (d->allTicked()) {
+        v->filterRows([](int) { return true; });
+    } else if (d->telegram_filter_checked_items.count() == 0) {
+        Dialog_Box(tr("Select ALL/atleast one telegram"), 2);
+        return;
+    } else {
+        const QList<int> ports = d->tickedPorts();
+        v->filterRows(
+            [v, &ports](int row) { return descriptor::telegramMatches(v->cell(row, descriptor::Telegram), ports); });
+    }
+    backToTable(*this, "Gtelegram");
+}
+
+void MainWindow::on_cancel_btn_clicked()
+{
+    backToChoice(*this, "Gtelegram");
+}
+
+void MainWindow::on_tele_top_clicked()
+{
+    selectFilterRow(*this, 0);
+}
+
+void MainWindow::on_tele_up_clicked()
+{
+    selectFilterRow(*this, Table_updown_filtertelegram - 1);
+}
+
+void MainWindow::on_tele_down_clicked()
+{
+    selectFilterRow(*this, Table_updown_filtertelegram + 1);
+}
+
+void MainWindow::on_tele_bottom_clicked()
+{
+    selectFilterRow(*this, viewer.port_buffer_count - 1);
+}
+
+// ================================================================ signal-name search
+
+void MainWindow::on_signalname_filter_clicked()
+{
+    maintglue::hide(*this, "Gfilter_selection");
+    screen_id = 42;
+    monitorDialogs->layoutSignalSearch();
+    maintglue::showRaised(monitorDialogs->Gsignal_name);
+    on_rewrite_button_clicked();
+    maintglue::drawFocus(*this);
+}
+
+// The text is typed again on the on-screen keyboard (its submit puts it
+// into signal_textlabel).
+void MainWindow::on_rewrite_button_clicked()
+{
+    if (auto* l = monitorDialogs->signal_textlabel)
+        l->clear();
+    Keypad_Stage = 7;
+    keypad_open(true);
+}
+
+void MainWindow::on_Search_button_clicked()
+{
+    signal_serach();
+}
+
+void MainWindow::signal_serach()
+{
+    const QString text = monitorDialogs->signal_textlabel ? monitorDialogs->signal_textlabel->text() : QString();
+    VariableView* v = variableView;
+    v->filterRows([v, &text](int row) { return descriptor::nameMatches(v->cell(row, descriptor::SignalName), text); });
+    keypad_open(false);
+    backToTable(*this, "Gsignal_name");
+}
+
+void MainWindow::on_Cancel_button_clicked()
+{
+    keypad_open(false);
+    backToChoice(*this, "Gsignal_name");
+}

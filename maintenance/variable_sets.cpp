@@ -1,0 +1,270 @@
+// The variable monitor's signal sets and display: "Load File" and "Save File"
+// with their six slots (screens 36, 37), the set "temp" that "Display"
+// writes, and the display of the monitored values (screen 38), refreshed on
+// every tick from the acquisition's monitor.
+
+#include "app/mainwindow.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include "acquisition/unknown.h"
+#include "maintenance/logic/micview_set.h"
+#include "maintenance/maintenance_glue.h"
+#include "maintenance/maintenance_state.h"
+#include "maintenance/monitor_dialogs_view.h"
+#include "maintenance/variable_view.h"
+
+namespace {
+
+const QString kTemp = QStringLiteral("temp");
+
+QVector<descriptor::Row> tickedRows(const MainWindow& w)
+{
+    QVector<descriptor::Row> rows;
+    for (int r : w.variableView->checked_items.rows())
+        rows.append(w.variableView->rowAt(r));
+    return rows;
+}
+
+// Hands the entries to the acquisition's monitor and shows the display. An
+// entry the monitor cannot read truthfully is not fetched (a negative offset
+// is never read) and reads unknown.
+void showDisplay(MainWindow& w, const QVector<micview::Entry>& entries)
+{
+    MaintenanceState* m = w.maintState;
+    m->display = entries;
+    m->fetched.clear();
+    w.viewer.DDU_Micview_Start = 1;
+    w.viewer.DDU_Micview_Data_Count = entries.size();
+    for (int i = 0; i < entries.size(); ++i) {
+        const micview::Fetch f = micview::fetchOf(entries[i], m->ports);
+        DDU_Micview_Details_struct& d = w.viewer.DDU_Micview_Details[i];
+        d = f.details;
+        if (!f.valid)
+            d.byte_offset = -1;
+        m->fetched.append(f.valid);
+    }
+    w.exchange.setSelection(w.viewer);
+    w.MVBVardisplay_Create_Table(entries.size());
+    w.mvbvar_display_design();
+    w.variableView->showNames(entries);
+    w.variableView->layoutDisplay();
+    // The display covers the menu: its entries are not to be touched through it.
+    maintglue::hide(w, "Gmaint_menu");
+    maintglue::showRaised(w.W(QStringLiteral("Gmaint_mvbvarsel")));
+    w.screen_id = 38;
+    m->error_flg = 1;
+    w.mvbvarselRefresh();
+    maintglue::drawFocus(w);
+}
+
+void closeSlotChoice(MainWindow& w)
+{
+    maintglue::hide(w, "Gmvbvar_loadsave");
+    w.screen_id = 34;
+}
+
+void chooseSlot(MainWindow& w, int slot)
+{
+    if (!w.maintState)
+        return;
+    w.maintState->loadsave_filename = QString::number(slot);
+    w.loadsave_switch();
+}
+
+} // namespace
+
+// ================================================================ slot choice
+
+void MainWindow::on_mvbvar_loadfile_clicked()
+{
+    if (!maintState)
+        return;
+    maintState->loadsave_selct = 1;
+    screen_id = 36;
+    loadsave();
+}
+
+void MainWindow::on_mvbvar_savefile_clicked()
+{
+    if (!maintState)
+        return;
+    maintState->loadsave_selct = 2;
+    screen_id = 37;
+    loadsave();
+}
+
+void MainWindow::loadsave()
+{
+    if (!monitorDialogs)
+        return;
+    monitorDialogs->layoutLoadSave(maintState->loadsave_selct == 1);
+    maintglue::showRaised(monitorDialogs->Gmvbvar_loadsave);
+    maintglue::drawFocus(*this);
+}
+
+void MainWindow::on_mvbvar_cancel_clicked()
+{
+    closeSlotChoice(*this);
+    maintglue::drawFocus(*this);
+}
+
+void MainWindow::on_mvbvar_loadsave1_clicked()
+{
+    chooseSlot(*this, 1);
+}
+
+void MainWindow::on_mvbvar_loadsave2_clicked()
+{
+    chooseSlot(*this, 2);
+}
+
+void MainWindow::on_mvbvar_loadsave3_clicked()
+{
+    chooseSlot(*this, 3);
+}
+
+void MainWindow::on_mvbvar_loadsave4_clicked()
+{
+    chooseSlot(*this, 4);
+}
+
+void MainWindow::on_mvbvar_loadsave5_clicked()
+{
+    chooseSlot(*this, 5);
+}
+
+void MainWindow::on_mvbvar_loadsave6_clicked()
+{
+    chooseSlot(*this, 6);
+}
+
+// The table stays the screen served while a set is saved (a save shows no
+// display, so the display's touch regions must not take over the table).
+void MainWindow::loadsave_switch()
+{
+    closeSlotChoice(*this);
+    if (maintState->loadsave_selct == 1)
+        DDU_Micview_Load();
+    else if (maintState->loadsave_selct == 2)
+        DDU_Micview_Save();
+    maintglue::drawFocus(*this);
+}
+
+// ================================================================ save
+
+void MainWindow::DDU_Micview_Save()
+{
+    if (!variableView || variableView->checked_items.count() < 1) {
+        Dialog_Box(tr("No Signals Selected"), 1);
+        return;
+    }
+    const QString path = micview::setPath(maintState->loadsave_filename);
+    if (micview::askBeforeReplacing(path) && maintState->error_flg == 0) {
+        // YES writes the set and reports "File Saved"; a write that fails
+        // says so instead, right after.
+        Dialog_Confirm(tr("Do you really want to replace the \n existing signals?"), [this] {
+            if (!file_write())
+                QTimer::singleShot(0, this, [this] { Dialog_Box(tr("File not saved"), 1); });
+        });
+        return;
+    }
+    if (!file_write())
+        Dialog_Box(tr("File not saved"), 1);
+    else if (maintState->loadsave_filename != kTemp)
+        Dialog_Box(tr("File Saved"), 2);
+}
+
+// Replaces the set file with the ticked rows, atomically.
+bool MainWindow::file_write()
+{
+    const QString path = micview::setPath(maintState->loadsave_filename);
+    QString error;
+    if (micview::save(path, tickedRows(*this), &error))
+        return true;
+    qDebug().noquote() << "signal set: cannot write" << path << "(" + error + "); the set is left as it was";
+    return false;
+}
+
+// ================================================================ load and display
+
+void MainWindow::DDU_Micview_Load()
+{
+    const QString path = micview::setPath(maintState->loadsave_filename);
+    const micview::SetFile set = micview::loadSet(path);
+    for (const QString& line : micview::report(set, path))
+        qDebug().noquote() << line;
+    if (set.status != maint::ReadStatus::Ok || set.entries.isEmpty()) {
+        screen_id = 34;
+        Dialog_Box(tr("No signals found in selected file"), 1);
+        return;
+    }
+    showDisplay(*this, set.entries);
+    if (set.leftOut > 0)
+        Dialog_Box(tr("The set holds %1 signals: the first %2 are shown")
+                       .arg(set.entries.size() + set.leftOut)
+                       .arg(micview::kMaxEntries),
+                   2);
+}
+
+void MainWindow::on_mvbvar_display_clicked()
+{
+    if (!variableView || !maintState)
+        return;
+    if (variableView->checked_items.count() < 1) {
+        Dialog_Box(tr("No Signals Selected"), 1);
+        return;
+    }
+    screen_id = 38;
+    maintState->error_flg = 1;
+    maintState->loadsave_filename = kTemp;
+    if (file_write()) {
+        DDU_Micview_Load();
+        return;
+    }
+    // The ticks are shown all the same, from the table itself.
+    QVector<micview::Entry> entries;
+    for (const descriptor::Row& r : tickedRows(*this))
+        entries.append(micview::entryOf(r));
+    showDisplay(*this, entries);
+}
+
+void MainWindow::MVBVardisplay_Create_Table(int count)
+{
+    if (variableView)
+        variableView->MVBVardisplay_Create_Table(count);
+}
+
+void MainWindow::mvbvar_display_design()
+{
+    if (variableView)
+        variableView->mvbvar_display_design();
+}
+
+void MainWindow::on_back_clicked()
+{
+    maintglue::hide(*this, "Gmaint_mvbvarsel");
+    maintglue::showRaised(W(QStringLiteral("Gmaint_menu")));
+    screen_id = 34;
+    if (maintState)
+        maintState->error_flg = 0;
+    maintglue::drawFocus(*this);
+}
+
+// Per tick while the display is shown: each entry's value from the pass of
+// the selection shown; "--" while there is none, or the port is stale.
+void MainWindow::mvbvarselRefresh()
+{
+    if (!variableView)
+        return;
+    const bool current = snap.viewer_version == exchange.selectionVersion();
+    const int count = qBound(0, viewer.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
+    QStringList values;
+    for (int i = 0; i < count; ++i) {
+        const bool fetched = !maintState || i >= maintState->fetched.size() || maintState->fetched[i];
+        const QString& v = snap.DDU_Micview_Data[i];
+        values << (fetched && current && !isUnknown(v) ? v : QString());
+    }
+    variableView->updateValues(values);
+}
