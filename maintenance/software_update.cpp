@@ -1,0 +1,364 @@
+#include "maintenance/software_update.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/platform.h"
+#include "platform/translation.h"
+
+namespace update {
+
+// ----------------------------------------------------------------- layout
+
+QString Layout::mountPoint() const
+{
+    return root + QStringLiteral("/file/pendrive");
+}
+
+QString Layout::installedProgram() const
+{
+    return root + QLatin1Char('/') + QLatin1String(kProgramName);
+}
+
+QString Layout::stickProgram() const
+{
+    return mountPoint() + QLatin1Char('/') + QLatin1String(kProgramName);
+}
+
+QString Layout::stickPackage() const
+{
+    return mountPoint() + QStringLiteral("/qim_new/zav_new");
+}
+
+Layout Layout::unit()
+{
+    return {QString::fromLocal8Bit(platform::usbDevicePath()), platform::dataRoot()};
+}
+
+// ----------------------------------------------------------------- checked copy
+
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+
+// Reads all of `in`, feeding `hash`; -1 when a read fails.
+qint64 readAll(QIODevice& in, QCryptographicHash& hash, QIODevice* out, bool* writeFailed)
+{
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), kChunk);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            return total;
+        hash.addData(QByteArrayView(buffer.constData(), n));
+        if (out && out->write(buffer.constData(), n) != n) {
+            *writeFailed = true;
+            return total;
+        }
+        total += n;
+    }
+}
+
+bool syncFile(QFileDevice& f)
+{
+    return f.flush() && ::fsync(f.handle()) == 0;
+}
+
+// Makes a rename in `dir` durable.
+void syncDirectory(const QString& dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// The written copy, read back: same size and checksum as the source.
+const char* verifyCopy(QTemporaryFile& tmp, qint64 size, const QByteArray& sourceHash)
+{
+    if (!syncFile(tmp))
+        return QT_TRANSLATE_NOOP("QObject", "writing on the DDU failed");
+    if (!tmp.seek(0))
+        return QT_TRANSLATE_NOOP("QObject", "the copy cannot be read back");
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (readAll(tmp, hash, nullptr, nullptr) != size || hash.result() != sourceHash)
+        return QT_TRANSLATE_NOOP("QObject", "the copy differs from the pendrive");
+    return nullptr;
+}
+
+} // namespace
+
+SourceOpener fileOpener()
+{
+    return [](const QString& path) -> std::unique_ptr<QIODevice> {
+        auto f = std::make_unique<QFile>(path);
+        if (!f->open(QIODevice::ReadOnly))
+            return nullptr;
+        return f;
+    };
+}
+
+CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
+                        const SourceOpener& open)
+{
+    CopyResult r;
+    const qint64 size = QFileInfo(source).size();
+    std::unique_ptr<QIODevice> in = open ? open(source) : nullptr;
+    if (!in || !in->isReadable()) {
+        r.reason = QT_TRANSLATE_NOOP("QObject", "cannot read the pendrive");
+        return r;
+    }
+    const QFileInfo t(target);
+    QTemporaryFile tmp(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".new-XXXXXX"));
+    if (!tmp.open()) {
+        r.reason = QT_TRANSLATE_NOOP("QObject", "cannot write on the DDU");
+        return r;
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    bool writeFailed = false;
+    const qint64 copied = readAll(*in, hash, &tmp, &writeFailed);
+    if (writeFailed)
+        r.reason = QT_TRANSLATE_NOOP("QObject", "writing on the DDU failed");
+    else if (copied < 0)
+        r.reason = QT_TRANSLATE_NOOP("QObject", "reading the pendrive failed");
+    else if (copied != size)
+        r.reason = QT_TRANSLATE_NOOP("QObject", "copy incomplete");
+    else
+        r.reason = verifyCopy(tmp, size, hash.result());
+    if (!r.reason && !tmp.setPermissions(permissions))
+        r.reason = QT_TRANSLATE_NOOP("QObject", "cannot set the mode of the copy");
+    if (r.reason)
+        return r; // the temporary file goes, the old file stays
+    tmp.close();
+    if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        r.reason = QT_TRANSLATE_NOOP("QObject", "cannot replace the old file");
+        return r;
+    }
+    tmp.setAutoRemove(false);
+    syncDirectory(t.absolutePath());
+    r.ok = true;
+    return r;
+}
+
+QString safeTarget(const QString& base, const QString& relative)
+{
+    if (relative.isEmpty() || QDir::isAbsolutePath(relative))
+        return QString();
+    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& p : parts)
+        if (p == QLatin1String("..") || p == QLatin1String("."))
+            return QString();
+    if (parts.isEmpty())
+        return QString();
+    return QDir::cleanPath(base + QLatin1Char('/') + parts.join(QLatin1Char('/')));
+}
+
+QString shellArg(const QString& path)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:@%+=,-]+$"));
+    if (plain.match(path).hasMatch())
+        return path;
+    QString quoted = path;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+// ----------------------------------------------------------------- update
+
+SoftwareUpdate::SoftwareUpdate(Layout layout)
+    : m_layout(std::move(layout))
+    , m_open(fileOpener())
+{
+}
+
+bool SoftwareUpdate::stickPresent() const
+{
+    return QFileInfo::exists(m_layout.device);
+}
+
+ProgramResult SoftwareUpdate::updateProgram()
+{
+    if (!stickPresent())
+        return {Outcome::NoStick, nullptr};
+    const QString mount = shellArg(m_layout.mountPoint());
+    platform::runShell(QStringLiteral("mount  ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount);
+    const QFileInfo src(m_layout.stickProgram());
+    ProgramResult r{Outcome::NotFound, nullptr};
+    if (src.exists() || src.isSymLink())
+        r = installProgram();
+    if (r.outcome == Outcome::Done)
+        platform::runShell(QStringLiteral("chmod 0777 ") + shellArg(m_layout.installedProgram()));
+    platform::runShell(QStringLiteral("umount ") + mount);
+    return r;
+}
+
+ProgramResult SoftwareUpdate::installProgram()
+{
+    const QFileInfo src(m_layout.stickProgram());
+    if (src.isSymLink())
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is a link")};
+    if (!src.isFile())
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive entry is not a file")};
+    if (src.size() == 0)
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is empty")};
+    const QStorageInfo disk(m_layout.root);
+    if (disk.isValid() && disk.bytesAvailable() < src.size())
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "not enough space on the DDU")};
+    const QFileDevice::Permissions all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup |
+        QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
+        QFileDevice::ExeOther;
+    const CopyResult c = copyVerified(src.filePath(), m_layout.installedProgram(), all, m_open);
+    if (!c.ok)
+        return {Outcome::Failed, c.reason};
+    return {Outcome::Done, nullptr};
+}
+
+// ----------------------------------------------------------------- data transfer
+
+TransferResult SoftwareUpdate::transferData()
+{
+    TransferResult r;
+    if (!stickPresent()) {
+        r.outcome = Outcome::NoStick;
+        return r;
+    }
+    const QString mount = shellArg(m_layout.mountPoint());
+    platform::runShell(QStringLiteral("mount ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount);
+    const QString package = m_layout.stickPackage();
+    const QFileInfo qimNew(m_layout.mountPoint() + QStringLiteral("/qim_new"));
+    if (qimNew.isSymLink() || QFileInfo(package).isSymLink()) {
+        r.failed << FileFailure{QStringLiteral("qim_new/zav_new"), QT_TRANSLATE_NOOP("QObject", "refused: a link")};
+    } else if (QFileInfo(package).isDir()) {
+        const QString file = m_layout.root + QStringLiteral("/file");
+        copyFolder(QStringLiteral("fault"), file, r);
+        copyFolder(QStringLiteral("master"), file, r);
+        copyFolder(QStringLiteral("micview"), file, r);
+        copyFolder(QStringLiteral("img"), m_layout.root, r);
+    }
+    if (!r.failed.isEmpty())
+        r.outcome = Outcome::Failed;
+    else if (QFileInfo(package).isDir())
+        r.outcome = Outcome::Done;
+    platform::runShell(QStringLiteral("umount ") + mount);
+    platform::runShell(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'));
+    for (const FileFailure& f : r.failed)
+        qDebug().noquote() << "not transferred:" << f.file << "-" << f.reason;
+    return r;
+}
+
+namespace {
+
+// True when `dir` exists and lies inside `root` once links are resolved.
+bool insideRoot(const QString& dir, const QString& root)
+{
+    const QString canonicalRoot = QFileInfo(root).canonicalFilePath();
+    const QString canonicalDir = QFileInfo(dir).canonicalFilePath();
+    return !canonicalRoot.isEmpty() && !canonicalDir.isEmpty() &&
+        (canonicalDir == canonicalRoot || canonicalDir.startsWith(canonicalRoot + QLatin1Char('/')));
+}
+
+// Creates the folder `dir` below `root`, refusing to create anything when the
+// nearest existing folder on its way lies outside the root (a link).
+bool prepareFolder(const QString& dir, const QString& root)
+{
+    QString existing = dir;
+    while (!QFileInfo::exists(existing) && existing.size() > 1)
+        existing = QFileInfo(existing).path();
+    return insideRoot(existing, root) && QDir().mkpath(dir) && insideRoot(dir, root);
+}
+
+const QFileDevice::Permissions kDataFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+    QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+} // namespace
+
+// Copies the package folder `name` (if the stick has it) into `targetBase`/name.
+void SoftwareUpdate::copyFolder(const QString& name, const QString& targetBase, TransferResult& r)
+{
+    const QFileInfo src(m_layout.stickPackage() + QLatin1Char('/') + name);
+    if (!src.exists() && !src.isSymLink())
+        return;
+    if (src.isSymLink() || !src.isDir()) {
+        r.failed << FileFailure{name,
+                                src.isSymLink() ? QT_TRANSLATE_NOOP("QObject", "refused: a link")
+                                                : QT_TRANSLATE_NOOP("QObject", "refused: not a folder")};
+        return;
+    }
+    copyTree(src.filePath(), safeTarget(targetBase, name), name, m_layout.root, 0, r);
+}
+
+void SoftwareUpdate::copyTree(const QString& source, const QString& target, const QString& rel, const QString& base,
+                              int depth, TransferResult& r)
+{
+    const int kMaxDepth = 16;
+    if (depth > kMaxDepth) {
+        r.failed << FileFailure{rel, QT_TRANSLATE_NOOP("QObject", "refused: folders nested too deep")};
+        return;
+    }
+    if (!prepareFolder(target, base)) {
+        r.failed << FileFailure{rel, QT_TRANSLATE_NOOP("QObject", "target folder outside the DDU data")};
+        return;
+    }
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& e : entries) {
+        const QString name = rel + QLatin1Char('/') + e.fileName();
+        const QString to = safeTarget(target, e.fileName());
+        if (to.isEmpty()) {
+            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: name leads outside")};
+        } else if (e.isSymLink()) {
+            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: a link")};
+        } else if (e.isDir()) {
+            copyTree(e.filePath(), to, name, base, depth + 1, r);
+        } else if (!e.isFile()) {
+            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: not a file")};
+        } else if (const CopyResult c = copyVerified(e.filePath(), to, kDataFileMode, m_open); c.ok) {
+            ++r.copied;
+        } else {
+            r.failed << FileFailure{name, c.reason};
+        }
+    }
+}
+
+// ----------------------------------------------------------------- status texts
+
+QString SoftwareUpdate::statusText(const ProgramResult& r)
+{
+    switch (r.outcome) {
+    case Outcome::NoStick: return QObject::tr("'No Pendrive Found");
+    case Outcome::NotFound: return QObject::tr("'ZAV_DDU_LU' file not found... \nPlease verify");
+    case Outcome::Done: return QObject::tr("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART");
+    case Outcome::Failed: break;
+    }
+    return QObject::tr("Update failed: %1\nThe old program is kept").arg(platform::translated(r.reason));
+}
+
+QString SoftwareUpdate::statusText(const TransferResult& r)
+{
+    switch (r.outcome) {
+    case Outcome::NoStick: return QObject::tr("NO Pendrive Found");
+    case Outcome::NotFound: return QObject::tr("Files Not Found on Pendrive !!!");
+    case Outcome::Done: return QObject::tr("'Files Transferred to DDU\n%1 files copied").arg(r.copied);
+    case Outcome::Failed: break;
+    }
+    const FileFailure& first = r.failed.first();
+    return QObject::tr("File transfer failed: %1 copied,\n%2 not copied, e.g. %3:\n%4")
+        .arg(r.copied)
+        .arg(r.failed.size())
+        .arg(first.file, platform::translated(first.reason));
+}
+
+} // namespace update

@@ -1,0 +1,124 @@
+#pragma once
+// Software update and data transfer from a USB stick: plain logic without
+// widgets. The stick is mounted and unmounted through the shell runner; the
+// files are copied by the program itself, each one checked before it
+// replaces anything:
+//
+// - every file is written under a temporary name in its target folder, synced,
+//   read back and compared with what was read from the stick (size and
+//   SHA-256), and only then renamed over the old file. A pulled stick, a full
+//   disk or a power cut leaves the old file as it was;
+// - nothing on the stick reaches a shell: the commands name only the device,
+//   the mount point and the data root;
+// - links on the stick are refused, and no file is written outside its
+//   target folder under the data root.
+
+#include <QFileDevice>
+#include <QIODevice>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace update {
+
+// The program file the unit starts, on the stick and in the data root.
+inline constexpr char kProgramName[] = "ZAV_DDU_LU";
+
+// Where the update looks and writes. Every path is absolute.
+struct Layout {
+    QString device; // block device of the stick
+    QString root;   // data root of the unit
+
+    QString mountPoint() const;       // <root>/file/pendrive
+    QString installedProgram() const; // <root>/ZAV_DDU_LU
+    QString stickProgram() const;     // <mount point>/ZAV_DDU_LU
+    QString stickPackage() const;     // <mount point>/qim_new/zav_new
+
+    // The unit's own: the USB device and data root of the platform layer.
+    static Layout unit();
+};
+
+// Opens a file of the stick for reading (tests replace it to play a stick
+// that is pulled or ends early). The default opens the file read-only.
+using SourceOpener = std::function<std::unique_ptr<QIODevice>(const QString& path)>;
+SourceOpener fileOpener();
+
+// Outcome of one checked copy; `reason` is a text marked for translation
+// (context "QObject"), nullptr on success.
+struct CopyResult {
+    bool ok = false;
+    const char* reason = nullptr;
+};
+
+// Copies `source` to `target` as described above; the new file gets
+// `permissions` before it replaces the old one.
+CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
+                        const SourceOpener& open);
+
+// `relative` (a path below a target folder, as found on the stick) under
+// `base`; empty when it is absolute, empty, or climbs out with "..".
+QString safeTarget(const QString& base, const QString& relative);
+
+// `path` as one shell word: unchanged when it holds only characters no shell
+// treats specially, else in single quotes.
+QString shellArg(const QString& path);
+
+enum class Outcome {
+    NoStick,  // no device node: no command run
+    NotFound, // nothing to install on the stick
+    Done,     // every file installed
+    Failed,   // at least one file not installed; see the reasons
+};
+
+struct ProgramResult {
+    Outcome outcome = Outcome::NotFound;
+    const char* reason = nullptr; // why it failed (translation key)
+};
+
+struct FileFailure {
+    QString file;       // below qim_new/zav_new, e.g. "master/DDU.xml"
+    const char* reason; // translation key
+};
+
+struct TransferResult {
+    Outcome outcome = Outcome::NotFound;
+    int copied = 0;
+    QList<FileFailure> failed;
+};
+
+class SoftwareUpdate {
+public:
+    explicit SoftwareUpdate(Layout layout = Layout::unit());
+
+    void setSourceOpener(SourceOpener open) { m_open = std::move(open); }
+    const Layout& layout() const { return m_layout; }
+
+    bool stickPresent() const;
+
+    // Mounts the stick, installs its program file (mode 0777) in place of the
+    // installed one, unmounts it.
+    ProgramResult updateProgram();
+
+    // Mounts the stick, copies the folders fault, master, micview (into
+    // <root>/file/) and img (into <root>/) of qim_new/zav_new, unmounts it.
+    TransferResult transferData();
+
+    // The texts of the status line for a result, translated.
+    static QString statusText(const ProgramResult& r);
+    static QString statusText(const TransferResult& r);
+    // Whether the status line shows the result as an error (red).
+    static bool isError(Outcome outcome) { return outcome == Outcome::NoStick || outcome == Outcome::Failed; }
+
+private:
+    ProgramResult installProgram();
+    void copyFolder(const QString& name, const QString& targetBase, TransferResult& r);
+    void copyTree(const QString& source, const QString& target, const QString& rel, const QString& base, int depth,
+                  TransferResult& r);
+
+    Layout m_layout;
+    SourceOpener m_open;
+};
+
+} // namespace update

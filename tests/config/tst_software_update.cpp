@@ -1,0 +1,376 @@
+// The software update and data transfer, without a window: a data root and a
+// "mounted" stick prepared in a temporary folder, a file standing for the
+// stick's device node, and the shell runner logging into a file of its own.
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "maintenance/software_update.h"
+
+using update::Outcome;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray randomBytes(int size)
+{
+    QByteArray b(size, Qt::Uninitialized);
+    for (char& c : b)
+        c = char(QRandomGenerator::global()->bounded(256));
+    return b;
+}
+
+// Every file below `dir` with its content, links as "-> target".
+QMap<QString, QByteArray> snapshot(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo e(it.next());
+        const QString rel = QDir(dir).relativeFilePath(e.filePath());
+        if (e.isSymLink())
+            files[rel] = "-> " + e.symLinkTarget().toUtf8();
+        else if (e.isFile())
+            files[rel] = readBytes(e.filePath());
+        else
+            files[rel] = "<dir>";
+    }
+    return files;
+}
+
+// A stick that breaks off after `limit` bytes: the rest reads as an error.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(QByteArray data, qint64 limit)
+        : m_data(std::move(data))
+        , m_limit(limit)
+    {
+        open(QIODevice::ReadOnly);
+    }
+
+protected:
+    qint64 readData(char* out, qint64 max) override
+    {
+        if (m_pos >= m_limit)
+            return -1;
+        const qint64 n = qMin(max, m_limit - m_pos);
+        memcpy(out, m_data.constData() + m_pos, size_t(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_limit;
+    qint64 m_pos = 0;
+};
+
+} // namespace
+
+class TestSoftwareUpdate : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    update::Layout m_layout;
+    QString m_log;
+
+    QString root(const QString& rel) const { return m_layout.root + '/' + rel; }
+    QString stick(const QString& rel) const { return m_layout.mountPoint() + '/' + rel; }
+    QStringList shellLog() const { return QString::fromUtf8(readBytes(m_log)).split('\n', Qt::SkipEmptyParts); }
+    QStringList leftovers() const
+    {
+        return QDir(m_layout.root).entryList({".ZAV_DDU_LU.new-*"}, QDir::Files | QDir::Hidden);
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_tmp->isValid());
+        m_layout = {m_tmp->filePath("sda1"), m_tmp->filePath("root")};
+        QVERIFY(writeBytes(m_layout.device, "")); // the stick is in
+        QVERIFY(QDir().mkpath(m_layout.mountPoint()));
+        QVERIFY(writeBytes(m_layout.installedProgram(), "old program"));
+        m_log = m_tmp->filePath("shell.log");
+        qputenv("DDU_SHELL_LOG", m_log.toLocal8Bit());
+    }
+
+    void programInstalled()
+    {
+        const QByteArray program = randomBytes(300 * 1024 + 17);
+        QVERIFY(writeBytes(m_layout.stickProgram(), program));
+        update::SoftwareUpdate job(m_layout);
+        const update::ProgramResult r = job.updateProgram();
+        QCOMPARE(r.outcome, Outcome::Done);
+        QCOMPARE(readBytes(m_layout.installedProgram()), program);
+        QCOMPARE(QFile::permissions(m_layout.installedProgram()) & 0x7777, QFileDevice::Permissions(0x7777));
+        QVERIFY(leftovers().isEmpty());
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "chmod 0777 " + m_layout.installedProgram(), "umount " + m_layout.mountPoint()}));
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));
+        QVERIFY(!update::SoftwareUpdate::isError(r.outcome));
+    }
+
+    void noStickRunsNothing()
+    {
+        QVERIFY(QFile::remove(m_layout.device));
+        update::SoftwareUpdate job(m_layout);
+        const update::ProgramResult p = job.updateProgram();
+        const update::TransferResult t = job.transferData();
+        QCOMPARE(p.outcome, Outcome::NoStick);
+        QCOMPARE(t.outcome, Outcome::NoStick);
+        QCOMPARE(update::SoftwareUpdate::statusText(p), QString("'No Pendrive Found"));
+        QCOMPARE(update::SoftwareUpdate::statusText(t), QString("NO Pendrive Found"));
+        QVERIFY(update::SoftwareUpdate::isError(p.outcome));
+        QVERIFY(shellLog().isEmpty());
+        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
+    }
+
+    void noProgramOnTheStick()
+    {
+        update::SoftwareUpdate job(m_layout);
+        const update::ProgramResult r = job.updateProgram();
+        QCOMPARE(r.outcome, Outcome::NotFound);
+        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("'ZAV_DDU_LU' file not found... \nPlease verify"));
+        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "umount " + m_layout.mountPoint()}));
+    }
+
+    // However the copy fails, the old program stays as it was, no half file
+    // is left, and the status says so.
+    void failedCopyKeepsTheOldProgram_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("stick ends early") << "short"
+                                          << "copy incomplete";
+        QTest::newRow("stick pulled") << "pulled"
+                                      << "reading the pendrive failed";
+        QTest::newRow("cannot open") << "unreadable"
+                                     << "cannot read the pendrive";
+        QTest::newRow("empty file") << "empty"
+                                    << "the pendrive file is empty";
+        QTest::newRow("link") << "link"
+                              << "the pendrive file is a link";
+        QTest::newRow("folder") << "folder"
+                                << "the pendrive entry is not a file";
+        QTest::newRow("target is a folder") << "target"
+                                            << "cannot replace the old file";
+    }
+
+    void failedCopyKeepsTheOldProgram()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QByteArray program = randomBytes(200 * 1024);
+        QVERIFY(writeBytes(m_layout.stickProgram(), program));
+        update::SoftwareUpdate job(m_layout);
+        if (kind == "short")
+            job.setSourceOpener([&](const QString&) -> std::unique_ptr<QIODevice> {
+                auto b = std::make_unique<QBuffer>();
+                b->setData(program.left(program.size() / 2));
+                b->open(QIODevice::ReadOnly);
+                return b;
+            });
+        else if (kind == "pulled")
+            job.setSourceOpener([&](const QString&) { return std::make_unique<FailingDevice>(program, 100000); });
+        else if (kind == "unreadable")
+            job.setSourceOpener([](const QString&) { return std::unique_ptr<QIODevice>(); });
+        else if (kind == "empty")
+            QVERIFY(writeBytes(m_layout.stickProgram(), ""));
+        else if (kind == "link")
+            QVERIFY(QFile::remove(m_layout.stickProgram()) &&
+                    QFile::link(m_layout.installedProgram(), m_layout.stickProgram()));
+        else if (kind == "folder")
+            QVERIFY(QFile::remove(m_layout.stickProgram()) && QDir().mkpath(m_layout.stickProgram()));
+        else if (kind == "target")
+            QVERIFY(QFile::remove(m_layout.installedProgram()) && QDir().mkpath(m_layout.installedProgram()));
+        const auto before = snapshot(m_layout.root);
+        const update::ProgramResult r = job.updateProgram();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(QString(r.reason), reason);
+        QCOMPARE(snapshot(m_layout.root), before); // the old program, and nothing else
+        QVERIFY(update::SoftwareUpdate::statusText(r).startsWith("Update failed: " + reason));
+        QVERIFY(update::SoftwareUpdate::isError(r.outcome));
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "umount " + m_layout.mountPoint()}));
+    }
+
+    void dataTransferred()
+    {
+        const QMap<QString, QByteArray> package = {
+            {"fault/zav_MessagesVCU_temp.xml", "<faults/>"}, {"master/DDU.xml", "<Table/>"},
+            {"master/sets/a.xml", randomBytes(70000)},       {"micview/1.xml", "<set/>"},
+            {"img/rms/led.png", randomBytes(5000)},          {"master/.hidden", "h"},
+        };
+        for (auto it = package.begin(); it != package.end(); ++it)
+            QVERIFY(writeBytes(stick("qim_new/zav_new/" + it.key()), it.value()));
+        QVERIFY(writeBytes(root("file/master/kept.xml"), "kept"));
+        QVERIFY(writeBytes(root("file/master/DDU.xml"), "old"));
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Done);
+        QCOMPARE(r.copied, package.size());
+        for (auto it = package.begin(); it != package.end(); ++it) {
+            const QString to = it.key().startsWith("img/") ? root(it.key()) : root("file/" + it.key());
+            QCOMPARE(readBytes(to), it.value());
+        }
+        QCOMPARE(readBytes(root("file/master/kept.xml")), QByteArray("kept"));
+        QCOMPARE(QFile::permissions(root("file/master/DDU.xml")) & 0x7777, QFileDevice::Permissions(0x6644));
+        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("'Files Transferred to DDU\n6 files copied"));
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "umount " + m_layout.mountPoint(), "chmod 0777 " + m_layout.root + '/'}));
+    }
+
+    void onlyMaster()
+    {
+        QVERIFY(writeBytes(stick("qim_new/zav_new/master/zav_port.xml"), "<ports/>"));
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Done);
+        QCOMPARE(r.copied, 1);
+        QCOMPARE(readBytes(root("file/master/zav_port.xml")), QByteArray("<ports/>"));
+        QVERIFY(!QFileInfo::exists(root("file/fault")) && !QFileInfo::exists(root("img")));
+    }
+
+    void noPackage()
+    {
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::NotFound);
+        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("Files Not Found on Pendrive !!!"));
+        QCOMPARE(shellLog().size(), 3);
+    }
+
+    // One file that cannot be read: the others arrive, the transfer reports it
+    // and is not called a success; the old copy of that file stays.
+    void failingFileReported()
+    {
+        QVERIFY(writeBytes(stick("qim_new/zav_new/master/good.xml"), "good"));
+        QVERIFY(writeBytes(stick("qim_new/zav_new/master/bad.xml"), "new bad"));
+        QVERIFY(writeBytes(stick("qim_new/zav_new/micview/2.xml"), "two"));
+        QVERIFY(writeBytes(root("file/master/bad.xml"), "old bad"));
+        update::SoftwareUpdate job(m_layout);
+        const update::SourceOpener files = update::fileOpener();
+        job.setSourceOpener([&](const QString& path) -> std::unique_ptr<QIODevice> {
+            if (path.endsWith("bad.xml"))
+                return std::make_unique<FailingDevice>("new", 2);
+            return files(path);
+        });
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: master/bad.xml"));
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(r.copied, 2);
+        QCOMPARE(r.failed.size(), 1);
+        QCOMPARE(r.failed.first().file, QString("master/bad.xml"));
+        QCOMPARE(readBytes(root("file/master/bad.xml")), QByteArray("old bad"));
+        QCOMPARE(readBytes(root("file/master/good.xml")), QByteArray("good"));
+        const QString text = update::SoftwareUpdate::statusText(r);
+        QVERIFY2(text.startsWith("File transfer failed: 2 copied,\n1 not copied") && text.contains("master/bad.xml"),
+                 qPrintable(text));
+        QVERIFY(update::SoftwareUpdate::isError(r.outcome));
+    }
+
+    // Links on the stick are not followed, and nothing is written outside
+    // the data root, also through a link on the unit's side.
+    void linksRefused()
+    {
+        QTemporaryDir outside;
+        QVERIFY(writeBytes(outside.filePath("secret"), "secret"));
+        const QString pkg = stick("qim_new/zav_new");
+        QVERIFY(writeBytes(pkg + "/master/ok.xml", "ok"));
+        QVERIFY(QFile::link(outside.filePath("secret"), pkg + "/master/link.xml"));
+        QVERIFY(QFile::link(outside.path(), pkg + "/master/dirlink"));
+        QVERIFY(QFile::link(outside.path(), pkg + "/img"));
+        QVERIFY(writeBytes(pkg + "/fault/f.xml", "f"));
+        // The unit's fault folder is a link leading out of the data root.
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir().mkpath(root("file")) && QFile::link(elsewhere.path(), root("file/fault")));
+        const auto outsideBefore = snapshot(outside.path());
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(r.copied, 1);
+        QStringList failed;
+        for (const update::FileFailure& f : r.failed)
+            failed << f.file;
+        failed.sort();
+        QCOMPARE(failed, (QStringList{"fault", "img", "master/dirlink", "master/link.xml"}));
+        QCOMPARE(readBytes(root("file/master/ok.xml")), QByteArray("ok"));
+        QVERIFY(!QFileInfo::exists(root("file/master/link.xml")) && !QFileInfo::exists(root("img")));
+        QCOMPARE(snapshot(outside.path()), outsideBefore);
+        QVERIFY(snapshot(elsewhere.path()).isEmpty());
+    }
+
+    void safeTargets_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("plain") << "a.xml"
+                               << "/base/a.xml";
+        QTest::newRow("below") << "sets/b.xml"
+                               << "/base/sets/b.xml";
+        QTest::newRow("double slash") << "sets//b.xml"
+                                      << "/base/sets/b.xml";
+        QTest::newRow("parent") << "../x"
+                                << "";
+        QTest::newRow("parent inside") << "a/../../x"
+                                       << "";
+        QTest::newRow("only parent") << ".."
+                                     << "";
+        QTest::newRow("dot") << "./x"
+                             << "";
+        QTest::newRow("absolute") << "/etc/passwd"
+                                  << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("dots in a name") << "a..b"
+                                        << "/base/a..b";
+    }
+
+    void safeTargets()
+    {
+        QFETCH(QString, relative);
+        QFETCH(QString, target);
+        QCOMPARE(update::safeTarget("/base", relative), target);
+    }
+
+    void shellWords()
+    {
+        QCOMPARE(update::shellArg("/home/qim/file/pendrive"), QString("/home/qim/file/pendrive"));
+        QCOMPARE(update::shellArg("/tmp/a b"), QString("'/tmp/a b'"));
+        QCOMPARE(update::shellArg("/tmp/it's;rm"), QString("'/tmp/it'\\''s;rm'"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoftwareUpdate)
+#include "tst_software_update.moc"
