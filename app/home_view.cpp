@@ -114,6 +114,15 @@ void HomeView::redrawLampLegends()
     m_drawn.lsp = 10;
 }
 
+void HomeView::redrawAll()
+{
+    m_drawn = Drawn();
+    for (quint64& cell : m_rmsCell)
+        cell = 0;
+    for (quint64& cell : m_dduCell)
+        cell = 0;
+}
+
 // ============================================================ the tick
 
 void HomeView::update(const SignalStore& s, const HomeContext& c)
@@ -355,10 +364,14 @@ void HomeView::updateLamps(const SignalStore& s)
             putImage(l.led == bppb_led ? lddu_parkbrk_img : lddu_emgbrk_img,
                      pick3(l.state, Dir_ddu_img_BrakeRelease, Dir_ddu_img_BrakeApplied, Dir_ddu_img_BrakeNoMVB));
         if (l.led == bpcs_led) {
-            putText(lddu_bpcs_txt, l.state == TriOn ? trHome("BPCS ON") : trHome("BPCS"));
+            putText(lddu_bpcs_txt,
+                    l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS ON"))
+                                     : trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS")));
             putLegend(lddu_bpcs_txt, l.state, kGreen, kLampLegendOff, kLampLegendOff);
         } else if (l.led == lsp_led) {
-            putText(lddu_lsp_txt, l.state == TriOn ? trHome("LSP ON") : trHome("LSP"));
+            putText(lddu_lsp_txt,
+                    l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP ON"))
+                                     : trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP")));
             putLegend(lddu_lsp_txt, l.state, kYellow, kLampLegendOff, kLampLegendOff);
         } else if (l.led == lsvw_led) {
             putLegend(lddu_vigilance_txt, l.state, kYellow, kInactive, kNoMvbText);
@@ -439,9 +452,9 @@ void HomeView::updateBrakes(const SignalStore& s)
         putImage(lddu_locobrk_img,
                  pick3(b, Dir_ddu_img_BrakeRelease, Dir_ddu_img_BrakeApplied, Dir_ddu_img_BrakeNoMVB));
         if (b == TriOff)
-            putValue(lddu_bc_val, trHome("RELEASED"), 25, kGreen, true, true);
+            putValue(lddu_bc_val, trHome(QT_TRANSLATE_NOOP("MainWindow", "RELEASED")), 25, kGreen, true, true);
         else if (b == TriOn)
-            putValue(lddu_bc_val, trHome("APPLIED"), 25, kRed, true, true);
+            putValue(lddu_bc_val, trHome(QT_TRANSLATE_NOOP("MainWindow", "APPLIED")), 25, kRed, true, true);
         else
             putValue(lddu_bc_val, kDash, 40, kNoDataGrey);
         m_drawn.locoBrake = b;

@@ -86,6 +86,9 @@ public:
     // Draw again on the next tick what depends on the layout or the language.
     void redrawDirectionAndPictogram();
     void redrawLampLegends();
+    // Draw every indicator and both strips again on the next tick (after a
+    // change of language, whose texts some of them carry).
+    void redrawAll();
 
 #define HOME_DECLARE(n) QLabel* n = nullptr;
     HOME_LABELS(HOME_DECLARE)

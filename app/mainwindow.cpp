@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QDomDocument>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -78,6 +76,10 @@ const char* const kScreenGroups[] = {
     "G_DDSscreen",
     "G_softupdate",
     "Gpassword_blur_soft",
+    "Gvcu_dialog",
+    "Gsr_dialog",
+    "Gbur_dialog",
+    "Gcab_dialog",
 };
 
 // Subsystem paging widgets, the menu frame and the menu screen groups.
@@ -109,7 +111,9 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_screen_groups(centralwidget);
     w->build_fault_screens(centralwidget);
     w->build_diagnosis_screens(centralwidget);
+    w->build_config_screens(centralwidget);
     w->build_dialog(centralwidget);
+    w->build_settings_screens(centralwidget);
     w->build_keypad(centralwidget);
     QMetaObject::connectSlotsByName(window);
 }
@@ -209,38 +213,6 @@ MainWindow::~MainWindow()
     mvb_setLogSink(nullptr, nullptr);
     delete ui;
     ui = nullptr;
-}
-
-void MainWindow::read_DDUlogin_file()
-{
-    // Configuration file of the unit: cab, display type and equipment variants.
-    QFile file(platform::dataPath(QStringLiteral("file/master/DDU.xml")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "unable to open xml file";
-        return;
-    }
-    QDomDocument doc(QStringLiteral("Loco"));
-    if (!doc.setContent(&file))
-        return;
-    for (QDomElement details = doc.documentElement().firstChildElement(QStringLiteral("Loco_Details"));
-         !details.isNull(); details = details.nextSiblingElement(QStringLiteral("Loco_Details"))) {
-        for (QDomElement e = details.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            const int v = e.text().trimmed().toInt(); // text that is not a number gives 0
-            const QString tag = e.tagName();
-            if (tag == QLatin1String("VCU"))
-                exchange.requests.Selected_VCU_Type.store(v);
-            else if (tag == QLatin1String("SR"))
-                exchange.requests.Selected_SR_Type.store(v);
-            else if (tag == QLatin1String("BUR"))
-                Selected_BUR_Type = v;
-            else if (tag == QLatin1String("CAB"))
-                exchange.requests.Selected_CAB_Type.store(v);
-            else if (tag == QLatin1String("DDU"))
-                Selected_DDU_Type = v;
-            else if (tag == QLatin1String("MVB"))
-                Selected_MVB_Type = v;
-        }
-    }
 }
 
 // The scroll bars of the long tables tell their screens where the list stands.

@@ -31,6 +31,8 @@
 #include "input/keypad_decoder.h"
 #include "input/navigation.h"
 #include "input/touch_decoder.h"
+#include "maintenance/ddu_config.h"
+#include "maintenance/driver_details.h"
 
 class Mvb_Thread;
 class HomeView;
@@ -223,6 +225,34 @@ public:
     void password_setup();
     void Brightness();
     // (settings members: add below this line)
+    void build_settings_screens(QWidget* root);
+    // Password pad (app/settings_screens.cpp). password_open(stage) opens it
+    // for a protected action (1 maintenance, 2 VCU, 3 SR, 4 BUR, 5 calibration,
+    // 6 cab/DDU, 8 software update): header, masked echo and info text.
+    void password_open(int stage);
+    void password(const QString& info);
+    void password_write(const QString& digit);
+    void PasswordPad_Operation_Stage(const QString& text);
+    int PasswordPad_Stage = 0;
+    QString password_text;
+    QString PasswordPad_Text;
+    bool password_style_changed = false;
+    int padReturnScreen = 1; // the screen served again when the maintenance pad is closed
+    class PasswordView* passwordView = nullptr;
+    // Date and time, brightness (app/settings_datetime.cpp).
+    void getdatetime();
+    void ClearDateTimeLCDColor();
+    void SetDateTimeLCDColor();
+    int date_time_lcd_color = 0; // selected field: 0 day ... 5 second
+    class DateTimeView* dateTimeView = nullptr;
+    // Language (app/settings_language.cpp).
+    void lang();
+    void Language_Parameter_Reset();
+    void retranslateUi();
+    // Installs the translation of `language` (0 English, 1 Hindi) and redraws
+    // every text; false when its file could not be loaded (nothing changed).
+    bool switchLanguage(int language);
+    class SettingsView* settingsView = nullptr;
 
     // ----- process information, subsystem and I/O slot screens (screens/process_*.cpp) -----
     void main_subsys();
@@ -339,8 +369,65 @@ public:
     class MonitorDialogsView* monitorDialogs = nullptr;
     class MaintenanceState* maintState = nullptr;
 
-
     // (configuration, driver details and update members: add below this line)
+    void build_config_screens(QWidget* root);
+    // The configuration file (file/master/DDU.xml; maintenance/config_screens.cpp).
+    // DDUloggin_file stores what the unit keeps of the choices (the cab) and
+    // is false when the file could not be written.
+    bool DDUloggin_file();
+    config::DduConfig dduConfig() const;
+    void setDduConfig(const config::DduConfig& c);
+    void VCU_labelchange();
+    // Check boxes of the configuration dialogs: untick all, tick the current
+    // code, take the code of the ticked box.
+    void vcuchecklist();
+    void srchecklist();
+    void burchecklist();
+    void cabchecklist();
+    void DDUscreen_checklist();
+    void MVB_checklist();
+    void vcufilter_read();
+    void srfilter_read();
+    void burfilter_read();
+    void cab_read();
+    void DDU_read();
+    void MVB_read();
+    void vcufilter_set();
+    void srfilter_set();
+    void burfilter_set();
+    void cab_set();
+    void DDU_set();
+    void MVB_set();
+    void ddu_display();
+    // Driver details and the FUTURE screen (maintenance/driver_screens.cpp).
+    void dr_details();
+    void future();
+    void DriverDetail_ReadFile();
+    bool Driver_Details_File();
+    bool DriverDetail_File(const QString& line);
+    driver::DriverDetails driverDetails; // Driver_id, Train_Name ... Railway_Zone
+    // Software update (maintenance/update_screens.cpp).
+    bool Check_pendrive();
+    bool Check_sdcard();
+    bool Check_update(const QString& name);
+    void softupdate_pendrive();
+    // Steps of the screens above.
+    void untickAll(config::Dialog dialog);
+    void tickCode(config::Dialog dialog, int code);
+    int tickedCode(config::Dialog dialog, int current) const;
+    void tickExclusive(config::Dialog dialog, QAbstractButton* box);
+    void openConfigPad(int stage, int screen);
+    void showConfigDialog(const char* group, int screen);
+    void closeConfigDialog(const char* group);
+    void openVariantDialog(const char* group, const char* title, const char* prefix);
+    void storeVariant(const char* group, void (MainWindow::*set)());
+    void showMaintenanceTool(const char* group, const char* menuButton);
+    void fillConfigureTable();
+    QString dduVersionText() const;
+    void showDemoLamp();
+    void fillDriverTable();
+    void driverDetailTyped(int stage, const QString& text);
+    void softUpdateStatus(const QString& text, bool error);
 
     // ----- test hooks -----
     // Feeds keypad or touch bytes straight into the decoders, as the port
@@ -420,6 +507,32 @@ public slots:
     void on_diag_detailsback_clicked();
 
     // Settings slots (app/settings_*.cpp): add below this line.
+    void key_clicked0();
+    void key_clicked1();
+    void key_clicked2();
+    void key_clicked3();
+    void key_clicked4();
+    void key_clicked5();
+    void key_clicked6();
+    void key_clicked7();
+    void key_clicked8();
+    void key_clicked9();
+    void clear_clicked();
+    void enter_clicked();
+    void on_pwd_close_button_clicked();
+    void on_maintenance_clicked();
+    void on_setdatetime_clicked();
+    void on_get_datetime_clicked();
+    void on_datetime_up_clicked();
+    void on_datetime_down_clicked();
+    void on_datetime_left_clicked();
+    void on_datetime_right_clicked();
+    void on_set_datetime_clicked();
+    void on_lang_clicked();
+    void on_eng_lang_clicked();
+    void on_hin_lang_clicked();
+    void on_lang_icon_clicked();
+    void on_bddu_lang_icon_clicked();
 
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
     void on_node_clicked();
@@ -538,8 +651,34 @@ public slots:
     void on_Search_button_clicked();
     void on_Cancel_button_clicked();
 
-
     // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below this line.
+    void on_ddulogging_clicked();
+    void on_ddudisplay_clicked();
+    void on_on_button_clicked();
+    void on_off_button_clicked();
+    void on_vcu_button_clicked();
+    void on_sr_button_clicked();
+    void on_bur_button_clicked();
+    void on_calibrate_button_clicked();
+    void on_cab_button_clicked();
+    void on_vcu_ok_clicked();
+    void on_sr_ok_clicked();
+    void on_bur_ok_clicked();
+    void on_cab_ok_clicked();
+    void on_vcu_cancel_clicked();
+    void on_sr_cancel_clicked();
+    void on_bur_cancel_clicked();
+    void on_cab_cancel_clicked();
+    void on_dr_details_clicked();
+    void on_future_clicked();
+    void on_save_btn_clicked();
+    void on_t_mdrdetails_cellClicked(int row, int column);
+    void on_software_updateBtn_clicked();
+    void on_pendrive1_clicked();
+    void on_sd_card_check_clicked();
+    void on_s_update_clicked();
+    void on_file_trans_clicked();
+    void on_softw_cancel_clicked();
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);

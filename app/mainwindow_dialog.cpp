@@ -14,6 +14,7 @@
 
 #include "app/resources.h"
 #include "platform/platform.h"
+#include "platform/termination.h"
 
 namespace {
 const QString kErrTextStyle =
@@ -127,7 +128,9 @@ void MainWindow::on_ok_clicked()
             t->setStyleSheet(
                 QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
     } else if (masterslave_flag == 2) {
-        QCoreApplication::quit();
+        // The restart notice: the program ends with the status its service
+        // manager restarts it with, and the unit reboots.
+        QCoreApplication::exit(platform::kRestartExitStatus);
         platform::runShell(QStringLiteral("reboot"));
         masterslave_flag = 0;
     }

@@ -36,7 +36,10 @@
 
 namespace {
 
-// Every text, state and image of the store moves with `i` (none when `changing` is false).
+// Every text and array of the store, and every state these screens show,
+// moves with `i` (none when `changing` is false). The home screen's own
+// states stay: its lamps restyling under the screen measured is the home's
+// cost (bench_home).
 SignalStore snapshot(int i, bool changing)
 {
     if (!changing)
@@ -44,7 +47,6 @@ SignalStore snapshot(int i, bool changing)
     SignalStore s;
     s.pass_count = 1 + unsigned(i);
     const QString text = QString::number(1000 + (i * 37) % 9000) + QStringLiteral(".5");
-#define DV_INT(name) s.name = i % 2;
 #define DV_STRING(name) s.name = text;
 #define DV_INT_ARRAY(name, n)                                                                                          \
     for (int k = 0; k < n; ++k)                                                                                        \
@@ -53,13 +55,14 @@ SignalStore snapshot(int i, bool changing)
     for (int k = 0; k < n; ++k)                                                                                        \
         s.name[k] = text;
 #include "acquisition/derived_values.def"
-#undef DV_INT
 #undef DV_STRING
 #undef DV_INT_ARRAY
 #undef DV_STRING_ARRAY
+    s.MVB_DDU_Loco_Simulation_Status = s.MVB_DDU_Inching_mod_Active = i % 2;
+    s.MVB_DDU_FLG1_Lifesign = s.MVB_DDU_HBB1_Lifesign = s.MVB_DDU_STB1_Lifesign = 1;
+    s.MVB_DDU_FLG1_Active = i % 2;
     s.MVB_DDU_Cab_Active = 1; // the inching buttons stay offered
     s.CoCo_bogie_chasis = 1;
-    s.MVB_DDU_Fault_No = s.MVB_DDU_Fault2_No = s.MVB_DDU_Info_No = 0; // no pop-up over the screen measured
     return s;
 }
 

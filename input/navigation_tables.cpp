@@ -137,6 +137,29 @@ std::vector<FocusMap> buildFocusMaps()
     std::vector<FocusMap> maps;
 
     // --- tested before the home rule ---
+    // Configuration dialogs: over the "DDU Configure" screen, so tested first.
+    maps.push_back(oneGroupMap("cab_dialog", "Gcab_dialog",
+                               {rb(0, "cabcheck1"), rb(1, "cabcheck2"), rb(2, "cabcheck3"), sm(3, "cab_ok"),
+                                sm(4, "cab_cancel")},
+                               "on_cab_cancel_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("vcu_dialog", "Gvcu_dialog",
+                               {rb(0, "vcucheck1"), rb(1, "vcucheck2"), rb(2, "vcucheck3"), rb(3, "vcucheck4"),
+                                rb(4, "vcucheck5"), rb(5, "vcucheck6"), rb(6, "vcucheck7"), rb(7, "vcucheck8"),
+                                rb(8, "vcucheck9"), rb(9, "vcucheck10"), rb(10, "vcucheck11"), sm(11, "vcu_ok"),
+                                sm(12, "vcu_cancel")},
+                               "on_vcu_cancel_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("sr_dialog", "Gsr_dialog",
+                               {rb(0, "srcheck1"), rb(1, "srcheck2"), rb(2, "srcheck3"), rb(3, "srcheck4"),
+                                rb(4, "srcheck5"), rb(5, "srcheck6"), rb(6, "srcheck7"), rb(7, "srcheck8"),
+                                rb(8, "srcheck9"), rb(9, "srcheck10"), rb(10, "srcheck11"), rb(11, "srcheck12"),
+                                sm(12, "sr_ok"), sm(13, "sr_cancel")},
+                               "on_sr_cancel_clicked", "maintenance"));
+    maps.push_back(oneGroupMap("bur_dialog", "Gbur_dialog",
+                               {rb(0, "burcheck1"), rb(1, "burcheck2"), rb(2, "burcheck3"), rb(3, "burcheck4"),
+                                rb(4, "burcheck5"), rb(5, "burcheck6"), rb(6, "burcheck7"), rb(7, "burcheck8"),
+                                rb(8, "burcheck9"), rb(9, "burcheck10"), rb(10, "burcheck11"), rb(11, "burcheck12"),
+                                sm(12, "bur_ok"), sm(13, "bur_cancel")},
+                               "on_bur_cancel_clicked", "maintenance"));
     maps.push_back(oneGroupMap("softupdate", "G_softupdate",
                                {sm(0, "pendrive1"), sm(1, "s_update"), sm(2, "file_trans"), sm(3, "sd_card_check"),
                                 sm(4, "softw_cancel")},
@@ -386,6 +409,33 @@ std::vector<TouchBlock> buildTouchBlocks()
                       {click(850, 170, 1010, 270, "driveradv_back"), click(850, 280, 1010, 380, "up_button"),
                        click(850, 480, 1010, 580, "down_button")}));
 
+    // The password pad takes the finger whichever screen opened it (the
+    // configuration stages open it from screens 25 to 29); a touch beside its
+    // keys does nothing rather than reach the screen under the shade. The top
+    // bar above still works.
+    {
+        std::vector<TouchRegion> v;
+        static const char* const keys[12] = {"b_key1", "b_key2", "b_key3", "b_key4", "b_key5", "b_key6",
+                                             "b_key7", "b_key8", "b_key9", "b_keyC", "b_key0", "b_keyOK"};
+        static const int xs[3] = {342, 459, 576};
+        static const int ys[4] = {272, 360, 445, 530};
+        for (int k = 0; k < 12; ++k)
+            v.push_back(click(xs[k % 3], ys[k / 3], xs[k % 3] + 112, ys[k / 3] + 86, keys[k]));
+        TouchRegion close = click(670, 110, 705, 145, "pwd_close_button");
+        close.afterFrom = 29;
+        close.afterTo = 25;
+        v.push_back(close);
+        v.push_back(click(-1, 55, 1025, 769, "Gpassword")); // not a button: swallows the touch
+        TouchBlock b = block("password", anyFirst, anyLast, "Gpassword", std::move(v));
+        b.requireHidden1 = "Gfault"; // a message popped up over the pad takes the finger
+        b.requireHidden2 = "Gfaultdriveradvice";
+        t.push_back(std::move(b));
+    }
+
+    // The language icon of the home screen (shown in the DDU layout).
+    t.push_back(block("language_icon", 1, 1, nullptr,
+                      {click(958, 702, 1016, 755, "bddu_lang_icon"), click(958, 706, 1016, 759, "lang_icon")}));
+
     t.push_back(block("home_strip", 1, 22, nullptr,
                       {click(10, 630, 150, 660, "loco_diag"),
                        clickIf(10, 715, 150, 745, "loco_diag_2", TouchIf::WidgetVisible),
@@ -468,7 +518,7 @@ std::vector<TouchBlock> buildTouchBlocks()
     t.push_back(block("datetime", 21, 21, nullptr,
                       {click(655, 240, 720, 295, "datetime_up"), click(590, 295, 655, 350, "datetime_left"),
                        click(720, 290, 785, 350, "datetime_right"), click(655, 350, 720, 405, "datetime_down"),
-                       click(107, 462, 267, 522, "get_datetime"), click(307, 350, 462, 522, "set_datetime")}));
+                       click(60, 462, 290, 522, "get_datetime"), click(320, 462, 550, 522, "set_datetime")}));
     t.push_back(block("dds", 22, 22, nullptr,
                       {click(920, 122, 995, 192, "b_ddsup_top"), click(920, 197, 995, 267, "b_ddsup"),
                        click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm")}));
@@ -483,22 +533,9 @@ std::vector<TouchBlock> buildTouchBlocks()
         b.requireHidden2 = "Gsignal_name";
         t.push_back(std::move(b));
     }
-    {
-        std::vector<TouchRegion> v;
-        static const char* const keys[12] = {"b_key1", "b_key2", "b_key3", "b_key4", "b_key5", "b_key6",
-                                             "b_key7", "b_key8", "b_key9", "b_keyC", "b_key0", "b_keyOK"};
-        static const int xs[3] = {342, 459, 576};
-        static const int ys[4] = {272, 360, 445, 530};
-        for (int k = 0; k < 12; ++k)
-            v.push_back(click(xs[k % 3], ys[k / 3], xs[k % 3] + 112, ys[k / 3] + 86, keys[k]));
-        TouchRegion close = click(670, 110, 705, 145, "pwd_close_button");
-        close.afterFrom = 29;
-        close.afterTo = 25;
-        v.push_back(close);
-        TouchBlock b = block("password", 0, 0, "Gpassword", std::move(v));
-        b.idList = {23, 24, 26, 29};
-        t.push_back(std::move(b));
-    }
+    // Driver details, a screen of the menu frame: the value cells and SAVE.
+    t.push_back(block("driver_details", 3, 3, "Gmenu_drdetails",
+                      {click(742, 539, 822, 574, "save_btn"), table(205, 133, 825, 535, "t_mdrdetails")}));
     t.push_back(block("ddu_configure", 25, 25, nullptr,
                       {click(180, 162, 370, 246, "cab_button"), click(560, 160, 750, 244, "software_updateBtn"),
                        click(560, 290, 750, 354, "calibrate_button")}));

@@ -82,11 +82,14 @@ void MainWindow::on_close_clicked()
     maintenance();
 }
 
-// The "Loco" entry of the menu opens the processor I/O screens; their entry
-// is called here once they are part of the window.
+// The "Loco" entry of the menu: the processor I/O screens, at RIOM1's first
+// slot (their processor column picks another).
 void MainWindow::maintenance_loco()
 {
-    qDebug() << "maintenance: the processor I/O screens are not part of this build";
+    screen_id_old = screen_id;
+    DDU_Maintenace_Open_Processor(1);
+    maint_change_buttoncolor();
+    maint_select_button(QStringLiteral("loco"));
 }
 
 // ---------------------------------------------------------------- port list

@@ -15,7 +15,7 @@ using namespace ui;
 
 namespace {
 
-QString tr(const char* text)
+QString trMaint(const char* text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -25,7 +25,7 @@ void place(QAbstractButton* b, const QRect& r, const char* text)
     if (!b)
         return;
     b->setGeometry(r);
-    b->setText(tr(text));
+    b->setText(trMaint(text));
 }
 
 void title(QLabel* l, const QRect& r, const char* text)
@@ -33,7 +33,7 @@ void title(QLabel* l, const QRect& r, const char* text)
     if (!l)
         return;
     l->setGeometry(r);
-    l->setText(tr(text));
+    l->setText(trMaint(text));
     l->setAlignment(Qt::AlignCenter);
     putStyle(l, maint::kDialogTitleStyle);
 }
@@ -131,7 +131,8 @@ void MonitorDialogsView::layoutTelegramFilter()
     if (QTableWidget* t = t_MVBfiltertelegram) {
         t->setGeometry(48, 100, 392, 330);
         t->setColumnCount(2);
-        t->setHorizontalHeaderLabels({tr("Selection"), tr("Telegram")});
+        t->setHorizontalHeaderLabels({QCoreApplication::translate("MainWindow", "Selection"),
+                                      QCoreApplication::translate("MainWindow", "Telegram")});
         t->setColumnWidth(0, 120);
         t->setColumnWidth(1, 268);
         t->setSelectionMode(QAbstractItemView::NoSelection);
@@ -199,7 +200,7 @@ void MonitorDialogsView::layoutSignalSearch()
     dialogBox(Gsignal_name);
     if (signal_caption) {
         signal_caption->setGeometry(20, 10, 140, 40);
-        signal_caption->setText(tr("Signal:"));
+        signal_caption->setText(QCoreApplication::translate("MainWindow", "Signal:"));
         putStyle(signal_caption, maint::kCaptionStyle);
     }
     if (signal_textlabel) {

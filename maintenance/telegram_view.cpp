@@ -25,7 +25,7 @@ const QString kModeOtherStyle =
 const char* const kSelectedProperty = "dduSelected";
 constexpr int kDetailRowHeight = 33;
 
-QString tr(const char* text)
+QString trMaint(const char* text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -100,7 +100,7 @@ void TelegramView::layoutTelegram()
 {
     if (mvbtele_header) {
         mvbtele_header->setGeometry(10, 8, 500, 40);
-        mvbtele_header->setText(tr("MVB TELEGRAM"));
+        mvbtele_header->setText(QCoreApplication::translate("MainWindow", "MVB TELEGRAM"));
         putStyle(mvbtele_header, maint::kTitleStyle);
     }
     layoutTelegramButtons();
@@ -130,7 +130,7 @@ void TelegramView::layoutTelegramButtons()
         if (!m.button)
             continue;
         m.button->setGeometry(233, m.y, 200, 75);
-        m.button->setText(tr(m.text));
+        m.button->setText(trMaint(m.text));
     }
 }
 
@@ -150,7 +150,7 @@ void TelegramView::layoutTelegramLabels()
     for (const Info& i : info) {
         if (i.caption) {
             i.caption->setGeometry(233, y, 200, 24);
-            i.caption->setText(tr(i.text));
+            i.caption->setText(trMaint(i.text));
             putStyle(i.caption, maint::kCaptionStyle);
         }
         if (i.value) {
@@ -172,7 +172,7 @@ void TelegramView::Create_MVBTele_Table(int rows)
     t->setRowCount(0);
     t->setColumnCount(3);
     t->setRowCount(rows);
-    t->setHorizontalHeaderLabels({tr("Port"), QString(), QString()});
+    t->setHorizontalHeaderLabels({QCoreApplication::translate("MainWindow", "Port"), QString(), QString()});
     t->setColumnWidth(0, 116);
     t->setColumnHidden(1, true); // direction and F-code: kept for the details
     t->setColumnHidden(2, true);
@@ -291,7 +291,7 @@ void TelegramView::layoutFreshness()
 {
     if (mvbfresh_header) {
         mvbfresh_header->setGeometry(10, 8, 500, 40);
-        mvbfresh_header->setText(tr("MVB FRESHNESS"));
+        mvbfresh_header->setText(QCoreApplication::translate("MainWindow", "MVB FRESHNESS"));
         putStyle(mvbfresh_header, maint::kTitleStyle);
     }
     layoutFreshnessButtons();
@@ -305,7 +305,7 @@ void TelegramView::layoutFreshnessButtons()
 {
     if (bmvbfreh_reset) {
         bmvbfreh_reset->setGeometry(674, 68, 84, 50);
-        bmvbfreh_reset->setText(tr("Reset\nMax"));
+        bmvbfreh_reset->setText(QCoreApplication::translate("MainWindow", "Reset\nMax"));
     }
     placeArrow(bmvbfreh_top, {674, 123, 84, 60}, Dir_rms_img_ArrowTop, {43, 40});
     placeArrow(bmvbfreh_up, {674, 188, 84, 60}, Dir_rms_img_ArrowUp, {37, 37});
@@ -324,7 +324,9 @@ void TelegramView::Create_MVBFresh_Table(int rows)
     t->setRowCount(0);
     t->setColumnCount(3);
     t->setRowCount(rows);
-    t->setHorizontalHeaderLabels({tr("Port"), tr("Freshness(ms)"), tr("Maximum \n Freshness(ms)")});
+    t->setHorizontalHeaderLabels({QCoreApplication::translate("MainWindow", "Port"),
+                                  QCoreApplication::translate("MainWindow", "Freshness(ms)"),
+                                  QCoreApplication::translate("MainWindow", "Maximum \n Freshness(ms)")});
     const int widths[3] = {154, 240, 240};
     for (int c = 0; c < 3; ++c)
         t->setColumnWidth(c, widths[c]);
@@ -395,7 +397,7 @@ void TelegramView::writeFreshCell(int row, int column, const QString& text)
 
 QString TelegramView::staleText()
 {
-    return tr(QT_TRANSLATE_NOOP("MainWindow", "stale"));
+    return trMaint(QT_TRANSLATE_NOOP("MainWindow", "stale"));
 }
 
 void TelegramView::paintRow(QTableWidget* t, int row, int columns, bool selected)

@@ -24,7 +24,7 @@ const QString kCountStyle = QStringLiteral("font: bold 20pt DejaVu Sans; color: 
                                            " background-color: transparent; border: none;");
 const QString kLoadingStyle = QStringLiteral("font: 35pt Ubuntu;color: rgb(0, 120, 8);");
 
-QString tr(const char* text)
+QString trMaint(const char* text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -82,12 +82,12 @@ void VariableView::layoutScreen()
 {
     if (mvbvar_header) {
         mvbvar_header->setGeometry(10, 8, 450, 40);
-        mvbvar_header->setText(tr("MVB PROCESS VARIABLES"));
+        mvbvar_header->setText(QCoreApplication::translate("MainWindow", "MVB PROCESS VARIABLES"));
         putStyle(mvbvar_header, maint::kTitleStyle);
     }
     if (mvbvar_sellabel) {
         mvbvar_sellabel->setGeometry(500, 8, 130, 40);
-        mvbvar_sellabel->setText(tr("Selected:"));
+        mvbvar_sellabel->setText(QCoreApplication::translate("MainWindow", "Selected:"));
         mvbvar_sellabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         putStyle(mvbvar_sellabel, maint::kCaptionStyle);
     }
@@ -131,7 +131,7 @@ void VariableView::layoutButtons()
     for (const Bottom& b : row) {
         if (b.button) {
             b.button->setGeometry(x, 563, 138, 50);
-            b.button->setText(tr(b.text));
+            b.button->setText(trMaint(b.text));
         }
         x += 158;
     }
@@ -180,7 +180,9 @@ void VariableView::MVBVar_Table_design()
     t->setStyleSheet(tableStyle());
     t->setFont(maint::tahoma(18));
     t->setHorizontalHeaderLabels(
-        {tr("Sel"), tr("Telegram"), tr("Signal Name"), tr("Type"), QString(), QString(), QString(), QString()});
+        {QCoreApplication::translate("MainWindow", "Sel"), QCoreApplication::translate("MainWindow", "Telegram"),
+         QCoreApplication::translate("MainWindow", "Signal Name"), QCoreApplication::translate("MainWindow", "Type"),
+         QString(), QString(), QString(), QString()});
     const int widths[kVisibleColumns] = {50, 150, 340, 136};
     for (int c = 0; c < t->columnCount(); ++c) {
         if (c < kVisibleColumns)
@@ -311,7 +313,7 @@ void VariableView::showLoading(QWidget* statusLabel, bool shown)
         return;
     }
     label->setGeometry(300, 300, 200, 40);
-    label->setText(tr("Loading..."));
+    label->setText(QCoreApplication::translate("MainWindow", "Loading..."));
     label->setStyleSheet(kLoadingStyle);
     label->adjustSize(); // 35 pt does not fit 200 x 40
     label->show();
@@ -332,12 +334,12 @@ void VariableView::layoutDisplay()
 {
     if (mvbvarsel_header) {
         mvbvarsel_header->setGeometry(20, 10, 600, 40);
-        mvbvarsel_header->setText(tr("MVB VARIABLES"));
+        mvbvarsel_header->setText(QCoreApplication::translate("MainWindow", "MVB VARIABLES"));
         putStyle(mvbvarsel_header, maint::kTitleStyle);
     }
     if (back) {
         back->setGeometry(704, 22, 80, 36);
-        back->setText(tr("BACK"));
+        back->setText(QCoreApplication::translate("MainWindow", "BACK"));
         back->raise();
     }
 }

@@ -67,8 +67,10 @@ void FaultView::build(QWidget* root)
     label(popup, "faultimg", {22, 15, 100, 90})->setScaledContents(true);
     label(popup, "fault_header", {24, 114, 972, 50}, QString(), kHeaderStyle);
     list(popup, "faultmsg_listwidget", {25, 175, 970, 250});
-    button(popup, "driveradvice", {650, 445, 160, 70}, trFault("DRIVER\nADVICE"), kButtonStyle);
-    button(popup, "enterfault_btn", {837, 445, 160, 70}, trFault("ACKNOWLEDGE"), kButtonStyle);
+    button(popup, "driveradvice", {650, 445, 160, 70}, trFault(QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")),
+           kButtonStyle);
+    button(popup, "enterfault_btn", {837, 445, 160, 70}, trFault(QT_TRANSLATE_NOOP("MainWindow", "ACKNOWLEDGE")),
+           kButtonStyle);
 
     QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
     label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), kHeaderStyle);
@@ -83,7 +85,7 @@ void FaultView::build(QWidget* root)
     }
     QWidget* right = group(advice, "Gdriveradv_right", {870, 13, 130, 505});
     label(right, "image", {15, 3, 100, 90})->setScaledContents(true);
-    button(right, "driveradv_back", {3, 105, 124, 90}, trFault("BACK"), kButtonStyle);
+    button(right, "driveradv_back", {3, 105, 124, 90}, trFault(QT_TRANSLATE_NOOP("MainWindow", "BACK")), kButtonStyle);
     button(right, "up_button", {3, 207, 124, 90}, QString(), kButtonStyle);
     QLabel* pageNo = label(right, "page_no", {3, 309, 124, 90}, QStringLiteral("1"),
                            QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"));
@@ -126,23 +128,25 @@ void FaultView::fill(unsigned int number, const QString& dateTime, const QString
     driveradv_listwidget->clear();
     switch (kindOf(number)) {
     case Kind::Isolation:
-        fault_header->setText(trFault("Isolation Message                      Received ") + dateTime);
-        driveradv_faulttype->setText(trFault("Isolation Message"));
+        fault_header->setText(
+            trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message                      Received ")) + dateTime);
+        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message")));
         ui::putIcon(fault_button, Dir_rms_img_LocoIso, QSize(140, 31));
         break;
     case Kind::Fault:
-        fault_header->setText(trFault("Fault Message                            Received ") + dateTime);
-        driveradv_faulttype->setText(trFault("Fault Message"));
+        fault_header->setText(
+            trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message                            Received ")) + dateTime);
+        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message")));
         ui::putIcon(fault_button, Dir_rms_img_LocoFault, QSize(140, 31));
         break;
     case Kind::Information: break; // header, type and icon stay as they were
     }
-    const QStringList rows = {trFault(" Loco ") + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
-                              QLatin1Char(' ') + DDU_Fault_Line2, QLatin1Char(' ') + DDU_Fault_Line3,
-                              QLatin1Char(' ') + DDU_Fault_Line4};
+    const QStringList rows = {
+        trFault(QT_TRANSLATE_NOOP("MainWindow", " Loco ")) + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
+        QLatin1Char(' ') + DDU_Fault_Line2, QLatin1Char(' ') + DDU_Fault_Line3, QLatin1Char(' ') + DDU_Fault_Line4};
     faultmsg_listwidget->addItems(rows);
     driveradv_listwidget->addItems(rows);
-    driveradv_datetime->setText(trFault("Received ") + dateTime);
+    driveradv_datetime->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Received ")) + dateTime);
 }
 
 void FaultView::placeGroups(int homeLayout)
@@ -200,7 +204,7 @@ void FaultView::showAdvice(int homeLayout, bool hindi)
     placeGroups(homeLayout);
     styleLists(hindi);
     fault_button->hide();
-    driveradv_header->setText(trFault("Driver Advice"));
+    driveradv_header->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Driver Advice")));
     page1->setText(DDU_Fault_Page1);
     page2->setText(DDU_Fault_Page2);
     page3->setText(DDU_Fault_Page3);

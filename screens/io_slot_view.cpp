@@ -120,6 +120,7 @@ void IoSlotView::build(QWidget* root)
         buildPage(g);
     }
     if (QWidget* column = child(root, "Gmaint_vcumenu")) {
+        opaqueGroup(column);
         column->setStyleSheet(kColumnStyle);
         for (int k = 0; k < 8; ++k) {
             auto* b = ddu_ui::button(column, kButtons[k].name, {5, 5 + 55 * k, 217, 50},

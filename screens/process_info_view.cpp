@@ -122,8 +122,8 @@ void ProcessInfoView::build(QWidget* root)
 {
     using namespace ddu_ui;
     if (QWidget* menu = child(root, "Gproinfo_menu")) {
-        menu->setStyleSheet(kMenuGroupStyle);
         opaqueGroup(menu);
+        menu->setStyleSheet(kMenuGroupStyle);
         for (int k = 0; k < 8; ++k)
             button(menu, kMenu[k].name, {5, 13 + 58 * k, 220, 53}, trProc(kMenu[k].text), Key_submenu_Style);
     }

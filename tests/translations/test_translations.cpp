@@ -1,16 +1,21 @@
 // Runs lupdate over the code folders into a temporary .ts file, as a
 // translator's update would, and checks that
-//  - lupdate reports no problem with the context of a tr() call, and
+//  - lupdate reports no problem with the context of a tr() call,
 //  - every text of the fault catalogue is extracted in context "QObject", the
 //    context its lookup translates in. The texts are read from the table
-//    through the catalogue's own functions, so nothing is copied here.
+//    through the catalogue's own functions, so nothing is copied here, and
+//  - the Hindi translation has every text the code holds, finished.
 
 #include "diagnostics/fault.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QPair>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,6 +56,9 @@ const char* const kContextWarnings[] = {
     "Excess closing",
 };
 
+// A call of a translating helper with a literal: trHome("..."), trFault("...").
+const char kHelperCall[] = "\\btr[A-Z]\\w*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)";
+
 struct Field {
     const char* name;
     const char* text;
@@ -68,6 +76,76 @@ private:
     QString m_tsPath;
     QString m_stdout;
     QStringList m_stderrLines;
+
+    struct Translation {
+        QString text;
+        bool finished = false;
+    };
+
+    // Every (context, source) of a .ts file with its translation.
+    static QHash<QPair<QString, QString>, Translation> translationsOf(const QString& path)
+    {
+        QHash<QPair<QString, QString>, Translation> all;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return all;
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+                Translation t;
+                t.finished = type.isEmpty();
+                t.text = xml.readElementText();
+                all.insert({context, source}, t);
+            }
+        }
+        if (xml.hasError())
+            qWarning("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+        return all;
+    }
+
+    // What a translation lost of its source: numbers (with the fault codes
+    // that hold them), %n markers, leading or trailing blanks. Empty when
+    // nothing.
+    static QString keptProblem(const QString& source, const QString& translation)
+    {
+        static const QRegularExpression numbers(QStringLiteral("\\d+"));
+        static const QRegularExpression markers(QStringLiteral("%\\d"));
+        for (const QRegularExpression* re : {&numbers, &markers}) {
+            QStringList wanted;
+            for (auto m = re->globalMatch(source); m.hasNext();)
+                wanted << m.next().captured();
+            QStringList got;
+            for (auto m = re->globalMatch(translation); m.hasNext();)
+                got << m.next().captured();
+            wanted.sort();
+            got.sort();
+            if (wanted != got)
+                return QStringLiteral("numbers %1 became %2 in")
+                    .arg(wanted.join(QLatin1Char(',')), got.join(QLatin1Char(',')));
+        }
+        auto leading = [](const QString& s) {
+            int n = 0;
+            while (n < s.size() && s.at(n).isSpace())
+                ++n;
+            return n;
+        };
+        auto trailing = [](const QString& s) { return s.isEmpty() ? QChar() : s.back(); };
+        if (!source.trimmed().isEmpty() &&
+            (leading(source) != leading(translation) ||
+             ((trailing(source).isSpace() || trailing(translation).isSpace()) &&
+              trailing(source) != trailing(translation))))
+            return QStringLiteral("blanks around the text changed in");
+        return QString();
+    }
 
     // Source texts of context `context` in the .ts file.
     QSet<QString> sourcesOf(const QString& context) const
@@ -181,6 +259,83 @@ private slots:
                  qPrintable(QStringLiteral("%1 of %2 catalogue texts not extracted in context QObject (listed above)")
                                 .arg(missing.size())
                                 .arg(checked)));
+    }
+
+    // The Hindi translation (data/lang/zav_hindi.ts) has a finished, non-empty
+    // translation of every text lupdate finds in the code, in the same
+    // context, and each keeps what the screens rely on: the numbers and fault
+    // codes, the %1 markers, and the leading and trailing blanks of its source.
+    void hindiTranslationComplete()
+    {
+        const QString hindiPath = m_root + QStringLiteral("/data/lang/zav_hindi.ts");
+        const QHash<QPair<QString, QString>, Translation> hindi = translationsOf(hindiPath);
+        QVERIFY2(!hindi.isEmpty(), qPrintable(hindiPath));
+        const QHash<QPair<QString, QString>, Translation> found = translationsOf(m_tsPath);
+        QVERIFY(!found.isEmpty());
+        QStringList failing;
+        for (auto it = found.cbegin(); it != found.cend(); ++it) {
+            const QString where = it.key().first + QStringLiteral(": \"") +
+                it.key().second.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('"');
+            const auto h = hindi.constFind(it.key());
+            if (h == hindi.cend()) {
+                failing << QStringLiteral("missing ") + where;
+                continue;
+            }
+            if (!h->finished || h->text.isEmpty()) {
+                failing << QStringLiteral("unfinished ") + where;
+                continue;
+            }
+            const QString problem = keptProblem(it.key().second, h->text);
+            if (!problem.isEmpty())
+                failing << problem + QLatin1Char(' ') + where;
+        }
+        for (const QString& f : std::as_const(failing))
+            qWarning("%s", qPrintable(f));
+        QVERIFY2(failing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 of %2 texts without a usable Hindi translation"
+                                           " (listed above)")
+                                .arg(failing.size())
+                                .arg(found.size())));
+    }
+
+    // A literal handed to a translating helper of the code (trHome("..."),
+    // trFault("...") ...) reaches the translation only when lupdate finds it:
+    // each must be marked where it is written (QT_TRANSLATE_NOOP) or be
+    // extracted elsewhere.
+    void helperTextsExtracted()
+    {
+        QSet<QString> extracted;
+        const QHash<QPair<QString, QString>, Translation> found = translationsOf(m_tsPath);
+        for (auto it = found.cbegin(); it != found.cend(); ++it)
+            extracted.insert(it.key().second);
+        static const QRegularExpression call{QString::fromLatin1(kHelperCall)};
+        QStringList failing;
+        for (const QString& folder : std::as_const(m_folders)) {
+            QDirIterator files(m_root + QLatin1Char('/') + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                               QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                const QString path = files.next();
+                QFile f(path);
+                if (!f.open(QIODevice::ReadOnly))
+                    continue;
+                const QString code = QString::fromUtf8(f.readAll());
+                for (auto m = call.globalMatch(code); m.hasNext();) {
+                    QString text = m.next().captured(1);
+                    text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+                    text.replace(QLatin1String("\\\""), QLatin1String("\""));
+                    text.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+                    if (!extracted.contains(text))
+                        failing << QDir(m_root).relativeFilePath(path) + QStringLiteral(": \"") + text +
+                                QLatin1Char('"');
+                }
+            }
+        }
+        for (const QString& f : std::as_const(failing))
+            qWarning("not extracted: %s", qPrintable(f));
+        QVERIFY2(failing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts handed to translating helpers are not extracted"
+                                           " (listed above)")
+                                .arg(failing.size())));
     }
 
     void unknownNumberTextsExtracted()

@@ -1,0 +1,153 @@
+// Settings: the language screen (screen 18), the two language icons and the
+// switch between English and Hindi.
+//
+// The texts of the program are English; they are the keys of the translation
+// files lang/zav_english.qm and lang/zav_hindi.qm under the data root (built
+// from data/lang/*.ts). A switch installs the language's translator, goes to
+// the home screen, writes every text that was written once again in the new
+// language (retranslateUi), makes the home screen draw every indicator again,
+// and shows a message that is present again in the new language.
+//
+// Decisions:
+// - A Hindi file that is missing or not a translation file changes nothing:
+//   the display stays in the language it shows and a debug line says why. A
+//   missing English file only removes the Hindi translator (the program's
+//   own texts are English).
+// - The language icon always offers the other language: the menu's choice
+//   sets the icon's state too, so the icon never "switches" to the language
+//   already shown.
+// - The fault number's change detection is not reset by a switch (it would
+//   log the message again with a new time); the message present is redrawn
+//   in the new language instead.
+
+#include "app/mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLabel>
+#include <QTranslator>
+
+#include "app/home_view.h"
+#include "app/settings_logic.h"
+#include "app/settings_view.h"
+#include "app/translated_text.h"
+#include "app/widget_writer.h"
+#include "widgets/qgauge.h"
+
+namespace {
+
+// Texts written once when their widgets are built (the screens write the
+// others each time they are opened).
+struct StaticText {
+    const char* widget;
+    const char* context;
+    const char* text;
+};
+// clang-format off
+const StaticText kStaticTexts[] = {
+    {"home",             "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "HOME")},
+    {"menu_label",       "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "MENU")},
+    {"restart_button",   "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Restart")},
+    {"exit_app",         "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "Exit Application")},
+    {"driveradvice",     "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")},
+    {"enterfault_btn",   "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ACKNOWLEDGE")},
+    {"driveradv_back",   "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "BACK")},
+    {"b_dbtousb",        "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "TO USB")},
+    {"b_details",        "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "DETAILS")},
+    {"b_menudiag_ok",    "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "OK")},
+};
+// clang-format on
+
+} // namespace
+
+void MainWindow::on_lang_clicked()
+{
+    screen_id = 18;
+    lang();
+}
+
+void MainWindow::lang()
+{
+    grpbox_setvisible();
+    menu_backhome();
+    settingsView->openLanguage(DDU_Language_Select);
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+void MainWindow::on_eng_lang_clicked()
+{
+    switchLanguage(0);
+}
+
+void MainWindow::on_hin_lang_clicked()
+{
+    switchLanguage(1);
+}
+
+void MainWindow::on_lang_icon_clicked()
+{
+    switchLanguage(lang_toggle == 0 ? 1 : 0);
+}
+
+void MainWindow::on_bddu_lang_icon_clicked()
+{
+    on_lang_icon_clicked();
+}
+
+bool MainWindow::switchLanguage(int language)
+{
+    QString error;
+    std::unique_ptr<QTranslator> loaded = settings::loadTranslator(settings::languageFile(language), &error);
+    if (!loaded && language != 0) {
+        qDebug().noquote() << "language: cannot load" << error << "- the display keeps its language";
+        return false;
+    }
+    if (!loaded)
+        qDebug().noquote() << "language: cannot load" << error << "- the program's English texts are shown";
+
+    DDU_Language_Select = language;
+    lang_toggle = language;
+    grpbox_setvisible();
+    on_home_clicked();
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+        translator = nullptr;
+    }
+    if (loaded) {
+        translator = loaded.release();
+        translator->setParent(this);
+        QCoreApplication::installTranslator(translator);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    retranslateUi();
+    Language_Parameter_Reset();
+    img_load();
+    settingsView->showLanguageIcons(language);
+    ui::putStyle(settingsView->menuscreen_header, SettingsView::headerStyle(language));
+    lbl_style_rms();
+    lbl_style_ddu();
+    if (DDU_Loco_Fault_Present)
+        fault_update();
+    return true;
+}
+
+// Every text written once, in the language now installed.
+void MainWindow::retranslateUi()
+{
+    home_label_settext();
+    ddu_label_textname();
+    for (const StaticText& t : kStaticTexts)
+        ui::setTranslatedText(W(QLatin1String(t.widget)), t.context, t.text);
+    ui::retranslateMarked(this);
+    for (QGauge* gauge : findChildren<QGauge*>())
+        gauge->setLabel(QCoreApplication::translate("QGauge", "SPEED"));
+}
+
+// The home screen draws every indicator again on the next tick: the texts
+// some of them carry are in the new language.
+void MainWindow::Language_Parameter_Reset()
+{
+    homeView->redrawAll();
+}

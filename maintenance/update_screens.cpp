@@ -1,0 +1,154 @@
+// The software update dialog (screen 30) over the "DDU Configure" screen:
+// stick and SD card checks, the program update and the data transfer. The
+// work is update::SoftwareUpdate; here only the dialog and its status line.
+//
+// A program update that installed the new file asks for the restart with the
+// message box (masterslave_flag 2): its OK ends the program with the restart
+// status and reboots the unit (mainwindow_dialog.cpp).
+
+#include "app/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QLabel>
+
+#include "app/resources.h"
+#include "maintenance/software_update.h"
+#include "platform/platform.h"
+
+namespace {
+
+void showRaised(QWidget* w)
+{
+    if (w) {
+        w->show();
+        w->raise();
+    }
+}
+
+} // namespace
+
+bool MainWindow::Check_pendrive()
+{
+    return QFileInfo::exists(QString::fromLocal8Bit(platform::usbDevicePath()));
+}
+
+bool MainWindow::Check_sdcard()
+{
+    return QFileInfo::exists(QString::fromLocal8Bit(platform::sdDevicePath()));
+}
+
+bool MainWindow::Check_update(const QString& name)
+{
+    return QFileInfo::exists(platform::dataPath(QStringLiteral("file/pendrive/")) + name);
+}
+
+void MainWindow::on_software_updateBtn_clicked()
+{
+    openConfigPad(8, 29);
+}
+
+void MainWindow::DDU_Maintenance_softupdate()
+{
+    screen_id_old = screen_id;
+    screen_id = 30;
+    if (QWidget* menu = W(QStringLiteral("Gmaint_menu")))
+        menu->hide();
+    if (QWidget* blur = W(QStringLiteral("Gpassword_blur_soft"))) {
+        blur->setGeometry(0, 0, 1024, 768);
+        showRaised(blur);
+    }
+    if (QWidget* box = W(QStringLiteral("G_softupdate"))) {
+        // Placed where the touch regions of its buttons are.
+        box->setGeometry(150, 150, 600, 500);
+        showRaised(box);
+    }
+    if (auto* h = W<QLabel>(QStringLiteral("header1")))
+        h->setText(tr("SOFTWARE UPDATE"));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"pendrive1", QT_TR_NOOP("Check Pendrive")},  {"s_update", QT_TR_NOOP("Update Program")},
+        {"file_trans", QT_TR_NOOP("Transfer Files")}, {"sd_card_check", QT_TR_NOOP("Check SD Card")},
+        {"softw_cancel", QT_TR_NOOP("Cancel")},
+    };
+    for (const auto& [name, text] : buttons)
+        if (auto* b = W<QAbstractButton>(QLatin1String(name))) {
+            b->setText(tr(text));
+            b->setStyleSheet(Key_submenu_select_Style);
+        }
+    softUpdateStatus(
+        tr("Please make sure that \npendrive contains 'ZAV_DDU_LU' file\nNote :- Do not rename if not found"), false);
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+// Shows `text` in the status line, red for an error; drawn at once, since the
+// work that follows keeps the event loop busy.
+void MainWindow::softUpdateStatus(const QString& text, bool error)
+{
+    auto* l = W<QLabel>(QStringLiteral("header_error"));
+    if (!l)
+        return;
+    l->setStyleSheet(error ? Soft_Update_Style3 : Soft_Update_Style2);
+    l->setText(text);
+    if (l->isVisible())
+        l->repaint();
+}
+
+void MainWindow::on_pendrive1_clicked()
+{
+    softUpdateStatus(QString(), false);
+    if (Check_pendrive())
+        softUpdateStatus(tr("Pendrive Found"), false);
+    else
+        softUpdateStatus(tr("NO Pendrive Found"), true);
+}
+
+void MainWindow::on_sd_card_check_clicked()
+{
+    softUpdateStatus(QString(), false);
+    if (Check_sdcard())
+        softUpdateStatus(tr("MICRO SD CARD DETECTED!"), false);
+    else
+        softUpdateStatus(tr("MICRO SD CARD NOT DETECTED!"), true);
+}
+
+void MainWindow::on_s_update_clicked()
+{
+    softupdate_pendrive();
+}
+
+void MainWindow::softupdate_pendrive()
+{
+    softUpdateStatus(QString(), false);
+    update::SoftwareUpdate job;
+    if (job.stickPresent())
+        softUpdateStatus(tr("Updating the program ..."), false);
+    const update::ProgramResult r = job.updateProgram();
+    softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
+    if (r.outcome == update::Outcome::Done) {
+        masterslave_flag = 2;
+        Dialog_Box(tr("DDU will restart now!"), 2);
+    }
+}
+
+void MainWindow::on_file_trans_clicked()
+{
+    softUpdateStatus(QString(), false);
+    update::SoftwareUpdate job;
+    if (job.stickPresent())
+        softUpdateStatus(tr("Transferring Files....."), false);
+    const update::TransferResult r = job.transferData();
+    softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
+}
+
+void MainWindow::on_softw_cancel_clicked()
+{
+    screen_id_old = screen_id;
+    screen_id = 25;
+    for (const char* name : {"G_softupdate", "Gpassword_blur_soft"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+    showRaised(W(QStringLiteral("Gmaint_menu")));
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}

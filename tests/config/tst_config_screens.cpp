@@ -1,0 +1,401 @@
+// The configuration family on the window: the protected dialogs behind the
+// password pad, the cab dialog and its file, the "DDU Configure" and "DDU
+// DISPLAY" screens, the software update dialog and the driver details.
+// Devices do not exist unless a test makes a file stand for one.
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/mainwindow.h"
+#include "app/resources.h"
+#include "mvb/mvbc.h"
+
+namespace {
+
+using Window = std::unique_ptr<MainWindow>;
+
+Window makeWindow()
+{
+    StartOptions o;
+    o.noMvb = true;
+    auto w = std::make_unique<MainWindow>(nullptr, o);
+    w->timer1->stop();
+    w->timer2->stop();
+    w->keyClicksAnimated = false;
+    w->show();
+    return w;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+void click(MainWindow& w, const QString& name)
+{
+    auto* b = w.W<QAbstractButton>(name);
+    QVERIFY2(b, qPrintable(name));
+    b->click();
+}
+
+// Types a code on the password pad and presses OK.
+void typeCode(MainWindow& w, const QString& code)
+{
+    for (QChar c : code)
+        click(w, QStringLiteral("b_key") + c);
+    click(w, QStringLiteral("b_keyOK"));
+}
+
+QString cell(MainWindow& w, const char* table, int row, int column)
+{
+    auto* t = w.W<QTableWidget>(QLatin1String(table));
+    return t && t->item(row, column) ? t->item(row, column)->text() : QString("<none>");
+}
+
+QStringList checked(MainWindow& w, const QStringList& boxes)
+{
+    QStringList on;
+    for (const QString& b : boxes)
+        if (w.W<QAbstractButton>(b)->isChecked())
+            on << b;
+    return on;
+}
+
+} // namespace
+
+class TestConfigScreens : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    QString m_log;
+
+    QString path(const QString& rel) const { return m_root.filePath(rel); }
+    QString shellLog() const { return QString::fromUtf8(readBytes(m_log)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
+        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
+        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
+        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
+        qputenv("DDU_USB_DEVICE", path("usb-device").toLocal8Bit());
+        qputenv("DDU_SD_DEVICE", path("sd-device").toLocal8Bit());
+        m_log = path("shell.log");
+        qputenv("DDU_SHELL_LOG", m_log.toLocal8Bit());
+        QVERIFY(writeBytes(path("file/master/DDU.xml"), "<Table><Loco_Details><CAB>1</CAB></Loco_Details></Table>"));
+    }
+
+    void init() { QFile::remove(m_log); }
+
+    // Each entry opens the pad at its stage; the maintenance code does not
+    // open a configuration dialog, the configuration code does.
+    void padGuardsEveryDialog_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("padScreen");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("dialogScreen");
+        QTest::newRow("VCU") << "vcu_button" << 2 << 26 << "Gvcu_dialog" << 27;
+        QTest::newRow("SR") << "sr_button" << 3 << 26 << "Gsr_dialog" << 27;
+        QTest::newRow("BUR") << "bur_button" << 4 << 26 << "Gbur_dialog" << 27;
+        QTest::newRow("CALIBRATE") << "calibrate_button" << 5 << 28 << "Gmessage" << 17;
+        QTest::newRow("DDU") << "cab_button" << 6 << 26 << "Gcab_dialog" << 27;
+        QTest::newRow("SOFTWARE UPDATE") << "software_updateBtn" << 8 << 29 << "G_softupdate" << 30;
+    }
+
+    void padGuardsEveryDialog()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, stage);
+        QFETCH(int, padScreen);
+        QFETCH(QString, dialog);
+        QFETCH(int, dialogScreen);
+        auto w = makeWindow();
+        w->on_ddulogging_clicked();
+        QCOMPARE(w->screen_id, 25);
+        w->W<QAbstractButton>(button)->setEnabled(true); // hidden on the unit; the pad still guards it
+        click(*w, button);
+        QCOMPARE(w->PasswordPad_Stage, stage);
+        QCOMPARE(w->screen_id, padScreen);
+        QVERIFY(w->isShown("Gpassword"));
+        typeCode(*w, "4026"); // the maintenance code is not the configuration code
+        QVERIFY(w->isShown("Gpassword") && !w->isShown(dialog));
+        typeCode(*w, "4027");
+        QVERIFY(!w->isShown("Gpassword"));
+        QVERIFY(w->isShown(dialog));
+        QCOMPARE(w->screen_id, dialogScreen);
+    }
+
+    // The cab dialog: one exclusive choice, the display type and MVB board
+    // only shown; OK stores the cab (and the fixed rest), which the next start
+    // reads again; Cancel changes nothing.
+    void cabChoiceSurvivesARestart()
+    {
+        const QStringList cabs{"cabcheck1", "cabcheck2", "cabcheck3"};
+        auto w = makeWindow();
+        QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
+        w->on_ddulogging_clicked();
+        w->DDU_Maintenance_CABDDU();
+        QCOMPARE(w->screen_id, 27);
+        QCOMPARE(checked(*w, cabs), QStringList{"cabcheck1"});
+        QVERIFY(!w->W("DDUcheck1")->isEnabled() && !w->W("mvb_ESD_check")->isEnabled());
+        click(*w, "cabcheck2");
+        QCOMPARE(checked(*w, cabs), QStringList{"cabcheck2"});
+        click(*w, "cabcheck2"); // a second touch keeps the choice
+        QCOMPARE(checked(*w, cabs), QStringList{"cabcheck2"});
+        const QByteArray before = readBytes(path("file/master/DDU.xml"));
+        click(*w, "cab_cancel");
+        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
+        QCOMPARE(readBytes(path("file/master/DDU.xml")), before);
+
+        w->DDU_Maintenance_CABDDU();
+        click(*w, "cabcheck2");
+        w->W<QAbstractButton>("DDUcheck1")->setChecked(true); // whatever the rows show
+        click(*w, "cab_ok");
+        QCOMPARE(w->screen_id, 1);
+        QVERIFY(!w->isShown("Gcab_dialog") && !w->isShown("Gpassword_blur"));
+        QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 2);
+        QCOMPARE(w->Selected_DDU_Type, 3);
+        const QString file = QString::fromUtf8(readBytes(path("file/master/DDU.xml")));
+        QVERIFY2(file.contains("<VCU>3</VCU>") && file.contains("<SR>3</SR>") && file.contains("<BUR>3</BUR>") &&
+                     file.contains("<CAB>2</CAB>") && file.contains("<DDU>3</DDU>") && file.contains("<MVB>0</MVB>"),
+                 qPrintable(file));
+        w.reset();
+        auto again = makeWindow();
+        QCOMPARE(again->exchange.requests.Selected_CAB_Type.load(), 2);
+        again->DDU_Maintenance_CABDDU();
+        QCOMPARE(checked(*again, cabs), QStringList{"cabcheck2"});
+        QVERIFY(writeBytes(path("file/master/DDU.xml"), before));
+    }
+
+    void variantDialogs()
+    {
+        auto w = makeWindow();
+        w->exchange.requests.Selected_SR_Type.store(6);
+        w->DDU_Maintenance_SR();
+        QCOMPARE(w->W<QAbstractButton>("srcheck1")->text(), QString("Default"));
+        QVERIFY(w->W<QAbstractButton>("srcheck7")->isChecked() && !w->W<QAbstractButton>("srcheck12")->isChecked());
+        click(*w, "srcheck12");
+        QVERIFY(!w->W<QAbstractButton>("srcheck7")->isChecked());
+        w->srfilter_set();
+        QCOMPARE(w->exchange.requests.Selected_SR_Type.load(), 6);
+        click(*w, "sr_cancel");
+        QVERIFY(!w->isShown("Gsr_dialog"));
+        // A code outside the dialog's list ticks nothing.
+        w->Selected_BUR_Type = 42;
+        w->DDU_Maintenance_BUR();
+        for (int k = 1; k <= 12; ++k)
+            QVERIFY(!w->W<QAbstractButton>(QStringLiteral("burcheck%1").arg(k))->isChecked());
+        click(*w, "bur_cancel");
+        // VCU type 2 names the control processors ICP1 and ICP2.
+        auto* label = new QLabel("FLG1", w->centralWidget());
+        w->exchange.requests.Selected_VCU_Type.store(2);
+        w->VCU_labelchange();
+        QCOMPARE(label->text(), QString("ICP1"));
+        w->exchange.requests.Selected_VCU_Type.store(3);
+        w->VCU_labelchange();
+        QCOMPARE(label->text(), QString("FLG1"));
+    }
+
+    void configureScreen()
+    {
+        auto w = makeWindow();
+        w->on_ddulogging_clicked();
+        QVERIFY(w->isShown("Gmaint_ddulogin"));
+        QCOMPARE(w->W<QLabel>("ddulogin_header")->text(), QString("DDU Configure"));
+        QCOMPARE(w->W<QLabel>("sysconfig_header")->text(), QString("System Configure"));
+        QVERIFY(!w->W<QLabel>("imprint_label")->text().isEmpty());
+        for (const char* name : {"vcu_button", "sr_button", "calibrate_button", "bur_button", "stack_label"})
+            QVERIFY2(!w->isShown(name) && !w->W(name)->isEnabled(), name);
+        QVERIFY(w->isShown("cab_button") && w->isShown("software_updateBtn"));
+        QCOMPARE(w->W<QAbstractButton>("software_updateBtn")->text(), QString("SOFTWARE \nUPDATE"));
+        QCOMPARE(cell(*w, "t_ipadr_5", 0, 0), QString("IP Address"));
+        QCOMPARE(cell(*w, "t_ipadr_5", 1, 0), QString("MVB Status"));
+        QCOMPARE(cell(*w, "t_ipadr_5", 1, 1), QString("Disabled")); // started without the bus
+        QCOMPARE(cell(*w, "t_ipadr_5", 2, 0), QString("DDU LifeSign"));
+        w->guiupdate_fun();
+        QVERIFY(QRegularExpression("^[0-9A-F]{2}:[0-9A-F]{2}$").match(cell(*w, "t_ipadr_5", 2, 1)).hasMatch());
+    }
+
+    void displayScreenAndDemoSwitch()
+    {
+        auto w = makeWindow();
+        w->on_ddudisplay_clicked();
+        QCOMPARE(w->screen_id, 31);
+        auto* t = w->W<QTableWidget>("t_version");
+        QCOMPARE(t->horizontalHeaderItem(0)->text(), QString("Installed DDU Product"));
+        QCOMPARE(t->horizontalHeaderItem(1)->text(), QString("Version"));
+        const QString rows[3][2] = {{"DDU (LU)", "A - 0.989"},
+                                    {"Linux", "3.60"},
+                                    {"MVB", QString("%1.%2").arg(mvb_major_version).arg(mvb_minor_version)}};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 2; ++c)
+                QCOMPARE(cell(*w, "t_version", r, c), rows[r][c]);
+        const QImage grey = QPixmap(Dir_rms_img_LEDMediumGray).toImage();
+        const QImage green = QPixmap(Dir_rms_img_LEDSmallGreen).toImage();
+        QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), grey);
+        click(*w, "on_button");
+        QVERIFY(w->exchange.requests.MVB_DDU_Internal_Simulation.load());
+        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), green);
+        w->on_ddudisplay_clicked();
+        click(*w, "off_button");
+        QVERIFY(!w->exchange.requests.MVB_DDU_Internal_Simulation.load());
+        QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), grey);
+    }
+
+    // The status line of the update dialog, case by case: text and colour.
+    void updateDialogStatus()
+    {
+        auto w = makeWindow();
+        w->on_ddulogging_clicked();
+        w->DDU_Maintenance_softupdate();
+        QCOMPARE(w->screen_id, 30);
+        auto* status = w->W<QLabel>("header_error");
+        QVERIFY(status->text().startsWith("Please make sure that \npendrive contains 'ZAV_DDU_LU' file"));
+        const auto expect = [&](const char* button, const QString& text, bool red) {
+            click(*w, button);
+            QCOMPARE(status->text(), text);
+            QCOMPARE(status->styleSheet(), red ? Soft_Update_Style3 : Soft_Update_Style2);
+        };
+        expect("pendrive1", "NO Pendrive Found", true);
+        expect("sd_card_check", "MICRO SD CARD NOT DETECTED!", true);
+        expect("s_update", "'No Pendrive Found", true);
+        expect("file_trans", "NO Pendrive Found", true);
+        QVERIFY(shellLog().isEmpty());
+        QVERIFY(writeBytes(path("usb-device"), "") && writeBytes(path("sd-device"), ""));
+        expect("pendrive1", "Pendrive Found", false);
+        expect("sd_card_check", "MICRO SD CARD DETECTED!", false);
+        expect("s_update", "'ZAV_DDU_LU' file not found... \nPlease verify", false);
+        expect("file_trans", "Files Not Found on Pendrive !!!", false);
+        QVERIFY(writeBytes(path("file/pendrive/qim_new/zav_new/master/new.xml"), "<new/>"));
+        expect("file_trans", "'Files Transferred to DDU\n1 files copied", false);
+        QCOMPARE(readBytes(path("file/master/new.xml")), QByteArray("<new/>"));
+        QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), "")); // an empty program is not installed
+        expect("s_update", "Update failed: the pendrive file is empty\nThe old program is kept", true);
+        QVERIFY(!w->isShown("Gmessage"));
+        click(*w, "softw_cancel");
+        QCOMPARE(w->screen_id, 25);
+        QVERIFY(!w->isShown("G_softupdate") && !w->isShown("Gpassword_blur_soft"));
+        QFile::remove(path("usb-device"));
+        QFile::remove(path("sd-device"));
+        QDir(path("file/pendrive")).removeRecursively();
+    }
+
+    void driverDetails()
+    {
+        const QString file = path("file/fault/Driver_Details");
+        QVERIFY(writeBytes(file, "$,D1,T1,1200,NDLS,BCT,01-Jan-2024 10:00:00,DLI,NR,#\n"));
+        auto w = makeWindow();
+        w->dr_details();
+        QVERIFY(w->isShown("Gmenu_drdetails") && w->isShown("menuscreen_back"));
+        QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QString("DRIVER DETAILS"));
+        const char* labels[8] = {" DRIVER NAME/ID",   " TRAIN NAME",        " TRAIN LOAD TONS", " ORIGIN CODE",
+                                 " DESTINATION CODE", " SIGN IN TIME/DATE", " Division",        " Railway Zone"};
+        const char* values[8] = {"D1", "T1", "1200", "NDLS", "BCT", "01-Jan-2024 10:00:00", "DLI", "NR"};
+        for (int r = 0; r < 8; ++r) {
+            QCOMPARE(cell(*w, "t_mdrdetails", r, 0), QString(labels[r]));
+            QCOMPARE(cell(*w, "t_mdrdetails", r, 1), QString(values[r]));
+        }
+        // A value cell opens the keyboard; the separators are refused.
+        w->on_t_mdrdetails_cellClicked(1, 1);
+        QVERIFY(w->isShown("keypad_groupbox"));
+        QCOMPARE(w->Keypad_Stage, 2);
+        w->KeyPad_Write("12951#A");
+        w->submit_clicked();
+        QVERIFY(!w->isShown("keypad_groupbox"));
+        QCOMPARE(w->W<QLabel>("err_header")->text(), QString("ERROR"));
+        QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString("T1"));
+        w->on_ok_clicked();
+        w->on_t_mdrdetails_cellClicked(1, 1);
+        w->KeyPad_Write(QString(40, 'R'));
+        w->submit_clicked();
+        QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(32, 'R'));
+        w->on_ok_clicked();
+        w->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
+        QCOMPARE(w->Keypad_Stage, 9);
+        w->KeyPad_Write("WR");
+        w->submit_clicked();
+        w->on_t_mdrdetails_cellClicked(5, 1); // sign-in: now
+        QVERIFY(QRegularExpression("^\\d\\d-\\w{3}-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
+                    .match(cell(*w, "t_mdrdetails", 5, 1))
+                    .hasMatch());
+        click(*w, "save_btn");
+        QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("File Saved"));
+        const QString line = QString::fromUtf8(readBytes(file));
+        QVERIFY2(line.startsWith("$,D1," + QString(32, 'R') + ",1200,NDLS,BCT,") && line.endsWith(",DLI,WR,#\n"),
+                 qPrintable(line));
+        // No file: empty fields, and the line on the debug stream.
+        QVERIFY(QFile::remove(file));
+        QTest::ignoreMessage(QtDebugMsg, "Unable to open DDS Fault file");
+        w->dr_details();
+        QCOMPARE(cell(*w, "t_mdrdetails", 0, 1), QString());
+    }
+
+    void missingOrMalformedConfiguration()
+    {
+        const QString file = path("file/master/DDU.xml");
+        const QByteArray kept = readBytes(file);
+        for (const QByteArray& content : {QByteArray(), QByteArray("<Table><Loco_Details><CAB>2</CAB>")}) {
+            QFile::remove(file);
+            if (!content.isEmpty())
+                QVERIFY(writeBytes(file, content));
+            QTest::ignoreMessage(QtDebugMsg, "unable to open xml file");
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^configuration file: "));
+            auto w = makeWindow();
+            QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 0);
+            QCOMPARE(w->Selected_DDU_Type, 1);
+        }
+        QVERIFY(writeBytes(file, kept));
+    }
+
+    // A new program installed: the restart notice, whose OK ends the program
+    // with the restart status and reboots the unit (through the runner).
+    // Last: once the program was told to end, no later event loop runs.
+    void updateEndsWithRestart()
+    {
+        auto w = makeWindow();
+        QVERIFY(writeBytes(path("usb-device"), ""));
+        QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), "#!/bin/sh\necho new\n"));
+        w->DDU_Maintenance_softupdate();
+        click(*w, "s_update");
+        QCOMPARE(w->W<QLabel>("header_error")->text(),
+                 QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));
+        QCOMPARE(readBytes(path("ZAV_DDU_LU")), QByteArray("#!/bin/sh\necho new\n"));
+        QVERIFY(w->isShown("Gmessage"));
+        QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
+        QCOMPARE(w->masterslave_flag, 2);
+        QEventLoop loop;
+        QTimer::singleShot(0, w.get(), [&] { w->on_ok_clicked(); });
+        QCOMPARE(loop.exec(), 75);
+        QVERIFY(shellLog().endsWith("chmod 0777 " + path("ZAV_DDU_LU") + "\numount " + path("file/pendrive") +
+                                    "\nreboot\n"));
+        QFile::remove(path("usb-device"));
+        QDir(path("file/pendrive")).removeRecursively();
+    }
+};
+
+QTEST_MAIN(TestConfigScreens)
+#include "tst_config_screens.moc"

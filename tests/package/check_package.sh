@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Checks a built ddu package without installing it on this machine:
+#  - its contents and control data (program, service, data root, defaults,
+#    conffile, dependencies);
+#  - dpkg -x into a scratch root: every file of the build's data root is in
+#    place, and every image the program loads (app/image_paths.def);
+#  - the defaults installer of postinst: creates the unit's own files where
+#    absent, keeps them once the unit changed them;
+#  - systemd-analyze verify on the service file, in the scratch root;
+#  - the packaged program itself (under qemu-arm for armhf) started against
+#    the unpacked data root: it comes up, draws its first screen and exits.
+#   tests/package/check_package.sh DEB SOURCE_DIR [BUILD_DIR]
+# Exit status 0 when all passed, 1 on a failure, 77 when a check could not run
+# for a missing tool (ctest reports the test as skipped).
+set -uo pipefail
+
+DEB=$1
+SRC=$2
+BUILD=${3:-}
+fails=0
+skipped=0
+fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+pass() { echo "ok: $*"; }
+skip() { echo "SKIP: $*"; skipped=$((skipped + 1)); }
+
+command -v dpkg-deb > /dev/null || { echo "SKIP: dpkg-deb missing"; exit 77; }
+[ -f "$DEB" ] || { echo "FAIL: no package $DEB"; exit 1; }
+
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+
+# ------------------------------------------------------------- contents
+LIST="$SCRATCH/contents"
+dpkg-deb -c "$DEB" > "$LIST"
+has() { # has MODE_PREFIX PATH
+  if awk -v m="$1" -v p="./$2" '$6 == p && index($1, m) == 1 && $2 == "root/root" { found = 1 } END { exit !found }' "$LIST"; then
+    pass "contains $2"
+  else
+    fail "package has no $2 ($1, root/root)"
+  fi
+}
+has -rwxr-xr-x home/qim/ZAV_DDU_LU
+has -rw-r--r-- lib/systemd/system/ddu.service
+has -rw-r--r-- etc/default/ddu
+has -rwxr-xr-x usr/bin/ddu-probe
+has -rwxr-xr-x usr/libexec/ddu/install-defaults
+has -rw-r--r-- usr/share/ddu/defaults/file/master/DDU.xml
+has -rw-r--r-- home/qim/file/master/zav_DDSMessages_details.xml
+has drwxr-xr-x home/qim/file/fault/
+has drwxr-xr-x home/qim/file/pendrive/
+if grep -qE '\./home/qim/file/master/DDU\.xml$|\.painted$' "$LIST"; then
+  fail "the unit's configuration or the painter's stamp is in the data root"
+else
+  pass "no unit configuration shipped in the data root"
+fi
+
+CONTROL="$SCRATCH/control"
+mkdir -p "$CONTROL"
+dpkg-deb -e "$DEB" "$CONTROL"
+grep -q '^Package: ddu$' "$CONTROL/control" || fail "control: package name"
+for dep in libqt6core6 libqt6widgets6 libqt6serialport6 qt6-qpa-plugins fonts-lohit-deva; do
+  grep -E '^Depends:' "$CONTROL/control" | grep -q "$dep" || fail "control: Depends lacks $dep"
+done
+[ "$(cat "$CONTROL/conffiles")" = /etc/default/ddu ] || fail "conffiles: $(cat "$CONTROL/conffiles")"
+for s in postinst prerm postrm; do
+  sh -n "$CONTROL/$s" || fail "$s: syntax"
+done
+pass "control data"
+
+# ------------------------------------------------------------- data root
+ROOT="$SCRATCH/root"
+dpkg -x "$DEB" "$ROOT"
+DATA="$ROOT/home/qim"
+missing=0
+while IFS= read -r line; do
+  folder=$(echo "$line" | sed -n 's/^DDU_IMAGE([^,]*, *"\([^"]*\)", *"\([^"]*\)").*/\1\/\2/p')
+  [ -n "$folder" ] || continue
+  [ -s "$DATA/img/$folder" ] || { fail "image img/$folder missing"; missing=1; }
+done < "$SRC/app/image_paths.def"
+[ "$missing" = 0 ] && pass "every image of app/image_paths.def under home/qim/img"
+if [ -n "$BUILD" ] && [ -d "$BUILD/root" ]; then
+  missing=0
+  while IFS= read -r f; do
+    case "$f" in
+      img/.painted) continue ;;
+      file/master/DDU.xml | file/micview/*) [ -f "$ROOT/usr/share/ddu/defaults/$f" ] || { fail "default $f missing"; missing=1; } ;;
+      *) cmp -s "$BUILD/root/$f" "$DATA/$f" || { fail "data root file $f missing or different"; missing=1; } ;;
+    esac
+  done < <(cd "$BUILD/root" && find . -type f | sed 's|^\./||' | sort)
+  [ "$missing" = 0 ] && pass "every file of the build's data root in the package"
+fi
+
+# ------------------------------------------------------------- defaults installer
+"$ROOT/usr/libexec/ddu/install-defaults" "$DATA" "$ROOT/usr/share/ddu/defaults" > /dev/null
+if cmp -s "$ROOT/usr/share/ddu/defaults/file/master/DDU.xml" "$DATA/file/master/DDU.xml"; then
+  pass "install-defaults created file/master/DDU.xml"
+else
+  fail "install-defaults did not create file/master/DDU.xml"
+fi
+sed -i 's|<CAB>1</CAB>|<CAB>2</CAB>|' "$DATA/file/master/DDU.xml"
+cp "$DATA/file/master/DDU.xml" "$SCRATCH/unit.xml"
+out=$("$ROOT/usr/libexec/ddu/install-defaults" "$DATA" "$ROOT/usr/share/ddu/defaults")
+if cmp -s "$SCRATCH/unit.xml" "$DATA/file/master/DDU.xml" && [ -z "$out" ]; then
+  pass "install-defaults keeps the unit's own configuration"
+else
+  fail "install-defaults replaced the unit's configuration ($out)"
+fi
+ls "$DATA"/file/master/*.ddu-new > /dev/null 2>&1 && fail "temporary file left behind"
+
+# ------------------------------------------------------------- service file
+if command -v systemd-analyze > /dev/null; then
+  # The service's program is the unpacked one; units it names but the
+  # scratch root lacks (getty@tty1) are only reported by systemd as missing
+  # dependencies, which is not an error of the file.
+  if out=$(systemd-analyze verify --root="$ROOT" "$ROOT/lib/systemd/system/ddu.service" 2>&1); then
+    pass "systemd-analyze verify ddu.service"
+  else
+    fail "systemd-analyze verify: $out"
+  fi
+  [ -n "$out" ] && echo "$out"
+  for key in 'Restart=always' 'RestartSec=' 'StartLimitIntervalSec=' 'StartLimitBurst=' \
+             'ExecStart=/home/qim/ZAV_DDU_LU' 'QT_QPA_PLATFORM=linuxfb' 'DDU_MVB_DEVICE=' 'DDU_KEYPAD_DEVICE=' \
+             'DDU_TOUCH_DEVICE=' 'DDU_USB_DEVICE=' 'DDU_SD_DEVICE=' 'DDU_ROOT=/home/qim'; do
+    grep -q "^[A-Za-z]*=*$key\|^$key" "$ROOT/lib/systemd/system/ddu.service" || fail "service lacks $key"
+  done
+  if grep -q DDU_SHELL_LOG "$ROOT/lib/systemd/system/ddu.service"; then
+    fail "service sets DDU_SHELL_LOG: the unit's commands would never run"
+  fi
+else
+  skip "systemd-analyze missing: service file not verified"
+fi
+
+# ------------------------------------------------------------- the program
+PROGRAM="$DATA/ZAV_DDU_LU"
+RUNNER=()
+case "$(readelf -h "$PROGRAM" 2> /dev/null | sed -n 's/^ *Machine: *//p')" in
+  ARM) RUNNER=(qemu-arm) ;;
+  "Advanced Micro Devices X86-64") RUNNER=() ;;
+  *) RUNNER=(unknown) ;;
+esac
+if [ "${RUNNER[*]}" = unknown ] || { [ ${#RUNNER[@]} -gt 0 ] && ! command -v "${RUNNER[0]}" > /dev/null; }; then
+  skip "cannot run the packaged program here"
+else
+  RUN="$SCRATCH/run"
+  mkdir -p "$RUN/xdg"
+  chmod 700 "$RUN/xdg"
+  # Devices that do not exist: nothing of this machine is opened, and every
+  # shell command only goes to the log.
+  if env -i PATH=/usr/bin:/bin HOME="$RUN" XDG_RUNTIME_DIR="$RUN/xdg" QT_QPA_PLATFORM=offscreen \
+       DDU_ROOT="$DATA" DDU_SHELL_LOG="$RUN/shell.log" \
+       DDU_MVB_DEVICE="$RUN/no-mvb" DDU_KEYPAD_DEVICE="$RUN/no-keypad" DDU_TOUCH_DEVICE="$RUN/no-touch" \
+       DDU_USB_DEVICE="$RUN/no-usb" DDU_SD_DEVICE="$RUN/no-sd" \
+       timeout 300 "${RUNNER[@]}" "$PROGRAM" --screenshot "$RUN/shot.png" --quit-after 3000 \
+       > "$RUN/out" 2>&1 && [ -s "$RUN/shot.png" ]; then
+    pass "packaged program started against the unpacked data root and drew its screen"
+  else
+    fail "packaged program did not run against the unpacked data root:"
+    cat "$RUN/out"
+  fi
+  if grep -iE 'unable to open|cannot (open|load|read)|no such file|not found' "$RUN/out"; then
+    fail "the program missed a file of its data root (lines above)"
+  else
+    pass "no file of the data root missed at start-up"
+  fi
+fi
+
+echo "package check: $fails failed, $skipped skipped"
+[ "$fails" -gt 0 ] && exit 1
+[ "$skipped" -gt 0 ] && exit 77
+exit 0
