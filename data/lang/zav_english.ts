@@ -1542,9 +1542,50 @@ Note :- Do not rename if not found</source>
         <source>Display</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>MonitorDialogsView</name>
+    <message>
+        <source>Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BPCS ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LSP ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RELEASED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APPLIED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT LANGUAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ENGLISH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HINDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ACTIVE CAB</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Selection</source>
         <translation type="unfinished"></translation>
@@ -1555,6 +1596,84 @@ Note :- Do not rename if not found</source>
     </message>
     <message>
         <source>Signal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MVB TELEGRAM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MVB FRESHNESS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset
+Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freshness(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum 
+ Freshness(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MVB PROCESS VARIABLES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MVB VARIABLES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolation Message                      Received </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolation Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault Message                            Received </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Loco </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Driver Advice</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -5066,74 +5185,6 @@ The old program is kept</source>
         <source>File transfer failed: %1 copied,
 %2 not copied, e.g. %3:
 %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TelegramView</name>
-    <message>
-        <source>MVB TELEGRAM</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MVB FRESHNESS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reset
-Max</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Freshness(ms)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maximum 
- Freshness(ms)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>VariableView</name>
-    <message>
-        <source>MVB PROCESS VARIABLES</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selected:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Telegram</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Signal Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MVB VARIABLES</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BACK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

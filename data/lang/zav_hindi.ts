@@ -5,1564 +5,1700 @@
     <name>MainWindow</name>
     <message>
         <source>Day</source>
-        <translation type="unfinished" />
+        <translation>दिन</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished" />
+        <translation>महीना</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished" />
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished" />
+        <translation>घंटा</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished" />
+        <translation>मिनट</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished" />
+        <translation>सेकंड</translation>
     </message>
     <message>
         <source>UPRIM</source>
-        <translation type="unfinished" />
+        <translation>UPRIM</translation>
     </message>
     <message>
         <source>kV</source>
-        <translation type="unfinished" />
+        <translation>kV</translation>
     </message>
     <message>
         <source>MR</source>
-        <translation type="unfinished" />
+        <translation>MR</translation>
     </message>
     <message>
         <source>BP DEMAND</source>
-        <translation type="unfinished" />
+        <translation>BP माँग</translation>
     </message>
     <message>
         <source>VBAT</source>
-        <translation type="unfinished" />
+        <translation>VBAT</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished" />
+        <translation>V</translation>
     </message>
     <message>
         <source>IPRIM</source>
-        <translation type="unfinished" />
+        <translation>IPRIM</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished" />
+        <translation>A</translation>
     </message>
     <message>
         <source>PANTO</source>
-        <translation type="unfinished" />
+        <translation>पैंटो</translation>
     </message>
     <message>
         <source>VCB</source>
-        <translation type="unfinished" />
+        <translation>VCB</translation>
     </message>
     <message>
         <source>LOCO</source>
-        <translation type="unfinished" />
+        <translation>लोको</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished" />
+        <translation>ऑटो</translation>
     </message>
     <message>
         <source>O/C P</source>
-        <translation type="unfinished" />
+        <translation>O/C P</translation>
     </message>
     <message>
         <source>E/F A</source>
-        <translation type="unfinished" />
+        <translation>E/F A</translation>
     </message>
     <message>
         <source>E/F P</source>
-        <translation type="unfinished" />
+        <translation>E/F P</translation>
     </message>
     <message>
         <source>E/F C</source>
-        <translation type="unfinished" />
+        <translation>E/F C</translation>
     </message>
     <message>
         <source>FLG1</source>
-        <translation type="unfinished" />
+        <translation>FLG1</translation>
     </message>
     <message>
         <source>FLG2</source>
-        <translation type="unfinished" />
+        <translation>FLG2</translation>
     </message>
     <message>
         <source>SLV</source>
-        <translation type="unfinished" />
+        <translation>SLV</translation>
     </message>
     <message>
         <source>SLG1</source>
-        <translation type="unfinished" />
+        <translation>SLG1</translation>
     </message>
     <message>
         <source>SLG2</source>
-        <translation type="unfinished" />
+        <translation>SLG2</translation>
     </message>
     <message>
         <source>FREQ</source>
-        <translation type="unfinished" />
+        <translation>आवृत्ति</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished" />
+        <translation>Hz</translation>
     </message>
     <message>
         <source>POWER</source>
-        <translation type="unfinished" />
+        <translation>पावर</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished" />
+        <translation>kW</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation>W</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished" />
+        <translation>X</translation>
     </message>
     <message>
         <source>TE/BE(kN)</source>
-        <translation type="unfinished" />
+        <translation>TE/BE(kN)</translation>
     </message>
     <message>
         <source>CAB</source>
-        <translation type="unfinished" />
+        <translation>कैब</translation>
     </message>
     <message>
         <source>LSDJ</source>
-        <translation type="unfinished" />
+        <translation>LSDJ</translation>
     </message>
     <message>
         <source>LSVW</source>
-        <translation type="unfinished" />
+        <translation>LSVW</translation>
     </message>
     <message>
         <source>BPCS</source>
-        <translation type="unfinished" />
+        <translation>BPCS</translation>
     </message>
     <message>
         <source>LSP</source>
-        <translation type="unfinished" />
+        <translation>LSP</translation>
     </message>
     <message>
         <source>BPPB</source>
-        <translation type="unfinished" />
+        <translation>BPPB</translation>
     </message>
     <message>
         <source>LSFI</source>
-        <translation type="unfinished" />
+        <translation>LSFI</translation>
     </message>
     <message>
         <source>BPFA</source>
-        <translation type="unfinished" />
+        <translation>BPFA</translation>
     </message>
     <message>
         <source>EMG</source>
-        <translation type="unfinished" />
+        <translation>EMG</translation>
     </message>
     <message>
         <source>BATTERY</source>
-        <translation type="unfinished" />
+        <translation>बैटरी</translation>
     </message>
     <message>
         <source>O/C</source>
-        <translation type="unfinished" />
+        <translation>O/C</translation>
     </message>
     <message>
         <source>PRIMARY</source>
-        <translation type="unfinished" />
+        <translation>प्राइमरी</translation>
     </message>
     <message>
         <source>E/F</source>
-        <translation type="unfinished" />
+        <translation>E/F</translation>
     </message>
     <message>
         <source>AUXILIARY</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़िलियरी</translation>
     </message>
     <message>
         <source>CONTROL</source>
-        <translation type="unfinished" />
+        <translation>कंट्रोल</translation>
     </message>
     <message>
         <source>TE/BE</source>
-        <translation type="unfinished" />
+        <translation>TE/BE</translation>
     </message>
     <message>
         <source>VCAT</source>
-        <translation type="unfinished" />
+        <translation>VCAT</translation>
     </message>
     <message>
         <source>Vcat</source>
-        <translation type="unfinished" />
+        <translation>Vcat</translation>
     </message>
     <message>
         <source>FREQ     Hz</source>
-        <translation type="unfinished" />
+        <translation>आवृत्ति     Hz</translation>
     </message>
     <message>
         <source>INPUT   kW</source>
-        <translation type="unfinished" />
+        <translation>इनपुट   kW</translation>
     </message>
     <message>
         <source>BP</source>
-        <translation type="unfinished" />
+        <translation>BP</translation>
     </message>
     <message>
         <source>IPRI</source>
-        <translation type="unfinished" />
+        <translation>IPRI</translation>
     </message>
     <message>
         <source>Ipri</source>
-        <translation type="unfinished" />
+        <translation>Ipri</translation>
     </message>
     <message>
         <source>FLG1 :</source>
-        <translation type="unfinished" />
+        <translation>FLG1 :</translation>
     </message>
     <message>
         <source>FLG2 :</source>
-        <translation type="unfinished" />
+        <translation>FLG2 :</translation>
     </message>
     <message>
         <source>SLG1 :</source>
-        <translation type="unfinished" />
+        <translation>SLG1 :</translation>
     </message>
     <message>
         <source>SLG2 :</source>
-        <translation type="unfinished" />
+        <translation>SLG2 :</translation>
     </message>
     <message>
         <source>ALG1 :</source>
-        <translation type="unfinished" />
+        <translation>ALG1 :</translation>
     </message>
     <message>
         <source>ALG2 :</source>
-        <translation type="unfinished" />
+        <translation>ALG2 :</translation>
     </message>
     <message>
         <source>BC</source>
-        <translation type="unfinished" />
+        <translation>BC</translation>
     </message>
     <message>
         <source>PARKING</source>
-        <translation type="unfinished" />
+        <translation>पार्किंग</translation>
     </message>
     <message>
         <source>EMERGENCY</source>
-        <translation type="unfinished" />
+        <translation>आपात</translation>
     </message>
     <message>
         <source>ANTISPIN</source>
-        <translation type="unfinished" />
+        <translation>एंटीस्पिन</translation>
     </message>
     <message>
         <source>VIGILANCE</source>
-        <translation type="unfinished" />
+        <translation>विजिलेंस</translation>
     </message>
     <message>
         <source>HOME</source>
-        <translation type="unfinished" />
+        <translation>होम</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished" />
+        <translation>मेनू</translation>
     </message>
     <message>
         <source>PROCESS INFO</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेस जानकारी</translation>
     </message>
     <message>
         <source>DIAGNOSIS</source>
-        <translation type="unfinished" />
+        <translation>निदान</translation>
     </message>
     <message>
         <source>MAINTENANCE</source>
-        <translation type="unfinished" />
+        <translation>मेंटेनेंस</translation>
     </message>
     <message>
         <source>DIAGNOSIS RECORDS</source>
-        <translation type="unfinished" />
+        <translation>निदान रिकॉर्ड</translation>
     </message>
     <message>
         <source>LANGUAGE</source>
-        <translation type="unfinished" />
+        <translation>भाषा</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished" />
+        <translation>रीस्टार्ट</translation>
     </message>
     <message>
         <source>Exit Application</source>
-        <translation type="unfinished" />
+        <translation>एप्लिकेशन बंद करें</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished" />
+        <translation>नहीं</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished" />
+        <translation>त्रुटि</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished" />
+        <translation>पुष्टि</translation>
     </message>
     <message>
         <source>INFORMATION</source>
-        <translation type="unfinished" />
+        <translation>सूचना</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished" />
+        <translation>हाँ</translation>
     </message>
     <message>
         <source>File Saved</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल सेव हो गई</translation>
     </message>
     <message>
         <source>Calibration screen will appear after system restart</source>
-        <translation type="unfinished" />
+        <translation>सिस्टम रीस्टार्ट के बाद कैलिब्रेशन स्क्रीन आएगी</translation>
     </message>
     <message>
         <source>LOCO 2</source>
-        <translation type="unfinished" />
+        <translation>लोको 2</translation>
     </message>
     <message>
         <source>LOCO 1</source>
-        <translation type="unfinished" />
+        <translation>लोको 1</translation>
     </message>
     <message>
         <source>SUB-SYS STATUS</source>
-        <translation type="unfinished" />
+        <translation>सब-सिस्टम स्थिति</translation>
     </message>
     <message>
         <source>HV CIRCUIT</source>
-        <translation type="unfinished" />
+        <translation>HV सर्किट</translation>
     </message>
     <message>
         <source>TRACTION CONV</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन कन्व.</translation>
     </message>
     <message>
         <source>AUX CONV</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़ि. कन्व.</translation>
     </message>
     <message>
         <source>TRACTION MOTOR</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन मोटर</translation>
     </message>
     <message>
         <source>AUX SYSTEM</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़ि. सिस्टम</translation>
     </message>
     <message>
         <source>BRAKING SYSTEM</source>
-        <translation type="unfinished" />
+        <translation>ब्रेक सिस्टम</translation>
     </message>
     <message>
         <source>ENERGY MONITORING</source>
-        <translation type="unfinished" />
+        <translation>ऊर्जा मॉनिटरिंग</translation>
     </message>
     <message>
         <source>TEMPERATURES</source>
-        <translation type="unfinished" />
+        <translation>तापमान</translation>
     </message>
     <message>
         <source>PRESSURES</source>
-        <translation type="unfinished" />
+        <translation>प्रेशर</translation>
     </message>
     <message>
         <source>DRIVER DETAILS</source>
-        <translation type="unfinished" />
+        <translation>ड्राइवर विवरण</translation>
     </message>
     <message>
         <source>FUTURE</source>
-        <translation type="unfinished" />
+        <translation>भविष्य हेतु</translation>
     </message>
     <message>
         <source>Invalid Date</source>
-        <translation type="unfinished" />
+        <translation>अमान्य तारीख</translation>
     </message>
     <message>
         <source>DRIVER
 ADVICE</source>
-        <translation type="unfinished" />
+        <translation>ड्राइवर
+सलाह</translation>
     </message>
     <message>
         <source>ACKNOWLEDGE</source>
-        <translation type="unfinished" />
+        <translation>स्वीकार</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished" />
+        <translation>वापस</translation>
     </message>
     <message>
         <source>TO USB</source>
-        <translation type="unfinished" />
+        <translation>USB में</translation>
     </message>
     <message>
         <source>DETAILS</source>
-        <translation type="unfinished" />
+        <translation>विवरण</translation>
     </message>
     <message>
         <source>Please enter security code and use OK button
 Use C button to clear or cancel</source>
-        <translation type="unfinished" />
+        <translation>कृपया सुरक्षा कोड डालें और OK बटन दबाएँ
+मिटाने या रद्द करने के लिए C बटन दबाएँ</translation>
     </message>
     <message>
         <source>Please enter security code and click OK. 
 (Use C button to clear or cancel)</source>
-        <translation type="unfinished" />
+        <translation>कृपया सुरक्षा कोड डालें और OK दबाएँ। 
+(मिटाने या रद्द करने के लिए C बटन दबाएँ)</translation>
     </message>
     <message>
         <source>VCU</source>
-        <translation type="unfinished" />
+        <translation>VCU</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished" />
+        <translation>SR</translation>
     </message>
     <message>
         <source>BUR</source>
-        <translation type="unfinished" />
+        <translation>BUR</translation>
     </message>
     <message>
         <source>CALIBRATE</source>
-        <translation type="unfinished" />
+        <translation>कैलिब्रेट</translation>
     </message>
     <message>
         <source>DDU</source>
-        <translation type="unfinished" />
+        <translation>DDU</translation>
     </message>
     <message>
         <source>SOFTWARE UPDATE</source>
-        <translation type="unfinished" />
+        <translation>सॉफ़्टवेयर अपडेट</translation>
     </message>
     <message>
         <source>INVALID PASSWORD</source>
-        <translation type="unfinished" />
+        <translation>गलत पासवर्ड</translation>
     </message>
     <message>
         <source>Do you want to calibrate</source>
-        <translation type="unfinished" />
+        <translation>क्या आप कैलिब्रेट करना चाहते हैं</translation>
     </message>
     <message>
         <source>Source Port</source>
-        <translation type="unfinished" />
+        <translation>सोर्स पोर्ट</translation>
     </message>
     <message>
         <source>Sink Port</source>
-        <translation type="unfinished" />
+        <translation>सिंक पोर्ट</translation>
     </message>
     <message>
         <source>BITS</source>
-        <translation type="unfinished" />
+        <translation>बिट</translation>
     </message>
     <message>
         <source>BYTES</source>
-        <translation type="unfinished" />
+        <translation>बाइट</translation>
     </message>
     <message>
         <source>WORDS</source>
-        <translation type="unfinished" />
+        <translation>वर्ड</translation>
     </message>
     <message>
         <source>Port number:</source>
-        <translation type="unfinished" />
+        <translation>पोर्ट नंबर:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished" />
+        <translation>स्थिति:</translation>
     </message>
     <message>
         <source>Port type:</source>
-        <translation type="unfinished" />
+        <translation>पोर्ट प्रकार:</translation>
     </message>
     <message>
         <source>Freshness:</source>
-        <translation type="unfinished" />
+        <translation>फ्रेशनेस:</translation>
     </message>
     <message>
         <source>Ref. No.</source>
-        <translation type="unfinished" />
+        <translation>संदर्भ सं.</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>तारीख/समय</translation>
     </message>
     <message>
         <source>Processor</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर</translation>
     </message>
     <message>
         <source>Fault Message</source>
-        <translation type="unfinished" />
+        <translation>फॉल्ट संदेश</translation>
     </message>
     <message>
         <source>Select any processor</source>
-        <translation type="unfinished" />
+        <translation>कोई प्रोसेसर चुनें</translation>
     </message>
     <message>
         <source>No DDS Found</source>
-        <translation type="unfinished" />
+        <translation>कोई DDS नहीं मिला</translation>
     </message>
     <message>
         <source>SELECT A PROCESSOR</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर चुनें</translation>
     </message>
     <message>
         <source>Sl. No.</source>
-        <translation type="unfinished" />
+        <translation>क्र. सं.</translation>
     </message>
     <message>
         <source>Subsystem</source>
-        <translation type="unfinished" />
+        <translation>सबसिस्टम</translation>
     </message>
     <message>
         <source>MESSAGE DETAILS</source>
-        <translation type="unfinished" />
+        <translation>संदेश विवरण</translation>
     </message>
     <message>
         <source>Signal Name</source>
-        <translation type="unfinished" />
+        <translation>सिग्नल नाम</translation>
     </message>
     <message>
         <source>Proc</source>
-        <translation type="unfinished" />
+        <translation>प्रोसे.</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished" />
+        <translation>सब</translation>
     </message>
     <message>
         <source>SYMPTOMS</source>
-        <translation type="unfinished" />
+        <translation>लक्षण</translation>
     </message>
     <message>
         <source>CAUSES</source>
-        <translation type="unfinished" />
+        <translation>कारण</translation>
     </message>
     <message>
         <source>ADVICE</source>
-        <translation type="unfinished" />
+        <translation>सलाह</translation>
     </message>
     <message>
         <source>Digital Input</source>
-        <translation type="unfinished" />
+        <translation>डिजिटल इनपुट</translation>
     </message>
     <message>
         <source>Digital Input </source>
-        <translation type="unfinished" />
+        <translation>डिजिटल इनपुट </translation>
     </message>
     <message>
         <source>Digital Output</source>
-        <translation type="unfinished" />
+        <translation>डिजिटल आउटपुट</translation>
     </message>
     <message>
         <source>Digital Output </source>
-        <translation type="unfinished" />
+        <translation>डिजिटल आउटपुट </translation>
     </message>
     <message>
         <source>Analog Input</source>
-        <translation type="unfinished" />
+        <translation>एनालॉग इनपुट</translation>
     </message>
     <message>
         <source>Analog Input </source>
-        <translation type="unfinished" />
+        <translation>एनालॉग इनपुट </translation>
     </message>
     <message>
         <source>Analog Output</source>
-        <translation type="unfinished" />
+        <translation>एनालॉग आउटपुट</translation>
     </message>
     <message>
         <source>RIOM1 SIGNAL</source>
-        <translation type="unfinished" />
+        <translation>RIOM1 सिग्नल</translation>
     </message>
     <message>
         <source>RIOM2 SIGNAL</source>
-        <translation type="unfinished" />
+        <translation>RIOM2 सिग्नल</translation>
     </message>
     <message>
         <source>BRIO1 SIGNAL</source>
-        <translation type="unfinished" />
+        <translation>BRIO1 सिग्नल</translation>
     </message>
     <message>
         <source>BRIO2 SIGNAL</source>
-        <translation type="unfinished" />
+        <translation>BRIO2 सिग्नल</translation>
     </message>
     <message>
         <source>LIFE SIGN</source>
-        <translation type="unfinished" />
+        <translation>लाइफ साइन</translation>
     </message>
     <message>
         <source>ACTIVE</source>
-        <translation type="unfinished" />
+        <translation>सक्रिय</translation>
     </message>
     <message>
         <source>Node Information</source>
-        <translation type="unfinished" />
+        <translation>नोड जानकारी</translation>
     </message>
     <message>
         <source>Energy Counter</source>
-        <translation type="unfinished" />
+        <translation>ऊर्जा काउंटर</translation>
     </message>
     <message>
         <source>Loco Number</source>
-        <translation type="unfinished" />
+        <translation>लोको नंबर</translation>
     </message>
     <message>
         <source>Consumed</source>
-        <translation type="unfinished" />
+        <translation>खपत</translation>
     </message>
     <message>
         <source>Regenerated</source>
-        <translation type="unfinished" />
+        <translation>रीजनरेटेड</translation>
     </message>
     <message>
         <source>Simulation Mode</source>
-        <translation type="unfinished" />
+        <translation>सिमुलेशन मोड</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>स्थिति</translation>
     </message>
     <message>
         <source>TE/BE Demand</source>
-        <translation type="unfinished" />
+        <translation>TE/BE माँग</translation>
     </message>
     <message>
         <source>Motor Temperatures</source>
-        <translation type="unfinished" />
+        <translation>मोटर तापमान</translation>
     </message>
     <message>
         <source>Motor 1</source>
-        <translation type="unfinished" />
+        <translation>मोटर 1</translation>
     </message>
     <message>
         <source>Motor 2</source>
-        <translation type="unfinished" />
+        <translation>मोटर 2</translation>
     </message>
     <message>
         <source>Motor 3</source>
-        <translation type="unfinished" />
+        <translation>मोटर 3</translation>
     </message>
     <message>
         <source>Motor 4</source>
-        <translation type="unfinished" />
+        <translation>मोटर 4</translation>
     </message>
     <message>
         <source>Motor 5</source>
-        <translation type="unfinished" />
+        <translation>मोटर 5</translation>
     </message>
     <message>
         <source>Motor 6</source>
-        <translation type="unfinished" />
+        <translation>मोटर 6</translation>
     </message>
     <message>
         <source>Software Versions</source>
-        <translation type="unfinished" />
+        <translation>सॉफ़्टवेयर वर्ज़न</translation>
     </message>
     <message>
         <source>Inching Mode</source>
-        <translation type="unfinished" />
+        <translation>इंचिंग मोड</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished" />
+        <translation>सक्रिय</translation>
     </message>
     <message>
         <source>Actual Speed</source>
-        <translation type="unfinished" />
+        <translation>वास्तविक गति</translation>
     </message>
     <message>
         <source>Set Speed</source>
-        <translation type="unfinished" />
+        <translation>सेट गति</translation>
     </message>
     <message>
         <source>NODE INFO</source>
-        <translation type="unfinished" />
+        <translation>नोड जानकारी</translation>
     </message>
     <message>
         <source>ENERGY</source>
-        <translation type="unfinished" />
+        <translation>ऊर्जा</translation>
     </message>
     <message>
         <source>SIMULATION</source>
-        <translation type="unfinished" />
+        <translation>सिमुलेशन</translation>
     </message>
     <message>
         <source>MOTOR TEMP</source>
-        <translation type="unfinished" />
+        <translation>मोटर तापमान</translation>
     </message>
     <message>
         <source>SOFTWARE</source>
-        <translation type="unfinished" />
+        <translation>सॉफ़्टवेयर</translation>
     </message>
     <message>
         <source>INCHING</source>
-        <translation type="unfinished" />
+        <translation>इंचिंग</translation>
     </message>
     <message>
         <source>DATE / TIME</source>
-        <translation type="unfinished" />
+        <translation>तारीख / समय</translation>
     </message>
     <message>
         <source>MOTOR STATUS</source>
-        <translation type="unfinished" />
+        <translation>मोटर स्थिति</translation>
     </message>
     <message>
         <source>Motor Status</source>
-        <translation type="unfinished" />
+        <translation>मोटर स्थिति</translation>
     </message>
     <message>
         <source>Master Motor</source>
-        <translation type="unfinished" />
+        <translation>मास्टर मोटर</translation>
     </message>
     <message>
         <source>Slave Motor</source>
-        <translation type="unfinished" />
+        <translation>स्लेव मोटर</translation>
     </message>
     <message>
         <source>Motors</source>
-        <translation type="unfinished" />
+        <translation>मोटर</translation>
     </message>
     <message>
         <source>TM %1</source>
-        <translation type="unfinished" />
+        <translation>TM %1</translation>
     </message>
     <message>
         <source>Traction Motor %1</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन मोटर %1</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished" />
+        <translation>चालू</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished" />
+        <translation>बंद</translation>
     </message>
     <message>
         <source>Main Power</source>
-        <translation type="unfinished" />
+        <translation>मुख्य पावर</translation>
     </message>
     <message>
         <source>HV</source>
-        <translation type="unfinished" />
+        <translation>HV</translation>
     </message>
     <message>
         <source>Traction Bogie 1</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन बोगी 1</translation>
     </message>
     <message>
         <source>Bogie1</source>
-        <translation type="unfinished" />
+        <translation>बोगी1</translation>
     </message>
     <message>
         <source>Traction Bogie 2</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन बोगी 2</translation>
     </message>
     <message>
         <source>Bogie2</source>
-        <translation type="unfinished" />
+        <translation>बोगी2</translation>
     </message>
     <message>
         <source>Harmonic Filter</source>
-        <translation type="unfinished" />
+        <translation>हार्मोनिक फ़िल्टर</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>फ़िल्टर</translation>
     </message>
     <message>
         <source>Hotel Load</source>
-        <translation type="unfinished" />
+        <translation>होटल लोड</translation>
     </message>
     <message>
         <source>Hotel</source>
-        <translation type="unfinished" />
+        <translation>होटल</translation>
     </message>
     <message>
         <source>Aux. Converter 1</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़ि. कन्वर्टर 1</translation>
     </message>
     <message>
         <source>BUR1</source>
-        <translation type="unfinished" />
+        <translation>BUR1</translation>
     </message>
     <message>
         <source>Aux. Converter 2</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़ि. कन्वर्टर 2</translation>
     </message>
     <message>
         <source>BUR2</source>
-        <translation type="unfinished" />
+        <translation>BUR2</translation>
     </message>
     <message>
         <source>Aux. Converter 3</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़ि. कन्वर्टर 3</translation>
     </message>
     <message>
         <source>BUR3</source>
-        <translation type="unfinished" />
+        <translation>BUR3</translation>
     </message>
     <message>
         <source>Battery Charger</source>
-        <translation type="unfinished" />
+        <translation>बैटरी चार्जर</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished" />
+        <translation>बैटरी</translation>
     </message>
     <message>
         <source>Brake System</source>
-        <translation type="unfinished" />
+        <translation>ब्रेक सिस्टम</translation>
     </message>
     <message>
         <source>Braking</source>
-        <translation type="unfinished" />
+        <translation>ब्रेकिंग</translation>
     </message>
     <message>
         <source>Auxiliaries HB1</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़िलियरी HB1</translation>
     </message>
     <message>
         <source>HBB1</source>
-        <translation type="unfinished" />
+        <translation>HBB1</translation>
     </message>
     <message>
         <source>Auxiliaries HB2</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़िलियरी HB2</translation>
     </message>
     <message>
         <source>HBB2</source>
-        <translation type="unfinished" />
+        <translation>HBB2</translation>
     </message>
     <message>
         <source>Cab 1</source>
-        <translation type="unfinished" />
+        <translation>कैब 1</translation>
     </message>
     <message>
         <source>CAB1</source>
-        <translation type="unfinished" />
+        <translation>कैब1</translation>
     </message>
     <message>
         <source>Cab 2</source>
-        <translation type="unfinished" />
+        <translation>कैब 2</translation>
     </message>
     <message>
         <source>CAB2</source>
-        <translation type="unfinished" />
+        <translation>कैब2</translation>
     </message>
     <message>
         <source>Fire Detection</source>
-        <translation type="unfinished" />
+        <translation>आग पहचान</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished" />
+        <translation>आग</translation>
     </message>
     <message>
         <source>Speedometer</source>
-        <translation type="unfinished" />
+        <translation>स्पीडोमीटर</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished" />
+        <translation>गति</translation>
     </message>
     <message>
         <source>Processor FLG1</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर FLG1</translation>
     </message>
     <message>
         <source>Processor FLG2</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर FLG2</translation>
     </message>
     <message>
         <source>Trainbus</source>
-        <translation type="unfinished" />
+        <translation>ट्रेनबस</translation>
     </message>
     <message>
         <source>Train Bus</source>
-        <translation type="unfinished" />
+        <translation>ट्रेन बस</translation>
     </message>
     <message>
         <source>ALL</source>
-        <translation type="unfinished" />
+        <translation>सभी</translation>
     </message>
     <message>
         <source>Spare</source>
-        <translation type="unfinished" />
+        <translation>स्पेयर</translation>
     </message>
     <message>
         <source>[Pri 1 Fault]</source>
-        <translation type="unfinished" />
+        <translation>[प्राथ. 1 फॉल्ट]</translation>
     </message>
     <message>
         <source>[Pri 2 Fault]</source>
-        <translation type="unfinished" />
+        <translation>[प्राथ. 2 फॉल्ट]</translation>
     </message>
     <message>
         <source>SUBSYSTEM</source>
-        <translation type="unfinished" />
+        <translation>सबसिस्टम</translation>
     </message>
     <message>
         <source>No Details Found</source>
-        <translation type="unfinished" />
+        <translation>कोई विवरण नहीं मिला</translation>
     </message>
     <message>
         <source>HIGH VOLTAGE CIRCUIT</source>
-        <translation type="unfinished" />
+        <translation>हाई वोल्टेज सर्किट</translation>
     </message>
     <message>
         <source> PANTO UP</source>
-        <translation type="unfinished" />
+        <translation> पैंटो ऊपर</translation>
     </message>
     <message>
         <source> VCB STATUS</source>
-        <translation type="unfinished" />
+        <translation> VCB स्थिति</translation>
     </message>
     <message>
         <source> HOTEL LOAD</source>
-        <translation type="unfinished" />
+        <translation> होटल लोड</translation>
     </message>
     <message>
         <source> CATENARY VOLTAGE</source>
-        <translation type="unfinished" />
+        <translation> कैटेनरी वोल्टेज</translation>
     </message>
     <message>
         <source> PRIMARY CURRENT</source>
-        <translation type="unfinished" />
+        <translation> प्राइमरी करंट</translation>
     </message>
     <message>
         <source> LINE FREQUENCY</source>
-        <translation type="unfinished" />
+        <translation> लाइन फ़्रीक्वेंसी</translation>
     </message>
     <message>
         <source> INPUT POWER kW</source>
-        <translation type="unfinished" />
+        <translation> इनपुट पावर kW</translation>
     </message>
     <message>
         <source> PRIMARY OVER CURRENT</source>
-        <translation type="unfinished" />
+        <translation> प्राइमरी ओवरकरंट</translation>
     </message>
     <message>
         <source> FILTER</source>
-        <translation type="unfinished" />
+        <translation> फ़िल्टर</translation>
     </message>
     <message>
         <source> EARTH FAULT POWER CIRCUIT</source>
-        <translation type="unfinished" />
+        <translation> पावर सर्किट अर्थ फॉल्ट</translation>
     </message>
     <message>
         <source>TRACTION CONVERTER</source>
-        <translation type="unfinished" />
+        <translation>ट्रैक्शन कन्वर्टर</translation>
     </message>
     <message>
         <source> FLG NODE</source>
-        <translation type="unfinished" />
+        <translation> FLG नोड</translation>
     </message>
     <message>
         <source> SLG NODE</source>
-        <translation type="unfinished" />
+        <translation> SLG नोड</translation>
     </message>
     <message>
         <source> ALG NODE</source>
-        <translation type="unfinished" />
+        <translation> ALG नोड</translation>
     </message>
     <message>
         <source> PRE-CHARGE CONTACTOR</source>
-        <translation type="unfinished" />
+        <translation> प्री-चार्ज कॉन्टैक्टर</translation>
     </message>
     <message>
         <source> INPUT CONTACTOR</source>
-        <translation type="unfinished" />
+        <translation> इनपुट कॉन्टैक्टर</translation>
     </message>
     <message>
         <source> OIL PRESSURE</source>
-        <translation type="unfinished" />
+        <translation> ऑयल प्रेशर</translation>
     </message>
     <message>
         <source> OIL TEMPERATURE</source>
-        <translation type="unfinished" />
+        <translation> ऑयल तापमान</translation>
     </message>
     <message>
         <source> INPUT POWER</source>
-        <translation type="unfinished" />
+        <translation> इनपुट पावर</translation>
     </message>
     <message>
         <source> VENTILATION LEVEL</source>
-        <translation type="unfinished" />
+        <translation> वेंटिलेशन स्तर</translation>
     </message>
     <message>
         <source>AUXILIARY CONVERTER</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़िलियरी कन्वर्टर</translation>
     </message>
     <message>
         <source> AUXILIARY VOLTAGE</source>
-        <translation type="unfinished" />
+        <translation> ऑक्ज़िलियरी वोल्टेज</translation>
     </message>
     <message>
         <source> AUXILIARY CURRENT</source>
-        <translation type="unfinished" />
+        <translation> ऑक्ज़िलियरी करंट</translation>
     </message>
     <message>
         <source> DC LINK VOLTAGE</source>
-        <translation type="unfinished" />
+        <translation> DC लिंक वोल्टेज</translation>
     </message>
     <message>
         <source> DC LINK CURRENT</source>
-        <translation type="unfinished" />
+        <translation> DC लिंक करंट</translation>
     </message>
     <message>
         <source> OUTPUT VOLTAGE</source>
-        <translation type="unfinished" />
+        <translation> आउटपुट वोल्टेज</translation>
     </message>
     <message>
         <source> OUTPUT FREQUENCY</source>
-        <translation type="unfinished" />
+        <translation> आउटपुट फ़्रीक्वेंसी</translation>
     </message>
     <message>
         <source> GROUPING CONTACTORS</source>
-        <translation type="unfinished" />
+        <translation> ग्रुपिंग कॉन्टैक्टर</translation>
     </message>
     <message>
         <source> SR INPUT POWER kW</source>
-        <translation type="unfinished" />
+        <translation> SR इनपुट पावर kW</translation>
     </message>
     <message>
         <source> WHEEL SLIP</source>
-        <translation type="unfinished" />
+        <translation> व्हील स्लिप</translation>
     </message>
     <message>
         <source> TM SPEED km/h</source>
-        <translation type="unfinished" />
+        <translation> TM गति km/h</translation>
     </message>
     <message>
         <source> TM TEMPERATURE DEG C</source>
-        <translation type="unfinished" />
+        <translation> TM तापमान °C</translation>
     </message>
     <message>
         <source>AUXILIARY SYSTEM</source>
-        <translation type="unfinished" />
+        <translation>ऑक्ज़िलियरी सिस्टम</translation>
     </message>
     <message>
         <source> BUR 1,2,3 STATUS</source>
-        <translation type="unfinished" />
+        <translation> BUR 1,2,3 स्थिति</translation>
     </message>
     <message>
         <source> COMPRESSOR 1,2</source>
-        <translation type="unfinished" />
+        <translation> कंप्रेसर 1,2</translation>
     </message>
     <message>
         <source> OCB 1,2</source>
-        <translation type="unfinished" />
+        <translation> OCB 1,2</translation>
     </message>
     <message>
         <source> SR OIL PUMP 1,2</source>
-        <translation type="unfinished" />
+        <translation> SR ऑयल पंप 1,2</translation>
     </message>
     <message>
         <source> TFP OIL PUMP 1,2</source>
-        <translation type="unfinished" />
+        <translation> TFP ऑयल पंप 1,2</translation>
     </message>
     <message>
         <source> TM BLOWER 1,2</source>
-        <translation type="unfinished" />
+        <translation> TM ब्लोअर 1,2</translation>
     </message>
     <message>
         <source> MR BLOWER 1,2</source>
-        <translation type="unfinished" />
+        <translation> MR ब्लोअर 1,2</translation>
     </message>
     <message>
         <source> SPEED</source>
-        <translation type="unfinished" />
+        <translation> गति</translation>
     </message>
     <message>
         <source> MASTER CONTROLLER</source>
-        <translation type="unfinished" />
+        <translation> मास्टर कंट्रोलर</translation>
     </message>
     <message>
         <source> TE/BE DEMAND kN</source>
-        <translation type="unfinished" />
+        <translation> TE/BE माँग kN</translation>
     </message>
     <message>
         <source> TE/BE ACTUAL kN</source>
-        <translation type="unfinished" />
+        <translation> TE/BE वास्तविक kN</translation>
     </message>
     <message>
         <source> PNEUMATIC BRAKE DEMAND</source>
-        <translation type="unfinished" />
+        <translation> न्यूमैटिक ब्रेक माँग</translation>
     </message>
     <message>
         <source> REGENERATED POWER kW</source>
-        <translation type="unfinished" />
+        <translation> रीजनरेटेड पावर kW</translation>
     </message>
     <message>
         <source> REGENERATED ENERGY kWh</source>
-        <translation type="unfinished" />
+        <translation> रीजनरेटेड ऊर्जा kWh</translation>
     </message>
     <message>
         <source> ENERGY CONSUMED CUMULATIVE</source>
-        <translation type="unfinished" />
+        <translation> कुल खपत ऊर्जा</translation>
     </message>
     <message>
         <source> ENERGY REGENERATED CUMULATIVE</source>
-        <translation type="unfinished" />
+        <translation> कुल रीजनरेटेड ऊर्जा</translation>
     </message>
     <message>
         <source> REGENERATION RATIO CUMULATIVE</source>
-        <translation type="unfinished" />
+        <translation> कुल रीजनरेशन अनुपात</translation>
     </message>
     <message>
         <source> TFP OIL 1,2 ଌ</source>
-        <translation type="unfinished" />
+        <translation> TFP ऑयल 1,2 °C</translation>
     </message>
     <message>
         <source> SR OIL 1,2 ଌ</source>
-        <translation type="unfinished" />
+        <translation> SR ऑयल 1,2 °C</translation>
     </message>
     <message>
         <source> TM1 1,2 ଌ</source>
-        <translation type="unfinished" />
+        <translation> TM1 1,2 °C</translation>
     </message>
     <message>
         <source> TM2 1,2 ଌ</source>
-        <translation type="unfinished" />
+        <translation> TM2 1,2 °C</translation>
     </message>
     <message>
         <source> TM3 1,2 ଌ</source>
-        <translation type="unfinished" />
+        <translation> TM3 1,2 °C</translation>
     </message>
     <message>
         <source> INPUT POWER 1,2 kW</source>
-        <translation type="unfinished" />
+        <translation> इनपुट पावर 1,2 kW</translation>
     </message>
     <message>
         <source> TFP OIL 1,2 bar</source>
-        <translation type="unfinished" />
+        <translation> TFP ऑयल 1,2 bar</translation>
     </message>
     <message>
         <source> SR OIL 1, 2 bar</source>
-        <translation type="unfinished" />
+        <translation> SR ऑयल 1, 2 bar</translation>
     </message>
     <message>
         <source> MR PRESSURE &gt; 6.4</source>
-        <translation type="unfinished" />
+        <translation> MR प्रेशर &gt; 6.4</translation>
     </message>
     <message>
         <source> BP PRESSURE kg/cm2</source>
-        <translation type="unfinished" />
+        <translation> BP प्रेशर kg/cm2</translation>
     </message>
     <message>
         <source> BC1 PRESSURE</source>
-        <translation type="unfinished" />
+        <translation> BC1 प्रेशर</translation>
     </message>
     <message>
         <source> BC2 PRESSURE</source>
-        <translation type="unfinished" />
+        <translation> BC2 प्रेशर</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>समय</translation>
     </message>
     <message>
         <source>SubSystem</source>
-        <translation type="unfinished" />
+        <translation>सबसिस्टम</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished" />
+        <translation>कोड</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished" />
+        <translation>संदेश</translation>
     </message>
     <message>
         <source>MESSAGES - </source>
-        <translation type="unfinished" />
+        <translation>संदेश - </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>रद्द करें</translation>
     </message>
     <message>
         <source>VCU Type</source>
-        <translation type="unfinished" />
+        <translation>VCU प्रकार</translation>
     </message>
     <message>
         <source>SR Type</source>
-        <translation type="unfinished" />
+        <translation>SR प्रकार</translation>
     </message>
     <message>
         <source>BUR Type</source>
-        <translation type="unfinished" />
+        <translation>BUR प्रकार</translation>
     </message>
     <message>
         <source>Cab</source>
-        <translation type="unfinished" />
+        <translation>कैब</translation>
     </message>
     <message>
         <source>Configuration not saved</source>
-        <translation type="unfinished" />
+        <translation>कॉन्फ़िगरेशन सेव नहीं हुआ</translation>
     </message>
     <message>
         <source>DDU Configure</source>
-        <translation type="unfinished" />
+        <translation>DDU कॉन्फ़िगरेशन</translation>
     </message>
     <message>
         <source>System Configure</source>
-        <translation type="unfinished" />
+        <translation>सिस्टम कॉन्फ़िगरेशन</translation>
     </message>
     <message>
         <source>Driver Display Unit
 Kestrelline Rail Electronics
 Works Road 7, Northfield Industrial Estate</source>
-        <translation type="unfinished" />
+        <translation>ड्राइवर डिस्प्ले यूनिट
+Kestrelline Rail Electronics
+Works Road 7, Northfield Industrial Estate</translation>
     </message>
     <message>
         <source>SOFTWARE 
 UPDATE</source>
-        <translation type="unfinished" />
+        <translation>सॉफ़्टवेयर 
+अपडेट</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished" />
+        <translation>IP पता</translation>
     </message>
     <message>
         <source>MVB Status</source>
-        <translation type="unfinished" />
+        <translation>MVB स्थिति</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished" />
+        <translation>सक्षम</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished" />
+        <translation>अक्षम</translation>
     </message>
     <message>
         <source>DDU LifeSign</source>
-        <translation type="unfinished" />
+        <translation>DDU लाइफ साइन</translation>
     </message>
     <message>
         <source>DDU DISPLAY</source>
-        <translation type="unfinished" />
+        <translation>DDU डिस्प्ले</translation>
     </message>
     <message>
         <source>Demo/Simulation mode</source>
-        <translation type="unfinished" />
+        <translation>डेमो/सिमुलेशन मोड</translation>
     </message>
     <message>
         <source>DDU Version Info</source>
-        <translation type="unfinished" />
+        <translation>DDU वर्ज़न जानकारी</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished" />
+        <translation>चालू</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished" />
+        <translation>बंद</translation>
     </message>
     <message>
         <source>Installed DDU Product</source>
-        <translation type="unfinished" />
+        <translation>इंस्टॉल DDU प्रोडक्ट</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished" />
+        <translation>वर्ज़न</translation>
     </message>
     <message>
         <source>DDU (LU)</source>
-        <translation type="unfinished" />
+        <translation>DDU (LU)</translation>
     </message>
     <message>
         <source> DRIVER NAME/ID</source>
-        <translation type="unfinished" />
+        <translation> ड्राइवर नाम/ID</translation>
     </message>
     <message>
         <source> TRAIN NAME</source>
-        <translation type="unfinished" />
+        <translation> ट्रेन नाम</translation>
     </message>
     <message>
         <source> TRAIN LOAD TONS</source>
-        <translation type="unfinished" />
+        <translation> ट्रेन लोड टन</translation>
     </message>
     <message>
         <source> ORIGIN CODE</source>
-        <translation type="unfinished" />
+        <translation> आरंभ स्टेशन कोड</translation>
     </message>
     <message>
         <source> DESTINATION CODE</source>
-        <translation type="unfinished" />
+        <translation> गंतव्य स्टेशन कोड</translation>
     </message>
     <message>
         <source> SIGN IN TIME/DATE</source>
-        <translation type="unfinished" />
+        <translation> साइन इन समय/तारीख</translation>
     </message>
     <message>
         <source> Division</source>
-        <translation type="unfinished" />
+        <translation> मंडल</translation>
     </message>
     <message>
         <source> Railway Zone</source>
-        <translation type="unfinished" />
+        <translation> रेलवे ज़ोन</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished" />
+        <translation>सेव</translation>
     </message>
     <message>
-        <source>Driver details cannot hold "," or "#".
+        <source>Driver details cannot hold &quot;,&quot; or &quot;#&quot;.
 The entry was not taken.</source>
-        <translation type="unfinished" />
+        <translation>ड्राइवर विवरण में &quot;,&quot; या &quot;#&quot; नहीं हो सकता।
+प्रविष्टि नहीं ली गई।</translation>
     </message>
     <message>
         <source>Entry cut to %1 characters.</source>
-        <translation type="unfinished" />
+        <translation>प्रविष्टि %1 अक्षरों तक छोटी की गई।</translation>
     </message>
     <message>
-        <source>%1 holds "," or "#".
+        <source>%1 holds &quot;,&quot; or &quot;#&quot;.
 Not saved.</source>
-        <translation type="unfinished" />
+        <translation>%1 में &quot;,&quot; या &quot;#&quot; है।
+सेव नहीं हुआ।</translation>
     </message>
     <message>
         <source>File not saved</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल सेव नहीं हुई</translation>
     </message>
     <message>
         <source>NOT IMPLEMENTED PRESENTLY</source>
-        <translation type="unfinished" />
+        <translation>अभी उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>DDU Display</source>
-        <translation type="unfinished" />
+        <translation>DDU डिस्प्ले</translation>
     </message>
     <message>
         <source>MVB Telegram</source>
-        <translation type="unfinished" />
+        <translation>MVB टेलीग्राम</translation>
     </message>
     <message>
         <source>MVB Freshness</source>
-        <translation type="unfinished" />
+        <translation>MVB फ्रेशनेस</translation>
     </message>
     <message>
         <source>MVB Variables</source>
-        <translation type="unfinished" />
+        <translation>MVB वेरिएबल</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished" />
+        <translation>सिस्टम</translation>
     </message>
     <message>
         <source>Loco</source>
-        <translation type="unfinished" />
+        <translation>लोको</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>बंद करें</translation>
     </message>
     <message>
         <source>CAB 1</source>
-        <translation type="unfinished" />
+        <translation>कैब 1</translation>
     </message>
     <message>
         <source>CAB 2</source>
-        <translation type="unfinished" />
+        <translation>कैब 2</translation>
     </message>
     <message>
         <source>NO CAB</source>
-        <translation type="unfinished" />
+        <translation>कोई कैब नहीं</translation>
     </message>
     <message>
         <source>FILTER</source>
-        <translation type="unfinished" />
+        <translation>फ़िल्टर</translation>
     </message>
     <message>
         <source>Processor
 Filter</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर
+फ़िल्टर</translation>
     </message>
     <message>
         <source>Telegram
 Filter</source>
-        <translation type="unfinished" />
+        <translation>टेलीग्राम
+फ़िल्टर</translation>
     </message>
     <message>
         <source>Signal Name
 Filter</source>
-        <translation type="unfinished" />
+        <translation>सिग्नल नाम
+फ़िल्टर</translation>
     </message>
     <message>
         <source>FILTER PROCESSOR</source>
-        <translation type="unfinished" />
+        <translation>प्रोसेसर फ़िल्टर</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>FILTER TELEGRAM</source>
-        <translation type="unfinished" />
+        <translation>टेलीग्राम फ़िल्टर</translation>
     </message>
     <message>
         <source>Clear
 Selection</source>
-        <translation type="unfinished" />
+        <translation>चयन
+हटाएँ</translation>
     </message>
     <message>
         <source>LOAD FILE</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल लोड</translation>
     </message>
     <message>
         <source>SAVE FILE</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल सेव</translation>
     </message>
     <message>
         <source>Retype</source>
-        <translation type="unfinished" />
+        <translation>दोबारा लिखें</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>शुरू</translation>
     </message>
     <message>
         <source>No Ports Found</source>
-        <translation type="unfinished" />
+        <translation>कोई पोर्ट नहीं मिला</translation>
     </message>
     <message>
         <source>Check Pendrive</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव जाँचें</translation>
     </message>
     <message>
         <source>Update Program</source>
-        <translation type="unfinished" />
+        <translation>प्रोग्राम अपडेट</translation>
     </message>
     <message>
         <source>Transfer Files</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइलें ट्रांसफ़र</translation>
     </message>
     <message>
         <source>Check SD Card</source>
-        <translation type="unfinished" />
+        <translation>SD कार्ड जाँचें</translation>
     </message>
     <message>
         <source>Please make sure that 
-pendrive contains 'ZAV_DDU_LU' file
+pendrive contains &apos;ZAV_DDU_LU&apos; file
 Note :- Do not rename if not found</source>
-        <translation type="unfinished" />
+        <translation>कृपया देखें कि 
+पेनड्राइव में &apos;ZAV_DDU_LU&apos; फ़ाइल है
+नोट :- न मिले तो नाम न बदलें</translation>
     </message>
     <message>
         <source>Pendrive Found</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव मिली</translation>
     </message>
     <message>
         <source>NO Pendrive Found</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव नहीं मिली</translation>
     </message>
     <message>
         <source>MICRO SD CARD DETECTED!</source>
-        <translation type="unfinished" />
+        <translation>माइक्रो SD कार्ड मिला!</translation>
     </message>
     <message>
         <source>MICRO SD CARD NOT DETECTED!</source>
-        <translation type="unfinished" />
+        <translation>माइक्रो SD कार्ड नहीं मिला!</translation>
     </message>
     <message>
         <source>Updating the program ...</source>
-        <translation type="unfinished" />
+        <translation>प्रोग्राम अपडेट हो रहा है ...</translation>
     </message>
     <message>
         <source>DDU will restart now!</source>
-        <translation type="unfinished" />
+        <translation>DDU अब रीस्टार्ट होगा!</translation>
     </message>
     <message>
         <source>Transferring Files.....</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइलें ट्रांसफ़र हो रही हैं.....</translation>
     </message>
     <message>
         <source>Select ALL/atleast one processor</source>
-        <translation type="unfinished" />
+        <translation>सभी/कम से कम एक प्रोसेसर चुनें</translation>
     </message>
     <message>
         <source>Select ALL/atleast one telegram</source>
-        <translation type="unfinished" />
+        <translation>सभी/कम से कम एक टेलीग्राम चुनें</translation>
     </message>
     <message>
         <source>No signals found in the signal descriptor</source>
-        <translation type="unfinished" />
+        <translation>सिग्नल डिस्क्रिप्टर में कोई सिग्नल नहीं मिला</translation>
     </message>
     <message>
         <source>No Signals Selected</source>
-        <translation type="unfinished" />
+        <translation>कोई सिग्नल नहीं चुना गया</translation>
     </message>
     <message>
         <source>Do you really want to replace the 
  existing signals?</source>
-        <translation type="unfinished" />
+        <translation>क्या आप सच में मौजूदा 
+ सिग्नल बदलना चाहते हैं?</translation>
     </message>
     <message>
         <source>No signals found in selected file</source>
-        <translation type="unfinished" />
+        <translation>चुनी गई फ़ाइल में कोई सिग्नल नहीं मिला</translation>
     </message>
     <message>
         <source>The set holds %1 signals: the first %2 are shown</source>
-        <translation type="unfinished" />
+        <translation>सेट में %1 सिग्नल हैं: पहले %2 दिखाए गए हैं</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल लोड करें</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल सेव करें</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished" />
+        <translation>डिस्प्ले</translation>
     </message>
-</context>
-<context>
-    <name>MonitorDialogsView</name>
+    <message>
+        <source>Date and Time</source>
+        <translation>तारीख और समय</translation>
+    </message>
+    <message>
+        <source>Get Date/Time</source>
+        <translation>तारीख/समय लें</translation>
+    </message>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>तारीख/समय सेट करें</translation>
+    </message>
+    <message>
+        <source>BPCS ON</source>
+        <translation>BPCS चालू</translation>
+    </message>
+    <message>
+        <source>LSP ON</source>
+        <translation>LSP चालू</translation>
+    </message>
+    <message>
+        <source>RELEASED</source>
+        <translation>छूटा है</translation>
+    </message>
+    <message>
+        <source>APPLIED</source>
+        <translation>लगा है</translation>
+    </message>
+    <message>
+        <source>SELECT LANGUAGE</source>
+        <translation>भाषा चुनें</translation>
+    </message>
+    <message>
+        <source>ENGLISH</source>
+        <translation>ENGLISH</translation>
+    </message>
+    <message>
+        <source>HINDI</source>
+        <translation>हिंदी</translation>
+    </message>
+    <message>
+        <source>ACTIVE CAB</source>
+        <translation>सक्रिय कैब</translation>
+    </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished" />
+        <translation>चयन</translation>
     </message>
     <message>
         <source>Telegram</source>
-        <translation type="unfinished" />
+        <translation>टेलीग्राम</translation>
     </message>
     <message>
         <source>Signal:</source>
-        <translation type="unfinished" />
+        <translation>सिग्नल:</translation>
+    </message>
+    <message>
+        <source>MVB TELEGRAM</source>
+        <translation>MVB टेलीग्राम</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>पोर्ट</translation>
+    </message>
+    <message>
+        <source>MVB FRESHNESS</source>
+        <translation>MVB फ्रेशनेस</translation>
+    </message>
+    <message>
+        <source>Reset
+Max</source>
+        <translation>रीसेट
+अधिकतम</translation>
+    </message>
+    <message>
+        <source>Freshness(ms)</source>
+        <translation>फ्रेशनेस(ms)</translation>
+    </message>
+    <message>
+        <source>Maximum 
+ Freshness(ms)</source>
+        <translation>अधिकतम 
+ फ्रेशनेस(ms)</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>पुराना</translation>
+    </message>
+    <message>
+        <source>MVB PROCESS VARIABLES</source>
+        <translation>MVB प्रोसेस वेरिएबल</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>चुने गए:</translation>
+    </message>
+    <message>
+        <source>Sel</source>
+        <translation>चुना</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>प्रकार</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>लोड हो रहा है...</translation>
+    </message>
+    <message>
+        <source>MVB VARIABLES</source>
+        <translation>MVB वेरिएबल</translation>
+    </message>
+    <message>
+        <source>Isolation Message                      Received </source>
+        <translation>आइसोलेशन संदेश                      प्राप्त </translation>
+    </message>
+    <message>
+        <source>Isolation Message</source>
+        <translation>आइसोलेशन संदेश</translation>
+    </message>
+    <message>
+        <source>Fault Message                            Received </source>
+        <translation>फॉल्ट संदेश                            प्राप्त </translation>
+    </message>
+    <message>
+        <source> Loco </source>
+        <translation> लोको </translation>
+    </message>
+    <message>
+        <source>Received </source>
+        <translation>प्राप्त </translation>
+    </message>
+    <message>
+        <source>Driver Advice</source>
+        <translation>ड्राइवर सलाह</translation>
     </message>
 </context>
 <context>
     <name>QGauge</name>
     <message>
         <source>SPEED</source>
-        <translation type="unfinished" />
+        <translation>गति</translation>
     </message>
 </context>
 <context>
@@ -2168,7 +2304,7 @@ Note :- Do not rename if not found</source>
     <message>
         <source>5. With the panto down, check that VCB
    is open: cab indication and the
-   breaker's own position indicator.
+   breaker&apos;s own position indicator.
 6. If it is not open, switch electronics
    OFF/ON, give the VCB OFF command and
    check again.
@@ -5276,7 +5412,7 @@ Note :- Do not rename if not found</source>
 3. Reset the alarm chain apparatus of
    that coach.
 4. Wait for normal BP pressure and the
-   guard's signal, then start.
+   guard&apos;s signal, then start.
 5. Record in the logbook.
 </source>
         <translation>1. थ्रॉटल 0 पर लाएँ और गाड़ी
@@ -5447,7 +5583,8 @@ Note :- Do not rename if not found</source>
     <message>
         <source>Inform TLC and record in the logbook
 </source>
-        <translation>TLC को सूचित करें, लॉगबुक में लिखें</translation>
+        <translation>TLC को सूचित करें, लॉगबुक में लिखें
+</translation>
     </message>
     <message>
         <source>SS12:Auxiliaries HB2</source>
@@ -5687,313 +5824,251 @@ Note :- Do not rename if not found</source>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished" />
+        <translation>डिफ़ॉल्ट</translation>
     </message>
     <message>
         <source>Type 1: FLG, first fit</source>
-        <translation type="unfinished" />
+        <translation>टाइप 1: FLG, पहली फ़िटिंग</translation>
     </message>
     <message>
         <source>Type 3: FLG, upgraded software</source>
-        <translation type="unfinished" />
+        <translation>टाइप 3: FLG, अपग्रेड सॉफ़्टवेयर</translation>
     </message>
     <message>
         <source>Type 2: ICP processors</source>
-        <translation type="unfinished" />
+        <translation>टाइप 2: ICP प्रोसेसर</translation>
     </message>
     <message>
         <source>Type 4: FLG, distributed power</source>
-        <translation type="unfinished" />
+        <translation>टाइप 4: FLG, डिस्ट्रिब्यूटेड पावर</translation>
     </message>
     <message>
         <source>Type 5: FLG, regeneration upgrade</source>
-        <translation type="unfinished" />
+        <translation>टाइप 5: FLG, रीजनरेशन अपग्रेड</translation>
     </message>
     <message>
         <source>Type 6: VCU series 1</source>
-        <translation type="unfinished" />
+        <translation>टाइप 6: VCU सीरीज़ 1</translation>
     </message>
     <message>
         <source>Type 7: VCU series 2</source>
-        <translation type="unfinished" />
+        <translation>टाइप 7: VCU सीरीज़ 2</translation>
     </message>
     <message>
         <source>Type 8: overhauled VCU</source>
-        <translation type="unfinished" />
+        <translation>टाइप 8: ओवरहॉल किया VCU</translation>
     </message>
     <message>
         <source>Type 9: trial fit</source>
-        <translation type="unfinished" />
+        <translation>टाइप 9: ट्रायल फ़िटिंग</translation>
     </message>
     <message>
         <source>Type 10: reserve</source>
-        <translation type="unfinished" />
+        <translation>टाइप 10: रिज़र्व</translation>
     </message>
     <message>
         <source>Type 1: GTO converter</source>
-        <translation type="unfinished" />
+        <translation>टाइप 1: GTO कन्वर्टर</translation>
     </message>
     <message>
         <source>Type 3: IGBT converter</source>
-        <translation type="unfinished" />
+        <translation>टाइप 3: IGBT कन्वर्टर</translation>
     </message>
     <message>
         <source>Type 2: GTO, new control</source>
-        <translation type="unfinished" />
+        <translation>टाइप 2: GTO, नया कंट्रोल</translation>
     </message>
     <message>
         <source>Type 4: IGBT, water cooled</source>
-        <translation type="unfinished" />
+        <translation>टाइप 4: IGBT, वॉटर कूल्ड</translation>
     </message>
     <message>
         <source>Type 5: IGBT, oil cooled</source>
-        <translation type="unfinished" />
+        <translation>टाइप 5: IGBT, ऑयल कूल्ड</translation>
     </message>
     <message>
         <source>Type 6: retrofit, part A</source>
-        <translation type="unfinished" />
+        <translation>टाइप 6: रेट्रोफ़िट, भाग A</translation>
     </message>
     <message>
         <source>Type 6: retrofit, part B</source>
-        <translation type="unfinished" />
+        <translation>टाइप 6: रेट्रोफ़िट, भाग B</translation>
     </message>
     <message>
         <source>Type 7: converter series 2</source>
-        <translation type="unfinished" />
+        <translation>टाइप 7: कन्वर्टर सीरीज़ 2</translation>
     </message>
     <message>
         <source>Type 8: overhauled converter</source>
-        <translation type="unfinished" />
+        <translation>टाइप 8: ओवरहॉल किया कन्वर्टर</translation>
     </message>
     <message>
         <source>Type 1: three BUR, GTO</source>
-        <translation type="unfinished" />
+        <translation>टाइप 1: तीन BUR, GTO</translation>
     </message>
     <message>
         <source>Type 3: three BUR, IGBT</source>
-        <translation type="unfinished" />
+        <translation>टाइप 3: तीन BUR, IGBT</translation>
     </message>
     <message>
         <source>Type 2: two BUR, GTO</source>
-        <translation type="unfinished" />
+        <translation>टाइप 2: दो BUR, GTO</translation>
     </message>
     <message>
         <source>Type 4: IGBT, hotel load</source>
-        <translation type="unfinished" />
+        <translation>टाइप 4: IGBT, होटल लोड</translation>
     </message>
     <message>
         <source>No Cab</source>
-        <translation type="unfinished" />
+        <translation>कोई कैब नहीं</translation>
     </message>
     <message>
         <source>Cab1</source>
-        <translation type="unfinished" />
+        <translation>कैब1</translation>
     </message>
     <message>
         <source>Cab2</source>
-        <translation type="unfinished" />
+        <translation>कैब2</translation>
     </message>
     <message>
         <source>DDU</source>
-        <translation type="unfinished" />
+        <translation>DDU</translation>
     </message>
     <message>
         <source>RMS With Pixy</source>
-        <translation type="unfinished" />
+        <translation>RMS, Pixy सहित</translation>
     </message>
     <message>
         <source>RMS Without Pixy</source>
-        <translation type="unfinished" />
+        <translation>RMS, Pixy के बिना</translation>
     </message>
     <message>
         <source>EMD</source>
-        <translation type="unfinished" />
+        <translation>EMD</translation>
     </message>
     <message>
         <source>ESD</source>
-        <translation type="unfinished" />
+        <translation>ESD</translation>
     </message>
     <message>
         <source>writing on the DDU failed</source>
-        <translation type="unfinished" />
+        <translation>DDU पर लिखना विफल</translation>
     </message>
     <message>
         <source>the copy cannot be read back</source>
-        <translation type="unfinished" />
+        <translation>कॉपी वापस पढ़ी नहीं जा सकती</translation>
     </message>
     <message>
         <source>the copy differs from the pendrive</source>
-        <translation type="unfinished" />
+        <translation>कॉपी पेनड्राइव से अलग है</translation>
     </message>
     <message>
         <source>cannot read the pendrive</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव पढ़ी नहीं जा सकती</translation>
     </message>
     <message>
         <source>cannot write on the DDU</source>
-        <translation type="unfinished" />
+        <translation>DDU पर लिखा नहीं जा सकता</translation>
     </message>
     <message>
         <source>reading the pendrive failed</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव पढ़ना विफल</translation>
     </message>
     <message>
         <source>copy incomplete</source>
-        <translation type="unfinished" />
+        <translation>कॉपी अधूरी</translation>
     </message>
     <message>
         <source>cannot set the mode of the copy</source>
-        <translation type="unfinished" />
+        <translation>कॉपी का मोड सेट नहीं हो सकता</translation>
     </message>
     <message>
         <source>cannot replace the old file</source>
-        <translation type="unfinished" />
+        <translation>पुरानी फ़ाइल बदली नहीं जा सकती</translation>
     </message>
     <message>
         <source>the pendrive file is a link</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव की फ़ाइल लिंक है</translation>
     </message>
     <message>
         <source>the pendrive entry is not a file</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव की प्रविष्टि फ़ाइल नहीं है</translation>
     </message>
     <message>
         <source>the pendrive file is empty</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव की फ़ाइल खाली है</translation>
     </message>
     <message>
         <source>not enough space on the DDU</source>
-        <translation type="unfinished" />
+        <translation>DDU पर पर्याप्त जगह नहीं</translation>
     </message>
     <message>
         <source>refused: a link</source>
-        <translation type="unfinished" />
+        <translation>अस्वीकृत: लिंक है</translation>
     </message>
     <message>
         <source>refused: not a folder</source>
-        <translation type="unfinished" />
+        <translation>अस्वीकृत: फ़ोल्डर नहीं है</translation>
     </message>
     <message>
         <source>refused: folders nested too deep</source>
-        <translation type="unfinished" />
+        <translation>अस्वीकृत: फ़ोल्डर बहुत गहराई तक</translation>
     </message>
     <message>
         <source>target folder outside the DDU data</source>
-        <translation type="unfinished" />
+        <translation>लक्ष्य फ़ोल्डर DDU डेटा से बाहर</translation>
     </message>
     <message>
         <source>refused: name leads outside</source>
-        <translation type="unfinished" />
+        <translation>अस्वीकृत: नाम बाहर ले जाता है</translation>
     </message>
     <message>
         <source>refused: not a file</source>
-        <translation type="unfinished" />
+        <translation>अस्वीकृत: फ़ाइल नहीं है</translation>
     </message>
     <message>
-        <source>'No Pendrive Found</source>
-        <translation type="unfinished" />
+        <source>&apos;No Pendrive Found</source>
+        <translation>पेनड्राइव नहीं मिली</translation>
     </message>
     <message>
-        <source>'ZAV_DDU_LU' file not found... 
+        <source>&apos;ZAV_DDU_LU&apos; file not found... 
 Please verify</source>
-        <translation type="unfinished" />
+        <translation>&apos;ZAV_DDU_LU&apos; फ़ाइल नहीं मिली... 
+कृपया जाँचें</translation>
     </message>
     <message>
-        <source>File 'ZAV_DDU_LU' Transferred to DDU, 
+        <source>File &apos;ZAV_DDU_LU&apos; Transferred to DDU, 
 PLEASE RESTART</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल &apos;ZAV_DDU_LU&apos; DDU में ट्रांसफ़र हुई, 
+कृपया रीस्टार्ट करें</translation>
     </message>
     <message>
         <source>Update failed: %1
 The old program is kept</source>
-        <translation type="unfinished" />
+        <translation>अपडेट विफल: %1
+पुराना प्रोग्राम रखा गया है</translation>
     </message>
     <message>
         <source>NO Pendrive Found</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव नहीं मिली</translation>
     </message>
     <message>
         <source>Files Not Found on Pendrive !!!</source>
-        <translation type="unfinished" />
+        <translation>पेनड्राइव पर फ़ाइलें नहीं मिलीं !!!</translation>
     </message>
     <message>
-        <source>'Files Transferred to DDU
+        <source>&apos;Files Transferred to DDU
 %1 files copied</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइलें DDU में ट्रांसफ़र हुईं
+%1 फ़ाइलें कॉपी हुईं</translation>
     </message>
     <message>
         <source>File transfer failed: %1 copied,
 %2 not copied, e.g. %3:
 %4</source>
-        <translation type="unfinished" />
-    </message>
-</context>
-<context>
-    <name>TelegramView</name>
-    <message>
-        <source>MVB TELEGRAM</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Port</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>MVB FRESHNESS</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Reset
-Max</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Freshness(ms)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Maximum 
- Freshness(ms)</source>
-        <translation type="unfinished" />
-    </message>
-</context>
-<context>
-    <name>VariableView</name>
-    <message>
-        <source>MVB PROCESS VARIABLES</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Selected:</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Sel</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Telegram</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Signal Name</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>MVB VARIABLES</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>BACK</source>
-        <translation type="unfinished" />
+        <translation>फ़ाइल ट्रांसफ़र विफल: %1 कॉपी हुईं,
+%2 कॉपी नहीं हुईं, जैसे %3:
+%4</translation>
     </message>
 </context>
 </TS>
