@@ -11,6 +11,9 @@ PACKAGES=(
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev
   valgrind
+  # the package check (tests/package): dpkg-deb and dpkg-shlibdeps, readelf,
+  # a file-access trace, systemd-analyze, lintian
+  dpkg-dev binutils strace systemd lintian
 )
 
 missing=()
