@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>File Saved</source>
-        <translation>फ़ाइल सेव हो गई</translation>
+        <translation>फ़ाइल सेव हुई</translation>
     </message>
     <message>
         <source>Calibration screen will appear after system restart</source>
@@ -1401,7 +1401,7 @@ Not saved.</source>
     </message>
     <message>
         <source>NO CAB</source>
-        <translation>कोई कैब नहीं</translation>
+        <translation>कैब नहीं</translation>
     </message>
     <message>
         <source>FILTER</source>
@@ -1453,7 +1453,7 @@ Selection</source>
     </message>
     <message>
         <source>Retype</source>
-        <translation>दोबारा लिखें</translation>
+        <translation>फिर लिखें</translation>
     </message>
     <message>
         <source>Start</source>
@@ -1464,20 +1464,20 @@ Selection</source>
         <translation>कोई पोर्ट नहीं मिला</translation>
     </message>
     <message>
-        <source>Check Pendrive</source>
-        <translation>पेनड्राइव जाँचें</translation>
+        <source>Pendrive</source>
+        <translation>पेनड्राइव</translation>
     </message>
     <message>
-        <source>Update Program</source>
-        <translation>प्रोग्राम अपडेट</translation>
+        <source>Update DDU</source>
+        <translation>DDU अपडेट</translation>
     </message>
     <message>
-        <source>Transfer Files</source>
-        <translation>फ़ाइलें ट्रांसफ़र</translation>
+        <source>Copy Files</source>
+        <translation>फ़ाइलें कॉपी</translation>
     </message>
     <message>
-        <source>Check SD Card</source>
-        <translation>SD कार्ड जाँचें</translation>
+        <source>SD Card</source>
+        <translation>SD कार्ड</translation>
     </message>
     <message>
         <source>Please make sure that 
@@ -1547,11 +1547,11 @@ Note :- Do not rename if not found</source>
     </message>
     <message>
         <source>Load File</source>
-        <translation>फ़ाइल लोड करें</translation>
+        <translation>फ़ाइल लोड</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation>फ़ाइल सेव करें</translation>
+        <translation>फ़ाइल सेव</translation>
     </message>
     <message>
         <source>Display</source>
@@ -1567,7 +1567,7 @@ Note :- Do not rename if not found</source>
     </message>
     <message>
         <source>Set Date/Time</source>
-        <translation>तारीख/समय सेट करें</translation>
+        <translation>तारीख/समय सेट</translation>
     </message>
     <message>
         <source>BPCS ON</source>
@@ -1629,7 +1629,7 @@ Note :- Do not rename if not found</source>
         <source>Reset
 Max</source>
         <translation>रीसेट
-अधिकतम</translation>
+मैक्स</translation>
     </message>
     <message>
         <source>Freshness(ms)</source>
@@ -1663,7 +1663,7 @@ Max</source>
     </message>
     <message>
         <source>Loading...</source>
-        <translation>लोड हो रहा है...</translation>
+        <translation>लोडिंग...</translation>
     </message>
     <message>
         <source>MVB VARIABLES</source>
