@@ -138,7 +138,11 @@ void MainWindow::on_ok_clicked()
 
 void MainWindow::on_no_clicked()
 {
-    screen_id = 25; // "DDU Configure"
+    // NO to a question with a confirmed action (the signal set's overwrite
+    // question) goes back to the screen the box covers: that screen stays
+    // drawn, so its touch regions must be the ones served. Other questions
+    // return to "DDU Configure".
+    screen_id = confirm_flag == 1 ? m_dialogReturnScreen : 25;
     for (const char* name : {"Gpassword_blur", "Gmessage"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();

@@ -653,10 +653,11 @@ private slots:
         QCOMPARE(saved, 1);
         QCOMPARE(w->screen_id, 37);
 
-        // NO drops the action: a later question answered YES does not run it.
+        // NO drops the action (a later question answered YES does not run it)
+        // and returns to the screen the question covered.
         w->Dialog_Confirm("Replace?", [&] { ++saved; });
         w->on_no_clicked();
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, 37);
         w->Dialog_Box("Do you want to calibrate", 3);
         w->on_ok_clicked();
         QCOMPARE(saved, 1);
