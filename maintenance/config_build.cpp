@@ -64,7 +64,11 @@ void buildDisplay(QWidget* g)
     caption(g, "ddudisp_header", {20, 8, 500, 45}, cfglook::kTitleStyle);
     caption(g, "ddudisp_ddu", {20, 80, 100, 84}, cfglook::kHeadingStyle)->setAlignment(Qt::AlignCenter);
     caption(g, "ddudisp_active", {640, 80, 140, 84}, cfglook::kActiveStyle)->setAlignment(Qt::AlignCenter);
-    // restart_button and exit_app are made with the group (128, 80 and 428, 80).
+    // restart_button and exit_app are made with the group (128, 80 and 428, 80,
+    // each 200 wide over its touch region); "Exit Application" needs a little
+    // more room in the bold face of the menu buttons.
+    if (auto* exit = g->findChild<QWidget*>(QStringLiteral("exit_app")))
+        exit->setGeometry(418, 80, 220, 84);
     caption(g, "demo_header", {20, 238, 280, 84}, cfglook::kHeadingStyle)->setAlignment(Qt::AlignCenter);
     button(g, "on_button", {308, 238, 160, 84}, QString(), Key_submenu_Style);
     button(g, "off_button", {493, 238, 160, 84}, QString(), Key_submenu_Style);
@@ -100,20 +104,23 @@ void buildVariantDialog(QWidget* root, const char* name, const char* prefix, con
 
 void buildCabDialog(QWidget* root)
 {
-    auto* g = group(root, "Gcab_dialog", {60, 200, 680, 310}, Message_Box_Style);
-    caption(g, "cab_header", {20, 8, 640, 45}, cfglook::kTitleStyle)->setAlignment(Qt::AlignCenter);
+    auto* g = group(root, "Gcab_dialog", {60, 200, 720, 310}, Message_Box_Style);
+    caption(g, "cab_header", {20, 8, 680, 45}, cfglook::kTitleStyle)->setAlignment(Qt::AlignCenter);
     caption(g, "cab_caption", {8, 90, 80, 35}, cfglook::kHeadingStyle);
     caption(g, "ddutype_caption", {8, 140, 80, 35}, cfglook::kHeadingStyle);
     caption(g, "mvbtype_caption", {8, 190, 80, 35}, cfglook::kHeadingStyle);
+    // The cab boxes sit on their touch regions; the rows below them are only
+    // shown, placed so that their longer texts fit.
     const int xs[3] = {90, 290, 470};
     const char* const cab[3] = {"cabcheck1", "cabcheck2", "cabcheck3"};
-    const char* const ddu[3] = {"DDUcheck1", "DDUcheck2", "DDUcheck3"};
+    const QRect ddu[3] = {{90, 140, 150, 35}, {250, 140, 210, 35}, {470, 140, 240, 35}};
+    const char* const dduBox[3] = {"DDUcheck1", "DDUcheck2", "DDUcheck3"};
     for (int k = 0; k < 3; ++k) {
         checkBox(g, cab[k], {xs[k], 90, 150, 35}, Menu_Processor_Radio_Style);
-        checkBox(g, ddu[k], {xs[k], 140, 205, 35}, cfglook::kFixedChoiceStyle);
+        checkBox(g, dduBox[k], ddu[k], cfglook::kFixedChoiceStyle);
     }
-    checkBox(g, "mvb_EMD_check", {xs[0], 190, 190, 35}, cfglook::kFixedChoiceStyle);
-    checkBox(g, "mvb_ESD_check", {xs[1], 190, 190, 35}, cfglook::kFixedChoiceStyle);
+    checkBox(g, "mvb_EMD_check", {90, 190, 150, 35}, cfglook::kFixedChoiceStyle);
+    checkBox(g, "mvb_ESD_check", {250, 190, 150, 35}, cfglook::kFixedChoiceStyle);
     button(g, "cab_ok", {190, 240, 130, 50}, QString(), Key_submenu_Style);
     button(g, "cab_cancel", {390, 240, 130, 50}, QString(), Key_submenu_Style);
     g->hide();

@@ -34,9 +34,4 @@ inline const QString kDriverTableStyle =
 inline const QString kFutureStyle = QStringLiteral("font: 75 22pt Serif;color: rgb(200, 20, 6);");
 inline const QString kFutureStyleHindi = QStringLiteral("font: 26pt Lohit-Devanagari;color: rgb(200, 20, 6);");
 
-// Buttons of the maintenance menu column.
-inline const QString kMenuButtonSelected =
-    QStringLiteral("font: 75 20pt DejaVu Sans;background-color: rgb(40, 90, 102);color: rgb(122, 122, 122);");
-inline const QString kMenuButton = QStringLiteral("font: 75 20pt DejaVu Sans;background-color: rgb(41, 36, 36);");
-
 } // namespace cfglook

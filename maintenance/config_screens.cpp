@@ -23,6 +23,7 @@
 
 #include "app/resources.h"
 #include "maintenance/config_look.h"
+#include "maintenance/maintenance_glue.h"
 #include "mvb/mvbc.h"
 #include "platform/platform.h"
 #include "platform/translation.h"
@@ -429,17 +430,10 @@ void MainWindow::VCU_labelchange()
 // ---------------------------------------------------------------- screens
 
 // Shows one tool of the maintenance area: the menu column and footer stay,
-// the tool's menu button carries the selected look.
+// the tool's menu entry is marked.
 void MainWindow::showMaintenanceTool(const char* group, const char* menuButton)
 {
-    grpbox_setvisible();
-    for (const char* name : {"Gmaint_menu", "Gmaint_footer", group})
-        showRaised(W(QLatin1String(name)));
-    // TODO(maintenance menu): replace by maint_change_buttoncolor() once the menu has it.
-    for (const char* name :
-         {"ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness", "mvbvariables", "system", "loco", "close"})
-        if (QWidget* b = W(QLatin1String(name)))
-            b->setStyleSheet(qstrcmp(name, menuButton) == 0 ? cfglook::kMenuButtonSelected : cfglook::kMenuButton);
+    maintglue::showTool(*this, group, menuButton);
 }
 
 void MainWindow::on_ddulogging_clicked()

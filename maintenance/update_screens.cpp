@@ -65,9 +65,11 @@ void MainWindow::DDU_Maintenance_softupdate()
     }
     if (auto* h = W<QLabel>(QStringLiteral("header1")))
         h->setText(tr("SOFTWARE UPDATE"));
+    // Short texts: the buttons are 200 pixels wide, in the bold face of the
+    // menu buttons.
     const std::pair<const char*, const char*> buttons[] = {
-        {"pendrive1", QT_TR_NOOP("Check Pendrive")},  {"s_update", QT_TR_NOOP("Update Program")},
-        {"file_trans", QT_TR_NOOP("Transfer Files")}, {"sd_card_check", QT_TR_NOOP("Check SD Card")},
+        {"pendrive1", QT_TR_NOOP("Pendrive")},    {"s_update", QT_TR_NOOP("Update DDU")},
+        {"file_trans", QT_TR_NOOP("Copy Files")}, {"sd_card_check", QT_TR_NOOP("SD Card")},
         {"softw_cancel", QT_TR_NOOP("Cancel")},
     };
     for (const auto& [name, text] : buttons)

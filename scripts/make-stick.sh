@@ -26,7 +26,7 @@
 #
 # Run the display against it, e.g.:
 #   DDU_USB_DEVICE=$PWD/build/run/usb-device scripts/run.sh
-#   scripts/make-stick.sh                # in another terminal, then "Update Program"
+#   scripts/make-stick.sh                # in another terminal, then "Update DDU"
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

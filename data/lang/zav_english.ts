@@ -1452,19 +1452,19 @@ Selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check Pendrive</source>
+        <source>Pendrive</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Update Program</source>
+        <source>Update DDU</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transfer Files</source>
+        <source>Copy Files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check SD Card</source>
+        <source>SD Card</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
