@@ -427,6 +427,7 @@ public:
     void showDemoLamp();
     void fillDriverTable();
     void driverDetailTyped(int stage, const QString& text);
+    void menuFrameHeader(const QString& text);
     void softUpdateStatus(const QString& text, bool error);
 
     // ----- test hooks -----

@@ -492,9 +492,12 @@ void MainWindow::menu_enter()
     for (const Text& t : texts)
         if (auto* b = W<QAbstractButton>(QLatin1String(t.button)))
             b->setText(tr(t.text));
-    for (const char* hidden : {"dr_details", "future"})
-        if (QWidget* w = W(QLatin1String(hidden)))
-            w->hide();
+    // DRIVER DETAILS is offered (by touch, like its screen); FUTURE only
+    // says "NOT IMPLEMENTED PRESENTLY" and stays hidden.
+    if (QWidget* w = W(QStringLiteral("dr_details")))
+        w->show();
+    if (QWidget* w = W(QStringLiteral("future")))
+        w->hide();
     if (QWidget* sub = W(QStringLiteral("sub_sys")))
         sub->setStyleSheet(DDU_Language_Select == 0
                                ? QStringLiteral("font: 20pt Ubuntu; color: rgb(208, 97, 7);")
@@ -663,6 +666,10 @@ void MainWindow::Touch_Screen_Connect(int x, int y)
             if (r.action == nav::TouchAction::Keyboard) {
                 if (signal_kblayout(x, y))
                     return; // a key of the keyboard was hit
+                // Between its keys the keyboard takes the touch too: it must
+                // not reach the screen it covers.
+                if (QWidget* kb = W(QLatin1String(r.widget)); kb && kb->geometry().contains(x, y))
+                    return;
                 continue;
             }
             if (touch.Check_Click_Pixel(r.x1, r.y1, r.x2, r.y2, x, y)) {

@@ -467,6 +467,7 @@ std::vector<TouchBlock> buildTouchBlocks()
             v.push_back(click(214, rows[k], 505, rows[k] + 41, left[k]));
             v.push_back(click(534, rows[k], 825, rows[k] + 41, right[k]));
         }
+        v.push_back(click(214, 428, 505, 469, "dr_details")); // below the left column
         v.push_back(click(214, 482, 505, 523, "diagnosis"));
         v.push_back(click(534, 482, 825, 523, "lang"));
         t.push_back(block("main_menu", 3, 18, "menu_screen", std::move(v)));

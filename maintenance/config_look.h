@@ -31,6 +31,12 @@ inline const QString kTableStyle = QStringLiteral(
 inline const QString kDriverTableStyle =
     QStringLiteral("background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
                    "gridline-color: rgb(30, 30, 30);");
+// The header of the menu frame over these screens, centred left of the
+// frame's back and home keys.
+inline const QString kMenuHeaderStyle =
+    QStringLiteral("font: bold 26pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
+inline const QString kMenuHeaderStyleHindi =
+    QStringLiteral("font: 26pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
 inline const QString kFutureStyle = QStringLiteral("font: 75 22pt Serif;color: rgb(200, 20, 6);");
 inline const QString kFutureStyleHindi = QStringLiteral("font: 26pt Lohit-Devanagari;color: rgb(200, 20, 6);");
 

@@ -66,6 +66,18 @@ QTableWidgetItem* valueItem(const QString& text)
 
 // ---------------------------------------------------------------- the file
 
+// The header of the menu frame: centred left of its back and home keys (the
+// serif face would run under them from the usual places).
+void MainWindow::menuFrameHeader(const QString& text)
+{
+    if (auto* h = W<QLabel>(QStringLiteral("menuscreen_header"))) {
+        h->setText(text);
+        h->setGeometry(185, 53, 540, 61);
+        h->setAlignment(Qt::AlignCenter);
+        h->setStyleSheet(DDU_Language_Select == 1 ? cfglook::kMenuHeaderStyleHindi : cfglook::kMenuHeaderStyle);
+    }
+}
+
 void MainWindow::DriverDetail_ReadFile()
 {
     if (driver::readFile(platform::dataPath(kDriverFile), driverDetails) == driver::ReadResult::Unreadable)
@@ -114,10 +126,7 @@ void MainWindow::dr_details()
         save->setText(tr("SAVE"));
     }
     menu_backhome();
-    if (auto* h = W<QLabel>(QStringLiteral("menuscreen_header"))) {
-        h->setText(tr("DRIVER DETAILS"));
-        h->setGeometry(DDU_Language_Select == 1 ? QRect(450, 55, 531, 61) : QRect(380, 53, 531, 61));
-    }
+    menuFrameHeader(tr("DRIVER DETAILS"));
     DriverDetail_ReadFile();
     fillDriverTable();
     keypadSubmitHandler = [this](int stage, const QString& text) { driverDetailTyped(stage, text); };
@@ -213,10 +222,7 @@ void MainWindow::future()
     }
     menu_backhome();
     const bool hindi = DDU_Language_Select == 1;
-    if (auto* h = W<QLabel>(QStringLiteral("menuscreen_header"))) {
-        h->setText(tr("FUTURE"));
-        h->move(hindi ? QPoint(450, 55) : QPoint(440, 53));
-    }
+    menuFrameHeader(tr("FUTURE"));
     if (auto* l = W<QLabel>(QStringLiteral("l_futnotimplement"))) {
         l->setText(tr("NOT IMPLEMENTED PRESENTLY"));
         l->setStyleSheet(hindi ? cfglook::kFutureStyleHindi : cfglook::kFutureStyle);
