@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,12 +17,15 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/datetime_view.h"
 #include "app/home_view.h"
@@ -55,6 +59,89 @@ QPoint padKey(QChar key)
 bool showsIcon(QAbstractButton* b, const QString& path)
 {
     return b && b->icon().pixmap(b->iconSize()).toImage() == QIcon(path).pixmap(b->iconSize()).toImage();
+}
+
+bool hasDevanagari(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x0900 && c.unicode() <= 0x097F)
+            return true;
+    return false;
+}
+
+// The Hindi texts of the visible labels and buttons under `root` that their
+// widget cuts off: wider than the widget (or, wrapped, taller), or a line
+// taller than the widget. A few pixels of slack for the frames.
+QStringList clippedHindi(QWidget* root)
+{
+    QStringList clipped;
+    const auto check = [&](QWidget* w, const QString& text, QRect room, bool wrap) {
+        if (text.isEmpty() || !hasDevanagari(text) || !w->isVisible())
+            return;
+        w->ensurePolished();
+        const QFontMetrics fm(w->font());
+        QRect need = wrap ? fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text)
+                          : fm.boundingRect(QRect(0, 0, 100000, 100000), 0, text);
+        // The font's line is higher than its ink (room for marks no text
+        // here carries): only the ink of the first and last line must fit.
+        int ink = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            ink = qMax(ink, fm.tightBoundingRect(line).height());
+        need.setHeight(need.height() - (fm.height() - ink));
+        if (need.width() > room.width() + 3 || need.height() > room.height() + 3)
+            clipped << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+                           .arg(w->objectName(), QString(text).replace(QLatin1Char('\n'), QLatin1Char('|')))
+                           .arg(need.width())
+                           .arg(need.height())
+                           .arg(room.width())
+                           .arg(room.height());
+    };
+    for (QLabel* l : root->findChildren<QLabel*>())
+        check(l, l->text(), l->contentsRect(), l->wordWrap());
+    // Table headers and cells: the text against its section.
+    for (QTableWidget* t : root->findChildren<QTableWidget*>()) {
+        if (!t->isVisible())
+            continue;
+        for (int c = 0; c < t->columnCount(); ++c) {
+            if (QTableWidgetItem* h = t->horizontalHeaderItem(c); h && hasDevanagari(h->text())) {
+                const QFontMetrics fm(t->horizontalHeader()->font());
+                if (fm.horizontalAdvance(h->text()) > t->columnWidth(c))
+                    clipped << QStringLiteral("%1 header %2 \"%3\"").arg(t->objectName()).arg(c).arg(h->text());
+            }
+            for (int r = 0; r < t->rowCount(); ++r) {
+                QTableWidgetItem* i = t->item(r, c);
+                if (!i || !hasDevanagari(i->text()) || t->isRowHidden(r) || t->isColumnHidden(c))
+                    continue;
+                int width = 0, height = 0; // of the cell with its span
+                for (int k = 0; k < t->columnSpan(r, c); ++k)
+                    width += t->columnWidth(c + k);
+                for (int k = 0; k < t->rowSpan(r, c); ++k)
+                    height += t->rowHeight(r + k);
+                if (width == 0 || height == 0)
+                    continue;
+                const QFontMetrics fm(i->font());
+                const int flags = t->wordWrap() ? Qt::TextWordWrap : 0;
+                const QRect need = fm.boundingRect(QRect(0, 0, width - 4, 100000), flags, i->text());
+                if (need.width() > width || need.height() > height + 3)
+                    clipped << QStringLiteral("%1 cell %2,%3 \"%4\": needs %5 x %6, has %7 x %8")
+                                   .arg(t->objectName())
+                                   .arg(r)
+                                   .arg(c)
+                                   .arg(i->text())
+                                   .arg(need.width())
+                                   .arg(need.height())
+                                   .arg(width)
+                                   .arg(height);
+            }
+        }
+    }
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
+        QRect room = b->rect().adjusted(2, 2, -2, -2);
+        if (!b->icon().isNull())
+            room.setWidth(room.width() - b->iconSize().width());
+        check(b, b->text(), room, false);
+    }
+    return clipped;
 }
 
 QString trMain(const char* text)
@@ -665,6 +752,94 @@ private slots:
             qWarning("%s", qPrintable(f));
         QVERIFY2(failing.isEmpty(),
                  qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(failing.size())));
+    }
+
+    // Every screen that exists, opened in Hindi: no Hindi text is cut off by
+    // its label or button.
+    void hindiFitsEveryScreen()
+    {
+        installLanguageFiles(true);
+        auto w = makeWindow();
+        QVERIFY(w->switchLanguage(1));
+        SignalStore s = w->snap;
+        s.pass_count = 1;
+        publish(*w, s);
+        w->DDU_Maintenance_Password_lock = false;
+        using Step = std::function<void(MainWindow&)>;
+        const auto slot = [](const char* name) {
+            return Step([name](MainWindow& m) { QVERIFY2(QMetaObject::invokeMethod(&m, name), name); });
+        };
+        // clang-format off
+        const struct { const char* screen; std::vector<Step> steps; } screens[] = {
+            {"home RMS", {slot("on_home_clicked")}},
+            {"home DDU", {slot("on_home_clicked"), slot("on_screen_toggle_clicked")}},
+            {"menu", {slot("on_home_clicked"), slot("on_menu_clicked")}},
+            {"sub-sys", {slot("on_menu_clicked"), slot("on_sub_sys_clicked")}},
+            {"hv circuit", {slot("on_menu_clicked"), slot("on_hv_circ_clicked")}},
+            {"traction conv", {slot("on_menu_clicked"), slot("on_trac_conv_clicked")}},
+            {"aux conv", {slot("on_menu_clicked"), slot("on_aux_conv_clicked")}},
+            {"traction motor", {slot("on_menu_clicked"), slot("on_trac_moto_clicked")}},
+            {"aux system", {slot("on_menu_clicked"), slot("on_aux_sys_clicked")}},
+            {"braking", {slot("on_menu_clicked"), slot("on_brak_sys_clicked")}},
+            {"energy monitoring", {slot("on_menu_clicked"), slot("on_ener_moni_clicked")}},
+            {"temperatures", {slot("on_menu_clicked"), slot("on_temp_clicked")}},
+            {"pressures", {slot("on_menu_clicked"), slot("on_pressure_clicked")}},
+            {"diagnosis records", {slot("on_menu_clicked"), slot("on_diagnosis_clicked")}},
+            {"diagnosis list", {slot("on_menu_clicked"), slot("on_diagnosis_clicked"), slot("on_b_menudiag_ok_clicked")}},
+            {"language", {slot("on_menu_clicked"), slot("on_lang_clicked")}},
+            {"process info", {slot("on_process_clicked")}},
+            {"nodes", {slot("on_process_clicked"), slot("on_node_clicked")}},
+            {"energy", {slot("on_process_clicked"), slot("on_energy_clicked")}},
+            {"simulation", {slot("on_process_clicked"), slot("on_simulation_clicked")}},
+            {"motor temp", {slot("on_process_clicked"), slot("on_motortemp_clicked")}},
+            {"software", {slot("on_process_clicked"), slot("on_software_clicked")}},
+            {"inching", {slot("on_process_clicked"), slot("on_inching_clicked")}},
+            {"date and time", {slot("on_process_clicked"), slot("on_setdatetime_clicked")}},
+            {"motor status", {slot("on_process_clicked"), slot("on_motor_status_clicked")}},
+            {"dds", {slot("on_diagnostic_process_clicked")}},
+            {"maintenance", {slot("on_maintenance_clicked")}},
+            {"telegram", {slot("on_maintenance_clicked"), slot("on_mvbtelegram_clicked")}},
+            {"freshness", {slot("on_maintenance_clicked"), slot("on_mvbfreshness_clicked")}},
+            {"variables", {slot("on_maintenance_clicked"), slot("on_mvbvariables_clicked")}},
+            {"loco I/O", {slot("on_maintenance_clicked"), slot("on_system_clicked")}},
+            {"ddu configure", {slot("on_maintenance_clicked"), slot("on_ddulogging_clicked")}},
+            {"ddu display", {slot("on_maintenance_clicked"), slot("on_ddudisplay_clicked")}},
+            {"vcu", {slot("on_maintenance_clicked"), [](MainWindow& m) { m.DDU_Maintenance_VCU(); }}},
+            {"sr", {slot("on_maintenance_clicked"), [](MainWindow& m) { m.DDU_Maintenance_SR(); }}},
+            {"bur", {slot("on_maintenance_clicked"), [](MainWindow& m) { m.DDU_Maintenance_BUR(); }}},
+            {"cab", {slot("on_maintenance_clicked"), [](MainWindow& m) { m.DDU_Maintenance_CABDDU(); }}},
+            {"software update", {slot("on_maintenance_clicked"), [](MainWindow& m) { m.DDU_Maintenance_softupdate(); }}},
+            {"driver details", {slot("on_menu_clicked"), slot("on_dr_details_clicked")}},
+            {"pad", {slot("on_home_clicked"), [](MainWindow& m) { m.password_open(1); }}},
+            {"pad, refused", {[](MainWindow& m) { m.password_open(8); m.enter_clicked(); }}},
+            {"message box", {[](MainWindow& m) { m.Dialog_Box(trMain("Invalid Date"), 1); }}},
+        };
+        // clang-format on
+        QStringList failing;
+        const auto note = [&](const char* screen) {
+            for (const QString& c : clippedHindi(w.get()))
+                if (failing.filter(c).isEmpty())
+                    failing << QStringLiteral("%1: %2").arg(QLatin1String(screen), c);
+        };
+        for (const auto& screen : screens) {
+            w->on_pwd_close_button_clicked();
+            for (const Step& step : screen.steps)
+                step(*w);
+            w->guiupdate_fun();
+            note(screen.screen);
+        }
+        // The fault pop-up and its advice.
+        w->on_home_clicked();
+        s.MVB_DDU_Fault_No = 10103;
+        s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
+        publish(*w, s);
+        note("fault pop-up");
+        w->W<QAbstractButton>("driveradvice")->click();
+        note("driver advice");
+        for (const QString& f : std::as_const(failing))
+            qWarning("%s", qPrintable(f));
+        QVERIFY2(failing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 Hindi texts cut off (listed above)").arg(failing.size())));
     }
 
     void missingOrCorruptHindiFileKeepsEnglish()
