@@ -15,7 +15,7 @@ namespace driver {
 constexpr int kFieldCount = 8;
 // Longest text a field takes; longer input is cut to this length (a value
 // cell of the screen shows about this much).
-constexpr int kMaxFieldLength = 32;
+constexpr int kMaxFieldLength = 24;
 
 struct DriverDetails {
     QString Driver_id;

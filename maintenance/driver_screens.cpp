@@ -53,10 +53,21 @@ int rowOfKeypadStage(int stage)
     return -1;
 }
 
+// A value in 20 pt, or smaller down to 12 pt when it would not fit its cell
+// (the sign-in date and time, a long name).
+QFont valueFont(const QString& text)
+{
+    constexpr int kCellText = 288; // the 300 pixel column less its margins
+    QFont f(QStringLiteral("DejaVu Sans"), 20);
+    while (f.pointSize() > 12 && QFontMetrics(f).horizontalAdvance(text) > kCellText)
+        f.setPointSize(f.pointSize() - 1);
+    return f;
+}
+
 QTableWidgetItem* valueItem(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
-    item->setFont(QFont(QStringLiteral("DejaVu Sans"), 20));
+    item->setFont(valueFont(text));
     item->setForeground(QColor(0x66, 0x66, 0x66));
     item->setTextAlignment(Qt::AlignCenter);
     return item;

@@ -332,7 +332,7 @@ private slots:
         w->on_t_mdrdetails_cellClicked(1, 1);
         w->KeyPad_Write(QString(40, 'R'));
         w->submit_clicked();
-        QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(32, 'R'));
+        QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(24, 'R'));
         w->on_ok_clicked();
         w->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
         QCOMPARE(w->Keypad_Stage, 9);
@@ -345,7 +345,7 @@ private slots:
         click(*w, "save_btn");
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("File Saved"));
         const QString line = QString::fromUtf8(readBytes(file));
-        QVERIFY2(line.startsWith("$,D1," + QString(32, 'R') + ",1200,NDLS,BCT,") && line.endsWith(",DLI,WR,#\n"),
+        QVERIFY2(line.startsWith("$,D1," + QString(24, 'R') + ",1200,NDLS,BCT,") && line.endsWith(",DLI,WR,#\n"),
                  qPrintable(line));
         // No file: empty fields, and the line on the debug stream.
         QVERIFY(QFile::remove(file));
