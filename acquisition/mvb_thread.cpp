@@ -254,13 +254,22 @@ void Mvb_Thread::telegramRow(LinkWatch& watch, Telegram_Details_struct& t, bool 
     const uint16_t port = static_cast<uint16_t>(t.telegram);
     const uint16_t fcode = static_cast<uint16_t>(t.fun_code);
     uint16_t f = 0xFFFF;
-    if (!watch.givenUp())
+    // A port of the cycle: the freshness and words this pass read (no
+    // second transaction on the line); any other port is asked.
+    const uint16_t* cycleWords = nullptr;
+    const bool inCycle = lmvf_fun.readThisCycle(port, cycleWords, f);
+    if (!inCycle && !watch.givenUp())
         watch.note(m_bus->freshness(port, fcode, &f));
     t.freshness = f;
     if (t.freshness > t.max_freshness)
         t.max_freshness = t.freshness;
     if (!selected || watch.givenUp())
         return;
+    if (inCycle) {
+        std::copy(cycleWords, cycleWords + 16, m_live->port_buffer);
+        m_live->port_buffer_port = t.telegram;
+        return;
+    }
     uint16_t buffer[16] = {};
     uint16_t dataFreshness = 0xFFFF;
     const bool answered = m_bus->read(port, fcode, buffer, &dataFreshness);
