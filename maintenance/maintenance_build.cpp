@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "app/resources.h"
+#include "app/translated_text.h"
 #include "app/widget_factory.h"
 #include "maintenance/maintenance_look.h"
 #include "maintenance/maintenance_state.h"
@@ -51,9 +52,12 @@ QWidget* groupOf(QWidget* root, const char* name)
 
 void buildMenu(MainWindow& w, QWidget* menu, QWidget* footer)
 {
-    for (const MenuEntry& e : kMenu)
-        button(menu, e.name, {5, e.y, 217, 53}, QCoreApplication::translate("MainWindow", e.text), Key_submenu_Style)
-            ->setVisible(e.shown);
+    // The captions follow a change of language (ui::retranslateMarked).
+    for (const MenuEntry& e : kMenu) {
+        QAbstractButton* b = button(menu, e.name, {5, e.y, 217, 53}, QString(), Key_submenu_Style);
+        ui::setTranslatedText(b, "MainWindow", e.text);
+        b->setVisible(e.shown);
+    }
     // The footer repeats the loco, the active cab and the clock (the home
     // screen's view writes them) and names the cab the unit is set up for.
     const QString text = QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(150, 150, 150);"
@@ -62,8 +66,9 @@ void buildMenu(MainWindow& w, QWidget* menu, QWidget* footer)
     label(footer, "maint_locono1", {160, 12, 100, 50}, QString(), text);
     label(footer, "maint_loco_img2", {270, 12, 145, 50})->hide();
     label(footer, "maint_locono2", {420, 12, 100, 50}, QString(), text)->hide();
-    label(footer, "maint_cabcaption", {530, 12, 170, 50}, QCoreApplication::translate("MainWindow", "ACTIVE CAB"), text)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* cab = label(footer, "maint_cabcaption", {530, 12, 170, 50}, QString(), text);
+    ui::setTranslatedText(cab, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ACTIVE CAB"));
+    cab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label(footer, "maint_cab1", {705, 12, 40, 50}, QString(), text);
     label(footer, "lmaint_cab", {750, 12, 110, 50}, QString(),
           QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent;"
