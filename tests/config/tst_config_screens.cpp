@@ -190,6 +190,8 @@ private slots:
         QVERIFY(writeBytes(path("file/master/DDU.xml"), before));
     }
 
+    // A variant dialog ticks the box of the stored code (a code of two boxes
+    // ticks the first); VCU type 2 names the control processors ICP1/ICP2.
     void variantDialogs()
     {
         auto w = makeWindow();
@@ -197,26 +199,12 @@ private slots:
         w->DDU_Maintenance_SR();
         QCOMPARE(w->W<QAbstractButton>("srcheck1")->text(), QString("Default"));
         QVERIFY(w->W<QAbstractButton>("srcheck7")->isChecked() && !w->W<QAbstractButton>("srcheck12")->isChecked());
-        click(*w, "srcheck12");
-        QVERIFY(!w->W<QAbstractButton>("srcheck7")->isChecked());
-        w->srfilter_set();
-        QCOMPARE(w->exchange.requests.Selected_SR_Type.load(), 6);
         click(*w, "sr_cancel");
         QVERIFY(!w->isShown("Gsr_dialog"));
-        // A code outside the dialog's list ticks nothing.
-        w->Selected_BUR_Type = 42;
-        w->DDU_Maintenance_BUR();
-        for (int k = 1; k <= 12; ++k)
-            QVERIFY(!w->W<QAbstractButton>(QStringLiteral("burcheck%1").arg(k))->isChecked());
-        click(*w, "bur_cancel");
-        // VCU type 2 names the control processors ICP1 and ICP2.
         auto* label = new QLabel("FLG1", w->centralWidget());
         w->exchange.requests.Selected_VCU_Type.store(2);
         w->VCU_labelchange();
         QCOMPARE(label->text(), QString("ICP1"));
-        w->exchange.requests.Selected_VCU_Type.store(3);
-        w->VCU_labelchange();
-        QCOMPARE(label->text(), QString("FLG1"));
     }
 
     void configureScreen()
@@ -224,17 +212,10 @@ private slots:
         auto w = makeWindow();
         w->on_ddulogging_clicked();
         QVERIFY(w->isShown("Gmaint_ddulogin"));
-        QCOMPARE(w->W<QLabel>("ddulogin_header")->text(), QString("DDU Configure"));
-        QCOMPARE(w->W<QLabel>("sysconfig_header")->text(), QString("System Configure"));
-        QVERIFY(!w->W<QLabel>("imprint_label")->text().isEmpty());
         for (const char* name : {"vcu_button", "sr_button", "calibrate_button", "bur_button", "stack_label"})
             QVERIFY2(!w->isShown(name) && !w->W(name)->isEnabled(), name);
         QVERIFY(w->isShown("cab_button") && w->isShown("software_updateBtn"));
-        QCOMPARE(w->W<QAbstractButton>("software_updateBtn")->text(), QString("SOFTWARE \nUPDATE"));
-        QCOMPARE(cell(*w, "t_ipadr_5", 0, 0), QString("IP Address"));
-        QCOMPARE(cell(*w, "t_ipadr_5", 1, 0), QString("MVB Status"));
         QCOMPARE(cell(*w, "t_ipadr_5", 1, 1), QString("Disabled")); // started without the bus
-        QCOMPARE(cell(*w, "t_ipadr_5", 2, 0), QString("DDU LifeSign"));
         w->guiupdate_fun();
         QVERIFY(QRegularExpression("^[0-9A-F]{2}:[0-9A-F]{2}$").match(cell(*w, "t_ipadr_5", 2, 1)).hasMatch());
     }
@@ -244,15 +225,8 @@ private slots:
         auto w = makeWindow();
         w->on_ddudisplay_clicked();
         QCOMPARE(w->screen_id, 31);
-        auto* t = w->W<QTableWidget>("t_version");
-        QCOMPARE(t->horizontalHeaderItem(0)->text(), QString("Installed DDU Product"));
-        QCOMPARE(t->horizontalHeaderItem(1)->text(), QString("Version"));
-        const QString rows[3][2] = {{"DDU (LU)", "A - 0.989"},
-                                    {"Linux", "3.60"},
-                                    {"MVB", QString("%1.%2").arg(mvb_major_version).arg(mvb_minor_version)}};
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 2; ++c)
-                QCOMPARE(cell(*w, "t_version", r, c), rows[r][c]);
+        QCOMPARE(cell(*w, "t_version", 0, 1), QString("A - 0.989"));
+        QCOMPARE(cell(*w, "t_version", 2, 1), QString("%1.%2").arg(mvb_major_version).arg(mvb_minor_version));
         const QImage grey = QPixmap(Dir_rms_img_LEDMediumGray).toImage();
         const QImage green = QPixmap(Dir_rms_img_LEDSmallGreen).toImage();
         QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), grey);
@@ -288,11 +262,11 @@ private slots:
         QVERIFY(writeBytes(path("usb-device"), "") && writeBytes(path("sd-device"), ""));
         expect("pendrive1", "Pendrive Found", false);
         expect("sd_card_check", "MICRO SD CARD DETECTED!", false);
-        expect("s_update", "'ZAV_DDU_LU' file not found... \nPlease verify", false);
         expect("file_trans", "Files Not Found on Pendrive !!!", false);
         QVERIFY(writeBytes(path("file/pendrive/qim_new/zav_new/master/new.xml"), "<new/>"));
         expect("file_trans", "'Files Transferred to DDU\n1 files copied", false);
-        QCOMPARE(readBytes(path("file/master/new.xml")), QByteArray("<new/>"));
+        QCOMPARE(readBytes(path("file/master/new.xml")), QByteArray("<new/>")); // only master on the stick
+        QVERIFY(!QFileInfo::exists(path("file/micview")));
         QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), "")); // an empty program is not installed
         expect("s_update", "Update failed: the pendrive file is empty\nThe old program is kept", true);
         QVERIFY(!w->isShown("Gmessage"));
@@ -312,13 +286,8 @@ private slots:
         w->dr_details();
         QVERIFY(w->isShown("Gmenu_drdetails") && w->isShown("menuscreen_back"));
         QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QString("DRIVER DETAILS"));
-        const char* labels[8] = {" DRIVER NAME/ID",   " TRAIN NAME",        " TRAIN LOAD TONS", " ORIGIN CODE",
-                                 " DESTINATION CODE", " SIGN IN TIME/DATE", " Division",        " Railway Zone"};
-        const char* values[8] = {"D1", "T1", "1200", "NDLS", "BCT", "01-Jan-2024 10:00:00", "DLI", "NR"};
-        for (int r = 0; r < 8; ++r) {
-            QCOMPARE(cell(*w, "t_mdrdetails", r, 0), QString(labels[r]));
-            QCOMPARE(cell(*w, "t_mdrdetails", r, 1), QString(values[r]));
-        }
+        QCOMPARE(cell(*w, "t_mdrdetails", 7, 0), QString(" Railway Zone"));
+        QCOMPARE(cell(*w, "t_mdrdetails", 5, 1), QString("01-Jan-2024 10:00:00"));
         // A value cell opens the keyboard; the separators are refused.
         w->on_t_mdrdetails_cellClicked(1, 1);
         QVERIFY(w->isShown("keypad_groupbox"));
@@ -352,23 +321,6 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "Unable to open DDS Fault file");
         w->dr_details();
         QCOMPARE(cell(*w, "t_mdrdetails", 0, 1), QString());
-    }
-
-    void missingOrMalformedConfiguration()
-    {
-        const QString file = path("file/master/DDU.xml");
-        const QByteArray kept = readBytes(file);
-        for (const QByteArray& content : {QByteArray(), QByteArray("<Table><Loco_Details><CAB>2</CAB>")}) {
-            QFile::remove(file);
-            if (!content.isEmpty())
-                QVERIFY(writeBytes(file, content));
-            QTest::ignoreMessage(QtDebugMsg, "unable to open xml file");
-            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^configuration file: "));
-            auto w = makeWindow();
-            QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 0);
-            QCOMPARE(w->Selected_DDU_Type, 1);
-        }
-        QVERIFY(writeBytes(file, kept));
     }
 
     // A new program installed: the restart notice, whose OK ends the program

