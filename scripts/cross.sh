@@ -4,6 +4,8 @@
 #   scripts/cross.sh              install what is missing, build build-armhf/, run the armhf tests
 #   scripts/cross.sh --build      install and build only
 #   scripts/cross.sh --all        run every test program, the window tests too (offscreen)
+# DDU_BUILD_LOCK=FILE makes every compile wait for flock(1) on FILE, for a
+# machine whose cores are shared by several builds.
 # Installs with apt only what is missing (a second run installs nothing):
 # crossbuild-essential-armhf, Qt 6 libraries and CMake packages of
 # architecture armhf (multiarch), qemu-user; the Qt tools that run during
@@ -62,22 +64,26 @@ export DDU_SHELL_LOG="$PWD/$BUILD/tests/shell.log"
 # Built as Debian builds its armhf packages (hardening flags of
 # dpkg-buildflags); the tests run on the very binaries the package installs.
 flags() { DEB_HOST_ARCH=$ARCH CC=arm-linux-gnueabihf-gcc DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+LOCK=()
+[ -n "${DDU_BUILD_LOCK:-}" ] && LOCK=(flock "$DDU_BUILD_LOCK")
 start=$(date +%s)
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-armhf.cmake" \
+"${LOCK[@]}" cmake -S . -B "$BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-armhf.cmake" \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_C_FLAGS="$(flags CFLAGS) $(flags CPPFLAGS)" \
       -DCMAKE_CXX_FLAGS="$(flags CXXFLAGS) $(flags CPPFLAGS)" \
       -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(flags LDFLAGS)" > /dev/null
-cmake --build "$BUILD" -j2
+"${LOCK[@]}" cmake --build "$BUILD" -j2
 echo "cross: built $BUILD in $(( $(date +%s) - start )) s"
 readelf -h "$BUILD/bin/ddu" | grep -E '^ *(Class|Machine):'
 
 [ "$MODE" = build ] && exit 0
 
-# The programs without a window (driver, acquisition, decoders, catalogues,
-# simulator, wire-level tests against ddu-sim over ptys). --all adds the
-# window tests, which run under the offscreen platform.
-WINDOWLESS='^(test_mvb|test_port_words|test_acquisition|test_acquisition_thread|test_golden|test_input|fuzz_keypad_replay|fuzz_touch_replay|test_fault|test_dds|test_diagnosis_reference|test_translations|test_sim|test_vehicle)$'
+# The programs without a window: bus driver, acquisition, decoders,
+# catalogues, maintenance logic, simulator and the wire-level tests against
+# ddu-sim over ptys; then the package check, which packages this build and
+# starts the packaged program under qemu-arm. --all adds the window tests,
+# which run under the offscreen platform.
+WINDOWLESS='^(test_mvb|test_port_words|test_acquisition|test_acquisition_thread|test_golden|test_input|fuzz_keypad_replay|fuzz_touch_replay|fuzz_maintenance_xml_replay|test_fault|test_dds|test_diagnosis_reference|test_translations|test_sim|test_vehicle|test_maintenance_logic|test_maintenance_monitor|test_config_logic|test_software_update|test_process_logic|package_check)$'
 FILTER=(-R "$WINDOWLESS")
 [ "$MODE" = all ] && FILTER=()
 start=$(date +%s)

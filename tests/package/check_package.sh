@@ -4,6 +4,7 @@
 #    conffile, dependencies);
 #  - dpkg -x into a scratch root: every file of the build's data root is in
 #    place, and every image the program loads (app/image_paths.def);
+#  - a 32-bit program built with 64-bit file offsets;
 #  - the defaults installer of postinst: creates the unit's own files where
 #    absent, keeps them once the unit changed them;
 #  - the service's settings (restarts, devices, no shell log) and
@@ -91,6 +92,23 @@ if [ -n "$BUILD" ] && [ -d "$BUILD/root" ]; then
   done < <(cd "$BUILD/root" && find . -type f | sed 's|^\./||' | sort)
   [ "$missing" = 0 ] && pass "every file of the build's data root in the package"
 fi
+
+# ------------------------------------------------------------- large files
+# A 32-bit program (the armhf unit's) must call the C library's 64-bit file
+# functions (open64, lseek64, stat64 ...): built without them, a file over
+# 2 GiB on a stick could not even be looked at.
+for f in home/qim/ZAV_DDU_LU usr/bin/ddu-probe; do
+  if readelf -h "$ROOT/$f" 2> /dev/null | grep -q 'Class: *ELF32'; then
+    old=$(readelf --dyn-syms -W "$ROOT/$f" | awk '$7 == "UND" { sub(/@.*/, "", $8); print $8 }' \
+          | grep -xE 'open|openat|creat|fopen|freopen|tmpfile|stat|fstat|lstat|fstatat|statfs|fstatfs|lseek|fseeko|ftello|fgetpos|fsetpos|truncate|ftruncate|readdir|scandir|alphasort|mmap|pread|pwrite|preadv|pwritev|getrlimit|setrlimit|glob|fcntl|lockf|sendfile|fallocate|posix_fallocate|posix_fadvise' \
+          | sort -u | tr '\n' ' ')
+    if [ -n "$old" ]; then
+      fail "$f calls 32-bit file functions: $old(build with _FILE_OFFSET_BITS=64)"
+    else
+      pass "$f uses 64-bit file offsets"
+    fi
+  fi
+done
 
 # ------------------------------------------------------------- defaults installer
 "$ROOT/usr/libexec/ddu/install-defaults" "$DATA" "$ROOT/usr/share/ddu/defaults" > /dev/null
