@@ -2,7 +2,7 @@
 // I/O slot screen (with nothing changing, and with every value of the store
 // changing on every tick), and the time to open each screen.
 //
-//   bench_process [--ticks N] [--only NAME]
+//   bench_process [--ticks N] [--only NAME] [--paints] [--hide WIDGET]
 //
 // The window is built offscreen with the bus side off; the benchmark
 // publishes the snapshots itself and calls the refresh tick, as bench_home
@@ -22,6 +22,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
+#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -40,7 +42,10 @@ namespace {
 // moves with `i` (none when `changing` is false). The home screen's own
 // states stay: its lamps restyling under the screen measured is the home's
 // cost (bench_home).
-SignalStore snapshot(int i, bool changing)
+// What the home screen shows beside these screens that a screen shows too.
+enum Shared { SharesNothing = 0, SharesSubsystemStates = 1, SharesPrimaryCurrent = 2 };
+
+SignalStore snapshot(int i, bool changing, int shared)
 {
     if (!changing)
         i = 0;
@@ -63,6 +68,17 @@ SignalStore snapshot(int i, bool changing)
     s.MVB_DDU_FLG1_Active = i % 2;
     s.MVB_DDU_Cab_Active = 1; // the inching buttons stay offered
     s.CoCo_bogie_chasis = 1;
+    // What the home screen keeps showing beside these screens (loco number
+    // and type, the subsystem strip, primary current and battery readouts)
+    // stays, unless the screen measured shows it too: its repaint is the
+    // home's cost (bench_home). A loco does not change its number or type.
+    s.MVB_DDU_Loco_NO_String = QStringLiteral("31028");
+    s.MVB_DDU_Loco_Type_String = QStringLiteral("WAG9");
+    s.MVB_DDU_Battery_String = QStringLiteral("110.0");
+    if (!(shared & SharesPrimaryCurrent))
+        s.MVB_DDU_IPRIM_String = QStringLiteral("120.00");
+    if (!(shared & SharesSubsystemStates))
+        std::fill(std::begin(s.MVB_DDU_LOCO_SUB_System), std::end(s.MVB_DDU_LOCO_SUB_System), 0);
     return s;
 }
 
@@ -110,9 +126,31 @@ QString argument(const QStringList& args, const char* name, const QString& fallb
     return fallback;
 }
 
+// Counts the paint events per widget (for --paints: what a changing tick repaints).
+class PaintCounter : public QObject {
+public:
+    QMap<QString, int> counts;
+    QMap<QString, qint64> pixels; // area of the paint regions
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            QObject* named = o;
+            while (named && named->objectName().isEmpty())
+                named = named->parent();
+            const QString key = QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(' ') +
+                (named ? named->objectName() : QString());
+            counts[key]++;
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                pixels[key] += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
 struct ScreenEntry {
     const char* name;
     std::function<void(MainWindow&)> open;
+    int shared = SharesNothing; // values the home screen beside it shows too
 };
 
 void click(MainWindow& w, const char* button)
@@ -132,10 +170,10 @@ const std::vector<ScreenEntry>& screens()
         {"software", [](MainWindow& w) { w.on_process_clicked(); click(w, "software"); }},
         {"inching", [](MainWindow& w) { w.on_process_clicked(); click(w, "inching"); }},
         {"motor_status", [](MainWindow& w) { w.on_process_clicked(); click(w, "motor_status"); }},
-        {"subsystem_grid", [](MainWindow& w) { w.on_loco_diag_clicked(); }},
-        {"subsystem_menu", [](MainWindow& w) { w.on_menu_clicked(); click(w, "sub_sys"); }},
+        {"subsystem_grid", [](MainWindow& w) { w.on_loco_diag_clicked(); }, SharesSubsystemStates},
+        {"subsystem_menu", [](MainWindow& w) { w.on_menu_clicked(); click(w, "sub_sys"); }, SharesSubsystemStates},
         {"message_list", [](MainWindow& w) { w.on_loco_diag_clicked(); w.on_t_subsystem_cellClicked(3, 4); }},
-        {"hv_circ", [](MainWindow& w) { w.on_menu_clicked(); click(w, "hv_circ"); }},
+        {"hv_circ", [](MainWindow& w) { w.on_menu_clicked(); click(w, "hv_circ"); }, SharesPrimaryCurrent},
         {"trac_conv", [](MainWindow& w) { w.on_menu_clicked(); click(w, "trac_conv"); }},
         {"aux_conv", [](MainWindow& w) { w.on_menu_clicked(); click(w, "aux_conv"); }},
         {"trac_moto", [](MainWindow& w) { w.on_menu_clicked(); click(w, "trac_moto"); }},
@@ -154,12 +192,12 @@ const std::vector<ScreenEntry>& screens()
 // clang-format on
 
 // Microseconds per tick of one phase; callgrind collects only around the ticks.
-double measure(MainWindow& w, const char* screen, bool changing, bool withPaint, int ticks, int& serial)
+double measure(MainWindow& w, const ScreenEntry& e, bool changing, bool withPaint, int ticks, int& serial)
 {
     std::vector<SignalStore> data;
     data.reserve(size_t(ticks));
     for (int i = 0; i < ticks; ++i)
-        data.push_back(snapshot(serial++, changing));
+        data.push_back(snapshot(serial++, changing, e.shared));
     if (!changing) {
         w.exchange.publish(data.front());
         w.guiupdate_fun();
@@ -180,7 +218,7 @@ double measure(MainWindow& w, const char* screen, bool changing, bool withPaint,
     }
     const QByteArray name =
         QStringLiteral("%1-%2-%3-%4ticks")
-            .arg(QLatin1String(screen), changing ? QStringLiteral("changing") : QStringLiteral("unchanged"),
+            .arg(QLatin1String(e.name), changing ? QStringLiteral("changing") : QStringLiteral("unchanged"),
                  withPaint ? QStringLiteral("tick+repaint") : QStringLiteral("tick"))
             .arg(ticks)
             .toLatin1();
@@ -209,17 +247,35 @@ void measureScreen(MainWindow& w, const ScreenEntry& e, int ticks)
     const double openMs = openingMs(w, e);
     int serial = 1000;
     for (int i = 0; i < 20; ++i) { // every image loaded, every style cached
-        w.exchange.publish(snapshot(serial++, true));
+        w.exchange.publish(snapshot(serial++, true, e.shared));
         w.guiupdate_fun();
         paint();
     }
     double us[4];
-    us[0] = measure(w, e.name, false, false, ticks, serial);
-    us[1] = measure(w, e.name, false, true, ticks, serial);
-    us[2] = measure(w, e.name, true, false, ticks, serial);
-    us[3] = measure(w, e.name, true, true, ticks, serial);
+    us[0] = measure(w, e, false, false, ticks, serial);
+    us[1] = measure(w, e, false, true, ticks, serial);
+    us[2] = measure(w, e, true, false, ticks, serial);
+    us[3] = measure(w, e, true, true, ticks, serial);
     std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %.1f |\n", e.name, us[0], us[1], us[2], us[3], openMs);
     std::fflush(stdout);
+}
+
+// The widgets a changing tick repaints on the screen shown, with their paint
+// events per tick.
+void printPaints(MainWindow& w, const ScreenEntry& e, int ticks)
+{
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    int serial = 5000;
+    for (int i = 0; i < ticks; ++i) {
+        w.exchange.publish(snapshot(serial++, true, e.shared));
+        w.guiupdate_fun();
+        paint();
+    }
+    qApp->removeEventFilter(&counter);
+    for (auto it = counter.counts.cbegin(); it != counter.counts.cend(); ++it)
+        std::printf("    painted %s: %.1f per tick, %lld pixels\n", qPrintable(it.key()), double(it.value()) / ticks,
+                    counter.pixels.value(it.key()) / ticks);
 }
 
 } // namespace
@@ -245,12 +301,25 @@ int main(int argc, char** argv)
     w.show();
     paint();
     writeLog(root); // after the start, which empties the log
+    // --hide NAME: a widget of the home screen beside the screens hidden, to
+    // tell its repaint from theirs (the subsystem strip shows the grids' states).
+    const QString hidden = argument(app.arguments(), "--hide", QString());
+    if (!hidden.isEmpty()) {
+        if (QWidget* h = w.W(hidden))
+            h->hide();
+        else
+            std::fprintf(stderr, "no widget %s\n", qPrintable(hidden));
+    }
 
     std::printf(
         "| screen | unchanged tick (us) | + repaint | changing tick (us) | + repaint | open (ms, worst of 5) |\n"
         "|---|---|---|---|---|---|\n");
+    const bool paints = app.arguments().contains(QStringLiteral("--paints"));
     for (const ScreenEntry& e : screens())
-        if (only.isEmpty() || only == QLatin1String(e.name))
+        if (only.isEmpty() || only == QLatin1String(e.name)) {
             measureScreen(w, e, ticks);
+            if (paints)
+                printPaints(w, e, ticks);
+        }
     return 0;
 }

@@ -140,7 +140,6 @@ void SubsystemView::layoutMainGrid()
     if (!t || (t->geometry() == kMainGrid && t->columnWidth(3) == kMainWidths[3] && t->styleSheet() == kGridStyle))
         return;
     plainTable(t, kGridStyle);
-    t->setShowGrid(true);
     if (t->rowCount() != 4 || t->columnCount() != 5) {
         t->setRowCount(4);
         t->setColumnCount(5);

@@ -25,8 +25,16 @@ void opaqueGroup(QWidget* group);
 // Table text: Tahoma, or where the unit lacks it the narrow DejaVu face.
 QFont tableFont(int pointSize);
 
-// Looks of a table: no headers, scroll bars, selection or focus; fixed cells.
+// Looks of a table: no headers, scroll bars, selection or focus; fixed cells,
+// painted by the cell painter below.
 void plainTable(QTableWidget* table, const QString& styleSheet);
+
+// Paints the cells of `table` as the style does (background, then the text as
+// aligned, 3 px in from the sides, wrapped at words), but lays each text out
+// only once: a text shown again (a state's cell text, a value that returns) is
+// drawn from its prepared layout instead of being shaped on every paint.
+// Cells with an image, and texts that do not fit, are left to the style.
+void useCellPainter(QTableWidget* table);
 
 // The item of a cell, made (not selectable, not editable) when missing.
 QTableWidgetItem* cellItem(QTableWidget* table, int row, int column, const QFont& font,
