@@ -175,6 +175,96 @@ QString shellArg(const QString& path)
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
+// ----------------------------------------------------------------- program check
+
+namespace {
+
+// The parts of an ELF header the check needs.
+struct ElfHead {
+    bool is64 = false;
+    bool little = false;
+    quint64 machine = 0;
+    quint64 phoff = 0, phentsize = 0, phnum = 0;
+    quint64 shoff = 0, shentsize = 0, shnum = 0;
+};
+
+quint64 number(const QByteArray& b, int at, int size, bool little)
+{
+    quint64 v = 0;
+    for (int i = 0; i < size; ++i) {
+        const quint64 byte = quint8(b.at(at + i));
+        v |= byte << (8 * (little ? i : size - 1 - i));
+    }
+    return v;
+}
+
+bool readElfHead(QIODevice& f, ElfHead& h)
+{
+    const QByteArray b = f.read(64);
+    if (b.size() < 52 ||
+        !b.startsWith("\x7f"
+                      "ELF") ||
+        (b.at(4) != 1 && b.at(4) != 2) || (b.at(5) != 1 && b.at(5) != 2))
+        return false;
+    h.is64 = b.at(4) == 2;
+    h.little = b.at(5) == 1;
+    if (h.is64 && b.size() < 64)
+        return false;
+    // Offsets of the fields in the 32- and 64-bit headers.
+    const int w = h.is64 ? 8 : 4;
+    const int at = h.is64 ? 54 : 42;
+    h.machine = number(b, 18, 2, h.little);
+    h.phoff = number(b, 24 + w, w, h.little);
+    h.shoff = number(b, 24 + 2 * w, w, h.little);
+    h.phentsize = number(b, at, 2, h.little);
+    h.phnum = number(b, at + 2, 2, h.little);
+    h.shentsize = number(b, at + 4, 2, h.little);
+    h.shnum = number(b, at + 6, 2, h.little);
+    return true;
+}
+
+bool within(quint64 offset, quint64 length, quint64 size)
+{
+    return length <= size && offset <= size - length;
+}
+
+// Every segment the program headers name lies within the file.
+bool segmentsWithin(QIODevice& f, const ElfHead& h, quint64 size)
+{
+    for (quint64 i = 0; i < h.phnum; ++i) {
+        if (!f.seek(qint64(h.phoff + i * h.phentsize)))
+            return false;
+        const QByteArray p = f.read(qint64(h.phentsize));
+        const int offsetAt = h.is64 ? 8 : 4, filesizeAt = h.is64 ? 32 : 16, w = h.is64 ? 8 : 4;
+        if (p.size() < filesizeAt + w)
+            return false;
+        if (!within(number(p, offsetAt, w, h.little), number(p, filesizeAt, w, h.little), size))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const char* programProblem(const QString& path)
+{
+    static const char* const notProgram = QT_TRANSLATE_NOOP("QObject", "the pendrive file is not a DDU program");
+    static const char* const incomplete = QT_TRANSLATE_NOOP("QObject", "the pendrive program is incomplete");
+    QFile f(path);
+    ElfHead h;
+    if (!f.open(QIODevice::ReadOnly) || !readElfHead(f, h))
+        return notProgram;
+    QFile self(QStringLiteral("/proc/self/exe"));
+    ElfHead own;
+    if (self.open(QIODevice::ReadOnly) && readElfHead(self, own) &&
+        (own.is64 != h.is64 || own.little != h.little || own.machine != h.machine))
+        return notProgram; // built for another processor
+    const quint64 size = quint64(f.size());
+    const bool complete = within(h.phoff, h.phnum * h.phentsize, size) && segmentsWithin(f, h, size) &&
+        (h.shnum == 0 || within(h.shoff, h.shnum * h.shentsize, size));
+    return complete ? nullptr : incomplete;
+}
+
 // ----------------------------------------------------------------- update
 
 SoftwareUpdate::SoftwareUpdate(Layout layout)
@@ -213,6 +303,8 @@ ProgramResult SoftwareUpdate::installProgram()
         return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive entry is not a file")};
     if (src.size() == 0)
         return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is empty")};
+    if (const char* problem = programProblem(src.filePath()))
+        return {Outcome::Failed, problem};
     const QStorageInfo disk(m_layout.root);
     if (disk.isValid() && disk.bytesAvailable() < src.size())
         return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "not enough space on the DDU")};

@@ -57,6 +57,14 @@ struct CopyResult {
 CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
                         const SourceOpener& open);
 
+// Why the file at `path` cannot be installed as the unit's program, or
+// nullptr: it must be an ELF program for the processor the running program
+// was built for (class, byte order, machine), with its program headers, its
+// segments and its section headers within the file. A program cut short on
+// its way to the stick ends before its section headers and is refused here,
+// before anything is copied.
+const char* programProblem(const QString& path);
+
 // `relative` (a path below a target folder, as found on the stick) under
 // `base`; empty when it is absolute, empty, or climbs out with "..".
 QString safeTarget(const QString& base, const QString& relative);

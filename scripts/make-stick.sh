@@ -12,6 +12,8 @@
 #     --program FILE    program put on the stick as ZAV_DDU_LU (default: build/bin/ddu)
 #     --no-program      no program on the stick ("file not found", old program kept)
 #     --empty-program   a program file of 0 bytes (refused, old program kept)
+#     --short-program   the program cut short by 4 KiB, as a copy onto the stick
+#                       that broke off (refused as incomplete, old program kept)
 #     --no-data         no data folders (qim_new/zav_new) on the stick
 #     --bad-data        the data folders also hold a link leading out of the stick
 #                       (refused and reported; the other files are still copied)
@@ -33,7 +35,7 @@ cd "$(dirname "$0")/.."
 ROOT="${DDU_ROOT:-$PWD/build/root}"
 DEVICE="${DDU_USB_DEVICE:-$PWD/build/run/usb-device}"
 PROGRAM="$PWD/build/bin/ddu"
-WITH_PROGRAM=yes EMPTY=no WITH_DATA=yes BAD=no CONFIG=no OLD=no PULL=no
+WITH_PROGRAM=yes EMPTY=no SHORT=no WITH_DATA=yes BAD=no CONFIG=no OLD=no PULL=no
 while [ $# -gt 0 ]; do
   case "$1" in
     --root) ROOT="$2"; shift ;;
@@ -41,6 +43,7 @@ while [ $# -gt 0 ]; do
     --program) PROGRAM="$2"; shift ;;
     --no-program) WITH_PROGRAM=no ;;
     --empty-program) EMPTY=yes ;;
+    --short-program) SHORT=yes ;;
     --no-data) WITH_DATA=no ;;
     --bad-data) BAD=yes ;;
     --with-config) CONFIG=yes ;;
@@ -76,6 +79,9 @@ if [ "$WITH_PROGRAM" = yes ]; then
   else
     [ -f "$PROGRAM" ] || { echo "make-stick: no program $PROGRAM (build first)" >&2; exit 1; }
     cp "$PROGRAM" "$STICK/ZAV_DDU_LU"
+    if [ "$SHORT" = yes ]; then
+      truncate -s "-4096" "$STICK/ZAV_DDU_LU"
+    fi
   fi
 fi
 

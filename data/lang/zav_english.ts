@@ -5122,6 +5122,14 @@ Max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the pendrive file is not a DDU program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pendrive program is incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>not enough space on the DDU</source>
         <translation type="unfinished"></translation>
     </message>

@@ -5999,6 +5999,14 @@ Max</source>
         <translation>पेनड्राइव की फ़ाइल खाली है</translation>
     </message>
     <message>
+        <source>the pendrive file is not a DDU program</source>
+        <translation>पेनड्राइव की फ़ाइल DDU प्रोग्राम नहीं है</translation>
+    </message>
+    <message>
+        <source>the pendrive program is incomplete</source>
+        <translation>पेनड्राइव का प्रोग्राम अधूरा है</translation>
+    </message>
+    <message>
         <source>not enough space on the DDU</source>
         <translation>DDU पर पर्याप्त जगह नहीं</translation>
     </message>

@@ -8,7 +8,7 @@
 #   config-cab.png            the cab dialog (DDU, code 4027), Cab2 ticked, not stored
 #   config-display.png        DDU Display: demo switch and version table
 #   config-update.png         SOFTWARE UPDATE (code 4027), Copy Files from a prepared stick
-#   config-update-failed.png  Update DDU from a stick whose program file is empty
+#   config-update-failed.png  Update DDU from a stick whose program was cut short
 #   driver-details.png        MENU, DRIVER DETAILS, a name typed on the on-screen keyboard
 SHOTS_ROOT="$DDU_ROOT"
 export DDU_ROOT="$PWD/build/shots/config-root"
@@ -26,7 +26,7 @@ SCENARIO=standstill QUIT_AFTER=18000 shot "$OUT/config-cab.png" 6 "$UNLOCK 900,8
 SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/config-display.png" 6 "$UNLOCK 900,145"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --old-program > /dev/null
 SCENARIO=standstill QUIT_AFTER=22000 shot "$OUT/config-update.png" 6 "$UNLOCK 900,86 655,202 $CODE 300,375"
-scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --empty-program --no-data > /dev/null
+scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --short-program --no-data > /dev/null
 SCENARIO=standstill QUIT_AFTER=20000 shot "$OUT/config-update-failed.png" 6 "$UNLOCK 900,86 655,202 $CODE 600,275"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --pull > /dev/null
 # Driver details: RAJ42 typed into the first value, the sign-in time taken.

@@ -29,6 +29,12 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+// A complete program for this processor: the test program itself.
+QByteArray programBytes()
+{
+    return readBytes(QCoreApplication::applicationFilePath());
+}
+
 QByteArray randomBytes(int size)
 {
     QByteArray b(size, Qt::Uninitialized);
@@ -116,7 +122,7 @@ private slots:
 
     void programInstalled()
     {
-        const QByteArray program = randomBytes(300 * 1024 + 17);
+        const QByteArray program = programBytes();
         QVERIFY(writeBytes(m_layout.stickProgram(), program));
         update::SoftwareUpdate job(m_layout);
         const update::ProgramResult r = job.updateProgram();
@@ -152,6 +158,9 @@ private slots:
         QTest::newRow("stick pulled")       << "pulled"     << "reading the pendrive failed";
         QTest::newRow("cannot open")        << "unreadable" << "cannot read the pendrive";
         QTest::newRow("empty file")         << "empty"      << "the pendrive file is empty";
+        QTest::newRow("a script")           << "script"     << "the pendrive file is not a DDU program";
+        QTest::newRow("other processor")    << "foreign"    << "the pendrive file is not a DDU program";
+        QTest::newRow("cut on the stick")   << "cut"        << "the pendrive program is incomplete";
         QTest::newRow("link")               << "link"       << "the pendrive file is a link";
         QTest::newRow("folder")             << "folder"     << "the pendrive entry is not a file";
         QTest::newRow("target is a folder") << "target"     << "cannot replace the old file";
@@ -162,7 +171,7 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
-        const QByteArray program = randomBytes(200 * 1024);
+        const QByteArray program = programBytes();
         QVERIFY(writeBytes(m_layout.stickProgram(), program));
         update::SoftwareUpdate job(m_layout);
         if (kind == "short")
@@ -178,6 +187,12 @@ private slots:
             job.setSourceOpener([](const QString&) { return std::unique_ptr<QIODevice>(); });
         else if (kind == "empty")
             QVERIFY(writeBytes(m_layout.stickProgram(), ""));
+        else if (kind == "script")
+            QVERIFY(writeBytes(m_layout.stickProgram(), "#!/bin/sh\necho new\n"));
+        else if (kind == "foreign")
+            QVERIFY(writeBytes(m_layout.stickProgram(), program.left(18) + "\xff\xff" + program.mid(20)));
+        else if (kind == "cut")
+            QVERIFY(writeBytes(m_layout.stickProgram(), program.left(program.size() - 1)));
         else if (kind == "link")
             QVERIFY(QFile::remove(m_layout.stickProgram()) &&
                     QFile::link(m_layout.installedProgram(), m_layout.stickProgram()));
