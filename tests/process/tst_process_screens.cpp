@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/mainwindow.h"
@@ -143,7 +144,37 @@ QPoint menuEntry(int k)
     return {k < 5 ? 360 : 680, 123 + 61 * (k % 5) + 20};
 }
 
+// Whether the screen `screen_id` names is the one on the display: no key or
+// touch may leave the touch regions of one screen serving another.
+bool servesWhatIsShown(MainWindow& w)
+{
+    static const char* const valueGroups[9] = {"Gmenu_hvcircuit", "Gmenu_tracconv", "Gmenu_auxconv",
+                                               "Gmenu_tracmoto",  "Gmenu_auxsys",   "Gmenu_braksys",
+                                               "Gmenu_enermoni",  "Gmenu_temp",     "Gmenu_pressure"};
+    static const char* const processGroups[6] = {"Gnode",  "Genergy",   "Gsimulation",
+                                                 "Gmotor", "Gsoftware", "GmotorStatus"};
+    auto any = [&w](const char* const* names, int n) {
+        return std::any_of(names, names + n, [&w](const char* g) { return w.isShown(QLatin1String(g)); });
+    };
+    const bool frame = any(valueGroups, 9) || w.isShown("Gmenu_subsys");
+    switch (w.screen_id) {
+    case 1: // the home, or the subsystem grid its strip opened (served at 1 as at 2)
+        return !frame && !w.isShown("Gproinfo_menu") && !w.isShown("Gmaint_menu") &&
+            (!w.isShown("Gsub_system") || w.isShown("t_subsystem"));
+    case 2: return w.isShown("Gsub_system");
+    case 3: return w.isShown("menu_screen") && !frame;
+    case 4: return w.isShown("Gmenu_subsys");
+    case 19: return w.isShown("Gproinfo_menu") && any(processGroups, 6);
+    case 20: return w.isShown("Ginching");
+    case 23: return w.isShown("Gmaint_menu") && !w.isShown("Gmaint_riom_info");
+    case 44: return w.isShown("Gmaint_riom_info");
+    default: return w.screen_id >= 5 && w.screen_id <= 13 && w.isShown(QLatin1String(valueGroups[w.screen_id - 5]));
+    }
+}
+
 } // namespace
+
+#define SERVES_SHOWN(w) QVERIFY2(servesWhatIsShown(w), qPrintable(QStringLiteral("screen_id %1").arg((w).screen_id)))
 
 class TestProcessScreens : public QObject {
     Q_OBJECT
@@ -660,17 +691,21 @@ private slots:
             }
             QVERIFY2(w->isShown(QLatin1String(groups[k])), entries[k]);
             QCOMPARE(w->screen_id, k == 5 ? 20 : 19);
+            SERVES_SHOWN(*w);
             press(*w, "01"); // ESC: the top bar, HOME first
             press(*w, "10");
             QCOMPARE(w->screen_id, 1);
             QVERIFY2(!w->isShown(QLatin1String(groups[k])), entries[k]);
+            SERVES_SHOWN(*w);
 
             touchAt(*w, 525, 30); // PROCESS INFO
             touchAt(*w, 900, 65 + 58 * k + 26);
             QVERIFY2(w->isShown(QLatin1String(groups[k])), entries[k]);
             QCOMPARE(w->screen_id, k == 5 ? 20 : 19);
+            SERVES_SHOWN(*w);
             touchAt(*w, 100, 30); // HOME
             QCOMPARE(w->screen_id, 1);
+            SERVES_SHOWN(*w);
         }
         // From inching (20) to energy: the screen served follows.
         touchAt(*w, 525, 30);
@@ -694,17 +729,105 @@ private slots:
             press(*w, "10");
             QVERIFY2(w->isShown(QLatin1String(groups[k])), groups[k]);
             QCOMPARE(w->screen_id, 4 + k);
+            SERVES_SHOWN(*w);
             press(*w, "01");
             QVERIFY2(w->isShown("menu_screen") && !w->isShown(QLatin1String(groups[k])), groups[k]);
             QCOMPARE(w->screen_id, 3);
+            SERVES_SHOWN(*w);
 
             touchAt(*w, menuEntry(k).x(), menuEntry(k).y());
             QVERIFY2(w->isShown(QLatin1String(groups[k])), groups[k]);
             QCOMPARE(w->screen_id, 4 + k);
+            SERVES_SHOWN(*w);
             touchAt(*w, 757, 85); // the frame's back key
             QVERIFY2(w->isShown("menu_screen"), groups[k]);
             QCOMPARE(w->screen_id, 3);
+            SERVES_SHOWN(*w);
         }
+    }
+
+    // The home screen's ways to the subsystem grid (loco pictogram, strip),
+    // a subsystem's messages, and back: by touch, then the list by keypad.
+    void homeToSubsystemScreens()
+    {
+        auto w = makeWindow();
+        writeLog(kLog);
+        tick(*w, live());
+        // The pictogram makes it screen 2; the strip leaves the home's 1,
+        // under which the grid's cells are served as well.
+        for (const QPoint& way : {QPoint(80, 645), QPoint(500, 650)}) {
+            touchAt(*w, way.x(), way.y());
+            QCOMPARE(w->screen_id, way.x() == 80 ? 2 : 1);
+            QVERIFY(w->isShown("t_subsystem"));
+            SERVES_SHOWN(*w);
+            touchAt(*w, 150, 170); // SS01
+            QVERIFY(w->isShown("t_browseloco"));
+            SERVES_SHOWN(*w);
+            touchAt(*w, 960, 80); // back: the grid
+            QVERIFY(w->isShown("t_subsystem") && !w->isShown("t_browseloco"));
+            SERVES_SHOWN(*w);
+            touchAt(*w, 100, 30); // HOME
+            QCOMPARE(w->screen_id, 1);
+            SERVES_SHOWN(*w);
+        }
+        touchAt(*w, 80, 645);
+        touchAt(*w, 800, 500); // ALL
+        SubsystemView* v = w->subsystemView;
+        QCOMPARE(v->Table_updown_Fault, 2);
+        press(*w, "09", 3); // back, top, then the up key
+        press(*w, "10");
+        QCOMPARE(v->Table_updown_Fault, 1);
+        press(*w, "08");
+        press(*w, "10"); // the top key
+        QCOMPARE(v->Table_updown_Fault, 0);
+        press(*w, "08");
+        press(*w, "10"); // the back key: the grid
+        QVERIFY(w->isShown("t_subsystem") && !w->isShown("t_browseloco"));
+        SERVES_SHOWN(*w);
+        touchAt(*w, 800, 500);
+        press(*w, "01"); // ESC: the top bar, HOME first
+        press(*w, "10");
+        QCOMPARE(w->screen_id, 1);
+        SERVES_SHOWN(*w);
+    }
+
+    // The maintenance menu's Loco opens the I/O pages and System returns to
+    // the menu, by keypad and by touch.
+    void maintenanceMenuToIoScreens()
+    {
+        auto w = makeWindow();
+        w->DDU_Maintenance_Password_lock = false;
+        press(*w, "09", 4); // MAINTENANCE in the top bar
+        press(*w, "10");
+        QCOMPARE(w->screen_id, 23);
+        SERVES_SHOWN(*w);
+        press(*w, "09", 6); // Loco, the menu's last entry
+        press(*w, "10");
+        QCOMPARE(w->screen_id, 44);
+        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("RIOM1 SIGNAL"));
+        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("1/3"));
+        SERVES_SHOWN(*w);
+        press(*w, "01");    // ESC: the processor column, at RIOM1
+        press(*w, "09", 8); // past the eight processor keys: System
+        press(*w, "10");
+        QCOMPARE(w->screen_id, 23);
+        SERVES_SHOWN(*w);
+
+        touchAt(*w, 900, 650); // Loco
+        QCOMPARE(w->screen_id, 44);
+        SERVES_SHOWN(*w);
+        touchAt(*w, 900, 190); // BRIO1
+        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("BRIO1 SIGNAL"));
+        touchAt(*w, 900, 595); // System
+        QCOMPARE(w->screen_id, 23);
+        SERVES_SHOWN(*w);
+        touchAt(*w, 900, 650);
+        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("RIOM1 SIGNAL"));
+        press(*w, "01");
+        press(*w, "01"); // ESC twice: the top bar, HOME first
+        press(*w, "10");
+        QCOMPARE(w->screen_id, 1);
+        SERVES_SHOWN(*w);
     }
 
     void ioSlotKeysAndTouches()
