@@ -162,8 +162,10 @@ void Mvb_Thread::takeSelection()
         t.telegram = sel.telegram;
         t.port_type = sel.port_type;
         t.fun_code = sel.fun_code;
-        if (resetMax)
+        if (resetMax) {
             t.max_freshness = 0;
+            m_seenFresh[size_t(i)] = false;
+        }
     }
     m_live->port_buffer_count = count;
 }
@@ -261,8 +263,13 @@ void Mvb_Thread::telegramRow(LinkWatch& watch, Telegram_Details_struct& t, bool 
     if (!inCycle && !watch.givenUp())
         watch.note(m_bus->freshness(port, fcode, &f));
     t.freshness = f;
-    if (t.freshness > t.max_freshness)
+    bool& seenFresh = m_seenFresh[size_t(&t - m_live->Telegram_Details)];
+    if (!seenFresh) {
+        seenFresh = t.freshness < m_ex.requests.Max_Freshness.load();
+        t.max_freshness = t.freshness; // the first fresh reading starts the maximum
+    } else if (t.freshness > t.max_freshness) {
         t.max_freshness = t.freshness;
+    }
     if (!selected || watch.givenUp())
         return;
     if (inCycle) {

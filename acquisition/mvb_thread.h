@@ -91,6 +91,11 @@ private:
     mvbvaria mvbvaria_fun;
     std::unique_ptr<SignalStore> m_live;
     ViewerSelection m_selection;
+    // Per telegram row: read fresh since the list was set or its maximum
+    // reset. Until then the maximum is the current freshness, so the time
+    // before a port's first data (the controller's start-up) is not kept as
+    // the port's worst.
+    std::array<bool, TELEGRAM_DETAILS_MAX> m_seenFresh{};
     // Words last read per monitored port outside the cycle: a port with error
     // bits shows its own previous words, never those of the variable read
     // before it. Each such port is read once per pass.

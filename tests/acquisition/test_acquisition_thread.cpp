@@ -227,6 +227,11 @@ private slots:
         sel.Table_updown_Telegram = 1;
         sel.port_buffer_view = 1;
         rig.exchange.setSelection(sel);
+        // Stale before its first data: the maximum starts at the first fresh reading.
+        rig.bus->fresh[1111] = 0xFFFF;
+        rig.thread->runPass();
+        QCOMPARE(rig.exchange.snapshot().Telegram_Details[0].max_freshness, 0xFFFF);
+        rig.bus->fresh[1111] = 300;
         rig.thread->runPass();
         rig.bus->fresh[1111] = 200;
         rig.thread->runPass();
