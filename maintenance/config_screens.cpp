@@ -393,8 +393,13 @@ void MainWindow::on_bur_cancel_clicked()
     closeConfigDialog(kBurDialog.group);
 }
 
+// OK of the cab dialog. The cab decides which output port the display
+// writes, and the controller's port table is set up at start with the other
+// cab's port as one the display reads: a new cab takes effect only with a
+// restart, which the restart notice then asks for (as after an update).
 void MainWindow::on_cab_ok_clicked()
 {
+    const int cabBefore = exchange.requests.Selected_CAB_Type.load();
     cab_set();
     DDU_set();
     MVB_set();
@@ -404,8 +409,12 @@ void MainWindow::on_cab_ok_clicked()
             w->hide();
     on_home_clicked();
     DDU_Config_Setup();
-    if (!written)
+    if (!written) {
         Dialog_Box(tr("Configuration not saved"), 1);
+    } else if (exchange.requests.Selected_CAB_Type.load() != cabBefore) {
+        masterslave_flag = 2;
+        Dialog_Box(tr("DDU will restart now!"), 2);
+    }
 }
 
 void MainWindow::on_cab_cancel_clicked()

@@ -173,9 +173,10 @@ private slots:
         w->DDU_Maintenance_CABDDU();
         click(*w, "cabcheck2");
         w->W<QAbstractButton>("DDUcheck1")->setChecked(true); // whatever the rows show
-        click(*w, "cab_ok");
-        QCOMPARE(w->screen_id, 1);
-        QVERIFY(!w->isShown("Gcab_dialog") && !w->isShown("Gpassword_blur"));
+        click(*w, "cab_ok");                                  // a new cab asks for the restart
+        QVERIFY(!w->isShown("Gcab_dialog") && w->isShown("Gmessage"));
+        QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
+        QCOMPARE(w->masterslave_flag, 2);
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 2);
         QCOMPARE(w->Selected_DDU_Type, 3);
         const QString file = QString::fromUtf8(readBytes(path("file/master/DDU.xml")));
