@@ -32,6 +32,7 @@
 #include "app/settings_view.h"
 #include "app/translated_text.h"
 #include "app/widget_writer.h"
+#include "screens/io_slot_view.h"
 #include "widgets/qgauge.h"
 
 namespace {
@@ -146,8 +147,13 @@ void MainWindow::retranslateUi()
 }
 
 // The home screen draws every indicator again on the next tick: the texts
-// some of them carry are in the new language.
+// some of them carry are in the new language. So does the I/O slot page.
 void MainWindow::Language_Parameter_Reset()
 {
     homeView->redrawAll();
+    // The I/O slot page lays out its captions again when next shown.
+    if (ioSlotView) {
+        ioSlotView->DDU_Maintenace_Selected_Processor_old = 0;
+        ioSlotView->DDU_Maintenace_Processor_Slot_old = 0;
+    }
 }

@@ -8,6 +8,7 @@
 
 #include "acquisition/unknown.h"
 #include "app/resources.h"
+#include "app/translated_text.h"
 #include "app/widget_factory.h"
 #include "app/widget_writer.h"
 #include "screens/table_cells.h"
@@ -80,8 +81,9 @@ void buildPage(QWidget* g)
     using namespace ddu_ui;
     // The captions below the title's line (at the title's height they ran into it).
     label(g, "riomioinfo_header", {330, 3, 230, 30}, QString(), kTitleStyle)->setAlignment(Qt::AlignCenter);
-    label(g, "input_header", {75, 32, 250, 24}, QString(), kCaptionStyle);
-    label(g, "output_header", {530, 32, 250, 24}, QString(), kCaptionStyle);
+    // 28 px high: the marks of Devanagari above and below the line fit.
+    label(g, "input_header", {75, 30, 250, 28}, QString(), kCaptionStyle);
+    label(g, "output_header", {530, 30, 250, 28}, QString(), kCaptionStyle);
     buildTable(g, "input_table", 8);
     buildTable(g, "output_table", 400);
     auto* prev = button(g, "ddu_proc_prev_slot", {570, 565, 65, 55}, QString(), Key_submenu_Style);
@@ -92,14 +94,16 @@ void buildPage(QWidget* g)
     next->setIconSize(QSize(37, 37));
     label(g, "riominfo_label", {640, 565, 70, 55}, QString(), kPageStyle)->setAlignment(Qt::AlignCenter);
     QWidget* life = group(g, "Griominfo_source", {6, 565, 100, 60}, kBoxStyle);
-    label(life, "riominfo_lifesign", {0, 2, 100, 20}, trIo(QT_TRANSLATE_NOOP("MainWindow", "LIFE SIGN")),
-          kBoxCaptionStyle)
-        ->setAlignment(Qt::AlignCenter);
+    // The two box captions follow a change of language (ui::retranslateMarked).
+    QLabel* lifeSign = label(life, "riominfo_lifesign", {0, 2, 100, 20}, QString(), kBoxCaptionStyle);
+    ui::setTranslatedText(lifeSign, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "LIFE SIGN"));
+    lifeSign->setAlignment(Qt::AlignCenter);
     label(life, "riominfo_status1", {18, 26, 28, 28});
     label(life, "riominfo_status2", {54, 26, 28, 28});
     QWidget* active = group(g, "active_source", {140, 565, 100, 60}, kBoxStyle);
-    label(active, "active_name", {0, 2, 100, 20}, trIo(QT_TRANSLATE_NOOP("MainWindow", "ACTIVE")), kBoxCaptionStyle)
-        ->setAlignment(Qt::AlignCenter);
+    QLabel* activeName = label(active, "active_name", {0, 2, 100, 20}, QString(), kBoxCaptionStyle);
+    ui::setTranslatedText(activeName, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ACTIVE"));
+    activeName->setAlignment(Qt::AlignCenter);
     label(active, "active_status", {36, 26, 28, 28});
 }
 

@@ -570,8 +570,6 @@ private slots:
     {
         installLanguageFiles(true);
         auto w = makeWindow();
-        QVERIFY(w->switchLanguage(1));
-        w->DDU_Maintenance_Password_lock = false;
         // Slots in order; "=" runs the pad's OK after the configuration code.
         // clang-format off
         const char* const screens[] = {
@@ -584,6 +582,7 @@ private slots:
             "on_motortemp_clicked", "on_software_clicked", "on_inching_clicked", "on_setdatetime_clicked",
             "on_motor_status_clicked", "on_diagnostic_process_clicked", "on_maintenance_clicked",
             "on_mvbtelegram_clicked", "on_mvbfreshness_clicked", "on_mvbvariables_clicked", "on_system_clicked",
+            "on_system_clicked on_ddu_flg1_clicked",
             "on_ddulogging_clicked", "on_ddudisplay_clicked", "on_ddulogging_clicked on_vcu_button_clicked =",
             "on_ddulogging_clicked on_sr_button_clicked =", "on_ddulogging_clicked on_bur_button_clicked =",
             "on_ddulogging_clicked on_cab_button_clicked =", "on_ddulogging_clicked on_software_updateBtn_clicked",
@@ -596,20 +595,28 @@ private slots:
                 if (faults.filter(f).isEmpty())
                     faults << screen + QStringLiteral(": ") + f;
         };
-        for (const char* screen : screens) {
-            if (QString(screen).startsWith("on_home_clicked on_maintenance"))
-                w->DDU_Maintenance_Password_lock = true; // the pad itself
-            for (const QString& step : QString(screen).split(QLatin1Char(' '))) {
-                if (step == QLatin1String("=")) {
-                    w->password_text = QStringLiteral("4027");
-                    w->enter_clicked();
-                } else {
-                    QVERIFY2(QMetaObject::invokeMethod(w.get(), step.toLatin1().constData()), qPrintable(step));
+        // Every screen is shown in English first: what it keeps from then must
+        // follow the switch.
+        for (int language : {0, 1})
+            for (const char* screen : screens) {
+                if (screen == screens[0]) {
+                    QVERIFY(w->switchLanguage(language));
+                    w->DDU_Maintenance_Password_lock = false;
                 }
+                if (QString(screen).startsWith("on_home_clicked on_maintenance"))
+                    w->DDU_Maintenance_Password_lock = true; // the pad itself
+                for (const QString& step : QString(screen).split(QLatin1Char(' '))) {
+                    if (step == QLatin1String("=")) {
+                        w->password_text = QStringLiteral("4027");
+                        w->enter_clicked();
+                    } else {
+                        QVERIFY2(QMetaObject::invokeMethod(w.get(), step.toLatin1().constData()), qPrintable(step));
+                    }
+                }
+                w->guiupdate_fun();
+                if (language == 1)
+                    note(QLatin1String(screen));
             }
-            w->guiupdate_fun();
-            note(QLatin1String(screen));
-        }
         w->on_pwd_close_button_clicked();
         w->on_home_clicked();
         w->Dialog_Box(trMain("Invalid Date"), 1);
