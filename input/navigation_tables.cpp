@@ -561,7 +561,7 @@ std::vector<TouchBlock> buildTouchBlocks()
     t.push_back(block("mvb_freshness", 33, 33, nullptr,
                       {click(676, 120, 760, 170, "bmvbfreh_reset"), click(676, 175, 760, 235, "bmvbfreh_top"),
                        click(676, 240, 760, 300, "bmvbfreh_up"), click(676, 532, 760, 592, "bmvbfreh_down"),
-                       click(676, 597, 760, 657, "bmvbfreh_bottom"), table(20, 108, 670, 561, "tmvbfreshness"),
+                       click(676, 597, 760, 657, "bmvbfreh_bottom"), table(20, 108, 670, 646, "tmvbfreshness"),
                        track(676, 300, 760, 532, "tmvbfreshness", 1)}));
 
     // Variable monitor. Its dialogs are modal: each is served on its own screen
@@ -713,7 +713,7 @@ const std::vector<ScrollTrack>& scrollTracks()
 {
     // Page sizes: the rows one screenful of the table shows.
     static const std::vector<ScrollTrack> tracks = {
-        {1, "tmvbfreshness", 300, 532, 10},
+        {1, "tmvbfreshness", 300, 532, 14},
         {2, "tmvbtelegram", 255, 507, 10},
         {3, "t_mvbvar", 268, 455, 9},
         {4, "t_MVBfiltertelegram", 249, 429, 6},

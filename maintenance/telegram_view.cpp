@@ -320,7 +320,7 @@ void TelegramView::Create_MVBFresh_Table(int rows)
         return;
     // Filling moves the scroll bar: its handler must not take that for a choice.
     const QSignalBlocker quiet(t->verticalScrollBar());
-    t->setGeometry(18, 56, 650, 453);
+    t->setGeometry(18, 56, 650, 538); // header and fourteen whole rows, down to the bottom key
     t->setRowCount(0);
     t->setColumnCount(3);
     t->setRowCount(rows);
