@@ -499,10 +499,14 @@ private slots:
         QVERIFY(w->screen_id == 18 && w->isShown("Gmenu_lang"));
         QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QStringLiteral("SELECT LANGUAGE"));
         touchAt(*w, {500, 400}); // HINDI
+        w->on_lang_clicked();
+        QVERIFY(w->W<QLabel>("menuscreen_header")->styleSheet().contains(QLatin1String("36pt Lohit-Devanagari")));
+        w->on_home_clicked();
         QVERIFY(w->DDU_Language_Select == 1 && w->screen_id == 1);
         // The Hindi file is installed; the texts are what it says (the English
         // text where it has none).
         QVERIFY(w->translator && w->translator->filePath().endsWith(QLatin1String("zav_hindi.qm")));
+        QVERIFY(showsIcon(w->W<QAbstractButton>("bddu_lang_icon"), Dir_rms_img_EngIcon));
         QCOMPARE(w->W<QAbstractButton>("menu")->text(), trMain("MENU"));
         QCOMPARE(w->W<QAbstractButton>("enterfault_btn")->text(), trMain("ACKNOWLEDGE"));
         QCOMPARE(w->W<QLabel>("cap_panto")->text(), trMain("PANTO"));
@@ -521,6 +525,7 @@ private slots:
         }
         publish(*w, s);
         QCOMPARE(trMain("MENU"), QStringLiteral("MENU"));
+        QVERIFY(showsIcon(w->W<QAbstractButton>("bddu_lang_icon"), Dir_rms_img_HindiIcon));
         for (auto it = lamps.cbegin(); it != lamps.cend(); ++it)
             QVERIFY2(it.key()->property("image").toString() == it.value(), qPrintable(it.key()->objectName()));
         // Every caption and state text of both layouts is English again.
