@@ -1,15 +1,21 @@
-// The inching screen against the real simulator: reached by touches sent as
-// the panel's frames, its requests put on the display's output port (read
-// back with the simulator's `source` command) and answered by the vehicle,
-// whose set speed the screen then shows.
+// The screens against the real simulator: the inching screen reached by
+// touches sent as the panel's frames, its requests put on the display's output
+// port (read back with the simulator's `source` command) and answered by the
+// vehicle, whose set speed the screen then shows; a process information
+// screen, a value screen and an I/O page reached by keys and touches, showing
+// the stale look while the controller is silent and live values again after.
 
 #include <QTableWidget>
 #include <QtTest>
 
+#include <functional>
+
 #include "app/mainwindow.h"
+#include "app/resources.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
+#include "screens/io_slot_view.h"
 #include "tests/e2e/sim_process.h"
 
 namespace {
@@ -44,6 +50,18 @@ bool seenOnPort(SimProcess& sim, int port, int index, quint16 mask)
             return true;
     }
     return false;
+}
+
+void send(SimProcess& sim, const QString& command)
+{
+    QVERIFY2(sim.commandAndWait(command, QStringLiteral("sent ")), qPrintable(command));
+    QTest::qWait(300); // past the touch lock-out of the last touch
+}
+
+QString cellText(MainWindow& w, const char* table, int row, int column)
+{
+    QTableWidgetItem* item = w.W<QTableWidget>(QLatin1String(table))->item(row, column);
+    return item ? item->text() : QString();
 }
 
 void touchCentre(SimProcess& sim, MainWindow& w, const char* name)
@@ -116,6 +134,50 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3015).value(1)), 0, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_mod_Active, 0, 5000);
+    }
+
+    // Each kind of screen: live values, "--" or the no-data lamp while the
+    // controller is silent, live values again once it answers.
+    void screensGoStaleAndComeBack()
+    {
+        SimProcess sim;
+        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
+        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        MainWindow w;
+        w.DDU_Maintenance_Password_lock = false; // the pad has tests of its own
+        w.show();
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 15000);
+        auto silentThenBack = [&sim](const std::function<bool()>& live) {
+            QTRY_VERIFY_WITH_TIMEOUT(live(), 5000);
+            sim.command(QStringLiteral("mode silent"));
+            QTRY_VERIFY_WITH_TIMEOUT(!live(), 10000);
+            sim.command(QStringLiteral("mode normal"));
+            QTRY_VERIFY_WITH_TIMEOUT(live(), 15000);
+        };
+
+        // PROCESS INFO by keys: the node screen.
+        // (one key per refresh tick: the keypad's flags are read every 500 ms)
+        QVERIFY(sim.commandAndWait(QStringLiteral("keys gap=700 DOWN DOWN ENTER"), QStringLiteral("sent key ENTER")));
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gnode")), 5000);
+        silentThenBack([&w] { return cellText(w, "t_node", 0, 1) == QLatin1String("504"); });
+
+        // MENU, then PRESSURES (the right column's last entry) by touch.
+        send(sim, QStringLiteral("touch 315 30"));
+        send(sim, QStringLiteral("touch 680 387"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gmenu_pressure")), 5000);
+        silentThenBack([&w] { return cellText(w, "t_mpressure", 2, 1) != QLatin1String("--"); });
+        send(sim, QStringLiteral("key ESC"));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 5000);
+
+        // MAINTENANCE, then Loco by touch: RIOM1's inputs.
+        send(sim, QStringLiteral("touch 925 30"));
+        send(sim, QStringLiteral("touch 900 650"));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 44, 5000);
+        silentThenBack([&w] { return w.ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
+        send(sim, QStringLiteral("touch 100 30"));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
     }
 
     // A unit configured for the other cab offers no inching buttons.

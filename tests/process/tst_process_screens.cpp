@@ -791,12 +791,16 @@ private slots:
         SERVES_SHOWN(*w);
     }
 
-    // The maintenance menu's Loco opens the I/O pages and System returns to
-    // the menu, by keypad and by touch.
+    // The maintenance menu's Loco opens the I/O pages, their arrows and
+    // processor column page through them, System returns to the menu: by
+    // keypad, then by touch.
     void maintenanceMenuToIoScreens()
     {
         auto w = makeWindow();
         w->DDU_Maintenance_Password_lock = false;
+        auto page = [&w] {
+            return w->W<QLabel>("riomioinfo_header")->text() + " " + w->W<QLabel>("riominfo_label")->text();
+        };
         press(*w, "09", 4); // MAINTENANCE in the top bar
         press(*w, "10");
         QCOMPARE(w->screen_id, 23);
@@ -804,52 +808,39 @@ private slots:
         press(*w, "09", 6); // Loco, the menu's last entry
         press(*w, "10");
         QCOMPARE(w->screen_id, 44);
-        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("RIOM1 SIGNAL"));
-        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("1/3"));
+        QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 1/3"));
         SERVES_SHOWN(*w);
-        press(*w, "01");    // ESC: the processor column, at RIOM1
+        press(*w, "10"); // focus 0: the next-slot arrow
+        QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 2/3"));
+        press(*w, "09");
+        press(*w, "10"); // the previous-slot arrow
+        QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 1/3"));
+        press(*w, "01"); // to the processor column, starting at the selected one
+        press(*w, "09");
+        press(*w, "10"); // the one after RIOM1
+        QCOMPARE(page(), QStringLiteral("RIOM2 SIGNAL 1/3"));
+        press(*w, "01");
         press(*w, "09", 8); // past the eight processor keys: System
         press(*w, "10");
         QCOMPARE(w->screen_id, 23);
         SERVES_SHOWN(*w);
 
         touchAt(*w, 900, 650); // Loco
-        QCOMPARE(w->screen_id, 44);
+        QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 1/3"));
         SERVES_SHOWN(*w);
+        touchAt(*w, 750, 640); // next slot
+        QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 2/3"));
         touchAt(*w, 900, 190); // BRIO1
-        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("BRIO1 SIGNAL"));
+        QCOMPARE(page(), QStringLiteral("BRIO1 SIGNAL 1/3"));
         touchAt(*w, 900, 595); // System
         QCOMPARE(w->screen_id, 23);
         SERVES_SHOWN(*w);
         touchAt(*w, 900, 650);
-        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("RIOM1 SIGNAL"));
         press(*w, "01");
         press(*w, "01"); // ESC twice: the top bar, HOME first
         press(*w, "10");
         QCOMPARE(w->screen_id, 1);
         SERVES_SHOWN(*w);
-    }
-
-    void ioSlotKeysAndTouches()
-    {
-        auto w = makeWindow();
-        w->DDU_Maintenace_Open_Processor(1);
-        touchAt(*w, 750, 640); // next slot
-        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("2/3"));
-        touchAt(*w, 900, 137); // RIOM2
-        QCOMPARE(w->DDU_Maintenace_Selected_Processor, 2);
-        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("1/3"));
-        press(*w, "10"); // focus 0: the next-slot arrow
-        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("2/3"));
-        press(*w, "09");
-        press(*w, "10"); // the previous-slot arrow
-        QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("1/3"));
-        press(*w, "01"); // to the processor column, starting at the selected one
-        press(*w, "09");
-        press(*w, "10"); // the one after RIOM2: BRIO1
-        QCOMPARE(w->DDU_Maintenace_Selected_Processor, 3);
-        QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), QStringLiteral("BRIO1 SIGNAL"));
-        QCOMPARE(w->screen_id, 44);
     }
 };
 
