@@ -1,8 +1,8 @@
 // The maintenance tools against the real simulator program: the window
 // brings the bus up over a pseudo-terminal, the maintainer loads the signal
 // descriptor, ticks two signals and displays them; the values the vehicle
-// publishes appear, follow a change, turn unknown while the port is stale or
-// the controller misbehaves, and come back. The telegram screen shows the
+// publishes appear, follow a change, turn unknown while the port is stale,
+// the controller misbehaves or the simulator is gone, and come back. The telegram screen shows the
 // words of a port as published, the freshness screen its freshness.
 
 #include <QAbstractButton>
@@ -67,9 +67,13 @@ private slots:
 
     void monitorTelegramAndFreshness()
     {
-        SimProcess sim;
-        QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
+        const QString link = m_root.filePath(QStringLiteral("mvb"));
+        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--link"),
+                                  link};
+        auto simulator = std::make_unique<SimProcess>();
+        SimProcess& sim = *simulator;
+        QVERIFY(sim.start(args));
+        qputenv("DDU_MVB_DEVICE", link.toLocal8Bit());
         auto w = std::make_unique<MainWindow>();
         w->exchange.requests.Selected_CAB_Type = 1;
         w->show();
@@ -155,6 +159,18 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(cell(fresh, 0, 1) != "--", 5000);
         tap(*w, "bmvbfreh_reset");
         QTRY_VERIFY_WITH_TIMEOUT(!cell(fresh, 0, 2).isEmpty() && cell(fresh, 0, 2) != TelegramView::staleText(), 5000);
+
+        // The simulator ends mid-run and a new one comes up on the same link:
+        // the monitored values turn unknown and come back with the new vehicle's.
+        tap(*w, "mvbvariables");
+        tap(*w, "mvbvar_display");
+        QTRY_COMPARE_WITH_TIMEOUT(cell(values, wordEntry, 1), QStringLiteral("4321"), 5000);
+        simulator.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(cell(values, 0, 1) == "--" && cell(values, 1, 1) == "--", 5000);
+        simulator = std::make_unique<SimProcess>();
+        QVERIFY(simulator->start(args));
+        QTRY_COMPARE_WITH_TIMEOUT(cell(values, wordEntry, 1), QStringLiteral("504"), 20000);
+        QCOMPARE(cell(values, bitEntry, 1), QStringLiteral("1"));
         w.reset();
     }
 };
