@@ -131,6 +131,7 @@ bool MainWindow::switchLanguage(int language)
     lbl_style_ddu();
     if (DDU_Loco_Fault_Present)
         fault_update();
+    VCU_labelchange(); // the captions just written name FLG1/FLG2 again
     return true;
 }
 

@@ -537,6 +537,10 @@ private slots:
             }
         }
         QVERIFY(compared > 40);
+        // Control equipment of type 2: the captions written by the switch name ICP1.
+        w->exchange.requests.Selected_VCU_Type.store(2);
+        QVERIFY(w->switchLanguage(1));
+        QCOMPARE(w->W<QLabel>("cap_flg1")->text(), QStringLiteral("ICP1"));
     }
 
     void faultPopupAndAdviceChangeLanguage()
