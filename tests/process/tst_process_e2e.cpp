@@ -137,7 +137,8 @@ private slots:
     }
 
     // Each kind of screen: live values, "--" or the no-data lamp while the
-    // controller is silent, live values again once it answers.
+    // controller is silent, answers short, with NAKs or garbage, live values
+    // again once it answers properly.
     void screensGoStaleAndComeBack()
     {
         SimProcess sim;
@@ -149,25 +150,28 @@ private slots:
         w.DDU_Maintenance_Password_lock = false; // the pad has tests of its own
         w.show();
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 15000);
-        auto silentThenBack = [&sim](const std::function<bool()>& live) {
+        // The controller in a faulty mode, then normal again.
+        auto faultThenBack = [&sim](const char* mode, const std::function<bool()>& live) {
             QTRY_VERIFY_WITH_TIMEOUT(live(), 5000);
-            sim.command(QStringLiteral("mode silent"));
-            QTRY_VERIFY_WITH_TIMEOUT(!live(), 10000);
+            sim.command(QStringLiteral("mode ") + QLatin1String(mode));
+            QTRY_VERIFY2_WITH_TIMEOUT(!live(), mode, 10000);
             sim.command(QStringLiteral("mode normal"));
-            QTRY_VERIFY_WITH_TIMEOUT(live(), 15000);
+            QTRY_VERIFY2_WITH_TIMEOUT(live(), mode, 15000);
         };
 
         // PROCESS INFO by keys: the node screen.
         // (one key per refresh tick: the keypad's flags are read every 500 ms)
         QVERIFY(sim.commandAndWait(QStringLiteral("keys gap=700 DOWN DOWN ENTER"), QStringLiteral("sent key ENTER")));
         QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gnode")), 5000);
-        silentThenBack([&w] { return cellText(w, "t_node", 0, 1) == QLatin1String("504"); });
+        auto nodeLive = [&w] { return cellText(w, "t_node", 0, 1) == QLatin1String("504"); };
+        faultThenBack("silent", nodeLive);
+        faultThenBack("short", nodeLive);
 
         // MENU, then PRESSURES (the right column's last entry) by touch.
         send(sim, QStringLiteral("touch 315 30"));
         send(sim, QStringLiteral("touch 680 387"));
         QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gmenu_pressure")), 5000);
-        silentThenBack([&w] { return cellText(w, "t_mpressure", 2, 1) != QLatin1String("--"); });
+        faultThenBack("nak", [&w] { return cellText(w, "t_mpressure", 2, 1) != QLatin1String("--"); });
         send(sim, QStringLiteral("key ESC"));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 5000);
 
@@ -175,7 +179,7 @@ private slots:
         send(sim, QStringLiteral("touch 925 30"));
         send(sim, QStringLiteral("touch 900 650"));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 44, 5000);
-        silentThenBack([&w] { return w.ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
+        faultThenBack("garbage", [&w] { return w.ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
         send(sim, QStringLiteral("touch 100 30"));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
     }
