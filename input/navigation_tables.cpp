@@ -559,7 +559,7 @@ std::vector<TouchBlock> buildTouchBlocks()
                        click(235, 365, 435, 440, "bmvbtele_word"), table(10, 110, 130, 670, "tmvbtelegram"),
                        track(130, 255, 205, 507, "tmvbtelegram", 2)}));
     t.push_back(block("mvb_freshness", 33, 33, nullptr,
-                      {click(676, 120, 760, 170, "bmvbfreh_reset"), click(676, 175, 760, 235, "bmvbfreh_top"),
+                      {click(676, 108, 760, 173, "bmvbfreh_reset"), click(676, 175, 760, 235, "bmvbfreh_top"),
                        click(676, 240, 760, 300, "bmvbfreh_up"), click(676, 532, 760, 592, "bmvbfreh_down"),
                        click(676, 597, 760, 657, "bmvbfreh_bottom"), table(20, 108, 670, 646, "tmvbfreshness"),
                        track(676, 300, 760, 532, "tmvbfreshness", 1)}));
@@ -584,7 +584,7 @@ std::vector<TouchBlock> buildTouchBlocks()
         v.push_back(click(600, 351, 730, 422, "mvbvar_cancel"));
         mvbvar("mvbvar_loadsave", 36, 37, std::move(v));
     }
-    mvbvar("mvbvar_display", 38, 38, {click(706, 74, 786, 110, "back"), click(642, 615, 780, 665, "mvbvar_display")});
+    mvbvar("mvbvar_display", 38, 38, {click(706, 74, 786, 110, "back"), click(642, 615, 780, 675, "mvbvar_display")});
     {
         std::vector<TouchRegion> v{click(235, 491, 365, 531, "filter_ok"), click(425, 491, 555, 531, "filter_cancel")};
         static const int xs[5] = {60, 198, 336, 474, 612};
@@ -607,9 +607,9 @@ std::vector<TouchBlock> buildTouchBlocks()
            {click(135, 300, 245, 350, "rewrite_button"), click(315, 300, 425, 350, "Search_button"),
             click(495, 300, 605, 350, "Cancel_button")});
     mvbvar("mvb_variables", 34, 34,
-           {click(10, 615, 148, 665, "mvbvar_clearsel"), click(168, 615, 306, 665, "mvbvar_filter"),
-            click(326, 615, 464, 665, "mvbvar_loadfile"), click(484, 615, 622, 665, "mvbvar_savefile"),
-            click(642, 615, 780, 665, "mvbvar_display"), click(695, 112, 780, 182, "mvbvar_top"),
+           {click(10, 615, 148, 675, "mvbvar_clearsel"), click(168, 615, 306, 675, "mvbvar_filter"),
+            click(326, 615, 464, 675, "mvbvar_loadfile"), click(484, 615, 622, 675, "mvbvar_savefile"),
+            click(642, 615, 780, 675, "mvbvar_display"), click(695, 112, 780, 182, "mvbvar_top"),
             click(695, 187, 780, 257, "mvbvar_up"), click(695, 460, 780, 530, "mvbvar_down"),
             click(695, 535, 780, 605, "mvbvar_bottom"), table(10, 108, 695, 605, "t_mvbvar"),
             track(710, 268, 790, 455, "t_mvbvar", 3)});

@@ -304,7 +304,7 @@ void TelegramView::layoutFreshness()
 void TelegramView::layoutFreshnessButtons()
 {
     if (bmvbfreh_reset) {
-        bmvbfreh_reset->setGeometry(674, 68, 84, 50);
+        bmvbfreh_reset->setGeometry(674, 56, 84, 65); // two lines of Devanagari fit
         bmvbfreh_reset->setText(QCoreApplication::translate("MainWindow", "Reset\nMax"));
     }
     placeArrow(bmvbfreh_top, {674, 123, 84, 60}, Dir_rms_img_ArrowTop, {43, 40});

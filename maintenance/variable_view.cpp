@@ -130,7 +130,7 @@ void VariableView::layoutButtons()
     int x = 8;
     for (const Bottom& b : row) {
         if (b.button) {
-            b.button->setGeometry(x, 563, 138, 50);
+            b.button->setGeometry(x, 563, 138, 60); // two lines of Devanagari fit
             b.button->setText(trMaint(b.text));
         }
         x += 158;
