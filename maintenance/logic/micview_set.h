@@ -25,7 +25,10 @@
 // new one, never a torn one. Reading takes Signal_Name, Type, Port, ByteOff
 // and BitOff of each Signals element (in any order; one without Signal_Name is
 // no entry); the file is read whole or not at all. Only the first kMaxEntries
-// entries are taken: the monitor shows twenty values.
+// entries are taken: the display has twenty rows and a selection at most
+// twenty ticks, so only a hand-made file holds more; those are counted in
+// SetFile::leftOut, told on the debug stream and in an information box, and
+// never fetched.
 
 #include <QByteArray>
 #include <QString>
