@@ -11,7 +11,8 @@
 #    systemd-analyze verify on the service file, in the scratch root;
 #  - lintian (errors and warnings fail);
 #  - the packaged program itself (under qemu-arm for armhf) started against
-#    the unpacked data root: it comes up, draws its first screen and exits.
+#    the unpacked data root: it comes up, draws its first screen and exits,
+#    and every file under the data root it looks for is there (traced).
 #   tests/package/check_package.sh DEB SOURCE_DIR [BUILD_DIR]
 # Exit status 0 when all passed, 1 on a failure, 77 when a check could not run
 # for a missing tool (ctest reports the test as skipped).
