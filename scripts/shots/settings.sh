@@ -1,6 +1,6 @@
 # Settings and the display in Hindi. Each shot first switches to Hindi by
 # touch (MENU, LANGUAGE, HINDI), then:
-#   hindi-home.png       the RMS home screen, train accelerating (demo)
+#   hindi-home.png       the RMS home screen, train running (scenario run)
 #   hindi-home-ddu.png   the DDU layout (keypad: five times DOWN, ENTER)
 #   hindi-fault.png      a fault message at standstill
 #   hindi-advice.png     its driver advice (DRIVER ADVICE touched)
