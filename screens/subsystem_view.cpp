@@ -149,6 +149,8 @@ void SubsystemView::layoutMainGrid()
     for (int r = 0; r < 4; ++r)
         t->setRowHeight(r, kMainHeights[r]);
     t->setGeometry(kMainGrid);
+    // Its cells cover it exactly: what lies under it is not painted first.
+    t->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     putStyle(sub_locono, kCaptionStyle);
     putStyle(subsys_locono, kLocoStyle);
     putStyle(subsys_vertline, kLineStyle);
@@ -201,6 +203,7 @@ void SubsystemView::layoutMenuGrid(bool hindi)
     for (int r = 0; r < 4; ++r)
         t->setRowHeight(r, kMenuGrid.height() / 4);
     t->setGeometry(kMenuGrid);
+    t->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     for (int k = 0; k < proc::kSubsystemCells; ++k) // cells start in grey text
         putCellColours(cellItem(t, k / 5, k % 5, tableFont(21)), kNoDataGrey, kCellBackground);
 }
