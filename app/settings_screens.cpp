@@ -228,8 +228,14 @@ void MainWindow::on_pwd_close_button_clicked()
 
 // MAINTENANCE in the top bar: the maintenance menu while unlocked, else the
 // pad asks for the maintenance code first.
+// Over a fault pop-up or its advice the pad would lie under the message (the
+// message keeps the finger and the keys, the pad stays dead): MAINTENANCE
+// leaves the message the way HOME does and asks for the code over the home
+// screen; the fault button brings the message back.
 void MainWindow::on_maintenance_clicked()
 {
+    if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Gfaultdriveradvice")))
+        on_home_clicked();
     const int behind = screen_id;
     screen_id = 23;
     if (DDU_Maintenance_Password_lock) {

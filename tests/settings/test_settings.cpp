@@ -572,6 +572,27 @@ private slots:
         QCOMPARE(log.readAll().count("<Message>"), 1);
     }
 
+    // MAINTENANCE over a fault message: the pad is not opened under the
+    // message; it comes over the home screen and takes digits and X.
+    void maintenanceOverFaultPopup()
+    {
+        for (const char* shown : {"driveradvice", ""}) {
+            auto w = makeWindow();
+            publish(*w, withFault(*w, 10103));
+            QVERIFY(w->isShown("Gfault"));
+            if (*shown)
+                w->W<QAbstractButton>(shown)->click();
+            touchAt(*w, {920, 30});
+            QVERIFY(w->isShown("Gpassword"));
+            QVERIFY(!w->isShown("Gfault") && !w->isShown("Gfaultdriveradvice"));
+            typeByTouch(*w, QStringLiteral("40"));
+            QCOMPARE(w->passwordView->pwd_text_maint->text(), QStringLiteral("40"));
+            touchAt(*w, {687, 127});
+            QVERIFY(!w->isShown("Gpassword"));
+            QCOMPARE(w->screen_id, 1);
+        }
+    }
+
     // Every screen that exists, opened in Hindi: no Hindi text cut off, no
     // text left in English that the Hindi file translates; every catalogue
     // message fits the pop-up's rows (one line each) and its advice the page.
