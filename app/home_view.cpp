@@ -15,6 +15,7 @@
 #include "acquisition/unknown.h"
 #include "app/home_layout.h"
 #include "app/resources.h"
+#include "screens/table_cells.h"
 #include "widgets/qgauge.h"
 
 using namespace ui;
@@ -647,6 +648,9 @@ void HomeView::updateRmsStrip(const SignalStore& s)
     if (!t)
         return;
     if (!t->item(0, 0)) {
+        // Drawn cell by cell like the subsystem grids it sits under: a change
+        // of state repaints a few cells, not the whole grid line by line.
+        ui::useCellPainter(t);
         QFont font(QStringLiteral("Tahoma"), 17);
         font.setBold(true);
         for (int k = 1; k <= 20; ++k)
