@@ -6,9 +6,14 @@
 # exec'd here without binfmt_misc, so in a cross build DDU_BIN_DIR is a
 # folder of scripts of the same names that run each program through
 # run-target. Sets DDU_TEST_BIN_DIR (the DDU_BIN_DIR of the tests).
+# Also sets DDU_TEST_TIMEOUT_FACTOR, by which the tests' time limits grow:
+# under emulation the window tests take several times as long (test_home
+# about 250 s instead of 20).
 set(DDU_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+set(DDU_TEST_TIMEOUT_FACTOR 1)
 if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
   set(DDU_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/emulated-bin)
+  set(DDU_TEST_TIMEOUT_FACTOR 4)
   set(_emulated ${CMAKE_BINARY_DIR}/emulated-bin)
 
   # Lets QProcess start children under qemu-user (see the source).
