@@ -50,7 +50,7 @@ QWidget* groupOf(QWidget* root, const char* name)
     return g;
 }
 
-void buildMenu(MainWindow& w, QWidget* menu, QWidget* footer)
+void buildMenu(QWidget* menu, QWidget* footer)
 {
     // The captions follow a change of language (ui::retranslateMarked).
     for (const MenuEntry& e : kMenu) {
@@ -152,7 +152,7 @@ void MainWindow::build_maintenance_screens(QWidget* root)
         std::find(std::begin(dialogs), std::end(dialogs), nullptr) != std::end(dialogs))
         return;
     footer->setGeometry(2, 690, 1020, 76); // no gap to the screens above it
-    buildMenu(*this, menu, footer);
+    buildMenu(menu, footer);
     buildTelegram(telegram);
     buildFreshness(freshness);
     buildVariables(variables, display);
