@@ -8,6 +8,7 @@
 // groups here.
 
 #include "app/mainwindow.h"
+#include "app/translated_text.h"
 
 #include "app/resources.h"
 #include "app/widget_factory.h"
@@ -110,7 +111,7 @@ void MainWindow::build_screen_groups(QWidget* root)
     auto* ip = table(W(QStringLiteral("Gmaint_ddulogin")), "t_ipadr_5", {150, 380, 500, 240}, 3, 2);
     ip->horizontalHeader()->hide();
 
-    build_process_screens(root); // process information, subsystem and I/O slot screens
+    build_process_screens(root);     // process information, subsystem and I/O slot screens
     build_maintenance_screens(root); // maintenance menu, telegram and freshness screens, variable monitor
 }
 
@@ -173,7 +174,12 @@ void MainWindow::build_keypad(QWidget* root)
             r = QRect(960, 2, 50, 50);
         else if (name == QLatin1String("keypad_position"))
             r = QRect(2, 2, 50, 50);
-        button(kb, k.widget, r, keyText(name), Keyboard_Key_Style);
+        QAbstractButton* key = button(kb, k.widget, r, keyText(name), Keyboard_Key_Style);
+        // The two word keys follow a change of language (ui::retranslateMarked).
+        if (name == QLatin1String("keybutton_clear"))
+            ui::setTranslatedText(key, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "CLEAR"));
+        else if (name == QLatin1String("keybutton_submit"))
+            ui::setTranslatedText(key, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "SUBMIT"));
     }
     auto* text =
         label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(),

@@ -229,15 +229,15 @@ Screen temperatures()
              6, 3, {270, 173, 173}, 60, false, {}};
     struct Row { const char* text; M first, second; };
     const Row rows[6] = {
-        {QT_TRANSLATE_NOOP("MainWindow", " TFP OIL 1,2 \u00B0C"), &D::MVB_DDU_TFP_Temperature1_String,
+        {QT_TRANSLATE_NOOP("MainWindow", " TFP OIL 1,2 °C"), &D::MVB_DDU_TFP_Temperature1_String,
          &D::MVB_DDU_TFP_Temperature2_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " SR OIL 1,2 \u00B0C"), &D::MVB_DDU_SR_Temperature1_String,
+        {QT_TRANSLATE_NOOP("MainWindow", " SR OIL 1,2 °C"), &D::MVB_DDU_SR_Temperature1_String,
          &D::MVB_DDU_SR_Temperature2_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " TM1 1,2 \u00B0C"), &D::MVB_DDU_TM_Temperature1_String,
+        {QT_TRANSLATE_NOOP("MainWindow", " TM1 1,2 °C"), &D::MVB_DDU_TM_Temperature1_String,
          &D::MVB_DDU_TM_Temperature4_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " TM2 1,2 \u00B0C"), &D::MVB_DDU_TM_Temperature2_String,
+        {QT_TRANSLATE_NOOP("MainWindow", " TM2 1,2 °C"), &D::MVB_DDU_TM_Temperature2_String,
          &D::MVB_DDU_TM_Temperature5_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " TM3 1,2 \u00B0C"), &D::MVB_DDU_TM_Temperature3_String,
+        {QT_TRANSLATE_NOOP("MainWindow", " TM3 1,2 °C"), &D::MVB_DDU_TM_Temperature3_String,
          &D::MVB_DDU_TM_Temperature6_String},
         {QT_TRANSLATE_NOOP("MainWindow", " INPUT POWER 1,2 kW"), &D::MVB_DDU_Input_Power1_String,
          &D::MVB_DDU_Input_Power2_String},

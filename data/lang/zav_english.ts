@@ -1135,26 +1135,6 @@ Use C button to clear or cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> TFP OIL 1,2 ଌ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> SR OIL 1,2 ଌ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> TM1 1,2 ଌ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> TM2 1,2 ଌ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> TM3 1,2 ଌ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> INPUT POWER 1,2 kW</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1674,6 +1654,34 @@ Max</source>
     </message>
     <message>
         <source>Driver Advice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUBMIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> TFP OIL 1,2 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> SR OIL 1,2 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> TM1 1,2 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> TM2 1,2 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> TM3 1,2 °C</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

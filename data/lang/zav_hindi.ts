@@ -1138,26 +1138,6 @@ Use C button to clear or cancel</source>
         <translation> कुल रीजनरेशन अनुपात</translation>
     </message>
     <message>
-        <source> TFP OIL 1,2 ଌ</source>
-        <translation> TFP ऑयल 1,2 °C</translation>
-    </message>
-    <message>
-        <source> SR OIL 1,2 ଌ</source>
-        <translation> SR ऑयल 1,2 °C</translation>
-    </message>
-    <message>
-        <source> TM1 1,2 ଌ</source>
-        <translation> TM1 1,2 °C</translation>
-    </message>
-    <message>
-        <source> TM2 1,2 ଌ</source>
-        <translation> TM2 1,2 °C</translation>
-    </message>
-    <message>
-        <source> TM3 1,2 ଌ</source>
-        <translation> TM3 1,2 °C</translation>
-    </message>
-    <message>
         <source> INPUT POWER 1,2 kW</source>
         <translation> इनपुट पावर 1,2 kW</translation>
     </message>
@@ -1692,6 +1672,34 @@ Max</source>
     <message>
         <source>Driver Advice</source>
         <translation>ड्राइवर सलाह</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>मिटाएँ</translation>
+    </message>
+    <message>
+        <source>SUBMIT</source>
+        <translation>दर्ज करें</translation>
+    </message>
+    <message>
+        <source> TFP OIL 1,2 °C</source>
+        <translation> TFP ऑयल 1,2 °C</translation>
+    </message>
+    <message>
+        <source> SR OIL 1,2 °C</source>
+        <translation> SR ऑयल 1,2 °C</translation>
+    </message>
+    <message>
+        <source> TM1 1,2 °C</source>
+        <translation> TM1 1,2 °C</translation>
+    </message>
+    <message>
+        <source> TM2 1,2 °C</source>
+        <translation> TM2 1,2 °C</translation>
+    </message>
+    <message>
+        <source> TM3 1,2 °C</source>
+        <translation> TM3 1,2 °C</translation>
     </message>
 </context>
 <context>

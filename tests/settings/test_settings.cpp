@@ -649,6 +649,9 @@ private slots:
             }
         w->on_pwd_close_button_clicked();
         w->on_home_clicked();
+        w->keypad_open(true);
+        note(QStringLiteral("on-screen keyboard"));
+        w->W("keypad_groupbox")->hide();
         w->Dialog_Box(trMain("Invalid Date"), 1);
         note(QStringLiteral("message box"));
         w->on_ok_clicked();
