@@ -338,6 +338,34 @@ private slots:
                                 .arg(failing.size())));
     }
 
+    // A character escape in a marked text ("\u00B0C") is read by lupdate
+    // otherwise than by the compiler: the text found is not the text looked
+    // up, and its translation is never used. Such texts are written in UTF-8.
+    void noEscapesInMarkedTexts()
+    {
+        static const QRegularExpression marked{
+            QStringLiteral("(QT_TRANSLATE_NOOP|QT_TR_NOOP|\\btr|translate)\\s*\\([^;]*\"[^\"]*\\\\[uUx][0-9A-Fa-f]")};
+        QStringList failing;
+        for (const QString& folder : std::as_const(m_folders)) {
+            QDirIterator files(m_root + QLatin1Char('/') + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                               QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                const QString path = files.next();
+                QFile f(path);
+                if (!f.open(QIODevice::ReadOnly))
+                    continue;
+                int line = 0;
+                while (!f.atEnd()) {
+                    ++line;
+                    if (marked.match(QString::fromUtf8(f.readLine())).hasMatch())
+                        failing << QDir(m_root).relativeFilePath(path) + QLatin1Char(':') + QString::number(line);
+                }
+            }
+        }
+        QVERIFY2(failing.isEmpty(),
+                 qPrintable(QStringLiteral("escapes in marked texts: ") + failing.join(QLatin1Char(' '))));
+    }
+
     void unknownNumberTextsExtracted()
     {
         // The texts of an unknown number, as the lookup writes them (no
