@@ -1,5 +1,5 @@
 #pragma once
-// What the maintenance screens keep between their slots (the spec's globals
+// What the maintenance screens keep between their slots (the globals
 // of the telegram viewer and the variable monitor that belong to no view).
 
 #include <QObject>

@@ -79,14 +79,9 @@ Descriptor parseDescriptor(const QByteArray& data)
     }
     if (hasCells(row) && d.rows.size() < kMaxRows)
         d.rows.append(row); // the last row, without its bit_off
-    while (!xml.atEnd())
-        xml.readNext();
-    if (xml.hasError())
-        return failed(maint::ReadStatus::Malformed,
-                      QStringLiteral("line %1, column %2: %3")
-                          .arg(xml.lineNumber())
-                          .arg(xml.columnNumber())
-                          .arg(xml.errorString()));
+    const QString trouble = maint::finishReading(xml);
+    if (!trouble.isEmpty())
+        return failed(maint::ReadStatus::Malformed, trouble);
     return d;
 }
 

@@ -74,14 +74,9 @@ PortList parsePorts(const QByteArray& data)
             }
         }
     }
-    while (!xml.atEnd())
-        xml.readNext();
-    if (xml.hasError())
-        return failed(maint::ReadStatus::Malformed,
-                      QStringLiteral("line %1, column %2: %3")
-                          .arg(xml.lineNumber())
-                          .arg(xml.columnNumber())
-                          .arg(xml.errorString()));
+    const QString trouble = maint::finishReading(xml);
+    if (!trouble.isEmpty())
+        return failed(maint::ReadStatus::Malformed, trouble);
     return list;
 }
 

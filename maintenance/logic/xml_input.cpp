@@ -26,6 +26,18 @@ FileBytes readWhole(const QString& path, qint64 maxBytes)
     return out;
 }
 
+QString finishReading(QXmlStreamReader& xml)
+{
+    while (!xml.atEnd())
+        xml.readNext();
+    if (!xml.hasError())
+        return QString();
+    return QStringLiteral("line %1, column %2: %3")
+        .arg(xml.lineNumber())
+        .arg(xml.columnNumber())
+        .arg(xml.errorString());
+}
+
 int countElements(const QByteArray& data, const QString& name, QString* problem)
 {
     QXmlStreamReader xml(data);
@@ -34,12 +46,10 @@ int countElements(const QByteArray& data, const QString& name, QString* problem)
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == name)
             ++count;
     }
-    if (xml.hasError()) {
+    const QString trouble = finishReading(xml);
+    if (!trouble.isEmpty()) {
         if (problem)
-            *problem = QStringLiteral("line %1, column %2: %3")
-                           .arg(xml.lineNumber())
-                           .arg(xml.columnNumber())
-                           .arg(xml.errorString());
+            *problem = trouble;
         return -1;
     }
     return count;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QXmlStreamReader;
+
 namespace maint {
 
 enum class ReadStatus {
@@ -25,6 +27,10 @@ struct FileBytes {
 // a read-only data root reads as well. A file larger than `maxBytes` is not
 // read to its end (one byte more tells it).
 FileBytes readWhole(const QString& path, qint64 maxBytes);
+
+// Reads the rest of the document; "" when it was well-formed XML to its end,
+// else where and why it was not.
+QString finishReading(QXmlStreamReader& xml);
 
 // Number of `name` elements anywhere in the document, or -1 when it is not
 // well-formed XML (`problem` then says where).
