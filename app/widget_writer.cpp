@@ -9,6 +9,7 @@
 #include "acquisition/unknown.h"
 #include "app/home_layout.h"
 #include "app/look.h"
+#include "app/resources.h"
 
 namespace ui {
 
@@ -43,6 +44,19 @@ void putIcon(QAbstractButton* b, const QString& path, QSize size)
     b->setIcon(QIcon(pixmap(path)));
     b->setIconSize(size);
     b->setProperty(kImageProperty, path);
+}
+
+void placePagingArrows(QAbstractButton* const (&arrows)[4], int x, const int (&y)[4], QSize size)
+{
+    const QString* const icons[4] = {&Dir_rms_img_ArrowTop, &Dir_rms_img_ArrowUp, &Dir_rms_img_ArrowDown,
+                                     &Dir_rms_img_ArrowBottom};
+    for (int i = 0; i < 4; ++i) {
+        if (!arrows[i])
+            continue;
+        arrows[i]->setGeometry(x, y[i], size.width(), size.height());
+        // Top and bottom arrows carry a bar: their icons are a little larger.
+        putIcon(arrows[i], *icons[i], (i == 0 || i == 3) ? QSize(43, 40) : QSize(37, 37));
+    }
 }
 
 void putText(QLabel* l, const QString& text)

@@ -28,6 +28,9 @@ const QPixmap& pixmap(const QString& path);
 
 void putImage(QLabel* label, const QString& path);
 void putIcon(QAbstractButton* button, const QString& path, QSize size);
+// The four paging arrows of a list (first row, up, down, last row), each
+// `size` at column `x` and its own y, with their arrow icons.
+void placePagingArrows(QAbstractButton* const (&arrows)[4], int x, const int (&y)[4], QSize size);
 void putText(QLabel* label, const QString& text);
 void putStyle(QWidget* widget, const QString& style);
 void putShown(QWidget* widget, bool shown);

@@ -156,22 +156,7 @@ void MonitorDialogsView::layoutTelegramFilter()
 
 void MonitorDialogsView::layoutTelegramButtons()
 {
-    struct Arrow {
-        QAbstractButton* button;
-        int y;
-        const QString& icon;
-        QSize size;
-    };
-    const Arrow arrows[] = {{tele_top, 54, Dir_rms_img_ArrowTop, {43, 40}},
-                            {tele_up, 108, Dir_rms_img_ArrowUp, {37, 37}},
-                            {tele_down, 330, Dir_rms_img_ArrowDown, {37, 37}},
-                            {tele_bottom, 384, Dir_rms_img_ArrowBottom, {43, 40}}};
-    for (const Arrow& a : arrows) {
-        if (!a.button)
-            continue;
-        a.button->setGeometry(450, a.y, 85, 50);
-        putIcon(a.button, a.icon, a.size);
-    }
+    placePagingArrows({tele_top, tele_up, tele_down, tele_bottom}, 450, {54, 108, 330, 384}, {85, 50});
     if (vtelefilter_scol && t_MVBfiltertelegram) {
         vtelefilter_scol->setGeometry(450, 160, 85, 168);
         putStyle(vtelefilter_scol, maint::kScrollBarStyle);

@@ -101,23 +101,11 @@ void VariableView::layoutScreen()
 
 void VariableView::layoutButtons()
 {
-    struct Arrow {
-        QAbstractButton* button;
-        int y;
-        const QString& icon;
-        QSize size;
-    };
-    const Arrow arrows[] = {{mvbvar_top, 60, Dir_rms_img_ArrowTop, {43, 40}},
-                            {mvbvar_up, 135, Dir_rms_img_ArrowUp, {37, 37}},
-                            {mvbvar_down, 408, Dir_rms_img_ArrowDown, {37, 37}},
-                            {mvbvar_bottom, 483, Dir_rms_img_ArrowBottom, {43, 40}}};
-    for (const Arrow& a : arrows) {
-        if (!a.button)
-            continue;
-        a.button->setGeometry(693, a.y, 85, 70);
-        putIcon(a.button, a.icon, a.size);
-        a.button->raise(); // over the table's scroll bar
-    }
+    QAbstractButton* const arrows[4] = {mvbvar_top, mvbvar_up, mvbvar_down, mvbvar_bottom};
+    placePagingArrows(arrows, 693, {60, 135, 408, 483}, {85, 70});
+    for (QAbstractButton* a : arrows)
+        if (a)
+            a->raise(); // over the table's scroll bar
     struct Bottom {
         QAbstractButton* button;
         const char* text;

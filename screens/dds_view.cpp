@@ -105,23 +105,13 @@ void DdsView::layoutTable()
 
 void DdsView::layoutButtons()
 {
-    struct Paging {
-        QAbstractButton* button;
-        int y;
-        const QString& icon;
-        QSize size;
-    };
-    const Paging buttons[] = {{b_ddsup_top, 62, Dir_rms_img_ArrowTop, {43, 40}},
-                              {b_ddsup, 137, Dir_rms_img_ArrowUp, {37, 37}},
-                              {b_ddsdown, 360, Dir_rms_img_ArrowDown, {37, 37}},
-                              {b_ddsdown_btm, 435, Dir_rms_img_ArrowBottom, {43, 40}}};
-    for (const Paging& p : buttons) {
-        if (!p.button)
+    QAbstractButton* const buttons[4] = {b_ddsup_top, b_ddsup, b_ddsdown, b_ddsdown_btm};
+    placePagingArrows(buttons, 920, {62, 137, 360, 435}, {75, 70});
+    for (QAbstractButton* p : buttons) {
+        if (!p)
             continue;
-        p.button->setGeometry(920, p.y, 75, 70);
-        p.button->setFocusPolicy(Qt::NoFocus);
-        putIcon(p.button, p.icon, p.size);
-        p.button->show();
+        p->setFocusPolicy(Qt::NoFocus);
+        p->show();
     }
 }
 

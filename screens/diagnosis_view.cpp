@@ -245,23 +245,11 @@ void DiagnosisView::layoutListButtons()
         diag_back->setGeometry(820, 10, 180, 40);
         diag_back->setText(QCoreApplication::translate("MainWindow", "BACK"));
     }
-    struct Paging {
-        QAbstractButton* button;
-        int y;
-        const QString& icon;
-        QSize size;
-    };
-    const Paging paging[] = {{diag_top, 60, Dir_rms_img_ArrowTop, {43, 40}},
-                             {diag_up, 125, Dir_rms_img_ArrowUp, {37, 37}},
-                             {diag_down, 383, Dir_rms_img_ArrowDown, {37, 37}},
-                             {diag_bottom, 448, Dir_rms_img_ArrowBottom, {43, 40}}};
-    for (const Paging& p : paging) {
-        if (!p.button)
-            continue;
-        p.button->setGeometry(910, p.y, 90, 60);
-        putIcon(p.button, p.icon, p.size);
-        p.button->raise();
-    }
+    QAbstractButton* const paging[4] = {diag_top, diag_up, diag_down, diag_bottom};
+    placePagingArrows(paging, 910, {60, 125, 383, 448}, {90, 60});
+    for (QAbstractButton* p : paging)
+        if (p)
+            p->raise();
     if (diag_vertline) {
         diag_vertline->setGeometry(903, 60, 7, 448);
         putStyle(diag_vertline, kLineStyle);
