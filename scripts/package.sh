@@ -92,16 +92,16 @@ mkdir -p "$STAGE/DEBIAN" "$ROOT" "$DEFAULTS" "$DOC" "$STAGE/usr/bin" "$STAGE/usr
          "$STAGE/lib/systemd/system" "$STAGE/etc/default" "$STAGE/usr/share/man/man1" \
          "$STAGE/usr/share/lintian/overrides"
 
-# The data root as the build lays it out, without the painter's stamp. The
-# unit's own files (configuration, saved signal sets) go to the defaults.
+# The data root as the build lays it out, without the painter's stamp and
+# without what a display run on it wrote there (fault log, driver details, a
+# stick's files, a changed configuration or saved signal sets): the unit's own
+# files (configuration, signal sets) go to the defaults from the sources.
 cp -R "$BUILD/root/." "$ROOT/"
 rm -f "$ROOT/img/.painted"
-for own in file/master/DDU.xml file/micview; do
-  if [ -e "$ROOT/$own" ]; then
-    mkdir -p "$(dirname "$DEFAULTS/$own")"
-    mv "$ROOT/$own" "$DEFAULTS/$own"
-  fi
-done
+rm -rf "$ROOT/file/fault" "$ROOT/file/pendrive" "$ROOT/file/micview" "$ROOT/file/master/DDU.xml"
+mkdir -p "$DEFAULTS/file/master"
+cp "$SRC/data/master/DDU.xml" "$DEFAULTS/file/master/DDU.xml"
+cp -R "$SRC/data/micview" "$DEFAULTS/file/micview"
 # Folders the display writes into (fault log, driver details) and mounts on.
 mkdir -p "$ROOT/file/fault" "$ROOT/file/pendrive" "$ROOT/file/master"
 
