@@ -203,7 +203,8 @@ bool lmvf::readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& re
             watch->note(written);
     }
 
-    decodeDdsRecords(store, bufferFor(kDdsPort), readPort(bus, kDdsPort, kDdsFcode, watch));
+    store.freshness_2650 = readPort(bus, kDdsPort, kDdsFcode, watch);
+    decodeDdsRecords(store, bufferFor(kDdsPort), store.freshness_2650);
 
     for (const RemoteIoPort& rio : kRemoteIo)
         decodeRemoteIo(store, rio.port, bufferFor(rio.port), readPort(bus, rio.port, rio.fcode, watch));
@@ -221,7 +222,9 @@ void lmvf::markAllStale(SignalStore& store)
 {
     const CyclePort* ports = firstPartPorts();
     for (int i = 0; i < firstPartPortCount(); ++i)
-        extractPortSignals(store, ports[i], bufferFor(ports[i].port), 0xFFFF);
+        markPortStale(store, ports[i]);
+    static const uint16_t kNoWords[16] = {};
     for (const RemoteIoPort& rio : kRemoteIo)
-        decodeRemoteIo(store, rio.port, bufferFor(rio.port), 0xFFFF);
+        decodeRemoteIo(store, rio.port, kNoWords, 0xFFFF);
+    store.freshness_2650 = 0xFFFF;
 }

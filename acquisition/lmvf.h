@@ -26,10 +26,10 @@ public:
     // false when the cycle gave up.
     bool readwritemvb(ProcessDataBus& bus, SignalStore& store, BusRequests& requests, LinkWatch* watch = nullptr);
 
-    // Every port of the store stale: the signals of the first part (cut from
-    // the words last read, as for a port with error bits), the remote I/O
-    // images; the DDS records stay as they were, as for a stale port 2650.
-    void markAllStale(SignalStore& store);
+    // Every port of the store stale: the freshness of the first part (its
+    // signals keep the words last read), the remote I/O images and the DDS
+    // port (its records stay as they were).
+    static void markAllStale(SignalStore& store);
 
     // Output port of this display: request bits, screen number; written to
     // 3015 (cab 1) or 3201 (cab 2), nothing for other cab values. Returns

@@ -10,17 +10,26 @@
 // which. Kept from pass to pass in the store: temp_emergency, the life-sign
 // supervision, the energy references, the second loco's sub-system states.
 //
-// Texts derived from one port follow one convention throughout: unknownText()
-// while that port is stale, so a stale value is never shown as if it were
-// current; the three-state values read TriNoData then.
+// Only fresh data speaks: a stale port changes nothing a screen shows (its
+// words may be anything; the rules never look at them). Texts derived from one
+// port read unknownText() while that port is stale, three-state values
+// TriNoData. A value with several sources is formed from the fresh ones: "on"
+// (a fault, a lamp lit) as soon as one fresh source reports it, "off" or a
+// number only when every source is fresh; where two ports carry copies of the
+// same signal (the two vehicle control processors, the two processors reading
+// one cab's reverser), one fresh copy is enough. Sources that contradict each
+// other (both cabs at once, forward and reverse, traction and braking demand,
+// pantograph up and down) give unknown, never a guess.
 
 #include "acquisition/mvbvaria.h"
 
 #include "acquisition/unknown.h"
 #include "platform/translation.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -37,12 +46,50 @@ const char* const kTraction = QT_TRANSLATE_NOOP("QObject", "Traction");
 const char* const kBraking = QT_TRANSLATE_NOOP("QObject", "Braking");
 const char* const kThrottleZero = QT_TRANSLATE_NOOP("QObject", "Throttle Zero");
 
-// MVB_DDU_Cab_Active: 1 and 2 the cabs, 0 none active, 3 unknown (FLG ports stale).
+// MVB_DDU_Cab_Active: 1 and 2 the cabs, 0 none active, kCabUnknown.
 constexpr int kNoCab = 0;
-constexpr int kCabUnknown = 3;
 
-// MVB_DDU_Direction, MVB_DDU_Direction_2.
+// MVB_DDU_Direction, MVB_DDU_Direction_2 (and kDirectionUnknown).
 enum Direction : int { Neutral = 0, Forward = 1, Reverse = 2 };
+
+// One source of a state reported by several ports: is its port fresh, and
+// does it report the state.
+struct Report {
+    bool fresh;
+    bool on;
+};
+
+// A state with several sources: on as soon as one fresh source reports it,
+// off only when every source is fresh and none does, else unknown.
+TriState fromSources(std::initializer_list<Report> sources)
+{
+    bool allFresh = true;
+    for (const Report& x : sources) {
+        if (x.fresh && x.on)
+            return TriOn;
+        allFresh = allFresh && x.fresh;
+    }
+    return allFresh ? TriOff : TriNoData;
+}
+
+// A signal carried by several ports as copies: on as soon as one fresh copy
+// reports it, off when at least one copy is fresh and none does.
+TriState fromCopies(std::initializer_list<Report> copies)
+{
+    bool anyFresh = false;
+    for (const Report& x : copies) {
+        if (x.fresh && x.on)
+            return TriOn;
+        anyFresh = anyFresh || x.fresh;
+    }
+    return anyFresh ? TriOff : TriNoData;
+}
+
+// The text of a three-state value.
+const QString& stateText(TriState state, const QString& on, const QString& off)
+{
+    return state == TriOn ? on : state == TriOff ? off : unknownText();
+}
 
 QString fixed(double v, int decimals)
 {
@@ -87,9 +134,10 @@ template <size_t N> void fillTexts(QString (&a)[N], const QString& v)
 // Freshness of every port the decoding reads, taken once at the start of a
 // pass: true while the port's freshness is below Max_Freshness.
 struct PortsFresh {
-    bool f1000, f1035, f1070, f1195, f1295, f1302, f1310, f1535, f1570, f1695, f1795, f1800;
+    bool f1000, f1035, f1070, f1100, f1195, f1200, f1295, f1302, f1310, f1500, f1535, f1570, f1600, f1695, f1700,
+        f1795, f1800;
     bool f2510, f2610;
-    bool f3100, f3110, f3200, f3210, f3300, f3400, f3500, f3600;
+    bool f3100, f3110, f3200, f3210, f3300, f3400, f3500, f3550, f3600, f3650;
     bool f3700, f3710, f3720, f3800, f3810, f3820, f3900, f3950, f4000;
 };
 
@@ -100,13 +148,18 @@ PortsFresh portsFresh(const PortFreshness& s, unsigned maxFreshness)
     f.f1000 = fresh(s.freshness_1000);
     f.f1035 = fresh(s.freshness_1035);
     f.f1070 = fresh(s.freshness_1070);
+    f.f1100 = fresh(s.freshness_1100);
     f.f1195 = fresh(s.freshness_1195);
+    f.f1200 = fresh(s.freshness_1200);
     f.f1295 = fresh(s.freshness_1295);
     f.f1302 = fresh(s.freshness_1302);
     f.f1310 = fresh(s.freshness_1310);
+    f.f1500 = fresh(s.freshness_1500);
     f.f1535 = fresh(s.freshness_1535);
     f.f1570 = fresh(s.freshness_1570);
+    f.f1600 = fresh(s.freshness_1600);
     f.f1695 = fresh(s.freshness_1695);
+    f.f1700 = fresh(s.freshness_1700);
     f.f1795 = fresh(s.freshness_1795);
     f.f1800 = fresh(s.freshness_1800);
     f.f2510 = fresh(s.freshness_2510);
@@ -118,7 +171,9 @@ PortsFresh portsFresh(const PortFreshness& s, unsigned maxFreshness)
     f.f3300 = fresh(s.freshness_3300);
     f.f3400 = fresh(s.freshness_3400);
     f.f3500 = fresh(s.freshness_3500);
+    f.f3550 = fresh(s.freshness_3550);
     f.f3600 = fresh(s.freshness_3600);
+    f.f3650 = fresh(s.freshness_3650);
     f.f3700 = fresh(s.freshness_3700);
     f.f3710 = fresh(s.freshness_3710);
     f.f3720 = fresh(s.freshness_3720);
@@ -130,12 +185,6 @@ PortsFresh portsFresh(const PortFreshness& s, unsigned maxFreshness)
     f.f4000 = fresh(s.freshness_4000);
     return f;
 }
-
-// Values of the previous pass that a rule reads before this pass has decoded
-// them again.
-struct Previous {
-    int cabActive; // MVB_DDU_Cab_Active
-};
 
 // The translated texts, looked up once per pass.
 struct Texts {
@@ -163,9 +212,10 @@ enum class Source { Neither, Flg1, Flg2 };
 // What every decoder reads besides the store.
 struct Pass {
     PortsFresh fresh;
-    bool flg2Request; // FLG2 requests mastership (MVB_DDU_FLG2_Master_Request)
-    int srType;       // converter type (Selected_SR_Type)
-    Previous previous;
+    // FLG2 requests mastership and its port (3210) is fresh: a request read
+    // from a stale port is not honoured.
+    bool flg2Request;
+    int srType; // converter type (Selected_SR_Type)
     Texts text;
 
     // FLG1 preferred: FLG1 unless FLG2 requests mastership or FLG1's port is
@@ -482,21 +532,14 @@ void decodeBatteryAndEarthFaults(SignalStore& s, const Pass& p)
         s.MVB_DDU_Battery_String = fixed(battery, 1);
     }
 
-    if (!f.f3300 && !f.f3600)
-        s.MVB_DDU_Earth_Fault_Auxiliary = TriNoData;
-    else
-        s.MVB_DDU_Earth_Fault_Auxiliary =
-            triState(s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110 || s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR);
+    s.MVB_DDU_Earth_Fault_Auxiliary = fromSources({{f.f3300, s.HBB1_D04_EFAUXCkt || s.HBB1_D01_MEFR415_110},
+                                                   {f.f3600, s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR}});
     s.MVB_DDU_Earth_Fault_Control = f.f3300 ? triState(s.HBB1_D04_EFContCkt || s.HBB1_D01_MEFRContrl) : TriNoData;
 
-    if (!f.f3700 && !f.f3800 && !f.f3300) {
-        s.MVB_DDU_Earth_Fault_Power = TriNoData;
-        s.MVB_DDU_Earth_Fault_Power_String = unknownText();
-    } else {
-        const bool fault = s.SLG1_D09_PDistEarthF || s.SLG2_D09_PDistEarthF || s.HBB1_D01_MEFRFilter;
-        s.MVB_DDU_Earth_Fault_Power = triState(fault);
-        s.MVB_DDU_Earth_Fault_Power_String = p.text.onOff(fault);
-    }
+    const TriState power = fromSources(
+        {{f.f3700, s.SLG1_D09_PDistEarthF != 0}, {f.f3800, s.SLG2_D09_PDistEarthF != 0}, {f.f3300, s.HBB1_D01_MEFRFilter != 0}});
+    s.MVB_DDU_Earth_Fault_Power = power;
+    s.MVB_DDU_Earth_Fault_Power_String = stateText(power, p.text.on, p.text.off);
 }
 
 // Loco brake from the brake cylinders (3400, 3600), main reservoir pressure
@@ -505,8 +548,8 @@ void decodeBatteryAndEarthFaults(SignalStore& s, const Pass& p)
 void decodeBrakes(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
-    s.MVB_DDU_Loco_Break =
-        (!f.f3400 && !f.f3600) ? TriNoData : triState(s.HBB2_D01_MPrSwBkCyl2 || s.STB2_D01_MPrSwBkCyl1);
+    // Applied as soon as one brake cylinder is; released only when both are known.
+    s.MVB_DDU_Loco_Break = fromSources({{f.f3400, s.HBB2_D01_MPrSwBkCyl2 != 0}, {f.f3600, s.STB2_D01_MPrSwBkCyl1 != 0}});
     if (f.f3400) {
         s.MVB_DDU_MR = triState(s.HBB2_D01_MPrSwLowMR);
         s.MVB_DDU_MR_Pressure_String = s.HBB2_D01_MPrSwLowMR ? QStringLiteral("< 6.4") : QStringLiteral("> 6.4");
@@ -535,102 +578,143 @@ void decodeLamps(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
     s.MVB_DDU_BPPB = f.f3400 ? triState(s.HBB2_D44_MParkBkApp) : TriNoData;
-    s.MVB_DDU_BPCS = (!f.f3500 && !f.f3600) ? TriNoData : triState(s.STB1_D02_MLampCSpeed || s.STB2_D02_MLampCSpeed);
+    s.MVB_DDU_BPCS = fromSources({{f.f3500, s.STB1_D02_MLampCSpeed != 0}, {f.f3600, s.STB2_D02_MLampCSpeed != 0}});
     s.MVB_DDU_LSVW = f.f3600 ? triState(s.STB2_D01_MVigWarn) : TriNoData;
-
-    if (!f.f3300 && !f.f3400) {
-        s.MVB_DDU_BPFA = s.MVB_DDU_LSFI = TriNoData;
-    } else {
-        s.MVB_DDU_BPFA = triState(s.HBB1_D02_MLampFInd || s.HBB2_D02_MLampFInd);
-        s.MVB_DDU_LSFI = triState(s.HBB1_D02_MLampFault || s.HBB2_D02_MLampFault);
-    }
-
-    if (!f.f3600 && !f.f3500) {
-        s.MVB_DDU_LSP = TriNoData;
-        s.MVB_DDU_Wheel_Slip_String = unknownText();
-    } else {
-        const bool slip = s.STB2_D02_MLampWSlip || s.STB1_D02_MLampWSlip;
-        s.MVB_DDU_LSP = triState(slip);
-        s.MVB_DDU_Wheel_Slip_String = slip ? p.text.yes : p.text.no;
-    }
+    s.MVB_DDU_BPFA = fromSources({{f.f3300, s.HBB1_D02_MLampFInd != 0}, {f.f3400, s.HBB2_D02_MLampFInd != 0}});
+    s.MVB_DDU_LSFI = fromSources({{f.f3300, s.HBB1_D02_MLampFault != 0}, {f.f3400, s.HBB2_D02_MLampFault != 0}});
+    const TriState slip = fromSources({{f.f3600, s.STB2_D02_MLampWSlip != 0}, {f.f3500, s.STB1_D02_MLampWSlip != 0}});
+    s.MVB_DDU_LSP = slip;
+    s.MVB_DDU_Wheel_Slip_String = stateText(slip, p.text.yes, p.text.no);
+    // No port carries the antispin lamp: it is never known.
+    s.MVB_DDU_Antispin = TriNoData;
 }
 
-// Emergency (3300, 3400, 3110; the node from 3100): the emergency stop of the
-// cab active in the previous pass (the last one seen is kept while no cab is
-// active), or the brake pipe emptied while the vehicle control is in a
-// running node.
-void decodeEmergency(SignalStore& s, const Pass& p)
+// Emergency: the emergency stop of the active cab (3300 for cab 1, 3400 for
+// cab 2; none while no cab is active, so nothing stays latched), or the brake
+// pipe emptied while the master vehicle control runs (node and brake pipe of
+// FLG1, 3100 and 3110, or of FLG2, 3200 and 3210, while its request is
+// honoured). Released only when both are known and clear.
+void decodeEmergency(SignalStore& s, const Pass& p, int cab)
 {
     const PortsFresh& f = p.fresh;
-    if (!f.f3400 && !f.f3300 && !f.f3110) {
-        s.MVB_DDU_EMG = TriNoData;
-        return;
-    }
-    if (p.previous.cabActive == 1)
-        s.temp_emergency = s.HBB1_D01_LEmgStop;
-    else if (p.previous.cabActive == 2)
-        s.temp_emergency = s.HBB2_D01_LEmgStop;
-    const unsigned node = s.FLG1_D07_XNodeMSC;
+    Report stop{cab == kNoCab, false}; // an unknown cab leaves the stop unknown
+    if (cab == 1)
+        stop = {f.f3300, s.HBB1_D01_LEmgStop != 0};
+    else if (cab == 2)
+        stop = {f.f3400, s.HBB2_D01_LEmgStop != 0};
+    if (stop.fresh)
+        s.temp_emergency = stop.on;
+
+    const bool flg2 = p.flg2Request;
+    const unsigned node = flg2 ? s.FLG2_D07_XNodeMSC : s.FLG1_D07_XNodeMSC;
+    const float pipe = flg2 ? s.FLG2_D45_XPrAutoBkLn : s.FLG1_D45_XPrAutoBkLn;
     const bool runningNode = node != 0 && node != 12 && node != 612;
-    s.MVB_DDU_EMG = triState(s.temp_emergency || (runningNode && s.FLG1_D45_XPrAutoBkLn < 3.0f));
+    const Report emptied{flg2 ? f.f3200 && f.f3210 : f.f3100 && f.f3110, runningNode && pipe < 3.0f};
+    s.MVB_DDU_EMG = fromSources({stop, emptied});
 }
 
-// Active cab (3100 / 3200); direction of travel of the active cab (3300 and
-// 3500 for cab 1, 3400 and 3600 for cab 2) and of the second loco (2510).
-// Returns the active cab.
+// The cab a vehicle control processor names: unknown when it names both.
+int namedCab(bool cab1, bool cab2)
+{
+    return cab1 && cab2 ? kCabUnknown : cab1 ? 1 : cab2 ? 2 : kNoCab;
+}
+
+// The active cab from the two vehicle control processors (3100, 3200), which
+// carry copies of the cab signals: one fresh copy is enough; a processor
+// naming both cabs, or the two naming different cabs, leaves it unknown.
+int activeCab(const SignalStore& s, const PortsFresh& f)
+{
+    if (!f.f3100 && !f.f3200)
+        return kCabUnknown;
+    const int c1 = f.f3100 ? namedCab(s.FLG1_D23_MCab1Active, s.FLG1_D23_MCab2Active) : kNoCab;
+    const int c2 = f.f3200 ? namedCab(s.FLG2_D23_MCab1Active, s.FLG2_D23_MCab2Active) : kNoCab;
+    if (c1 == kCabUnknown || c2 == kCabUnknown || (c1 != kNoCab && c2 != kNoCab && c1 != c2))
+        return kCabUnknown;
+    return std::max(c1, c2);
+}
+
+// A copy of the reverser's two contacts as one processor reads them.
+struct ReverserCopy {
+    bool fresh;
+    bool forward;
+    bool reverse;
+};
+
+// Direction of travel from the fresh copies of a reverser: unknown without a
+// fresh copy, or with forward and reverse reported at once.
+int travelDirection(std::initializer_list<ReverserCopy> copies)
+{
+    bool known = false, forward = false, reverse = false;
+    for (const ReverserCopy& c : copies) {
+        if (!c.fresh)
+            continue;
+        known = true;
+        forward = forward || c.forward;
+        reverse = reverse || c.reverse;
+    }
+    if (!known || (forward && reverse))
+        return kDirectionUnknown;
+    return forward ? Forward : reverse ? Reverse : Neutral;
+}
+
+// Active cab (3100 / 3200); direction of travel of the active cab (its
+// reverser read by 3300 and 3500 for cab 1, 3400 and 3600 for cab 2) and of
+// the second loco (2510). Returns the active cab.
 int decodeCab(SignalStore& s, const Pass& p)
 {
-    int cab = kNoCab;
-    if (!p.fresh.f3100 && !p.fresh.f3200)
-        cab = kCabUnknown;
-    else if (s.FLG1_D23_MCab1Active || s.FLG2_D23_MCab1Active)
-        cab = 1;
-    else if (s.FLG1_D23_MCab2Active || s.FLG2_D23_MCab2Active)
-        cab = 2;
+    const PortsFresh& f = p.fresh;
+    const int cab = activeCab(s, f);
     s.MVB_DDU_Cab_Active = cab;
-
-    auto direction = [](bool forward, bool reverse) { return forward ? Forward : (reverse ? Reverse : Neutral); };
     if (cab == 1)
-        s.MVB_DDU_Direction =
-            direction(s.HBB1_D24_LTrvDirFor || s.STB1_D24_LTrvDirFor, s.HBB1_D24_LTrvDirRev || s.STB1_D24_LTrvDirRev);
+        s.MVB_DDU_Direction = travelDirection({{f.f3300, s.HBB1_D24_LTrvDirFor != 0, s.HBB1_D24_LTrvDirRev != 0},
+                                               {f.f3500, s.STB1_D24_LTrvDirFor != 0, s.STB1_D24_LTrvDirRev != 0}});
     else if (cab == 2)
-        s.MVB_DDU_Direction =
-            direction(s.HBB2_D24_LTrvDirFor || s.STB2_D24_LTrvDirFor, s.HBB2_D24_LTrvDirRev || s.STB2_D24_LTrvDirRev);
+        s.MVB_DDU_Direction = travelDirection({{f.f3400, s.HBB2_D24_LTrvDirFor != 0, s.HBB2_D24_LTrvDirRev != 0},
+                                               {f.f3600, s.STB2_D24_LTrvDirFor != 0, s.STB2_D24_LTrvDirRev != 0}});
     else
-        s.MVB_DDU_Direction = Neutral;
-    s.MVB_DDU_Direction_2 =
-        s.multiOpMode_slave1_active == 1 ? direction(s.slave1_LTrvDirFor, s.slave1_LTrvDirREV) : Neutral;
+        s.MVB_DDU_Direction = cab == kNoCab ? Neutral : kDirectionUnknown;
+    // Multiple operation is only reported from a fresh 2510.
+    s.MVB_DDU_Direction_2 = s.multiOpMode_slave1_active == 1
+        ? travelDirection({{f.f2510, s.slave1_LTrvDirFor != 0, s.slave1_LTrvDirREV != 0}})
+        : Neutral;
     return cab;
 }
 
-// Tractive / braking effort, actual and demanded, signed percent (3100 /
-// 3200); position of the master controller (3300, 3400; throttle zero from
-// 3100 / 3200).
+// Tractive / braking effort, actual and demanded, signed percent (FLG1
+// preferred, 3100 / 3200); position of the master controller: traction or
+// braking demand of the desks (3300, 3400), else throttle zero as the chosen
+// vehicle control processor reports it.
 void decodeEffort(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
-    if (!f.f3100 && !f.f3200) {
+    const Source source = p.pick(f.f3100, f.f3200);
+    if (source == Source::Neither) {
         s.MVB_DDU_BE_Actual = s.MVB_DDU_BE_Demand = 0;
         s.MVB_DDU_BE_Actual_String = s.MVB_DDU_BE_Demand_String = unknownText();
     } else {
-        const float actual = p.flg2Request ? s.FLG2_D46_XTE_BE_Loco : s.FLG1_D46_XTE_BE_Loco;
-        const float demand = p.flg2Request ? s.FLG2_D53_WTE_BE_Loco : s.FLG1_D53_WTE_BE_Loco;
+        const bool flg1 = source == Source::Flg1;
+        const float actual = flg1 ? s.FLG1_D46_XTE_BE_Loco : s.FLG2_D46_XTE_BE_Loco;
+        const float demand = flg1 ? s.FLG1_D53_WTE_BE_Loco : s.FLG2_D53_WTE_BE_Loco;
         s.MVB_DDU_BE_Actual = toInt(mvbvaria::Check_Negative_Value(toInt(actual)) * 100.0f / 4096.0f);
         s.MVB_DDU_BE_Demand = toInt(mvbvaria::Check_Negative_Value(toInt(demand)) * 100.0f / 4096.0f);
         s.MVB_DDU_BE_Actual_String = QString::number(s.MVB_DDU_BE_Actual);
         s.MVB_DDU_BE_Demand_String = QString::number(s.MVB_DDU_BE_Demand);
     }
 
-    const bool hbbFresh = f.f3300 || f.f3400;
+    const bool traction = (f.f3300 && s.HBB1_D01_LTEDemand) || (f.f3400 && s.HBB2_D01_LTEDemand);
+    const bool braking = (f.f3300 && s.HBB1_D01_LBEDemand) || (f.f3400 && s.HBB2_D01_LBEDemand);
     QString& position = s.MVB_DDU_Master_Control_Position_String;
-    if ((s.HBB1_D01_LTEDemand || s.HBB2_D01_LTEDemand) && hbbFresh)
+    if (traction && braking)
+        position = unknownText(); // both demands at once: no position can be told
+    else if (traction)
         position = p.text.traction;
-    else if ((s.HBB1_D01_LBEDemand || s.HBB2_D01_LBEDemand) && hbbFresh)
+    else if (braking)
         position = p.text.braking;
-    else if ((!s.FLG1_D26_MThTE_BEE0 && !s.FLG2_D26_MThTE_BEE0) || (!f.f3100 && !f.f3200))
+    else if (source == Source::Neither)
         position = unknownText();
     else
-        position = p.text.throttleZero;
+        position = (source == Source::Flg1 ? s.FLG1_D26_MThTE_BEE0 : s.FLG2_D26_MThTE_BEE0) ? p.text.throttleZero
+                                                                                          : unknownText();
 }
 
 // Speed, pneumatic brake demand, inching speed (3110 / 3210).
@@ -698,19 +782,27 @@ void decodeSubSystems(SignalStore& s, const Pass& p)
     s.MVB_DDU_Loco_ISO2_Status = iso2;
 }
 
+// Pantograph from the up and down requests read by HBB2 (3400) and STB2
+// (3600): up as soon as a fresh port asks for it, down only when both are
+// fresh and none does; up and down asked at once is unknown.
+TriState pantograph(const SignalStore& s, const PortsFresh& f)
+{
+    const bool up = (f.f3400 && (s.HBB2_D31_LPanUpWish || s.HBB2_D01_LPanUp)) ||
+                    (f.f3600 && (s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp));
+    const bool down = (f.f3400 && s.HBB2_D31_LPanDnWish) || (f.f3600 && s.STB2_D31_LPanDnWish);
+    if (up && down)
+        return TriNoData;
+    return fromSources({{f.f3400, up}, {f.f3600, up}});
+}
+
 // Pantograph (3400, 3600); vacuum circuit breaker, primary voltage and
 // current (3100 / 3200).
 void decodeLineSide(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
-    if (!f.f3400 && !f.f3600) {
-        s.MVB_DDU_Panto = TriNoData;
-        s.MVB_DDU_Panto_String = unknownText();
-    } else {
-        const bool up = s.HBB2_D31_LPanUpWish || s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp || s.HBB2_D01_LPanUp;
-        s.MVB_DDU_Panto = triState(up);
-        s.MVB_DDU_Panto_String = up ? p.text.up : p.text.down;
-    }
+    const TriState panto = pantograph(s, f);
+    s.MVB_DDU_Panto = panto;
+    s.MVB_DDU_Panto_String = stateText(panto, p.text.up, p.text.down);
 
     const Source source = p.pick(f.f3100, f.f3200);
     if (source == Source::Neither) {
@@ -749,21 +841,31 @@ void decodeLinePower(SignalStore& s, const Pass& p)
         s.MVB_DDU_Line_Frequency_String = s.MVB_DDU_Line_Frequency_INT_String = unknownText();
     }
 
-    if (!f.f3700 && !f.f3800) {
-        s.MVB_DDU_Input_Power1_String = s.MVB_DDU_Input_Power2_String = unknownText();
-        s.MVB_DDU_Input_Power_String = unknownText();
-        s.MVB_DDU_Filter_String = unknownText();
-    } else {
+    // Input power of each line converter from its own port; the total only
+    // while both are known.
+    if (f.f3700) {
         s.MVB_DDU_Input_Power1 = mvbvaria::Check_Negative_Value(s.SLG1_D04_XPN & 0xFFFF) / 40.96 * 100.0;
+        s.MVB_DDU_Input_Power1_String = fixed(s.MVB_DDU_Input_Power1, 2);
+    } else {
+        s.MVB_DDU_Input_Power1_String = unknownText();
+    }
+    if (f.f3800) {
         s.MVB_DDU_Input_Power2 = mvbvaria::Check_Negative_Value(s.SLG2_D04_XPN & 0xFFFF) / 40.96 * 100.0;
+        s.MVB_DDU_Input_Power2_String = fixed(s.MVB_DDU_Input_Power2, 2);
+    } else {
+        s.MVB_DDU_Input_Power2_String = unknownText();
+    }
+    if (f.f3700 && f.f3800) {
         const double total = s.MVB_DDU_Input_Power1 + s.MVB_DDU_Input_Power2;
         s.MVB_DDU_Input_Power = toInt(total);
-        s.MVB_DDU_Input_Power1_String = fixed(s.MVB_DDU_Input_Power1, 2);
-        s.MVB_DDU_Input_Power2_String = fixed(s.MVB_DDU_Input_Power2, 2);
         s.MVB_DDU_Input_Power_String = fixed(total, 2);
-        s.MVB_DDU_Filter_String =
-            p.text.onOff(s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn || s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn);
+    } else {
+        s.MVB_DDU_Input_Power_String = unknownText();
     }
+    s.MVB_DDU_Filter_String =
+        stateText(fromSources({{f.f3700, s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn},
+                               {f.f3800, s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn}}),
+                  p.text.on, p.text.off);
 
     s.MVB_DDU_Hotel_Load_String = f.f3500 ? p.text.onOff(s.STB1_D01_MContHotel) : unknownText();
     if (!f.f3500) {
@@ -792,24 +894,25 @@ void contactorTexts(const Texts& text, bool portFresh, int srType, bool loadCont
                         : QStringLiteral("0");
 }
 
-// Traction motors and line converters in service (signals of 3110, shown
-// while 3100 is fresh); pre-charge and input contactors and ventilation level
+// Traction motors and line converters in service (signals of 3110; unknown
+// while it is stale); pre-charge and input contactors and ventilation level
 // of each traction converter (3700, 3800).
 void decodeTractionConverters(SignalStore& s, const Pass& p)
 {
-    const bool known = p.fresh.f3100;
+    const bool known = p.fresh.f3110;
     const char master[6] = {s.MVB_DDU_MotorMaster1_SLG1, s.MVB_DDU_MotorMaster2_SLG1, s.MVB_DDU_MotorMaster3_SLG1,
                             s.MVB_DDU_MotorMaster1_SLG2, s.MVB_DDU_MotorMaster2_SLG2, s.MVB_DDU_MotorMaster3_SLG2};
     const char slave[6] = {s.MVB_DDU_MotorSlave1_SLG1, s.MVB_DDU_MotorSlave2_SLG1, s.MVB_DDU_MotorSlave3_SLG1,
                            s.MVB_DDU_MotorSlave1_SLG2, s.MVB_DDU_MotorSlave2_SLG2, s.MVB_DDU_MotorSlave3_SLG2};
+    auto state = [known](char bit) { return known ? int(bit) : int(TriNoData); };
     for (int k = 0; k < 6; ++k) {
-        s.MVB_DDU_MotorMaster_Status[k] = known ? master[k] : 0;
-        s.MVB_DDU_MotorSlave_Status[k] = known ? slave[k] : 0;
+        s.MVB_DDU_MotorMaster_Status[k] = state(master[k]);
+        s.MVB_DDU_MotorSlave_Status[k] = state(slave[k]);
     }
-    s.LineConverter1_status_SLG1 = known ? s.MVB_DDU_LineConverter1_SLG1 : 0;
-    s.LineConverter2_status_SLG1 = known ? s.MVB_DDU_LineConverter2_SLG1 : 0;
-    s.LineConverter1_status_SLG2 = known ? s.MVB_DDU_LineConverter1_SLG2 : 0;
-    s.LineConverter2_status_SLG2 = known ? s.MVB_DDU_LineConverter2_SLG2 : 0;
+    s.LineConverter1_status_SLG1 = state(s.MVB_DDU_LineConverter1_SLG1);
+    s.LineConverter2_status_SLG1 = state(s.MVB_DDU_LineConverter2_SLG1);
+    s.LineConverter1_status_SLG2 = state(s.MVB_DDU_LineConverter1_SLG2);
+    s.LineConverter2_status_SLG2 = state(s.MVB_DDU_LineConverter2_SLG2);
 
     contactorTexts(p.text, p.fresh.f3700, p.srType, s.SLG1_D87_BLdSEin || s.SLG1_D01_MLdSEin,
                    s.SLG1_D01_MSRSEin || s.SLG1_D87_BSRSEin, s.SLG1_D09_BVentLevel3, s.SLG1_D09_BVentLevel2,
@@ -878,41 +981,39 @@ void decodeOil(SignalStore& s, const Pass& p)
 }
 
 // Auxiliary supply: highest output voltage of the three auxiliary converters
-// (3900, 3950, 4000), higher auxiliary current of the two traction converters
-// (3700, 3800); group contactors (3900, 3950, 4000); auxiliary converters
-// switched off, sub-system state 4 (1310, FLG1 preferred by 1035 / 1535).
+// (3900, 3950, 4000) and higher auxiliary current of the two traction
+// converters (3700, 3800), each only while every converter is known; group
+// contactors (3900, 3950, 4000; 52/4 is reported by BUR1 and BUR2 alike);
+// auxiliary converters switched off, sub-system state 4 as FLG1 reports it
+// (1310). FLG2 publishes no sub-system states: while its mastership request is
+// honoured they are unknown.
 void decodeAuxiliarySupply(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
-    if (!f.f3900 && !f.f3950 && !f.f4000) {
-        s.MVB_DDU_Auxiliary_Voltage_String = unknownText();
-    } else {
-        const float b1 = s.BUR1_D73_XUUN, b2 = s.BUR2_D73_XUUN, b3 = s.BUR3_D73_XUUN;
-        const float v = (b1 > b2 && b1 > b3) ? b1 : ((b2 > b1 && b2 > b3) ? b2 : b3);
+    if (f.f3900 && f.f3950 && f.f4000) {
+        const float v = std::max({s.BUR1_D73_XUUN, s.BUR2_D73_XUUN, s.BUR3_D73_XUUN});
         s.MVB_DDU_Auxiliary_Voltage_String = fixed(v * 12.5, 2);
+    } else {
+        s.MVB_DDU_Auxiliary_Voltage_String = unknownText();
     }
-    if (!f.f3700 && !f.f3800)
-        s.MVB_DDU_Auxiliary_Current_String = unknownText();
-    else
-        s.MVB_DDU_Auxiliary_Current_String =
-            fixed(s.SLG1_D01_XIBUR > s.SLG2_D01_XIBUR ? s.SLG1_D01_XIBUR : s.SLG2_D01_XIBUR, 2);
+    s.MVB_DDU_Auxiliary_Current_String =
+        f.f3700 && f.f3800 ? fixed(std::max(s.SLG1_D01_XIBUR, s.SLG2_D01_XIBUR), 2) : unknownText();
 
     s.MVB_DDU_Group_Contact_541_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_1Close) : unknownText();
     s.MVB_DDU_Group_Contact_542_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_2Close) : unknownText();
     s.MVB_DDU_Group_Contact_543_String = f.f4000 ? p.text.onOff(s.BUR3_D01_M52_3Close) : unknownText();
-    s.MVB_DDU_Group_Contact_544_String =
-        (f.f3900 || f.f3950) ? p.text.onOff(s.BUR1_D01_M52_4Close || s.BUR2_D01_M52_4Close) : unknownText();
+    s.MVB_DDU_Group_Contact_544_String = stateText(
+        fromCopies({{f.f3900, s.BUR1_D01_M52_4Close != 0}, {f.f3950, s.BUR2_D01_M52_4Close != 0}}), p.text.on,
+        p.text.off);
     s.MVB_DDU_Group_Contact_545_String = f.f3900 ? p.text.onOff(s.BUR1_D01_M52_5Close) : unknownText();
 
-    const Source source = p.pick(f.f1035, f.f1535);
-    if (source == Source::Neither) {
+    if (p.flg2Request || !f.f1310) {
         s.MVB_DDU_BUR1_Status_String = s.MVB_DDU_BUR2_Status_String = s.MVB_DDU_BUR3_Status_String = unknownText();
         return;
     }
-    const bool flg1 = source == Source::Flg1;
-    s.MVB_DDU_BUR1_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS06_Off : s.FLG2_D54_BSubS06_Off) != 4);
-    s.MVB_DDU_BUR2_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS07_Off : s.FLG2_D54_BSubS07_Off) != 4);
-    s.MVB_DDU_BUR3_Status_String = p.text.onOff((flg1 ? s.FLG1_D54_BSubS08_Off : s.FLG2_D54_BSubS08_Off) != 4);
+    s.MVB_DDU_BUR1_Status_String = p.text.onOff(s.FLG1_D54_BSubS06_Off != 4);
+    s.MVB_DDU_BUR2_Status_String = p.text.onOff(s.FLG1_D54_BSubS07_Off != 4);
+    s.MVB_DDU_BUR3_Status_String = p.text.onOff(s.FLG1_D54_BSubS08_Off != 4);
 }
 
 void auxiliaryConverterTexts(bool portFresh, float dcVoltage, float dcCurrent, float frequency, QString& dcV,
@@ -971,26 +1072,31 @@ void decodeBreakers(SignalStore& s, const Pass& p)
 }
 
 // Energy since this display started: the difference to the reference, shown
-// only from 1 to 65534 kWh.
-void energyTrip(int value, int reference, int& tripValue, QString& tripText)
+// only from 1 to 65534 kWh (else "000 000 000"; the stored trip value then
+// stays as it was). Returns the trip the text shows.
+int energyTrip(int value, int reference, int& tripValue, QString& tripText)
 {
     const long long d = static_cast<long long>(value) - reference;
     if (d >= 1 && d <= 65534) {
         tripValue = static_cast<int>(d);
         tripText = mvbvaria::Enegry_Display(tripValue);
-    } else {
-        tripText = QStringLiteral("000 000 000");
+        return tripValue;
     }
+    tripText = QStringLiteral("000 000 000");
+    return 0;
 }
 
-// Regenerated against consumed energy in percent; the text stays as it was
-// while only one of the two counters is above 1.
+// Regenerated against consumed energy in percent, from the counters of this
+// pass: "0" while nothing was consumed, unknown while only one of the two
+// counters is above 1 (no ratio can be formed; an older one is not shown).
 void energyRatio(int consumed, int regenerated, QString& text)
 {
     if (consumed > 1 && regenerated > 1)
         text = fixed(static_cast<double>(regenerated) / consumed * 100.0, 2);
     else if (consumed == 0)
         text = QStringLiteral("0");
+    else
+        text = unknownText();
 }
 
 // Energy counters (3100 / 3200): consumed and regenerated since the counters
@@ -1028,28 +1134,35 @@ void decodeEnergy(SignalStore& s, const Pass& p)
         s.MVB_DDU_Energy_Consumed_First_Boot = s.MVB_DDU_Energy_Consumed;
         s.MVB_DDU_Energy_Regenerated_First_Boot = s.MVB_DDU_Energy_Regenerated;
     }
-    energyTrip(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Consumed_First_Boot, s.MVB_DDU_Energy_Consumed_Trip,
-               s.MVB_DDU_Energy_Consumed_Trip_String);
-    energyTrip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot, s.MVB_DDU_Energy_Regenerated_Trip,
-               s.MVB_DDU_Energy_Regenerated_Trip_String);
+    const int consumedTrip = energyTrip(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Consumed_First_Boot,
+                                        s.MVB_DDU_Energy_Consumed_Trip, s.MVB_DDU_Energy_Consumed_Trip_String);
+    const int regeneratedTrip = energyTrip(s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Regenerated_First_Boot,
+                                           s.MVB_DDU_Energy_Regenerated_Trip, s.MVB_DDU_Energy_Regenerated_Trip_String);
     energyRatio(s.MVB_DDU_Energy_Consumed, s.MVB_DDU_Energy_Regenerated, s.MVB_DDU_Energy_Ratio_String);
-    energyRatio(s.MVB_DDU_Energy_Consumed_Trip, s.MVB_DDU_Energy_Regenerated_Trip, s.MVB_DDU_Energy_Ratio_Trip_String);
+    energyRatio(consumedTrip, regeneratedTrip, s.MVB_DDU_Energy_Ratio_Trip_String);
+}
+
+// A message number as the display takes it: numbers below 90 are none.
+int messageNumber(unsigned int n)
+{
+    return n >= 90 ? static_cast<int>(n) : 0;
 }
 
 // Message numbers of the diagnosis processor of the active cab (3550 / 3650;
-// 90 and up) and of the second loco (2610) with its node (2610); simulation
-// mode of the vehicle control (1035 / 1535); inching mode of the active cab
-// (1302 / 1800).
+// 90 and up) and of the second loco (2610), each kMessageUnknown while it
+// cannot be read (its port stale, the active cab unknown), and the second
+// loco's node (2610); simulation mode of the vehicle control (1035 / 1535);
+// inching mode of the active cab (1302 / 1800).
 void decodeDiagnosis(SignalStore& s, const Pass& p, int cab)
 {
     const PortsFresh& f = p.fresh;
     if (cab == 1)
-        s.MVB_DDU_Fault_No = s.DDA1_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA1_DD46_FaultNum) : 0;
+        s.MVB_DDU_Fault_No = f.f3550 ? messageNumber(s.DDA1_DD46_FaultNum) : kMessageUnknown;
     else if (cab == 2)
-        s.MVB_DDU_Fault_No = s.DDA2_DD46_FaultNum >= 90 ? static_cast<int>(s.DDA2_DD46_FaultNum) : 0;
+        s.MVB_DDU_Fault_No = f.f3650 ? messageNumber(s.DDA2_DD46_FaultNum) : kMessageUnknown;
     else
-        s.MVB_DDU_Fault_No = 0;
-    s.MVB_DDU_Fault2_No = f.f2610 ? static_cast<int>(s.MVB_DDU_Fault2_No_temp) : 0;
+        s.MVB_DDU_Fault_No = cab == kNoCab ? 0 : kMessageUnknown;
+    s.MVB_DDU_Fault2_No = f.f2610 ? static_cast<int>(s.MVB_DDU_Fault2_No_temp) : kMessageUnknown;
     s.MVB_DDU_SLV_Node_String = f.f2610 ? QString::number(s.NODE_SLV_loco2) : unknownText();
 
     const Source source = p.pick(f.f1035, f.f1535);
@@ -1110,28 +1223,34 @@ void decodeVersionsAndNodes(SignalStore& s, const Pass& p)
 }
 
 // Life signs of the processors (1000, 1500, 1200, 1700, 1100, 1600),
-// supervised from pass to pass; which vehicle control processor is master
-// (1000, 3210).
+// supervised from pass to pass while their port is fresh; a stale port is no
+// sign of life (2, as for a life sign that stopped) and leaves the
+// supervision where it was. Which vehicle control processor is master (1000,
+// 3210).
 void decodeLifeSigns(SignalStore& s, const Pass& p)
 {
-    auto lifesign = [&s](int value, unsigned index) {
+    const PortsFresh& f = p.fresh;
+    auto lifesign = [&s](bool fresh, int value, unsigned index) {
+        if (!fresh)
+            return static_cast<int>(TriNoData);
         const unsigned v = static_cast<unsigned>(value);
         s.Lifesign[index] = v;
         return mvbvaria::Lifesign_Check(s, v, index);
     };
-    s.MVB_DDU_FLG1_Lifesign = lifesign(s.FLG1_10_XMVBLifeSig, 1);
-    s.MVB_DDU_FLG2_Lifesign = lifesign(s.FLG2_10_XMVBLifeSig, 2);
-    s.MVB_DDU_HBB1_Lifesign = lifesign(s.HBB1_05_XMVBLifeSig, 3);
-    s.MVB_DDU_HBB2_Lifesign = lifesign(s.HBB2_05_XMVBLifeSig, 4);
-    s.MVB_DDU_STB1_Lifesign = lifesign(s.STB1_05_XMVBLifeSig, 5);
-    s.MVB_DDU_STB2_Lifesign = lifesign(s.STB2_05_XMVBLifeSig, 6);
+    s.MVB_DDU_FLG1_Lifesign = lifesign(f.f1000, s.FLG1_10_XMVBLifeSig, 1);
+    s.MVB_DDU_FLG2_Lifesign = lifesign(f.f1500, s.FLG2_10_XMVBLifeSig, 2);
+    s.MVB_DDU_HBB1_Lifesign = lifesign(f.f1200, s.HBB1_05_XMVBLifeSig, 3);
+    s.MVB_DDU_HBB2_Lifesign = lifesign(f.f1700, s.HBB2_05_XMVBLifeSig, 4);
+    s.MVB_DDU_STB1_Lifesign = lifesign(f.f1100, s.STB1_05_XMVBLifeSig, 5);
+    s.MVB_DDU_STB2_Lifesign = lifesign(f.f1600, s.STB2_05_XMVBLifeSig, 6);
 
     s.MVB_DDU_FLG1_Active = p.fresh.f1000 ? triState(s.FLG1_54_MFLG1MastRq != 0) : TriNoData;
     s.MVB_DDU_FLG2_Active = p.fresh.f3210 ? triState(s.FLG2_D54_MFLG2MastRq != 0) : TriNoData;
 }
 
 // Processor I/O slot images (3300, 3400, 3500, 3600, 3700, 3800: see
-// kProcessorSlots); the J slot input image of STB1 only while cab 1 is active.
+// kProcessorSlots); the J slot input image of STB1 only while cab 1 is active
+// (no data while the active cab is unknown).
 void decodeSlotImages(SignalStore& s, const Pass& p, int cab)
 {
     for (const ProcessorSlots& processor : kProcessorSlots) {
@@ -1142,7 +1261,7 @@ void decodeSlotImages(SignalStore& s, const Pass& p, int cab)
         }
         const bool cabOneImageEmpty = processor.cabOneOnly && cab != 1;
         if (cabOneImageEmpty)
-            fillInts(s.*processor.cabOneOnly, TriOff);
+            fillInts(s.*processor.cabOneOnly, cab == kCabUnknown ? TriNoData : TriOff);
         for (int k = 0; k < processor.bitCount; ++k) {
             const SlotBit& bit = processor.bits[k];
             if (cabOneImageEmpty && bit.image == processor.cabOneOnly)
@@ -1297,19 +1416,17 @@ QString mvbvaria::locoClass(unsigned int n)
 
 void mvbvaria::updatemvbvariables(SignalStore& s, const BusRequests& requests)
 {
-    // Taken before any decoder runs: the emergency rule reads the cab that was
-    // active in the previous pass.
-    const Previous previous{s.MVB_DDU_Cab_Active};
-    s.MVB_DDU_FLG2_Master_Request = static_cast<int>(s.FLG2_D54_MFLG2MastRq);
-    const Pass p{portsFresh(s, static_cast<unsigned>(requests.Max_Freshness.load())),
-                 s.MVB_DDU_FLG2_Master_Request != 0, requests.Selected_SR_Type.load(), previous, Texts()};
+    const PortsFresh fresh = portsFresh(s, static_cast<unsigned>(requests.Max_Freshness.load()));
+    // FLG2's mastership request, honoured only while its port is fresh.
+    s.MVB_DDU_FLG2_Master_Request = fresh.f3210 ? static_cast<int>(s.FLG2_D54_MFLG2MastRq) : 0;
+    const Pass p{fresh, s.MVB_DDU_FLG2_Master_Request != 0, requests.Selected_SR_Type.load(), Texts()};
 
     decodeIdentity(s, p);
     decodeBatteryAndEarthFaults(s, p);
     decodeBrakes(s, p);
     decodeLamps(s, p);
-    decodeEmergency(s, p);
     const int cab = decodeCab(s, p);
+    decodeEmergency(s, p, cab); // the emergency stop of the cab active in this pass
     decodeEffort(s, p);
     decodeSpeed(s, p);
     decodeSubSystems(s, p); // before the line frequency, which reads them

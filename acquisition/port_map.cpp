@@ -138,6 +138,14 @@ unsigned short freshnessOf(const PortFreshness& f, const CyclePort& port)
     return *reinterpret_cast<const unsigned short*>(reinterpret_cast<const char*>(&f) + port.freshnessOffset);
 }
 
+void markPortStale(SignalStore& store, const CyclePort& port)
+{
+    freshnessOf(store, port) = 0xFFFF;
+    for (int i = port.firstSignal; i < port.firstSignal + port.signalCount; ++i)
+        if (kSignals[i].kind == SignalKind::BitIfFresh || kSignals[i].kind == SignalKind::Zero)
+            member<char>(store, kSignals[i].offset) = 0;
+}
+
 void extractPortSignals(SignalStore& store, const CyclePort& port, const uint16_t* words, uint16_t freshness)
 {
     RawSignals& raw = store;

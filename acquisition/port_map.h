@@ -58,3 +58,6 @@ unsigned short freshnessOf(const PortFreshness& f, const CyclePort& port);
 
 // Cuts one port's words into its signals and stores its freshness.
 void extractPortSignals(SignalStore& store, const CyclePort& port, const uint16_t* words, uint16_t freshness);
+// Marks one port stale without cutting words: its signals keep the words last
+// read (those forced to 0 while stale are cleared).
+void markPortStale(SignalStore& store, const CyclePort& port);

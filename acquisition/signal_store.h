@@ -70,6 +70,9 @@ constexpr int DDU_MICVIEW_MAX = 30;
 
 struct SignalStore : RawSignals, PortFreshness, DerivedValues {
     DDU_RAW_DATA_struct DDU_RAW_DATA[DDU_RAW_DATA_COUNT];
+    // Freshness of the DDS port (2650) as the last pass read it; its records
+    // above stay as they were while it is stale.
+    unsigned short freshness_2650 = 0;
 
     // Output buffers of the display's own port in cab 1 (3015) and cab 2 (3201).
     unsigned short Data_3015[16] = {};
@@ -95,4 +98,6 @@ struct SignalStore : RawSignals, PortFreshness, DerivedValues {
 
     int Selected_VCU_Type = 0;         // set to 3 by every bus cycle
     unsigned long long pass_count = 0; // passes published so far (bus or simulation)
+    // The values come from the internal simulation (the demo), not from the vehicle.
+    bool simulated = false;
 };

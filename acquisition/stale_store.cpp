@@ -10,7 +10,7 @@ namespace {
 SignalStore buildStaleStore()
 {
     SignalStore s;
-    lmvf().markAllStale(s);
+    lmvf::markAllStale(s);
     BusRequests requests;
     mvbvaria().updatemvbvariables(s, requests);
     // That pass was not a look at the vehicle: life-sign supervision starts afresh.
@@ -38,14 +38,23 @@ void markViewersStale(SignalStore& s)
         text = unknownText();
 }
 
+bool everyPortStale(const SignalStore& s)
+{
+    for (int i = 0; i < firstPartPortCount(); ++i)
+        if (freshnessOf(s, firstPartPorts()[i]) < 10000)
+            return false;
+    return true;
+}
+
 SignalStore staleView(const SignalStore& last, const BusRequests& requests)
 {
     // The pass the acquisition itself makes when the controller stops
-    // answering: every port stale, decoded on top of the last values, so what
-    // the decoding keeps while its port is stale (the number of motors, the
-    // energy references, sticky sub-system states) stays as it was.
+    // answering: every port stale (the raw signals keep the words last read),
+    // decoded on top of the last values, so what the decoding keeps while its
+    // port is stale (the number of motors, the energy references, sticky
+    // sub-system states, the life-sign supervision) stays as it was.
     SignalStore s = last;
-    lmvf().markAllStale(s);
+    lmvf::markAllStale(s);
     mvbvaria().updatemvbvariables(s, requests);
     markViewersStale(s);
     return s;

@@ -20,3 +20,8 @@ SignalStore staleView(const SignalStore& last, const BusRequests& requests);
 // Marks the freshness of every telegram row read from the bus, and every
 // monitored variable, as unknown (used when a pass could not read them).
 void markViewersStale(SignalStore& store);
+
+// True when no port of the vehicle's cycle is fresh: the link to the
+// controller is lost (or the controller never came up, or every processor
+// is silent), and nothing the screens show comes from the vehicle.
+bool everyPortStale(const SignalStore& store);

@@ -85,6 +85,7 @@ QList<QPair<QString, QString>> dumpSignalStore(const SignalStore& s)
     recordField("fault_number", [](const DDU_RAW_DATA_struct& r) { return number(r.fault_number); });
     recordField("datetime1", [](const DDU_RAW_DATA_struct& r) { return number(r.datetime1); });
     recordField("datetime2", [](const DDU_RAW_DATA_struct& r) { return number(r.datetime2); });
+    add("freshness_2650", number(s.freshness_2650));
 
     add("Data_3015", numberArray(s.Data_3015));
     add("Data_3201", numberArray(s.Data_3201));
@@ -108,6 +109,7 @@ QList<QPair<QString, QString>> dumpSignalStore(const SignalStore& s)
     add("DDU_Micview_Data_temp", number(s.DDU_Micview_Data_temp));
     add("Selected_VCU_Type", number(s.Selected_VCU_Type));
     add("pass_count", number(static_cast<double>(s.pass_count)));
+    add("simulated", number(s.simulated ? 1 : 0));
 
     std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     return out;

@@ -30,3 +30,14 @@ inline TriState triState(bool on)
 {
     return on ? TriOn : TriOff;
 }
+
+// The active cab (MVB_DDU_Cab_Active) and the direction of travel
+// (MVB_DDU_Direction, MVB_DDU_Direction_2) when their sources are stale or
+// contradict each other: both cabs named at once, forward and reverse at once.
+constexpr int kCabUnknown = 3;
+constexpr int kDirectionUnknown = 3;
+
+// A message number (MVB_DDU_Fault_No, MVB_DDU_Fault2_No) that cannot be read:
+// its port is stale or the active cab is not known. It neither raises nor
+// clears a message; 0 is "no message".
+constexpr int kMessageUnknown = -1;

@@ -403,7 +403,7 @@ private slots:
         s.MVB_DDU_Cab_Active = 1;
         d.pass();
         // clang-format off
-        expect(s, {{"MVB_DDU_Cab_Active", "3"}, {"MVB_DDU_Direction", "0"}, {"MVB_DDU_Battery", "0"},
+        expect(s, {{"MVB_DDU_Cab_Active", "3"}, {"MVB_DDU_Direction", "3"}, {"MVB_DDU_Battery", "0"},
                    {"MVB_DDU_Loco_Type_String", ""},
                    {"MVB_DDU_Inching_mod_Active", "2"}}); // cab 3 (unknown) counts as a non-zero cab
         // clang-format on
@@ -527,10 +527,10 @@ private slots:
         QCOMPARE(s.MVB_DDU_Fault2_No, 20102);
         s.freshness_2610 = kStale;
         d.pass();
-        expect(s, {{"MVB_DDU_Fault2_No", "0"}, {"MVB_DDU_SLV_Node_String", "????"}});
+        expect(s, {{"MVB_DDU_Fault2_No", "-1"}, {"MVB_DDU_SLV_Node_String", "????"}});
 
-        // Emergency from the cab active in the previous pass, or from a brake
-        // pipe emptied in a running node.
+        // Emergency from the active cab's stop, or from a brake pipe emptied
+        // in a running node.
         s.HBB2_D01_LEmgStop = 1;
         d.pass();
         QCOMPARE(s.MVB_DDU_EMG, 1);
@@ -676,12 +676,14 @@ private slots:
                    {"MVB_DDU_Loco_ISO_Status", "1"}, {"MVB_DDU_BUR1_Status_String", "ON"},
                    {"MVB_DDU_BUR2_Status_String", "OFF"}});
         // clang-format on
-        s.freshness_1035 = s.freshness_1535 = kStale;
+        // The states come from 1310; FLG2 publishes none of its own.
+        s.freshness_1310 = kStale;
         d.pass();
         QCOMPARE(s.MVB_DDU_BUR2_Status_String, QStringLiteral("????"));
-        s.freshness_1535 = kFresh;
+        s.freshness_1310 = kFresh;
+        s.FLG2_D54_MFLG2MastRq = 1;
         d.pass();
-        QCOMPARE(s.MVB_DDU_BUR2_Status_String, QStringLiteral("ON")); // FLG2's states are never fed
+        QCOMPARE(s.MVB_DDU_BUR2_Status_String, QStringLiteral("????"));
     }
 
     void inchingByActiveCab()
