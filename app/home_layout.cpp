@@ -95,7 +95,7 @@ int vcatArrowY(int uprim)
 
 int ipriArrowY(int iprim)
 {
-    return 521 - iprim;
+    return 521 - std::clamp(iprim, 0, 300);
 }
 
 int speedThreshold(const QString& locoNumber)
@@ -213,14 +213,25 @@ template <size_t N> bool lookUp(const CodeLook (&table)[N], int code, CellLook& 
 
 } // namespace
 
+// A code the display does not know cannot claim a state: it takes the
+// no-data look of its code set (99 for loco 1, 4 for loco 2).
 bool rmsCellLook(int code, CellLook& look)
 {
-    return lookUp(kRmsCodes, code, look);
+    if (lookUp(kRmsCodes, code, look))
+        return true;
+    lookUp(kRmsCodes, 99, look);
+    return false;
 }
 
 bool dduCellLook(int locoSubsys, int code, CellLook& look)
 {
-    return locoSubsys == 2 ? lookUp(kDduLoco2Codes, code, look) : lookUp(kDduLoco1Codes, code, look);
+    if (locoSubsys == 2 ? lookUp(kDduLoco2Codes, code, look) : lookUp(kDduLoco1Codes, code, look))
+        return true;
+    if (locoSubsys == 2)
+        lookUp(kDduLoco2Codes, 4, look);
+    else
+        lookUp(kDduLoco1Codes, 99, look);
+    return false;
 }
 
 } // namespace home

@@ -85,7 +85,8 @@ struct CellLook {
     QRgb text;
 };
 // Look of a code in the RMS strip (loco 1), and in the DDU strip for loco 1 or
-// loco 2 (their code sets differ). False for codes that leave the cell as it was.
+// loco 2 (their code sets differ). False for a code the display does not know,
+// which gets the no-data look of its code set.
 bool rmsCellLook(int code, CellLook& look);
 bool dduCellLook(int locoSubsys, int code, CellLook& look);
 

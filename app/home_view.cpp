@@ -178,18 +178,21 @@ void HomeView::updateLineSide(const SignalStore& s)
         putShown(lddu_vcat_arrowimg, true);
     }
 
-    // Only currents the meter can show are drawn. Below 10 A the marker goes
-    // down to the scale's foot as well: a marker left at the last current
-    // above 9 A would show a current that no longer flows.
+    // Every current is shown as the number it is, also beyond the meter
+    // (an over-current is exactly when it matters); only the marker stops at
+    // the meter's ends. Below 10 A the marker goes down to the scale's foot
+    // as well: a marker left at the last current above 9 A would show a
+    // current that no longer flows.
     if (isUnknown(s.MVB_DDU_IPRIM_String)) {
         m_lcd.put(iprim_val, kDash, kNoDataGrey);
         putValue(lddu_ipri_val, kDash, 40, kNoDataGrey);
         putShown(lddu_ipri_arrowimg, false);
-    } else if (s.MVB_DDU_IPRIM >= 0 && s.MVB_DDU_IPRIM <= 300) {
+    } else {
         const QString& text = s.MVB_DDU_IPRIM_String;
-        m_lcd.put(iprim_val, s.MVB_DDU_IPRIM > 9 ? QString::number(s.MVB_DDU_IPRIM) : text.left(3), kGreen);
+        const int current = s.MVB_DDU_IPRIM;
+        m_lcd.put(iprim_val, current > 9 || current < 0 ? QString::number(current) : text.left(3), kGreen);
         putValue(lddu_ipri_val, text, 22, kGreen);
-        putPos(lddu_ipri_arrowimg, 451, ipriArrowY(s.MVB_DDU_IPRIM));
+        putPos(lddu_ipri_arrowimg, 451, ipriArrowY(current));
         putShown(lddu_ipri_arrowimg, true);
     }
 
@@ -320,18 +323,22 @@ void HomeView::updateEffort(const SignalStore& s)
 
 namespace {
 
-// DDU lamp legends: text in the lit colour, unlit, or without data.
-void putLegend(QLabel* label, int state, QRgb lit, QRgb off, QRgb noData)
+// DDU lamp legends: text in the lit colour, or unlit; without data, the
+// no-data grey in a dashed frame (an unlit legend is nearly black, so a dark
+// no-data colour could not be told from it).
+void putLegend(QLabel* label, int state, QRgb lit, QRgb off)
 {
-    static QHash<QRgb, QString> styles;
-    const QRgb c = pick3(state, off, lit, noData);
-    auto it = styles.constFind(c);
-    if (it == styles.constEnd())
-        it = styles.insert(c,
-                           QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
-                                          " background-color: rgb(28, 28, 28);"
-                                          " border: 1px solid rgb(45, 45, 45); border-radius: 4px;")
-                               .arg(rgbText(c)));
+    const QRgb c = pick3(state, off, lit, kNoDataGrey);
+    const bool noData = state != TriOff && state != TriOn;
+    const quint64 key = (quint64(noData) << 32) | c;
+    static QHash<quint64, QString> cache;
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd())
+        it = cache.insert(key, QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
+                                              " background-color: rgb(28, 28, 28);"
+                                              " border: 1px %2 rgb(%3); border-radius: 4px;")
+                                   .arg(rgbText(c), noData ? QStringLiteral("dashed") : QStringLiteral("solid"),
+                                        noData ? QStringLiteral("89, 89, 89") : QStringLiteral("45, 45, 45")));
     putStyle(label, it.value());
 }
 
@@ -364,23 +371,25 @@ void HomeView::updateLamps(const SignalStore& s)
         if (l.led == bppb_led || l.led == emg_led)
             putImage(l.led == bppb_led ? lddu_parkbrk_img : lddu_emgbrk_img,
                      pick3(l.state, Dir_ddu_img_BrakeRelease, Dir_ddu_img_BrakeApplied, Dir_ddu_img_BrakeNoMVB));
+        // The DDU legends: lit, unlit, or in the no-data colour of the other
+        // legends while the lamp is not known (never the unlit look).
         if (l.led == bpcs_led) {
             putText(lddu_bpcs_txt,
                     l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS ON"))
                                      : trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS")));
-            putLegend(lddu_bpcs_txt, l.state, kGreen, kLampLegendOff, kLampLegendOff);
+            putLegend(lddu_bpcs_txt, l.state, kGreen, kLampLegendOff);
         } else if (l.led == lsp_led) {
             putText(lddu_lsp_txt,
                     l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP ON"))
                                      : trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP")));
-            putLegend(lddu_lsp_txt, l.state, kYellow, kLampLegendOff, kLampLegendOff);
+            putLegend(lddu_lsp_txt, l.state, kYellow, kLampLegendOff);
         } else if (l.led == lsvw_led) {
-            putLegend(lddu_vigilance_txt, l.state, kYellow, kInactive, kNoMvbText);
+            putLegend(lddu_vigilance_txt, l.state, kYellow, kInactive);
         }
         l.drawn = l.state;
     }
     if (s.MVB_DDU_Antispin != m_drawn.antispin) {
-        putLegend(lddu_antispin_txt, s.MVB_DDU_Antispin, kYellow, kInactive, kNoMvbText);
+        putLegend(lddu_antispin_txt, s.MVB_DDU_Antispin, kYellow, kInactive);
         m_drawn.antispin = s.MVB_DDU_Antispin;
     }
     // The lamps lie under every other widget of the form.
@@ -469,16 +478,15 @@ void HomeView::updateBrakes(const SignalStore& s)
     }
 }
 
-// Line converters. Their states come from port 3100; while it is stale they
-// are unknown and drawn grey, not red as if they had stopped.
+// Line converters: green running, red stopped, grey while not known (their
+// port stale), never red as if they had stopped.
 void HomeView::updateConverters(const SignalStore& s)
 {
-    const bool known = s.freshness_3100 < 10000;
     const int states[4] = {s.LineConverter1_status_SLG1, s.LineConverter2_status_SLG1, s.LineConverter1_status_SLG2,
                            s.LineConverter2_status_SLG2};
     QLabel* images[4] = {loco_inverter1, loco_inverter2, loco_inverter3, loco_inverter4};
     for (int k = 0; k < 4; ++k) {
-        const int state = known ? states[k] : TriNoData;
+        const int state = states[k] == TriOn || states[k] == TriOff ? states[k] : TriNoData;
         if (state == m_drawn.converter[k])
             continue;
         putImage(images[k], pick3(state, Dir_ddu_img_invRed, Dir_ddu_img_invGrn, Dir_ddu_img_invNoMVB));
@@ -487,10 +495,9 @@ void HomeView::updateConverters(const SignalStore& s)
 }
 
 // Traction motors: six on Co-Co bogies, else four (circles 3 and 6 hidden);
-// grey while port 3100 is stale, like the converters.
+// grey while not known, like the converters.
 void HomeView::updateMotors(const SignalStore& s)
 {
-    const bool known = s.freshness_3100 < 10000;
     const bool six = s.CoCo_bogie_chasis == 1 || s.CoCo_bogie_chasisR == 1;
     QLabel* circles[6] = {loco_inverter_circle1, loco_inverter_circle2, loco_inverter_circle3,
                           loco_inverter_circle4, loco_inverter_circle5, loco_inverter_circle6};
@@ -505,7 +512,8 @@ void HomeView::updateMotors(const SignalStore& s)
     for (int m = 0; m < 6; ++m) {
         if (!six && (m == 2 || m == 5))
             continue;
-        const int state = known ? s.MVB_DDU_MotorMaster_Status[m] : TriNoData;
+        const int value = s.MVB_DDU_MotorMaster_Status[m];
+        const int state = value == TriOn || value == TriOff ? value : TriNoData;
         if (state != m_drawn.motor[m]) {
             putImage(circles[m], pick3(state, *red[m], *green[m], *grey[m]));
             m_drawn.motor[m] = state;
@@ -513,22 +521,27 @@ void HomeView::updateMotors(const SignalStore& s)
     }
 }
 
-// Direction of loco 1, and of loco 2 while it is coupled.
+// Direction of loco 1, and of loco 2 while it is coupled: forward, reverse,
+// none (no arrow), or the grey both-ways arrow while it is not known.
 void HomeView::updateDirection(const SignalStore& s)
 {
-    auto arrow = [](QLabel* l, int dir, const QString& forward, const QString& reverse) {
+    auto arrow = [](QLabel* l, int dir, const QString& forward, const QString& reverse, const QString& unknown) {
         if (dir == 1 || dir == 2)
             putImage(l, dir == 1 ? forward : reverse);
-        putShown(l, dir == 1 || dir == 2);
+        else if (dir != 0)
+            putImage(l, unknown);
+        putShown(l, dir != 0);
     };
     if (s.MVB_DDU_Direction != m_drawn.direction) {
-        arrow(direction, s.MVB_DDU_Direction, Dir_rms_img_Forward, Dir_rms_img_Reverse);
-        arrow(lddu_loco_dir_img, s.MVB_DDU_Direction, Dir_ddu_img_Forward, Dir_ddu_img_Reverse);
+        arrow(direction, s.MVB_DDU_Direction, Dir_rms_img_Forward, Dir_rms_img_Reverse, Dir_rms_img_DirectionNoMVB);
+        arrow(lddu_loco_dir_img, s.MVB_DDU_Direction, Dir_ddu_img_Forward, Dir_ddu_img_Reverse,
+              Dir_ddu_img_DirectionNoMVB);
         m_drawn.direction = s.MVB_DDU_Direction;
     }
     if (s.multiOpMode_slave1_active == 1) {
         if (s.MVB_DDU_Direction_2 != m_drawn.direction2) {
-            arrow(direction_2, s.MVB_DDU_Direction_2, Dir_rms_img_Forward, Dir_rms_img_Reverse);
+            arrow(direction_2, s.MVB_DDU_Direction_2, Dir_rms_img_Forward, Dir_rms_img_Reverse,
+                  Dir_rms_img_DirectionNoMVB);
             m_drawn.direction2 = s.MVB_DDU_Direction_2;
         }
     } else {
@@ -659,8 +672,8 @@ void HomeView::updateRmsStrip(const SignalStore& s)
     }
     for (int k = 0; k < 20; ++k) {
         CellLook look;
-        if (rmsCellLook(s.MVB_DDU_LOCO_SUB_System[k], look))
-            paintCell(t, k / 5, k % 5, look, m_rmsCell[k]);
+        rmsCellLook(s.MVB_DDU_LOCO_SUB_System[k], look); // unknown codes: the no-data look
+        paintCell(t, k / 5, k % 5, look, m_rmsCell[k]);
     }
 }
 
@@ -677,7 +690,7 @@ void HomeView::updateDduStrip(const SignalStore& s, int locoSubsys)
     const int* codes = locoSubsys == 2 ? s.MVB_DDU_LOCO2_SUB_System : s.MVB_DDU_LOCO_SUB_System;
     for (int k = 0; k < 20; ++k) {
         CellLook look;
-        if (dduCellLook(locoSubsys, codes[k], look))
-            paintCell(t, k / 10, k % 10, look, m_dduCell[k]);
+        dduCellLook(locoSubsys, codes[k], look); // unknown codes: the no-data look
+        paintCell(t, k / 10, k % 10, look, m_dduCell[k]);
     }
 }

@@ -443,8 +443,6 @@ void ProcessInfoView::updateMotorStatus(const SignalStore& s)
     QTableWidget* t = t_motorStatus;
     if (!t)
         return;
-    // The motor states come with port 3100: while it is stale they are unknown.
-    const bool known = s.freshness_3100 < 10000;
     const QString on = QCoreApplication::translate("MainWindow", "ON"),
                   off = QCoreApplication::translate("MainWindow", "OFF");
     const int columns = proc::motorWithSlave(layout) ? 2 : 1;
@@ -453,14 +451,13 @@ void ProcessInfoView::updateMotorStatus(const SignalStore& s)
         for (int k = 0; k < columns; ++k) {
             QTableWidgetItem* item = t->item(r, 1 + 2 * k);
             const int state = k == 0 ? s.MVB_DDU_MotorMaster_Status[e] : s.MVB_DDU_MotorSlave_Status[e];
-            if (!known) {
-                putCellValue(item, unknownText());
-                putCellColours(item, kNoDataGrey, kCellBackground);
-            } else if (state == 0 || state == 1) {
+            if (state == 0 || state == 1) {
                 putCellText(item, state == 1 ? on : off);
                 putCellColours(item, kCellText, state == 1 ? kOnBackground : kOffBackground);
             } else {
-                putCellColours(item, item ? item->foreground().color().rgb() : kCellText, kCellBackground);
+                // Not known (its port stale), or a value the display does not know.
+                putCellValue(item, unknownText());
+                putCellColours(item, kNoDataGrey, kCellBackground);
             }
         }
     }

@@ -53,8 +53,8 @@ struct CellLook {
 // Look of a state code of loco `loco` (1 own, 2 second loco; their code sets
 // differ). False for a code the display does not know.
 bool subsystemLook(Grid grid, int loco, int code, CellLook& look);
-// Look of a cell whose code the display does not know and which shows nothing
-// yet: it cannot claim a state, so it shows "no data".
+// Look of a cell whose code the display does not know: it cannot claim a
+// state, so it shows "no data".
 CellLook unknownCodeLook(Grid grid);
 // The menu grid's twentieth cell ("Spare") is always this.
 CellLook spareLook();

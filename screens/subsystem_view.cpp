@@ -168,9 +168,7 @@ void SubsystemView::putGridCell(QTableWidget* t, proc::Grid grid, int loco, int 
     } else if (grid == proc::Grid::Main && number == proc::kSubsystemCells) {
         look = proc::unknownCodeLook(grid); // "ALL" is no subsystem: never a state colour
     } else if (!proc::subsystemLook(grid, loco, code, look)) {
-        if (drawn != 0)
-            return; // a code the display does not know leaves the cell as it was
-        look = proc::unknownCodeLook(grid);
+        look = proc::unknownCodeLook(grid); // a code the display does not know claims no state
     }
     const bool main = grid == proc::Grid::Main;
     QTableWidgetItem* item = cellItem(t, cell / 5, cell % 5, tableFont(main ? kMainGridPointSize : 21));

@@ -81,6 +81,7 @@ std::vector<ImageEntry> buildTable()
         {"rms", "brake_nomvb.png", "Dir_rms_img_BrakeNoMVB", 90, 70, paintBrake, sp({}, StateNoData), "brake, no data"},
         {"rms", "forward.png", "Dir_rms_img_Forward", 44, 26, paintDirection, sp(Y, DirRight), "direction forward"},
         {"rms", "reverse.png", "Dir_rms_img_Reverse", 44, 26, paintDirection, sp(Y, DirLeft), "direction reverse"},
+        {"rms", "direction_nomvb.png", "Dir_rms_img_DirectionNoMVB", 44, 26, paintDirection, sp(NODATA, DirRight, 1), "direction not known"},
         // ---- locomotive pictograms ------------------------------------------------
         {"rms", "rms_loco_grey.png", "Dir_rms_img_LOCOGray", 145, 50, paintLoco, locoGrey(), "loco, no data"},
         {"rms", "rms_green_yellow_3w.png", "Dir_rms_img_LOCORMSGreenYellow3W", 145, 50, paintLoco, loco(G, Y, 3), "loco normal, Co-Co freight"},
@@ -146,6 +147,7 @@ std::vector<ImageEntry> buildTable()
         {"ddu", "ddu_vcat_green.png", "Dir_ddu_img_VCATArrowGreen", 16, 16, paintPointer, sp(G, DirRight), "primary current marker (points right)"},
         {"ddu", "ddu_forward.png", "Dir_ddu_img_Forward", 80, 44, paintDirection, sp(Y, DirRight), "direction forward"},
         {"ddu", "ddu_reverse.png", "Dir_ddu_img_Reverse", 80, 44, paintDirection, sp(Y, DirLeft), "direction reverse"},
+        {"ddu", "ddu_direction_nomvb.png", "Dir_ddu_img_DirectionNoMVB", 80, 44, paintDirection, sp(NODATA, DirRight, 1), "direction not known"},
         {"ddu", "ddu_loco_grey.png", "Dir_ddu_img_LOCOGray", 232, 80, paintLoco, locoGrey(), "loco, no data"},
         {"ddu", "ddu_green_yellow_3w.png", "Dir_ddu_img_LOCORMSGreenYellow3W", 232, 80, paintLoco, loco(G, Y, 3), "loco normal, Co-Co freight"},
         {"ddu", "ddu_red_red_2w.png", "Dir_ddu_img_LOCORMSRedRed2W", 232, 80, paintLoco, loco(R, R, 2), "loco isolated, Bo-Bo"},

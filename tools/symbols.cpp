@@ -628,6 +628,16 @@ void paintDirection(QPainter& p, QSize size, const SymbolParams& s)
 {
     const QRectF box(1, 1, size.width() - 2.0, size.height() - 2.0);
     const double w = box.width(), h = box.height();
+    if (s.number == 1) {
+        // Not known: a grey arrow pointing both ways, with the no-data badge.
+        QPolygonF both({QPointF(0, h * 0.5), QPointF(w * 0.30, 0), QPointF(w * 0.30, h * 0.30),
+                        QPointF(w * 0.70, h * 0.30), QPointF(w * 0.70, 0), QPointF(w, h * 0.5), QPointF(w * 0.70, h),
+                        QPointF(w * 0.70, h * 0.70), QPointF(w * 0.30, h * 0.70), QPointF(w * 0.30, h)});
+        both.translate(box.topLeft());
+        fillArrow(p, both, colours::noData());
+        questionBadge(p, box.center(), std::min(w, h) * 0.36);
+        return;
+    }
     QPolygonF right({QPointF(0, h * 0.30), QPointF(w * 0.56, h * 0.30), QPointF(w * 0.56, 0), QPointF(w, h * 0.5),
                      QPointF(w * 0.56, h), QPointF(w * 0.56, h * 0.70), QPointF(0, h * 0.70)});
     right.translate(box.topLeft());

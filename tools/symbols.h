@@ -52,7 +52,8 @@ void paintPantograph(QPainter& p, QSize size, const SymbolParams& s);
 void paintBreaker(QPainter& p, QSize size, const SymbolParams& s);
 // Brake block against a wheel: variant = TwoState (off = released, on = applied).
 void paintBrake(QPainter& p, QSize size, const SymbolParams& s);
-// Travel direction: variant = DirRight (forward) or DirLeft (reverse).
+// Travel direction: variant = DirRight (forward) or DirLeft (reverse); number
+// 1 = not known (both ways, grey, with the no-data badge).
 void paintDirection(QPainter& p, QSize size, const SymbolParams& s);
 // Side view of the locomotive: colour = left cab, colour2 = right cab,
 // number = side windows (2: Bo-Bo, 3: Co-Co); variant 1 = no data (all grey).

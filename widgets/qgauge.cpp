@@ -86,6 +86,9 @@ void QGauge::setValue(double v)
     if (!isEnabled())
         return;
 
+    // A value beyond the scale puts the bar at the scale's end and is
+    // reported, but the readout still shows the value itself: a speedometer
+    // never shows a number other than the speed.
     if (v > m_maxValue) {
         m_value = m_maxValue;
         emit errorSignal(OutOfRange);
@@ -94,16 +97,17 @@ void QGauge::setValue(double v)
         emit errorSignal(OutOfRange);
     } else {
         m_value = v;
-        if (m_autodigits) {
-            // The automatic count is sized for whole numbers, so the readout
-            // shows the rounded value: a fractional value would not fit and
-            // the display would silently keep its previous number.
-            const int whole = static_cast<int>(std::lround(v));
-            m_lcd->setDigitCount(digits(whole));
-            showReadout(QString::number(whole));
-        } else {
-            showReadout(QString::number(m_value));
-        }
+    }
+    m_readoutValue = v;
+    if (m_autodigits) {
+        // The automatic count is sized for whole numbers, so the readout
+        // shows the rounded value: a fractional value would not fit and the
+        // display would silently keep its previous number.
+        const int whole = static_cast<int>(std::lround(v));
+        m_lcd->setDigitCount(digits(whole));
+        showReadout(QString::number(whole));
+    } else {
+        showReadout(QString::number(v));
     }
 
     if (m_thresholdEnabled) {
@@ -346,7 +350,7 @@ void QGauge::changeEvent(QEvent* event)
             showReadout(QStringLiteral("--"));
             styleReadout(m_lcd, QString::fromLatin1(kReadoutDisabledStyle));
         } else {
-            setValue(m_value); // restores the readout and its colour
+            setValue(m_readoutValue); // restores the readout and its colour
         }
     }
     QWidget::changeEvent(event);

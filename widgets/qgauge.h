@@ -127,6 +127,7 @@ private:
     void placeReadout();
 
     double m_value = 0;
+    double m_readoutValue = 0; // the value last set, also beyond the scale: what the readout shows
     double m_maxValue = 180;
     double m_minValue = 0;
     int m_precision = 0;

@@ -323,6 +323,19 @@ private slots:
             QCOMPARE(g->readoutText(), QStringLiteral("33"));
             QCOMPARE(g->value(), 33.0);
         }
+
+        // Back from unknown with a speed beyond the gauge's scale: its number,
+        // not the "0" the gauge was parked at.
+        s.MVB_DDU_Speed_String = QStringLiteral("????");
+        tick(*w, s);
+        s.MVB_DDU_Speed = 205;
+        s.MVB_DDU_Speed_String = QStringLiteral("205");
+        tick(*w, s);
+        for (const char* n : {"gaugeWidget_4", "gaugeddu_speedo"}) {
+            auto* g = get<QGauge>(*w, n);
+            QCOMPARE(g->readoutText(), QStringLiteral("205"));
+            QCOMPARE(g->value(), 180.0); // the bar at the scale's end
+        }
     }
 
     // Colour bands of the battery voltage and the brake pipe pressure, in
@@ -366,7 +379,9 @@ private slots:
             QCOMPARE(get<QLCDNumber>(*w, "vbat")->digitCount(), text.size() - 1);
     }
 
-    void primaryCurrentOutsideTheMeterChangesNothing()
+    // A current beyond the meter shows its number; only the marker stops at
+    // the meter's ends.
+    void primaryCurrentBeyondTheMeter()
     {
         auto w = makeWindow();
         SignalStore s = running();
@@ -377,14 +392,13 @@ private slots:
         QCOMPARE(arrow->pos(), QPoint(451, 401));
         QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("120"));
 
-        for (int outside : {301, -1}) {
-            s.MVB_DDU_IPRIM = outside;
-            s.MVB_DDU_IPRIM_String = QString::number(outside) + QStringLiteral(".00");
-            tick(*w, s);
-            QCOMPARE(arrow->pos(), QPoint(451, 401));
-            QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("120"));
-            QCOMPARE(get(*w, "lddu_ipri_val")->text(), QStringLiteral("120.40"));
-        }
+        s.MVB_DDU_IPRIM = 1250; // an over-current
+        s.MVB_DDU_IPRIM_String = QStringLiteral("1250.00");
+        tick(*w, s);
+        QCOMPARE(arrow->pos(), QPoint(451, 221)); // the meter's top (300 A)
+        QVERIFY(arrow->isVisibleTo(arrow->parentWidget()));
+        QCOMPARE(lcdText(w->W(QStringLiteral("iprim_val"))), QStringLiteral("1250"));
+        QCOMPARE(get(*w, "lddu_ipri_val")->text(), QStringLiteral("1250.00"));
 
         // Below 10 A: the text's first three characters, the marker at the foot.
         s.MVB_DDU_IPRIM = 5;
@@ -489,6 +503,8 @@ private slots:
         const char* lit[8] = {"red", "red", "green", "yellow", "yellow", "red", "yellow", "red"};
         const char* brake[3] = {"brake_released", "brake_applied", "brake_nomvb"};
         const QString legend[3] = {rgbText(kInactive), rgbText(kRed), rgbText(kNoMvbText)};
+        // The DDU lamp legends: unknown in the no-data grey (a dashed frame).
+        auto legendOf = [&legend](int state) { return state == 2 ? rgbText(kNoDataGrey) : legend[state]; };
         for (int i = 0; i < 8; ++i)
             for (int state = 0; state < 3; ++state) {
                 const char* led = state == 1 ? lit[i] : state == 0 ? "grey" : "nomvb";
@@ -496,7 +512,7 @@ private slots:
                 if (i == 1 || i == 7)
                     looks << QStringLiteral("lddu_%1_img=ddu_%2.png").arg(i == 1 ? "parkbrk" : "emgbrk", brake[state]);
                 if (i == 4)
-                    looks << QStringLiteral("lddu_vigilance_txt=") + (state == 1 ? rgbText(kYellow) : legend[state]);
+                    looks << QStringLiteral("lddu_vigilance_txt=") + (state == 1 ? rgbText(kYellow) : legendOf(state));
                 QTest::addRow("%s %d", lamps[i], state) << i << state << looks;
             }
         const char* pictures[4][2] = {{"panto", "lddu_panto_img"},
@@ -522,7 +538,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             for (int state = 0; state < 3; ++state) {
                 QStringList looks;
-                const QString own = state == 1 && i == 4 ? rgbText(kYellow) : legend[state];
+                const QString own = state == 1 && i == 4 ? rgbText(kYellow) : i == 4 ? legendOf(state) : legend[state];
                 for (int k = 0; k < 5; ++k) // the other legends stay as they were
                     for (const QString& n : legends[k])
                         looks << n + QLatin1Char('=') + (k == i ? own : legend[0]);
@@ -557,7 +573,9 @@ private slots:
             const QString legend = QLatin1String(which == 2 ? "BPCS" : "LSP");
             QLabel* text = which == 2 ? get(*w, "lddu_bpcs_txt") : get(*w, "lddu_lsp_txt");
             QCOMPARE(text->text(), state == 1 ? legend + QLatin1String(" ON") : legend);
-            QCOMPARE(textColour(text), rgbText(state != 1 ? kLampLegendOff : which == 2 ? kGreen : kYellow));
+            QCOMPARE(textColour(text),
+                     rgbText(state == 2 ? kNoDataGrey : state == 0 ? kLampLegendOff : which == 2 ? kGreen : kYellow));
+            QCOMPARE(text->styleSheet().contains(QLatin1String("dashed")), state == 2); // unknown is not unlit
         }
         if (which == 10) { // the brake cylinder text follows the loco brake
             const QString texts[3] = {QStringLiteral("RELEASED"), QStringLiteral("APPLIED"), QStringLiteral("--")};
@@ -613,15 +631,18 @@ private slots:
         tick(*w, s);
         expectShown(*w, true, {"loco_inverter_circle3", "loco_inverter_circle6"});
 
-        // Port 3100 stale: converters and motors are unknown (grey), not stopped (red).
-        s.freshness_3100 = 10000;
+        // Their port stale: the decoding makes them unknown (2), drawn grey,
+        // not red as if they had stopped.
+        const SignalStore known = s;
+        s.LineConverter1_status_SLG1 = s.LineConverter2_status_SLG2 = 2;
+        std::fill(std::begin(s.MVB_DDU_MotorMaster_Status), std::end(s.MVB_DDU_MotorMaster_Status), 2);
         tick(*w, s);
         expectImages(*w,
                      {{"loco_inverter1", "Img_Inv_grey.png"},
                       {"loco_inverter4", "Img_Inv_grey.png"},
                       {"loco_inverter_circle2", "Img_Inv_greycircle2.png"},
                       {"loco_inverter_circle6", "Img_Inv_greycircle6.png"}});
-        s.freshness_3100 = 100;
+        s = known;
         tick(*w, s);
         expectImages(*w,
                      {{"loco_inverter1", "Img_Inv_green.png"}, {"loco_inverter_circle2", "Img_Inv_grncircle2.png"}});
@@ -638,6 +659,7 @@ private slots:
         QTest::newRow("cab 2 reverse") << 2 << "reverse.png" << 2 << "2";
         QTest::newRow("no cab, no direction") << 0 << "" << 0 << "";
         QTest::newRow("undetermined cab") << 1 << "forward.png" << 3 << "?";
+        QTest::newRow("direction not known") << 3 << "direction_nomvb.png" << 3 << "?";
     }
 
     void directionAndCab()
@@ -767,7 +789,7 @@ private slots:
         QTest::newRow("rms 2") << 0 << 2 << qRgb(0x66, 0x66, 0x00) << black;
         QTest::newRow("rms 4") << 0 << 4 << black << kNoDataGrey;
         QTest::newRow("rms 99") << 0 << 99 << qRgb(0x3f, 0x3f, 0x3f) << black;
-        QTest::newRow("rms 3 unknown: look kept") << 0 << 3 << qRgb(0x00, 0x50, 0x06) << black;
+        QTest::newRow("rms 3 unknown: no data") << 0 << 3 << qRgb(0x3f, 0x3f, 0x3f) << black;
         QTest::newRow("ddu loco 1: 0") << 1 << 0 << qRgb(0x00, 0x50, 0x06) << dduText;
         QTest::newRow("ddu loco 1: 1 red") << 1 << 1 << qRgb(0x54, 0x04, 0x04) << dduText;
         QTest::newRow("ddu loco 1: 2") << 1 << 2 << qRgb(0xe6, 0xe6, 0x00) << dduText;
@@ -778,7 +800,8 @@ private slots:
         QTest::newRow("ddu loco 2: 2") << 2 << 2 << qRgb(0x54, 0x04, 0x04) << dduText;
         QTest::newRow("ddu loco 2: 3") << 2 << 3 << qRgb(0xe6, 0xe6, 0x00) << dduText;
         QTest::newRow("ddu loco 2: 4") << 2 << 4 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
-        QTest::newRow("ddu loco 2: 99 unknown: look kept") << 2 << 99 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
+        QTest::newRow("ddu loco 2: 99 unknown: no data") << 2 << 99 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
+        QTest::newRow("ddu loco 1: 3 unknown: no data") << 1 << 3 << qRgb(0x3f, 0x3f, 0x3f) << dduText;
     }
 
     void subsystemStrips()

@@ -28,7 +28,7 @@ const struct {
     {"rms", 28, 28, "led_small_red led_small_orange led_small_grey led_small_green led_small_yellow led_small_nomvb"},
     {"rms", 44, 18, "led_small_long_nomvb led_small_long_grey led_small_long_red led_small_long_green"},
     {"rms", 90, 70, "brake_released brake_applied brake_nomvb"},
-    {"rms", 44, 26, "forward reverse"},
+    {"rms", 44, 26, "forward reverse direction_nomvb"},
     {"rms", 145, 50,
      "rms_loco_grey rms_green_yellow_3w rms_red_red_2w rms_red_red_3w rms_white_red_2w rms_white_red_3w"},
     {"rms", 130, 300, "tebe_meter"},
@@ -56,7 +56,7 @@ const struct {
     {"ddu", 136, 300, "ddu_tebe_meter"},
     {"ddu", 16, 16, "ddu_tebe_green ddu_tebe_orange ddu_vcat_green"},
     {"ddu", 116, 340, "ddu_ipri_meter ddu_vcat_meter"},
-    {"ddu", 80, 44, "ddu_forward ddu_reverse"},
+    {"ddu", 80, 44, "ddu_forward ddu_reverse ddu_direction_nomvb"},
     {"ddu", 232, 80,
      "ddu_loco_grey ddu_green_yellow_3w ddu_red_red_2w ddu_red_red_3w ddu_red_yellow_3w "
      "ddu_white_red_2w ddu_white_red_3w"},
@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         const QMap<QString, QSize> files = expectedFiles();
-        QCOMPARE(files.size(), 110);
+        QCOMPARE(files.size(), 112);
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
     }
@@ -184,7 +184,8 @@ private slots:
             {"rms/led_small_nomvb", "rms/led_small_grey"}, {"rms/led_small_long_nomvb", "rms/led_small_long_grey"},
             {"rms/rms_loco_grey", "rms/rms_white_red_3w"}, {"ddu/ddu_panto_nomvb", "ddu/ddu_panto_down"},
             {"ddu/ddu_vcb_nomvb", "ddu/ddu_vcb_open"}, {"ddu/ddu_brake_nomvb", "ddu/ddu_brake_released"},
-            {"ddu/ddu_loco_grey", "ddu/ddu_white_red_3w"},
+            {"ddu/ddu_loco_grey", "ddu/ddu_white_red_3w"}, {"rms/direction_nomvb", "rms/forward"},
+            {"ddu/ddu_direction_nomvb", "ddu/ddu_forward"},
         };
         const char* const states[][2] = {
             {"rms/panto_up", "rms/panto_down"}, {"rms/vcb_close", "rms/vcb_open"},

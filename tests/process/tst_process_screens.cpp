@@ -382,7 +382,9 @@ private slots:
         QCOMPARE(cell(*w, "t_motorStatus", 2, 3), QStringLiteral("ON"));
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), 0); // this screen reports no number
 
-        s.freshness_3100 = 10000; // the motor states' port stale: unknown, not "OFF"
+        // The motor states' port stale: the decoding makes them unknown (2),
+        // shown "--", not "OFF".
+        std::fill(std::begin(s.MVB_DDU_MotorMaster_Status), std::end(s.MVB_DDU_MotorMaster_Status), 2);
         tick(*w, s);
         QCOMPARE(cell(*w, "t_motorStatus", 1, 1), QStringLiteral("--"));
         QCOMPARE(cellBackground(*w, "t_motorStatus", 1, 1), QColor(0, 0, 0));
@@ -411,9 +413,10 @@ private slots:
         QSignalSpy changes(table(*w, "t_subsystem"), &QTableWidget::itemChanged);
         tick(*w, s);
         QCOMPARE(changes.count(), 0);
-        s.MVB_DDU_LOCO_SUB_System[1] = 17; // a code the display does not know: the cell stays
+        s.MVB_DDU_LOCO_SUB_System[1] = 17; // a code the display does not know: no data, not the old state
         tick(*w, s);
-        QCOMPARE(cell(*w, "t_subsystem", 0, 1), QStringLiteral("SS02\nTraction Bogie 1\n[Pri 1 Fault]"));
+        QCOMPARE(cell(*w, "t_subsystem", 0, 1), QStringLiteral("SS02\nTraction Bogie 1"));
+        QCOMPARE(cellBackground(*w, "t_subsystem", 0, 1), QColor(0x3f, 0x3f, 0x3f));
 
         w->on_loco_diag_2_clicked(); // the second loco: its 4 is "no data"
         QCOMPARE(cellBackground(*w, "t_subsystem", 0, 0), QColor(0x3f, 0x3f, 0x3f));

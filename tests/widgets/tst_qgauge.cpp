@@ -79,10 +79,27 @@ private slots:
         QTest::newRow("at the mark") << 140.0 << 0.0 << 140.0 << 140 << none << kRed;
         QTest::newRow("just over the mark") << 140.0 << 0.0 << 141.0 << 141 << over << kRed;
         QTest::newRow("threshold off") << 0.0 << 0.0 << 170.0 << 170 << none << kGreen;
-        // Out of range: clamped, the readout keeps the last value, but over
-        // the mark all the same.
-        QTest::newRow("above maximum") << 130.0 << 50.0 << 250.0 << 50 << over << kRed;
-        QTest::newRow("below minimum") << 140.0 << 30.0 << -5.0 << 30 << under << kGreen;
+        // Out of range: the bar stops at the scale's end and the error is
+        // reported, but the readout shows the value itself (a speedometer
+        // never shows another number than the speed).
+        QTest::newRow("above maximum") << 130.0 << 50.0 << 250.0 << 250 << over << kRed;
+        QTest::newRow("below minimum") << 140.0 << 30.0 << -5.0 << -5 << under << kGreen;
+    }
+
+    // Disabled (speed unknown) and enabled again with a value beyond the
+    // scale: the readout shows that value, not the one set before.
+    void beyondTheScaleAfterUnknown()
+    {
+        QGauge g;
+        g.setValue(0);
+        g.setEnabled(false);
+        g.setEnabled(true);
+        g.setValue(200);
+        QCOMPARE(g.readout()->intValue(), 200);
+        QCOMPARE(g.value(), 180.0);
+        g.setEnabled(false);
+        g.setEnabled(true);
+        QCOMPARE(g.readout()->intValue(), 200);
     }
 
     void setValue()
