@@ -66,8 +66,13 @@ void Mvb_Thread::sleepMs(int ms)
 
 void Mvb_Thread::publish(BusExchange::Origin origin)
 {
-    ++m_live->pass_count;
-    m_ex.publish(*m_live, origin);
+    publish(*m_live, origin);
+}
+
+void Mvb_Thread::publish(SignalStore& store, BusExchange::Origin origin)
+{
+    store.pass_count = ++m_passes;
+    m_ex.publish(store, origin);
 }
 
 bool Mvb_Thread::bringUp()
@@ -112,15 +117,36 @@ Mvb_Thread::Mode Mvb_Thread::runPass()
 
     BusRequests& r = m_ex.requests;
     const bool simulation = r.MVB_DDU_Internal_Simulation.load();
-    if (r.MVB_SW_Enable.load() == 1 && !simulation && r.MVB_HW_Enable.load() == 0)
+    if (simulation)
+        return simulationPass();
+    if (m_demo)
+        leaveSimulation();
+    if (r.MVB_SW_Enable.load() == 1 && r.MVB_HW_Enable.load() == 0)
         return busPass();
-    if (simulation) {
-        applySimulationStep(*m_live, m_simulationStep);
-        m_simulationStep = (m_simulationStep + 1) % SIMULATION_STEPS;
-        publish(BusExchange::Origin::Other);
-        return Mode::Simulation;
-    }
     return Mode::Idle;
+}
+
+Mvb_Thread::Mode Mvb_Thread::simulationPass()
+{
+    if (!m_demo) {
+        m_demo = std::make_unique<SignalStore>(everythingStaleStore());
+        m_demo->simulated = true;
+    }
+    applySimulationStep(*m_demo, m_simulationStep);
+    m_simulationStep = (m_simulationStep + 1) % SIMULATION_STEPS;
+    publish(*m_demo, BusExchange::Origin::Other);
+    return Mode::Simulation;
+}
+
+// Demo off: nothing of it stays, and the bus's last values are not current
+// either. The next good bus pass shows live values again.
+void Mvb_Thread::leaveSimulation()
+{
+    m_demo.reset();
+    lmvf::markAllStale(*m_live);
+    mvbvaria_fun.updatemvbvariables(*m_live, m_ex.requests);
+    markViewersStale(*m_live);
+    publish(BusExchange::Origin::Other);
 }
 
 bool Mvb_Thread::linkAnswersAgain()

@@ -5,6 +5,12 @@
 // idles; after every bus cycle or simulation step it publishes the signal
 // store.
 //
+// The simulation (the demo) works on a store of its own, marked `simulated`,
+// which starts from "nothing known"; the live store keeps what the bus last
+// told. When the simulation is switched off, the live store is published with
+// every port stale: no demo value stays on a screen, and what was read before
+// the demo is not shown as current either, until the next good bus pass.
+//
 // The link is supervised (see LinkWatch): a pass that stops getting answers
 // gives up and is published stale; the link is then "down" and each later
 // pass first looks, with a short time-out, whether the controller answers
@@ -83,6 +89,9 @@ private:
     void micviewPass(LinkWatch& watch);
     uint16_t micviewWords(LinkWatch& watch, const DDU_Micview_Details_struct& d, const uint16_t*& words);
     void publish(BusExchange::Origin origin);
+    void publish(SignalStore& store, BusExchange::Origin origin);
+    Mode simulationPass();
+    void leaveSimulation();
     void sleepMs(int ms);
 
     BusExchange& m_ex;
@@ -90,6 +99,8 @@ private:
     lmvf lmvf_fun;
     mvbvaria mvbvaria_fun;
     std::unique_ptr<SignalStore> m_live;
+    std::unique_ptr<SignalStore> m_demo; // while the simulation runs
+    unsigned long long m_passes = 0;     // stores published
     ViewerSelection m_selection;
     // Per telegram row: read fresh since the list was set or its maximum
     // reset. Until then the maximum is the current freshness, so the time

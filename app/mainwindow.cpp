@@ -22,6 +22,7 @@
 #include "acquisition/mvb_thread.h"
 #include "acquisition/stale_store.h"
 #include "app/home_view.h"
+#include "app/status_banner.h"
 #include "app/resources.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
@@ -115,6 +116,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_dialog(centralwidget);
     w->build_settings_screens(centralwidget);
     w->build_keypad(centralwidget);
+    w->statusBanner = new StatusBanner(centralwidget);
     QMetaObject::connectSlotsByName(window);
 }
 
@@ -488,6 +490,7 @@ void MainWindow::guiupdate_fun()
     processScreensTick();
     subsystemScreensTick();
     maintenanceScreensTick();
+    statusBanner->update(snap, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 // The brightness panel hides again 3 s after the last report.

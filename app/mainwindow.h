@@ -37,6 +37,7 @@
 class Mvb_Thread;
 class HomeView;
 class FaultView;
+class StatusBanner;
 class DiagnosisView;
 class DdsView;
 namespace home {
@@ -210,6 +211,8 @@ public:
     void write_fault_xml();
     void driver_advice();
     FaultView* faultView = nullptr;
+    // Demo running, or the whole link lost: said on every screen (app/status_banner).
+    StatusBanner* statusBanner = nullptr;
 
     // ----- diagnosis: DDS screen and diagnosis records (screens/diagnosis_screens.cpp) -----
     void dds_screen_update();
@@ -720,6 +723,8 @@ private:
 
     int m_dialogReturnScreen = 0;
     int m_screenUnderFault = 1; // the screen the fault pop-up covers
+    void clearFault();
+    void syncFaultButton();
     std::function<void()> m_confirmedAction;
     QString m_lastFocusMap;
 };

@@ -17,10 +17,8 @@ void MainWindow::build_topbar(QWidget* root)
     button(root, "diagnostic_process", {635, 5, 188, 45}, tr("DIAGNOSIS"), Key_menu_Style);
     auto* maint = button(root, "maintenance", {828, 5, 194, 45}, tr("MAINTENANCE"), Key_menu_Style);
     maint->setLayoutDirection(Qt::RightToLeft); // lock icon after the text
-    const QString indicator = QStringLiteral(
-        "background-color: rgb(0, 0, 0); color: rgb(115, 115, 115); font: bold 19pt Sans; border: 1px solid black;");
-    button(root, "fault_button", {828, 5, 194, 45}, QString(), indicator)->hide();
-    button(root, "info_button", {828, 5, 194, 45}, QString(), indicator)->hide();
+    button(root, "fault_button", {828, 5, 194, 45}, QString(), Fault_Button_Style)->hide();
+    button(root, "info_button", {828, 5, 194, 45}, QString(), Fault_Button_Style)->hide();
 
     auto* toggle = button(root, "screen_toggle", {655, 538, 190, 35});
     toggle->setStyleSheet(QStringLiteral("background-color: transparent; border: none;"));

@@ -187,7 +187,11 @@ void MainWindow::applyAction(const nav::Action& a)
 
 void MainWindow::clickButton(const QString& name, bool animated)
 {
-    auto* b = W<QAbstractButton>(name);
+    // The fault button stands on the maintenance button's place while a
+    // message is present: the keypad reaches it there, as a finger does.
+    auto* b = W<QAbstractButton>(name == QLatin1String("maintenance") && isShown(QStringLiteral("fault_button"))
+                                     ? QStringLiteral("fault_button")
+                                     : name);
     if (!b)
         return; // a control of a screen that is not built: nothing to do
     if (animated)
@@ -249,6 +253,10 @@ void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot,
         selected ? (focused ? looks.selectedFocused : looks.selected) : (focused ? looks.focused : looks.plain);
     if (style && w->styleSheet() != *style)
         w->setStyleSheet(*style);
+    // The fault button over the maintenance button shows the focus of that place.
+    if (name == QLatin1String("maintenance"))
+        if (QWidget* fault = W(QStringLiteral("fault_button")))
+            fault->setStyleSheet(focused ? Fault_Button_Focused_Style : Fault_Button_Style);
 }
 
 void MainWindow::Keyboard_Key_Global_Reset()

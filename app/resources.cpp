@@ -27,6 +27,14 @@ const QString key_menu_border_select_Style = QStringLiteral(
     "font: bold 16pt \"DejaVu Sans Condensed\"; background-color: rgb(41, 36, 36); color: rgb(230, 172, 0);"
     "border: 2px solid rgb(170, 170, 170);");
 
+// The message indicators on the maintenance button's place: plain, and with
+// the keypad focus of that place.
+const QString Fault_Button_Style = QStringLiteral(
+    "background-color: rgb(0, 0, 0); color: rgb(115, 115, 115); font: bold 19pt Sans; border: 1px solid black;");
+const QString Fault_Button_Focused_Style = QStringLiteral(
+    "background-color: rgb(0, 0, 0); color: rgb(115, 115, 115); font: bold 19pt Sans;"
+    "border: 2px solid rgb(170, 170, 170);");
+
 // Buttons of the screens and side menus (17 pt bold: "ENERGY MONITORING" and
 // "DIAGNOSIS RECORDS" fit the menu's 291 px buttons).
 const QString Key_submenu_Style = QStringLiteral(

@@ -16,6 +16,8 @@ extern const QString Key_menu_Style;
 extern const QString Key_menu_border_Style;
 extern const QString key_menu_select_Style;
 extern const QString key_menu_border_select_Style;
+extern const QString Fault_Button_Style;
+extern const QString Fault_Button_Focused_Style;
 extern const QString Key_submenu_Style;
 extern const QString Key_submenu_border_Style;
 extern const QString Key_submenu_select_Style;

@@ -30,6 +30,7 @@
 #include "app/home_view.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
+#include "app/status_banner.h"
 #include "app/translated_text.h"
 #include "app/widget_writer.h"
 #include "screens/io_slot_view.h"
@@ -131,6 +132,7 @@ bool MainWindow::switchLanguage(int language)
     lbl_style_ddu();
     if (DDU_Loco_Fault_Present)
         fault_update();
+    statusBanner->retranslate();
     VCU_labelchange(); // the captions just written name FLG1/FLG2 again
     return true;
 }

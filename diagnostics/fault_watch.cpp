@@ -1,16 +1,38 @@
 #include "diagnostics/fault_watch.h"
 
+#include "acquisition/unknown.h"
+
 FaultEvent FaultWatch::tick(int ownNumber, int secondNumber, bool multipleOperation, const QString& now)
 {
-    if (ownNumber != MVB_DDU_Fault_No_old) {
+    noteRead(1, ownNumber != kMessageUnknown, now);
+    noteRead(2, secondNumber != kMessageUnknown, now);
+    if (ownNumber != kMessageUnknown && ownNumber != MVB_DDU_Fault_No_old) {
         MVB_DDU_Fault_No_old = ownNumber;
         return changed(1, ownNumber, now);
     }
-    if (multipleOperation && secondNumber != MVB_DDU_Fault2_No_old) {
+    if (multipleOperation && secondNumber != kMessageUnknown && secondNumber != MVB_DDU_Fault2_No_old) {
         MVB_DDU_Fault2_No_old = secondNumber;
         return changed(2, secondNumber, now);
     }
     return {};
+}
+
+void FaultWatch::noteRead(int choice, bool read, const QString& now)
+{
+    if (read)
+        m_unreadSince[choice].clear();
+    else if (m_unreadSince[choice].isEmpty())
+        m_unreadSince[choice] = now;
+}
+
+int FaultWatch::shownNumber() const
+{
+    return fault_choice == 1 ? MVB_DDU_Fault_No_old : fault_choice == 2 ? MVB_DDU_Fault2_No_old : 0;
+}
+
+QString FaultWatch::shownNoDataSince() const
+{
+    return fault_choice == 1 || fault_choice == 2 ? m_unreadSince[fault_choice] : QString();
 }
 
 FaultEvent FaultWatch::changed(int choice, int number, const QString& now)

@@ -16,6 +16,11 @@
 //   locomotive still has a message, that one is shown again (as it was first
 //   seen, not logged again): a loco's fault is never hidden by the other one
 //   clearing.
+// - A number that cannot be read (kMessageUnknown: the link silent, its port
+//   stale, the active cab unknown) is no change: it neither raises nor clears
+//   a message. The message stays, marked as not current since the tick the
+//   number was lost; the same number coming back is the same message (no new
+//   time stamp, no second log entry), another number is a change.
 
 #include <QString>
 
@@ -35,11 +40,19 @@ public:
 
     // Whose message is shown: 0 none, 1 own, 2 second locomotive.
     int fault_choice = 0;
-    // The numbers as last taken.
+    // The numbers as last read (a number that could not be read leaves them).
     int MVB_DDU_Fault_No_old = 0;
     int MVB_DDU_Fault2_No_old = 0;
 
+    // The number of the message shown (0: none).
+    int shownNumber() const;
+    // When the number of the message shown was lost (the time stamp of that
+    // tick); empty while it is read.
+    QString shownNoDataSince() const;
+
 private:
     FaultEvent changed(int choice, int number, const QString& now);
-    QString m_seen[3]; // time each locomotive's current message was first seen
+    void noteRead(int choice, bool read, const QString& now);
+    QString m_seen[3];        // time each locomotive's current message was first seen
+    QString m_unreadSince[3]; // time each locomotive's number was lost ("" while read)
 };

@@ -9,6 +9,17 @@
 //   information button stays hidden.
 // - A fault log that cannot be parsed is kept beside the log with the suffix
 //   ".unreadable", and a fresh log is started (see fault_log.h).
+// - A message whose number can no longer be read (link silent, port stale,
+//   cab unknown, the internal simulation running) stays, marked "NO DATA
+//   since" on the pop-up, the advice and a grey fault button; it comes back
+//   current with the same number, or goes with a new one (fault_watch.h).
+// - While a message is present and its pop-up and advice are closed, the fault
+//   button stands on every screen, on the maintenance button's place; a touch
+//   there, or ENTER with the keypad focus on that place, reopens the pop-up.
+// - A message that clears itself while its pop-up or advice is open closes
+//   them, and the screen they covered is served again.
+// - Information messages show the header "Information Message" and the time
+//   they arrived, like the others (also the first one after the start).
 // - Keys: on the pop-up, ESC leaves it for the home screen; UP and DOWN move
 //   the focus between DRIVER ADVICE and ACKNOWLEDGE and ENTER presses the
 //   focused one. The focus starts on DRIVER ADVICE, so an ENTER meant for
@@ -25,6 +36,7 @@
 
 #include <algorithm>
 
+#include "acquisition/unknown.h"
 #include "app/resources.h"
 #include "diagnostics/fault.h"
 #include "platform/platform.h"
@@ -44,29 +56,55 @@ void MainWindow::delete_fault_file()
 }
 
 // On every refresh tick, after the keys: a new message number shows the
-// pop-up, a number gone removes it.
+// pop-up, a number gone removes it, a number that cannot be read marks the
+// message shown as not current.
 void MainWindow::fault_info_update()
 {
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    const FaultEvent e =
-        faultView->watch.tick(snap.MVB_DDU_Fault_No, snap.MVB_DDU_Fault2_No, snap.multiOpMode_slave1_active == 1, now);
+    // The internal simulation reads no message numbers: they are unknown.
+    const bool demo = snap.simulated;
+    const FaultEvent e = faultView->watch.tick(demo ? kMessageUnknown : snap.MVB_DDU_Fault_No,
+                                               demo ? kMessageUnknown : snap.MVB_DDU_Fault2_No,
+                                               !demo && snap.multiOpMode_slave1_active == 1, now);
     switch (e.kind) {
-    case FaultEvent::None: return;
+    case FaultEvent::None: break;
     case FaultEvent::Show:
         fault_datetime = e.time;
         fault_update();
         if (e.log)
             write_fault_xml();
-        return;
-    case FaultEvent::Clear:
-        faultView->hideAll();
-        DDU_Loco_Fault_Present = false;
-        if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
-            t->setEnabled(true);
-            t->setIcon(QIcon(Dir_ddu_img_ToggleDDU));
-        }
-        return;
+        break;
+    case FaultEvent::Clear: clearFault(); break;
     }
+    faultView->showCurrency(faultView->watch.shownNoDataSince().mid(11)); // "HH:mm:ss" of the stamp
+    syncFaultButton();
+}
+
+// The message went: the pop-up and the advice close (the screen they covered
+// is served again), the fault button goes, the layout toggle comes back.
+void MainWindow::clearFault()
+{
+    const bool covering = faultView->Gfault->isVisible() || faultView->Gfaultdriveradvice->isVisible();
+    faultView->hideAll();
+    if (covering)
+        screen_id = screen_id_old = m_screenUnderFault;
+    DDU_Loco_Fault_Present = false;
+    if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
+        t->setEnabled(true);
+        t->setIcon(QIcon(Dir_ddu_img_ToggleDDU));
+    }
+}
+
+// While a message is present and neither its pop-up nor its advice is open,
+// the fault button stands on every screen (on the maintenance button's place).
+void MainWindow::syncFaultButton()
+{
+    QWidget* b = faultView->fault_button;
+    const bool open = faultView->Gfault->isVisible() || faultView->Gfaultdriveradvice->isVisible();
+    const bool shown = DDU_Loco_Fault_Present && !open;
+    if (shown && (b->isHidden() || !b->parentWidget() || b->parentWidget()->children().constLast() != b))
+        b->raise();
+    b->setVisible(shown);
 }
 
 // Looks the shown message up and opens the pop-up (also after a change of
@@ -74,12 +112,10 @@ void MainWindow::fault_info_update()
 void MainWindow::fault_update()
 {
     const int choice = faultView->watch.fault_choice;
-    if (choice == 1) {
-        fault_fun.Get_Fault(unsigned(snap.MVB_DDU_Fault_No), 1);
-        DDU_Loco_Fault_Message(fault_datetime, snap.MVB_DDU_Loco_NO_String);
-    } else if (choice == 2) {
-        fault_fun.Get_Fault(unsigned(snap.MVB_DDU_Fault2_No), 2);
-        DDU_Loco_Fault_Message(fault_datetime, snap.MVB_DDU_Loco2_NO_String);
+    if (choice == 1 || choice == 2) {
+        fault_fun.Get_Fault(unsigned(faultView->watch.shownNumber()), choice);
+        DDU_Loco_Fault_Message(fault_datetime,
+                               choice == 2 ? snap.MVB_DDU_Loco2_NO_String : snap.MVB_DDU_Loco_NO_String);
     }
     DDU_Loco_Fault_Present = true;
     fault_screen_design();
@@ -87,9 +123,7 @@ void MainWindow::fault_update()
 
 void MainWindow::DDU_Loco_Fault_Message(const QString& dateTime, const QString& locoNumber)
 {
-    const int choice = faultView->watch.fault_choice;
-    const int number = choice == 2 ? snap.MVB_DDU_Fault2_No : snap.MVB_DDU_Fault_No;
-    faultView->fill(unsigned(number), dateTime, locoNumber);
+    faultView->fill(unsigned(faultView->watch.shownNumber()), dateTime, locoNumber);
 }
 
 void MainWindow::faultPopupKeys(const KeyFlags& k)
@@ -167,6 +201,7 @@ void MainWindow::on_enterfault_btn_clicked()
     faultView->Gfault->hide();
     exchange.requests.MVB_Fault_ACK.raise();
     screen_id = m_screenUnderFault;
+    syncFaultButton(); // the message stays: its button comes back at once
 }
 
 void MainWindow::on_driveradvice_clicked()

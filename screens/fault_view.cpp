@@ -34,6 +34,9 @@ const QString kFocusedButtonStyle =
                    " border: 4px solid rgb(235, 235, 235); border-radius: 4px; font: bold 13pt \"DejaVu Sans\"; }");
 const QString kHeaderStyle = QStringLiteral("font: bold 19pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
 const QString kPageStyle = QStringLiteral("font: 17pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+// "NO DATA since": white on black, apart from the orange of a current message.
+const QString kNoDataStyle = QStringLiteral("QLabel { font: bold 19pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
+                                            " background-color: rgb(0, 0, 0); border-radius: 4px; }");
 
 QListWidget* list(QWidget* parent, const char* name, const QRect& g)
 {
@@ -65,6 +68,10 @@ void FaultView::build(QWidget* root)
     advice->setStyleSheet(kGroupStyle);
 
     label(popup, "faultimg", {22, 15, 100, 90})->setScaledContents(true);
+    QLabel* noData = label(popup, "fault_nodata", {150, 30, 846, 60}, QString(), kNoDataStyle);
+    noData->setAlignment(Qt::AlignCenter);
+    noData->setWordWrap(true);
+    noData->hide();
     label(popup, "fault_header", {24, 114, 972, 50}, QString(), kHeaderStyle);
     list(popup, "faultmsg_listwidget", {25, 175, 970, 250});
     button(popup, "driveradvice", {650, 445, 160, 70}, trFault(QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")),
@@ -74,10 +81,15 @@ void FaultView::build(QWidget* root)
 
     QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
     label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), kHeaderStyle);
-    label(head, "driveradv_datetime", {425, 2, 400, 33}, QString(), kHeaderStyle)
+    // The date takes the width the type leaves: "Received" and the time
+    // must not be cut at their left.
+    label(head, "driveradv_datetime", {235, 2, 590, 33}, QString(), kHeaderStyle)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     list(advice, "driveradv_listwidget", {22, 44, 826, 118});
     label(advice, "driveradv_header", {23, 166, 826, 35}, QString(), kHeaderStyle);
+    QLabel* adviceNoData = label(advice, "driveradv_nodata", {420, 166, 428, 35}, QString(), kNoDataStyle);
+    adviceNoData->setAlignment(Qt::AlignCenter);
+    adviceNoData->hide();
     for (const char* page : {"page1", "page2", "page3", "page4"}) {
         QLabel* l = label(advice, page, {23, 204, 826, 315}, QString(), kPageStyle);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -131,16 +143,27 @@ void FaultView::fill(unsigned int number, const QString& dateTime, const QString
         fault_header->setText(
             trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message                      Received ")) + dateTime);
         driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message")));
-        ui::putIcon(fault_button, Dir_rms_img_LocoIso, QSize(140, 31));
+        m_buttonIcon = Dir_rms_img_LocoIso;
+        m_buttonIconSize = QSize(140, 31);
         break;
     case Kind::Fault:
         fault_header->setText(
             trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message                            Received ")) + dateTime);
         driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message")));
-        ui::putIcon(fault_button, Dir_rms_img_LocoFault, QSize(140, 31));
+        m_buttonIcon = Dir_rms_img_LocoFault;
+        m_buttonIconSize = QSize(140, 31);
         break;
-    case Kind::Information: break; // header, type and icon stay as they were
+    case Kind::Information:
+        // Its own header and time, like the others (the headers of the
+        // message before it, or none at all after a start, would misname it).
+        fault_header->setText(
+            trFault(QT_TRANSLATE_NOOP("MainWindow", "Information Message                    Received ")) + dateTime);
+        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Information Message")));
+        m_buttonIcon = Dir_rms_img_LocoInfo;
+        m_buttonIconSize = QSize(91, 31);
+        break;
     }
+    putButtonIcon();
     const QStringList rows = {
         trFault(QT_TRANSLATE_NOOP("MainWindow", " Loco ")) + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
         QLatin1Char(' ') + DDU_Fault_Line2, QLatin1Char(' ') + DDU_Fault_Line3, QLatin1Char(' ') + DDU_Fault_Line4};
@@ -226,5 +249,40 @@ void FaultView::showPage(int page)
 void FaultView::hideAll()
 {
     Gfault->hide();
+    Gfaultdriveradvice->hide();
     fault_button->hide();
+}
+
+void FaultView::showCurrency(const QString& since)
+{
+    if (since == m_since && fault_nodata->isHidden() == since.isEmpty())
+        return;
+    m_since = since;
+    if (!since.isEmpty()) {
+        ui::putText(fault_nodata,
+                    trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1: may no longer be current"))
+                        .arg(since));
+        ui::putText(driveradv_nodata, trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1")).arg(since));
+    }
+    fault_nodata->setVisible(!since.isEmpty());
+    driveradv_nodata->setVisible(!since.isEmpty());
+    putButtonIcon();
+}
+
+// The kind's icon; greyed while the message is not current.
+void FaultView::putButtonIcon()
+{
+    if (m_buttonIcon.isEmpty())
+        return;
+    if (current()) {
+        ui::putIcon(fault_button, m_buttonIcon, m_buttonIconSize);
+        return;
+    }
+    const QString key = m_buttonIcon + QStringLiteral(" (no data)");
+    if (fault_button->property("image").toString() == key)
+        return;
+    const QPixmap grey = QIcon(ui::pixmap(m_buttonIcon)).pixmap(m_buttonIconSize, QIcon::Disabled);
+    fault_button->setIcon(QIcon(grey));
+    fault_button->setIconSize(m_buttonIconSize);
+    fault_button->setProperty("image", key);
 }

@@ -5,6 +5,7 @@
 // change detection is diagnostics/fault_watch, the log diagnostics/fault_log.
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 
 #include "diagnostics/fault_log.h"
@@ -18,7 +19,7 @@ class QWidget;
 // clang-format off
 #define FAULT_WIDGETS(X) X(Gfault) X(Gfaultdriveradvice) X(Gdriveradv_faultheader) X(Gdriveradv_right)
 #define FAULT_LABELS(X) X(faultimg) X(fault_header) X(driveradv_faulttype) X(driveradv_datetime) \
-    X(driveradv_header) X(page1) X(page2) X(page3) X(page4) X(image) X(page_no)
+    X(driveradv_header) X(page1) X(page2) X(page3) X(page4) X(image) X(page_no) X(fault_nodata) X(driveradv_nodata)
 #define FAULT_LISTS(X) X(faultmsg_listwidget) X(driveradv_listwidget)
 #define FAULT_BUTTONS(X) X(driveradvice) X(enterfault_btn) X(driveradv_back) X(up_button) X(down_button) \
     X(fault_button) X(screen_toggle)
@@ -44,7 +45,13 @@ public:
     // Shows the driver advice at `page` (1 to 4) with the record's pages.
     void showAdvice(int homeLayout, bool hindi);
     void showPage(int page);
+    // Hides the pop-up, the advice and the fault button.
     void hideAll();
+    // Marks the message shown as not current since `since` ("HH:mm:ss"), or
+    // as current again (empty): the pop-up's and the advice's "NO DATA since"
+    // line and the fault button's grey icon.
+    void showCurrency(const QString& since);
+    bool current() const { return m_since.isEmpty(); }
     // Keypad focus on the pop-up: DRIVER ADVICE (false) or ACKNOWLEDGE (true).
     void focusAcknowledge(bool acknowledge);
     bool acknowledgeFocused() const { return m_acknowledgeFocused; }
@@ -67,6 +74,10 @@ public:
 
 private:
     bool m_acknowledgeFocused = false;
+    QString m_since;        // empty while the message shown is current
+    QString m_buttonIcon;   // the fault button's icon for the kind of message
+    QSize m_buttonIconSize;
+    void putButtonIcon();
     void placeGroups(int homeLayout);
     void styleLists(bool hindi);
 };

@@ -1684,6 +1684,30 @@ Max</source>
         <source> TM3 1,2 °C</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>NO MVB DATA since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEMO MODE: SIMULATED VALUES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information Message                    Received </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO DATA since %1: may no longer be current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO DATA since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>

@@ -1701,6 +1701,30 @@ Max</source>
         <source> TM3 1,2 °C</source>
         <translation> TM3 1,2 °C</translation>
     </message>
+    <message>
+        <source>NO MVB DATA since %1</source>
+        <translation>%1 से MVB डेटा नहीं</translation>
+    </message>
+    <message>
+        <source>DEMO MODE: SIMULATED VALUES</source>
+        <translation>डेमो मोड: सिमुलेशन के मान</translation>
+    </message>
+    <message>
+        <source>Information Message                    Received </source>
+        <translation>सूचना संदेश                    प्राप्त </translation>
+    </message>
+    <message>
+        <source>Information Message</source>
+        <translation>सूचना संदेश</translation>
+    </message>
+    <message>
+        <source>NO DATA since %1: may no longer be current</source>
+        <translation>%1 से डेटा नहीं: हो सकता है अब लागू न हो</translation>
+    </message>
+    <message>
+        <source>NO DATA since %1</source>
+        <translation>%1 से डेटा नहीं</translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>

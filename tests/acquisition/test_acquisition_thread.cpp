@@ -6,6 +6,7 @@
 
 #include "acquisition/mvb_thread.h"
 #include "acquisition/stale_store.h"
+#include "acquisition/unknown.h"
 #include "fake_bus.h"
 #include "mvb/mvb_log.h"
 
@@ -117,6 +118,47 @@ private slots:
         QCOMPARE(s.MVB_DDU_BP_Pressure_String, QStringLiteral("3.9")); // kept
         QCOMPARE(s.MVB_DDU_SLV_Node_String, QStringLiteral("????"));
         QCOMPARE(s.MVB_DDU_Primary_Over_Current_String, QStringLiteral("ON"));
+    }
+
+    // The demo can never pass for live data: its store is marked, reads no
+    // message number, and leaves nothing behind when switched off; what the
+    // bus told before it is not shown as current either, until the next good
+    // bus pass.
+    void demoIsMarkedAndLeavesNothing()
+    {
+        Rig rig;
+        auto& r = rig.exchange.requests;
+        rig.bus->set(3110, 6, 2048); // 50 km/h
+        r.MVB_HW_Enable = 0;
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Bus);
+        SignalStore s = rig.exchange.snapshot();
+        QVERIFY(!s.simulated);
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("50"));
+
+        r.MVB_DDU_Internal_Simulation = true;
+        rig.thread->runPass();
+        rig.thread->runPass();
+        s = rig.exchange.snapshot();
+        QVERIFY(s.simulated);
+        QCOMPARE(s.MVB_DDU_Loco_NO_String, QStringLiteral("31028"));
+        QCOMPARE(s.MVB_DDU_Fault_No, kMessageUnknown);
+        QCOMPARE(rig.thread->liveStore().MVB_DDU_Speed_String, QStringLiteral("50")); // the bus's store untouched
+
+        // Off while the controller is down: no demo value, nothing current.
+        r.MVB_DDU_Internal_Simulation = false;
+        r.MVB_HW_Enable = -1;
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Idle);
+        s = rig.exchange.snapshot();
+        QVERIFY(!s.simulated);
+        QVERIFY(everyPortStale(s));
+        QCOMPARE(s.MVB_DDU_Loco_NO_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Speed_String, QStringLiteral("????"));
+        QCOMPARE(s.MVB_DDU_Panto, 2);
+        QCOMPARE(s.MVB_DDU_LOCO_SUB_System[0], 99);
+        // The controller back: live again with the first good pass.
+        r.MVB_HW_Enable = 0;
+        QCOMPARE(rig.thread->runPass(), Mvb_Thread::Mode::Bus);
+        QCOMPARE(rig.exchange.snapshot().MVB_DDU_Speed_String, QStringLiteral("50"));
     }
 
     // The running thread: the simulation sleeps between steps and stop()

@@ -751,6 +751,39 @@ private slots:
         QVERIFY(w->brightness.Brightness_Panel_Enable && !w->keys.Keyboard_Pixy_Brightness_Pressed);
     }
 
+    // One place on every screen says why the values are not the vehicle's:
+    // the link lost (since when), or the demo running; nothing while live.
+    void statusBannerSaysWhy()
+    {
+        auto w = makeWindow();
+        QLabel* banner = w->W<QLabel>(QStringLiteral("mvb_status_banner"));
+        QVERIFY(banner);
+        w->guiupdate_fun(); // nothing read yet: every port stale
+        QVERIFY(banner->isVisible());
+        QVERIFY(banner->text().startsWith(QStringLiteral("NO MVB DATA since ")));
+        const QString since = banner->text();
+        press(*w, "03"); // MENU: a screen over the home screen
+        QVERIFY(w->isShown(QStringLiteral("menu_screen")));
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->parentWidget()->children().constLast(), banner); // on top of it
+        QCOMPARE(banner->text(), since); // the time it was first seen
+
+        SignalStore live = w->snap;
+        live.freshness_3110 = 100; // one port of the vehicle read: data again
+        live.pass_count += 1;
+        w->exchange.publish(live);
+        w->guiupdate_fun();
+        QVERIFY(!banner->isVisible());
+
+        live.simulated = true;
+        live.pass_count += 1;
+        w->exchange.publish(live);
+        w->guiupdate_fun();
+        QVERIFY(banner->isVisible());
+        QVERIFY(banner->text().startsWith(QStringLiteral("DEMO MODE")));
+        QVERIFY(banner->styleSheet().contains(QStringLiteral("rgb(230, 172, 0)")));
+    }
+
     void screenshotOption()
     {
         const QString bin = qEnvironmentVariable("DDU_BIN_DIR") + QStringLiteral("/ddu");

@@ -9,6 +9,7 @@
 #include <QListWidget>
 
 #include "app/mainwindow.h"
+#include "acquisition/unknown.h"
 #include "app/resources.h"
 #include "diagnostics/fault.h"
 #include "diagnostics/fault_log.h"
@@ -105,6 +106,18 @@ private slots:
         QTest::newRow("shown loco clearing shows the other again, not logged")
             << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1},
                                  {0, 10101, 1, 1, 2, 10101, 0}};
+        // -1: the number cannot be read (link silent, port stale, cab unknown).
+        QTest::newRow("unread number neither clears nor raises; the same back is the same message")
+            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {-1, 0, 0, 0, 0, 0, 0}, {-1, -1, 1, 0, 0, 0, 0},
+                                 {20102, 0, 0, 0, 0, 0, 0}};
+        QTest::newRow("unread, then another number: a new message")
+            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {-1, 0, 0, 0, 0, 0, 0}, {400, 0, 0, 1, 1, 400, 1}};
+        QTest::newRow("unread, then 0: cleared")
+            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {-1, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 2, 0, 0, 0}};
+        QTest::newRow("unread before any message: nothing")
+            << QList<QList<int>>{{-1, -1, 1, 0, 0, 0, 0}, {0, 0, 1, 0, 0, 0, 0}};
+        QTest::newRow("second loco unread and back")
+            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {0, -1, 1, 0, 0, 0, 0}, {0, 10101, 1, 0, 0, 0, 0}};
     }
     void watchSequences()
     {
@@ -131,6 +144,23 @@ private slots:
         w.tick(0, 10101, true, QStringLiteral("first"));
         w.tick(20102, 10101, true, QStringLiteral("second"));
         QCOMPARE(w.tick(0, 10101, true, QStringLiteral("third")).time, QStringLiteral("first"));
+    }
+
+    // Since when the shown message's number is not read: the first tick
+    // without it, until it is read again; only the shown loco's counts.
+    void watchTellsSinceWhenUnread()
+    {
+        FaultWatch w;
+        w.tick(20102, 0, false, QStringLiteral("t0"));
+        QCOMPARE(w.shownNoDataSince(), QString());
+        w.tick(20102, -1, false, QStringLiteral("t1")); // the other loco's: not the message shown
+        QCOMPARE(w.shownNoDataSince(), QString());
+        w.tick(-1, -1, false, QStringLiteral("t2"));
+        w.tick(-1, -1, false, QStringLiteral("t3"));
+        QCOMPARE(w.shownNoDataSince(), QStringLiteral("t2"));
+        QCOMPARE(w.shownNumber(), 20102);
+        w.tick(20102, -1, false, QStringLiteral("t4"));
+        QCOMPARE(w.shownNoDataSince(), QString());
     }
 
     // ---------------------------------------------------------------- the log file
@@ -229,9 +259,11 @@ private slots:
         QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoIso);
         QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 2);
 
-        const QString header = v.fault_header->text();
-        tick(*w, 91);
-        QCOMPARE(v.fault_header->text(), header); // information: header stays
+        tick(*w, 91); // information: its own header and time, not logged
+        QVERIFY(v.fault_header->text().startsWith(QStringLiteral("Information Message                    Received ")));
+        QVERIFY(v.fault_header->text().endsWith(w->fault_datetime));
+        QCOMPARE(v.driveradv_faulttype->text(), QStringLiteral("Information Message"));
+        QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoInfo);
         QVERIFY(rows(v.faultmsg_listwidget).value(0).endsWith(QStringLiteral(";   Information 002")));
         QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 2);
 
@@ -337,6 +369,106 @@ private slots:
         press("10");
         QVERIFY(w->exchange.requests.MVB_Fault_ACK.on());
         QVERIFY(!w->faultView->Gfault->isVisible());
+    }
+
+    // Bus trouble under a message: it stays, marked "NO DATA since" on the
+    // pop-up and as a grey fault button after the acknowledge; the same
+    // number back is the same message (no new time, no second log entry).
+    void messageSurvivesBusTrouble()
+    {
+        auto w = makeWindow();
+        FaultView& v = *w->faultView;
+        tick(*w, 20102);
+        const QString header = v.fault_header->text();
+        QVERIFY(v.fault_nodata->isHidden());
+        tick(*w, -1);
+        QVERIFY(v.Gfault->isVisible());
+        QVERIFY(v.fault_nodata->isVisible());
+        QVERIFY(v.fault_nodata->text().startsWith(QStringLiteral("NO DATA since ")));
+        QVERIFY(w->DDU_Loco_Fault_Present);
+        v.enterfault_btn->click(); // acknowledged while the link is silent
+        QVERIFY(v.fault_button->isVisible());
+        QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoFault + QStringLiteral(" (no data)"));
+        for (int k = 0; k < 3; ++k)
+            tick(*w, -1);
+        tick(*w, 20102);
+        QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoFault);
+        QVERIFY(v.fault_nodata->isHidden());
+        QVERIFY(!v.Gfault->isVisible()); // not popped up again
+        QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 1);
+        v.fault_button->click();
+        QCOMPARE(v.fault_header->text(), header); // its first time
+    }
+
+    // The demo invents no messages: its numbers are not read.
+    void demoReadsNoMessage()
+    {
+        auto w = makeWindow();
+        tick(*w, 20102);
+        SignalStore s = w->snap;
+        s.simulated = true;
+        s.MVB_DDU_Fault_No = 0;
+        s.pass_count += 1;
+        w->exchange.publish(s);
+        w->guiupdate_fun();
+        QVERIFY(w->DDU_Loco_Fault_Present);
+        QVERIFY(w->faultView->fault_nodata->isVisible());
+        s.MVB_DDU_Fault_No = 10103;
+        w->exchange.publish(s);
+        w->guiupdate_fun();
+        QCOMPARE(readAll(logPath()).count(QStringLiteral("<Message>")), 1);
+    }
+
+    // After the acknowledge the fault button stands on every screen, on the
+    // maintenance button's place, and reopens the message by touch and by key.
+    void faultButtonOnEveryScreen()
+    {
+        auto w = makeWindow();
+        FaultView& v = *w->faultView;
+        tick(*w, 20102);
+        v.enterfault_btn->click();
+        QVERIFY(v.fault_button->isVisible());
+        w->on_menu_clicked();
+        tick(*w, 20102);
+        QVERIFY(v.fault_button->isVisible());
+        w->touch.key_pressure = 0;
+        w->Touch_Screen_Connect(950, 30);
+        QVERIFY(v.Gfault->isVisible());
+        QCOMPARE(w->screen_id, 46);
+        v.enterfault_btn->click();
+        QCOMPARE(w->screen_id, 3); // the menu is served again
+        // By key: HOME, then DOWN to the fifth place of the top bar, ENTER.
+        auto press = [&w](const char* code) {
+            w->feedKeypad(QByteArray("$,") + code + ",\r\n");
+            w->guiupdate_fun();
+        };
+        press("02");
+        for (int k = 0; k < 4; ++k)
+            press("09");
+        QVERIFY(v.fault_button->styleSheet().contains(QStringLiteral("solid rgb(170, 170, 170)"))); // its focus
+        press("10");
+        QVERIFY(v.Gfault->isVisible());
+        QVERIFY(!w->isShown(QStringLiteral("Gpassword"))); // not the maintenance pad under it
+    }
+
+    // A message clearing itself while its advice is open: the advice closes
+    // and the screen it covered is served again.
+    void clearingServesTheCoveredScreen()
+    {
+        auto w = makeWindow();
+        FaultView& v = *w->faultView;
+        w->on_menu_clicked();
+        tick(*w, 20102);
+        v.driveradvice->click();
+        QCOMPARE(w->screen_id, 47);
+        tick(*w, 0);
+        QVERIFY(!v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible() && !v.fault_button->isVisible());
+        QCOMPARE(w->screen_id, 3);
+        w->touch.key_pressure = 0;
+        const QWidget* entry = w->W(QStringLiteral("hv_circ"));
+        const QPoint p = entry->mapTo(w.get(), entry->rect().center());
+        w->Touch_Screen_Connect(p.x(), p.y());
+        QVERIFY(w->isShown(QStringLiteral("Gmenu_hvcircuit")));
     }
 
     // Every start empties the log.

@@ -658,6 +658,8 @@ private slots:
 
         publish(*w, withFault(*w, 10103));
         note(QStringLiteral("fault pop-up"));
+        publish(*w, withFault(*w, -1)); // its number lost: marked on the pop-up and the advice
+        note(QStringLiteral("fault pop-up without data"));
         auto* rows = w->W<QListWidget>("faultmsg_listwidget");
         const QSize row(rows->viewport()->width() - 8, 1000);
         w->W<QAbstractButton>("driveradvice")->click();
@@ -678,6 +680,10 @@ private slots:
                         faults << QStringLiteral("%1 page %2: %3").arg(e.number).arg(k + 1).arg(m);
             }
         }
+        SignalStore demo = withFault(*w, 10103);
+        demo.simulated = true;
+        publish(*w, demo);
+        note(QStringLiteral("demo banner"));
         for (const QString& f : std::as_const(faults))
             qWarning("%s", qPrintable(f));
         QVERIFY2(faults.isEmpty(),

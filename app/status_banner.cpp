@@ -1,0 +1,83 @@
+#include "app/status_banner.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "acquisition/stale_store.h"
+#include "app/widget_writer.h"
+
+namespace {
+
+// White on the fault red for a lost link, black on the warning yellow for the
+// demo: neither can be taken for a value of the screen.
+const QString kNoDataStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
+                                            " background-color: rgb(135, 5, 5); border: 2px solid rgb(235, 235, 235);"
+                                            " border-radius: 6px; }");
+const QString kDemoStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"
+                                          " background-color: rgb(230, 172, 0); border: 2px solid rgb(0, 0, 0);"
+                                          " border-radius: 6px; }");
+
+QString trBanner(const char* text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+namespace banner {
+
+DataState dataState(const SignalStore& s)
+{
+    if (s.simulated)
+        return DataState::Demo;
+    return everyPortStale(s) ? DataState::NoData : DataState::Live;
+}
+
+} // namespace banner
+
+StatusBanner::StatusBanner(QWidget* root)
+    : QObject(root)
+    , m_label(new QLabel(root))
+{
+    setObjectName(QStringLiteral("statusBanner"));
+    m_label->setObjectName(QStringLiteral("mvb_status_banner"));
+    m_label->setGeometry(212, 722, 600, 40);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_label->hide();
+}
+
+void StatusBanner::update(const SignalStore& s, const QString& now)
+{
+    const banner::DataState state = banner::dataState(s);
+    if (state != m_state) {
+        m_state = state;
+        m_since = state == banner::DataState::NoData ? now : QString();
+        show();
+    }
+    // Above every screen, also one opened since the last tick.
+    if (m_state != banner::DataState::Live && m_label->parentWidget()->children().constLast() != m_label)
+        m_label->raise();
+}
+
+void StatusBanner::retranslate()
+{
+    show();
+}
+
+void StatusBanner::show()
+{
+    switch (m_state) {
+    case banner::DataState::Live: m_label->hide(); return;
+    case banner::DataState::NoData:
+        ui::putText(m_label, trBanner(QT_TRANSLATE_NOOP("MainWindow", "NO MVB DATA since %1")).arg(m_since));
+        ui::putStyle(m_label, kNoDataStyle);
+        break;
+    case banner::DataState::Demo:
+        ui::putText(m_label, trBanner(QT_TRANSLATE_NOOP("MainWindow", "DEMO MODE: SIMULATED VALUES")));
+        ui::putStyle(m_label, kDemoStyle);
+        break;
+    }
+    m_label->show();
+    m_label->raise();
+}
