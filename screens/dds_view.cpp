@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include "app/look.h"
 #include "app/resources.h"
 #include "app/widget_writer.h"
 
@@ -115,16 +116,36 @@ void DdsView::layoutButtons()
     }
 }
 
-int DdsView::update(const DdsRowsToDraw& rows)
+int DdsView::update(const DdsRowsToDraw& rows, bool portFresh)
 {
+    if (!portFresh) {
+        if (m_stale)
+            return 0;
+        for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k)
+            writeUnknownRow(k);
+        m_stale = true;
+        return DDU_RAW_DATA_COUNT;
+    }
+    const bool all = m_stale;
+    m_stale = false;
     int written = 0;
     for (int k = 0; k < DDU_RAW_DATA_COUNT; ++k) {
-        if (!rows.redraw[size_t(k)])
+        if (!all && !rows.redraw[size_t(k)])
             continue;
         writeRow(k, rows.records[size_t(k)]);
         ++written;
     }
     return written;
+}
+
+void DdsView::writeUnknownRow(int row)
+{
+    DDU_RAW_DATA_struct unknown;
+    unknown.event_number = unknown.DateTime = unknown.Proc = unknown.FaultMessage = QStringLiteral("--");
+    writeRow(row, unknown);
+    if (t_DDStable)
+        for (int c = 0; c < 4; ++c)
+            t_DDStable->item(row, c)->setForeground(QColor(kNoDataGrey));
 }
 
 void DdsView::writeRow(int row, const DDU_RAW_DATA_struct& record)

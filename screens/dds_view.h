@@ -40,7 +40,10 @@ public:
     void layoutButtons();
 
     // Writes the rows marked for redraw; returns how many were written.
-    int update(const DdsRowsToDraw& rows);
+    // While the DDS port is stale (`portFresh` false) every row shows "--"
+    // in grey instead: the window last read is no longer the vehicle's; the
+    // first refresh with the port fresh again writes all four rows.
+    int update(const DdsRowsToDraw& rows, bool portFresh = true);
 
 #define DDS_DECLARE(type, n) type* n = nullptr;
     DDS_WIDGETS(DDS_DECLARE)
@@ -48,4 +51,6 @@ public:
 
 private:
     void writeRow(int row, const DDU_RAW_DATA_struct& record);
+    void writeUnknownRow(int row);
+    bool m_stale = false; // the rows show the stale look
 };

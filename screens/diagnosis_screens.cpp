@@ -215,7 +215,7 @@ void MainWindow::dds_screen_update()
 {
     DdsView* v = ddsViewOf(*this);
     if (v && pixyThread)
-        v->update(pixyThread->takeRowsToDraw());
+        v->update(pixyThread->takeRowsToDraw(), snap.freshness_2650 < 10000);
 }
 
 // Paging: the request goes on the bus for its cycles; the vehicle answers with

@@ -72,6 +72,16 @@ QTableWidget* list(MainWindow& w)
     return w.W<QTableWidget>(QStringLiteral("t_diagnosis"));
 }
 
+// A pass with the DDS port fresh or stale, and the refresh tick after it.
+void publishDdsPort(MainWindow& w, bool fresh)
+{
+    SignalStore s = w.snap;
+    s.freshness_2650 = fresh ? 100 : 0xFFFF;
+    s.pass_count += 1;
+    w.exchange.publish(s);
+    w.guiupdate_fun();
+}
+
 // The message list of `processor` (none: nothing chosen), from the main menu.
 void openList(MainWindow& w, const char* processor)
 {
@@ -139,6 +149,7 @@ private slots:
     void ddsRowsRewrittenOnlyWhenChanged()
     {
         auto w = makeWindow();
+        publishDdsPort(*w, true);
         QTableWidget* t = w->W<QTableWidget>(QStringLiteral("t_DDStable"));
         m_raw[0] = {0, 0, 0, 1234, 0, 92, 0, 0, 24414, 4096, {}, {}, {}, {}};
         m_raw[2] = {0, 0, 0, 77, 10, 10, 0, 0, 0, 0, {}, {}, {}, {}};
@@ -166,6 +177,25 @@ private slots:
         w->guiupdate_fun();
         QCOMPARE(cells(t, 0), (QStringList{"mark", "mark", "77", "mark"}));
         QCOMPARE(t->item(2, 3)->text(), QStringLiteral("MCB of compressor 2 open"));
+    }
+
+    // While the DDS port is stale the window shows "--" in grey, not the
+    // records last read; fresh again, every row is written.
+    void ddsStaleLook()
+    {
+        auto w = makeWindow();
+        QTableWidget* t = w->W<QTableWidget>(QStringLiteral("t_DDStable"));
+        m_raw[0] = {0, 0, 0, 1234, 0, 92, 0, 0, 24414, 4096, {}, {}, {}, {}};
+        QCOMPARE(w->pixyThread->convertOnce(), 1);
+        tap(*w, "diagnostic_process"); // nothing read yet: the port is stale
+        QCOMPARE(cells(t, 0), QStringList(4, QStringLiteral("--")));
+        QCOMPARE(t->item(0, 0)->foreground().color(), QColor(0x59, 0x59, 0x59));
+        publishDdsPort(*w, true);
+        QCOMPARE(cells(t, 0), (QStringList{"1234", "", "", ""}));
+        publishDdsPort(*w, false);
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("--"));
+        publishDdsPort(*w, true); // nothing converted meanwhile: written all the same
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("1234"));
     }
 
     void pagingButtonsRaiseTheirRequest()
