@@ -35,7 +35,17 @@ bool allUnknown(const SignalStore& s)
 class TestE2e : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_root;
+
 private slots:
+    // The window's files (the fault log above all) go to a root of the test's
+    // own, never to the unit's /home/qim of the machine running the tests.
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
+    }
+
     void init()
     {
         mvb_setLogSink(quietLog, nullptr);
