@@ -4,6 +4,8 @@
 #   docs/home-ddu.png    DDU layout (reached with the keypad through the simulator)
 #   docs/home-stale.png  RMS layout with the vehicle control and brake ports stale
 #   docs/home-silent.png RMS layout a few seconds after the MVB controller fell silent
+#   docs/home-demo.png   the demo switched on (DDU Display, On), as it goes home
+#   docs/fault-silent.png a fault message, then the controller silent
 #   docs/fault-popup.png, docs/fault-advice.png  a fault message and its driver advice
 #   docs/dds.png               DIAGNOSIS: the vehicle's window of DDS records (keypad from home)
 #   docs/diagnosis-choice.png  DIAGNOSIS RECORDS: processor choice, FLG1 chosen
@@ -25,6 +27,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/shots/xdg}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 # shot <file> <seconds before the commands> <commands...>
+# A command "sleep S" waits S seconds between two simulator commands.
 shot() {
   local file="$1" wait="$2"; shift 2
   local dir=build/shots fifo=build/shots/sim.in
@@ -39,7 +42,12 @@ shot() {
     build/bin/ddu --screenshot "$file" --quit-after "${QUIT_AFTER:-16000}" > "$dir/ddu.log" 2>&1 &
   local ddu=$!
   sleep "$wait"
-  for c in "$@"; do echo "$c" >&4; done
+  for c in "$@"; do
+    case "$c" in
+      "sleep "*) sleep "${c#sleep }" ;;
+      *) echo "$c" >&4 ;;
+    esac
+  done
   wait "$ddu" || true
   echo quit >&4; exec 4>&-
   wait "$sim" || true
