@@ -134,8 +134,8 @@ template <size_t N> void fillTexts(QString (&a)[N], const QString& v)
 // Freshness of every port the decoding reads, taken once at the start of a
 // pass: true while the port's freshness is below Max_Freshness.
 struct PortsFresh {
-    bool f1000, f1035, f1070, f1100, f1195, f1200, f1295, f1302, f1310, f1500, f1535, f1570, f1600, f1695, f1700,
-        f1795, f1800;
+    bool f1000, f1035, f1070, f1100, f1195, f1200, f1295, f1302, f1310, f1500, f1535, f1570, f1600, f1695, f1700, f1795,
+        f1800;
     bool f2510, f2610;
     bool f3100, f3110, f3200, f3210, f3300, f3400, f3500, f3550, f3600, f3650;
     bool f3700, f3710, f3720, f3800, f3810, f3820, f3900, f3950, f4000;
@@ -536,8 +536,9 @@ void decodeBatteryAndEarthFaults(SignalStore& s, const Pass& p)
                                                    {f.f3600, s.STB2_D04_EFAUXCkt || s.STB2_D01_MEFRBUR}});
     s.MVB_DDU_Earth_Fault_Control = f.f3300 ? triState(s.HBB1_D04_EFContCkt || s.HBB1_D01_MEFRContrl) : TriNoData;
 
-    const TriState power = fromSources(
-        {{f.f3700, s.SLG1_D09_PDistEarthF != 0}, {f.f3800, s.SLG2_D09_PDistEarthF != 0}, {f.f3300, s.HBB1_D01_MEFRFilter != 0}});
+    const TriState power = fromSources({{f.f3700, s.SLG1_D09_PDistEarthF != 0},
+                                        {f.f3800, s.SLG2_D09_PDistEarthF != 0},
+                                        {f.f3300, s.HBB1_D01_MEFRFilter != 0}});
     s.MVB_DDU_Earth_Fault_Power = power;
     s.MVB_DDU_Earth_Fault_Power_String = stateText(power, p.text.on, p.text.off);
 }
@@ -549,7 +550,8 @@ void decodeBrakes(SignalStore& s, const Pass& p)
 {
     const PortsFresh& f = p.fresh;
     // Applied as soon as one brake cylinder is; released only when both are known.
-    s.MVB_DDU_Loco_Break = fromSources({{f.f3400, s.HBB2_D01_MPrSwBkCyl2 != 0}, {f.f3600, s.STB2_D01_MPrSwBkCyl1 != 0}});
+    s.MVB_DDU_Loco_Break =
+        fromSources({{f.f3400, s.HBB2_D01_MPrSwBkCyl2 != 0}, {f.f3600, s.STB2_D01_MPrSwBkCyl1 != 0}});
     if (f.f3400) {
         s.MVB_DDU_MR = triState(s.HBB2_D01_MPrSwLowMR);
         s.MVB_DDU_MR_Pressure_String = s.HBB2_D01_MPrSwLowMR ? QStringLiteral("< 6.4") : QStringLiteral("> 6.4");
@@ -714,7 +716,7 @@ void decodeEffort(SignalStore& s, const Pass& p)
         position = unknownText();
     else
         position = (source == Source::Flg1 ? s.FLG1_D26_MThTE_BEE0 : s.FLG2_D26_MThTE_BEE0) ? p.text.throttleZero
-                                                                                          : unknownText();
+                                                                                            : unknownText();
 }
 
 // Speed, pneumatic brake demand, inching speed (3110 / 3210).
@@ -788,7 +790,7 @@ void decodeSubSystems(SignalStore& s, const Pass& p)
 TriState pantograph(const SignalStore& s, const PortsFresh& f)
 {
     const bool up = (f.f3400 && (s.HBB2_D31_LPanUpWish || s.HBB2_D01_LPanUp)) ||
-                    (f.f3600 && (s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp));
+        (f.f3600 && (s.STB2_D31_LPanUpWish || s.STB2_D01_LPanUp));
     const bool down = (f.f3400 && s.HBB2_D31_LPanDnWish) || (f.f3600 && s.STB2_D31_LPanDnWish);
     if (up && down)
         return TriNoData;
@@ -862,10 +864,9 @@ void decodeLinePower(SignalStore& s, const Pass& p)
     } else {
         s.MVB_DDU_Input_Power_String = unknownText();
     }
-    s.MVB_DDU_Filter_String =
-        stateText(fromSources({{f.f3700, s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn},
-                               {f.f3800, s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn}}),
-                  p.text.on, p.text.off);
+    s.MVB_DDU_Filter_String = stateText(fromSources({{f.f3700, s.SLG1_D01_MFiltOn || s.SLG1_D85_BFiltOn},
+                                                     {f.f3800, s.SLG2_D85_MFiltOn || s.SLG2_D01_MFiltOn}}),
+                                        p.text.on, p.text.off);
 
     s.MVB_DDU_Hotel_Load_String = f.f3500 ? p.text.onOff(s.STB1_D01_MContHotel) : unknownText();
     if (!f.f3500) {
@@ -1002,9 +1003,9 @@ void decodeAuxiliarySupply(SignalStore& s, const Pass& p)
     s.MVB_DDU_Group_Contact_541_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_1Close) : unknownText();
     s.MVB_DDU_Group_Contact_542_String = f.f3950 ? p.text.onOff(s.BUR2_D01_M52_2Close) : unknownText();
     s.MVB_DDU_Group_Contact_543_String = f.f4000 ? p.text.onOff(s.BUR3_D01_M52_3Close) : unknownText();
-    s.MVB_DDU_Group_Contact_544_String = stateText(
-        fromCopies({{f.f3900, s.BUR1_D01_M52_4Close != 0}, {f.f3950, s.BUR2_D01_M52_4Close != 0}}), p.text.on,
-        p.text.off);
+    s.MVB_DDU_Group_Contact_544_String =
+        stateText(fromCopies({{f.f3900, s.BUR1_D01_M52_4Close != 0}, {f.f3950, s.BUR2_D01_M52_4Close != 0}}), p.text.on,
+                  p.text.off);
     s.MVB_DDU_Group_Contact_545_String = f.f3900 ? p.text.onOff(s.BUR1_D01_M52_5Close) : unknownText();
 
     if (p.flg2Request || !f.f1310) {

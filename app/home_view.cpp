@@ -334,11 +334,12 @@ void putLegend(QLabel* label, int state, QRgb lit, QRgb off)
     static QHash<quint64, QString> cache;
     auto it = cache.constFind(key);
     if (it == cache.constEnd())
-        it = cache.insert(key, QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
-                                              " background-color: rgb(28, 28, 28);"
-                                              " border: 1px %2 rgb(%3); border-radius: 4px;")
-                                   .arg(rgbText(c), noData ? QStringLiteral("dashed") : QStringLiteral("solid"),
-                                        noData ? QStringLiteral("89, 89, 89") : QStringLiteral("45, 45, 45")));
+        it = cache.insert(key,
+                          QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
+                                         " background-color: rgb(28, 28, 28);"
+                                         " border: 1px %2 rgb(%3); border-radius: 4px;")
+                              .arg(rgbText(c), noData ? QStringLiteral("dashed") : QStringLiteral("solid"),
+                                   noData ? QStringLiteral("89, 89, 89") : QStringLiteral("45, 45, 45")));
     putStyle(label, it.value());
 }
 

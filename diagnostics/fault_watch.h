@@ -27,10 +27,10 @@
 struct FaultEvent {
     enum Kind { None, Show, Clear };
     Kind kind = None;
-    int choice = 0;    // 1 own locomotive, 2 second locomotive
-    int number = 0;    // message number to look up
-    QString time;      // when it was first seen ("dd/MM/yyyy HH:mm:ss")
-    bool log = false;  // append to the fault log
+    int choice = 0;   // 1 own locomotive, 2 second locomotive
+    int number = 0;   // message number to look up
+    QString time;     // when it was first seen ("dd/MM/yyyy HH:mm:ss")
+    bool log = false; // append to the fault log
 };
 
 class FaultWatch {

@@ -260,8 +260,7 @@ void FaultView::showCurrency(const QString& since)
     m_since = since;
     if (!since.isEmpty()) {
         ui::putText(fault_nodata,
-                    trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1: may no longer be current"))
-                        .arg(since));
+                    trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1: may no longer be current")).arg(since));
         ui::putText(driveradv_nodata, trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1")).arg(since));
     }
     fault_nodata->setVisible(!since.isEmpty());

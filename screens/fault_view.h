@@ -74,8 +74,8 @@ public:
 
 private:
     bool m_acknowledgeFocused = false;
-    QString m_since;        // empty while the message shown is current
-    QString m_buttonIcon;   // the fault button's icon for the kind of message
+    QString m_since;      // empty while the message shown is current
+    QString m_buttonIcon; // the fault button's icon for the kind of message
     QSize m_buttonIconSize;
     void putButtonIcon();
     void placeGroups(int homeLayout);

@@ -158,11 +158,12 @@ private slots:
                     v.updatemvbvariables(a, r);
                     v.updatemvbvariables(b, r);
                     const QStringList d = differences(shown(a), shown(b));
-                    QVERIFY2(d.isEmpty(), qPrintable(QStringLiteral("port %1 stale, round %2, pass %3: %4")
-                                                         .arg(port.port)
-                                                         .arg(round)
-                                                         .arg(pass)
-                                                         .arg(d.join(QStringLiteral("; ")))));
+                    QVERIFY2(d.isEmpty(),
+                             qPrintable(QStringLiteral("port %1 stale, round %2, pass %3: %4")
+                                            .arg(port.port)
+                                            .arg(round)
+                                            .arg(pass)
+                                            .arg(d.join(QStringLiteral("; ")))));
                     ++compared;
                 }
             }

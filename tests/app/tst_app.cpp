@@ -766,7 +766,7 @@ private slots:
         QVERIFY(w->isShown(QStringLiteral("menu_screen")));
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->parentWidget()->children().constLast(), banner); // on top of it
-        QCOMPARE(banner->text(), since); // the time it was first seen
+        QCOMPARE(banner->text(), since);                                  // the time it was first seen
 
         SignalStore live = w->snap;
         live.freshness_3110 = 100; // one port of the vehicle read: data again

@@ -11,11 +11,11 @@
 #include "diagnostics/dds.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
-#include <QWidget>
 #include "mvb/mvbc.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
 #include "sim_process.h"
+#include <QWidget>
 
 namespace {
 void quietLog(const char*, void*) { }

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/mainwindow.h"
 #include "acquisition/unknown.h"
+#include "app/mainwindow.h"
 #include "app/resources.h"
 #include "diagnostics/fault.h"
 #include "diagnostics/fault_log.h"
@@ -94,21 +94,20 @@ private slots:
         QTest::newRow("gone: cleared") << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {0, 0, 0, 2, 0, 0, 0}};
         QTest::newRow("back after 0: shown and logged again")
             << QList<QList<int>>{{400, 0, 0, 1, 1, 400, 1}, {0, 0, 0, 2, 0, 0, 0}, {400, 0, 0, 1, 1, 400, 1}};
-        QTest::newRow("second loco in multiple operation")
-            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}};
+        QTest::newRow("second loco in multiple operation") << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}};
         QTest::newRow("second loco waits for multiple operation")
             << QList<QList<int>>{{0, 10101, 0, 0, 0, 0, 0}, {0, 10101, 1, 1, 2, 10101, 1}};
         QTest::newRow("own change first, the second's taken next tick")
             << QList<QList<int>>{{20102, 10101, 1, 1, 1, 20102, 1}, {20102, 10101, 1, 1, 2, 10101, 1}};
-        QTest::newRow("other loco clearing keeps the one shown")
-            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1},
-                                 {20102, 0, 1, 0, 0, 0, 0}};
-        QTest::newRow("shown loco clearing shows the other again, not logged")
-            << QList<QList<int>>{{0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1},
-                                 {0, 10101, 1, 1, 2, 10101, 0}};
+        QTest::newRow("other loco clearing keeps the one shown") << QList<QList<int>>{
+            {0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1}, {20102, 0, 1, 0, 0, 0, 0}};
+        QTest::newRow("shown loco clearing shows the other again, not logged") << QList<QList<int>>{
+            {0, 10101, 1, 1, 2, 10101, 1}, {20102, 10101, 1, 1, 1, 20102, 1}, {0, 10101, 1, 1, 2, 10101, 0}};
         // -1: the number cannot be read (link silent, port stale, cab unknown).
         QTest::newRow("unread number neither clears nor raises; the same back is the same message")
-            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {-1, 0, 0, 0, 0, 0, 0}, {-1, -1, 1, 0, 0, 0, 0},
+            << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1},
+                                 {-1, 0, 0, 0, 0, 0, 0},
+                                 {-1, -1, 1, 0, 0, 0, 0},
                                  {20102, 0, 0, 0, 0, 0, 0}};
         QTest::newRow("unread, then another number: a new message")
             << QList<QList<int>>{{20102, 0, 0, 1, 1, 20102, 1}, {-1, 0, 0, 0, 0, 0, 0}, {400, 0, 0, 1, 1, 400, 1}};
@@ -241,7 +240,8 @@ private slots:
         tick(*w, 20102);
         QVERIFY(v.Gfault->isVisible());
         QCOMPARE(w->screen_id, 46);
-        QVERIFY(v.fault_header->text().startsWith(QStringLiteral("Fault Message                            Received ")));
+        QVERIFY(
+            v.fault_header->text().startsWith(QStringLiteral("Fault Message                            Received ")));
         QCOMPARE(rows(v.faultmsg_listwidget),
                  QStringList({QStringLiteral(" Loco 31028;   SS01:Main power"),
                               QStringLiteral(" TRANSFORMER OIL PRESSURE NOT OK"),

@@ -574,7 +574,10 @@ private slots:
             QLabel* text = which == 2 ? get(*w, "lddu_bpcs_txt") : get(*w, "lddu_lsp_txt");
             QCOMPARE(text->text(), state == 1 ? legend + QLatin1String(" ON") : legend);
             QCOMPARE(textColour(text),
-                     rgbText(state == 2 ? kNoDataGrey : state == 0 ? kLampLegendOff : which == 2 ? kGreen : kYellow));
+                     rgbText(state == 2       ? kNoDataGrey
+                                 : state == 0 ? kLampLegendOff
+                                 : which == 2 ? kGreen
+                                              : kYellow));
             QCOMPARE(text->styleSheet().contains(QLatin1String("dashed")), state == 2); // unknown is not unlit
         }
         if (which == 10) { // the brake cylinder text follows the loco brake
