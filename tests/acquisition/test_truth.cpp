@@ -131,6 +131,24 @@ QString valueOf(const SignalStore& s, const QString& name)
 using Settings = QList<QPair<QString, double>>;
 using Expected = QList<QPair<QString, QString>>;
 
+// One decoding pass over a quiet store with the ports `stale` stale and the
+// signals `raw` set (the multiple-operation flag among them).
+SignalStore decoded(const QList<int>& stale, const Settings& raw)
+{
+    SignalStore s = quietStore(stale);
+    Settings portSignals;
+    for (const auto& [name, value] : raw) {
+        if (name == QLatin1String("multiOpMode_slave1_active"))
+            s.multiOpMode_slave1_active = static_cast<char>(value);
+        else
+            portSignals << qMakePair(name, value);
+    }
+    setRaw(s, portSignals);
+    BusRequests r;
+    mvbvaria().updatemvbvariables(s, r);
+    return s;
+}
+
 } // namespace
 
 class TestTruth : public QObject {
@@ -261,17 +279,7 @@ private slots:
     {
         QFETCH(Settings, raw);
         QFETCH(Expected, want);
-        SignalStore s = quietStore({});
-        Settings portSignals;
-        for (const auto& [name, value] : raw) {
-            if (name == QLatin1String("multiOpMode_slave1_active"))
-                s.multiOpMode_slave1_active = static_cast<char>(value);
-            else
-                portSignals << qMakePair(name, value);
-        }
-        setRaw(s, portSignals);
-        BusRequests r;
-        mvbvaria().updatemvbvariables(s, r);
+        const SignalStore s = decoded({}, raw);
         for (const auto& [name, text] : want)
             QCOMPARE(valueOf(s, name), text);
     }
@@ -380,10 +388,7 @@ private slots:
         QFETCH(QList<int>, stale);
         QFETCH(Settings, raw);
         QFETCH(Expected, want);
-        SignalStore s = quietStore(stale);
-        setRaw(s, raw);
-        BusRequests r;
-        mvbvaria().updatemvbvariables(s, r);
+        const SignalStore s = decoded(stale, raw);
         for (const auto& [name, text] : want)
             QCOMPARE(valueOf(s, name), text);
     }
