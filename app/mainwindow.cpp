@@ -490,7 +490,7 @@ void MainWindow::guiupdate_fun()
     processScreensTick();
     subsystemScreensTick();
     maintenanceScreensTick();
-    statusBanner->update(snap, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    statusBanner->update(snap);
 }
 
 // The brightness panel hides again 3 s after the last report.

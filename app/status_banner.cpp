@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTime>
 
 #include "acquisition/stale_store.h"
 #include "app/widget_writer.h"
@@ -47,12 +48,13 @@ StatusBanner::StatusBanner(QWidget* root)
     m_label->hide();
 }
 
-void StatusBanner::update(const SignalStore& s, const QString& now)
+void StatusBanner::update(const SignalStore& s)
 {
     const banner::DataState state = banner::dataState(s);
     if (state != m_state) {
         m_state = state;
-        m_since = state == banner::DataState::NoData ? now : QString();
+        m_since =
+            state == banner::DataState::NoData ? QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) : QString();
         show();
     }
     // Above every screen, also one opened since the last tick.

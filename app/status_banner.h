@@ -24,9 +24,9 @@ public:
     // Creates the strip ("mvb_status_banner") under `root`, hidden.
     explicit StatusBanner(QWidget* root);
 
-    // One refresh tick: `now` is the time of day ("HH:mm:ss") a loss of the
-    // link is first seen at.
-    void update(const SignalStore& s, const QString& now);
+    // One refresh tick; a loss of the link is stamped with the time of day of
+    // the tick that first sees it.
+    void update(const SignalStore& s);
     // Writes the text again in the language now installed.
     void retranslate();
 

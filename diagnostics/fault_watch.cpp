@@ -4,25 +4,31 @@
 
 FaultEvent FaultWatch::tick(int ownNumber, int secondNumber, bool multipleOperation, const QString& now)
 {
-    noteRead(1, ownNumber != kMessageUnknown, now);
-    noteRead(2, secondNumber != kMessageUnknown, now);
+    return tick(ownNumber, secondNumber, multipleOperation, [&now] { return now; });
+}
+
+FaultEvent FaultWatch::tick(int ownNumber, int secondNumber, bool multipleOperation,
+                            const std::function<QString()>& clock)
+{
+    noteRead(1, ownNumber != kMessageUnknown, clock);
+    noteRead(2, secondNumber != kMessageUnknown, clock);
     if (ownNumber != kMessageUnknown && ownNumber != MVB_DDU_Fault_No_old) {
         MVB_DDU_Fault_No_old = ownNumber;
-        return changed(1, ownNumber, now);
+        return changed(1, ownNumber, clock());
     }
     if (multipleOperation && secondNumber != kMessageUnknown && secondNumber != MVB_DDU_Fault2_No_old) {
         MVB_DDU_Fault2_No_old = secondNumber;
-        return changed(2, secondNumber, now);
+        return changed(2, secondNumber, clock());
     }
     return {};
 }
 
-void FaultWatch::noteRead(int choice, bool read, const QString& now)
+void FaultWatch::noteRead(int choice, bool read, const std::function<QString()>& clock)
 {
     if (read)
         m_unreadSince[choice].clear();
     else if (m_unreadSince[choice].isEmpty())
-        m_unreadSince[choice] = now;
+        m_unreadSince[choice] = clock();
 }
 
 int FaultWatch::shownNumber() const

@@ -24,6 +24,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct FaultEvent {
     enum Kind { None, Show, Clear };
     Kind kind = None;
@@ -37,6 +39,8 @@ class FaultWatch {
 public:
     // One refresh tick. `now` is the time stamp a newly seen message gets.
     FaultEvent tick(int ownNumber, int secondNumber, bool multipleOperation, const QString& now);
+    // The same, asking the clock only on a tick that stamps something.
+    FaultEvent tick(int ownNumber, int secondNumber, bool multipleOperation, const std::function<QString()>& clock);
 
     // Whose message is shown: 0 none, 1 own, 2 second locomotive.
     int fault_choice = 0;
@@ -52,7 +56,7 @@ public:
 
 private:
     FaultEvent changed(int choice, int number, const QString& now);
-    void noteRead(int choice, bool read, const QString& now);
+    void noteRead(int choice, bool read, const std::function<QString()>& clock);
     QString m_seen[3];        // time each locomotive's current message was first seen
     QString m_unreadSince[3]; // time each locomotive's number was lost ("" while read)
 };

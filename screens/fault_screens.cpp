@@ -60,7 +60,7 @@ void MainWindow::delete_fault_file()
 // message shown as not current.
 void MainWindow::fault_info_update()
 {
-    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const auto now = [] { return QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")); };
     // The internal simulation reads no message numbers: they are unknown.
     const bool demo = snap.simulated;
     const FaultEvent e = faultView->watch.tick(demo ? kMessageUnknown : snap.MVB_DDU_Fault_No,
@@ -104,7 +104,8 @@ void MainWindow::syncFaultButton()
     const bool shown = DDU_Loco_Fault_Present && !open;
     if (shown && (b->isHidden() || !b->parentWidget() || b->parentWidget()->children().constLast() != b))
         b->raise();
-    b->setVisible(shown);
+    if (b->isHidden() == shown)
+        b->setVisible(shown);
 }
 
 // Looks the shown message up and opens the pop-up (also after a change of
