@@ -71,11 +71,23 @@ const CyclePort& portOf(int number)
     return firstPartPorts()[0];
 }
 
+// A random word, now and then one the rules compare with a constant: small
+// bytes (sub-system state 4, node 12), all bits clear or set.
+uint16_t randomWord(std::mt19937& rng)
+{
+    switch (rng() % 4) {
+    case 0:
+    case 1: return static_cast<uint16_t>((rng() % 8) << 8 | rng() % 8);
+    case 2: return rng() % 2 ? 0x0000 : 0xFFFF;
+    default: return static_cast<uint16_t>(rng());
+    }
+}
+
 void fillPort(std::mt19937& rng, SignalStore& s, const CyclePort& port, uint16_t freshness)
 {
     uint16_t words[16];
     for (uint16_t& w : words)
-        w = static_cast<uint16_t>(rng());
+        w = randomWord(rng);
     extractPortSignals(s, port, words, freshness);
 }
 
@@ -157,12 +169,12 @@ class TestTruth : public QObject {
 private slots:
     // For every port of the cycle: the port stale with two different random
     // contents, over many random states of the other ports, must give the
-    // same shown values, in the pass it goes stale and in the passes after.
+    // same shown values, in the pass it goes stale and in the pass after.
     void stalePortChangesNothingShown()
     {
         std::mt19937 rng(20261207);
         int compared = 0;
-        for (int round = 0; round < 30; ++round) {
+        for (int round = 0; round < 60; ++round) {
             BusRequests r;
             r.Selected_SR_Type = round % 2 ? 3 : 1;
             const SignalStore base = randomStore(rng, r);
@@ -172,7 +184,7 @@ private slots:
                 fillPort(rng, a, port, static_cast<uint16_t>(kStale + rng() % 50000));
                 fillPort(rng, b, port, 0xFFFF);
                 mvbvaria v;
-                for (int pass = 1; pass <= 3; ++pass) {
+                for (int pass = 1; pass <= 2; ++pass) {
                     v.updatemvbvariables(a, r);
                     v.updatemvbvariables(b, r);
                     const QStringList d = differences(shown(a), shown(b));
@@ -186,7 +198,7 @@ private slots:
                 }
             }
         }
-        QVERIFY(compared == 30 * firstPartPortCount() * 3);
+        QVERIFY(compared == 60 * firstPartPortCount() * 2);
     }
 
     // The remote I/O images and the DDS records of a stale port do not depend
