@@ -117,6 +117,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_settings_screens(centralwidget);
     w->build_keypad(centralwidget);
     w->statusBanner = new StatusBanner(centralwidget);
+    w->statusBanner->keepBelow(centralwidget->findChild<QWidget*>(QStringLiteral("keypad_groupbox")));
     QMetaObject::connectSlotsByName(window);
 }
 

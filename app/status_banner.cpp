@@ -57,9 +57,18 @@ void StatusBanner::update(const SignalStore& s)
             state == banner::DataState::NoData ? QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) : QString();
         show();
     }
-    // Above every screen, also one opened since the last tick.
-    if (m_state != banner::DataState::Live && m_label->parentWidget()->children().constLast() != m_label)
+    // Above every screen, also one opened since the last tick; below the
+    // on-screen keyboard while it is open.
+    if (m_state == banner::DataState::Live)
+        return;
+    const bool overlay = m_overlay && m_overlay->isVisible();
+    const QObjectList& order = m_label->parentWidget()->children();
+    const QObject* wantLast = overlay ? static_cast<QObject*>(m_overlay) : m_label;
+    if (order.constLast() != wantLast || (overlay && order.value(order.size() - 2) != m_label)) {
         m_label->raise();
+        if (overlay)
+            m_label->stackUnder(m_overlay);
+    }
 }
 
 void StatusBanner::retranslate()

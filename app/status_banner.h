@@ -29,6 +29,9 @@ public:
     void update(const SignalStore& s);
     // Writes the text again in the language now installed.
     void retranslate();
+    // A widget that stays above the strip while it is shown (the on-screen
+    // keyboard, whose lowest keys the strip would cover).
+    void keepBelow(QWidget* overlay) { m_overlay = overlay; }
 
     banner::DataState state() const { return m_state; }
     QString since() const { return m_since; }
@@ -37,6 +40,7 @@ public:
 private:
     void show();
     QLabel* m_label;
+    QWidget* m_overlay = nullptr;
     banner::DataState m_state = banner::DataState::Live;
     QString m_since;
 };

@@ -102,10 +102,11 @@ void MainWindow::syncFaultButton()
     QWidget* b = faultView->fault_button;
     const bool open = faultView->Gfault->isVisible() || faultView->Gfaultdriveradvice->isVisible();
     const bool shown = DDU_Loco_Fault_Present && !open;
-    if (shown && (b->isHidden() || !b->parentWidget() || b->parentWidget()->children().constLast() != b))
-        b->raise();
-    if (b->isHidden() == shown)
+    if (b->isHidden() == shown) {
         b->setVisible(shown);
+        if (shown)
+            b->raise();
+    }
 }
 
 // Looks the shown message up and opens the pop-up (also after a change of

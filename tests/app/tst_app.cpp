@@ -767,6 +767,12 @@ private slots:
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->parentWidget()->children().constLast(), banner); // on top of it
         QCOMPARE(banner->text(), since);                                  // the time it was first seen
+        w->keypad_open(true); // the on-screen keyboard stays above it: its lowest keys lie there
+        w->guiupdate_fun();
+        const QObjectList& order = banner->parentWidget()->children();
+        QCOMPARE(order.constLast(), w->W(QStringLiteral("keypad_groupbox")));
+        QCOMPARE(order.at(order.size() - 2), banner);
+        w->W(QStringLiteral("keypad_groupbox"))->hide();
 
         SignalStore live = w->snap;
         live.freshness_3110 = 100; // one port of the vehicle read: data again
