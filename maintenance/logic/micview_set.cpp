@@ -17,6 +17,29 @@ QString setPath(const QString& name)
     return platform::dataPath(QStringLiteral("file/micview/") + name + QStringLiteral(".xml"));
 }
 
+namespace {
+
+// A text element whose carriage returns survive the round trip: a reader
+// turns a raw CR into a line feed (XML's line-end handling), so each is
+// written as the character reference &#13;.
+void writeText(QXmlStreamWriter& xml, const QString& tag, const QString& text)
+{
+    if (!text.contains(QLatin1Char('\r'))) {
+        xml.writeTextElement(tag, text);
+        return;
+    }
+    xml.writeStartElement(tag);
+    const QStringList parts = text.split(QLatin1Char('\r'));
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            xml.writeEntityReference(QStringLiteral("#13"));
+        xml.writeCharacters(parts[i]);
+    }
+    xml.writeEndElement();
+}
+
+} // namespace
+
 QByteArray serialize(const QVector<descriptor::Row>& rows)
 {
     using namespace descriptor;
@@ -33,7 +56,7 @@ QByteArray serialize(const QVector<descriptor::Row>& rows)
     for (const Row& r : rows) {
         xml.writeStartElement(QStringLiteral("Signals"));
         for (int c = Telegram; c < ColumnCount; ++c)
-            xml.writeTextElement(QLatin1String(tags[c]), r[c]);
+            writeText(xml, QLatin1String(tags[c]), r[c]);
         xml.writeEndElement();
     }
     xml.writeEndElement();

@@ -288,6 +288,17 @@ private slots:
         QCOMPARE(set.entries[2].type, QStringLiteral("BIT"));
     }
 
+    // A name with a carriage return (a hand-made descriptor can hold one)
+    // reads back as it was: a reader turns a raw CR into a line feed.
+    void carriageReturnSurvivesTheSet()
+    {
+        const QVector<descriptor::Row> rows{row(QStringLiteral("A&#13;\tB&#13;C"), 3100, 0, 0, "BIT")};
+        QCOMPARE(rows[0][descriptor::SignalName], QStringLiteral("A\r\tB\rC"));
+        const micview::SetFile set = micview::parseSet(micview::serialize(rows));
+        QCOMPARE(set.entries.size(), 1);
+        QCOMPARE(set.entries[0].name, QStringLiteral("A\r\tB\rC"));
+    }
+
     // A save cut short (the power fails) leaves the old set whole.
     void interruptedSaveKeepsTheOldSet()
     {
