@@ -134,35 +134,45 @@ FaultView::Kind FaultView::kindOf(unsigned int number)
     return Kind::Information;
 }
 
+namespace {
+
+// What each kind of message shows: header (before its time), type on the
+// advice, the fault button's icon. Information messages have their own too
+// (the header of the message before them, or none at all after a start,
+// would misname them).
+struct KindLook {
+    const char* header;
+    const char* type;
+    const QString* icon;
+    QSize iconSize;
+};
+
+const KindLook& lookOf(FaultView::Kind kind)
+{
+    // clang-format off
+    static const KindLook looks[] = {
+        {QT_TRANSLATE_NOOP("MainWindow", "Information Message                    Received "),
+         QT_TRANSLATE_NOOP("MainWindow", "Information Message"), &Dir_rms_img_LocoInfo, QSize(91, 31)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Isolation Message                      Received "),
+         QT_TRANSLATE_NOOP("MainWindow", "Isolation Message"), &Dir_rms_img_LocoIso, QSize(140, 31)},
+        {QT_TRANSLATE_NOOP("MainWindow", "Fault Message                            Received "),
+         QT_TRANSLATE_NOOP("MainWindow", "Fault Message"), &Dir_rms_img_LocoFault, QSize(140, 31)},
+    };
+    // clang-format on
+    return looks[kind == FaultView::Kind::Information ? 0 : kind == FaultView::Kind::Isolation ? 1 : 2];
+}
+
+} // namespace
+
 void FaultView::fill(unsigned int number, const QString& dateTime, const QString& locoNumber)
 {
     faultmsg_listwidget->clear();
     driveradv_listwidget->clear();
-    switch (kindOf(number)) {
-    case Kind::Isolation:
-        fault_header->setText(
-            trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message                      Received ")) + dateTime);
-        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Isolation Message")));
-        m_buttonIcon = Dir_rms_img_LocoIso;
-        m_buttonIconSize = QSize(140, 31);
-        break;
-    case Kind::Fault:
-        fault_header->setText(
-            trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message                            Received ")) + dateTime);
-        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Fault Message")));
-        m_buttonIcon = Dir_rms_img_LocoFault;
-        m_buttonIconSize = QSize(140, 31);
-        break;
-    case Kind::Information:
-        // Its own header and time, like the others (the headers of the
-        // message before it, or none at all after a start, would misname it).
-        fault_header->setText(
-            trFault(QT_TRANSLATE_NOOP("MainWindow", "Information Message                    Received ")) + dateTime);
-        driveradv_faulttype->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Information Message")));
-        m_buttonIcon = Dir_rms_img_LocoInfo;
-        m_buttonIconSize = QSize(91, 31);
-        break;
-    }
+    const KindLook& look = lookOf(kindOf(number));
+    fault_header->setText(trFault(look.header) + dateTime);
+    driveradv_faulttype->setText(trFault(look.type));
+    m_buttonIcon = *look.icon;
+    m_buttonIconSize = look.iconSize;
     putButtonIcon();
     const QStringList rows = {
         trFault(QT_TRANSLATE_NOOP("MainWindow", " Loco ")) + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
