@@ -183,8 +183,12 @@ public:
 
     // ----- message box and cell writer (mainwindow_dialog.cpp) -----
     void Dialog_Box(const QString& text, int kind);
-    // Asks a yes/no question whose YES runs `onYes` (then "File Saved" is shown).
-    void Dialog_Confirm(const QString& text, std::function<void()> onYes);
+    // Asks a yes/no question whose YES runs `onYes`: it returns "" when it
+    // succeeded ("File Saved" is shown), else the error to show.
+    void Dialog_Confirm(const QString& text, std::function<QString()> onYes);
+    // "File not saved: <reason>" ("disk full" ...), in the language shown.
+    QString fileNotSavedText(const QString& reason) const;
+    QString configurationNotSavedText(const QString& reason) const;
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
     // The screen the open message box covers; OK returns to it.
     int dialogReturnScreen() const { return m_dialogReturnScreen; }
@@ -361,7 +365,7 @@ public:
     void loadsave_switch();
     void DDU_Micview_Load();
     void DDU_Micview_Save();
-    bool file_write();
+    bool file_write(QString* reason = nullptr);
     int DDU_Micview_Get_Fun_code(int port);
     void MVBVardisplay_Create_Table(int count);
     void mvbvar_display_design();
@@ -376,8 +380,8 @@ public:
     void build_config_screens(QWidget* root);
     // The configuration file (file/master/DDU.xml; maintenance/config_screens.cpp).
     // DDUloggin_file stores what the unit keeps of the choices (the cab) and
-    // is false when the file could not be written.
-    bool DDUloggin_file();
+    // is false (with the reason) when the file could not be written.
+    bool DDUloggin_file(QString* reason = nullptr);
     config::DduConfig dduConfig() const;
     void setDduConfig(const config::DduConfig& c);
     void VCU_labelchange();
@@ -406,7 +410,7 @@ public:
     void dr_details();
     void future();
     void DriverDetail_ReadFile();
-    bool Driver_Details_File();
+    bool Driver_Details_File(QString* reason = nullptr);
     bool DriverDetail_File(const QString& line);
     driver::DriverDetails driverDetails; // Driver_id, Train_Name ... Railway_Zone
     // Software update (maintenance/update_screens.cpp).
@@ -725,6 +729,6 @@ private:
     int m_screenUnderFault = 1; // the screen the fault pop-up covers
     void clearFault();
     void syncFaultButton();
-    std::function<void()> m_confirmedAction;
+    std::function<QString()> m_confirmedAction;
     QString m_lastFocusMap;
 };

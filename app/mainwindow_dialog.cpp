@@ -2,7 +2,7 @@
 //
 // Questions with a confirmed action: the screen that asks registers the action
 // with Dialog_Confirm(text, action); YES runs it and then reports "File
-// Saved", NO (and any other answer) drops it. The message box itself knows no
+// Saved", or what failed, NO (and any other answer) drops it. The message box itself knows no
 // screen's action.
 
 #include "app/mainwindow.h"
@@ -78,11 +78,21 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
         ok->setStyleSheet(Key_submenu_border_Style);
 }
 
-void MainWindow::Dialog_Confirm(const QString& text, std::function<void()> onYes)
+void MainWindow::Dialog_Confirm(const QString& text, std::function<QString()> onYes)
 {
     m_confirmedAction = std::move(onYes);
     confirm_flag = 1;
     Dialog_Box(text, 3);
+}
+
+QString MainWindow::fileNotSavedText(const QString& reason) const
+{
+    return tr("File not saved: %1").arg(QCoreApplication::translate("QObject", reason.toUtf8().constData()));
+}
+
+QString MainWindow::configurationNotSavedText(const QString& reason) const
+{
+    return tr("Configuration not saved: %1").arg(QCoreApplication::translate("QObject", reason.toUtf8().constData()));
 }
 
 void MainWindow::on_ok_clicked()
@@ -91,13 +101,16 @@ void MainWindow::on_ok_clicked()
     ok_clicked = 1;
 
     if (Dialog_Box_YESNO_Enable == 1 && confirm_flag == 1) {
-        std::function<void()> action = std::move(m_confirmedAction);
+        std::function<QString()> action = std::move(m_confirmedAction);
         m_confirmedAction = nullptr;
         Dialog_Box_YESNO_Enable = 0;
         confirm_flag = 0;
-        if (action)
-            action();
-        Dialog_Box(tr("File Saved"), 2);
+        const QString failure = action ? action() : QString();
+        // Saved only when it was: a failed save says what failed instead.
+        if (failure.isEmpty())
+            Dialog_Box(tr("File Saved"), 2);
+        else
+            Dialog_Box(failure, 1);
     } else {
         for (const char* name : {"Gpassword_blur", "Gmessage"})
             if (QWidget* w = W(QLatin1String(name)))

@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/file_io.h"
 
 namespace {
 
@@ -19,8 +20,6 @@ void addText(QDomDocument& doc, QDomElement& parent, const QString& tag, const Q
 }
 
 } // namespace
-
-int FaultLog::interruptNextWriteAfter = -1;
 
 FaultLog::FaultLog(QString path)
     : m_path(std::move(path))
@@ -81,21 +80,9 @@ bool FaultLog::load()
 bool FaultLog::write()
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qDebug() << "unable to open xml file" << m_path;
-        return false;
-    }
-    const QByteArray bytes = m_doc.toByteArray(4);
-    if (interruptNextWriteAfter >= 0) {
-        file.write(bytes.left(interruptNextWriteAfter));
-        interruptNextWriteAfter = -1;
-        file.cancelWriting(); // the temporary file never replaces the log
-    } else {
-        file.write(bytes);
-    }
-    if (!file.commit()) {
-        qDebug() << "fault log" << m_path << "not written:" << file.errorString();
+    QString reason;
+    if (!platform::saveFile(m_path, m_doc.toByteArray(4), &reason)) {
+        qDebug().noquote() << "fault log" << m_path << "not written:" << reason;
         return false;
     }
     return true;

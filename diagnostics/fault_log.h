@@ -47,10 +47,6 @@ public:
 
     static QString unreadableSuffix() { return QStringLiteral(".unreadable"); }
 
-    // Tests: the next write stops after this many bytes and is abandoned, as
-    // if the power failed in the middle of it (-1: off).
-    static int interruptNextWriteAfter;
-
 private:
     bool load();
     bool write();

@@ -109,14 +109,17 @@ void MainWindow::read_DDUlogin_file()
     setDduConfig(c);
 }
 
-bool MainWindow::DDUloggin_file()
+bool MainWindow::DDUloggin_file(QString* reason)
 {
     config::DduConfig c = dduConfig();
     QString error;
     const bool written = config::writeConfig(platform::dataPath(kConfigFile), c, &error);
     setDduConfig(c); // the stored values hold in memory too, written or not
-    if (!written)
+    if (!written) {
         qDebug().noquote() << "configuration not written:" << error;
+        if (reason)
+            *reason = error;
+    }
     return written;
 }
 
@@ -360,10 +363,11 @@ void MainWindow::DDU_Maintenance_CABDDU()
 void MainWindow::storeVariant(const char* group, void (MainWindow::*set)())
 {
     (this->*set)();
-    const bool written = DDUloggin_file();
+    QString reason;
+    const bool written = DDUloggin_file(&reason);
     closeConfigDialog(group);
     if (!written)
-        Dialog_Box(tr("Configuration not saved"), 1);
+        Dialog_Box(configurationNotSavedText(reason), 1);
 }
 
 void MainWindow::on_vcu_ok_clicked()
@@ -403,14 +407,15 @@ void MainWindow::on_cab_ok_clicked()
     cab_set();
     DDU_set();
     MVB_set();
-    const bool written = DDUloggin_file();
+    QString reason;
+    const bool written = DDUloggin_file(&reason);
     for (const char* name : {"Gcab_dialog", "Gpassword_blur"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
     on_home_clicked();
     DDU_Config_Setup();
     if (!written) {
-        Dialog_Box(tr("Configuration not saved"), 1);
+        Dialog_Box(configurationNotSavedText(reason), 1);
     } else if (exchange.requests.Selected_CAB_Type.load() != cabBefore) {
         masterslave_flag = 2;
         Dialog_Box(tr("DDU will restart now!"), 2);

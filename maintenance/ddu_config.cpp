@@ -2,8 +2,9 @@
 
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
+
+#include "platform/file_io.h"
 
 namespace config {
 
@@ -74,12 +75,8 @@ void applyStoredDefaults(DduConfig& cfg)
 bool writeConfig(const QString& path, DduConfig& cfg, QString* error)
 {
     applyStoredDefaults(cfg);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    QXmlStreamWriter xml(&file);
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("Table"));
@@ -91,11 +88,7 @@ bool writeConfig(const QString& path, DduConfig& cfg, QString* error)
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    if (xml.hasError() || !file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return platform::saveFile(path, bytes, error);
 }
 
 // ----- check boxes -----

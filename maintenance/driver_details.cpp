@@ -1,8 +1,9 @@
 #include "maintenance/driver_details.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
+
+#include "platform/file_io.h"
 
 namespace driver {
 
@@ -124,14 +125,7 @@ bool writeFile(const QString& path, const DriverDetails& d, QString* error)
             *error = QStringLiteral("field %1 cannot be stored").arg(firstBadField(d) + 1);
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(formatLine(d).toUtf8()) < 0 ||
-        !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::saveFile(path, formatLine(d).toUtf8(), error);
 }
 
 } // namespace driver

@@ -95,13 +95,15 @@ void MainWindow::DriverDetail_ReadFile()
         qDebug() << "Unable to open DDS Fault file";
 }
 
-bool MainWindow::Driver_Details_File()
+bool MainWindow::Driver_Details_File(QString* reason)
 {
     const QString path = platform::dataPath(kDriverFile);
     QDir().mkpath(QFileInfo(path).path());
     QString error;
     if (!driver::writeFile(path, driverDetails, &error)) {
         qDebug().noquote() << "driver details not written:" << error;
+        if (reason)
+            *reason = error;
         return false;
     }
     return true;
@@ -209,10 +211,11 @@ void MainWindow::on_save_btn_clicked()
         return;
     }
     driverDetails = d;
-    if (Driver_Details_File())
+    QString reason;
+    if (Driver_Details_File(&reason))
         Dialog_Box(tr("File Saved"), 2);
     else
-        Dialog_Box(tr("File not saved"), 1);
+        Dialog_Box(fileNotSavedText(reason), 1);
 }
 
 // ---------------------------------------------------------------- future

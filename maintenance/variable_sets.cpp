@@ -162,28 +162,30 @@ void MainWindow::DDU_Micview_Save()
     }
     const QString path = micview::setPath(maintState->loadsave_filename);
     if (micview::askBeforeReplacing(path) && maintState->error_flg == 0) {
-        // YES writes the set and reports "File Saved"; a write that fails
-        // says so instead, right after.
+        // YES writes the set and reports "File Saved", or what failed.
         Dialog_Confirm(tr("Do you really want to replace the \n existing signals?"), [this] {
-            if (!file_write())
-                QTimer::singleShot(0, this, [this] { Dialog_Box(tr("File not saved"), 1); });
+            QString reason;
+            return file_write(&reason) ? QString() : fileNotSavedText(reason);
         });
         return;
     }
-    if (!file_write())
-        Dialog_Box(tr("File not saved"), 1);
+    QString reason;
+    if (!file_write(&reason))
+        Dialog_Box(fileNotSavedText(reason), 1);
     else if (maintState->loadsave_filename != kTemp)
         Dialog_Box(tr("File Saved"), 2);
 }
 
 // Replaces the set file with the ticked rows, atomically.
-bool MainWindow::file_write()
+bool MainWindow::file_write(QString* reason)
 {
     const QString path = micview::setPath(maintState->loadsave_filename);
     QString error;
     if (micview::save(path, tickedRows(*this), &error))
         return true;
     qDebug().noquote() << "signal set: cannot write" << path << "(" + error + "); the set is left as it was";
+    if (reason)
+        *reason = error;
     return false;
 }
 

@@ -1203,10 +1203,6 @@ Use C button to clear or cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Configuration not saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>DDU Configure</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1325,10 +1321,6 @@ The entry was not taken.</source>
     <message>
         <source>%1 holds &quot;,&quot; or &quot;#&quot;.
 Not saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File not saved</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1706,6 +1698,14 @@ Max</source>
     </message>
     <message>
         <source>NO DATA since %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -5225,6 +5225,14 @@ The old program is kept</source>
         <source>File transfer failed: %1 copied,
 %2 not copied, e.g. %3:
 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file too large</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

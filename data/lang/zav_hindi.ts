@@ -1206,10 +1206,6 @@ Use C button to clear or cancel</source>
         <translation>कैब</translation>
     </message>
     <message>
-        <source>Configuration not saved</source>
-        <translation>कॉन्फ़िगरेशन सेव नहीं हुआ</translation>
-    </message>
-    <message>
         <source>DDU Configure</source>
         <translation>DDU कॉन्फ़िगरेशन</translation>
     </message>
@@ -1334,10 +1330,6 @@ The entry was not taken.</source>
 Not saved.</source>
         <translation>%1 में &quot;,&quot; या &quot;#&quot; है।
 सेव नहीं हुआ।</translation>
-    </message>
-    <message>
-        <source>File not saved</source>
-        <translation>फ़ाइल सेव नहीं हुई</translation>
     </message>
     <message>
         <source>NOT IMPLEMENTED PRESENTLY</source>
@@ -1724,6 +1716,14 @@ Max</source>
     <message>
         <source>NO DATA since %1</source>
         <translation>%1 से डेटा नहीं</translation>
+    </message>
+    <message>
+        <source>File not saved: %1</source>
+        <translation>फ़ाइल सेव नहीं हुई: %1</translation>
+    </message>
+    <message>
+        <source>Configuration not saved: %1</source>
+        <translation>कॉन्फ़िगरेशन सेव नहीं हुआ: %1</translation>
     </message>
 </context>
 <context>
@@ -6109,6 +6109,14 @@ The old program is kept</source>
         <translation>फ़ाइल ट्रांसफ़र विफल: %1 कॉपी हुईं,
 %2 कॉपी नहीं हुईं, जैसे %3:
 %4</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>डिस्क भरी है</translation>
+    </message>
+    <message>
+        <source>file too large</source>
+        <translation>फ़ाइल बहुत बड़ी है</translation>
     </message>
 </context>
 </TS>

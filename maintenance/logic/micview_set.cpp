@@ -2,15 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "platform/file_io.h"
 #include "platform/platform.h"
 
 namespace micview {
-
-int interruptNextSaveAfter = -1;
 
 QString setPath(const QString& name)
 {
@@ -67,26 +65,7 @@ QByteArray serialize(const QVector<descriptor::Row>& rows)
 bool save(const QString& path, const QVector<descriptor::Row>& rows, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = serialize(rows);
-    if (interruptNextSaveAfter >= 0) {
-        file.write(bytes.left(interruptNextSaveAfter));
-        interruptNextSaveAfter = -1;
-        file.cancelWriting(); // the temporary file never replaces the set
-    } else {
-        file.write(bytes);
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::saveFile(path, serialize(rows), error);
 }
 
 bool askBeforeReplacing(const QString& path)

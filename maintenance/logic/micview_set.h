@@ -50,11 +50,9 @@ QString setPath(const QString& name);
 
 // The set file of the ticked descriptor rows, in table order.
 QByteArray serialize(const QVector<descriptor::Row>& rows);
-// Writes the set atomically; false (and the reason) when it could not be written.
+// Writes the set atomically (platform::saveFile); false (and the reason) when
+// it could not be written.
 bool save(const QString& path, const QVector<descriptor::Row>& rows, QString* error = nullptr);
-// Tests: the next save stops after this many bytes and is abandoned, as if
-// the power failed in the middle of it (-1: off).
-extern int interruptNextSaveAfter;
 
 // Saving over this file asks first: it exists and is not empty.
 bool askBeforeReplacing(const QString& path);

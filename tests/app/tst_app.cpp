@@ -643,7 +643,10 @@ private slots:
         auto w = makeWindow();
         int saved = 0;
         w->screen_id = 37;
-        w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] { ++saved; });
+        w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
+            ++saved;
+            return QString();
+        });
         w->on_ok_clicked();
         QCOMPARE(saved, 1);
         QVERIFY(w->isShown("Gmessage"));
@@ -653,9 +656,19 @@ private slots:
         QCOMPARE(saved, 1);
         QCOMPARE(w->screen_id, 37);
 
+        // An action that fails says what failed; "File Saved" is not shown.
+        w->Dialog_Confirm("Replace?", [&] { return w->fileNotSavedText(QStringLiteral("disk full")); });
+        w->on_ok_clicked();
+        QCOMPARE(w->W<QLabel>("err_header")->text() + ": " + w->W<QLabel>("err_txt")->text(),
+                 QString("ERROR: File not saved: disk full"));
+        w->on_ok_clicked();
+
         // NO drops the action (a later question answered YES does not run it)
         // and returns to the screen the question covered.
-        w->Dialog_Confirm("Replace?", [&] { ++saved; });
+        w->Dialog_Confirm("Replace?", [&] {
+            ++saved;
+            return QString();
+        });
         w->on_no_clicked();
         QCOMPARE(w->screen_id, 37);
         w->Dialog_Box("Do you want to calibrate", 3);

@@ -14,6 +14,7 @@
 #include "diagnostics/fault.h"
 #include "diagnostics/fault_log.h"
 #include "diagnostics/fault_watch.h"
+#include "platform/file_io.h"
 #include "screens/fault_view.h"
 #include "tools/image_table.h"
 
@@ -202,7 +203,7 @@ private slots:
         e.faultCode = QStringLiteral("F1");
         log.append(e);
         const QString before = readAll(log.path());
-        FaultLog::interruptNextWriteAfter = 40;
+        platform::interruptNextSaveAfter = 40;
         e.faultCode = QStringLiteral("F2");
         QVERIFY(!log.append(e));
         QCOMPARE(readAll(log.path()), before);

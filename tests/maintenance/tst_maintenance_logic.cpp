@@ -17,6 +17,7 @@
 #include "maintenance/logic/port_list.h"
 #include "maintenance/logic/telegram_format.h"
 #include "maintenance/logic/tick_list.h"
+#include "platform/file_io.h"
 
 using maint::ReadStatus;
 
@@ -304,7 +305,7 @@ private slots:
     {
         const QString path = micview::setPath("5");
         QVERIFY(micview::save(path, {row("FLG1_OLD", 3110, 12, 0, "ANALOG")}));
-        micview::interruptNextSaveAfter = 40;
+        platform::interruptNextSaveAfter = 40;
         QVERIFY(!micview::save(path, {row("FLG1_NEW", 3100, 0, 0, "BIT"), row("FLG1_NEW2", 3100, 1, 0, "BIT")}));
         const micview::SetFile set = micview::loadSet(path);
         QCOMPARE(set.status, ReadStatus::Ok);

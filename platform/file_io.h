@@ -1,0 +1,47 @@
+#pragma once
+// Reading and writing the unit's own files, one way for all of them.
+//
+// - A save replaces the file atomically and only when every byte is on the
+//   disk: the bytes go to a temporary file beside it (QSaveFile), each write
+//   and the flush are checked, and only then is it renamed over the old file.
+//   On any failure (a full disk, a size limit, a write error) the temporary
+//   file goes and the old file stays byte for byte.
+// - A read takes a regular file whole, up to a limit; a FIFO, device, socket
+//   or folder in its place is refused before it is opened (opening or reading
+//   one can block for ever), and so is a file beyond the limit.
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Replaces the file at `path` with `bytes` (its folder must exist). False
+// when it could not, with the reason in words ("disk full", or the system's
+// text) in `reason`.
+bool saveFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// Tests: the next save writes only this many bytes and then stops, as the
+// power failing would (the temporary file never replaces the old file), and
+// reports the disk full. -1: off.
+extern int interruptNextSaveAfter;
+
+// Removes the temporary files an interrupted save left beside `path` (a kill
+// between a save's write and its rename): "<name>.XXXXXX". Returns how many.
+int removeSaveLeftovers(const QString& path);
+
+enum class ReadStatus { Ok, Missing, NotRegular, CannotOpen, TooLarge };
+
+struct FileRead {
+    ReadStatus status = ReadStatus::Ok;
+    QByteArray data;
+    QString problem; // in words, for the debug output
+};
+
+// The whole file at `path` when it is a regular file of at most `maxBytes`.
+FileRead readRegularFile(const QString& path, qint64 maxBytes);
+
+// True for a regular file (a link to one counts); else false and the reason
+// ("no such file", "not a regular file").
+bool isRegularFile(const QString& path, QString* problem = nullptr);
+
+} // namespace platform
