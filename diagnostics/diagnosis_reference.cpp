@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include "platform/file_io.h"
+
 namespace diagref {
 
 const QString kMissing = QStringLiteral("-");
@@ -141,15 +143,14 @@ MessageList parseMessages(const QByteArray& data, const QString& processor)
 
 MessageList loadMessages(const QString& path, const QString& processor)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(Status::CannotOpen, file.errorString());
-    // One byte more than allowed tells a file that is too large, without
-    // reading all of it (or waiting for the end of something endless).
-    const QByteArray data = file.read(kMaxFileBytes + 1);
-    if (data.size() > kMaxFileBytes)
-        return failed(Status::TooLarge, QStringLiteral("more than %1 bytes").arg(kMaxFileBytes));
-    return parseMessages(data, processor);
+    // A regular file, read whole up to the limit (a FIFO or device in its
+    // place is never opened: reading one can block for ever).
+    const platform::FileRead file = platform::readRegularFile(path, kMaxFileBytes);
+    if (file.status == platform::ReadStatus::TooLarge)
+        return failed(Status::TooLarge, file.problem);
+    if (file.status != platform::ReadStatus::Ok)
+        return failed(Status::CannotOpen, file.problem);
+    return parseMessages(file.data, processor);
 }
 
 } // namespace diagref

@@ -9,6 +9,9 @@
 
 namespace {
 
+// No log of one run comes near this (a thousand messages are 340 KB).
+constexpr qint64 kMaxLogBytes = 64 * 1024 * 1024;
+
 const QString kRoot = QStringLiteral("SUBSYSTEM");
 const QString kMessage = QStringLiteral("Message");
 
@@ -47,20 +50,21 @@ bool FaultLog::load()
 {
     if (m_loaded)
         return true;
-    QFile file(m_path);
-    if (!file.exists()) {
+    const platform::FileRead file = platform::readRegularFile(m_path, kMaxLogBytes);
+    if (file.status == platform::ReadStatus::Missing) {
         startEmpty();
         return true;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.status == platform::ReadStatus::CannotOpen) {
         qDebug() << "unable to open xml file" << m_path;
         return false;
     }
+    // A special file or one beyond any log this run could write is treated
+    // as unreadable: set aside, a new log started.
     QDomDocument doc;
-    QString error;
+    QString error = file.problem;
     int line = 0;
-    const bool parsed = doc.setContent(&file, &error, &line);
-    file.close();
+    const bool parsed = file.status == platform::ReadStatus::Ok && doc.setContent(file.data, &error, &line);
     if (parsed && doc.documentElement().tagName() == kRoot) {
         m_doc = doc;
         m_loaded = true;

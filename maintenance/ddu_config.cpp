@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QXmlStreamWriter>
 
+#include "maintenance/logic/xml_input.h"
 #include "platform/file_io.h"
 
 namespace config {
@@ -33,19 +34,29 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
+constexpr qint64 kMaxConfigBytes = 64 * 1024;
+constexpr int kMaxConfigDepth = 16;
+
 } // namespace
 
 bool readConfig(const QString& path, DduConfig& cfg, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        setError(error, file.errorString());
+    // A few hundred bytes three levels deep: a regular file of at most 64 KB
+    // and 16 levels (a huge, deeply nested or special file in its place is
+    // refused at once, instead of holding the start-up).
+    const maint::FileBytes file = maint::readWhole(path, kMaxConfigBytes);
+    if (file.status == maint::ReadStatus::CannotOpen || file.status == maint::ReadStatus::TooLarge) {
+        setError(error, file.problem);
+        return false;
+    }
+    QString message;
+    if (!maint::withinDepth(file.data, kMaxConfigDepth, &message)) {
+        setError(error, message);
         return false;
     }
     QDomDocument doc(QStringLiteral("Loco"));
-    QString message;
     int line = 0;
-    if (!doc.setContent(&file, &message, &line)) {
+    if (!doc.setContent(file.data, &message, &line)) {
         setError(error, QStringLiteral("line %1: %2").arg(line).arg(message));
         return false;
     }

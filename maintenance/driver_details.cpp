@@ -108,13 +108,15 @@ int firstBadField(const DriverDetails& d)
 
 ReadResult readFile(const QString& path, DriverDetails& d)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // One line is all the file holds: a regular file of a few hundred bytes
+    // (a FIFO or device in its place is never opened).
+    const platform::FileRead file = platform::readRegularFile(path, 4096);
+    if (file.status != platform::ReadStatus::Ok) {
         d.clear();
         return ReadResult::Unreadable;
     }
-    // One line is all the file holds; a line beyond any sane length is not one.
-    const QString line = QString::fromUtf8(file.readLine(4096));
+    const int end = file.data.indexOf('\n');
+    const QString line = QString::fromUtf8(end < 0 ? file.data : file.data.left(end + 1));
     return parseLine(line, d) ? ReadResult::Read : ReadResult::TooFewParts;
 }
 

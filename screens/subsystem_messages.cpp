@@ -3,6 +3,8 @@
 #include <QDomDocument>
 #include <QFile>
 
+#include "platform/file_io.h"
+
 namespace subsys {
 
 bool matches(const QString& subsystemText, const QString& subsystemNo)
@@ -48,19 +50,20 @@ MessageList parseMessages(const QByteArray& xml, const QString& subsystemNo)
 MessageList loadMessages(const QString& path, const QString& subsystemNo)
 {
     MessageList list;
-    QFile file(path);
-    // Read-only: the list never writes the log (and a read-only data root must not stop it).
-    if (!file.open(QIODevice::ReadOnly)) {
-        list.status = Status::CannotOpen;
-        list.problem = file.errorString();
-        return list;
-    }
-    if (file.size() > kMaxLogBytes) {
+    // Read-only (the list never writes the log, and a read-only data root must
+    // not stop it), a regular file only, up to the limit.
+    const platform::FileRead file = platform::readRegularFile(path, kMaxLogBytes);
+    if (file.status == platform::ReadStatus::TooLarge) {
         list.status = Status::TooLarge;
-        list.problem = QStringLiteral("%1 bytes").arg(file.size());
+        list.problem = file.problem;
         return list;
     }
-    return parseMessages(file.readAll(), subsystemNo);
+    if (file.status != platform::ReadStatus::Ok) {
+        list.status = Status::CannotOpen;
+        list.problem = file.problem;
+        return list;
+    }
+    return parseMessages(file.data, subsystemNo);
 }
 
 } // namespace subsys

@@ -3,23 +3,21 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include "platform/file_io.h"
+
 namespace maint {
 
 FileBytes readWhole(const QString& path, qint64 maxBytes)
 {
     FileBytes out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.status = ReadStatus::CannotOpen;
-        out.problem = file.errorString();
-        return out;
-    }
-    out.data = file.read(maxBytes + 1);
-    if (out.data.size() > maxBytes) {
-        out.data.clear();
+    // A regular file only: a FIFO or device in its place is never opened.
+    platform::FileRead file = platform::readRegularFile(path, maxBytes);
+    out.problem = file.problem;
+    if (file.status == platform::ReadStatus::TooLarge) {
         out.status = ReadStatus::TooLarge;
-        out.problem = QStringLiteral("more than %1 bytes").arg(maxBytes);
-    } else if (out.data.trimmed().isEmpty()) {
+    } else if (file.status != platform::ReadStatus::Ok) {
+        out.status = ReadStatus::CannotOpen;
+    } else if ((out.data = std::move(file.data)).trimmed().isEmpty()) {
         out.status = ReadStatus::Empty;
         out.problem = QStringLiteral("the file is empty");
     }
@@ -36,6 +34,25 @@ QString finishReading(QXmlStreamReader& xml)
         .arg(xml.lineNumber())
         .arg(xml.columnNumber())
         .arg(xml.errorString());
+}
+
+bool withinDepth(const QByteArray& data, int maxDepth, QString* problem)
+{
+    QXmlStreamReader xml(data);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType t = xml.readNext();
+        if (t == QXmlStreamReader::StartElement && ++depth > maxDepth) {
+            if (problem)
+                *problem = QStringLiteral("line %1: elements nested deeper than %2 levels")
+                               .arg(xml.lineNumber())
+                               .arg(maxDepth);
+            return false;
+        }
+        if (t == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;
 }
 
 int countElements(const QByteArray& data, const QString& name, QString* problem)

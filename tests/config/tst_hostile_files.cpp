@@ -1,0 +1,157 @@
+// Data files that are not what they should be: a FIFO (or a folder) in
+// place of each file the display reads, a configuration of 200 MB or nested
+// beyond any real one. Every reader refuses them at once with a clear
+// reason, and the display starts with its built-in values and ends on
+// SIGTERM. (A reader that opened a FIFO would block for ever: this test
+// would then end by its time limit.)
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+
+#include <sys/stat.h>
+
+#include "diagnostics/diagnosis_reference.h"
+#include "diagnostics/fault_log.h"
+#include "maintenance/ddu_config.h"
+#include "maintenance/driver_details.h"
+#include "maintenance/logic/descriptor.h"
+#include "maintenance/logic/micview_set.h"
+#include "maintenance/logic/port_list.h"
+#include "platform/file_io.h"
+#include "screens/subsystem_messages.h"
+
+namespace {
+
+bool makeFifo(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+
+    QString path(const QString& rel) const { return m_root.filePath(rel); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
+    }
+
+    // A FIFO in place of each file: refused before it is opened.
+    void fifoInPlaceOfEachFile()
+    {
+        const QString fifo = path("fifo/any.xml");
+        QVERIFY(makeFifo(fifo));
+        QString problem;
+        QVERIFY(!platform::isRegularFile(fifo, &problem));
+        QCOMPARE(problem, QStringLiteral("not a regular file"));
+        QCOMPARE(platform::readRegularFile(fifo, 1000).status, platform::ReadStatus::NotRegular);
+
+        config::DduConfig cfg{7, 7, 7, 7, 7, 7};
+        QVERIFY(!config::readConfig(fifo, cfg, &problem));
+        QCOMPARE(problem, QStringLiteral("not a regular file"));
+        QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
+
+        driver::DriverDetails d;
+        QCOMPARE(driver::readFile(fifo, d), driver::ReadResult::Unreadable);
+        QCOMPARE(portlist::loadPorts(fifo).status, maint::ReadStatus::CannotOpen);
+        QCOMPARE(micview::loadSet(fifo).status, maint::ReadStatus::CannotOpen);
+        QCOMPARE(descriptor::loadDescriptor(fifo).status, maint::ReadStatus::CannotOpen);
+        QCOMPARE(diagref::loadMessages(fifo, QStringLiteral("FLG1")).status, diagref::Status::CannotOpen);
+        QCOMPARE(subsys::loadMessages(fifo, QStringLiteral("ALL")).status, subsys::Status::CannotOpen);
+
+        // The fault log: set aside, a new one started in its place.
+        FaultLog log(fifo);
+        QVERIFY(log.append(FaultLogEntry()));
+        QVERIFY(platform::isRegularFile(fifo));
+
+        // A folder in place of a file: the same.
+        QVERIFY(QDir().mkpath(path("folder/DDU.xml")));
+        QVERIFY(!config::readConfig(path("folder/DDU.xml"), cfg, &problem));
+    }
+
+    // A configuration far beyond any real one: refused by size or depth,
+    // without reading it whole or building its tree.
+    void hugeOrDeepConfiguration()
+    {
+        const QString huge = path("huge/DDU.xml");
+        QDir().mkpath(QFileInfo(huge).path());
+        {
+            QFile f(huge);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(200LL * 1024 * 1024)); // sparse: no disk space taken
+        }
+        config::DduConfig cfg{7, 7, 7, 7, 7, 7};
+        QString problem;
+        QVERIFY(!config::readConfig(huge, cfg, &problem));
+        QVERIFY2(problem.startsWith(QStringLiteral("more than")), qPrintable(problem));
+
+        const QString deep = path("deep/DDU.xml");
+        QVERIFY(writeBytes(deep, QByteArray("<a>").repeated(8000) + QByteArray("</a>").repeated(8000))); // 56 KB
+        QVERIFY(!config::readConfig(deep, cfg, &problem));
+        QVERIFY2(problem.contains(QStringLiteral("nested deeper")), qPrintable(problem));
+        QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
+    }
+
+    // The display itself, with FIFOs in place of its configuration, port
+    // list and driver details: it comes up (a screenshot is taken and it
+    // ends), and a display that runs ends on SIGTERM.
+    void displayStartsAndEndsWithFifos()
+    {
+        const QString bin = qEnvironmentVariable("DDU_BIN_DIR") + QStringLiteral("/ddu");
+        if (!QFile::exists(bin))
+            QSKIP("ddu program not built");
+        QTemporaryDir root;
+        for (const char* file : {"file/master/DDU.xml", "file/master/zav_port.xml", "file/fault/Driver_Details"})
+            QVERIFY(makeFifo(root.filePath(QLatin1String(file))));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DDU_ROOT"), root.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("DDU_KEYPAD_DEVICE"), QStringLiteral("/nonexistent/ttyKEY"));
+        env.insert(QStringLiteral("DDU_TOUCH_DEVICE"), QStringLiteral("/nonexistent/ttyTOUCH"));
+        const QString png = root.filePath(QStringLiteral("shot.png"));
+        QProcess shot;
+        shot.setProcessEnvironment(env);
+        shot.start(bin, {"--no-mvb", "--screenshot", png, "--quit-after", "300"});
+        QVERIFY(shot.waitForFinished(60000));
+        QCOMPARE(shot.exitCode(), 0);
+        QVERIFY(QFile::exists(png));
+
+        // Up once it has emptied its fault log at the start (the one of the
+        // run before removed first).
+        const QString log = root.filePath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml"));
+        QVERIFY(QFile::remove(log));
+        QProcess running;
+        running.setProcessEnvironment(env);
+        running.start(bin, {"--no-mvb"});
+        QVERIFY(running.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 60000);
+        ::kill(static_cast<pid_t>(running.processId()), SIGTERM);
+        QVERIFY(running.waitForFinished(60000));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostile_files.moc"
