@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSerialPort>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTranslator>
@@ -22,6 +21,7 @@
 #include "acquisition/mvb_thread.h"
 #include "acquisition/stale_store.h"
 #include "app/home_view.h"
+#include "app/panel_port.h"
 #include "app/resources.h"
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
@@ -292,58 +292,24 @@ void MainWindow::form_load()
 
 void MainWindow::serial_init()
 {
-    // Parity and speed are set before open(): changing them on an open
-    // pseudo-terminal can fail.
-    auto open = [this](QSerialPort*& port, const char* name, const char* device, qint32 baud,
-                       void (MainWindow::*slot)()) {
-        port = new QSerialPort(this);
-        port->setObjectName(QLatin1String(name));
-        port->setPortName(QString::fromLocal8Bit(device));
-        port->setBaudRate(baud);
-        port->setDataBits(QSerialPort::Data8);
-        port->setParity(QSerialPort::NoParity);
-        port->setStopBits(QSerialPort::OneStop);
-        port->setFlowControl(QSerialPort::NoFlowControl);
-        connect(port, &QSerialPort::readyRead, this, slot);
-        if (!port->open(QIODevice::ReadWrite))
-            qDebug() << "serial port" << device << "not opened:" << port->errorString();
+    // A decoder that throws on odd bytes must not take the window with it.
+    auto guarded = [](auto decode) {
+        return [decode](const char* data, int size) {
+            try {
+                decode(data, size);
+            } catch (const std::exception& e) {
+                qDebug() << "Exception" << e.what();
+            } catch (...) {
+                qDebug() << "Different kind of Exception";
+            }
+        };
     };
-    open(COM4, "COM4", platform::keypadDevicePath(), 9600, &MainWindow::onReadyReadKeypad);
-    open(COM5, "COM5", platform::touchDevicePath(), 115200, &MainWindow::onReadyReadTouchScreen);
-}
-
-void MainWindow::onReadyReadKeypad()
-{
-    try {
-        char buf[50];
-        const qint64 n = COM4 ? COM4->read(buf, sizeof buf) : 0;
-        if (n > 0)
-            keypad.receive(buf, int(n));
-        // readyRead is not raised again for bytes already buffered: fetch the
-        // rest in further calls instead of leaving it until the next byte.
-        if (COM4 && COM4->bytesAvailable() > 0)
-            QMetaObject::invokeMethod(this, &MainWindow::onReadyReadKeypad, Qt::QueuedConnection);
-    } catch (const std::exception& e) {
-        qDebug() << "Exception" << e.what();
-    } catch (...) {
-        qDebug() << "Different kind of Exception";
-    }
-}
-
-void MainWindow::onReadyReadTouchScreen()
-{
-    try {
-        char buf[500];
-        const qint64 n = COM5 ? COM5->read(buf, sizeof buf) : 0;
-        if (n > 0)
-            touch.receive(buf, int(n));
-        if (COM5 && COM5->bytesAvailable() > 0)
-            QMetaObject::invokeMethod(this, &MainWindow::onReadyReadTouchScreen, Qt::QueuedConnection);
-    } catch (const std::exception& e) {
-        qDebug() << "Exception" << e.what();
-    } catch (...) {
-        qDebug() << "Different kind of Exception";
-    }
+    keypadPort = new PanelPort(QStringLiteral("COM4"), QString::fromLocal8Bit(platform::keypadDevicePath()), 9600,
+                               guarded([this](const char* d, int n) { keypad.receive(d, n); }), this);
+    touchPort = new PanelPort(QStringLiteral("COM5"), QString::fromLocal8Bit(platform::touchDevicePath()), 115200,
+                              guarded([this](const char* d, int n) { touch.receive(d, n); }), this);
+    keypadPort->start();
+    touchPort->start();
 }
 
 void MainWindow::feedKeypad(const QByteArray& bytes)

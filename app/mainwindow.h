@@ -45,10 +45,10 @@ struct HomeWidget;
 }
 class Pixy_Thread;
 class Load_Thread;
+class PanelPort;
 class QAbstractButton;
 class QLabel;
 class QProgressBar;
-class QSerialPort;
 class QTableWidget;
 class QTimer;
 class QTranslator;
@@ -83,8 +83,8 @@ public:
     Pixy_Thread* pixyThread = nullptr;
     Load_Thread* loadThread = nullptr; // created on demand by the variable monitor
     Ui_MainWindow* ui = nullptr;
-    QSerialPort* COM4 = nullptr; // keypad
-    QSerialPort* COM5 = nullptr; // touch
+    PanelPort* keypadPort = nullptr; // COM4
+    PanelPort* touchPort = nullptr;  // COM5
     QTranslator* translator = nullptr;
     QColor led_gr, led_red, led_yel, led_grey;
     QPixmap ledBuffer;
@@ -453,8 +453,6 @@ public:
 public slots:
     void guiupdate_fun();
     void timerupdate_fun();
-    void onReadyReadKeypad();
-    void onReadyReadTouchScreen();
 
     // Home screen: layout toggle, subsystem overview, loco pictograms.
     void on_screen_toggle_clicked();

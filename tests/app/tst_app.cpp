@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,6 +19,7 @@
 
 #include "acquisition/mvb_thread.h"
 #include "app/mainwindow.h"
+#include "app/panel_port.h"
 #include "app/resources.h"
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(w->exchange.requests.MVB_SW_Enable.load(), 0);
         QCOMPARE(w->screen_id, 1);
         QCOMPARE(w->we_are_in_home, 1);
-        QVERIFY(!w->COM4->isOpen() && !w->COM5->isOpen());
+        QVERIFY(!w->keypadPort->isOpen() && !w->touchPort->isOpen());
         QVERIFY(!w->isShown("screen_toggle") && !w->isShown("Gmainwindow_ddu") && !w->isShown("loco_diag_2"));
         QCOMPARE(w->W("home")->styleSheet(), key_menu_border_select_Style);
         QVERIFY(w->mvbThread->isRunning());

@@ -112,6 +112,13 @@ private slots:
         QVERIFY(!config::readConfig(deep, cfg, &problem));
         QVERIFY2(problem.contains(QStringLiteral("nested deeper")), qPrintable(problem));
         QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
+
+        // 100 000 levels: too big before its depth is even looked at.
+        const QString deeper = path("deeper/DDU.xml");
+        QVERIFY(writeBytes(deeper, QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000)));
+        QVERIFY(!config::readConfig(deeper, cfg, &problem));
+        QVERIFY2(problem.startsWith(QStringLiteral("more than")), qPrintable(problem));
+        QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
     }
 
     // The display itself, with FIFOs in place of its configuration, port

@@ -8,6 +8,7 @@
 
 #include "acquisition/mvb_thread.h"
 #include "app/mainwindow.h"
+#include "app/panel_port.h"
 #include "diagnostics/dds.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
@@ -294,6 +295,45 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.key_menu_no != 1, 5000);
         QVERIFY(sim.commandAndWait(QStringLiteral("key ENTER"), QStringLiteral("sent key")));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 5000);
+    }
+
+    // The keypad and touch panel go away with the simulator (an adapter
+    // unplugged) and come back on the same paths: the window closes both
+    // ports instead of spinning on them, and keys and touches move it again.
+    void panelGoneAndBack()
+    {
+        QTemporaryDir dir;
+        const QString keyLink = dir.filePath(QStringLiteral("key"));
+        const QString touchLink = dir.filePath(QStringLiteral("touch"));
+        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"),
+                                  QStringLiteral("--link"), dir.filePath(QStringLiteral("mvb")),
+                                  QStringLiteral("--keypad-link"), keyLink, QStringLiteral("--touch-link"), touchLink};
+        auto sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->start(args));
+        qputenv("DDU_MVB_DEVICE", dir.filePath(QStringLiteral("mvb")).toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", keyLink.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", touchLink.toLocal8Bit());
+        MainWindow w;
+        w.show();
+        QVERIFY(w.keypadPort->isOpen() && w.touchPort->isOpen());
+        QVERIFY(sim->commandAndWait(QStringLiteral("key MENU"), QStringLiteral("sent key")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+
+        sim.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.keypadPort->isOpen() && !w.touchPort->isOpen(), 30000);
+        QCOMPARE(w.keypadPort->hangUps(), 1);
+        QCOMPARE(w.touchPort->hangUps(), 1);
+
+        sim = std::make_unique<SimProcess>();
+        QVERIFY(sim->start(args));
+        QTRY_VERIFY_WITH_TIMEOUT(w.keypadPort->isOpen() && w.touchPort->isOpen(), 60000);
+        QVERIFY(sim->commandAndWait(QStringLiteral("key HOME"), QStringLiteral("sent key")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QWidget* menu = w.W(QStringLiteral("menu"));
+        QVERIFY(menu);
+        const QPoint c = menu->mapTo(&w, menu->rect().center());
+        QVERIFY(sim->commandAndWait(QStringLiteral("touch %1 %2").arg(c.x()).arg(c.y()), QStringLiteral("sent touch")));
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
     }
 };
 
