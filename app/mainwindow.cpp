@@ -26,6 +26,7 @@
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
 #include "mvb/mvb_log.h"
+#include "platform/file_io.h"
 #include "platform/platform.h"
 
 namespace {
@@ -143,6 +144,32 @@ bool MainWindow::isShown(const QString& name) const
 
 // ---------------------------------------------------------------- start-up
 
+namespace {
+
+// A save killed between writing its temporary file and renaming it over the
+// old one leaves "<file>.XXXXXX" beside it. Nothing ever reads those: they
+// are removed before the files are read, so they cannot fill the disk over
+// many power cuts.
+void removeLeftoversOfInterruptedSaves()
+{
+    struct Folder {
+        const char* path;
+        const char* names; // regular expression of the files saved there
+    };
+    static const Folder folders[] = {
+        {"file/master", "DDU\\.xml"},
+        {"file/fault", "Driver_Details|zav_MessagesVCU_temp\\.xml"},
+        {"file/micview", ".+\\.xml"}, // signal sets
+    };
+    for (const Folder& f : folders) {
+        const int n = platform::removeSaveLeftoversIn(platform::dataPath(QLatin1String(f.path)), QLatin1String(f.names));
+        if (n > 0)
+            qDebug() << "removed" << n << "temporary file(s) of interrupted saves in" << f.path;
+    }
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     : QMainWindow(parent)
 {
@@ -150,6 +177,7 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     if (options.noMvb)
         exchange.requests.MVB_SW_Enable.store(0);
     mvb_setLogSink(forwardMvbLog, nullptr);
+    removeLeftoversOfInterruptedSaves();
 
     ui = new Ui_MainWindow;
     ui->setupUi(this);

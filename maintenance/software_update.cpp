@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -372,6 +373,26 @@ bool prepareFolder(const QString& dir, const QString& root)
     return insideRoot(existing, root) && QDir().mkpath(dir) && insideRoot(dir, root);
 }
 
+// Names in `folder` that cannot be represented as text (bytes that are not
+// UTF-8): the folder listing leaves them out without a word, so they are
+// looked for here to be reported. Shown with U+FFFD for the bad bytes.
+QStringList unreadableNames(const QString& folder)
+{
+    QStringList names;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray raw(e->d_name);
+        const QString name = QString::fromUtf8(raw);
+        if (name.toUtf8() != raw || QFile::encodeName(QFile::decodeName(raw)) != raw)
+            names << name;
+    }
+    ::closedir(dir);
+    names.sort();
+    return names;
+}
+
 const QFileDevice::Permissions kDataFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
     QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
@@ -404,6 +425,8 @@ void SoftwareUpdate::copyTree(const QString& source, const QString& target, cons
         r.failed << FileFailure{rel, QT_TRANSLATE_NOOP("QObject", "target folder outside the DDU data")};
         return;
     }
+    for (const QString& bad : unreadableNames(source))
+        r.failed << FileFailure{rel + QLatin1Char('/') + bad, QT_TRANSLATE_NOOP("QObject", "refused: name not readable")};
     const QFileInfoList entries =
         QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& e : entries) {

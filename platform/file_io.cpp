@@ -79,11 +79,16 @@ bool saveFile(const QString& path, const QByteArray& bytes, QString* reason)
 int removeSaveLeftovers(const QString& path)
 {
     const QFileInfo info(path);
-    const QRegularExpression leftover(QLatin1Char('^') + QRegularExpression::escape(info.fileName()) +
-                                      QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    return removeSaveLeftoversIn(info.absolutePath(), QRegularExpression::escape(info.fileName()));
+}
+
+int removeSaveLeftoversIn(const QString& folder, const QString& names)
+{
+    // The temporary name is the final one plus six random letters or digits.
+    const QRegularExpression leftover(QStringLiteral("^(?:") + names + QStringLiteral(")\\.[A-Za-z0-9]{6}$"));
     int removed = 0;
-    const QDir dir = info.absoluteDir();
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (leftover.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
             ++removed;
     }

@@ -28,6 +28,9 @@ extern int interruptNextSaveAfter;
 // Removes the temporary files an interrupted save left beside `path` (a kill
 // between a save's write and its rename): "<name>.XXXXXX". Returns how many.
 int removeSaveLeftovers(const QString& path);
+// The same in `folder` for every file name matching the regular expression
+// `names` (anchored): "<a name>.XXXXXX".
+int removeSaveLeftoversIn(const QString& folder, const QString& names);
 
 enum class ReadStatus { Ok, Missing, NotRegular, CannotOpen, TooLarge };
 

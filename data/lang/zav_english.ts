@@ -5235,5 +5235,9 @@ The old program is kept</source>
         <source>file too large</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>refused: name not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

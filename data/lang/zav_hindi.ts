@@ -6118,5 +6118,9 @@ The old program is kept</source>
         <source>file too large</source>
         <translation>फ़ाइल बहुत बड़ी है</translation>
     </message>
+    <message>
+        <source>refused: name not readable</source>
+        <translation>अस्वीकृत: नाम पढ़ा नहीं जा सकता</translation>
+    </message>
 </context>
 </TS>

@@ -186,6 +186,30 @@ private slots:
                  (QVector<int>{2, 3, 4, 1, 3, 3}));
     }
 
+    // Temporary files of saves killed before their rename are removed at the
+    // start; the saved files themselves and files of other names stay.
+    void leftoversOfInterruptedSavesRemovedAtStart()
+    {
+        const QStringList leftovers{"file/master/DDU.xml.a1B2c3", "file/fault/Driver_Details.Zz9999",
+                                    "file/fault/zav_MessagesVCU_temp.xml.qwErty", "file/micview/Brakes.xml.AAAAAA"};
+        const QStringList kept{"file/master/zav_port.xml.a1B2c3", "file/master/DDU.xml.bak",
+                               "file/fault/notes.txt.abcdef", "file/micview/Brakes.xml",
+                               "file/fault/Driver_Details.toolong7"};
+        for (const QString& name : leftovers + kept) {
+            QDir(m_root.path()).mkpath(QFileInfo(name).path());
+            QFile f(m_root.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<half");
+        }
+        auto w = makeWindow();
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFile::exists(m_root.filePath(name)), qPrintable(name));
+        for (const QString& name : kept) {
+            QVERIFY2(QFile::exists(m_root.filePath(name)), qPrintable(name));
+            QFile::remove(m_root.filePath(name));
+        }
+    }
+
     void screenResetHidesEveryScreen()
     {
         auto w = makeWindow();

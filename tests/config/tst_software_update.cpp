@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "maintenance/software_update.h"
 
 using update::Outcome;
@@ -266,6 +269,32 @@ private slots:
         QVERIFY2(text.startsWith("File transfer failed: 2 copied,\n1 not copied") && text.contains("master/bad.xml"),
                  qPrintable(text));
         QVERIFY(update::SoftwareUpdate::isError(r.outcome));
+    }
+
+    // A name on the stick that is not valid text (a stick written by another
+    // system) is not copied, and it is said so; the other files arrive.
+    void unreadableNameReported()
+    {
+        const QString pkg = stick("qim_new/zav_new");
+        QVERIFY(writeBytes(pkg + "/master/ok.xml", "ok"));
+        const QByteArray bad = QFile::encodeName(pkg) + "/master/set\xff\xfe.xml";
+        {
+            const int fd = ::open(bad.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: master/set.*"));
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(r.copied, 1);
+        QCOMPARE(r.failed.size(), 1);
+        QVERIFY2(r.failed.first().file.startsWith("master/set") && r.failed.first().file.contains(QChar(0xFFFD)),
+                 qPrintable(r.failed.first().file));
+        QCOMPARE(QString::fromLatin1(r.failed.first().reason), QString("refused: name not readable"));
+        QCOMPARE(readBytes(root("file/master/ok.xml")), QByteArray("ok"));
+        QCOMPARE(QDir(root("file/master")).entryList(QDir::Files), QStringList{"ok.xml"});
+        ::unlink(bad.constData()); // the temporary folder's removal would not see it either
     }
 
     // Links on the stick are not followed, and nothing is written outside
