@@ -11,6 +11,7 @@ namespace {
 
 // No log of one run comes near this (a thousand messages are 340 KB).
 constexpr qint64 kMaxLogBytes = 64 * 1024 * 1024;
+constexpr int kMaxLogDepth = 16;
 
 const QString kRoot = QStringLiteral("SUBSYSTEM");
 const QString kMessage = QStringLiteral("Message");
@@ -64,7 +65,10 @@ bool FaultLog::load()
     QDomDocument doc;
     QString error = file.problem;
     int line = 0;
-    const bool parsed = file.status == platform::ReadStatus::Ok && doc.setContent(file.data, &error, &line);
+    // Three levels deep; a deeper document is refused before the tree is
+    // built (one nested far enough would hold the window for minutes).
+    const bool parsed = file.status == platform::ReadStatus::Ok &&
+        platform::xmlWithinDepth(file.data, kMaxLogDepth, &error) && doc.setContent(file.data, &error, &line);
     if (parsed && doc.documentElement().tagName() == kRoot) {
         m_doc = doc;
         m_loaded = true;
@@ -74,7 +78,9 @@ bool FaultLog::load()
     QFile::remove(aside);
     const bool kept = QFile::rename(m_path, aside);
     qDebug().noquote() << "fault log" << m_path << "could not be read"
-                       << (parsed ? QStringLiteral("(no SUBSYSTEM root)") : QStringLiteral("(%1, line %2)").arg(error).arg(line))
+                       << (parsed      ? QStringLiteral("(no SUBSYSTEM root)")
+                            : line > 0 ? QStringLiteral("(%1, line %2)").arg(error).arg(line)
+                                       : QStringLiteral("(%1)").arg(error))
                        << (kept ? QStringLiteral("- kept as %1, a new log is started").arg(aside)
                                 : QStringLiteral("- a new log is started"));
     startEmpty();

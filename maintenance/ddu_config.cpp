@@ -49,14 +49,23 @@ bool readConfig(const QString& path, DduConfig& cfg, QString* error)
         setError(error, file.problem);
         return false;
     }
+    return parseConfig(file.data, cfg, error);
+}
+
+bool parseConfig(const QByteArray& bytes, DduConfig& cfg, QString* error)
+{
+    if (bytes.size() > kMaxConfigBytes) {
+        setError(error, QStringLiteral("more than %1 bytes").arg(kMaxConfigBytes));
+        return false;
+    }
     QString message;
-    if (!maint::withinDepth(file.data, kMaxConfigDepth, &message)) {
+    if (!platform::xmlWithinDepth(bytes, kMaxConfigDepth, &message)) {
         setError(error, message);
         return false;
     }
     QDomDocument doc(QStringLiteral("Loco"));
     int line = 0;
-    if (!doc.setContent(file.data, &message, &line)) {
+    if (!doc.setContent(bytes, &message, &line)) {
         setError(error, QStringLiteral("line %1: %2").arg(line).arg(message));
         return false;
     }
@@ -86,6 +95,11 @@ void applyStoredDefaults(DduConfig& cfg)
 bool writeConfig(const QString& path, DduConfig& cfg, QString* error)
 {
     applyStoredDefaults(cfg);
+    return platform::saveFile(path, formatConfig(cfg), error);
+}
+
+QByteArray formatConfig(const DduConfig& cfg)
+{
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -99,7 +113,7 @@ bool writeConfig(const QString& path, DduConfig& cfg, QString* error)
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    return platform::saveFile(path, bytes, error);
+    return bytes;
 }
 
 // ----- check boxes -----

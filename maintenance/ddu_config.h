@@ -11,6 +11,7 @@
 //       </Loco_Details>
 //   </Table>
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -36,6 +37,8 @@ struct DduConfig {
 // elements are ignored. A file that cannot be opened or parsed changes
 // nothing and returns false with the reason in `error`.
 bool readConfig(const QString& path, DduConfig& cfg, QString* error = nullptr);
+// The same for the bytes of such a file.
+bool parseConfig(const QByteArray& bytes, DduConfig& cfg, QString* error = nullptr);
 
 // The values the unit stores whatever was chosen: only the cab is a choice
 // that survives; the variants and the display type are stored as 3, the MVB
@@ -45,6 +48,8 @@ void applyStoredDefaults(DduConfig& cfg);
 // Applies the stored defaults to `cfg`, then replaces `path` atomically with
 // the six values. False (the old file untouched) when it cannot be written.
 bool writeConfig(const QString& path, DduConfig& cfg, QString* error = nullptr);
+// The bytes writeConfig stores for `cfg` (as it is, defaults not applied).
+QByteArray formatConfig(const DduConfig& cfg);
 
 // ----- check boxes of the configuration dialogs -----
 

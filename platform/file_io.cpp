@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QXmlStreamReader>
 
 #include <cerrno>
 #include <cstring>
@@ -93,6 +94,24 @@ int removeSaveLeftoversIn(const QString& folder, const QString& names)
             ++removed;
     }
     return removed;
+}
+
+bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem)
+{
+    QXmlStreamReader xml(data);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType t = xml.readNext();
+        if (t == QXmlStreamReader::StartElement && ++depth > maxDepth) {
+            setReason(problem, QStringLiteral("line %1: elements nested deeper than %2 levels")
+                                   .arg(xml.lineNumber())
+                                   .arg(maxDepth));
+            return false;
+        }
+        if (t == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;
 }
 
 bool isRegularFile(const QString& path, QString* problem)

@@ -43,6 +43,13 @@ struct FileRead {
 // The whole file at `path` when it is a regular file of at most `maxBytes`.
 FileRead readRegularFile(const QString& path, qint64 maxBytes);
 
+// True when no element of the XML document `data` lies deeper than
+// `maxDepth` levels; else false and where in `problem`. A tree builder takes
+// time growing with the square of the depth (100 000 levels: minutes), so a
+// document nested beyond any real file is refused before it is parsed.
+// Not-well-formed input passes: the parser that follows tells that.
+bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem = nullptr);
+
 // True for a regular file (a link to one counts); else false and the reason
 // ("no such file", "not a regular file").
 bool isRegularFile(const QString& path, QString* problem = nullptr);

@@ -29,6 +29,13 @@ MessageList parseMessages(const QByteArray& xml, const QString& subsystemNo)
     QDomDocument doc(QStringLiteral("MessagesVCU_temp"));
     QString error;
     int line = 0, column = 0;
+    // The log is three levels deep; a deeper document is refused before the
+    // tree is built (one nested far enough would hold the screen for minutes).
+    if (!platform::xmlWithinDepth(xml, kMaxLogDepth, &error)) {
+        list.status = Status::Malformed;
+        list.problem = error;
+        return list;
+    }
     if (!doc.setContent(xml, &error, &line, &column)) {
         list.status = Status::Malformed;
         list.problem = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(error);

@@ -37,6 +37,8 @@ struct MessageList {
 
 // A log larger than this is not read (the log of a run stays far below).
 constexpr qint64 kMaxLogBytes = 8 * 1024 * 1024;
+// Nor one nested deeper than this (the log is three levels deep).
+constexpr int kMaxLogDepth = 16;
 
 // True when a message of `subsystemNo` ("SS01" .. "SS19") or, for "ALL", any
 // message is listed for the subsystem text of the log ("SS01:Main Power").

@@ -36,25 +36,6 @@ QString finishReading(QXmlStreamReader& xml)
         .arg(xml.errorString());
 }
 
-bool withinDepth(const QByteArray& data, int maxDepth, QString* problem)
-{
-    QXmlStreamReader xml(data);
-    int depth = 0;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType t = xml.readNext();
-        if (t == QXmlStreamReader::StartElement && ++depth > maxDepth) {
-            if (problem)
-                *problem = QStringLiteral("line %1: elements nested deeper than %2 levels")
-                               .arg(xml.lineNumber())
-                               .arg(maxDepth);
-            return false;
-        }
-        if (t == QXmlStreamReader::EndElement)
-            --depth;
-    }
-    return true;
-}
-
 int countElements(const QByteArray& data, const QString& name, QString* problem)
 {
     QXmlStreamReader xml(data);

@@ -29,11 +29,6 @@ struct FileBytes {
 // place is not opened at all (CannotOpen).
 FileBytes readWhole(const QString& path, qint64 maxBytes);
 
-// True when no element of the document lies deeper than `maxDepth` levels
-// (a document nested beyond any real file would only cost a tree builder time
-// and stack); else false and where in `problem`. Not-well-formed input passes:
-// the parser that follows tells that.
-bool withinDepth(const QByteArray& data, int maxDepth, QString* problem);
 
 // Reads the rest of the document; "" when it was well-formed XML to its end,
 // else where and why it was not.

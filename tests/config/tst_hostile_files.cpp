@@ -1,6 +1,6 @@
 // Data files that are not what they should be: a FIFO (or a folder) in
-// place of each file the display reads, a configuration of 200 MB or nested
-// beyond any real one. Every reader refuses them at once with a clear
+// place of each file the display reads, a configuration of 200 MB or a
+// configuration or fault log nested beyond any real one. Every reader refuses them at once with a clear
 // reason, and the display starts with its built-in values and ends on
 // SIGTERM. (A reader that opened a FIFO would block for ever: this test
 // would then end by its time limit.)
@@ -119,6 +119,30 @@ private slots:
         QVERIFY(!config::readConfig(deeper, cfg, &problem));
         QVERIFY2(problem.startsWith(QStringLiteral("more than")), qPrintable(problem));
         QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
+    }
+
+    // A fault log nested 100 000 levels deep (a stick's transfer can put one
+    // there) would take the tree builder minutes: the screen's reader refuses
+    // it, and the log sets it aside whole and starts a new one.
+    void deepFaultLog()
+    {
+        const QString file = path("deeplog/zav_MessagesVCU_temp.xml");
+        const QByteArray deep = "<SUBSYSTEM>" + QByteArray("<a>").repeated(100000) +
+            QByteArray("</a>").repeated(100000) + "</SUBSYSTEM>";
+        QVERIFY(writeBytes(file, deep));
+        const subsys::MessageList list = subsys::loadMessages(file, QStringLiteral("ALL"));
+        QCOMPARE(list.status, subsys::Status::Malformed);
+        QVERIFY2(list.problem.contains(QStringLiteral("nested deeper")), qPrintable(list.problem));
+
+        FaultLog log(file);
+        FaultLogEntry e;
+        e.subsystem = QStringLiteral("SS01:Main Power");
+        QVERIFY(log.append(e));
+        QCOMPARE(log.count(), 1);
+        QFile aside(file + FaultLog::unreadableSuffix());
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), deep);
+        QCOMPARE(subsys::loadMessages(file, QStringLiteral("SS01")).messages.size(), 1);
     }
 
     // The display itself, with FIFOs in place of its configuration, port
