@@ -143,12 +143,33 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
         out.problem = file.errorString();
         return out;
     }
-    out.data = file.read(maxBytes + 1);
-    if (out.data.size() > maxBytes) {
+    // Read in pieces: read(maxBytes + 1) would set aside the whole limit
+    // (64 MB for the fault log) before the first byte, however small the file.
+    const auto tooLarge = [&out, maxBytes] {
         out.data.clear();
         out.status = ReadStatus::TooLarge;
         out.problem = QStringLiteral("more than %1 bytes").arg(maxBytes);
+        return out;
+    };
+    const qint64 expected = file.size();
+    if (expected > maxBytes)
+        return tooLarge();
+    out.data.reserve(int(expected));
+    constexpr qint64 kPiece = 64 * 1024;
+    while (out.data.size() <= maxBytes) {
+        const QByteArray piece = file.read(qMin(kPiece, maxBytes + 1 - out.data.size()));
+        if (piece.isEmpty())
+            break;
+        out.data += piece;
     }
+    if (file.error() != QFileDevice::NoError) {
+        out.data.clear();
+        out.status = ReadStatus::CannotOpen;
+        out.problem = file.errorString();
+        return out;
+    }
+    if (out.data.size() > maxBytes)
+        return tooLarge();
     return out;
 }
 
