@@ -32,11 +32,12 @@ if [ -z "${EXTRA[*]}" ]; then
     ctest --test-dir build-tsan --output-on-failure -R '^(test_acquisition_thread|test_dds)$'
 fi
 
-# Coverage-guided fuzzing of the input decoders and of the maintenance tools'
-# XML readers: a short run in a clang build.
+# Coverage-guided fuzzing of the input decoders, the maintenance tools' XML
+# readers and the unit's own files with their save: a short run in a clang
+# build.
 if [ -z "${EXTRA[*]}" ] && [ -f tests/fuzz/CMakeLists.txt ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDDU_FUZZ=ON -DDDU_FUZZ_SECONDS=10 > /dev/null
-  cmake --build build-fuzz -j2 --target fuzz_keypad fuzz_touch fuzz_maintenance_xml
+  cmake --build build-fuzz -j2 --target fuzz_keypad fuzz_touch fuzz_maintenance_xml fuzz_unit_files
   ctest --test-dir build-fuzz --output-on-failure -L fuzz
 fi
 echo "all tests passed"
