@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>FREQ</source>
-        <translation>आवृत्ति</translation>
+        <translation>फ़्रीक्वें.</translation>
     </message>
     <message>
         <source>Hz</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>FREQ     Hz</source>
-        <translation>आवृत्ति     Hz</translation>
+        <translation>फ़्रीक्वें.     Hz</translation>
     </message>
     <message>
         <source>INPUT   kW</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>EMERGENCY</source>
-        <translation>आपात</translation>
+        <translation>इमरजेंसी</translation>
     </message>
     <message>
         <source>ANTISPIN</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>PROCESS INFO</source>
-        <translation>प्रोसेस जानकारी</translation>
+        <translation>प्रोसेस सूचना</translation>
     </message>
     <message>
         <source>DIAGNOSIS</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>AUX CONV</source>
-        <translation>ऑक्ज़ि. कन्व.</translation>
+        <translation>AUX कन्व.</translation>
     </message>
     <message>
         <source>TRACTION MOTOR</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>AUX SYSTEM</source>
-        <translation>ऑक्ज़ि. सिस्टम</translation>
+        <translation>AUX सिस्टम</translation>
     </message>
     <message>
         <source>BRAKING SYSTEM</source>
@@ -463,7 +463,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>INVALID PASSWORD</source>
-        <translation>गलत पासवर्ड</translation>
+        <translation>अमान्य पासवर्ड</translation>
     </message>
     <message>
         <source>Do you want to calibrate</source>
@@ -555,7 +555,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>Sub</source>
-        <translation>सब</translation>
+        <translation>सबसि.</translation>
     </message>
     <message>
         <source>SYMPTOMS</source>
@@ -623,7 +623,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>Node Information</source>
-        <translation>नोड जानकारी</translation>
+        <translation>नोड सूचना</translation>
     </message>
     <message>
         <source>Energy Counter</source>
@@ -703,7 +703,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>NODE INFO</source>
-        <translation>नोड जानकारी</translation>
+        <translation>नोड सूचना</translation>
     </message>
     <message>
         <source>ENERGY</source>
@@ -759,15 +759,15 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>ON</source>
-        <translation>चालू</translation>
+        <translation>ऑन</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>बंद</translation>
+        <translation>ऑफ</translation>
     </message>
     <message>
         <source>Main Power</source>
-        <translation>मुख्य पावर</translation>
+        <translation>मेन पावर</translation>
     </message>
     <message>
         <source>HV</source>
@@ -807,7 +807,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>Aux. Converter 1</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 1</translation>
+        <translation>AUX कन्वर्टर 1</translation>
     </message>
     <message>
         <source>BUR1</source>
@@ -815,7 +815,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>Aux. Converter 2</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 2</translation>
+        <translation>AUX कन्वर्टर 2</translation>
     </message>
     <message>
         <source>BUR2</source>
@@ -823,7 +823,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>Aux. Converter 3</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 3</translation>
+        <translation>AUX कन्वर्टर 3</translation>
     </message>
     <message>
         <source>BUR3</source>
@@ -1015,7 +1015,7 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source> VENTILATION LEVEL</source>
-        <translation> वेंटिलेशन स्तर</translation>
+        <translation> वेंटिलेशन लेवल</translation>
     </message>
     <message>
         <source>AUXILIARY CONVERTER</source>
@@ -1257,15 +1257,15 @@ UPDATE</source>
     </message>
     <message>
         <source>DDU Version Info</source>
-        <translation>DDU वर्ज़न जानकारी</translation>
+        <translation>DDU वर्ज़न सूचना</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>चालू</translation>
+        <translation>ऑन</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>बंद</translation>
+        <translation>ऑफ</translation>
     </message>
     <message>
         <source>Installed DDU Product</source>
@@ -1318,7 +1318,7 @@ UPDATE</source>
     <message>
         <source>Driver details cannot hold &quot;,&quot; or &quot;#&quot;.
 The entry was not taken.</source>
-        <translation>ड्राइवर विवरण में &quot;,&quot; या &quot;#&quot; नहीं हो सकता।
+        <translation>ड्राइवर विवरण में &quot;,&quot; या &quot;#&quot; मान्य नहीं।
 प्रविष्टि नहीं ली गई।</translation>
     </message>
     <message>
@@ -1543,15 +1543,15 @@ Note :- Do not rename if not found</source>
     </message>
     <message>
         <source>BPCS ON</source>
-        <translation>BPCS चालू</translation>
+        <translation>BPCS ऑन</translation>
     </message>
     <message>
         <source>LSP ON</source>
-        <translation>LSP चालू</translation>
+        <translation>LSP ऑन</translation>
     </message>
     <message>
         <source>RELEASED</source>
-        <translation>छूटा है</translation>
+        <translation>रिलीज़</translation>
     </message>
     <message>
         <source>APPLIED</source>
@@ -1711,7 +1711,7 @@ Max</source>
     </message>
     <message>
         <source>NO DATA since %1: may no longer be current</source>
-        <translation>%1 से डेटा नहीं: हो सकता है अब लागू न हो</translation>
+        <translation>%1 से डेटा नहीं: शायद अब ताज़ा न हो</translation>
     </message>
     <message>
         <source>NO DATA since %1</source>
@@ -1737,11 +1737,11 @@ Max</source>
     <name>QObject</name>
     <message>
         <source>ON</source>
-        <translation>चालू</translation>
+        <translation>ऑन</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>बंद</translation>
+        <translation>ऑफ</translation>
     </message>
     <message>
         <source>Applied</source>
@@ -1749,7 +1749,7 @@ Max</source>
     </message>
     <message>
         <source>Released</source>
-        <translation>छूटा है</translation>
+        <translation>रिलीज़</translation>
     </message>
     <message>
         <source>UP</source>
@@ -1802,13 +1802,13 @@ Max</source>
 </source>
         <translation>इलेक्ट्रॉनिक्स ऑफ/ऑन करने की विधि।
 1) थ्रॉटल 0 पर लाएँ; गाड़ी रोकें।
-2) VCB खोलें और पैंटोग्राफ़ नीचे करें।
+2) VCB ओपन करें, पैंटोग्राफ़ नीचे करें।
 3) BL चाबी को ऑफ स्थिति में करें।
 4) कंट्रोल इलेक्ट्रॉनिक्स का MCB ऑफ
    करें, 1 मिनट रुकें, फिर ऑन करें।
 5) BL चाबी ऑन स्थिति में करें और
    डिस्प्ले तैयार होने तक रुकें।
-6) पैंटोग्राफ़ उठाएँ और VCB बंद करें।
+6) पैंटोग्राफ़ उठाएँ और VCB क्लोज़ करें।
 </translation>
     </message>
     <message>
@@ -1824,12 +1824,12 @@ Max</source>
 </source>
         <translation>ट्रिप हुए MCB रीसेट करने की विधि।
 1) थ्रॉटल 0 पर लाएँ; गाड़ी रोकें।
-2) VCB खोलें और पैंटोग्राफ़ नीचे करें।
+2) VCB ओपन करें, पैंटोग्राफ़ नीचे करें।
 3) HB1 या HB2 में ट्रिप हुआ MCB ढूँढें।
 4) उसे केवल एक बार ऑन करें।
-5) पैंटो उठाएँ, VCB बंद करें और देखें
+5) पैंटो उठाएँ, VCB क्लोज़ करें और देखें
    कि उपकरण काम कर रहा है।
-6) MCB फिर ट्रिप हो तो उसे ऑफ ही
+6) MCB फिर से ट्रिप हो तो उसे ऑफ ही
    रहने दें और TLC को सूचित करें।
 </translation>
     </message>
@@ -1846,12 +1846,12 @@ Max</source>
    inform TLC.
 </source>
         <translation>दूसरा पैंटोग्राफ़ उठाने की विधि।
-1) थ्रॉटल 0 पर; VCB खोलें।
-2) OHE टूटा या उलझा हो तो कोई पैंटो
-   न उठाएँ; TLC को सूचित करें।
-3) पैंटो सिलेक्टर स्विच को दूसरे पैंटोग्राफ़ पर करें।
+1) थ्रॉटल 0 पर; VCB ओपन करें।
+2) OHE क्षतिग्रस्त या उलझा हो तो कोई
+   पैंटो न उठाएँ; TLC को सूचित करें।
+3) पैंटो सिलेक्टर से दूसरा पैंटो चुनें।
 4) उसे उठाएँ; प्राइमरी वोल्टेज देखें।
-5) VCB बंद करें और गाड़ी आगे चलाएँ।
+5) VCB क्लोज़ करें और गाड़ी आगे चलाएँ।
 6) यह पैंटो भी फेल हो तो उसे नीचे
    करें और TLC को सूचित करें।
 </translation>
@@ -1874,11 +1874,11 @@ Max</source>
     </message>
     <message>
         <source>SELF HOLD MODE ACTIVE</source>
-        <translation>सेल्फ होल्ड मोड चालू है</translation>
+        <translation>सेल्फ होल्ड मोड सक्रिय है</translation>
     </message>
     <message>
         <source>After 10 min MCE will switch off</source>
-        <translation>10 मिनट बाद MCE बंद हो जाएगा</translation>
+        <translation>10 मिनट बाद MCE ऑफ हो जाएगा</translation>
     </message>
     <message>
         <source>Information 002</source>
@@ -1886,15 +1886,15 @@ Max</source>
     </message>
     <message>
         <source>MORE THAN ONE CAB ACTIVE</source>
-        <translation>एक से अधिक कैब चालू हैं</translation>
+        <translation>एक से अधिक कैब सक्रिय हैं</translation>
     </message>
     <message>
         <source>Deactivate non driving cab</source>
-        <translation>जिस कैब से नहीं चला रहे, उसे बंद करें</translation>
+        <translation>न चलाई जा रही कैब निष्क्रिय करें</translation>
     </message>
     <message>
         <source>Otherwise after 10 min MCE switches off</source>
-        <translation>अन्यथा 10 मिनट बाद MCE बंद हो जाएगा</translation>
+        <translation>अन्यथा 10 मिनट बाद MCE ऑफ हो जाएगा</translation>
     </message>
     <message>
         <source>Information 003</source>
@@ -1902,11 +1902,11 @@ Max</source>
     </message>
     <message>
         <source>TRACTION MAY NOT BE AVAILABLE ON</source>
-        <translation>इस लोको या स्लेव लोको पर ट्रैक्शन</translation>
+        <translation>ट्रैक्शन शायद उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>THIS LOCO OR ON THE SLAVE LOCO</source>
-        <translation>शायद उपलब्ध नहीं है</translation>
+        <translation>इस या स्लेव लोको पर</translation>
     </message>
     <message>
         <source>Bring throttle to 0 pos. then set again</source>
@@ -1942,7 +1942,7 @@ Max</source>
     </message>
     <message>
         <source>Energy saving mode activated</source>
-        <translation>ऊर्जा बचत मोड चालू</translation>
+        <translation>ऊर्जा बचत मोड सक्रिय</translation>
     </message>
     <message>
         <source> </source>
@@ -1954,11 +1954,11 @@ Max</source>
     </message>
     <message>
         <source>SS01:Main power</source>
-        <translation>SS01:मुख्य पावर</translation>
+        <translation>SS01:मेन पावर</translation>
     </message>
     <message>
         <source>MAIN POWER ISOLATED; VCB inhibited</source>
-        <translation>मुख्य पावर आइसोलेट; VCB बंद नहीं होगा</translation>
+        <translation>मेन पावर आइसोलेट; VCB क्लोज़ नहीं होगा</translation>
     </message>
     <message>
         <source>Loco is dead</source>
@@ -1976,14 +1976,14 @@ Max</source>
 5. If VCB stays inhibited, ask TLC for a
    relief loco.
 </source>
-        <translation>1. गाड़ी रोकें, लोको और ट्रेन ब्रेक से सुरक्षित करें।
+        <translation>1. गाड़ी रोककर लोको व ट्रेन ब्रेक लगाएँ।
 2. TLC को सूचित करें, नियम के अनुसार
-   गाड़ी का बचाव करें।
+   गाड़ी का संरक्षण करें।
 3. मशीन रूम में धुआँ, आग या ऑयल
    रिसाव देखें।
 4. सब सामान्य हो तो पेज 2 के अनुसार
    एक बार रीसेट करें (इलेक्ट्रॉ. ऑफ/ऑन)।
-5. VCB फिर भी बंद न हो तो TLC से
+5. VCB फिर भी क्लोज़ न हो तो TLC से
    रिलीफ़ लोको माँगें।
 </translation>
     </message>
@@ -2011,11 +2011,11 @@ Max</source>
 3. Start gently to avoid wheel slip.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. केवल बोगी 2 से गाड़ी चलाएँ;
-   TE/BE आधा है।
+        <translation>1. केवल बोगी 2 से चलाएँ; TE/BE आधा है।
 2. भारी लोड के साथ चढ़ाई पर TLC से
    बैंकर माँगें।
-3. व्हील स्लिप से बचने हेतु धीरे चलाएँ।
+3. व्हील स्लिप से बचने हेतु धीरे से
+   स्टार्ट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
@@ -2039,11 +2039,11 @@ Max</source>
 3. Start gently to avoid wheel slip.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. केवल बोगी 1 से गाड़ी चलाएँ;
-   TE/BE आधा है।
+        <translation>1. केवल बोगी 1 से चलाएँ; TE/BE आधा है।
 2. भारी लोड के साथ चढ़ाई पर TLC से
    बैंकर माँगें।
-3. व्हील स्लिप से बचने हेतु धीरे चलाएँ।
+3. व्हील स्लिप से बचने हेतु धीरे से
+   स्टार्ट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
@@ -2087,11 +2087,11 @@ Max</source>
     </message>
     <message>
         <source>SS06:Aux. converter 1</source>
-        <translation>SS06:ऑक्ज़ि. कन्वर्टर 1</translation>
+        <translation>SS06:AUX कन्वर्टर 1</translation>
     </message>
     <message>
         <source>SS06:Aux. converter</source>
-        <translation>SS06:ऑक्ज़ि. कन्वर्टर</translation>
+        <translation>SS06:AUX कन्वर्टर</translation>
     </message>
     <message>
         <source>AUXILIARY CONVERTER 1 ISOLATED</source>
@@ -2099,7 +2099,7 @@ Max</source>
     </message>
     <message>
         <source>Max. ventilation level will be reduced</source>
-        <translation>अधिकतम वेंटिलेशन स्तर कम होगा</translation>
+        <translation>अधिकतम वेंटिलेशन लेवल कम होगा</translation>
     </message>
     <message>
         <source>Driving still possible</source>
@@ -2114,9 +2114,9 @@ Max</source>
    speed.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाना संभव है; बाकी ऑक्ज़ि.
-   कन्वर्टर ऑक्ज़िलियरी चलाते हैं।
-2. ब्लोअर कम स्तर पर चलते हैं; तापमान
+        <translation>1. चलाना संभव है; बाकी AUX कन्वर्टर
+   ऑक्ज़िलियरी को सप्लाई देते हैं।
+2. ब्लोअर कम लेवल पर चलते हैं; तापमान
    के संदेशों पर ध्यान दें।
 3. कम गति पर देर तक पूरे लोड से
    चलाने से बचें।
@@ -2125,11 +2125,11 @@ Max</source>
     </message>
     <message>
         <source>SS07:Aux. converter 2</source>
-        <translation>SS07:ऑक्ज़ि. कन्वर्टर 2</translation>
+        <translation>SS07:AUX कन्वर्टर 2</translation>
     </message>
     <message>
         <source>SS07:Aux. converter</source>
-        <translation>SS07:ऑक्ज़ि. कन्वर्टर</translation>
+        <translation>SS07:AUX कन्वर्टर</translation>
     </message>
     <message>
         <source>AUXILIARY CONVERTER 2 ISOLATED</source>
@@ -2137,11 +2137,11 @@ Max</source>
     </message>
     <message>
         <source>SS08:Aux. converter 3</source>
-        <translation>SS08:ऑक्ज़ि. कन्वर्टर 3</translation>
+        <translation>SS08:AUX कन्वर्टर 3</translation>
     </message>
     <message>
         <source>SS08:Aux. converter</source>
-        <translation>SS08:ऑक्ज़ि. कन्वर्टर</translation>
+        <translation>SS08:AUX कन्वर्टर</translation>
     </message>
     <message>
         <source>AUXILIARY CONVERTER 3 ISOLATED</source>
@@ -2301,7 +2301,7 @@ Max</source>
     </message>
     <message>
         <source>SS01:Main Power</source>
-        <translation>SS01:मुख्य पावर</translation>
+        <translation>SS01:मेन पावर</translation>
     </message>
     <message>
         <source>VCB STUCK IN ON POSITION</source>
@@ -2328,7 +2328,7 @@ Max</source>
    पर गाड़ी रोकें।
 2. पैंटो न उठाएँ: देखें कि वह नीचे है
    और प्राइमरी वोल्टेज शून्य है।
-3. गाड़ी सुरक्षित करें, TLC को सूचित करें।
+3. गाड़ी सुरक्षित कर TLC को सूचित करें।
 4. MR प्रेशर और VCB कंट्रोल सर्किट का
    MCB जाँचें।
 </translation>
@@ -2344,13 +2344,13 @@ Max</source>
    proved open; otherwise keep it down
    and ask TLC for a relief loco.
 </source>
-        <translation>5. पैंटो नीचे रखकर देखें कि VCB खुला
+        <translation>5. पैंटो नीचे रखकर देखें कि VCB ओपन
    है: कैब संकेत और ब्रेकर का अपना
    स्थिति-सूचक, दोनों।
-6. खुला न हो तो इलेक्ट्रॉनिक्स ऑफ/ऑन
-   करें, VCB ऑफ कमांड दें और फिर
+6. ओपन न हो तो इलेक्ट्रॉनिक्स ऑफ/ऑन
+   करें, VCB ऑफ कमांड दें और दोबारा
    जाँचें।
-7. VCB खुला सिद्ध होने पर ही पैंटो
+7. VCB ओपन सिद्ध होने पर ही पैंटो
    उठाएँ; अन्यथा नीचे रखें और TLC से
    रिलीफ़ लोको माँगें।
 </translation>
@@ -2361,7 +2361,7 @@ Max</source>
     </message>
     <message>
         <source>VCB can not be closed</source>
-        <translation>VCB बंद नहीं किया जा सकता</translation>
+        <translation>VCB क्लोज़ नहीं हो सकता</translation>
     </message>
     <message>
         <source>Traction not possible F0102P1</source>
@@ -2380,7 +2380,7 @@ Max</source>
         <translation>1. कोस्ट करके ब्लॉक सेक्शन पार करें;
    उचित स्थान पर रुकें।
 2. थ्रॉटल 0 पर रखकर एक बार और VCB
-   बंद करके देखें।
+   क्लोज़ करके देखें।
 3. MR प्रेशर और VCB का एयर सप्लाई
    कॉक जाँचें।
 4. VCB कंट्रोल सर्किट का MCB
@@ -2398,8 +2398,8 @@ Max</source>
         <translation>5. इलेक्ट्रॉनिक्स ऑफ/ऑन करके रीसेट
    करें।
 6. यह पैंटो नीचे करें, दूसरा उठाएँ और
-   VCB बंद करके देखें।
-7. VCB फिर भी बंद न हो तो TLC को
+   VCB क्लोज़ करके देखें।
+7. VCB फिर भी क्लोज़ न हो तो TLC को
    सूचित करें, रिलीफ़ लोको माँगें।
 </translation>
     </message>
@@ -2409,7 +2409,7 @@ Max</source>
     </message>
     <message>
         <source>Panto lowered and VCB opened</source>
-        <translation>पैंटो नीचे हुआ और VCB खुला</translation>
+        <translation>पैंटो नीचे हुआ और VCB ओपन हुआ</translation>
     </message>
     <message>
         <source>Raise the other panto F0103P1</source>
@@ -2426,11 +2426,11 @@ Max</source>
 </source>
         <translation>1. थ्रॉटल 0 पर; कोस्ट करके ब्लॉक
    सेक्शन पार करें, फिर गाड़ी रोकें।
-2. दोनों पैंटो और OHE में टूट-फूट या
+2. दोनों पैंटो और OHE में क्षति या
    उलझे तार देखें।
-3. OHE टूटा या उलझा हो तो कोई पैंटो
-   न उठाएँ: TLC को सूचित करें और
-   ट्रैक्शन पावर स्टाफ़ की प्रतीक्षा करें।
+3. OHE क्षतिग्रस्त या उलझा हो तो कोई
+   पैंटो न उठाएँ: TLC को सूचित करें,
+   ट्रैक्शन पावर स्टाफ़ का इंतज़ार करें।
 </translation>
     </message>
     <message>
@@ -2445,11 +2445,11 @@ Max</source>
 8. Inform TLC and record in the logbook.
 </source>
         <translation>4. पैंटो एयर प्रेशर गेज देखें; कम हो तो
-   ऑक्ज़ि. कंप्रेसर चलाएँ।
+   AUX कंप्रेसर चलाएँ।
 5. देखें कि पैंटो आइसोलेटिंग कॉक
    खुला है।
-6. पैंटो टूटा हो तो उसे आइसोलेट करें;
-   दोबारा न उठाएँ।
+6. पैंटो क्षतिग्रस्त हो तो आइसोलेट करें;
+   उसे दोबारा न उठाएँ।
 7. OHE ठीक होने पर ही पेज 3 के अनुसार
    दूसरा पैंटो उठाएँ।
 8. TLC को सूचित करें, लॉगबुक में लिखें।
@@ -2461,7 +2461,7 @@ Max</source>
     </message>
     <message>
         <source>VCB opened by protection</source>
-        <translation>प्रोटेक्शन से VCB खुला</translation>
+        <translation>प्रोटेक्शन से VCB ओपन हुआ</translation>
     </message>
     <message>
         <source>Check catenary voltage F0104P1</source>
@@ -2478,7 +2478,7 @@ Max</source>
         <translation>1. कोस्ट करके ब्लॉक सेक्शन पार करें।
 2. डिस्प्ले पर प्राइमरी वोल्टेज
    देखते रहें।
-3. वोल्टेज सीमा से बाहर हो तो VCB खुला
+3. वोल्टेज सीमा से बाहर हो तो VCB ओपन
    रखकर रुकें; TLC या स्टेशन के ज़रिए
    TPC को सूचित करें।
 </translation>
@@ -2493,23 +2493,23 @@ Max</source>
    switch electronics OFF/ON once and
    inform TLC.
 </source>
-        <translation>4. वोल्टेज सामान्य होने पर VCB बंद
+        <translation>4. वोल्टेज सामान्य होने पर VCB क्लोज़
    करें।
-5. सामान्य कैटेनरी वोल्टेज पर भी ट्रिप
-   हो तो पैंटो नीचे करें और दूसरा
-   उठाएँ।
-6. फिर भी ट्रिप हो तो VCB खुला रखें;
+5. सामान्य कैटेनरी वोल्टेज पर भी VCB
+   ट्रिप हो तो पैंटो नीचे करें और
+   दूसरा उठाएँ।
+6. फिर भी ट्रिप हो तो VCB ओपन रखें;
    एक बार इलेक्ट्रॉनिक्स ऑफ/ऑन करें,
    TLC को सूचित करें।
 </translation>
     </message>
     <message>
         <source>TRANSFORMER OIL TEMP. OR PRESSURE NOT OK</source>
-        <translation>ट्रांसफ़ॉर्मर ऑयल तापमान या प्रेशर ठीक नहीं</translation>
+        <translation>ट्रांसफ़ॉर्मर ऑयल तापमान/प्रेशर ठीक नहीं</translation>
     </message>
     <message>
         <source>VCB opened, traction not available</source>
-        <translation>VCB खुला, ट्रैक्शन उपलब्ध नहीं</translation>
+        <translation>VCB ओपन, ट्रैक्शन उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Stop and check transformer F0105P1</source>
@@ -2531,7 +2531,7 @@ Max</source>
    लेवल गेज जाँचें।
 3. लोको के नीचे ट्रांसफ़ॉर्मर से ऑयल
    रिसाव देखें।
-4. ऑयल कम हो तो VCB बंद न करें;
+4. ऑयल लेवल कम हो तो VCB क्लोज़ न करें;
    TLC से रिलीफ़ लोको माँगें।
 </translation>
     </message>
@@ -2545,7 +2545,7 @@ Max</source>
         <translation>5. HB1 और HB2 में ट्रांसफ़ॉर्मर ऑयल
    पंप और ऑयल कूलर ब्लोअर के MCB
    जाँचें; ट्रिप हो तो एक बार ऑन करें।
-6. VCB बंद करें, देखें कि दोनों ऑयल
+6. VCB क्लोज़ करें, देखें कि दोनों ऑयल
    पंप और ऑयल कूलर ब्लोअर चल रहे हैं।
 </translation>
     </message>
@@ -2558,8 +2558,8 @@ Max</source>
 9. If the fault repeats, inform TLC and
    record in the logbook.
 </source>
-        <translation>7. ऑयल गर्म हो तो ठंडा करने के लिए
-   10 मिनट VCB बंद रखें, ट्रैक्शन नहीं।
+        <translation>7. ऑयल गर्म हो तो ठंडा करने हेतु 10 मिनट
+   बिना ट्रैक्शन VCB क्लोज़ रखें।
 8. पेज 4 के अनुसार इलेक्ट्रॉनिक्स
    ऑफ/ऑन करके रीसेट करें।
 9. फॉल्ट दोबारा आए तो TLC को सूचित
@@ -2586,8 +2586,8 @@ Max</source>
         <translation>1. कोस्ट करके ब्लॉक सेक्शन पार करें;
    उचित स्थान पर रुकें।
 2. इलेक्ट्रॉनिक्स ऑफ/ऑन करें और VCB
-   बंद करके देखें।
-3. VCB बंद न हो तो हार्मोनिक फ़िल्टर
+   क्लोज़ करके देखें।
+3. VCB क्लोज़ न हो तो हार्मोनिक फ़िल्टर
    को उसके रोटरी स्विच से आइसोलेट
    करें।
 </translation>
@@ -2597,7 +2597,7 @@ Max</source>
    isolated the max. speed is 40 km/h.
 5. Inform TLC and record in the logbook.
 </source>
-        <translation>4. VCB बंद करें; हार्मोनिक फ़िल्टर
+        <translation>4. VCB क्लोज़ करें; हार्मोनिक फ़िल्टर
    आइसोलेट होने पर अधिकतम गति 40 km/h।
 5. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -2621,9 +2621,9 @@ Max</source>
         <translation>1. कोस्ट करके ब्लॉक सेक्शन पार करें;
    उचित स्थान पर रुकें।
 2. इलेक्ट्रॉनिक्स ऑफ/ऑन करें और VCB
-   बंद करके देखें।
-3. न हो तो बोगी आइसोलेशन स्विच से
-   बोगी 1 आइसोलेट करें, VCB बंद करें।
+   क्लोज़ करके देखें।
+3. प्रयास फेल हो तो बोगी आइसोलेशन स्विच
+   से बोगी 1 आइसोलेट कर VCB क्लोज़ करें।
 </translation>
     </message>
     <message>
@@ -2634,9 +2634,9 @@ Max</source>
    bogie.
 6. Inform TLC and record in the logbook.
 </source>
-        <translation>4. VCB फिर भी बंद न हो तो बोगी 1
+        <translation>4. VCB फिर भी क्लोज़ न हो तो बोगी 1
    नॉर्मल करें, बोगी 2 आइसोलेट करें
-   और फिर कोशिश करें।
+   और दोबारा कोशिश करें।
 5. ठीक बोगी पर आधी पावर से
    चलाएँ।
 6. TLC को सूचित करें, लॉगबुक में लिखें।
@@ -2648,7 +2648,7 @@ Max</source>
     </message>
     <message>
         <source>Close VCB only once more F0108P1</source>
-        <translation>VCB सिर्फ़ एक बार और बंद करें F0108P1</translation>
+        <translation>VCB सिर्फ़ एक बार और क्लोज़ करें F0108P1</translation>
     </message>
     <message>
         <source>1. Coast and stop the train at a
@@ -2662,7 +2662,7 @@ Max</source>
    रोकें।
 2. मशीन रूम में धुआँ, जलने की गंध या
    फ़्लैश के निशान देखें।
-3. कुछ भी असामान्य हो तो VCB बंद न
+3. कुछ भी असामान्य हो तो VCB क्लोज़ न
    करें; TLC को सूचित करें।
 </translation>
     </message>
@@ -2675,9 +2675,9 @@ Max</source>
    record in the logbook.
 </source>
         <translation>4. सब सामान्य हो तो थ्रॉटल 0 पर रखकर
-   VCB एक बार और बंद करें।
-5. VCB फिर ट्रिप हो तो दोबारा बंद न
-   करें: पैंटो नीचे करें।
+   VCB एक बार और क्लोज़ करें।
+5. VCB फिर से ट्रिप हो तो उसे दोबारा
+   क्लोज़ न करें: पैंटो नीचे करें।
 6. TLC को सूचित करें, रिलीफ़ लोको माँगें
    और लॉगबुक में लिखें।
 </translation>
@@ -2688,7 +2688,7 @@ Max</source>
     </message>
     <message>
         <source>Check aux. converters F0109P1</source>
-        <translation>ऑक्ज़ि. कन्वर्टर जाँचें F0109P1</translation>
+        <translation>AUX कन्वर्टर जाँचें F0109P1</translation>
     </message>
     <message>
         <source>1. Throttle to 0; coast and stop the
@@ -2704,12 +2704,12 @@ Max</source>
 </source>
         <translation>1. थ्रॉटल 0 पर; कोस्ट करके उचित स्थान
    पर गाड़ी रोकें।
-2. मशीन रूम और ऑक्ज़ि. कन्वर्टर में धुआँ या
-   जलने की गंध देखें; मिले तो VCB खुला रखें।
-3. सामान्य हो तो VCB एक बार और बंद करें।
-4. VCB फिर ट्रिप हो तो खुला रखें, पैंटो
-   नीचे करें और TLC से रिलीफ़ लोको
-   माँगें।
+2. मशीन रूम और AUX कन्वर्टर में धुआँ
+   या जलने की गंध देखें; मिले तो
+   VCB ओपन रखें।
+3. ठीक हो तो VCB एक बार और क्लोज़ करें।
+4. VCB दोबारा ट्रिप हो तो ओपन रखें, पैंटो नीचे करें
+   और TLC से रिलीफ़ लोको माँगें।
 5. लॉगबुक में लिखें।
 </translation>
     </message>
@@ -2719,7 +2719,7 @@ Max</source>
     </message>
     <message>
         <source>VCB opened, loco not available</source>
-        <translation>VCB खुला, लोको उपलब्ध नहीं</translation>
+        <translation>VCB ओपन, लोको उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0110P1</source>
@@ -2736,7 +2736,7 @@ Max</source>
         <translation>1. कोस्ट करके उचित स्थान पर गाड़ी
    रोकें।
 2. इलेक्ट्रॉनिक्स ऑफ/ऑन करें (पेज 2)।
-3. फॉल्ट दोबारा आए तो फिर कोशिश न
+3. फॉल्ट फिर से आए तो दोबारा कोशिश न
    करें; TLC को सूचित करें और
    रिलीफ़ लोको माँगें।
 </translation>
@@ -2751,7 +2751,7 @@ Max</source>
     </message>
     <message>
         <source>Bogie 1 switched off</source>
-        <translation>बोगी 1 बंद हुई</translation>
+        <translation>बोगी 1 ऑफ हुई</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0201P1</source>
@@ -2834,7 +2834,7 @@ Max</source>
 2. देखें कि ऑयल कूलर ब्लोअर 1 चल
    रहा है।
 3. HB1 में ऑयल कूलर ब्लोअर 1 का MCB
-   जाँचें; ट्रिप हो तो एक बार रीसेट करें।
+   देखें; ट्रिप हो तो एक बार रीसेट करें।
 4. अगले स्टॉप पर कन्वर्टर 1 का कूलेंट
    लेवल जाँचें।
 </translation>
@@ -2846,7 +2846,7 @@ Max</source>
    and work with half power.
 7. Inform TLC and record in the logbook.
 </source>
-        <translation>5. VCB बंद रखकर बिना ट्रैक्शन
+        <translation>5. VCB क्लोज़ रखकर बिना ट्रैक्शन
    कन्वर्टर को ठंडा होने दें।
 6. फॉल्ट दोबारा आए तो बोगी 1 आइसोलेट
    करें, आधी पावर से चलाएँ।
@@ -2859,11 +2859,11 @@ Max</source>
     </message>
     <message>
         <source>Check coolant level</source>
-        <translation>कूलेंट का स्तर जाँचें</translation>
+        <translation>कूलेंट लेवल जाँचें</translation>
     </message>
     <message>
         <source>Try to close the VCB again F0206P1</source>
-        <translation>VCB फिर से बंद करके देखें F0206P1</translation>
+        <translation>VCB फिर से क्लोज़ करके देखें F0206P1</translation>
     </message>
     <message>
         <source>1. Coast to clear block section.
@@ -2883,7 +2883,7 @@ Max</source>
 4. HB1 में कन्वर्टर 1 ऑयल पंप का MCB
    जाँचें; ट्रिप हो तो ऑन करें।
 5. इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-6. पैंटो उठाएँ और VCB फिर से बंद
+6. पैंटो उठाएँ और VCB फिर से क्लोज़
    करके देखें।
 </translation>
     </message>
@@ -2941,7 +2941,7 @@ Max</source>
     </message>
     <message>
         <source>Bogie 2 switched off</source>
-        <translation>बोगी 2 बंद हुई</translation>
+        <translation>बोगी 2 ऑफ हुई</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0301P1</source>
@@ -3012,7 +3012,7 @@ Max</source>
 2. देखें कि ऑयल कूलर ब्लोअर 2 चल
    रहा है।
 3. HB2 में ऑयल कूलर ब्लोअर 2 का MCB
-   जाँचें; ट्रिप हो तो एक बार रीसेट करें।
+   देखें; ट्रिप हो तो एक बार रीसेट करें।
 4. अगले स्टॉप पर कन्वर्टर 2 का कूलेंट
    लेवल जाँचें।
 </translation>
@@ -3024,7 +3024,7 @@ Max</source>
    and work with half power.
 7. Inform TLC and record in the logbook.
 </source>
-        <translation>5. VCB बंद रखकर बिना ट्रैक्शन
+        <translation>5. VCB क्लोज़ रखकर बिना ट्रैक्शन
    कन्वर्टर को ठंडा होने दें।
 6. फॉल्ट दोबारा आए तो बोगी 2 आइसोलेट
    करें, आधी पावर से चलाएँ।
@@ -3037,7 +3037,7 @@ Max</source>
     </message>
     <message>
         <source>Try to close the VCB again F0306P1</source>
-        <translation>VCB फिर से बंद करके देखें F0306P1</translation>
+        <translation>VCB फिर से क्लोज़ करके देखें F0306P1</translation>
     </message>
     <message>
         <source>1. Coast to clear block section.
@@ -3057,7 +3057,7 @@ Max</source>
 4. HB2 में कन्वर्टर 2 ऑयल पंप का MCB
    जाँचें; ट्रिप हो तो ऑन करें।
 5. इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-6. पैंटो उठाएँ और VCB फिर से बंद
+6. पैंटो उठाएँ और VCB फिर से क्लोज़
    करके देखें।
 </translation>
     </message>
@@ -3093,7 +3093,7 @@ Max</source>
     </message>
     <message>
         <source>Isolate filter if repeated F0401P1</source>
-        <translation>बार-बार हो तो फ़िल्टर आइसोलेट करें F0401P1</translation>
+        <translation>दोबारा हो तो फ़िल्टर आइसोलेट करें F0401P1</translation>
     </message>
     <message>
         <source>1. Coast and close VCB once more.
@@ -3104,11 +3104,11 @@ Max</source>
    is then 40 km/h.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. कोस्ट करें और VCB एक बार और बंद करें।
-2. VCB फिर खुले तो रुकें और हार्मोनिक
-   फ़िल्टर को उसके रोटरी स्विच से
-   आइसोलेट करें।
-3. VCB बंद करें; तब अधिकतम अनुमत गति
+        <translation>1. कोस्ट करें और VCB एक बार और
+   क्लोज़ करें।
+2. VCB दोबारा ओपन हो तो रुकें, हार्मोनिक
+   फ़िल्टर रोटरी स्विच से आइसोलेट करें।
+3. VCB क्लोज़ करें; तब अधिकतम अनुमत गति
    40 km/h है।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3147,7 +3147,7 @@ Max</source>
     </message>
     <message>
         <source>Avoid frequent VCB closing</source>
-        <translation>VCB बार-बार बंद न करें</translation>
+        <translation>VCB बार-बार क्लोज़ न करें</translation>
     </message>
     <message>
         <source>Wait before VCB ON F0404P1</source>
@@ -3162,9 +3162,9 @@ Max</source>
    40 km/h.
 4. Inform TLC.
 </source>
-        <translation>1. VCB बार-बार न खोलें, न बंद करें।
-2. VCB दोबारा बंद करने से पहले 10 मिनट
-   रुकें।
+        <translation>1. VCB बार-बार ओपन और क्लोज़ न करें।
+2. VCB दोबारा क्लोज़ करने से पहले
+   10 मिनट रुकें।
 3. संदेश दोबारा आए तो हार्मोनिक फ़िल्टर
    आइसोलेट करें; तब अधिकतम गति
    40 km/h है।
@@ -3177,7 +3177,7 @@ Max</source>
     </message>
     <message>
         <source>Hotel load switched off</source>
-        <translation>होटल लोड बंद किया गया</translation>
+        <translation>होटल लोड ऑफ हो गया</translation>
     </message>
     <message>
         <source>Inform TLC F0503P1</source>
@@ -3193,7 +3193,7 @@ Max</source>
     </message>
     <message>
         <source>SS06:Aux.converter 1</source>
-        <translation>SS06:ऑक्ज़ि. कन्वर्टर 1</translation>
+        <translation>SS06:AUX कन्वर्टर 1</translation>
     </message>
     <message>
         <source>DISTURBANCE IN PROCESSOR AUX1</source>
@@ -3201,7 +3201,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 1 not available</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 1 उपलब्ध नहीं</translation>
+        <translation>AUX कन्वर्टर 1 उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0601P1</source>
@@ -3215,10 +3215,10 @@ Max</source>
    converter 1.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 1
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 1
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3229,7 +3229,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 1 switched off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 1 बंद हुआ</translation>
+        <translation>AUX कन्वर्टर 1 ऑफ हो गया</translation>
     </message>
     <message>
         <source>Driving still possible F0602P1</source>
@@ -3243,10 +3243,10 @@ Max</source>
    converter 1.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; ब्लोअर कम स्तर पर
+        <translation>1. चलाते रहें; ब्लोअर कम लेवल पर
    चलते हैं।
-2. VCB खुल गया हो तो फिर बंद करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 1
+2. VCB ओपन हुआ हो तो फिर से क्लोज़ करें।
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 1
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3257,7 +3257,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 1 may be off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 1 बंद हो सकता है</translation>
+        <translation>AUX कन्वर्टर 1 ऑफ हो सकता है</translation>
     </message>
     <message>
         <source>Check MCBs in HB1 F0603P1</source>
@@ -3272,12 +3272,12 @@ Max</source>
 4. If the fault repeats, isolate aux.
    converter 1; inform TLC.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. HB1 के MCB जाँचें; ट्रिप हो तो एक
    बार रीसेट करें।
 3. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-4. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 1
+4. फॉल्ट दोबारा आए तो AUX कन्वर्टर 1
    आइसोलेट करें; TLC को सूचित करें।
 </translation>
     </message>
@@ -3287,7 +3287,7 @@ Max</source>
     </message>
     <message>
         <source>SS07:Aux.converter 2</source>
-        <translation>SS07:ऑक्ज़ि. कन्वर्टर 2</translation>
+        <translation>SS07:AUX कन्वर्टर 2</translation>
     </message>
     <message>
         <source>DISTURBANCE IN PROCESSOR AUX2</source>
@@ -3295,7 +3295,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 2 not available</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 2 उपलब्ध नहीं</translation>
+        <translation>AUX कन्वर्टर 2 उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0701P1</source>
@@ -3309,10 +3309,10 @@ Max</source>
    converter 2.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 2
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 2
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3323,7 +3323,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 2 switched off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 2 बंद हुआ</translation>
+        <translation>AUX कन्वर्टर 2 ऑफ हो गया</translation>
     </message>
     <message>
         <source>Driving still possible F0702P1</source>
@@ -3337,21 +3337,21 @@ Max</source>
    converter 2.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; ब्लोअर कम स्तर पर
+        <translation>1. चलाते रहें; ब्लोअर कम लेवल पर
    चलते हैं।
-2. VCB खुल गया हो तो फिर बंद करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 2
+2. VCB ओपन हुआ हो तो फिर से क्लोज़ करें।
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 2
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
     <message>
         <source>CONTACTOR FAULT IN AUX.CONV. BOX2 or HB2</source>
-        <translation>ऑक्ज़ि. कन्व. बॉक्स 2 या HB2 में कॉन्टैक्टर फॉल्ट</translation>
+        <translation>AUX कन्व. बॉक्स 2 या HB2 में कॉन्टैक्टर फॉल्ट</translation>
     </message>
     <message>
         <source>Aux. converter 2 may be off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 2 बंद हो सकता है</translation>
+        <translation>AUX कन्वर्टर 2 ऑफ हो सकता है</translation>
     </message>
     <message>
         <source>Check MCBs in HB2 F0703P1</source>
@@ -3366,12 +3366,12 @@ Max</source>
 4. If the fault repeats, isolate aux.
    converter 2; inform TLC.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. HB2 के MCB जाँचें; ट्रिप हो तो एक
    बार रीसेट करें।
 3. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-4. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 2
+4. फॉल्ट दोबारा आए तो AUX कन्वर्टर 2
    आइसोलेट करें; TLC को सूचित करें।
 </translation>
     </message>
@@ -3381,7 +3381,7 @@ Max</source>
     </message>
     <message>
         <source>SS08:Aux.converter 3</source>
-        <translation>SS08:ऑक्ज़ि. कन्वर्टर 3</translation>
+        <translation>SS08:AUX कन्वर्टर 3</translation>
     </message>
     <message>
         <source>DISTURBANCE IN PROCESSOR AUX3</source>
@@ -3389,7 +3389,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 3 not available</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 3 उपलब्ध नहीं</translation>
+        <translation>AUX कन्वर्टर 3 उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0801P1</source>
@@ -3403,10 +3403,10 @@ Max</source>
    converter 3.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 3
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 3
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3417,7 +3417,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. converter 3 switched off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 3 बंद हुआ</translation>
+        <translation>AUX कन्वर्टर 3 ऑफ हो गया</translation>
     </message>
     <message>
         <source>Driving still possible F0802P1</source>
@@ -3431,21 +3431,21 @@ Max</source>
    converter 3.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; ब्लोअर कम स्तर पर
+        <translation>1. चलाते रहें; ब्लोअर कम लेवल पर
    चलते हैं।
-2. VCB खुल गया हो तो फिर बंद करें।
-3. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 3
+2. VCB ओपन हुआ हो तो फिर से क्लोज़ करें।
+3. फॉल्ट दोबारा आए तो AUX कन्वर्टर 3
    आइसोलेट करें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
     <message>
         <source>CONTACTOR FAULT IN AUX.CONVERTER BOX 3</source>
-        <translation>ऑक्ज़ि. कन्वर्टर बॉक्स 3 में कॉन्टैक्टर फॉल्ट</translation>
+        <translation>AUX कन्वर्टर बॉक्स 3 में कॉन्टैक्टर फॉल्ट</translation>
     </message>
     <message>
         <source>Aux. converter 3 may be off</source>
-        <translation>ऑक्ज़ि. कन्वर्टर 3 बंद हो सकता है</translation>
+        <translation>AUX कन्वर्टर 3 ऑफ हो सकता है</translation>
     </message>
     <message>
         <source>Check MCBs in HB1 and HB2 F0803P1</source>
@@ -3460,12 +3460,12 @@ Max</source>
 4. If the fault repeats, isolate aux.
    converter 3; inform TLC.
 </source>
-        <translation>1. चलाते रहें; बाकी ऑक्ज़ि. कन्वर्टर
+        <translation>1. चलाते रहें; बाकी AUX कन्वर्टर
    काम सँभाल लेते हैं।
 2. HB1 और HB2 के MCB जाँचें; ट्रिप हो
    तो एक बार रीसेट करें।
 3. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-4. फॉल्ट दोबारा आए तो ऑक्ज़ि. कन्वर्टर 3
+4. फॉल्ट दोबारा आए तो AUX कन्वर्टर 3
    आइसोलेट करें; TLC को सूचित करें।
 </translation>
     </message>
@@ -3483,7 +3483,7 @@ Max</source>
     </message>
     <message>
         <source>Loco may shut down</source>
-        <translation>लोको बंद हो सकता है</translation>
+        <translation>लोको ऑफ हो सकता है</translation>
     </message>
     <message>
         <source>Check battery charger F0901P1</source>
@@ -3499,11 +3499,11 @@ Max</source>
 4. Inform TLC; ask for help if the
    voltage keeps falling.
 </source>
-        <translation>1. अनावश्यक लोड बंद करें: कैब हीटर,
-   स्पॉट लाइट।
+        <translation>1. जो ज़रूरी नहीं, वे सभी लोड ऑफ करें:
+   कैब हीटर, स्पॉट लाइट।
 2. बैटरी चार्जर MCB जाँचें; ट्रिप हो तो
    ऑन करें।
-3. VCB बंद रखें ताकि चार्जर काम
+3. VCB क्लोज़ रखें ताकि चार्जर काम
    करे।
 4. TLC को सूचित करें; वोल्टेज गिरता
    रहे तो सहायता माँगें।
@@ -3534,7 +3534,7 @@ Max</source>
    देखें।
 2. बैटरी चार्जर MCB जाँचें; ट्रिप हो तो
    ऑन करें।
-3. VCB बंद रखें ताकि चार्जर काम
+3. VCB क्लोज़ रखें ताकि चार्जर काम
    करे।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -3549,7 +3549,7 @@ Max</source>
     </message>
     <message>
         <source>Raise panto or switch off F0903P1</source>
-        <translation>पैंटो उठाएँ या लोको बंद करें F0903P1</translation>
+        <translation>पैंटो उठाएँ या लोको ऑफ करें F0903P1</translation>
     </message>
     <message>
         <source>1. Raise panto and close VCB to charge
@@ -3560,9 +3560,9 @@ Max</source>
    and electronics ON.
 </source>
         <translation>1. बैटरी चार्ज करने के लिए पैंटो उठाएँ
-   और VCB बंद करें।
+   और VCB क्लोज़ करें।
 2. लोको की ज़रूरत न हो तो BL चाबी से
-   उसे बंद करें।
+   उसे ऑफ करें।
 3. पैंटो नीचे और इलेक्ट्रॉनिक्स ऑन
    रखकर लोको न छोड़ें।
 </translation>
@@ -3609,7 +3609,7 @@ Max</source>
     </message>
     <message>
         <source>Traction may be switched off</source>
-        <translation>ट्रैक्शन बंद हो सकता है</translation>
+        <translation>ट्रैक्शन ऑफ हो सकता है</translation>
     </message>
     <message>
         <source>Check compressors F1002P1</source>
@@ -3653,11 +3653,11 @@ Max</source>
     </message>
     <message>
         <source>VIGILANCE EMERGENCY BRAKE APPLICATION</source>
-        <translation>विजिलेंस से आपात ब्रेक लगा</translation>
+        <translation>विजिलेंस इमरजेंसी ब्रेक लगा</translation>
     </message>
     <message>
         <source>Emergency brake applied</source>
-        <translation>आपात ब्रेक लगा है</translation>
+        <translation>इमरजेंसी ब्रेक लगा</translation>
     </message>
     <message>
         <source>Reset vigilance F1003P1</source>
@@ -3686,7 +3686,7 @@ Max</source>
    while driving.
 7. Inform TLC and record in the logbook.
 </source>
-        <translation>5. BP प्रेशर फिर 5 kg/cm2 होने तक
+        <translation>5. BP प्रेशर फिर से 5 kg/cm2 होने तक
    रुकें।
 6. चलाते समय विजिलेंस नियमित रूप से
    स्वीकार करें।
@@ -3731,7 +3731,7 @@ Max</source>
     </message>
     <message>
         <source>Release the automatic brakes</source>
-        <translation>ऑटोमैटिक ब्रेक छोड़ें</translation>
+        <translation>ऑटो ब्रेक रिलीज़ करें</translation>
     </message>
     <message>
         <source>Then set throttle again F1005P1</source>
@@ -3744,7 +3744,7 @@ Max</source>
 3. Set the throttle again.
 </source>
         <translation>1. थ्रॉटल 0 स्थिति पर लाएँ।
-2. ऑटोमैटिक ब्रेक छोड़ें और BP
+2. ऑटोमैटिक ब्रेक रिलीज़ करें और BP
    5 kg/cm2 होने तक रुकें।
 3. थ्रॉटल फिर से सेट करें।
 </translation>
@@ -3755,7 +3755,7 @@ Max</source>
     </message>
     <message>
         <source>Release the parking brake</source>
-        <translation>पार्किंग ब्रेक छोड़ें</translation>
+        <translation>पार्किंग ब्रेक रिलीज़ करें</translation>
     </message>
     <message>
         <source>Then set throttle again F1006P1</source>
@@ -3770,10 +3770,10 @@ Max</source>
    release, inform TLC.
 </source>
         <translation>1. थ्रॉटल 0 स्थिति पर लाएँ।
-2. पार्किंग ब्रेक उसके पुशबटन से छोड़ें;
-   संकेत जाँचें।
+2. पार्किंग ब्रेक उसके पुशबटन से रिलीज़
+   करें; संकेत जाँचें।
 3. थ्रॉटल फिर से सेट करें।
-4. पार्किंग ब्रेक न छूटे तो TLC को
+4. पार्किंग ब्रेक रिलीज़ न हो तो TLC को
    सूचित करें।
 </translation>
     </message>
@@ -3807,11 +3807,11 @@ Max</source>
     </message>
     <message>
         <source>EMERGENCY STOP; SHUTDOWN ON THE LOCO</source>
-        <translation>आपात स्टॉप; लोको पर शटडाउन</translation>
+        <translation>इमरजेंसी स्टॉप; लोको शटडाउन</translation>
     </message>
     <message>
         <source>Emergency stop button pressed</source>
-        <translation>आपात स्टॉप बटन दबाया गया</translation>
+        <translation>इमरजेंसी स्टॉप बटन दबाया गया</translation>
     </message>
     <message>
         <source>Check the reason F1008P1</source>
@@ -3829,13 +3829,13 @@ Max</source>
 5. Test the brakes before moving; record
    in the logbook.
 </source>
-        <translation>1. पता करें कि आपात स्टॉप क्यों दबाया
-   गया और स्थान सुरक्षित करें।
-2. नियम के अनुसार गाड़ी का बचाव करें,
+        <translation>1. पता करें कि इमरजेंसी स्टॉप क्यों
+   दबाया गया और स्थान सुरक्षित करें।
+2. नियम के अनुसार गाड़ी का संरक्षण करें,
    TLC को सूचित करें।
-3. आपात स्टॉप पुशबटन छोड़ें।
+3. इमरजेंसी स्टॉप पुशबटन रिलीज़ करें।
 4. इलेक्ट्रॉनिक्स ऑफ/ऑन करें, पैंटो
-   उठाएँ और VCB बंद करें।
+   उठाएँ और VCB क्लोज़ करें।
 5. चलने से पहले ब्रेक टेस्ट करें;
    लॉगबुक में लिखें।
 </translation>
@@ -3846,7 +3846,7 @@ Max</source>
     </message>
     <message>
         <source>Release brakes before traction</source>
-        <translation>ट्रैक्शन से पहले ब्रेक छोड़ें</translation>
+        <translation>ट्रैक्शन से पहले ब्रेक रिलीज़ करें</translation>
     </message>
     <message>
         <source>Set throttle again F1009P1</source>
@@ -3860,7 +3860,7 @@ Max</source>
 </source>
         <translation>1. थ्रॉटल 0 स्थिति पर लाएँ।
 2. ऑटोमैटिक और इंडिपेंडेंट ब्रेक
-   छोड़ें।
+   रिलीज़ करें।
 3. थ्रॉटल फिर से सेट करें।
 </translation>
     </message>
@@ -3892,10 +3892,10 @@ Max</source>
 2. इमरजेंसी एग्ज़ॉस्ट वाल्व का
    आइसोलेटिंग कॉक खोलें (हैंडल पाइप
    की सीध में)।
-3. इमरजेंसी एग्ज़ॉस्ट वाल्व स्वयं न
-   चलाएँ: उससे BP निकल जाता है।
+3. इमरजेंसी एग्ज़ॉस्ट वाल्व को ही न
+   चलाएँ: उससे BP खाली हो जाता है।
 4. BP 5 kg/cm2 होने तक रुकें, ब्रेक
-   छोड़ें और थ्रॉटल फिर सेट करें।
+   रिलीज़ करें और थ्रॉटल फिर सेट करें।
 5. संदेश बना रहे तो TLC को सूचित करें।
 </translation>
     </message>
@@ -3917,8 +3917,8 @@ Max</source>
 2. If the fault persists, acknowledge it
    and drive from any cab.
 </source>
-        <translation>1. इलेक्ट्रॉनिक्स ऑफ/ऑन करें, पैंटोग्राफ़
-   उठाएँ और VCB बंद करें।
+        <translation>1. इलेक्ट्रॉनिक्स ऑफ/ऑन करें, पैंटो
+   उठाएँ और VCB क्लोज़ करें।
 2. फॉल्ट बना रहे तो उसे स्वीकार करें
    और किसी भी कैब से चलाएँ।
 </translation>
@@ -4175,7 +4175,7 @@ Max</source>
     </message>
     <message>
         <source>Open VCB, lower panto F1501P1</source>
-        <translation>VCB खोलें, पैंटो नीचे करें F1501P1</translation>
+        <translation>VCB ओपन करें, पैंटो नीचे करें F1501P1</translation>
     </message>
     <message>
         <source>1. Bring throttle to 0 and stop the
@@ -4189,7 +4189,7 @@ Max</source>
 </source>
         <translation>1. थ्रॉटल 0 पर लाएँ और गाड़ी रोकें;
    पुल पर या सुरंग में न रोकें।
-2. VCB खोलें और पैंटोग्राफ़ नीचे करें।
+2. VCB ओपन करें और पैंटो नीचे करें।
 3. मशीन रूम का दरवाज़ा खोलने से पहले
    उसकी खिड़की से अंदर देखें।
 4. अग्निशामक का उपयोग करें; बिजली के
@@ -4203,7 +4203,7 @@ Max</source>
 7. Do not raise the panto until the fire
    is out and its cause is known.
 </source>
-        <translation>5. नियम के अनुसार गाड़ी का बचाव करें।
+        <translation>5. नियम के अनुसार गाड़ी का संरक्षण करें।
 6. TLC और स्टेशन को सूचित करें; सहायता
    माँगें।
 7. आग बुझने और उसका कारण पता होने तक
@@ -4469,8 +4469,8 @@ Max</source>
    trainbus and work single loco; inform
    TLC.
 </source>
-        <translation>1. थ्रॉटल 0 पर; उचित स्थान पर गाड़ी
-   रोकें।
+        <translation>1. थ्रॉटल 0 पर लाएँ; उचित स्थान पर
+   गाड़ी रोकें।
 2. लोको के बीच कपलर केबल
    जाँचें।
 3. दोनों लोको में इलेक्ट्रॉनिक्स ऑफ/ऑन
@@ -4544,7 +4544,7 @@ Max</source>
     </message>
     <message>
         <source>EARTH FAULT AUX.WINDING CIRCUIT</source>
-        <translation>ऑक्ज़ि. वाइंडिंग सर्किट में अर्थ फॉल्ट</translation>
+        <translation>AUX वाइंडिंग सर्किट में अर्थ फॉल्ट</translation>
     </message>
     <message>
         <source>Auxiliaries may be affected</source>
@@ -4569,9 +4569,9 @@ Max</source>
    संदेशों पर ध्यान दें।
 2. अगले स्टॉप पर मशीन रूम में धुआँ
    या जलने की गंध देखें।
-3. मिले तो VCB खोलें, पैंटो नीचे करें
-   और TLC को सूचित करें।
-4. कोई ऑक्ज़ि. कन्वर्टर ट्रिप हो तो
+3. मिले तो VCB ओपन करें, पैंटो नीचे
+   करें और TLC को सूचित करें।
+4. कोई AUX कन्वर्टर ट्रिप हो तो
    उसके संदेश के अनुसार करें।
 5. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -4601,8 +4601,8 @@ Max</source>
    रहें।
 2. संदेश बना रहे तो TLC या स्टेशन के
    ज़रिए TPC को सूचित करें।
-3. VCB खुले तो सप्लाई सामान्य होने पर
-   फिर बंद करें।
+3. VCB ओपन हो जाए तो सप्लाई सामान्य
+   होने पर VCB फिर से क्लोज़ करें।
 4. लॉगबुक में लिखें।
 </translation>
     </message>
@@ -4620,7 +4620,7 @@ Max</source>
     </message>
     <message>
         <source>Flasher Light Activated</source>
-        <translation>फ़्लैशर लाइट चालू हुई</translation>
+        <translation>फ़्लैशर लाइट सक्रिय हुई</translation>
     </message>
     <message>
         <source>Flasher light is switched ON</source>
@@ -4641,12 +4641,12 @@ Max</source>
 4. Record in the logbook.
 </source>
         <translation>1. फ़्लैशर लाइट ऑन होने का कारण देखें:
-   आपात स्टॉप, दुर्घटना या गाड़ी का
+   इमरजेंसी स्टॉप, दुर्घटना या गाड़ी का
    अलग होना।
 2. गाड़ी ब्लॉक सेक्शन में खड़ी हो तो
-   नियम के अनुसार बचाव करें।
+   नियम के अनुसार गाड़ी का संरक्षण करें।
 3. कारण दूर होने पर फ़्लैशर लाइट
-   बंद करें।
+   ऑफ करें।
 4. लॉगबुक में लिखें।
 </translation>
     </message>
@@ -4685,11 +4685,11 @@ Max</source>
         <translation>1. बोगी 2 पर आधी पावर से चलाते रहें।
 2. रुकने पर मशीन रूम में धुआँ, जलने
    की गंध या फ़्लैश के निशान देखें।
-3. मिले तो VCB खोलें, पैंटो नीचे करें
-   और TLC को सूचित करें।
-4. सब सामान्य हो तो एक बार रीसेट करें: इलेक्ट्रॉनिक्स ऑफ/ऑन।
+3. मिले तो VCB ओपन करें, पैंटो नीचे करें और TLC को सूचित करें।
+4. सब सामान्य हो तो एक बार रीसेट करें:
+   इलेक्ट्रॉनिक्स ऑफ/ऑन।
 5. फॉल्ट लौटे तो बोगी 1 आइसोलेट करें,
-   फिर रीसेट न करें।
+   दोबारा रीसेट न करें।
 6. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
@@ -4867,10 +4867,10 @@ Max</source>
    power.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; बोगी 1 बंद हो सकती
+        <translation>1. चलाते रहें; बोगी 1 ऑफ हो सकती
    है।
 2. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-3. बोगी 1 बंद ही रहे तो आधी पावर से
+3. बोगी 1 ऑफ ही रहे तो आधी पावर से
    चलाएँ।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -4898,11 +4898,11 @@ Max</source>
         <translation>1. बोगी 1 पर आधी पावर से चलाते रहें।
 2. रुकने पर मशीन रूम में धुआँ, जलने
    की गंध या फ़्लैश के निशान देखें।
-3. मिले तो VCB खोलें, पैंटो नीचे करें
-   और TLC को सूचित करें।
-4. सब सामान्य हो तो एक बार रीसेट करें: इलेक्ट्रॉनिक्स ऑफ/ऑन।
+3. मिले तो VCB ओपन करें, पैंटो नीचे करें और TLC को सूचित करें।
+4. सब सामान्य हो तो एक बार रीसेट करें:
+   इलेक्ट्रॉनिक्स ऑफ/ऑन।
 5. फॉल्ट लौटे तो बोगी 2 आइसोलेट करें,
-   फिर रीसेट न करें।
+   दोबारा रीसेट न करें।
 6. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
     </message>
@@ -5018,10 +5018,10 @@ Max</source>
    power.
 4. Inform TLC and record in the logbook.
 </source>
-        <translation>1. चलाते रहें; बोगी 2 बंद हो सकती
+        <translation>1. चलाते रहें; बोगी 2 ऑफ हो सकती
    है।
 2. रुकने पर इलेक्ट्रॉनिक्स ऑफ/ऑन करें।
-3. बोगी 2 बंद ही रहे तो आधी पावर से
+3. बोगी 2 ऑफ ही रहे तो आधी पावर से
    चलाएँ।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
 </translation>
@@ -5032,7 +5032,7 @@ Max</source>
     </message>
     <message>
         <source>Filter can not be switched off</source>
-        <translation>फ़िल्टर बंद नहीं किया जा सकता</translation>
+        <translation>फ़िल्टर ऑफ नहीं किया जा सकता</translation>
     </message>
     <message>
         <source>Inform TLC F0401P2</source>
@@ -5081,7 +5081,7 @@ Max</source>
    न लगाएँ।
 3. अगले स्टॉप पर मशीन रूम में धुआँ या
    जलने की गंध देखें; मिले तो VCB
-   खोलें और पैंटो नीचे करें।
+   ओपन करें और पैंटो नीचे करें।
 4. TLC को सूचित करें, निर्देश मानें।
 5. लॉगबुक में लिखें।
 </translation>
@@ -5206,7 +5206,7 @@ Max</source>
     </message>
     <message>
         <source>Bogie 1 may be switched off</source>
-        <translation>बोगी 1 बंद हो सकती है</translation>
+        <translation>बोगी 1 ऑफ हो सकती है</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0408P2</source>
@@ -5230,7 +5230,7 @@ Max</source>
     </message>
     <message>
         <source>Hotel load can not be switched off</source>
-        <translation>होटल लोड बंद नहीं किया जा सकता</translation>
+        <translation>होटल लोड ऑफ नहीं किया जा सकता</translation>
     </message>
     <message>
         <source>Inform TLC F0502P2</source>
@@ -5282,7 +5282,7 @@ Max</source>
     </message>
     <message>
         <source>Bogie 2 may be switched off</source>
-        <translation>बोगी 2 बंद हो सकती है</translation>
+        <translation>बोगी 2 ऑफ हो सकती है</translation>
     </message>
     <message>
         <source>Switch electronics OFF/ON F0508P2</source>
@@ -5313,7 +5313,7 @@ Max</source>
    देखें।
 2. बैटरी चार्जर MCB जाँचें; ट्रिप हो तो
    ऑन करें।
-3. अनावश्यक लोड बंद करें।
+3. जो लोड ज़रूरी नहीं, उन्हें ऑफ करें।
 4. वोल्टेज गिरता रहे तो TLC को सूचित
    करें।
 </translation>
@@ -5341,8 +5341,8 @@ Max</source>
 </source>
         <translation>1. बैटरी चार्जर MCB एक बार ऑन
    करें।
-2. फिर ट्रिप हो तो ऑफ ही रहने दें और
-   अनावश्यक लोड बंद करें।
+2. दोबारा ट्रिप हो तो ऑफ ही रहने दें और
+   जो लोड ज़रूरी नहीं, उन्हें ऑफ करें।
 3. TLC को सूचित करें; बैटरी सीमित
    समय तक ही चलेगी।
 4. लॉगबुक में लिखें।
@@ -5464,7 +5464,7 @@ Max</source>
     </message>
     <message>
         <source>MCB(S) TRIPPED IN AUX. CUBICLE 1</source>
-        <translation>ऑक्ज़ि. क्यूबिकल 1 में MCB ट्रिप</translation>
+        <translation>AUX क्यूबिकल 1 में MCB ट्रिप</translation>
     </message>
     <message>
         <source>Some auxiliaries not working</source>
@@ -5481,9 +5481,9 @@ Max</source>
 3. Reset tripped MCBs as per page 2.
 </source>
         <translation>1. सावधानी से चलाते रहें।
-2. अगले स्टॉप पर HB1 के MCB
-   जाँचें।
-3. ट्रिप हुए MCB पेज 2 के अनुसार रीसेट करें।
+2. अगले स्टॉप पर HB1 के MCB जाँचें।
+3. ट्रिप हुए MCB पेज 2 के अनुसार
+   रीसेट करें।
 </translation>
     </message>
     <message>
@@ -5492,7 +5492,7 @@ Max</source>
     </message>
     <message>
         <source>Aux. supply may be affected</source>
-        <translation>ऑक्ज़ि. सप्लाई प्रभावित हो सकती है</translation>
+        <translation>AUX सप्लाई प्रभावित हो सकती है</translation>
     </message>
     <message>
         <source>Driving still possible F1102P2</source>
@@ -5507,7 +5507,7 @@ Max</source>
 4. Inform TLC and record in the logbook.
 </source>
         <translation>1. चलाते रहें।
-2. ऑक्ज़ि. कन्वर्टर या MCB के संदेशों पर
+2. AUX कन्वर्टर या MCB के संदेशों पर
    ध्यान दें।
 3. अगले स्टॉप पर मशीन रूम में जलने की
    गंध देखें।
@@ -5516,7 +5516,7 @@ Max</source>
     </message>
     <message>
         <source>MCB OF MAIN COMPRESSOR 1 OPEN</source>
-        <translation>मेन कंप्रेसर 1 का MCB खुला</translation>
+        <translation>मेन कंप्रेसर 1 का MCB ऑफ</translation>
     </message>
     <message>
         <source>Compressor 1 not available</source>
@@ -5536,7 +5536,7 @@ Max</source>
 </source>
         <translation>1. HB1 में कंप्रेसर 1 का MCB एक बार
    ऑन करें।
-2. फिर ट्रिप हो तो ऑफ रहने दें;
+2. दोबारा ट्रिप हो तो ऑफ रहने दें;
    अकेला कंप्रेसर 2 MR भरता है।
 3. MR प्रेशर देखते रहें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
@@ -5565,14 +5565,14 @@ Max</source>
         <translation>1. TE कम करें; TE/BE कम हो सकता है।
 2. HB1 में ऑयल कूलर ब्लोअर 1 का MCB
    एक बार रीसेट करें।
-3. फिर ट्रिप हो तो ऑफ रहने दें और
+3. दोबारा ट्रिप हो तो ऑफ रहने दें और
    TLC को सूचित करें।
 4. लॉगबुक में लिखें।
 </translation>
     </message>
     <message>
         <source>VIGILANCE CONTROL MANUALLY SWITCHED OFF</source>
-        <translation>विजिलेंस कंट्रोल हाथ से बंद किया गया</translation>
+        <translation>विजिलेंस कंट्रोल हाथ से ऑफ किया गया</translation>
     </message>
     <message>
         <source>Drive with extra caution</source>
@@ -5593,7 +5593,7 @@ Max</source>
 </source>
         <translation>1. विजिलेंस कंट्रोल फिर से ऑन
    करें।
-2. बंद ही रखना पड़े तो TLC को सूचित करें,
+2. ऑफ ही रखना पड़े तो TLC को सूचित करें,
    आदेश के अनुसार सीमित गति से चलाएँ।
 3. सहायक को सतर्क रखें; अतिरिक्त
    सावधानी से चलाएँ।
@@ -5624,7 +5624,7 @@ Max</source>
     </message>
     <message>
         <source>MCB(S) TRIPPED IN AUX. CUBICLE 2</source>
-        <translation>ऑक्ज़ि. क्यूबिकल 2 में MCB ट्रिप</translation>
+        <translation>AUX क्यूबिकल 2 में MCB ट्रिप</translation>
     </message>
     <message>
         <source>Check MCBs in HB2 F1201P2</source>
@@ -5637,14 +5637,14 @@ Max</source>
 3. Reset tripped MCBs as per page 2.
 </source>
         <translation>1. सावधानी से चलाते रहें।
-2. अगले स्टॉप पर HB2 के MCB
-   जाँचें।
-3. ट्रिप हुए MCB पेज 2 के अनुसार रीसेट करें।
+2. अगले स्टॉप पर HB2 के MCB जाँचें।
+3. ट्रिप हुए MCB पेज 2 के अनुसार
+   रीसेट करें।
 </translation>
     </message>
     <message>
         <source>MCB OF MAIN COMPRESSOR 2 OPEN</source>
-        <translation>मेन कंप्रेसर 2 का MCB खुला</translation>
+        <translation>मेन कंप्रेसर 2 का MCB ऑफ</translation>
     </message>
     <message>
         <source>Compressor 2 not available</source>
@@ -5664,7 +5664,7 @@ Max</source>
 </source>
         <translation>1. HB2 में कंप्रेसर 2 का MCB एक बार
    ऑन करें।
-2. फिर ट्रिप हो तो ऑफ रहने दें;
+2. दोबारा ट्रिप हो तो ऑफ रहने दें;
    अकेला कंप्रेसर 1 MR भरता है।
 3. MR प्रेशर देखते रहें।
 4. TLC को सूचित करें, लॉगबुक में लिखें।
@@ -5689,7 +5689,7 @@ Max</source>
         <translation>1. TE कम करें; TE/BE कम हो सकता है।
 2. HB2 में ऑयल कूलर ब्लोअर 2 का MCB
    एक बार रीसेट करें।
-3. फिर ट्रिप हो तो ऑफ रहने दें और
+3. दोबारा ट्रिप हो तो ऑफ रहने दें और
    TLC को सूचित करें।
 4. लॉगबुक में लिखें।
 </translation>
@@ -5984,7 +5984,7 @@ Max</source>
     </message>
     <message>
         <source>writing on the DDU failed</source>
-        <translation>DDU पर लिखना विफल</translation>
+        <translation>DDU पर लिखना फेल</translation>
     </message>
     <message>
         <source>the copy cannot be read back</source>
@@ -6004,7 +6004,7 @@ Max</source>
     </message>
     <message>
         <source>reading the pendrive failed</source>
-        <translation>पेनड्राइव पढ़ना विफल</translation>
+        <translation>पेनड्राइव पढ़ना फेल</translation>
     </message>
     <message>
         <source>copy incomplete</source>
@@ -6085,7 +6085,7 @@ PLEASE RESTART</source>
     <message>
         <source>Update failed: %1
 The old program is kept</source>
-        <translation>अपडेट विफल: %1
+        <translation>अपडेट फेल: %1
 पुराना प्रोग्राम रखा गया है</translation>
     </message>
     <message>
@@ -6106,7 +6106,7 @@ The old program is kept</source>
         <source>File transfer failed: %1 copied,
 %2 not copied, e.g. %3:
 %4</source>
-        <translation>फ़ाइल ट्रांसफ़र विफल: %1 कॉपी हुईं,
+        <translation>फ़ाइल ट्रांसफ़र फेल: %1 कॉपी हुईं,
 %2 कॉपी नहीं हुईं, जैसे %3:
 %4</translation>
     </message>

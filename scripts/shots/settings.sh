@@ -2,8 +2,9 @@
 # touch (MENU, LANGUAGE, HINDI), then:
 #   hindi-home.png       the RMS home screen, train running (scenario run)
 #   hindi-home-ddu.png   the DDU layout (keypad: five times DOWN, ENTER)
-#   hindi-fault.png      a fault message at standstill
-#   hindi-advice.png     its driver advice (DRIVER ADVICE touched)
+#   hindi-fault.png      the message "VCB STUCK IN OFF POSITION" at standstill
+#   hindi-advice.png     its driver advice (DRIVER ADVICE touched): the VCB
+#                        instructions in Hindi
 #   hindi-password.png   the password pad of the maintenance area, two digits typed
 #   hindi-datetime.png   PROCESS INFO, then the date and time screen
 #   hindi-language.png   MENU, then LANGUAGE (the language screen in Hindi)
@@ -49,8 +50,8 @@ HINDI="touches gap=700 300,30 680,500 500,400"
 SCENARIO=run shot_steps "$OUT/hindi-home.png" 8 "$HINDI"
 SCENARIO=run QUIT_AFTER=18000 shot_steps "$OUT/hindi-home-ddu.png" 8 "$HINDI" "pause 3" \
   "keys gap=700 DOWN DOWN DOWN DOWN DOWN ENTER"
-SCENARIO=standstill QUIT_AFTER=14000 shot_steps "$OUT/hindi-fault.png" 6 "$HINDI" "pause 3" "fault 10103"
-SCENARIO=standstill QUIT_AFTER=16000 shot_steps "$OUT/hindi-advice.png" 6 "$HINDI" "pause 3" "fault 10103" \
+SCENARIO=standstill QUIT_AFTER=14000 shot_steps "$OUT/hindi-fault.png" 6 "$HINDI" "pause 3" "fault 10102"
+SCENARIO=standstill QUIT_AFTER=16000 shot_steps "$OUT/hindi-advice.png" 6 "$HINDI" "pause 3" "fault 10102" \
   "pause 2" "touch 745 510"
 SCENARIO=standstill shot_steps "$OUT/hindi-password.png" 8 "$HINDI 920,30 398,403 515,573"
 SCENARIO=standstill shot_steps "$OUT/hindi-datetime.png" 8 "$HINDI 525,30 900,440"

@@ -4,7 +4,9 @@
 //  - every text of the fault catalogue is extracted in context "QObject", the
 //    context its lookup translates in. The texts are read from the table
 //    through the catalogue's own functions, so nothing is copied here, and
-//  - the Hindi translation has every text the code holds, finished.
+//  - the Hindi translation has every text the code holds, finished, and
+//  - every Hindi entry follows the glossary (data/lang/glossary.tsv): the one
+//    rendering of each term its English holds, none of the forbidden ones.
 
 #include "diagnostics/fault.h"
 
@@ -63,6 +65,38 @@ struct Field {
     const char* name;
     const char* text;
 };
+
+// One line of the glossary: where the English matches, the Hindi must match
+// `hindi` and must not match `forbidden`.
+struct GlossaryTerm {
+    int line = 0;
+    QString english;
+    QRegularExpression englishRe, hindiRe, forbiddenRe;
+};
+
+// Sentences that need another form than the glossary's, with the reason. An
+// entry is named by the start of its English text, the term by its English
+// pattern as written in the glossary.
+struct GlossaryException {
+    const char* sourceStart;
+    const char* term;
+};
+// clang-format off
+const GlossaryException kGlossaryExceptions[] = {
+    // "ON" is the preposition in these capitalised pop-up lines, not the
+    // state: पर is right, ऑन would be wrong.
+    {"TRACTION MAY NOT BE AVAILABLE ON", "\\bON\\b|^On$"},
+    {"THIS LOCO OR ON THE SLAVE LOCO", "\\bON\\b|^On$"},
+    {"EMERGENCY STOP; SHUTDOWN ON THE LOCO", "\\bON\\b|^On$"},
+    {"OVERLOAD ON OIL COOLER BLOWER", "\\bON\\b|^On$"},
+};
+// clang-format on
+
+// A text as the glossary reads it: blanks and line breaks as one blank.
+QString glossaryForm(const QString& text)
+{
+    return text.simplified();
+}
 
 } // namespace
 
@@ -145,6 +179,76 @@ private:
               trailing(source) != trailing(translation))))
             return QStringLiteral("blanks around the text changed in");
         return QString();
+    }
+
+    // The glossary's terms; a line that is not four tab-separated columns with
+    // valid patterns is a failure of its own.
+    static QList<GlossaryTerm> readGlossary(const QString& path, QStringList* problems)
+    {
+        QList<GlossaryTerm> terms;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            *problems << path + QStringLiteral(": cannot be read");
+            return terms;
+        }
+        int number = 0;
+        while (!file.atEnd()) {
+            ++number;
+            const QString line = QString::fromUtf8(file.readLine()).remove(QLatin1Char('\n'));
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList columns = line.split(QLatin1Char('\t'));
+            if (columns.size() != 4 || columns[0].isEmpty() || columns[1].isEmpty()) {
+                *problems << QStringLiteral("glossary line %1: not English, Hindi, forbidden, note").arg(number);
+                continue;
+            }
+            GlossaryTerm term;
+            term.line = number;
+            term.english = columns[0];
+            term.englishRe.setPattern(columns[0]);
+            term.hindiRe.setPattern(columns[1]);
+            if (!columns[2].isEmpty())
+                term.forbiddenRe.setPattern(columns[2]);
+            for (const QRegularExpression* re : {&term.englishRe, &term.hindiRe, &term.forbiddenRe})
+                if (!re->isValid())
+                    *problems << QStringLiteral("glossary line %1: %2 in \"%3\"")
+                                     .arg(number)
+                                     .arg(re->errorString(), re->pattern());
+            terms << term;
+        }
+        return terms;
+    }
+
+    // What is wrong with one entry against the glossary: one line per term
+    // broken, empty when nothing.
+    static QStringList glossaryProblems(const QList<GlossaryTerm>& terms, const QString& source,
+                                        const QString& translation)
+    {
+        QStringList problems;
+        const QString english = glossaryForm(source);
+        const QString hindi = glossaryForm(translation);
+        for (const GlossaryTerm& term : terms) {
+            if (!term.englishRe.match(english).hasMatch())
+                continue;
+            bool excepted = false;
+            for (const GlossaryException& e : kGlossaryExceptions)
+                excepted = excepted || (english.startsWith(QString::fromUtf8(e.sourceStart)) &&
+                                        term.english == QString::fromUtf8(e.term));
+            if (excepted)
+                continue;
+            if (!term.hindiRe.match(hindi).hasMatch())
+                problems << QStringLiteral("glossary line %1 (%2): \"%3\" wanted")
+                                .arg(term.line)
+                                .arg(term.english, term.hindiRe.pattern());
+            if (!term.forbiddenRe.pattern().isEmpty()) {
+                const QRegularExpressionMatch bad = term.forbiddenRe.match(hindi);
+                if (bad.hasMatch())
+                    problems << QStringLiteral("glossary line %1 (%2): \"%3\" forbidden")
+                                    .arg(term.line)
+                                    .arg(term.english, bad.captured());
+            }
+        }
+        return problems;
     }
 
     // Source texts of context `context` in the .ts file.
@@ -296,6 +400,82 @@ private slots:
                                            " (listed above)")
                                 .arg(failing.size())
                                 .arg(found.size())));
+    }
+
+    // The glossary catches what it is for: each of these renderings, read
+    // back, says something else than its English (the switching sense turned
+    // round, a negation or "all" lost, the abbreviation spelt out), and the
+    // right one passes.
+    void glossaryCatchesMisreadings_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("hindi");
+        QTest::addColumn<bool>("good");
+        const auto row = [](const char* name, const char* en, const char* hi, bool good) {
+            QTest::newRow(name) << QString::fromUtf8(en) << QString::fromUtf8(hi) << good;
+        };
+        row("close VCB as switch off", "Close VCB once more", "VCB एक बार और बंद करें", false);
+        row("close VCB", "Close VCB once more", "VCB एक बार और क्लोज़ करें", true);
+        row("keep VCB closed as keep off", "3. Keep VCB closed so that the charger\n   works.\n",
+            "3. VCB बंद रखें ताकि चार्जर काम\n   करे।\n", false);
+        row("keep VCB closed", "3. Keep VCB closed so that the charger\n   works.\n",
+            "3. VCB क्लोज़ रखें ताकि चार्जर काम\n   करे।\n", true);
+        row("VCB cannot be closed as switched off", "VCB can not be closed", "VCB बंद नहीं किया जा सकता", false);
+        row("open VCB as a door", "Open VCB, lower panto F1501P1", "VCB खोलें, पैंटो नीचे करें F1501P1", false);
+        row("open VCB", "Open VCB, lower panto F1501P1", "VCB ओपन करें, पैंटो नीचे करें F1501P1", true);
+        row("OFF as shut", "OFF", "बंद", false);
+        row("ON as running", "ON", "चालू", false);
+        row("negation lost", "If the oil level is low, do not close VCB",
+            "ऑयल लेवल कम हो तो VCB क्लोज़ करें", false);
+        row("all lost", "Switch off all loads not needed", "अनावश्यक लोड ऑफ करें", false);
+        row("aux abbreviated in Devanagari", "Aux. Converter 1", "ऑक्ज़ि. कन्वर्टर 1", false);
+        row("release as leave", "Release the parking brake", "पार्किंग ब्रेक छोड़ें", false);
+        row("protect as rescue", "Protect the train as per rules", "नियम के अनुसार गाड़ी का बचाव करें", false);
+        row("damaged as broken", "If the OHE is damaged", "OHE टूटा हो तो", false);
+        row("cock closed", "Close the isolating cock", "आइसोलेटिंग कॉक बंद करें", true);
+    }
+
+    void glossaryCatchesMisreadings()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, hindi);
+        QFETCH(bool, good);
+        QStringList problems;
+        const QList<GlossaryTerm> terms = readGlossary(m_root + QStringLiteral("/data/lang/glossary.tsv"), &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        problems = glossaryProblems(terms, english, hindi);
+        QVERIFY2(problems.isEmpty() == good, qPrintable(hindi + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+    }
+
+    // Every entry of the Hindi file follows the glossary; a failure names the
+    // entry and the term.
+    void hindiFollowsGlossary()
+    {
+        QStringList failing;
+        const QList<GlossaryTerm> terms = readGlossary(m_root + QStringLiteral("/data/lang/glossary.tsv"), &failing);
+        QVERIFY2(terms.size() > 50, "the glossary is missing or nearly empty");
+        const QHash<QPair<QString, QString>, Translation> hindi =
+            translationsOf(m_root + QStringLiteral("/data/lang/zav_hindi.ts"));
+        QVERIFY(!hindi.isEmpty());
+        QSet<QString> exceptionsUsed;
+        for (auto it = hindi.cbegin(); it != hindi.cend(); ++it) {
+            for (const QString& p : glossaryProblems(terms, it.key().second, it->text))
+                failing << QStringLiteral("%1: \"%2\": %3")
+                               .arg(it.key().first, glossaryForm(it.key().second).left(60), p);
+            for (const GlossaryException& e : kGlossaryExceptions)
+                if (glossaryForm(it.key().second).startsWith(QString::fromUtf8(e.sourceStart)))
+                    exceptionsUsed.insert(QString::fromUtf8(e.sourceStart));
+        }
+        // An exception whose sentence is gone would hide the next one that
+        // starts the same way.
+        for (const GlossaryException& e : kGlossaryExceptions)
+            if (!exceptionsUsed.contains(QString::fromUtf8(e.sourceStart)))
+                failing << QStringLiteral("exception for no entry: \"%1\"").arg(QString::fromUtf8(e.sourceStart));
+        failing.sort();
+        for (const QString& f : std::as_const(failing))
+            qWarning("%s", qPrintable(f));
+        QVERIFY2(failing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 glossary problems (listed above)").arg(failing.size())));
     }
 
     // A literal handed to a translating helper of the code (trHome("..."),
