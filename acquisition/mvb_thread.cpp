@@ -395,7 +395,7 @@ unsigned short Mvb_Thread::Byte_Swap(unsigned short value)
     return static_cast<unsigned short>((value << 8) | (value >> 8));
 }
 
-QString Mvb_Thread::Hex_to_Dec_String(QString hex)
+QString Mvb_Thread::Hex_to_Dec_String(const QString& hex)
 {
     bool ok = false;
     const qulonglong v = hex.toULongLong(&ok, 16);

@@ -69,7 +69,7 @@ public:
     // Text of a monitored value, by data type; `current` is returned for unknown types.
     static QString micviewText(int value, int data_type, const QString& current);
     unsigned short Byte_Swap(unsigned short value);
-    QString Hex_to_Dec_String(QString hex);
+    QString Hex_to_Dec_String(const QString& hex);
 
     // The thread's live store (tests and tools; not for the GUI, which reads
     // BusExchange::snapshot()).

@@ -1388,7 +1388,7 @@ int mvbvaria::Lifesign_Check(SignalStore& s, unsigned int value, unsigned int in
 
 QString mvbvaria::Enegry_Display(int e)
 {
-    const QString text = QString::number(e).rightJustified(9, QLatin1Char('0'));
+    QString text = QString::number(e).rightJustified(9, QLatin1Char('0'));
     if (text.size() == 9)
         return text.mid(0, 3) + QLatin1Char(' ') + text.mid(3, 3) + QLatin1Char(' ') + text.mid(6, 3);
     return text;

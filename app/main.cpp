@@ -50,5 +50,5 @@ int main(int argc, char* argv[])
     } else if (parser.isSet(quitAfter)) {
         QTimer::singleShot(parser.value(quitAfter).toInt(), &app, &QCoreApplication::quit);
     }
-    return app.exec();
+    return QApplication::exec();
 }

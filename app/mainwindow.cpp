@@ -162,7 +162,8 @@ void removeLeftoversOfInterruptedSaves()
         {"file/micview", ".+\\.xml"}, // signal sets
     };
     for (const Folder& f : folders) {
-        const int n = platform::removeSaveLeftoversIn(platform::dataPath(QLatin1String(f.path)), QLatin1String(f.names));
+        const int n =
+            platform::removeSaveLeftoversIn(platform::dataPath(QLatin1String(f.path)), QLatin1String(f.names));
         if (n > 0)
             qDebug() << "removed" << n << "temporary file(s) of interrupted saves in" << f.path;
     }
@@ -322,9 +323,9 @@ void MainWindow::serial_init()
 {
     // A decoder that throws on odd bytes must not take the window with it.
     auto guarded = [](auto decode) {
-        return [decode](const char* data, int size) {
+        return [decode](const char* bytes, int size) {
             try {
-                decode(data, size);
+                decode(bytes, size);
             } catch (const std::exception& e) {
                 qDebug() << "Exception" << e.what();
             } catch (...) {

@@ -338,8 +338,8 @@ public:
     // Maintenance menu, telegram and freshness screens, variable monitor
     // (maintenance/maintenance_*.cpp, telegram_*.cpp, variable_*.cpp).
     void build_maintenance_screens(QWidget* root);
-    void maint_change_buttoncolor();                   // every menu button unselected
-    void maint_select_button(const QString& name);     // then the tool's own button selected
+    void maint_change_buttoncolor();               // every menu button unselected
+    void maint_select_button(const QString& name); // then the tool's own button selected
     void Show_File_cab();
     void maintenance_loco(); // the "Loco" entry: the processor I/O screens
     void maintenance_update();
@@ -598,7 +598,7 @@ public slots:
     void on_bmvbtele_word_clicked();
     void on_tmvbtelegram_cellClicked(int row, int column);
     void on_mvbvariables_clicked();
-    void DDU_MVB_Variable_Display(int row, int column, QString text);
+    void DDU_MVB_Variable_Display(int row, int column, const QString& text);
     void DDU_MVB_Variable_Setup(int count, int stage);
     void DDU_MVB_Variable_Part(int rows);
     void on_t_mvbvar_cellClicked(int row, int column);
@@ -657,7 +657,8 @@ public slots:
     void on_Search_button_clicked();
     void on_Cancel_button_clicked();
 
-    // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below this line.
+    // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below
+    // this line.
     void on_ddulogging_clicked();
     void on_ddudisplay_clicked();
     void on_on_button_clicked();

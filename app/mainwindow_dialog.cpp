@@ -48,8 +48,9 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
     // Header and icon by kind: 1 error, 3 question, otherwise information.
     const bool question = kind == 3;
     const QString header = kind == 1 ? tr("ERROR") : question ? tr("CONFIRMATION") : tr("INFORMATION");
-    const QString& icon =
-        kind == 1 ? Dir_rms_img_DialogFault : question ? Dir_rms_img_DialogWarning : Dir_rms_img_DialogInfo;
+    const QString& icon = kind == 1 ? Dir_rms_img_DialogFault
+        : question                  ? Dir_rms_img_DialogWarning
+                                    : Dir_rms_img_DialogInfo;
     if (auto* h = W<QLabel>(QStringLiteral("err_header")))
         h->setText(header);
     if (auto* i = W<QLabel>(QStringLiteral("img")))

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 PanelPort::PanelPort(const QString& name, const QString& device, qint32 baud, Sink sink, QObject* parent)
-    : QObject(parent), m_port(new QSerialPort(this)), m_sink(std::move(sink))
+    : QObject(parent)
+    , m_port(new QSerialPort(this))
+    , m_sink(std::move(sink))
 {
     setObjectName(name + QStringLiteral("_link"));
     m_port->setObjectName(name);
@@ -84,8 +86,8 @@ void PanelPort::hangUp()
         return;
     ++m_hangUps;
     // (errorString() repeats a stale errno here, often a misleading one.)
-    qDebug() << "serial port" << m_port->portName() << "lost:" << m_lostBecause
-             << "- closed, opening it again in" << m_delayMs << "ms";
+    qDebug() << "serial port" << m_port->portName() << "lost:" << m_lostBecause << "- closed, opening it again in"
+             << m_delayMs << "ms";
     m_port->close();
     m_retry.start(m_delayMs);
     m_delayMs = std::min(m_delayMs * 2, kMaxRetryMs);

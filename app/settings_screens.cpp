@@ -49,12 +49,12 @@ void MainWindow::password_setup()
                              &MainWindow::key_clicked3, &MainWindow::key_clicked4, &MainWindow::key_clicked5,
                              &MainWindow::key_clicked6, &MainWindow::key_clicked7, &MainWindow::key_clicked8,
                              &MainWindow::key_clicked9};
-    QAbstractButton* const keys[10] = {
+    QAbstractButton* const digitKeys[10] = {
         passwordView->b_key0, passwordView->b_key1, passwordView->b_key2, passwordView->b_key3, passwordView->b_key4,
         passwordView->b_key5, passwordView->b_key6, passwordView->b_key7, passwordView->b_key8, passwordView->b_key9};
     for (int d = 0; d < 10; ++d)
-        if (keys[d])
-            connect(keys[d], &QAbstractButton::clicked, this, digits[d], Qt::UniqueConnection);
+        if (digitKeys[d])
+            connect(digitKeys[d], &QAbstractButton::clicked, this, digits[d], Qt::UniqueConnection);
     if (passwordView->b_keyC)
         connect(passwordView->b_keyC, &QAbstractButton::clicked, this, &MainWindow::clear_clicked,
                 Qt::UniqueConnection);

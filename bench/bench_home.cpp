@@ -198,7 +198,7 @@ int main(int argc, char** argv)
     QTemporaryDir root;
     isolate(root);
     QApplication app(argc, argv);
-    const int ticks = tickCount(app.arguments());
+    const int ticks = tickCount(QCoreApplication::arguments());
 
     QString error;
     if (imgpaint::writeAll(root.path(), &error) <= 0) {

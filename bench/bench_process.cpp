@@ -54,10 +54,10 @@ SignalStore snapshot(int i, bool changing, int shared)
     const QString text = QString::number(1000 + (i * 37) % 9000) + QStringLiteral(".5");
 #define DV_STRING(name) s.name = text;
 #define DV_INT_ARRAY(name, n)                                                                                          \
-    for (int k = 0; k < n; ++k)                                                                                        \
+    for (int k = 0; k < (n); ++k)                                                                                      \
         s.name[k] = (i + k) % 2;
 #define DV_STRING_ARRAY(name, n)                                                                                       \
-    for (int k = 0; k < n; ++k)                                                                                        \
+    for (int k = 0; k < (n); ++k)                                                                                      \
         s.name[k] = text;
 #include "acquisition/derived_values.def"
 #undef DV_STRING
@@ -285,8 +285,8 @@ int main(int argc, char** argv)
     QTemporaryDir root;
     isolate(root);
     QApplication app(argc, argv);
-    const int ticks = qMax(1, argument(app.arguments(), "--ticks", QStringLiteral("20")).toInt());
-    const QString only = argument(app.arguments(), "--only", QString());
+    const int ticks = qMax(1, argument(QCoreApplication::arguments(), "--ticks", QStringLiteral("20")).toInt());
+    const QString only = argument(QCoreApplication::arguments(), "--only", QString());
 
     QString error;
     if (imgpaint::writeAll(root.path(), &error) <= 0) {
@@ -303,7 +303,7 @@ int main(int argc, char** argv)
     writeLog(root); // after the start, which empties the log
     // --hide NAME: a widget of the home screen beside the screens hidden, to
     // tell its repaint from theirs (the subsystem strip shows the grids' states).
-    const QString hidden = argument(app.arguments(), "--hide", QString());
+    const QString hidden = argument(QCoreApplication::arguments(), "--hide", QString());
     if (!hidden.isEmpty()) {
         if (QWidget* h = w.W(hidden))
             h->hide();
@@ -314,7 +314,7 @@ int main(int argc, char** argv)
     std::printf(
         "| screen | unchanged tick (us) | + repaint | changing tick (us) | + repaint | open (ms, worst of 5) |\n"
         "|---|---|---|---|---|---|\n");
-    const bool paints = app.arguments().contains(QStringLiteral("--paints"));
+    const bool paints = QCoreApplication::arguments().contains(QStringLiteral("--paints"));
     for (const ScreenEntry& e : screens())
         if (only.isEmpty() || only == QLatin1String(e.name)) {
             measureScreen(w, e, ticks);

@@ -33,8 +33,8 @@ FaultLog::FaultLog(QString path)
 void FaultLog::startEmpty()
 {
     m_doc = QDomDocument();
-    m_doc.appendChild(m_doc.createProcessingInstruction(QStringLiteral("xml"),
-                                                        QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    m_doc.appendChild(
+        m_doc.createProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
     m_doc.appendChild(m_doc.createElement(kRoot));
     m_loaded = true;
 }
@@ -78,9 +78,9 @@ bool FaultLog::load()
     QFile::remove(aside);
     const bool kept = QFile::rename(m_path, aside);
     qDebug().noquote() << "fault log" << m_path << "could not be read"
-                       << (parsed      ? QStringLiteral("(no SUBSYSTEM root)")
-                            : line > 0 ? QStringLiteral("(%1, line %2)").arg(error).arg(line)
-                                       : QStringLiteral("(%1)").arg(error))
+                       << (parsed         ? QStringLiteral("(no SUBSYSTEM root)")
+                               : line > 0 ? QStringLiteral("(%1, line %2)").arg(error).arg(line)
+                                          : QStringLiteral("(%1)").arg(error))
                        << (kept ? QStringLiteral("- kept as %1, a new log is started").arg(aside)
                                 : QStringLiteral("- a new log is started"));
     startEmpty();

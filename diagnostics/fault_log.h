@@ -25,11 +25,11 @@
 #include <QString>
 
 struct FaultLogEntry {
-    int locoType = 1;    // 1 own locomotive, 2 second locomotive
-    QString subsystem;   // "SS01:Main Power"
-    QString time;        // "dd/MM/yyyy HH:mm:ss"
-    QString faultCode;   // "F0102P2"
-    QString lines[4];    // the four display lines
+    int locoType = 1;  // 1 own locomotive, 2 second locomotive
+    QString subsystem; // "SS01:Main Power"
+    QString time;      // "dd/MM/yyyy HH:mm:ss"
+    QString faultCode; // "F0102P2"
+    QString lines[4];  // the four display lines
 };
 
 class FaultLog {

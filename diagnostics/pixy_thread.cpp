@@ -61,13 +61,13 @@ int Pixy_Thread::periodMs() const
 
 QString Pixy_Thread::Find_Processor_Name(int processor)
 {
-    const QString name = dds::processorName(processor);
+    QString name = dds::processorName(processor);
     if (name.isEmpty())
         return QStringLiteral("Unknown ") + QString::number(processor);
     return name;
 }
 
-QString Pixy_Thread::Unix_Human_Time(QString hexTime)
+QString Pixy_Thread::Unix_Human_Time(const QString& hexTime)
 {
     bool ok = false;
     qulonglong seconds = hexTime.toULongLong(&ok, 16);

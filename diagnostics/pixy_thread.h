@@ -57,7 +57,7 @@ public:
     static QString Find_Processor_Name(int processor);
     // Hexadecimal text of a 32-bit count of seconds since 1970-01-01 00:00 UTC
     // -> "dd/MM/yyyy HH:mm:ss" in local time. Unparsable text counts as 0.
-    static QString Unix_Human_Time(QString hexTime);
+    static QString Unix_Human_Time(const QString& hexTime);
 
     // One conversion pass (what the loop does after each sleep): pulls the raw
     // fields from the source and converts every record whose raw values

@@ -34,7 +34,7 @@ std::string resolveWidget(const char* name, int selectedProcessor)
 {
     if (!name)
         return {};
-    const std::string n(name);
+    std::string n(name);
     if (n.size() == 6 && n.compare(0, 5, "@proc") == 0) {
         const int k = n[5] - '0';
         const int start = (selectedProcessor >= 1 && selectedProcessor <= 8) ? selectedProcessor - 1 : 0;
@@ -185,6 +185,7 @@ std::vector<FocusMap> buildFocusMaps()
                                                "r_dda2", "r_stb1", "r_stb2", "r_asc1", "r_asc2", "r_nsc1", "r_nsc2",
                                                "r_slg1", "r_slg2", "r_dia1", "r_bur1", "r_bur2", "r_bur3", "r_zbv1"};
         std::vector<FocusSlot> v;
+        v.reserve(22);
         for (int k = 0; k < 21; ++k)
             v.push_back(rb(k + 1, radios[k]));
         v.push_back(sm(22, "b_menudiag_ok"));
@@ -419,6 +420,7 @@ std::vector<TouchBlock> buildTouchBlocks()
                                              "b_key7", "b_key8", "b_key9", "b_keyC", "b_key0", "b_keyOK"};
         static const int xs[3] = {342, 459, 576};
         static const int ys[4] = {272, 360, 445, 530};
+        v.reserve(13);
         for (int k = 0; k < 12; ++k)
             v.push_back(click(xs[k % 3], ys[k / 3], xs[k % 3] + 112, ys[k / 3] + 86, keys[k]));
         TouchRegion close = click(670, 110, 705, 145, "pwd_close_button");
@@ -510,6 +512,7 @@ std::vector<TouchBlock> buildTouchBlocks()
         std::vector<TouchRegion> v;
         static const char* const menu[8] = {"node", "energy", "simulation", "motortemp",
                                             "software", "inching", "setdatetime", "motor_status"};
+        v.reserve(8);
         for (int k = 0; k < 8; ++k)
             v.push_back(click(795, 65 + 58 * k, 1015, 65 + 58 * k + 53, menu[k]));
         t.push_back(block("process_menu", 19, 21, nullptr, std::move(v)));
@@ -579,6 +582,7 @@ std::vector<TouchBlock> buildTouchBlocks()
         std::vector<TouchRegion> v;
         static const char* const entries[6] = {"mvbvar_loadsave1", "mvbvar_loadsave2", "mvbvar_loadsave3",
                                              "mvbvar_loadsave4", "mvbvar_loadsave5", "mvbvar_loadsave6"};
+        v.reserve(7);
         for (int k = 0; k < 6; ++k)
             v.push_back(click(60 + 90 * k, 351, 60 + 90 * k + 80, 422, entries[k]));
         v.push_back(click(600, 351, 730, 422, "mvbvar_cancel"));

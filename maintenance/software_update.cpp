@@ -426,7 +426,8 @@ void SoftwareUpdate::copyTree(const QString& source, const QString& target, cons
         return;
     }
     for (const QString& bad : unreadableNames(source))
-        r.failed << FileFailure{rel + QLatin1Char('/') + bad, QT_TRANSLATE_NOOP("QObject", "refused: name not readable")};
+        r.failed << FileFailure{rel + QLatin1Char('/') + bad,
+                                QT_TRANSLATE_NOOP("QObject", "refused: name not readable")};
     const QFileInfoList entries =
         QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& e : entries) {

@@ -116,7 +116,7 @@ void MainWindow::DDU_MVB_Variable_Setup(int count, int stage)
         Dialog_Box(tr("No signals found in the signal descriptor"), 1);
 }
 
-void MainWindow::DDU_MVB_Variable_Display(int row, int column, QString text)
+void MainWindow::DDU_MVB_Variable_Display(int row, int column, const QString& text)
 {
     XML_Insert_Data(row, column, column, 4, text);
     if (variableView)

@@ -103,9 +103,9 @@ bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem)
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType t = xml.readNext();
         if (t == QXmlStreamReader::StartElement && ++depth > maxDepth) {
-            setReason(problem, QStringLiteral("line %1: elements nested deeper than %2 levels")
-                                   .arg(xml.lineNumber())
-                                   .arg(maxDepth));
+            setReason(
+                problem,
+                QStringLiteral("line %1: elements nested deeper than %2 levels").arg(xml.lineNumber()).arg(maxDepth));
             return false;
         }
         if (t == QXmlStreamReader::EndElement)
@@ -116,7 +116,7 @@ bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem)
 
 bool isRegularFile(const QString& path, QString* problem)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         setReason(problem, errno == ENOENT ? QStringLiteral("no such file") : reasonOf(errno, QString()));
         return false;

@@ -47,7 +47,6 @@ const QString kTitleStyle = QStringLiteral(
     "font: bold 22pt DejaVu Sans; color: rgb(9, 199, 237); background-color: transparent; border: none;");
 const QString kLineStyle = QStringLiteral("background-color: rgb(50, 50, 50); border: none;");
 constexpr int kListWidths[4] = {90, 150, 150, 491};
-constexpr int kListRowHeight = 99;
 const QColor kRowBackground(0, 0, 0);
 const QColor kSelectedBackground(29, 65, 74, 135);
 

@@ -10,6 +10,8 @@ PACKAGES=(
   fonts-dejavu-core fonts-dejavu-extra fonts-lohit-deva
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev
+  # static checks: clang-tidy (scripts/check-tidy.sh), clang-format (test_docs)
+  clang-tidy clang-format
   valgrind
   # the package check (tests/package): dpkg-deb and dpkg-shlibdeps, readelf,
   # a file-access trace, systemd-analyze, lintian

@@ -3,6 +3,9 @@
 #   scripts/test.sh              normal build (build/) and all tests, the thread
 #                                tests under ThreadSanitizer (build-tsan/), a short fuzz run
 #   scripts/test.sh --sanitize   the same in an ASan+UBSan build (build-asan/)
+# DDU_WERROR=ON (set by .ci/run) turns compiler warnings into errors in the
+# main build. After the tests: the link and format checks run as the test
+# test_docs; clang-tidy runs over every source file (scripts/check-tidy.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +22,14 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 export QT_QPA_PLATFORM=offscreen
 export DDU_SHELL_LOG="$PWD/$BUILD/tests/shell.log"
 
-cmake -S . -B "$BUILD" -G Ninja "${EXTRA[@]}"
+cmake -S . -B "$BUILD" -G Ninja -DDDU_WERROR="${DDU_WERROR:-OFF}" "${EXTRA[@]}"
 cmake --build "$BUILD" -j2
 ctest --test-dir "$BUILD" --output-on-failure -j2 -LE fuzz
+
+# Static analysis of every source file with the main build's compile commands.
+if [ -z "${EXTRA[*]}" ]; then
+  bash scripts/check-tidy.sh "$BUILD"
+fi
 
 # The thread tests (acquisition thread and hand-over, DDS thread) under
 # ThreadSanitizer; tests/tsan.supp lists what it cannot see inside Qt and glibc.

@@ -296,7 +296,7 @@ int Simulator::run(QCoreApplication& app)
                          Qt::QueuedConnection);
     platform::quitOnTerminationSignals();
 
-    const int rc = app.exec();
+    const int rc = QCoreApplication::exec();
     shutdown();
     return rc;
 }

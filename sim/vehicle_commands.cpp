@@ -249,7 +249,7 @@ Result ddsCommand(VehicleModel& m, const QStringList& args)
     if (args.size() > 1)
         return Result::failure(QStringLiteral("usage: dds [up|down|top|bottom]"));
     if (args.size() == 1) {
-        const QString a = args[0];
+        const QString& a = args[0];
         if (a == QLatin1String("up"))
             m.pageDds(VehicleModel::DdsPage::Up);
         else if (a == QLatin1String("down"))

@@ -185,12 +185,14 @@ void putVehicleControl(PortWriter& w, const VehicleState& s, const Common& c)
         w.put(g.node, g.node0);
         w.put(g.nodeB1, 604);
         w.put(g.nodeB2, 602);
+        // The counters in whole units of kWh, MWh and GWh (integer parts).
+        const auto in = [](auto v, int unit) { return v / unit; };
         w.put(g.kWhR, double(regenerated % 1000));
-        w.put(g.mWhR, double(regenerated / 1000 % 1000));
-        w.put(g.gWhR, double(regenerated / 1000000));
+        w.put(g.mWhR, double(in(regenerated, 1000) % 1000));
+        w.put(g.gWhR, double(in(regenerated, 1000000)));
         w.put(g.kWhP, double(consumed % 1000));
-        w.put(g.mWhP, double(consumed / 1000 % 1000));
-        w.put(g.gWhP, double(consumed / 1000000));
+        w.put(g.mWhP, double(in(consumed, 1000) % 1000));
+        w.put(g.gWhP, double(in(consumed, 1000000)));
         w.put(g.bpAuto, s.brakePipe);
         w.put(g.pnDemand, c.pneumaticDemand);
         w.put(g.angle, s.throttle);
@@ -289,8 +291,8 @@ void putConverterMeasurements(PortWriter& w, const Slg& g, const VehicleState& s
     w.put(g.tempOilCv, s.coolantConverterC + g.temperatureBias);
     w.put(g.iBur, c.auxCurrent / 2.0);
     w.put(g.tm1, s.motorC[size_t(g.motor0)]);
-    w.put(g.tm2, s.motorC[size_t(g.motor0 + 1)]);
-    w.put(g.tm3, s.motorC[size_t(g.motor0 + 2)]);
+    w.put(g.tm2, s.motorC[size_t(g.motor0) + 1]);
+    w.put(g.tm3, s.motorC[size_t(g.motor0) + 2]);
     w.put(g.tempOilTr, s.oilTransformerC + g.temperatureBias);
     w.put(g.pressTr, c.transformerPressure);
     w.put(g.aiPr, c.converterCurrent);
@@ -335,10 +337,10 @@ void putConverterInputs(PortWriter& w, const Slg& g, const VehicleState& s, cons
     w.put(g.tmp2OelSr, (s.coolantConverterC + g.temperatureBias + 0.6) / 1.5);
     w.put(g.tmp1Mot1, s.motorC[size_t(g.motor0)] / 1.5);
     w.put(g.tmp2Mot1, (s.motorC[size_t(g.motor0)] + 0.7) / 1.5);
-    w.put(g.tmp1Mot2, s.motorC[size_t(g.motor0 + 1)] / 1.5);
-    w.put(g.tmp2Mot2, (s.motorC[size_t(g.motor0 + 1)] + 0.7) / 1.5);
-    w.put(g.tmp1Mot3, s.motorC[size_t(g.motor0 + 2)] / 1.5);
-    w.put(g.tmp2Mot3, (s.motorC[size_t(g.motor0 + 2)] + 0.7) / 1.5);
+    w.put(g.tmp1Mot2, s.motorC[size_t(g.motor0) + 1] / 1.5);
+    w.put(g.tmp2Mot2, (s.motorC[size_t(g.motor0) + 1] + 0.7) / 1.5);
+    w.put(g.tmp1Mot3, s.motorC[size_t(g.motor0) + 2] / 1.5);
+    w.put(g.tmp2Mot3, (s.motorC[size_t(g.motor0) + 2] + 0.7) / 1.5);
     w.put(g.vist1, c.rotorHz);
     w.put(g.vist2, c.rotorHz * (s.wheelSlip && g.motor0 == 0 ? 1.04 : 1.0));
     w.put(g.vist3, c.rotorHz);

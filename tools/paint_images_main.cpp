@@ -41,13 +41,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     if (args == QStringList{QStringLiteral("--list")})
         return listTable();
     if (args.isEmpty() || args.first().startsWith(QLatin1Char('-')))
         return usage();
 
-    const QString root = args.first();
+    const QString& root = args.first();
     QString sheetPath;
     for (int i = 1; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--contact-sheet") && i + 1 < args.size())

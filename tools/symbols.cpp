@@ -1052,7 +1052,8 @@ void paintLock(QPainter& p, QSize size, const SymbolParams& s)
     QPainterPath shackle;
     const double arcTop = locked ? h * 0.05 + sw / 2 : 0.5 + sw / 2;
     const double legTop = arcTop + (r - l) / 2;
-    shackle.moveTo(r, locked ? body.top() + 0.5 : body.top() + 0.5);
+    // The right leg stays in the body, locked or open.
+    shackle.moveTo(r, body.top() + 0.5);
     shackle.lineTo(r, legTop);
     shackle.arcTo(QRectF(l, arcTop, r - l, r - l), 0, 180);
     shackle.lineTo(l, locked ? body.top() + 0.5 : legTop + h * 0.06);

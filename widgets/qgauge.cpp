@@ -204,13 +204,13 @@ void QGauge::setBarSize(int barSize)
 
 // ---- captions and colours ----------------------------------------------------
 
-void QGauge::setLabel(QString text)
+void QGauge::setLabel(const QString& text)
 {
     m_label = text;
     update();
 }
 
-void QGauge::setUnits(QString text)
+void QGauge::setUnits(const QString& text)
 {
     m_units = text;
     update();

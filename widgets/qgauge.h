@@ -98,8 +98,8 @@ public slots:
     void setThreshold(double v);
     void setThreshold(int v);
     void setPrecision(int p);
-    void setLabel(QString text);
-    void setUnits(QString text);
+    void setLabel(const QString& text);
+    void setUnits(const QString& text);
     void setSteps(int n);
     void setStartAngle(int degrees);
     void setEndAngle(int degrees);

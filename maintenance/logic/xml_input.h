@@ -29,7 +29,6 @@ struct FileBytes {
 // place is not opened at all (CannotOpen).
 FileBytes readWhole(const QString& path, qint64 maxBytes);
 
-
 // Reads the rest of the document; "" when it was well-formed XML to its end,
 // else where and why it was not.
 QString finishReading(QXmlStreamReader& xml);

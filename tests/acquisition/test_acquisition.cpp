@@ -43,7 +43,7 @@ QString valueOf(const SignalStore& s, QString name)
         index = name.mid(open + 1, name.size() - open - 2).toInt();
         name.truncate(open);
     }
-    const QString raw = dumped(s, name);
+    QString raw = dumped(s, name);
     QJsonValue v = QJsonDocument::fromJson((QLatin1Char('[') + raw + QLatin1Char(']')).toUtf8()).array().at(0);
     if (v.isUndefined())
         return raw;

@@ -127,8 +127,8 @@ private slots:
     void deepFaultLog()
     {
         const QString file = path("deeplog/zav_MessagesVCU_temp.xml");
-        const QByteArray deep = "<SUBSYSTEM>" + QByteArray("<a>").repeated(100000) +
-            QByteArray("</a>").repeated(100000) + "</SUBSYSTEM>";
+        const QByteArray deep =
+            "<SUBSYSTEM>" + QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000) + "</SUBSYSTEM>";
         QVERIFY(writeBytes(file, deep));
         const subsys::MessageList list = subsys::loadMessages(file, QStringLiteral("ALL"));
         QCOMPARE(list.status, subsys::Status::Malformed);

@@ -305,9 +305,10 @@ private slots:
         QTemporaryDir dir;
         const QString keyLink = dir.filePath(QStringLiteral("key"));
         const QString touchLink = dir.filePath(QStringLiteral("touch"));
-        const QStringList args = {QStringLiteral("--scenario"), QStringLiteral("standstill"),
-                                  QStringLiteral("--link"), dir.filePath(QStringLiteral("mvb")),
-                                  QStringLiteral("--keypad-link"), keyLink, QStringLiteral("--touch-link"), touchLink};
+        const QStringList args = {QStringLiteral("--scenario"),    QStringLiteral("standstill"),
+                                  QStringLiteral("--link"),        dir.filePath(QStringLiteral("mvb")),
+                                  QStringLiteral("--keypad-link"), keyLink,
+                                  QStringLiteral("--touch-link"),  touchLink};
         auto sim = std::make_unique<SimProcess>();
         QVERIFY(sim->start(args));
         qputenv("DDU_MVB_DEVICE", dir.filePath(QStringLiteral("mvb")).toLocal8Bit());

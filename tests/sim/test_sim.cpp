@@ -374,8 +374,8 @@ private slots:
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
-        for (const QString& link : links)
-            QVERIFY(!QFileInfo(link).isSymLink());
+        for (const QString& path : links)
+            QVERIFY(!QFileInfo(path).isSymLink());
         for (const char* bad :
              {"--mode loud", "--scenario fast", "--time-scale 0", "--cab 3", "--stale-ports 3100,x"}) {
             QProcess b;

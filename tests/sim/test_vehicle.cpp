@@ -304,9 +304,8 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("text"); // output or error of the last line ('*' matches anything)
         QTest::addColumn<Probe>("probe");  // effect on the emulator or the model, may be empty
-        const auto row = [](const char* name, QStringList lines, bool ok, QString text, Probe probe = {}) {
-            QTest::newRow(name) << lines << ok << text << probe;
-        };
+        const auto row = [](const char* name, const QStringList& lines, bool ok, const QString& text,
+                            const Probe& probe = {}) { QTest::newRow(name) << lines << ok << text << probe; };
         row("unknown", {"jump 3"}, false, "unknown command: jump");
         row("set, held while the model runs", {"set 3100 2 0xBEEF"}, true, "", [](auto& e, auto& m) {
             m.advance(30000);

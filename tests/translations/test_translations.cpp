@@ -232,8 +232,8 @@ private:
                 continue;
             bool excepted = false;
             for (const GlossaryException& e : kGlossaryExceptions)
-                excepted = excepted || (english.startsWith(QString::fromUtf8(e.sourceStart)) &&
-                                        term.english == QString::fromUtf8(e.term));
+                excepted = excepted ||
+                    (english.startsWith(QString::fromUtf8(e.sourceStart)) && term.english == QString::fromUtf8(e.term));
             if (excepted)
                 continue;
             if (!term.hindiRe.match(hindi).hasMatch())
@@ -425,8 +425,7 @@ private slots:
         row("open VCB", "Open VCB, lower panto F1501P1", "VCB ओपन करें, पैंटो नीचे करें F1501P1", true);
         row("OFF as shut", "OFF", "बंद", false);
         row("ON as running", "ON", "चालू", false);
-        row("negation lost", "If the oil level is low, do not close VCB",
-            "ऑयल लेवल कम हो तो VCB क्लोज़ करें", false);
+        row("negation lost", "If the oil level is low, do not close VCB", "ऑयल लेवल कम हो तो VCB क्लोज़ करें", false);
         row("all lost", "Switch off all loads not needed", "अनावश्यक लोड ऑफ करें", false);
         row("aux abbreviated in Devanagari", "Aux. Converter 1", "ऑक्ज़ि. कन्वर्टर 1", false);
         row("release as leave", "Release the parking brake", "पार्किंग ब्रेक छोड़ें", false);
@@ -444,7 +443,8 @@ private slots:
         const QList<GlossaryTerm> terms = readGlossary(m_root + QStringLiteral("/data/lang/glossary.tsv"), &problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         problems = glossaryProblems(terms, english, hindi);
-        QVERIFY2(problems.isEmpty() == good, qPrintable(hindi + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+        QVERIFY2(problems.isEmpty() == good,
+                 qPrintable(hindi + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
     }
 
     // Every entry of the Hindi file follows the glossary; a failure names the
@@ -460,8 +460,8 @@ private slots:
         QSet<QString> exceptionsUsed;
         for (auto it = hindi.cbegin(); it != hindi.cend(); ++it) {
             for (const QString& p : glossaryProblems(terms, it.key().second, it->text))
-                failing << QStringLiteral("%1: \"%2\": %3")
-                               .arg(it.key().first, glossaryForm(it.key().second).left(60), p);
+                failing
+                    << QStringLiteral("%1: \"%2\": %3").arg(it.key().first, glossaryForm(it.key().second).left(60), p);
             for (const GlossaryException& e : kGlossaryExceptions)
                 if (glossaryForm(it.key().second).startsWith(QString::fromUtf8(e.sourceStart)))
                     exceptionsUsed.insert(QString::fromUtf8(e.sourceStart));
