@@ -7,12 +7,7 @@
 // A date that is not in the calendar (31 February, 29 February outside leap
 // years) is refused with "Invalid Date" and nothing is run.
 //
-// Decisions:
-// - The year stops at 1 and 9999 instead of running on: its readout and the
-//   clock command have four digits, and a fifth digit would set a year other
-//   than the one shown.
-// - "Get Date/Time" and "Set Date/Time" are 226 px wide so that their captions
-//   fit in the 17 pt of the focus looks; their touch regions are the buttons.
+// The decisions taken here, with their reasons: docs/settings-and-language.md.
 
 #include "app/mainwindow.h"
 

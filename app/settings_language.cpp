@@ -8,17 +8,7 @@
 // language (retranslateUi), makes the home screen draw every indicator again,
 // and shows a message that is present again in the new language.
 //
-// Decisions:
-// - A Hindi file that is missing or not a translation file changes nothing:
-//   the display stays in the language it shows and a debug line says why. A
-//   missing English file only removes the Hindi translator (the program's
-//   own texts are English).
-// - The language icon always offers the other language: the menu's choice
-//   sets the icon's state too, so the icon never "switches" to the language
-//   already shown.
-// - The fault number's change detection is not reset by a switch (it would
-//   log the message again with a new time); the message present is redrawn
-//   in the new language instead.
+// The decisions taken here, with their reasons: docs/settings-and-language.md.
 
 #include "app/mainwindow.h"
 

@@ -6,14 +6,7 @@
 // runs the action on a match and shows "INVALID PASSWORD" otherwise. The
 // codes and stages are app/settings_logic, the widgets app/password_view.
 //
-// Decisions:
-// - The typed text keeps at most 16 digits (settings::kMaxTypedDigits); a
-//   stuck key or a flood of touches cannot make it grow without bound.
-// - Enter on key 1 keeps the keypad focus on key 1 (a second Enter types
-//   another 1); every other digit leaves the keypad without focus.
-// - Closing the maintenance pad (X or ESC) serves the screen it covered
-//   again, so that screen's touch regions work at once.
-// - The C key restores the masked look after "INVALID PASSWORD" as a digit does.
+// The decisions taken here, with their reasons: docs/settings-and-language.md.
 
 #include "app/mainwindow.h"
 

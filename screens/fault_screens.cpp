@@ -3,29 +3,7 @@
 // detection is diagnostics/fault_watch, the log diagnostics/fault_log, the
 // widgets screens/fault_view.
 //
-// Decisions:
-// - Information messages (90 to 99) use the fault pop-up; there is no
-//   separate information pop-up (no bus signal feeds its number), and the
-//   information button stays hidden.
-// - A fault log that cannot be parsed is kept beside the log with the suffix
-//   ".unreadable", and a fresh log is started (see fault_log.h).
-// - A message whose number can no longer be read (link silent, port stale,
-//   cab unknown, the internal simulation running) stays, marked "NO DATA
-//   since" on the pop-up, the advice and a grey fault button; it comes back
-//   current with the same number, or goes with a new one (fault_watch.h).
-// - While a message is present and its pop-up and advice are closed, the fault
-//   button stands on every screen, on the maintenance button's place; a touch
-//   there, or ENTER with the keypad focus on that place, reopens the pop-up.
-// - A message that clears itself while its pop-up or advice is open closes
-//   them, and the screen they covered is served again.
-// - Information messages show the header "Information Message" and the time
-//   they arrived, like the others (also the first one after the start).
-// - Keys: on the pop-up, ESC leaves it for the home screen; UP and DOWN move
-//   the focus between DRIVER ADVICE and ACKNOWLEDGE and ENTER presses the
-//   focused one. The focus starts on DRIVER ADVICE, so an ENTER meant for
-//   the screen the pop-up just covered opens the advice, never acknowledges a
-//   message the driver has not read. On the advice, UP and DOWN page, ESC and
-//   ENTER go back to the pop-up.
+// The decisions taken here, with their reasons: docs/faults-and-diagnosis.md.
 
 #include "app/mainwindow.h"
 

@@ -17,9 +17,9 @@ public:
         const QString bin = QString::fromLocal8Bit(qgetenv("DDU_BIN_DIR")) + QStringLiteral("/ddu-sim");
         process.setProcessChannelMode(QProcess::SeparateChannels);
         process.start(bin, args);
-        if (!process.waitForStarted(5000))
+        if (!process.waitForStarted(30000))
             return false;
-        if (!waitForLine(QStringLiteral("TOUCH "), 10000))
+        if (!waitForLine(QStringLiteral("TOUCH "), 30000))
             return false;
         for (const QString& l : lines) {
             if (l.startsWith(QStringLiteral("MVB ")))
@@ -39,7 +39,7 @@ public:
     }
 
     // Waits (processing events) until the simulator printed a line starting with `prefix`.
-    bool waitForLine(const QString& prefix, int timeoutMs = 5000)
+    bool waitForLine(const QString& prefix, int timeoutMs = 30000)
     {
         QElapsedTimer t;
         t.start();

@@ -40,7 +40,7 @@ bool touch(SimProcess& sim, MainWindow& w, int x, int y)
 {
     QElapsedTimer t;
     t.start();
-    while (w.touch.key_pressure != 0 && t.elapsed() < 5000)
+    while (w.touch.key_pressure != 0 && t.elapsed() < 30000)
         QTest::qWait(20);
     return sim.commandAndWait(QStringLiteral("touch %1 %2").arg(x).arg(y), QStringLiteral("sent touch"));
 }
@@ -72,7 +72,7 @@ struct Cab {
         w->show();
         QElapsedTimer t;
         t.start();
-        while (w->snap.MVB_DDU_Loco_NO_String != QStringLiteral("31028") && t.elapsed() < 10000)
+        while (w->snap.MVB_DDU_Loco_NO_String != QStringLiteral("31028") && t.elapsed() < 30000)
             QTest::qWait(50);
         return w->snap.MVB_DDU_Loco_NO_String == QStringLiteral("31028");
     }
@@ -112,12 +112,12 @@ private slots:
         FaultView& v = *w.faultView;
 
         cab.sim.command(QStringLiteral("fault 20102"));
-        QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 30000);
         const QString header = v.fault_header->text();
         QCOMPARE(loggedMessages(), 1);
 
         cab.sim.command(QStringLiteral("mode silent"));
-        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isVisible(), 30000);
         QVERIFY(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")));
         // Held silent for 3 s: the message never goes.
         QElapsedTimer held;
@@ -127,23 +127,23 @@ private slots:
             QVERIFY(v.Gfault->isVisible() && w.DDU_Loco_Fault_Present);
         }
         cab.sim.command(QStringLiteral("mode normal"));
-        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isHidden(), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isHidden(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).isEmpty(), 30000);
         QCOMPARE(v.fault_header->text(), header); // the same message: its first time
         QCOMPARE(loggedMessages(), 1);
 
         QVERIFY(touchWidget(cab.sim, w, "enterfault_btn"));
         QVERIFY(cab.sim.waitForLine(QStringLiteral("ack on 3015"), 5000));
-        QTRY_VERIFY_WITH_TIMEOUT(v.fault_button->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.fault_button->isVisible(), 30000);
         QVERIFY(touchWidget(cab.sim, w, "menu"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
         QVERIFY(v.fault_button->isVisible());
         QVERIFY(touch(cab.sim, w, 950, 30)); // the fault button's place
-        QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 30000);
 
         cab.sim.stop(); // the simulator gone mid-run
-        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isVisible(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isVisible(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 30000);
         QVERIFY(w.DDU_Loco_Fault_Present && v.Gfault->isVisible());
         QCOMPARE(loggedMessages(), 1);
     }
@@ -159,38 +159,38 @@ private slots:
         // MAINTENANCE, the code 4026 and OK on the pad, DDU Display, On.
         // (A finger lifts between two touches: the panel reports them apart.)
         cab.sim.command(QStringLiteral("touches gap=700 920,30 398,403 515,573 515,315 632,403 632,573"));
-        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 30000);
         QVERIFY(touchWidget(cab.sim, w, "ddudisplay"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 30000);
         QVERIFY(touchWidget(cab.sim, w, "on_button"));
-        QTRY_VERIFY_WITH_TIMEOUT(w.snap.simulated, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("DEMO MODE")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.snap.simulated, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("DEMO MODE")), 30000);
         QCOMPARE(w.screen_id, 1);
         // A real message while the demo runs is not read: through the next
         // demo step (2 s, four refresh ticks) nothing pops up.
         cab.sim.command(QStringLiteral("fault 20102"));
         const QString step = w.snap.MVB_DDU_Loco_NO_String;
-        QTRY_VERIFY_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String != step, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String != step, 30000);
         QVERIFY(!w.DDU_Loco_Fault_Present);
         QCOMPARE(loggedMessages(), 0);
 
         cab.sim.command(QStringLiteral("mode silent"));
         QVERIFY(touch(cab.sim, w, 920, 30)); // MAINTENANCE: still unlocked
-        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 30000);
         QVERIFY(touchWidget(cab.sim, w, "ddudisplay"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 30000);
         QVERIFY(touchWidget(cab.sim, w, "off_button"));
-        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 30000);
         QVERIFY(!w.snap.simulated);
         QCOMPARE(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("????"));
         QCOMPARE(w.snap.MVB_DDU_Speed_String, QStringLiteral("????"));
         QCOMPARE(w.W<QLabel>(QStringLiteral("loco_numb"))->text(), QStringLiteral("--"));
 
         cab.sim.command(QStringLiteral("mode normal"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).isEmpty(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).isEmpty(), 30000);
         // The message raised during the demo is read now, once.
-        QTRY_VERIFY_WITH_TIMEOUT(w.DDU_Loco_Fault_Present, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.DDU_Loco_Fault_Present, 30000);
         QCOMPARE(loggedMessages(), 1);
     }
 
@@ -202,7 +202,7 @@ private slots:
         MainWindow& w = *cab.w;
         cab.sim.command(QStringLiteral("signal FLG1_D21_XIprim 1250"));
         auto* lcd = w.W<QLCDNumber>(QStringLiteral("iprim_val"));
-        QTRY_COMPARE_WITH_TIMEOUT(lcd->intValue(), 1250, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(lcd->intValue(), 1250, 30000);
         QCOMPARE(w.W<QLabel>(QStringLiteral("lddu_ipri_val"))->text(), QStringLiteral("1250.00"));
     }
 };

@@ -74,9 +74,15 @@ struct Rig {
         ports = portlist::loadPorts(qEnvironmentVariable("DDU_SOURCE_DIR") + "/data/master/zav_port.xml").ports;
         if (!thread->bringUp())
             return false;
-        thread->runPass(); // configures the ports; their first data follow
-        QTest::qWait(100);
-        return true;
+        // The first pass configures the ports; passes go on until their data
+        // are in (the loco number of the cycle's ports), however slow the
+        // machine.
+        return QTest::qWaitFor(
+            [this] {
+                thread->runPass();
+                return exchange.snapshot().MVB_DDU_Loco_NO_String == QLatin1String("31028");
+            },
+            20000);
     }
     ~Rig() { siu_closePort(); }
 
@@ -185,8 +191,13 @@ private slots:
         descriptor::Row own = rows[0];
         own.cells[descriptor::Port] = QStringLiteral("1234");
         own.cells[descriptor::Type] = QStringLiteral("BYTE");
-        rig.monitor({own}); // configures the port; its data follow
-        QTest::qWait(50);
+        // The first pass configures the port; passes go on until its data are in.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QString shown = rig.monitor({own}).DDU_Micview_Data[0];
+                return !shown.isEmpty() && shown != QLatin1String("????");
+            },
+            20000));
         rig.emulator.resetCounters();
         rig.monitor({own});
         const auto once = rig.emulator.counters();

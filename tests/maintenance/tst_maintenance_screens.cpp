@@ -93,7 +93,7 @@ class TestMaintenanceScreens : public QObject {
     {
         auto w = makeWindow();
         w->on_mvbvariables_clicked();
-        [&] { QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 20000); }();
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000); }();
         return w;
     }
 
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(text(*w, "mvbvar_header"), QStringLiteral("MVB PROCESS VARIABLES"));
         QVERIFY(w->statusLabel->isVisible());
         QCOMPARE(w->statusLabel->text(), QStringLiteral("Loading..."));
-        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000);
         QVERIFY(!w->statusLabel->isVisible() && !w->isShown(QStringLiteral("Gpassword_blur")));
         QTableWidget* t = w->variableView->t_mvbvar;
         QVERIFY(t->isVisible());
@@ -174,14 +174,14 @@ private slots:
         QVERIFY(QFile::rename(path, path + ".away"));
         auto w = makeWindow();
         w->on_mvbvariables_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000);
         QCOMPARE(w->Total_Table_Row_Variables, 0);
         QCOMPARE(dialog(*w), QStringLiteral("No signals found in the signal descriptor"));
         w->on_ok_clicked();
         QVERIFY(QFile::rename(path + ".away", path));
         w->maintenance();
         w->on_mvbvariables_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Total_Table_Row_Variables, m_rows.size(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Total_Table_Row_Variables, m_rows.size(), 30000);
     }
 
     // At most twenty ticks; the count is shown; Clear Selection unticks all.

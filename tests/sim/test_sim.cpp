@@ -28,7 +28,7 @@ QString nextLine(QProcess& p)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!p.canReadLine() && timer.elapsed() < 5000)
+    while (!p.canReadLine() && timer.elapsed() < 30000)
         p.waitForReadyRead(50);
     return QString::fromLocal8Bit(p.readLine()).trimmed();
 }
