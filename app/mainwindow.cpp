@@ -396,6 +396,13 @@ void MainWindow::grpbox_setvisible()
 {
     exchange.requests.MVB_Present_Screen.store(0);
 
+    // A message box left any other way than by its answer (HOME, MENU, the top
+    // bar, the strip) takes what it was asking with it: a later, unrelated OK
+    // must never run a stale save, jump to the diagnosis choice, or show the
+    // restart notice and reboot the unit.
+    if (QWidget* box = W(QStringLiteral("Gmessage")); box && !box->isHidden())
+        dropDialogState();
+
     for (const char* name : kScreenGroups)
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();

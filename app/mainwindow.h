@@ -186,6 +186,9 @@ public:
     // Asks a yes/no question whose YES runs `onYes`: it returns "" when it
     // succeeded ("File Saved" is shown), else the error to show.
     void Dialog_Confirm(const QString& text, std::function<QString()> onYes);
+    // Forgets what the message box was asking (its confirmed action, the
+    // calibration and restart steps, the way back to the diagnosis choice).
+    void dropDialogState();
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
     QString fileNotSavedText(const QString& reason) const;
     QString configurationNotSavedText(const QString& reason) const;

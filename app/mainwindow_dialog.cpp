@@ -150,6 +150,15 @@ void MainWindow::on_ok_clicked()
     }
 }
 
+void MainWindow::dropDialogState()
+{
+    Dialog_Box_YESNO_Enable = 0;
+    confirm_flag = 0;
+    m_confirmedAction = nullptr;
+    diag_flag = 0;
+    masterslave_flag = 0;
+}
+
 void MainWindow::on_no_clicked()
 {
     // NO to a question with a confirmed action (the signal set's overwrite
@@ -160,11 +169,8 @@ void MainWindow::on_no_clicked()
     for (const char* name : {"Gpassword_blur", "Gmessage"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
-    masterslave_flag = 0;
-    Dialog_Box_YESNO_Enable = 0;
     // NO drops the question's action: a later question answered YES must not run it.
-    confirm_flag = 0;
-    m_confirmedAction = nullptr;
+    dropDialogState();
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }

@@ -723,6 +723,64 @@ private slots:
         QCOMPARE(w->masterslave_flag, 0);
     }
 
+    // A message box left by HOME or MENU instead of its answer takes its
+    // state with it: the next, unrelated OK neither shows the restart notice
+    // nor reboots, runs no stale save and does not jump to the diagnosis
+    // choice.
+    void dialogStateDiesWithItsDialog()
+    {
+        auto w = makeWindow();
+        const QString log = qEnvironmentVariable("DDU_SHELL_LOG");
+        QFile::remove(log);
+        const auto rebooted = [&log] {
+            QFile f(log);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("reboot");
+        };
+        const auto unrelatedOk = [&w] {
+            w->Dialog_Box("Invalid Date", 1);
+            w->on_ok_clicked();
+        };
+
+        // "Do you want to calibrate", left by HOME.
+        w->masterslave_flag = 1;
+        w->screen_id = 28;
+        w->Dialog_Box("Do you want to calibrate", 3);
+        w->on_home_clicked();
+        unrelatedOk();
+        QVERIFY(!w->isShown("Gmessage")); // no restart notice
+        unrelatedOk();
+        QVERIFY(!rebooted());
+
+        // "DDU will restart now!", left by MENU.
+        w->masterslave_flag = 2;
+        w->Dialog_Box("DDU will restart now!", 2);
+        w->on_menu_clicked();
+        unrelatedOk();
+        QVERIFY(!rebooted());
+        QCOMPARE(w->masterslave_flag, 0);
+
+        // A question with a confirmed action, left by HOME: a later YES to
+        // another question does not run it.
+        int saved = 0;
+        w->Dialog_Confirm("Replace?", [&] {
+            ++saved;
+            return QString();
+        });
+        w->on_home_clicked();
+        w->Dialog_Box("Do you want to calibrate", 3);
+        w->on_ok_clicked();
+        QCOMPARE(saved, 0);
+        QVERIFY(!w->isShown("Gmessage")); // no "File Saved" either
+
+        // "No DDS Found" (back to the processor choice on OK), left by HOME.
+        w->diag_flag = 1;
+        w->Dialog_Box("No DDS Found", 1);
+        w->on_home_clicked();
+        unrelatedOk();
+        QCOMPARE(w->screen_id, 1);
+        QVERIFY(!rebooted());
+    }
+
     void cellWriter()
     {
         auto w = makeWindow();
