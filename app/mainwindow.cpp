@@ -652,14 +652,27 @@ void MainWindow::paintEvent(QPaintEvent*)
     p.drawLine(75, 185, 75, 313);
 }
 
+// Both end what the driver sees: each asks first, NO being the default.
 void MainWindow::on_exit_app_clicked()
 {
-    QCoreApplication::quit();
+    Dialog_Confirm(
+        tr("Exit the application?"),
+        [] {
+            QCoreApplication::quit();
+            return QString();
+        },
+        false);
 }
 
 void MainWindow::on_restart_button_clicked()
 {
-    platform::runShell(QStringLiteral("reboot"));
+    Dialog_Confirm(
+        tr("Restart the DDU?"),
+        [] {
+            platform::runShell(QStringLiteral("reboot"));
+            return QString();
+        },
+        false);
 }
 
 void MainWindow::scheduleScreenshot(const QString& file, int ms, bool quit)

@@ -185,7 +185,11 @@ public:
     void Dialog_Box(const QString& text, int kind);
     // Asks a yes/no question whose YES runs `onYes`: it returns "" when it
     // succeeded ("File Saved" is shown), else the error to show.
-    void Dialog_Confirm(const QString& text, std::function<QString()> onYes);
+    // Asks `text` with YES and NO, the keypad focus on NO. YES runs `onYes`
+    // once; an action that saves (`saves`) then reports "File Saved" or what
+    // it returned as the failure, any other action closes the box (or shows
+    // its failure). NO, or leaving the box, drops it.
+    void Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves = true);
     // Forgets what the message box was asking (its confirmed action, the
     // calibration and restart steps, the way back to the diagnosis choice).
     void dropDialogState();
@@ -732,5 +736,6 @@ private:
     void clearFault();
     void syncFaultButton();
     std::function<QString()> m_confirmedAction;
+    bool m_confirmedActionSaves = true;
     QString m_lastFocusMap;
 };

@@ -2,8 +2,9 @@
 //
 // Questions with a confirmed action: the screen that asks registers the action
 // with Dialog_Confirm(text, action); YES runs it and then reports "File
-// Saved", or what failed, NO (and any other answer) drops it. The message box itself knows no
-// screen's action.
+// Saved" (for a save) or what failed, NO (and any other answer) drops it. The
+// keypad focus starts on NO, so two ENTERs never run an action the driver
+// did not choose. The message box itself knows no screen's action.
 
 #include "app/mainwindow.h"
 
@@ -79,11 +80,17 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
         ok->setStyleSheet(Key_submenu_border_Style);
 }
 
-void MainWindow::Dialog_Confirm(const QString& text, std::function<QString()> onYes)
+void MainWindow::Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves)
 {
     m_confirmedAction = std::move(onYes);
+    m_confirmedActionSaves = saves;
     confirm_flag = 1;
     Dialog_Box(text, 3);
+    // NO is the default: ENTER on a question just opened answers NO.
+    key_press_count = 1;
+    Dialog_Ok_No_Reset();
+    if (auto* no = W<QPushButton>(QStringLiteral("no")))
+        no->setStyleSheet(Key_submenu_border_Style);
 }
 
 QString MainWindow::fileNotSavedText(const QString& reason) const
@@ -106,12 +113,17 @@ void MainWindow::on_ok_clicked()
         m_confirmedAction = nullptr;
         Dialog_Box_YESNO_Enable = 0;
         confirm_flag = 0;
+        const bool saves = m_confirmedActionSaves;
         const QString failure = action ? action() : QString();
         // Saved only when it was: a failed save says what failed instead.
-        if (failure.isEmpty())
+        if (!failure.isEmpty())
+            Dialog_Box(failure, 1);
+        else if (saves)
             Dialog_Box(tr("File Saved"), 2);
         else
-            Dialog_Box(failure, 1);
+            for (const char* name : {"Gpassword_blur", "Gmessage"})
+                if (QWidget* w = W(QLatin1String(name)))
+                    w->hide();
     } else {
         for (const char* name : {"Gpassword_blur", "Gmessage"})
             if (QWidget* w = W(QLatin1String(name)))

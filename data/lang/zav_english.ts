@@ -1708,6 +1708,14 @@ Max</source>
         <source>Configuration not saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exit the application?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the DDU?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>

@@ -1725,6 +1725,14 @@ Max</source>
         <source>Configuration not saved: %1</source>
         <translation>कॉन्फ़िगरेशन सेव नहीं हुआ: %1</translation>
     </message>
+    <message>
+        <source>Exit the application?</source>
+        <translation>एप्लिकेशन बंद करें?</translation>
+    </message>
+    <message>
+        <source>Restart the DDU?</source>
+        <translation>DDU रीस्टार्ट करें?</translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>

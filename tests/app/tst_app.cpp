@@ -2,6 +2,7 @@
 // message box, cell writer, on-screen keyboard, screenshot option. Devices do
 // not exist; decoder input is fed straight in and the ticks are called directly.
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -779,6 +780,48 @@ private slots:
         unrelatedOk();
         QCOMPARE(w->screen_id, 1);
         QVERIFY(!rebooted());
+    }
+
+    // Restart and Exit Application ask first; ENTER twice (the way a
+    // driver walks into them) answers NO, and NO leaves the unit running.
+    void destructiveActionsAskFirst()
+    {
+        auto w = makeWindow();
+        const QString log = qEnvironmentVariable("DDU_SHELL_LOG");
+        QFile::remove(log);
+        const auto rebooted = [&log] {
+            QFile f(log);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("reboot");
+        };
+        const auto enter = [&w] {
+            w->keys.Keyboard_Enter_Pressed = true;
+            w->Key_Pressed_Function();
+        };
+        w->on_ddudisplay_clicked();
+        QCOMPARE(w->screen_id, 31);
+        for (const char* button : {"restart_button", "exit_app"}) {
+            w->W<QAbstractButton>(QLatin1String(button))->click();
+            QVERIFY2(w->isShown("Gmessage"), button);
+            QCOMPARE(w->W<QLabel>("err_header")->text(), QStringLiteral("CONFIRMATION"));
+            QCOMPARE(w->W<QPushButton>("no")->styleSheet(), Key_submenu_border_Style); // NO focused
+            enter();
+            QVERIFY2(!w->isShown("Gmessage"), button);
+            QVERIFY(!rebooted());
+            QCOMPARE(w->screen_id, 31);
+        }
+        // YES restarts: the command goes to the runner.
+        w->W<QAbstractButton>("restart_button")->click();
+        w->on_ok_clicked();
+        QVERIFY(rebooted());
+        QVERIFY(!w->isShown("Gmessage")); // no "File Saved" for a restart
+        // The signal set's overwrite question: NO is the default too.
+        int saved = 0;
+        w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
+            ++saved;
+            return QString();
+        });
+        enter();
+        QCOMPARE(saved, 0);
     }
 
     void cellWriter()
