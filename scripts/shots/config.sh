@@ -7,6 +7,7 @@
 #   config-configure.png      DDU Configure
 #   config-cab.png            the cab dialog (DDU, code 4027), Cab2 ticked, not stored
 #   config-display.png        DDU Display: demo switch and version table
+#   config-restart.png        DDU Display, Restart touched: the question, NO focused
 #   config-update.png         SOFTWARE UPDATE (code 4027), Copy Files from a prepared stick
 #   config-update-failed.png  Update DDU from a stick whose program was cut short
 #   driver-details.png        MENU, DRIVER DETAILS, a name typed on the on-screen keyboard
@@ -24,6 +25,7 @@ CODE="398,403 515,573 515,315 398,488 632,573" # 4027 and OK on the pad
 SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/config-configure.png" 6 "$UNLOCK 900,86"
 SCENARIO=standstill QUIT_AFTER=18000 shot "$OUT/config-cab.png" 6 "$UNLOCK 900,86 275,204 $CODE 400,307"
 SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/config-display.png" 6 "$UNLOCK 900,145"
+SCENARIO=standstill QUIT_AFTER=14000 shot "$OUT/config-restart.png" 6 "$UNLOCK 900,145 230,174"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --old-program > /dev/null
 SCENARIO=standstill QUIT_AFTER=22000 shot "$OUT/config-update.png" 6 "$UNLOCK 900,86 655,202 $CODE 300,375"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --short-program --no-data > /dev/null
