@@ -25,6 +25,7 @@
 #include "app/resources.h"
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
+#include "maintenance/software_update.h"
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
@@ -167,6 +168,9 @@ void removeLeftoversOfInterruptedSaves()
         if (n > 0)
             qDebug() << "removed" << n << "temporary file(s) of interrupted saves in" << f.path;
     }
+    // Copies of an update or a transfer cut by a power failure.
+    if (const int n = update::removeCopyLeftovers(platform::dataRoot()); n > 0)
+        qDebug() << "removed" << n << "temporary file(s) of interrupted copies";
 }
 
 } // namespace

@@ -153,6 +153,37 @@ CopyResult copyVerified(const QString& source, const QString& target, QFileDevic
     return r;
 }
 
+int removeCopyLeftovers(const QString& root)
+{
+    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.new-[A-Za-z0-9]{6}$"));
+    Layout layout;
+    layout.root = root;
+    const QString mount = QDir::cleanPath(layout.mountPoint()); // a stick's files are not ours
+    int removed = 0;
+    // Depth-first with an explicit stack, as deep as a transfer may write.
+    struct Folder {
+        QString path;
+        int depth;
+    };
+    QVector<Folder> todo{{QDir::cleanPath(root), 0}};
+    while (!todo.isEmpty()) {
+        const Folder f = todo.takeLast();
+        const QFileInfoList entries =
+            QDir(f.path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo& e : entries) {
+            if (e.isSymLink())
+                continue;
+            if (e.isDir()) {
+                if (f.depth < 17 && QDir::cleanPath(e.filePath()) != mount)
+                    todo.append({e.filePath(), f.depth + 1});
+            } else if (e.isFile() && leftover.match(e.fileName()).hasMatch() && QFile::remove(e.filePath())) {
+                ++removed;
+            }
+        }
+    }
+    return removed;
+}
+
 QString safeTarget(const QString& base, const QString& relative)
 {
     if (relative.isEmpty() || QDir::isAbsolutePath(relative))

@@ -65,6 +65,13 @@ CopyResult copyVerified(const QString& source, const QString& target, QFileDevic
 // before anything is copied.
 const char* programProblem(const QString& path);
 
+// Removes the temporary files a copy leaves when the power goes between its
+// write and its rename (".<name>.new-" and six letters or digits, beside the
+// file it was to replace) anywhere below the data root `root`, except below
+// the stick's mount point; links are not followed.
+// Returns how many it removed.
+int removeCopyLeftovers(const QString& root);
+
 // `relative` (a path below a target folder, as found on the stick) under
 // `base`; empty when it is absolute, empty, or climbs out with "..".
 QString safeTarget(const QString& base, const QString& relative);

@@ -187,12 +187,15 @@ private slots:
                  (QVector<int>{2, 3, 4, 1, 3, 3}));
     }
 
-    // Temporary files of saves killed before their rename are removed at the
-    // start; the saved files themselves and files of other names stay.
+    // Temporary files of saves and copies killed before their rename are
+    // removed at the start; the saved files themselves and files of other
+    // names stay.
     void leftoversOfInterruptedSavesRemovedAtStart()
     {
         const QStringList leftovers{"file/master/DDU.xml.a1B2c3", "file/fault/Driver_Details.Zz9999",
-                                    "file/fault/zav_MessagesVCU_temp.xml.qwErty", "file/micview/Brakes.xml.AAAAAA"};
+                                    "file/fault/zav_MessagesVCU_temp.xml.qwErty", "file/micview/Brakes.xml.AAAAAA",
+                                    // copies of an update and a transfer cut short
+                                    ".ZAV_DDU_LU.new-x1y2z3", "file/master/.zav_port.xml.new-abcdef"};
         const QStringList kept{"file/master/zav_port.xml.a1B2c3", "file/master/DDU.xml.bak",
                                "file/fault/notes.txt.abcdef", "file/micview/Brakes.xml",
                                "file/fault/Driver_Details.toolong7"};

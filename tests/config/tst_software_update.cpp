@@ -330,6 +330,30 @@ private slots:
         QVERIFY(snapshot(elsewhere.path()).isEmpty());
     }
 
+    // A power cut between a copy's write and its rename leaves
+    // ".<name>.new-XXXXXX" beside the file; the start removes those under
+    // the data root, and nothing else: not the files themselves, not look-
+    // alikes, not what a mounted stick holds.
+    void copyLeftoversRemovedAtStart()
+    {
+        const QStringList leftovers{".ZAV_DDU_LU.new-a1B2c3", "file/master/.DDU.xml.new-Zz9yX8",
+                                    "img/rms/.panto_up.png.new-000000", "lang/deep/er/.x.qm.new-qwerty"};
+        const QStringList kept{"ZAV_DDU_LU",
+                               "file/master/DDU.xml",
+                               "file/master/.DDU.xml.new-abc",      // not six characters
+                               "file/master/DDU.xml.new-abcdef",    // not hidden
+                               "file/master/.DDU.xml.new-abcdef.x", // more after it
+                               "file/pendrive/.stick.new-abcdef"};  // the stick's own
+        for (const QString& f : leftovers + kept)
+            QVERIFY(writeBytes(root(f), "x"));
+        QCOMPARE(update::removeCopyLeftovers(m_layout.root), int(leftovers.size()));
+        for (const QString& f : leftovers)
+            QVERIFY2(!QFileInfo::exists(root(f)), qPrintable(f));
+        for (const QString& f : kept)
+            QVERIFY2(QFileInfo::exists(root(f)), qPrintable(f));
+        QCOMPARE(update::removeCopyLeftovers(m_layout.root), 0);
+    }
+
     void safeTargets_data()
     {
         QTest::addColumn<QString>("relative");
