@@ -394,9 +394,16 @@ std::vector<TouchBlock> buildTouchBlocks()
     constexpr int anyFirst = 0, anyLast = 1000;
 
     // The on-screen keyboard lies over whatever is below it, the top bar included
-    // when it sits at the top position.
-    t.push_back(block("keyboard", anyFirst, anyLast, "keypad_groupbox",
-                      {{0, 0, 1024, 768, "keypad_groupbox", TouchAction::Keyboard, TouchIf::Always, 0, 0, 0, nullptr}}));
+    // when it sits at the top position; a message popped up over it (pop-up or
+    // advice) takes the finger, as over the password pad.
+    {
+        TouchBlock b = block(
+            "keyboard", anyFirst, anyLast, "keypad_groupbox",
+            {{0, 0, 1024, 768, "keypad_groupbox", TouchAction::Keyboard, TouchIf::Always, 0, 0, 0, nullptr}});
+        b.requireHidden1 = "Gfault";
+        b.requireHidden2 = "Gfaultdriveradvice";
+        t.push_back(std::move(b));
+    }
 
     t.push_back(block("top_bar", anyFirst, anyLast, nullptr,
                       {click(5, 7, 205, 55, "home"), click(215, 7, 415, 55, "menu"), click(425, 7, 625, 55, "process"),

@@ -593,6 +593,27 @@ private slots:
         }
     }
 
+    // A message popping up while the on-screen keyboard is open takes the
+    // finger: ACKNOWLEDGE acknowledges and types nothing; DRIVER ADVICE
+    // opens the advice, whose BACK returns to the pop-up.
+    void faultPopUpOverTheKeyboard()
+    {
+        auto w = makeWindow();
+        w->keypad_open(true);
+        QVERIFY(w->isShown("keypad_groupbox"));
+        publish(*w, withFault(*w, 10103));
+        QVERIFY(w->isShown("Gfault"));
+        const QString typed = w->Keypad_Text;
+        touchAt(*w, {745, 510}); // DRIVER ADVICE
+        QVERIFY(w->isShown("Gfaultdriveradvice"));
+        touchAt(*w, {930, 220}); // BACK
+        QVERIFY(w->isShown("Gfault"));
+        touchAt(*w, {920, 510}); // ACKNOWLEDGE
+        QVERIFY(!w->isShown("Gfault"));
+        QCOMPARE(w->Keypad_Text, typed);
+        QVERIFY(w->exchange.requests.MVB_Fault_ACK.on()); // the acknowledge goes to the vehicle
+    }
+
     // Every screen that exists, opened in Hindi: no Hindi text cut off, no
     // text left in English that the Hindi file translates; every catalogue
     // message fits the pop-up's rows (one line each) and its advice the page.
