@@ -453,7 +453,9 @@ std::vector<TouchBlock> buildTouchBlocks()
     {
         std::vector<TouchRegion> v;
         grid(v, {92, 255, 421, 587, 733, 919}, {125, 231, 337, 443, 550}, "on_t_subsystem_cellClicked", "t_subsystem");
-        t.push_back(block("subsystem_overview", 1, 2, "t_subsystem", std::move(v)));
+        // The strip opens the grid from every screen that shows it (1 to 22),
+        // leaving that screen's number: the cells are served there too.
+        t.push_back(block("subsystem_overview", 1, 22, "t_subsystem", std::move(v)));
         // The paging buttons belong to the message list, which is shown with the
         // grid hidden: they are served whenever the subsystem group is up.
         t.push_back(block("subsystem_paging", 1, 2, "Gsub_system",

@@ -824,6 +824,20 @@ private slots:
         QCOMPARE(saved, 0);
     }
 
+    // The subsystem strip at the bottom opens the grid from the menu screens
+    // too, and that grid takes touches there as it does from home.
+    void subsystemGridFromTheStripIsLive()
+    {
+        auto w = makeWindow();
+        w->on_menu_clicked();
+        QCOMPARE(w->screen_id, 3);
+        QVERIFY(w->isShown("homesub_table"));
+        touchAt(*w, 400, 600); // the strip
+        QVERIFY(w->isShown("t_subsystem"));
+        touchAt(*w, 170, 170); // the grid's first cell: its message list
+        QVERIFY(w->isShown("t_browseloco") || w->isShown("Gmessage"));
+    }
+
     void cellWriter()
     {
         auto w = makeWindow();
