@@ -19,34 +19,19 @@
 #include "app/mainwindow.h"
 #include "app/resources.h"
 #include "mvb/mvbc.h"
+#include "tests/support/files.h"
+#include "tests/support/quiet_window.h"
 
 namespace {
+
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 using Window = std::unique_ptr<MainWindow>;
 
 Window makeWindow()
 {
-    StartOptions o;
-    o.noMvb = true;
-    auto w = std::make_unique<MainWindow>(nullptr, o);
-    w->timer1->stop();
-    w->timer2->stop();
-    w->keyClicksAnimated = false;
-    w->show();
-    return w;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return testsupport::makeQuietWindow();
 }
 
 void click(MainWindow& w, const QString& name)

@@ -24,8 +24,13 @@
 #include "maintenance/logic/micview_set.h"
 #include "platform/file_io.h"
 #include "screens/fault_view.h"
+#include "tests/support/files.h"
+#include "tests/support/quiet_window.h"
 
 namespace {
+
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 // Writes beyond `bytes` fail with EFBIG while it lives (SIGXFSZ ignored).
 class FileSizeLimit {
@@ -48,19 +53,6 @@ private:
     rlimit m_old{};
     void (*m_handler)(int) = nullptr;
 };
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // The file and whatever a save left beside it under its name.
 QStringList filesBeside(const QString& path)
@@ -85,17 +77,7 @@ class TestFailedSaves : public QObject {
 
     QString path(const QString& rel) const { return m_root.filePath(rel); }
 
-    Window makeWindow()
-    {
-        StartOptions o;
-        o.noMvb = true;
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
-        w->show();
-        return w;
-    }
+    static Window makeWindow() { return testsupport::makeQuietWindow(); }
 
 private slots:
     void initTestCase()

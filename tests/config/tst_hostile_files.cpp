@@ -25,21 +25,17 @@
 #include "maintenance/logic/port_list.h"
 #include "platform/file_io.h"
 #include "screens/subsystem_messages.h"
+#include "tests/support/files.h"
 
 namespace {
+
+using testsupport::writeBytes;
 
 bool makeFifo(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile::remove(path);
     return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace

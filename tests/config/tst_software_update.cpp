@@ -14,23 +14,14 @@
 #include <unistd.h>
 
 #include "maintenance/software_update.h"
+#include "tests/support/files.h"
 
 using update::Outcome;
 
 namespace {
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 // A complete program for this processor: the test program itself.
 QByteArray programBytes()
