@@ -16,6 +16,7 @@
 #include "diagnostics/fault_watch.h"
 #include "platform/file_io.h"
 #include "screens/fault_view.h"
+#include "tests/support/quiet_window.h"
 #include "tools/image_table.h"
 
 namespace {
@@ -45,17 +46,7 @@ class TestFaults : public QObject {
 
     QString logPath() const { return m_root.filePath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml")); }
 
-    std::unique_ptr<MainWindow> makeWindow()
-    {
-        StartOptions o;
-        o.noMvb = true;
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
-        w->show();
-        return w;
-    }
+    std::unique_ptr<MainWindow> makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void tick(MainWindow& w, int own, int second = 0, bool multi = false)
     {

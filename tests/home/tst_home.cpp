@@ -24,6 +24,7 @@
 #include "app/home_view.h"
 #include "app/mainwindow.h"
 #include "app/resources.h"
+#include "tests/support/quiet_window.h"
 #include "tools/image_table.h"
 #include "widgets/qgauge.h"
 
@@ -106,17 +107,7 @@ class TestHome : public QObject {
     static QString fileOf(const QObject* o) { return o ? o->property("image").toString().section('/', -1) : QString(); }
     static QString lcdText(const QWidget* w) { return w ? w->property("text").toString() : QString(); }
 
-    std::unique_ptr<MainWindow> makeWindow()
-    {
-        StartOptions o;
-        o.noMvb = true; // nothing publishes but the test
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
-        w->show();
-        return w;
-    }
+    std::unique_ptr<MainWindow> makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void tick(MainWindow& w, const SignalStore& s)
     {

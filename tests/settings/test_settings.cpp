@@ -32,6 +32,7 @@
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "diagnostics/fault.h"
+#include "tests/support/quiet_window.h"
 
 #ifndef DDU_QM_DIR
 #error "DDU_QM_DIR (the built translation files) must be defined by the build"
@@ -148,17 +149,7 @@ class TestSettings : public QObject {
     QTemporaryDir m_root;
     QString m_shellLog;
 
-    Window makeWindow()
-    {
-        StartOptions o;
-        o.noMvb = true;
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
-        w->show();
-        return w;
-    }
+    Window makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void touchAt(MainWindow& w, QPoint p)
     {
