@@ -5,9 +5,10 @@
 #include <QLCDNumber>
 #include <QLabel>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ddu_ui;
 using settings::DateTimeFields;
@@ -57,11 +58,6 @@ const Button kArrows[] = {{"datetime_up", {655, 190, 61, 51}},
 const Button kGetButton = {"get_datetime", {60, 412, 226, 56}};
 const Button kSetButton = {"set_datetime", {320, 412, 226, 56}};
 
-QString trScreen(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 } // namespace
 
 DateTimeView::DateTimeView(QObject* parent)
@@ -80,7 +76,7 @@ void DateTimeView::build(QWidget* root)
         QLCDNumber* l = lcd(g, f.lcd, f.geometry, f.digits);
         l->setStyleSheet(kPlainStyle);
         const QRect r = f.geometry;
-        label(g, f.caption, {r.x(), r.y() - 34, r.width() + 30, 30}, trScreen(f.text), kCaptionStyle);
+        label(g, f.caption, {r.x(), r.y() - 34, r.width() + 30, 30}, ui::trScreen(f.text), kCaptionStyle);
     }
     for (const Button& b : kArrows)
         button(g, b.name, b.geometry, QString(), Key_submenu_Style);
@@ -105,7 +101,7 @@ void DateTimeView::open()
     QLabel* captions[settings::FieldCount] = {datetime_cap_day,  datetime_cap_mnth, datetime_cap_year,
                                               datetime_cap_hour, datetime_cap_min,  datetime_cap_sec};
     for (int k = 0; k < settings::FieldCount; ++k)
-        ui::putText(captions[k], trScreen(kFields[k].text));
+        ui::putText(captions[k], ui::trScreen(kFields[k].text));
     const QString* icons[4] = {&Dir_rms_img_ArrowUp, &Dir_rms_img_ArrowDown, &Dir_rms_img_ArrowLeft,
                                &Dir_rms_img_ArrowRight};
     QAbstractButton* arrows[4] = {datetime_up, datetime_down, datetime_left, datetime_right};

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "app/resources.h"
+#include "ui/resources.h"
 
 namespace home {
 
@@ -123,15 +123,6 @@ QRgb batteryColour(int volts)
 QRgb brakePipeColour(double pressure)
 {
     return pressure > 3.8 ? kGreen : kRed;
-}
-
-int lcdDigits(const QString& text)
-{
-    int n = 0;
-    for (QChar c : text)
-        if (c != QLatin1Char('.'))
-            ++n;
-    return std::max(n, 1);
 }
 
 Pictogram locoPictogram(int iso, const QString& type)

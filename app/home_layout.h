@@ -8,7 +8,7 @@
 #include <QRgb>
 #include <QString>
 
-#include "app/look.h"
+#include "ui/look.h"
 
 class QTableWidget;
 
@@ -70,8 +70,6 @@ int speedThreshold(const QString& locoNumber);
 QRgb batteryColour(int volts);
 // Brake pipe colour: above 3.8 green, otherwise red.
 QRgb brakePipeColour(double pressure);
-// Number of LCD digit cells a text needs (a small decimal point takes none).
-int lcdDigits(const QString& text);
 
 // Loco pictogram by isolation state and loco type.
 enum class Pictogram { GreenYellow3W, WhiteRed3W, WhiteRed2W, RedRed3W, RedRed2W, Grey };

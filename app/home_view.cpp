@@ -14,20 +14,15 @@
 #include "acquisition/mvbvaria.h"
 #include "acquisition/unknown.h"
 #include "app/home_layout.h"
-#include "app/resources.h"
 #include "screens/table_cells.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
 #include "widgets/qgauge.h"
 
 using namespace ui;
 using namespace home;
 
 namespace {
-
-// The home screen's captions belong to the window's translation context.
-QString trHome(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 QTableWidgetItem* stripItem(QTableWidget* t, int row, int column, const QString& text, const QFont& font)
 {
@@ -376,13 +371,13 @@ void HomeView::updateLamps(const SignalStore& s)
         // legends while the lamp is not known (never the unlit look).
         if (l.led == bpcs_led) {
             putText(lddu_bpcs_txt,
-                    l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS ON"))
-                                     : trHome(QT_TRANSLATE_NOOP("MainWindow", "BPCS")));
+                    l.state == TriOn ? ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "BPCS ON"))
+                                     : ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "BPCS")));
             putLegend(lddu_bpcs_txt, l.state, kGreen, kLampLegendOff);
         } else if (l.led == lsp_led) {
             putText(lddu_lsp_txt,
-                    l.state == TriOn ? trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP ON"))
-                                     : trHome(QT_TRANSLATE_NOOP("MainWindow", "LSP")));
+                    l.state == TriOn ? ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "LSP ON"))
+                                     : ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "LSP")));
             putLegend(lddu_lsp_txt, l.state, kYellow, kLampLegendOff);
         } else if (l.led == lsvw_led) {
             putLegend(lddu_vigilance_txt, l.state, kYellow, kInactive);
@@ -463,9 +458,9 @@ void HomeView::updateBrakes(const SignalStore& s)
         putImage(lddu_locobrk_img,
                  pick3(b, Dir_ddu_img_BrakeRelease, Dir_ddu_img_BrakeApplied, Dir_ddu_img_BrakeNoMVB));
         if (b == TriOff)
-            putValue(lddu_bc_val, trHome(QT_TRANSLATE_NOOP("MainWindow", "RELEASED")), 25, kGreen, true, true);
+            putValue(lddu_bc_val, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "RELEASED")), 25, kGreen, true, true);
         else if (b == TriOn)
-            putValue(lddu_bc_val, trHome(QT_TRANSLATE_NOOP("MainWindow", "APPLIED")), 25, kRed, true, true);
+            putValue(lddu_bc_val, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "APPLIED")), 25, kRed, true, true);
         else
             putValue(lddu_bc_val, kDash, 40, kNoDataGrey);
         m_drawn.locoBrake = b;

@@ -14,7 +14,7 @@
 #include <QStringList>
 
 #include "acquisition/signal_store.h"
-#include "app/widget_writer.h"
+#include "ui/widget_writer.h"
 
 class QAbstractButton;
 class QLCDNumber;

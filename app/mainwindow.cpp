@@ -22,13 +22,13 @@
 #include "acquisition/stale_store.h"
 #include "app/home_view.h"
 #include "app/panel_port.h"
-#include "app/resources.h"
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
 #include "maintenance/software_update.h"
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -186,6 +186,13 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
 
     ui = new Ui_MainWindow;
     ui->setupUi(this);
+    messageBox.watch(W(QStringLiteral("Gmessage")));
+    // A box closed by a way that opens nothing in its place (the subsystem
+    // strip opens the grid over the screen below) serves that screen again.
+    messageBox.onGone = [this] {
+        if (screen_id == screen::MessageBox)
+            screen_id = m_dialogReturnScreen;
+    };
     // A view whose widget is missing draws nothing there: say so loudly.
     for (const QString& name : homeView->resolve(this))
         qCritical().noquote() << "home screen: no widget" << name;
@@ -320,7 +327,7 @@ void MainWindow::form_load()
     pixyThread->start();
 
     password_setup();
-    screen_id = 1;
+    screen_id = screen::Home;
 }
 
 void MainWindow::serial_init()
@@ -399,13 +406,6 @@ void MainWindow::DDU_Config_Setup()
 void MainWindow::grpbox_setvisible()
 {
     exchange.requests.MVB_Present_Screen.store(0);
-
-    // A message box left any other way than by its answer (HOME, MENU, the top
-    // bar, the strip) takes what it was asking with it: a later, unrelated OK
-    // must never run a stale save, jump to the diagnosis choice, or show the
-    // restart notice and reboot the unit.
-    if (QWidget* box = W(QStringLiteral("Gmessage")); box && !box->isHidden())
-        dropDialogState();
 
     for (const char* name : kScreenGroups)
         if (QWidget* w = W(QLatin1String(name)))

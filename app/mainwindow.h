@@ -33,6 +33,7 @@
 #include "input/touch_decoder.h"
 #include "maintenance/ddu_config.h"
 #include "maintenance/driver_details.h"
+#include "ui/message_box_state.h"
 
 class Mvb_Thread;
 class HomeView;
@@ -190,15 +191,16 @@ public:
     // it returned as the failure, any other action closes the box (or shows
     // its failure). NO, or leaving the box, drops it.
     void Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves = true);
-    // Forgets what the message box was asking (its confirmed action, the
-    // calibration and restart steps, the way back to the diagnosis choice).
-    void dropDialogState();
+    // What the open message box waits for (its confirmed action, the
+    // calibration and restart steps, the way back to the diagnosis choice):
+    // dropped whenever the box goes away other than by its answer.
+    ui::MessageBoxState messageBox;
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
     QString fileNotSavedText(const QString& reason) const;
     QString configurationNotSavedText(const QString& reason) const;
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
     // The screen the open message box covers; OK returns to it.
-    int dialogReturnScreen() const { return m_dialogReturnScreen; }
+    screen::Id dialogReturnScreen() const { return m_dialogReturnScreen; }
 
     // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
     void home_label_settext(); // captions of the RMS layout, through the translator
@@ -251,7 +253,7 @@ public:
     QString password_text;
     QString PasswordPad_Text;
     bool password_style_changed = false;
-    int padReturnScreen = 1; // the screen served again when the maintenance pad is closed
+    screen::Id padReturnScreen = screen::Home; // the screen served again when the maintenance pad is closed
     class PasswordView* passwordView = nullptr;
     // Date and time, brightness (app/settings_datetime.cpp).
     void getdatetime();
@@ -430,8 +432,8 @@ public:
     void tickCode(config::Dialog dialog, int code);
     int tickedCode(config::Dialog dialog, int current) const;
     void tickExclusive(config::Dialog dialog, QAbstractButton* box);
-    void openConfigPad(int stage, int screen);
-    void showConfigDialog(const char* group, int screen);
+    void openConfigPad(int stage, screen::Id screen);
+    void showConfigDialog(const char* group, screen::Id screen);
     void closeConfigDialog(const char* group);
     void openVariantDialog(const char* group, const char* title, const char* prefix);
     void storeVariant(const char* group, void (MainWindow::*set)());
@@ -731,11 +733,10 @@ private:
 
     void pushViewerSelection();
 
-    int m_dialogReturnScreen = 0;
-    int m_screenUnderFault = 1; // the screen the fault pop-up covers
+    screen::Id m_dialogReturnScreen = screen::None;
+    screen::Id m_screenUnderFault = screen::Home; // the screen the fault pop-up covers
     void clearFault();
+    void hideMessageBox(); // the box and its overlay; what it waited for goes with it
     void syncFaultButton();
-    std::function<QString()> m_confirmedAction;
-    bool m_confirmedActionSaves = true;
     QString m_lastFocusMap;
 };

@@ -28,8 +28,8 @@
 
 #include "app/home_layout.h"
 #include "app/home_view.h"
-#include "app/resources.h"
-#include "app/widget_factory.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
 #include "widgets/qgauge.h"
 
 using namespace ddu_ui;

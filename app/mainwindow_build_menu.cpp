@@ -2,8 +2,8 @@
 
 #include "app/mainwindow.h"
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
 
 using namespace ddu_ui;
 

@@ -8,10 +8,10 @@
 // groups here.
 
 #include "app/mainwindow.h"
-#include "app/translated_text.h"
+#include "ui/translated_text.h"
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
 
 #include <QScrollBar>
 

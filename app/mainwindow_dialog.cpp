@@ -13,9 +13,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/resources.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
+#include "ui/resources.h"
 
 namespace {
 const QString kErrTextStyle =
@@ -26,9 +26,9 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
 {
     // OK returns to the screen the box covers (a box opened over a box keeps
     // the first screen).
-    if (screen_id != 17)
+    if (screen_id != screen::MessageBox)
         m_dialogReturnScreen = screen_id;
-    screen_id = 17;
+    screen_id = screen::MessageBox;
 
     if (QWidget* blur = W(QStringLiteral("Gpassword_blur"))) {
         blur->setGeometry(0, 0, 1024, 768);
@@ -58,7 +58,7 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
         i->setPixmap(QPixmap(icon));
 
     // A question has YES and NO side by side; the others one OK in the middle.
-    Dialog_Box_YESNO_Enable = question ? 1 : 0;
+    messageBox.pending.Dialog_Box_YESNO_Enable = question ? 1 : 0;
     auto* ok = W<QPushButton>(QStringLiteral("ok"));
     auto* no = W<QPushButton>(QStringLiteral("no"));
     if (ok) {
@@ -82,10 +82,10 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
 
 void MainWindow::Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves)
 {
-    m_confirmedAction = std::move(onYes);
-    m_confirmedActionSaves = saves;
-    confirm_flag = 1;
     Dialog_Box(text, 3);
+    messageBox.pending.confirm_flag = 1;
+    messageBox.pending.action = std::move(onYes);
+    messageBox.pending.actionSaves = saves;
     // NO is the default: ENTER on a question just opened answers NO.
     key_press_count = 1;
     Dialog_Ok_No_Reset();
@@ -103,43 +103,39 @@ QString MainWindow::configurationNotSavedText(const QString& reason) const
     return tr("Configuration not saved: %1").arg(QCoreApplication::translate("QObject", reason.toUtf8().constData()));
 }
 
+void MainWindow::hideMessageBox()
+{
+    for (const char* name : {"Gpassword_blur", "Gmessage"})
+        if (QWidget* w = W(QLatin1String(name)))
+            w->hide();
+}
+
 void MainWindow::on_ok_clicked()
 {
     screen_id = m_dialogReturnScreen;
     ok_clicked = 1;
+    // What this box was waiting for; the box itself then goes.
+    const ui::DialogPending answered = messageBox.take();
 
-    if (Dialog_Box_YESNO_Enable == 1 && confirm_flag == 1) {
-        std::function<QString()> action = std::move(m_confirmedAction);
-        m_confirmedAction = nullptr;
-        Dialog_Box_YESNO_Enable = 0;
-        confirm_flag = 0;
-        const bool saves = m_confirmedActionSaves;
-        const QString failure = action ? action() : QString();
-        // Saved only when it was: a failed save says what failed instead.
-        if (!failure.isEmpty())
-            Dialog_Box(failure, 1);
-        else if (saves)
-            Dialog_Box(tr("File Saved"), 2);
-        else
-            for (const char* name : {"Gpassword_blur", "Gmessage"})
-                if (QWidget* w = W(QLatin1String(name)))
-                    w->hide();
-    } else {
-        for (const char* name : {"Gpassword_blur", "Gmessage"})
-            if (QWidget* w = W(QLatin1String(name)))
-                w->hide();
+    QString failure;
+    bool saved = false;
+    if (answered.Dialog_Box_YESNO_Enable == 1 && answered.confirm_flag == 1) {
+        failure = answered.action ? answered.action() : QString();
+        saved = failure.isEmpty() && answered.actionSaves;
     }
-    Dialog_Box_YESNO_Enable = 0;
-    confirm_flag = 0;
-    m_confirmedAction = nullptr;
+    hideMessageBox();
+    // Saved only when it was: a failed save says what failed instead.
+    if (!failure.isEmpty())
+        Dialog_Box(failure, 1);
+    else if (saved)
+        Dialog_Box(tr("File Saved"), 2);
 
-    if (diag_flag == 1) {
+    if (answered.diag_flag == 1) {
         // The empty diagnosis list: back to the processor choice.
         QMetaObject::invokeMethod(this, "on_diag_back_clicked", Qt::DirectConnection);
         keys.Keyboard_Enter_Pressed = false;
         key_press_count = 8;
         key_menu_no = 2;
-        diag_flag = 0;
     } else {
         key_press_count = 0;
         keys.Keyboard_Enter_Pressed = false;
@@ -147,28 +143,18 @@ void MainWindow::on_ok_clicked()
     }
     Key_Pressed_Function();
 
-    if (masterslave_flag == 1) {
-        masterslave_flag = 2;
+    if (answered.masterslave_flag == 1) {
         Dialog_Box(tr("Calibration screen will appear after system restart"), 2);
+        messageBox.pending.masterslave_flag = 2;
         if (QWidget* t = W(QStringLiteral("err_txt")))
             t->setStyleSheet(
                 QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
-    } else if (masterslave_flag == 2) {
+    } else if (answered.masterslave_flag == 2) {
         // The restart notice: the program ends with the status its service
         // manager restarts it with, and the unit reboots.
         QCoreApplication::exit(platform::kRestartExitStatus);
         platform::runShell(QStringLiteral("reboot"));
-        masterslave_flag = 0;
     }
-}
-
-void MainWindow::dropDialogState()
-{
-    Dialog_Box_YESNO_Enable = 0;
-    confirm_flag = 0;
-    m_confirmedAction = nullptr;
-    diag_flag = 0;
-    masterslave_flag = 0;
 }
 
 void MainWindow::on_no_clicked()
@@ -177,12 +163,10 @@ void MainWindow::on_no_clicked()
     // question) goes back to the screen the box covers: that screen stays
     // drawn, so its touch regions must be the ones served. Other questions
     // return to "DDU Configure".
-    screen_id = confirm_flag == 1 ? m_dialogReturnScreen : 25;
-    for (const char* name : {"Gpassword_blur", "Gmessage"})
-        if (QWidget* w = W(QLatin1String(name)))
-            w->hide();
-    // NO drops the question's action: a later question answered YES must not run it.
-    dropDialogState();
+    screen_id = messageBox.pending.confirm_flag == 1 ? m_dialogReturnScreen : screen::DduConfigure;
+    // NO drops the question's action with the box: a later question answered
+    // YES must not run it.
+    hideMessageBox();
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }

@@ -12,8 +12,8 @@
 
 #include "app/home_layout.h"
 #include "app/home_view.h"
-#include "app/resources.h"
-#include "app/widget_writer.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 using namespace home;
 using namespace ui;
@@ -210,13 +210,13 @@ void MainWindow::on_homesub_table_cellClicked(int, int)
 void MainWindow::on_loco_diag_clicked()
 {
     loco_subsys = 1;
-    screen_id = screen_id_old = 2;
+    screen_id = screen_id_old = screen::HomeSubsystems;
     on_homesub_table_cellClicked(0, 0);
 }
 
 void MainWindow::on_loco_diag_2_clicked()
 {
     loco_subsys = 2;
-    screen_id = screen_id_old = 2;
+    screen_id = screen_id_old = screen::HomeSubsystems;
     on_homesub_table_cellClicked(0, 0);
 }

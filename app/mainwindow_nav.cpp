@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/resources.h"
+#include "ui/resources.h"
 
 #include <algorithm>
 
@@ -145,7 +145,7 @@ void MainWindow::passwordKeys(const KeyFlags& k)
 void MainWindow::messageBoxKeys(const KeyFlags& k)
 {
     m_lastFocusMap = QStringLiteral("message_box");
-    const bool yesNo = Dialog_Box_YESNO_Enable == 1;
+    const bool yesNo = messageBox.pending.Dialog_Box_YESNO_Enable == 1;
     nav::FocusState s = focusState();
     const nav::Action a = nav::stepMessageBox(s, k, yesNo);
     syncFocusState(s);
@@ -420,7 +420,7 @@ void MainWindow::password_Reset()
 
 void MainWindow::on_home_clicked()
 {
-    screen_id = 1;
+    screen_id = screen::Home;
     if (screen_toggle == 0) {
         home_key_default();
         return;
@@ -473,7 +473,7 @@ void MainWindow::toggle_disable()
 
 void MainWindow::on_menu_clicked()
 {
-    screen_id = 3;
+    screen_id = screen::MainMenu;
     menu_enter();
 }
 
@@ -528,7 +528,7 @@ void MainWindow::on_menuscreen_home_clicked()
 void MainWindow::on_menuscreen_back_clicked()
 {
     grpbox_setvisible();
-    screen_id = 3; // the main menu is served again
+    screen_id = screen::MainMenu; // the main menu is served again
     if (QWidget* panel = W(QStringLiteral("menu_screen"))) {
         panel->show();
         panel->raise();
@@ -558,13 +558,13 @@ void MainWindow::menu_backhome()
 
 void MainWindow::on_sub_sys_clicked()
 {
-    screen_id = screen_id_old = 4;
+    screen_id = screen_id_old = screen::SubsystemMenu;
     subsys_screen();
 }
 
 void MainWindow::on_process_clicked()
 {
-    screen_id = screen_id_old = 19;
+    screen_id = screen_id_old = screen::ProcessInfo;
     for (const char* name : {"nodeslv", "slvnodeval"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
@@ -577,11 +577,11 @@ bool MainWindow::touchRegionEnabled(const nav::TouchRegion& r) const
 {
     switch (r.cond) {
     case nav::TouchIf::YesNoForm:
-        if (Dialog_Box_YESNO_Enable != 1)
+        if (messageBox.pending.Dialog_Box_YESNO_Enable != 1)
             return false;
         break;
     case nav::TouchIf::OkOnlyForm:
-        if (Dialog_Box_YESNO_Enable != 0)
+        if (messageBox.pending.Dialog_Box_YESNO_Enable != 0)
             return false;
         break;
     case nav::TouchIf::WidgetVisible:

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ddu_ui;
 

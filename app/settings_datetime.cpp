@@ -14,10 +14,10 @@
 #include <QDateTime>
 
 #include "app/datetime_view.h"
-#include "app/resources.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "platform/platform.h"
+#include "ui/resources.h"
 
 using settings::DateTimeFields;
 
@@ -27,7 +27,7 @@ void MainWindow::on_setdatetime_clicked()
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
     screen_id_old = screen_id;
-    screen_id = 21;
+    screen_id = screen::DateTime;
     grpbox_setvisible();
     dateTimeView->open();
     if (QWidget* menu = W(QStringLiteral("Gproinfo_menu"))) {

@@ -21,9 +21,9 @@
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "app/status_banner.h"
-#include "app/translated_text.h"
-#include "app/widget_writer.h"
 #include "screens/io_slot_view.h"
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 #include "widgets/qgauge.h"
 
 namespace {
@@ -54,7 +54,7 @@ const StaticText kStaticTexts[] = {
 
 void MainWindow::on_lang_clicked()
 {
-    screen_id = 18;
+    screen_id = screen::Language;
     lang();
 }
 

@@ -15,9 +15,9 @@
 
 #include "app/datetime_view.h"
 #include "app/password_view.h"
-#include "app/resources.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
+#include "ui/resources.h"
 
 void MainWindow::build_settings_screens(QWidget* root)
 {
@@ -35,7 +35,7 @@ void MainWindow::build_settings_screens(QWidget* root)
 void MainWindow::password_setup()
 {
     screen_id_old = screen_id;
-    screen_id = 24;
+    screen_id = screen::PasswordPad;
     passwordView->layoutKeys();
     using Slot = void (MainWindow::*)();
     const Slot digits[10] = {&MainWindow::key_clicked0, &MainWindow::key_clicked1, &MainWindow::key_clicked2,
@@ -192,8 +192,8 @@ void MainWindow::PasswordPad_Operation_Stage(const QString& text)
     case 3: DDU_Maintenance_SR(); break;
     case 4: DDU_Maintenance_BUR(); break;
     case 5:
-        masterslave_flag = 1;
         Dialog_Box(tr("Do you want to calibrate"), 3);
+        messageBox.pending.masterslave_flag = 1;
         break;
     case 6: DDU_Maintenance_CABDDU(); break;
     case 8:
@@ -229,8 +229,8 @@ void MainWindow::on_maintenance_clicked()
 {
     if (isShown(QStringLiteral("Gfault")) || isShown(QStringLiteral("Gfaultdriveradvice")))
         on_home_clicked();
-    const int behind = screen_id;
-    screen_id = 23;
+    const screen::Id behind = screen_id;
+    screen_id = screen::MaintenanceMenu;
     if (DDU_Maintenance_Password_lock) {
         if (!passwordView->isOpen())
             padReturnScreen = behind;

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/look.h"
-#include "app/resources.h"
 #include "app/settings_logic.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
+#include "ui/look.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ddu_ui;
 

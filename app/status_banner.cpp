@@ -5,7 +5,8 @@
 #include <QTime>
 
 #include "acquisition/stale_store.h"
-#include "app/widget_writer.h"
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ const QString kNoDataStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu S
 const QString kDemoStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"
                                           " background-color: rgb(230, 172, 0); border: 2px solid rgb(0, 0, 0);"
                                           " border-radius: 6px; }");
-
-QString trBanner(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 } // namespace
 
@@ -81,11 +77,11 @@ void StatusBanner::show()
     switch (m_state) {
     case banner::DataState::Live: m_label->hide(); return;
     case banner::DataState::NoData:
-        ui::putText(m_label, trBanner(QT_TRANSLATE_NOOP("MainWindow", "NO MVB DATA since %1")).arg(m_since));
+        ui::putText(m_label, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NO MVB DATA since %1")).arg(m_since));
         ui::putStyle(m_label, kNoDataStyle);
         break;
     case banner::DataState::Demo:
-        ui::putText(m_label, trBanner(QT_TRANSLATE_NOOP("MainWindow", "DEMO MODE: SIMULATED VALUES")));
+        ui::putText(m_label, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DEMO MODE: SIMULATED VALUES")));
         ui::putStyle(m_label, kDemoStyle);
         break;
     }

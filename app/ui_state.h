@@ -6,11 +6,13 @@
 
 #include <QString>
 
+#include "input/screen_ids.h"
+
 struct UiState {
     // ----- screen model -----
-    int screen_id = 0;     // screen served by the touch dispatcher (1 after start-up)
-    int screen_id_old = 0; // screen to return to
-    int old_screen_id = 0; // touch dispatcher's copy of screen_id
+    screen::Id screen_id = screen::None;     // screen served by the touch dispatcher (Home after start-up)
+    screen::Id screen_id_old = screen::None; // screen to return to
+    screen::Id old_screen_id = screen::None; // touch dispatcher's copy of screen_id
     int Old_Screen_MVB_Unit_Count = 0;
     int screen_toggle = 0; // home layout: 0 RMS, 1 DDU
     int we_are_in_home = 1;
@@ -24,12 +26,8 @@ struct UiState {
     int key_Menu_ID_old = 0;
     int key_press_select_key = 0;
 
-    // ----- message box -----
-    int Dialog_Box_YESNO_Enable = 0;
-    int confirm_flag = 0;
+    // ----- message box (what it waits for is the box's own: MainWindow::dialog) -----
     int ok_clicked = 0;
-    int diag_flag = 0;
-    int masterslave_flag = 0;
 
     // ----- messages shown -----
     bool DDU_Loco_Fault_Present = false;

@@ -28,6 +28,7 @@
 #include "maintenance/logic/micview_set.h"
 #include "maintenance/logic/port_list.h"
 #include "maintenance/variable_view.h"
+#include "tests/support/environment.h"
 
 using namespace bench;
 
@@ -229,16 +230,12 @@ int main(int argc, char** argv)
 {
     qInstallMessageHandler(quietMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-        qputenv("DDU_SHELL_LOG", "/dev/null");
-    qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-    qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
     TimedApp app(argc, argv);
     const int syntheticRows = argc > 1 ? std::atoi(argv[1]) : 20000;
 
     QTemporaryDir root;
     QDir(root.path()).mkpath(QStringLiteral("file/master"));
-    qputenv("DDU_ROOT", root.path().toLocal8Bit());
+    testsupport::useRoot(root.path());
 
     std::printf("| descriptor | rows | to the filled table | longest gap between GUI ticks: wall / GUI thread CPU | "
                 "ticks |\n");

@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "tests/support/environment.h"
 #include "tools/image_table.h"
 
 namespace {
@@ -92,11 +93,7 @@ void isolate(const QTemporaryDir& root)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("DDU_ROOT", root.path().toLocal8Bit());
-    qputenv("DDU_SHELL_LOG", root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
-    qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-    qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-    qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
+    testsupport::useRoot(root.path(), true);
 }
 
 // A fault log of a long run: the message list lists 200 messages.

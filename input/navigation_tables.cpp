@@ -374,7 +374,7 @@ void grid(std::vector<TouchRegion>& v, std::initializer_list<int> xs, std::initi
             v.push_back(cell(x[c], y[r], x[c + 1], y[r + 1], slot, int(r), int(c), condWidget));
 }
 
-TouchBlock block(const char* name, int idMin, int idMax, const char* visible, std::vector<TouchRegion> regions)
+TouchBlock block(const char* name, screen::Id idMin, screen::Id idMax, const char* visible, std::vector<TouchRegion> regions)
 {
     TouchBlock b;
     b.name = name;
@@ -391,7 +391,7 @@ TouchBlock block(const char* name, int idMin, int idMax, const char* visible, st
 std::vector<TouchBlock> buildTouchBlocks()
 {
     std::vector<TouchBlock> t;
-    constexpr int anyFirst = 0, anyLast = 1000;
+    constexpr screen::Id anyFirst = screen::None, anyLast = screen::DriverAdvice;
 
     // The on-screen keyboard lies over whatever is below it, the top bar included
     // when it sits at the top position; a message popped up over it (pop-up or
@@ -411,9 +411,9 @@ std::vector<TouchBlock> buildTouchBlocks()
                        clickIf(825, 7, 1024, 55, "fault_button", TouchIf::WidgetVisible),
                        click(825, 7, 1024, 55, "maintenance")}));
 
-    t.push_back(block("fault_popup", 46, 46, "Gfault",
+    t.push_back(block("fault_popup", screen::FaultPopup, screen::FaultPopup, "Gfault",
                       {click(840, 450, 1000, 570, "enterfault_btn"), click(670, 450, 820, 570, "driveradvice")}));
-    t.push_back(block("driver_advice", 47, 47, "Gdriveradv_right",
+    t.push_back(block("driver_advice", screen::DriverAdvice, screen::DriverAdvice, "Gdriveradv_right",
                       {click(850, 170, 1010, 270, "driveradv_back"), click(850, 280, 1010, 380, "up_button"),
                        click(850, 480, 1010, 580, "down_button")}));
 
@@ -431,8 +431,8 @@ std::vector<TouchBlock> buildTouchBlocks()
         for (int k = 0; k < 12; ++k)
             v.push_back(click(xs[k % 3], ys[k / 3], xs[k % 3] + 112, ys[k / 3] + 86, keys[k]));
         TouchRegion close = click(670, 110, 705, 145, "pwd_close_button");
-        close.afterFrom = 29;
-        close.afterTo = 25;
+        close.afterFrom = screen::SoftwareUpdateChoice;
+        close.afterTo = screen::DduConfigure;
         v.push_back(close);
         v.push_back(click(-1, 55, 1025, 769, "Gpassword")); // not a button: swallows the touch
         TouchBlock b = block("password", anyFirst, anyLast, "Gpassword", std::move(v));
@@ -442,10 +442,10 @@ std::vector<TouchBlock> buildTouchBlocks()
     }
 
     // The language icon of the home screen (shown in the DDU layout).
-    t.push_back(block("language_icon", 1, 1, nullptr,
+    t.push_back(block("language_icon", screen::Home, screen::Home, nullptr,
                       {click(958, 702, 1016, 755, "bddu_lang_icon"), click(958, 706, 1016, 759, "lang_icon")}));
 
-    t.push_back(block("home_strip", 1, 22, nullptr,
+    t.push_back(block("home_strip", screen::Home, screen::Dds, nullptr,
                       {click(10, 630, 150, 660, "loco_diag"),
                        clickIf(10, 715, 150, 745, "loco_diag_2", TouchIf::WidgetVisible),
                        cell(335, 575, 670, 760, "on_homesub_table_cellClicked", 0, 0, "homesub_table")}));
@@ -455,10 +455,10 @@ std::vector<TouchBlock> buildTouchBlocks()
         grid(v, {92, 255, 421, 587, 733, 919}, {125, 231, 337, 443, 550}, "on_t_subsystem_cellClicked", "t_subsystem");
         // The strip opens the grid from every screen that shows it (1 to 22),
         // leaving that screen's number: the cells are served there too.
-        t.push_back(block("subsystem_overview", 1, 22, "t_subsystem", std::move(v)));
+        t.push_back(block("subsystem_overview", screen::Home, screen::Dds, "t_subsystem", std::move(v)));
         // The paging buttons belong to the message list, which is shown with the
         // grid hidden: they are served whenever the subsystem group is up.
-        t.push_back(block("subsystem_paging", 1, 2, "Gsub_system",
+        t.push_back(block("subsystem_paging", screen::Home, screen::HomeSubsystems, "Gsub_system",
                           {click(923, 65, 1000, 100, "subsys_back"), click(923, 125, 1000, 175, "subsys_top"),
                            click(923, 175, 1000, 235, "subsys_up"), click(923, 450, 1000, 500, "subsys_down"),
                            click(923, 500, 1000, 550, "subsys_bottom")}));
@@ -466,7 +466,7 @@ std::vector<TouchBlock> buildTouchBlocks()
     {
         std::vector<TouchRegion> v;
         grid(v, {200, 324, 448, 572, 696, 820}, {133, 233, 333, 433, 533}, "on_t_subsystem_cellClicked", "t_msubsys");
-        t.push_back(block("subsystem_menu", 4, 4, "Gmenu_subsys", std::move(v)));
+        t.push_back(block("subsystem_menu", screen::SubsystemMenu, screen::SubsystemMenu, "Gmenu_subsys", std::move(v)));
     }
 
     {
@@ -481,10 +481,10 @@ std::vector<TouchBlock> buildTouchBlocks()
         v.push_back(click(214, 428, 505, 469, "dr_details")); // below the left column
         v.push_back(click(214, 482, 505, 523, "diagnosis"));
         v.push_back(click(534, 482, 825, 523, "lang"));
-        t.push_back(block("main_menu", 3, 18, "menu_screen", std::move(v)));
+        t.push_back(block("main_menu", screen::MainMenu, screen::Language, "menu_screen", std::move(v)));
     }
     // The back and home keys of the menu frame serve every menu screen they are shown on.
-    t.push_back(block("menu_frame", 3, 18, nullptr,
+    t.push_back(block("menu_frame", screen::MainMenu, screen::Language, nullptr,
                       {click(735, 63, 780, 110, "menuscreen_back"), click(795, 63, 840, 110, "menuscreen_home")}));
 
     {
@@ -498,23 +498,23 @@ std::vector<TouchBlock> buildTouchBlocks()
             v.push_back(click(x, y, x + 80, y + 20, radios[k]));
         }
         v.push_back(click(430, 490, 550, 530, "b_menudiag_ok"));
-        t.push_back(block("diagnosis_choice", 14, 14, "Gdiag_radio", std::move(v)));
+        t.push_back(block("diagnosis_choice", screen::DiagnosisChoice, screen::DiagnosisChoice, "Gdiag_radio", std::move(v)));
     }
-    t.push_back(block("diagnosis_details", 16, 16, nullptr,
+    t.push_back(block("diagnosis_details", screen::DiagnosisDetails, screen::DiagnosisDetails, nullptr,
                       {click(70, 290, 270, 350, "diag_detailsymp"), click(70, 360, 270, 420, "diag_detailcause"),
                        click(70, 430, 270, 490, "diag_detailadvice"), click(970, 522, 1020, 567, "diag_detailsback")}));
-    t.push_back(block("diagnosis_list", 15, 15, "Gdiagnostics",
+    t.push_back(block("diagnosis_list", screen::DiagnosisList, screen::DiagnosisList, "Gdiagnostics",
                       {click(632, 62, 812, 102, "diag_details"), click(822, 62, 1002, 102, "diag_back"),
                        click(912, 112, 1002, 172, "diag_top"), click(912, 177, 1002, 237, "diag_up"),
                        click(912, 435, 1002, 495, "diag_down"), click(912, 500, 1002, 560, "diag_bottom"),
                        track(930, 235, 1020, 440, "t_diagnosis", 5), table(20, 170, 900, 555, "t_diagnosis")}));
 
-    t.push_back(block("message_box", 17, 17, "Gmessage",
+    t.push_back(block("message_box", screen::MessageBox, screen::MessageBox, "Gmessage",
                       {clickIf(399, 439, 499, 489, "ok", TouchIf::YesNoForm),
                        clickIf(519, 439, 619, 489, "no", TouchIf::YesNoForm),
                        clickIf(459, 439, 559, 489, "ok", TouchIf::OkOnlyForm)}));
 
-    t.push_back(block("language", 18, 18, nullptr,
+    t.push_back(block("language", screen::Language, screen::Language, nullptr,
                       {click(305, 223, 705, 323, "eng_lang"), click(305, 353, 705, 453, "hin_lang")}));
 
     {
@@ -524,20 +524,20 @@ std::vector<TouchBlock> buildTouchBlocks()
         v.reserve(8);
         for (int k = 0; k < 8; ++k)
             v.push_back(click(795, 65 + 58 * k, 1015, 65 + 58 * k + 53, menu[k]));
-        t.push_back(block("process_menu", 19, 21, nullptr, std::move(v)));
+        t.push_back(block("process_menu", screen::ProcessInfo, screen::DateTime, nullptr, std::move(v)));
     }
-    t.push_back(block("inching", 20, 20, nullptr,
+    t.push_back(block("inching", screen::Inching, screen::Inching, nullptr,
                       {click(410, 392, 470, 452, "inching_down"), click(580, 392, 640, 452, "inching_up")}));
-    t.push_back(block("datetime", 21, 21, nullptr,
+    t.push_back(block("datetime", screen::DateTime, screen::DateTime, nullptr,
                       {click(655, 240, 720, 295, "datetime_up"), click(590, 295, 655, 350, "datetime_left"),
                        click(720, 290, 785, 350, "datetime_right"), click(655, 350, 720, 405, "datetime_down"),
                        click(60, 462, 290, 522, "get_datetime"), click(320, 462, 550, 522, "set_datetime")}));
-    t.push_back(block("dds", 22, 22, nullptr,
+    t.push_back(block("dds", screen::Dds, screen::Dds, nullptr,
                       {click(920, 122, 995, 192, "b_ddsup_top"), click(920, 197, 995, 267, "b_ddsup"),
                        click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm")}));
 
     {
-        TouchBlock b = block("maintenance_menu", 23, 42, nullptr,
+        TouchBlock b = block("maintenance_menu", screen::MaintenanceMenu, screen::SignalSearch, nullptr,
                              {click(795, 60, 1012, 113, "ddulogging"), click(795, 118, 1012, 171, "ddudisplay"),
                               click(795, 175, 1012, 229, "mvbtelegram"), click(795, 233, 1012, 286, "mvbfreshness"),
                               click(795, 291, 1012, 344, "mvbvariables"), click(795, 568, 1012, 621, "system"),
@@ -547,30 +547,30 @@ std::vector<TouchBlock> buildTouchBlocks()
         t.push_back(std::move(b));
     }
     // Driver details, a screen of the menu frame: the value cells and SAVE.
-    t.push_back(block("driver_details", 3, 3, "Gmenu_drdetails",
+    t.push_back(block("driver_details", screen::MainMenu, screen::MainMenu, "Gmenu_drdetails",
                       {click(742, 539, 822, 574, "save_btn"), table(205, 133, 825, 535, "t_mdrdetails")}));
-    t.push_back(block("ddu_configure", 25, 25, nullptr,
+    t.push_back(block("ddu_configure", screen::DduConfigure, screen::DduConfigure, nullptr,
                       {click(180, 162, 370, 246, "cab_button"), click(560, 160, 750, 244, "software_updateBtn"),
                        click(560, 290, 750, 354, "calibrate_button")}));
-    t.push_back(block("cab", 27, 27, nullptr,
+    t.push_back(block("cab", screen::CabSettings, screen::CabSettings, nullptr,
                       {click(150, 290, 300, 325, "cabcheck1"), click(350, 290, 500, 325, "cabcheck2"),
                        click(530, 290, 680, 325, "cabcheck3"), click(250, 440, 380, 490, "cab_ok"),
                        click(450, 440, 580, 490, "cab_cancel")}));
-    t.push_back(block("software_update", 30, 30, nullptr,
+    t.push_back(block("software_update", screen::SoftwareUpdate, screen::SoftwareUpdate, nullptr,
                       {click(200, 250, 400, 300, "pendrive1"), click(500, 250, 700, 300, "s_update"),
                        click(200, 350, 400, 400, "file_trans"), click(500, 350, 700, 400, "sd_card_check"),
                        click(350, 450, 550, 500, "softw_cancel")}));
-    t.push_back(block("ddu_display", 31, 31, nullptr,
+    t.push_back(block("ddu_display", screen::DduDisplay, screen::DduDisplay, nullptr,
                       {click(130, 132, 330, 216, "restart_button"), click(430, 132, 630, 216, "exit_app"),
                        click(310, 290, 470, 374, "on_button"), click(495, 290, 655, 374, "off_button")}));
 
-    t.push_back(block("mvb_telegram", 32, 32, nullptr,
+    t.push_back(block("mvb_telegram", screen::Telegram, screen::Telegram, nullptr,
                       {click(130, 110, 205, 180, "bmvbtele_top"), click(130, 185, 205, 255, "bmvbtele_up"),
                        click(130, 517, 205, 587, "bmvbtele_down"), click(130, 592, 205, 662, "bmvbtele_bottm"),
                        click(235, 195, 435, 270, "bmvbtele_bin"), click(235, 280, 435, 355, "bmvbtele_byte"),
                        click(235, 365, 435, 440, "bmvbtele_word"), table(10, 110, 130, 670, "tmvbtelegram"),
                        track(130, 255, 205, 507, "tmvbtelegram", 2)}));
-    t.push_back(block("mvb_freshness", 33, 33, nullptr,
+    t.push_back(block("mvb_freshness", screen::Freshness, screen::Freshness, nullptr,
                       {click(676, 108, 760, 173, "bmvbfreh_reset"), click(676, 175, 760, 235, "bmvbfreh_top"),
                        click(676, 240, 760, 300, "bmvbfreh_up"), click(676, 532, 760, 592, "bmvbfreh_down"),
                        click(676, 597, 760, 657, "bmvbfreh_bottom"), table(20, 108, 670, 646, "tmvbfreshness"),
@@ -579,12 +579,12 @@ std::vector<TouchBlock> buildTouchBlocks()
     // Variable monitor. Its dialogs are modal: each is served on its own screen
     // and tested before the screen below it; nothing is served while the
     // on-screen keyboard is up.
-    auto mvbvar = [&](const char* name, int idMin, int idMax, std::vector<TouchRegion> regions) {
+    auto mvbvar = [&](const char* name, screen::Id idMin, screen::Id idMax, std::vector<TouchRegion> regions) {
         TouchBlock b = block(name, idMin, idMax, nullptr, std::move(regions));
         b.requireHidden1 = "keypad_groupbox";
         t.push_back(std::move(b));
     };
-    mvbvar("mvbvar_filter_choice", 35, 35,
+    mvbvar("mvbvar_filter_choice", screen::VariableFilter, screen::VariableFilter,
            {click(610, 252, 660, 292, "filterclose_button"), click(115, 362, 280, 422, "proc_filter"),
             click(300, 362, 465, 422, "tele_filter"), click(485, 362, 650, 422, "signalname_filter")});
     {
@@ -595,9 +595,9 @@ std::vector<TouchBlock> buildTouchBlocks()
         for (int k = 0; k < 6; ++k)
             v.push_back(click(60 + 90 * k, 351, 60 + 90 * k + 80, 422, entries[k]));
         v.push_back(click(600, 351, 730, 422, "mvbvar_cancel"));
-        mvbvar("mvbvar_loadsave", 36, 37, std::move(v));
+        mvbvar("mvbvar_loadsave", screen::LoadFile, screen::SaveFile, std::move(v));
     }
-    mvbvar("mvbvar_display", 38, 38, {click(706, 74, 786, 110, "back"), click(642, 615, 780, 675, "mvbvar_display")});
+    mvbvar("mvbvar_display", screen::VariableSlot, screen::VariableSlot, {click(706, 74, 786, 110, "back"), click(642, 615, 780, 675, "mvbvar_display")});
     {
         std::vector<TouchRegion> v{click(235, 491, 365, 531, "filter_ok"), click(425, 491, 555, 531, "filter_cancel")};
         static const int xs[5] = {60, 198, 336, 474, 612};
@@ -608,18 +608,18 @@ std::vector<TouchBlock> buildTouchBlocks()
                                               "fcheck16", "fcheck17", "fcheck18", "fcheck19"};
         for (int k = 0; k < 19; ++k)
             v.push_back(click(xs[k % 5], ys[k / 5], xs[k % 5] + 130, ys[k / 5] + 56, boxes[k]));
-        mvbvar("mvbvar_processor_filter", 39, 39, std::move(v));
+        mvbvar("mvbvar_processor_filter", screen::ProcessorFilter, screen::ProcessorFilter, std::move(v));
     }
-    mvbvar("mvbvar_telegram_filter", 40, 40,
+    mvbvar("mvbvar_telegram_filter", screen::TelegramFilter, screen::TelegramFilter,
            {click(70, 553, 208, 603, "clearselec"), click(280, 553, 418, 603, "ok_btn"),
             click(490, 553, 628, 603, "cancel_btn"), click(510, 154, 595, 204, "tele_top"),
             click(510, 208, 595, 258, "tele_up"), click(510, 430, 595, 480, "tele_down"),
             click(510, 484, 595, 534, "tele_bottom"), click(120, 115, 210, 148, "filtertelegram_all"),
             track(510, 249, 595, 429, "t_MVBfiltertelegram", 4), table(108, 200, 500, 530, "t_MVBfiltertelegram")});
-    mvbvar("mvbvar_signal_search", 42, 42,
+    mvbvar("mvbvar_signal_search", screen::SignalSearch, screen::SignalSearch,
            {click(135, 300, 245, 350, "rewrite_button"), click(315, 300, 425, 350, "Search_button"),
             click(495, 300, 605, 350, "Cancel_button")});
-    mvbvar("mvb_variables", 34, 34,
+    mvbvar("mvb_variables", screen::Variables, screen::Variables,
            {click(10, 615, 148, 675, "mvbvar_clearsel"), click(168, 615, 306, 675, "mvbvar_filter"),
             click(326, 615, 464, 675, "mvbvar_loadfile"), click(484, 615, 622, 675, "mvbvar_savefile"),
             click(642, 615, 780, 675, "mvbvar_display"), click(695, 112, 780, 182, "mvbvar_top"),
@@ -627,7 +627,7 @@ std::vector<TouchBlock> buildTouchBlocks()
             click(695, 535, 780, 605, "mvbvar_bottom"), table(10, 108, 695, 605, "t_mvbvar"),
             track(710, 268, 790, 455, "t_mvbvar", 3)});
 
-    t.push_back(block("processor_io", 43, 44, "Gmaint_riom_info",
+    t.push_back(block("processor_io", screen::MaintenanceLoco, screen::LocoIo, "Gmaint_riom_info",
                       {click(797, 57, 1014, 107, "ddu_flg1"), click(797, 112, 1014, 162, "ddu_hbb1"),
                        click(797, 167, 1014, 217, "ddu_stb1"), click(797, 222, 1014, 272, "ddu_slg1"),
                        click(795, 568, 1012, 621, "system"), click(570, 610, 635, 665, "ddu_proc_prev_slot"),

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "input/screen_ids.h"
+
 namespace nav {
 
 // How a focused control is drawn and how Enter acts on it.
@@ -102,16 +104,16 @@ struct TouchRegion {
     const char* widget; // button, table, or slot name (InvokeCell)
     TouchAction action;
     TouchIf cond;
-    int row, column;        // InvokeCell arguments
-    int param;              // ScrollTrack: table code
-    const char* condWidget; // TouchIf::WidgetVisible: widget tested (nullptr: the target)
-    int afterFrom = 0;      // after a hit on screen `afterFrom` ...
-    int afterTo = 0;        // ... screen_id becomes `afterTo` (0: no change)
+    int row, column;                     // InvokeCell arguments
+    int param;                           // ScrollTrack: table code
+    const char* condWidget;              // TouchIf::WidgetVisible: widget tested (nullptr: the target)
+    screen::Id afterFrom = screen::None; // after a hit on screen `afterFrom` ...
+    screen::Id afterTo = screen::None;   // ... screen_id becomes `afterTo` (None: no change)
 };
 
 struct TouchBlock {
     const char* name;
-    int idMin, idMax;           // screen_id range (inclusive)
+    screen::Id idMin, idMax;    // screen_id range (inclusive)
     std::vector<int> idList;    // when not empty: the screen_ids served instead of the range
     const char* requireVisible; // widget that must be visible (or nullptr)
     const char* requireHidden1; // widgets that must not be visible (or nullptr)

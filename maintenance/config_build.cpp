@@ -10,10 +10,10 @@
 
 #include <QRadioButton>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "maintenance/config_look.h"
 #include "maintenance/ddu_config.h"
+#include "ui/config_look.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
 
 using namespace ddu_ui;
 

@@ -21,12 +21,13 @@
 #include <QNetworkInterface>
 #include <QTableWidget>
 
-#include "app/resources.h"
-#include "maintenance/config_look.h"
 #include "maintenance/maintenance_glue.h"
 #include "mvb/mvbc.h"
 #include "platform/platform.h"
 #include "platform/translation.h"
+#include "ui/config_look.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 namespace {
 
@@ -40,14 +41,6 @@ struct DialogInfo {
 constexpr DialogInfo kVcuDialog{"Gvcu_dialog", config::Dialog::Vcu};
 constexpr DialogInfo kSrDialog{"Gsr_dialog", config::Dialog::Sr};
 constexpr DialogInfo kBurDialog{"Gbur_dialog", config::Dialog::Bur};
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
 
 QTableWidgetItem* cellItem(const QString& text)
 {
@@ -241,7 +234,7 @@ void MainWindow::MVB_set()
 
 // ---------------------------------------------------------------- protected entries
 
-void MainWindow::openConfigPad(int stage, int screen)
+void MainWindow::openConfigPad(int stage, screen::Id screen)
 {
     screen_id = screen;
     password_open(stage);
@@ -251,36 +244,36 @@ void MainWindow::openConfigPad(int stage, int screen)
 
 void MainWindow::on_vcu_button_clicked()
 {
-    openConfigPad(2, 26);
+    openConfigPad(2, screen::CabSelection);
 }
 void MainWindow::on_sr_button_clicked()
 {
-    openConfigPad(3, 26);
+    openConfigPad(3, screen::CabSelection);
 }
 void MainWindow::on_bur_button_clicked()
 {
-    openConfigPad(4, 26);
+    openConfigPad(4, screen::CabSelection);
 }
 void MainWindow::on_calibrate_button_clicked()
 {
-    openConfigPad(5, 28);
+    openConfigPad(5, screen::Calibration);
 }
 void MainWindow::on_cab_button_clicked()
 {
-    openConfigPad(6, 26);
+    openConfigPad(6, screen::CabSelection);
 }
 
 // ---------------------------------------------------------------- dialogs
 
-void MainWindow::showConfigDialog(const char* group, int screen)
+void MainWindow::showConfigDialog(const char* group, screen::Id screen)
 {
     screen_id_old = screen_id;
     screen_id = screen;
     if (QWidget* blur = W(QStringLiteral("Gpassword_blur"))) {
         blur->setGeometry(0, 0, 1024, 768);
-        showRaised(blur);
+        ui::showRaised(blur);
     }
-    showRaised(W(QLatin1String(group)));
+    ui::showRaised(W(QLatin1String(group)));
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }
@@ -291,7 +284,7 @@ void MainWindow::closeConfigDialog(const char* group)
     for (const char* name : {group, "Gpassword_blur"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
-    screen_id = 25;
+    screen_id = screen::DduConfigure;
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }
@@ -311,7 +304,7 @@ void MainWindow::openVariantDialog(const char* group, const char* title, const c
         b->setText(tr("OK"));
     if (auto* b = W<QAbstractButton>(QLatin1String(prefix) + QStringLiteral("_cancel")))
         b->setText(tr("Cancel"));
-    showConfigDialog(group, 27);
+    showConfigDialog(group, screen::CabSettings);
 }
 
 void MainWindow::DDU_Maintenance_VCU()
@@ -356,7 +349,7 @@ void MainWindow::DDU_Maintenance_CABDDU()
     cab_read();
     DDU_read();
     MVB_read();
-    showConfigDialog("Gcab_dialog", 27);
+    showConfigDialog("Gcab_dialog", screen::CabSettings);
 }
 
 // OK of a variant dialog: the ticked code, then the file.
@@ -417,8 +410,8 @@ void MainWindow::on_cab_ok_clicked()
     if (!written) {
         Dialog_Box(configurationNotSavedText(reason), 1);
     } else if (exchange.requests.Selected_CAB_Type.load() != cabBefore) {
-        masterslave_flag = 2;
         Dialog_Box(tr("DDU will restart now!"), 2);
+        messageBox.pending.masterslave_flag = 2;
     }
 }
 
@@ -453,7 +446,7 @@ void MainWindow::showMaintenanceTool(const char* group, const char* menuButton)
 void MainWindow::on_ddulogging_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 25;
+    screen_id = screen::DduConfigure;
     showMaintenanceTool("Gmaint_ddulogin", "ddulogging");
     const std::pair<const char*, const char*> texts[] = {
         {"ddulogin_header", QT_TR_NOOP("DDU Configure")},
@@ -513,7 +506,7 @@ void MainWindow::on_ddudisplay_clicked()
 
 void MainWindow::ddu_display()
 {
-    screen_id = 31;
+    screen_id = screen::DduDisplay;
     showMaintenanceTool("Gmaint_ddudisp", "ddudisplay");
     const std::pair<const char*, const char*> texts[] = {
         {"ddudisp_header", QT_TR_NOOP("DDU DISPLAY")},      {"ddudisp_ddu", "DDU"},

@@ -18,8 +18,8 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "maintenance/config_look.h"
 #include "platform/platform.h"
+#include "ui/config_look.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ void MainWindow::on_dr_details_clicked()
 void MainWindow::dr_details()
 {
     grpbox_setvisible();
-    screen_id = 3; // a screen of the menu frame
+    screen_id = screen::MainMenu; // a screen of the menu frame
     if (QWidget* g = W(QStringLiteral("Gmenu_drdetails"))) {
         g->setGeometry(175, 53, 674, 525);
         g->show();
@@ -228,7 +228,7 @@ void MainWindow::on_future_clicked()
 void MainWindow::future()
 {
     grpbox_setvisible();
-    screen_id = 3;
+    screen_id = screen::MainMenu;
     if (QWidget* g = W(QStringLiteral("Gmenu_future"))) {
         g->setGeometry(175, 53, 674, 525);
         g->show();

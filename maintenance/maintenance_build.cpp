@@ -9,14 +9,14 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include "app/resources.h"
-#include "app/translated_text.h"
-#include "app/widget_factory.h"
-#include "maintenance/maintenance_look.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/monitor_dialogs_view.h"
 #include "maintenance/telegram_view.h"
 #include "maintenance/variable_view.h"
+#include "ui/maintenance_look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
 
 using namespace ddu_ui;
 

@@ -4,17 +4,10 @@
 #include <QWidget>
 
 #include "app/mainwindow.h"
-#include "app/resources.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 namespace maintglue {
-
-inline void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
 
 inline void hide(MainWindow& w, const char* name)
 {
@@ -29,7 +22,7 @@ inline void showTool(MainWindow& w, const char* group, const char* entry)
 {
     w.grpbox_setvisible();
     for (const char* name : {"Gmaint_menu", "Gmaint_footer", group})
-        showRaised(w.W(QLatin1String(name)));
+        ui::showRaised(w.W(QLatin1String(name)));
     w.Main_Menu_Button_Color_Reset();
     if (QWidget* b = w.W(QStringLiteral("maintenance")))
         b->setStyleSheet(key_menu_select_Style);

@@ -9,9 +9,10 @@
 #include <QDebug>
 #include <QLabel>
 
-#include "app/resources.h"
 #include "maintenance/maintenance_state.h"
 #include "platform/platform.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 namespace {
 
@@ -20,25 +21,17 @@ const char* const kMenuButtons[] = {"ddulogging",   "ddudisplay", "mvbtelegram",
 // Marks the entry of the tool shown; the keypad focus keeps its look.
 const char* const kSelectedProperty = "dduSelected";
 
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
-
 } // namespace
 
 void MainWindow::maintenance()
 {
     grpbox_setvisible(); // the password pad goes
-    screen_id = 23;
+    screen_id = screen::MaintenanceMenu;
     Main_Menu_Button_Color_Reset();
     if (QWidget* b = W(QStringLiteral("maintenance")))
         b->setStyleSheet(key_menu_select_Style);
-    showRaised(W(QStringLiteral("Gmaint_menu")));
-    showRaised(W(QStringLiteral("Gmaint_footer")));
+    ui::showRaised(W(QStringLiteral("Gmaint_menu")));
+    ui::showRaised(W(QStringLiteral("Gmaint_footer")));
     toggle_disable();
     maint_change_buttoncolor();
     Show_File_cab();

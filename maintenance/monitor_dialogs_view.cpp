@@ -7,25 +7,21 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/resources.h"
-#include "app/widget_writer.h"
-#include "maintenance/maintenance_look.h"
+#include "ui/maintenance_look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 
 namespace {
-
-QString trMaint(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 void place(QAbstractButton* b, const QRect& r, const char* text)
 {
     if (!b)
         return;
     b->setGeometry(r);
-    b->setText(trMaint(text));
+    b->setText(ui::trScreen(text));
 }
 
 void title(QLabel* l, const QRect& r, const char* text)
@@ -33,7 +29,7 @@ void title(QLabel* l, const QRect& r, const char* text)
     if (!l)
         return;
     l->setGeometry(r);
-    l->setText(trMaint(text));
+    l->setText(ui::trScreen(text));
     l->setAlignment(Qt::AlignCenter);
     putStyle(l, maint::kDialogTitleStyle);
 }

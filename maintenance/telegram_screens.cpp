@@ -104,7 +104,7 @@ void MainWindow::Read_Port_Data(int kind)
 void MainWindow::on_mvbfreshness_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 33;
+    screen_id = screen::Freshness;
     showTool(*this, "GMVBFreshness", "mvbfreshness");
     if (telegramView)
         telegramView->layoutFreshness();
@@ -196,7 +196,7 @@ void MainWindow::mvbfreshnesshandlerFunction(int)
 void MainWindow::on_mvbtelegram_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 32;
+    screen_id = screen::Telegram;
     showTool(*this, "GMVBTelegram", "mvbtelegram");
     if (telegramView)
         telegramView->layoutTelegram();

@@ -8,10 +8,11 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/look.h"
-#include "app/resources.h"
-#include "app/widget_writer.h"
-#include "maintenance/maintenance_look.h"
+#include "ui/look.h"
+#include "ui/maintenance_look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 
@@ -24,11 +25,6 @@ const QString kModeOtherStyle =
 // The side-menu mark the key focus keeps (see the navigation's styles).
 const char* const kSelectedProperty = "dduSelected";
 constexpr int kDetailRowHeight = 33;
-
-QString trMaint(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // A table that scrolls row by row, with its own bar switched off: the bar
 // beside it (between the paging buttons) mirrors it.
@@ -130,7 +126,7 @@ void TelegramView::layoutTelegramButtons()
         if (!m.button)
             continue;
         m.button->setGeometry(233, m.y, 200, 75);
-        m.button->setText(trMaint(m.text));
+        m.button->setText(ui::trScreen(m.text));
     }
 }
 
@@ -150,7 +146,7 @@ void TelegramView::layoutTelegramLabels()
     for (const Info& i : info) {
         if (i.caption) {
             i.caption->setGeometry(233, y, 200, 24);
-            i.caption->setText(trMaint(i.text));
+            i.caption->setText(ui::trScreen(i.text));
             putStyle(i.caption, maint::kCaptionStyle);
         }
         if (i.value) {
@@ -397,7 +393,7 @@ void TelegramView::writeFreshCell(int row, int column, const QString& text)
 
 QString TelegramView::staleText()
 {
-    return trMaint(QT_TRANSLATE_NOOP("MainWindow", "stale"));
+    return ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "stale"));
 }
 
 void TelegramView::paintRow(QTableWidget* t, int row, int columns, bool selected)

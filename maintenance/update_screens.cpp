@@ -12,21 +12,10 @@
 #include <QFileInfo>
 #include <QLabel>
 
-#include "app/resources.h"
 #include "maintenance/software_update.h"
 #include "platform/platform.h"
-
-namespace {
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
-
-} // namespace
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 bool MainWindow::Check_pendrive()
 {
@@ -45,23 +34,23 @@ bool MainWindow::Check_update(const QString& name)
 
 void MainWindow::on_software_updateBtn_clicked()
 {
-    openConfigPad(8, 29);
+    openConfigPad(8, screen::SoftwareUpdateChoice);
 }
 
 void MainWindow::DDU_Maintenance_softupdate()
 {
     screen_id_old = screen_id;
-    screen_id = 30;
+    screen_id = screen::SoftwareUpdate;
     if (QWidget* menu = W(QStringLiteral("Gmaint_menu")))
         menu->hide();
     if (QWidget* blur = W(QStringLiteral("Gpassword_blur_soft"))) {
         blur->setGeometry(0, 0, 1024, 768);
-        showRaised(blur);
+        ui::showRaised(blur);
     }
     if (QWidget* box = W(QStringLiteral("G_softupdate"))) {
         // Placed where the touch regions of its buttons are.
         box->setGeometry(150, 150, 600, 500);
-        showRaised(box);
+        ui::showRaised(box);
     }
     if (auto* h = W<QLabel>(QStringLiteral("header1")))
         h->setText(tr("SOFTWARE UPDATE"));
@@ -128,8 +117,8 @@ void MainWindow::softupdate_pendrive()
     const update::ProgramResult r = job.updateProgram();
     softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
     if (r.outcome == update::Outcome::Done) {
-        masterslave_flag = 2;
         Dialog_Box(tr("DDU will restart now!"), 2);
+        messageBox.pending.masterslave_flag = 2;
     }
 }
 
@@ -146,11 +135,11 @@ void MainWindow::on_file_trans_clicked()
 void MainWindow::on_softw_cancel_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 25;
+    screen_id = screen::DduConfigure;
     for (const char* name : {"G_softupdate", "Gpassword_blur_soft"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
-    showRaised(W(QStringLiteral("Gmaint_menu")));
+    ui::showRaised(W(QStringLiteral("Gmaint_menu")));
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();
 }

@@ -22,7 +22,7 @@ namespace {
 void backToTable(MainWindow& w, const char* dialog)
 {
     maintglue::hide(w, dialog);
-    w.screen_id = 34;
+    w.screen_id = screen::Variables;
     VariableView* v = w.variableView;
     const auto hidden = [v](int row) { return v->rowHidden(row); };
     int row = w.Table_updown_Variables;
@@ -59,9 +59,9 @@ void MainWindow::on_mvbvar_filter_clicked()
 {
     if (!monitorDialogs || Total_Table_Row_Variables == 0)
         return; // nothing listed to filter yet
-    screen_id = 35;
+    screen_id = screen::VariableFilter;
     monitorDialogs->layoutFilterChoice();
-    maintglue::showRaised(monitorDialogs->Gfilter_selection);
+    ui::showRaised(monitorDialogs->Gfilter_selection);
     maintglue::drawFocus(*this);
 }
 
@@ -75,10 +75,10 @@ void MainWindow::on_filterclose_button_clicked()
 void MainWindow::on_proc_filter_clicked()
 {
     maintglue::hide(*this, "Gfilter_selection");
-    screen_id = 39;
+    screen_id = screen::ProcessorFilter;
     monitorDialogs->layoutProcessorFilter();
     monitorDialogs->restoreProcessorBoxes();
-    maintglue::showRaised(monitorDialogs->Gmvbvar_filter);
+    ui::showRaised(monitorDialogs->Gmvbvar_filter);
     maintglue::drawFocus(*this);
 }
 
@@ -183,7 +183,7 @@ void MainWindow::on_filter_cancel_clicked()
 void MainWindow::on_tele_filter_clicked()
 {
     maintglue::hide(*this, "Gfilter_selection");
-    screen_id = 40;
+    screen_id = screen::TelegramFilter;
     telegram_filter();
 }
 
@@ -193,7 +193,7 @@ void MainWindow::telegram_filter()
     d->layoutTelegramFilter();
     d->fillTelegramTable(maintState->ports);
     d->setAllTicked(d->telegram_filter_checked_items.count() == 0);
-    maintglue::showRaised(d->Gtelegram);
+    ui::showRaised(d->Gtelegram);
     selectFilterRow(*this, 0);
     maintglue::drawFocus(*this);
 }
@@ -276,9 +276,9 @@ void MainWindow::on_tele_bottom_clicked()
 void MainWindow::on_signalname_filter_clicked()
 {
     maintglue::hide(*this, "Gfilter_selection");
-    screen_id = 42;
+    screen_id = screen::SignalSearch;
     monitorDialogs->layoutSignalSearch();
-    maintglue::showRaised(monitorDialogs->Gsignal_name);
+    ui::showRaised(monitorDialogs->Gsignal_name);
     on_rewrite_button_clicked();
     maintglue::drawFocus(*this);
 }

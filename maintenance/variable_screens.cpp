@@ -49,7 +49,7 @@ void startLoading(MainWindow& w)
     VariableView* v = w.variableView;
     w.checked_reset();
     showTable(w, false);
-    maintglue::showRaised(w.W(QStringLiteral("Gpassword_blur")));
+    ui::showRaised(w.W(QStringLiteral("Gpassword_blur")));
     v->showLoading(w.statusLabel, true);
     if (w.loadThread && w.loadThread->isRunning())
         return; // the thread of an earlier visit is still at it
@@ -72,7 +72,7 @@ void MainWindow::on_mvbvariables_clicked()
     if (!v)
         return;
     screen_id_old = screen_id;
-    screen_id = 34;
+    screen_id = screen::Variables;
     maintglue::showTool(*this, "Gmaint_mvbvariables", "mvbvariables");
     v->layoutScreen();
     if (Total_Table_Row_Variables == 0) {

@@ -52,8 +52,8 @@ void showDisplay(MainWindow& w, const QVector<micview::Entry>& entries)
     w.variableView->layoutDisplay();
     // The display covers the menu: its entries are not to be touched through it.
     maintglue::hide(w, "Gmaint_menu");
-    maintglue::showRaised(w.W(QStringLiteral("Gmaint_mvbvarsel")));
-    w.screen_id = 38;
+    ui::showRaised(w.W(QStringLiteral("Gmaint_mvbvarsel")));
+    w.screen_id = screen::VariableSlot;
     m->error_flg = 1;
     w.mvbvarselRefresh();
     maintglue::drawFocus(w);
@@ -62,7 +62,7 @@ void showDisplay(MainWindow& w, const QVector<micview::Entry>& entries)
 void closeSlotChoice(MainWindow& w)
 {
     maintglue::hide(w, "Gmvbvar_loadsave");
-    w.screen_id = 34;
+    w.screen_id = screen::Variables;
 }
 
 void chooseSlot(MainWindow& w, int slot)
@@ -82,7 +82,7 @@ void MainWindow::on_mvbvar_loadfile_clicked()
     if (!maintState)
         return;
     maintState->loadsave_selct = 1;
-    screen_id = 36;
+    screen_id = screen::LoadFile;
     loadsave();
 }
 
@@ -91,7 +91,7 @@ void MainWindow::on_mvbvar_savefile_clicked()
     if (!maintState)
         return;
     maintState->loadsave_selct = 2;
-    screen_id = 37;
+    screen_id = screen::SaveFile;
     loadsave();
 }
 
@@ -100,7 +100,7 @@ void MainWindow::loadsave()
     if (!monitorDialogs)
         return;
     monitorDialogs->layoutLoadSave(maintState->loadsave_selct == 1);
-    maintglue::showRaised(monitorDialogs->Gmvbvar_loadsave);
+    ui::showRaised(monitorDialogs->Gmvbvar_loadsave);
     maintglue::drawFocus(*this);
 }
 
@@ -198,7 +198,7 @@ void MainWindow::DDU_Micview_Load()
     for (const QString& line : micview::report(set, path))
         qDebug().noquote() << line;
     if (set.status != maint::ReadStatus::Ok || set.entries.isEmpty()) {
-        screen_id = 34;
+        screen_id = screen::Variables;
         Dialog_Box(tr("No signals found in selected file"), 1);
         return;
     }
@@ -218,7 +218,7 @@ void MainWindow::on_mvbvar_display_clicked()
         Dialog_Box(tr("No Signals Selected"), 1);
         return;
     }
-    screen_id = 38;
+    screen_id = screen::VariableSlot;
     maintState->error_flg = 1;
     maintState->loadsave_filename = kTemp;
     if (file_write()) {
@@ -247,8 +247,8 @@ void MainWindow::mvbvar_display_design()
 void MainWindow::on_back_clicked()
 {
     maintglue::hide(*this, "Gmaint_mvbvarsel");
-    maintglue::showRaised(W(QStringLiteral("Gmaint_menu")));
-    screen_id = 34;
+    ui::showRaised(W(QStringLiteral("Gmaint_menu")));
+    screen_id = screen::Variables;
     if (maintState)
         maintState->error_flg = 0;
     maintglue::drawFocus(*this);

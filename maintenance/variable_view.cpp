@@ -9,10 +9,11 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/look.h"
-#include "app/resources.h"
-#include "app/widget_writer.h"
-#include "maintenance/maintenance_look.h"
+#include "ui/look.h"
+#include "ui/maintenance_look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 
@@ -23,11 +24,6 @@ constexpr int kRowHeight = 51;
 const QString kCountStyle = QStringLiteral("font: bold 20pt DejaVu Sans; color: rgb(230, 172, 0);"
                                            " background-color: transparent; border: none;");
 const QString kLoadingStyle = QStringLiteral("font: 35pt Ubuntu;color: rgb(0, 120, 8);");
-
-QString trMaint(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 QString tableStyle()
 {
@@ -119,7 +115,7 @@ void VariableView::layoutButtons()
     for (const Bottom& b : row) {
         if (b.button) {
             b.button->setGeometry(x, 563, 138, 60); // two lines of Devanagari fit
-            b.button->setText(trMaint(b.text));
+            b.button->setText(ui::trScreen(b.text));
         }
         x += 158;
     }

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "app/look.h"
-#include "app/resources.h"
-#include "app/widget_writer.h"
+#include "ui/look.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 

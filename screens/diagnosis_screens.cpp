@@ -15,13 +15,14 @@
 
 #include <algorithm>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
 #include "diagnostics/diagnosis_reference.h"
 #include "diagnostics/pixy_thread.h"
 #include "platform/platform.h"
 #include "screens/dds_view.h"
 #include "screens/diagnosis_view.h"
+#include "ui/resources.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ddu_ui;
 
@@ -41,14 +42,6 @@ QWidget* child(QWidget* root, const char* name)
 DdsView* ddsViewOf(const MainWindow& w)
 {
     return w.ddsView;
-}
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
 }
 
 // ----- widget tree; geometry and looks are the views' layout functions -----
@@ -179,7 +172,7 @@ void MainWindow::build_diagnosis_screens(QWidget* root)
 void MainWindow::on_diagnostic_process_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 22;
+    screen_id = screen::Dds;
     Main_Menu_Button_Color_Reset();
     if (QWidget* b = W(QStringLiteral("diagnostic_process")))
         b->setStyleSheet(key_menu_select_Style);
@@ -189,7 +182,7 @@ void MainWindow::on_diagnostic_process_clicked()
     DdsView* v = ddsViewOf(*this);
     if (v) {
         v->layoutScreen();
-        showRaised(v->G_DDSscreen);
+        ui::showRaised(v->G_DDSscreen);
     }
     dds_screen_table();
     dds_screen_updownscroll();
@@ -245,7 +238,7 @@ void MainWindow::on_b_ddsdown_btm_clicked()
 void MainWindow::on_diagnosis_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 14;
+    screen_id = screen::DiagnosisChoice;
     if (diagnosisView)
         diagnosisView->diag_radio_checked = 1;
     grpbox_setvisible();
@@ -258,7 +251,7 @@ void MainWindow::diagnosis_screen_header()
     if (!diagnosisView)
         return;
     diagnosisView->layoutChoiceHeader(DDU_Language_Select == 1);
-    showRaised(diagnosisView->Gmenu_diagnosis);
+    ui::showRaised(diagnosisView->Gmenu_diagnosis);
     menu_backhome(); // the menu frame's header, back and home keys
 }
 
@@ -283,19 +276,19 @@ void MainWindow::on_b_menudiag_ok_clicked()
     if (!v)
         return;
     screen_id_old = screen_id;
-    screen_id = 15;
+    screen_id = screen::DiagnosisList;
     v->radio_checked = v->chosenProcessor();
     if (v->radio_checked.isEmpty()) {
-        screen_id = 14;
+        screen_id = screen::DiagnosisChoice;
         Dialog_Box(tr("Select any processor"), 1);
         return;
     }
     grpbox_setvisible();
     load_diagnosis();
     v->layoutList(v->radio_checked);
-    showRaised(v->Gdiagnostics);
+    ui::showRaised(v->Gdiagnostics);
     v->showBlur(false);
-    if (diag_flag == 0) {
+    if (messageBox.pending.diag_flag == 0) {
         selectDiagnosisRow(*this, Total_Table_Row_DDS - 1, DiagnosisView::Scroll::Bottom);
         Keyboard_Key_Global_Reset();
         Key_Pressed_Function();
@@ -311,7 +304,7 @@ void MainWindow::on_b_menudiag_ok_clicked()
 
 void MainWindow::load_diagnosis()
 {
-    diag_flag = 0;
+    messageBox.pending.diag_flag = 0;
     Total_Table_Row_DDS = 0;
     Table_updown_DDS = 0;
     DiagnosisView* v = diagnosisView;
@@ -340,7 +333,7 @@ void MainWindow::load_diagnosis()
     // An empty list, a missing file or an unreadable one all end in "No DDS
     // Found": the reason is on the debug stream.
     if (Total_Table_Row_DDS == 0) {
-        diag_flag = 1;
+        messageBox.pending.diag_flag = 1;
         diagnosis_screen_active = 0;
     }
 }
@@ -379,7 +372,7 @@ void MainWindow::diaghandlerFunction(int value)
 void MainWindow::on_diag_back_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 14;
+    screen_id = screen::DiagnosisChoice;
     if (diagnosisView && diagnosisView->Gdiagnostics)
         diagnosisView->Gdiagnostics->hide();
     diagnosis_screen_header();
@@ -395,10 +388,10 @@ void MainWindow::on_diag_details_clicked()
     if (!v || Total_Table_Row_DDS <= 0)
         return; // nothing listed, nothing to detail
     screen_id_old = screen_id;
-    screen_id = 16;
+    screen_id = screen::DiagnosisDetails;
     grpbox_setvisible();
     v->layoutDetails();
-    showRaised(v->Gdiag_details);
+    ui::showRaised(v->Gdiag_details);
     v->showDetails(Table_updown_DDS);
     key_press_select_key = 1;
     key_press_count = 0;
@@ -432,7 +425,7 @@ void MainWindow::on_diag_detailsback_clicked()
     if (diagnosisView) {
         if (diagnosisView->Gdiag_details)
             diagnosisView->Gdiag_details->hide();
-        showRaised(diagnosisView->Gdiagnostics);
+        ui::showRaised(diagnosisView->Gdiagnostics);
     }
     diagnosis_screen_active = 1;
     key_press_select_key = 0;

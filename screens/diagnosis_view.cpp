@@ -10,9 +10,9 @@
 
 #include <algorithm>
 
-#include "app/resources.h"
-#include "app/widget_writer.h"
 #include "diagnostics/diagnosis_reference.h"
+#include "ui/resources.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 

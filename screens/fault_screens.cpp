@@ -15,10 +15,10 @@
 #include <algorithm>
 
 #include "acquisition/unknown.h"
-#include "app/resources.h"
 #include "diagnostics/fault.h"
 #include "platform/platform.h"
 #include "screens/fault_view.h"
+#include "ui/resources.h"
 
 void MainWindow::build_fault_screens(QWidget* root)
 {
@@ -131,9 +131,9 @@ void MainWindow::driverAdviceKeys(const KeyFlags& k)
 
 void MainWindow::fault_screen_design()
 {
-    if (screen_id != 46 && screen_id != 47)
+    if (screen_id != screen::FaultPopup && screen_id != screen::DriverAdvice)
         m_screenUnderFault = screen_id;
-    screen_id = screen_id_old = 46;
+    screen_id = screen_id_old = screen::FaultPopup;
     toggle_disable();
     faultView->showPopup(screen_toggle, DDU_Language_Select != 0);
 }
@@ -154,7 +154,7 @@ void MainWindow::write_fault_xml()
 
 void MainWindow::driver_advice()
 {
-    screen_id = screen_id_old = 47;
+    screen_id = screen_id_old = screen::DriverAdvice;
     global_faultlabel = 1;
     faultView->showAdvice(screen_toggle, DDU_Language_Select != 0);
 }
@@ -208,5 +208,5 @@ void MainWindow::on_driveradv_back_clicked()
     faultView->Gfault->raise();
     faultView->page_no->setText(QString::number(global_faultlabel));
     faultView->driveradv_back->setFocusPolicy(Qt::NoFocus);
-    screen_id = screen_id_old = 46;
+    screen_id = screen_id_old = screen::FaultPopup;
 }

@@ -8,19 +8,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
 #include "diagnostics/fault.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ddu_ui;
 
 namespace {
-
-QString trFault(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // The pop-up's colours: black text on the fault orange.
 const QString kGroupStyle =
@@ -74,9 +70,9 @@ void FaultView::build(QWidget* root)
     noData->hide();
     label(popup, "fault_header", {24, 114, 972, 50}, QString(), kHeaderStyle);
     list(popup, "faultmsg_listwidget", {25, 175, 970, 250});
-    button(popup, "driveradvice", {650, 445, 160, 70}, trFault(QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")),
+    button(popup, "driveradvice", {650, 445, 160, 70}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")),
            kButtonStyle);
-    button(popup, "enterfault_btn", {837, 445, 160, 70}, trFault(QT_TRANSLATE_NOOP("MainWindow", "ACKNOWLEDGE")),
+    button(popup, "enterfault_btn", {837, 445, 160, 70}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "ACKNOWLEDGE")),
            kButtonStyle);
 
     QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
@@ -97,7 +93,8 @@ void FaultView::build(QWidget* root)
     }
     QWidget* right = group(advice, "Gdriveradv_right", {870, 13, 130, 505});
     label(right, "image", {15, 3, 100, 90})->setScaledContents(true);
-    button(right, "driveradv_back", {3, 105, 124, 90}, trFault(QT_TRANSLATE_NOOP("MainWindow", "BACK")), kButtonStyle);
+    button(right, "driveradv_back", {3, 105, 124, 90}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "BACK")),
+           kButtonStyle);
     button(right, "up_button", {3, 207, 124, 90}, QString(), kButtonStyle);
     QLabel* pageNo = label(right, "page_no", {3, 309, 124, 90}, QStringLiteral("1"),
                            QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"));
@@ -169,17 +166,17 @@ void FaultView::fill(unsigned int number, const QString& dateTime, const QString
     faultmsg_listwidget->clear();
     driveradv_listwidget->clear();
     const KindLook& look = lookOf(kindOf(number));
-    fault_header->setText(trFault(look.header) + dateTime);
-    driveradv_faulttype->setText(trFault(look.type));
+    fault_header->setText(ui::trScreen(look.header) + dateTime);
+    driveradv_faulttype->setText(ui::trScreen(look.type));
     m_buttonIcon = *look.icon;
     m_buttonIconSize = look.iconSize;
     putButtonIcon();
     const QStringList rows = {
-        trFault(QT_TRANSLATE_NOOP("MainWindow", " Loco ")) + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
+        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", " Loco ")) + locoNumber + QStringLiteral(";   ") + DDU_Fault_Line1,
         QLatin1Char(' ') + DDU_Fault_Line2, QLatin1Char(' ') + DDU_Fault_Line3, QLatin1Char(' ') + DDU_Fault_Line4};
     faultmsg_listwidget->addItems(rows);
     driveradv_listwidget->addItems(rows);
-    driveradv_datetime->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Received ")) + dateTime);
+    driveradv_datetime->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Received ")) + dateTime);
 }
 
 void FaultView::placeGroups(int homeLayout)
@@ -237,7 +234,7 @@ void FaultView::showAdvice(int homeLayout, bool hindi)
     placeGroups(homeLayout);
     styleLists(hindi);
     fault_button->hide();
-    driveradv_header->setText(trFault(QT_TRANSLATE_NOOP("MainWindow", "Driver Advice")));
+    driveradv_header->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Driver Advice")));
     page1->setText(DDU_Fault_Page1);
     page2->setText(DDU_Fault_Page2);
     page3->setText(DDU_Fault_Page3);
@@ -269,9 +266,10 @@ void FaultView::showCurrency(const QString& since)
         return;
     m_since = since;
     if (!since.isEmpty()) {
-        ui::putText(fault_nodata,
-                    trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1: may no longer be current")).arg(since));
-        ui::putText(driveradv_nodata, trFault(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1")).arg(since));
+        ui::putText(
+            fault_nodata,
+            ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1: may no longer be current")).arg(since));
+        ui::putText(driveradv_nodata, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NO DATA since %1")).arg(since));
     }
     fault_nodata->setVisible(!since.isEmpty());
     driveradv_nodata->setVisible(!since.isEmpty());

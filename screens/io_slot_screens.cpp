@@ -10,18 +10,7 @@
 
 #include "screens/io_slot_view.h"
 #include "screens/process_rules.h"
-
-namespace {
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
-
-} // namespace
+#include "ui/widget_writer.h"
 
 void MainWindow::DDU_Maintenace_Open_Processor(int processor)
 {
@@ -40,11 +29,11 @@ void MainWindow::DDU_Maintenace_Open_Processor(int processor)
 // and Loco keys stay below the column) and the maintenance footer.
 void MainWindow::DDU_Maintenace_Loco_Menu_Setup()
 {
-    screen_id = 44;
-    showRaised(W(QStringLiteral("Gmaint_riom_info")));
-    showRaised(W(QStringLiteral("Gmaint_menu")));
-    showRaised(W(QStringLiteral("Gmaint_vcumenu")));
-    showRaised(W(QStringLiteral("Gmaint_footer")));
+    screen_id = screen::LocoIo;
+    ui::showRaised(W(QStringLiteral("Gmaint_riom_info")));
+    ui::showRaised(W(QStringLiteral("Gmaint_menu")));
+    ui::showRaised(W(QStringLiteral("Gmaint_vcumenu")));
+    ui::showRaised(W(QStringLiteral("Gmaint_footer")));
     if (ioSlotView)
         ioSlotView->layoutProcessorColumn(DDU_Maintenace_Selected_Processor);
 }

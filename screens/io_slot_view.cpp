@@ -7,20 +7,15 @@
 #include <QTableWidget>
 
 #include "acquisition/unknown.h"
-#include "app/resources.h"
-#include "app/translated_text.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
 #include "screens/table_cells.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 
 namespace {
-
-QString trIo(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 const QString kTableStyle =
     QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); alternate-background-color: rgb(20, 20, 20);"
@@ -183,7 +178,7 @@ bool IoSlotView::showPage(int processor, int slot, const SignalStore& s)
     DDU_Maintenace_Processor_Slot = slot;
     if (processor == DDU_Maintenace_Selected_Processor_old && slot == DDU_Maintenace_Processor_Slot_old)
         return false;
-    putText(riomioinfo_header, trIo(p->title));
+    putText(riomioinfo_header, ui::trScreen(p->title));
     putText(riominfo_label, QStringLiteral("%1/3").arg(slot));
     putShown(active_source, processor == 1); // only RIOM1 shows the control processors' activity
     m_page = &p->pages[slot - 1];
@@ -198,7 +193,7 @@ bool IoSlotView::showPage(int processor, int slot, const SignalStore& s)
 
 void IoSlotView::layoutSide(QTableWidget* t, QLabel* caption, const io::Side& side)
 {
-    putText(caption, trIo(side.caption));
+    putText(caption, ui::trScreen(side.caption));
     if (!t)
         return;
     const QString dash = QStringLiteral("-");

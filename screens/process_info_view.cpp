@@ -7,21 +7,17 @@
 #include <QTableWidget>
 
 #include "acquisition/unknown.h"
-#include "app/look.h"
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
 #include "screens/table_cells.h"
+#include "ui/look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 using Screen = ProcessInfoView::Screen;
 
 namespace {
-
-QString trProc(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // ----- looks -----
 const QString kTableStyle = QStringLiteral("QTableWidget { border: 2px solid rgb(50,50,50);gridline-color: rgb(50, 50, "
@@ -125,7 +121,7 @@ void ProcessInfoView::build(QWidget* root)
         opaqueGroup(menu);
         menu->setStyleSheet(kMenuGroupStyle);
         for (int k = 0; k < 8; ++k)
-            button(menu, kMenu[k].name, {5, 13 + 58 * k, 220, 53}, trProc(kMenu[k].text), Key_submenu_Style);
+            button(menu, kMenu[k].name, {5, 13 + 58 * k, 220, 53}, ui::trScreen(kMenu[k].text), Key_submenu_Style);
     }
     struct Built {
         const char* group;
@@ -223,7 +219,7 @@ void ProcessInfoView::layout(Screen screen, bool hindi)
     QAbstractButton* buttons[8] = {node, energy, simulation, motortemp, software, inching, setdatetime, motor_status};
     for (int k = 0; k < 8; ++k)
         if (buttons[k])
-            buttons[k]->setText(trProc(kMenu[k].text));
+            buttons[k]->setText(ui::trScreen(kMenu[k].text));
     markMenu(screen);
     if (screen == Screen::MotorStatus) {
         putText(motorStatus_label, QCoreApplication::translate("MainWindow", "Motor Status"));
@@ -265,7 +261,7 @@ void ProcessInfoView::layoutValueScreen(Screen screen, bool hindi)
     }
     if (!v || !t)
         return;
-    putText(title, trProc(v->title));
+    putText(title, ui::trScreen(v->title));
     putStyle(title, hindi ? kTitleStyleHindi : kTitleStyle);
     plainTable(t, kTableStyle);
     if (t->rowCount() != v->rows || t->columnCount() != 2) {
@@ -278,7 +274,7 @@ void ProcessInfoView::layoutValueScreen(Screen screen, bool hindi)
         t->setRowHeight(r, h);
         height += h;
         QTableWidgetItem* l = cellItem(t, r, 0, tableFont(v->pointSize));
-        putCellText(l, trProc(v->labels[r]));
+        putCellText(l, ui::trScreen(v->labels[r]));
         putCellColours(l, kLabelText, kCellBackground);
         cellItem(t, r, 1, tableFont(v->pointSize));
     }

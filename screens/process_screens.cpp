@@ -14,6 +14,7 @@
 #include "screens/process_info_view.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
+#include "ui/widget_writer.h"
 
 using Screen = ProcessInfoView::Screen;
 
@@ -23,14 +24,6 @@ void report(const char* family, const QStringList& missing)
 {
     for (const QString& name : missing)
         qCritical().noquote() << family << ": no widget" << name;
-}
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
 }
 
 // Every process information screen: a clean screen model, the screen with
@@ -43,8 +36,8 @@ void openProcessScreen(MainWindow& w, Screen screen, void (MainWindow::*refresh)
     if (!v)
         return;
     v->layout(screen, w.DDU_Language_Select == 1);
-    showRaised(v->group(screen));
-    showRaised(v->Gproinfo_menu);
+    ui::showRaised(v->group(screen));
+    ui::showRaised(v->Gproinfo_menu);
     w.Keyboard_Key_Global_Reset();
     w.Key_Pressed_Function();
     (w.*refresh)();
@@ -72,32 +65,32 @@ void MainWindow::build_process_screens(QWidget* root)
 
 void MainWindow::node_info()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::Node, &MainWindow::node_information_update);
     toggle_disable();
 }
 
 void MainWindow::energy_consumption()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::Energy, &MainWindow::energy_consumption_update);
 }
 
 void MainWindow::simulation_mode()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::Simulation, &MainWindow::simulation_mode_update);
 }
 
 void MainWindow::motor_temperature()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::MotorTemperatures, &MainWindow::motor_temperature_update);
 }
 
 void MainWindow::software_version()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::Software, &MainWindow::software_version_update);
 }
 
@@ -108,7 +101,7 @@ void MainWindow::inching_mode()
 
 void MainWindow::motorStatus()
 {
-    screen_id = 19;
+    screen_id = screen::ProcessInfo;
     openProcessScreen(*this, Screen::MotorStatus, &MainWindow::motorStatus_update);
 }
 
@@ -140,7 +133,7 @@ void MainWindow::on_software_clicked()
 void MainWindow::on_inching_clicked()
 {
     screen_id_old = screen_id;
-    screen_id = 20;
+    screen_id = screen::Inching;
     inching_mode();
 }
 

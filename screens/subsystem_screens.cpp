@@ -14,18 +14,11 @@
 #include "screens/subsystem_messages.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
+#include "ui/widget_writer.h"
 
 namespace {
 
 const QString kLogFile = QStringLiteral("file/fault/zav_MessagesVCU_temp.xml");
-
-void showRaised(QWidget* w)
-{
-    if (w) {
-        w->show();
-        w->raise();
-    }
-}
 
 template <class... Widgets> void setShown(bool shown, Widgets*... widgets)
 {
@@ -59,7 +52,7 @@ void openValueScreen(MainWindow& w, int index)
     w.grpbox_setvisible();
     if (!v)
         return;
-    showRaised(v->group(index));
+    ui::showRaised(v->group(index));
     w.menu_backhome();
     v->layout(index, w.DDU_Language_Select == 1);
     w.Keyboard_Key_Global_Reset();
@@ -94,7 +87,7 @@ void MainWindow::subsys_screen()
     grpbox_setvisible();
     if (!v)
         return;
-    showRaised(v->Gmenu_subsys);
+    ui::showRaised(v->Gmenu_subsys);
     menu_backhome();
     v->layoutMenuGrid(DDU_Language_Select == 1);
     v->updateMenuGrid(snap);
@@ -127,8 +120,8 @@ void MainWindow::on_t_subsystem_cellClicked(int row, int column)
         return; // "No Details Found" over the grid, which stays
     v->openedFromMenu = fromMenu;
     grpbox_setvisible();
-    screen_id = 2;
-    showRaised(v->Gsub_system);
+    screen_id = screen::HomeSubsystems;
+    ui::showRaised(v->Gsub_system);
     setShown(true, v->t_browseloco, v->sub_message, v->subsys_top, v->subsys_up, v->subsys_down, v->subsys_bottom,
              v->subsys_back, v->subsys_vertline);
     setShown(false, v->t_subsystem, v->sub_locono, v->subsys_locono);
@@ -215,7 +208,7 @@ void MainWindow::on_subsys_back_clicked()
         return;
     }
     grpbox_setvisible();
-    showRaised(v->Gsub_system);
+    ui::showRaised(v->Gsub_system);
     setShown(true, v->t_subsystem, v->sub_locono, v->subsys_locono);
     setShown(false, v->t_browseloco, v->sub_message);
     main_subsys();
@@ -302,54 +295,54 @@ void MainWindow::DDU_Menu_Pressures_Update()
 // Each value screen: its number, then its builder.
 void MainWindow::on_hv_circ_clicked()
 {
-    screen_id = 5;
+    screen_id = screen::HvCircuit;
     DDU_Menu_High_Volatge_Circuit_Setup();
 }
 
 void MainWindow::on_trac_conv_clicked()
 {
-    screen_id = 6;
+    screen_id = screen::TractionConverter;
     DDU_Menu_Traction_Convertor_Setup();
 }
 
 void MainWindow::on_aux_conv_clicked()
 {
-    screen_id = 7;
+    screen_id = screen::AuxConverter;
     DDU_Menu_Auxiliary_Convertor_Setup();
 }
 
 void MainWindow::on_trac_moto_clicked()
 {
-    screen_id = 8;
+    screen_id = screen::TractionMotor;
     DDU_Menu_Traction_Motor_Setup();
 }
 
 void MainWindow::on_aux_sys_clicked()
 {
-    screen_id = 9;
+    screen_id = screen::AuxSystem;
     DDU_Menu_Auxiliary_System_Setup();
 }
 
 void MainWindow::on_brak_sys_clicked()
 {
-    screen_id = 10;
+    screen_id = screen::BrakingSystem;
     DDU_Menu_Braking_System_Setup();
 }
 
 void MainWindow::on_ener_moni_clicked()
 {
-    screen_id = 11;
+    screen_id = screen::EnergyMonitoring;
     DDU_Menu_Energy_Monitoring_Setup();
 }
 
 void MainWindow::on_temp_clicked()
 {
-    screen_id = 12;
+    screen_id = screen::Temperatures;
     DDU_Menu_Temperatures_Setup();
 }
 
 void MainWindow::on_pressure_clicked()
 {
-    screen_id = 13;
+    screen_id = screen::Pressures;
     DDU_Menu_Pressures_Setup();
 }

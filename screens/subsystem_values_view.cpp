@@ -4,21 +4,17 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
 #include "screens/process_rules.h"
 #include "screens/table_cells.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 using subsysvalues::Cell;
 
 namespace {
-
-QString trValue(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // With a 1 px frame like the auxiliary converter's (without one, spanned
 // cells showed stubs of their inner grid lines along the top edge).
@@ -96,7 +92,7 @@ void SubsystemValuesView::layout(int index, bool hindi)
         menuscreen_header->setGeometry(185, 53, 540, 61);
         menuscreen_header->setAlignment(Qt::AlignCenter);
         putStyle(menuscreen_header, hindi ? kHeaderStyleHindi : kHeaderStyle);
-        putText(menuscreen_header, trValue(s.title));
+        putText(menuscreen_header, ui::trScreen(s.title));
     }
     QTableWidget* t = m_tables[index];
     if (!t)
@@ -125,7 +121,7 @@ void SubsystemValuesView::layout(int index, bool hindi)
             continue;
         item->setFont(font); // the language may have changed since the item was made
         if (c.text) {
-            putCellText(item, trValue(c.text));
+            putCellText(item, ui::trScreen(c.text));
             putCellColours(item, kLabelText, kCellBackground);
         }
     }

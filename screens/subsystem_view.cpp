@@ -9,20 +9,16 @@
 
 #include <algorithm>
 
-#include "app/look.h"
-#include "app/resources.h"
-#include "app/widget_factory.h"
-#include "app/widget_writer.h"
 #include "screens/table_cells.h"
+#include "ui/look.h"
+#include "ui/resources.h"
+#include "ui/translated_text.h"
+#include "ui/widget_factory.h"
+#include "ui/widget_writer.h"
 
 using namespace ui;
 
 namespace {
-
-QString trSub(const char* text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 // ----- grids -----
 const QString kGridStyle =
@@ -68,17 +64,18 @@ const QColor kPlain(0, 0, 0);
 QString mainCellText(int number, const char* faultText)
 {
     if (number == proc::kSubsystemCells)
-        return trSub("ALL");
+        return ui::trScreen("ALL");
     QString text =
-        QStringLiteral("SS%1\n").arg(number, 2, 10, QLatin1Char('0')) + trSub(proc::subsystemLongName(number));
+        QStringLiteral("SS%1\n").arg(number, 2, 10, QLatin1Char('0')) + ui::trScreen(proc::subsystemLongName(number));
     if (faultText)
-        text += QLatin1Char('\n') + trSub(faultText);
+        text += QLatin1Char('\n') + ui::trScreen(faultText);
     return text;
 }
 
 QString menuCellText(int number)
 {
-    return QStringLiteral("SS%1\n").arg(number, 2, 10, QLatin1Char('0')) + trSub(proc::subsystemShortName(number));
+    return QStringLiteral("SS%1\n").arg(number, 2, 10, QLatin1Char('0')) +
+        ui::trScreen(proc::subsystemShortName(number));
 }
 
 } // namespace
@@ -190,7 +187,7 @@ void SubsystemView::layoutMenuGrid(bool hindi)
         menuscreen_header->setGeometry(185, 53, 540, 61);
         menuscreen_header->setAlignment(Qt::AlignCenter);
         putStyle(menuscreen_header, hindi ? kMenuHeaderStyleHindi : kMenuHeaderStyle);
-        putText(menuscreen_header, trSub(QT_TRANSLATE_NOOP("MainWindow", "SUB-SYS STATUS")));
+        putText(menuscreen_header, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUB-SYS STATUS")));
     }
     QTableWidget* t = t_msubsys;
     if (!t || t->styleSheet() == kGridStyle)
@@ -235,13 +232,14 @@ void SubsystemView::layoutList(const QString& subsystemNo)
     t->setWordWrap(true);
     if (t->columnCount() != 4)
         t->setColumnCount(4);
-    t->setHorizontalHeaderLabels(
-        {trSub(QT_TRANSLATE_NOOP("MainWindow", "Time")), trSub(QT_TRANSLATE_NOOP("MainWindow", "SubSystem")),
-         trSub(QT_TRANSLATE_NOOP("MainWindow", "Code")), trSub(QT_TRANSLATE_NOOP("MainWindow", "Messages"))});
+    t->setHorizontalHeaderLabels({ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Time")),
+                                  ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SubSystem")),
+                                  ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Code")),
+                                  ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Messages"))});
     for (int c = 0; c < 3; ++c)
         t->setColumnWidth(c, kListWidths[c]);
     putStyle(sub_message, kCaptionStyle);
-    putText(sub_message, trSub(QT_TRANSLATE_NOOP("MainWindow", "MESSAGES - ")) + subsystemNo);
+    putText(sub_message, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MESSAGES - ")) + subsystemNo);
     putStyle(subsys_vertline, kLineStyle);
 }
 

@@ -9,8 +9,8 @@
 #include <QTableWidget>
 
 #include "acquisition/unknown.h"
-#include "app/look.h"
-#include "app/widget_writer.h"
+#include "ui/look.h"
+#include "ui/widget_writer.h"
 
 namespace ui {
 

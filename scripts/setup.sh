@@ -16,6 +16,8 @@ PACKAGES=(
   # the package check (tests/package): dpkg-deb and dpkg-shlibdeps, readelf,
   # a file-access trace, systemd-analyze, lintian
   dpkg-dev binutils strace systemd lintian
+  # the folder-layer check (scripts/check-layers.py, run by test_docs)
+  python3
 )
 
 missing=()

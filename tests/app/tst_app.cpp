@@ -21,25 +21,17 @@
 #include "acquisition/mvb_thread.h"
 #include "app/mainwindow.h"
 #include "app/panel_port.h"
-#include "app/resources.h"
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
+#include "ui/resources.h"
 
 namespace {
 
-using Window = std::unique_ptr<MainWindow>;
+using testsupport::makeWindow;
 
-Window makeWindow()
-{
-    StartOptions o;
-    o.noMvb = true; // nothing but the test drives the window
-    auto w = std::make_unique<MainWindow>(nullptr, o);
-    w->timer1->stop(); // the tests drive the ticks themselves
-    w->timer2->stop();
-    w->keyClicksAnimated = false;
-    w->show();
-    return w;
-}
+using Window = std::unique_ptr<MainWindow>;
 
 void press(MainWindow& w, const char* code, int times = 1)
 {
@@ -146,19 +138,10 @@ bool shellLogHolds(const char* command)
 class TestApp : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     void startupOrder()
     {
@@ -167,7 +150,7 @@ private slots:
                  (QStringList{"setupUi", "read_DDUlogin_file", "form_load", "serial_init", "img_load",
                               "Read_Port_Data_BUFFER", "DDU_Config_Setup", "Keypad_connect_function"}));
         QCOMPARE(w->exchange.requests.MVB_SW_Enable.load(), 0);
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
         QCOMPARE(w->we_are_in_home, 1);
         QVERIFY(!w->keypadPort->isOpen() && !w->touchPort->isOpen());
         QVERIFY(!w->isShown("screen_toggle") && !w->isShown("Gmainwindow_ddu") && !w->isShown("loco_diag_2"));
@@ -263,15 +246,15 @@ private slots:
         for (const char* group : {"Gnode", "Gpassword", "Gmessage", "keypad_groupbox"}) {
             for (const char* key : {"02", "03"}) {
                 auto w = at(group);
-                w->screen_id = 46;
+                w->screen_id = screen::FaultPopup;
                 press(*w, key);
                 QVERIFY2(!w->isShown(group), group);
                 QVERIFY(!w->keys.any());
                 if (key == QLatin1String("02")) {
-                    QCOMPARE(w->screen_id, 1);
+                    QCOMPARE(w->screen_id, screen::Home);
                     QCOMPARE(w->W("home")->styleSheet(), key_menu_border_select_Style);
                 } else {
-                    QCOMPARE(w->screen_id, 3);
+                    QCOMPARE(w->screen_id, screen::MainMenu);
                     QVERIFY(w->isShown("menu_screen"));
                     QCOMPARE(focused(*w, mapNamed("main_menu")), QString("sub_sys"));
                 }
@@ -343,13 +326,13 @@ private slots:
         QVERIFY(w->isShown("menuscreen_back"));
         press(*w, "01");
         QVERIFY(w->isShown("menu_screen"));
-        QCOMPARE(w->screen_id, 3);
+        QCOMPARE(w->screen_id, screen::MainMenu);
         QCOMPARE(focused(*w, mapNamed("main_menu")), QString("aux_conv"));
         // Also from the screens without focus groups.
         for (const char* g : {"Gmenu_hvcircuit", "Gmenu_lang"}) {
             w->key_Menu_ID_old = 9;
             w->grpbox_setvisible();
-            w->screen_id = 5;
+            w->screen_id = screen::HvCircuit;
             showGroup(*w, g);
             press(*w, "01");
             QVERIFY2(!w->isShown(g) && w->isShown("menu_screen"), g);
@@ -431,7 +414,7 @@ private slots:
         QVERIFY(w->isShown("Gfault"));
         press(*w, "01"); // ESC leaves the fault pop-up to the home screen
         QVERIFY(!w->isShown("Gfault"));
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
     }
 
     void passwordPadFocus()
@@ -464,10 +447,10 @@ private slots:
         QCOMPARE(close.count(), 1);
         // Its touch region; closing from screen 29 goes to 25.
         showGroup(*w, "Gpassword"); // ESC closed the pad
-        w->screen_id = 29;
+        w->screen_id = screen::SoftwareUpdateChoice;
         touchAt(*w, 687, 127);
         QCOMPARE(close.count(), 2);
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, screen::DduConfigure);
     }
 
     void focusTablesAreConsistent()
@@ -501,7 +484,7 @@ private slots:
             table->setItem(r, 0, new QTableWidgetItem(QString::number(r)));
         group->show();
         group->raise();
-        w->screen_id = 15;
+        w->screen_id = screen::DiagnosisList;
         QSignalSpy clicked(table, &QTableWidget::cellClicked);
         const QPoint cell = table->viewport()->mapTo(w.get(), table->visualItemRect(table->item(3, 0)).center());
         touchAt(*w, cell.x(), cell.y());
@@ -526,7 +509,7 @@ private slots:
         QCOMPARE(maint.count(), 1);
         QCOMPARE(fault.count(), 1);
 
-        w->screen_id = 3; // the menu's buttons without the menu shown
+        w->screen_id = screen::MainMenu; // the menu's buttons without the menu shown
         QSignalSpy hv(w->W<QPushButton>("hv_circ"), &QPushButton::clicked);
         touchAt(*w, 300, 200);
         QCOMPARE(hv.count(), 0);
@@ -580,7 +563,7 @@ private slots:
         // A touch on the diagnosis list's track below the handle pages down.
         w->grpbox_setvisible();
         showGroup(*w, "Gdiagnostics");
-        w->screen_id = 15;
+        w->screen_id = screen::DiagnosisList;
         touchAt(*w, 975, 430);
         QCOMPARE(w->Table_updown_DDS, 4);
     }
@@ -628,16 +611,16 @@ private slots:
         // clang-format on
         auto w = makeWindow();
         for (const auto& r : rows) {
-            w->screen_id = 32;
+            w->screen_id = screen::Telegram;
             w->Dialog_Box("No Details Found", r.kind);
-            QCOMPARE(w->screen_id, 17);
+            QCOMPARE(w->screen_id, screen::MessageBox);
             QVERIFY(w->isShown("Gmessage") && w->isShown("Gpassword_blur"));
             QCOMPARE(w->W<QLabel>("err_header")->text(), QString(r.header));
             QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("No Details Found"));
             QCOMPARE(w->W<QPushButton>("ok")->text(), QString(r.ok));
             QCOMPARE(w->isShown("no"), r.yesNo);
             w->on_ok_clicked();
-            QCOMPARE(w->screen_id, 32);
+            QCOMPARE(w->screen_id, screen::Telegram);
             QVERIFY(!w->isShown("Gmessage") && !w->isShown("Gpassword_blur"));
         }
     }
@@ -645,27 +628,27 @@ private slots:
     void messageBoxByKeysAndTouch()
     {
         auto w = makeWindow();
-        w->screen_id = 33;
+        w->screen_id = screen::Freshness;
         w->Dialog_Box("Select any processor", 1);
         press(*w, "10"); // Enter on the OK-only form
-        QCOMPARE(w->screen_id, 33);
+        QCOMPARE(w->screen_id, screen::Freshness);
         QVERIFY(!w->isShown("Gmessage"));
 
         w->Dialog_Box("Do you want to calibrate", 3);
         press(*w, "09");
         QCOMPARE(w->W("no")->styleSheet(), Key_submenu_border_Style);
         press(*w, "10"); // NO
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, screen::DduConfigure);
         QVERIFY(!w->isShown("Gmessage"));
 
-        w->screen_id = 34;
+        w->screen_id = screen::Variables;
         w->Dialog_Box("Question", 3);
         touchAt(*w, 560, 460); // no
-        QCOMPARE(w->screen_id, 25);
-        w->screen_id = 34;
+        QCOMPARE(w->screen_id, screen::DduConfigure);
+        w->screen_id = screen::Variables;
         w->Dialog_Box("Question", 3);
         touchAt(*w, 450, 460); // yes
-        QCOMPARE(w->screen_id, 34);
+        QCOMPARE(w->screen_id, screen::Variables);
         w->Dialog_Box("Info", 2);
         touchAt(*w, 450, 460); // where YES was: nothing in the OK-only form
         QVERIFY(w->isShown("Gmessage"));
@@ -677,7 +660,7 @@ private slots:
     {
         auto w = makeWindow();
         int saved = 0;
-        w->screen_id = 37;
+        w->screen_id = screen::SaveFile;
         w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
             ++saved;
             return QString();
@@ -689,7 +672,7 @@ private slots:
                  QString("INFORMATION: File Saved"));
         w->on_ok_clicked();
         QCOMPARE(saved, 1);
-        QCOMPARE(w->screen_id, 37);
+        QCOMPARE(w->screen_id, screen::SaveFile);
 
         // An action that fails says what failed; "File Saved" is not shown.
         w->Dialog_Confirm("Replace?", [&] { return w->fileNotSavedText(QStringLiteral("disk full")); });
@@ -705,7 +688,7 @@ private slots:
             return QString();
         });
         w->on_no_clicked();
-        QCOMPARE(w->screen_id, 37);
+        QCOMPARE(w->screen_id, screen::SaveFile);
         w->Dialog_Box("Do you want to calibrate", 3);
         w->on_ok_clicked();
         QCOMPARE(saved, 1);
@@ -717,74 +700,118 @@ private slots:
         auto w = makeWindow();
         const QString log = qEnvironmentVariable("DDU_SHELL_LOG");
         QFile::remove(log);
-        w->masterslave_flag = 1;
-        w->screen_id = 28;
+        w->messageBox.pending.masterslave_flag = 1;
+        w->screen_id = screen::Calibration;
         w->Dialog_Box("Do you want to calibrate", 3);
         w->on_ok_clicked();
-        QCOMPARE(w->masterslave_flag, 2);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Calibration screen will appear after system restart"));
         w->on_ok_clicked();
-        QCOMPARE(w->masterslave_flag, 0);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 0);
         QFile f(log);
         QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("reboot"));
         // NO cancels a pending calibration.
-        w->masterslave_flag = 1;
+        w->messageBox.pending.masterslave_flag = 1;
         w->Dialog_Box("Do you want to calibrate", 3);
         w->on_no_clicked();
-        QCOMPARE(w->masterslave_flag, 0);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 0);
     }
 
-    // A message box left by HOME or MENU instead of its answer takes its
-    // state with it: the next, unrelated OK neither shows the restart notice
-    // nor reboots, runs no stale save and does not jump to the diagnosis
-    // choice.
+    // Every box that waits for something, left by every way out other than
+    // its answer (HOME and MENU keys, each top-bar button, the subsystem
+    // strip): its pending step goes with it, and the next, unrelated OK
+    // closes its own box and does nothing else (no reboot, no stale save, no
+    // jump to the diagnosis choice, no second box).
+    void dialogStateDiesWithItsDialog_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("exit");
+        const char* const boxes[] = {"calibrate question", "restart notice", "confirmed save", "no DDS found"};
+        const char* const exits[] = {"HOME key",        "MENU key",          "top bar HOME",        "top bar MENU",
+                                     "top bar PROCESS", "top bar DIAGNOSIS", "top bar MAINTENANCE", "subsystem strip"};
+        for (const char* box : boxes)
+            for (const char* exit : exits)
+                QTest::newRow(qPrintable(QStringLiteral("%1 / %2").arg(QLatin1String(box), QLatin1String(exit))))
+                    << QString::fromLatin1(box) << QString::fromLatin1(exit);
+    }
+
     void dialogStateDiesWithItsDialog()
     {
+        QFETCH(QString, box);
+        QFETCH(QString, exit);
         auto w = makeWindow();
         QFile::remove(qEnvironmentVariable("DDU_SHELL_LOG"));
-        const auto unrelatedOk = [&w] {
-            w->Dialog_Box("Invalid Date", 1);
-            w->on_ok_clicked();
-        };
 
-        // "Do you want to calibrate", left by HOME.
-        w->masterslave_flag = 1;
-        w->screen_id = 28;
-        w->Dialog_Box("Do you want to calibrate", 3);
-        w->on_home_clicked();
-        unrelatedOk();
-        QVERIFY(!w->isShown("Gmessage")); // no restart notice
-        unrelatedOk();
-        QVERIFY(!shellLogHolds("reboot"));
-
-        // "DDU will restart now!", left by MENU.
-        w->masterslave_flag = 2;
-        w->Dialog_Box("DDU will restart now!", 2);
-        w->on_menu_clicked();
-        unrelatedOk();
-        QVERIFY(!shellLogHolds("reboot"));
-        QCOMPARE(w->masterslave_flag, 0);
-
-        // A question with a confirmed action, left by HOME: a later YES to
-        // another question does not run it.
         int saved = 0;
-        w->Dialog_Confirm("Replace?", [&] {
+        w->on_ddulogging_clicked(); // "DDU Configure": the screen the questions come from
+        if (box == QLatin1String("calibrate question")) {
+            w->Dialog_Box("Do you want to calibrate", 3);
+            w->messageBox.pending.masterslave_flag = 1;
+        } else if (box == QLatin1String("restart notice")) {
+            w->Dialog_Box("DDU will restart now!", 2);
+            w->messageBox.pending.masterslave_flag = 2;
+        } else if (box == QLatin1String("confirmed save")) {
+            w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&saved] {
+                ++saved;
+                return QString();
+            });
+        } else {
+            w->Dialog_Box("No DDS Found", 1);
+            w->messageBox.pending.diag_flag = 1;
+        }
+        QVERIFY(w->isShown("Gmessage") && !w->messageBox.pending.empty());
+
+        if (exit == QLatin1String("HOME key"))
+            press(*w, "02");
+        else if (exit == QLatin1String("MENU key"))
+            press(*w, "03");
+        else if (exit == QLatin1String("top bar HOME"))
+            touchAt(*w, 100, 30);
+        else if (exit == QLatin1String("top bar MENU"))
+            touchAt(*w, 300, 30);
+        else if (exit == QLatin1String("top bar PROCESS"))
+            touchAt(*w, 500, 30);
+        else if (exit == QLatin1String("top bar DIAGNOSIS"))
+            touchAt(*w, 700, 30);
+        else if (exit == QLatin1String("top bar MAINTENANCE")) {
+            touchAt(*w, 900, 30); // the pad opens over the box; the code opens the menu
+            QVERIFY(w->isShown("Gpassword"));
+            for (const QPoint key : {QPoint(400, 400), QPoint(515, 570), QPoint(515, 310), QPoint(630, 400)})
+                touchAt(*w, key.x(), key.y()); // 4, 0, 2, 6
+            touchAt(*w, 630, 570);             // OK
+            QCOMPARE(w->screen_id, screen::MaintenanceMenu);
+        } else
+            touchAt(*w, 500, 650); // the subsystem strip
+        QVERIFY2(!w->isShown("Gmessage"), "the way out left the box open");
+        QVERIFY(w->messageBox.pending.empty());
+
+        const screen::Id behind = w->screen_id;
+        w->Dialog_Box("Invalid Date", 1);
+        w->on_ok_clicked();
+        QVERIFY2(!w->isShown("Gmessage"), "a second box followed the unrelated OK");
+        QCOMPARE(w->screen_id, behind);
+        QCOMPARE(saved, 0);
+        QVERIFY(!shellLogHolds("reboot"));
+        QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Invalid Date"));
+    }
+
+    // ESC is not an answer: the box stays up with its question, and its own
+    // answer still does what it asked.
+    void escapeKeepsTheBoxAndItsQuestion()
+    {
+        auto w = makeWindow();
+        int saved = 0;
+        w->screen_id = screen::SaveFile;
+        w->Dialog_Confirm("Replace?", [&saved] {
             ++saved;
             return QString();
         });
-        w->on_home_clicked();
-        w->Dialog_Box("Do you want to calibrate", 3);
+        press(*w, "01");
+        QVERIFY(w->isShown("Gmessage"));
+        QCOMPARE(w->messageBox.pending.confirm_flag, 1);
         w->on_ok_clicked();
-        QCOMPARE(saved, 0);
-        QVERIFY(!w->isShown("Gmessage")); // no "File Saved" either
-
-        // "No DDS Found" (back to the processor choice on OK), left by HOME.
-        w->diag_flag = 1;
-        w->Dialog_Box("No DDS Found", 1);
-        w->on_home_clicked();
-        unrelatedOk();
-        QCOMPARE(w->screen_id, 1);
-        QVERIFY(!shellLogHolds("reboot"));
+        QCOMPARE(saved, 1);
+        QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("File Saved"));
     }
 
     // Restart and Exit Application ask first; ENTER twice (the way a
@@ -798,7 +825,7 @@ private slots:
             w->Key_Pressed_Function();
         };
         w->on_ddudisplay_clicked();
-        QCOMPARE(w->screen_id, 31);
+        QCOMPARE(w->screen_id, screen::DduDisplay);
         for (const char* button : {"restart_button", "exit_app"}) {
             w->W<QAbstractButton>(QLatin1String(button))->click();
             QVERIFY2(w->isShown("Gmessage"), button);
@@ -807,7 +834,7 @@ private slots:
             enter();
             QVERIFY2(!w->isShown("Gmessage"), button);
             QVERIFY(!shellLogHolds("reboot"));
-            QCOMPARE(w->screen_id, 31);
+            QCOMPARE(w->screen_id, screen::DduDisplay);
         }
         // YES restarts: the command goes to the runner.
         w->W<QAbstractButton>("restart_button")->click();
@@ -830,7 +857,7 @@ private slots:
     {
         auto w = makeWindow();
         w->on_menu_clicked();
-        QCOMPARE(w->screen_id, 3);
+        QCOMPARE(w->screen_id, screen::MainMenu);
         QVERIFY(w->isShown("homesub_table"));
         touchAt(*w, 400, 600); // the strip
         QVERIFY(w->isShown("t_subsystem"));

@@ -17,22 +17,20 @@
 #include <memory>
 
 #include "app/mainwindow.h"
-#include "app/resources.h"
 #include "mvb/mvbc.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
-#include "tests/support/quiet_window.h"
+#include "tests/support/window.h"
+#include "ui/resources.h"
 
 namespace {
+
+using testsupport::makeWindow;
 
 using testsupport::readBytes;
 using testsupport::writeBytes;
 
 using Window = std::unique_ptr<MainWindow>;
-
-Window makeWindow()
-{
-    return testsupport::makeQuietWindow();
-}
 
 void click(MainWindow& w, const QString& name)
 {
@@ -69,7 +67,7 @@ QStringList checked(MainWindow& w, const QStringList& boxes)
 class TestConfigScreens : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root{true};
     QString m_log;
 
     QString path(const QString& rel) const { return m_root.filePath(rel); }
@@ -79,14 +77,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         qputenv("DDU_USB_DEVICE", path("usb-device").toLocal8Bit());
         qputenv("DDU_SD_DEVICE", path("sd-device").toLocal8Bit());
-        m_log = path("shell.log");
-        qputenv("DDU_SHELL_LOG", m_log.toLocal8Bit());
+        m_log = m_root.shellLog();
         QVERIFY(writeBytes(path("file/master/DDU.xml"), "<Table><Loco_Details><CAB>1</CAB></Loco_Details></Table>"));
     }
 
@@ -118,7 +111,7 @@ private slots:
         QFETCH(int, dialogScreen);
         auto w = makeWindow();
         w->on_ddulogging_clicked();
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, screen::DduConfigure);
         w->W<QAbstractButton>(button)->setEnabled(true); // hidden on the unit; the pad still guards it
         click(*w, button);
         QCOMPARE(w->PasswordPad_Stage, stage);
@@ -142,7 +135,7 @@ private slots:
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
         w->on_ddulogging_clicked();
         w->DDU_Maintenance_CABDDU();
-        QCOMPARE(w->screen_id, 27);
+        QCOMPARE(w->screen_id, screen::CabSettings);
         QCOMPARE(checked(*w, cabs), QStringList{"cabcheck1"});
         QVERIFY(!w->W("DDUcheck1")->isEnabled() && !w->W("mvb_ESD_check")->isEnabled());
         click(*w, "cabcheck2");
@@ -151,7 +144,7 @@ private slots:
         QCOMPARE(checked(*w, cabs), QStringList{"cabcheck2"});
         const QByteArray before = readBytes(path("file/master/DDU.xml"));
         click(*w, "cab_cancel");
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, screen::DduConfigure);
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
         QCOMPARE(readBytes(path("file/master/DDU.xml")), before);
 
@@ -161,7 +154,7 @@ private slots:
         click(*w, "cab_ok");                                  // a new cab asks for the restart
         QVERIFY(!w->isShown("Gcab_dialog") && w->isShown("Gmessage"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
-        QCOMPARE(w->masterslave_flag, 2);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 2);
         QCOMPARE(w->Selected_DDU_Type, 3);
         const QString file = QString::fromUtf8(readBytes(path("file/master/DDU.xml")));
@@ -210,7 +203,7 @@ private slots:
     {
         auto w = makeWindow();
         w->on_ddudisplay_clicked();
-        QCOMPARE(w->screen_id, 31);
+        QCOMPARE(w->screen_id, screen::DduDisplay);
         QCOMPARE(cell(*w, "t_version", 0, 1), QString("A - 0.989"));
         QCOMPARE(cell(*w, "t_version", 2, 1), QString("%1.%2").arg(mvb_major_version).arg(mvb_minor_version));
         const QImage grey = QPixmap(Dir_rms_img_LEDMediumGray).toImage();
@@ -218,7 +211,7 @@ private slots:
         QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), grey);
         click(*w, "on_button");
         QVERIFY(w->exchange.requests.MVB_DDU_Internal_Simulation.load());
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
         QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), green);
         w->on_ddudisplay_clicked();
         click(*w, "off_button");
@@ -232,7 +225,7 @@ private slots:
         auto w = makeWindow();
         w->on_ddulogging_clicked();
         w->DDU_Maintenance_softupdate();
-        QCOMPARE(w->screen_id, 30);
+        QCOMPARE(w->screen_id, screen::SoftwareUpdate);
         auto* status = w->W<QLabel>("header_error");
         QVERIFY(status->text().startsWith("Please make sure that \npendrive contains 'ZAV_DDU_LU' file"));
         const auto expect = [&](const char* button, const QString& text, bool red) {
@@ -257,7 +250,7 @@ private slots:
         expect("s_update", "Update failed: the pendrive file is empty\nThe old program is kept", true);
         QVERIFY(!w->isShown("Gmessage"));
         click(*w, "softw_cancel");
-        QCOMPARE(w->screen_id, 25);
+        QCOMPARE(w->screen_id, screen::DduConfigure);
         QVERIFY(!w->isShown("G_softupdate") && !w->isShown("Gpassword_blur_soft"));
         QFile::remove(path("usb-device"));
         QFile::remove(path("sd-device"));
@@ -325,7 +318,7 @@ private slots:
         QVERIFY(readBytes(path("ZAV_DDU_LU")) == program);
         QVERIFY(w->isShown("Gmessage"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
-        QCOMPARE(w->masterslave_flag, 2);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
         QEventLoop loop;
         QTimer::singleShot(0, w.get(), [&] { w->on_ok_clicked(); });
         QCOMPARE(loop.exec(), 75);

@@ -24,10 +24,13 @@
 #include "maintenance/logic/micview_set.h"
 #include "platform/file_io.h"
 #include "screens/fault_view.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
-#include "tests/support/quiet_window.h"
+#include "tests/support/window.h"
 
 namespace {
+
+using testsupport::makeWindow;
 
 using testsupport::readBytes;
 using testsupport::writeBytes;
@@ -73,22 +76,12 @@ using Window = std::unique_ptr<MainWindow>;
 class TestFailedSaves : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root{true};
 
     QString path(const QString& rel) const { return m_root.filePath(rel); }
 
-    static Window makeWindow() { return testsupport::makeQuietWindow(); }
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        qputenv("DDU_SHELL_LOG", path("shell.log").toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     // The helper: a write refused half-way leaves the old file and nothing else.
     void saveHelperKeepsTheOldFile()

@@ -25,6 +25,7 @@
 #include "maintenance/logic/port_list.h"
 #include "platform/file_io.h"
 #include "screens/subsystem_messages.h"
+#include "tests/support/environment.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -43,16 +44,12 @@ bool makeFifo(const QString& path)
 class TestHostileFiles : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
     QString path(const QString& rel) const { return m_root.filePath(rel); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     // A FIFO in place of each file: refused before it is opened.
     void fifoInPlaceOfEachFile()

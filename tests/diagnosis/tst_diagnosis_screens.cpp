@@ -24,6 +24,8 @@
 #include "screens/dds_view.h"
 #include "screens/diagnosis_view.h"
 #include "tests/diagnosis/sample_reference.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
 
 namespace {
 
@@ -97,23 +99,17 @@ void openList(MainWindow& w, const char* processor)
 class TestDiagnosisScreens : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
     Raw m_raw{};
 
     QString referencePath() const { return m_root.filePath(QStringLiteral("file/master/zav_DDSMessages_details.xml")); }
 
     Window makeWindow()
     {
-        StartOptions o;
-        o.noMvb = true;
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
+        auto w = testsupport::makeWindow();
         w->pixyThread->stop();
         w->pixyThread->wait();
         w->pixyThread->setRawSource([this](Raw& raw) { std::copy(std::begin(m_raw), std::end(m_raw), raw); });
-        w->show();
         return w;
     }
 
@@ -121,12 +117,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
         QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("file/master")));
     }
 
@@ -158,7 +148,7 @@ private slots:
         QCOMPARE(cells(t, 0), QStringList(4, QString()));
 
         tap(*w, "diagnostic_process");
-        QCOMPARE(w->screen_id, 22);
+        QCOMPARE(w->screen_id, screen::Dds);
         QVERIFY(shown(*w, "G_DDSscreen") && !shown(*w, "b_dbtousb") && !shown(*w, "b_details"));
         QCOMPARE(w->lastFocusMap(), QStringLiteral("dds"));
         QCOMPARE(cells(t, 0), (QStringList{"1234", "", "77", ""}));
@@ -226,12 +216,12 @@ private slots:
         QVERIFY(shown(*w, "Gmessage"));
         QCOMPARE(text(*w, "err_txt"), QStringLiteral("Select any processor"));
         tap(*w, "ok");
-        QCOMPARE(w->screen_id, 14);
+        QCOMPARE(w->screen_id, screen::DiagnosisChoice);
         QVERIFY(shown(*w, "Gmenu_diagnosis") && !shown(*w, "Gmessage"));
 
         openList(*w, "FLG2");
         tap(*w, "diag_back");
-        QCOMPARE(w->screen_id, 14);
+        QCOMPARE(w->screen_id, screen::DiagnosisChoice);
         QVERIFY(shown(*w, "Gmenu_diagnosis") && !shown(*w, "Gdiagnostics"));
         QCOMPARE(w->diagnosisView->chosenProcessor(), QStringLiteral("FLG2"));
         w->on_menu_clicked();
@@ -243,7 +233,7 @@ private slots:
     {
         auto w = makeWindow();
         openList(*w, "FLG1");
-        QCOMPARE(w->screen_id, 15);
+        QCOMPARE(w->screen_id, screen::DiagnosisList);
         QVERIFY(shown(*w, "Gdiagnostics") && !shown(*w, "Gdiag_blur") && !shown(*w, "Gmessage"));
         QCOMPARE(cells(list(*w), 0), (QStringList{"1", "2", "3"}));
         QCOMPARE(cells(list(*w), 3), (QStringList{"   1: First", "   17: Second", "   40: Third"}));
@@ -323,8 +313,8 @@ private slots:
         QCOMPARE(list(*w)->rowCount(), 0);
         w->keys.Keyboard_Enter_Pressed = true; // OK by the keypad
         w->Key_Pressed_Function();
-        QCOMPARE(w->screen_id, 14);
-        QCOMPARE(w->diag_flag, 0);
+        QCOMPARE(w->screen_id, screen::DiagnosisChoice);
+        QCOMPARE(w->messageBox.pending.diag_flag, 0);
         QVERIFY(shown(*w, "Gmenu_diagnosis") && !shown(*w, "Gdiagnostics"));
     }
 
@@ -334,7 +324,7 @@ private slots:
         openList(*w, "FLG1");
         tap(*w, "diag_top");
         tap(*w, "diag_details");
-        QCOMPARE(w->screen_id, 16);
+        QCOMPARE(w->screen_id, screen::DiagnosisDetails);
         QTableWidget* d = w->W<QTableWidget>(QStringLiteral("t_diagdetails"));
         QCOMPARE(cells(d, 2), (QStringList{"Fault Message", "   1: First"}));
         QCOMPARE(text(*w, "diag_sigval"), QStringLiteral("FLG1_D50_XSpeedLoco"));
@@ -349,7 +339,7 @@ private slots:
             QVERIFY(w->W(QStringLiteral("diag_detailsymp"))->styleSheet() != pressed);
         }
         tap(*w, "diag_detailsback");
-        QCOMPARE(w->screen_id, 15);
+        QCOMPARE(w->screen_id, screen::DiagnosisList);
         QVERIFY(shown(*w, "Gdiagnostics") && !shown(*w, "Gdiag_details"));
         QCOMPARE(selectedRows(list(*w)), QList<int>{0});
 

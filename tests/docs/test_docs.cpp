@@ -4,7 +4,9 @@
 //    link out of the repository, fails with the file and the line), and
 //  - every C and C++ file of the repository is formatted as .clang-format
 //    says (clang-format --dry-run -Werror), so that a diff shows changes of
-//    code, not of layout.
+//    code, not of layout, and
+//  - the folders form layers: no folder includes one above it, and no
+//    include cycle runs between folders (scripts/check-layers.py).
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifndef DDU_SOURCE_ROOT
@@ -161,7 +164,7 @@ private slots:
             QSKIP("clang-format is not installed (scripts/setup.sh installs it)");
         QStringList files;
         for (const char* folder : {"acquisition", "app", "bench", "diagnostics", "input", "maintenance", "mvb",
-                                   "platform", "probe", "screens", "sim", "tests", "tools", "widgets"}) {
+                                   "platform", "probe", "screens", "sim", "tests", "tools", "ui", "widgets"}) {
             QDirIterator it(root() + QLatin1Char('/') + QLatin1String(folder),
                             {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.c")}, QDir::Files,
                             QDirIterator::Subdirectories);
@@ -198,6 +201,45 @@ private slots:
         QVERIFY2(
             failing.isEmpty(),
             qPrintable(QStringLiteral("not formatted (clang-format -i fixes it): ") + failing.join(QLatin1Char(' '))));
+    }
+
+    // The folders of the source tree form layers; the check itself fails on
+    // an upward include and on a cycle (shown on a tree made up here).
+    void foldersLayered()
+    {
+        QVERIFY2(runLayerCheck(root()) == 0, "an include crosses the folder layers (listed above)");
+
+        QTemporaryDir fake;
+        QVERIFY(fake.isValid());
+        const auto put = [&](const char* file, const char* text) {
+            const QString path = fake.path() + QLatin1Char('/') + QLatin1String(file);
+            QDir().mkpath(QFileInfo(path).path());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        put("acquisition/a.h", "#include \"mvb/b.h\"\n");
+        put("mvb/b.h", "#include \"platform/c.h\"\n");
+        put("platform/c.h", "\n");
+        put("screens/s.h", "#include \"ui/look.h\"\n");
+        put("ui/look.h", "\n");
+        QCOMPARE(runLayerCheck(fake.path()), 0);
+        put("mvb/d.h", "#include \"acquisition/a.h\"\n"); // upward, and a cycle
+        QCOMPARE(runLayerCheck(fake.path()), 1);
+        put("mvb/d.h", "\n");
+        put("ui/e.h", "#include \"screens/s.h\"\n"); // the screens' base reaching up
+        QCOMPARE(runLayerCheck(fake.path()), 1);
+    }
+
+private:
+    static int runLayerCheck(const QString& tree)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(QStringLiteral("python3"), {root() + QStringLiteral("/scripts/check-layers.py"), tree});
+        if (!p.waitForFinished(120000))
+            return -1;
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 };
 

@@ -15,7 +15,8 @@
 #include "mvb/mvbc.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
-#include "sim_process.h"
+#include "tests/support/environment.h"
+#include "tests/support/sim_process.h"
 #include <QWidget>
 
 namespace {
@@ -36,16 +37,12 @@ bool allUnknown(const SignalStore& s)
 class TestE2e : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
 private slots:
     // The window's files (the fault log above all) go to a root of the test's
     // own, never to the unit's /home/qim of the machine running the tests.
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     void init()
     {
@@ -240,9 +237,7 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         MainWindow w;
         w.exchange.requests.Selected_CAB_Type = 1;
         w.show();
@@ -270,31 +265,29 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         MainWindow w;
         w.show();
-        QCOMPARE(w.screen_id, 1);
+        QCOMPARE(w.screen_id, screen::Home);
         QTRY_COMPARE_WITH_TIMEOUT(w.exchange.requests.MVB_HW_Enable.load(), 0, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 30000);
 
         QVERIFY(sim.commandAndWait(QStringLiteral("key MENU"), QStringLiteral("sent key")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
         QVERIFY(sim.commandAndWait(QStringLiteral("key HOME"), QStringLiteral("sent key")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
 
         // The MENU button of the top bar, touched on the panel.
         QWidget* menu = w.W(QStringLiteral("menu"));
         QVERIFY(menu);
         const QPoint c = menu->mapTo(&w, menu->rect().center());
         QVERIFY(sim.commandAndWait(QStringLiteral("touch %1 %2").arg(c.x()).arg(c.y()), QStringLiteral("sent touch")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
         // ESC moves the focus outward to the top bar, whose first button is Home.
         QVERIFY(sim.commandAndWait(QStringLiteral("key ESC"), QStringLiteral("sent key")));
         QTRY_VERIFY_WITH_TIMEOUT(w.key_menu_no != 1, 30000);
         QVERIFY(sim.commandAndWait(QStringLiteral("key ENTER"), QStringLiteral("sent key")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
     }
 
     // The keypad and touch panel go away with the simulator (an adapter
@@ -318,7 +311,7 @@ private slots:
         w.show();
         QVERIFY(w.keypadPort->isOpen() && w.touchPort->isOpen());
         QVERIFY(sim->commandAndWait(QStringLiteral("key MENU"), QStringLiteral("sent key")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
 
         sim.reset();
         QTRY_VERIFY_WITH_TIMEOUT(!w.keypadPort->isOpen() && !w.touchPort->isOpen(), 30000);
@@ -329,12 +322,12 @@ private slots:
         QVERIFY(sim->start(args));
         QTRY_VERIFY_WITH_TIMEOUT(w.keypadPort->isOpen() && w.touchPort->isOpen(), 60000);
         QVERIFY(sim->commandAndWait(QStringLiteral("key HOME"), QStringLiteral("sent key")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
         QWidget* menu = w.W(QStringLiteral("menu"));
         QVERIFY(menu);
         const QPoint c = menu->mapTo(&w, menu->rect().center());
         QVERIFY(sim->commandAndWait(QStringLiteral("touch %1 %2").arg(c.x()).arg(c.y()), QStringLiteral("sent touch")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
     }
 };
 

@@ -15,7 +15,8 @@
 #include "mvb/mvbspc.h"
 #include "platform/platform.h"
 #include "screens/fault_view.h"
-#include "sim_process.h"
+#include "tests/support/environment.h"
+#include "tests/support/sim_process.h"
 
 namespace {
 
@@ -64,9 +65,7 @@ struct Cab {
     {
         if (!sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}))
             return false;
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         w = std::make_unique<MainWindow>();
         w->exchange.requests.Selected_CAB_Type = 1;
         w->show();
@@ -83,14 +82,10 @@ struct Cab {
 class TestTrustE2e : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     void init()
     {
@@ -136,7 +131,7 @@ private slots:
         QVERIFY(cab.sim.waitForLine(QStringLiteral("ack on 3015"), 5000));
         QTRY_VERIFY_WITH_TIMEOUT(v.fault_button->isVisible(), 30000);
         QVERIFY(touchWidget(cab.sim, w, "menu"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
         QVERIFY(v.fault_button->isVisible());
         QVERIFY(touch(cab.sim, w, 950, 30)); // the fault button's place
         QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 30000);
@@ -161,11 +156,11 @@ private slots:
         cab.sim.command(QStringLiteral("touches gap=700 920,30 398,403 515,573 515,315 632,403 632,573"));
         QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 30000);
         QVERIFY(touchWidget(cab.sim, w, "ddudisplay"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::DduDisplay, 30000);
         QVERIFY(touchWidget(cab.sim, w, "on_button"));
         QTRY_VERIFY_WITH_TIMEOUT(w.snap.simulated, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("DEMO MODE")), 30000);
-        QCOMPARE(w.screen_id, 1);
+        QCOMPARE(w.screen_id, screen::Home);
         // A real message while the demo runs is not read: through the next
         // demo step (2 s, four refresh ticks) nothing pops up.
         cab.sim.command(QStringLiteral("fault 20102"));
@@ -178,7 +173,7 @@ private slots:
         QVERIFY(touch(cab.sim, w, 920, 30)); // MAINTENANCE: still unlocked
         QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("ddudisplay")), 30000);
         QVERIFY(touchWidget(cab.sim, w, "ddudisplay"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 31, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::DduDisplay, 30000);
         QVERIFY(touchWidget(cab.sim, w, "off_button"));
         QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 30000);
         QVERIFY(!w.snap.simulated);

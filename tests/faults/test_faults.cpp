@@ -10,16 +10,19 @@
 
 #include "acquisition/unknown.h"
 #include "app/mainwindow.h"
-#include "app/resources.h"
 #include "diagnostics/fault.h"
 #include "diagnostics/fault_log.h"
 #include "diagnostics/fault_watch.h"
 #include "platform/file_io.h"
 #include "screens/fault_view.h"
-#include "tests/support/quiet_window.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
 #include "tools/image_table.h"
+#include "ui/resources.h"
 
 namespace {
+
+using testsupport::makeWindow;
 
 const QString kEmptyLog = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SUBSYSTEM/>\n");
 
@@ -42,11 +45,9 @@ QStringList rows(const QListWidget* l)
 class TestFaults : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
     QString logPath() const { return m_root.filePath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml")); }
-
-    std::unique_ptr<MainWindow> makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void tick(MainWindow& w, int own, int second = 0, bool multi = false)
     {
@@ -65,9 +66,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         QString error;
         QVERIFY2(imgpaint::writeAll(m_root.path(), &error) > 0, qPrintable(error));
     }
@@ -231,7 +229,7 @@ private slots:
         FaultView& v = *w->faultView;
         tick(*w, 20102);
         QVERIFY(v.Gfault->isVisible());
-        QCOMPARE(w->screen_id, 46);
+        QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(
             v.fault_header->text().startsWith(QStringLiteral("Fault Message                            Received ")));
         QCOMPARE(rows(v.faultmsg_listwidget),
@@ -284,7 +282,7 @@ private slots:
         tick(*w, 10103);
         w->on_driveradvice_clicked();
         FaultView& v = *w->faultView;
-        QCOMPARE(w->screen_id, 47);
+        QCOMPARE(w->screen_id, screen::DriverAdvice);
         QVERIFY(v.Gfaultdriveradvice->isVisible() && !v.Gfault->isVisible());
         QCOMPARE(v.page1->text(), DDU_Fault_Page1);
         QVERIFY(v.page1->isVisible() && !v.page2->isVisible());
@@ -295,7 +293,7 @@ private slots:
         QCOMPARE(v.page_no->text(), QStringLiteral("4"));
         QVERIFY(v.page4->isVisible() && !v.page1->isVisible());
         w->on_driveradv_back_clicked();
-        QCOMPARE(w->screen_id, 46);
+        QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible());
     }
 
@@ -321,7 +319,7 @@ private slots:
         const QPoint advice = v.driveradvice->mapTo(w.get(), v.driveradvice->rect().center());
         w->touch.key_pressure = 0;
         w->Touch_Screen_Connect(advice.x(), advice.y());
-        QCOMPARE(w->screen_id, 47);
+        QCOMPARE(w->screen_id, screen::DriverAdvice);
     }
 
     // ESC on the pop-up leaves it for the home screen; the message stays present.
@@ -333,7 +331,7 @@ private slots:
         w->guiupdate_fun();
         QVERIFY(!w->faultView->Gfault->isVisible());
         QVERIFY(w->DDU_Loco_Fault_Present);
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
     }
 
     // Keys on the pop-up: ENTER on a fresh pop-up opens the advice (never an
@@ -348,13 +346,13 @@ private slots:
             w->guiupdate_fun();
         };
         press("10"); // ENTER
-        QCOMPARE(w->screen_id, 47);
+        QCOMPARE(w->screen_id, screen::DriverAdvice);
         press("09"); // DOWN
         QCOMPARE(w->faultView->page_no->text(), QStringLiteral("2"));
         press("08"); // UP
         QCOMPARE(w->faultView->page_no->text(), QStringLiteral("1"));
         press("01"); // ESC
-        QCOMPARE(w->screen_id, 46);
+        QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(!w->exchange.requests.MVB_Fault_ACK.on());
         press("09"); // DOWN: the focus on ACKNOWLEDGE
         QVERIFY(w->faultView->acknowledgeFocused());
@@ -426,9 +424,9 @@ private slots:
         w->touch.key_pressure = 0;
         w->Touch_Screen_Connect(950, 30);
         QVERIFY(v.Gfault->isVisible());
-        QCOMPARE(w->screen_id, 46);
+        QCOMPARE(w->screen_id, screen::FaultPopup);
         v.enterfault_btn->click();
-        QCOMPARE(w->screen_id, 3); // the menu is served again
+        QCOMPARE(w->screen_id, screen::MainMenu); // the menu is served again
         // By key: HOME, then DOWN to the fifth place of the top bar, ENTER.
         auto press = [&w](const char* code) {
             w->feedKeypad(QByteArray("$,") + code + ",\r\n");
@@ -452,10 +450,10 @@ private slots:
         w->on_menu_clicked();
         tick(*w, 20102);
         v.driveradvice->click();
-        QCOMPARE(w->screen_id, 47);
+        QCOMPARE(w->screen_id, screen::DriverAdvice);
         tick(*w, 0);
         QVERIFY(!v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible() && !v.fault_button->isVisible());
-        QCOMPARE(w->screen_id, 3);
+        QCOMPARE(w->screen_id, screen::MainMenu);
         w->touch.key_pressure = 0;
         const QWidget* entry = w->W(QStringLiteral("hv_circ"));
         const QPoint p = entry->mapTo(w.get(), entry->rect().center());

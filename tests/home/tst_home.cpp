@@ -23,14 +23,17 @@
 #include "app/home_layout.h"
 #include "app/home_view.h"
 #include "app/mainwindow.h"
-#include "app/resources.h"
-#include "tests/support/quiet_window.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
 #include "tools/image_table.h"
+#include "ui/resources.h"
 #include "widgets/qgauge.h"
 
 using namespace home;
 
 namespace {
+
+using testsupport::makeWindow;
 
 // A locomotive in traction: every value known, every lamp off.
 SignalStore running()
@@ -101,13 +104,11 @@ bool showsIcon(const QAbstractButton* b, const QString& path)
 class TestHome : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
     // The picture file a label was given, and a readout's text.
     static QString fileOf(const QObject* o) { return o ? o->property("image").toString().section('/', -1) : QString(); }
     static QString lcdText(const QWidget* w) { return w ? w->property("text").toString() : QString(); }
-
-    std::unique_ptr<MainWindow> makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void tick(MainWindow& w, const SignalStore& s)
     {
@@ -149,12 +150,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
         // The display's images, painted into the test's data root.
         QString error;
         QVERIFY2(imgpaint::writeAll(m_root.path(), &error) > 0, qPrintable(error));
@@ -895,12 +890,12 @@ private slots:
         QVERIFY(g->isVisible());
         QVERIFY(!shown(*w, "t_browseloco"));
         QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 1"));
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
 
         w->on_loco_diag_2_clicked();
         QCOMPARE(w->loco_subsys, 2);
-        QCOMPARE(w->screen_id, 2);
-        QCOMPARE(w->screen_id_old, 2);
+        QCOMPARE(w->screen_id, screen::HomeSubsystems);
+        QCOMPARE(w->screen_id_old, screen::HomeSubsystems);
         QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 2"));
 
         // A touch on the loco 1 pictogram reaches the same place.
@@ -908,7 +903,7 @@ private slots:
         w->touch.key_pressure = 0;
         w->Touch_Screen_Connect(80, 645);
         QCOMPARE(w->loco_subsys, 1);
-        QCOMPARE(w->screen_id, 2);
+        QCOMPARE(w->screen_id, screen::HomeSubsystems);
         QVERIFY(g->isVisible());
     }
 };

@@ -22,7 +22,8 @@
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
-#include "tests/e2e/sim_process.h"
+#include "tests/support/environment.h"
+#include "tests/support/sim_process.h"
 
 namespace {
 
@@ -45,15 +46,12 @@ void tap(MainWindow& w, const char* name)
 class TestMaintenanceE2e : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         QDir root(m_root.path());
         QVERIFY(root.mkpath(QStringLiteral("file/master")) && root.mkpath(QStringLiteral("file/micview")));
         QVERIFY(QFile::copy(qEnvironmentVariable("DDU_SOURCE_DIR") + "/data/master/zav_port.xml",
@@ -97,7 +95,7 @@ private slots:
         w->on_t_mvbvar_cellClicked(word, 0);
         w->on_t_mvbvar_cellClicked(bit, 0);
         tap(*w, "mvbvar_display");
-        QCOMPARE(w->screen_id, 38);
+        QCOMPARE(w->screen_id, screen::VariableSlot);
         QTableWidget* values = v->t_mvbvarsel1;
         const int wordEntry = word < bit ? 0 : 1, bitEntry = 1 - wordEntry;
         QCOMPARE(cell(values, wordEntry, 0).trimmed(), QStringLiteral("FLG1_D07_XNodeMSC"));
@@ -130,7 +128,7 @@ private slots:
         tap(*w, "back");
         sim.command(QStringLiteral("set 3100 0 0x5A3C"));
         tap(*w, "mvbtelegram");
-        QCOMPARE(w->screen_id, 32);
+        QCOMPARE(w->screen_id, screen::Telegram);
         QCOMPARE(w->Table_updown_Telegram, 0);
         QCOMPARE(w->W<QLabel>(QStringLiteral("mvbtele_portname_value"))->text(), QStringLiteral("3100"));
         tap(*w, "bmvbtele_word");

@@ -18,6 +18,7 @@
 #include "maintenance/logic/telegram_format.h"
 #include "maintenance/logic/tick_list.h"
 #include "platform/file_io.h"
+#include "tests/support/environment.h"
 
 using maint::ReadStatus;
 
@@ -67,14 +68,10 @@ descriptor::Row row(const QString& name, int port, int byteOff, int bitOff, cons
 class TestMaintenanceLogic : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     // ---------------------------------------------------------------- descriptor
 

@@ -22,6 +22,8 @@
 #include "maintenance/monitor_dialogs_view.h"
 #include "maintenance/telegram_view.h"
 #include "maintenance/variable_view.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
 
 namespace {
 
@@ -72,19 +74,14 @@ QString dialog(MainWindow& w)
 class TestMaintenanceScreens : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
     QVector<descriptor::Row> m_rows; // the descriptor we ship
 
-    Window makeWindow(int cab = 1)
+    // A window of the unit mounted in `cab`.
+    static Window makeWindow(int cab = 1)
     {
-        StartOptions o;
-        o.noMvb = true;
-        auto w = std::make_unique<MainWindow>(nullptr, o);
-        w->timer1->stop();
-        w->timer2->stop();
-        w->keyClicksAnimated = false;
+        auto w = testsupport::makeWindow();
         w->exchange.requests.Selected_CAB_Type = cab;
-        w->show();
         return w;
     }
 
@@ -112,10 +109,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
         QDir root(m_root.path());
         QVERIFY(root.mkpath(QStringLiteral("file/master")) && root.mkpath(QStringLiteral("file/micview")));
         QVERIFY(QFile::copy(qEnvironmentVariable("DDU_SOURCE_DIR") + "/data/master/zav_port.xml",
@@ -132,7 +125,7 @@ private slots:
         QCOMPARE(w->variableView->resolve(w.get()), QStringList());
         QCOMPARE(w->monitorDialogs->resolve(w.get()), QStringList());
         w->maintenance();
-        QCOMPARE(w->screen_id, 23);
+        QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         QVERIFY(w->isShown(QStringLiteral("Gmaint_menu")) && w->isShown(QStringLiteral("Gmaint_footer")));
         QCOMPARE(text(*w, "lmaint_cab"), QStringLiteral("CAB 1"));
     }
@@ -143,7 +136,7 @@ private slots:
     {
         auto w = makeWindow();
         w->on_mvbvariables_clicked();
-        QCOMPARE(w->screen_id, 34);
+        QCOMPARE(w->screen_id, screen::Variables);
         QCOMPARE(text(*w, "mvbvar_header"), QStringLiteral("MVB PROCESS VARIABLES"));
         QVERIFY(w->statusLabel->isVisible());
         QCOMPARE(w->statusLabel->text(), QStringLiteral("Loading..."));
@@ -217,19 +210,19 @@ private slots:
 
         // Processor: SLG1 and BUR2 only; none at all is refused.
         tap(*w, "mvbvar_filter");
-        QCOMPARE(w->screen_id, 35);
+        QCOMPARE(w->screen_id, screen::VariableFilter);
         tap(*w, "proc_filter");
-        QCOMPARE(w->screen_id, 39);
+        QCOMPARE(w->screen_id, screen::ProcessorFilter);
         QVERIFY(w->monitorDialogs->fcheck[0]->isChecked()); // "ALL" before the first filter
         w->monitorDialogs->fcheck[0]->click();
         tap(*w, "filter_ok");
         QCOMPARE(dialog(*w), QStringLiteral("Select ALL/atleast one processor"));
         w->on_ok_clicked();
-        QCOMPARE(w->screen_id, 39);
+        QCOMPARE(w->screen_id, screen::ProcessorFilter);
         w->monitorDialogs->fcheck[12]->click(); // SLG1
         w->monitorDialogs->fcheck[17]->click(); // BUR2
         tap(*w, "filter_ok");
-        QCOMPARE(w->screen_id, 34);
+        QCOMPARE(w->screen_id, screen::Variables);
         QCOMPARE(telegramsOf(), (QSet<QString>{"SLG1-3700", "SLG1-3710", "SLG1-3720", "BUR2-3950"}));
         QVERIFY(!w->variableView->rowHidden(w->Table_updown_Variables));
         tap(*w, "mvbvar_filter");
@@ -243,7 +236,7 @@ private slots:
         // Telegram: the port 3110 alone ("-3110", not "-31100").
         tap(*w, "mvbvar_filter");
         tap(*w, "tele_filter");
-        QCOMPARE(w->screen_id, 40);
+        QCOMPARE(w->screen_id, screen::TelegramFilter);
         QVERIFY(w->monitorDialogs->allTicked());
         QTableWidget* ports = w->monitorDialogs->t_MVBfiltertelegram;
         int row3110 = -1;
@@ -259,14 +252,14 @@ private slots:
         // Signal name, typed on the keyboard, case ignored.
         tap(*w, "mvbvar_filter");
         tap(*w, "signalname_filter");
-        QCOMPARE(w->screen_id, 42);
+        QCOMPARE(w->screen_id, screen::SignalSearch);
         QVERIFY(w->isShown(QStringLiteral("keypad_groupbox")));
         for (const char* k : {"keybutton_S", "keybutton_P", "keybutton_E", "keybutton_E", "keybutton_D"})
             tap(*w, k);
         tap(*w, "keybutton_submit");
         QCOMPARE(text(*w, "signal_textlabel").toLower(), QStringLiteral("speed"));
         tap(*w, "Search_button");
-        QCOMPARE(w->screen_id, 34);
+        QCOMPARE(w->screen_id, screen::Variables);
         const QStringList names = visibleNames(*w);
         QVERIFY(names.contains(QStringLiteral("FLG1_D50_XSpeedLoco")));
         for (const QString& n : names)
@@ -282,7 +275,7 @@ private slots:
         const QString slot4 = micview::setPath(QStringLiteral("4"));
         QFile::remove(slot4);
         tap(*w, "mvbvar_savefile");
-        QCOMPARE(w->screen_id, 37);
+        QCOMPARE(w->screen_id, screen::SaveFile);
         tap(*w, "mvbvar_loadsave4");
         QCOMPARE(dialog(*w), QStringLiteral("No Signals Selected"));
         w->on_ok_clicked();
@@ -304,7 +297,7 @@ private slots:
         QCOMPARE(dialog(*w), QStringLiteral("Do you really want to replace the \n existing signals?"));
         w->on_no_clicked();
         QCOMPARE(micview::loadSet(slot4).entries.size(), 5);
-        QCOMPARE(w->screen_id, 34); // back to the table the question covered
+        QCOMPARE(w->screen_id, screen::Variables); // back to the table the question covered
 
         tap(*w, "mvbvar_savefile");
         tap(*w, "mvbvar_loadsave4");
@@ -316,14 +309,14 @@ private slots:
         QCOMPARE(saved.entries[2].name, m_rows[40][descriptor::SignalName]);
 
         tap(*w, "mvbvar_loadfile");
-        QCOMPARE(w->screen_id, 36);
+        QCOMPARE(w->screen_id, screen::LoadFile);
         tap(*w, "mvbvar_loadsave4");
-        QCOMPARE(w->screen_id, 38);
+        QCOMPARE(w->screen_id, screen::VariableSlot);
         QVERIFY(w->isShown(QStringLiteral("Gmaint_mvbvarsel")));
         QCOMPARE(w->viewer.DDU_Micview_Data_Count, 3);
         QCOMPARE(cell(v->t_mvbvarsel1, 1, 0).trimmed(), m_rows[9][descriptor::SignalName]);
         tap(*w, "back");
-        QCOMPARE(w->screen_id, 34);
+        QCOMPARE(w->screen_id, screen::Variables);
 
         QFile::remove(micview::setPath(QStringLiteral("6")));
         tap(*w, "mvbvar_loadfile");
@@ -341,7 +334,7 @@ private slots:
         for (int r = 0; r < 12; ++r)
             tick(*w, r);
         tap(*w, "mvbvar_display");
-        QCOMPARE(w->screen_id, 38);
+        QCOMPARE(w->screen_id, screen::VariableSlot);
         QCOMPARE(micview::loadSet(micview::setPath(QStringLiteral("temp"))).entries.size(), 12);
         QVERIFY(!w->isShown(QStringLiteral("Gmessage"))); // temp is saved without a word
         QCOMPARE(w->viewer.DDU_Micview_Start, 1);
@@ -374,7 +367,7 @@ private slots:
         auto w = makeWindow();
         w->maintenance();
         tap(*w, "mvbtelegram");
-        QCOMPARE(w->screen_id, 32);
+        QCOMPARE(w->screen_id, screen::Telegram);
         QCOMPARE(text(*w, "mvbtele_header"), QStringLiteral("MVB TELEGRAM"));
         QTableWidget* ports = w->telegramView->tmvbtelegram;
         QTableWidget* details = w->telegramView->tmvbtelegram_details;
@@ -454,7 +447,7 @@ private slots:
         auto w = makeWindow();
         w->maintenance();
         tap(*w, "mvbfreshness");
-        QCOMPARE(w->screen_id, 33);
+        QCOMPARE(w->screen_id, screen::Freshness);
         QTableWidget* t = w->telegramView->tmvbfreshness;
         QCOMPARE(t->rowCount(), 51);
         publish(*w, [&](SignalStore& s) {

@@ -3,7 +3,7 @@
 #  - its contents and control data (program, service, data root, defaults,
 #    conffile, dependencies);
 #  - dpkg -x into a scratch root: every file of the build's data root is in
-#    place, and every image the program loads (app/image_paths.def);
+#    place, and every image the program loads (ui/image_paths.def);
 #  - a 32-bit program built with 64-bit file offsets;
 #  - the defaults installer of postinst: creates the unit's own files where
 #    absent, keeps them once the unit changed them;
@@ -80,8 +80,8 @@ while IFS= read -r line; do
   folder=$(echo "$line" | sed -n 's/^DDU_IMAGE([^,]*, *"\([^"]*\)", *"\([^"]*\)").*/\1\/\2/p')
   [ -n "$folder" ] || continue
   [ -s "$DATA/img/$folder" ] || { fail "image img/$folder missing"; missing=1; }
-done < "$SRC/app/image_paths.def"
-[ "$missing" = 0 ] && pass "every image of app/image_paths.def under home/qim/img"
+done < "$SRC/ui/image_paths.def"
+[ "$missing" = 0 ] && pass "every image of ui/image_paths.def under home/qim/img"
 if [ -n "$BUILD" ] && [ -d "$BUILD/root" ]; then
   missing=0
   while IFS= read -r f; do

@@ -11,12 +11,13 @@
 #include <functional>
 
 #include "app/mainwindow.h"
-#include "app/resources.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
 #include "screens/io_slot_view.h"
-#include "tests/e2e/sim_process.h"
+#include "tests/support/environment.h"
+#include "tests/support/sim_process.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -83,14 +84,10 @@ void touchCentre(SimProcess& sim, MainWindow& w, const char* name)
 class TestProcessE2e : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root; // the window's data root: its fault log goes there
+    testsupport::TestRoot m_root; // the window's data root: its fault log goes there
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     void init()
     {
@@ -104,9 +101,7 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill"), QStringLiteral("--paced")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         MainWindow w;
         w.exchange.requests.Selected_CAB_Type = 1;
         w.show();
@@ -115,9 +110,9 @@ private slots:
 
         // PROCESS INFO, then INCHING in the menu column, touched on the panel.
         QVERIFY(sim.commandAndWait(QStringLiteral("touch 525 30"), QStringLiteral("sent touch")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 19, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::ProcessInfo, 30000);
         touchCentre(sim, w, "inching");
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 20, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Inching, 30000);
         // The screen's number goes out; the vehicle enters inching mode.
         QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3015).value(1)), 15, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_mod_Active, 1, 30000);
@@ -138,7 +133,7 @@ private slots:
 
         // Leaving the screen ends inching mode on the vehicle.
         QVERIFY(sim.commandAndWait(QStringLiteral("touch 100 30"), QStringLiteral("sent touch")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(int(sourceWords(sim, 3015).value(1)), 0, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Inching_mod_Active, 0, 30000);
     }
@@ -150,9 +145,7 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         MainWindow w;
         w.DDU_Maintenance_Password_lock = false; // the pad has tests of its own
         w.show();
@@ -180,15 +173,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.isShown(QStringLiteral("Gmenu_pressure")), 30000);
         faultThenBack("nak", [&w] { return cellText(w, "t_mpressure", 2, 1) != QLatin1String("--"); });
         send(sim, w, QStringLiteral("key ESC"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::MainMenu, 30000);
 
         // MAINTENANCE, then Loco by touch: RIOM1's inputs.
         send(sim, w, QStringLiteral("touch 925 30"));
         send(sim, w, QStringLiteral("touch 900 650"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 44, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::LocoIo, 30000);
         faultThenBack("garbage", [&w] { return w.ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
         send(sim, w, QStringLiteral("touch 100 30"));
-        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
     }
 
     // A unit configured for the other cab offers no inching buttons.
@@ -196,9 +189,7 @@ private slots:
     {
         SimProcess sim;
         QVERIFY(sim.start({QStringLiteral("--scenario"), QStringLiteral("standstill")}));
-        qputenv("DDU_MVB_DEVICE", sim.mvb.toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", sim.keypad.toLocal8Bit());
-        qputenv("DDU_TOUCH_DEVICE", sim.touch.toLocal8Bit());
+        sim.usePorts();
         MainWindow w;
         w.exchange.requests.Selected_CAB_Type = 2;
         w.show();

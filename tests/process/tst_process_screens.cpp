@@ -18,27 +18,19 @@
 #include <memory>
 
 #include "app/mainwindow.h"
-#include "app/resources.h"
 #include "screens/io_slot_view.h"
 #include "screens/process_info_view.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
+#include "ui/resources.h"
 
 namespace {
 
-using Window = std::unique_ptr<MainWindow>;
+using testsupport::makeWindow;
 
-Window makeWindow()
-{
-    StartOptions o;
-    o.noMvb = true; // nothing but the test publishes
-    auto w = std::make_unique<MainWindow>(nullptr, o);
-    w->timer1->stop();
-    w->timer2->stop();
-    w->keyClicksAnimated = false;
-    w->show();
-    return w;
-}
+using Window = std::unique_ptr<MainWindow>;
 
 void tick(MainWindow& w, const SignalStore& s)
 {
@@ -179,7 +171,7 @@ bool servesWhatIsShown(MainWindow& w)
 class TestProcessScreens : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root;
 
     void writeLog(const QByteArray& text)
     {
@@ -190,16 +182,7 @@ class TestProcessScreens : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_MVB_DEVICE", "/nonexistent/ttyMVB");
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        if (qEnvironmentVariableIsEmpty("DDU_SHELL_LOG"))
-            qputenv("DDU_SHELL_LOG", m_root.filePath(QStringLiteral("shell.log")).toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_root.isValid()); }
 
     void everyWidgetFound()
     {
@@ -333,7 +316,7 @@ private slots:
             tick(*w, s);
             w->on_process_clicked();
             touchAt(*w, 900, 65 + 58 * 5 + 26); // INCHING in the menu column
-            QCOMPARE(w->screen_id, 20);
+            QCOMPARE(w->screen_id, screen::Inching);
             QCOMPARE(w->isShown("inching_up") && w->isShown("inching_down"), r.offered);
             QCOMPARE(image(*w, "image_label"), Dir_rms_img_LEDSmallGreen);
             touchAt(*w, 610, 420); // inching_up
@@ -433,7 +416,7 @@ private slots:
         touchAt(*w, 150, 170); // SS01
         SubsystemView* v = w->subsystemView;
         QVERIFY(w->isShown("t_browseloco") && !w->isShown("t_subsystem"));
-        QCOMPARE(w->screen_id, 2);
+        QCOMPARE(w->screen_id, screen::HomeSubsystems);
         QCOMPARE(w->W<QLabel>("sub_message")->text(), QStringLiteral("MESSAGES - SS01"));
         QCOMPARE(v->Total_Table_Row_Fault, 2);
         QCOMPARE(cell(*w, "t_browseloco", 1, 2), QStringLiteral("F0103P1"));
@@ -465,7 +448,7 @@ private slots:
         QCOMPARE(v->sub_flag, 1);
         tap(*w, "ok");
         QVERIFY(!w->isShown("Gmessage") && w->isShown("t_subsystem"));
-        QCOMPARE(w->screen_id, 2);
+        QCOMPARE(w->screen_id, screen::HomeSubsystems);
 
         writeLog("<SUBSYSTEM><Message>"); // a torn log lists nothing
         touchAt(*w, 150, 170);
@@ -499,7 +482,7 @@ private slots:
         tick(*w, s);
         press(*w, "03");
         press(*w, "10"); // SUB-SYS STATUS
-        QCOMPARE(w->screen_id, 4);
+        QCOMPARE(w->screen_id, screen::SubsystemMenu);
         QVERIFY(w->isShown("Gmenu_subsys") && w->isShown("menuscreen_back"));
         QCOMPARE(cell(*w, "t_msubsys", 0, 0), QStringLiteral("SS01\nHV"));
         QCOMPARE(cell(*w, "t_msubsys", 3, 4), QStringLiteral("SS20\nSpare"));
@@ -513,10 +496,10 @@ private slots:
         QVERIFY(w->isShown("t_browseloco"));
         QCOMPARE(w->subsystemView->Total_Table_Row_Fault, 2);
         touchAt(*w, 960, 80); // back: to the menu grid it came from
-        QCOMPARE(w->screen_id, 4);
+        QCOMPARE(w->screen_id, screen::SubsystemMenu);
         QVERIFY(w->isShown("Gmenu_subsys") && !w->isShown("Gsub_system"));
         press(*w, "01"); // ESC: the main menu
-        QCOMPARE(w->screen_id, 3);
+        QCOMPARE(w->screen_id, screen::MainMenu);
     }
 
     // The nine value screens: opened from the menu, a value from the
@@ -573,7 +556,7 @@ private slots:
         QCOMPARE(cellText(*w, t, row, column), kGrey);
 
         press(*w, "01");
-        QCOMPARE(w->screen_id, 3);
+        QCOMPARE(w->screen_id, screen::MainMenu);
         QVERIFY(w->isShown("menu_screen") && !w->isShown(QLatin1String(spec.group)));
     }
 
@@ -598,7 +581,7 @@ private slots:
         const QString on = Dir_rms_img_LEDSmallLongGreen, off = Dir_rms_img_LEDSmallLongGray;
         for (int p = 0; p < 4; ++p) {
             tap(*w, buttons[p]);
-            QCOMPARE(w->screen_id, 44);
+            QCOMPARE(w->screen_id, screen::LocoIo);
             QVERIFY(w->isShown("Gmaint_riom_info") && w->isShown("Gmaint_vcumenu"));
             QCOMPARE(w->W<QLabel>("riomioinfo_header")->text(), titles[p]);
             QCOMPARE(w->W<QLabel>("riominfo_label")->text(), QStringLiteral("1/3"));
@@ -685,7 +668,7 @@ private slots:
             press(*w, "09", 2); // PROCESS INFO in the top bar
             press(*w, "10");
             QVERIFY(w->isShown("Gnode"));
-            QCOMPARE(w->screen_id, 19);
+            QCOMPARE(w->screen_id, screen::ProcessInfo);
             // On the node screen the column's other entries are 1..7 in its order.
             static const int onNode[8] = {0, 1, 2, 3, 4, 5, 6, 7};
             if (k > 0) {
@@ -693,28 +676,28 @@ private slots:
                 press(*w, "10");
             }
             QVERIFY2(w->isShown(QLatin1String(groups[k])), entries[k]);
-            QCOMPARE(w->screen_id, k == 5 ? 20 : 19);
+            QCOMPARE(w->screen_id, k == 5 ? screen::Inching : screen::ProcessInfo);
             SERVES_SHOWN(*w);
             press(*w, "01"); // ESC: the top bar, HOME first
             press(*w, "10");
-            QCOMPARE(w->screen_id, 1);
+            QCOMPARE(w->screen_id, screen::Home);
             QVERIFY2(!w->isShown(QLatin1String(groups[k])), entries[k]);
             SERVES_SHOWN(*w);
 
             touchAt(*w, 525, 30); // PROCESS INFO
             touchAt(*w, 900, 65 + 58 * k + 26);
             QVERIFY2(w->isShown(QLatin1String(groups[k])), entries[k]);
-            QCOMPARE(w->screen_id, k == 5 ? 20 : 19);
+            QCOMPARE(w->screen_id, k == 5 ? screen::Inching : screen::ProcessInfo);
             SERVES_SHOWN(*w);
             touchAt(*w, 100, 30); // HOME
-            QCOMPARE(w->screen_id, 1);
+            QCOMPARE(w->screen_id, screen::Home);
             SERVES_SHOWN(*w);
         }
         // From inching (20) to energy: the screen served follows.
         touchAt(*w, 525, 30);
         touchAt(*w, 900, 65 + 58 * 5 + 26);
         touchAt(*w, 900, 65 + 58 * 1 + 26);
-        QCOMPARE(w->screen_id, 19);
+        QCOMPARE(w->screen_id, screen::ProcessInfo);
         QVERIFY(w->isShown("Genergy"));
     }
 
@@ -731,20 +714,20 @@ private slots:
             press(*w, "09", k);
             press(*w, "10");
             QVERIFY2(w->isShown(QLatin1String(groups[k])), groups[k]);
-            QCOMPARE(w->screen_id, 4 + k);
+            QCOMPARE(w->screen_id, screen::SubsystemMenu + k);
             SERVES_SHOWN(*w);
             press(*w, "01");
             QVERIFY2(w->isShown("menu_screen") && !w->isShown(QLatin1String(groups[k])), groups[k]);
-            QCOMPARE(w->screen_id, 3);
+            QCOMPARE(w->screen_id, screen::MainMenu);
             SERVES_SHOWN(*w);
 
             touchAt(*w, menuEntry(k).x(), menuEntry(k).y());
             QVERIFY2(w->isShown(QLatin1String(groups[k])), groups[k]);
-            QCOMPARE(w->screen_id, 4 + k);
+            QCOMPARE(w->screen_id, screen::SubsystemMenu + k);
             SERVES_SHOWN(*w);
             touchAt(*w, 757, 85); // the frame's back key
             QVERIFY2(w->isShown("menu_screen"), groups[k]);
-            QCOMPARE(w->screen_id, 3);
+            QCOMPARE(w->screen_id, screen::MainMenu);
             SERVES_SHOWN(*w);
         }
     }
@@ -760,7 +743,7 @@ private slots:
         // under which the grid's cells are served as well.
         for (const QPoint& way : {QPoint(80, 645), QPoint(500, 650)}) {
             touchAt(*w, way.x(), way.y());
-            QCOMPARE(w->screen_id, way.x() == 80 ? 2 : 1);
+            QCOMPARE(w->screen_id, way.x() == 80 ? screen::HomeSubsystems : screen::Home);
             QVERIFY(w->isShown("t_subsystem"));
             SERVES_SHOWN(*w);
             touchAt(*w, 150, 170); // SS01
@@ -770,7 +753,7 @@ private slots:
             QVERIFY(w->isShown("t_subsystem") && !w->isShown("t_browseloco"));
             SERVES_SHOWN(*w);
             touchAt(*w, 100, 30); // HOME
-            QCOMPARE(w->screen_id, 1);
+            QCOMPARE(w->screen_id, screen::Home);
             SERVES_SHOWN(*w);
         }
         touchAt(*w, 80, 645);
@@ -790,7 +773,7 @@ private slots:
         touchAt(*w, 800, 500);
         press(*w, "01"); // ESC: the top bar, HOME first
         press(*w, "10");
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
         SERVES_SHOWN(*w);
     }
 
@@ -806,11 +789,11 @@ private slots:
         };
         press(*w, "09", 4); // MAINTENANCE in the top bar
         press(*w, "10");
-        QCOMPARE(w->screen_id, 23);
+        QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         SERVES_SHOWN(*w);
         press(*w, "09", 6); // Loco, the menu's last entry
         press(*w, "10");
-        QCOMPARE(w->screen_id, 44);
+        QCOMPARE(w->screen_id, screen::LocoIo);
         QCOMPARE(page(), QStringLiteral("RIOM1 SIGNAL 1/3"));
         SERVES_SHOWN(*w);
         press(*w, "10"); // focus 0: the next-slot arrow
@@ -825,7 +808,7 @@ private slots:
         press(*w, "01");
         press(*w, "09", 8); // past the eight processor keys: System
         press(*w, "10");
-        QCOMPARE(w->screen_id, 23);
+        QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         SERVES_SHOWN(*w);
 
         touchAt(*w, 900, 650); // Loco
@@ -836,13 +819,13 @@ private slots:
         touchAt(*w, 900, 190); // BRIO1
         QCOMPARE(page(), QStringLiteral("BRIO1 SIGNAL 1/3"));
         touchAt(*w, 900, 595); // System
-        QCOMPARE(w->screen_id, 23);
+        QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         SERVES_SHOWN(*w);
         touchAt(*w, 900, 650);
         press(*w, "01");
         press(*w, "01"); // ESC twice: the top bar, HOME first
         press(*w, "10");
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
         SERVES_SHOWN(*w);
     }
 };

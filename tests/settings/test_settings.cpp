@@ -28,11 +28,12 @@
 #include "app/datetime_view.h"
 #include "app/mainwindow.h"
 #include "app/password_view.h"
-#include "app/resources.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "diagnostics/fault.h"
-#include "tests/support/quiet_window.h"
+#include "tests/support/environment.h"
+#include "tests/support/window.h"
+#include "ui/resources.h"
 
 #ifndef DDU_QM_DIR
 #error "DDU_QM_DIR (the built translation files) must be defined by the build"
@@ -41,6 +42,8 @@
 using namespace settings;
 
 namespace {
+
+using testsupport::makeWindow;
 
 using Window = std::unique_ptr<MainWindow>;
 
@@ -146,10 +149,8 @@ QStringList hindiFaults(QWidget* root)
 class TestSettings : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    testsupport::TestRoot m_root{true};
     QString m_shellLog;
-
-    Window makeWindow() { return testsupport::makeQuietWindow(); }
 
     static void touchAt(MainWindow& w, QPoint p)
     {
@@ -210,12 +211,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_root.isValid());
-        qputenv("DDU_ROOT", m_root.path().toLocal8Bit());
-        qputenv("DDU_KEYPAD_DEVICE", "/nonexistent/ttyKEY");
-        qputenv("DDU_TOUCH_DEVICE", "/nonexistent/ttyTOUCH");
-        // A shell log of this program's own: other test programs run at the same time.
-        m_shellLog = m_root.filePath("shell.log");
-        qputenv("DDU_SHELL_LOG", m_shellLog.toLocal8Bit());
+        // A shell log of this program's own (m_root{true}): other test
+        // programs run at the same time.
+        m_shellLog = m_root.shellLog();
         installLanguageFiles(true);
         // The build's images: the lock icons are told apart by what they show.
         QVERIFY(QFile::link(QDir(QStringLiteral(DDU_QM_DIR "/../img")).absolutePath(), m_root.filePath("img")));
@@ -290,7 +288,7 @@ private slots:
         w->on_maintenance_clicked();
         touchAt(*w, {687, 127});
         QVERIFY(!w->isShown("Gpassword") && !w->isShown("Gpassword_blur"));
-        QCOMPARE(w->screen_id, 1);
+        QCOMPARE(w->screen_id, screen::Home);
     }
 
     void padByKeypad()
@@ -313,7 +311,7 @@ private slots:
         auto w = makeWindow();
         QLineEdit* text = w->passwordView->pwd_text_maint;
         for (int stage : {2, 3, 4, 6, 8, 5}) {
-            w->screen_id = 26;
+            w->screen_id = screen::CabSelection;
             w->password_open(stage);
             QCOMPARE(w->passwordView->pwd_header->text(), trMain(padStage(stage)->header));
             QCOMPARE(w->passwordView->pwd_info->text() ==
@@ -332,7 +330,7 @@ private slots:
         }
         // Stage 5 asks whether to calibrate.
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QStringLiteral("Do you want to calibrate"));
-        QCOMPARE(w->masterslave_flag, 1);
+        QCOMPARE(w->messageBox.pending.masterslave_flag, 1);
         w->on_no_clicked();
     }
 
@@ -361,7 +359,7 @@ private slots:
         w->Dialog_Box("Second message", 2);
         touchAt(*w, {505, 460}); // OK of the OK-only form
         QVERIFY(!w->isShown("Gmessage") && !w->isShown("Gpassword_blur"));
-        QCOMPARE(w->screen_id, 21);
+        QCOMPARE(w->screen_id, screen::DateTime);
     }
 
     void dateScreenByTouchAndKey()
@@ -369,7 +367,7 @@ private slots:
         auto w = makeWindow();
         w->on_setdatetime_clicked();
         DateTimeView& v = *w->dateTimeView;
-        QVERIFY(w->screen_id == 21 && w->isShown("Gdatetime") && w->isShown("Gproinfo_menu"));
+        QVERIFY(w->screen_id == screen::DateTime && w->isShown("Gdatetime") && w->isShown("Gproinfo_menu"));
         QCOMPARE(v.lcd_day->styleSheet(), DateTimeView::kSelectedStyle);
         QCOMPARE(v.read().value[Year], QDate::currentDate().year());
         // Each button by touch, then by Enter on its keypad focus.
@@ -426,7 +424,7 @@ private slots:
                 QCOMPARE(w->W<QLabel>("err_header")->text(), QStringLiteral("ERROR"));
                 QCOMPARE(shellLines(), QStringList());
                 w->on_ok_clicked();
-                QCOMPARE(w->screen_id, 21);
+                QCOMPARE(w->screen_id, screen::DateTime);
             } else {
                 QCOMPARE(shellLines(), QStringList({QLatin1String(r.command), "hwclock -w -f /dev/rtc0"}));
             }
@@ -487,13 +485,13 @@ private slots:
 
         touchAt(*w, {300, 30});  // MENU
         touchAt(*w, {680, 500}); // LANGUAGE
-        QVERIFY(w->screen_id == 18 && w->isShown("Gmenu_lang"));
+        QVERIFY(w->screen_id == screen::Language && w->isShown("Gmenu_lang"));
         QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QStringLiteral("SELECT LANGUAGE"));
         touchAt(*w, {500, 400}); // HINDI
         w->on_lang_clicked();
         QVERIFY(w->W<QLabel>("menuscreen_header")->styleSheet().contains(QLatin1String("36pt Lohit-Devanagari")));
         w->on_home_clicked();
-        QVERIFY(w->DDU_Language_Select == 1 && w->screen_id == 1);
+        QVERIFY(w->DDU_Language_Select == 1 && w->screen_id == screen::Home);
         // The Hindi file is installed; the texts are what it says (the English
         // text where it has none).
         QVERIFY(w->translator && w->translator->filePath().endsWith(QLatin1String("zav_hindi.qm")));
@@ -580,7 +578,7 @@ private slots:
             QCOMPARE(w->passwordView->pwd_text_maint->text(), QStringLiteral("40"));
             touchAt(*w, {687, 127});
             QVERIFY(!w->isShown("Gpassword"));
-            QCOMPARE(w->screen_id, 1);
+            QCOMPARE(w->screen_id, screen::Home);
         }
     }
 

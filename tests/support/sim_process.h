@@ -32,6 +32,14 @@ public:
         return !mvb.isEmpty() && !keypad.isEmpty() && !touch.isEmpty();
     }
 
+    // Points the display's three ports at the simulator's.
+    void usePorts() const
+    {
+        qputenv("DDU_MVB_DEVICE", mvb.toLocal8Bit());
+        qputenv("DDU_KEYPAD_DEVICE", keypad.toLocal8Bit());
+        qputenv("DDU_TOUCH_DEVICE", touch.toLocal8Bit());
+    }
+
     void command(const QString& line)
     {
         process.write((line + QLatin1Char('\n')).toUtf8());

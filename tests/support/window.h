@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "tests/support/window.h"
 
 namespace testsupport {
 
-inline std::unique_ptr<MainWindow> makeQuietWindow()
+inline std::unique_ptr<MainWindow> makeWindow()
 {
     StartOptions o;
     o.noMvb = true;

@@ -1,6 +1,6 @@
-#include "maintenance/maintenance_look.h"
+#include "ui/maintenance_look.h"
 
-#include "app/resources.h"
+#include "ui/resources.h"
 
 namespace maint {
 

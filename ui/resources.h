@@ -50,7 +50,7 @@ extern const QString Keyboard_Key_Style; // on-screen keyboard keys
 
 // ----- image paths -----
 #define DDU_IMAGE(name, folder, file) extern QString name;
-#include "app/image_paths.def"
+#include "ui/image_paths.def"
 #undef DDU_IMAGE
 
 // Builds every image path from the data root (img/rms/ and img/ddu/).

@@ -1,4 +1,4 @@
-#include "app/translated_text.h"
+#include "ui/translated_text.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -6,6 +6,11 @@
 #include <QVariant>
 
 namespace ui {
+
+QString trScreen(const char* text)
+{
+    return QCoreApplication::translate(kScreenContext, text);
+}
 
 namespace {
 

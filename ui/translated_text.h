@@ -8,9 +8,18 @@
 // Texts written on every refresh tick (values, state words) do not need it:
 // the tick writes them again.
 
+#include <QString>
+
 class QWidget;
 
 namespace ui {
+
+// Every screen's texts live in one translation context, "MainWindow": the
+// .ts files hold them there. Mark a literal where it is written with
+// QT_TRANSLATE_NOOP("MainWindow", "...") so that lupdate finds it, and look
+// it up with trScreen().
+inline constexpr char kScreenContext[] = "MainWindow";
+QString trScreen(const char* text);
 
 // Sets the text of a label or button to the translation of `source` in
 // `context` (the English text when none is installed) and marks the widget.

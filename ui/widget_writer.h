@@ -35,10 +35,15 @@ void putText(QLabel* label, const QString& text);
 void putStyle(QWidget* widget, const QString& style);
 void putShown(QWidget* widget, bool shown);
 void putPos(QWidget* widget, int x, int y);
+// Shows a screen group over what is drawn and brings it to the front.
+void showRaised(QWidget* widget);
 // Text and colour of a label in one go.
 void putValue(QLabel* label, const QString& text, int pointSize, QRgb colour, bool bold = true, bool condensed = false);
 // A value text: "--" in grey while it is unknown, else the text in `colour`.
 void putString(QLabel* label, const QString& text, int pointSize, QRgb colour);
+
+// Number of LCD digit cells a text needs (a small decimal point takes none).
+int lcdDigits(const QString& text);
 
 // LCD readouts show as many digit cells as their text needs, so that the
 // readout stays centred whatever the number of digits. A readout cannot tell

@@ -1,4 +1,4 @@
-#include "app/resources.h"
+#include "ui/resources.h"
 
 #include "platform/platform.h"
 
@@ -129,14 +129,14 @@ const QString Keyboard_Key_Style = QStringLiteral(
     "QPushButton:pressed { background-color: rgb(40, 90, 102); }");
 
 #define DDU_IMAGE(name, folder, file) QString name;
-#include "app/image_paths.def"
+#include "ui/image_paths.def"
 #undef DDU_IMAGE
 
 void init_image_paths()
 {
 #define DDU_IMAGE(name, folder, file) \
     name = platform::dataPath(QStringLiteral("img/") + QLatin1String(folder) + QLatin1Char('/') + QLatin1String(file));
-#include "app/image_paths.def"
+#include "ui/image_paths.def"
 
 #undef DDU_IMAGE
 }

@@ -1,4 +1,4 @@
-#include "app/widget_writer.h"
+#include "ui/widget_writer.h"
 
 #include <QAbstractButton>
 #include <QIcon>
@@ -6,10 +6,11 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <algorithm>
+
 #include "acquisition/unknown.h"
-#include "app/home_layout.h"
-#include "app/look.h"
-#include "app/resources.h"
+#include "ui/look.h"
+#include "ui/resources.h"
 
 namespace ui {
 
@@ -106,11 +107,28 @@ void LcdWriter::put(QLCDNumber* lcd, const QString& text, QRgb colour)
     if (last == text && !last.isNull())
         return;
     last = text;
-    const int digits = home::lcdDigits(text);
+    const int digits = lcdDigits(text);
     if (lcd->digitCount() != digits)
         lcd->setDigitCount(digits);
     lcd->display(text);
     lcd->setProperty(kTextProperty, text);
+}
+
+void showRaised(QWidget* widget)
+{
+    if (widget) {
+        widget->show();
+        widget->raise();
+    }
+}
+
+int lcdDigits(const QString& text)
+{
+    int n = 0;
+    for (QChar c : text)
+        if (c != QLatin1Char('.'))
+            ++n;
+    return std::max(n, 1);
 }
 
 } // namespace ui
