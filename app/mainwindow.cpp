@@ -186,6 +186,7 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
 
     ui = new Ui_MainWindow;
     ui->setupUi(this);
+    createScreens();
     messageBox.watch(W(QStringLiteral("Gmessage")));
     // A box closed by a way that opens nothing in its place (the subsystem
     // strip opens the grid over the screen below) serves that screen again.

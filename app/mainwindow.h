@@ -23,6 +23,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "acquisition/bus_exchange.h"
 #include "acquisition/signal_store.h"
@@ -32,8 +33,8 @@
 #include "input/navigation.h"
 #include "input/touch_decoder.h"
 #include "maintenance/ddu_config.h"
-#include "maintenance/driver_details.h"
 #include "ui/message_box_state.h"
+#include "ui/screen_host.h"
 
 class Mvb_Thread;
 class HomeView;
@@ -45,6 +46,11 @@ namespace home {
 struct HomeWidget;
 }
 class Pixy_Thread;
+class SoftwareUpdateScreen;
+class DriverDetailsScreen;
+namespace ui {
+class Screen;
+}
 class Load_Thread;
 class PanelPort;
 class QAbstractButton;
@@ -73,7 +79,7 @@ private:
     mutable QHash<QString, QPointer<QWidget>> m_cache;
 };
 
-class MainWindow : public QMainWindow, public UiState {
+class MainWindow : public QMainWindow, public UiState, public ui::ScreenHost {
     Q_OBJECT
 
 public:
@@ -196,8 +202,8 @@ public:
     // dropped whenever the box goes away other than by its answer.
     ui::MessageBoxState messageBox;
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
-    QString fileNotSavedText(const QString& reason) const;
-    QString configurationNotSavedText(const QString& reason) const;
+    QString fileNotSavedText(const QString& reason) const override;
+    QString configurationNotSavedText(const QString& reason) const override;
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
     // The screen the open message box covers; OK returns to it.
     screen::Id dialogReturnScreen() const { return m_dialogReturnScreen; }
@@ -342,7 +348,6 @@ public:
     void DDU_Maintenance_SR();
     void DDU_Maintenance_BUR();
     void DDU_Maintenance_CABDDU();
-    void DDU_Maintenance_softupdate();
     // (maintenance members: add below this line)
     // Maintenance menu, telegram and freshness screens, variable monitor
     // (maintenance/maintenance_*.cpp, telegram_*.cpp, variable_*.cpp).
@@ -415,18 +420,6 @@ public:
     void DDU_set();
     void MVB_set();
     void ddu_display();
-    // Driver details and the FUTURE screen (maintenance/driver_screens.cpp).
-    void dr_details();
-    void future();
-    void DriverDetail_ReadFile();
-    bool Driver_Details_File(QString* reason = nullptr);
-    bool DriverDetail_File(const QString& line);
-    driver::DriverDetails driverDetails; // Driver_id, Train_Name ... Railway_Zone
-    // Software update (maintenance/update_screens.cpp).
-    bool Check_pendrive();
-    bool Check_sdcard();
-    bool Check_update(const QString& name);
-    void softupdate_pendrive();
     // Steps of the screens above.
     void untickAll(config::Dialog dialog);
     void tickCode(config::Dialog dialog, int code);
@@ -437,14 +430,39 @@ public:
     void closeConfigDialog(const char* group);
     void openVariantDialog(const char* group, const char* title, const char* prefix);
     void storeVariant(const char* group, void (MainWindow::*set)());
-    void showMaintenanceTool(const char* group, const char* menuButton);
     void fillConfigureTable();
     QString dduVersionText() const;
     void showDemoLamp();
-    void fillDriverTable();
-    void driverDetailTyped(int stage, const QString& text);
-    void menuFrameHeader(const QString& text);
-    void softUpdateStatus(const QString& text, bool error);
+
+    // ----- the screens (each owns its widgets' slots and its state) -----
+    SoftwareUpdateScreen* softwareUpdate = nullptr;
+    DriverDetailsScreen* driverDetails = nullptr;
+    // The window or the screen that has the slot `signature` (normalised,
+    // e.g. "on_save_btn_clicked()"); nullptr when none has it.
+    QObject* slotOwner(const char* signature) const;
+    // Calls the no-argument slot `name` wherever it lives; false when none has it.
+    bool invokeSlot(const char* name);
+    const std::vector<ui::Screen*>& screens() const { return m_screens; }
+
+    // ----- what the screens may ask of the window (ui::ScreenHost) -----
+    QWidget* widget(const QString& name) const override { return W(name); }
+    screen::Id servedScreen() const override { return screen_id; }
+    void serveScreen(screen::Id id, bool back = false) override;
+    void hideScreens() override { grpbox_setvisible(); }
+    void goHome() override { on_home_clicked(); }
+    void drawKeyFocus() override;
+    void showMenuFrame() override { menu_backhome(); }
+    void showMaintenanceTool(const char* group, const char* menuEntry) override;
+    void openPasswordPad(int stage) override { password_open(stage); }
+    void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
+    void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override
+    {
+        Dialog_Confirm(text, std::move(onYes), saves);
+    }
+    void openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit) override;
+    bool hindi() const override { return DDU_Language_Select == 1; }
+    const SignalStore& snapshot() const override { return snap; }
+    BusRequests& requests() override { return exchange.requests; }
 
     // ----- test hooks -----
     // Feeds keypad or touch bytes straight into the decoders, as the port
@@ -685,16 +703,6 @@ public slots:
     void on_sr_cancel_clicked();
     void on_bur_cancel_clicked();
     void on_cab_cancel_clicked();
-    void on_dr_details_clicked();
-    void on_future_clicked();
-    void on_save_btn_clicked();
-    void on_t_mdrdetails_cellClicked(int row, int column);
-    void on_software_updateBtn_clicked();
-    void on_pendrive1_clicked();
-    void on_sd_card_check_clicked();
-    void on_s_update_clicked();
-    void on_file_trans_clicked();
-    void on_softw_cancel_clicked();
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);
@@ -739,4 +747,6 @@ private:
     void hideMessageBox(); // the box and its overlay; what it waited for goes with it
     void syncFaultButton();
     QString m_lastFocusMap;
+    std::vector<ui::Screen*> m_screens;
+    void createScreens();
 };

@@ -179,7 +179,7 @@ void MainWindow::applyAction(const nav::Action& a)
             b->click();
         break;
     case nav::ActKind::Invoke:
-        if (!QMetaObject::invokeMethod(this, a.target.c_str(), Qt::DirectConnection))
+        if (!invokeSlot(a.target.c_str()))
             qDebug() << "no handler" << a.target.c_str();
         break;
     }
@@ -647,7 +647,8 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
         break;
     }
     case nav::TouchAction::InvokeCell:
-        QMetaObject::invokeMethod(this, r.widget, Qt::DirectConnection, Q_ARG(int, r.row), Q_ARG(int, r.column));
+        if (QObject* owner = slotOwner((QByteArray(r.widget) + "(int,int)").constData()))
+            QMetaObject::invokeMethod(owner, r.widget, Qt::DirectConnection, Q_ARG(int, r.row), Q_ARG(int, r.column));
         break;
     case nav::TouchAction::Keyboard: break;
     }

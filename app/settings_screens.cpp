@@ -17,6 +17,7 @@
 #include "app/password_view.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
+#include "maintenance/update_screen.h"
 #include "ui/resources.h"
 
 void MainWindow::build_settings_screens(QWidget* root)
@@ -199,7 +200,7 @@ void MainWindow::PasswordPad_Operation_Stage(const QString& text)
     case 8:
         if (QWidget* soft = W(QStringLiteral("Gpassword_blur_soft")))
             soft->hide();
-        DDU_Maintenance_softupdate();
+        softwareUpdate->DDU_Maintenance_softupdate();
         break;
     default: break;
     }

@@ -436,13 +436,6 @@ void MainWindow::VCU_labelchange()
 
 // ---------------------------------------------------------------- screens
 
-// Shows one tool of the maintenance area: the menu column and footer stay,
-// the tool's menu entry is marked.
-void MainWindow::showMaintenanceTool(const char* group, const char* menuButton)
-{
-    maintglue::showTool(*this, group, menuButton);
-}
-
 void MainWindow::on_ddulogging_clicked()
 {
     screen_id_old = screen_id;

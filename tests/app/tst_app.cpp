@@ -23,9 +23,11 @@
 #include "app/panel_port.h"
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
+#include "maintenance/update_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "ui/resources.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -793,6 +795,21 @@ private slots:
         QCOMPARE(saved, 0);
         QVERIFY(!shellLogHolds("reboot"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Invalid Date"));
+    }
+
+    // Every slot a screen class owns is wired to its widget, and the key and
+    // touch tables reach it by name through the window.
+    void screenSlotsWired()
+    {
+        auto w = makeWindow();
+        QVERIFY(!w->screens().empty());
+        for (const ui::Screen* s : w->screens())
+            QVERIFY2(s->unwiredSlots().isEmpty(),
+                     qPrintable(QLatin1String(s->name()) + QStringLiteral(": ") + s->unwiredSlots().join(' ')));
+        QCOMPARE(w->slotOwner("on_pendrive1_clicked()"), static_cast<QObject*>(w->softwareUpdate));
+        QCOMPARE(w->slotOwner("on_ok_clicked()"), static_cast<QObject*>(w.get()));
+        QVERIFY(!w->slotOwner("on_nothing_clicked()"));
+        QVERIFY(!w->invokeSlot("on_nothing_clicked"));
     }
 
     // ESC is not an answer: the box stays up with its question, and its own

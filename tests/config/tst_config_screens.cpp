@@ -17,6 +17,8 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "maintenance/driver_screen.h"
+#include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
@@ -224,7 +226,7 @@ private slots:
     {
         auto w = makeWindow();
         w->on_ddulogging_clicked();
-        w->DDU_Maintenance_softupdate();
+        w->softwareUpdate->DDU_Maintenance_softupdate();
         QCOMPARE(w->screen_id, screen::SoftwareUpdate);
         auto* status = w->W<QLabel>("header_error");
         QVERIFY(status->text().startsWith("Please make sure that \npendrive contains 'ZAV_DDU_LU' file"));
@@ -262,13 +264,13 @@ private slots:
         const QString file = path("file/fault/Driver_Details");
         QVERIFY(writeBytes(file, "$,D1,T1,1200,NDLS,BCT,01-Jan-2024 10:00:00,DLI,NR,#\n"));
         auto w = makeWindow();
-        w->dr_details();
+        w->driverDetails->dr_details();
         QVERIFY(w->isShown("Gmenu_drdetails") && w->isShown("menuscreen_back"));
         QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QString("DRIVER DETAILS"));
         QCOMPARE(cell(*w, "t_mdrdetails", 7, 0), QString(" Railway Zone"));
         QCOMPARE(cell(*w, "t_mdrdetails", 5, 1), QString("01-Jan-2024 10:00:00"));
         // A value cell opens the keyboard; the separators are refused.
-        w->on_t_mdrdetails_cellClicked(1, 1);
+        w->driverDetails->on_t_mdrdetails_cellClicked(1, 1);
         QVERIFY(w->isShown("keypad_groupbox"));
         QCOMPARE(w->Keypad_Stage, 2);
         w->KeyPad_Write("12951#A");
@@ -277,16 +279,16 @@ private slots:
         QCOMPARE(w->W<QLabel>("err_header")->text(), QString("ERROR"));
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString("T1"));
         w->on_ok_clicked();
-        w->on_t_mdrdetails_cellClicked(1, 1);
+        w->driverDetails->on_t_mdrdetails_cellClicked(1, 1);
         w->KeyPad_Write(QString(40, 'R'));
         w->submit_clicked();
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(24, 'R'));
         w->on_ok_clicked();
-        w->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
+        w->driverDetails->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
         QCOMPARE(w->Keypad_Stage, 9);
         w->KeyPad_Write("WR");
         w->submit_clicked();
-        w->on_t_mdrdetails_cellClicked(5, 1); // sign-in: now
+        w->driverDetails->on_t_mdrdetails_cellClicked(5, 1); // sign-in: now
         QVERIFY(QRegularExpression("^\\d\\d-\\w{3}-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
                     .match(cell(*w, "t_mdrdetails", 5, 1))
                     .hasMatch());
@@ -298,7 +300,7 @@ private slots:
         // No file: empty fields, and the line on the debug stream.
         QVERIFY(QFile::remove(file));
         QTest::ignoreMessage(QtDebugMsg, "Unable to open DDS Fault file");
-        w->dr_details();
+        w->driverDetails->dr_details();
         QCOMPARE(cell(*w, "t_mdrdetails", 0, 1), QString());
     }
 
@@ -311,7 +313,7 @@ private slots:
         QVERIFY(writeBytes(path("usb-device"), ""));
         const QByteArray program = readBytes(QCoreApplication::applicationFilePath());
         QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), program));
-        w->DDU_Maintenance_softupdate();
+        w->softwareUpdate->DDU_Maintenance_softupdate();
         click(*w, "s_update");
         QCOMPARE(w->W<QLabel>("header_error")->text(),
                  QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));

@@ -21,6 +21,7 @@
 
 #include "app/mainwindow.h"
 #include "diagnostics/fault_log.h"
+#include "maintenance/driver_screen.h"
 #include "maintenance/logic/micview_set.h"
 #include "platform/file_io.h"
 #include "screens/fault_view.h"
@@ -112,7 +113,7 @@ private slots:
         const QByteArray old = "$,D1,T1,1200,NDLS,BCT,01-Jan-2024 10:00:00,DLI,NR,#\n";
         QVERIFY(writeBytes(file, old));
         auto w = makeWindow();
-        w->dr_details();
+        w->driverDetails->dr_details();
         {
             FileSizeLimit limit(10);
             w->W<QAbstractButton>(QStringLiteral("save_btn"))->click();

@@ -650,7 +650,7 @@ private slots:
                         w->password_text = QStringLiteral("4027");
                         w->enter_clicked();
                     } else {
-                        QVERIFY2(QMetaObject::invokeMethod(w.get(), step.toLatin1().constData()), qPrintable(step));
+                        QVERIFY2(w->invokeSlot(step.toLatin1().constData()), qPrintable(step));
                     }
                 }
                 w->guiupdate_fun();

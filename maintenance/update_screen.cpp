@@ -3,10 +3,10 @@
 // work is update::SoftwareUpdate; here only the dialog and its status line.
 //
 // A program update that installed the new file asks for the restart with the
-// message box (masterslave_flag 2): its OK ends the program with the restart
-// status and reboots the unit (mainwindow_dialog.cpp).
+// message box (ui::AfterOk::Restart): its OK ends the program with the
+// restart status and reboots the unit.
 
-#include "app/mainwindow.h"
+#include "maintenance/update_screen.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -15,32 +15,39 @@
 #include "maintenance/software_update.h"
 #include "platform/platform.h"
 #include "ui/resources.h"
+#include "ui/translated_text.h"
 #include "ui/widget_writer.h"
 
-bool MainWindow::Check_pendrive()
+SoftwareUpdateScreen::SoftwareUpdateScreen(ui::ScreenHost& h, QObject* parent)
+    : ui::Screen(h, "software update", parent)
+{
+}
+
+bool SoftwareUpdateScreen::Check_pendrive() const
 {
     return QFileInfo::exists(QString::fromLocal8Bit(platform::usbDevicePath()));
 }
 
-bool MainWindow::Check_sdcard()
+bool SoftwareUpdateScreen::Check_sdcard() const
 {
     return QFileInfo::exists(QString::fromLocal8Bit(platform::sdDevicePath()));
 }
 
-bool MainWindow::Check_update(const QString& name)
+bool SoftwareUpdateScreen::Check_update(const QString& name) const
 {
     return QFileInfo::exists(platform::dataPath(QStringLiteral("file/pendrive/")) + name);
 }
 
-void MainWindow::on_software_updateBtn_clicked()
+void SoftwareUpdateScreen::on_software_updateBtn_clicked()
 {
-    openConfigPad(8, screen::SoftwareUpdateChoice);
+    host.serveScreen(screen::SoftwareUpdateChoice);
+    host.openPasswordPad(8);
+    host.drawKeyFocus();
 }
 
-void MainWindow::DDU_Maintenance_softupdate()
+void SoftwareUpdateScreen::DDU_Maintenance_softupdate()
 {
-    screen_id_old = screen_id;
-    screen_id = screen::SoftwareUpdate;
+    host.serveScreen(screen::SoftwareUpdate, true);
     if (QWidget* menu = W(QStringLiteral("Gmaint_menu")))
         menu->hide();
     if (QWidget* blur = W(QStringLiteral("Gpassword_blur_soft"))) {
@@ -53,28 +60,30 @@ void MainWindow::DDU_Maintenance_softupdate()
         ui::showRaised(box);
     }
     if (auto* h = W<QLabel>(QStringLiteral("header1")))
-        h->setText(tr("SOFTWARE UPDATE"));
+        h->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SOFTWARE UPDATE")));
     // Short texts: the buttons are 200 pixels wide, in the bold face of the
     // menu buttons.
     const std::pair<const char*, const char*> buttons[] = {
-        {"pendrive1", QT_TR_NOOP("Pendrive")},    {"s_update", QT_TR_NOOP("Update DDU")},
-        {"file_trans", QT_TR_NOOP("Copy Files")}, {"sd_card_check", QT_TR_NOOP("SD Card")},
-        {"softw_cancel", QT_TR_NOOP("Cancel")},
+        {"pendrive1", QT_TRANSLATE_NOOP("MainWindow", "Pendrive")},
+        {"s_update", QT_TRANSLATE_NOOP("MainWindow", "Update DDU")},
+        {"file_trans", QT_TRANSLATE_NOOP("MainWindow", "Copy Files")},
+        {"sd_card_check", QT_TRANSLATE_NOOP("MainWindow", "SD Card")},
+        {"softw_cancel", QT_TRANSLATE_NOOP("MainWindow", "Cancel")},
     };
     for (const auto& [name, text] : buttons)
         if (auto* b = W<QAbstractButton>(QLatin1String(name))) {
-            b->setText(tr(text));
+            b->setText(ui::trScreen(text));
             b->setStyleSheet(Key_submenu_select_Style);
         }
     softUpdateStatus(
-        tr("Please make sure that \npendrive contains 'ZAV_DDU_LU' file\nNote :- Do not rename if not found"), false);
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+        ui::trScreen(QT_TRANSLATE_NOOP(
+            "MainWindow",
+            "Please make sure that \npendrive contains 'ZAV_DDU_LU' file\nNote :- Do not rename if not found")),
+        false);
+    host.drawKeyFocus();
 }
 
-// Shows `text` in the status line, red for an error; drawn at once, since the
-// work that follows keeps the event loop busy.
-void MainWindow::softUpdateStatus(const QString& text, bool error)
+void SoftwareUpdateScreen::softUpdateStatus(const QString& text, bool error)
 {
     auto* l = W<QLabel>(QStringLiteral("header_error"));
     if (!l)
@@ -85,61 +94,58 @@ void MainWindow::softUpdateStatus(const QString& text, bool error)
         l->repaint();
 }
 
-void MainWindow::on_pendrive1_clicked()
+void SoftwareUpdateScreen::on_pendrive1_clicked()
 {
     softUpdateStatus(QString(), false);
     if (Check_pendrive())
-        softUpdateStatus(tr("Pendrive Found"), false);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Pendrive Found")), false);
     else
-        softUpdateStatus(tr("NO Pendrive Found"), true);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NO Pendrive Found")), true);
 }
 
-void MainWindow::on_sd_card_check_clicked()
+void SoftwareUpdateScreen::on_sd_card_check_clicked()
 {
     softUpdateStatus(QString(), false);
     if (Check_sdcard())
-        softUpdateStatus(tr("MICRO SD CARD DETECTED!"), false);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD DETECTED!")), false);
     else
-        softUpdateStatus(tr("MICRO SD CARD NOT DETECTED!"), true);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD NOT DETECTED!")), true);
 }
 
-void MainWindow::on_s_update_clicked()
+void SoftwareUpdateScreen::on_s_update_clicked()
 {
     softupdate_pendrive();
 }
 
-void MainWindow::softupdate_pendrive()
+void SoftwareUpdateScreen::softupdate_pendrive()
 {
     softUpdateStatus(QString(), false);
     update::SoftwareUpdate job;
     if (job.stickPresent())
-        softUpdateStatus(tr("Updating the program ..."), false);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Updating the program ...")), false);
     const update::ProgramResult r = job.updateProgram();
     softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
     if (r.outcome == update::Outcome::Done) {
-        Dialog_Box(tr("DDU will restart now!"), 2);
-        messageBox.pending.masterslave_flag = 2;
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DDU will restart now!")), 2, ui::AfterOk::Restart);
     }
 }
 
-void MainWindow::on_file_trans_clicked()
+void SoftwareUpdateScreen::on_file_trans_clicked()
 {
     softUpdateStatus(QString(), false);
     update::SoftwareUpdate job;
     if (job.stickPresent())
-        softUpdateStatus(tr("Transferring Files....."), false);
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Transferring Files.....")), false);
     const update::TransferResult r = job.transferData();
     softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
 }
 
-void MainWindow::on_softw_cancel_clicked()
+void SoftwareUpdateScreen::on_softw_cancel_clicked()
 {
-    screen_id_old = screen_id;
-    screen_id = screen::DduConfigure;
+    host.serveScreen(screen::DduConfigure, true);
     for (const char* name : {"G_softupdate", "Gpassword_blur_soft"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
     ui::showRaised(W(QStringLiteral("Gmaint_menu")));
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }

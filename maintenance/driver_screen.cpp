@@ -9,7 +9,7 @@
 // message and the cell keeps its value; text beyond driver::kMaxFieldLength
 // is cut, with a message. SAVE stores the eight values (driver::writeFile).
 
-#include "app/mainwindow.h"
+#include "maintenance/driver_screen.h"
 
 #include <QAbstractButton>
 #include <QDateTime>
@@ -20,6 +20,7 @@
 
 #include "platform/platform.h"
 #include "ui/config_look.h"
+#include "ui/translated_text.h"
 
 namespace {
 
@@ -75,27 +76,32 @@ QTableWidgetItem* valueItem(const QString& text)
 
 } // namespace
 
+DriverDetailsScreen::DriverDetailsScreen(ui::ScreenHost& h, QObject* parent)
+    : ui::Screen(h, "driver details", parent)
+{
+}
+
 // ---------------------------------------------------------------- the file
 
 // The header of the menu frame: centred left of its back and home keys (the
 // serif face would run under them from the usual places).
-void MainWindow::menuFrameHeader(const QString& text)
+void DriverDetailsScreen::menuFrameHeader(const QString& text)
 {
     if (auto* h = W<QLabel>(QStringLiteral("menuscreen_header"))) {
         h->setText(text);
         h->setGeometry(185, 53, 540, 61);
         h->setAlignment(Qt::AlignCenter);
-        h->setStyleSheet(DDU_Language_Select == 1 ? cfglook::kMenuHeaderStyleHindi : cfglook::kMenuHeaderStyle);
+        h->setStyleSheet(host.hindi() ? cfglook::kMenuHeaderStyleHindi : cfglook::kMenuHeaderStyle);
     }
 }
 
-void MainWindow::DriverDetail_ReadFile()
+void DriverDetailsScreen::DriverDetail_ReadFile()
 {
     if (driver::readFile(platform::dataPath(kDriverFile), driverDetails) == driver::ReadResult::Unreadable)
         qDebug() << "Unable to open DDS Fault file";
 }
 
-bool MainWindow::Driver_Details_File(QString* reason)
+bool DriverDetailsScreen::Driver_Details_File(QString* reason)
 {
     const QString path = platform::dataPath(kDriverFile);
     QDir().mkpath(QFileInfo(path).path());
@@ -109,7 +115,7 @@ bool MainWindow::Driver_Details_File(QString* reason)
     return true;
 }
 
-bool MainWindow::DriverDetail_File(const QString& line)
+bool DriverDetailsScreen::DriverDetail_File(const QString& line)
 {
     driver::DriverDetails d;
     if (!driver::parseLine(line, d))
@@ -120,15 +126,15 @@ bool MainWindow::DriverDetail_File(const QString& line)
 
 // ---------------------------------------------------------------- screen
 
-void MainWindow::on_dr_details_clicked()
+void DriverDetailsScreen::on_dr_details_clicked()
 {
     dr_details();
 }
 
-void MainWindow::dr_details()
+void DriverDetailsScreen::dr_details()
 {
-    grpbox_setvisible();
-    screen_id = screen::MainMenu; // a screen of the menu frame
+    host.hideScreens();
+    host.serveScreen(screen::MainMenu); // a screen of the menu frame
     if (QWidget* g = W(QStringLiteral("Gmenu_drdetails"))) {
         g->setGeometry(175, 53, 674, 525);
         g->show();
@@ -136,27 +142,25 @@ void MainWindow::dr_details()
     }
     if (auto* save = W<QAbstractButton>(QStringLiteral("save_btn"))) {
         save->setGeometry(567, 486, 80, 35);
-        save->setText(tr("SAVE"));
+        save->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SAVE")));
     }
-    menu_backhome();
-    menuFrameHeader(tr("DRIVER DETAILS"));
+    host.showMenuFrame();
+    menuFrameHeader(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DRIVER DETAILS")));
     DriverDetail_ReadFile();
     fillDriverTable();
-    keypadSubmitHandler = [this](int stage, const QString& text) { driverDetailTyped(stage, text); };
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }
 
-void MainWindow::fillDriverTable()
+void DriverDetailsScreen::fillDriverTable()
 {
     auto* t = W<QTableWidget>(QStringLiteral("t_mdrdetails"));
     if (!t)
         return;
-    const bool hindi = DDU_Language_Select == 1;
+    const bool hindi = host.hindi();
     const QFont labelFont =
         hindi ? QFont(QStringLiteral("Lohit-Devanagari"), 23) : QFont(QStringLiteral("DejaVu Sans"), 20);
     for (int r = 0; r < driver::kFieldCount && r < t->rowCount(); ++r) {
-        auto* label = new QTableWidgetItem(tr(kRowLabels[r]));
+        auto* label = new QTableWidgetItem(ui::trScreen(kRowLabels[r]));
         label->setFont(labelFont);
         label->setForeground(QColor(0x66, 0x66, 0x66));
         label->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -165,7 +169,7 @@ void MainWindow::fillDriverTable()
     }
 }
 
-void MainWindow::on_t_mdrdetails_cellClicked(int row, int column)
+void DriverDetailsScreen::on_t_mdrdetails_cellClicked(int row, int column)
 {
     auto* t = W<QTableWidget>(QStringLiteral("t_mdrdetails"));
     if (!t || column != 1)
@@ -177,11 +181,10 @@ void MainWindow::on_t_mdrdetails_cellClicked(int row, int column)
     const int stage = keypadStageOfRow(row);
     if (stage == 0)
         return;
-    Keypad_Stage = stage;
-    keypad_open(true);
+    host.openKeyboard(stage, [this](int typedStage, const QString& text) { driverDetailTyped(typedStage, text); });
 }
 
-void MainWindow::driverDetailTyped(int stage, const QString& text)
+void DriverDetailsScreen::driverDetailTyped(int stage, const QString& text)
 {
     const int row = rowOfKeypadStage(stage);
     auto* t = W<QTableWidget>(QStringLiteral("t_mdrdetails"));
@@ -189,15 +192,19 @@ void MainWindow::driverDetailTyped(int stage, const QString& text)
         return;
     const driver::FieldInput in = driver::checkField(text);
     if (in.refused) {
-        Dialog_Box(tr("Driver details cannot hold \",\" or \"#\".\nThe entry was not taken."), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP(
+                         "MainWindow", "Driver details cannot hold \",\" or \"#\".\nThe entry was not taken.")),
+                     1);
         return;
     }
     t->setItem(row, 1, valueItem(in.text));
     if (in.shortened)
-        Dialog_Box(tr("Entry cut to %1 characters.").arg(driver::kMaxFieldLength), 2);
+        host.message(
+            ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Entry cut to %1 characters.")).arg(driver::kMaxFieldLength),
+            2);
 }
 
-void MainWindow::on_save_btn_clicked()
+void DriverDetailsScreen::on_save_btn_clicked()
 {
     auto* t = W<QTableWidget>(QStringLiteral("t_mdrdetails"));
     if (!t)
@@ -207,41 +214,42 @@ void MainWindow::on_save_btn_clicked()
         d.field(r) = t->item(r, 1) ? t->item(r, 1)->text() : QString();
     const int bad = driver::firstBadField(d);
     if (bad >= 0) {
-        Dialog_Box(tr("%1 holds \",\" or \"#\".\nNot saved.").arg(tr(kRowLabels[bad]).trimmed()), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "%1 holds \",\" or \"#\".\nNot saved."))
+                         .arg(ui::trScreen(kRowLabels[bad]).trimmed()),
+                     1);
         return;
     }
     driverDetails = d;
     QString reason;
     if (Driver_Details_File(&reason))
-        Dialog_Box(tr("File Saved"), 2);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "File Saved")), 2);
     else
-        Dialog_Box(fileNotSavedText(reason), 1);
+        host.message(host.fileNotSavedText(reason), 1);
 }
 
 // ---------------------------------------------------------------- future
 
-void MainWindow::on_future_clicked()
+void DriverDetailsScreen::on_future_clicked()
 {
     future();
 }
 
-void MainWindow::future()
+void DriverDetailsScreen::future()
 {
-    grpbox_setvisible();
-    screen_id = screen::MainMenu;
+    host.hideScreens();
+    host.serveScreen(screen::MainMenu);
     if (QWidget* g = W(QStringLiteral("Gmenu_future"))) {
         g->setGeometry(175, 53, 674, 525);
         g->show();
         g->raise();
     }
-    menu_backhome();
-    const bool hindi = DDU_Language_Select == 1;
-    menuFrameHeader(tr("FUTURE"));
+    host.showMenuFrame();
+    const bool hindi = host.hindi();
+    menuFrameHeader(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "FUTURE")));
     if (auto* l = W<QLabel>(QStringLiteral("l_futnotimplement"))) {
-        l->setText(tr("NOT IMPLEMENTED PRESENTLY"));
+        l->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NOT IMPLEMENTED PRESENTLY")));
         l->setStyleSheet(hindi ? cfglook::kFutureStyleHindi : cfglook::kFutureStyle);
         l->setGeometry(hindi ? QRect(205, 250, 400, 40) : QRect(160, 250, 400, 30));
     }
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }

@@ -1,0 +1,70 @@
+// The window as the screens' host: the few things a screen may ask of it,
+// the screens it creates, and the routing of a slot name to the screen that
+// owns it (the key and touch tables name slots, not screens).
+
+#include "app/mainwindow.h"
+
+#include <QMetaObject>
+
+#include "maintenance/driver_screen.h"
+#include "maintenance/maintenance_glue.h"
+#include "maintenance/update_screen.h"
+#include "ui/screen.h"
+
+void MainWindow::createScreens()
+{
+    softwareUpdate = new SoftwareUpdateScreen(*this, this);
+    driverDetails = new DriverDetailsScreen(*this, this);
+    m_screens = {softwareUpdate, driverDetails};
+    for (ui::Screen* s : m_screens)
+        s->connectSlots(centralWidget());
+}
+
+QObject* MainWindow::slotOwner(const char* signature) const
+{
+    const QByteArray normalised = QMetaObject::normalizedSignature(signature);
+    if (metaObject()->indexOfMethod(normalised.constData()) >= 0)
+        return const_cast<MainWindow*>(this);
+    for (ui::Screen* s : m_screens)
+        if (s->hasSlot(normalised.constData()))
+            return s;
+    return nullptr;
+}
+
+bool MainWindow::invokeSlot(const char* name)
+{
+    QObject* owner = slotOwner((QByteArray(name) + "()").constData());
+    return owner && QMetaObject::invokeMethod(owner, name, Qt::DirectConnection);
+}
+
+void MainWindow::serveScreen(screen::Id id, bool back)
+{
+    if (back)
+        screen_id_old = screen_id;
+    screen_id = id;
+}
+
+void MainWindow::drawKeyFocus()
+{
+    Keyboard_Key_Global_Reset();
+    Key_Pressed_Function();
+}
+
+void MainWindow::showMaintenanceTool(const char* group, const char* menuEntry)
+{
+    maintglue::showTool(*this, group, menuEntry);
+}
+
+void MainWindow::message(const QString& text, int kind, ui::AfterOk after)
+{
+    Dialog_Box(text, kind);
+    if (after == ui::AfterOk::Restart)
+        messageBox.pending.masterslave_flag = 2;
+}
+
+void MainWindow::openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit)
+{
+    keypadSubmitHandler = std::move(onSubmit);
+    Keypad_Stage = stage;
+    keypad_open(true);
+}

@@ -1,0 +1,77 @@
+#pragma once
+// What a screen may ask of the window around it, and nothing more: its
+// widgets by name, the screen model (which screen is served, hiding the
+// others, going home, drawing the keypad focus), the message box, the
+// password pad and the on-screen keyboard, the language shown, the tick's
+// snapshot of the vehicle data and the requests to the bus side.
+//
+// The main window implements it. A screen holds a ScreenHost&, never the
+// window itself, so a screen cannot reach into another screen's state.
+
+#include <QString>
+
+#include <functional>
+
+#include "input/screen_ids.h"
+
+class QWidget;
+struct BusRequests;
+struct SignalStore;
+
+namespace ui {
+
+// What the OK of an information box does after closing it.
+enum class AfterOk {
+    Nothing,
+    Restart, // "DDU will restart now!": the program ends with the restart status and the unit reboots
+};
+
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+
+    // ----- widgets -----
+    // The window's widget called `name` (nullptr when there is none).
+    virtual QWidget* widget(const QString& name) const = 0;
+
+    // ----- screen model -----
+    virtual screen::Id servedScreen() const = 0;
+    // Serves `id` from now on; with `back`, the screen served so far becomes
+    // the one Back and OK return to.
+    virtual void serveScreen(screen::Id id, bool back = false) = 0;
+    // Hides every screen group and resets the per-screen state.
+    virtual void hideScreens() = 0;
+    virtual void goHome() = 0;
+    // Draws the first keypad focus of the screen now shown.
+    virtual void drawKeyFocus() = 0;
+    // The frame of the main menu's screens (title bar with back and home).
+    virtual void showMenuFrame() = 0;
+    // A tool of the maintenance area: the menu column and footer with the
+    // tool's group, the tool's menu entry marked.
+    virtual void showMaintenanceTool(const char* group, const char* menuEntry) = 0;
+    // The password pad at a protected action's stage.
+    virtual void openPasswordPad(int stage) = 0;
+
+    // ----- message box -----
+    // kind 1 error, 2 information, 3 question
+    virtual void message(const QString& text, int kind, AfterOk after = AfterOk::Nothing) = 0;
+    // A question whose YES runs `onYes` ("" or what failed); NO is the
+    // default. A `saves` action reports "File Saved" when it succeeded.
+    virtual void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) = 0;
+    // "File not saved: <reason>" / "Configuration not saved: <reason>", translated.
+    virtual QString fileNotSavedText(const QString& reason) const = 0;
+    virtual QString configurationNotSavedText(const QString& reason) const = 0;
+
+    // ----- on-screen keyboard -----
+    // Opens the keyboard for `stage`; its submitted text goes to `onSubmit`.
+    virtual void openKeyboard(int stage, std::function<void(int stage, const QString& text)> onSubmit) = 0;
+
+    // ----- language -----
+    virtual bool hindi() const = 0;
+
+    // ----- data -----
+    virtual const SignalStore& snapshot() const = 0;
+    virtual BusRequests& requests() = 0;
+};
+
+} // namespace ui
