@@ -24,6 +24,7 @@
 #include "app/panel_port.h"
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/software_update.h"
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
@@ -114,7 +115,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_screen_groups(centralwidget);
     w->build_fault_screens(centralwidget);
     w->build_diagnosis_screens(centralwidget);
-    w->build_config_screens(centralwidget);
+    ConfigScreen::build(centralwidget);
     w->build_dialog(centralwidget);
     w->build_settings_screens(centralwidget);
     w->build_keypad(centralwidget);
@@ -200,7 +201,7 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     snap = everythingStaleStore(); // until the first refresh tick takes a snapshot
     startupTrace << QStringLiteral("setupUi");
 
-    read_DDUlogin_file();
+    configScreen->read_DDUlogin_file();
     startupTrace << QStringLiteral("read_DDUlogin_file");
 
     form_load();
@@ -601,7 +602,7 @@ void MainWindow::maintenanceScreensTick()
     if (!isShown(QStringLiteral("Gmaint_footer")))
         return;
     if (isShown(QStringLiteral("Gmaint_ddulogin")))
-        threadLifeDisplay();
+        configScreen->showLifeSign(threadLifeSign());
     if (isShown(QStringLiteral("GMVBFreshness")))
         Insert_Fresh_value();
     if (isShown(QStringLiteral("GMVBTelegram")))
@@ -620,19 +621,6 @@ QString MainWindow::threadLifeText(int mvbLife, int pixyLife)
         .arg(mvbLife & 0xFF, 2, 16, QLatin1Char('0'))
         .arg(pixyLife & 0xFF, 2, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-void MainWindow::threadLifeDisplay()
-{
-    auto* table = W<QTableWidget>(QStringLiteral("t_ipadr_5"));
-    if (!table || table->rowCount() < 3 || table->columnCount() < 2)
-        return;
-    auto* item = new QTableWidgetItem(threadLifeText(exchange.DDU_MVB_Thread_Life.load(), DDU_Pixy_Thread_Life.load()));
-    item->setFont(QFont(QStringLiteral("Tahoma"), 18));
-    item->setForeground(QColor(0x66, 0x66, 0x66));
-    item->setBackground(QColor(0x0f, 0x0f, 0x0f));
-    item->setTextAlignment(Qt::AlignCenter);
-    table->setItem(2, 1, item);
 }
 
 // ---------------------------------------------------------------- frame, exit
@@ -658,28 +646,6 @@ void MainWindow::paintEvent(QPaintEvent*)
 }
 
 // Both end what the driver sees: each asks first, NO being the default.
-void MainWindow::on_exit_app_clicked()
-{
-    Dialog_Confirm(
-        tr("Exit the application?"),
-        [] {
-            QCoreApplication::quit();
-            return QString();
-        },
-        false);
-}
-
-void MainWindow::on_restart_button_clicked()
-{
-    Dialog_Confirm(
-        tr("Restart the DDU?"),
-        [] {
-            platform::runShell(QStringLiteral("reboot"));
-            return QString();
-        },
-        false);
-}
-
 void MainWindow::scheduleScreenshot(const QString& file, int ms, bool quit)
 {
     QTimer::singleShot(ms, this, [this, file, quit] {

@@ -48,6 +48,7 @@ struct HomeWidget;
 class Pixy_Thread;
 class SoftwareUpdateScreen;
 class DriverDetailsScreen;
+class ConfigScreen;
 namespace ui {
 class Screen;
 }
@@ -125,8 +126,6 @@ public:
     void serial_init();
     void img_load();
     void DDU_Config_Setup();
-    void read_DDUlogin_file();
-    void threadLifeDisplay();
     static QString threadLifeText(int mvbLife, int pixyLife);
     void mvbvarselRefresh();
     // Parts of the refresh tick.
@@ -344,10 +343,6 @@ public:
     void maintenance();
     // The protected configuration dialogs and the software update (the pad's
     // stages 2, 3, 4, 6 and 8 open them; maintenance/config_screens.cpp).
-    void DDU_Maintenance_VCU();
-    void DDU_Maintenance_SR();
-    void DDU_Maintenance_BUR();
-    void DDU_Maintenance_CABDDU();
     // (maintenance members: add below this line)
     // Maintenance menu, telegram and freshness screens, variable monitor
     // (maintenance/maintenance_*.cpp, telegram_*.cpp, variable_*.cpp).
@@ -391,52 +386,17 @@ public:
     class MaintenanceState* maintState = nullptr;
 
     // (configuration, driver details and update members: add below this line)
-    void build_config_screens(QWidget* root);
     // The configuration file (file/master/DDU.xml; maintenance/config_screens.cpp).
     // DDUloggin_file stores what the unit keeps of the choices (the cab) and
     // is false (with the reason) when the file could not be written.
-    bool DDUloggin_file(QString* reason = nullptr);
-    config::DduConfig dduConfig() const;
-    void setDduConfig(const config::DduConfig& c);
-    void VCU_labelchange();
     // Check boxes of the configuration dialogs: untick all, tick the current
     // code, take the code of the ticked box.
-    void vcuchecklist();
-    void srchecklist();
-    void burchecklist();
-    void cabchecklist();
-    void DDUscreen_checklist();
-    void MVB_checklist();
-    void vcufilter_read();
-    void srfilter_read();
-    void burfilter_read();
-    void cab_read();
-    void DDU_read();
-    void MVB_read();
-    void vcufilter_set();
-    void srfilter_set();
-    void burfilter_set();
-    void cab_set();
-    void DDU_set();
-    void MVB_set();
-    void ddu_display();
     // Steps of the screens above.
-    void untickAll(config::Dialog dialog);
-    void tickCode(config::Dialog dialog, int code);
-    int tickedCode(config::Dialog dialog, int current) const;
-    void tickExclusive(config::Dialog dialog, QAbstractButton* box);
-    void openConfigPad(int stage, screen::Id screen);
-    void showConfigDialog(const char* group, screen::Id screen);
-    void closeConfigDialog(const char* group);
-    void openVariantDialog(const char* group, const char* title, const char* prefix);
-    void storeVariant(const char* group, void (MainWindow::*set)());
-    void fillConfigureTable();
-    QString dduVersionText() const;
-    void showDemoLamp();
 
     // ----- the screens (each owns its widgets' slots and its state) -----
     SoftwareUpdateScreen* softwareUpdate = nullptr;
     DriverDetailsScreen* driverDetails = nullptr;
+    ConfigScreen* configScreen = nullptr; // and the unit's configuration
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -452,6 +412,8 @@ public:
     void goHome() override { on_home_clicked(); }
     void drawKeyFocus() override;
     void showMenuFrame() override { menu_backhome(); }
+    void applyConfiguration() override { DDU_Config_Setup(); }
+    QString threadLifeSign() const override;
     void showMaintenanceTool(const char* group, const char* menuEntry) override;
     void openPasswordPad(int stage) override { password_open(stage); }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
@@ -495,9 +457,6 @@ public slots:
     void on_menuscreen_back_clicked();
     void on_sub_sys_clicked();
     void on_process_clicked();
-
-    void on_exit_app_clicked();
-    void on_restart_button_clicked();
 
     // Message box.
     void on_ok_clicked();
@@ -686,23 +645,6 @@ public slots:
 
     // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below
     // this line.
-    void on_ddulogging_clicked();
-    void on_ddudisplay_clicked();
-    void on_on_button_clicked();
-    void on_off_button_clicked();
-    void on_vcu_button_clicked();
-    void on_sr_button_clicked();
-    void on_bur_button_clicked();
-    void on_calibrate_button_clicked();
-    void on_cab_button_clicked();
-    void on_vcu_ok_clicked();
-    void on_sr_ok_clicked();
-    void on_bur_ok_clicked();
-    void on_cab_ok_clicked();
-    void on_vcu_cancel_clicked();
-    void on_sr_cancel_clicked();
-    void on_bur_cancel_clicked();
-    void on_cab_cancel_clicked();
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void mvbvarhandlerFunction(int value);

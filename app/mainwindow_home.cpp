@@ -12,6 +12,7 @@
 
 #include "app/home_layout.h"
 #include "app/home_view.h"
+#include "maintenance/config_screen.h"
 #include "ui/resources.h"
 #include "ui/widget_writer.h"
 
@@ -98,7 +99,7 @@ void MainWindow::home_update()
     HomeContext c;
     c.inHome = we_are_in_home == 1;
     c.keyFocus = key_press_count;
-    c.displayType = Selected_DDU_Type;
+    c.displayType = configScreen->Selected_DDU_Type;
     c.layout = screen_toggle;
     homeView->update(snap, c);
 }

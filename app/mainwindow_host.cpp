@@ -6,6 +6,8 @@
 
 #include <QMetaObject>
 
+#include "diagnostics/pixy_thread.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/driver_screen.h"
 #include "maintenance/maintenance_glue.h"
 #include "maintenance/update_screen.h"
@@ -15,7 +17,8 @@ void MainWindow::createScreens()
 {
     softwareUpdate = new SoftwareUpdateScreen(*this, this);
     driverDetails = new DriverDetailsScreen(*this, this);
-    m_screens = {softwareUpdate, driverDetails};
+    configScreen = new ConfigScreen(*this, this);
+    m_screens = {softwareUpdate, driverDetails, configScreen};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -42,6 +45,11 @@ void MainWindow::serveScreen(screen::Id id, bool back)
     if (back)
         screen_id_old = screen_id;
     screen_id = id;
+}
+
+QString MainWindow::threadLifeSign() const
+{
+    return threadLifeText(exchange.DDU_MVB_Thread_Life.load(), DDU_Pixy_Thread_Life.load());
 }
 
 void MainWindow::drawKeyFocus()

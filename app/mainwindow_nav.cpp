@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "maintenance/config_screen.h"
 #include "ui/resources.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ void MainWindow::Key_Pressed_Function()
     if (we_are_in_home == 1) {
         m_lastFocusMap = QStringLiteral("home");
         nav::FocusState s = focusState();
-        const nav::Action a = nav::stepHome(s, k, Selected_DDU_Type != 3);
+        const nav::Action a = nav::stepHome(s, k, configScreen->Selected_DDU_Type != 3);
         syncFocusState(s);
         drawFocus(nav::homeFocusMap(), key_press_count);
         applyAction(a);

@@ -21,6 +21,7 @@
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "app/status_banner.h"
+#include "maintenance/config_screen.h"
 #include "screens/io_slot_view.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
@@ -123,7 +124,7 @@ bool MainWindow::switchLanguage(int language)
     if (DDU_Loco_Fault_Present)
         fault_update();
     statusBanner->retranslate();
-    VCU_labelchange(); // the captions just written name FLG1/FLG2 again
+    configScreen->VCU_labelchange(); // the captions just written name FLG1/FLG2 again
     return true;
 }
 

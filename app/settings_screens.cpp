@@ -17,6 +17,7 @@
 #include "app/password_view.h"
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/update_screen.h"
 #include "ui/resources.h"
 
@@ -189,14 +190,14 @@ void MainWindow::PasswordPad_Operation_Stage(const QString& text)
         toggle_disable();
         maintenance();
         break;
-    case 2: DDU_Maintenance_VCU(); break;
-    case 3: DDU_Maintenance_SR(); break;
-    case 4: DDU_Maintenance_BUR(); break;
+    case 2: configScreen->DDU_Maintenance_VCU(); break;
+    case 3: configScreen->DDU_Maintenance_SR(); break;
+    case 4: configScreen->DDU_Maintenance_BUR(); break;
     case 5:
         Dialog_Box(tr("Do you want to calibrate"), 3);
         messageBox.pending.masterslave_flag = 1;
         break;
-    case 6: DDU_Maintenance_CABDDU(); break;
+    case 6: configScreen->DDU_Maintenance_CABDDU(); break;
     case 8:
         if (QWidget* soft = W(QStringLiteral("Gpassword_blur_soft")))
             soft->hide();

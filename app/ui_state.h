@@ -39,14 +39,9 @@ struct UiState {
     int DDU_Language_Select = 0; // 0 English, 1 Hindi
     int lang_toggle = 0;
 
-    // ----- configuration (the bus side keeps cab, SR and VCU types) -----
-    int Selected_DDU_Type = 1; // 1 "DDU", 2 "RMS With Pixy", 3 "RMS Without Pixy"
-    int Selected_BUR_Type = 0;
-    int Selected_MVB_Type = 0; // 0 EMD, 1 ESD
+    // ----- configuration (the bus side keeps cab, SR and VCU types, the
+    // configuration screen the display type, BUR type and MVB board) -----
     int MVB_enum_EMD = 1;
-    int ddu_major_version = 0;
-    int ddu_minor_version = 989;
-    QString ver_char = QStringLiteral("A -");
 
     // ----- maintenance lock -----
     bool DDU_Maintenance_Password_lock = true;

@@ -6,7 +6,7 @@
 // The places of the buttons are those of their touch regions (screen
 // coordinates minus the group's corner).
 
-#include "app/mainwindow.h"
+#include "maintenance/config_screen.h"
 
 #include <QRadioButton>
 
@@ -161,7 +161,7 @@ void buildDriverDetails(QWidget* g)
 
 } // namespace
 
-void MainWindow::build_config_screens(QWidget* root)
+void ConfigScreen::build(QWidget* root)
 {
     if (QWidget* g = groupNamed(root, "Gmaint_ddulogin"))
         buildConfigure(g);
@@ -177,10 +177,4 @@ void MainWindow::build_config_screens(QWidget* root)
     buildVariantDialog(root, "Gsr_dialog", "sr", config::Dialog::Sr);
     buildVariantDialog(root, "Gbur_dialog", "bur", config::Dialog::Bur);
     buildCabDialog(root);
-    // Ticking a box unticks the others of its row or dialog.
-    for (config::Dialog d : {config::Dialog::Vcu, config::Dialog::Sr, config::Dialog::Bur, config::Dialog::Cab,
-                             config::Dialog::DisplayType, config::Dialog::Mvb})
-        for (const config::CheckCode& c : config::checkCodes(d))
-            if (auto* box = root->findChild<QRadioButton*>(QLatin1String(c.box)))
-                connect(box, &QRadioButton::clicked, this, [this, d, box] { tickExclusive(d, box); });
 }

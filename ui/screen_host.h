@@ -42,6 +42,8 @@ public:
     // Hides every screen group and resets the per-screen state.
     virtual void hideScreens() = 0;
     virtual void goHome() = 0;
+    // Lays the home screen out again after the configuration changed.
+    virtual void applyConfiguration() = 0;
     // Draws the first keypad focus of the screen now shown.
     virtual void drawKeyFocus() = 0;
     // The frame of the main menu's screens (title bar with back and home).
@@ -65,6 +67,9 @@ public:
     // ----- on-screen keyboard -----
     // Opens the keyboard for `stage`; its submitted text goes to `onSubmit`.
     virtual void openKeyboard(int stage, std::function<void(int stage, const QString& text)> onSubmit) = 0;
+
+    // The life counters of the acquisition and DDS threads, "AA:BB".
+    virtual QString threadLifeSign() const = 0;
 
     // ----- language -----
     virtual bool hindi() const = 0;

@@ -23,6 +23,7 @@
 #include "app/panel_port.h"
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/update_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -174,8 +175,9 @@ private slots:
         QFile::remove(f.fileName());
         // Cab, DDU, BUR, MVB as read; the start-up sets the converter and control types after reading.
         const auto& r = w->exchange.requests;
-        QCOMPARE((QVector<int>{r.Selected_CAB_Type.load(), w->Selected_DDU_Type, w->Selected_BUR_Type,
-                               w->Selected_MVB_Type, r.Selected_SR_Type.load(), r.Selected_VCU_Type.load()}),
+        QCOMPARE((QVector<int>{r.Selected_CAB_Type.load(), w->configScreen->Selected_DDU_Type,
+                               w->configScreen->Selected_BUR_Type, w->configScreen->Selected_MVB_Type,
+                               r.Selected_SR_Type.load(), r.Selected_VCU_Type.load()}),
                  (QVector<int>{2, 3, 4, 1, 3, 3}));
     }
 
@@ -284,7 +286,7 @@ private slots:
         // clang-format on
         for (const auto& r : rows) {
             auto w = makeWindow();
-            w->Selected_DDU_Type = r.type;
+            w->configScreen->Selected_DDU_Type = r.type;
             press(*w, "08", r.ups);
             press(*w, "09", r.downs);
             QCOMPARE(focused(*w, nav::homeFocusMap()), QString(r.expected));
@@ -745,7 +747,7 @@ private slots:
         QFile::remove(qEnvironmentVariable("DDU_SHELL_LOG"));
 
         int saved = 0;
-        w->on_ddulogging_clicked(); // "DDU Configure": the screen the questions come from
+        w->configScreen->on_ddulogging_clicked(); // "DDU Configure": the screen the questions come from
         if (box == QLatin1String("calibrate question")) {
             w->Dialog_Box("Do you want to calibrate", 3);
             w->messageBox.pending.masterslave_flag = 1;
@@ -841,7 +843,7 @@ private slots:
             w->keys.Keyboard_Enter_Pressed = true;
             w->Key_Pressed_Function();
         };
-        w->on_ddudisplay_clicked();
+        w->configScreen->on_ddudisplay_clicked();
         QCOMPARE(w->screen_id, screen::DduDisplay);
         for (const char* button : {"restart_button", "exit_app"}) {
             w->W<QAbstractButton>(QLatin1String(button))->click();

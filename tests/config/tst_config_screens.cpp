@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/driver_screen.h"
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
@@ -112,7 +113,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(int, dialogScreen);
         auto w = makeWindow();
-        w->on_ddulogging_clicked();
+        w->configScreen->on_ddulogging_clicked();
         QCOMPARE(w->screen_id, screen::DduConfigure);
         w->W<QAbstractButton>(button)->setEnabled(true); // hidden on the unit; the pad still guards it
         click(*w, button);
@@ -135,8 +136,8 @@ private slots:
         const QStringList cabs{"cabcheck1", "cabcheck2", "cabcheck3"};
         auto w = makeWindow();
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
-        w->on_ddulogging_clicked();
-        w->DDU_Maintenance_CABDDU();
+        w->configScreen->on_ddulogging_clicked();
+        w->configScreen->DDU_Maintenance_CABDDU();
         QCOMPARE(w->screen_id, screen::CabSettings);
         QCOMPARE(checked(*w, cabs), QStringList{"cabcheck1"});
         QVERIFY(!w->W("DDUcheck1")->isEnabled() && !w->W("mvb_ESD_check")->isEnabled());
@@ -150,7 +151,7 @@ private slots:
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 1);
         QCOMPARE(readBytes(path("file/master/DDU.xml")), before);
 
-        w->DDU_Maintenance_CABDDU();
+        w->configScreen->DDU_Maintenance_CABDDU();
         click(*w, "cabcheck2");
         w->W<QAbstractButton>("DDUcheck1")->setChecked(true); // whatever the rows show
         click(*w, "cab_ok");                                  // a new cab asks for the restart
@@ -158,7 +159,7 @@ private slots:
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
         QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 2);
-        QCOMPARE(w->Selected_DDU_Type, 3);
+        QCOMPARE(w->configScreen->Selected_DDU_Type, 3);
         const QString file = QString::fromUtf8(readBytes(path("file/master/DDU.xml")));
         QVERIFY2(file.contains("<VCU>3</VCU>") && file.contains("<SR>3</SR>") && file.contains("<BUR>3</BUR>") &&
                      file.contains("<CAB>2</CAB>") && file.contains("<DDU>3</DDU>") && file.contains("<MVB>0</MVB>"),
@@ -166,7 +167,7 @@ private slots:
         w.reset();
         auto again = makeWindow();
         QCOMPARE(again->exchange.requests.Selected_CAB_Type.load(), 2);
-        again->DDU_Maintenance_CABDDU();
+        again->configScreen->DDU_Maintenance_CABDDU();
         QCOMPARE(checked(*again, cabs), QStringList{"cabcheck2"});
         QVERIFY(writeBytes(path("file/master/DDU.xml"), before));
     }
@@ -177,21 +178,21 @@ private slots:
     {
         auto w = makeWindow();
         w->exchange.requests.Selected_SR_Type.store(6);
-        w->DDU_Maintenance_SR();
+        w->configScreen->DDU_Maintenance_SR();
         QCOMPARE(w->W<QAbstractButton>("srcheck1")->text(), QString("Default"));
         QVERIFY(w->W<QAbstractButton>("srcheck7")->isChecked() && !w->W<QAbstractButton>("srcheck12")->isChecked());
         click(*w, "sr_cancel");
         QVERIFY(!w->isShown("Gsr_dialog"));
         auto* label = new QLabel("FLG1", w->centralWidget());
         w->exchange.requests.Selected_VCU_Type.store(2);
-        w->VCU_labelchange();
+        w->configScreen->VCU_labelchange();
         QCOMPARE(label->text(), QString("ICP1"));
     }
 
     void configureScreen()
     {
         auto w = makeWindow();
-        w->on_ddulogging_clicked();
+        w->configScreen->on_ddulogging_clicked();
         QVERIFY(w->isShown("Gmaint_ddulogin"));
         for (const char* name : {"vcu_button", "sr_button", "calibrate_button", "bur_button", "stack_label"})
             QVERIFY2(!w->isShown(name) && !w->W(name)->isEnabled(), name);
@@ -204,7 +205,7 @@ private slots:
     void displayScreenAndDemoSwitch()
     {
         auto w = makeWindow();
-        w->on_ddudisplay_clicked();
+        w->configScreen->on_ddudisplay_clicked();
         QCOMPARE(w->screen_id, screen::DduDisplay);
         QCOMPARE(cell(*w, "t_version", 0, 1), QString("A - 0.989"));
         QCOMPARE(cell(*w, "t_version", 2, 1), QString("%1.%2").arg(mvb_major_version).arg(mvb_minor_version));
@@ -215,7 +216,7 @@ private slots:
         QVERIFY(w->exchange.requests.MVB_DDU_Internal_Simulation.load());
         QCOMPARE(w->screen_id, screen::Home);
         QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), green);
-        w->on_ddudisplay_clicked();
+        w->configScreen->on_ddudisplay_clicked();
         click(*w, "off_button");
         QVERIFY(!w->exchange.requests.MVB_DDU_Internal_Simulation.load());
         QCOMPARE(w->W<QLabel>("demo_lamp")->pixmap().toImage(), grey);
@@ -225,7 +226,7 @@ private slots:
     void updateDialogStatus()
     {
         auto w = makeWindow();
-        w->on_ddulogging_clicked();
+        w->configScreen->on_ddulogging_clicked();
         w->softwareUpdate->DDU_Maintenance_softupdate();
         QCOMPARE(w->screen_id, screen::SoftwareUpdate);
         auto* status = w->W<QLabel>("header_error");

@@ -21,6 +21,7 @@
 
 #include "app/mainwindow.h"
 #include "diagnostics/fault_log.h"
+#include "maintenance/config_screen.h"
 #include "maintenance/driver_screen.h"
 #include "maintenance/logic/micview_set.h"
 #include "platform/file_io.h"
@@ -130,8 +131,8 @@ private slots:
         const QByteArray old = "<Table><Loco_Details><CAB>1</CAB></Loco_Details></Table>";
         QVERIFY(writeBytes(file, old));
         auto w = makeWindow();
-        w->on_ddulogging_clicked();
-        w->DDU_Maintenance_CABDDU();
+        w->configScreen->on_ddulogging_clicked();
+        w->configScreen->DDU_Maintenance_CABDDU();
         w->W<QAbstractButton>(QStringLiteral("cabcheck2"))->click();
         {
             FileSizeLimit limit(10);

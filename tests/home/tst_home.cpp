@@ -23,6 +23,7 @@
 #include "app/home_layout.h"
 #include "app/home_view.h"
 #include "app/mainwindow.h"
+#include "maintenance/config_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "tools/image_table.h"
@@ -854,7 +855,7 @@ private slots:
         // The display type without the second layout never shows the toggle.
         w.reset();
         auto type3 = makeWindow();
-        type3->Selected_DDU_Type = 3;
+        type3->configScreen->Selected_DDU_Type = 3;
         for (int i = 0; i < 5; ++i) {
             type3->feedKeypad(QByteArrayLiteral("$,09,"));
             tick(*type3, running());
