@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -25,7 +26,11 @@
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
 #include "maintenance/config_screen.h"
+#include "maintenance/maintenance_menu_screen.h"
+#include "maintenance/maintenance_state.h"
 #include "maintenance/software_update.h"
+#include "maintenance/telegram_screen.h"
+#include "maintenance/variable_screen.h"
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
@@ -220,7 +225,7 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     if (QWidget* icon = W(QStringLiteral("lang_icon")))
         icon->hide();
 
-    Read_Port_Data_BUFFER();
+    telegramScreen->Read_Port_Data_BUFFER();
     startupTrace << QStringLiteral("Read_Port_Data_BUFFER");
     exchange.requests.Selected_SR_Type.store(3);
     exchange.requests.Selected_VCU_Type.store(3);
@@ -265,16 +270,22 @@ void MainWindow::connectTableScrollBars()
 {
     struct Link {
         const char* table;
-        void (MainWindow::*handler)(int);
+        QObject* screen; // the window or the screen that owns the table
+        const char* handler;
     };
-    const Link links[] = {{"t_mvbvar", &MainWindow::mvbvarhandlerFunction},
-                          {"tmvbfreshness", &MainWindow::mvbfreshnesshandlerFunction},
-                          {"t_browseloco", &MainWindow::subsyshandlerFunction},
-                          {"t_diagnosis", &MainWindow::diaghandlerFunction},
-                          {"tmvbtelegram", &MainWindow::mvbtelehandlerFunction}};
-    for (const Link& l : links)
-        if (auto* t = W<QTableWidget>(QLatin1String(l.table)))
-            connect(t->verticalScrollBar(), &QScrollBar::valueChanged, this, l.handler);
+    const Link links[] = {{"t_mvbvar", variableMonitor, "mvbvarhandlerFunction(int)"},
+                          {"tmvbfreshness", telegramScreen, "mvbfreshnesshandlerFunction(int)"},
+                          {"t_browseloco", this, "subsyshandlerFunction(int)"},
+                          {"t_diagnosis", this, "diaghandlerFunction(int)"},
+                          {"tmvbtelegram", telegramScreen, "mvbtelehandlerFunction(int)"}};
+    for (const Link& l : links) {
+        auto* t = W<QTableWidget>(QLatin1String(l.table));
+        const QMetaObject* mo = l.screen->metaObject();
+        const int slot = mo->indexOfSlot(l.handler);
+        if (t && slot >= 0)
+            connect(t->verticalScrollBar(), QMetaMethod::fromSignal(&QScrollBar::valueChanged), l.screen,
+                    mo->method(slot));
+    }
 }
 
 void MainWindow::form_load()
@@ -444,21 +455,18 @@ void MainWindow::grpbox_setvisible()
         if (QWidget* w = W(QLatin1String(name)))
             w->lower();
 
+    // Leaving the maintenance tools stops their extra reads on the bus.
+    ViewerSelection& viewer = maintState->viewer;
     if (viewer.DDU_Micview_Start != 0 || viewer.DDU_Micview_Data_Count != 0 || viewer.port_buffer_view != 0) {
         viewer.DDU_Micview_Start = 0;
         viewer.DDU_Micview_Data_Count = 0;
         viewer.port_buffer_view = 0;
-        pushViewerSelection();
+        exchange.setSelection(viewer);
     }
     diagnosis_screen_active = 0;
     DDU_Maintenace_Selected_Processor = 0;
     we_are_in_home = 0;
     condition = true;
-}
-
-void MainWindow::pushViewerSelection()
-{
-    exchange.setSelection(viewer);
 }
 
 // ---------------------------------------------------------------- ticks
@@ -604,11 +612,11 @@ void MainWindow::maintenanceScreensTick()
     if (isShown(QStringLiteral("Gmaint_ddulogin")))
         configScreen->showLifeSign(threadLifeSign());
     if (isShown(QStringLiteral("GMVBFreshness")))
-        Insert_Fresh_value();
+        telegramScreen->Insert_Fresh_value();
     if (isShown(QStringLiteral("GMVBTelegram")))
-        MVBTelegram_update_value();
+        telegramScreen->MVBTelegram_update_value();
     if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
-        mvbvarselRefresh();
+        variableMonitor->mvbvarselRefresh();
     if (isShown(QStringLiteral("Gmaint_vcumenu"))) {
         Processor_Life_Sign_Update();
         riom_slot_update();

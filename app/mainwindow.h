@@ -49,6 +49,9 @@ class Pixy_Thread;
 class SoftwareUpdateScreen;
 class DriverDetailsScreen;
 class ConfigScreen;
+class MaintenanceMenuScreen;
+class TelegramScreen;
+class VariableMonitorScreen;
 namespace ui {
 class Screen;
 }
@@ -89,7 +92,6 @@ public:
 
     // ----- members of the window -----
     Pixy_Thread* pixyThread = nullptr;
-    Load_Thread* loadThread = nullptr; // created on demand by the variable monitor
     Ui_MainWindow* ui = nullptr;
     PanelPort* keypadPort = nullptr; // COM4
     PanelPort* touchPort = nullptr;  // COM5
@@ -105,8 +107,7 @@ public:
     // ----- data hand-over -----
     BusExchange exchange; // the program's one hand-over with the acquisition thread
     Mvb_Thread* mvbThread = nullptr;
-    SignalStore snap;       // copy of the signal store taken at the start of each refresh tick
-    ViewerSelection viewer; // the GUI's copy of the telegram list and monitor selection
+    SignalStore snap; // copy of the signal store taken at the start of each refresh tick
 
     // ----- input -----
     KeypadDecoder keypad;
@@ -127,7 +128,6 @@ public:
     void img_load();
     void DDU_Config_Setup();
     static QString threadLifeText(int mvbLife, int pixyLife);
-    void mvbvarselRefresh();
     // Parts of the refresh tick.
     void brightnessPanelTick();
     void clockTick();
@@ -203,7 +203,7 @@ public:
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
     QString fileNotSavedText(const QString& reason) const override;
     QString configurationNotSavedText(const QString& reason) const override;
-    void XML_Insert_Data(int row, int column, int format, int table, const QString& text);
+    void XML_Insert_Data(int row, int column, int format, int table, const QString& text) override;
     // The screen the open message box covers; OK returns to it.
     screen::Id dialogReturnScreen() const { return m_dialogReturnScreen; }
 
@@ -335,68 +335,16 @@ public:
     void DDU_Maintenace_Get_Previous_Slot();
     void DDU_Maintenace_Get_Next_Slot();
 
-    // ----- maintenance tools (maintenance/*.cpp) -----
-    void Read_Port_Data_BUFFER();
-    void Insert_Fresh_value();
-    void MVBTelegram_update_value();
-    // The maintenance menu (the password pad's stage 1 opens it).
-    void maintenance();
-    // The protected configuration dialogs and the software update (the pad's
-    // stages 2, 3, 4, 6 and 8 open them; maintenance/config_screens.cpp).
-    // (maintenance members: add below this line)
-    // Maintenance menu, telegram and freshness screens, variable monitor
-    // (maintenance/maintenance_*.cpp, telegram_*.cpp, variable_*.cpp).
-    void build_maintenance_screens(QWidget* root);
-    void maint_change_buttoncolor();               // every menu button unselected
-    void maint_select_button(const QString& name); // then the tool's own button selected
-    void Show_File_cab();
-    void maintenance_loco(); // the "Loco" entry: the processor I/O screens
-    void maintenance_update();
-    void Read_Port_Data(int kind);
-    void Create_MVBFresh_Table(int rows);
-    void Create_MVBTele_Table(int rows);
-    void Create_MVBTele_Table_details();
-    void binary_details();
-    void byte_details();
-    void word_details();
-    void f_mvb_telegram_switch_position();
-    void checked_reset();
-    void MVBVar_Create_Table(int rows);
-    void MVBVar_Table_design();
-    // Up and down of the freshness and variable tables (their buttons' slots call them).
-    void on_MVBFress_up_button();
-    void on_MVBFress_down_button();
-    void on_MVBVar_up_button();
-    void on_MVBVar_down_button();
-    void check_row_visible_up(int row);
-    void check_row_visible_down(int row);
-    void loadsave();
-    void loadsave_switch();
-    void DDU_Micview_Load();
-    void DDU_Micview_Save();
-    bool file_write(QString* reason = nullptr);
-    int DDU_Micview_Get_Fun_code(int port);
-    void MVBVardisplay_Create_Table(int count);
-    void mvbvar_display_design();
-    void telegram_filter();
-    void signal_serach();
-    class TelegramView* telegramView = nullptr;
-    class VariableView* variableView = nullptr;
-    class MonitorDialogsView* monitorDialogs = nullptr;
+    // ----- maintenance tools: what their screens share -----
     class MaintenanceState* maintState = nullptr;
-
-    // (configuration, driver details and update members: add below this line)
-    // The configuration file (file/master/DDU.xml; maintenance/config_screens.cpp).
-    // DDUloggin_file stores what the unit keeps of the choices (the cab) and
-    // is false (with the reason) when the file could not be written.
-    // Check boxes of the configuration dialogs: untick all, tick the current
-    // code, take the code of the ticked box.
-    // Steps of the screens above.
 
     // ----- the screens (each owns its widgets' slots and its state) -----
     SoftwareUpdateScreen* softwareUpdate = nullptr;
     DriverDetailsScreen* driverDetails = nullptr;
     ConfigScreen* configScreen = nullptr; // and the unit's configuration
+    MaintenanceMenuScreen* maintenanceMenu = nullptr;
+    TelegramScreen* telegramScreen = nullptr;
+    VariableMonitorScreen* variableMonitor = nullptr;
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -416,6 +364,11 @@ public:
     QString threadLifeSign() const override;
     void showMaintenanceTool(const char* group, const char* menuEntry) override;
     void openPasswordPad(int stage) override { password_open(stage); }
+    void markTopBar(const char* entry) override;
+    void disableLayoutToggle() override { toggle_disable(); }
+    void openProcessorIo(int processor) override { DDU_Maintenace_Open_Processor(processor); }
+    void closeKeyboard() override { keypad_open(false); }
+    BusExchange& bus() override { return exchange; }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
     void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override
     {
@@ -564,94 +517,9 @@ public slots:
     void on_ddu_proc_prev_slot_clicked();
     void on_ddu_proc_next_slot_clicked();
 
-    // Maintenance slots (maintenance/*.cpp): add below this line.
-    void on_system_clicked();
-    void on_close_clicked();
-    void on_mvbfreshness_clicked();
-    void on_bmvbfreh_up_clicked();
-    void on_bmvbfreh_down_clicked();
-    void on_bmvbfreh_top_clicked();
-    void on_bmvbfreh_bottom_clicked();
-    void on_bmvbfreh_reset_clicked();
-    void on_tmvbfreshness_cellClicked(int row, int column);
-    void on_mvbtelegram_clicked();
-    void on_bmvbtele_top_clicked();
-    void on_bmvbtele_up_clicked();
-    void on_bmvbtele_down_clicked();
-    void on_bmvbtele_bottm_clicked();
-    void on_bmvbtele_bin_clicked();
-    void on_bmvbtele_byte_clicked();
-    void on_bmvbtele_word_clicked();
-    void on_tmvbtelegram_cellClicked(int row, int column);
-    void on_mvbvariables_clicked();
-    void DDU_MVB_Variable_Display(int row, int column, const QString& text);
-    void DDU_MVB_Variable_Setup(int count, int stage);
-    void DDU_MVB_Variable_Part(int rows);
-    void on_t_mvbvar_cellClicked(int row, int column);
-    void on_mvbvar_top_clicked();
-    void on_mvbvar_bottom_clicked();
-    void on_mvbvar_up_clicked();
-    void on_mvbvar_down_clicked();
-    void on_mvbvar_clearsel_clicked();
-    void on_mvbvar_loadfile_clicked();
-    void on_mvbvar_savefile_clicked();
-    void on_mvbvar_loadsave1_clicked();
-    void on_mvbvar_loadsave2_clicked();
-    void on_mvbvar_loadsave3_clicked();
-    void on_mvbvar_loadsave4_clicked();
-    void on_mvbvar_loadsave5_clicked();
-    void on_mvbvar_loadsave6_clicked();
-    void on_mvbvar_cancel_clicked();
-    void on_mvbvar_display_clicked();
-    void on_back_clicked();
-    void on_mvbvar_filter_clicked();
-    void on_filterclose_button_clicked();
-    void on_proc_filter_clicked();
-    void on_fcheck1_clicked();
-    void on_fcheck2_clicked();
-    void on_fcheck3_clicked();
-    void on_fcheck4_clicked();
-    void on_fcheck5_clicked();
-    void on_fcheck6_clicked();
-    void on_fcheck7_clicked();
-    void on_fcheck8_clicked();
-    void on_fcheck9_clicked();
-    void on_fcheck10_clicked();
-    void on_fcheck11_clicked();
-    void on_fcheck12_clicked();
-    void on_fcheck13_clicked();
-    void on_fcheck14_clicked();
-    void on_fcheck15_clicked();
-    void on_fcheck16_clicked();
-    void on_fcheck17_clicked();
-    void on_fcheck18_clicked();
-    void on_fcheck19_clicked();
-    void on_filter_ok_clicked();
-    void on_filter_cancel_clicked();
-    void on_tele_filter_clicked();
-    void on_t_MVBfiltertelegram_cellClicked(int row, int column);
-    void on_clearselec_clicked();
-    void on_filtertelegram_all_clicked();
-    void on_ok_btn_clicked();
-    void on_cancel_btn_clicked();
-    void on_tele_top_clicked();
-    void on_tele_up_clicked();
-    void on_tele_down_clicked();
-    void on_tele_bottom_clicked();
-    void on_signalname_filter_clicked();
-    void on_rewrite_button_clicked();
-    void on_Search_button_clicked();
-    void on_Cancel_button_clicked();
-
-    // Configuration, driver details and update slots (maintenance/config_*.cpp, maintenance/update_*.cpp): add below
-    // this line.
-
     // Scroll-bar handlers of the long tables (filled by their screens).
-    void mvbvarhandlerFunction(int value);
-    void mvbfreshnesshandlerFunction(int value);
     void subsyshandlerFunction(int value);
     void diaghandlerFunction(int value);
-    void mvbtelehandlerFunction(int value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -680,8 +548,6 @@ private:
     void touchAct(const nav::TouchRegion& region, int x, int y);
     void syncFocusState(const nav::FocusState& s);
     nav::FocusState focusState() const;
-
-    void pushViewerSelection();
 
     screen::Id m_dialogReturnScreen = screen::None;
     screen::Id m_screenUnderFault = screen::Home; // the screen the fault pop-up covers

@@ -9,8 +9,12 @@
 #include "diagnostics/pixy_thread.h"
 #include "maintenance/config_screen.h"
 #include "maintenance/driver_screen.h"
-#include "maintenance/maintenance_glue.h"
+#include "maintenance/maintenance_menu_screen.h"
+#include "maintenance/maintenance_state.h"
+#include "maintenance/telegram_screen.h"
 #include "maintenance/update_screen.h"
+#include "maintenance/variable_screen.h"
+#include "ui/resources.h"
 #include "ui/screen.h"
 
 void MainWindow::createScreens()
@@ -18,7 +22,11 @@ void MainWindow::createScreens()
     softwareUpdate = new SoftwareUpdateScreen(*this, this);
     driverDetails = new DriverDetailsScreen(*this, this);
     configScreen = new ConfigScreen(*this, this);
-    m_screens = {softwareUpdate, driverDetails, configScreen};
+    maintState = new MaintenanceState(this);
+    maintenanceMenu = new MaintenanceMenuScreen(*this, this);
+    telegramScreen = new TelegramScreen(*this, *maintState, this);
+    variableMonitor = new VariableMonitorScreen(*this, *maintState, this);
+    m_screens = {softwareUpdate, driverDetails, configScreen, maintenanceMenu, telegramScreen, variableMonitor};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -60,7 +68,14 @@ void MainWindow::drawKeyFocus()
 
 void MainWindow::showMaintenanceTool(const char* group, const char* menuEntry)
 {
-    maintglue::showTool(*this, group, menuEntry);
+    maintenanceMenu->showTool(group, menuEntry);
+}
+
+void MainWindow::markTopBar(const char* entry)
+{
+    Main_Menu_Button_Color_Reset();
+    if (QWidget* b = W(QLatin1String(entry)))
+        b->setStyleSheet(key_menu_select_Style);
 }
 
 void MainWindow::message(const QString& text, int kind, ui::AfterOk after)

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 
 #include "maintenance/config_screen.h"
+#include "maintenance/maintenance_state.h"
 #include "ui/resources.h"
 
 #include <algorithm>
@@ -621,20 +622,20 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
         int position = 0, rows = 0;
         switch (r.param) {
         case 1:
-            position = Table_updown_Freshness;
-            rows = Total_Table_Row_Freshness;
+            position = maintState->Table_updown_Freshness;
+            rows = maintState->Total_Table_Row_Freshness;
             break;
         case 2:
-            position = Table_updown_Telegram;
-            rows = Total_Table_Row_Telegram;
+            position = maintState->Table_updown_Telegram;
+            rows = maintState->Total_Table_Row_Telegram;
             break;
         case 3:
-            position = Table_updown_Variables;
-            rows = Total_Table_Row_Variables;
+            position = maintState->Table_updown_Variables;
+            rows = maintState->Total_Table_Row_Variables;
             break;
         case 4:
-            position = Table_updown_filtertelegram;
-            rows = viewer.port_buffer_count;
+            position = maintState->Table_updown_filtertelegram;
+            rows = maintState->viewer.port_buffer_count;
             break;
         case 5:
             position = Table_updown_DDS;
@@ -699,20 +700,20 @@ void MainWindow::scroll_Table_logic(int table, int delta)
     int rows = 0;
     switch (table) {
     case 1:
-        position = &Table_updown_Freshness;
-        rows = Total_Table_Row_Freshness;
+        position = &maintState->Table_updown_Freshness;
+        rows = maintState->Total_Table_Row_Freshness;
         break;
     case 2:
-        position = &Table_updown_Telegram;
-        rows = Total_Table_Row_Telegram;
+        position = &maintState->Table_updown_Telegram;
+        rows = maintState->Total_Table_Row_Telegram;
         break;
     case 3:
-        position = &Table_updown_Variables;
-        rows = Total_Table_Row_Variables;
+        position = &maintState->Table_updown_Variables;
+        rows = maintState->Total_Table_Row_Variables;
         break;
     case 4:
-        position = &Table_updown_filtertelegram;
-        rows = viewer.port_buffer_count;
+        position = &maintState->Table_updown_filtertelegram;
+        rows = maintState->viewer.port_buffer_count;
         break;
     case 5:
         position = &Table_updown_DDS;

@@ -18,6 +18,7 @@
 #include "app/settings_logic.h"
 #include "app/settings_view.h"
 #include "maintenance/config_screen.h"
+#include "maintenance/maintenance_menu_screen.h"
 #include "maintenance/update_screen.h"
 #include "ui/resources.h"
 
@@ -188,7 +189,7 @@ void MainWindow::PasswordPad_Operation_Stage(const QString& text)
             b->setIconSize(QSize(13, 17));
         }
         toggle_disable();
-        maintenance();
+        maintenanceMenu->maintenance();
         break;
     case 2: configScreen->DDU_Maintenance_VCU(); break;
     case 3: configScreen->DDU_Maintenance_SR(); break;
@@ -240,5 +241,5 @@ void MainWindow::on_maintenance_clicked()
         return;
     }
     toggle_disable();
-    maintenance();
+    maintenanceMenu->maintenance();
 }

@@ -56,10 +56,7 @@ struct UiState {
     int DDU_Maintenace_Selected_Processor = 0;
 
     // ----- table scrolling by touch -----
-    int Table_updown_Freshness = 0, Total_Table_Row_Freshness = 0;
-    int Table_updown_Telegram = 0, Total_Table_Row_Telegram = 0;
-    int Table_updown_Variables = 0, Total_Table_Row_Variables = 0;
-    int Table_updown_filtertelegram = 0; // rows: the viewer selection's port_buffer_count
+    // (the maintenance tools' tables: MaintenanceState)
     int Table_updown_DDS = 0, Total_Table_Row_DDS = 0;
 
     // ----- on-screen keyboard -----

@@ -27,6 +27,8 @@
 #include "maintenance/logic/descriptor.h"
 #include "maintenance/logic/micview_set.h"
 #include "maintenance/logic/port_list.h"
+#include "maintenance/maintenance_state.h"
+#include "maintenance/variable_screen.h"
 #include "maintenance/variable_view.h"
 #include "tests/support/environment.h"
 
@@ -135,8 +137,8 @@ LoadFigures loadIntoWindow(TimedApp& app, const QString& root, const QByteArray&
     probe.start();
     app.longestNs = 0;
     app.armed = true;
-    w.on_mvbvariables_clicked();
-    while (w.variableView->loading)
+    w.variableMonitor->on_mvbvariables_clicked();
+    while (w.variableMonitor->variableView->loading)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     app.armed = false;
     if (qEnvironmentVariableIsSet("BENCH_LONGEST"))
@@ -144,7 +146,7 @@ LoadFigures loadIntoWindow(TimedApp& app, const QString& root, const QByteArray&
     fig.seconds = total.nsecsElapsed() / 1e9;
     fig.longestGapMs = std::max(fig.longestGapMs, sinceTick.elapsed());
     fig.longestBusyNs = std::max(fig.longestBusyNs, threadCpuNs() - cpuAtTick);
-    fig.rows = w.Total_Table_Row_Variables;
+    fig.rows = w.maintState->Total_Table_Row_Variables;
     return fig;
 }
 

@@ -3,16 +3,15 @@
 // Geometry, captions and looks are the views' layout functions; what is laid
 // out here is only where the touch regions fix it.
 
-#include "app/mainwindow.h"
+#include "maintenance/maintenance_menu_screen.h"
+
+#include "maintenance/logic/descriptor.h"
+#include "maintenance/monitor_dialogs_view.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include "maintenance/maintenance_state.h"
-#include "maintenance/monitor_dialogs_view.h"
-#include "maintenance/telegram_view.h"
-#include "maintenance/variable_view.h"
 #include "ui/maintenance_look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
@@ -137,7 +136,7 @@ void buildDialogs(QWidget* choice, QWidget* processors, QWidget* telegrams, QWid
 
 } // namespace
 
-void MainWindow::build_maintenance_screens(QWidget* root)
+void MaintenanceMenuScreen::build(QWidget* root)
 {
     QWidget* menu = groupOf(root, "Gmaint_menu");
     QWidget* footer = groupOf(root, "Gmaint_footer");
@@ -157,18 +156,4 @@ void MainWindow::build_maintenance_screens(QWidget* root)
     buildFreshness(freshness);
     buildVariables(variables, display);
     buildDialogs(dialogs[0], dialogs[1], dialogs[2], dialogs[3], dialogs[4]);
-
-    maintState = new MaintenanceState(this);
-    auto writer = [this](int row, int column, int format, int table, const QString& text) {
-        XML_Insert_Data(row, column, format, table, text);
-    };
-    telegramView = new TelegramView(this, writer);
-    variableView = new VariableView(this, writer);
-    monitorDialogs = new MonitorDialogsView(this);
-    // A view whose widget is missing draws nothing there: say so loudly.
-    for (const QString& name :
-         telegramView->resolve(root) + variableView->resolve(root) + monitorDialogs->resolve(root))
-        qCritical().noquote() << "maintenance screens: no widget" << name;
-    if (auto* loco = root->findChild<QAbstractButton*>(QStringLiteral("loco")))
-        connect(loco, &QAbstractButton::clicked, this, &MainWindow::maintenance_loco);
 }

@@ -3,7 +3,7 @@
 // on the on-screen keyboard). Each filter shows the rows it keeps and hides
 // the others; the last filter applied decides.
 
-#include "app/mainwindow.h"
+#include "maintenance/variable_screen.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -11,194 +11,194 @@
 #include <algorithm>
 
 #include "maintenance/logic/descriptor.h"
-#include "maintenance/maintenance_glue.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/monitor_dialogs_view.h"
 #include "maintenance/variable_view.h"
-
-namespace {
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 // Back to the table, the selection on a row the filter kept.
-void backToTable(MainWindow& w, const char* dialog)
+void VariableMonitorScreen::backToTable(const char* dialog)
 {
-    maintglue::hide(w, dialog);
-    w.screen_id = screen::Variables;
+    VariableMonitorScreen& w = *this;
+    w.hideGroup(dialog);
+    w.host.serveScreen(screen::Variables);
     VariableView* v = w.variableView;
     const auto hidden = [v](int row) { return v->rowHidden(row); };
-    int row = w.Table_updown_Variables;
+    int row = w.maintState->Table_updown_Variables;
     if (row < 0 || row >= v->rowCount() || hidden(row))
         row = moves::top(v->rowCount(), hidden);
     if (row >= 0) {
-        w.Table_updown_Variables = row;
+        w.maintState->Table_updown_Variables = row;
         v->showSelection(row, VariableView::Scroll::Visible);
     }
-    maintglue::drawFocus(w);
+    w.host.drawKeyFocus();
 }
 
-void backToChoice(MainWindow& w, const char* dialog)
+void VariableMonitorScreen::backToChoice(const char* dialog)
 {
-    maintglue::hide(w, dialog);
+    VariableMonitorScreen& w = *this;
+    w.hideGroup(dialog);
     w.on_mvbvar_filter_clicked();
 }
 
-void selectFilterRow(MainWindow& w, int row)
+void VariableMonitorScreen::selectFilterRow(int row)
 {
+    VariableMonitorScreen& w = *this;
     MonitorDialogsView* d = w.monitorDialogs;
     const int rows = d->t_MVBfiltertelegram ? d->t_MVBfiltertelegram->rowCount() : 0;
     if (rows <= 0)
         return;
-    w.Table_updown_filtertelegram = std::clamp(row, 0, rows - 1);
-    d->showTelegramSelection(w.Table_updown_filtertelegram);
+    w.maintState->Table_updown_filtertelegram = std::clamp(row, 0, rows - 1);
+    d->showTelegramSelection(w.maintState->Table_updown_filtertelegram);
 }
-
-} // namespace
 
 // ================================================================ choice
 
-void MainWindow::on_mvbvar_filter_clicked()
+void VariableMonitorScreen::on_mvbvar_filter_clicked()
 {
-    if (!monitorDialogs || Total_Table_Row_Variables == 0)
+    if (!monitorDialogs || maintState->Total_Table_Row_Variables == 0)
         return; // nothing listed to filter yet
-    screen_id = screen::VariableFilter;
+    host.serveScreen(screen::VariableFilter);
     monitorDialogs->layoutFilterChoice();
     ui::showRaised(monitorDialogs->Gfilter_selection);
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_filterclose_button_clicked()
+void VariableMonitorScreen::on_filterclose_button_clicked()
 {
-    backToTable(*this, "Gfilter_selection");
+    backToTable("Gfilter_selection");
 }
 
 // ================================================================ processor filter
 
-void MainWindow::on_proc_filter_clicked()
+void VariableMonitorScreen::on_proc_filter_clicked()
 {
-    maintglue::hide(*this, "Gfilter_selection");
-    screen_id = screen::ProcessorFilter;
+    hideGroup("Gfilter_selection");
+    host.serveScreen(screen::ProcessorFilter);
     monitorDialogs->layoutProcessorFilter();
     monitorDialogs->restoreProcessorBoxes();
     ui::showRaised(monitorDialogs->Gmvbvar_filter);
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_fcheck1_clicked()
+void VariableMonitorScreen::on_fcheck1_clicked()
 {
     monitorDialogs->processorBoxClicked(0);
 }
-void MainWindow::on_fcheck2_clicked()
+void VariableMonitorScreen::on_fcheck2_clicked()
 {
     monitorDialogs->processorBoxClicked(1);
 }
-void MainWindow::on_fcheck3_clicked()
+void VariableMonitorScreen::on_fcheck3_clicked()
 {
     monitorDialogs->processorBoxClicked(2);
 }
-void MainWindow::on_fcheck4_clicked()
+void VariableMonitorScreen::on_fcheck4_clicked()
 {
     monitorDialogs->processorBoxClicked(3);
 }
-void MainWindow::on_fcheck5_clicked()
+void VariableMonitorScreen::on_fcheck5_clicked()
 {
     monitorDialogs->processorBoxClicked(4);
 }
-void MainWindow::on_fcheck6_clicked()
+void VariableMonitorScreen::on_fcheck6_clicked()
 {
     monitorDialogs->processorBoxClicked(5);
 }
-void MainWindow::on_fcheck7_clicked()
+void VariableMonitorScreen::on_fcheck7_clicked()
 {
     monitorDialogs->processorBoxClicked(6);
 }
-void MainWindow::on_fcheck8_clicked()
+void VariableMonitorScreen::on_fcheck8_clicked()
 {
     monitorDialogs->processorBoxClicked(7);
 }
-void MainWindow::on_fcheck9_clicked()
+void VariableMonitorScreen::on_fcheck9_clicked()
 {
     monitorDialogs->processorBoxClicked(8);
 }
-void MainWindow::on_fcheck10_clicked()
+void VariableMonitorScreen::on_fcheck10_clicked()
 {
     monitorDialogs->processorBoxClicked(9);
 }
-void MainWindow::on_fcheck11_clicked()
+void VariableMonitorScreen::on_fcheck11_clicked()
 {
     monitorDialogs->processorBoxClicked(10);
 }
-void MainWindow::on_fcheck12_clicked()
+void VariableMonitorScreen::on_fcheck12_clicked()
 {
     monitorDialogs->processorBoxClicked(11);
 }
-void MainWindow::on_fcheck13_clicked()
+void VariableMonitorScreen::on_fcheck13_clicked()
 {
     monitorDialogs->processorBoxClicked(12);
 }
-void MainWindow::on_fcheck14_clicked()
+void VariableMonitorScreen::on_fcheck14_clicked()
 {
     monitorDialogs->processorBoxClicked(13);
 }
-void MainWindow::on_fcheck15_clicked()
+void VariableMonitorScreen::on_fcheck15_clicked()
 {
     monitorDialogs->processorBoxClicked(14);
 }
-void MainWindow::on_fcheck16_clicked()
+void VariableMonitorScreen::on_fcheck16_clicked()
 {
     monitorDialogs->processorBoxClicked(15);
 }
-void MainWindow::on_fcheck17_clicked()
+void VariableMonitorScreen::on_fcheck17_clicked()
 {
     monitorDialogs->processorBoxClicked(16);
 }
-void MainWindow::on_fcheck18_clicked()
+void VariableMonitorScreen::on_fcheck18_clicked()
 {
     monitorDialogs->processorBoxClicked(17);
 }
-void MainWindow::on_fcheck19_clicked()
+void VariableMonitorScreen::on_fcheck19_clicked()
 {
     monitorDialogs->processorBoxClicked(18);
 }
 
-void MainWindow::on_filter_ok_clicked()
+void VariableMonitorScreen::on_filter_ok_clicked()
 {
     const QStringList labels = monitorDialogs->tickedProcessors();
     if (labels.isEmpty()) {
-        Dialog_Box(tr("Select ALL/atleast one processor"), 2);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Select ALL/atleast one processor")), 2);
         return;
     }
     monitorDialogs->acceptProcessorBoxes();
     VariableView* v = variableView;
     v->filterRows(
         [v, &labels](int row) { return descriptor::processorMatches(v->cell(row, descriptor::Telegram), labels); });
-    backToTable(*this, "Gmvbvar_filter");
+    backToTable("Gmvbvar_filter");
 }
 
-void MainWindow::on_filter_cancel_clicked()
+void VariableMonitorScreen::on_filter_cancel_clicked()
 {
-    backToChoice(*this, "Gmvbvar_filter");
+    backToChoice("Gmvbvar_filter");
 }
 
 // ================================================================ telegram filter
 
-void MainWindow::on_tele_filter_clicked()
+void VariableMonitorScreen::on_tele_filter_clicked()
 {
-    maintglue::hide(*this, "Gfilter_selection");
-    screen_id = screen::TelegramFilter;
+    hideGroup("Gfilter_selection");
+    host.serveScreen(screen::TelegramFilter);
     telegram_filter();
 }
 
-void MainWindow::telegram_filter()
+void VariableMonitorScreen::telegram_filter()
 {
     MonitorDialogsView* d = monitorDialogs;
     d->layoutTelegramFilter();
     d->fillTelegramTable(maintState->ports);
     d->setAllTicked(d->telegram_filter_checked_items.count() == 0);
     ui::showRaised(d->Gtelegram);
-    selectFilterRow(*this, 0);
-    maintglue::drawFocus(*this);
+    selectFilterRow(0);
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_t_MVBfiltertelegram_cellClicked(int row, int column)
+void VariableMonitorScreen::on_t_MVBfiltertelegram_cellClicked(int row, int column)
 {
     MonitorDialogsView* d = monitorDialogs;
     if (column == 0) {
@@ -211,10 +211,10 @@ void MainWindow::on_t_MVBfiltertelegram_cellClicked(int row, int column)
         d->tickTelegramRow(row, ticks.contains(row));
     }
     if (!d->movingSelection())
-        selectFilterRow(*this, row);
+        selectFilterRow(row);
 }
 
-void MainWindow::on_clearselec_clicked()
+void VariableMonitorScreen::on_clearselec_clicked()
 {
     MonitorDialogsView* d = monitorDialogs;
     for (int row : d->telegram_filter_checked_items.rows())
@@ -223,92 +223,91 @@ void MainWindow::on_clearselec_clicked()
     d->setAllTicked(true);
 }
 
-void MainWindow::on_filtertelegram_all_clicked()
+void VariableMonitorScreen::on_filtertelegram_all_clicked()
 {
     if (monitorDialogs->allTicked())
         on_clearselec_clicked(); // "all" replaces the ports ticked
 }
 
-void MainWindow::on_ok_btn_clicked()
+void VariableMonitorScreen::on_ok_btn_clicked()
 {
     MonitorDialogsView* d = monitorDialogs;
     VariableView* v = variableView;
     if (d->allTicked()) {
         v->filterRows([](int) { return true; });
     } else if (d->telegram_filter_checked_items.count() == 0) {
-        Dialog_Box(tr("Select ALL/atleast one telegram"), 2);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Select ALL/atleast one telegram")), 2);
         return;
     } else {
         const QList<int> ports = d->tickedPorts();
         v->filterRows(
             [v, &ports](int row) { return descriptor::telegramMatches(v->cell(row, descriptor::Telegram), ports); });
     }
-    backToTable(*this, "Gtelegram");
+    backToTable("Gtelegram");
 }
 
-void MainWindow::on_cancel_btn_clicked()
+void VariableMonitorScreen::on_cancel_btn_clicked()
 {
-    backToChoice(*this, "Gtelegram");
+    backToChoice("Gtelegram");
 }
 
-void MainWindow::on_tele_top_clicked()
+void VariableMonitorScreen::on_tele_top_clicked()
 {
-    selectFilterRow(*this, 0);
+    selectFilterRow(0);
 }
 
-void MainWindow::on_tele_up_clicked()
+void VariableMonitorScreen::on_tele_up_clicked()
 {
-    selectFilterRow(*this, Table_updown_filtertelegram - 1);
+    selectFilterRow(maintState->Table_updown_filtertelegram - 1);
 }
 
-void MainWindow::on_tele_down_clicked()
+void VariableMonitorScreen::on_tele_down_clicked()
 {
-    selectFilterRow(*this, Table_updown_filtertelegram + 1);
+    selectFilterRow(maintState->Table_updown_filtertelegram + 1);
 }
 
-void MainWindow::on_tele_bottom_clicked()
+void VariableMonitorScreen::on_tele_bottom_clicked()
 {
-    selectFilterRow(*this, viewer.port_buffer_count - 1);
+    selectFilterRow(viewer.port_buffer_count - 1);
 }
 
 // ================================================================ signal-name search
 
-void MainWindow::on_signalname_filter_clicked()
+void VariableMonitorScreen::on_signalname_filter_clicked()
 {
-    maintglue::hide(*this, "Gfilter_selection");
-    screen_id = screen::SignalSearch;
+    hideGroup("Gfilter_selection");
+    host.serveScreen(screen::SignalSearch);
     monitorDialogs->layoutSignalSearch();
     ui::showRaised(monitorDialogs->Gsignal_name);
     on_rewrite_button_clicked();
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
 // The text is typed again on the on-screen keyboard (its submit puts it
 // into signal_textlabel).
-void MainWindow::on_rewrite_button_clicked()
+void VariableMonitorScreen::on_rewrite_button_clicked()
 {
     if (auto* l = monitorDialogs->signal_textlabel)
         l->clear();
-    Keypad_Stage = 7;
-    keypad_open(true);
+    host.openKeyboard(7, nullptr);
 }
 
-void MainWindow::on_Search_button_clicked()
+void VariableMonitorScreen::on_Search_button_clicked()
 {
     signal_serach();
 }
 
-void MainWindow::signal_serach()
+void VariableMonitorScreen::signal_serach()
 {
     const QString text = monitorDialogs->signal_textlabel ? monitorDialogs->signal_textlabel->text() : QString();
     VariableView* v = variableView;
     v->filterRows([v, &text](int row) { return descriptor::nameMatches(v->cell(row, descriptor::SignalName), text); });
-    keypad_open(false);
-    backToTable(*this, "Gsignal_name");
+    host.closeKeyboard();
+    backToTable("Gsignal_name");
 }
 
-void MainWindow::on_Cancel_button_clicked()
+void VariableMonitorScreen::on_Cancel_button_clicked()
 {
-    keypad_open(false);
-    backToChoice(*this, "Gsignal_name");
+    host.closeKeyboard();
+    backToChoice("Gsignal_name");
 }

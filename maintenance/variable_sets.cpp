@@ -3,24 +3,24 @@
 // writes, and the display of the monitored values (screen 38), refreshed on
 // every tick from the acquisition's monitor.
 
-#include "app/mainwindow.h"
+#include "maintenance/variable_screen.h"
 
 #include <QDebug>
 #include <QTimer>
 
 #include "acquisition/unknown.h"
 #include "maintenance/logic/micview_set.h"
-#include "maintenance/maintenance_glue.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/monitor_dialogs_view.h"
 #include "maintenance/variable_view.h"
-
-namespace {
+#include "ui/translated_text.h"
+#include "ui/widget_writer.h"
 
 const QString kTemp = QStringLiteral("temp");
 
-QVector<descriptor::Row> tickedRows(const MainWindow& w)
+QVector<descriptor::Row> VariableMonitorScreen::tickedRows() const
 {
+    const VariableMonitorScreen& w = *this;
     QVector<descriptor::Row> rows;
     for (int r : w.variableView->checked_items.rows())
         rows.append(w.variableView->rowAt(r));
@@ -30,8 +30,9 @@ QVector<descriptor::Row> tickedRows(const MainWindow& w)
 // Hands the entries to the acquisition's monitor and shows the display. An
 // entry the monitor cannot read truthfully is not fetched (a negative offset
 // is never read) and reads unknown.
-void showDisplay(MainWindow& w, const QVector<micview::Entry>& entries)
+void VariableMonitorScreen::showDisplay(const QVector<micview::Entry>& entries)
 {
+    VariableMonitorScreen& w = *this;
     MaintenanceState* m = w.maintState;
     m->display = entries;
     m->fetched.clear();
@@ -45,143 +46,145 @@ void showDisplay(MainWindow& w, const QVector<micview::Entry>& entries)
             d.byte_offset = -1;
         m->fetched.append(f.valid);
     }
-    w.exchange.setSelection(w.viewer);
+    w.host.bus().setSelection(w.viewer);
     w.MVBVardisplay_Create_Table(entries.size());
     w.mvbvar_display_design();
     w.variableView->showNames(entries);
     w.variableView->layoutDisplay();
     // The display covers the menu: its entries are not to be touched through it.
-    maintglue::hide(w, "Gmaint_menu");
+    w.hideGroup("Gmaint_menu");
     ui::showRaised(w.W(QStringLiteral("Gmaint_mvbvarsel")));
-    w.screen_id = screen::VariableSlot;
+    w.host.serveScreen(screen::VariableSlot);
     m->error_flg = 1;
     w.mvbvarselRefresh();
-    maintglue::drawFocus(w);
+    w.host.drawKeyFocus();
 }
 
-void closeSlotChoice(MainWindow& w)
+void VariableMonitorScreen::closeSlotChoice()
 {
-    maintglue::hide(w, "Gmvbvar_loadsave");
-    w.screen_id = screen::Variables;
+    VariableMonitorScreen& w = *this;
+    w.hideGroup("Gmvbvar_loadsave");
+    w.host.serveScreen(screen::Variables);
 }
 
-void chooseSlot(MainWindow& w, int slot)
+void VariableMonitorScreen::chooseSlot(int slot)
 {
+    VariableMonitorScreen& w = *this;
     if (!w.maintState)
         return;
     w.maintState->loadsave_filename = QString::number(slot);
     w.loadsave_switch();
 }
 
-} // namespace
-
 // ================================================================ slot choice
 
-void MainWindow::on_mvbvar_loadfile_clicked()
+void VariableMonitorScreen::on_mvbvar_loadfile_clicked()
 {
     if (!maintState)
         return;
     maintState->loadsave_selct = 1;
-    screen_id = screen::LoadFile;
+    host.serveScreen(screen::LoadFile);
     loadsave();
 }
 
-void MainWindow::on_mvbvar_savefile_clicked()
+void VariableMonitorScreen::on_mvbvar_savefile_clicked()
 {
     if (!maintState)
         return;
     maintState->loadsave_selct = 2;
-    screen_id = screen::SaveFile;
+    host.serveScreen(screen::SaveFile);
     loadsave();
 }
 
-void MainWindow::loadsave()
+void VariableMonitorScreen::loadsave()
 {
     if (!monitorDialogs)
         return;
     monitorDialogs->layoutLoadSave(maintState->loadsave_selct == 1);
     ui::showRaised(monitorDialogs->Gmvbvar_loadsave);
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_mvbvar_cancel_clicked()
+void VariableMonitorScreen::on_mvbvar_cancel_clicked()
 {
-    closeSlotChoice(*this);
-    maintglue::drawFocus(*this);
+    closeSlotChoice();
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_mvbvar_loadsave1_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave1_clicked()
 {
-    chooseSlot(*this, 1);
+    chooseSlot(1);
 }
 
-void MainWindow::on_mvbvar_loadsave2_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave2_clicked()
 {
-    chooseSlot(*this, 2);
+    chooseSlot(2);
 }
 
-void MainWindow::on_mvbvar_loadsave3_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave3_clicked()
 {
-    chooseSlot(*this, 3);
+    chooseSlot(3);
 }
 
-void MainWindow::on_mvbvar_loadsave4_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave4_clicked()
 {
-    chooseSlot(*this, 4);
+    chooseSlot(4);
 }
 
-void MainWindow::on_mvbvar_loadsave5_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave5_clicked()
 {
-    chooseSlot(*this, 5);
+    chooseSlot(5);
 }
 
-void MainWindow::on_mvbvar_loadsave6_clicked()
+void VariableMonitorScreen::on_mvbvar_loadsave6_clicked()
 {
-    chooseSlot(*this, 6);
+    chooseSlot(6);
 }
 
 // The table stays the screen served while a set is saved (a save shows no
 // display, so the display's touch regions must not take over the table).
-void MainWindow::loadsave_switch()
+void VariableMonitorScreen::loadsave_switch()
 {
-    closeSlotChoice(*this);
+    closeSlotChoice();
     if (maintState->loadsave_selct == 1)
         DDU_Micview_Load();
     else if (maintState->loadsave_selct == 2)
         DDU_Micview_Save();
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
 // ================================================================ save
 
-void MainWindow::DDU_Micview_Save()
+void VariableMonitorScreen::DDU_Micview_Save()
 {
     if (!variableView || variableView->checked_items.count() < 1) {
-        Dialog_Box(tr("No Signals Selected"), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No Signals Selected")), 1);
         return;
     }
     const QString path = micview::setPath(maintState->loadsave_filename);
     if (micview::askBeforeReplacing(path) && maintState->error_flg == 0) {
         // YES writes the set and reports "File Saved", or what failed.
-        Dialog_Confirm(tr("Do you really want to replace the \n existing signals?"), [this] {
-            QString reason;
-            return file_write(&reason) ? QString() : fileNotSavedText(reason);
-        });
+        host.confirm(
+            ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Do you really want to replace the \n existing signals?")),
+            [this] {
+                QString reason;
+                return file_write(&reason) ? QString() : host.fileNotSavedText(reason);
+            });
         return;
     }
     QString reason;
     if (!file_write(&reason))
-        Dialog_Box(fileNotSavedText(reason), 1);
+        host.message(host.fileNotSavedText(reason), 1);
     else if (maintState->loadsave_filename != kTemp)
-        Dialog_Box(tr("File Saved"), 2);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "File Saved")), 2);
 }
 
 // Replaces the set file with the ticked rows, atomically.
-bool MainWindow::file_write(QString* reason)
+bool VariableMonitorScreen::file_write(QString* reason)
 {
     const QString path = micview::setPath(maintState->loadsave_filename);
     QString error;
-    if (micview::save(path, tickedRows(*this), &error))
+    if (micview::save(path, tickedRows(), &error))
         return true;
     qDebug().noquote() << "signal set: cannot write" << path << "(" + error + "); the set is left as it was";
     if (reason)
@@ -191,34 +194,34 @@ bool MainWindow::file_write(QString* reason)
 
 // ================================================================ load and display
 
-void MainWindow::DDU_Micview_Load()
+void VariableMonitorScreen::DDU_Micview_Load()
 {
     const QString path = micview::setPath(maintState->loadsave_filename);
     const micview::SetFile set = micview::loadSet(path);
     for (const QString& line : micview::report(set, path))
         qDebug().noquote() << line;
     if (set.status != maint::ReadStatus::Ok || set.entries.isEmpty()) {
-        screen_id = screen::Variables;
-        Dialog_Box(tr("No signals found in selected file"), 1);
+        host.serveScreen(screen::Variables);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No signals found in selected file")), 1);
         return;
     }
-    showDisplay(*this, set.entries);
+    showDisplay(set.entries);
     if (set.leftOut > 0)
-        Dialog_Box(tr("The set holds %1 signals: the first %2 are shown")
-                       .arg(set.entries.size() + set.leftOut)
-                       .arg(micview::kMaxEntries),
-                   2);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "The set holds %1 signals: the first %2 are shown"))
+                         .arg(set.entries.size() + set.leftOut)
+                         .arg(micview::kMaxEntries),
+                     2);
 }
 
-void MainWindow::on_mvbvar_display_clicked()
+void VariableMonitorScreen::on_mvbvar_display_clicked()
 {
     if (!variableView || !maintState)
         return;
     if (variableView->checked_items.count() < 1) {
-        Dialog_Box(tr("No Signals Selected"), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No Signals Selected")), 1);
         return;
     }
-    screen_id = screen::VariableSlot;
+    host.serveScreen(screen::VariableSlot);
     maintState->error_flg = 1;
     maintState->loadsave_filename = kTemp;
     if (file_write()) {
@@ -227,45 +230,45 @@ void MainWindow::on_mvbvar_display_clicked()
     }
     // The ticks are shown all the same, from the table itself.
     QVector<micview::Entry> entries;
-    for (const descriptor::Row& r : tickedRows(*this))
+    for (const descriptor::Row& r : tickedRows())
         entries.append(micview::entryOf(r));
-    showDisplay(*this, entries);
+    showDisplay(entries);
 }
 
-void MainWindow::MVBVardisplay_Create_Table(int count)
+void VariableMonitorScreen::MVBVardisplay_Create_Table(int count)
 {
     if (variableView)
         variableView->MVBVardisplay_Create_Table(count);
 }
 
-void MainWindow::mvbvar_display_design()
+void VariableMonitorScreen::mvbvar_display_design()
 {
     if (variableView)
         variableView->mvbvar_display_design();
 }
 
-void MainWindow::on_back_clicked()
+void VariableMonitorScreen::on_back_clicked()
 {
-    maintglue::hide(*this, "Gmaint_mvbvarsel");
+    hideGroup("Gmaint_mvbvarsel");
     ui::showRaised(W(QStringLiteral("Gmaint_menu")));
-    screen_id = screen::Variables;
+    host.serveScreen(screen::Variables);
     if (maintState)
         maintState->error_flg = 0;
-    maintglue::drawFocus(*this);
+    host.drawKeyFocus();
 }
 
 // Per tick while the display is shown: each entry's value from the pass of
 // the selection shown; "--" while there is none, or the port is stale.
-void MainWindow::mvbvarselRefresh()
+void VariableMonitorScreen::mvbvarselRefresh()
 {
     if (!variableView)
         return;
-    const bool current = snap.viewer_version == exchange.selectionVersion();
+    const bool current = host.snapshot().viewer_version == host.bus().selectionVersion();
     const int count = qBound(0, viewer.DDU_Micview_Data_Count, DDU_MICVIEW_MAX);
     QStringList values;
     for (int i = 0; i < count; ++i) {
         const bool fetched = !maintState || i >= maintState->fetched.size() || maintState->fetched[i];
-        const QString& v = snap.DDU_Micview_Data[i];
+        const QString& v = host.snapshot().DDU_Micview_Data[i];
         values << (fetched && current && !isUnknown(v) ? v : QString());
     }
     variableView->updateValues(values);

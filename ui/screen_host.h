@@ -14,6 +14,7 @@
 
 #include "input/screen_ids.h"
 
+class BusExchange;
 class QWidget;
 struct BusRequests;
 struct SignalStore;
@@ -53,6 +54,12 @@ public:
     virtual void showMaintenanceTool(const char* group, const char* menuEntry) = 0;
     // The password pad at a protected action's stage.
     virtual void openPasswordPad(int stage) = 0;
+    // The top bar with `entry` marked selected (the others reset).
+    virtual void markTopBar(const char* entry) = 0;
+    // The home layout toggle cannot be used while this screen is shown.
+    virtual void disableLayoutToggle() = 0;
+    // The processor I/O screens at processor 1 (RIOM1) to 4 (BRIO2).
+    virtual void openProcessorIo(int processor) = 0;
 
     // ----- message box -----
     // kind 1 error, 2 information, 3 question
@@ -64,9 +71,16 @@ public:
     virtual QString fileNotSavedText(const QString& reason) const = 0;
     virtual QString configurationNotSavedText(const QString& reason) const = 0;
 
+    // ----- table cell writer -----
+    // Writes `text` into a cell of the table `table` (1 freshness, 3
+    // telegram, 4 variable list, 5 monitored variables ...) in its look.
+    virtual void XML_Insert_Data(int row, int column, int format, int table, const QString& text) = 0;
+
     // ----- on-screen keyboard -----
-    // Opens the keyboard for `stage`; its submitted text goes to `onSubmit`.
+    // Opens the keyboard for `stage`; its submitted text goes to `onSubmit`
+    // (stage 7, the signal search, writes its own label).
     virtual void openKeyboard(int stage, std::function<void(int stage, const QString& text)> onSubmit) = 0;
+    virtual void closeKeyboard() = 0;
 
     // The life counters of the acquisition and DDS threads, "AA:BB".
     virtual QString threadLifeSign() const = 0;
@@ -77,6 +91,8 @@ public:
     // ----- data -----
     virtual const SignalStore& snapshot() const = 0;
     virtual BusRequests& requests() = 0;
+    // The hand-over with the acquisition: the viewer selection goes there.
+    virtual BusExchange& bus() = 0;
 };
 
 } // namespace ui

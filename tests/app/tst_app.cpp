@@ -24,6 +24,7 @@
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
 #include "maintenance/config_screen.h"
+#include "maintenance/maintenance_state.h"
 #include "maintenance/update_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -909,7 +910,7 @@ private slots:
     {
         auto w = at("Gmaint_footer");
         showGroup(*w, "Gmaint_mvbvarsel");
-        w->viewer.DDU_Micview_Data_Count = 12;
+        w->maintState->viewer.DDU_Micview_Data_Count = 12;
         w->guiupdate_fun();
         QVERIFY(w->W<QTableWidget>("t_mvbvarsel1")->item(9, 1));
         QVERIFY(w->W<QTableWidget>("t_mvbvarsel2")->item(1, 1));

@@ -17,7 +17,11 @@
 
 #include "app/mainwindow.h"
 #include "maintenance/logic/descriptor.h"
+#include "maintenance/maintenance_menu_screen.h"
+#include "maintenance/maintenance_state.h"
+#include "maintenance/telegram_screen.h"
 #include "maintenance/telegram_view.h"
+#include "maintenance/variable_screen.h"
 #include "maintenance/variable_view.h"
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
@@ -79,10 +83,10 @@ private slots:
 
         // The descriptor, two signals ticked (a word of port 3100, a bit of
         // 3400), displayed.
-        w->maintenance();
-        w->on_mvbvariables_clicked();
-        VariableView* v = w->variableView;
-        QTRY_VERIFY_WITH_TIMEOUT(!v->loading && w->Total_Table_Row_Variables > 500, 30000);
+        w->maintenanceMenu->maintenance();
+        w->variableMonitor->on_mvbvariables_clicked();
+        VariableView* v = w->variableMonitor->variableView;
+        QTRY_VERIFY_WITH_TIMEOUT(!v->loading && w->maintState->Total_Table_Row_Variables > 500, 30000);
         int word = -1, bit = -1;
         for (int r = 0; r < v->rowCount(); ++r) {
             const QString name = v->cell(r, descriptor::SignalName);
@@ -92,8 +96,8 @@ private slots:
                 bit = r;
         }
         QVERIFY(word >= 0 && bit >= 0);
-        w->on_t_mvbvar_cellClicked(word, 0);
-        w->on_t_mvbvar_cellClicked(bit, 0);
+        w->variableMonitor->on_t_mvbvar_cellClicked(word, 0);
+        w->variableMonitor->on_t_mvbvar_cellClicked(bit, 0);
         tap(*w, "mvbvar_display");
         QCOMPARE(w->screen_id, screen::VariableSlot);
         QTableWidget* values = v->t_mvbvarsel1;
@@ -129,10 +133,10 @@ private slots:
         sim.command(QStringLiteral("set 3100 0 0x5A3C"));
         tap(*w, "mvbtelegram");
         QCOMPARE(w->screen_id, screen::Telegram);
-        QCOMPARE(w->Table_updown_Telegram, 0);
+        QCOMPARE(w->maintState->Table_updown_Telegram, 0);
         QCOMPARE(w->W<QLabel>(QStringLiteral("mvbtele_portname_value"))->text(), QStringLiteral("3100"));
         tap(*w, "bmvbtele_word");
-        QTableWidget* details = w->telegramView->tmvbtelegram_details;
+        QTableWidget* details = w->telegramScreen->telegramView->tmvbtelegram_details;
         QTRY_VERIFY_WITH_TIMEOUT(cell(details, 1, 1).startsWith(QLatin1String("5A3C  ")), 30000);
         // Word 7 (bytes 14, 15) is the node number set above.
         QCOMPARE(cell(details, 2, 1).section(QStringLiteral("  "), 3, 3), QStringLiteral("10E1"));
@@ -146,7 +150,7 @@ private slots:
 
         // The freshness screen: every port measured, 3100 going stale and back.
         tap(*w, "mvbfreshness");
-        QTableWidget* fresh = w->telegramView->tmvbfreshness;
+        QTableWidget* fresh = w->telegramScreen->telegramView->tmvbfreshness;
         QCOMPARE(cell(fresh, 0, 0), QStringLiteral("3100"));
         QTRY_VERIFY_WITH_TIMEOUT(cell(fresh, 0, 1) != "--" && cell(fresh, 50, 1) != "--", 30000);
         sim.command(QStringLiteral("stale 3100"));

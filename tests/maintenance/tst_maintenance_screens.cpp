@@ -19,8 +19,12 @@
 #include "maintenance/logic/descriptor.h"
 #include "maintenance/logic/load_thread.h"
 #include "maintenance/logic/micview_set.h"
+#include "maintenance/maintenance_menu_screen.h"
+#include "maintenance/maintenance_state.h"
 #include "maintenance/monitor_dialogs_view.h"
+#include "maintenance/telegram_screen.h"
 #include "maintenance/telegram_view.h"
+#include "maintenance/variable_screen.h"
 #include "maintenance/variable_view.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -50,7 +54,7 @@ QString cell(QTableWidget* t, int row, int column)
 
 QStringList visibleNames(MainWindow& w)
 {
-    QTableWidget* t = w.variableView->t_mvbvar;
+    QTableWidget* t = w.variableMonitor->variableView->t_mvbvar;
     QStringList names;
     for (int r = 0; r < t->rowCount(); ++r)
         if (!t->isRowHidden(r))
@@ -60,7 +64,7 @@ QStringList visibleNames(MainWindow& w)
 
 void tick(MainWindow& w, int row)
 {
-    w.on_t_mvbvar_cellClicked(row, 0);
+    w.variableMonitor->on_t_mvbvar_cellClicked(row, 0);
 }
 
 // The message box's text while it is shown ("" when it is not).
@@ -89,8 +93,8 @@ class TestMaintenanceScreens : public QObject {
     Window withTable()
     {
         auto w = makeWindow();
-        w->on_mvbvariables_clicked();
-        [&] { QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000); }();
+        w->variableMonitor->on_mvbvariables_clicked();
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(w->variableMonitor->variableView->loading, false, 30000); }();
         return w;
     }
 
@@ -99,7 +103,7 @@ class TestMaintenanceScreens : public QObject {
     {
         SignalStore s = w.exchange.snapshot();
         s.viewer_version = w.exchange.selectionVersion();
-        s.port_buffer_count = w.viewer.port_buffer_count;
+        s.port_buffer_count = w.maintState->viewer.port_buffer_count;
         fill(s);
         w.exchange.publish(s);
         w.guiupdate_fun();
@@ -121,10 +125,10 @@ private slots:
     void viewsFindTheirWidgets()
     {
         auto w = makeWindow();
-        QCOMPARE(w->telegramView->resolve(w.get()), QStringList());
-        QCOMPARE(w->variableView->resolve(w.get()), QStringList());
-        QCOMPARE(w->monitorDialogs->resolve(w.get()), QStringList());
-        w->maintenance();
+        QCOMPARE(w->telegramScreen->telegramView->resolve(w.get()), QStringList());
+        QCOMPARE(w->variableMonitor->variableView->resolve(w.get()), QStringList());
+        QCOMPARE(w->variableMonitor->monitorDialogs->resolve(w.get()), QStringList());
+        w->maintenanceMenu->maintenance();
         QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         QVERIFY(w->isShown(QStringLiteral("Gmaint_menu")) && w->isShown(QStringLiteral("Gmaint_footer")));
         QCOMPARE(text(*w, "lmaint_cab"), QStringLiteral("CAB 1"));
@@ -135,27 +139,27 @@ private slots:
     void descriptorFillsTheTable()
     {
         auto w = makeWindow();
-        w->on_mvbvariables_clicked();
+        w->variableMonitor->on_mvbvariables_clicked();
         QCOMPARE(w->screen_id, screen::Variables);
         QCOMPARE(text(*w, "mvbvar_header"), QStringLiteral("MVB PROCESS VARIABLES"));
         QVERIFY(w->statusLabel->isVisible());
         QCOMPARE(w->statusLabel->text(), QStringLiteral("Loading..."));
-        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->variableMonitor->variableView->loading, false, 30000);
         QVERIFY(!w->statusLabel->isVisible() && !w->isShown(QStringLiteral("Gpassword_blur")));
-        QTableWidget* t = w->variableView->t_mvbvar;
+        QTableWidget* t = w->variableMonitor->variableView->t_mvbvar;
         QVERIFY(t->isVisible());
-        QCOMPARE(w->Total_Table_Row_Variables, m_rows.size());
+        QCOMPARE(w->maintState->Total_Table_Row_Variables, m_rows.size());
         QCOMPARE(t->rowCount(), m_rows.size());
         for (int r : {0, int(m_rows.size()) / 2, int(m_rows.size()) - 1})
             for (int c = descriptor::Telegram; c < descriptor::ColumnCount; ++c)
                 QCOMPARE(cell(t, r, c), m_rows[r][c]);
-        QCOMPARE(w->Table_updown_Variables, 0);
+        QCOMPARE(w->maintState->Table_updown_Variables, 0);
 
-        w->maintenance();
-        Load_Thread* first = w->loadThread;
-        w->on_mvbvariables_clicked();
+        w->maintenanceMenu->maintenance();
+        Load_Thread* first = w->variableMonitor->loadThread;
+        w->variableMonitor->on_mvbvariables_clicked();
         QVERIFY(t->isVisible() && !w->statusLabel->isVisible());
-        QCOMPARE(w->loadThread, first);
+        QCOMPARE(w->variableMonitor->loadThread, first);
         QCOMPARE(t->rowCount(), m_rows.size());
     }
 
@@ -166,28 +170,28 @@ private slots:
         const QString path = m_root.filePath(QStringLiteral("file/master/zav_descriptor.xml"));
         QVERIFY(QFile::rename(path, path + ".away"));
         auto w = makeWindow();
-        w->on_mvbvariables_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w->variableView->loading, false, 30000);
-        QCOMPARE(w->Total_Table_Row_Variables, 0);
+        w->variableMonitor->on_mvbvariables_clicked();
+        QTRY_COMPARE_WITH_TIMEOUT(w->variableMonitor->variableView->loading, false, 30000);
+        QCOMPARE(w->maintState->Total_Table_Row_Variables, 0);
         QCOMPARE(dialog(*w), QStringLiteral("No signals found in the signal descriptor"));
         w->on_ok_clicked();
         QVERIFY(QFile::rename(path + ".away", path));
-        w->maintenance();
-        w->on_mvbvariables_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w->Total_Table_Row_Variables, m_rows.size(), 30000);
+        w->maintenanceMenu->maintenance();
+        w->variableMonitor->on_mvbvariables_clicked();
+        QTRY_COMPARE_WITH_TIMEOUT(w->maintState->Total_Table_Row_Variables, m_rows.size(), 30000);
     }
 
     // At most twenty ticks; the count is shown; Clear Selection unticks all.
     void ticks()
     {
         auto w = withTable();
-        VariableView* v = w->variableView;
+        VariableView* v = w->variableMonitor->variableView;
         for (int r = 0; r < 21; ++r)
             tick(*w, r);
         QCOMPARE(v->checked_items.count(), 20);
         QVERIFY(v->ticked(19) && !v->ticked(20));
         QCOMPARE(text(*w, "mvbvar_selvar"), QStringLiteral("20"));
-        QCOMPARE(w->Table_updown_Variables, 20);
+        QCOMPARE(w->maintState->Table_updown_Variables, 20);
         tick(*w, 3);
         QVERIFY(!v->ticked(3));
         QCOMPARE(text(*w, "mvbvar_selvar"), QStringLiteral("19"));
@@ -202,9 +206,9 @@ private slots:
         auto w = withTable();
         auto telegramsOf = [&] {
             QSet<QString> t;
-            for (int r = 0; r < w->variableView->t_mvbvar->rowCount(); ++r)
-                if (!w->variableView->t_mvbvar->isRowHidden(r))
-                    t << cell(w->variableView->t_mvbvar, r, descriptor::Telegram);
+            for (int r = 0; r < w->variableMonitor->variableView->t_mvbvar->rowCount(); ++r)
+                if (!w->variableMonitor->variableView->t_mvbvar->isRowHidden(r))
+                    t << cell(w->variableMonitor->variableView->t_mvbvar, r, descriptor::Telegram);
             return t;
         };
 
@@ -213,23 +217,24 @@ private slots:
         QCOMPARE(w->screen_id, screen::VariableFilter);
         tap(*w, "proc_filter");
         QCOMPARE(w->screen_id, screen::ProcessorFilter);
-        QVERIFY(w->monitorDialogs->fcheck[0]->isChecked()); // "ALL" before the first filter
-        w->monitorDialogs->fcheck[0]->click();
+        QVERIFY(w->variableMonitor->monitorDialogs->fcheck[0]->isChecked()); // "ALL" before the first filter
+        w->variableMonitor->monitorDialogs->fcheck[0]->click();
         tap(*w, "filter_ok");
         QCOMPARE(dialog(*w), QStringLiteral("Select ALL/atleast one processor"));
         w->on_ok_clicked();
         QCOMPARE(w->screen_id, screen::ProcessorFilter);
-        w->monitorDialogs->fcheck[12]->click(); // SLG1
-        w->monitorDialogs->fcheck[17]->click(); // BUR2
+        w->variableMonitor->monitorDialogs->fcheck[12]->click(); // SLG1
+        w->variableMonitor->monitorDialogs->fcheck[17]->click(); // BUR2
         tap(*w, "filter_ok");
         QCOMPARE(w->screen_id, screen::Variables);
         QCOMPARE(telegramsOf(), (QSet<QString>{"SLG1-3700", "SLG1-3710", "SLG1-3720", "BUR2-3950"}));
-        QVERIFY(!w->variableView->rowHidden(w->Table_updown_Variables));
+        QVERIFY(!w->variableMonitor->variableView->rowHidden(w->maintState->Table_updown_Variables));
         tap(*w, "mvbvar_filter");
         tap(*w, "proc_filter");
-        QVERIFY(w->monitorDialogs->fcheck[12]->isChecked() && !w->monitorDialogs->fcheck[0]->isChecked());
-        w->monitorDialogs->fcheck[0]->click(); // ALL unticks the others
-        QVERIFY(!w->monitorDialogs->fcheck[12]->isChecked());
+        QVERIFY(w->variableMonitor->monitorDialogs->fcheck[12]->isChecked() &&
+                !w->variableMonitor->monitorDialogs->fcheck[0]->isChecked());
+        w->variableMonitor->monitorDialogs->fcheck[0]->click(); // ALL unticks the others
+        QVERIFY(!w->variableMonitor->monitorDialogs->fcheck[12]->isChecked());
         tap(*w, "filter_ok");
         QCOMPARE(visibleNames(*w).size(), m_rows.size());
 
@@ -237,15 +242,15 @@ private slots:
         tap(*w, "mvbvar_filter");
         tap(*w, "tele_filter");
         QCOMPARE(w->screen_id, screen::TelegramFilter);
-        QVERIFY(w->monitorDialogs->allTicked());
-        QTableWidget* ports = w->monitorDialogs->t_MVBfiltertelegram;
+        QVERIFY(w->variableMonitor->monitorDialogs->allTicked());
+        QTableWidget* ports = w->variableMonitor->monitorDialogs->t_MVBfiltertelegram;
         int row3110 = -1;
         for (int r = 0; r < ports->rowCount(); ++r)
             if (cell(ports, r, 1) == QLatin1String("3110"))
                 row3110 = r;
         QVERIFY(row3110 >= 0);
-        w->on_t_MVBfiltertelegram_cellClicked(row3110, 0);
-        QVERIFY(!w->monitorDialogs->allTicked());
+        w->variableMonitor->on_t_MVBfiltertelegram_cellClicked(row3110, 0);
+        QVERIFY(!w->variableMonitor->monitorDialogs->allTicked());
         tap(*w, "ok_btn");
         QCOMPARE(telegramsOf(), QSet<QString>{"FLG1-3110"});
 
@@ -271,7 +276,7 @@ private slots:
     void saveAndLoadSets()
     {
         auto w = withTable();
-        VariableView* v = w->variableView;
+        VariableView* v = w->variableMonitor->variableView;
         const QString slot4 = micview::setPath(QStringLiteral("4"));
         QFile::remove(slot4);
         tap(*w, "mvbvar_savefile");
@@ -313,7 +318,7 @@ private slots:
         tap(*w, "mvbvar_loadsave4");
         QCOMPARE(w->screen_id, screen::VariableSlot);
         QVERIFY(w->isShown(QStringLiteral("Gmaint_mvbvarsel")));
-        QCOMPARE(w->viewer.DDU_Micview_Data_Count, 3);
+        QCOMPARE(w->maintState->viewer.DDU_Micview_Data_Count, 3);
         QCOMPARE(cell(v->t_mvbvarsel1, 1, 0).trimmed(), m_rows[9][descriptor::SignalName]);
         tap(*w, "back");
         QCOMPARE(w->screen_id, screen::Variables);
@@ -330,15 +335,15 @@ private slots:
     void displayOfMonitoredValues()
     {
         auto w = withTable();
-        VariableView* v = w->variableView;
+        VariableView* v = w->variableMonitor->variableView;
         for (int r = 0; r < 12; ++r)
             tick(*w, r);
         tap(*w, "mvbvar_display");
         QCOMPARE(w->screen_id, screen::VariableSlot);
         QCOMPARE(micview::loadSet(micview::setPath(QStringLiteral("temp"))).entries.size(), 12);
         QVERIFY(!w->isShown(QStringLiteral("Gmessage"))); // temp is saved without a word
-        QCOMPARE(w->viewer.DDU_Micview_Start, 1);
-        QCOMPARE(w->viewer.DDU_Micview_Data_Count, 12);
+        QCOMPARE(w->maintState->viewer.DDU_Micview_Start, 1);
+        QCOMPARE(w->maintState->viewer.DDU_Micview_Data_Count, 12);
         QCOMPARE(cell(v->t_mvbvarsel1, 9, 0).trimmed(), m_rows[9][descriptor::SignalName]);
         QCOMPARE(cell(v->t_mvbvarsel2, 1, 0).trimmed(), m_rows[11][descriptor::SignalName]);
         QCOMPARE(cell(v->t_mvbvarsel2, 2, 0), QString());
@@ -354,7 +359,7 @@ private slots:
         QCOMPARE(v->t_mvbvarsel1->item(4, 1)->foreground().color(), QColor(0x59, 0x59, 0x59));
         QCOMPARE(cell(v->t_mvbvarsel2, 1, 1), QStringLiteral("121"));
         // A pass made for an older selection is not shown.
-        w->exchange.setSelection(w->viewer);
+        w->exchange.setSelection(w->maintState->viewer);
         w->guiupdate_fun();
         QCOMPARE(cell(v->t_mvbvarsel1, 3, 1), QStringLiteral("--"));
     }
@@ -365,20 +370,20 @@ private slots:
     void telegramScreen()
     {
         auto w = makeWindow();
-        w->maintenance();
+        w->maintenanceMenu->maintenance();
         tap(*w, "mvbtelegram");
         QCOMPARE(w->screen_id, screen::Telegram);
         QCOMPARE(text(*w, "mvbtele_header"), QStringLiteral("MVB TELEGRAM"));
-        QTableWidget* ports = w->telegramView->tmvbtelegram;
-        QTableWidget* details = w->telegramView->tmvbtelegram_details;
+        QTableWidget* ports = w->telegramScreen->telegramView->tmvbtelegram;
+        QTableWidget* details = w->telegramScreen->telegramView->tmvbtelegram_details;
         QCOMPARE(ports->rowCount(), 51);
         QCOMPARE(cell(ports, 0, 0), QStringLiteral("3100"));
         tap(*w, "bmvbtele_down");
-        QCOMPARE(w->Table_updown_Telegram, 1);
+        QCOMPARE(w->maintState->Table_updown_Telegram, 1);
         QCOMPARE(text(*w, "mvbtele_portname_value"), QStringLiteral("3110"));
         QCOMPARE(text(*w, "mvbtele_porttype_value"), QStringLiteral("Sink Port"));
-        QCOMPARE(w->viewer.port_buffer_view, 1);
-        QCOMPARE(w->viewer.Table_updown_Telegram, 1);
+        QCOMPARE(w->maintState->viewer.port_buffer_view, 1);
+        QCOMPARE(w->maintState->viewer.Table_updown_Telegram, 1);
         QCOMPARE(cell(details, 16, 0), QStringLiteral("0X1E")); // F-code 4: 16 words
         QCOMPARE(cell(details, 1, 1), QStringLiteral("--"));
 
@@ -405,9 +410,9 @@ private slots:
         QCOMPARE(cell(details, 1, 1), QStringLiteral("--"));
 
         tap(*w, "bmvbtele_bottm");
-        QCOMPARE(w->Table_updown_Telegram, 50);
+        QCOMPARE(w->maintState->Table_updown_Telegram, 50);
         tap(*w, "bmvbtele_down");
-        QCOMPARE(w->Table_updown_Telegram, 50);
+        QCOMPARE(w->maintState->Table_updown_Telegram, 50);
     }
 
     // Only the output port this display writes is a source.
@@ -428,9 +433,9 @@ private slots:
         QFETCH(QString, port3015);
         QFETCH(QString, port3201);
         auto w = makeWindow(cab);
-        w->maintenance();
+        w->maintenanceMenu->maintenance();
         tap(*w, "mvbtelegram");
-        QTableWidget* ports = w->telegramView->tmvbtelegram;
+        QTableWidget* ports = w->telegramScreen->telegramView->tmvbtelegram;
         QMap<QString, QString> direction;
         for (int r = 0; r < ports->rowCount(); ++r)
             direction[cell(ports, r, 0)] = cell(ports, r, 1);
@@ -445,10 +450,10 @@ private slots:
     void freshnessScreen()
     {
         auto w = makeWindow();
-        w->maintenance();
+        w->maintenanceMenu->maintenance();
         tap(*w, "mvbfreshness");
         QCOMPARE(w->screen_id, screen::Freshness);
-        QTableWidget* t = w->telegramView->tmvbfreshness;
+        QTableWidget* t = w->telegramScreen->telegramView->tmvbfreshness;
         QCOMPARE(t->rowCount(), 51);
         publish(*w, [&](SignalStore& s) {
             for (int i = 0; i < 51; ++i) {
@@ -469,7 +474,7 @@ private slots:
         QCOMPARE(cell(t, 0, 1), QStringLiteral("10"));
         tap(*w, "bmvbfreh_down");
         tap(*w, "bmvbfreh_down");
-        QCOMPARE(w->Table_updown_Freshness, 2);
+        QCOMPARE(w->maintState->Table_updown_Freshness, 2);
         QCOMPARE(t->item(2, 1)->background().color(), QColor(29, 65, 74, 135));
     }
 };
