@@ -34,7 +34,10 @@
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "screens/io_slot_screen.h"
+#include "screens/process_info_screen.h"
 #include "ui/resources.h"
+#include "ui/screen.h"
 
 namespace {
 
@@ -464,7 +467,8 @@ void MainWindow::grpbox_setvisible()
         exchange.setSelection(viewer);
     }
     diagnosis_screen_active = 0;
-    DDU_Maintenace_Selected_Processor = 0;
+    for (ui::Screen* s : m_screens)
+        s->screensHidden();
     we_are_in_home = 0;
     condition = true;
 }
@@ -504,7 +508,7 @@ void MainWindow::guiupdate_fun()
     if (isShown(QStringLiteral("t_subsystem")))
         main_subsys();
     home_update();
-    processScreensTick();
+    processInfo->tick();
     subsystemScreensTick();
     maintenanceScreensTick();
     statusBanner->update(snap);
@@ -553,32 +557,6 @@ void MainWindow::maintenanceLockTick()
 }
 
 // The process-information screen shown, and its number on the output port.
-void MainWindow::processScreensTick()
-{
-    struct ProcessScreen {
-        const char* group;
-        void (MainWindow::*update)();
-        int present; // MVB_Present_Screen while shown; 0 leaves it as it is
-    };
-    static const ProcessScreen screens[] = {
-        {"Gnode", &MainWindow::node_information_update, 10},
-        {"Genergy", &MainWindow::energy_consumption_update, 11},
-        {"Gsimulation", &MainWindow::simulation_mode_update, 12},
-        {"Gmotor", &MainWindow::motor_temperature_update, 13},
-        {"Gsoftware", &MainWindow::software_version_update, 14},
-        {"Ginching", &MainWindow::inching_mode_update, 15},
-        {"GmotorStatus", &MainWindow::motorStatus_update, 0},
-    };
-    for (const ProcessScreen& p : screens) {
-        if (!isShown(QLatin1String(p.group)))
-            continue;
-        (this->*p.update)();
-        if (p.present)
-            exchange.requests.MVB_Present_Screen.store(p.present);
-        return;
-    }
-}
-
 void MainWindow::subsystemScreensTick()
 {
     struct SubsystemScreen {
@@ -618,8 +596,8 @@ void MainWindow::maintenanceScreensTick()
     if (isShown(QStringLiteral("Gmaint_mvbvarsel")))
         variableMonitor->mvbvarselRefresh();
     if (isShown(QStringLiteral("Gmaint_vcumenu"))) {
-        Processor_Life_Sign_Update();
-        riom_slot_update();
+        ioSlots->Processor_Life_Sign_Update();
+        ioSlots->riom_slot_update();
     }
 }
 

@@ -52,6 +52,8 @@ class ConfigScreen;
 class MaintenanceMenuScreen;
 class TelegramScreen;
 class VariableMonitorScreen;
+class ProcessInfoScreen;
+class IoSlotScreen;
 namespace ui {
 class Screen;
 }
@@ -132,7 +134,6 @@ public:
     void brightnessPanelTick();
     void clockTick();
     void maintenanceLockTick();
-    void processScreensTick();
     void subsystemScreensTick();
     void maintenanceScreensTick();
 
@@ -278,14 +279,6 @@ public:
     // ----- process information, subsystem and I/O slot screens (screens/process_*.cpp) -----
     void main_subsys();
     void subsys_screen();
-    void node_info();
-    void node_information_update();
-    void energy_consumption_update();
-    void simulation_mode_update();
-    void motor_temperature_update();
-    void software_version_update();
-    void inching_mode_update();
-    void motorStatus_update();
     void DDU_Menu_High_Volatge_Circuit_Update();
     void DDU_Menu_Traction_Convertor_Update();
     void DDU_Menu_Auxiliary_Convertor_Update();
@@ -295,23 +288,11 @@ public:
     void DDU_Menu_Energy_Monitoring_Update();
     void DDU_Menu_Temperatures_Update();
     void DDU_Menu_Pressures_Update();
-    void Processor_Life_Sign_Update();
-    void riom_slot_update();
     // (process screens members: add below this line)
-    void build_process_screens(QWidget* root);
-    class ProcessInfoView* processInfoView = nullptr;
     class SubsystemView* subsystemView = nullptr;
     class SubsystemValuesView* subsystemValuesView = nullptr;
-    class IoSlotView* ioSlotView = nullptr;
     // Process information: the builders of the screens beside the menu
     // column (each shows its screen and draws it once from `snap`).
-    void energy_consumption();
-    void simulation_mode();
-    void motor_temperature();
-    void software_version();
-    void inching_mode();
-    void motorStatus();
-    void motorStatus_Table_Reset_Colour();
     // Subsystem screens: grid cell names, the message list, the menu grid
     // kept current while shown, the nine value screens' builders.
     static QString subsys_name(int row, int column);
@@ -329,11 +310,6 @@ public:
     void DDU_Menu_Pressures_Setup();
     // Processor I/O pages: the entry (RIOM1 1, RIOM2 2, BRIO1 3, BRIO2 4;
     // the processor buttons call it), the page and its slot moves.
-    void DDU_Maintenace_Open_Processor(int processor);
-    void DDU_Maintenace_Loco_Menu_Setup();
-    void DDU_Maintenace_Update_Slot();
-    void DDU_Maintenace_Get_Previous_Slot();
-    void DDU_Maintenace_Get_Next_Slot();
 
     // ----- maintenance tools: what their screens share -----
     class MaintenanceState* maintState = nullptr;
@@ -345,6 +321,8 @@ public:
     MaintenanceMenuScreen* maintenanceMenu = nullptr;
     TelegramScreen* telegramScreen = nullptr;
     VariableMonitorScreen* variableMonitor = nullptr;
+    ProcessInfoScreen* processInfo = nullptr;
+    IoSlotScreen* ioSlots = nullptr;
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -366,7 +344,7 @@ public:
     void openPasswordPad(int stage) override { password_open(stage); }
     void markTopBar(const char* entry) override;
     void disableLayoutToggle() override { toggle_disable(); }
-    void openProcessorIo(int processor) override { DDU_Maintenace_Open_Processor(processor); }
+    void openProcessorIo(int processor) override;
     void closeKeyboard() override { keypad_open(false); }
     BusExchange& bus() override { return exchange; }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
@@ -480,15 +458,6 @@ public slots:
     void on_bddu_lang_icon_clicked();
 
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
-    void on_node_clicked();
-    void on_energy_clicked();
-    void on_simulation_clicked();
-    void on_motortemp_clicked();
-    void on_software_clicked();
-    void on_inching_clicked();
-    void on_motor_status_clicked();
-    void on_inching_up_clicked();
-    void on_inching_down_clicked();
     void on_t_subsystem_cellClicked(int row, int column);
     void on_t_msubsys_cellClicked(int row, int column);
     void on_t_browseloco_cellClicked(int row, int column);
@@ -506,16 +475,6 @@ public slots:
     void on_ener_moni_clicked();
     void on_temp_clicked();
     void on_pressure_clicked();
-    void on_ddu_flg1_clicked();
-    void on_ddu_hbb1_clicked();
-    void on_ddu_stb1_clicked();
-    void on_ddu_slg1_clicked();
-    void on_ddu_flg2_clicked();
-    void on_ddu_hbb2_clicked();
-    void on_ddu_stb2_clicked();
-    void on_ddu_slg2_clicked();
-    void on_ddu_proc_prev_slot_clicked();
-    void on_ddu_proc_next_slot_clicked();
 
     // Scroll-bar handlers of the long tables (filled by their screens).
     void subsyshandlerFunction(int value);

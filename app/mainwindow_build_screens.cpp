@@ -11,6 +11,7 @@
 #include "ui/translated_text.h"
 
 #include "maintenance/maintenance_menu_screen.h"
+#include "screens/process_info_screen.h"
 #include "ui/resources.h"
 #include "ui/widget_factory.h"
 
@@ -112,7 +113,7 @@ void MainWindow::build_screen_groups(QWidget* root)
     auto* ip = table(W(QStringLiteral("Gmaint_ddulogin")), "t_ipadr_5", {150, 380, 500, 240}, 3, 2);
     ip->horizontalHeader()->hide();
 
-    build_process_screens(root);        // process information, subsystem and I/O slot screens
+    ProcessInfoScreen::build(root);     // process information, subsystem and I/O slot screens
     MaintenanceMenuScreen::build(root); // maintenance menu, telegram and freshness screens, variable monitor
 }
 

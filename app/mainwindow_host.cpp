@@ -4,6 +4,7 @@
 
 #include "app/mainwindow.h"
 
+#include <QDebug>
 #include <QMetaObject>
 
 #include "diagnostics/pixy_thread.h"
@@ -14,6 +15,10 @@
 #include "maintenance/telegram_screen.h"
 #include "maintenance/update_screen.h"
 #include "maintenance/variable_screen.h"
+#include "screens/io_slot_screen.h"
+#include "screens/process_info_screen.h"
+#include "screens/subsystem_values_view.h"
+#include "screens/subsystem_view.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
 
@@ -26,7 +31,14 @@ void MainWindow::createScreens()
     maintenanceMenu = new MaintenanceMenuScreen(*this, this);
     telegramScreen = new TelegramScreen(*this, *maintState, this);
     variableMonitor = new VariableMonitorScreen(*this, *maintState, this);
-    m_screens = {softwareUpdate, driverDetails, configScreen, maintenanceMenu, telegramScreen, variableMonitor};
+    subsystemView = new SubsystemView(this);
+    subsystemValuesView = new SubsystemValuesView(this);
+    for (const QString& name : subsystemView->resolve(centralWidget()) + subsystemValuesView->resolve(centralWidget()))
+        qCritical().noquote() << "subsystem screens: no widget" << name;
+    processInfo = new ProcessInfoScreen(*this, this);
+    ioSlots = new IoSlotScreen(*this, this);
+    m_screens = {softwareUpdate, driverDetails,   configScreen, maintenanceMenu,
+                 telegramScreen, variableMonitor, processInfo,  ioSlots};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -69,6 +81,11 @@ void MainWindow::drawKeyFocus()
 void MainWindow::showMaintenanceTool(const char* group, const char* menuEntry)
 {
     maintenanceMenu->showTool(group, menuEntry);
+}
+
+void MainWindow::openProcessorIo(int processor)
+{
+    ioSlots->DDU_Maintenace_Open_Processor(processor);
 }
 
 void MainWindow::markTopBar(const char* entry)

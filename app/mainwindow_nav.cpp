@@ -14,6 +14,8 @@
 
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
+#include "screens/io_slot_screen.h"
+#include "screens/process_info_screen.h"
 #include "ui/resources.h"
 
 #include <algorithm>
@@ -162,7 +164,7 @@ void MainWindow::screenKeys(const nav::FocusMap& map, const KeyFlags& k)
     m_lastFocusMap = QLatin1String(map.name);
     nav::FocusState s = focusState();
     const int before = key_press_count;
-    const nav::Action a = nav::stepScreen(map, s, k, DDU_Maintenace_Selected_Processor);
+    const nav::Action a = nav::stepScreen(map, s, k, ioSlots->DDU_Maintenace_Selected_Processor);
     syncFocusState(s);
     // The main menu remembers its entry across a visit to the screen it opens.
     if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
@@ -211,7 +213,8 @@ void MainWindow::drawFocus(const nav::FocusMap& map, int index)
 
 void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused)
 {
-    const QString name = QString::fromStdString(nav::resolveWidget(slot.widget, DDU_Maintenace_Selected_Processor));
+    const QString name =
+        QString::fromStdString(nav::resolveWidget(slot.widget, ioSlots->DDU_Maintenace_Selected_Processor));
     QWidget* w = W(name);
     if (!w)
         return;
@@ -570,7 +573,7 @@ void MainWindow::on_process_clicked()
     for (const char* name : {"nodeslv", "slvnodeval"})
         if (QWidget* w = W(QLatin1String(name)))
             w->hide();
-    node_info();
+    processInfo->node_info();
 }
 
 // ---------------------------------------------------------------- touch dispatch

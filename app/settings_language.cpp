@@ -22,7 +22,7 @@
 #include "app/settings_view.h"
 #include "app/status_banner.h"
 #include "maintenance/config_screen.h"
-#include "screens/io_slot_view.h"
+#include "screens/io_slot_screen.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
 #include "widgets/qgauge.h"
@@ -146,8 +146,8 @@ void MainWindow::Language_Parameter_Reset()
 {
     homeView->redrawAll();
     // The I/O slot page lays out its captions again when next shown.
-    if (ioSlotView) {
-        ioSlotView->DDU_Maintenace_Selected_Processor_old = 0;
-        ioSlotView->DDU_Maintenace_Processor_Slot_old = 0;
+    if (IoSlotView* v = ioSlots->ioSlotView) {
+        v->DDU_Maintenace_Selected_Processor_old = 0;
+        v->DDU_Maintenace_Processor_Slot_old = 0;
     }
 }

@@ -53,7 +53,6 @@ struct UiState {
     int sub_up = 1;
     int Serial_Step = 11;
     int diagnosis_screen_active = 0;
-    int DDU_Maintenace_Selected_Processor = 0;
 
     // ----- table scrolling by touch -----
     // (the maintenance tools' tables: MaintenanceState)

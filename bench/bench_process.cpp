@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "screens/io_slot_screen.h"
 #include "tests/support/environment.h"
 #include "tools/image_table.h"
 
@@ -179,10 +180,10 @@ const std::vector<ScreenEntry>& screens()
         {"ener_moni", [](MainWindow& w) { w.on_menu_clicked(); click(w, "ener_moni"); }},
         {"temp", [](MainWindow& w) { w.on_menu_clicked(); click(w, "temp"); }},
         {"pressure", [](MainWindow& w) { w.on_menu_clicked(); click(w, "pressure"); }},
-        {"io_riom1_digital", [](MainWindow& w) { w.DDU_Maintenace_Open_Processor(1); }},
-        {"io_riom1_analog", [](MainWindow& w) { w.DDU_Maintenace_Open_Processor(1); w.on_ddu_proc_next_slot_clicked();
-                                                w.on_ddu_proc_next_slot_clicked(); }},
-        {"io_brio2_digital", [](MainWindow& w) { w.DDU_Maintenace_Open_Processor(4); }},
+        {"io_riom1_digital", [](MainWindow& w) { w.ioSlots->DDU_Maintenace_Open_Processor(1); }},
+        {"io_riom1_analog", [](MainWindow& w) { w.ioSlots->DDU_Maintenace_Open_Processor(1); w.ioSlots->on_ddu_proc_next_slot_clicked();
+                                                w.ioSlots->on_ddu_proc_next_slot_clicked(); }},
+        {"io_brio2_digital", [](MainWindow& w) { w.ioSlots->DDU_Maintenace_Open_Processor(4); }},
     };
     return list;
 }

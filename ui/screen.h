@@ -33,6 +33,10 @@ public:
     const QStringList& unwiredSlots() const { return m_unwired; }
     const char* name() const { return m_name; }
 
+    // The window hid every screen group (a screen change): a screen resets
+    // what belongs to the screen shown.
+    virtual void screensHidden() { }
+
 protected:
     ScreenHost& host;
 

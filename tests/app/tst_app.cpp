@@ -26,6 +26,7 @@
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/update_screen.h"
+#include "screens/io_slot_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "ui/resources.h"
@@ -93,7 +94,7 @@ const nav::FocusMap& mapNamed(const char* name)
 
 QString slotWidget(MainWindow& w, const nav::FocusSlot& s)
 {
-    return QString::fromStdString(nav::resolveWidget(s.widget, w.DDU_Maintenace_Selected_Processor));
+    return QString::fromStdString(nav::resolveWidget(s.widget, w.ioSlots->DDU_Maintenace_Selected_Processor));
 }
 
 // Name of the control of the map that carries a focus look.
@@ -390,7 +391,7 @@ private slots:
     {
         auto w = makeWindow();
         prepareMap(*w, mapNamed("processor_io"));
-        w->DDU_Maintenace_Selected_Processor = 3; // ddu_stb1
+        w->ioSlots->DDU_Maintenace_Selected_Processor = 3; // ddu_stb1
         for (const char* n : nav::kProcessorOrder)
             ensureButton(*w, "Gmaint_riom_info", QLatin1String(n));
         press(*w, "01"); // to group 2: index 2 is the selected processor

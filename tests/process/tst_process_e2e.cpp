@@ -14,7 +14,9 @@
 #include "mvb/mvb_log.h"
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
+#include "screens/io_slot_screen.h"
 #include "screens/io_slot_view.h"
+#include "screens/process_info_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/sim_process.h"
 #include "ui/resources.h"
@@ -179,7 +181,8 @@ private slots:
         send(sim, w, QStringLiteral("touch 925 30"));
         send(sim, w, QStringLiteral("touch 900 650"));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::LocoIo, 30000);
-        faultThenBack("garbage", [&w] { return w.ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
+        faultThenBack("garbage",
+                      [&w] { return w.ioSlots->ioSlotView->lampOf(false, 0) != Dir_rms_img_LEDSmallLongNoMVB; });
         send(sim, w, QStringLiteral("touch 100 30"));
         QTRY_COMPARE_WITH_TIMEOUT(w.screen_id, screen::Home, 30000);
     }
@@ -195,7 +198,7 @@ private slots:
         w.show();
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Cab_Active, 1, 30000);
         w.on_process_clicked();
-        w.on_inching_clicked();
+        w.processInfo->on_inching_clicked();
         w.guiupdate_fun();
         QVERIFY(w.isShown(QStringLiteral("Ginching")));
         QVERIFY(!w.isShown(QStringLiteral("inching_up")) && !w.isShown(QStringLiteral("inching_down")));

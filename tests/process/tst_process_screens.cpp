@@ -18,7 +18,9 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "screens/io_slot_screen.h"
 #include "screens/io_slot_view.h"
+#include "screens/process_info_screen.h"
 #include "screens/process_info_view.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
@@ -187,10 +189,10 @@ private slots:
     void everyWidgetFound()
     {
         auto w = makeWindow();
-        QCOMPARE(w->processInfoView->resolve(w.get()), QStringList());
+        QCOMPARE(w->processInfo->processInfoView->resolve(w.get()), QStringList());
         QCOMPARE(w->subsystemView->resolve(w.get()), QStringList());
         QCOMPARE(w->subsystemValuesView->resolve(w.get()), QStringList());
-        QCOMPARE(w->ioSlotView->resolve(w.get()), QStringList());
+        QCOMPARE(w->ioSlots->ioSlotView->resolve(w.get()), QStringList());
     }
 
     // Each process information screen: its title and a value from the
@@ -254,7 +256,7 @@ private slots:
         tick(*w, live());
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), present);
         // The screen's entry is marked (on the inching screen it also holds the keypad focus).
-        QCOMPARE(w->processInfoView->menuButton(ProcessInfoView::Screen(present - 10))->styleSheet(),
+        QCOMPARE(w->processInfo->processInfoView->menuButton(ProcessInfoView::Screen(present - 10))->styleSheet(),
                  present == 15 ? Key_submenu_select_border_Style : Key_submenu_select_Style);
         QString titleText;
         for (QLabel* l : w->W(group)->findChildren<QLabel*>())
@@ -358,7 +360,7 @@ private slots:
         s.multiOpMode_slave1_active = 1; // a slave loco coupled: master and slave columns
         s.MVB_DDU_MotorSlave_Status[3] = 1;
         tick(*w, s);
-        QVERIFY(w->processInfoView->motorLayout() == proc::MotorLayout::FourWithSlave);
+        QVERIFY(w->processInfo->processInfoView->motorLayout() == proc::MotorLayout::FourWithSlave);
         QVERIFY(!t->isColumnHidden(3));
         QCOMPARE(t->horizontalHeaderItem(2)->text(), QStringLiteral("Slave Motor"));
         QCOMPARE(cell(*w, "t_motorStatus", 2, 2), QStringLiteral("TM 3"));
@@ -577,7 +579,7 @@ private slots:
         tick(*w, s);
         const char* buttons[4] = {"ddu_flg1", "ddu_hbb1", "ddu_stb1", "ddu_slg1"};
         const QString titles[4] = {"RIOM1 SIGNAL", "RIOM2 SIGNAL", "BRIO1 SIGNAL", "BRIO2 SIGNAL"};
-        IoSlotView* v = w->ioSlotView;
+        IoSlotView* v = w->ioSlots->ioSlotView;
         const QString on = Dir_rms_img_LEDSmallLongGreen, off = Dir_rms_img_LEDSmallLongGray;
         for (int p = 0; p < 4; ++p) {
             tap(*w, buttons[p]);
@@ -620,7 +622,7 @@ private slots:
         tap(*w, "ddu_flg1");
         QCOMPARE(cell(*w, "input_table", 3, 0), QStringLiteral("mark"));
         tap(*w, "ddu_stb2"); // a code without a page changes nothing
-        QCOMPARE(w->DDU_Maintenace_Selected_Processor, 1);
+        QCOMPARE(w->ioSlots->DDU_Maintenace_Selected_Processor, 1);
         QVERIFY(w->isShown("Gmaint_riom_info"));
     }
 
@@ -630,7 +632,7 @@ private slots:
         SignalStore s = live();
         s.MVB_DDU_FLG1_Lifesign = 1;
         tick(*w, s);
-        w->DDU_Maintenace_Open_Processor(1);
+        w->ioSlots->DDU_Maintenace_Open_Processor(1);
         QString before;
         for (int i = 0; i < 4; ++i) {
             tick(*w, s);

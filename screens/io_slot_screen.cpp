@@ -1,35 +1,37 @@
-// Processor I/O slot screens (screen 44, in the maintenance area): the page
-// of a remote I/O processor's slot, the processor column and the slot arrows,
-// refreshed with the life sign on every tick while shown.
-//
-// Entry: DDU_Maintenace_Open_Processor(n) (the processor buttons call it):
-// RIOM1 1, RIOM2 2, BRIO1 3, BRIO2 4, always at slot 1. The hidden buttons
-// name codes 6 and 8, which have no page: they change nothing.
+// Processor I/O slot screens: see io_slot_screen.h.
 
-#include "app/mainwindow.h"
+#include "screens/io_slot_screen.h"
 
-#include "screens/io_slot_view.h"
+#include <QDebug>
+
 #include "screens/process_rules.h"
 #include "ui/widget_writer.h"
 
-void MainWindow::DDU_Maintenace_Open_Processor(int processor)
+IoSlotScreen::IoSlotScreen(ui::ScreenHost& h, QObject* parent)
+    : ui::Screen(h, "I/O slot screens", parent)
+{
+    ioSlotView = new IoSlotView(this);
+    for (const QString& name : ioSlotView->resolve(host.widget(QStringLiteral("centralwidget"))))
+        qCritical().noquote() << "I/O slot screens: no widget" << name;
+}
+
+void IoSlotScreen::DDU_Maintenace_Open_Processor(int processor)
 {
     if (!ioSlotView || !proc::processorHasPages(processor))
         return; // no page: the screen shown stays as it is
-    grpbox_setvisible();
+    host.hideScreens();
     DDU_Maintenace_Selected_Processor = processor;
     ioSlotView->DDU_Maintenace_Processor_Slot = 1;
     DDU_Maintenace_Loco_Menu_Setup();
     DDU_Maintenace_Update_Slot();
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }
 
 // The page with the processor column over the maintenance menu (whose System
 // and Loco keys stay below the column) and the maintenance footer.
-void MainWindow::DDU_Maintenace_Loco_Menu_Setup()
+void IoSlotScreen::DDU_Maintenace_Loco_Menu_Setup()
 {
-    screen_id = screen::LocoIo;
+    host.serveScreen(screen::LocoIo);
     ui::showRaised(W(QStringLiteral("Gmaint_riom_info")));
     ui::showRaised(W(QStringLiteral("Gmaint_menu")));
     ui::showRaised(W(QStringLiteral("Gmaint_vcumenu")));
@@ -38,15 +40,16 @@ void MainWindow::DDU_Maintenace_Loco_Menu_Setup()
         ioSlotView->layoutProcessorColumn(DDU_Maintenace_Selected_Processor);
 }
 
-void MainWindow::DDU_Maintenace_Update_Slot()
+void IoSlotScreen::DDU_Maintenace_Update_Slot()
 {
     if (!ioSlotView)
         return;
-    if (!ioSlotView->showPage(DDU_Maintenace_Selected_Processor, ioSlotView->DDU_Maintenace_Processor_Slot, snap))
-        ioSlotView->refresh(snap); // the page shown already: its states as they are now
+    if (!ioSlotView->showPage(DDU_Maintenace_Selected_Processor, ioSlotView->DDU_Maintenace_Processor_Slot,
+                              host.snapshot()))
+        ioSlotView->refresh(host.snapshot()); // the page shown already: its states as they are now
 }
 
-void MainWindow::DDU_Maintenace_Get_Previous_Slot()
+void IoSlotScreen::DDU_Maintenace_Get_Previous_Slot()
 {
     if (!ioSlotView)
         return;
@@ -55,7 +58,7 @@ void MainWindow::DDU_Maintenace_Get_Previous_Slot()
     DDU_Maintenace_Update_Slot();
 }
 
-void MainWindow::DDU_Maintenace_Get_Next_Slot()
+void IoSlotScreen::DDU_Maintenace_Get_Next_Slot()
 {
     if (!ioSlotView)
         return;
@@ -64,59 +67,59 @@ void MainWindow::DDU_Maintenace_Get_Next_Slot()
     DDU_Maintenace_Update_Slot();
 }
 
-void MainWindow::on_ddu_proc_prev_slot_clicked()
+void IoSlotScreen::on_ddu_proc_prev_slot_clicked()
 {
     DDU_Maintenace_Get_Previous_Slot();
 }
 
-void MainWindow::on_ddu_proc_next_slot_clicked()
+void IoSlotScreen::on_ddu_proc_next_slot_clicked()
 {
     DDU_Maintenace_Get_Next_Slot();
 }
 
-void MainWindow::on_ddu_flg1_clicked()
+void IoSlotScreen::on_ddu_flg1_clicked()
 {
     DDU_Maintenace_Open_Processor(1);
 }
-void MainWindow::on_ddu_hbb1_clicked()
+void IoSlotScreen::on_ddu_hbb1_clicked()
 {
     DDU_Maintenace_Open_Processor(2);
 }
-void MainWindow::on_ddu_stb1_clicked()
+void IoSlotScreen::on_ddu_stb1_clicked()
 {
     DDU_Maintenace_Open_Processor(3);
 }
-void MainWindow::on_ddu_slg1_clicked()
+void IoSlotScreen::on_ddu_slg1_clicked()
 {
     DDU_Maintenace_Open_Processor(4);
 }
-void MainWindow::on_ddu_flg2_clicked()
+void IoSlotScreen::on_ddu_flg2_clicked()
 {
     DDU_Maintenace_Open_Processor(2);
 }
-void MainWindow::on_ddu_hbb2_clicked()
+void IoSlotScreen::on_ddu_hbb2_clicked()
 {
     DDU_Maintenace_Open_Processor(4);
 }
-void MainWindow::on_ddu_stb2_clicked()
+void IoSlotScreen::on_ddu_stb2_clicked()
 {
     DDU_Maintenace_Open_Processor(6);
 }
-void MainWindow::on_ddu_slg2_clicked()
+void IoSlotScreen::on_ddu_slg2_clicked()
 {
     DDU_Maintenace_Open_Processor(8);
 }
 
 // ================================================================ refresh (every tick while shown)
 
-void MainWindow::Processor_Life_Sign_Update()
+void IoSlotScreen::Processor_Life_Sign_Update()
 {
     if (ioSlotView && isShown(QStringLiteral("Gmaint_riom_info")))
-        ioSlotView->refreshLifeSign(snap, DDU_Maintenace_Selected_Processor);
+        ioSlotView->refreshLifeSign(host.snapshot(), DDU_Maintenace_Selected_Processor);
 }
 
-void MainWindow::riom_slot_update()
+void IoSlotScreen::riom_slot_update()
 {
     if (ioSlotView && isShown(QStringLiteral("Gmaint_riom_info")))
-        ioSlotView->refresh(snap);
+        ioSlotView->refresh(host.snapshot());
 }
