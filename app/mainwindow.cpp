@@ -36,6 +36,7 @@
 #include "platform/platform.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
+#include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
 
@@ -278,7 +279,7 @@ void MainWindow::connectTableScrollBars()
     };
     const Link links[] = {{"t_mvbvar", variableMonitor, "mvbvarhandlerFunction(int)"},
                           {"tmvbfreshness", telegramScreen, "mvbfreshnesshandlerFunction(int)"},
-                          {"t_browseloco", this, "subsyshandlerFunction(int)"},
+                          {"t_browseloco", subsystems, "subsyshandlerFunction(int)"},
                           {"t_diagnosis", this, "diaghandlerFunction(int)"},
                           {"tmvbtelegram", telegramScreen, "mvbtelehandlerFunction(int)"}};
     for (const Link& l : links) {
@@ -505,11 +506,9 @@ void MainWindow::guiupdate_fun()
         home_subsys();
     else if (screen_toggle == 1)
         ddu_home_subsys();
-    if (isShown(QStringLiteral("t_subsystem")))
-        main_subsys();
     home_update();
     processInfo->tick();
-    subsystemScreensTick();
+    subsystems->tick();
     maintenanceScreensTick();
     statusBanner->update(snap);
 }
@@ -557,32 +556,6 @@ void MainWindow::maintenanceLockTick()
 }
 
 // The process-information screen shown, and its number on the output port.
-void MainWindow::subsystemScreensTick()
-{
-    struct SubsystemScreen {
-        const char* group;
-        void (MainWindow::*update)();
-    };
-    static const SubsystemScreen subsystems[] = {
-        {"Gmenu_hvcircuit", &MainWindow::DDU_Menu_High_Volatge_Circuit_Update},
-        {"Gmenu_tracconv", &MainWindow::DDU_Menu_Traction_Convertor_Update},
-        {"Gmenu_auxconv", &MainWindow::DDU_Menu_Auxiliary_Convertor_Update},
-        {"Gmenu_tracmoto", &MainWindow::DDU_Menu_Traction_Motor_Update},
-        {"Gmenu_auxsys", &MainWindow::DDU_Menu_Auxiliary_System_Update},
-        {"Gmenu_braksys", &MainWindow::DDU_Menu_Braking_System_Update},
-        {"Gmenu_enermoni", &MainWindow::DDU_Menu_Energy_Monitoring_Update},
-        {"Gmenu_temp", &MainWindow::DDU_Menu_Temperatures_Update},
-        {"Gmenu_pressure", &MainWindow::DDU_Menu_Pressures_Update},
-        {"Gmenu_subsys", &MainWindow::subsys_screen_update},
-    };
-    for (const SubsystemScreen& s : subsystems) {
-        if (isShown(QLatin1String(s.group))) {
-            (this->*s.update)();
-            return;
-        }
-    }
-}
-
 void MainWindow::maintenanceScreensTick()
 {
     if (!isShown(QStringLiteral("Gmaint_footer")))

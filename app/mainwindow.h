@@ -54,6 +54,7 @@ class TelegramScreen;
 class VariableMonitorScreen;
 class ProcessInfoScreen;
 class IoSlotScreen;
+class SubsystemScreen;
 namespace ui {
 class Screen;
 }
@@ -134,7 +135,6 @@ public:
     void brightnessPanelTick();
     void clockTick();
     void maintenanceLockTick();
-    void subsystemScreensTick();
     void maintenanceScreensTick();
 
     // ----- navigation (mainwindow_nav.cpp) -----
@@ -277,37 +277,11 @@ public:
     class SettingsView* settingsView = nullptr;
 
     // ----- process information, subsystem and I/O slot screens (screens/process_*.cpp) -----
-    void main_subsys();
-    void subsys_screen();
-    void DDU_Menu_High_Volatge_Circuit_Update();
-    void DDU_Menu_Traction_Convertor_Update();
-    void DDU_Menu_Auxiliary_Convertor_Update();
-    void DDU_Menu_Traction_Motor_Update();
-    void DDU_Menu_Auxiliary_System_Update();
-    void DDU_Menu_Braking_System_Update();
-    void DDU_Menu_Energy_Monitoring_Update();
-    void DDU_Menu_Temperatures_Update();
-    void DDU_Menu_Pressures_Update();
     // (process screens members: add below this line)
-    class SubsystemView* subsystemView = nullptr;
-    class SubsystemValuesView* subsystemValuesView = nullptr;
     // Process information: the builders of the screens beside the menu
     // column (each shows its screen and draws it once from `snap`).
     // Subsystem screens: grid cell names, the message list, the menu grid
     // kept current while shown, the nine value screens' builders.
-    static QString subsys_name(int row, int column);
-    void load_subsystem();
-    void subsys_Table_Reset_Colour();
-    void subsys_screen_update();
-    void DDU_Menu_High_Volatge_Circuit_Setup();
-    void DDU_Menu_Traction_Convertor_Setup();
-    void DDU_Menu_Auxiliary_Convertor_Setup();
-    void DDU_Menu_Traction_Motor_Setup();
-    void DDU_Menu_Auxiliary_System_Setup();
-    void DDU_Menu_Braking_System_Setup();
-    void DDU_Menu_Energy_Monitoring_Setup();
-    void DDU_Menu_Temperatures_Setup();
-    void DDU_Menu_Pressures_Setup();
     // Processor I/O pages: the entry (RIOM1 1, RIOM2 2, BRIO1 3, BRIO2 4;
     // the processor buttons call it), the page and its slot moves.
 
@@ -323,6 +297,7 @@ public:
     VariableMonitorScreen* variableMonitor = nullptr;
     ProcessInfoScreen* processInfo = nullptr;
     IoSlotScreen* ioSlots = nullptr;
+    SubsystemScreen* subsystems = nullptr;
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -386,7 +361,6 @@ public slots:
     void on_menu_home_clicked();
     void on_menuscreen_home_clicked();
     void on_menuscreen_back_clicked();
-    void on_sub_sys_clicked();
     void on_process_clicked();
 
     // Message box.
@@ -458,26 +432,8 @@ public slots:
     void on_bddu_lang_icon_clicked();
 
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
-    void on_t_subsystem_cellClicked(int row, int column);
-    void on_t_msubsys_cellClicked(int row, int column);
-    void on_t_browseloco_cellClicked(int row, int column);
-    void on_subsys_top_clicked();
-    void on_subsys_up_clicked();
-    void on_subsys_down_clicked();
-    void on_subsys_bottom_clicked();
-    void on_subsys_back_clicked();
-    void on_hv_circ_clicked();
-    void on_trac_conv_clicked();
-    void on_aux_conv_clicked();
-    void on_trac_moto_clicked();
-    void on_aux_sys_clicked();
-    void on_brak_sys_clicked();
-    void on_ener_moni_clicked();
-    void on_temp_clicked();
-    void on_pressure_clicked();
 
     // Scroll-bar handlers of the long tables (filled by their screens).
-    void subsyshandlerFunction(int value);
     void diaghandlerFunction(int value);
 
 protected:

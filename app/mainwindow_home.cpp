@@ -13,6 +13,7 @@
 #include "app/home_layout.h"
 #include "app/home_view.h"
 #include "maintenance/config_screen.h"
+#include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/widget_writer.h"
 
@@ -205,7 +206,8 @@ void MainWindow::on_homesub_table_cellClicked(int, int)
     if (QWidget* l = W(QStringLiteral("sub_locono")))
         l->show();
     // The subsystem screens fill the grid (and keep it fresh on every tick).
-    main_subsys();
+    we_are_in_home = 0;
+    subsystems->main_subsys(loco_subsys);
 }
 
 void MainWindow::on_loco_diag_clicked()

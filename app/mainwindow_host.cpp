@@ -17,8 +17,7 @@
 #include "maintenance/variable_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
-#include "screens/subsystem_values_view.h"
-#include "screens/subsystem_view.h"
+#include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
 
@@ -31,14 +30,11 @@ void MainWindow::createScreens()
     maintenanceMenu = new MaintenanceMenuScreen(*this, this);
     telegramScreen = new TelegramScreen(*this, *maintState, this);
     variableMonitor = new VariableMonitorScreen(*this, *maintState, this);
-    subsystemView = new SubsystemView(this);
-    subsystemValuesView = new SubsystemValuesView(this);
-    for (const QString& name : subsystemView->resolve(centralWidget()) + subsystemValuesView->resolve(centralWidget()))
-        qCritical().noquote() << "subsystem screens: no widget" << name;
+    subsystems = new SubsystemScreen(*this, this);
     processInfo = new ProcessInfoScreen(*this, this);
     ioSlots = new IoSlotScreen(*this, this);
-    m_screens = {softwareUpdate, driverDetails,   configScreen, maintenanceMenu,
-                 telegramScreen, variableMonitor, processInfo,  ioSlots};
+    m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
+                 variableMonitor, processInfo,   ioSlots,      subsystems};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }

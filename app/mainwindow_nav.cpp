@@ -561,12 +561,6 @@ void MainWindow::menu_backhome()
     }
 }
 
-void MainWindow::on_sub_sys_clicked()
-{
-    screen_id = screen_id_old = screen::SubsystemMenu;
-    subsys_screen();
-}
-
 void MainWindow::on_process_clicked()
 {
     screen_id = screen_id_old = screen::ProcessInfo;

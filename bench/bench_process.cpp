@@ -35,6 +35,7 @@
 
 #include "app/mainwindow.h"
 #include "screens/io_slot_screen.h"
+#include "screens/subsystem_screen.h"
 #include "tests/support/environment.h"
 #include "tools/image_table.h"
 
@@ -170,7 +171,7 @@ const std::vector<ScreenEntry>& screens()
         {"motor_status", [](MainWindow& w) { w.on_process_clicked(); click(w, "motor_status"); }},
         {"subsystem_grid", [](MainWindow& w) { w.on_loco_diag_clicked(); }, SharesSubsystemStates},
         {"subsystem_menu", [](MainWindow& w) { w.on_menu_clicked(); click(w, "sub_sys"); }, SharesSubsystemStates},
-        {"message_list", [](MainWindow& w) { w.on_loco_diag_clicked(); w.on_t_subsystem_cellClicked(3, 4); }},
+        {"message_list", [](MainWindow& w) { w.on_loco_diag_clicked(); w.subsystems->on_t_subsystem_cellClicked(3, 4); }},
         {"hv_circ", [](MainWindow& w) { w.on_menu_clicked(); click(w, "hv_circ"); }, SharesPrimaryCurrent},
         {"trac_conv", [](MainWindow& w) { w.on_menu_clicked(); click(w, "trac_conv"); }},
         {"aux_conv", [](MainWindow& w) { w.on_menu_clicked(); click(w, "aux_conv"); }},

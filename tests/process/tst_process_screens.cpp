@@ -22,6 +22,7 @@
 #include "screens/io_slot_view.h"
 #include "screens/process_info_screen.h"
 #include "screens/process_info_view.h"
+#include "screens/subsystem_screen.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
 #include "tests/support/environment.h"
@@ -190,8 +191,8 @@ private slots:
     {
         auto w = makeWindow();
         QCOMPARE(w->processInfo->processInfoView->resolve(w.get()), QStringList());
-        QCOMPARE(w->subsystemView->resolve(w.get()), QStringList());
-        QCOMPARE(w->subsystemValuesView->resolve(w.get()), QStringList());
+        QCOMPARE(w->subsystems->subsystemView->resolve(w.get()), QStringList());
+        QCOMPARE(w->subsystems->subsystemValuesView->resolve(w.get()), QStringList());
         QCOMPARE(w->ioSlots->ioSlotView->resolve(w.get()), QStringList());
     }
 
@@ -416,7 +417,7 @@ private slots:
         writeLog(kLog);
         w->on_loco_diag_clicked();
         touchAt(*w, 150, 170); // SS01
-        SubsystemView* v = w->subsystemView;
+        SubsystemView* v = w->subsystems->subsystemView;
         QVERIFY(w->isShown("t_browseloco") && !w->isShown("t_subsystem"));
         QCOMPARE(w->screen_id, screen::HomeSubsystems);
         QCOMPARE(w->W<QLabel>("sub_message")->text(), QStringLiteral("MESSAGES - SS01"));
@@ -436,7 +437,7 @@ private slots:
             QCOMPARE(cellBackground(*w, "t_browseloco", m.row, 0), kSelected);
             QCOMPARE(cellBackground(*w, "t_browseloco", 1 - m.row, 0), QColor(0, 0, 0));
         }
-        w->on_t_browseloco_cellClicked(0, 2);
+        w->subsystems->on_t_browseloco_cellClicked(0, 2);
         QCOMPARE(v->Table_updown_Fault, 0);
 
         tap(*w, "subsys_back");
@@ -467,12 +468,12 @@ private slots:
                 "</FaultCode><FaultMessage>m</FaultMessage></Message>";
         writeLog(log + "</SUBSYSTEM>");
         w->on_loco_diag_clicked();
-        w->on_t_subsystem_cellClicked(1, 4);
-        QCOMPARE(w->subsystemView->Table_updown_Fault, 11);
+        w->subsystems->on_t_subsystem_cellClicked(1, 4);
+        QCOMPARE(w->subsystems->subsystemView->Table_updown_Fault, 11);
         auto* bar = table(*w, "t_browseloco")->verticalScrollBar();
-        connect(bar, &QScrollBar::valueChanged, w.get(), [&w] { w->on_t_browseloco_cellClicked(3, 0); });
+        connect(bar, &QScrollBar::valueChanged, w.get(), [&w] { w->subsystems->on_t_browseloco_cellClicked(3, 0); });
         tap(*w, "subsys_top");
-        QCOMPARE(w->subsystemView->Table_updown_Fault, 0);
+        QCOMPARE(w->subsystems->subsystemView->Table_updown_Fault, 0);
         QCOMPARE(cellBackground(*w, "t_browseloco", 3, 0), QColor(0, 0, 0));
     }
 
@@ -496,7 +497,7 @@ private slots:
 
         touchAt(*w, 260, 180); // SS01 on the menu grid
         QVERIFY(w->isShown("t_browseloco"));
-        QCOMPARE(w->subsystemView->Total_Table_Row_Fault, 2);
+        QCOMPARE(w->subsystems->subsystemView->Total_Table_Row_Fault, 2);
         touchAt(*w, 960, 80); // back: to the menu grid it came from
         QCOMPARE(w->screen_id, screen::SubsystemMenu);
         QVERIFY(w->isShown("Gmenu_subsys") && !w->isShown("Gsub_system"));
@@ -760,7 +761,7 @@ private slots:
         }
         touchAt(*w, 80, 645);
         touchAt(*w, 800, 500); // ALL
-        SubsystemView* v = w->subsystemView;
+        SubsystemView* v = w->subsystems->subsystemView;
         QCOMPARE(v->Table_updown_Fault, 2);
         press(*w, "09", 3); // back, top, then the up key
         press(*w, "10");

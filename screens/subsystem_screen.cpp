@@ -1,19 +1,22 @@
 // Subsystem screens: the status grid of the main area (screen 2, opened from
 // the home screen), the status grid of the menu (4), the message list of a
 // subsystem read from the fault log, and the nine value screens of the menu
-// (5 .. 13). The window's slots run the screen model; the views draw.
+// (5 .. 13): see subsystem_screen.h.
 
-#include "app/mainwindow.h"
+#include "screens/subsystem_screen.h"
 
 #include <QAbstractButton>
 #include <QDebug>
 #include <QLabel>
 #include <QTableWidget>
 
+#include "acquisition/signal_store.h"
 #include "platform/platform.h"
+#include "screens/process_rules.h"
 #include "screens/subsystem_messages.h"
 #include "screens/subsystem_values_view.h"
 #include "screens/subsystem_view.h"
+#include "ui/translated_text.h"
 #include "ui/widget_writer.h"
 
 namespace {
@@ -45,67 +48,99 @@ void reportLoad(const subsys::MessageList& list, const QString& path)
     }
 }
 
-// One of the nine value screens of the menu frame.
-void openValueScreen(MainWindow& w, int index)
+} // namespace
+
+SubsystemScreen::SubsystemScreen(ui::ScreenHost& h, QObject* parent)
+    : ui::Screen(h, "subsystem screens", parent)
 {
-    SubsystemValuesView* v = w.subsystemValuesView;
-    w.grpbox_setvisible();
+    subsystemView = new SubsystemView(this);
+    subsystemValuesView = new SubsystemValuesView(this);
+    QWidget* root = host.widget(QStringLiteral("centralwidget"));
+    for (const QString& name : subsystemView->resolve(root) + subsystemValuesView->resolve(root))
+        qCritical().noquote() << "subsystem screens: no widget" << name;
+}
+
+// One of the nine value screens of the menu frame.
+void SubsystemScreen::openValueScreen(int index)
+{
+    SubsystemValuesView* v = subsystemValuesView;
+    host.hideScreens();
     if (!v)
         return;
     ui::showRaised(v->group(index));
-    w.menu_backhome();
-    v->layout(index, w.DDU_Language_Select == 1);
-    w.Keyboard_Key_Global_Reset();
-    w.Key_Pressed_Function();
-    v->update(index, w.snap);
+    host.showMenuFrame();
+    v->layout(index, host.hindi());
+    host.drawKeyFocus();
+    v->update(index, host.snapshot());
 }
 
-} // namespace
+// The refresh tick: whichever value screen or the menu grid is shown; the
+// main grid while it is shown.
+void SubsystemScreen::tick()
+{
+    if (isShown(QStringLiteral("t_subsystem")))
+        main_subsys(m_loco);
+    static const char* const valueGroups[9] = {"Gmenu_hvcircuit", "Gmenu_tracconv", "Gmenu_auxconv",
+                                               "Gmenu_tracmoto",  "Gmenu_auxsys",   "Gmenu_braksys",
+                                               "Gmenu_enermoni",  "Gmenu_temp",     "Gmenu_pressure"};
+    for (int i = 0; i < 9; ++i)
+        if (isShown(QLatin1String(valueGroups[i]))) {
+            subsystemValuesView->update(i, host.snapshot());
+            return;
+        }
+    if (isShown(QStringLiteral("Gmenu_subsys")))
+        subsys_screen_update();
+}
 
-QString MainWindow::subsys_name(int row, int column)
+void SubsystemScreen::on_sub_sys_clicked()
+{
+    host.serveScreen(screen::SubsystemMenu, true);
+    subsys_screen();
+}
+
+QString SubsystemScreen::subsys_name(int row, int column)
 {
     return proc::subsystemName(row, column);
 }
 
 // ================================================================ grids
 
-void MainWindow::main_subsys()
+void SubsystemScreen::main_subsys(int loco)
 {
     SubsystemView* v = subsystemView;
     if (!v)
         return;
-    we_are_in_home = 0;
+    m_loco = loco;
     v->layoutMainGrid();
-    if (v->sub_locono && v->sub_locono->text() != tr("SUBSYSTEM"))
-        v->sub_locono->setText(tr("SUBSYSTEM"));
-    v->updateMainGrid(snap, loco_subsys);
+    if (v->sub_locono && v->sub_locono->text() != ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUBSYSTEM")))
+        v->sub_locono->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUBSYSTEM")));
+    v->updateMainGrid(host.snapshot(), loco);
 }
 
-void MainWindow::subsys_screen()
+void SubsystemScreen::subsys_screen()
 {
     SubsystemView* v = subsystemView;
-    grpbox_setvisible();
+    host.hideScreens();
     if (!v)
         return;
     ui::showRaised(v->Gmenu_subsys);
-    menu_backhome();
-    v->layoutMenuGrid(DDU_Language_Select == 1);
-    v->updateMenuGrid(snap);
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.showMenuFrame();
+    v->layoutMenuGrid(host.hindi());
+    v->updateMenuGrid(host.snapshot());
+    host.drawKeyFocus();
 }
 
 // The menu grid is refreshed while shown: a state that changes under it is
 // never left showing the old colour.
-void MainWindow::subsys_screen_update()
+void SubsystemScreen::subsys_screen_update()
 {
     if (subsystemView)
-        subsystemView->updateMenuGrid(snap);
+        subsystemView->updateMenuGrid(host.snapshot());
 }
 
 // ================================================================ message list
 
-void MainWindow::on_t_subsystem_cellClicked(int row, int column)
+void SubsystemScreen::on_t_subsystem_cellClicked(int row, int column)
 {
     SubsystemView* v = subsystemView;
     const QString name = subsys_name(row, column);
@@ -119,24 +154,23 @@ void MainWindow::on_t_subsystem_cellClicked(int row, int column)
     if (v->sub_flag == 1)
         return; // "No Details Found" over the grid, which stays
     v->openedFromMenu = fromMenu;
-    grpbox_setvisible();
-    screen_id = screen::HomeSubsystems;
+    host.hideScreens();
+    host.serveScreen(screen::HomeSubsystems);
     ui::showRaised(v->Gsub_system);
     setShown(true, v->t_browseloco, v->sub_message, v->subsys_top, v->subsys_up, v->subsys_down, v->subsys_bottom,
              v->subsys_back, v->subsys_vertline);
     setShown(false, v->t_subsystem, v->sub_locono, v->subsys_locono);
     v->layoutList(name);
     v->select(v->Total_Table_Row_Fault - 1, SubsystemView::Scroll::Bottom);
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }
 
-void MainWindow::on_t_msubsys_cellClicked(int row, int column)
+void SubsystemScreen::on_t_msubsys_cellClicked(int row, int column)
 {
     on_t_subsystem_cellClicked(row, column);
 }
 
-void MainWindow::load_subsystem()
+void SubsystemScreen::load_subsystem()
 {
     SubsystemView* v = subsystemView;
     if (!v)
@@ -150,55 +184,55 @@ void MainWindow::load_subsystem()
     // the subsystem: the reason is on the debug stream.
     if (v->fill(list.messages) == 0) {
         v->sub_flag = 1;
-        Dialog_Box(tr("No Details Found"), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No Details Found")), 1);
     }
 }
 
-void MainWindow::on_t_browseloco_cellClicked(int row, int)
+void SubsystemScreen::on_t_browseloco_cellClicked(int row, int)
 {
     if (subsystemView)
         subsystemView->pick(row);
 }
 
 // The list's scroll bar counts rows: its value is the row to select.
-void MainWindow::subsyshandlerFunction(int value)
+void SubsystemScreen::subsyshandlerFunction(int value)
 {
     if (subsystemView)
         subsystemView->pick(value);
 }
 
-void MainWindow::on_subsys_top_clicked()
+void SubsystemScreen::on_subsys_top_clicked()
 {
     if (subsystemView)
         subsystemView->select(0, SubsystemView::Scroll::Top);
 }
 
-void MainWindow::on_subsys_up_clicked()
+void SubsystemScreen::on_subsys_up_clicked()
 {
     if (subsystemView)
         subsystemView->select(subsystemView->Table_updown_Fault - 1, SubsystemView::Scroll::Visible);
 }
 
-void MainWindow::on_subsys_down_clicked()
+void SubsystemScreen::on_subsys_down_clicked()
 {
     if (subsystemView)
         subsystemView->select(subsystemView->Table_updown_Fault + 1, SubsystemView::Scroll::Visible);
 }
 
-void MainWindow::on_subsys_bottom_clicked()
+void SubsystemScreen::on_subsys_bottom_clicked()
 {
     if (subsystemView)
         subsystemView->select(subsystemView->Total_Table_Row_Fault - 1, SubsystemView::Scroll::Bottom);
 }
 
-void MainWindow::subsys_Table_Reset_Colour()
+void SubsystemScreen::subsys_Table_Reset_Colour()
 {
     if (subsystemView)
         subsystemView->resetListColours();
 }
 
 // Back to the grid the list was opened from.
-void MainWindow::on_subsys_back_clicked()
+void SubsystemScreen::on_subsys_back_clicked()
 {
     SubsystemView* v = subsystemView;
     if (!v)
@@ -207,142 +241,104 @@ void MainWindow::on_subsys_back_clicked()
         on_sub_sys_clicked();
         return;
     }
-    grpbox_setvisible();
+    host.hideScreens();
     ui::showRaised(v->Gsub_system);
     setShown(true, v->t_subsystem, v->sub_locono, v->subsys_locono);
     setShown(false, v->t_browseloco, v->sub_message);
-    main_subsys();
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    main_subsys(m_loco);
+    host.drawKeyFocus();
 }
 
 // ================================================================ value screens
 
-void MainWindow::DDU_Menu_High_Volatge_Circuit_Setup()
+void SubsystemScreen::DDU_Menu_High_Volatge_Circuit_Setup()
 {
-    openValueScreen(*this, 0);
+    openValueScreen(0);
 }
-void MainWindow::DDU_Menu_Traction_Convertor_Setup()
+void SubsystemScreen::DDU_Menu_Traction_Convertor_Setup()
 {
-    openValueScreen(*this, 1);
+    openValueScreen(1);
 }
-void MainWindow::DDU_Menu_Auxiliary_Convertor_Setup()
+void SubsystemScreen::DDU_Menu_Auxiliary_Convertor_Setup()
 {
-    openValueScreen(*this, 2);
+    openValueScreen(2);
 }
-void MainWindow::DDU_Menu_Traction_Motor_Setup()
+void SubsystemScreen::DDU_Menu_Traction_Motor_Setup()
 {
-    openValueScreen(*this, 3);
+    openValueScreen(3);
 }
-void MainWindow::DDU_Menu_Auxiliary_System_Setup()
+void SubsystemScreen::DDU_Menu_Auxiliary_System_Setup()
 {
-    openValueScreen(*this, 4);
+    openValueScreen(4);
 }
-void MainWindow::DDU_Menu_Braking_System_Setup()
+void SubsystemScreen::DDU_Menu_Braking_System_Setup()
 {
-    openValueScreen(*this, 5);
+    openValueScreen(5);
 }
-void MainWindow::DDU_Menu_Energy_Monitoring_Setup()
+void SubsystemScreen::DDU_Menu_Energy_Monitoring_Setup()
 {
-    openValueScreen(*this, 6);
+    openValueScreen(6);
 }
-void MainWindow::DDU_Menu_Temperatures_Setup()
+void SubsystemScreen::DDU_Menu_Temperatures_Setup()
 {
-    openValueScreen(*this, 7);
+    openValueScreen(7);
 }
-void MainWindow::DDU_Menu_Pressures_Setup()
+void SubsystemScreen::DDU_Menu_Pressures_Setup()
 {
-    openValueScreen(*this, 8);
-}
-
-void MainWindow::DDU_Menu_High_Volatge_Circuit_Update()
-{
-    subsystemValuesView->update(0, snap);
-}
-void MainWindow::DDU_Menu_Traction_Convertor_Update()
-{
-    subsystemValuesView->update(1, snap);
-}
-void MainWindow::DDU_Menu_Auxiliary_Convertor_Update()
-{
-    subsystemValuesView->update(2, snap);
-}
-void MainWindow::DDU_Menu_Traction_Motor_Update()
-{
-    subsystemValuesView->update(3, snap);
-}
-void MainWindow::DDU_Menu_Auxiliary_System_Update()
-{
-    subsystemValuesView->update(4, snap);
-}
-void MainWindow::DDU_Menu_Braking_System_Update()
-{
-    subsystemValuesView->update(5, snap);
-}
-void MainWindow::DDU_Menu_Energy_Monitoring_Update()
-{
-    subsystemValuesView->update(6, snap);
-}
-void MainWindow::DDU_Menu_Temperatures_Update()
-{
-    subsystemValuesView->update(7, snap);
-}
-void MainWindow::DDU_Menu_Pressures_Update()
-{
-    subsystemValuesView->update(8, snap);
+    openValueScreen(8);
 }
 
 // Each value screen: its number, then its builder.
-void MainWindow::on_hv_circ_clicked()
+void SubsystemScreen::on_hv_circ_clicked()
 {
-    screen_id = screen::HvCircuit;
+    host.serveScreen(screen::HvCircuit);
     DDU_Menu_High_Volatge_Circuit_Setup();
 }
 
-void MainWindow::on_trac_conv_clicked()
+void SubsystemScreen::on_trac_conv_clicked()
 {
-    screen_id = screen::TractionConverter;
+    host.serveScreen(screen::TractionConverter);
     DDU_Menu_Traction_Convertor_Setup();
 }
 
-void MainWindow::on_aux_conv_clicked()
+void SubsystemScreen::on_aux_conv_clicked()
 {
-    screen_id = screen::AuxConverter;
+    host.serveScreen(screen::AuxConverter);
     DDU_Menu_Auxiliary_Convertor_Setup();
 }
 
-void MainWindow::on_trac_moto_clicked()
+void SubsystemScreen::on_trac_moto_clicked()
 {
-    screen_id = screen::TractionMotor;
+    host.serveScreen(screen::TractionMotor);
     DDU_Menu_Traction_Motor_Setup();
 }
 
-void MainWindow::on_aux_sys_clicked()
+void SubsystemScreen::on_aux_sys_clicked()
 {
-    screen_id = screen::AuxSystem;
+    host.serveScreen(screen::AuxSystem);
     DDU_Menu_Auxiliary_System_Setup();
 }
 
-void MainWindow::on_brak_sys_clicked()
+void SubsystemScreen::on_brak_sys_clicked()
 {
-    screen_id = screen::BrakingSystem;
+    host.serveScreen(screen::BrakingSystem);
     DDU_Menu_Braking_System_Setup();
 }
 
-void MainWindow::on_ener_moni_clicked()
+void SubsystemScreen::on_ener_moni_clicked()
 {
-    screen_id = screen::EnergyMonitoring;
+    host.serveScreen(screen::EnergyMonitoring);
     DDU_Menu_Energy_Monitoring_Setup();
 }
 
-void MainWindow::on_temp_clicked()
+void SubsystemScreen::on_temp_clicked()
 {
-    screen_id = screen::Temperatures;
+    host.serveScreen(screen::Temperatures);
     DDU_Menu_Temperatures_Setup();
 }
 
-void MainWindow::on_pressure_clicked()
+void SubsystemScreen::on_pressure_clicked()
 {
-    screen_id = screen::Pressures;
+    host.serveScreen(screen::Pressures);
     DDU_Menu_Pressures_Setup();
 }
