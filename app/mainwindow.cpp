@@ -34,6 +34,7 @@
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/subsystem_screen.h"
@@ -122,7 +123,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_topbar(centralwidget);
     w->build_menu(centralwidget);
     w->build_screen_groups(centralwidget);
-    w->build_fault_screens(centralwidget);
+    FaultScreen::build(centralwidget);
     w->build_diagnosis_screens(centralwidget);
     ConfigScreen::build(centralwidget);
     w->build_dialog(centralwidget);
@@ -309,7 +310,7 @@ void MainWindow::form_load()
     home_key_default();
     home_subsys();
     grpbox_setvisible();
-    delete_fault_file();
+    faultScreen->delete_fault_file();
 
     for (const char* name : {"loco_diag_2", "loco_select_2", "direction_2", "maint_loco_img2", "maint_locono2"})
         if (QWidget* w = W(QLatin1String(name)))
@@ -429,7 +430,7 @@ void MainWindow::grpbox_setvisible()
             w->hide();
 
     if (QWidget* fb = W(QStringLiteral("fault_button"))) {
-        if (DDU_Loco_Fault_Present) {
+        if (faultScreen->DDU_Loco_Fault_Present) {
             toggle_disable();
             if (QWidget* t = W(QStringLiteral("screen_toggle")))
                 t->lower();
@@ -499,7 +500,7 @@ void MainWindow::guiupdate_fun()
         Brightness();
         keys.Keyboard_Pixy_Brightness_Pressed = false;
     }
-    fault_info_update();
+    faultScreen->fault_info_update();
 
     // The home layout, then whichever screen is shown over it.
     if (screen_toggle == 0)

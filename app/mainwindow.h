@@ -55,6 +55,7 @@ class VariableMonitorScreen;
 class ProcessInfoScreen;
 class IoSlotScreen;
 class SubsystemScreen;
+class FaultScreen;
 namespace ui {
 class Screen;
 }
@@ -222,14 +223,6 @@ public:
     HomeView* homeView = nullptr;
 
     // ----- faults: pop-up, driver advice, fault button, log (screens/fault_screens.cpp) -----
-    void delete_fault_file();
-    void fault_info_update();
-    void fault_update();
-    void DDU_Loco_Fault_Message(const QString& dateTime, const QString& locoNumber);
-    void fault_screen_design();
-    void write_fault_xml();
-    void driver_advice();
-    FaultView* faultView = nullptr;
     // Demo running, or the whole link lost: said on every screen (app/status_banner).
     StatusBanner* statusBanner = nullptr;
 
@@ -298,6 +291,7 @@ public:
     ProcessInfoScreen* processInfo = nullptr;
     IoSlotScreen* ioSlots = nullptr;
     SubsystemScreen* subsystems = nullptr;
+    FaultScreen* faultScreen = nullptr;
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -319,6 +313,9 @@ public:
     void openPasswordPad(int stage) override { password_open(stage); }
     void markTopBar(const char* entry) override;
     void disableLayoutToggle() override { toggle_disable(); }
+    void enableLayoutToggle() override;
+    int homeLayout() const override { return screen_toggle; }
+    void setReturnScreen(screen::Id id) override { screen_id_old = id; }
     void openProcessorIo(int processor) override;
     void closeKeyboard() override { keypad_open(false); }
     BusExchange& bus() override { return exchange; }
@@ -375,13 +372,6 @@ public slots:
     void on_keybutton_close_clicked();
 
     // Faults.
-    void on_fault_button_clicked();
-    void on_fault_button_pressed();
-    void on_enterfault_btn_clicked();
-    void on_driveradvice_clicked();
-    void on_up_button_clicked();
-    void on_down_button_clicked();
-    void on_driveradv_back_clicked();
 
     // Diagnosis: DDS screen, processor choice, message list and details.
     void on_diagnostic_process_clicked();
@@ -449,7 +439,6 @@ private:
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);
     void build_keypad(QWidget* root);
-    void build_fault_screens(QWidget* root);
     void build_diagnosis_screens(QWidget* root);
 
     // Navigation glue.
@@ -465,10 +454,7 @@ private:
     nav::FocusState focusState() const;
 
     screen::Id m_dialogReturnScreen = screen::None;
-    screen::Id m_screenUnderFault = screen::Home; // the screen the fault pop-up covers
-    void clearFault();
     void hideMessageBox(); // the box and its overlay; what it waited for goes with it
-    void syncFaultButton();
     QString m_lastFocusMap;
     std::vector<ui::Screen*> m_screens;
     void createScreens();

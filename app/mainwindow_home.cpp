@@ -13,6 +13,7 @@
 #include "app/home_layout.h"
 #include "app/home_view.h"
 #include "maintenance/config_screen.h"
+#include "screens/fault_screen.h"
 #include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/widget_writer.h"
@@ -145,7 +146,7 @@ void MainWindow::ddu_load()
             button->hide();
         }
     };
-    indicator(v.fault_button, DDU_Loco_Fault_Present);
+    indicator(v.fault_button, faultScreen->DDU_Loco_Fault_Present);
     indicator(v.info_button, DDU_Loco_Info_Present);
 }
 

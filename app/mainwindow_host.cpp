@@ -4,7 +4,9 @@
 
 #include "app/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QDebug>
+#include <QIcon>
 #include <QMetaObject>
 
 #include "diagnostics/pixy_thread.h"
@@ -15,6 +17,7 @@
 #include "maintenance/telegram_screen.h"
 #include "maintenance/update_screen.h"
 #include "maintenance/variable_screen.h"
+#include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/subsystem_screen.h"
@@ -31,10 +34,11 @@ void MainWindow::createScreens()
     telegramScreen = new TelegramScreen(*this, *maintState, this);
     variableMonitor = new VariableMonitorScreen(*this, *maintState, this);
     subsystems = new SubsystemScreen(*this, this);
+    faultScreen = new FaultScreen(*this, this);
     processInfo = new ProcessInfoScreen(*this, this);
     ioSlots = new IoSlotScreen(*this, this);
     m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
-                 variableMonitor, processInfo,   ioSlots,      subsystems};
+                 variableMonitor, processInfo,   ioSlots,      subsystems,      faultScreen};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -84,10 +88,18 @@ void MainWindow::openProcessorIo(int processor)
     ioSlots->DDU_Maintenace_Open_Processor(processor);
 }
 
+void MainWindow::enableLayoutToggle()
+{
+    if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
+        t->setEnabled(true);
+        t->setIcon(QIcon(Dir_ddu_img_ToggleDDU));
+    }
+}
+
 void MainWindow::markTopBar(const char* entry)
 {
     Main_Menu_Button_Color_Reset();
-    if (QWidget* b = W(QLatin1String(entry)))
+    if (QWidget* b = entry ? W(QLatin1String(entry)) : nullptr)
         b->setStyleSheet(key_menu_select_Style);
 }
 

@@ -14,6 +14,8 @@
 
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
+#include "screens/fault_screen.h"
+#include "screens/fault_view.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
 #include "ui/resources.h"
@@ -157,6 +159,30 @@ void MainWindow::messageBoxKeys(const KeyFlags& k)
     if (auto* b = W<QAbstractButton>(key_press_count == 1 && yesNo ? QStringLiteral("no") : QStringLiteral("ok")))
         b->setStyleSheet(Key_submenu_border_Style);
     applyAction(a);
+}
+
+void MainWindow::faultPopupKeys(const KeyFlags& k)
+{
+    if (k.Keyboard_ESC_Pressed) {
+        on_home_clicked();
+        return;
+    }
+    if (k.Keyboard_UP_Pressed || k.Keyboard_Down_Pressed)
+        faultScreen->faultView->focusAcknowledge(!faultScreen->faultView->acknowledgeFocused());
+    if (k.Keyboard_Enter_Pressed)
+        clickButton(faultScreen->faultView->acknowledgeFocused() ? QStringLiteral("enterfault_btn")
+                                                                 : QStringLiteral("driveradvice"),
+                    keyClicksAnimated);
+}
+
+void MainWindow::driverAdviceKeys(const KeyFlags& k)
+{
+    if (k.Keyboard_UP_Pressed)
+        faultScreen->on_up_button_clicked();
+    else if (k.Keyboard_Down_Pressed)
+        faultScreen->on_down_button_clicked();
+    else if (k.Keyboard_ESC_Pressed || k.Keyboard_Enter_Pressed)
+        faultScreen->on_driveradv_back_clicked();
 }
 
 void MainWindow::screenKeys(const nav::FocusMap& map, const KeyFlags& k)
@@ -456,7 +482,7 @@ void MainWindow::home_key_default()
     we_are_in_home = 1;
     if (QWidget* home = W(QStringLiteral("home")))
         home->setStyleSheet(key_menu_border_select_Style);
-    if (!DDU_Loco_Fault_Present && !DDU_Loco_Info_Present) {
+    if (!faultScreen->DDU_Loco_Fault_Present && !DDU_Loco_Info_Present) {
         if (auto* t = W<QAbstractButton>(QStringLiteral("screen_toggle"))) {
             t->setEnabled(true);
             t->setIcon(QIcon(Dir_ddu_img_ToggleRMS));

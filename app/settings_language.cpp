@@ -22,6 +22,7 @@
 #include "app/settings_view.h"
 #include "app/status_banner.h"
 #include "maintenance/config_screen.h"
+#include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
@@ -121,8 +122,8 @@ bool MainWindow::switchLanguage(int language)
     ui::putStyle(settingsView->menuscreen_header, SettingsView::headerStyle(language));
     lbl_style_rms();
     lbl_style_ddu();
-    if (DDU_Loco_Fault_Present)
-        fault_update();
+    if (faultScreen->DDU_Loco_Fault_Present)
+        faultScreen->fault_update();
     statusBanner->retranslate();
     configScreen->VCU_labelchange(); // the captions just written name FLG1/FLG2 again
     return true;

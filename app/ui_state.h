@@ -30,10 +30,7 @@ struct UiState {
     int ok_clicked = 0;
 
     // ----- messages shown -----
-    bool DDU_Loco_Fault_Present = false;
     bool DDU_Loco_Info_Present = false;
-    int global_faultlabel = 1; // driver-advice page shown, 1 to 4
-    QString fault_datetime;    // when the message shown was first seen
 
     // ----- language -----
     int DDU_Language_Select = 0; // 0 English, 1 Hindi

@@ -40,6 +40,8 @@ public:
     // Serves `id` from now on; with `back`, the screen served so far becomes
     // the one Back and OK return to.
     virtual void serveScreen(screen::Id id, bool back = false) = 0;
+    // The screen Back and OK return to.
+    virtual void setReturnScreen(screen::Id id) = 0;
     // Hides every screen group and resets the per-screen state.
     virtual void hideScreens() = 0;
     virtual void goHome() = 0;
@@ -54,10 +56,14 @@ public:
     virtual void showMaintenanceTool(const char* group, const char* menuEntry) = 0;
     // The password pad at a protected action's stage.
     virtual void openPasswordPad(int stage) = 0;
-    // The top bar with `entry` marked selected (the others reset).
+    // The top bar with `entry` marked selected (the others reset; none for nullptr).
     virtual void markTopBar(const char* entry) = 0;
-    // The home layout toggle cannot be used while this screen is shown.
+    // The home layout toggle cannot be used while this screen is shown, or
+    // can be used again.
     virtual void disableLayoutToggle() = 0;
+    virtual void enableLayoutToggle() = 0;
+    // The home layout shown: 0 RMS, 1 DDU.
+    virtual int homeLayout() const = 0;
     // The processor I/O screens at processor 1 (RIOM1) to 4 (BRIO2).
     virtual void openProcessorIo(int processor) = 0;
 

@@ -26,6 +26,7 @@
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/update_screen.h"
+#include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -234,14 +235,14 @@ private slots:
         showGroup(*w, "Gnode");
         w->guiupdate_fun();
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), 10);
-        w->DDU_Loco_Fault_Present = true;
+        w->faultScreen->DDU_Loco_Fault_Present = true;
         w->on_menu_clicked();
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), 0);
         QVERIFY(w->isShown("fault_button") && !w->W("screen_toggle")->isEnabled());
         showGroup(*w, "Ginching");
         w->guiupdate_fun();
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), 15);
-        w->DDU_Loco_Fault_Present = false;
+        w->faultScreen->DDU_Loco_Fault_Present = false;
         w->on_home_clicked();
         QCOMPARE(w->exchange.requests.MVB_Present_Screen.load(), 0);
         QVERIFY(!w->isShown("fault_button") && w->W("screen_toggle")->isEnabled());
@@ -509,7 +510,7 @@ private slots:
         QCOMPARE(maint.count(), 1);
         QCOMPARE(fault.count(), 0);
         QCOMPARE(w->touch.key_pressure, 1); // the pad it opened raises key_pressure_max to 2 for later touches
-        w->DDU_Loco_Fault_Present = true;
+        w->faultScreen->DDU_Loco_Fault_Present = true;
         w->on_home_clicked();
         touchAt(*w, 950, 30); // the fault button over the maintenance button
         QCOMPARE(maint.count(), 1);
@@ -807,6 +808,9 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(!w->screens().empty());
+        // Every screen the window made is one it routes to and refreshes.
+        QCOMPARE(size_t(w->findChildren<ui::Screen*>(QString(), Qt::FindDirectChildrenOnly).size()),
+                 w->screens().size());
         for (const ui::Screen* s : w->screens())
             QVERIFY2(s->unwiredSlots().isEmpty(),
                      qPrintable(QLatin1String(s->name()) + QStringLiteral(": ") + s->unwiredSlots().join(' ')));

@@ -14,6 +14,7 @@
 #include "mvb/mvblpi.h"
 #include "mvb/mvbspc.h"
 #include "platform/platform.h"
+#include "screens/fault_screen.h"
 #include "screens/fault_view.h"
 #include "tests/support/environment.h"
 #include "tests/support/sim_process.h"
@@ -104,7 +105,7 @@ private slots:
         Cab cab;
         QVERIFY(cab.start());
         MainWindow& w = *cab.w;
-        FaultView& v = *w.faultView;
+        FaultView& v = *w.faultScreen->faultView;
 
         cab.sim.command(QStringLiteral("fault 20102"));
         QTRY_VERIFY_WITH_TIMEOUT(v.Gfault->isVisible(), 30000);
@@ -119,7 +120,7 @@ private slots:
         held.start();
         while (held.elapsed() < 3000) {
             QTest::qWait(100);
-            QVERIFY(v.Gfault->isVisible() && w.DDU_Loco_Fault_Present);
+            QVERIFY(v.Gfault->isVisible() && w.faultScreen->DDU_Loco_Fault_Present);
         }
         cab.sim.command(QStringLiteral("mode normal"));
         QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isHidden(), 30000);
@@ -139,7 +140,7 @@ private slots:
         cab.sim.stop(); // the simulator gone mid-run
         QTRY_VERIFY_WITH_TIMEOUT(v.fault_nodata->isVisible(), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).startsWith(QStringLiteral("NO MVB DATA since ")), 30000);
-        QVERIFY(w.DDU_Loco_Fault_Present && v.Gfault->isVisible());
+        QVERIFY(w.faultScreen->DDU_Loco_Fault_Present && v.Gfault->isVisible());
         QCOMPARE(loggedMessages(), 1);
     }
 
@@ -166,7 +167,7 @@ private slots:
         cab.sim.command(QStringLiteral("fault 20102"));
         const QString step = w.snap.MVB_DDU_Loco_NO_String;
         QTRY_VERIFY_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String != step, 30000);
-        QVERIFY(!w.DDU_Loco_Fault_Present);
+        QVERIFY(!w.faultScreen->DDU_Loco_Fault_Present);
         QCOMPARE(loggedMessages(), 0);
 
         cab.sim.command(QStringLiteral("mode silent"));
@@ -185,7 +186,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.snap.MVB_DDU_Loco_NO_String, QStringLiteral("31028"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(bannerText(w).isEmpty(), 30000);
         // The message raised during the demo is read now, once.
-        QTRY_VERIFY_WITH_TIMEOUT(w.DDU_Loco_Fault_Present, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.faultScreen->DDU_Loco_Fault_Present, 30000);
         QCOMPARE(loggedMessages(), 1);
     }
 

@@ -14,6 +14,7 @@
 #include "diagnostics/fault_log.h"
 #include "diagnostics/fault_watch.h"
 #include "platform/file_io.h"
+#include "screens/fault_screen.h"
 #include "screens/fault_view.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -226,7 +227,7 @@ private slots:
     {
         auto w = makeWindow();
         QCOMPARE(readAll(logPath()), kEmptyLog); // emptied at start
-        FaultView& v = *w->faultView;
+        FaultView& v = *w->faultScreen->faultView;
         tick(*w, 20102);
         QVERIFY(v.Gfault->isVisible());
         QCOMPARE(w->screen_id, screen::FaultPopup);
@@ -251,7 +252,7 @@ private slots:
 
         tick(*w, 91); // information: its own header and time, not logged
         QVERIFY(v.fault_header->text().startsWith(QStringLiteral("Information Message                    Received ")));
-        QVERIFY(v.fault_header->text().endsWith(w->fault_datetime));
+        QVERIFY(v.fault_header->text().endsWith(w->faultScreen->fault_datetime));
         QCOMPARE(v.driveradv_faulttype->text(), QStringLiteral("Information Message"));
         QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoInfo);
         QVERIFY(rows(v.faultmsg_listwidget).value(0).endsWith(QStringLiteral(";   Information 002")));
@@ -260,7 +261,7 @@ private slots:
         tick(*w, 0);
         QVERIFY(!v.Gfault->isVisible());
         QVERIFY(!v.fault_button->isVisible());
-        QVERIFY(!w->DDU_Loco_Fault_Present);
+        QVERIFY(!w->faultScreen->DDU_Loco_Fault_Present);
         QVERIFY(w->W("screen_toggle")->isEnabled());
     }
 
@@ -268,10 +269,12 @@ private slots:
     {
         auto w = makeWindow();
         tick(*w, 0, 10101, false);
-        QVERIFY(!w->faultView->Gfault->isVisible());
+        QVERIFY(!w->faultScreen->faultView->Gfault->isVisible());
         tick(*w, 0, 10101, true);
-        QVERIFY(w->faultView->Gfault->isVisible());
-        QVERIFY(rows(w->faultView->faultmsg_listwidget).value(0).startsWith(QStringLiteral(" Loco 31029;   ")));
+        QVERIFY(w->faultScreen->faultView->Gfault->isVisible());
+        QVERIFY(rows(w->faultScreen->faultView->faultmsg_listwidget)
+                    .value(0)
+                    .startsWith(QStringLiteral(" Loco 31029;   ")));
         QVERIFY(readAll(logPath()).contains(QStringLiteral("<LocoType>2</LocoType>")));
     }
 
@@ -280,19 +283,19 @@ private slots:
     {
         auto w = makeWindow();
         tick(*w, 10103);
-        w->on_driveradvice_clicked();
-        FaultView& v = *w->faultView;
+        w->faultScreen->on_driveradvice_clicked();
+        FaultView& v = *w->faultScreen->faultView;
         QCOMPARE(w->screen_id, screen::DriverAdvice);
         QVERIFY(v.Gfaultdriveradvice->isVisible() && !v.Gfault->isVisible());
         QCOMPARE(v.page1->text(), DDU_Fault_Page1);
         QVERIFY(v.page1->isVisible() && !v.page2->isVisible());
-        w->on_up_button_clicked();
+        w->faultScreen->on_up_button_clicked();
         QCOMPARE(v.page_no->text(), QStringLiteral("1"));
         for (int i = 0; i < 5; ++i)
-            w->on_down_button_clicked();
+            w->faultScreen->on_down_button_clicked();
         QCOMPARE(v.page_no->text(), QStringLiteral("4"));
         QVERIFY(v.page4->isVisible() && !v.page1->isVisible());
-        w->on_driveradv_back_clicked();
+        w->faultScreen->on_driveradv_back_clicked();
         QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible());
     }
@@ -303,13 +306,13 @@ private slots:
     {
         auto w = makeWindow();
         tick(*w, 20102);
-        FaultView& v = *w->faultView;
+        FaultView& v = *w->faultScreen->faultView;
         const QPoint ack = v.enterfault_btn->mapTo(w.get(), v.enterfault_btn->rect().center());
         w->touch.key_pressure = 0;
         w->Touch_Screen_Connect(ack.x(), ack.y());
         QVERIFY(w->exchange.requests.MVB_Fault_ACK.on());
         QVERIFY(!v.Gfault->isVisible());
-        QVERIFY(w->DDU_Loco_Fault_Present);
+        QVERIFY(w->faultScreen->DDU_Loco_Fault_Present);
         w->on_home_clicked();
         QVERIFY(v.fault_button->isVisible());
         w->touch.key_pressure = 0;
@@ -329,8 +332,8 @@ private slots:
         tick(*w, 20102);
         w->feedKeypad(QByteArrayLiteral("$,01,\r\n"));
         w->guiupdate_fun();
-        QVERIFY(!w->faultView->Gfault->isVisible());
-        QVERIFY(w->DDU_Loco_Fault_Present);
+        QVERIFY(!w->faultScreen->faultView->Gfault->isVisible());
+        QVERIFY(w->faultScreen->DDU_Loco_Fault_Present);
         QCOMPARE(w->screen_id, screen::Home);
     }
 
@@ -348,17 +351,17 @@ private slots:
         press("10"); // ENTER
         QCOMPARE(w->screen_id, screen::DriverAdvice);
         press("09"); // DOWN
-        QCOMPARE(w->faultView->page_no->text(), QStringLiteral("2"));
+        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("2"));
         press("08"); // UP
-        QCOMPARE(w->faultView->page_no->text(), QStringLiteral("1"));
+        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("1"));
         press("01"); // ESC
         QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(!w->exchange.requests.MVB_Fault_ACK.on());
         press("09"); // DOWN: the focus on ACKNOWLEDGE
-        QVERIFY(w->faultView->acknowledgeFocused());
+        QVERIFY(w->faultScreen->faultView->acknowledgeFocused());
         press("10");
         QVERIFY(w->exchange.requests.MVB_Fault_ACK.on());
-        QVERIFY(!w->faultView->Gfault->isVisible());
+        QVERIFY(!w->faultScreen->faultView->Gfault->isVisible());
     }
 
     // Bus trouble under a message: it stays, marked "NO DATA since" on the
@@ -367,7 +370,7 @@ private slots:
     void messageSurvivesBusTrouble()
     {
         auto w = makeWindow();
-        FaultView& v = *w->faultView;
+        FaultView& v = *w->faultScreen->faultView;
         tick(*w, 20102);
         const QString header = v.fault_header->text();
         QVERIFY(v.fault_nodata->isHidden());
@@ -375,7 +378,7 @@ private slots:
         QVERIFY(v.Gfault->isVisible());
         QVERIFY(v.fault_nodata->isVisible());
         QVERIFY(v.fault_nodata->text().startsWith(QStringLiteral("NO DATA since ")));
-        QVERIFY(w->DDU_Loco_Fault_Present);
+        QVERIFY(w->faultScreen->DDU_Loco_Fault_Present);
         v.enterfault_btn->click(); // acknowledged while the link is silent
         QVERIFY(v.fault_button->isVisible());
         QCOMPARE(v.fault_button->property("image").toString(), Dir_rms_img_LocoFault + QStringLiteral(" (no data)"));
@@ -401,8 +404,8 @@ private slots:
         s.pass_count += 1;
         w->exchange.publish(s);
         w->guiupdate_fun();
-        QVERIFY(w->DDU_Loco_Fault_Present);
-        QVERIFY(w->faultView->fault_nodata->isVisible());
+        QVERIFY(w->faultScreen->DDU_Loco_Fault_Present);
+        QVERIFY(w->faultScreen->faultView->fault_nodata->isVisible());
         s.MVB_DDU_Fault_No = 10103;
         w->exchange.publish(s);
         w->guiupdate_fun();
@@ -414,7 +417,7 @@ private slots:
     void faultButtonOnEveryScreen()
     {
         auto w = makeWindow();
-        FaultView& v = *w->faultView;
+        FaultView& v = *w->faultScreen->faultView;
         tick(*w, 20102);
         v.enterfault_btn->click();
         QVERIFY(v.fault_button->isVisible());
@@ -446,7 +449,7 @@ private slots:
     void clearingServesTheCoveredScreen()
     {
         auto w = makeWindow();
-        FaultView& v = *w->faultView;
+        FaultView& v = *w->faultScreen->faultView;
         w->on_menu_clicked();
         tick(*w, 20102);
         v.driveradvice->click();

@@ -24,6 +24,7 @@
 #include "app/home_view.h"
 #include "app/mainwindow.h"
 #include "maintenance/config_screen.h"
+#include "screens/fault_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "tools/image_table.h"
@@ -866,7 +867,7 @@ private slots:
     void dduLayoutWithAFaultPresent()
     {
         auto w = makeWindow();
-        w->DDU_Loco_Fault_Present = true;
+        w->faultScreen->DDU_Loco_Fault_Present = true;
         w->on_screen_toggle_clicked();
         auto* toggle = get<QAbstractButton>(*w, "screen_toggle");
         QVERIFY(!toggle->isEnabled());
@@ -875,7 +876,7 @@ private slots:
         QVERIFY(!shown(*w, "info_button"));
 
         // The message goes: Home in the DDU layout enables the toggle again.
-        w->DDU_Loco_Fault_Present = false;
+        w->faultScreen->DDU_Loco_Fault_Present = false;
         w->on_home_clicked();
         QVERIFY(toggle->isEnabled());
         QVERIFY(showsIcon(toggle, Dir_ddu_img_ToggleDDU));
