@@ -34,6 +34,7 @@
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
@@ -124,7 +125,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     w->build_menu(centralwidget);
     w->build_screen_groups(centralwidget);
     FaultScreen::build(centralwidget);
-    w->build_diagnosis_screens(centralwidget);
+    DiagnosisScreen::build(centralwidget);
     ConfigScreen::build(centralwidget);
     w->build_dialog(centralwidget);
     w->build_settings_screens(centralwidget);
@@ -281,7 +282,7 @@ void MainWindow::connectTableScrollBars()
     const Link links[] = {{"t_mvbvar", variableMonitor, "mvbvarhandlerFunction(int)"},
                           {"tmvbfreshness", telegramScreen, "mvbfreshnesshandlerFunction(int)"},
                           {"t_browseloco", subsystems, "subsyshandlerFunction(int)"},
-                          {"t_diagnosis", this, "diaghandlerFunction(int)"},
+                          {"t_diagnosis", diagnosis, "diaghandlerFunction(int)"},
                           {"tmvbtelegram", telegramScreen, "mvbtelehandlerFunction(int)"}};
     for (const Link& l : links) {
         auto* t = W<QTableWidget>(QLatin1String(l.table));
@@ -343,6 +344,7 @@ void MainWindow::form_load()
     BusExchange* ex = &exchange;
     pixyThread->setRawSource([ex](DDU_RAW_DATA_struct(&raw)[DDU_RAW_DATA_COUNT]) { ex->copyDdsRaw(raw); });
     pixyThread->start();
+    diagnosis->pixyThread = pixyThread;
 
     password_setup();
     screen_id = screen::Home;
@@ -468,7 +470,6 @@ void MainWindow::grpbox_setvisible()
         viewer.port_buffer_view = 0;
         exchange.setSelection(viewer);
     }
-    diagnosis_screen_active = 0;
     for (ui::Screen* s : m_screens)
         s->screensHidden();
     we_are_in_home = 0;
@@ -489,7 +490,7 @@ void MainWindow::guiupdate_fun()
     snap = exchange.snapshot();
 
     if (isShown(QStringLiteral("G_DDSscreen")))
-        dds_screen_update();
+        diagnosis->dds_screen_update();
     brightnessPanelTick();
     keypad.serial_check(keys, brightness); // keypad bytes into key flags
     clockTick();

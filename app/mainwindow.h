@@ -56,6 +56,7 @@ class ProcessInfoScreen;
 class IoSlotScreen;
 class SubsystemScreen;
 class FaultScreen;
+class DiagnosisScreen;
 namespace ui {
 class Screen;
 }
@@ -227,14 +228,6 @@ public:
     StatusBanner* statusBanner = nullptr;
 
     // ----- diagnosis: DDS screen and diagnosis records (screens/diagnosis_screens.cpp) -----
-    void dds_screen_update();
-    void dds_screen_table();
-    void dds_screen_updownscroll();
-    void diagnosis_screen_header();
-    void diagnosis_screen();
-    void load_diagnosis();
-    DiagnosisView* diagnosisView = nullptr;
-    DdsView* ddsView = nullptr;
 
     // ----- settings: password pad, date and time, brightness, language (app/settings_*.cpp) -----
     void password_setup();
@@ -292,6 +285,7 @@ public:
     IoSlotScreen* ioSlots = nullptr;
     SubsystemScreen* subsystems = nullptr;
     FaultScreen* faultScreen = nullptr;
+    DiagnosisScreen* diagnosis = nullptr;
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -316,6 +310,9 @@ public:
     void enableLayoutToggle() override;
     int homeLayout() const override { return screen_toggle; }
     void setReturnScreen(screen::Id id) override { screen_id_old = id; }
+    screen::Id returnScreen() const override { return screen_id_old; }
+    void setKeyFocus(int menuNo, int pressCount, int selectKey) override;
+    void dispatchKeys() override { Key_Pressed_Function(); }
     void openProcessorIo(int processor) override;
     void closeKeyboard() override { keypad_open(false); }
     BusExchange& bus() override { return exchange; }
@@ -374,24 +371,6 @@ public slots:
     // Faults.
 
     // Diagnosis: DDS screen, processor choice, message list and details.
-    void on_diagnostic_process_clicked();
-    void on_b_ddsup_top_clicked();
-    void on_b_ddsup_clicked();
-    void on_b_ddsdown_clicked();
-    void on_b_ddsdown_btm_clicked();
-    void on_diagnosis_clicked();
-    void on_b_menudiag_ok_clicked();
-    void on_diag_top_clicked();
-    void on_diag_up_clicked();
-    void on_diag_down_clicked();
-    void on_diag_bottom_clicked();
-    void on_t_diagnosis_cellClicked(int row, int column);
-    void on_diag_details_clicked();
-    void on_diag_detailsymp_clicked();
-    void on_diag_detailcause_clicked();
-    void on_diag_detailadvice_clicked();
-    void on_diag_back_clicked();
-    void on_diag_detailsback_clicked();
 
     // Settings slots (app/settings_*.cpp): add below this line.
     void key_clicked0();
@@ -424,7 +403,6 @@ public slots:
     // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
 
     // Scroll-bar handlers of the long tables (filled by their screens).
-    void diaghandlerFunction(int value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -439,7 +417,6 @@ private:
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);
     void build_keypad(QWidget* root);
-    void build_diagnosis_screens(QWidget* root);
 
     // Navigation glue.
     void applyAction(const nav::Action& action);

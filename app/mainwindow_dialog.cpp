@@ -132,7 +132,7 @@ void MainWindow::on_ok_clicked()
 
     if (answered.diag_flag == 1) {
         // The empty diagnosis list: back to the processor choice.
-        QMetaObject::invokeMethod(this, "on_diag_back_clicked", Qt::DirectConnection);
+        invokeSlot("on_diag_back_clicked");
         keys.Keyboard_Enter_Pressed = false;
         key_press_count = 8;
         key_menu_no = 2;

@@ -17,6 +17,7 @@
 #include "maintenance/telegram_screen.h"
 #include "maintenance/update_screen.h"
 #include "maintenance/variable_screen.h"
+#include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/process_info_screen.h"
@@ -35,10 +36,11 @@ void MainWindow::createScreens()
     variableMonitor = new VariableMonitorScreen(*this, *maintState, this);
     subsystems = new SubsystemScreen(*this, this);
     faultScreen = new FaultScreen(*this, this);
+    diagnosis = new DiagnosisScreen(*this, this);
     processInfo = new ProcessInfoScreen(*this, this);
     ioSlots = new IoSlotScreen(*this, this);
-    m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
-                 variableMonitor, processInfo,   ioSlots,      subsystems,      faultScreen};
+    m_screens = {softwareUpdate, driverDetails, configScreen, maintenanceMenu, telegramScreen, variableMonitor,
+                 processInfo,    ioSlots,       subsystems,   faultScreen,     diagnosis};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -70,6 +72,17 @@ void MainWindow::serveScreen(screen::Id id, bool back)
 QString MainWindow::threadLifeSign() const
 {
     return threadLifeText(exchange.DDU_MVB_Thread_Life.load(), DDU_Pixy_Thread_Life.load());
+}
+
+void MainWindow::setKeyFocus(int menuNo, int pressCount, int selectKey)
+{
+    keys.clear();
+    if (menuNo >= 0)
+        key_menu_no = menuNo;
+    if (pressCount >= 0)
+        key_press_count = pressCount;
+    if (selectKey >= 0)
+        key_press_select_key = selectKey;
 }
 
 void MainWindow::drawKeyFocus()
@@ -108,6 +121,8 @@ void MainWindow::message(const QString& text, int kind, ui::AfterOk after)
     Dialog_Box(text, kind);
     if (after == ui::AfterOk::Restart)
         messageBox.pending.masterslave_flag = 2;
+    else if (after == ui::AfterOk::DiagnosisChoice)
+        messageBox.pending.diag_flag = 1;
 }
 
 void MainWindow::openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit)

@@ -14,6 +14,7 @@
 
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
+#include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/fault_view.h"
 #include "screens/io_slot_screen.h"
@@ -661,8 +662,8 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
             rows = maintState->viewer.port_buffer_count;
             break;
         case 5:
-            position = Table_updown_DDS;
-            rows = Total_Table_Row_DDS;
+            position = diagnosis->Table_updown_DDS;
+            rows = diagnosis->Total_Table_Row_DDS;
             break;
         default: break;
         }
@@ -739,8 +740,8 @@ void MainWindow::scroll_Table_logic(int table, int delta)
         rows = maintState->viewer.port_buffer_count;
         break;
     case 5:
-        position = &Table_updown_DDS;
-        rows = Total_Table_Row_DDS;
+        position = &diagnosis->Table_updown_DDS;
+        rows = diagnosis->Total_Table_Row_DDS;
         break;
     default: return;
     }

@@ -49,11 +49,9 @@ struct UiState {
     int loco_subsys = 1;
     int sub_up = 1;
     int Serial_Step = 11;
-    int diagnosis_screen_active = 0;
 
     // ----- table scrolling by touch -----
     // (the maintenance tools' tables: MaintenanceState)
-    int Table_updown_DDS = 0, Total_Table_Row_DDS = 0;
 
     // ----- on-screen keyboard -----
     QString Keypad_Text;

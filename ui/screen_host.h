@@ -24,7 +24,8 @@ namespace ui {
 // What the OK of an information box does after closing it.
 enum class AfterOk {
     Nothing,
-    Restart, // "DDU will restart now!": the program ends with the restart status and the unit reboots
+    Restart,         // "DDU will restart now!": the program ends with the restart status and the unit reboots
+    DiagnosisChoice, // "No DDS Found": back to the diagnosis processor choice
 };
 
 class ScreenHost {
@@ -42,6 +43,7 @@ public:
     virtual void serveScreen(screen::Id id, bool back = false) = 0;
     // The screen Back and OK return to.
     virtual void setReturnScreen(screen::Id id) = 0;
+    virtual screen::Id returnScreen() const = 0;
     // Hides every screen group and resets the per-screen state.
     virtual void hideScreens() = 0;
     virtual void goHome() = 0;
@@ -49,6 +51,11 @@ public:
     virtual void applyConfiguration() = 0;
     // Draws the first keypad focus of the screen now shown.
     virtual void drawKeyFocus() = 0;
+    // Puts the keypad focus on group `menuNo`, place `pressCount`, with the
+    // select key `selectKey` (each -1: left as it is); pending key presses
+    // are dropped. dispatchKeys() then draws it (and runs the dispatcher once).
+    virtual void setKeyFocus(int menuNo, int pressCount, int selectKey) = 0;
+    virtual void dispatchKeys() = 0;
     // The frame of the main menu's screens (title bar with back and home).
     virtual void showMenuFrame() = 0;
     // A tool of the maintenance area: the menu column and footer with the

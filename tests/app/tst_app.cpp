@@ -26,6 +26,7 @@
 #include "maintenance/config_screen.h"
 #include "maintenance/maintenance_state.h"
 #include "maintenance/update_screen.h"
+#include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "tests/support/environment.h"
@@ -559,20 +560,20 @@ private slots:
         auto w = makeWindow();
         auto* t = w->W<QTableWidget>("t_diagnosis");
         t->setRowCount(10);
-        w->Total_Table_Row_DDS = 10;
-        w->Table_updown_DDS = 8;
+        w->diagnosis->Total_Table_Row_DDS = 10;
+        w->diagnosis->Table_updown_DDS = 8;
         w->scroll_Table_logic(5, 4);
-        QCOMPARE(w->Table_updown_DDS, 9);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 9);
         w->scroll_Table_logic(5, -40);
-        QCOMPARE(w->Table_updown_DDS, 0);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 0);
         w->scroll_Table_logic(9, 4); // unknown table: nothing
-        QCOMPARE(w->Table_updown_DDS, 0);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 0);
         // A touch on the diagnosis list's track below the handle pages down.
         w->grpbox_setvisible();
         showGroup(*w, "Gdiagnostics");
         w->screen_id = screen::DiagnosisList;
         touchAt(*w, 975, 430);
-        QCOMPARE(w->Table_updown_DDS, 4);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 4);
     }
 
     void onScreenKeyboard()

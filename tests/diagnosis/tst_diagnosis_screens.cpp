@@ -22,6 +22,7 @@
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
 #include "screens/dds_view.h"
+#include "screens/diagnosis_screen.h"
 #include "screens/diagnosis_view.h"
 #include "tests/diagnosis/sample_reference.h"
 #include "tests/support/environment.h"
@@ -131,7 +132,7 @@ private slots:
     {
         auto w = makeWindow();
         QCOMPARE(w->findChild<DdsView*>(QStringLiteral("ddsView"))->resolve(w.get()), QStringList());
-        QCOMPARE(w->diagnosisView->resolve(w.get()), QStringList());
+        QCOMPARE(w->diagnosis->diagnosisView->resolve(w.get()), QStringList());
     }
 
     // A converted record is drawn when the screen opens and on each refresh
@@ -223,10 +224,10 @@ private slots:
         tap(*w, "diag_back");
         QCOMPARE(w->screen_id, screen::DiagnosisChoice);
         QVERIFY(shown(*w, "Gmenu_diagnosis") && !shown(*w, "Gdiagnostics"));
-        QCOMPARE(w->diagnosisView->chosenProcessor(), QStringLiteral("FLG2"));
+        QCOMPARE(w->diagnosis->diagnosisView->chosenProcessor(), QStringLiteral("FLG2"));
         w->on_menu_clicked();
         tap(*w, "diagnosis");
-        QCOMPARE(w->diagnosisView->chosenProcessor(), QString());
+        QCOMPARE(w->diagnosis->diagnosisView->chosenProcessor(), QString());
     }
 
     void listOfThreeWithTheLastSelected()
@@ -238,17 +239,17 @@ private slots:
         QCOMPARE(cells(list(*w), 0), (QStringList{"1", "2", "3"}));
         QCOMPARE(cells(list(*w), 3), (QStringList{"   1: First", "   17: Second", "   40: Third"}));
         QCOMPARE(selectedRows(list(*w)), QList<int>{2});
-        QCOMPARE(w->Table_updown_DDS, 2);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 2);
 
         const std::pair<const char*, int> steps[] = {{"diag_down", 2}, {"diag_up", 1},     {"diag_up", 0},
                                                      {"diag_up", 0},   {"diag_bottom", 2}, {"diag_top", 0}};
         for (const auto& [button, row] : steps) {
             tap(*w, button);
-            QVERIFY2(selectedRows(list(*w)) == QList<int>{row} && w->Table_updown_DDS == row, button);
+            QVERIFY2(selectedRows(list(*w)) == QList<int>{row} && w->diagnosis->Table_updown_DDS == row, button);
         }
-        w->on_t_diagnosis_cellClicked(2, 1);
+        w->diagnosis->on_t_diagnosis_cellClicked(2, 1);
         QCOMPARE(selectedRows(list(*w)), QList<int>{2});
-        w->diaghandlerFunction(1); // the scroll bar's value names a row
+        w->diagnosis->diaghandlerFunction(1); // the scroll bar's value names a row
         QCOMPARE(selectedRows(list(*w)), QList<int>{1});
     }
 
@@ -270,7 +271,7 @@ private slots:
         tap(*w, "diag_top");
         for (int i = 0; i < 6; ++i)
             tap(*w, "diag_down");
-        QCOMPARE(w->Table_updown_DDS, 6);
+        QCOMPARE(w->diagnosis->Table_updown_DDS, 6);
         QVERIFY(bar->value() > 0 && bar->value() <= 6);
         bar->setValue(1);
         QCOMPARE(selectedRows(list(*w)), QList<int>{1});

@@ -1,12 +1,6 @@
-// Diagnosis screens: the live DDS window (screen 22) and the diagnosis
-// records: processor choice (14), message list (15), message details (16).
-//
-// The window's slots are the glue: they run the screen model (screen_id, the
-// groups shown, the keypad focus) and hand the drawing to the two views,
-// screens/dds_view and screens/diagnosis_view. The reference file is read by
-// diagnostics/diagnosis_reference.
+// Diagnosis screens: see diagnosis_screen.h.
 
-#include "app/mainwindow.h"
+#include "screens/diagnosis_screen.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -15,12 +9,15 @@
 
 #include <algorithm>
 
+#include "acquisition/bus_exchange.h"
+#include "acquisition/signal_store.h"
 #include "diagnostics/diagnosis_reference.h"
 #include "diagnostics/pixy_thread.h"
 #include "platform/platform.h"
 #include "screens/dds_view.h"
 #include "screens/diagnosis_view.h"
 #include "ui/resources.h"
+#include "ui/translated_text.h"
 #include "ui/widget_factory.h"
 #include "ui/widget_writer.h"
 
@@ -37,11 +34,6 @@ QWidget* child(QWidget* root, const char* name)
     if (!w)
         qCritical() << "diagnosis screens: no group" << name;
     return w;
-}
-
-DdsView* ddsViewOf(const MainWindow& w)
-{
-    return w.ddsView;
 }
 
 // ----- widget tree; geometry and looks are the views' layout functions -----
@@ -93,29 +85,6 @@ void buildMessageDetails(QWidget* g)
     label(group(g, "Gdiag_detailsca", {}), "diag_detailmess", {});
 }
 
-// Moves the list's selection to `row` (kept inside the list) as the program.
-void selectDiagnosisRow(MainWindow& w, int row, DiagnosisView::Scroll scroll)
-{
-    DiagnosisView* v = w.diagnosisView;
-    if (!v || w.Total_Table_Row_DDS <= 0)
-        return;
-    row = std::clamp(row, 0, w.Total_Table_Row_DDS - 1);
-    w.Table_updown_DDS = row;
-    v->Table_updown_old_DDS = row;
-    v->showSelection(row, scroll);
-}
-
-// A row named by the user (a click, the scroll bar), unless the program is
-// moving the selection itself.
-void pickDiagnosisRow(MainWindow& w, int row)
-{
-    DiagnosisView* v = w.diagnosisView;
-    if (!v || v->movingSelection() || row < 0 || row >= w.Total_Table_Row_DDS)
-        return;
-    w.Table_updown_DDS = row;
-    v->showSelection(row, DiagnosisView::Scroll::None);
-}
-
 // Says on the debug stream why the list is empty or short.
 void reportLoad(const diagref::MessageList& list, const QString& path, const QString& processor)
 {
@@ -139,7 +108,7 @@ void reportLoad(const diagref::MessageList& list, const QString& path, const QSt
 
 } // namespace
 
-void MainWindow::build_diagnosis_screens(QWidget* root)
+void DiagnosisScreen::build(QWidget* root)
 {
     QWidget* groups[4] = {child(root, "G_DDSscreen"), child(root, "Gmenu_diagnosis"), child(root, "Gdiagnostics"),
                           child(root, "Gdiag_details")};
@@ -151,7 +120,12 @@ void MainWindow::build_diagnosis_screens(QWidget* root)
         buildMessageList(groups[2]);
     if (groups[3])
         buildMessageDetails(groups[3]);
+}
 
+DiagnosisScreen::DiagnosisScreen(ui::ScreenHost& h, QObject* parent)
+    : ui::Screen(h, "diagnosis screens", parent)
+{
+    QWidget* root = host.widget(QStringLiteral("centralwidget"));
     // A view whose widget is missing draws nothing there: say so loudly.
     auto* dds = ddsView = new DdsView(this);
     for (const QString& name : dds->resolve(root))
@@ -167,19 +141,39 @@ void MainWindow::build_diagnosis_screens(QWidget* root)
     diagnosisView->layoutDetails();
 }
 
+// Moves the list's selection to `row` (kept inside the list) as the program.
+void DiagnosisScreen::selectDiagnosisRow(int row, int scroll)
+{
+    DiagnosisView* v = diagnosisView;
+    if (!v || Total_Table_Row_DDS <= 0)
+        return;
+    row = std::clamp(row, 0, Total_Table_Row_DDS - 1);
+    Table_updown_DDS = row;
+    v->Table_updown_old_DDS = row;
+    v->showSelection(row, static_cast<DiagnosisView::Scroll>(scroll));
+}
+
+// A row named by the user (a click, the scroll bar), unless the program is
+// moving the selection itself.
+void DiagnosisScreen::pickDiagnosisRow(int row)
+{
+    DiagnosisView* v = diagnosisView;
+    if (!v || v->movingSelection() || row < 0 || row >= Total_Table_Row_DDS)
+        return;
+    Table_updown_DDS = row;
+    v->showSelection(row, DiagnosisView::Scroll::None);
+}
+
 // ================================================================ DDS screen
 
-void MainWindow::on_diagnostic_process_clicked()
+void DiagnosisScreen::on_diagnostic_process_clicked()
 {
-    screen_id_old = screen_id;
-    screen_id = screen::Dds;
-    Main_Menu_Button_Color_Reset();
-    if (QWidget* b = W(QStringLiteral("diagnostic_process")))
-        b->setStyleSheet(key_menu_select_Style);
-    grpbox_setvisible();
+    host.serveScreen(screen::Dds, true);
+    host.markTopBar("diagnostic_process");
+    host.hideScreens();
     if (QWidget* img = W(QStringLiteral("maint_loco_img2")))
         img->show();
-    DdsView* v = ddsViewOf(*this);
+    DdsView* v = ddsView;
     if (v) {
         v->layoutScreen();
         ui::showRaised(v->G_DDSscreen);
@@ -187,129 +181,122 @@ void MainWindow::on_diagnostic_process_clicked()
     dds_screen_table();
     dds_screen_updownscroll();
     dds_screen_update(); // what the DDS thread holds now, without waiting for the tick
-    key_menu_no = 2;
-    key_press_count = 0;
-    Key_Pressed_Function();
+    host.setKeyFocus(2, 0, -1);
+    host.dispatchKeys();
 }
 
-void MainWindow::dds_screen_table()
+void DiagnosisScreen::dds_screen_table()
 {
-    if (DdsView* v = ddsViewOf(*this))
+    if (DdsView* v = ddsView)
         v->layoutTable();
 }
 
-void MainWindow::dds_screen_updownscroll()
+void DiagnosisScreen::dds_screen_updownscroll()
 {
-    if (DdsView* v = ddsViewOf(*this))
+    if (DdsView* v = ddsView)
         v->layoutButtons();
 }
 
-void MainWindow::dds_screen_update()
+void DiagnosisScreen::dds_screen_update()
 {
-    DdsView* v = ddsViewOf(*this);
+    DdsView* v = ddsView;
     if (v && pixyThread)
-        v->update(pixyThread->takeRowsToDraw(), snap.freshness_2650 < 10000);
+        v->update(pixyThread->takeRowsToDraw(), host.snapshot().freshness_2650 < 10000);
 }
 
 // Paging: the request goes on the bus for its cycles; the vehicle answers with
 // another window, which the DDS thread converts.
-void MainWindow::on_b_ddsup_top_clicked()
+void DiagnosisScreen::on_b_ddsup_top_clicked()
 {
-    exchange.requests.MVB_DDS_TOP.raise();
+    host.requests().MVB_DDS_TOP.raise();
 }
 
-void MainWindow::on_b_ddsup_clicked()
+void DiagnosisScreen::on_b_ddsup_clicked()
 {
-    exchange.requests.MVB_DDS_UP.raise();
+    host.requests().MVB_DDS_UP.raise();
 }
 
-void MainWindow::on_b_ddsdown_clicked()
+void DiagnosisScreen::on_b_ddsdown_clicked()
 {
-    exchange.requests.MVB_DDS_DOWN.raise();
+    host.requests().MVB_DDS_DOWN.raise();
 }
 
-void MainWindow::on_b_ddsdown_btm_clicked()
+void DiagnosisScreen::on_b_ddsdown_btm_clicked()
 {
-    exchange.requests.MVB_DDS_BOTTOM.raise();
+    host.requests().MVB_DDS_BOTTOM.raise();
 }
 
 // ================================================================ processor choice
 
-void MainWindow::on_diagnosis_clicked()
+void DiagnosisScreen::on_diagnosis_clicked()
 {
-    screen_id_old = screen_id;
-    screen_id = screen::DiagnosisChoice;
+    host.serveScreen(screen::DiagnosisChoice, true);
     if (diagnosisView)
         diagnosisView->diag_radio_checked = 1;
-    grpbox_setvisible();
+    host.hideScreens();
     diagnosis_screen_header();
     diagnosis_screen();
 }
 
-void MainWindow::diagnosis_screen_header()
+void DiagnosisScreen::diagnosis_screen_header()
 {
     if (!diagnosisView)
         return;
-    diagnosisView->layoutChoiceHeader(DDU_Language_Select == 1);
+    diagnosisView->layoutChoiceHeader(host.hindi());
     ui::showRaised(diagnosisView->Gmenu_diagnosis);
-    menu_backhome(); // the menu frame's header, back and home keys
+    host.showMenuFrame(); // the menu frame's header, back and home keys
 }
 
-void MainWindow::diagnosis_screen()
+void DiagnosisScreen::diagnosis_screen()
 {
     if (!diagnosisView)
         return;
-    diagnosisView->layoutChoiceGrid(DDU_Language_Select == 1);
+    diagnosisView->layoutChoiceGrid(host.hindi());
     if (diagnosisView->diag_radio_checked == 1) {
         diagnosisView->clearChoice();
         diagnosisView->diag_radio_checked = 0;
     }
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }
 
 // ================================================================ message list
 
-void MainWindow::on_b_menudiag_ok_clicked()
+void DiagnosisScreen::on_b_menudiag_ok_clicked()
 {
     DiagnosisView* v = diagnosisView;
     if (!v)
         return;
-    screen_id_old = screen_id;
-    screen_id = screen::DiagnosisList;
+    host.serveScreen(screen::DiagnosisList, true);
     v->radio_checked = v->chosenProcessor();
     if (v->radio_checked.isEmpty()) {
-        screen_id = screen::DiagnosisChoice;
-        Dialog_Box(tr("Select any processor"), 1);
+        host.serveScreen(screen::DiagnosisChoice);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Select any processor")), 1);
         return;
     }
-    grpbox_setvisible();
-    load_diagnosis();
+    host.hideScreens();
+    const bool listed = load_diagnosis();
     v->layoutList(v->radio_checked);
     ui::showRaised(v->Gdiagnostics);
     v->showBlur(false);
-    if (messageBox.pending.diag_flag == 0) {
-        selectDiagnosisRow(*this, Total_Table_Row_DDS - 1, DiagnosisView::Scroll::Bottom);
-        Keyboard_Key_Global_Reset();
-        Key_Pressed_Function();
+    if (listed) {
+        selectDiagnosisRow(Total_Table_Row_DDS - 1, int(DiagnosisView::Scroll::Bottom));
+        host.drawKeyFocus();
         return;
     }
     v->showBlur(true);
-    Dialog_Box(tr("No DDS Found"), 1);
-    keys.Keyboard_Enter_Pressed = false;
-    key_press_count = 8;
-    key_menu_no = 2;
-    Key_Pressed_Function();
+    // Its OK goes back to the processor choice.
+    host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No DDS Found")), 1, ui::AfterOk::DiagnosisChoice);
+    host.setKeyFocus(2, 8, -1);
+    host.dispatchKeys();
 }
 
-void MainWindow::load_diagnosis()
+bool DiagnosisScreen::load_diagnosis()
 {
-    messageBox.pending.diag_flag = 0;
     Total_Table_Row_DDS = 0;
     Table_updown_DDS = 0;
     DiagnosisView* v = diagnosisView;
     if (!v || !v->t_diagnosis)
-        return;
+        return false;
     v->Table_updown_old_DDS = 0;
 
     const QString path = platform::dataPath(kMessagesFile);
@@ -324,7 +311,7 @@ void MainWindow::load_diagnosis()
     t->setRowCount(list.messages.size());
     for (int r = 0; r < list.messages.size(); ++r) {
         for (int c = 0; c < diagref::ColumnCount; ++c)
-            XML_Insert_Data(r, c, c, 6, list.messages[r][c]);
+            host.XML_Insert_Data(r, c, c, 6, list.messages[r][c]);
         t->setRowHeight(r, kListRowHeight);
     }
 
@@ -333,103 +320,97 @@ void MainWindow::load_diagnosis()
     // An empty list, a missing file or an unreadable one all end in "No DDS
     // Found": the reason is on the debug stream.
     if (Total_Table_Row_DDS == 0) {
-        messageBox.pending.diag_flag = 1;
         diagnosis_screen_active = 0;
+        return false;
     }
+    return true;
 }
 
-void MainWindow::on_diag_top_clicked()
+void DiagnosisScreen::on_diag_top_clicked()
 {
-    selectDiagnosisRow(*this, 0, DiagnosisView::Scroll::Top);
+    selectDiagnosisRow(0, int(DiagnosisView::Scroll::Top));
 }
 
-void MainWindow::on_diag_up_clicked()
+void DiagnosisScreen::on_diag_up_clicked()
 {
-    selectDiagnosisRow(*this, Table_updown_DDS - 1, DiagnosisView::Scroll::Visible);
+    selectDiagnosisRow(Table_updown_DDS - 1, int(DiagnosisView::Scroll::Visible));
 }
 
-void MainWindow::on_diag_down_clicked()
+void DiagnosisScreen::on_diag_down_clicked()
 {
-    selectDiagnosisRow(*this, Table_updown_DDS + 1, DiagnosisView::Scroll::Visible);
+    selectDiagnosisRow(Table_updown_DDS + 1, int(DiagnosisView::Scroll::Visible));
 }
 
-void MainWindow::on_diag_bottom_clicked()
+void DiagnosisScreen::on_diag_bottom_clicked()
 {
-    selectDiagnosisRow(*this, Total_Table_Row_DDS - 1, DiagnosisView::Scroll::Bottom);
+    selectDiagnosisRow(Total_Table_Row_DDS - 1, int(DiagnosisView::Scroll::Bottom));
 }
 
-void MainWindow::on_t_diagnosis_cellClicked(int row, int)
+void DiagnosisScreen::on_t_diagnosis_cellClicked(int row, int)
 {
-    pickDiagnosisRow(*this, row);
+    pickDiagnosisRow(row);
 }
 
-// The list's scroll bar counts rows: its value is the row to select.
-void MainWindow::diaghandlerFunction(int value)
+void DiagnosisScreen::diaghandlerFunction(int value)
 {
-    pickDiagnosisRow(*this, value);
+    pickDiagnosisRow(value);
 }
 
-void MainWindow::on_diag_back_clicked()
+void DiagnosisScreen::on_diag_back_clicked()
 {
-    screen_id_old = screen_id;
-    screen_id = screen::DiagnosisChoice;
+    host.serveScreen(screen::DiagnosisChoice, true);
     if (diagnosisView && diagnosisView->Gdiagnostics)
         diagnosisView->Gdiagnostics->hide();
     diagnosis_screen_header();
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
+    host.drawKeyFocus();
 }
 
 // ================================================================ message details
 
-void MainWindow::on_diag_details_clicked()
+void DiagnosisScreen::on_diag_details_clicked()
 {
     DiagnosisView* v = diagnosisView;
     if (!v || Total_Table_Row_DDS <= 0)
         return; // nothing listed, nothing to detail
-    screen_id_old = screen_id;
-    screen_id = screen::DiagnosisDetails;
-    grpbox_setvisible();
+    host.serveScreen(screen::DiagnosisDetails, true);
+    host.hideScreens();
     v->layoutDetails();
     ui::showRaised(v->Gdiag_details);
     v->showDetails(Table_updown_DDS);
-    key_press_select_key = 1;
-    key_press_count = 0;
-    Key_Pressed_Function();
+    host.setKeyFocus(-1, 0, 1);
+    host.dispatchKeys();
 }
 
-void MainWindow::on_diag_detailsymp_clicked()
+void DiagnosisScreen::on_diag_detailsymp_clicked()
 {
     if (diagnosisView)
         diagnosisView->showTab(DiagnosisView::Tab::Symptoms, Table_updown_DDS);
-    key_press_select_key = 1;
+    host.setKeyFocus(-1, -1, 1);
 }
 
-void MainWindow::on_diag_detailcause_clicked()
+void DiagnosisScreen::on_diag_detailcause_clicked()
 {
     if (diagnosisView)
         diagnosisView->showTab(DiagnosisView::Tab::Causes, Table_updown_DDS);
-    key_press_select_key = 1;
+    host.setKeyFocus(-1, -1, 1);
 }
 
-void MainWindow::on_diag_detailadvice_clicked()
+void DiagnosisScreen::on_diag_detailadvice_clicked()
 {
     if (diagnosisView)
         diagnosisView->showTab(DiagnosisView::Tab::Advice, Table_updown_DDS);
-    key_press_select_key = 1;
+    host.setKeyFocus(-1, -1, 1);
 }
 
-void MainWindow::on_diag_detailsback_clicked()
+void DiagnosisScreen::on_diag_detailsback_clicked()
 {
-    screen_id = screen_id_old;
+    host.serveScreen(host.returnScreen());
     if (diagnosisView) {
         if (diagnosisView->Gdiag_details)
             diagnosisView->Gdiag_details->hide();
         ui::showRaised(diagnosisView->Gdiagnostics);
     }
     diagnosis_screen_active = 1;
-    key_press_select_key = 0;
-    key_press_count = 1;
-    Keyboard_Key_Presssed_Reset();
-    Key_Pressed_Function();
+    host.setKeyFocus(-1, 1, 0);
+    host.dispatchKeys();
 }
