@@ -17,7 +17,7 @@ TIDY=$(command -v clang-tidy || command -v clang-tidy-14 || true)
 # without the fuzz programs (clang-only, built in their own tree).
 mapfile -t FILES < <(git ls-files '*.cpp' | grep -v '^tests/fuzz/' | sort)
 # Our headers, not the generated ones of the build tree.
-FILTER="^$PWD/(acquisition|app|bench|diagnostics|input|maintenance|mvb|platform|probe|screens|sim|tests|tools|widgets)/"
+FILTER="^$PWD/(acquisition|app|bench|diagnostics|input|maintenance|mvb|platform|probe|screens|sim|tests|tools|ui|widgets)/"
 LOG="$BUILD/tidy.log"
 : > "$LOG"
 start=$(date +%s)

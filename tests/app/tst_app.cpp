@@ -31,6 +31,7 @@
 #include "screens/io_slot_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
+#include "ui/message_box_state.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
 
@@ -801,6 +802,32 @@ private slots:
         QCOMPARE(saved, 0);
         QVERIFY(!shellLogHolds("reboot"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Invalid Date"));
+    }
+
+    // The box's state on its own: hiding the box by any path drops what it
+    // waited for and tells the window; take() hands it over once.
+    void messageBoxStateGoesWithTheBox()
+    {
+        QWidget parent;
+        auto* box = new QWidget(&parent);
+        ui::MessageBoxState state;
+        int gone = 0;
+        state.onGone = [&gone] { ++gone; };
+        state.watch(box);
+        box->show();
+        state.pending.masterslave_flag = 2;
+        state.pending.action = [] { return QString(); };
+        box->hide();
+        QVERIFY(state.pending.empty());
+        QCOMPARE(gone, 1);
+        box->hide(); // already hidden: nothing more
+        QCOMPARE(gone, 1);
+
+        box->show();
+        state.pending.diag_flag = 1;
+        const ui::DialogPending taken = state.take();
+        QCOMPARE(taken.diag_flag, 1);
+        QVERIFY(state.pending.empty());
     }
 
     // Every slot a screen class owns is wired to its widget, and the key and
