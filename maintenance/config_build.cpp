@@ -11,7 +11,7 @@
 #include <QRadioButton>
 
 #include "maintenance/ddu_config.h"
-#include "ui/config_look.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/widget_factory.h"
 

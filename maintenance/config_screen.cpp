@@ -24,7 +24,7 @@
 #include "mvb/mvbc.h"
 #include "platform/platform.h"
 #include "platform/translation.h"
-#include "ui/config_look.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"

@@ -19,7 +19,7 @@
 #include <QTableWidget>
 
 #include "platform/platform.h"
-#include "ui/config_look.h"
+#include "ui/look.h"
 #include "ui/translated_text.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include "ui/maintenance_look.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_factory.h"

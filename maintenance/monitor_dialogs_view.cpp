@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "ui/maintenance_look.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"

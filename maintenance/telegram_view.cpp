@@ -9,7 +9,6 @@
 #include <QTableWidget>
 
 #include "ui/look.h"
-#include "ui/maintenance_look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
