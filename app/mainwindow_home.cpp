@@ -181,6 +181,12 @@ void MainWindow::on_screen_toggle_clicked()
 void MainWindow::on_homesub_table_cellClicked(int, int)
 {
     grpbox_setvisible();
+    // The grid keeps the number of the screen it was opened from, so that
+    // the strip and the cells stay live there; opened over a message box
+    // that covered a maintenance screen, that number would not serve the
+    // grid: it is served as the home's grid then.
+    if (screen_id > screen::Dds)
+        screen_id = screen::HomeSubsystems;
     if (QWidget* browse = W(QStringLiteral("t_browseloco")))
         browse->hide();
     if (QWidget* group = W(QStringLiteral("Gsub_system"))) {

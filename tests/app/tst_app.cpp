@@ -789,8 +789,12 @@ private slots:
                 touchAt(*w, key.x(), key.y()); // 4, 0, 2, 6
             touchAt(*w, 630, 570);             // OK
             QCOMPARE(w->screen_id, screen::MaintenanceMenu);
-        } else
+        } else {
             touchAt(*w, 500, 650); // the subsystem strip
+            QVERIFY(w->isShown("t_subsystem"));
+            // The grid opened over the box is live: its cells are served.
+            QVERIFY(w->screen_id >= screen::Home && w->screen_id <= screen::Dds);
+        }
         QVERIFY2(!w->isShown("Gmessage"), "the way out left the box open");
         QVERIFY(w->messageBox.pending.empty());
 
