@@ -1,15 +1,18 @@
 #pragma once
-// The display's one window. It owns every screen (a group box shown over the
-// home layout), the two periodic ticks that drive the GUI thread, the keypad
-// and touch ports, and the worker threads.
+// The display's one window: the frame. It builds the widget tree, makes the
+// screen classes (screens/, maintenance/: each family owns its slots, state
+// and refresh, and sees the window only as a ui::ScreenHost), runs the two
+// periodic ticks that drive the GUI thread, decodes the keypad and touch
+// ports, routes keys and touches to the screen in front through the
+// navigation tables, and owns the worker threads.
 //
 // Code layout: one file per area implements the members of its section below
-// (mainwindow.cpp: start-up, ticks, screen model; mainwindow_build_*.cpp:
-// widget tree; mainwindow_nav.cpp: key and touch navigation;
-// mainwindow_keypad.cpp: on-screen keyboard; mainwindow_dialog.cpp: message
-// box and cell writer; mainwindow_home.cpp: home screen; app/settings_*.cpp:
-// password pad, date, brightness, language; screens/ and maintenance/: the
-// other screens, each family in its own files with its view object).
+// (mainwindow.cpp: start-up, ticks, screen model; mainwindow_host.cpp: the
+// screens and what they may ask; mainwindow_build_*.cpp: widget tree;
+// mainwindow_nav.cpp: key and touch navigation; mainwindow_keypad.cpp:
+// on-screen keyboard; mainwindow_dialog.cpp: message box and cell writer;
+// mainwindow_home.cpp: home screen; app/settings_*.cpp: password pad, date,
+// brightness, language).
 //
 // Screens read vehicle data only from `snap`, the copy of the signal store
 // taken at the start of each refresh tick.
@@ -223,11 +226,8 @@ public:
     // Widgets, pixmaps and last-drawn values of the home screen (mainwindow_home.cpp).
     HomeView* homeView = nullptr;
 
-    // ----- faults: pop-up, driver advice, fault button, log (screens/fault_screens.cpp) -----
     // Demo running, or the whole link lost: said on every screen (app/status_banner).
     StatusBanner* statusBanner = nullptr;
-
-    // ----- diagnosis: DDS screen and diagnosis records (screens/diagnosis_screens.cpp) -----
 
     // ----- settings: password pad, date and time, brightness, language (app/settings_*.cpp) -----
     void password_setup();

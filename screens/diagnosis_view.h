@@ -45,8 +45,8 @@ public:
     explicit DiagnosisView(QObject* parent);
 
     // State of the diagnosis records (the list's row count and selected row
-    // are the window's Total_Table_Row_DDS and Table_updown_DDS, which the
-    // touch scrolling reads too).
+    // are DiagnosisScreen's Total_Table_Row_DDS and Table_updown_DDS, which
+    // the window's touch scrolling reads too).
     QString radio_checked;        // the processor listed, e.g. "FLG1"
     int diag_radio_checked = 0;   // 1: the choice is cleared when the screen is next laid out
     int Table_updown_old_DDS = 0; // the row the program last selected
@@ -57,7 +57,7 @@ public:
     static QStringList widgetNames();
 
     // Layout functions set geometry, texts and looks; showing the screens is
-    // the window's (its screen model hides them all on every change).
+    // DiagnosisScreen's (the window's screen model hides them all on every change).
 
     // ----- processor choice -----
     void layoutChoiceHeader(bool hindi);

@@ -1,7 +1,7 @@
 #pragma once
 // The fault pop-up and the driver advice: their widgets, found by name, the
 // message rows, the layout per home layout (RMS or DDU), and the advice
-// pages. The window's fault slots (screens/fault_screens.cpp) drive it; the
+// pages. FaultScreen (screens/fault_screen.*) drives it; the
 // change detection is diagnostics/fault_watch, the log diagnostics/fault_log.
 
 #include <QObject>

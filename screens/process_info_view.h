@@ -7,8 +7,8 @@
 // four layouts by the number of motors and multiple operation.
 //
 // Values are written only when they change; a value whose port is stale shows
-// "--" in grey, a lamp the no-data lamp. The window's slots
-// (screens/process_screens.cpp) run the screen model and call the view.
+// "--" in grey, a lamp the no-data lamp. ProcessInfoScreen
+// (screens/process_info_screen.*) runs the screen model and calls the view.
 
 #include <QObject>
 #include <QStringList>
