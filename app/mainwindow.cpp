@@ -34,10 +34,13 @@
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
+#include "screens/settings_screen.h"
 #include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
@@ -128,7 +131,9 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     DiagnosisScreen::build(centralwidget);
     ConfigScreen::build(centralwidget);
     w->build_dialog(centralwidget);
-    w->build_settings_screens(centralwidget);
+    PasswordPadScreen::build(centralwidget);
+    DateTimeScreen::build(centralwidget);
+    SettingsScreen::build(centralwidget);
     w->build_keypad(centralwidget);
     w->statusBanner = new StatusBanner(centralwidget);
     w->statusBanner->keepBelow(centralwidget->findChild<QWidget*>(QStringLiteral("keypad_groupbox")));
@@ -346,7 +351,8 @@ void MainWindow::form_load()
     pixyThread->start();
     diagnosis->pixyThread = pixyThread;
 
-    password_setup();
+    screen_id_old = screen_id;
+    passwordPad->password_setup();
     screen_id = screen::Home;
 }
 
@@ -522,8 +528,7 @@ void MainWindow::brightnessPanelTick()
         return;
     ++brightness.brightness_timeout;
     if (brightness.brightness_timeout > 5) {
-        if (QWidget* w = W(QStringLiteral("G_brightness")))
-            w->hide();
+        settingsScreen->hideBrightness();
         brightness.Brightness_Panel_Enable = false;
         brightness.brightness_timeout = 0;
     }

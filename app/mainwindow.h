@@ -11,8 +11,8 @@
 // screens and what they may ask; mainwindow_build_*.cpp: widget tree;
 // mainwindow_nav.cpp: key and touch navigation; mainwindow_keypad.cpp:
 // on-screen keyboard; mainwindow_dialog.cpp: message box and cell writer;
-// mainwindow_home.cpp: home screen; app/settings_*.cpp: password pad, date,
-// brightness, language).
+// mainwindow_home.cpp: home screen; mainwindow_language.cpp: the switch of
+// language; mainwindow_maintenance.cpp: the maintenance entry and lock).
 //
 // Screens read vehicle data only from `snap`, the copy of the signal store
 // taken at the start of each refresh tick.
@@ -60,6 +60,9 @@ class IoSlotScreen;
 class SubsystemScreen;
 class FaultScreen;
 class DiagnosisScreen;
+class PasswordPadScreen;
+class DateTimeScreen;
+class SettingsScreen;
 namespace ui {
 class Screen;
 }
@@ -178,7 +181,6 @@ public:
     void maintenance_loco_color_reset();
     void Mvbvariables_Telegram_Filter_Color_Reset();
     void Dialog_Ok_No_Reset();
-    void password_Reset();
     // Name of the focus map the key dispatcher used last ("" when none).
     QString lastFocusMap() const { return m_lastFocusMap; }
 
@@ -229,47 +231,18 @@ public:
     // Demo running, or the whole link lost: said on every screen (app/status_banner).
     StatusBanner* statusBanner = nullptr;
 
-    // ----- settings: password pad, date and time, brightness, language (app/settings_*.cpp) -----
-    void password_setup();
-    void Brightness();
-    // (settings members: add below this line)
-    void build_settings_screens(QWidget* root);
-    // Password pad (app/settings_screens.cpp). password_open(stage) opens it
-    // for a protected action (1 maintenance, 2 VCU, 3 SR, 4 BUR, 5 calibration,
-    // 6 cab/DDU, 8 software update): header, masked echo and info text.
-    void password_open(int stage);
-    void password(const QString& info);
-    void password_write(const QString& digit);
-    void PasswordPad_Operation_Stage(const QString& text);
-    int PasswordPad_Stage = 0;
-    QString password_text;
-    QString PasswordPad_Text;
-    bool password_style_changed = false;
-    screen::Id padReturnScreen = screen::Home; // the screen served again when the maintenance pad is closed
-    class PasswordView* passwordView = nullptr;
-    // Date and time, brightness (app/settings_datetime.cpp).
-    void getdatetime();
-    void ClearDateTimeLCDColor();
-    void SetDateTimeLCDColor();
-    int date_time_lcd_color = 0; // selected field: 0 day ... 5 second
-    class DateTimeView* dateTimeView = nullptr;
-    // Language (app/settings_language.cpp).
-    void lang();
+    // ----- language (mainwindow_language.cpp) -----
     void Language_Parameter_Reset();
     void retranslateUi();
     // Installs the translation of `language` (0 English, 1 Hindi) and redraws
     // every text; false when its file could not be loaded (nothing changed).
-    bool switchLanguage(int language);
-    class SettingsView* settingsView = nullptr;
+    bool switchLanguage(int language) override;
 
-    // ----- process information, subsystem and I/O slot screens (screens/process_*.cpp) -----
-    // (process screens members: add below this line)
-    // Process information: the builders of the screens beside the menu
-    // column (each shows its screen and draws it once from `snap`).
-    // Subsystem screens: grid cell names, the message list, the menu grid
-    // kept current while shown, the nine value screens' builders.
-    // Processor I/O pages: the entry (RIOM1 1, RIOM2 2, BRIO1 3, BRIO2 4;
-    // the processor buttons call it), the page and its slot moves.
+    // ----- maintenance entry (mainwindow_maintenance.cpp) -----
+    // The keypad reported its backlight: the panel shows it.
+    void Brightness();
+    // The right maintenance code: the area unlocked, its menu shown.
+    void maintenanceUnlocked();
 
     // ----- maintenance tools: what their screens share -----
     class MaintenanceState* maintState = nullptr;
@@ -286,6 +259,9 @@ public:
     SubsystemScreen* subsystems = nullptr;
     FaultScreen* faultScreen = nullptr;
     DiagnosisScreen* diagnosis = nullptr;
+    PasswordPadScreen* passwordPad = nullptr;
+    DateTimeScreen* dateTime = nullptr;
+    SettingsScreen* settingsScreen = nullptr; // language and brightness
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -304,7 +280,7 @@ public:
     void applyConfiguration() override { DDU_Config_Setup(); }
     QString threadLifeSign() const override;
     void showMaintenanceTool(const char* group, const char* menuEntry) override;
-    void openPasswordPad(int stage) override { password_open(stage); }
+    void openPasswordPad(int stage, std::function<void()> onAccepted) override;
     void markTopBar(const char* entry) override;
     void disableLayoutToggle() override { toggle_disable(); }
     void enableLayoutToggle() override;
@@ -313,6 +289,10 @@ public:
     screen::Id returnScreen() const override { return screen_id_old; }
     void setKeyFocus(int menuNo, int pressCount, int selectKey) override;
     void dispatchKeys() override { Key_Pressed_Function(); }
+    int keyPlace() const override { return key_press_count; }
+    void setKeyPlace(int pressCount) override { key_press_count = pressCount; }
+    void setTouchLockout(int ticks) override { touch.key_pressure_max = ticks; }
+    void dropQueuedTouches(int ticks) override;
     void openProcessorIo(int processor) override;
     void closeKeyboard() override { keypad_open(false); }
     BusExchange& bus() override { return exchange; }
@@ -368,41 +348,8 @@ public slots:
     void keypad_position_clicked();
     void on_keybutton_close_clicked();
 
-    // Faults.
-
-    // Diagnosis: DDS screen, processor choice, message list and details.
-
-    // Settings slots (app/settings_*.cpp): add below this line.
-    void key_clicked0();
-    void key_clicked1();
-    void key_clicked2();
-    void key_clicked3();
-    void key_clicked4();
-    void key_clicked5();
-    void key_clicked6();
-    void key_clicked7();
-    void key_clicked8();
-    void key_clicked9();
-    void clear_clicked();
-    void enter_clicked();
-    void on_pwd_close_button_clicked();
+    // Top bar: the maintenance area (through the pad while locked).
     void on_maintenance_clicked();
-    void on_setdatetime_clicked();
-    void on_get_datetime_clicked();
-    void on_datetime_up_clicked();
-    void on_datetime_down_clicked();
-    void on_datetime_left_clicked();
-    void on_datetime_right_clicked();
-    void on_set_datetime_clicked();
-    void on_lang_clicked();
-    void on_eng_lang_clicked();
-    void on_hin_lang_clicked();
-    void on_lang_icon_clicked();
-    void on_bddu_lang_icon_clicked();
-
-    // Process information, subsystem and I/O slot screens' slots (screens/process_*.cpp): add below this line.
-
-    // Scroll-bar handlers of the long tables (filled by their screens).
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -28,6 +28,7 @@
 
 #include "app/home_layout.h"
 #include "app/home_view.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/widget_factory.h"
 #include "widgets/qgauge.h"
@@ -281,12 +282,9 @@ void MainWindow::build_home(QWidget* root)
     // Subsystem strip: 4 x 5 cells of 70 x 45 in the bottom row tile (332, 580, 358 x 185).
     auto* strip = table(root, "homesub_table", {334, 582, 354, 182}, 4, 5);
     home::styleStrip(strip, 70, 45);
-    strip->setStyleSheet(
-        QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(86, 86, 86);"
-                       " border: none; }"));
+    strip->setStyleSheet(look::SubsystemGrid);
 
-    auto* ddu = group(root, "Gmainwindow_ddu", {0, 52, 1024, 716},
-                      QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: none; }"));
+    auto* ddu = group(root, "Gmainwindow_ddu", {0, 52, 1024, 716}, look::BlackGroup);
     // Opaque: while the DDU layout is up, the RMS widgets it covers (which the
     // tick keeps up to date) are not painted underneath it.
     ddu->setAutoFillBackground(true);
@@ -303,8 +301,7 @@ void MainWindow::build_home(QWidget* root)
     // Subsystem strip of the DDU layout: 2 x 10 cells of 59 x 44.
     auto* dduStrip = table(ddu, "ddu_subsys_table", {348, 618, 592, 90}, 2, 10);
     home::styleStrip(dduStrip, 59, 44);
-    dduStrip->setStyleSheet(QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0);"
-                                           " gridline-color: rgb(60, 60, 60); border: none; }"));
+    dduStrip->setStyleSheet(look::SubsystemStripDdu);
     ddu->hide();
 
     // The program names the Hindi font "Lohit-Devanagari"; the installed

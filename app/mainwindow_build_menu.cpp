@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/widget_factory.h"
 
@@ -21,9 +22,9 @@ void MainWindow::build_topbar(QWidget* root)
     button(root, "info_button", {828, 5, 194, 45}, QString(), Fault_Button_Style)->hide();
 
     auto* toggle = button(root, "screen_toggle", {655, 538, 190, 35});
-    toggle->setStyleSheet(QStringLiteral("background-color: transparent; border: none;"));
+    toggle->setStyleSheet(look::Bare);
     auto* lang = button(root, "lang_icon", {958, 706, 58, 53});
-    lang->setStyleSheet(QStringLiteral("background-color: transparent; border: none;"));
+    lang->setStyleSheet(look::Bare);
 
     label(root, "logo", {412, 300, 200, 60});
 }
@@ -32,14 +33,9 @@ void MainWindow::build_menu(QWidget* root)
 {
     // Main menu: a panel over the centre of the home layout with two columns of
     // large buttons (their rectangles are the touch regions of the menu).
-    auto* panel = group(root, "menu_screen", {175, 53, 674, 525},
-                        QStringLiteral("QGroupBox { background-color: rgb(8, 8, 8); border: 1px solid rgb(45, 45, 45);"
-                                       " border-radius: 4px; }"));
-    label(panel, "menu_label", {0, 8, 674, 52}, tr("MENU"),
-          QStringLiteral("font: bold 30pt DejaVu Sans; color: rgb(170, 79, 6); background: transparent; border: none;"))
-        ->setAlignment(Qt::AlignCenter);
-    auto* line = label(panel, "menu_line", {39, 58, 611, 2}, QString(),
-                       QStringLiteral("background-color: rgb(70, 66, 66); border: none;"));
+    auto* panel = group(root, "menu_screen", {175, 53, 674, 525}, look::MenuPanel);
+    label(panel, "menu_label", {0, 8, 674, 52}, tr("MENU"), ui::titleStyle(30))->setAlignment(Qt::AlignCenter);
+    auto* line = label(panel, "menu_line", {39, 58, 611, 2}, QString(), look::MenuRule);
     line->setFrameShape(QFrame::NoFrame);
 
     struct Entry {
@@ -72,10 +68,8 @@ void MainWindow::build_menu(QWidget* root)
         group(root, name, {175, 53, 674, 525}, Screen_Group_Style)->hide();
 
     // The frame of the menu screens: header, back and home keys.
-    label(root, "menuscreen_header", {350, 53, 380, 61}, QString(),
-          QStringLiteral("font: bold 30pt Serif; color: rgb(170, 79, 6); background: transparent;"))
-        ->hide();
-    const QString flat = QStringLiteral("background-color: transparent; border: none;");
+    label(root, "menuscreen_header", {350, 53, 380, 61}, QString(), ui::titleStyle(30))->hide();
+    const QString flat = look::Bare;
     button(root, "menuscreen_back", {735, 63, 45, 45}, QString(), flat)->hide();
     button(root, "menuscreen_home", {795, 63, 45, 45}, QString(), flat)->hide();
     button(root, "menu_home", {795, 63, 45, 45}, QString(), flat)->hide();

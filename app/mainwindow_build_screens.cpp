@@ -8,6 +8,7 @@
 // groups here.
 
 #include "app/mainwindow.h"
+#include "ui/look.h"
 #include "ui/translated_text.h"
 
 #include "maintenance/maintenance_menu_screen.h"
@@ -127,14 +128,9 @@ void MainWindow::build_dialog(QWidget* root)
     // Message box, 490 x 250 in the middle of the screen. The button
     // rectangles are the touch regions of the two forms.
     auto* box = group(root, "Gmessage", {264, 259, 490, 250}, Message_Box_Style);
-    label(
-        box, "err_header", {10, 8, 470, 42}, QString(),
-        QStringLiteral("font: bold 22pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent; border: none;"))
-        ->setAlignment(Qt::AlignCenter);
-    label(box, "img", {24, 64, 72, 72}, QString(), QStringLiteral("background: transparent; border: none;"));
-    auto* text = label(box, "err_txt", {110, 56, 360, 112}, QString(),
-                       QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent;"
-                                      " border: none;"));
+    label(box, "err_header", {10, 8, 470, 42}, QString(), look::MessageHeader)->setAlignment(Qt::AlignCenter);
+    label(box, "img", {24, 64, 72, 72}, QString(), look::Bare);
+    auto* text = label(box, "err_txt", {110, 56, 360, 112}, QString(), look::MessageText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     button(box, "ok", {195, 180, 100, 50}, tr("OK"), Key_submenu_Style);
@@ -145,9 +141,7 @@ void MainWindow::build_dialog(QWidget* root)
 void MainWindow::build_keypad(QWidget* root)
 {
     // On-screen keyboard, 1020 x 321; keys at the rectangles of its touch layout.
-    auto* kb = group(root, "keypad_groupbox", {2, nav::kKeyboardBottomY, 1020, 321},
-                     QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 2px solid rgb(70, 66, 66);"
-                                    " border-radius: 6px; }"));
+    auto* kb = group(root, "keypad_groupbox", {2, nav::kKeyboardBottomY, 1020, 321}, look::KeyboardPanel);
     const QPoint origin(2, nav::kKeyboardBottomY);
     auto keyText = [](const QString& name) -> QString {
         static const QHash<QString, QString> symbols = {
@@ -183,10 +177,7 @@ void MainWindow::build_keypad(QWidget* root)
         else if (name == QLatin1String("keybutton_submit"))
             ui::setTranslatedText(key, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "SUBMIT"));
     }
-    auto* text =
-        label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(),
-              QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230); background-color: rgb(0, 0, 0);"
-                             " border: 1px solid rgb(70, 66, 66);"));
+    auto* text = label(kb, "keypad_textlabel", {70, 6, 870, 44}, QString(), look::KeyboardText);
     text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     kb->hide();
 }

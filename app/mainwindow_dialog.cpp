@@ -15,11 +15,10 @@
 
 #include "platform/platform.h"
 #include "platform/termination.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 
 namespace {
-const QString kErrTextStyle =
-    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent; border: none;");
 }
 
 void MainWindow::Dialog_Box(const QString& text, int kind)
@@ -43,7 +42,7 @@ void MainWindow::Dialog_Box(const QString& text, int kind)
     box->raise();
 
     if (auto* t = W<QLabel>(QStringLiteral("err_txt"))) {
-        t->setStyleSheet(kErrTextStyle);
+        t->setStyleSheet(look::MessageText);
         t->setText(text);
     }
     // Header and icon by kind: 1 error, 3 question, otherwise information.
@@ -147,8 +146,7 @@ void MainWindow::on_ok_clicked()
         Dialog_Box(tr("Calibration screen will appear after system restart"), 2);
         messageBox.pending.masterslave_flag = 2;
         if (QWidget* t = W(QStringLiteral("err_txt")))
-            t->setStyleSheet(
-                QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);"));
+            t->setStyleSheet(look::MessageSmallText);
     } else if (answered.masterslave_flag == 2) {
         // The restart notice: the program ends with the status its service
         // manager restarts it with, and the unit reboots.

@@ -17,10 +17,13 @@
 #include "maintenance/telegram_screen.h"
 #include "maintenance/update_screen.h"
 #include "maintenance/variable_screen.h"
+#include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
+#include "screens/settings_screen.h"
 #include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
@@ -39,8 +42,15 @@ void MainWindow::createScreens()
     diagnosis = new DiagnosisScreen(*this, this);
     processInfo = new ProcessInfoScreen(*this, this);
     ioSlots = new IoSlotScreen(*this, this);
-    m_screens = {softwareUpdate, driverDetails, configScreen, maintenanceMenu, telegramScreen, variableMonitor,
-                 processInfo,    ioSlots,       subsystems,   faultScreen,     diagnosis};
+    passwordPad = new PasswordPadScreen(*this, this);
+    passwordPad->attach(centralWidget());
+    dateTime = new DateTimeScreen(*this, this);
+    dateTime->attach(centralWidget(), processInfo->processInfoView);
+    settingsScreen = new SettingsScreen(*this, this);
+    settingsScreen->attach(centralWidget());
+    m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
+                 variableMonitor, processInfo,   ioSlots,      subsystems,      faultScreen,
+                 diagnosis,       passwordPad,   dateTime,     settingsScreen};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -123,6 +133,8 @@ void MainWindow::message(const QString& text, int kind, ui::AfterOk after)
         messageBox.pending.masterslave_flag = 2;
     else if (after == ui::AfterOk::DiagnosisChoice)
         messageBox.pending.diag_flag = 1;
+    else if (after == ui::AfterOk::CalibrationNotice)
+        messageBox.pending.masterslave_flag = 1;
 }
 
 void MainWindow::openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit)

@@ -18,7 +18,9 @@
 #include "screens/fault_screen.h"
 #include "screens/fault_view.h"
 #include "screens/io_slot_screen.h"
+#include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 
 #include <algorithm>
@@ -143,7 +145,7 @@ void MainWindow::passwordKeys(const KeyFlags& k)
     const nav::Action a = nav::stepPassword(s, k);
     syncFocusState(s);
     if (k.Keyboard_Enter_Pressed && nav::passwordResetBeforeEnter(clicked))
-        password_Reset();
+        passwordPad->password_Reset();
     else
         drawFocus(map, key_press_count);
     applyAction(a);
@@ -441,13 +443,6 @@ void MainWindow::Dialog_Ok_No_Reset()
     resetButtons({"ok", "no"}, Key_submenu_Style);
 }
 
-void MainWindow::password_Reset()
-{
-    resetButtons({"b_key1", "b_key2", "b_key3", "b_key4", "b_key5", "b_key6", "b_key7", "b_key8", "b_key9", "b_key0",
-                  "b_keyC", "b_keyOK"},
-                 Password_Button_Style);
-}
-
 // ---------------------------------------------------------------- transitions
 
 void MainWindow::on_home_clicked()
@@ -539,9 +534,7 @@ void MainWindow::menu_enter()
     if (QWidget* w = W(QStringLiteral("future")))
         w->hide();
     if (QWidget* sub = W(QStringLiteral("sub_sys")))
-        sub->setStyleSheet(DDU_Language_Select == 0
-                               ? QStringLiteral("font: 20pt Ubuntu; color: rgb(208, 97, 7);")
-                               : QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(208, 97, 7);"));
+        sub->setStyleSheet(DDU_Language_Select == 0 ? look::MenuSubsystemEntry : look::MenuSubsystemEntryHindi);
     toggle_disable();
     Keyboard_Key_Global_Reset();
     Key_Pressed_Function();

@@ -5,19 +5,11 @@
 #include <QTime>
 
 #include "acquisition/stale_store.h"
+#include "ui/look.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
 
 namespace {
-
-// White on the fault red for a lost link, black on the warning yellow for the
-// demo: neither can be taken for a value of the screen.
-const QString kNoDataStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
-                                            " background-color: rgb(135, 5, 5); border: 2px solid rgb(235, 235, 235);"
-                                            " border-radius: 6px; }");
-const QString kDemoStyle = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"
-                                          " background-color: rgb(230, 172, 0); border: 2px solid rgb(0, 0, 0);"
-                                          " border-radius: 6px; }");
 
 } // namespace
 
@@ -78,11 +70,11 @@ void StatusBanner::show()
     case banner::DataState::Live: m_label->hide(); return;
     case banner::DataState::NoData:
         ui::putText(m_label, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "NO MVB DATA since %1")).arg(m_since));
-        ui::putStyle(m_label, kNoDataStyle);
+        ui::putStyle(m_label, look::BannerNoData);
         break;
     case banner::DataState::Demo:
         ui::putText(m_label, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DEMO MODE: SIMULATED VALUES")));
-        ui::putStyle(m_label, kDemoStyle);
+        ui::putStyle(m_label, look::BannerDemo);
         break;
     }
     m_label->show();

@@ -43,7 +43,7 @@ QRadioButton* checkBox(QWidget* parent, const char* name, const QRect& g, const 
 
 void buildConfigure(QWidget* g)
 {
-    caption(g, "ddulogin_header", {20, 8, 500, 45}, cfglook::kTitleStyle);
+    caption(g, "ddulogin_header", {20, 8, 500, 45}, ui::titleStyle(24));
     caption(g, "sysconfig_header", {180, 62, 420, 36}, cfglook::kHeadingStyle);
     button(g, "cab_button", {178, 110, 190, 84}, QString(), Key_submenu_Style);
     button(g, "software_updateBtn", {558, 108, 190, 84}, QString(), Key_submenu_Style);
@@ -61,7 +61,7 @@ void buildConfigure(QWidget* g)
 
 void buildDisplay(QWidget* g)
 {
-    caption(g, "ddudisp_header", {20, 8, 500, 45}, cfglook::kTitleStyle);
+    caption(g, "ddudisp_header", {20, 8, 500, 45}, ui::titleStyle(24));
     caption(g, "ddudisp_ddu", {20, 80, 100, 84}, cfglook::kHeadingStyle)->setAlignment(Qt::AlignCenter);
     caption(g, "ddudisp_active", {640, 80, 140, 84}, cfglook::kActiveStyle)->setAlignment(Qt::AlignCenter);
     // restart_button and exit_app are made with the group (128, 80 and 428, 80,
@@ -72,8 +72,7 @@ void buildDisplay(QWidget* g)
     caption(g, "demo_header", {20, 238, 280, 84}, cfglook::kHeadingStyle)->setAlignment(Qt::AlignCenter);
     button(g, "on_button", {308, 238, 160, 84}, QString(), Key_submenu_Style);
     button(g, "off_button", {493, 238, 160, 84}, QString(), Key_submenu_Style);
-    label(g, "demo_lamp", {680, 258, 44, 44}, QString(), QStringLiteral("background: transparent; border: none;"))
-        ->setAlignment(Qt::AlignCenter);
+    label(g, "demo_lamp", {680, 258, 44, 44}, QString(), look::Bare)->setAlignment(Qt::AlignCenter);
     caption(g, "version_header", {20, 350, 500, 36}, cfglook::kHeadingStyle);
     auto* t = table(g, "t_version", {128, 395, 525, 184}, 3, 2);
     t->setStyleSheet(cfglook::kTableStyle);
@@ -90,7 +89,7 @@ void buildDisplay(QWidget* g)
 void buildVariantDialog(QWidget* root, const char* name, const char* prefix, config::Dialog dialog)
 {
     auto* g = group(root, name, {60, 70, 680, 500}, Message_Box_Style);
-    caption(g, (QByteArray(prefix) + "_header").constData(), {20, 8, 640, 45}, cfglook::kTitleStyle)
+    caption(g, (QByteArray(prefix) + "_header").constData(), {20, 8, 640, 45}, ui::titleStyle(24))
         ->setAlignment(Qt::AlignCenter);
     for (const config::CheckCode& c : config::checkCodes(dialog)) {
         const int number = QByteArray(c.box).mid(qstrlen(prefix) + 5).toInt(); // "<prefix>check<n>"
@@ -105,7 +104,7 @@ void buildVariantDialog(QWidget* root, const char* name, const char* prefix, con
 void buildCabDialog(QWidget* root)
 {
     auto* g = group(root, "Gcab_dialog", {60, 200, 720, 310}, Message_Box_Style);
-    caption(g, "cab_header", {20, 8, 680, 45}, cfglook::kTitleStyle)->setAlignment(Qt::AlignCenter);
+    caption(g, "cab_header", {20, 8, 680, 45}, ui::titleStyle(24))->setAlignment(Qt::AlignCenter);
     caption(g, "cab_caption", {8, 90, 80, 35}, cfglook::kHeadingStyle);
     caption(g, "ddutype_caption", {8, 140, 80, 35}, cfglook::kHeadingStyle);
     caption(g, "mvbtype_caption", {8, 190, 80, 35}, cfglook::kHeadingStyle);
@@ -128,7 +127,7 @@ void buildCabDialog(QWidget* root)
 
 void buildSoftwareUpdate(QWidget* g)
 {
-    caption(g, "header1", {0, 12, 600, 45}, cfglook::kTitleStyle)->setAlignment(Qt::AlignCenter);
+    caption(g, "header1", {0, 12, 600, 45}, ui::titleStyle(24))->setAlignment(Qt::AlignCenter);
     const struct {
         const char* name;
         QRect place;

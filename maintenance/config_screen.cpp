@@ -245,32 +245,39 @@ void ConfigScreen::MVB_set()
 
 // ---------------------------------------------------------------- protected entries
 
-void ConfigScreen::openConfigPad(int stage, screen::Id screen)
+void ConfigScreen::openConfigPad(int stage, screen::Id screen, void (ConfigScreen::*onAccepted)())
 {
     host.serveScreen(screen);
-    host.openPasswordPad(stage);
+    host.openPasswordPad(stage, [this, onAccepted] { (this->*onAccepted)(); });
     host.drawKeyFocus();
 }
 
 void ConfigScreen::on_vcu_button_clicked()
 {
-    openConfigPad(2, screen::CabSelection);
+    openConfigPad(2, screen::CabSelection, &ConfigScreen::DDU_Maintenance_VCU);
 }
 void ConfigScreen::on_sr_button_clicked()
 {
-    openConfigPad(3, screen::CabSelection);
+    openConfigPad(3, screen::CabSelection, &ConfigScreen::DDU_Maintenance_SR);
 }
 void ConfigScreen::on_bur_button_clicked()
 {
-    openConfigPad(4, screen::CabSelection);
+    openConfigPad(4, screen::CabSelection, &ConfigScreen::DDU_Maintenance_BUR);
 }
+// The right code asks first: YES announces the restart the calibration
+// screen comes after, and that notice's OK restarts the unit.
 void ConfigScreen::on_calibrate_button_clicked()
 {
-    openConfigPad(5, screen::Calibration);
+    openConfigPad(5, screen::Calibration, &ConfigScreen::askCalibration);
+}
+void ConfigScreen::askCalibration()
+{
+    host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Do you want to calibrate")), 3,
+                 ui::AfterOk::CalibrationNotice);
 }
 void ConfigScreen::on_cab_button_clicked()
 {
-    openConfigPad(6, screen::CabSelection);
+    openConfigPad(6, screen::CabSelection, &ConfigScreen::DDU_Maintenance_CABDDU);
 }
 
 // ---------------------------------------------------------------- dialogs

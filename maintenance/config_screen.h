@@ -102,7 +102,8 @@ private:
     void tickCode(config::Dialog dialog, int code);
     int tickedCode(config::Dialog dialog, int current) const;
     void tickExclusive(config::Dialog dialog, QAbstractButton* box);
-    void openConfigPad(int stage, screen::Id screen);
+    void openConfigPad(int stage, screen::Id screen, void (ConfigScreen::*onAccepted)());
+    void askCalibration();
     void showConfigDialog(const char* group, screen::Id screen);
     void closeConfigDialog(const char* group);
     void openVariantDialog(const char* group, const char* title, const char* prefix);

@@ -91,7 +91,7 @@ void DriverDetailsScreen::menuFrameHeader(const QString& text)
         h->setText(text);
         h->setGeometry(185, 53, 540, 61);
         h->setAlignment(Qt::AlignCenter);
-        h->setStyleSheet(host.hindi() ? cfglook::kMenuHeaderStyleHindi : cfglook::kMenuHeaderStyle);
+        h->setStyleSheet(ui::titleStyle(26, host.hindi()));
     }
 }
 

@@ -59,8 +59,7 @@ void buildMenu(QWidget* menu, QWidget* footer)
     }
     // The footer repeats the loco, the active cab and the clock (the home
     // screen's view writes them) and names the cab the unit is set up for.
-    const QString text = QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(150, 150, 150);"
-                                        " background: transparent; border: none;");
+    const QString& text = maint::kFooterStyle;
     label(footer, "maint_loco_img1", {10, 12, 145, 50});
     label(footer, "maint_locono1", {160, 12, 100, 50}, QString(), text);
     label(footer, "maint_loco_img2", {270, 12, 145, 50})->hide();
@@ -69,9 +68,7 @@ void buildMenu(QWidget* menu, QWidget* footer)
     ui::setTranslatedText(cab, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ACTIVE CAB"));
     cab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label(footer, "maint_cab1", {705, 12, 40, 50}, QString(), text);
-    label(footer, "lmaint_cab", {750, 12, 110, 50}, QString(),
-          QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent;"
-                         " border: none;"));
+    label(footer, "lmaint_cab", {750, 12, 110, 50}, QString(), maint::kFooterValueStyle);
     label(footer, "maint_date", {870, 6, 145, 30}, QString(), text);
     label(footer, "maint_time", {870, 38, 145, 30}, QString(), text);
 }

@@ -31,7 +31,7 @@ void title(QLabel* l, const QRect& r, const char* text)
     l->setGeometry(r);
     l->setText(ui::trScreen(text));
     l->setAlignment(Qt::AlignCenter);
-    putStyle(l, maint::kDialogTitleStyle);
+    putStyle(l, ui::titleStyle(20));
 }
 
 void dialogBox(QWidget* g)
@@ -39,11 +39,6 @@ void dialogBox(QWidget* g)
     if (g)
         putStyle(g, maint::kDialogStyle);
 }
-
-const QString kBoxStyle = QStringLiteral("QCheckBox { font: bold 17pt DejaVu Sans; color: rgb(180, 180, 180);"
-                                         " background-color: transparent; spacing: 10px; }"
-                                         "QCheckBox") +
-    maint::tickBoxStyle();
 
 } // namespace
 
@@ -109,7 +104,7 @@ void MonitorDialogsView::layoutProcessorFilter()
             continue;
         fcheck[k]->setGeometry(20 + 138 * (k % 5), 53 + 56 * (k / 5), 130, 56);
         fcheck[k]->setText(QLatin1String(descriptor::kFilterLabels[k]));
-        putStyle(fcheck[k], kBoxStyle);
+        putStyle(fcheck[k], maint::filterBoxStyle());
     }
     place(filter_ok, {195, 291, 130, 40}, QT_TRANSLATE_NOOP("MainWindow", "Ok"));
     place(filter_cancel, {385, 291, 130, 40}, QT_TRANSLATE_NOOP("MainWindow", "Cancel"));
@@ -122,7 +117,7 @@ void MonitorDialogsView::layoutTelegramFilter()
     if (filtertelegram_all) {
         filtertelegram_all->setGeometry(60, 15, 110, 33);
         filtertelegram_all->setText(QStringLiteral("ALL"));
-        putStyle(filtertelegram_all, kBoxStyle);
+        putStyle(filtertelegram_all, maint::filterBoxStyle());
     }
     if (QTableWidget* t = t_MVBfiltertelegram) {
         t->setGeometry(48, 100, 392, 330);
@@ -138,10 +133,7 @@ void MonitorDialogsView::layoutTelegramFilter()
         t->verticalHeader()->setDefaultSectionSize(48);
         t->horizontalHeader()->setFixedHeight(40);
         putStyle(t->horizontalHeader(), maint::kHeaderStyle);
-        t->setStyleSheet(QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); color: #666666;"
-                                        " gridline-color: rgb(40, 40, 40); border: 1px solid rgb(50, 50, 50); }"
-                                        "QTableWidget") +
-                         maint::tickBoxStyle());
+        t->setStyleSheet(maint::filterTableStyle());
         t->setFont(maint::tahoma(18));
     }
     layoutTelegramButtons();

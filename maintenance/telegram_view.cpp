@@ -17,10 +17,6 @@ using namespace ui;
 
 namespace {
 
-const QString kModeSelectedStyle =
-    QStringLiteral("font: bold 22pt DejaVu Sans;background-color:rgba(241, 241, 195, 150);color: rgb(0,0,0);");
-const QString kModeOtherStyle =
-    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
 // The side-menu mark the key focus keeps (see the navigation's styles).
 const char* const kSelectedProperty = "dduSelected";
 constexpr int kDetailRowHeight = 33;
@@ -96,7 +92,7 @@ void TelegramView::layoutTelegram()
     if (mvbtele_header) {
         mvbtele_header->setGeometry(10, 8, 500, 40);
         mvbtele_header->setText(QCoreApplication::translate("MainWindow", "MVB TELEGRAM"));
-        putStyle(mvbtele_header, maint::kTitleStyle);
+        putStyle(mvbtele_header, ui::titleStyle(22));
     }
     layoutTelegramButtons();
     layoutTelegramLabels();
@@ -230,7 +226,7 @@ void TelegramView::styleModeButtons()
         if (!b)
             continue;
         b->setProperty(kSelectedProperty, b == current);
-        putStyle(b, b == current ? kModeSelectedStyle : kModeOtherStyle);
+        putStyle(b, b == current ? ui::Tab_Pressed_Style : ui::Tab_Other_Style);
     }
 }
 
@@ -287,7 +283,7 @@ void TelegramView::layoutFreshness()
     if (mvbfresh_header) {
         mvbfresh_header->setGeometry(10, 8, 500, 40);
         mvbfresh_header->setText(QCoreApplication::translate("MainWindow", "MVB FRESHNESS"));
-        putStyle(mvbfresh_header, maint::kTitleStyle);
+        putStyle(mvbfresh_header, ui::titleStyle(22));
     }
     layoutFreshnessButtons();
     if (vmvbfresh_scol) {

@@ -41,7 +41,11 @@ bool SoftwareUpdateScreen::Check_update(const QString& name) const
 void SoftwareUpdateScreen::on_software_updateBtn_clicked()
 {
     host.serveScreen(screen::SoftwareUpdateChoice);
-    host.openPasswordPad(8);
+    host.openPasswordPad(8, [this] {
+        if (QWidget* soft = W(QStringLiteral("Gpassword_blur_soft")))
+            soft->hide();
+        DDU_Maintenance_softupdate();
+    });
     host.drawKeyFocus();
 }
 

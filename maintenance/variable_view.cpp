@@ -20,25 +20,6 @@ namespace {
 
 constexpr int kVisibleColumns = 4; // Sel, Telegram, Signal Name, Type
 constexpr int kRowHeight = 51;
-const QString kCountStyle = QStringLiteral("font: bold 20pt DejaVu Sans; color: rgb(230, 172, 0);"
-                                           " background-color: transparent; border: none;");
-const QString kLoadingStyle = QStringLiteral("font: 35pt Ubuntu;color: rgb(0, 120, 8);");
-
-QString tableStyle()
-{
-    return QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); color: #666666;"
-                          " gridline-color: rgb(40, 40, 40); border: 1px solid rgb(50, 50, 50); }"
-                          "QTableWidget") +
-        maint::tickBoxStyle() +
-        // The bar lies under the paging buttons: its groove is the track
-        // between them.
-        QStringLiteral("QScrollBar:vertical { width: 85px; background-color: rgb(20, 20, 20);"
-                       " margin: 160px 0px 150px 0px; border: none; }"
-                       "QScrollBar::handle:vertical { background-color: rgb(70, 66, 66); min-height: 30px;"
-                       " border-radius: 3px; }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
-}
 
 } // namespace
 
@@ -78,7 +59,7 @@ void VariableView::layoutScreen()
     if (mvbvar_header) {
         mvbvar_header->setGeometry(10, 8, 450, 40);
         mvbvar_header->setText(QCoreApplication::translate("MainWindow", "MVB PROCESS VARIABLES"));
-        putStyle(mvbvar_header, maint::kTitleStyle);
+        putStyle(mvbvar_header, ui::titleStyle(22));
     }
     if (mvbvar_sellabel) {
         mvbvar_sellabel->setGeometry(500, 8, 130, 40);
@@ -88,7 +69,7 @@ void VariableView::layoutScreen()
     }
     if (mvbvar_selvar) {
         mvbvar_selvar->setGeometry(640, 8, 60, 40);
-        putStyle(mvbvar_selvar, kCountStyle);
+        putStyle(mvbvar_selvar, maint::kCountStyle);
     }
     layoutButtons();
     showCount();
@@ -160,7 +141,7 @@ void VariableView::MVBVar_Table_design()
     if (!t)
         return;
     t->setGeometry(8, 56, 780, 497);
-    t->setStyleSheet(tableStyle());
+    t->setStyleSheet(maint::variableTableStyle());
     t->setFont(maint::tahoma(18));
     t->setHorizontalHeaderLabels(
         {QCoreApplication::translate("MainWindow", "Sel"), QCoreApplication::translate("MainWindow", "Telegram"),
@@ -297,7 +278,7 @@ void VariableView::showLoading(QWidget* statusLabel, bool shown)
     }
     label->setGeometry(300, 300, 200, 40);
     label->setText(QCoreApplication::translate("MainWindow", "Loading..."));
-    label->setStyleSheet(kLoadingStyle);
+    label->setStyleSheet(maint::kLoadingStyle);
     label->adjustSize(); // 35 pt does not fit 200 x 40
     label->show();
     label->raise();
@@ -318,7 +299,7 @@ void VariableView::layoutDisplay()
     if (mvbvarsel_header) {
         mvbvarsel_header->setGeometry(20, 10, 600, 40);
         mvbvarsel_header->setText(QCoreApplication::translate("MainWindow", "MVB VARIABLES"));
-        putStyle(mvbvarsel_header, maint::kTitleStyle);
+        putStyle(mvbvarsel_header, ui::titleStyle(22));
     }
     if (back) {
         back->setGeometry(704, 22, 80, 36);

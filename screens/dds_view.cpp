@@ -14,12 +14,6 @@ using namespace ui;
 
 namespace {
 
-const QString kTitleStyle =
-    QStringLiteral("border: 0,0,0; background-color: rgba(0,0,0,0);font: 30pt Ubuntu;color: rgb(9, 199, 237);");
-const QString kHeaderStyle =
-    QStringLiteral("QHeaderView::section { background-color: #1d414a; color: #757575; font: 23px Tahoma;"
-                   " border: none; border-right: 1px solid rgb(0, 0, 0); }");
-
 constexpr int kRowHeight = 100;
 constexpr int kHeaderHeight = 47;
 constexpr int kColumnWidths[4] = {150, 150, 200, 395};
@@ -69,7 +63,7 @@ void DdsView::layoutScreen()
     if (l_diagnosis) {
         l_diagnosis->setGeometry(20, 10, 300, 45); // 200 px cut the title in the fallback face
         l_diagnosis->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS"));
-        putStyle(l_diagnosis, kTitleStyle);
+        putStyle(l_diagnosis, look::DdsTitle);
     }
     putShown(b_dbtousb, false);
     putShown(b_details, false);
@@ -101,7 +95,7 @@ void DdsView::layoutTable()
     h->setFixedHeight(kHeaderHeight);
     h->setSectionResizeMode(QHeaderView::Fixed);
     h->setHighlightSections(false);
-    putStyle(h, kHeaderStyle);
+    putStyle(h, look::ListHeader);
 }
 
 void DdsView::layoutButtons()

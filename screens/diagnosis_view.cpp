@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "diagnostics/diagnosis_reference.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/widget_writer.h"
 
@@ -18,53 +19,14 @@ using namespace ui;
 
 namespace {
 
-// ----- processor choice -----
-// Weight 75 of the old style-sheet scale is bold; Qt 6 reads a number on the
-// CSS scale (75 would be a hairline), so the styles say "bold".
-const QString kPromptStyleEnglish = QStringLiteral("font: bold 19pt Serif;color: rgb(170, 79, 6);");
-const QString kPromptStyleHindi = QStringLiteral("font: 22pt Lohit-Devanagari;color: rgb(170, 79, 6);");
-// The menu frame's header: at its usual 30 pt "DIAGNOSIS RECORDS" would run
-// under the frame's back and home keys.
-const QString kHeaderStyleEnglish =
-    QStringLiteral("font: bold 22pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
-const QString kHeaderStyleHindi =
-    QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
 // Radio buttons 130 px wide (95 cut the names in the fallback face); the
 // pitch of 160 px and the touch grid stay.
 constexpr int kRadioWidth = 130;
-const QString kRadioGroupStyle = QStringLiteral("QGroupBox { background: transparent; border: none; }");
 
-// ----- message list -----
-const QString kHeaderStyle =
-    QStringLiteral("QHeaderView::section { background-color: #1d414a; color: #757575; font: 23px Tahoma;"
-                   " border: none; border-right: 1px solid rgb(0, 0, 0); }");
-const QString kScrollBarStyle = QStringLiteral(
-    "QScrollBar:vertical { width: 90px; background-color: rgb(20, 20, 20); margin: 0px; border: none; }"
-    "QScrollBar::handle:vertical { background-color: rgb(70, 66, 66); min-height: 30px; border-radius: 3px; }"
-    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
-    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
-const QString kTitleStyle = QStringLiteral(
-    "font: bold 22pt DejaVu Sans; color: rgb(9, 199, 237); background-color: transparent; border: none;");
-const QString kLineStyle = QStringLiteral("background-color: rgb(50, 50, 50); border: none;");
 constexpr int kListWidths[4] = {90, 150, 150, 491};
 const QColor kRowBackground(0, 0, 0);
 const QColor kSelectedBackground(29, 65, 74, 135);
 
-// ----- details -----
-const QString kTabPressedStyle =
-    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
-const QString kTabOtherStyle =
-    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
-const QString kCaptionStyle =
-    QStringLiteral("font: 21pt Tahoma; color: #757575; background-color: #1d414a; border: none;");
-const QString kSignalStyle = QStringLiteral("font: 18pt DejaVu Sans; color: rgb(230, 172, 0);"
-                                            " background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50);"
-                                            " padding-left: 10px;");
-const QString kTextBoxStyle =
-    QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50); }");
-const QString kTextStyle =
-    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background-color: transparent; border: none;"
-                   " padding: 4px 6px;");
 // Marks the tab whose text is shown, so the keypad focus keeps its look.
 const char* const kSelectedProperty = "dduSelected";
 
@@ -140,11 +102,13 @@ void DiagnosisView::layoutChoiceHeader(bool hindi)
     if (menuscreen_header) {
         menuscreen_header->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS RECORDS"));
         menuscreen_header->setGeometry(hindi ? QRect(310, 55, 531, 61) : QRect(350, 53, 531, 61));
-        putStyle(menuscreen_header, hindi ? kHeaderStyleHindi : kHeaderStyleEnglish);
+        // Smaller than the frame's usual 30 pt: "DIAGNOSIS RECORDS" would run
+        // under the frame's back and home keys.
+        putStyle(menuscreen_header, ui::titleStyle(hindi ? 24 : 22, hindi));
     }
     if (l_menudiag_selproc) {
         l_menudiag_selproc->setText(QCoreApplication::translate("MainWindow", "SELECT A PROCESSOR"));
-        putStyle(l_menudiag_selproc, hindi ? kPromptStyleHindi : kPromptStyleEnglish);
+        putStyle(l_menudiag_selproc, hindi ? look::DiagnosisPromptHindi : look::DiagnosisPrompt);
         l_menudiag_selproc->setGeometry(hindi ? 265 : 230, 90, 500, 30);
     }
 }
@@ -153,7 +117,7 @@ void DiagnosisView::layoutChoiceGrid(bool hindi)
 {
     if (Gdiag_radio) {
         Gdiag_radio->setGeometry(32, 130, 610, 370);
-        putStyle(Gdiag_radio, kRadioGroupStyle);
+        putStyle(Gdiag_radio, look::ClearGroup);
     }
     if (b_menudiag_ok)
         b_menudiag_ok->setGeometry(230, 310, 120, 40);
@@ -192,7 +156,7 @@ void DiagnosisView::layoutList(const QString& processor)
         Gdiagnostics->setGeometry(2, 52, 1020, 527);
     if (diag_header) {
         diag_header->setGeometry(20, 10, 600, 40);
-        putStyle(diag_header, kTitleStyle);
+        putStyle(diag_header, ui::titleStyle(22));
         diag_header->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS RECORDS") + QStringLiteral(" - ") +
                              processor);
     }
@@ -226,12 +190,12 @@ void DiagnosisView::layoutListTable()
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The scroll bar's value is a row: the handler selects the row it names.
     t->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    putStyle(t->verticalScrollBar(), kScrollBarStyle);
+    putStyle(t->verticalScrollBar(), look::ListScrollBar);
     QHeaderView* h = t->horizontalHeader();
     h->setFixedHeight(52);
     h->setSectionResizeMode(QHeaderView::Fixed);
     h->setHighlightSections(false);
-    putStyle(h, kHeaderStyle);
+    putStyle(h, look::ListHeader);
 }
 
 void DiagnosisView::layoutListButtons()
@@ -251,7 +215,7 @@ void DiagnosisView::layoutListButtons()
             p->raise();
     if (diag_vertline) {
         diag_vertline->setGeometry(903, 60, 7, 448);
-        putStyle(diag_vertline, kLineStyle);
+        putStyle(diag_vertline, look::DividerLine);
         diag_vertline->raise();
     }
 }
@@ -316,30 +280,30 @@ void DiagnosisView::layoutDetails()
     if (diagdetails_header) {
         diagdetails_header->setGeometry(370, 5, 300, 40);
         diagdetails_header->setText(QCoreApplication::translate("MainWindow", "MESSAGE DETAILS"));
-        putStyle(diagdetails_header, kTitleStyle);
+        putStyle(diagdetails_header, ui::titleStyle(22));
         diagdetails_header->setAlignment(Qt::AlignCenter);
     }
     layoutDetailsTable();
     if (diag_signame) {
         diag_signame->setGeometry(70, 177, 202, 40);
         diag_signame->setText(QCoreApplication::translate("MainWindow", "Signal Name"));
-        putStyle(diag_signame, kCaptionStyle);
+        putStyle(diag_signame, look::DetailCaption);
         diag_signame->setAlignment(Qt::AlignCenter);
     }
     if (diag_sigval) {
         diag_sigval->setGeometry(271, 177, 669, 40);
-        putStyle(diag_sigval, kSignalStyle);
+        putStyle(diag_sigval, look::DetailSignal);
     }
     layoutDetailTabs();
     if (Gdiag_detailsca) {
         Gdiag_detailsca->setGeometry(272, 237, 668, 275);
-        putStyle(Gdiag_detailsca, kTextBoxStyle);
+        putStyle(Gdiag_detailsca, look::DetailTextBox);
     }
     if (diag_detailmess) {
         diag_detailmess->setGeometry(5, 5, 650, 265);
         diag_detailmess->setWordWrap(true);
         diag_detailmess->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        putStyle(diag_detailmess, kTextStyle);
+        putStyle(diag_detailmess, look::DetailText);
     }
     if (diag_detailsback) {
         diag_detailsback->setGeometry(950, 467, 60, 45);
@@ -424,6 +388,6 @@ void DiagnosisView::showTab(Tab tab, int row)
         if (!button)
             continue;
         button->setProperty(kSelectedProperty, which == tab);
-        putStyle(button, which == tab ? kTabPressedStyle : kTabOtherStyle);
+        putStyle(button, which == tab ? ui::Tab_Pressed_Style : ui::Tab_Other_Style);
     }
 }

@@ -15,6 +15,7 @@
 #include "diagnostics/fault.h"
 #include "platform/platform.h"
 #include "screens/fault_view.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 
 FaultScreen::FaultScreen(ui::ScreenHost& h, QObject* parent)
@@ -146,8 +147,7 @@ void FaultScreen::on_fault_button_pressed()
 {
     host.markTopBar(nullptr);
     if (QWidget* b = W(QStringLiteral("fault_button")))
-        b->setStyleSheet(QStringLiteral(
-            "background-color: rgb(0, 0, 0);color: rgb(115, 115, 115);font: 75 19pt Sans;border:1px solid black;"));
+        b->setStyleSheet(look::FaultButtonPressed);
 }
 
 // Acknowledge: the request goes onto the display's output port for eleven

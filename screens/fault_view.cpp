@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "diagnostics/fault.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_factory.h"
@@ -17,22 +18,6 @@
 using namespace ddu_ui;
 
 namespace {
-
-// The pop-up's colours: black text on the fault orange.
-const QString kGroupStyle =
-    QStringLiteral("QGroupBox { background-color: rgb(204, 112, 0); border: 2px solid rgb(204, 112, 0); }"
-                   " QLabel { color: rgb(0, 0, 0); background: transparent; border: none; }");
-const QString kButtonStyle = QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
-                                            " border: 2px solid rgb(0, 0, 0); border-radius: 4px;"
-                                            " font: bold 13pt \"DejaVu Sans\"; }");
-const QString kFocusedButtonStyle =
-    QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
-                   " border: 4px solid rgb(235, 235, 235); border-radius: 4px; font: bold 13pt \"DejaVu Sans\"; }");
-const QString kHeaderStyle = QStringLiteral("font: bold 19pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
-const QString kPageStyle = QStringLiteral("font: 17pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
-// "NO DATA since": white on black, apart from the orange of a current message.
-const QString kNoDataStyle = QStringLiteral("QLabel { font: bold 19pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
-                                            " background-color: rgb(0, 0, 0); border-radius: 4px; }");
 
 QListWidget* list(QWidget* parent, const char* name, const QRect& g)
 {
@@ -60,46 +45,45 @@ void FaultView::build(QWidget* root)
     QWidget* advice = root->findChild<QWidget*>(QStringLiteral("Gfaultdriveradvice"));
     if (!popup || !advice)
         return;
-    popup->setStyleSheet(kGroupStyle);
-    advice->setStyleSheet(kGroupStyle);
+    popup->setStyleSheet(look::PopupGroup);
+    advice->setStyleSheet(look::PopupGroup);
 
     label(popup, "faultimg", {22, 15, 100, 90})->setScaledContents(true);
-    QLabel* noData = label(popup, "fault_nodata", {150, 30, 846, 60}, QString(), kNoDataStyle);
+    QLabel* noData = label(popup, "fault_nodata", {150, 30, 846, 60}, QString(), look::PopupNoData);
     noData->setAlignment(Qt::AlignCenter);
     noData->setWordWrap(true);
     noData->hide();
-    label(popup, "fault_header", {24, 114, 972, 50}, QString(), kHeaderStyle);
+    label(popup, "fault_header", {24, 114, 972, 50}, QString(), look::PopupHeader);
     list(popup, "faultmsg_listwidget", {25, 175, 970, 250});
     button(popup, "driveradvice", {650, 445, 160, 70}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DRIVER\nADVICE")),
-           kButtonStyle);
+           look::PopupButton);
     button(popup, "enterfault_btn", {837, 445, 160, 70}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "ACKNOWLEDGE")),
-           kButtonStyle);
+           look::PopupButton);
 
     QWidget* head = group(advice, "Gdriveradv_faultheader", {22, 5, 826, 36});
-    label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), kHeaderStyle);
+    label(head, "driveradv_faulttype", {1, 3, 230, 30}, QString(), look::PopupHeader);
     // The date takes the width the type leaves: "Received" and the time
     // must not be cut at their left.
-    label(head, "driveradv_datetime", {235, 2, 590, 33}, QString(), kHeaderStyle)
+    label(head, "driveradv_datetime", {235, 2, 590, 33}, QString(), look::PopupHeader)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     list(advice, "driveradv_listwidget", {22, 44, 826, 118});
-    label(advice, "driveradv_header", {23, 166, 826, 35}, QString(), kHeaderStyle);
-    QLabel* adviceNoData = label(advice, "driveradv_nodata", {420, 166, 428, 35}, QString(), kNoDataStyle);
+    label(advice, "driveradv_header", {23, 166, 826, 35}, QString(), look::PopupHeader);
+    QLabel* adviceNoData = label(advice, "driveradv_nodata", {420, 166, 428, 35}, QString(), look::PopupNoData);
     adviceNoData->setAlignment(Qt::AlignCenter);
     adviceNoData->hide();
     for (const char* page : {"page1", "page2", "page3", "page4"}) {
-        QLabel* l = label(advice, page, {23, 204, 826, 315}, QString(), kPageStyle);
+        QLabel* l = label(advice, page, {23, 204, 826, 315}, QString(), look::PopupPage);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
     }
     QWidget* right = group(advice, "Gdriveradv_right", {870, 13, 130, 505});
     label(right, "image", {15, 3, 100, 90})->setScaledContents(true);
     button(right, "driveradv_back", {3, 105, 124, 90}, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "BACK")),
-           kButtonStyle);
-    button(right, "up_button", {3, 207, 124, 90}, QString(), kButtonStyle);
-    QLabel* pageNo = label(right, "page_no", {3, 309, 124, 90}, QStringLiteral("1"),
-                           QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"));
+           look::PopupButton);
+    button(right, "up_button", {3, 207, 124, 90}, QString(), look::PopupButton);
+    QLabel* pageNo = label(right, "page_no", {3, 309, 124, 90}, QStringLiteral("1"), look::PopupPageNumber);
     pageNo->setAlignment(Qt::AlignCenter);
-    button(right, "down_button", {3, 411, 124, 90}, QString(), kButtonStyle);
+    button(right, "down_button", {3, 411, 124, 90}, QString(), look::PopupButton);
     popup->hide();
     advice->hide();
 }
@@ -214,8 +198,8 @@ void FaultView::styleLists(bool hindi)
 void FaultView::focusAcknowledge(bool acknowledge)
 {
     m_acknowledgeFocused = acknowledge;
-    ui::putStyle(driveradvice, acknowledge ? kButtonStyle : kFocusedButtonStyle);
-    ui::putStyle(enterfault_btn, acknowledge ? kFocusedButtonStyle : kButtonStyle);
+    ui::putStyle(driveradvice, acknowledge ? look::PopupButton : look::PopupButtonFocused);
+    ui::putStyle(enterfault_btn, acknowledge ? look::PopupButtonFocused : look::PopupButton);
 }
 
 void FaultView::showPopup(int homeLayout, bool hindi)

@@ -8,6 +8,7 @@
 
 #include "acquisition/unknown.h"
 #include "screens/table_cells.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_factory.h"
@@ -17,22 +18,6 @@ using namespace ui;
 
 namespace {
 
-const QString kTableStyle =
-    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); alternate-background-color: rgb(20, 20, 20);"
-                   " gridline-color: rgb(50, 50, 50); border: 1px solid rgb(50, 50, 50); }");
-const QString kTitleStyle =
-    QStringLiteral("font: bold 18pt \"DejaVu Sans\"; color: rgb(170, 79, 6); background: transparent; border: none;");
-const QString kCaptionStyle =
-    QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: rgb(9, 199, 237); background: transparent; border: none;");
-const QString kPageStyle = QStringLiteral(
-    "font: bold 18pt \"DejaVu Sans\"; color: rgb(200, 200, 200); background: transparent; border: none;");
-const QString kBoxStyle =
-    QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50); }"
-                   " QLabel { background: transparent; border: none; }");
-const QString kBoxCaptionStyle = QStringLiteral("font: bold 10pt \"DejaVu Sans\"; color: rgb(150, 150, 150);");
-const QString kColumnStyle =
-    QStringLiteral("QGroupBox { background-color: rgb(8, 8, 8); border: 1px solid rgb(35, 35, 35); }");
-const QString kCellLampStyle = QStringLiteral("background: transparent; border: none;");
 const int kWidths[3] = {230, 80, 66};
 constexpr int kRowHeight = 30;
 
@@ -56,7 +41,7 @@ void buildTable(QWidget* g, const char* name, int x)
 {
     auto* t = ddu_ui::table(g, name, {x, 58, kWidths[0] + kWidths[1] + kWidths[2] + 2, io::kLines * kRowHeight + 2},
                             io::kLines, 3);
-    plainTable(t, kTableStyle);
+    plainTable(t, look::IoTable);
     t->setAlternatingRowColors(true);
     for (int c = 0; c < 3; ++c)
         t->setColumnWidth(c, kWidths[c]);
@@ -66,7 +51,7 @@ void buildTable(QWidget* g, const char* name, int x)
             cellItem(t, r, c, tableFont(15))->setBackground(Qt::NoBrush); // the alternate rows show through
         auto* lamp = new QLabel(t);
         lamp->setAlignment(Qt::AlignCenter);
-        lamp->setStyleSheet(kCellLampStyle);
+        lamp->setStyleSheet(look::Bare);
         t->setCellWidget(r, 2, lamp);
     }
 }
@@ -75,10 +60,10 @@ void buildPage(QWidget* g)
 {
     using namespace ddu_ui;
     // The captions below the title's line (at the title's height they ran into it).
-    label(g, "riomioinfo_header", {330, 3, 230, 30}, QString(), kTitleStyle)->setAlignment(Qt::AlignCenter);
+    label(g, "riomioinfo_header", {330, 3, 230, 30}, QString(), ui::titleStyle(18))->setAlignment(Qt::AlignCenter);
     // 28 px high: the marks of Devanagari above and below the line fit.
-    label(g, "input_header", {75, 30, 250, 28}, QString(), kCaptionStyle);
-    label(g, "output_header", {530, 30, 250, 28}, QString(), kCaptionStyle);
+    label(g, "input_header", {75, 30, 250, 28}, QString(), look::IoCaption);
+    label(g, "output_header", {530, 30, 250, 28}, QString(), look::IoCaption);
     buildTable(g, "input_table", 8);
     buildTable(g, "output_table", 400);
     auto* prev = button(g, "ddu_proc_prev_slot", {570, 565, 65, 55}, QString(), Key_submenu_Style);
@@ -87,16 +72,16 @@ void buildPage(QWidget* g)
     next->setIcon(QIcon(Dir_rms_img_ArrowRight));
     prev->setIconSize(QSize(37, 37));
     next->setIconSize(QSize(37, 37));
-    label(g, "riominfo_label", {640, 565, 70, 55}, QString(), kPageStyle)->setAlignment(Qt::AlignCenter);
-    QWidget* life = group(g, "Griominfo_source", {6, 565, 100, 60}, kBoxStyle);
+    label(g, "riominfo_label", {640, 565, 70, 55}, QString(), look::PageNumber)->setAlignment(Qt::AlignCenter);
+    QWidget* life = group(g, "Griominfo_source", {6, 565, 100, 60}, look::SourceBox);
     // The two box captions follow a change of language (ui::retranslateMarked).
-    QLabel* lifeSign = label(life, "riominfo_lifesign", {0, 2, 100, 20}, QString(), kBoxCaptionStyle);
+    QLabel* lifeSign = label(life, "riominfo_lifesign", {0, 2, 100, 20}, QString(), look::SourceCaption);
     ui::setTranslatedText(lifeSign, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "LIFE SIGN"));
     lifeSign->setAlignment(Qt::AlignCenter);
     label(life, "riominfo_status1", {18, 26, 28, 28});
     label(life, "riominfo_status2", {54, 26, 28, 28});
-    QWidget* active = group(g, "active_source", {140, 565, 100, 60}, kBoxStyle);
-    QLabel* activeName = label(active, "active_name", {0, 2, 100, 20}, QString(), kBoxCaptionStyle);
+    QWidget* active = group(g, "active_source", {140, 565, 100, 60}, look::SourceBox);
+    QLabel* activeName = label(active, "active_name", {0, 2, 100, 20}, QString(), look::SourceCaption);
     ui::setTranslatedText(activeName, "MainWindow", QT_TRANSLATE_NOOP("MainWindow", "ACTIVE"));
     activeName->setAlignment(Qt::AlignCenter);
     label(active, "active_status", {36, 26, 28, 28});
@@ -120,7 +105,7 @@ void IoSlotView::build(QWidget* root)
     }
     if (QWidget* column = child(root, "Gmaint_vcumenu")) {
         opaqueGroup(column);
-        column->setStyleSheet(kColumnStyle);
+        column->setStyleSheet(look::MenuColumn);
         for (int k = 0; k < 8; ++k) {
             auto* b = ddu_ui::button(column, kButtons[k].name, {5, 5 + 55 * k, 217, 50},
                                      QLatin1String(kButtons[k].text), Key_submenu_Style);

@@ -19,20 +19,6 @@ using Screen = ProcessInfoView::Screen;
 
 namespace {
 
-// ----- looks -----
-const QString kTableStyle = QStringLiteral("QTableWidget { border: 2px solid rgb(50,50,50);gridline-color: rgb(50, 50, "
-                                           "50); background-color: rgb(0, 0, 0); }");
-const QString kMotorTableStyle =
-    QStringLiteral("QTableWidget { border: 2px solid rgb(50,50,50);gridline-color: rgb(50, 50, 50);"
-                   " background-color: rgb(0, 0, 0); }"
-                   "QHeaderView::section { background-color: #315a66; color: rgb(200, 200, 200); font: 25px Tahoma;"
-                   " height: 47px; border: none; border-right: 1px solid rgb(0, 0, 0); }");
-const QString kTitleStyle =
-    QStringLiteral("font: bold 24pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent; border: none;");
-const QString kTitleStyleHindi =
-    QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent; border: none;");
-const QString kMenuGroupStyle =
-    QStringLiteral("QGroupBox { background-color: rgb(8, 8, 8); border: 1px solid rgb(35, 35, 35); }");
 constexpr QRgb kLabelText = qRgb(150, 150, 150);
 constexpr QRgb kOffBackground = qRgb(0x4d, 0x00, 0x00);
 constexpr QRgb kOnBackground = qRgb(0x00, 0x3b, 0x00);
@@ -119,7 +105,7 @@ void ProcessInfoView::build(QWidget* root)
     using namespace ddu_ui;
     if (QWidget* menu = child(root, "Gproinfo_menu")) {
         opaqueGroup(menu);
-        menu->setStyleSheet(kMenuGroupStyle);
+        menu->setStyleSheet(look::MenuColumn);
         for (int k = 0; k < 8; ++k)
             button(menu, kMenu[k].name, {5, 13 + 58 * k, 220, 53}, ui::trScreen(kMenu[k].text), Key_submenu_Style);
     }
@@ -140,13 +126,13 @@ void ProcessInfoView::build(QWidget* root)
         if (!g)
             continue;
         opaqueGroup(g);
-        label(g, b.title, {0, 8, kContentWidth, 44}, QString(), kTitleStyle)->setAlignment(Qt::AlignCenter);
+        label(g, b.title, {0, 8, kContentWidth, 44}, QString(), ui::titleStyle(24))->setAlignment(Qt::AlignCenter);
         table(g, b.table, {}, 0, 2);
     }
     if (QWidget* g = child(root, "Gsimulation"))
-        label(g, "simul_img", {}, QString(), QStringLiteral("background: transparent; border: none;"));
+        label(g, "simul_img", {}, QString(), look::Bare);
     if (QWidget* g = child(root, "Ginching")) {
-        label(g, "image_label", {}, QString(), QStringLiteral("background: transparent; border: none;"));
+        label(g, "image_label", {}, QString(), look::Bare);
         label(g, "inching_value", {300, 420, 200, 40})->hide();
         const QString flat = Key_submenu_Style;
         auto* down = button(g, "inching_down", {410, 340, 60, 60}, QString(), flat);
@@ -223,7 +209,7 @@ void ProcessInfoView::layout(Screen screen, bool hindi)
     markMenu(screen);
     if (screen == Screen::MotorStatus) {
         putText(motorStatus_label, QCoreApplication::translate("MainWindow", "Motor Status"));
-        putStyle(motorStatus_label, hindi ? kTitleStyleHindi : kTitleStyle);
+        putStyle(motorStatus_label, ui::titleStyle(24, hindi));
         return;
     }
     layoutValueScreen(screen, hindi);
@@ -233,7 +219,17 @@ void ProcessInfoView::layout(Screen screen, bool hindi)
 // is drawn over it when it is focused); the other entries are plain.
 void ProcessInfoView::markMenu(Screen screen)
 {
-    QAbstractButton* current = menuButton(screen);
+    markEntry(menuButton(screen));
+}
+
+void ProcessInfoView::showMenu(QAbstractButton* entry)
+{
+    ui::showRaised(Gproinfo_menu);
+    markEntry(entry);
+}
+
+void ProcessInfoView::markEntry(QAbstractButton* current)
+{
     QAbstractButton* buttons[8] = {node, energy, simulation, motortemp, software, inching, setdatetime, motor_status};
     for (QAbstractButton* b : buttons) {
         if (!b)
@@ -262,8 +258,8 @@ void ProcessInfoView::layoutValueScreen(Screen screen, bool hindi)
     if (!v || !t)
         return;
     putText(title, ui::trScreen(v->title));
-    putStyle(title, hindi ? kTitleStyleHindi : kTitleStyle);
-    plainTable(t, kTableStyle);
+    putStyle(title, ui::titleStyle(24, hindi));
+    plainTable(t, look::ProcessTable);
     if (t->rowCount() != v->rows || t->columnCount() != 2) {
         t->setRowCount(v->rows);
         t->setColumnCount(2);
@@ -296,7 +292,7 @@ void ProcessInfoView::layoutMotorStatus(proc::MotorLayout layout)
         return;
     const bool slave = proc::motorWithSlave(layout);
     const int rows = proc::motorRows(layout);
-    plainTable(t, kMotorTableStyle);
+    plainTable(t, look::MotorTable);
     t->horizontalHeader()->show();
     t->setRowCount(0); // empty status cells: nothing of the previous layout stays
     t->setColumnCount(4);

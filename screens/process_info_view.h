@@ -51,6 +51,9 @@ public:
     // Title, row labels and sizes of a screen (texts through the translator,
     // fonts by language), and the menu column with the screen's entry marked.
     void layout(Screen screen, bool hindi);
+    // The menu column shown and raised with `entry` marked as the screen
+    // shown (the date and time screen stands beside it too).
+    void showMenu(QAbstractButton* entry);
 
     // ----- refresh from the tick's snapshot -----
     void updateNodes(const SignalStore& s);
@@ -90,6 +93,7 @@ private:
     void layoutValueScreen(Screen screen, bool hindi);
     void layoutMotorStatus(proc::MotorLayout layout);
     void markMenu(Screen screen);
+    void markEntry(QAbstractButton* current);
     void putValues(QTableWidget* table, const QString* values, int count);
     void putLamp(QLabel* lamp, int state, int& drawn);
 

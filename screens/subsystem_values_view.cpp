@@ -6,6 +6,7 @@
 
 #include "screens/process_rules.h"
 #include "screens/table_cells.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_factory.h"
@@ -16,18 +17,6 @@ using subsysvalues::Cell;
 
 namespace {
 
-// With a 1 px frame like the auxiliary converter's (without one, spanned
-// cells showed stubs of their inner grid lines along the top edge).
-const QString kTableStyle =
-    QStringLiteral("QTableWidget { background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
-                   "gridline-color: rgb(50, 50, 50); border: 1px solid rgb(50, 50, 50); }");
-const QString kFinerTableStyle =
-    QStringLiteral("QTableWidget { background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
-                   "gridline-color: rgb(40, 40, 40); border: 1px solid rgb(50, 50, 50); }");
-const QString kHeaderStyle =
-    QStringLiteral("font: bold 26pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
-const QString kHeaderStyleHindi =
-    QStringLiteral("font: 26pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
 constexpr QRgb kLabelText = qRgb(150, 150, 150);
 constexpr int kLabelPointSize = 16; // " TM TEMPERATURE DEG C" on one line in 270 px
 constexpr int kTableTop = 80;
@@ -91,13 +80,13 @@ void SubsystemValuesView::layout(int index, bool hindi)
     if (menuscreen_header) {
         menuscreen_header->setGeometry(185, 53, 540, 61);
         menuscreen_header->setAlignment(Qt::AlignCenter);
-        putStyle(menuscreen_header, hindi ? kHeaderStyleHindi : kHeaderStyle);
+        putStyle(menuscreen_header, ui::titleStyle(26, hindi));
         putText(menuscreen_header, ui::trScreen(s.title));
     }
     QTableWidget* t = m_tables[index];
     if (!t)
         return;
-    plainTable(t, s.finerGrid ? kFinerTableStyle : kTableStyle);
+    plainTable(t, s.finerGrid ? look::ValueTableFine : look::ValueTable);
     t->setAlternatingRowColors(true);
     t->clearSpans();
     t->setRowCount(s.rows);

@@ -20,17 +20,6 @@ using namespace ui;
 
 namespace {
 
-// ----- grids -----
-const QString kGridStyle =
-    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(86, 86, 86); border: none; }");
-const QString kCaptionStyle =
-    QStringLiteral("font: bold 22pt \"DejaVu Sans\"; color: rgb(170, 79, 6); background: transparent; border: none;");
-const QString kLocoStyle = QStringLiteral(
-    "font: bold 22pt \"DejaVu Sans\"; color: rgb(215, 215, 215); background: transparent; border: none;");
-const QString kMenuHeaderStyle =
-    QStringLiteral("font: bold 26pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
-const QString kMenuHeaderStyleHindi =
-    QStringLiteral("font: 26pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
 // The main grid lies exactly on its touch cells (window x 92 .. 919, y 125 .. 550).
 const int kMainWidths[5] = {163, 166, 166, 146, 186};
 const int kMainHeights[4] = {106, 106, 106, 107};
@@ -38,17 +27,6 @@ const QRect kMainGrid(90, 73, 827, 425);
 // The menu grid: window x 200 .. 820, y 133 .. 533, in the menu frame at (175, 53).
 const QRect kMenuGrid(25, 80, 620, 400);
 
-// ----- message list -----
-const QString kListStyle =
-    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(50, 50, 50); border: 1px solid "
-                   "rgb(50, 50, 50); }"
-                   "QHeaderView::section { background-color: #1d414a; color: #9a9a9a; font: 23px Tahoma; border: none;"
-                   " border-right: 1px solid rgb(0, 0, 0); }"
-                   "QScrollBar:vertical { width: 90px; background-color: rgb(20, 20, 20); margin: 0px; border: none; }"
-                   "QScrollBar::handle:vertical { background-color: #30b2d1; min-height: 30px; border-radius: 3px; }"
-                   "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
-                   "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
-const QString kLineStyle = QStringLiteral("background-color: rgb(50, 50, 50); border: none;");
 // Time, subsystem and code narrow enough that the message keeps its 4 lines
 // of 40 characters beside the 90 px scroll bar; 15 pt in the narrow face
 // (18 pt cut the time and the code in their columns, and a message's fourth
@@ -134,9 +112,10 @@ void SubsystemView::redrawGrids()
 void SubsystemView::layoutMainGrid()
 {
     QTableWidget* t = t_subsystem;
-    if (!t || (t->geometry() == kMainGrid && t->columnWidth(3) == kMainWidths[3] && t->styleSheet() == kGridStyle))
+    if (!t ||
+        (t->geometry() == kMainGrid && t->columnWidth(3) == kMainWidths[3] && t->styleSheet() == look::SubsystemGrid))
         return;
-    plainTable(t, kGridStyle);
+    plainTable(t, look::SubsystemGrid);
     if (t->rowCount() != 4 || t->columnCount() != 5) {
         t->setRowCount(4);
         t->setColumnCount(5);
@@ -148,9 +127,9 @@ void SubsystemView::layoutMainGrid()
     t->setGeometry(kMainGrid);
     // Its cells cover it exactly: what lies under it is not painted first.
     t->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    putStyle(sub_locono, kCaptionStyle);
-    putStyle(subsys_locono, kLocoStyle);
-    putStyle(subsys_vertline, kLineStyle);
+    putStyle(sub_locono, look::LocoCaption);
+    putStyle(subsys_locono, look::LocoNumber);
+    putStyle(subsys_vertline, look::DividerLine);
 }
 
 void SubsystemView::putGridCell(QTableWidget* t, proc::Grid grid, int loco, int cell, int code, quint64& drawn)
@@ -186,13 +165,13 @@ void SubsystemView::layoutMenuGrid(bool hindi)
     if (menuscreen_header) {
         menuscreen_header->setGeometry(185, 53, 540, 61);
         menuscreen_header->setAlignment(Qt::AlignCenter);
-        putStyle(menuscreen_header, hindi ? kMenuHeaderStyleHindi : kMenuHeaderStyle);
+        putStyle(menuscreen_header, ui::titleStyle(26, hindi));
         putText(menuscreen_header, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUB-SYS STATUS")));
     }
     QTableWidget* t = t_msubsys;
-    if (!t || t->styleSheet() == kGridStyle)
+    if (!t || t->styleSheet() == look::SubsystemGrid)
         return;
-    plainTable(t, kGridStyle);
+    plainTable(t, look::SubsystemGrid);
     for (int c = 0; c < 5; ++c)
         t->setColumnWidth(c, kMenuGrid.width() / 5);
     for (int r = 0; r < 4; ++r)
@@ -217,7 +196,7 @@ void SubsystemView::layoutList(const QString& subsystemNo)
     QTableWidget* t = t_browseloco;
     if (!t)
         return;
-    t->setStyleSheet(kListStyle);
+    t->setStyleSheet(look::MessageList);
     t->setGeometry(8, 60, 904, 448);
     t->horizontalHeader()->show();
     t->horizontalHeader()->setFixedHeight(40);
@@ -238,9 +217,9 @@ void SubsystemView::layoutList(const QString& subsystemNo)
                                   ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Messages"))});
     for (int c = 0; c < 3; ++c)
         t->setColumnWidth(c, kListWidths[c]);
-    putStyle(sub_message, kCaptionStyle);
+    putStyle(sub_message, ui::titleStyle(22));
     putText(sub_message, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MESSAGES - ")) + subsystemNo);
-    putStyle(subsys_vertline, kLineStyle);
+    putStyle(subsys_vertline, look::DividerLine);
 }
 
 int SubsystemView::fill(const QVector<subsys::Message>& messages)

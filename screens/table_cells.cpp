@@ -138,8 +138,7 @@ void opaqueGroup(QWidget* g)
         return;
     // No margin or padding in its style: with a box the style sheet takes the
     // opaque-paint attribute away again when it polishes the group.
-    g->setStyleSheet(
-        QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: 1px solid rgb(35, 35, 35); }"));
+    g->setStyleSheet(look::ScreenGroup);
     g->setAutoFillBackground(true);
     QPalette p = g->palette();
     p.setColor(QPalette::Window, Qt::black);

@@ -28,6 +28,22 @@ const QString& textStyle(int pointSize, QRgb colour, bool bold, bool condensed)
     return it.value();
 }
 
+QString titleStyle(int pointSize, bool hindi)
+{
+    if (hindi)
+        return QStringLiteral("font: %1pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;"
+                              " border: none;")
+            .arg(pointSize);
+    return QStringLiteral("font: bold %1pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;"
+                          " border: none;")
+        .arg(pointSize);
+}
+
+const QString Tab_Pressed_Style =
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
+const QString Tab_Other_Style =
+    QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
+
 const QString& lcdStyle(QRgb colour)
 {
     static QHash<QRgb, QString> cache;
@@ -134,8 +150,12 @@ const QString Password_Error_Style = QStringLiteral(
 const QString Password_Line_Style = QStringLiteral("background-color: rgb(170, 79, 6); border: none;");
 const QString Password_Box_Style = QStringLiteral(
     "QGroupBox { background-color: rgb(15, 15, 15); border: 2px solid rgb(90, 86, 86); border-radius: 8px; }");
-const QString Password_Header_Style = QStringLiteral(
-    "font: bold 24pt DejaVu Sans; color: rgb(170, 79, 6); background-color: transparent; border: none;");
+const QString Password_Header_Style = ui::titleStyle(24);
+const QString Password_Info_Style = QStringLiteral(
+    "font: 12pt \"DejaVu Sans\"; color: rgb(160, 160, 160); background-color: transparent; border: none;");
+const QString Password_Close_Style = QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: rgb(200, 200, 200);"
+                                           " background-color: rgb(41, 36, 36); border: 1px solid rgb(90, 86, 86);"
+                                           " border-radius: 4px;");
 
 // Processor choice radio buttons.
 const QString Menu_Processor_Radio_Style = QStringLiteral(
@@ -167,12 +187,166 @@ const QString Keyboard_Key_Style = QStringLiteral(
     "QPushButton:pressed { background-color: rgb(40, 90, 102); }");
 // clang-format on
 
+namespace look {
+
+// The message box.
+const QString MessageHeader =
+    QStringLiteral("font: bold 22pt DejaVu Sans; color: rgb(230, 172, 0); background: transparent; border: none;");
+const QString MessageSmallText =
+    QStringLiteral("font-size: 14px;background-color: rgba(0,0,0,0);border-color: rgba(0,0,0,0);");
+const QString MenuPanel = QStringLiteral(
+    "QGroupBox { background-color: rgb(8, 8, 8); border: 1px solid rgb(45, 45, 45); border-radius: 4px; }");
+const QString MenuRule = QStringLiteral("background-color: rgb(70, 66, 66); border: none;");
+const QString MenuSubsystemEntry = QStringLiteral("font: 20pt Ubuntu; color: rgb(208, 97, 7);");
+const QString MenuSubsystemEntryHindi = QStringLiteral("font: 24pt Lohit-Devanagari; color: rgb(208, 97, 7);");
+const QString FaultButtonPressed = QStringLiteral(
+    "background-color: rgb(0, 0, 0);color: rgb(115, 115, 115);font: 75 19pt Sans;border:1px solid black;");
+const QString KeyboardPanel = QStringLiteral(
+    "QGroupBox { background-color: rgb(12, 12, 12); border: 2px solid rgb(70, 66, 66); border-radius: 6px; }");
+const QString KeyboardText = QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230);"
+                                            " background-color: rgb(0, 0, 0); border: 1px solid rgb(70, 66, 66);");
+const QString ScreenGroup =
+    QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: 1px solid rgb(35, 35, 35); }");
+const QString PopupPageNumber = QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+const QString BlackGroup = QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: none; }");
+const QString SubsystemStripDdu =
+    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(60, 60, 60); border: none; }");
+const QString MessageText =
+    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background: transparent; border: none;");
+
+// Brightness panel.
+const QString BrightnessValue = QStringLiteral(
+    "font: bold 16pt \"DejaVu Sans\"; color: rgb(215, 215, 215); background: transparent; border: none;");
+const QString BrightnessBar =
+    QStringLiteral("QProgressBar { background-color: rgb(30, 30, 30); border: 1px solid rgb(90, 86, 86);"
+                   " border-radius: 4px; }"
+                   " QProgressBar::chunk { background-color: %1; border-radius: 3px; }")
+        .arg(ui::rgbText(ui::kYellow));
+const QString BrightnessPanel = QStringLiteral(
+    "QGroupBox { background-color: rgb(15, 15, 15); border: 2px solid rgb(90, 86, 86); border-radius: 6px; }");
+
+// Date and time screen.
+const QString DateTimeReadout =
+    QStringLiteral("font: 40pt Ubuntu;color: #666666;border-color: rgba(0,0,0,0);background-color:rgba(0,0,0,0);");
+const QString DateTimeReadoutSelected =
+    QStringLiteral("font: 40pt Ubuntu;color: #ff0000;border-color: rgba(0,0,0,0);background-color:rgba(0,0,0,0);");
+const QString DateTimeCaption = QStringLiteral(
+    "font: bold 15pt \"DejaVu Sans\"; color: rgb(150, 150, 150); background: transparent; border: none;");
+
+// Status banner.
+const QString BannerNoData = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
+                                            " background-color: rgb(135, 5, 5); border: 2px solid rgb(235, 235, 235);"
+                                            " border-radius: 6px; }");
+const QString BannerDemo = QStringLiteral("QLabel { font: bold 18pt \"DejaVu Sans\"; color: rgb(0, 0, 0);"
+                                          " background-color: rgb(230, 172, 0); border: 2px solid rgb(0, 0, 0);"
+                                          " border-radius: 6px; }");
+
+// Diagnosis.
+const QString DiagnosisPrompt = QStringLiteral("font: bold 19pt Serif;color: rgb(170, 79, 6);");
+const QString DiagnosisPromptHindi = QStringLiteral("font: 22pt Lohit-Devanagari;color: rgb(170, 79, 6);");
+const QString ClearGroup = QStringLiteral("QGroupBox { background: transparent; border: none; }");
+
+// Lists of messages and records.
+const QString ListHeader =
+    QStringLiteral("QHeaderView::section { background-color: #1d414a; color: #757575; font: 23px Tahoma;"
+                   " border: none; border-right: 1px solid rgb(0, 0, 0); }");
+const QString ListScrollBar = QStringLiteral(
+    "QScrollBar:vertical { width: 90px; background-color: rgb(20, 20, 20); margin: 0px; border: none; }"
+    "QScrollBar::handle:vertical { background-color: rgb(70, 66, 66); min-height: 30px; border-radius: 3px; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
+const QString DividerLine = QStringLiteral("background-color: rgb(50, 50, 50); border: none;");
+
+// Diagnosis details.
+const QString DetailCaption =
+    QStringLiteral("font: 21pt Tahoma; color: #757575; background-color: #1d414a; border: none;");
+const QString DetailSignal = QStringLiteral("font: 18pt DejaVu Sans; color: rgb(230, 172, 0);"
+                                            " background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50);"
+                                            " padding-left: 10px;");
+const QString DetailTextBox =
+    QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50); }");
+const QString DetailText =
+    QStringLiteral("font: 18pt DejaVu Sans; color: rgb(210, 210, 210); background-color: transparent; border: none;"
+                   " padding: 4px 6px;");
+
+// Processor I/O pages.
+const QString IoTable =
+    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); alternate-background-color: rgb(20, 20, 20);"
+                   " gridline-color: rgb(50, 50, 50); border: 1px solid rgb(50, 50, 50); }");
+const QString IoCaption =
+    QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: rgb(9, 199, 237); background: transparent; border: none;");
+const QString PageNumber = QStringLiteral(
+    "font: bold 18pt \"DejaVu Sans\"; color: rgb(200, 200, 200); background: transparent; border: none;");
+const QString SourceBox =
+    QStringLiteral("QGroupBox { background-color: rgb(12, 12, 12); border: 1px solid rgb(50, 50, 50); }"
+                   " QLabel { background: transparent; border: none; }");
+const QString SourceCaption = QStringLiteral("font: bold 10pt \"DejaVu Sans\"; color: rgb(150, 150, 150);");
+
+// Menu columns beside a screen.
+const QString MenuColumn =
+    QStringLiteral("QGroupBox { background-color: rgb(8, 8, 8); border: 1px solid rgb(35, 35, 35); }");
+
+// A widget that draws nothing of its own.
+const QString Bare = QStringLiteral("background: transparent; border: none;");
+
+// The DDS screen's title, cyan as the vehicle's DDS window has it.
+const QString DdsTitle =
+    QStringLiteral("border: 0,0,0; background-color: rgba(0,0,0,0);font: 30pt Ubuntu;color: rgb(9, 199, 237);");
+
+// Value tables of the subsystem screens, with a 1 px frame like the auxiliary.
+const QString ValueTable =
+    QStringLiteral("QTableWidget { background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
+                   "gridline-color: rgb(50, 50, 50); border: 1px solid rgb(50, 50, 50); }");
+const QString ValueTableFine =
+    QStringLiteral("QTableWidget { background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
+                   "gridline-color: rgb(40, 40, 40); border: 1px solid rgb(50, 50, 50); }");
+
+// Subsystem grid, the loco number above it and the message list.
+const QString SubsystemGrid =
+    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(86, 86, 86); border: none; }");
+const QString LocoCaption =
+    QStringLiteral("font: bold 22pt \"DejaVu Sans\"; color: rgb(170, 79, 6); background: transparent; border: none;");
+const QString LocoNumber = QStringLiteral(
+    "font: bold 22pt \"DejaVu Sans\"; color: rgb(215, 215, 215); background: transparent; border: none;");
+const QString MessageList =
+    QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); gridline-color: rgb(50, 50, 50); border: 1px solid "
+                   "rgb(50, 50, 50); }"
+                   "QHeaderView::section { background-color: #1d414a; color: #9a9a9a; font: 23px Tahoma; border: none;"
+                   " border-right: 1px solid rgb(0, 0, 0); }"
+                   "QScrollBar:vertical { width: 90px; background-color: rgb(20, 20, 20); margin: 0px; border: none; }"
+                   "QScrollBar::handle:vertical { background-color: #30b2d1; min-height: 30px; border-radius: 3px; }"
+                   "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
+                   "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
+
+// Fault pop-up and driver advice.
+const QString PopupGroup =
+    QStringLiteral("QGroupBox { background-color: rgb(204, 112, 0); border: 2px solid rgb(204, 112, 0); }"
+                   " QLabel { color: rgb(0, 0, 0); background: transparent; border: none; }");
+const QString PopupButton = QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
+                                           " border: 2px solid rgb(0, 0, 0); border-radius: 4px;"
+                                           " font: bold 13pt \"DejaVu Sans\"; }");
+const QString PopupButtonFocused =
+    QStringLiteral("QPushButton { background-color: rgb(0, 0, 0); color: rgb(230, 230, 230);"
+                   " border: 4px solid rgb(235, 235, 235); border-radius: 4px; font: bold 13pt \"DejaVu Sans\"; }");
+const QString PopupHeader = QStringLiteral("font: bold 19pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+const QString PopupPage = QStringLiteral("font: 17pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");
+const QString PopupNoData = QStringLiteral("QLabel { font: bold 19pt \"DejaVu Sans\"; color: rgb(255, 255, 255);"
+                                           " background-color: rgb(0, 0, 0); border-radius: 4px; }");
+
+// Process information tables.
+const QString ProcessTable =
+    QStringLiteral("QTableWidget { border: 2px solid rgb(50,50,50);gridline-color: rgb(50, 50, "
+                   "50); background-color: rgb(0, 0, 0); }");
+const QString MotorTable =
+    QStringLiteral("QTableWidget { border: 2px solid rgb(50,50,50);gridline-color: rgb(50, 50, 50);"
+                   " background-color: rgb(0, 0, 0); }"
+                   "QHeaderView::section { background-color: #315a66; color: rgb(200, 200, 200); font: 25px Tahoma;"
+                   " height: 47px; border: none; border-right: 1px solid rgb(0, 0, 0); }");
+
+} // namespace look
+
 namespace maint {
 
-const QString kTitleStyle = QStringLiteral(
-    "font: bold 22pt DejaVu Sans; color: rgb(9, 199, 237); background-color: transparent; border: none;");
-const QString kDialogTitleStyle =
-    QStringLiteral("font: bold 20pt DejaVu Sans; color: rgb(170, 79, 6); background-color: transparent; border: none;");
 const QString kHeaderStyle =
     QStringLiteral("QHeaderView { background-color: #1d414a; border: none; }"
                    "QHeaderView::section { background-color: #1d414a; color: #9a9a9a; font: 23px Tahoma;"
@@ -202,6 +376,42 @@ QString tickBoxStyle()
                           "::indicator:checked { image: url(%1); }")
         .arg(Dir_rms_img_Tick);
 }
+
+QString filterBoxStyle()
+{
+    return QStringLiteral("QCheckBox { font: bold 17pt DejaVu Sans; color: rgb(180, 180, 180);"
+                          " background-color: transparent; spacing: 10px; }"
+                          "QCheckBox") +
+        tickBoxStyle();
+}
+
+QString filterTableStyle()
+{
+    return QStringLiteral("QTableWidget { background-color: rgb(0, 0, 0); color: #666666;"
+                          " gridline-color: rgb(40, 40, 40); border: 1px solid rgb(50, 50, 50); }"
+                          "QTableWidget") +
+        tickBoxStyle();
+}
+
+QString variableTableStyle()
+{
+    return filterTableStyle() +
+        QStringLiteral("QScrollBar:vertical { width: 85px; background-color: rgb(20, 20, 20);"
+                       " margin: 160px 0px 150px 0px; border: none; }"
+                       "QScrollBar::handle:vertical { background-color: rgb(70, 66, 66); min-height: 30px;"
+                       " border-radius: 3px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
+}
+
+const QString kFooterStyle = QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(150, 150, 150);"
+                                            " background: transparent; border: none;");
+const QString kFooterValueStyle = QStringLiteral("font: bold 15pt DejaVu Sans; color: rgb(230, 172, 0);"
+                                                 " background: transparent; border: none;");
+
+const QString kCountStyle = QStringLiteral("font: bold 20pt DejaVu Sans; color: rgb(230, 172, 0);"
+                                           " background-color: transparent; border: none;");
+const QString kLoadingStyle = QStringLiteral("font: 35pt Ubuntu;color: rgb(0, 120, 8);");
 
 QFont tahoma(int pointSize)
 {

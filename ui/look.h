@@ -1,12 +1,18 @@
 #pragma once
 // The one look of the display: colours, fonts and style sheets of every
 // screen, in one place.
-//  - ui::      the colour vocabulary of values and states, text and LCD styles;
+//  - ui::      the colour vocabulary of values and states, text and LCD styles,
+//              the one title style (titleStyle) and the tab styles;
 //  - globals:  fonts, the keypad focus of buttons (top bar, sub-menus, tabs),
 //              the password pad, the message box, overlays, the keyboard
 //              (their names are the ones the rest of the system uses);
+//  - look::    the parts of the driver's screens: lists, tables, the fault
+//              pop-up, the diagnosis details, the I/O pages, the banners;
 //  - maint::   tables, headers, captions and dialogs of the maintenance tools;
-//  - cfglook:: the configuration screens, the menu frame header, driver details.
+//  - cfglook:: the configuration screens and driver details.
+// One title look (orange serif) and one selected-button look (teal) on every
+// screen; the pale yellow of a pressed tab only on tabs, the cyan of the DDS
+// title only there.
 // Screens take their looks from here; a style string written in a screen's
 // own file is a bug to move here.
 
@@ -33,6 +39,19 @@ const QString& textStyle(int pointSize, QRgb colour, bool bold = true, bool cond
 const QString& lcdStyle(QRgb colour);
 // "rgb(r, g, b)"
 QString rgbText(QRgb colour);
+
+// Every screen and dialog title: bold orange serif on nothing, the size fitted
+// to its place; in Hindi the Devanagari face (the serif has no Devanagari) at
+// `pointSize` as well (callers give the Hindi size where it differs). The one
+// title outside it is the DDS screen's "DIAGNOSIS", whose cyan look is fixed.
+QString titleStyle(int pointSize, bool hindi = false);
+
+// The selected button of a choice (menu columns, the maintenance and
+// configuration menus) is teal: Key_submenu_select_Style and its kin. A tab
+// that switches what one table shows (diagnosis details, telegram view modes)
+// is pale yellow when pressed: these two, and nothing else.
+extern const QString Tab_Pressed_Style;
+extern const QString Tab_Other_Style;
 
 } // namespace ui
 
@@ -68,6 +87,8 @@ extern const QString Password_Error_Style;
 extern const QString Password_Line_Style;
 extern const QString Password_Box_Style;
 extern const QString Password_Header_Style;
+extern const QString Password_Info_Style;
+extern const QString Password_Close_Style;
 extern const QString Menu_Processor_Radio_Style;
 extern const QString Menu_Processor_Radio_Style_Border;
 extern const QString Soft_Update_Style2;
@@ -79,12 +100,117 @@ extern const QString Message_Box_Style;  // the message group
 extern const QString Blur_Style;         // full-screen shade under pop-ups
 extern const QString Keyboard_Key_Style; // on-screen keyboard keys
 
+namespace look {
+
+// The message box: header, text, and the small text of the calibration notice.
+extern const QString MessageHeader;
+extern const QString MessageText;
+extern const QString MessageSmallText;
+
+// The main menu's panel and the rule under its title; the subsystem entry of
+// the menu in its own colour.
+extern const QString MenuPanel;
+extern const QString MenuRule;
+extern const QString MenuSubsystemEntry;
+extern const QString MenuSubsystemEntryHindi;
+
+// The fault button of the top bar while a finger is on it.
+extern const QString FaultButtonPressed;
+
+// The on-screen keyboard: its panel and the line of typed text.
+extern const QString KeyboardPanel;
+extern const QString KeyboardText;
+
+// A screen group drawn opaque over the home layout.
+extern const QString ScreenGroup;
+
+// The DDU home layout's opaque group and its subsystem strip (the RMS strip
+// has the subsystem grid's look).
+extern const QString BlackGroup;
+extern const QString SubsystemStripDdu;
+
+// Brightness panel.
+extern const QString BrightnessValue;
+extern const QString BrightnessBar;
+extern const QString BrightnessPanel;
+
+// Date and time screen.
+extern const QString DateTimeCaption;
+extern const QString DateTimeReadout;
+extern const QString DateTimeReadoutSelected; // the field the arrows change
+
+// Status banner: white on the fault red for a lost link, black on the warning
+// yellow for the demo: neither can be taken for a value of the screen..
+extern const QString BannerNoData;
+extern const QString BannerDemo;
+
+// Diagnosis: the processor prompt (weight 75 of the old style-sheet scale is
+// bold; Qt 6 reads a number on the CSS scale, so the styles say "bold"), the
+// radio group.
+extern const QString DiagnosisPrompt;
+extern const QString DiagnosisPromptHindi;
+extern const QString ClearGroup;
+
+// Lists of messages and records (diagnosis list, DDS table): header, the wide
+// scroll bar between the paging buttons, the rule between list and buttons.
+extern const QString ListHeader;
+extern const QString ListScrollBar;
+extern const QString DividerLine;
+
+// Diagnosis details: signal caption and value, the text box of symptoms,
+// causes or advice.
+extern const QString DetailCaption;
+extern const QString DetailSignal;
+extern const QString DetailTextBox;
+extern const QString DetailText;
+
+// Processor I/O pages.
+extern const QString IoTable;
+extern const QString IoCaption;
+extern const QString PageNumber;
+extern const QString SourceBox;
+extern const QString SourceCaption;
+
+// Menu columns beside a screen (process information, processor choice).
+extern const QString MenuColumn;
+
+// A widget that draws nothing of its own (lamps in cells).
+extern const QString Bare;
+
+// The DDS screen's title, cyan as the vehicle's DDS window has it (the one
+// title outside titleStyle()).
+extern const QString DdsTitle;
+
+// Value tables of the subsystem screens, with a 1 px frame like the auxiliary
+// converter's (without one, spanned cells showed stubs of their inner grid
+// lines along the top edge); the finer grid of the auxiliary converter.
+extern const QString ValueTable;
+extern const QString ValueTableFine;
+
+// Subsystem grid, the loco number above it and the message list.
+extern const QString SubsystemGrid;
+extern const QString LocoCaption;
+extern const QString LocoNumber;
+extern const QString MessageList;
+
+// Fault pop-up and driver advice: black text on the fault orange; "NO DATA
+// since" white on black, apart from the orange of a current message.
+extern const QString PopupGroup;
+extern const QString PopupButton;
+extern const QString PopupButtonFocused;
+extern const QString PopupHeader;
+extern const QString PopupPage;
+extern const QString PopupNoData;
+extern const QString PopupPageNumber;
+
+// Process information tables (the motor status table with its header).
+extern const QString ProcessTable;
+extern const QString MotorTable;
+
+} // namespace look
+
 namespace maint {
 
-// Screen titles ("MVB TELEGRAM", "MVB PROCESS VARIABLES" ...).
-extern const QString kTitleStyle;
-// Dialog headers ("FILTER PROCESSOR", "LOAD FILE" ...).
-extern const QString kDialogTitleStyle;
 // Horizontal table headers.
 extern const QString kHeaderStyle;
 // The scroll bars beside the tables, between their paging buttons.
@@ -95,8 +221,22 @@ extern const QString kValueStyle;
 extern const QString kValueUnknownStyle; // "--" in the no-data grey
 // The dialogs of the variable monitor.
 extern const QString kDialogStyle;
-// Tick boxes of the tables and the filter panels.
+// Tick boxes of the tables and the filter panels (a function: the tick
+// image's path is known only once the data root is).
 QString tickBoxStyle();
+// The labelled tick boxes of the filter panels.
+QString filterBoxStyle();
+// The processor table of the telegram filter, with its tick boxes.
+QString filterTableStyle();
+// The signal tables of the variable monitor: tick boxes, and the wide scroll
+// bar under the paging buttons (its groove is the track between them).
+QString variableTableStyle();
+// The maintenance footer: loco, cab and clock, and the active cab's value.
+extern const QString kFooterStyle;
+extern const QString kFooterValueStyle;
+// The count of selected signals, and "Loading..." while the list loads.
+extern const QString kCountStyle;
+extern const QString kLoadingStyle;
 
 // Table text: Tahoma, or where the unit lacks it a narrow face of about its width.
 QFont tahoma(int pointSize);
@@ -109,8 +249,6 @@ const QColor kCellText(0x66, 0x66, 0x66);
 
 namespace cfglook {
 
-inline const QString kTitleStyle = QStringLiteral(
-    "font: bold 24pt DejaVu Sans; color: rgb(9, 199, 237); background-color: transparent; border: none;");
 inline const QString kHeadingStyle =
     QStringLiteral("font: bold 17pt DejaVu Sans; color: rgb(170, 79, 6); background-color: transparent; border: none;");
 inline const QString kActiveStyle =
@@ -134,12 +272,6 @@ inline const QString kTableStyle = QStringLiteral(
 inline const QString kDriverTableStyle =
     QStringLiteral("background-color: rgb(0,0,0);alternate-background-color:  rgb(20, 20, 20);"
                    "gridline-color: rgb(30, 30, 30);");
-// The header of the menu frame over these screens, centred left of the
-// frame's back and home keys.
-inline const QString kMenuHeaderStyle =
-    QStringLiteral("font: bold 26pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;");
-inline const QString kMenuHeaderStyleHindi =
-    QStringLiteral("font: 26pt Lohit-Devanagari; color: rgb(170, 79, 6); background: transparent;");
 inline const QString kFutureStyle = QStringLiteral("font: 75 22pt Serif;color: rgb(200, 20, 6);");
 inline const QString kFutureStyleHindi = QStringLiteral("font: 26pt Lohit-Devanagari;color: rgb(200, 20, 6);");
 

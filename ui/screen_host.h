@@ -26,6 +26,9 @@ enum class AfterOk {
     Nothing,
     Restart,         // "DDU will restart now!": the program ends with the restart status and the unit reboots
     DiagnosisChoice, // "No DDS Found": back to the diagnosis processor choice
+    // "Do you want to calibrate": YES shows "Calibration screen will appear
+    // after system restart", whose OK restarts as Restart does.
+    CalibrationNotice,
 };
 
 class ScreenHost {
@@ -56,13 +59,22 @@ public:
     // are dropped. dispatchKeys() then draws it (and runs the dispatcher once).
     virtual void setKeyFocus(int menuNo, int pressCount, int selectKey) = 0;
     virtual void dispatchKeys() = 0;
+    // The focused place of the keypad focus group alone (pending keys stay).
+    virtual int keyPlace() const = 0;
+    virtual void setKeyPlace(int pressCount) = 0;
+    // Touch debouncing of a pad: every later hit locks the panel for
+    // `ticks` input ticks, or touches already queued are dropped and the
+    // panel stays locked for `ticks` ticks from now.
+    virtual void setTouchLockout(int ticks) = 0;
+    virtual void dropQueuedTouches(int ticks) = 0;
     // The frame of the main menu's screens (title bar with back and home).
     virtual void showMenuFrame() = 0;
     // A tool of the maintenance area: the menu column and footer with the
     // tool's group, the tool's menu entry marked.
     virtual void showMaintenanceTool(const char* group, const char* menuEntry) = 0;
-    // The password pad at a protected action's stage.
-    virtual void openPasswordPad(int stage) = 0;
+    // The password pad at a protected action's stage; `onAccepted` runs
+    // once after the right code (never after a wrong one or the pad closed).
+    virtual void openPasswordPad(int stage, std::function<void()> onAccepted) = 0;
     // The top bar with `entry` marked selected (the others reset; none for nullptr).
     virtual void markTopBar(const char* entry) = 0;
     // The home layout toggle cannot be used while this screen is shown, or
@@ -100,6 +112,9 @@ public:
 
     // ----- language -----
     virtual bool hindi() const = 0;
+    // Installs the translation of `language` (0 English, 1 Hindi), goes home
+    // and writes every text again; false when its file could not be loaded.
+    virtual bool switchLanguage(int language) = 0;
 
     // ----- data -----
     virtual const SignalStore& snapshot() const = 0;

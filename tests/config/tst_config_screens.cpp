@@ -21,6 +21,7 @@
 #include "maintenance/driver_screen.h"
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
+#include "screens/password_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
 #include "tests/support/window.h"
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(w->screen_id, screen::DduConfigure);
         w->W<QAbstractButton>(button)->setEnabled(true); // hidden on the unit; the pad still guards it
         click(*w, button);
-        QCOMPARE(w->PasswordPad_Stage, stage);
+        QCOMPARE(w->passwordPad->PasswordPad_Stage, stage);
         QCOMPARE(w->screen_id, padScreen);
         QVERIFY(w->isShown("Gpassword"));
         typeCode(*w, "4026"); // the maintenance code is not the configuration code

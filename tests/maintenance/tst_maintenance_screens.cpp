@@ -28,6 +28,7 @@
 #include "maintenance/variable_view.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -217,6 +218,11 @@ private slots:
         QCOMPARE(w->screen_id, screen::VariableFilter);
         tap(*w, "proc_filter");
         QCOMPARE(w->screen_id, screen::ProcessorFilter);
+        // A ticked box draws the tick image: its style names the image's path,
+        // which is known only once the data root is (not when styles are made).
+        QVERIFY(!Dir_rms_img_Tick.isEmpty());
+        const QString tick = QStringLiteral("url(%1)").arg(Dir_rms_img_Tick);
+        QVERIFY(w->variableMonitor->monitorDialogs->fcheck[0]->styleSheet().contains(tick));
         QVERIFY(w->variableMonitor->monitorDialogs->fcheck[0]->isChecked()); // "ALL" before the first filter
         w->variableMonitor->monitorDialogs->fcheck[0]->click();
         tap(*w, "filter_ok");
@@ -242,6 +248,7 @@ private slots:
         tap(*w, "mvbvar_filter");
         tap(*w, "tele_filter");
         QCOMPARE(w->screen_id, screen::TelegramFilter);
+        QVERIFY(w->variableMonitor->monitorDialogs->filtertelegram_all->styleSheet().contains(tick));
         QVERIFY(w->variableMonitor->monitorDialogs->allTicked());
         QTableWidget* ports = w->variableMonitor->monitorDialogs->t_MVBfiltertelegram;
         int row3110 = -1;

@@ -25,14 +25,18 @@
 
 #include <memory>
 
-#include "app/datetime_view.h"
 #include "app/mainwindow.h"
-#include "app/password_view.h"
-#include "app/settings_logic.h"
-#include "app/settings_view.h"
 #include "diagnostics/fault.h"
+#include "screens/datetime_screen.h"
+#include "screens/datetime_view.h"
+#include "screens/password_screen.h"
+#include "screens/password_view.h"
+#include "screens/settings_logic.h"
+#include "screens/settings_screen.h"
+#include "screens/settings_view.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 
 #ifndef DDU_QM_DIR
@@ -256,22 +260,22 @@ private slots:
     void maintenanceCodeUnlocksUntilRelock()
     {
         auto w = makeWindow();
-        QCOMPARE(w->passwordView->resolve(w.get()) + w->dateTimeView->resolve(w.get()) +
-                     w->settingsView->resolve(w.get()),
+        QCOMPARE(w->passwordPad->passwordView->resolve(w.get()) + w->dateTime->dateTimeView->resolve(w.get()) +
+                     w->settingsScreen->settingsView->resolve(w.get()),
                  QStringList());
         auto* maintenance = w->W<QAbstractButton>("maintenance");
         QVERIFY(w->DDU_Maintenance_Password_lock && showsIcon(maintenance, Dir_rms_img_Lock));
         touchAt(*w, {920, 30}); // MAINTENANCE in the top bar
         QVERIFY(w->isShown("Gpassword") && w->isShown("Gpassword_blur"));
-        QCOMPARE(w->passwordView->pwd_header->text(), QStringLiteral("MAINTENANCE"));
-        QCOMPARE(w->passwordView->pwd_info->text(),
+        QCOMPARE(w->passwordPad->passwordView->pwd_header->text(), QStringLiteral("MAINTENANCE"));
+        QCOMPARE(w->passwordPad->passwordView->pwd_info->text(),
                  QStringLiteral("Please enter security code and use OK button\nUse C button to clear or cancel"));
         typeByTouch(*w, QStringLiteral("4026"));
-        QCOMPARE(w->passwordView->pwd_text_maint->echoMode(), QLineEdit::Password);
-        QCOMPARE(w->passwordView->pwd_text_maint->text(), QStringLiteral("4026"));
+        QCOMPARE(w->passwordPad->passwordView->pwd_text_maint->echoMode(), QLineEdit::Password);
+        QCOMPARE(w->passwordPad->passwordView->pwd_text_maint->text(), QStringLiteral("4026"));
         touchAt(*w, padKey(QLatin1Char('K')));
         QVERIFY(!w->isShown("Gpassword") && !w->isShown("Gpassword_blur"));
-        QVERIFY(!w->DDU_Maintenance_Password_lock && w->PasswordPad_Stage == 0);
+        QVERIFY(!w->DDU_Maintenance_Password_lock && w->passwordPad->PasswordPad_Stage == 0);
         QVERIFY(w->isShown("Gmaint_menu") && showsIcon(maintenance, Dir_rms_img_UnLock));
 
         // Not asked again within the re-lock time, asked again once it has passed.
@@ -300,7 +304,7 @@ private slots:
             press(*w, "09", downs);
             press(*w, "10");
         }
-        QCOMPARE(w->password_text, QStringLiteral("4026"));
+        QCOMPARE(w->passwordPad->password_text, QStringLiteral("4026"));
         press(*w, "08"); // Up from no focus: OK
         press(*w, "10");
         QVERIFY(!w->isShown("Gpassword") && !w->DDU_Maintenance_Password_lock);
@@ -309,12 +313,16 @@ private slots:
     void configurationStagesRefuseTheMaintenanceCode()
     {
         auto w = makeWindow();
-        QLineEdit* text = w->passwordView->pwd_text_maint;
-        for (int stage : {2, 3, 4, 6, 8, 5}) {
-            w->screen_id = screen::CabSelection;
-            w->password_open(stage);
-            QCOMPARE(w->passwordView->pwd_header->text(), trMain(padStage(stage)->header));
-            QCOMPARE(w->passwordView->pwd_info->text() ==
+        QLineEdit* text = w->passwordPad->passwordView->pwd_text_maint;
+        // Each opened by its own button, which gives the pad its action.
+        const std::pair<int, const char*> openers[] = {
+            {2, "on_vcu_button_clicked"}, {3, "on_sr_button_clicked"},          {4, "on_bur_button_clicked"},
+            {6, "on_cab_button_clicked"}, {8, "on_software_updateBtn_clicked"}, {5, "on_calibrate_button_clicked"}};
+        for (const auto& [stage, opener] : openers) {
+            QVERIFY(w->invokeSlot(opener));
+            QCOMPARE(w->passwordPad->PasswordPad_Stage, stage);
+            QCOMPARE(w->passwordPad->passwordView->pwd_header->text(), trMain(padStage(stage)->header));
+            QCOMPARE(w->passwordPad->passwordView->pwd_info->text() ==
                          QLatin1String("Please enter security code and click OK. \n(Use C button to clear or cancel)"),
                      stage == 8);
             typeByTouch(*w, QStringLiteral("4026K"));
@@ -324,9 +332,10 @@ private slots:
             // The next digit brings the masked text back.
             typeByTouch(*w, QStringLiteral("9"));
             QVERIFY(text->echoMode() == QLineEdit::Password && text->styleSheet() == Password_Text_Style);
-            QCOMPARE(w->password_text, QStringLiteral("9"));
+            QCOMPARE(w->passwordPad->password_text, QStringLiteral("9"));
             typeByTouch(*w, QStringLiteral("C4027K"));
-            QVERIFY2(!w->isShown("Gpassword") && w->PasswordPad_Stage == 0, qPrintable(QString::number(stage)));
+            QVERIFY2(!w->isShown("Gpassword") && w->passwordPad->PasswordPad_Stage == 0,
+                     qPrintable(QString::number(stage)));
         }
         // Stage 5 asks whether to calibrate.
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QStringLiteral("Do you want to calibrate"));
@@ -342,11 +351,11 @@ private slots:
             touchAt(*w, padKey(QLatin1Char('5')));
         press(*w, "09"); // key 1, then Enter over and over: it stays on key 1
         press(*w, "10", 50);
-        QCOMPARE(w->password_text.size(), kMaxTypedDigits);
-        QCOMPARE(w->passwordView->pwd_text_maint->text().size(), kMaxTypedDigits);
+        QCOMPARE(w->passwordPad->password_text.size(), kMaxTypedDigits);
+        QCOMPARE(w->passwordPad->passwordView->pwd_text_maint->text().size(), kMaxTypedDigits);
         touchAt(*w, padKey(QLatin1Char('K')));
-        QCOMPARE(w->passwordView->pwd_text_maint->text(), QStringLiteral("INVALID PASSWORD"));
-        QVERIFY(w->password_text.isEmpty());
+        QCOMPARE(w->passwordPad->passwordView->pwd_text_maint->text(), QStringLiteral("INVALID PASSWORD"));
+        QVERIFY(w->passwordPad->password_text.isEmpty());
     }
 
     // ------------------------------------------------- message box, date and time
@@ -354,7 +363,7 @@ private slots:
     void boxOverBoxReturnsToTheFirstScreen()
     {
         auto w = makeWindow();
-        w->on_setdatetime_clicked();
+        w->dateTime->on_setdatetime_clicked();
         w->Dialog_Box("Invalid Date", 1);
         w->Dialog_Box("Second message", 2);
         touchAt(*w, {505, 460}); // OK of the OK-only form
@@ -365,10 +374,10 @@ private slots:
     void dateScreenByTouchAndKey()
     {
         auto w = makeWindow();
-        w->on_setdatetime_clicked();
-        DateTimeView& v = *w->dateTimeView;
+        w->dateTime->on_setdatetime_clicked();
+        DateTimeView& v = *w->dateTime->dateTimeView;
         QVERIFY(w->screen_id == screen::DateTime && w->isShown("Gdatetime") && w->isShown("Gproinfo_menu"));
-        QCOMPARE(v.lcd_day->styleSheet(), DateTimeView::kSelectedStyle);
+        QCOMPARE(v.lcd_day->styleSheet(), look::DateTimeReadoutSelected);
         QCOMPARE(v.read().value[Year], QDate::currentDate().year());
         // Each button by touch, then by Enter on its keypad focus.
         // clang-format off
@@ -393,13 +402,13 @@ private slots:
         }
         // Up on day 31 is day 1; three times right, then down on hour 0 is 23.
         v.show(DateTimeFields::from(QDateTime(QDate(2024, 1, 31), QTime(0, 30, 0))));
-        w->date_time_lcd_color = Day;
+        w->dateTime->date_time_lcd_color = Day;
         touchAt(*w, {687, 267});
         QCOMPARE(v.lcd_day->intValue(), 1);
         for (int i = 0; i < 3; ++i)
             touchAt(*w, {752, 320});
-        QVERIFY(v.lcd_hour->styleSheet() == DateTimeView::kSelectedStyle &&
-                v.lcd_day->styleSheet() == DateTimeView::kPlainStyle);
+        QVERIFY(v.lcd_hour->styleSheet() == look::DateTimeReadoutSelected &&
+                v.lcd_day->styleSheet() == look::DateTimeReadout);
         touchAt(*w, {687, 377});
         QCOMPARE(v.lcd_hour->intValue(), 23);
     }
@@ -407,7 +416,7 @@ private slots:
     void setDateRunsTheCommandsForCalendarDatesOnly()
     {
         auto w = makeWindow();
-        w->on_setdatetime_clicked();
+        w->dateTime->on_setdatetime_clicked();
         // clang-format off
         const struct { int day, month, year; const char* command; } rows[] = {
             {31, 2, 2024, nullptr}, {29, 2, 2023, nullptr}, {29, 2, 2024, "date 022912002024.00"},
@@ -415,8 +424,9 @@ private slots:
         // clang-format on
         for (const auto& r : rows) {
             QFile::remove(m_shellLog);
-            w->dateTimeView->show(DateTimeFields::from(QDateTime(QDate(r.year, r.month, 1), QTime(12, 0, 0))));
-            w->dateTimeView->lcd_day->display(r.day);
+            w->dateTime->dateTimeView->show(
+                DateTimeFields::from(QDateTime(QDate(r.year, r.month, 1), QTime(12, 0, 0))));
+            w->dateTime->dateTimeView->lcd_day->display(r.day);
             touchAt(*w, {435, 492}); // Set Date/Time
             QCOMPARE(w->isShown("Gmessage"), !r.command);
             if (!r.command) {
@@ -442,7 +452,7 @@ private slots:
             {"1A", 1, "30%", true, {600, 235}},  {"6M", 1, "80%", false, {600, 235}},
         };
         // clang-format on
-        SettingsView& v = *w->settingsView;
+        SettingsView& v = *w->settingsScreen->settingsView;
         for (const auto& r : rows) {
             w->screen_toggle = r.layout;
             press(*w, r.report);
@@ -488,7 +498,7 @@ private slots:
         QVERIFY(w->screen_id == screen::Language && w->isShown("Gmenu_lang"));
         QCOMPARE(w->W<QLabel>("menuscreen_header")->text(), QStringLiteral("SELECT LANGUAGE"));
         touchAt(*w, {500, 400}); // HINDI
-        w->on_lang_clicked();
+        w->settingsScreen->on_lang_clicked();
         QVERIFY(w->W<QLabel>("menuscreen_header")->styleSheet().contains(QLatin1String("36pt Lohit-Devanagari")));
         w->on_home_clicked();
         QVERIFY(w->DDU_Language_Select == 1 && w->screen_id == screen::Home);
@@ -575,7 +585,7 @@ private slots:
             QVERIFY(w->isShown("Gpassword"));
             QVERIFY(!w->isShown("Gfault") && !w->isShown("Gfaultdriveradvice"));
             typeByTouch(*w, QStringLiteral("40"));
-            QCOMPARE(w->passwordView->pwd_text_maint->text(), QStringLiteral("40"));
+            QCOMPARE(w->passwordPad->passwordView->pwd_text_maint->text(), QStringLiteral("40"));
             touchAt(*w, {687, 127});
             QVERIFY(!w->isShown("Gpassword"));
             QCOMPARE(w->screen_id, screen::Home);
@@ -647,8 +657,8 @@ private slots:
                     w->DDU_Maintenance_Password_lock = true; // the pad itself
                 for (const QString& step : QString(screen).split(QLatin1Char(' '))) {
                     if (step == QLatin1String("=")) {
-                        w->password_text = QStringLiteral("4027");
-                        w->enter_clicked();
+                        w->passwordPad->password_text = QStringLiteral("4027");
+                        w->passwordPad->enter_clicked();
                     } else {
                         QVERIFY2(w->invokeSlot(step.toLatin1().constData()), qPrintable(step));
                     }
@@ -657,7 +667,7 @@ private slots:
                 if (language == 1)
                     note(QLatin1String(screen));
             }
-        w->on_pwd_close_button_clicked();
+        w->passwordPad->on_pwd_close_button_clicked();
         w->on_home_clicked();
         w->keypad_open(true);
         note(QStringLiteral("on-screen keyboard"));
@@ -716,13 +726,13 @@ private slots:
                 QVERIFY(f.open(QIODevice::WriteOnly));
                 f.write(content);
             }
-            w->on_lang_clicked();
+            w->settingsScreen->on_lang_clicked();
             if (content.size() == bytes.size() / 2) {
-                w->on_hin_lang_clicked();
-                w->on_eng_lang_clicked();
+                w->settingsScreen->on_hin_lang_clicked();
+                w->settingsScreen->on_eng_lang_clicked();
             } else {
                 QTest::ignoreMessage(QtDebugMsg, QRegularExpression("language: cannot load .*zav_hindi.qm"));
-                w->on_hin_lang_clicked();
+                w->settingsScreen->on_hin_lang_clicked();
                 QVERIFY(w->isShown("Gmenu_lang")); // nothing changed
             }
             QCOMPARE(w->DDU_Language_Select, 0);

@@ -3,13 +3,13 @@
 // year, hour, minute, second) with their captions, four arrow keys that move
 // the selection and change the selected field, and the "Get Date/Time" and
 // "Set Date/Time" buttons. The process-information menu stays beside it. The
-// window's slots (app/settings_datetime.cpp) drive it; the field rules and the
-// clock commands are app/settings_logic.
+// screen class (screens/datetime_screen) drives it; the field rules and the
+// clock commands are screens/settings_logic.
 
 #include <QObject>
 #include <QStringList>
 
-#include "app/settings_logic.h"
+#include "screens/settings_logic.h"
 
 class QAbstractButton;
 class QLCDNumber;
@@ -47,9 +47,6 @@ public:
     void clearSelection();
     // The readout of `field` in the selected look (SetDateTimeLCDColor).
     void select(int field);
-
-    static const QString kPlainStyle;
-    static const QString kSelectedStyle;
 
 #define DATETIME_DECLARE(type, n) type* n = nullptr;
     DATETIME_WIDGETS(DATETIME_DECLARE)

@@ -1,4 +1,4 @@
-#include "app/settings_logic.h"
+#include "screens/settings_logic.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "app/password_view.h"
+#include "screens/password_view.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -24,12 +24,6 @@ const char* const kKeys[12] = {"b_key1", "b_key2", "b_key3", "b_key4", "b_key5",
                                "b_key7", "b_key8", "b_key9", "b_keyC", "b_key0", "b_keyOK"};
 const char* const kKeyText[12] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "C", "0", "OK"};
 
-const QString kInfoStyle = QStringLiteral(
-    "font: 12pt \"DejaVu Sans\"; color: rgb(160, 160, 160); background-color: transparent; border: none;");
-const QString kCloseStyle = QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: rgb(200, 200, 200);"
-                                           " background-color: rgb(41, 36, 36); border: 1px solid rgb(90, 86, 86);"
-                                           " border-radius: 4px;");
-
 QRect keyRect(int gridIndex)
 {
     const QPoint topLeft = QPoint(kKeyX[gridIndex % 3], kKeyY[gridIndex / 3]) - kBoxOrigin;
@@ -51,9 +45,9 @@ void PasswordView::build(QWidget* root)
         return;
     label(box, "pwd_header", {40, 28, 325, 54}, QString(), Password_Header_Style)->setAlignment(Qt::AlignCenter);
     // The close button is where its touch region is: (670, 110) on the window.
-    button(box, "pwd_close_button", {370, 50, 35, 35}, QStringLiteral("X"), kCloseStyle);
+    button(box, "pwd_close_button", {370, 50, 35, 35}, QStringLiteral("X"), Password_Close_Style);
     label(box, "pwd_line", {20, 92, 380, 3}, QString(), Password_Line_Style);
-    QLabel* info = label(box, "pwd_info", {20, 98, 380, 58}, QString(), kInfoStyle);
+    QLabel* info = label(box, "pwd_info", {20, 98, 380, 58}, QString(), Password_Info_Style);
     info->setAlignment(Qt::AlignCenter);
     info->setWordWrap(true);
     auto* text = named(new QLineEdit(box), "pwd_text_maint", QRect(42, 160, 336, 44));

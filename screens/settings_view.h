@@ -1,8 +1,8 @@
 #pragma once
 // Views of two small settings: the brightness panel that shows the keypad's
 // backlight report for three seconds, and the language screen (screen 18)
-// with the two language icons of the home layouts. The window's slots
-// (app/settings_datetime.cpp, app/settings_language.cpp) drive them.
+// with the two language icons of the home layouts. screens/settings_screen
+// drives them.
 
 #include <QObject>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #pragma once
 // The password pad's view (screen 24): a box over a full-screen shade with a
 // header, an info text, the typed code (masked) and twelve keys (1 to 9, C,
-// 0, OK) on the grid of their touch regions, and a close button. The window's
-// pad slots (app/settings_screens.cpp) drive it; which code a stage asks for
-// is app/settings_logic.
+// 0, OK) on the grid of their touch regions, and a close button. The pad's
+// screen class (screens/password_screen) drives it; which code a stage asks
+// for is screens/settings_logic.
 
 #include <QObject>
 #include <QStringList>

@@ -2,7 +2,8 @@
 // Rules of the settings screens, without widgets: the password pad's stages
 // and codes, the date and time fields with their wrap-around and the two
 // clock commands, the brightness steps, and loading a translation file.
-// The screens (app/settings_*.cpp) only apply these to their widgets.
+// The screens (screens/password_screen, datetime_screen, settings_screen)
+// only apply these to their widgets.
 
 #include <QString>
 

@@ -1,11 +1,11 @@
-#include "app/settings_view.h"
+#include "screens/settings_view.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/settings_logic.h"
+#include "screens/settings_logic.h"
 #include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/widget_factory.h"
@@ -14,16 +14,6 @@
 using namespace ddu_ui;
 
 namespace {
-
-const QString kValueStyle = QStringLiteral(
-    "font: bold 16pt \"DejaVu Sans\"; color: rgb(215, 215, 215); background: transparent; border: none;");
-const QString kBarStyle =
-    QStringLiteral("QProgressBar { background-color: rgb(30, 30, 30); border: 1px solid rgb(90, 86, 86);"
-                   " border-radius: 4px; }"
-                   " QProgressBar::chunk { background-color: %1; border-radius: 3px; }")
-        .arg(ui::rgbText(ui::kYellow));
-const QString kPanelStyle = QStringLiteral(
-    "QGroupBox { background-color: rgb(15, 15, 15); border: 2px solid rgb(90, 86, 86); border-radius: 6px; }");
 
 } // namespace
 
@@ -36,13 +26,14 @@ SettingsView::SettingsView(QObject* parent)
 void SettingsView::build(QWidget* root)
 {
     if (QWidget* panel = root->findChild<QWidget*>(QStringLiteral("G_brightness"))) {
-        panel->setStyleSheet(kPanelStyle);
+        panel->setStyleSheet(look::BrightnessPanel);
         label(panel, "brightness_image", {5, 4, 45, 45})->setScaledContents(true);
         auto* bar = named(new QProgressBar(panel), "bright_progressBar", QRect(48, 11, 200, 30));
         bar->setRange(0, 100);
         bar->setTextVisible(false);
-        bar->setStyleSheet(kBarStyle);
-        label(panel, "brightness_value", {250, 10, 65, 30}, QString(), kValueStyle)->setAlignment(Qt::AlignCenter);
+        bar->setStyleSheet(look::BrightnessBar);
+        label(panel, "brightness_value", {250, 10, 65, 30}, QString(), look::BrightnessValue)
+            ->setAlignment(Qt::AlignCenter);
     }
     if (QWidget* lang = root->findChild<QWidget*>(QStringLiteral("Gmenu_lang"))) {
         // On the window: ENGLISH (305, 223)-(705, 323), HINDI (305, 353)-(705, 453).
@@ -79,9 +70,7 @@ void SettingsView::showBrightness(int step, bool automatic, int homeLayout)
 
 QString SettingsView::headerStyle(int language)
 {
-    return language == 1 ? QStringLiteral("font: 36pt Lohit-Devanagari;color: rgb(170, 79, 6);"
-                                          " background: transparent;")
-                         : QStringLiteral("font: bold 30pt Serif;color: rgb(170, 79, 6); background: transparent;");
+    return language == 1 ? ui::titleStyle(36, true) : ui::titleStyle(30);
 }
 
 void SettingsView::openLanguage(int language)

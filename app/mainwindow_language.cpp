@@ -1,5 +1,5 @@
-// Settings: the language screen (screen 18), the two language icons and the
-// switch between English and Hindi.
+// The switch between English and Hindi (the language screen and the icons
+// that ask for it are screens/settings_screen).
 //
 // The texts of the program are English; they are the keys of the translation
 // files lang/zav_english.qm and lang/zav_hindi.qm under the data root (built
@@ -18,12 +18,12 @@
 #include <QTranslator>
 
 #include "app/home_view.h"
-#include "app/settings_logic.h"
-#include "app/settings_view.h"
 #include "app/status_banner.h"
 #include "maintenance/config_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/settings_logic.h"
+#include "screens/settings_screen.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
 #include "widgets/qgauge.h"
@@ -54,41 +54,6 @@ const StaticText kStaticTexts[] = {
 
 } // namespace
 
-void MainWindow::on_lang_clicked()
-{
-    screen_id = screen::Language;
-    lang();
-}
-
-void MainWindow::lang()
-{
-    grpbox_setvisible();
-    menu_backhome();
-    settingsView->openLanguage(DDU_Language_Select);
-    Keyboard_Key_Global_Reset();
-    Key_Pressed_Function();
-}
-
-void MainWindow::on_eng_lang_clicked()
-{
-    switchLanguage(0);
-}
-
-void MainWindow::on_hin_lang_clicked()
-{
-    switchLanguage(1);
-}
-
-void MainWindow::on_lang_icon_clicked()
-{
-    switchLanguage(lang_toggle == 0 ? 1 : 0);
-}
-
-void MainWindow::on_bddu_lang_icon_clicked()
-{
-    on_lang_icon_clicked();
-}
-
 bool MainWindow::switchLanguage(int language)
 {
     QString error;
@@ -118,8 +83,7 @@ bool MainWindow::switchLanguage(int language)
     retranslateUi();
     Language_Parameter_Reset();
     img_load();
-    settingsView->showLanguageIcons(language);
-    ui::putStyle(settingsView->menuscreen_header, SettingsView::headerStyle(language));
+    settingsScreen->languageShown(language);
     lbl_style_rms();
     lbl_style_ddu();
     if (faultScreen->DDU_Loco_Fault_Present)

@@ -1,10 +1,11 @@
-#include "app/datetime_view.h"
+#include "screens/datetime_view.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLCDNumber>
 #include <QLabel>
 
+#include "ui/look.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_factory.h"
@@ -13,17 +14,7 @@
 using namespace ddu_ui;
 using settings::DateTimeFields;
 
-const QString DateTimeView::kPlainStyle =
-    QStringLiteral("font: 40pt Ubuntu;color: #666666;border-color: rgba(0,0,0,0);background-color:rgba(0,0,0,0);");
-const QString DateTimeView::kSelectedStyle =
-    QStringLiteral("font: 40pt Ubuntu;color: #ff0000;border-color: rgba(0,0,0,0);background-color:rgba(0,0,0,0);");
-
 namespace {
-
-const QString kTitleStyle =
-    QStringLiteral("border: 0,0,0; background-color: rgba(0,0,0,0);font: 30pt Ubuntu;color: rgb(9, 199, 237);");
-const QString kCaptionStyle = QStringLiteral(
-    "font: bold 15pt \"DejaVu Sans\"; color: rgb(150, 150, 150); background: transparent; border: none;");
 
 // Readouts and captions, in field order. Geometry in the group (at 2, 52 on
 // the window): the date on one row, the time below it.
@@ -71,12 +62,12 @@ void DateTimeView::build(QWidget* root)
     QWidget* g = root->findChild<QWidget*>(QStringLiteral("Gdatetime"));
     if (!g)
         return;
-    label(g, "datetime_header", {20, 10, 520, 50}, QString(), kTitleStyle);
+    label(g, "datetime_header", {20, 10, 520, 50}, QString(), ui::titleStyle(26));
     for (const Field& f : kFields) {
         QLCDNumber* l = lcd(g, f.lcd, f.geometry, f.digits);
-        l->setStyleSheet(kPlainStyle);
+        l->setStyleSheet(look::DateTimeReadout);
         const QRect r = f.geometry;
-        label(g, f.caption, {r.x(), r.y() - 34, r.width() + 30, 30}, ui::trScreen(f.text), kCaptionStyle);
+        label(g, f.caption, {r.x(), r.y() - 34, r.width() + 30, 30}, ui::trScreen(f.text), look::DateTimeCaption);
     }
     for (const Button& b : kArrows)
         button(g, b.name, b.geometry, QString(), Key_submenu_Style);
@@ -140,10 +131,10 @@ DateTimeFields DateTimeView::read() const
 void DateTimeView::clearSelection()
 {
     for (int k = 0; k < settings::FieldCount; ++k)
-        ui::putStyle(readout(k), kPlainStyle);
+        ui::putStyle(readout(k), look::DateTimeReadout);
 }
 
 void DateTimeView::select(int field)
 {
-    ui::putStyle(readout(field), kSelectedStyle);
+    ui::putStyle(readout(field), look::DateTimeReadoutSelected);
 }
