@@ -38,6 +38,7 @@
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/keyboard_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/settings_screen.h"
@@ -134,7 +135,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     PasswordPadScreen::build(centralwidget);
     DateTimeScreen::build(centralwidget);
     SettingsScreen::build(centralwidget);
-    w->build_keypad(centralwidget);
+    KeyboardScreen::build(centralwidget);
     w->statusBanner = new StatusBanner(centralwidget);
     w->statusBanner->keepBelow(centralwidget->findChild<QWidget*>(QStringLiteral("keypad_groupbox")));
     QMetaObject::connectSlotsByName(window);
@@ -251,7 +252,7 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
 
     key_press_count = 0;
     we_are_in_home = 1;
-    Keypad_connect_function();
+    keyboard->Keypad_connect_function();
     startupTrace << QStringLiteral("Keypad_connect_function");
 }
 

@@ -9,8 +9,7 @@
 // Code layout: one file per area implements the members of its section below
 // (mainwindow.cpp: start-up, ticks, screen model; mainwindow_host.cpp: the
 // screens and what they may ask; mainwindow_build_*.cpp: widget tree;
-// mainwindow_nav.cpp: key and touch navigation; mainwindow_keypad.cpp:
-// on-screen keyboard; mainwindow_dialog.cpp: message box and cell writer;
+// mainwindow_nav.cpp: key and touch navigation; mainwindow_dialog.cpp: message box and cell writer;
 // mainwindow_home.cpp: home screen; mainwindow_language.cpp: the switch of
 // language; mainwindow_maintenance.cpp: the maintenance entry and lock).
 //
@@ -63,6 +62,7 @@ class DiagnosisScreen;
 class PasswordPadScreen;
 class DateTimeScreen;
 class SettingsScreen;
+class KeyboardScreen;
 namespace ui {
 class Screen;
 }
@@ -184,17 +184,6 @@ public:
     // Name of the focus map the key dispatcher used last ("" when none).
     QString lastFocusMap() const { return m_lastFocusMap; }
 
-    // ----- on-screen keyboard (mainwindow_keypad.cpp) -----
-    void keypad_open(bool open);
-    void Keypad_connect_function();
-    void KeyPad_Write(const QString& text);
-    void Keypad_operation_stage();
-    void keypad_postion_function(bool top);
-    bool signal_kblayout(int x, int y); // true when a key was hit
-    // Receiver of the typed text for the stages the window does not handle
-    // itself (driver details 1..5): registered by the owning screen.
-    std::function<void(int stage, const QString& text)> keypadSubmitHandler;
-
     // ----- message box and cell writer (mainwindow_dialog.cpp) -----
     void Dialog_Box(const QString& text, int kind);
     // Asks a yes/no question whose YES runs `onYes`: it returns "" when it
@@ -262,6 +251,7 @@ public:
     PasswordPadScreen* passwordPad = nullptr;
     DateTimeScreen* dateTime = nullptr;
     SettingsScreen* settingsScreen = nullptr; // language and brightness
+    KeyboardScreen* keyboard = nullptr;       // the on-screen keyboard
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -294,7 +284,7 @@ public:
     void setTouchLockout(int ticks) override { touch.key_pressure_max = ticks; }
     void dropQueuedTouches(int ticks) override;
     void openProcessorIo(int processor) override;
-    void closeKeyboard() override { keypad_open(false); }
+    void closeKeyboard() override;
     BusExchange& bus() override { return exchange; }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
     void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override
@@ -341,13 +331,6 @@ public slots:
     void on_ok_clicked();
     void on_no_clicked();
 
-    // On-screen keyboard.
-    void KeyPad_clicked();
-    void Keypad_clear_clicked();
-    void submit_clicked();
-    void keypad_position_clicked();
-    void on_keybutton_close_clicked();
-
     // Top bar: the maintenance area (through the pad while locked).
     void on_maintenance_clicked();
 
@@ -363,7 +346,6 @@ private:
     void build_menu(QWidget* root);
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);
-    void build_keypad(QWidget* root);
 
     // Navigation glue.
     void applyAction(const nav::Action& action);

@@ -21,6 +21,7 @@
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/keyboard_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/settings_screen.h"
@@ -48,9 +49,11 @@ void MainWindow::createScreens()
     dateTime->attach(centralWidget(), processInfo->processInfoView);
     settingsScreen = new SettingsScreen(*this, this);
     settingsScreen->attach(centralWidget());
+    keyboard = new KeyboardScreen(*this, this);
+    keyboard->attach(centralWidget());
     m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
                  variableMonitor, processInfo,   ioSlots,      subsystems,      faultScreen,
-                 diagnosis,       passwordPad,   dateTime,     settingsScreen};
+                 diagnosis,       passwordPad,   dateTime,     settingsScreen,  keyboard};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -137,9 +140,12 @@ void MainWindow::message(const QString& text, int kind, ui::AfterOk after)
         messageBox.pending.masterslave_flag = 1;
 }
 
+void MainWindow::closeKeyboard()
+{
+    keyboard->keypad_open(false);
+}
+
 void MainWindow::openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit)
 {
-    keypadSubmitHandler = std::move(onSubmit);
-    Keypad_Stage = stage;
-    keypad_open(true);
+    keyboard->open(stage, std::move(onSubmit));
 }

@@ -18,6 +18,7 @@
 #include "screens/fault_screen.h"
 #include "screens/fault_view.h"
 #include "screens/io_slot_screen.h"
+#include "screens/keyboard_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "ui/look.h"
@@ -692,7 +693,10 @@ void MainWindow::Touch_Screen_Connect(int x, int y)
             if (!touchRegionEnabled(r))
                 continue;
             if (r.action == nav::TouchAction::Keyboard) {
-                if (signal_kblayout(x, y))
+                const auto hit = [this](int x1, int y1, int x2, int y2, int px, int py) {
+                    return touch.Check_Click_Pixel(x1, y1, x2, y2, px, py) != 0;
+                };
+                if (keyboard->signal_kblayout(x, y, hit))
                     return; // a key of the keyboard was hit
                 // Between its keys the keyboard takes the touch too: it must
                 // not reach the screen it covers.

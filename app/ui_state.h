@@ -52,9 +52,4 @@ struct UiState {
 
     // ----- table scrolling by touch -----
     // (the maintenance tools' tables: MaintenanceState)
-
-    // ----- on-screen keyboard -----
-    QString Keypad_Text;
-    int Keypad_Stage = 0;         // 1..5 driver details rows, 7 signal search
-    bool keypad_position = false; // true: keyboard at the top of the screen
 };

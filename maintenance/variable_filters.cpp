@@ -283,13 +283,16 @@ void VariableMonitorScreen::on_signalname_filter_clicked()
     host.drawKeyFocus();
 }
 
-// The text is typed again on the on-screen keyboard (its submit puts it
-// into signal_textlabel).
+// The text is typed again on the on-screen keyboard; SUBMIT puts it into
+// signal_textlabel.
 void VariableMonitorScreen::on_rewrite_button_clicked()
 {
     if (auto* l = monitorDialogs->signal_textlabel)
         l->clear();
-    host.openKeyboard(7, nullptr);
+    host.openKeyboard(7, [this](int, const QString& text) {
+        if (auto* l = monitorDialogs->signal_textlabel)
+            l->setText(text);
+    });
 }
 
 void VariableMonitorScreen::on_Search_button_clicked()

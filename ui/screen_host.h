@@ -102,8 +102,8 @@ public:
     virtual void XML_Insert_Data(int row, int column, int format, int table, const QString& text) = 0;
 
     // ----- on-screen keyboard -----
-    // Opens the keyboard for `stage`; its submitted text goes to `onSubmit`
-    // (stage 7, the signal search, writes its own label).
+    // Opens the keyboard empty for `stage`; SUBMIT gives the typed text to
+    // `onSubmit` (with the stage) and closes it.
     virtual void openKeyboard(int stage, std::function<void(int stage, const QString& text)> onSubmit) = 0;
     virtual void closeKeyboard() = 0;
 

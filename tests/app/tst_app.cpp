@@ -29,6 +29,7 @@
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
+#include "screens/keyboard_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "ui/message_box_state.h"
@@ -580,35 +581,36 @@ private slots:
     void onScreenKeyboard()
     {
         auto w = makeWindow();
-        w->keypad_open(true);
+        w->keyboard->keypad_open(true);
         QVERIFY(w->isShown("keypad_groupbox"));
         touchAt(*w, 97, 530);  // A
         touchAt(*w, 167, 530); // B
         touchAt(*w, 607, 530); // 1
         QCOMPARE(w->W<QLabel>("keypad_textlabel")->text(), QString("AB1"));
         touchAt(*w, 480, 725); // clear
-        QCOMPARE(w->Keypad_Text, QString("AB"));
-        w->keypad_postion_function(true); // at the top the keys move with the group
+        QCOMPARE(w->keyboard->Keypad_Text, QString("AB"));
+        w->keyboard->keypad_postion_function(true); // at the top the keys move with the group
         touchAt(*w, 97, 530 - 443);
-        QCOMPARE(w->Keypad_Text, QString("ABA"));
-        // Signal search receives stage 7.
-        auto* sig = w->W<QLabel>("signal_textlabel"); // the signal search's own label
-        QVERIFY(sig);
-        w->Keypad_Stage = 7;
-        w->submit_clicked();
-        QCOMPARE(sig->text(), QString("ABA"));
-        QVERIFY(!w->isShown("keypad_groupbox"));
-        // Other stages go to the screen that registered for them.
+        QCOMPARE(w->keyboard->Keypad_Text, QString("ABA"));
+        // SUBMIT gives the text to whoever opened the keyboard, and closes it.
         int stage = 0;
         QString text;
-        w->keypadSubmitHandler = [&](int s, const QString& t) { stage = s, text = t; };
-        w->keypad_open(true);
-        QVERIFY(w->Keypad_Text.isEmpty());
-        w->KeyPad_Write("X7");
-        w->Keypad_Stage = 3;
-        w->submit_clicked();
+        w->keyboard->submit_clicked(); // opened without a receiver: the text goes nowhere
+        QVERIFY(!w->isShown("keypad_groupbox"));
+        w->openKeyboard(3, [&](int s, const QString& t) { stage = s, text = t; });
+        QVERIFY(w->keyboard->Keypad_Text.isEmpty());
+        w->keyboard->KeyPad_Write("X7");
+        w->keyboard->submit_clicked();
         QCOMPARE(stage, 3);
         QCOMPARE(text, QString("X7"));
+        QVERIFY(!w->isShown("keypad_groupbox"));
+        // The signal search's keyboard writes the search's own label.
+        auto* sig = w->W<QLabel>("signal_textlabel");
+        QVERIFY(sig && w->invokeSlot("on_rewrite_button_clicked"));
+        QCOMPARE(w->keyboard->Keypad_Stage, 7);
+        w->keyboard->KeyPad_Write("ABA");
+        w->keyboard->submit_clicked();
+        QCOMPARE(sig->text(), QString("ABA"));
     }
 
     // Error, information and confirmation: header, buttons, and OK back to the covered screen.
@@ -1003,7 +1005,7 @@ private slots:
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->parentWidget()->children().constLast(), banner); // on top of it
         QCOMPARE(banner->text(), since);                                  // the time it was first seen
-        w->keypad_open(true); // the on-screen keyboard stays above it: its lowest keys lie there
+        w->keyboard->keypad_open(true); // the on-screen keyboard stays above it: its lowest keys lie there
         w->guiupdate_fun();
         const QObjectList& order = banner->parentWidget()->children();
         QCOMPARE(order.constLast(), w->W(QStringLiteral("keypad_groupbox")));

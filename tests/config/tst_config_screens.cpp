@@ -21,6 +21,7 @@
 #include "maintenance/driver_screen.h"
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
+#include "screens/keyboard_screen.h"
 #include "screens/password_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
@@ -274,22 +275,22 @@ private slots:
         // A value cell opens the keyboard; the separators are refused.
         w->driverDetails->on_t_mdrdetails_cellClicked(1, 1);
         QVERIFY(w->isShown("keypad_groupbox"));
-        QCOMPARE(w->Keypad_Stage, 2);
-        w->KeyPad_Write("12951#A");
-        w->submit_clicked();
+        QCOMPARE(w->keyboard->Keypad_Stage, 2);
+        w->keyboard->KeyPad_Write("12951#A");
+        w->keyboard->submit_clicked();
         QVERIFY(!w->isShown("keypad_groupbox"));
         QCOMPARE(w->W<QLabel>("err_header")->text(), QString("ERROR"));
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString("T1"));
         w->on_ok_clicked();
         w->driverDetails->on_t_mdrdetails_cellClicked(1, 1);
-        w->KeyPad_Write(QString(40, 'R'));
-        w->submit_clicked();
+        w->keyboard->KeyPad_Write(QString(40, 'R'));
+        w->keyboard->submit_clicked();
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(24, 'R'));
         w->on_ok_clicked();
         w->driverDetails->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
-        QCOMPARE(w->Keypad_Stage, 9);
-        w->KeyPad_Write("WR");
-        w->submit_clicked();
+        QCOMPARE(w->keyboard->Keypad_Stage, 9);
+        w->keyboard->KeyPad_Write("WR");
+        w->keyboard->submit_clicked();
         w->driverDetails->on_t_mdrdetails_cellClicked(5, 1); // sign-in: now
         QVERIFY(QRegularExpression("^\\d\\d-\\w{3}-\\d{4} \\d\\d:\\d\\d:\\d\\d$")
                     .match(cell(*w, "t_mdrdetails", 5, 1))

@@ -29,6 +29,7 @@
 #include "diagnostics/fault.h"
 #include "screens/datetime_screen.h"
 #include "screens/datetime_view.h"
+#include "screens/keyboard_screen.h"
 #include "screens/password_screen.h"
 #include "screens/password_view.h"
 #include "screens/settings_logic.h"
@@ -598,18 +599,18 @@ private slots:
     void faultPopUpOverTheKeyboard()
     {
         auto w = makeWindow();
-        w->keypad_open(true);
+        w->keyboard->keypad_open(true);
         QVERIFY(w->isShown("keypad_groupbox"));
         publish(*w, withFault(*w, 10103));
         QVERIFY(w->isShown("Gfault"));
-        const QString typed = w->Keypad_Text;
+        const QString typed = w->keyboard->Keypad_Text;
         touchAt(*w, {745, 510}); // DRIVER ADVICE
         QVERIFY(w->isShown("Gfaultdriveradvice"));
         touchAt(*w, {930, 220}); // BACK
         QVERIFY(w->isShown("Gfault"));
         touchAt(*w, {920, 510}); // ACKNOWLEDGE
         QVERIFY(!w->isShown("Gfault"));
-        QCOMPARE(w->Keypad_Text, typed);
+        QCOMPARE(w->keyboard->Keypad_Text, typed);
         QVERIFY(w->exchange.requests.MVB_Fault_ACK.on()); // the acknowledge goes to the vehicle
     }
 
@@ -669,7 +670,7 @@ private slots:
             }
         w->passwordPad->on_pwd_close_button_clicked();
         w->on_home_clicked();
-        w->keypad_open(true);
+        w->keyboard->keypad_open(true);
         note(QStringLiteral("on-screen keyboard"));
         w->W("keypad_groupbox")->hide();
         w->Dialog_Box(trMain("Invalid Date"), 1);
