@@ -39,6 +39,7 @@
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/settings_screen.h"
@@ -132,6 +133,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     DiagnosisScreen::build(centralwidget);
     ConfigScreen::build(centralwidget);
     w->build_dialog(centralwidget);
+    MessageBoxScreen::build(centralwidget);
     PasswordPadScreen::build(centralwidget);
     DateTimeScreen::build(centralwidget);
     SettingsScreen::build(centralwidget);
@@ -205,13 +207,6 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     ui = new Ui_MainWindow;
     ui->setupUi(this);
     createScreens();
-    messageBox.watch(W(QStringLiteral("Gmessage")));
-    // A box closed by a way that opens nothing in its place (the subsystem
-    // strip opens the grid over the screen below) serves that screen again.
-    messageBox.onGone = [this] {
-        if (screen_id == screen::MessageBox)
-            screen_id = m_dialogReturnScreen;
-    };
     // A view whose widget is missing draws nothing there: say so loudly.
     for (const QString& name : homeView->resolve(this))
         qCritical().noquote() << "home screen: no widget" << name;

@@ -9,7 +9,7 @@
 // Code layout: one file per area implements the members of its section below
 // (mainwindow.cpp: start-up, ticks, screen model; mainwindow_host.cpp: the
 // screens and what they may ask; mainwindow_build_*.cpp: widget tree;
-// mainwindow_nav.cpp: key and touch navigation; mainwindow_dialog.cpp: message box and cell writer;
+// mainwindow_nav.cpp: key and touch navigation; mainwindow_cells.cpp: cell writer;
 // mainwindow_home.cpp: home screen; mainwindow_language.cpp: the switch of
 // language; mainwindow_maintenance.cpp: the maintenance entry and lock).
 //
@@ -35,7 +35,6 @@
 #include "input/navigation.h"
 #include "input/touch_decoder.h"
 #include "maintenance/ddu_config.h"
-#include "ui/message_box_state.h"
 #include "ui/screen_host.h"
 
 class Mvb_Thread;
@@ -63,6 +62,7 @@ class PasswordPadScreen;
 class DateTimeScreen;
 class SettingsScreen;
 class KeyboardScreen;
+class MessageBoxScreen;
 namespace ui {
 class Screen;
 }
@@ -180,29 +180,14 @@ public:
     void maintenance_loadsave_color_reset();
     void maintenance_loco_color_reset();
     void Mvbvariables_Telegram_Filter_Color_Reset();
-    void Dialog_Ok_No_Reset();
     // Name of the focus map the key dispatcher used last ("" when none).
     QString lastFocusMap() const { return m_lastFocusMap; }
 
-    // ----- message box and cell writer (mainwindow_dialog.cpp) -----
-    void Dialog_Box(const QString& text, int kind);
-    // Asks a yes/no question whose YES runs `onYes`: it returns "" when it
-    // succeeded ("File Saved" is shown), else the error to show.
-    // Asks `text` with YES and NO, the keypad focus on NO. YES runs `onYes`
-    // once; an action that saves (`saves`) then reports "File Saved" or what
-    // it returned as the failure, any other action closes the box (or shows
-    // its failure). NO, or leaving the box, drops it.
-    void Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves = true);
-    // What the open message box waits for (its confirmed action, the
-    // calibration and restart steps, the way back to the diagnosis choice):
-    // dropped whenever the box goes away other than by its answer.
-    ui::MessageBoxState messageBox;
+    // ----- table cell writer and the texts of failed saves (mainwindow_cells.cpp) -----
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
     QString fileNotSavedText(const QString& reason) const override;
     QString configurationNotSavedText(const QString& reason) const override;
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text) override;
-    // The screen the open message box covers; OK returns to it.
-    screen::Id dialogReturnScreen() const { return m_dialogReturnScreen; }
 
     // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
     void home_label_settext(); // captions of the RMS layout, through the translator
@@ -252,6 +237,7 @@ public:
     DateTimeScreen* dateTime = nullptr;
     SettingsScreen* settingsScreen = nullptr; // language and brightness
     KeyboardScreen* keyboard = nullptr;       // the on-screen keyboard
+    MessageBoxScreen* messageBox = nullptr;   // and what it waits for
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
     QObject* slotOwner(const char* signature) const;
@@ -287,10 +273,9 @@ public:
     void closeKeyboard() override;
     BusExchange& bus() override { return exchange; }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
-    void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override
-    {
-        Dialog_Confirm(text, std::move(onYes), saves);
-    }
+    void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override;
+    void openDiagnosisChoice() override;
+    void keysAnswered(int place) override;
     void openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit) override;
     bool hindi() const override { return DDU_Language_Select == 1; }
     const SignalStore& snapshot() const override { return snap; }
@@ -327,10 +312,6 @@ public slots:
     void on_menuscreen_back_clicked();
     void on_process_clicked();
 
-    // Message box.
-    void on_ok_clicked();
-    void on_no_clicked();
-
     // Top bar: the maintenance area (through the pad while locked).
     void on_maintenance_clicked();
 
@@ -359,8 +340,6 @@ private:
     void syncFocusState(const nav::FocusState& s);
     nav::FocusState focusState() const;
 
-    screen::Id m_dialogReturnScreen = screen::None;
-    void hideMessageBox(); // the box and its overlay; what it waited for goes with it
     QString m_lastFocusMap;
     std::vector<ui::Screen*> m_screens;
     void createScreens();

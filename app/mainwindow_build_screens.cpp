@@ -120,20 +120,9 @@ void MainWindow::build_screen_groups(QWidget* root)
 
 void MainWindow::build_dialog(QWidget* root)
 {
-    // Full-screen shade under the password pad and the message box.
+    // Full-screen shade under the password pad and the message box, and the
+    // password pad's box (the message box is screens/message_box_screen).
     group(root, "Gpassword_blur", {0, 0, 1024, 768}, Blur_Style)->hide();
     group(root, "Gpassword_blur_soft", {0, 0, 1024, 768}, Blur_Style)->hide();
     group(root, "Gpassword", {300, 60, 420, 580}, Password_Box_Style)->hide();
-
-    // Message box, 490 x 250 in the middle of the screen. The button
-    // rectangles are the touch regions of the two forms.
-    auto* box = group(root, "Gmessage", {264, 259, 490, 250}, Message_Box_Style);
-    label(box, "err_header", {10, 8, 470, 42}, QString(), look::MessageHeader)->setAlignment(Qt::AlignCenter);
-    label(box, "img", {24, 64, 72, 72}, QString(), look::Bare);
-    auto* text = label(box, "err_txt", {110, 56, 360, 112}, QString(), look::MessageText);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    button(box, "ok", {195, 180, 100, 50}, tr("OK"), Key_submenu_Style);
-    button(box, "no", {255, 180, 100, 50}, tr("NO"), Key_submenu_Style)->hide();
-    box->hide();
 }

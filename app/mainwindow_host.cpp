@@ -22,6 +22,7 @@
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "screens/settings_screen.h"
@@ -51,9 +52,11 @@ void MainWindow::createScreens()
     settingsScreen->attach(centralWidget());
     keyboard = new KeyboardScreen(*this, this);
     keyboard->attach(centralWidget());
-    m_screens = {softwareUpdate,  driverDetails, configScreen, maintenanceMenu, telegramScreen,
-                 variableMonitor, processInfo,   ioSlots,      subsystems,      faultScreen,
-                 diagnosis,       passwordPad,   dateTime,     settingsScreen,  keyboard};
+    messageBox = new MessageBoxScreen(*this, this);
+    messageBox->attach(centralWidget());
+    m_screens = {softwareUpdate, driverDetails,  configScreen, maintenanceMenu, telegramScreen, variableMonitor,
+                 processInfo,    ioSlots,        subsystems,   faultScreen,     diagnosis,      passwordPad,
+                 dateTime,       settingsScreen, keyboard,     messageBox};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }
@@ -131,13 +134,34 @@ void MainWindow::markTopBar(const char* entry)
 
 void MainWindow::message(const QString& text, int kind, ui::AfterOk after)
 {
-    Dialog_Box(text, kind);
+    messageBox->Dialog_Box(text, kind);
+    ui::DialogPending& p = messageBox->state.pending;
     if (after == ui::AfterOk::Restart)
-        messageBox.pending.masterslave_flag = 2;
+        p.masterslave_flag = 2;
     else if (after == ui::AfterOk::DiagnosisChoice)
-        messageBox.pending.diag_flag = 1;
+        p.diag_flag = 1;
     else if (after == ui::AfterOk::CalibrationNotice)
-        messageBox.pending.masterslave_flag = 1;
+        p.masterslave_flag = 1;
+}
+
+void MainWindow::confirm(const QString& text, std::function<QString()> onYes, bool saves)
+{
+    messageBox->Dialog_Confirm(text, std::move(onYes), saves);
+}
+
+void MainWindow::openDiagnosisChoice()
+{
+    invokeSlot("on_diag_back_clicked");
+    keys.Keyboard_Enter_Pressed = false;
+    key_press_count = 8;
+    key_menu_no = 2;
+}
+
+void MainWindow::keysAnswered(int place)
+{
+    key_press_count = place;
+    keys.Keyboard_Enter_Pressed = false;
+    keys.Keyboard_ESC_Pressed = false;
 }
 
 void MainWindow::closeKeyboard()

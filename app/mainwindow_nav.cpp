@@ -19,6 +19,7 @@
 #include "screens/fault_view.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
 #include "screens/process_info_screen.h"
 #include "ui/look.h"
@@ -155,13 +156,11 @@ void MainWindow::passwordKeys(const KeyFlags& k)
 void MainWindow::messageBoxKeys(const KeyFlags& k)
 {
     m_lastFocusMap = QStringLiteral("message_box");
-    const bool yesNo = messageBox.pending.Dialog_Box_YESNO_Enable == 1;
+    const bool yesNo = messageBox->asksYesNo();
     nav::FocusState s = focusState();
     const nav::Action a = nav::stepMessageBox(s, k, yesNo);
     syncFocusState(s);
-    Dialog_Ok_No_Reset();
-    if (auto* b = W<QAbstractButton>(key_press_count == 1 && yesNo ? QStringLiteral("no") : QStringLiteral("ok")))
-        b->setStyleSheet(Key_submenu_border_Style);
+    messageBox->focusButton(key_press_count == 1 && yesNo);
     applyAction(a);
 }
 
@@ -439,11 +438,6 @@ void MainWindow::Mvbvariables_Telegram_Filter_Color_Reset()
                  Key_submenu_Style);
 }
 
-void MainWindow::Dialog_Ok_No_Reset()
-{
-    resetButtons({"ok", "no"}, Key_submenu_Style);
-}
-
 // ---------------------------------------------------------------- transitions
 
 void MainWindow::on_home_clicked()
@@ -597,11 +591,11 @@ bool MainWindow::touchRegionEnabled(const nav::TouchRegion& r) const
 {
     switch (r.cond) {
     case nav::TouchIf::YesNoForm:
-        if (messageBox.pending.Dialog_Box_YESNO_Enable != 1)
+        if (!messageBox->asksYesNo())
             return false;
         break;
     case nav::TouchIf::OkOnlyForm:
-        if (messageBox.pending.Dialog_Box_YESNO_Enable != 0)
+        if (messageBox->asksYesNo())
             return false;
         break;
     case nav::TouchIf::WidgetVisible:

@@ -26,9 +26,6 @@ struct UiState {
     int key_Menu_ID_old = 0;
     int key_press_select_key = 0;
 
-    // ----- message box (what it waits for is the box's own: MainWindow::dialog) -----
-    int ok_clicked = 0;
-
     // ----- messages shown -----
     bool DDU_Loco_Info_Present = false;
 

@@ -92,6 +92,12 @@ public:
     // A question whose YES runs `onYes` ("" or what failed); NO is the
     // default. A `saves` action reports "File Saved" when it succeeded.
     virtual void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) = 0;
+    // After OK of "No DDS Found": the diagnosis processor choice, its keypad
+    // focus on the OK of the choice.
+    virtual void openDiagnosisChoice() = 0;
+    // The key that answered the box is used up (ENTER and ESC dropped); the
+    // keypad focus at `place` of the screen below.
+    virtual void keysAnswered(int place) = 0;
     // "File not saved: <reason>" / "Configuration not saved: <reason>", translated.
     virtual QString fileNotSavedText(const QString& reason) const = 0;
     virtual QString configurationNotSavedText(const QString& reason) const = 0;

@@ -30,6 +30,7 @@
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "ui/message_box_state.h"
@@ -623,14 +624,14 @@ private slots:
         auto w = makeWindow();
         for (const auto& r : rows) {
             w->screen_id = screen::Telegram;
-            w->Dialog_Box("No Details Found", r.kind);
+            w->messageBox->Dialog_Box("No Details Found", r.kind);
             QCOMPARE(w->screen_id, screen::MessageBox);
             QVERIFY(w->isShown("Gmessage") && w->isShown("Gpassword_blur"));
             QCOMPARE(w->W<QLabel>("err_header")->text(), QString(r.header));
             QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("No Details Found"));
             QCOMPARE(w->W<QPushButton>("ok")->text(), QString(r.ok));
             QCOMPARE(w->isShown("no"), r.yesNo);
-            w->on_ok_clicked();
+            w->messageBox->on_ok_clicked();
             QCOMPARE(w->screen_id, screen::Telegram);
             QVERIFY(!w->isShown("Gmessage") && !w->isShown("Gpassword_blur"));
         }
@@ -640,12 +641,12 @@ private slots:
     {
         auto w = makeWindow();
         w->screen_id = screen::Freshness;
-        w->Dialog_Box("Select any processor", 1);
+        w->messageBox->Dialog_Box("Select any processor", 1);
         press(*w, "10"); // Enter on the OK-only form
         QCOMPARE(w->screen_id, screen::Freshness);
         QVERIFY(!w->isShown("Gmessage"));
 
-        w->Dialog_Box("Do you want to calibrate", 3);
+        w->messageBox->Dialog_Box("Do you want to calibrate", 3);
         press(*w, "09");
         QCOMPARE(w->W("no")->styleSheet(), Key_submenu_border_Style);
         press(*w, "10"); // NO
@@ -653,14 +654,14 @@ private slots:
         QVERIFY(!w->isShown("Gmessage"));
 
         w->screen_id = screen::Variables;
-        w->Dialog_Box("Question", 3);
+        w->messageBox->Dialog_Box("Question", 3);
         touchAt(*w, 560, 460); // no
         QCOMPARE(w->screen_id, screen::DduConfigure);
         w->screen_id = screen::Variables;
-        w->Dialog_Box("Question", 3);
+        w->messageBox->Dialog_Box("Question", 3);
         touchAt(*w, 450, 460); // yes
         QCOMPARE(w->screen_id, screen::Variables);
-        w->Dialog_Box("Info", 2);
+        w->messageBox->Dialog_Box("Info", 2);
         touchAt(*w, 450, 460); // where YES was: nothing in the OK-only form
         QVERIFY(w->isShown("Gmessage"));
         touchAt(*w, 500, 460);
@@ -672,36 +673,36 @@ private slots:
         auto w = makeWindow();
         int saved = 0;
         w->screen_id = screen::SaveFile;
-        w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
+        w->messageBox->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
             ++saved;
             return QString();
         });
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QCOMPARE(saved, 1);
         QVERIFY(w->isShown("Gmessage"));
         QCOMPARE(w->W<QLabel>("err_header")->text() + ": " + w->W<QLabel>("err_txt")->text(),
                  QString("INFORMATION: File Saved"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QCOMPARE(saved, 1);
         QCOMPARE(w->screen_id, screen::SaveFile);
 
         // An action that fails says what failed; "File Saved" is not shown.
-        w->Dialog_Confirm("Replace?", [&] { return w->fileNotSavedText(QStringLiteral("disk full")); });
-        w->on_ok_clicked();
+        w->messageBox->Dialog_Confirm("Replace?", [&] { return w->fileNotSavedText(QStringLiteral("disk full")); });
+        w->messageBox->on_ok_clicked();
         QCOMPARE(w->W<QLabel>("err_header")->text() + ": " + w->W<QLabel>("err_txt")->text(),
                  QString("ERROR: File not saved: disk full"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
 
         // NO drops the action (a later question answered YES does not run it)
         // and returns to the screen the question covered.
-        w->Dialog_Confirm("Replace?", [&] {
+        w->messageBox->Dialog_Confirm("Replace?", [&] {
             ++saved;
             return QString();
         });
-        w->on_no_clicked();
+        w->messageBox->on_no_clicked();
         QCOMPARE(w->screen_id, screen::SaveFile);
-        w->Dialog_Box("Do you want to calibrate", 3);
-        w->on_ok_clicked();
+        w->messageBox->Dialog_Box("Do you want to calibrate", 3);
+        w->messageBox->on_ok_clicked();
         QCOMPARE(saved, 1);
         QVERIFY(!w->isShown("Gmessage"));
     }
@@ -711,21 +712,21 @@ private slots:
         auto w = makeWindow();
         const QString log = qEnvironmentVariable("DDU_SHELL_LOG");
         QFile::remove(log);
-        w->messageBox.pending.masterslave_flag = 1;
+        w->messageBox->state.pending.masterslave_flag = 1;
         w->screen_id = screen::Calibration;
-        w->Dialog_Box("Do you want to calibrate", 3);
-        w->on_ok_clicked();
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
+        w->messageBox->Dialog_Box("Do you want to calibrate", 3);
+        w->messageBox->on_ok_clicked();
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 2);
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Calibration screen will appear after system restart"));
-        w->on_ok_clicked();
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 0);
+        w->messageBox->on_ok_clicked();
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 0);
         QFile f(log);
         QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("reboot"));
         // NO cancels a pending calibration.
-        w->messageBox.pending.masterslave_flag = 1;
-        w->Dialog_Box("Do you want to calibrate", 3);
-        w->on_no_clicked();
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 0);
+        w->messageBox->state.pending.masterslave_flag = 1;
+        w->messageBox->Dialog_Box("Do you want to calibrate", 3);
+        w->messageBox->on_no_clicked();
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 0);
     }
 
     // Every box that waits for something, left by every way out other than
@@ -756,21 +757,21 @@ private slots:
         int saved = 0;
         w->configScreen->on_ddulogging_clicked(); // "DDU Configure": the screen the questions come from
         if (box == QLatin1String("calibrate question")) {
-            w->Dialog_Box("Do you want to calibrate", 3);
-            w->messageBox.pending.masterslave_flag = 1;
+            w->messageBox->Dialog_Box("Do you want to calibrate", 3);
+            w->messageBox->state.pending.masterslave_flag = 1;
         } else if (box == QLatin1String("restart notice")) {
-            w->Dialog_Box("DDU will restart now!", 2);
-            w->messageBox.pending.masterslave_flag = 2;
+            w->messageBox->Dialog_Box("DDU will restart now!", 2);
+            w->messageBox->state.pending.masterslave_flag = 2;
         } else if (box == QLatin1String("confirmed save")) {
-            w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&saved] {
+            w->messageBox->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&saved] {
                 ++saved;
                 return QString();
             });
         } else {
-            w->Dialog_Box("No DDS Found", 1);
-            w->messageBox.pending.diag_flag = 1;
+            w->messageBox->Dialog_Box("No DDS Found", 1);
+            w->messageBox->state.pending.diag_flag = 1;
         }
-        QVERIFY(w->isShown("Gmessage") && !w->messageBox.pending.empty());
+        QVERIFY(w->isShown("Gmessage") && !w->messageBox->state.pending.empty());
 
         if (exit == QLatin1String("HOME key"))
             press(*w, "02");
@@ -798,11 +799,11 @@ private slots:
             QVERIFY(w->screen_id >= screen::Home && w->screen_id <= screen::Dds);
         }
         QVERIFY2(!w->isShown("Gmessage"), "the way out left the box open");
-        QVERIFY(w->messageBox.pending.empty());
+        QVERIFY(w->messageBox->state.pending.empty());
 
         const screen::Id behind = w->screen_id;
-        w->Dialog_Box("Invalid Date", 1);
-        w->on_ok_clicked();
+        w->messageBox->Dialog_Box("Invalid Date", 1);
+        w->messageBox->on_ok_clicked();
         QVERIFY2(!w->isShown("Gmessage"), "a second box followed the unrelated OK");
         QCOMPARE(w->screen_id, behind);
         QCOMPARE(saved, 0);
@@ -849,7 +850,8 @@ private slots:
             QVERIFY2(s->unwiredSlots().isEmpty(),
                      qPrintable(QLatin1String(s->name()) + QStringLiteral(": ") + s->unwiredSlots().join(' ')));
         QCOMPARE(w->slotOwner("on_pendrive1_clicked()"), static_cast<QObject*>(w->softwareUpdate));
-        QCOMPARE(w->slotOwner("on_ok_clicked()"), static_cast<QObject*>(w.get()));
+        QCOMPARE(w->slotOwner("on_ok_clicked()"), static_cast<QObject*>(w->messageBox));
+        QCOMPARE(w->slotOwner("on_home_clicked()"), static_cast<QObject*>(w.get()));
         QVERIFY(!w->slotOwner("on_nothing_clicked()"));
         QVERIFY(!w->invokeSlot("on_nothing_clicked"));
     }
@@ -861,14 +863,14 @@ private slots:
         auto w = makeWindow();
         int saved = 0;
         w->screen_id = screen::SaveFile;
-        w->Dialog_Confirm("Replace?", [&saved] {
+        w->messageBox->Dialog_Confirm("Replace?", [&saved] {
             ++saved;
             return QString();
         });
         press(*w, "01");
         QVERIFY(w->isShown("Gmessage"));
-        QCOMPARE(w->messageBox.pending.confirm_flag, 1);
-        w->on_ok_clicked();
+        QCOMPARE(w->messageBox->state.pending.confirm_flag, 1);
+        w->messageBox->on_ok_clicked();
         QCOMPARE(saved, 1);
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("File Saved"));
     }
@@ -897,12 +899,12 @@ private slots:
         }
         // YES restarts: the command goes to the runner.
         w->W<QAbstractButton>("restart_button")->click();
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QVERIFY(shellLogHolds("reboot"));
         QVERIFY(!w->isShown("Gmessage")); // no "File Saved" for a restart
         // The signal set's overwrite question: NO is the default too.
         int saved = 0;
-        w->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
+        w->messageBox->Dialog_Confirm("Do you really want to replace the \n existing signals?", [&] {
             ++saved;
             return QString();
         });

@@ -22,6 +22,7 @@
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
@@ -159,7 +160,7 @@ private slots:
         click(*w, "cab_ok");                                  // a new cab asks for the restart
         QVERIFY(!w->isShown("Gcab_dialog") && w->isShown("Gmessage"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 2);
         QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), 2);
         QCOMPARE(w->configScreen->Selected_DDU_Type, 3);
         const QString file = QString::fromUtf8(readBytes(path("file/master/DDU.xml")));
@@ -281,12 +282,12 @@ private slots:
         QVERIFY(!w->isShown("keypad_groupbox"));
         QCOMPARE(w->W<QLabel>("err_header")->text(), QString("ERROR"));
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString("T1"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         w->driverDetails->on_t_mdrdetails_cellClicked(1, 1);
         w->keyboard->KeyPad_Write(QString(40, 'R'));
         w->keyboard->submit_clicked();
         QCOMPARE(cell(*w, "t_mdrdetails", 1, 1), QString(24, 'R'));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         w->driverDetails->on_t_mdrdetails_cellClicked(7, 1); // Railway Zone
         QCOMPARE(w->keyboard->Keypad_Stage, 9);
         w->keyboard->KeyPad_Write("WR");
@@ -323,9 +324,9 @@ private slots:
         QVERIFY(readBytes(path("ZAV_DDU_LU")) == program);
         QVERIFY(w->isShown("Gmessage"));
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("DDU will restart now!"));
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 2);
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 2);
         QEventLoop loop;
-        QTimer::singleShot(0, w.get(), [&] { w->on_ok_clicked(); });
+        QTimer::singleShot(0, w.get(), [&] { w->messageBox->on_ok_clicked(); });
         QCOMPARE(loop.exec(), 75);
         QVERIFY(shellLog().endsWith("chmod 0777 " + path("ZAV_DDU_LU") + "\numount " + path("file/pendrive") +
                                     "\nreboot\n"));

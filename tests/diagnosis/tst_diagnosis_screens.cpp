@@ -24,6 +24,7 @@
 #include "screens/dds_view.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/diagnosis_view.h"
+#include "screens/message_box_screen.h"
 #include "tests/diagnosis/sample_reference.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
@@ -315,7 +316,7 @@ private slots:
         w->keys.Keyboard_Enter_Pressed = true; // OK by the keypad
         w->Key_Pressed_Function();
         QCOMPARE(w->screen_id, screen::DiagnosisChoice);
-        QCOMPARE(w->messageBox.pending.diag_flag, 0);
+        QCOMPARE(w->messageBox->state.pending.diag_flag, 0);
         QVERIFY(shown(*w, "Gmenu_diagnosis") && !shown(*w, "Gdiagnostics"));
     }
 

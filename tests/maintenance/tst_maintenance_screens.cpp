@@ -26,6 +26,7 @@
 #include "maintenance/telegram_view.h"
 #include "maintenance/variable_screen.h"
 #include "maintenance/variable_view.h"
+#include "screens/message_box_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "ui/resources.h"
@@ -175,7 +176,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->variableMonitor->variableView->loading, false, 30000);
         QCOMPARE(w->maintState->Total_Table_Row_Variables, 0);
         QCOMPARE(dialog(*w), QStringLiteral("No signals found in the signal descriptor"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QVERIFY(QFile::rename(path + ".away", path));
         w->maintenanceMenu->maintenance();
         w->variableMonitor->on_mvbvariables_clicked();
@@ -227,7 +228,7 @@ private slots:
         w->variableMonitor->monitorDialogs->fcheck[0]->click();
         tap(*w, "filter_ok");
         QCOMPARE(dialog(*w), QStringLiteral("Select ALL/atleast one processor"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QCOMPARE(w->screen_id, screen::ProcessorFilter);
         w->variableMonitor->monitorDialogs->fcheck[12]->click(); // SLG1
         w->variableMonitor->monitorDialogs->fcheck[17]->click(); // BUR2
@@ -290,7 +291,7 @@ private slots:
         QCOMPARE(w->screen_id, screen::SaveFile);
         tap(*w, "mvbvar_loadsave4");
         QCOMPARE(dialog(*w), QStringLiteral("No Signals Selected"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QVERIFY(!QFile::exists(slot4));
 
         for (int r = 0; r < 5; ++r)
@@ -298,7 +299,7 @@ private slots:
         tap(*w, "mvbvar_savefile");
         tap(*w, "mvbvar_loadsave4");
         QCOMPARE(dialog(*w), QStringLiteral("File Saved")); // nothing to replace: no question
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         QCOMPARE(micview::loadSet(slot4).entries.size(), 5);
 
         tap(*w, "mvbvar_clearsel");
@@ -307,15 +308,15 @@ private slots:
         tap(*w, "mvbvar_savefile");
         tap(*w, "mvbvar_loadsave4");
         QCOMPARE(dialog(*w), QStringLiteral("Do you really want to replace the \n existing signals?"));
-        w->on_no_clicked();
+        w->messageBox->on_no_clicked();
         QCOMPARE(micview::loadSet(slot4).entries.size(), 5);
         QCOMPARE(w->screen_id, screen::Variables); // back to the table the question covered
 
         tap(*w, "mvbvar_savefile");
         tap(*w, "mvbvar_loadsave4");
-        w->on_ok_clicked(); // YES
+        w->messageBox->on_ok_clicked(); // YES
         QCOMPARE(dialog(*w), QStringLiteral("File Saved"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
         const micview::SetFile saved = micview::loadSet(slot4);
         QCOMPARE(saved.entries.size(), 3);
         QCOMPARE(saved.entries[2].name, m_rows[40][descriptor::SignalName]);

@@ -30,6 +30,7 @@
 #include "screens/datetime_screen.h"
 #include "screens/datetime_view.h"
 #include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
 #include "screens/password_view.h"
 #include "screens/settings_logic.h"
@@ -340,8 +341,8 @@ private slots:
         }
         // Stage 5 asks whether to calibrate.
         QCOMPARE(w->W<QLabel>("err_txt")->text(), QStringLiteral("Do you want to calibrate"));
-        QCOMPARE(w->messageBox.pending.masterslave_flag, 1);
-        w->on_no_clicked();
+        QCOMPARE(w->messageBox->state.pending.masterslave_flag, 1);
+        w->messageBox->on_no_clicked();
     }
 
     void floodOfDigitsStaysCapped()
@@ -365,8 +366,8 @@ private slots:
     {
         auto w = makeWindow();
         w->dateTime->on_setdatetime_clicked();
-        w->Dialog_Box("Invalid Date", 1);
-        w->Dialog_Box("Second message", 2);
+        w->messageBox->Dialog_Box("Invalid Date", 1);
+        w->messageBox->Dialog_Box("Second message", 2);
         touchAt(*w, {505, 460}); // OK of the OK-only form
         QVERIFY(!w->isShown("Gmessage") && !w->isShown("Gpassword_blur"));
         QCOMPARE(w->screen_id, screen::DateTime);
@@ -393,12 +394,12 @@ private slots:
             QSignalSpy clicked(button, &QAbstractButton::clicked);
             touchAt(*w, b.touch);
             if (w->isShown("Gmessage"))
-                w->on_ok_clicked();
+                w->messageBox->on_ok_clicked();
             w->key_menu_no = 1;
             w->key_press_count = b.focus;
             press(*w, "10");
             if (w->isShown("Gmessage"))
-                w->on_ok_clicked();
+                w->messageBox->on_ok_clicked();
             QVERIFY2(clicked.count() == 2, b.name);
         }
         // Up on day 31 is day 1; three times right, then down on hour 0 is 23.
@@ -434,7 +435,7 @@ private slots:
                 QCOMPARE(w->W<QLabel>("err_txt")->text(), QStringLiteral("Invalid Date"));
                 QCOMPARE(w->W<QLabel>("err_header")->text(), QStringLiteral("ERROR"));
                 QCOMPARE(shellLines(), QStringList());
-                w->on_ok_clicked();
+                w->messageBox->on_ok_clicked();
                 QCOMPARE(w->screen_id, screen::DateTime);
             } else {
                 QCOMPARE(shellLines(), QStringList({QLatin1String(r.command), "hwclock -w -f /dev/rtc0"}));
@@ -673,9 +674,9 @@ private slots:
         w->keyboard->keypad_open(true);
         note(QStringLiteral("on-screen keyboard"));
         w->W("keypad_groupbox")->hide();
-        w->Dialog_Box(trMain("Invalid Date"), 1);
+        w->messageBox->Dialog_Box(trMain("Invalid Date"), 1);
         note(QStringLiteral("message box"));
-        w->on_ok_clicked();
+        w->messageBox->on_ok_clicked();
 
         publish(*w, withFault(*w, 10103));
         note(QStringLiteral("fault pop-up"));
