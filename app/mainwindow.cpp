@@ -21,7 +21,6 @@
 
 #include "acquisition/mvb_thread.h"
 #include "acquisition/stale_store.h"
-#include "app/home_view.h"
 #include "app/panel_port.h"
 #include "app/status_banner.h"
 #include "diagnostics/pixy_thread.h"
@@ -37,6 +36,7 @@
 #include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
+#include "screens/home_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
 #include "screens/message_box_screen.h"
@@ -125,7 +125,7 @@ void Ui_MainWindow::setupUi(QMainWindow* window)
     centralwidget->setAttribute(Qt::WA_TranslucentBackground);
     window->setCentralWidget(centralwidget);
     // Home layout first, screens over it, pop-ups and the keyboard on top.
-    w->build_home(centralwidget);
+    HomeScreen::build(centralwidget);
     w->build_topbar(centralwidget);
     w->build_menu(centralwidget);
     w->build_screen_groups(centralwidget);
@@ -207,9 +207,6 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     ui = new Ui_MainWindow;
     ui->setupUi(this);
     createScreens();
-    // A view whose widget is missing draws nothing there: say so loudly.
-    for (const QString& name : homeView->resolve(this))
-        qCritical().noquote() << "home screen: no widget" << name;
     snap = everythingStaleStore(); // until the first refresh tick takes a snapshot
     startupTrace << QStringLiteral("setupUi");
 
@@ -308,9 +305,9 @@ void MainWindow::form_load()
     if (QWidget* logo = W(QStringLiteral("logo")))
         logo->hide();
 
-    home_label_settext();
+    homeScreen->home_label_settext();
     home_key_default();
-    home_subsys();
+    homeScreen->home_subsys();
     grpbox_setvisible();
     faultScreen->delete_fault_file();
 
@@ -506,11 +503,7 @@ void MainWindow::guiupdate_fun()
     faultScreen->fault_info_update();
 
     // The home layout, then whichever screen is shown over it.
-    if (screen_toggle == 0)
-        home_subsys();
-    else if (screen_toggle == 1)
-        ddu_home_subsys();
-    home_update();
+    homeTick();
     processInfo->tick();
     subsystems->tick();
     maintenanceScreensTick();

@@ -8,10 +8,11 @@
 //
 // Code layout: one file per area implements the members of its section below
 // (mainwindow.cpp: start-up, ticks, screen model; mainwindow_host.cpp: the
-// screens and what they may ask; mainwindow_build_*.cpp: widget tree;
-// mainwindow_nav.cpp: key and touch navigation; mainwindow_cells.cpp: cell writer;
-// mainwindow_home.cpp: home screen; mainwindow_language.cpp: the switch of
-// language; mainwindow_maintenance.cpp: the maintenance entry and lock).
+// screens and what they may ask; mainwindow_build_*.cpp: the frame's widgets
+// (top bar, menu, screen groups, shades); mainwindow_nav.cpp: key and touch
+// navigation; mainwindow_home.cpp: the home layout toggle and tick;
+// mainwindow_language.cpp: the switch of language; mainwindow_maintenance.cpp:
+// the maintenance entry and lock; mainwindow_cells.cpp: the cell writer).
 //
 // Screens read vehicle data only from `snap`, the copy of the signal store
 // taken at the start of each refresh tick.
@@ -38,14 +39,10 @@
 #include "ui/screen_host.h"
 
 class Mvb_Thread;
-class HomeView;
 class FaultView;
 class StatusBanner;
 class DiagnosisView;
 class DdsView;
-namespace home {
-struct HomeWidget;
-}
 class Pixy_Thread;
 class SoftwareUpdateScreen;
 class DriverDetailsScreen;
@@ -62,6 +59,7 @@ class PasswordPadScreen;
 class DateTimeScreen;
 class SettingsScreen;
 class KeyboardScreen;
+class HomeScreen;
 class MessageBoxScreen;
 namespace ui {
 class Screen;
@@ -189,18 +187,11 @@ public:
     QString configurationNotSavedText(const QString& reason) const override;
     void XML_Insert_Data(int row, int column, int format, int table, const QString& text) override;
 
-    // ----- home screen (mainwindow_home.cpp; the home screen owns it) -----
-    void home_label_settext(); // captions of the RMS layout, through the translator
-    void ddu_label_textname(); // captions of the DDU layout, through the translator
-    void lbl_style_rms();      // per-language caption fonts, RMS layout
-    void lbl_style_ddu();      // per-language caption fonts, DDU layout
-    void home_subsys();        // subsystem strip of the RMS layout
-    void ddu_home_subsys();    // subsystem strip of the DDU layout
-    void home_update();        // the home indicators of both layouts, from `snap`
+    // ----- home layouts (mainwindow_home.cpp; the home screen draws them) -----
+    // The home indicators, strips included, of the layout shown, from `snap`.
+    void homeTick();
+    // The DDU layout's images, strip and message buttons.
     void ddu_load();
-    void ddu_img_load();
-    // Widgets, pixmaps and last-drawn values of the home screen (mainwindow_home.cpp).
-    HomeView* homeView = nullptr;
 
     // Demo running, or the whole link lost: said on every screen (app/status_banner).
     StatusBanner* statusBanner = nullptr;
@@ -237,6 +228,7 @@ public:
     DateTimeScreen* dateTime = nullptr;
     SettingsScreen* settingsScreen = nullptr; // language and brightness
     KeyboardScreen* keyboard = nullptr;       // the on-screen keyboard
+    HomeScreen* homeScreen = nullptr;         // both home layouts
     MessageBoxScreen* messageBox = nullptr;   // and what it waits for
     // The window or the screen that has the slot `signature` (normalised,
     // e.g. "on_save_btn_clicked()"); nullptr when none has it.
@@ -298,11 +290,8 @@ public slots:
     void guiupdate_fun();
     void timerupdate_fun();
 
-    // Home screen: layout toggle, subsystem overview, loco pictograms.
+    // Home screen: the layout toggle.
     void on_screen_toggle_clicked();
-    void on_homesub_table_cellClicked(int row, int column);
-    void on_loco_diag_clicked();
-    void on_loco_diag_2_clicked();
 
     // Common transitions.
     void on_home_clicked();
@@ -322,8 +311,6 @@ private:
     // Widget tree builders (mainwindow_build_*.cpp).
     friend class Ui_MainWindow;
     void build_topbar(QWidget* root);
-    void build_home(QWidget* root);
-    void buildHomeWidget(QWidget* parent, const home::HomeWidget& h);
     void build_menu(QWidget* root);
     void build_screen_groups(QWidget* root);
     void build_dialog(QWidget* root);

@@ -20,6 +20,7 @@
 #include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
+#include "screens/home_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
 #include "screens/message_box_screen.h"
@@ -54,9 +55,11 @@ void MainWindow::createScreens()
     keyboard->attach(centralWidget());
     messageBox = new MessageBoxScreen(*this, this);
     messageBox->attach(centralWidget());
+    homeScreen = new HomeScreen(*this, this);
+    homeScreen->attach(centralWidget());
     m_screens = {softwareUpdate, driverDetails,  configScreen, maintenanceMenu, telegramScreen, variableMonitor,
                  processInfo,    ioSlots,        subsystems,   faultScreen,     diagnosis,      passwordPad,
-                 dateTime,       settingsScreen, keyboard,     messageBox};
+                 dateTime,       settingsScreen, keyboard,     messageBox,      homeScreen};
     for (ui::Screen* s : m_screens)
         s->connectSlots(centralWidget());
 }

@@ -17,10 +17,10 @@
 #include <QLabel>
 #include <QTranslator>
 
-#include "app/home_view.h"
 #include "app/status_banner.h"
 #include "maintenance/config_screen.h"
 #include "screens/fault_screen.h"
+#include "screens/home_screen.h"
 #include "screens/io_slot_screen.h"
 #include "screens/settings_logic.h"
 #include "screens/settings_screen.h"
@@ -84,8 +84,8 @@ bool MainWindow::switchLanguage(int language)
     Language_Parameter_Reset();
     img_load();
     settingsScreen->languageShown(language);
-    lbl_style_rms();
-    lbl_style_ddu();
+    homeScreen->lbl_style_rms();
+    homeScreen->lbl_style_ddu();
     if (faultScreen->DDU_Loco_Fault_Present)
         faultScreen->fault_update();
     statusBanner->retranslate();
@@ -96,8 +96,8 @@ bool MainWindow::switchLanguage(int language)
 // Every text written once, in the language now installed.
 void MainWindow::retranslateUi()
 {
-    home_label_settext();
-    ddu_label_textname();
+    homeScreen->home_label_settext();
+    homeScreen->ddu_label_textname();
     for (const StaticText& t : kStaticTexts)
         ui::setTranslatedText(W(QLatin1String(t.widget)), t.context, t.text);
     ui::retranslateMarked(this);
@@ -109,7 +109,7 @@ void MainWindow::retranslateUi()
 // some of them carry are in the new language. So does the I/O slot page.
 void MainWindow::Language_Parameter_Reset()
 {
-    homeView->redrawAll();
+    homeScreen->homeView->redrawAll();
     // The I/O slot page lays out its captions again when next shown.
     if (IoSlotView* v = ioSlots->ioSlotView) {
         v->DDU_Maintenace_Selected_Processor_old = 0;

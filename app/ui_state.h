@@ -43,7 +43,6 @@ struct UiState {
     int timer_increment = 0;
 
     // ----- screens -----
-    int loco_subsys = 1;
     int sub_up = 1;
     int Serial_Step = 11;
 

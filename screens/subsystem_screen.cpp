@@ -342,3 +342,60 @@ void SubsystemScreen::on_pressure_clicked()
     host.serveScreen(screen::Pressures);
     DDU_Menu_Pressures_Setup();
 }
+
+// ---------------------------------------------------------------- from home
+
+void SubsystemScreen::on_homesub_table_cellClicked(int, int)
+{
+    host.hideScreens();
+    // The grid keeps the number of the screen it was opened from, so that
+    // the strip and the cells stay live there; opened over a message box
+    // that covered a maintenance screen, that number would not serve the
+    // grid: it is served as the home's grid then.
+    if (host.servedScreen() > screen::Dds)
+        host.serveScreen(screen::HomeSubsystems);
+    if (QWidget* browse = W(QStringLiteral("t_browseloco")))
+        browse->hide();
+    if (QWidget* group = W(QStringLiteral("Gsub_system"))) {
+        group->setGeometry(2, 52, 1020, 527);
+        group->show();
+        group->raise();
+    }
+    if (auto* t = W<QTableWidget>(QStringLiteral("t_subsystem"))) {
+        t->setGeometry(90, 60, 830, 448);
+        if (t->rowCount() != 4 || t->columnCount() != 5) {
+            t->setRowCount(4);
+            t->setColumnCount(5);
+        }
+        for (int c = 0; c < 5; ++c)
+            t->setColumnWidth(c, c == 4 ? 162 : 166);
+        for (int r = 0; r < 4; ++r)
+            t->setRowHeight(r, r == 3 ? 108 : 112);
+        t->show();
+    }
+    if (auto* l = W<QLabel>(QStringLiteral("subsys_locono"))) {
+        l->setText(loco_subsys == 2 ? ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "LOCO 2"))
+                                    : ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "LOCO 1")));
+        l->show();
+    }
+    if (QWidget* l = W(QStringLiteral("sub_locono")))
+        l->show();
+    // The grid is filled now and kept fresh on every tick.
+    main_subsys(loco_subsys);
+}
+
+void SubsystemScreen::on_loco_diag_clicked()
+{
+    loco_subsys = 1;
+    host.serveScreen(screen::HomeSubsystems);
+    host.setReturnScreen(screen::HomeSubsystems);
+    on_homesub_table_cellClicked(0, 0);
+}
+
+void SubsystemScreen::on_loco_diag_2_clicked()
+{
+    loco_subsys = 2;
+    host.serveScreen(screen::HomeSubsystems);
+    host.setReturnScreen(screen::HomeSubsystems);
+    on_homesub_table_cellClicked(0, 0);
+}

@@ -40,7 +40,14 @@ public:
     SubsystemView* subsystemView = nullptr;
     SubsystemValuesView* subsystemValuesView = nullptr;
 
+    // The loco whose subsystems the home strips and the grid show (1 or 2).
+    int loco_subsys = 1;
+
 public slots:
+    // The grid over the home screen, from the strip or a loco pictogram.
+    void on_homesub_table_cellClicked(int row, int column);
+    void on_loco_diag_clicked();
+    void on_loco_diag_2_clicked();
     void on_sub_sys_clicked();
     void on_t_subsystem_cellClicked(int row, int column);
     void on_t_msubsys_cellClicked(int row, int column);

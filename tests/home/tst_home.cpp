@@ -20,11 +20,13 @@
 #include <memory>
 #include <utility>
 
-#include "app/home_layout.h"
-#include "app/home_view.h"
 #include "app/mainwindow.h"
 #include "maintenance/config_screen.h"
 #include "screens/fault_screen.h"
+#include "screens/home_layout.h"
+#include "screens/home_screen.h"
+#include "screens/home_view.h"
+#include "screens/subsystem_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
 #include "tools/image_table.h"
@@ -179,8 +181,8 @@ private slots:
             get(*w, h->name)->clear();
         for (const auto& [button, text] : topBar)
             get<QAbstractButton>(*w, button)->setText(QString());
-        w->home_label_settext();
-        w->ddu_label_textname();
+        w->homeScreen->home_label_settext();
+        w->homeScreen->ddu_label_textname();
         for (const HomeWidget* h : captions)
             QVERIFY2(get(*w, h->name)->text() == QLatin1String(h->text), h->name);
         for (const auto& [button, text] : topBar)
@@ -191,12 +193,12 @@ private slots:
     {
         auto w = makeWindow();
         w->DDU_Language_Select = 1;
-        w->lbl_style_rms();
+        w->homeScreen->lbl_style_rms();
         QLabel* caption = get(*w, "cap_uprim");
         caption->ensurePolished();
         QCOMPARE(QFontInfo(caption->font()).family(), QStringLiteral("Lohit Devanagari"));
         w->DDU_Language_Select = 0;
-        w->lbl_style_rms();
+        w->homeScreen->lbl_style_rms();
         QVERIFY(caption->styleSheet().contains(QLatin1String("DejaVu Sans")));
     }
 
@@ -281,10 +283,10 @@ private slots:
     void viewFindsEveryWidget()
     {
         auto w = makeWindow();
-        QCOMPARE(w->homeView->resolve(w.get()), QStringList());
+        QCOMPARE(w->homeScreen->homeView->resolve(w.get()), QStringList());
         QVERIFY(HomeView::widgetNames().contains(QStringLiteral("gaugeWidget_4")));
         w->W(QStringLiteral("vbat"))->setObjectName(QStringLiteral("vbatt"));
-        QCOMPARE(w->homeView->resolve(w.get()), QStringList{QStringLiteral("vbat")});
+        QCOMPARE(w->homeScreen->homeView->resolve(w.get()), QStringList{QStringLiteral("vbat")});
     }
 
     void unknownSpeedGreysTheGauges()
@@ -804,7 +806,7 @@ private slots:
         auto w = makeWindow();
         if (strip != 0) {
             w->on_screen_toggle_clicked(); // the DDU strip is refreshed in the DDU layout
-            w->loco_subsys = strip;
+            w->subsystems->loco_subsys = strip;
         }
         SignalStore s = running();
         tick(*w, s); // every cell drawn first: the row's code is a change
@@ -887,15 +889,15 @@ private slots:
     {
         auto w = makeWindow();
         tick(*w, running());
-        w->on_homesub_table_cellClicked(2, 3);
+        w->subsystems->on_homesub_table_cellClicked(2, 3);
         QWidget* g = w->W(QStringLiteral("Gsub_system"));
         QVERIFY(g->isVisible());
         QVERIFY(!shown(*w, "t_browseloco"));
         QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 1"));
         QCOMPARE(w->screen_id, screen::Home);
 
-        w->on_loco_diag_2_clicked();
-        QCOMPARE(w->loco_subsys, 2);
+        w->subsystems->on_loco_diag_2_clicked();
+        QCOMPARE(w->subsystems->loco_subsys, 2);
         QCOMPARE(w->screen_id, screen::HomeSubsystems);
         QCOMPARE(w->screen_id_old, screen::HomeSubsystems);
         QCOMPARE(get(*w, "subsys_locono")->text(), QStringLiteral("LOCO 2"));
@@ -904,7 +906,7 @@ private slots:
         w->on_home_clicked();
         w->touch.key_pressure = 0;
         w->Touch_Screen_Connect(80, 645);
-        QCOMPARE(w->loco_subsys, 1);
+        QCOMPARE(w->subsystems->loco_subsys, 1);
         QCOMPARE(w->screen_id, screen::HomeSubsystems);
         QVERIFY(g->isVisible());
     }

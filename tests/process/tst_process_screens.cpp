@@ -386,7 +386,7 @@ private slots:
         for (int k = 0; k < 20; ++k)
             s.MVB_DDU_LOCO2_SUB_System[k] = 4;
         tick(*w, s);
-        w->on_loco_diag_clicked();
+        w->subsystems->on_loco_diag_clicked();
         QVERIFY(w->isShown("t_subsystem") && w->isShown("sub_locono"));
         QCOMPARE(w->W<QLabel>("sub_locono")->text(), QStringLiteral("SUBSYSTEM"));
         QVERIFY(table(*w, "t_subsystem")->horizontalHeader()->isHidden());
@@ -404,7 +404,7 @@ private slots:
         QCOMPARE(cell(*w, "t_subsystem", 0, 1), QStringLiteral("SS02\nTraction Bogie 1"));
         QCOMPARE(cellBackground(*w, "t_subsystem", 0, 1), QColor(0x3f, 0x3f, 0x3f));
 
-        w->on_loco_diag_2_clicked(); // the second loco: its 4 is "no data"
+        w->subsystems->on_loco_diag_2_clicked(); // the second loco: its 4 is "no data"
         QCOMPARE(cellBackground(*w, "t_subsystem", 0, 0), QColor(0x3f, 0x3f, 0x3f));
         QCOMPARE(cellText(*w, "t_subsystem", 0, 0), QColor(0, 0, 0));
     }
@@ -415,7 +415,7 @@ private slots:
     {
         auto w = makeWindow();
         writeLog(kLog);
-        w->on_loco_diag_clicked();
+        w->subsystems->on_loco_diag_clicked();
         touchAt(*w, 150, 170); // SS01
         SubsystemView* v = w->subsystems->subsystemView;
         QVERIFY(w->isShown("t_browseloco") && !w->isShown("t_subsystem"));
@@ -467,7 +467,7 @@ private slots:
             log += "<Message><SubsystemNo>SS10:Brake</SubsystemNo><Time>t</Time><FaultCode>C" + QByteArray::number(k) +
                 "</FaultCode><FaultMessage>m</FaultMessage></Message>";
         writeLog(log + "</SUBSYSTEM>");
-        w->on_loco_diag_clicked();
+        w->subsystems->on_loco_diag_clicked();
         w->subsystems->on_t_subsystem_cellClicked(1, 4);
         QCOMPARE(w->subsystems->subsystemView->Table_updown_Fault, 11);
         auto* bar = table(*w, "t_browseloco")->verticalScrollBar();

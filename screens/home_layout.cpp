@@ -2,7 +2,7 @@
 // and the pure rules of the indicators (marker rows, overspeed mark, colour
 // bands, loco pictogram, subsystem cell colours).
 
-#include "app/home_layout.h"
+#include "screens/home_layout.h"
 
 #include <QHash>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 // Widget tree of the home screen: the RMS layout on the main form (drawn over
 // the painted tile frame) and the DDU layout in the group Gmainwindow_ddu.
 //
-// The home screen's own code (mainwindow_home.cpp) fills these widgets on every
-// refresh tick. Navigation and start-up rely only on the names created here.
+// The home screen's view (home_view) fills these widgets on every refresh
+// tick. Navigation and start-up rely only on the names created here.
 //
 // Geometry rules:
 // - RMS layout, window coordinates. Tiles (painted by paintEvent): left and
@@ -21,15 +21,18 @@
 //   strip (335, 575)-(670, 760). The RMS widgets sit on them; in the DDU layout
 //   the loco pictogram and the subsystem strip lie over the same places.
 
-#include "app/mainwindow.h"
+#include "screens/home_screen.h"
 
 #include <QFont>
 #include <QGroupBox>
+#include <QLCDNumber>
+#include <QLabel>
 
-#include "app/home_layout.h"
-#include "app/home_view.h"
+#include "screens/home_layout.h"
+#include "screens/home_view.h"
 #include "ui/look.h"
 #include "ui/resources.h"
+#include "ui/translated_text.h"
 #include "ui/widget_factory.h"
 #include "widgets/qgauge.h"
 
@@ -246,8 +249,10 @@ const int kDduWidgetCount = int(sizeof kDduWidgets / sizeof kDduWidgets[0]);
 
 } // namespace home
 
+namespace {
+
 // One widget of a home layout table, under its name, in its first look.
-void MainWindow::buildHomeWidget(QWidget* parent, const HomeWidget& h)
+void buildHomeWidget(QWidget* parent, const HomeWidget& h)
 {
     const QString style = home::initialStyle(h);
     switch (h.kind) {
@@ -261,7 +266,7 @@ void MainWindow::buildHomeWidget(QWidget* parent, const HomeWidget& h)
     case Kind::Button: button(parent, h.name, h.geometry, QString(), style); break;
     case Kind::Frame: label(parent, h.name, h.geometry, QString(), style); break;
     default: {
-        QLabel* l = label(parent, h.name, h.geometry, h.text ? tr(h.text) : home::initialText(h), style);
+        QLabel* l = label(parent, h.name, h.geometry, h.text ? ui::trScreen(h.text) : home::initialText(h), style);
         l->setAlignment(h.align);
         if (h.kind == Kind::Caption)
             l->setWordWrap(true);
@@ -270,7 +275,9 @@ void MainWindow::buildHomeWidget(QWidget* parent, const HomeWidget& h)
     }
 }
 
-void MainWindow::build_home(QWidget* root)
+} // namespace
+
+void HomeScreen::build(QWidget* root)
 {
     for (const HomeWidget& h : home::kRmsWidgets)
         buildHomeWidget(root, h);
@@ -307,5 +314,4 @@ void MainWindow::build_home(QWidget* root)
     // The program names the Hindi font "Lohit-Devanagari"; the installed
     // family is "Lohit Devanagari".
     QFont::insertSubstitution(QStringLiteral("Lohit-Devanagari"), QStringLiteral("Lohit Devanagari"));
-    homeView = new HomeView(this);
 }

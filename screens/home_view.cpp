@@ -1,4 +1,4 @@
-#include "app/home_view.h"
+#include "screens/home_view.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 
 #include "acquisition/mvbvaria.h"
 #include "acquisition/unknown.h"
-#include "app/home_layout.h"
+#include "screens/home_layout.h"
 #include "screens/table_cells.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
