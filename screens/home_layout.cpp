@@ -19,13 +19,7 @@ namespace home {
 // Caption look in the given language: Hindi a few points larger.
 QString captionStyle(const HomeWidget& w, int language)
 {
-    const bool unit = w.kind == Kind::Unit;
-    const int size = w.size + (language != 0 ? 3 : 0);
-    return QStringLiteral("font: %1 %2pt \"%3\"; color: %4; background: transparent; border: none;")
-        .arg(unit ? QStringLiteral("normal") : QStringLiteral("bold"))
-        .arg(size)
-        .arg(language != 0 ? Hindi_Font : English_Font)
-        .arg(unit ? QStringLiteral("rgb(125, 125, 125)") : QStringLiteral("rgb(150, 150, 150)"));
+    return ui::captionStyle(w.size, w.kind == Kind::Unit, language != 0);
 }
 
 QString initialStyle(const HomeWidget& w)
@@ -41,16 +35,12 @@ QString initialStyle(const HomeWidget& w)
     case Kind::Type: return textStyle(w.size, kOrange);
     case Kind::Lcd: return lcdStyle(kNoDataGrey);
     case Kind::Clock: return textStyle(w.size, qRgb(160, 160, 160), w.size >= 20);
-    case Kind::Frame: return QStringLiteral("background: transparent; border: 1px solid rgb(35, 35, 35);");
-    case Kind::Lamp:
-        return QStringLiteral("font: bold %1pt \"DejaVu Sans\"; color: %2; background-color: rgb(28, 28, 28);"
-                              " border: 1px solid rgb(45, 45, 45); border-radius: 4px;")
-            .arg(w.size)
-            .arg(rgbText(kLampLegendOff));
+    case Kind::Frame: return look::FrameTile;
+    case Kind::Lamp: return legendStyle(w.size, kLampLegendOff, false);
     case Kind::Image:
     case Kind::Button: break;
     }
-    return QStringLiteral("background: transparent; border: none;");
+    return look::Bare;
 }
 
 QString initialText(const HomeWidget& w)

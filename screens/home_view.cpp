@@ -324,18 +324,7 @@ namespace {
 void putLegend(QLabel* label, int state, QRgb lit, QRgb off)
 {
     const QRgb c = pick3(state, off, lit, kNoDataGrey);
-    const bool noData = state != TriOff && state != TriOn;
-    const quint64 key = (quint64(noData) << 32) | c;
-    static QHash<quint64, QString> cache;
-    auto it = cache.constFind(key);
-    if (it == cache.constEnd())
-        it = cache.insert(key,
-                          QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: %1;"
-                                         " background-color: rgb(28, 28, 28);"
-                                         " border: 1px %2 rgb(%3); border-radius: 4px;")
-                              .arg(rgbText(c), noData ? QStringLiteral("dashed") : QStringLiteral("solid"),
-                                   noData ? QStringLiteral("89, 89, 89") : QStringLiteral("45, 45, 45")));
-    putStyle(label, it.value());
+    putStyle(label, legendStyle(16, c, state != TriOff && state != TriOn));
 }
 
 } // namespace

@@ -44,6 +44,31 @@ const QString Tab_Pressed_Style =
 const QString Tab_Other_Style =
     QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgb(41, 36, 36);color: rgb(102,102,102);");
 
+QString captionStyle(int pointSize, bool unit, bool hindi)
+{
+    return QStringLiteral("font: %1 %2pt \"%3\"; color: %4; background: transparent; border: none;")
+        .arg(unit ? QStringLiteral("normal") : QStringLiteral("bold"))
+        .arg(pointSize + (hindi ? 3 : 0))
+        .arg(hindi ? Hindi_Font : English_Font)
+        .arg(unit ? QStringLiteral("rgb(125, 125, 125)") : QStringLiteral("rgb(150, 150, 150)"));
+}
+
+const QString& legendStyle(int pointSize, QRgb colour, bool noData)
+{
+    static QHash<quint64, QString> cache;
+    const quint64 key = (quint64(pointSize) << 33) | (quint64(noData) << 32) | (colour & 0xFFFFFFu);
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd())
+        it = cache.insert(key,
+                          QStringLiteral("font: bold %1pt \"DejaVu Sans\"; color: %2;"
+                                         " background-color: rgb(28, 28, 28);"
+                                         " border: 1px %3 rgb(%4); border-radius: 4px;")
+                              .arg(pointSize)
+                              .arg(rgbText(colour), noData ? QStringLiteral("dashed") : QStringLiteral("solid"),
+                                   noData ? QStringLiteral("89, 89, 89") : QStringLiteral("45, 45, 45")));
+    return it.value();
+}
+
 const QString& lcdStyle(QRgb colour)
 {
     static QHash<QRgb, QString> cache;
@@ -205,6 +230,7 @@ const QString KeyboardPanel = QStringLiteral(
     "QGroupBox { background-color: rgb(12, 12, 12); border: 2px solid rgb(70, 66, 66); border-radius: 6px; }");
 const QString KeyboardText = QStringLiteral("font: 22pt DejaVu Sans; color: rgb(230, 230, 230);"
                                             " background-color: rgb(0, 0, 0); border: 1px solid rgb(70, 66, 66);");
+const QString FrameTile = QStringLiteral("background: transparent; border: 1px solid rgb(35, 35, 35);");
 const QString ScreenGroup =
     QStringLiteral("QGroupBox { background-color: rgb(0, 0, 0); border: 1px solid rgb(35, 35, 35); }");
 const QString PopupPageNumber = QStringLiteral("font: bold 36pt \"DejaVu Sans\"; color: rgb(0, 0, 0);");

@@ -39,6 +39,13 @@ const QString& textStyle(int pointSize, QRgb colour, bool bold = true, bool cond
 const QString& lcdStyle(QRgb colour);
 // "rgb(r, g, b)"
 QString rgbText(QRgb colour);
+// A caption of the home layouts: bold grey, a unit normal and darker; in
+// Hindi the Devanagari face a few points larger.
+QString captionStyle(int pointSize, bool unit, bool hindi);
+// A lamp legend of the DDU layout: text in `colour` on dark grey in a frame;
+// without data the frame is dashed in the no-data grey (an unlit legend is
+// nearly black, so a dark no-data colour could not be told from it).
+const QString& legendStyle(int pointSize, QRgb colour, bool noData);
 
 // Every screen and dialog title: bold orange serif on nothing, the size fitted
 // to its place; in Hindi the Devanagari face (the serif has no Devanagari) at
@@ -120,6 +127,9 @@ extern const QString FaultButtonPressed;
 // The on-screen keyboard: its panel and the line of typed text.
 extern const QString KeyboardPanel;
 extern const QString KeyboardText;
+
+// The frame of a home tile.
+extern const QString FrameTile;
 
 // A screen group drawn opaque over the home layout.
 extern const QString ScreenGroup;
