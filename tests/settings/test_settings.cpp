@@ -345,6 +345,30 @@ private slots:
         w->messageBox->on_no_clicked();
     }
 
+    // The pad runs what its opener gave it once, after the right code only:
+    // never after a wrong code or the pad closed, and a pad opened again for
+    // another action forgets the first one.
+    void padRunsItsOpenersActionOnce()
+    {
+        auto w = makeWindow();
+        int vcu = 0, other = 0;
+        w->screen_id = screen::CabSelection;
+        w->openPasswordPad(2, [&vcu] { ++vcu; });
+        typeByTouch(*w, QStringLiteral("4026K")); // the maintenance code: wrong here
+        QCOMPARE(vcu, 0);
+        w->passwordPad->on_pwd_close_button_clicked();
+        QVERIFY(!w->isShown("Gpassword"));
+        w->passwordPad->enter_clicked(); // OK of a closed pad
+        QCOMPARE(vcu, 0);
+
+        w->openPasswordPad(2, [&vcu] { ++vcu; });
+        w->openPasswordPad(3, [&other] { ++other; }); // opened again for another action
+        typeByTouch(*w, QStringLiteral("4027K"));
+        QVERIFY(vcu == 0 && other == 1);
+        w->passwordPad->enter_clicked(); // the action went with the answer
+        QCOMPARE(other, 1);
+    }
+
     void floodOfDigitsStaysCapped()
     {
         auto w = makeWindow();
