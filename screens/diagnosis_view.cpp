@@ -278,7 +278,7 @@ void DiagnosisView::layoutDetails()
     if (Gdiag_details)
         Gdiag_details->setGeometry(2, 52, 1020, 527);
     if (diagdetails_header) {
-        diagdetails_header->setGeometry(370, 5, 300, 40);
+        diagdetails_header->setGeometry(270, 5, 500, 40);
         diagdetails_header->setText(QCoreApplication::translate("MainWindow", "MESSAGE DETAILS"));
         putStyle(diagdetails_header, ui::titleStyle(22));
         diagdetails_header->setAlignment(Qt::AlignCenter);

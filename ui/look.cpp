@@ -175,7 +175,8 @@ const QString Password_Error_Style = QStringLiteral(
 const QString Password_Line_Style = QStringLiteral("background-color: rgb(170, 79, 6); border: none;");
 const QString Password_Box_Style = QStringLiteral(
     "QGroupBox { background-color: rgb(15, 15, 15); border: 2px solid rgb(90, 86, 86); border-radius: 8px; }");
-const QString Password_Header_Style = ui::titleStyle(24);
+// 20 pt: "SOFTWARE UPDATE" in the serif fits left of the pad's close button.
+const QString Password_Header_Style = ui::titleStyle(20);
 const QString Password_Info_Style = QStringLiteral(
     "font: 12pt \"DejaVu Sans\"; color: rgb(160, 160, 160); background-color: transparent; border: none;");
 const QString Password_Close_Style = QStringLiteral("font: bold 16pt \"DejaVu Sans\"; color: rgb(200, 200, 200);"

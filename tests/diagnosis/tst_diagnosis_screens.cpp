@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -331,6 +332,10 @@ private slots:
         QCOMPARE(cells(d, 2), (QStringList{"Fault Message", "   1: First"}));
         QCOMPARE(text(*w, "diag_sigval"), QStringLiteral("FLG1_D50_XSpeedLoco"));
         QCOMPARE(text(*w, "diag_detailmess"), QStringLiteral("Symptom 1"));
+        // The title in the title look, whole (the serif is wider than a sans).
+        auto* title = w->W<QLabel>(QStringLiteral("diagdetails_header"));
+        title->ensurePolished();
+        QVERIFY(QFontMetrics(title->font()).horizontalAdvance(title->text()) <= title->contentsRect().width());
         const QString pressed =
             QStringLiteral("font: bold 22pt DejaVu Sans;background-color: rgba(241, 241, 195, 150);color: rgb(0,0,0);");
         for (const auto& [button, shownText] :

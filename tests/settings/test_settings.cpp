@@ -103,6 +103,23 @@ QString misfit(const QFont& font, const QString& text, QSize room, bool wrap)
         .arg(room.height());
 }
 
+// Visible titles (the one title look: orange serif, or the Devanagari face in
+// orange) that their label cuts off, in the language shown.
+QStringList titleFaults(QWidget* root)
+{
+    QStringList faults;
+    for (QLabel* l : root->findChildren<QLabel*>()) {
+        const QString style = l->styleSheet();
+        if (!l->isVisible() || l->text().isEmpty() || !style.contains(QLatin1String("rgb(170, 79, 6)")) ||
+            !(style.contains(QLatin1String("Serif")) || style.contains(QLatin1String("Lohit"))))
+            continue;
+        l->ensurePolished();
+        if (const QString m = misfit(l->font(), l->text(), l->contentsRect().size(), l->wordWrap()); !m.isEmpty())
+            faults << l->objectName() + QLatin1Char(' ') + m;
+    }
+    return faults;
+}
+
 // What is wrong with the Hindi of the visible texts under `root`: Hindi that
 // its label, button or table cell cuts off, and English shown although the
 // Hindi file translates it (a text not written again after the switch).
@@ -640,7 +657,8 @@ private slots:
     }
 
     // Every screen that exists, opened in Hindi: no Hindi text cut off, no
-    // text left in English that the Hindi file translates; every catalogue
+    // text left in English that the Hindi file translates, no title cut off
+    // in either language; every catalogue
     // message fits the pop-up's rows (one line each) and its advice the page.
     void hindiFitsEveryScreen()
     {
@@ -692,6 +710,9 @@ private slots:
                 w->guiupdate_fun();
                 if (language == 1)
                     note(QLatin1String(screen));
+                for (const QString& f : titleFaults(w.get()))
+                    if (faults.filter(f).isEmpty())
+                        faults << QLatin1String(screen) + QStringLiteral(": title ") + f;
             }
         w->passwordPad->on_pwd_close_button_clicked();
         w->on_home_clicked();
