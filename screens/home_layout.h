@@ -1,6 +1,6 @@
 #pragma once
-// Home screen: the widget tables of both layouts (mainwindow_build_home.cpp)
-// and the small pure rules the refresh tick applies (mainwindow_home.cpp):
+// Home screen: the widget tables of both layouts (home_build.cpp) and the
+// small pure rules the refresh tick applies (home_view.cpp):
 // marker positions, speed threshold, loco pictogram, colour bands and the
 // colour codes of the subsystem strips.
 

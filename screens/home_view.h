@@ -1,9 +1,8 @@
 #pragma once
 // The home screen's view: the widgets of both layouts that the refresh tick
 // writes, what was last drawn into them, and the per-tick update split by
-// group of indicators. The window owns one (a child object) and forwards its
-// home slots to it; the view reads nothing but the tick's snapshot and the
-// few window states it is handed.
+// group of indicators. The home screen (home_screen) owns it; the view reads
+// nothing but the tick's snapshot and the few window states it is handed.
 //
 // Every refresh tick updates both layouts, whichever is shown. Indicators are
 // redrawn only when their signal differs from what was last drawn; readouts
