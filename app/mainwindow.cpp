@@ -494,8 +494,10 @@ void MainWindow::guiupdate_fun()
     keypad.serial_check(keys, brightness); // keypad bytes into key flags
     clockTick();
     maintenanceLockTick();
-    if (keys.any())
+    if (keys.any()) {
+        idleHome.input();
         Key_Pressed_Function();
+    }
     if (keys.Keyboard_Pixy_Brightness_Pressed) {
         Brightness();
         keys.Keyboard_Pixy_Brightness_Pressed = false;
@@ -504,6 +506,7 @@ void MainWindow::guiupdate_fun()
 
     // The home layout, then whichever screen is shown over it.
     homeTick();
+    idleHomeTick();
     processInfo->tick();
     subsystems->tick();
     maintenanceScreensTick();

@@ -31,6 +31,7 @@
 #include "acquisition/bus_exchange.h"
 #include "acquisition/signal_store.h"
 #include "app/ui_state.h"
+#include "input/idle_home.h"
 #include "input/key_flags.h"
 #include "input/keypad_decoder.h"
 #include "input/navigation.h"
@@ -116,7 +117,8 @@ public:
     // ----- data hand-over -----
     BusExchange exchange; // the program's one hand-over with the acquisition thread
     Mvb_Thread* mvbThread = nullptr;
-    SignalStore snap; // copy of the signal store taken at the start of each refresh tick
+    SignalStore snap;        // copy of the signal store taken at the start of each refresh tick
+    idle::IdleHome idleHome; // ticks since the last key or touch on a driver screen
 
     // ----- input -----
     KeypadDecoder keypad;
@@ -190,6 +192,8 @@ public:
     // ----- home layouts (mainwindow_home.cpp; the home screen draws them) -----
     // The home indicators, strips included, of the layout shown, from `snap`.
     void homeTick();
+    // A driver screen left alone for a minute while the vehicle moves goes home.
+    void idleHomeTick();
     // The DDU layout's images, strip and message buttons.
     void ddu_load();
 

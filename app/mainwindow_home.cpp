@@ -6,9 +6,13 @@
 
 #include <QWidget>
 
+#include "acquisition/unknown.h"
 #include "maintenance/config_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/home_screen.h"
+#include "screens/keyboard_screen.h"
+#include "screens/message_box_screen.h"
+#include "screens/password_screen.h"
 #include "screens/subsystem_screen.h"
 #include "ui/look.h"
 
@@ -24,6 +28,14 @@ void MainWindow::homeTick()
     c.displayType = configScreen->Selected_DDU_Type;
     c.layout = screen_toggle;
     homeScreen->home_update(c);
+}
+
+void MainWindow::idleHomeTick()
+{
+    const bool leftAlone = passwordPad->isOpen() || messageBox->isOpen() || keyboard->isOpen() ||
+        isShown(QStringLiteral("Gmenu_drdetails"));
+    if (idleHome.tick(screen_id, leftAlone, !isUnknown(snap.MVB_DDU_Speed_String), snap.MVB_DDU_Speed))
+        on_home_clicked();
 }
 
 void MainWindow::ddu_load()

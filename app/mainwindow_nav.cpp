@@ -670,6 +670,7 @@ void MainWindow::touchAct(const nav::TouchRegion& r, int x, int y)
 
 void MainWindow::Touch_Screen_Connect(int x, int y)
 {
+    idleHome.input();
     if (screen_id != old_screen_id) {
         Old_Screen_MVB_Unit_Count = 10; // the new screen redraws its unit count
         old_screen_id = screen_id;

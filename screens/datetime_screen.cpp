@@ -110,6 +110,15 @@ void DateTimeScreen::on_set_datetime_clicked()
         host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Invalid Date")), 1);
         return;
     }
-    platform::runShell(settings::dateCommand(f));
-    platform::runShell(QLatin1String(settings::kHwclockCommand));
+    // Both commands run as ever; the box then says whether the clock took it.
+    const int date = platform::runShell(settings::dateCommand(f));
+    const int hwclock = platform::runShell(QLatin1String(settings::kHwclockCommand));
+    if (date != 0 || hwclock != 0) {
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "The clock did not take the date and time")), 1);
+        return;
+    }
+    const QString shown = QStringLiteral("%1-%2-%3 %4:%5:%6")
+                              .arg(f.text(settings::Day), f.text(settings::Month), f.text(settings::Year),
+                                   f.text(settings::Hour), f.text(settings::Minute), f.text(settings::Second));
+    host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Date and time set to\n%1")).arg(shown), 2);
 }

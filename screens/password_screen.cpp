@@ -4,6 +4,10 @@
 
 #include <QAbstractButton>
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 
 #include "screens/password_view.h"
 #include "screens/settings_logic.h"
@@ -14,7 +18,16 @@
 PasswordPadScreen::PasswordPadScreen(ui::ScreenHost& h, QObject* parent)
     : ui::Screen(h, "password pad", parent)
     , passwordView(new PasswordView(this))
+    , lockTimer(new QTimer(this))
 {
+    m_now = [] {
+        static QElapsedTimer since;
+        if (!since.isValid())
+            since.start();
+        return since.elapsed();
+    };
+    lockTimer->setInterval(1000);
+    connect(lockTimer, &QTimer::timeout, this, &PasswordPadScreen::refreshLock);
 }
 
 void PasswordPadScreen::build(QWidget* root)
@@ -80,12 +93,34 @@ void PasswordPadScreen::password(const QString& info)
     host.setTouchLockout(2);
     password_text.clear();
     password_style_changed = false;
+    m_info = info;
     passwordView->open(info);
+    refreshLock();
+}
+
+void PasswordPadScreen::refreshLock()
+{
+    const qint64 now = m_now();
+    if (!isOpen() || !tries.locked(now)) {
+        if (lockTimer->isActive() && isOpen()) { // the lock is over: the pad as it opened
+            passwordView->pwd_info->setText(m_info);
+            passwordView->showTyped(password_text);
+        }
+        lockTimer->stop();
+        return;
+    }
+    passwordView->pwd_info->setText(
+        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Five wrong codes in a row.\nTry again in %1 s"))
+            .arg(tries.secondsLeft(now)));
+    passwordView->showInvalid(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "LOCKED")));
+    password_style_changed = true;
+    if (!lockTimer->isActive())
+        lockTimer->start();
 }
 
 void PasswordPadScreen::password_write(const QString& digit)
 {
-    if (digit.size() != 1 || !digit.at(0).isDigit())
+    if (digit.size() != 1 || !digit.at(0).isDigit() || isLocked())
         return;
     password_style_changed = false; // showTyped() brings the masked look back
     password_text = settings::padAppend(password_text, digit.at(0));
@@ -146,6 +181,10 @@ void PasswordPadScreen::key_clicked9()
 
 void PasswordPadScreen::clear_clicked()
 {
+    if (isLocked()) {
+        host.dropQueuedTouches(1);
+        return;
+    }
     password_text.chop(1);
     password_style_changed = false;
     passwordView->showTyped(password_text);
@@ -159,14 +198,22 @@ void PasswordPadScreen::enter_clicked()
 
 void PasswordPadScreen::PasswordPad_Operation_Stage(const QString& text)
 {
+    if (isLocked()) {
+        password_text.clear();
+        refreshLock();
+        return;
+    }
     const int stage = PasswordPad_Stage;
     const bool accepted = settings::padAccepts(stage, text); // `text` may be password_text itself
     password_text.clear();
     if (!accepted) {
+        tries.wrong(m_now());
         passwordView->showInvalid(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "INVALID PASSWORD")));
         password_style_changed = true;
+        refreshLock(); // the fifth wrong code shows the lock at once
         return;
     }
+    tries.right();
     passwordView->close();
     PasswordPad_Stage = 0;
     // Taken before it runs: the action may open the pad again.
@@ -181,6 +228,7 @@ void PasswordPadScreen::on_pwd_close_button_clicked()
 {
     host.setKeyPlace(0);
     passwordView->close();
+    lockTimer->stop();
     if (PasswordPad_Stage == 1)
         host.serveScreen(padReturnScreen);
     PasswordPad_Stage = 0;

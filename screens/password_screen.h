@@ -7,6 +7,8 @@
 // match and shows "INVALID PASSWORD" otherwise. The pad knows no screen's
 // action: whoever opens it says what the right code does. The codes and
 // stages are screens/settings_logic, the widgets screens/password_view.
+// Five wrong codes in a row lock the pad for a minute (every stage alike);
+// the pad then shows the seconds left and takes no digit and no OK.
 //
 // The decisions taken here, with their reasons: docs/settings-and-language.md.
 
@@ -14,9 +16,12 @@
 
 #include <functional>
 
+#include "screens/settings_logic.h"
+
 #include "ui/screen.h"
 
 class PasswordView;
+class QTimer;
 class QWidget;
 
 class PasswordPadScreen : public ui::Screen {
@@ -40,6 +45,11 @@ public:
     // Every key in its unfocused look.
     void password_Reset();
 
+    // The clock of the wrong-code limit (monotonic milliseconds); tests set
+    // their own.
+    void setClock(std::function<qint64()> now) { m_now = std::move(now); }
+    bool isLocked() const { return tries.locked(m_now()); }
+
     int PasswordPad_Stage = 0;
     QString password_text;
     bool password_style_changed = false;
@@ -59,10 +69,17 @@ public slots:
     void clear_clicked();
     void enter_clicked();
     void on_pwd_close_button_clicked();
+    // Shows the seconds left of a lock, or the pad's own text again once the
+    // lock is over (every second while the pad is open and locked).
+    void refreshLock();
 
 private:
     screen::Id padReturnScreen = screen::Home;
     std::function<void()> m_onAccepted;
+    settings::CodeTries tries;
+    std::function<qint64()> m_now;
+    QTimer* lockTimer = nullptr;
+    QString m_info; // the stage's info text, shown again after a lock
     void password(const QString& info);
     void password_write(const QString& digit);
     void digit(int d);

@@ -73,6 +73,23 @@ QString padAppend(const QString& typed, QChar digit)
     return typed + digit;
 }
 
+void CodeTries::wrong(qint64 now)
+{
+    if (locked(now))
+        return; // the pad takes no code while locked
+    if (++m_wrong >= kWrongCodesBeforeLock) {
+        m_wrong = 0;
+        m_lockedUntil = now + kCodeLockMs;
+    }
+}
+
+int CodeTries::secondsLeft(qint64 now) const
+{
+    if (!locked(now))
+        return 0;
+    return int((m_lockedUntil - now + 999) / 1000);
+}
+
 DateTimeFields DateTimeFields::from(const QDateTime& t)
 {
     // As the screen reads the clock: "dd-MM-yyyy" and "HH:mm:ss" split into numbers.

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <limits>
 #include <memory>
 
 class QDateTime;
@@ -36,6 +37,30 @@ const char* padInfo(int stage);
 bool padAccepts(int stage, const QString& typed);
 // `typed` with `digit` appended, unless it already holds kMaxTypedDigits.
 QString padAppend(const QString& typed, QChar digit);
+
+// Wrong codes in a row after which the pad takes no code, and for how long.
+constexpr int kWrongCodesBeforeLock = 5;
+constexpr qint64 kCodeLockMs = 60000;
+
+// The wrong-code limit of the pad, one for every stage (closing the pad or
+// opening it for another action does not start the count again). The right
+// code ends the count; the lock's end starts a new one. Times are
+// milliseconds of a monotonic clock.
+class CodeTries {
+public:
+    // A wrong code at `now`; the fifth in a row locks the pad.
+    void wrong(qint64 now);
+    // The right code.
+    void right() { m_wrong = 0; }
+    bool locked(qint64 now) const { return now < m_lockedUntil; }
+    // Whole seconds left of the lock, rounded up; 0 when not locked.
+    int secondsLeft(qint64 now) const;
+    int wrongInRow() const { return m_wrong; }
+
+private:
+    int m_wrong = 0;
+    qint64 m_lockedUntil = std::numeric_limits<qint64>::min();
+};
 
 // ----------------------------------------------------------- date and time
 

@@ -404,6 +404,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The clock did not take the date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time set to
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>DRIVER
 ADVICE</source>
         <translation type="unfinished"></translation>
@@ -460,6 +469,15 @@ Use C button to clear or cancel</source>
     </message>
     <message>
         <source>INVALID PASSWORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Five wrong codes in a row.
+Try again in %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -404,6 +404,16 @@
         <translation>अमान्य तारीख</translation>
     </message>
     <message>
+        <source>The clock did not take the date and time</source>
+        <translation>घड़ी ने दिनांक और समय नहीं लिया</translation>
+    </message>
+    <message>
+        <source>Date and time set to
+%1</source>
+        <translation>दिनांक और समय सेट किया गया
+%1</translation>
+    </message>
+    <message>
         <source>DRIVER
 ADVICE</source>
         <translation>ड्राइवर
@@ -464,6 +474,16 @@ Use C button to clear or cancel</source>
     <message>
         <source>INVALID PASSWORD</source>
         <translation>अमान्य पासवर्ड</translation>
+    </message>
+    <message>
+        <source>Five wrong codes in a row.
+Try again in %1 s</source>
+        <translation>लगातार पाँच गलत कोड।
+%1 सेकंड बाद फिर प्रयास करें</translation>
+    </message>
+    <message>
+        <source>LOCKED</source>
+        <translation>लॉक है</translation>
     </message>
     <message>
         <source>Do you want to calibrate</source>
