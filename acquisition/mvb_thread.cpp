@@ -332,7 +332,7 @@ void Mvb_Thread::micviewPass(LinkWatch& watch)
         }
         const int v = DDU_Micview_Get_data(words[wordIndex], d.byte_offset, d.bite_offset, d.data_type);
         m_live->DDU_Micview_Data_temp = v;
-        m_live->DDU_Micview_Data[i] = micviewText(v, d.data_type, m_live->DDU_Micview_Data[i]);
+        m_live->DDU_Micview_Data[i] = micviewText(v, d, m_live->DDU_Micview_Data[i]);
     }
 }
 
@@ -388,6 +388,22 @@ QString Mvb_Thread::micviewText(int v, int data_type, const QString& current)
     }
     default: return current;
     }
+}
+
+QString Mvb_Thread::micviewText(int v, const DDU_Micview_Details_struct& d, const QString& current)
+{
+    if (d.data_type < 0 || d.data_type > 5)
+        return current; // a type the monitor does not know keeps its text
+    QString text;
+    if (d.factor > 0.0 && (d.data_type == 4 || d.data_type == 5)) {
+        const int word = v & d.mask & 0xFFFF;
+        const int number = d.signedWord && word >= 0x8000 ? word - 0x10000 : word;
+        text = QString::number(number / 4096.0 * d.factor, 'f', qBound(0, d.decimals, 6));
+    } else
+        text = micviewText(v, d.data_type, current);
+    if (d.unit.isEmpty() || text.endsWith(QLatin1Char('%')))
+        return text;
+    return text + QLatin1Char(' ') + d.unit;
 }
 
 unsigned short Mvb_Thread::Byte_Swap(unsigned short value)

@@ -68,6 +68,9 @@ public:
     int DDU_Micview_Get_data(unsigned short word, int byte_offset, int bit_offset, int data_type);
     // Text of a monitored value, by data type; `current` is returned for unknown types.
     static QString micviewText(int value, int data_type, const QString& current);
+    // The text of a monitored signal: scaled and with its unit where the
+    // port map knows it, else as its data type reads.
+    static QString micviewText(int value, const DDU_Micview_Details_struct& d, const QString& current);
     unsigned short Byte_Swap(unsigned short value);
     QString Hex_to_Dec_String(const QString& hex);
 

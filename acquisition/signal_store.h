@@ -63,6 +63,15 @@ struct DDU_Micview_Details_struct {
     int byte_offset = 0;
     int bite_offset = 0; // bit number
     int data_type = 0;
+    // How the value reads when the port map knows the signal: a scaled value
+    // is (word AND mask) / 4096 x factor with `decimals` places, the word
+    // taken as signed where `signedWord` (factor 0: the data type's own
+    // text); `unit` follows the number when not empty.
+    double factor = 0.0;
+    int mask = 0xFFFF;
+    int decimals = 1;
+    bool signedWord = false; // the scaled word is a signed 16-bit number
+    QString unit;
 };
 
 constexpr int TELEGRAM_DETAILS_MAX = 200;

@@ -5,6 +5,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "acquisition/port_map.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
 
@@ -187,10 +188,85 @@ int busBitNumber(int byteOff, int bitOff)
     return bitOff < 8 && (byteOff & 1) ? bitOff + 8 : bitOff;
 }
 
+namespace {
+
+// Units by what the signal's name says it is; the first row whose part the
+// name holds wins (the converter currents before the voltages: "XAIpr").
+struct UnitRule {
+    const char* part;
+    const char* unit;
+    int decimals;
+};
+// clang-format off
+const UnitRule kUnitRules[] = {
+    {"XEnergKWh", "kWh", 0}, {"XEnergMWh", "MWh", 0}, {"XEnergGWh", "GWh", 0},
+    {"XUprim", "kV", 1},     {"XU_Battery", "V", 1},
+    {"XIprim", "A", 0},      {"XIBUR", "A", 0},       {"XAIpr", "A", 0},       {"XAIBUR", "A", 0},
+    {"XAIFilts", "A", 0},
+    {"XSpeedLoco", "km/h", 1}, {"WSetSpeedInch", "km/h", 1},
+    {"XPrAutoBkLn", "bar", 2}, {"XPressure", "bar", 2}, {"XADruck", "bar", 2},
+    {"XTemp", "°C", 1},   {"XATmp", "°C", 1},
+    {"WPnBEdem", "%", 1},      {"XAngTrans", "%", 1},   {"XMeterT", "%", 1},
+};
+
+// Words the port map stores as they are and the decoding reads as signed
+// physical values: the efforts in per cent (4096 = 100 %) and the line
+// converters' input powers (4096 = 10000 kW).
+struct SignedRule {
+    const char* part;
+    double factor;
+    const char* unit;
+    int decimals;
+};
+const SignedRule kSignedRules[] = {
+    {"WTE_BE_Loco", 100.0, "%", 1}, {"XTE_BE_Loco", 100.0, "%", 1}, {"_XPN", 10000.0, "kW", 0},
+};
+// clang-format on
+
+} // namespace
+
+Reading readingOf(const QString& signalName)
+{
+    Reading r;
+    const QByteArray name = signalName.toLatin1();
+    const PortSignal* all = portSignals();
+    for (int i = 0; i < portSignalCount(); ++i) {
+        if (name != all[i].name)
+            continue;
+        if (all[i].kind == SignalKind::Scaled) {
+            r.factor = all[i].factor;
+            r.mask = all[i].mask;
+        }
+        if (all[i].kind == SignalKind::Value)
+            for (const SignedRule& w : kSignedRules)
+                if (name.contains(w.part)) {
+                    r.factor = w.factor;
+                    r.signedWord = true;
+                    r.unit = w.unit;
+                    r.decimals = w.decimals;
+                    return r;
+                }
+        for (const UnitRule& u : kUnitRules)
+            if (name.contains(u.part)) {
+                r.unit = u.unit;
+                r.decimals = u.decimals;
+                break;
+            }
+        break;
+    }
+    return r;
+}
+
 Fetch fetchOf(const Entry& e, const QVector<portlist::Port>& ports)
 {
     Fetch f;
     DDU_Micview_Details_struct& d = f.details;
+    const Reading r = readingOf(e.name);
+    d.factor = r.factor;
+    d.mask = r.mask;
+    d.decimals = r.decimals;
+    d.signedWord = r.signedWord;
+    d.unit = QString::fromUtf8(r.unit);
     d.telegram = e.port;
     d.fun_code = portlist::funCodeOf(ports, e.port);
     d.byte_offset = e.byteOff;

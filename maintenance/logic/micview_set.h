@@ -65,6 +65,20 @@ struct Entry {
     int bitOff = 0;
 };
 
+// How the monitor reads a signal the port map knows (by its name): a scaled
+// value gets the port map's mask and factor; a unit is given where the name
+// tells what the value is (a voltage, current, speed, pressure, temperature,
+// an energy counter). Unknown names keep factor 0 and no unit: the value
+// reads as its type alone, never with a unit it may not have.
+struct Reading {
+    double factor = 0.0;
+    int mask = 0xFFFF;
+    int decimals = 1;
+    bool signedWord = false;
+    const char* unit = "";
+};
+Reading readingOf(const QString& signalName);
+
 // The entry a ticked descriptor row makes (what saving and loading it back gives).
 Entry entryOf(const descriptor::Row& row);
 

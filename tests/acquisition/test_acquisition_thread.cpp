@@ -231,10 +231,17 @@ private slots:
         ViewerSelection sel;
         sel.DDU_Micview_Start = 1;
         sel.DDU_Micview_Data_Count = 4;
-        sel.DDU_Micview_Details[0] = {1234, 4, 5, 0, 2};  // low byte of word 2
-        sel.DDU_Micview_Details[1] = {1240, 4, 0, 0, 0};  // stale port
-        sel.DDU_Micview_Details[2] = {1234, 4, 40, 0, 0}; // beyond the port: no out-of-range read
-        sel.DDU_Micview_Details[3] = {1250, 4, 0, 0, 3};  // hex word
+        const auto pick = [&sel](int i, int port, int byteOffset, int type) {
+            DDU_Micview_Details_struct& d = sel.DDU_Micview_Details[i];
+            d.telegram = port;
+            d.fun_code = 4;
+            d.byte_offset = byteOffset;
+            d.data_type = type;
+        };
+        pick(0, 1234, 5, 2);  // low byte of word 2
+        pick(1, 1240, 0, 0);  // stale port
+        pick(2, 1234, 40, 0); // beyond the port: no out-of-range read
+        pick(3, 1250, 0, 3);  // hex word
         rig.exchange.setSelection(sel);
         rig.thread->runPass();
         const SignalStore s = rig.exchange.snapshot();

@@ -41,11 +41,12 @@ struct Expect {
 Expect expected(const sim::SignalInfo& info, double value, const QString& type)
 {
     if (type == QLatin1String("ANALOG")) {
-        // Per cent of 4096; a scaled value is that per cent of its factor.
+        // The physical value, to the word's step and the places shown.
         const bool scaled =
             info.encoding == sim::SignalEncoding::Scaled || info.encoding == sim::SignalEncoding::SignedScaled;
         const double factor = scaled ? info.factor : 100.0;
-        return {value * 100.0 / factor, 100.0 / 4096.0};
+        const micview::Reading r = micview::readingOf(info.name);
+        return {value, factor / 4096.0 + 0.5 * std::pow(10.0, -r.decimals)};
     }
     if (type == QLatin1String("GANZOHNE"))
         return {double(quint16(qint64(value))), 0.0};
@@ -115,6 +116,58 @@ class TestMaintenanceMonitor : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each kind of signal in its own unit and scale: a speed in km/h, the line
+    // voltage in kV (never "87.5 %" or "251.001 %"), signed efforts in per
+    // cent, energy counters with their unit, flags and bytes as they are, and
+    // a name the port map does not know as its type alone.
+    void unitsPerSignalType_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("speed") << "FLG1_D50_XSpeedLoco"
+                               << "ANALOG" << 3584 << "87.5 km/h";
+        QTest::newRow("line voltage") << "FLG1_D21_XUprim"
+                                      << "ANALOG" << 10281 << "25.1 kV";
+        QTest::newRow("primary current, masked") << "FLG1_D21_XIprim"
+                                                 << "ANALOG" << 0xE200 << "125 A";
+        QTest::newRow("battery") << "FLG2_D21_XU_Battery"
+                                 << "ANALOG" << 4506 << "110.0 V";
+        QTest::newRow("brake pipe") << "FLG1_D45_XPrAutoBkLn"
+                                    << "ANALOG" << 2048 << "5.00 bar";
+        QTest::newRow("motor temperature") << "SLG1_D88_XTempMotor1"
+                                           << "ANALOG" << 2867 << "70.0 °C";
+        QTest::newRow("braking effort") << "FLG1_D46_XTE_BE_Loco"
+                                        << "ANALOG" << 0xF800 << "-50.0 %";
+        QTest::newRow("input power") << "SLG1_D04_XPN"
+                                     << "ANALOG" << 0x0800 << "5000 kW";
+        QTest::newRow("energy counter") << "FLG1_D56_XEnergKWh_"
+                                        << "GANZOHNE" << 1234 << "1234 kWh";
+        QTest::newRow("loco number") << "FLG1_D00_MLocoNum1"
+                                     << "GANZOHNE" << 31028 << "31028";
+        QTest::newRow("flag") << "FLG1_D13_MVCB_On"
+                              << "BIT" << 1 << "1";
+        QTest::newRow("byte") << "FLG1_D54_BSubS01_Off"
+                              << "BYTE" << 0x3C << "3C";
+        QTest::newRow("word") << "FLG1_D54_BSubS01_Off"
+                              << "WORD" << 0x3C << "003C";
+        QTest::newRow("unknown name") << "XYZ1_D00_Unknown"
+                                      << "ANALOG" << 0x0800 << "50 %";
+    }
+    void unitsPerSignalType()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        micview::Entry e;
+        e.name = name;
+        e.type = type;
+        const DDU_Micview_Details_struct d = micview::fetchOf(e, {}).details;
+        QCOMPARE(Mvb_Thread::micviewText(value, d, QStringLiteral("previous")), text);
+    }
+
     void everySignalShowsThePublishedValue()
     {
         Rig rig;
@@ -150,7 +203,7 @@ private slots:
         const QVector<descriptor::Row> rows = descriptor::parseDescriptor(descriptor::generate()).rows;
         const descriptor::Row* speed = find(rows, "FLG1_D50_XSpeedLoco");
         QVERIFY(speed);
-        QVERIFY(rig.monitor({*speed}).DDU_Micview_Data[0].endsWith(" %"));
+        QVERIFY(rig.monitor({*speed}).DDU_Micview_Data[0].endsWith(" km/h"));
         rig.emulator.setStale(3110, true);
         QCOMPARE(rig.monitor({*speed}).DDU_Micview_Data[0], QStringLiteral("????"));
     }
