@@ -441,6 +441,22 @@ std::vector<TouchBlock> buildTouchBlocks()
         t.push_back(std::move(b));
     }
 
+    // The message box takes every touch inside it, whatever lies under it (the
+    // subsystem grid, a table); a touch beside its buttons does nothing.
+    // Outside the box the top bar and the strip stay live and take the box
+    // away with what it waited for. The pad opened over the box (MAINTENANCE)
+    // and a fault pop-up over it take the finger first.
+    {
+        TouchBlock b = block("message_box", anyFirst, anyLast, "Gmessage",
+                             {clickIf(399, 439, 499, 489, "ok", TouchIf::YesNoForm),
+                              clickIf(519, 439, 619, 489, "no", TouchIf::YesNoForm),
+                              clickIf(459, 439, 559, 489, "ok", TouchIf::OkOnlyForm),
+                              click(264, 259, 754, 509, "Gmessage")}); // not a button: swallows the touch
+        b.requireHidden1 = "Gfault";
+        b.requireHidden2 = "Gfaultdriveradvice";
+        t.push_back(std::move(b));
+    }
+
     // The language icon of the home screen (shown in the DDU layout).
     t.push_back(block("language_icon", screen::Home, screen::Home, nullptr,
                       {click(958, 702, 1016, 755, "bddu_lang_icon"), click(958, 706, 1016, 759, "lang_icon")}));
@@ -508,11 +524,6 @@ std::vector<TouchBlock> buildTouchBlocks()
                        click(912, 112, 1002, 172, "diag_top"), click(912, 177, 1002, 237, "diag_up"),
                        click(912, 435, 1002, 495, "diag_down"), click(912, 500, 1002, 560, "diag_bottom"),
                        track(930, 235, 1020, 440, "t_diagnosis", 5), table(20, 170, 900, 555, "t_diagnosis")}));
-
-    t.push_back(block("message_box", screen::MessageBox, screen::MessageBox, "Gmessage",
-                      {clickIf(399, 439, 499, 489, "ok", TouchIf::YesNoForm),
-                       clickIf(519, 439, 619, 489, "no", TouchIf::YesNoForm),
-                       clickIf(459, 439, 559, 489, "ok", TouchIf::OkOnlyForm)}));
 
     t.push_back(block("language", screen::Language, screen::Language, nullptr,
                       {click(305, 223, 705, 323, "eng_lang"), click(305, 353, 705, 453, "hin_lang")}));

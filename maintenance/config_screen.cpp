@@ -551,7 +551,11 @@ void ConfigScreen::ddu_display()
             for (int c = 0; c < 2; ++c)
                 t->setItem(r, c, cellItem(rows[r][c]));
     }
+    // The focus opens on this screen's own menu entry, not on Restart (the
+    // first place of the screen): no screen opens on a destructive button.
     host.drawKeyFocus();
+    host.setKeyPlace(kDduDisplayMenuPlace);
+    host.dispatchKeys();
 }
 
 QString ConfigScreen::dduVersionText() const

@@ -98,6 +98,9 @@ public slots:
     void on_cab_cancel_clicked();
 
 private:
+    // The keypad place of the "DDU DISPLAY" entry in that screen's side menu
+    // (places 0 to 3 are Restart, Exit Application, On and Off).
+    static constexpr int kDduDisplayMenuPlace = 4;
     void untickAll(config::Dialog dialog);
     void tickCode(config::Dialog dialog, int code);
     int tickedCode(config::Dialog dialog, int current) const;

@@ -116,9 +116,18 @@ void SoftwareUpdateScreen::on_sd_card_check_clicked()
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD NOT DETECTED!")), true);
 }
 
+// The program and the data files are replaced only after YES; NO, the
+// default, leaves everything as it is.
 void SoftwareUpdateScreen::on_s_update_clicked()
 {
-    softupdate_pendrive();
+    host.confirm(
+        ui::trScreen(
+            QT_TRANSLATE_NOOP("MainWindow", "Install the program from the pendrive?\nThe DDU restarts after it.")),
+        [this] {
+            softupdate_pendrive();
+            return QString();
+        },
+        false);
 }
 
 void SoftwareUpdateScreen::softupdate_pendrive()
@@ -135,6 +144,17 @@ void SoftwareUpdateScreen::softupdate_pendrive()
 }
 
 void SoftwareUpdateScreen::on_file_trans_clicked()
+{
+    host.confirm(
+        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Replace the data files with those of the pendrive?")),
+        [this] {
+            transferFiles();
+            return QString();
+        },
+        false);
+}
+
+void SoftwareUpdateScreen::transferFiles()
 {
     softUpdateStatus(QString(), false);
     update::SoftwareUpdate job;

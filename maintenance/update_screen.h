@@ -19,6 +19,8 @@ public:
     bool Check_sdcard() const;
     bool Check_update(const QString& name) const;
     void softupdate_pendrive();
+    // Copies the data files of the stick (after the question was answered YES).
+    void transferFiles();
 
 public slots:
     void on_software_updateBtn_clicked();

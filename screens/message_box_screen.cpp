@@ -116,9 +116,10 @@ void MessageBoxScreen::Dialog_Box(const QString& text, int kind)
     } else {
         m_no->hide();
     }
-    // Enter acts on OK / YES first: show it focused.
-    host.setKeyPlace(0);
-    focusButton(false);
+    // ENTER on a box just opened answers OK, or NO to a question: no
+    // question is answered YES by a second ENTER the driver did not mean.
+    host.setKeyPlace(question ? 1 : 0);
+    focusButton(question);
 }
 
 void MessageBoxScreen::Dialog_Confirm(const QString& text, std::function<QString()> onYes, bool saves)
@@ -159,13 +160,15 @@ void MessageBoxScreen::on_ok_clicked()
     // What this box was waiting for; the box itself then goes.
     const ui::DialogPending answered = state.take();
 
+    // The box goes before the action runs: an action may open a box of its
+    // own (a progress or result message), which must stay.
+    hideBox();
     QString failure;
     bool saved = false;
     if (answered.Dialog_Box_YESNO_Enable == 1 && answered.confirm_flag == 1) {
         failure = answered.action ? answered.action() : QString();
         saved = failure.isEmpty() && answered.actionSaves;
     }
-    hideBox();
     // Saved only when it was: a failed save says what failed instead.
     if (!failure.isEmpty())
         Dialog_Box(failure, 1);

@@ -481,6 +481,15 @@ Try again in %1 s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Install the program from the pendrive?
+The DDU restarts after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the data files with those of the pendrive?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Do you want to calibrate</source>
         <translation type="unfinished"></translation>
     </message>

@@ -479,11 +479,21 @@ Use C button to clear or cancel</source>
         <source>Five wrong codes in a row.
 Try again in %1 s</source>
         <translation>लगातार पाँच गलत कोड।
-%1 सेकंड बाद फिर प्रयास करें</translation>
+%1 सेकंड बाद फिर से प्रयास करें</translation>
     </message>
     <message>
         <source>LOCKED</source>
         <translation>लॉक है</translation>
+    </message>
+    <message>
+        <source>Install the program from the pendrive?
+The DDU restarts after it.</source>
+        <translation>पेनड्राइव से प्रोग्राम इंस्टॉल करें?
+इसके बाद DDU पुनः आरंभ होगा।</translation>
+    </message>
+    <message>
+        <source>Replace the data files with those of the pendrive?</source>
+        <translation>डेटा फ़ाइलों को पेनड्राइव की फ़ाइलों से बदलें?</translation>
     </message>
     <message>
         <source>Do you want to calibrate</source>

@@ -647,9 +647,8 @@ private slots:
         QVERIFY(!w->isShown("Gmessage"));
 
         w->messageBox->Dialog_Box("Do you want to calibrate", 3);
-        press(*w, "09");
-        QCOMPARE(w->W("no")->styleSheet(), Key_submenu_border_Style);
-        press(*w, "10"); // NO
+        QCOMPARE(w->W("no")->styleSheet(), Key_submenu_border_Style); // a question opens on NO
+        press(*w, "10");                                              // NO
         QCOMPARE(w->screen_id, screen::DduConfigure);
         QVERIFY(!w->isShown("Gmessage"));
 
@@ -887,6 +886,13 @@ private slots:
         };
         w->configScreen->on_ddudisplay_clicked();
         QCOMPARE(w->screen_id, screen::DduDisplay);
+        // The screen opens with the focus on its menu entry: ENTER, ENTER
+        // restarts nothing.
+        QCOMPARE(w->W<QAbstractButton>("restart_button")->styleSheet(), Key_submenu_Style);
+        enter();
+        enter();
+        QVERIFY(!w->isShown("Gmessage") && !shellLogHolds("reboot"));
+        QCOMPARE(w->screen_id, screen::DduDisplay);
         for (const char* button : {"restart_button", "exit_app"}) {
             w->W<QAbstractButton>(QLatin1String(button))->click();
             QVERIFY2(w->isShown("Gmessage"), button);
@@ -924,6 +930,24 @@ private slots:
         QVERIFY(w->isShown("t_subsystem"));
         touchAt(*w, 170, 170); // the grid's first cell: its message list
         QVERIFY(w->isShown("t_browseloco") || w->isShown("Gmessage"));
+    }
+
+    // A message over the grid takes the touches inside it: its OK closes the
+    // box and opens no cell under it; a touch beside its buttons does nothing.
+    void messageBoxOwnsItsTouches()
+    {
+        auto w = makeWindow();
+        touchAt(*w, 400, 600); // the strip: the grid over the home screen
+        QVERIFY(w->isShown("t_subsystem"));
+        const screen::Id grid = w->screen_id;
+        w->messageBox->Dialog_Box(QStringLiteral("No Details Found"), 2);
+        touchAt(*w, 300, 300); // inside the box, on a grid cell, beside the buttons
+        QVERIFY(w->isShown("Gmessage") && w->isShown("t_subsystem"));
+        QCOMPARE(w->screen_id, screen::MessageBox);
+        touchAt(*w, 505, 460); // OK, over a grid cell
+        QVERIFY(!w->isShown("Gmessage"));
+        QVERIFY(w->isShown("t_subsystem") && !w->isShown("t_browseloco"));
+        QCOMPARE(w->screen_id, grid);
     }
 
     void cellWriter()

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,7 @@
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
 #include "tests/support/window.h"
+#include "ui/look.h"
 #include "ui/resources.h"
 
 namespace {
@@ -234,8 +236,14 @@ private slots:
         QCOMPARE(w->screen_id, screen::SoftwareUpdate);
         auto* status = w->W<QLabel>("header_error");
         QVERIFY(status->text().startsWith("Please make sure that \npendrive contains 'ZAV_DDU_LU' file"));
+        // The update and the transfer ask first, NO focused; YES goes on.
         const auto expect = [&](const char* button, const QString& text, bool red) {
             click(*w, button);
+            if (w->isShown("Gmessage")) {
+                QCOMPARE(w->W<QLabel>("err_header")->text(), QStringLiteral("CONFIRMATION"));
+                QCOMPARE(w->W<QPushButton>("no")->styleSheet(), Key_submenu_border_Style);
+                w->messageBox->on_ok_clicked();
+            }
             QCOMPARE(status->text(), text);
             QCOMPARE(status->styleSheet(), red ? Soft_Update_Style3 : Soft_Update_Style2);
         };
@@ -249,6 +257,14 @@ private slots:
         expect("sd_card_check", "MICRO SD CARD DETECTED!", false);
         expect("file_trans", "Files Not Found on Pendrive !!!", false);
         QVERIFY(writeBytes(path("file/pendrive/qim_new/zav_new/master/new.xml"), "<new/>"));
+        // NO keeps everything: nothing copied, nothing run, the status as it was.
+        const QString before = status->text();
+        click(*w, "file_trans");
+        QVERIFY(w->isShown("Gmessage"));
+        w->messageBox->on_no_clicked();
+        QVERIFY(!w->isShown("Gmessage"));
+        QCOMPARE(status->text(), before);
+        QVERIFY(!QFileInfo::exists(path("file/master/new.xml")));
         expect("file_trans", "'Files Transferred to DDU\n1 files copied", false);
         QCOMPARE(readBytes(path("file/master/new.xml")), QByteArray("<new/>")); // only master on the stick
         QVERIFY(!QFileInfo::exists(path("file/micview")));
@@ -318,7 +334,13 @@ private slots:
         const QByteArray program = readBytes(QCoreApplication::applicationFilePath());
         QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), program));
         w->softwareUpdate->DDU_Maintenance_softupdate();
+        const QString ranBefore = shellLog();
         click(*w, "s_update");
+        w->messageBox->on_no_clicked(); // NO: the old program stays, nothing runs
+        QVERIFY(!QFileInfo::exists(path("ZAV_DDU_LU")));
+        QCOMPARE(shellLog(), ranBefore);
+        click(*w, "s_update");
+        w->messageBox->on_ok_clicked(); // YES
         QCOMPARE(w->W<QLabel>("header_error")->text(),
                  QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));
         QVERIFY(readBytes(path("ZAV_DDU_LU")) == program);
