@@ -285,7 +285,7 @@ void DiagnosisScreen::on_b_menudiag_ok_clicked()
     }
     v->showBlur(true);
     // Its OK goes back to the processor choice.
-    host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No DDS Found")), 1, ui::AfterOk::DiagnosisChoice);
+    host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No DDS Found")), 2, ui::AfterOk::DiagnosisChoice);
     host.setKeyFocus(2, 8, -1);
     host.dispatchKeys();
 }

@@ -175,7 +175,7 @@ void FaultScreen::on_up_button_clicked()
 
 void FaultScreen::on_down_button_clicked()
 {
-    global_faultlabel = std::min(4, global_faultlabel + 1);
+    global_faultlabel = std::min(std::max(1, faultView->advicePages()), global_faultlabel + 1);
     faultView->showPage(global_faultlabel);
 }
 
@@ -184,7 +184,6 @@ void FaultScreen::on_driveradv_back_clicked()
     faultView->Gfaultdriveradvice->hide();
     faultView->Gfault->show();
     faultView->Gfault->raise();
-    faultView->page_no->setText(QString::number(global_faultlabel));
     faultView->driveradv_back->setFocusPolicy(Qt::NoFocus);
     host.serveScreen(screen::FaultPopup);
     host.setReturnScreen(screen::FaultPopup);

@@ -1,5 +1,7 @@
 #include "screens/fault_view.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -223,18 +225,32 @@ void FaultView::showAdvice(int homeLayout, bool hindi)
     page2->setText(DDU_Fault_Page2);
     page3->setText(DDU_Fault_Page3);
     page4->setText(DDU_Fault_Page4);
+    if (advicePages() == 0) // a message without advice says so
+        page1->setText(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No advice for this message.")));
     showPage(1);
     Gfault->hide();
     Gfaultdriveradvice->show();
     Gfaultdriveradvice->raise();
 }
 
+int FaultView::advicePages() const
+{
+    const QLabel* const pages[4] = {page1, page2, page3, page4};
+    int last = 0;
+    for (int k = 0; k < 4; ++k)
+        if (!pages[k]->text().trimmed().isEmpty())
+            last = k + 1;
+    return last;
+}
+
 void FaultView::showPage(int page)
 {
-    QLabel* pages[4] = {page1, page2, page3, page4};
+    QLabel* const pages[4] = {page1, page2, page3, page4};
+    const int count = std::max(1, advicePages());
+    page = std::clamp(page, 1, count);
     for (int k = 0; k < 4; ++k)
         pages[k]->setVisible(k + 1 == page);
-    page_no->setText(QString::number(page));
+    page_no->setText(QStringLiteral("%1/%2").arg(page).arg(count));
 }
 
 void FaultView::hideAll()

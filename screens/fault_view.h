@@ -44,7 +44,12 @@ public:
     void showPopup(int homeLayout, bool hindi);
     // Shows the driver advice at `page` (1 to 4) with the record's pages.
     void showAdvice(int homeLayout, bool hindi);
+    // Page `page` (1 .. advicePages()) of the advice, with "n/N" beside it.
+    // The pages after the last one with text do not count: advice of three
+    // pages shows "1/3" to "3/3", never an empty fourth page. (Pages keep
+    // their numbers: the advice refers to them, "as per page 3".)
     void showPage(int page);
+    int advicePages() const;
     // Hides the pop-up, the advice and the fault button.
     void hideAll();
     // Marks the message shown as not current since `since` ("HH:mm:ss"), or

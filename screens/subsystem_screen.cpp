@@ -184,7 +184,7 @@ void SubsystemScreen::load_subsystem()
     // the subsystem: the reason is on the debug stream.
     if (v->fill(list.messages) == 0) {
         v->sub_flag = 1;
-        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No Details Found")), 1);
+        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "No Details Found")), 2);
     }
 }
 

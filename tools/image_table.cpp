@@ -47,7 +47,8 @@ std::vector<ImageEntry> buildTable()
     std::vector<ImageEntry> t = {
         // ---- RMS folder: message box ------------------------------------------
         {"rms", "dialog_fault.png", "Dir_rms_img_DialogFault", 72, 72, paintDialog, sp({}, DialogFault), "message box, error"},
-        {"rms", "dialog_warning.png", "Dir_rms_img_DialogInfo, Dir_rms_img_DialogWarning", 72, 72, paintDialog, sp({}, DialogWarning), "message box, information and confirmation"},
+        {"rms", "dialog_info.png", "Dir_rms_img_DialogInfo", 72, 72, paintDialog, sp({}, DialogInfo), "message box, information"},
+        {"rms", "dialog_warning.png", "Dir_rms_img_DialogWarning", 72, 72, paintDialog, sp({}, DialogWarning), "message box, confirmation"},
         // ---- maintenance lock ---------------------------------------------------
         {"rms", "lock.png", "Dir_rms_img_Lock", 13, 17, paintLock, sp({}, 1), "maintenance locked"},
         {"rms", "unlock.png", "Dir_rms_img_UnLock", 13, 17, paintLock, sp({}, 0), "maintenance unlocked"},

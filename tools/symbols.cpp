@@ -984,6 +984,24 @@ void paintDialog(QPainter& p, QSize size, const SymbolParams& s)
         p.drawLine(QPointF(w - m, m), QPointF(m, h - m));
         return;
     }
+    if (s.variant == DialogInfo) {
+        // A blue disc with a white "i": information, nothing to fear.
+        const QColor blue(30, 100, 170);
+        const QRectF disc(2, 2, w - 4, h - 4);
+        QRadialGradient g(disc.center(), disc.width() / 2, disc.center() - QPointF(w * 0.14, h * 0.16));
+        g.setColorAt(0, blue.lighter(170));
+        g.setColorAt(0.75, blue.lighter(115));
+        g.setColorAt(1, blue.darker(130));
+        p.setPen(QPen(blue.lighter(200), 1.5));
+        p.setBrush(g);
+        p.drawEllipse(disc);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(245, 245, 245));
+        p.drawEllipse(QPointF(w / 2, h * 0.28), w * 0.065, w * 0.065);
+        p.setPen(roundPen(QColor(245, 245, 245), w * 0.12));
+        p.drawLine(QPointF(w / 2, h * 0.44), QPointF(w / 2, h * 0.74));
+        return;
+    }
     QPainterPath tri;
     tri.moveTo(w / 2, h * 0.06);
     tri.lineTo(w * 0.96, h * 0.90);

@@ -39,7 +39,7 @@ enum Direction { DirUp, DirDown, DirLeft, DirRight, DirTop, DirBottom, DirUpDown
 enum MeterKind { MeterEffort, MeterLineVoltage, MeterLineCurrent };
 enum ToggleVariant { ToggleFirstLayout, ToggleSecondLayout, ToggleDisabled };
 enum LocoStatusKind { LocoStatusFault, LocoStatusIsolation, LocoStatusInfo };
-enum DialogKind { DialogFault, DialogWarning };
+enum DialogKind { DialogFault, DialogWarning, DialogInfo };
 enum NavKind { NavClose, NavBack };
 
 using PaintFn = void (*)(QPainter&, QSize, const SymbolParams&);

@@ -481,6 +481,10 @@ Try again in %1 s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>No advice for this message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Install the program from the pendrive?
 The DDU restarts after it.</source>
         <translation type="unfinished"></translation>

@@ -486,6 +486,10 @@ Try again in %1 s</source>
         <translation>लॉक है</translation>
     </message>
     <message>
+        <source>No advice for this message.</source>
+        <translation>इस संदेश के लिए कोई सलाह नहीं है।</translation>
+    </message>
+    <message>
         <source>Install the program from the pendrive?
 The DDU restarts after it.</source>
         <translation>पेनड्राइव से प्रोग्राम इंस्टॉल करें?

@@ -278,7 +278,9 @@ private slots:
         QVERIFY(readAll(logPath()).contains(QStringLiteral("<LocoType>2</LocoType>")));
     }
 
-    // Advice pages: page 1 first, paging stops at 1 and 4, back returns to the pop-up.
+    // Advice pages: page 1 first, paging stops at 1 and at the last page with
+    // advice (three here: no empty fourth page), each page says "n/3"; back
+    // returns to the pop-up.
     void adviceAndPaging()
     {
         auto w = makeWindow();
@@ -290,11 +292,15 @@ private slots:
         QCOMPARE(v.page1->text(), DDU_Fault_Page1);
         QVERIFY(v.page1->isVisible() && !v.page2->isVisible());
         w->faultScreen->on_up_button_clicked();
-        QCOMPARE(v.page_no->text(), QStringLiteral("1"));
+        QCOMPARE(v.page_no->text(), QStringLiteral("1/3"));
+        w->faultScreen->on_down_button_clicked();
+        QCOMPARE(v.page_no->text(), QStringLiteral("2/3"));
         for (int i = 0; i < 5; ++i)
             w->faultScreen->on_down_button_clicked();
-        QCOMPARE(v.page_no->text(), QStringLiteral("4"));
-        QVERIFY(v.page4->isVisible() && !v.page1->isVisible());
+        QCOMPARE(v.page_no->text(), QStringLiteral("3/3"));
+        QVERIFY(v.page3->isVisible() && !v.page4->isVisible() && !v.page1->isVisible());
+        w->faultScreen->on_up_button_clicked();
+        QCOMPARE(v.page_no->text(), QStringLiteral("2/3"));
         w->faultScreen->on_driveradv_back_clicked();
         QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(v.Gfault->isVisible() && !v.Gfaultdriveradvice->isVisible());
@@ -351,9 +357,9 @@ private slots:
         press("10"); // ENTER
         QCOMPARE(w->screen_id, screen::DriverAdvice);
         press("09"); // DOWN
-        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("2"));
+        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("2/3"));
         press("08"); // UP
-        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("1"));
+        QCOMPARE(w->faultScreen->faultView->page_no->text(), QStringLiteral("1/3"));
         press("01"); // ESC
         QCOMPARE(w->screen_id, screen::FaultPopup);
         QVERIFY(!w->exchange.requests.MVB_Fault_ACK.on());

@@ -20,7 +20,7 @@ const struct {
     int width, height;
     const char* names;
 } kExpected[] = {
-    {"rms", 72, 72, "dialog_fault dialog_warning"},
+    {"rms", 72, 72, "dialog_fault dialog_info dialog_warning"},
     {"rms", 13, 17, "lock unlock"},
     {"rms", 110, 80, "panto_up panto_down panto_nomvb vcb_close vcb_open vcb_nomvb"},
     {"rms", 56, 56, "led_big_red led_big_grey led_big_green led_big_yellow led_big_nomvb"},
@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         const QMap<QString, QSize> files = expectedFiles();
-        QCOMPARE(files.size(), 112);
+        QCOMPARE(files.size(), 113);
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
     }

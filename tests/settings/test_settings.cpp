@@ -523,6 +523,25 @@ private slots:
 
     // ------------------------------------------------- message box, date and time
 
+    // Each kind of message shows its own symbol: information never the
+    // warning triangle of a question, nor the error cross.
+    void messageSymbols()
+    {
+        auto w = makeWindow();
+        auto* icon = w->W("Gmessage")->findChild<QLabel*>("img");
+        QImage seen[3];
+        for (int kind : {1, 2, 3}) {
+            w->messageBox->Dialog_Box(QStringLiteral("File Saved"), kind);
+            seen[kind - 1] = icon->pixmap().toImage();
+            QVERIFY(!seen[kind - 1].isNull());
+            w->messageBox->on_no_clicked();
+        }
+        QCOMPARE(seen[0], QPixmap(Dir_rms_img_DialogFault).toImage());
+        QCOMPARE(seen[1], QPixmap(Dir_rms_img_DialogInfo).toImage());
+        QCOMPARE(seen[2], QPixmap(Dir_rms_img_DialogWarning).toImage());
+        QVERIFY(seen[1] != seen[2] && seen[1] != seen[0]);
+    }
+
     void boxOverBoxReturnsToTheFirstScreen()
     {
         auto w = makeWindow();
