@@ -56,10 +56,13 @@ void SettingsView::showBrightness(int step, bool automatic, int homeLayout)
     const int percent = settings::brightnessPercent(step);
     bright_progressBar->setValue(percent);
     ui::putText(brightness_value, QStringLiteral("%1%").arg(percent));
+    // Where it covers no driving value: in the RMS layout the gap between the
+    // node numbers and the converter symbols below the gauge; in the DDU
+    // layout the loco type and cab line under the loco picture.
     if (homeLayout == 1)
-        G_brightness->setGeometry(600, 235, 320, 50);
+        G_brightness->setGeometry(10, 712, 320, 50);
     else
-        G_brightness->setGeometry(250, 150, 320, 50);
+        G_brightness->setGeometry(178, 472, 320, 50);
     G_brightness->show();
     G_brightness->raise();
     brightness_image->setGeometry(5, 4, 45, 45);

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLCDNumber>
 #include <QLabel>
@@ -635,8 +636,8 @@ private slots:
         auto w = makeWindow();
         // clang-format off
         const struct { const char* report; int layout; const char* text; bool automatic; QPoint at; } rows[] = {
-            {"7A", 0, "100%", true, {250, 150}}, {"3M", 0, "50%", false, {250, 150}},
-            {"1A", 1, "30%", true, {600, 235}},  {"6M", 1, "80%", false, {600, 235}},
+            {"7A", 0, "100%", true, {178, 472}}, {"3M", 0, "50%", false, {178, 472}},
+            {"1A", 1, "30%", true, {10, 712}},   {"6M", 1, "80%", false, {10, 712}},
         };
         // clang-format on
         SettingsView& v = *w->settingsScreen->settingsView;
@@ -649,6 +650,17 @@ private slots:
             QCOMPARE(v.brightness_image->property("image").toString(),
                      r.automatic ? Dir_rms_img_Autobrightness : Dir_rms_img_brightness);
             QCOMPARE(v.G_brightness->pos(), r.at);
+            // It covers nothing of its layout but the loco type and cab line.
+            QWidget* layout = r.layout == 1 ? w->W("Gmainwindow_ddu") : w->W("gaugeWidget_4")->parentWidget();
+            const QStringList mayCover = {"lddu_frame_loco", "lddu_loco_type", "lddu_cap_cab", "lddu_loco_cabval"};
+            for (QWidget* c : layout->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (c == v.G_brightness || !c->isVisibleTo(layout) || mayCover.contains(c->objectName()) ||
+                    qobject_cast<QGroupBox*>(c))
+                    continue;
+                const QRect at(c->mapTo(w.get(), QPoint(0, 0)), c->size());
+                const QRect panel(v.G_brightness->mapTo(w.get(), QPoint(0, 0)), v.G_brightness->size());
+                QVERIFY2(!at.intersects(panel), qPrintable(c->objectName()));
+            }
         }
         for (int i = 0; i < 5; ++i)
             w->guiupdate_fun();
