@@ -87,12 +87,7 @@ DriverDetailsScreen::DriverDetailsScreen(ui::ScreenHost& h, QObject* parent)
 // serif face would run under them from the usual places).
 void DriverDetailsScreen::menuFrameHeader(const QString& text)
 {
-    if (auto* h = W<QLabel>(QStringLiteral("menuscreen_header"))) {
-        h->setText(text);
-        h->setGeometry(185, 53, 540, 61);
-        h->setAlignment(Qt::AlignCenter);
-        h->setStyleSheet(ui::titleStyle(26, host.hindi()));
-    }
+    ui::placeMenuHeader(W<QLabel>(QStringLiteral("menuscreen_header")), text, 26, host.hindi());
 }
 
 void DriverDetailsScreen::DriverDetail_ReadFile()

@@ -99,13 +99,10 @@ void DiagnosisView::layoutChoiceHeader(bool hindi)
 {
     if (Gmenu_diagnosis)
         Gmenu_diagnosis->setGeometry(175, 53, 674, 525);
-    if (menuscreen_header) {
-        menuscreen_header->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS RECORDS"));
-        menuscreen_header->setGeometry(hindi ? QRect(310, 55, 531, 61) : QRect(350, 53, 531, 61));
-        // Smaller than the frame's usual 30 pt: "DIAGNOSIS RECORDS" would run
-        // under the frame's back and home keys.
-        putStyle(menuscreen_header, ui::titleStyle(hindi ? 24 : 22, hindi));
-    }
+    // Smaller than the frame's usual 30 pt: "DIAGNOSIS RECORDS" fits the
+    // room left of the back and home keys.
+    ui::placeMenuHeader(menuscreen_header, QCoreApplication::translate("MainWindow", "DIAGNOSIS RECORDS"),
+                        hindi ? 24 : 22, hindi);
     if (l_menudiag_selproc) {
         l_menudiag_selproc->setText(QCoreApplication::translate("MainWindow", "SELECT A PROCESSOR"));
         putStyle(l_menudiag_selproc, hindi ? look::DiagnosisPromptHindi : look::DiagnosisPrompt);

@@ -81,12 +81,8 @@ void SettingsView::openLanguage(int language)
     Gmenu_lang->setGeometry(175, 53, 674, 525);
     Gmenu_lang->show();
     Gmenu_lang->raise();
-    menuscreen_header->setText(QCoreApplication::translate("MainWindow", "SELECT LANGUAGE"));
-    ui::putStyle(menuscreen_header, headerStyle(language));
-    if (language == 1)
-        menuscreen_header->setGeometry(330, 55, 380, 61);
-    else
-        menuscreen_header->setGeometry(250, 53, 480, 61);
+    ui::placeMenuHeader(menuscreen_header, QCoreApplication::translate("MainWindow", "SELECT LANGUAGE"),
+                        language == 1 ? 36 : 30, language == 1);
     menuscreen_header->raise();
     eng_lang->setText(QCoreApplication::translate("MainWindow", "ENGLISH"));
     hin_lang->setText(QCoreApplication::translate("MainWindow", "HINDI"));

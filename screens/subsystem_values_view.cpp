@@ -77,12 +77,7 @@ QStringList SubsystemValuesView::resolve(QWidget* root)
 void SubsystemValuesView::layout(int index, bool hindi)
 {
     const subsysvalues::Screen& s = subsysvalues::screen(index);
-    if (menuscreen_header) {
-        menuscreen_header->setGeometry(185, 53, 540, 61);
-        menuscreen_header->setAlignment(Qt::AlignCenter);
-        putStyle(menuscreen_header, ui::titleStyle(26, hindi));
-        putText(menuscreen_header, ui::trScreen(s.title));
-    }
+    ui::placeMenuHeader(menuscreen_header, ui::trScreen(s.title), 26, hindi);
     QTableWidget* t = m_tables[index];
     if (!t)
         return;

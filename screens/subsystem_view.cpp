@@ -162,12 +162,7 @@ void SubsystemView::updateMainGrid(const SignalStore& s, int loco)
 
 void SubsystemView::layoutMenuGrid(bool hindi)
 {
-    if (menuscreen_header) {
-        menuscreen_header->setGeometry(185, 53, 540, 61);
-        menuscreen_header->setAlignment(Qt::AlignCenter);
-        putStyle(menuscreen_header, ui::titleStyle(26, hindi));
-        putText(menuscreen_header, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUB-SYS STATUS")));
-    }
+    ui::placeMenuHeader(menuscreen_header, ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "SUB-SYS STATUS")), 26, hindi);
     QTableWidget* t = t_msubsys;
     if (!t || t->styleSheet() == look::SubsystemGrid)
         return;

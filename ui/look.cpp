@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include <QHash>
+#include <QLabel>
 
 #include "ui/resources.h"
 
@@ -37,6 +38,19 @@ QString titleStyle(int pointSize, bool hindi)
     return QStringLiteral("font: bold %1pt \"DejaVu Serif\"; color: rgb(170, 79, 6); background: transparent;"
                           " border: none;")
         .arg(pointSize);
+}
+
+void placeMenuHeader(QLabel* header, const QString& text, int pointSize, bool hindi)
+{
+    if (!header)
+        return;
+    header->setGeometry(185, 53, 540, 61);
+    header->setAlignment(Qt::AlignCenter);
+    const QString style = titleStyle(pointSize, hindi);
+    if (header->styleSheet() != style)
+        header->setStyleSheet(style);
+    if (header->text() != text)
+        header->setText(text);
 }
 
 const QString Tab_Pressed_Style =

@@ -21,6 +21,8 @@
 #include <QRgb>
 #include <QString>
 
+class QLabel;
+
 namespace ui {
 
 constexpr QRgb kGreen = qRgb(0, 120, 8);
@@ -52,6 +54,13 @@ const QString& legendStyle(int pointSize, QRgb colour, bool noData);
 // `pointSize` as well (callers give the Hindi size where it differs). The one
 // title outside it is the DDS screen's "DIAGNOSIS", whose cyan look is fixed.
 QString titleStyle(int pointSize, bool hindi = false);
+
+// The header of the menu frame (menuscreen_header), shared by every menu
+// screen: `text` centred in the room left of the frame's back and home keys
+// (185 to 725), in the title look. Every screen places it here, so a header
+// never keeps the place or alignment another screen gave it and never runs
+// under the keys.
+void placeMenuHeader(QLabel* header, const QString& text, int pointSize, bool hindi);
 
 // The selected button of a choice (menu columns, the maintenance and
 // configuration menus) is teal: Key_submenu_select_Style and its kin. A tab

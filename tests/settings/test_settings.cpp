@@ -869,6 +869,10 @@ private slots:
                 for (const QString& f : titleFaults(w.get()))
                     if (faults.filter(f).isEmpty())
                         faults << QLatin1String(screen) + QStringLiteral(": title ") + f;
+                // The menu frame's header stays left of its back and home keys.
+                if (QWidget* h = w->W("menuscreen_header"); h->isVisible() && w->isShown("menuscreen_back"))
+                    if (h->geometry().right() >= w->W("menuscreen_back")->geometry().left())
+                        faults << QLatin1String(screen) + QStringLiteral(": header under the back key");
             }
         w->passwordPad->on_pwd_close_button_clicked();
         w->on_home_clicked();
