@@ -85,19 +85,20 @@ void buildDisplay(QWidget* g)
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-// A dialog of variants: twelve places in two columns, OK and Cancel below.
+// A dialog of variants: twelve places in two columns wide enough for the
+// longest variant's text, OK and Cancel below.
 void buildVariantDialog(QWidget* root, const char* name, const char* prefix, config::Dialog dialog)
 {
-    auto* g = group(root, name, {60, 70, 680, 500}, Message_Box_Style);
-    caption(g, (QByteArray(prefix) + "_header").constData(), {20, 8, 640, 45}, ui::titleStyle(24))
+    auto* g = group(root, name, {20, 70, 984, 500}, Message_Box_Style);
+    caption(g, (QByteArray(prefix) + "_header").constData(), {20, 8, 944, 45}, ui::titleStyle(24))
         ->setAlignment(Qt::AlignCenter);
     for (const config::CheckCode& c : config::checkCodes(dialog)) {
         const int number = QByteArray(c.box).mid(qstrlen(prefix) + 5).toInt(); // "<prefix>check<n>"
         const int column = (number - 1) / 6, row = (number - 1) % 6;
-        checkBox(g, c.box, {30 + 320 * column, 62 + 58 * row, 310, 44}, Menu_Processor_Radio_Style);
+        checkBox(g, c.box, {20 + 482 * column, 62 + 58 * row, 462, 44}, Menu_Processor_Radio_Style);
     }
-    button(g, (QByteArray(prefix) + "_ok").constData(), {190, 420, 130, 50}, QString(), Key_submenu_Style);
-    button(g, (QByteArray(prefix) + "_cancel").constData(), {390, 420, 130, 50}, QString(), Key_submenu_Style);
+    button(g, (QByteArray(prefix) + "_ok").constData(), {327, 420, 130, 50}, QString(), Key_submenu_Style);
+    button(g, (QByteArray(prefix) + "_cancel").constData(), {527, 420, 130, 50}, QString(), Key_submenu_Style);
     g->hide();
 }
 

@@ -131,7 +131,7 @@ const std::vector<CheckCode> kVcu = {
     {"vcucheck3", 3, QT_TRANSLATE_NOOP("QObject", "Type 3: FLG, upgraded software")},
     {"vcucheck4", 2, QT_TRANSLATE_NOOP("QObject", "Type 2: ICP processors")},
     {"vcucheck5", 4, QT_TRANSLATE_NOOP("QObject", "Type 4: FLG, distributed power")},
-    {"vcucheck6", 5, QT_TRANSLATE_NOOP("QObject", "Type 5: FLG, regeneration upgrade")},
+    {"vcucheck6", 5, QT_TRANSLATE_NOOP("QObject", "Type 5: FLG, regen. upgrade")},
     {"vcucheck7", 6, QT_TRANSLATE_NOOP("QObject", "Type 6: VCU series 1")},
     {"vcucheck8", 7, QT_TRANSLATE_NOOP("QObject", "Type 7: VCU series 2")},
     {"vcucheck9", 8, QT_TRANSLATE_NOOP("QObject", "Type 8: overhauled VCU")},

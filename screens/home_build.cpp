@@ -199,7 +199,7 @@ const HomeWidget kDduWidgets[] = {
     {Kind::Caption, "lddu_cap_bp",    {320, 362, 129, 22}, QT_TRANSLATE_NOOP("MainWindow", "BP"), 15, Qt::AlignCenter},
     {Kind::Value,   "lddu_bp_val",    {320, 384, 129, 36}, nullptr, 22, Qt::AlignCenter},
     {Kind::Clock,   "lddu_date",      {320, 500, 129, 26}, nullptr, 14, Qt::AlignCenter},
-    {Kind::Clock,   "lddu_time",      {320, 526, 129, 36}, nullptr, 20, Qt::AlignCenter},
+    {Kind::Clock,   "lddu_time",      {320, 526, 129, 36}, nullptr, 18, Qt::AlignCenter},
     // ---- primary current meter
     {Kind::Caption, "lddu_cap_ipri",      {451, 152, 133, 24},  QT_TRANSLATE_NOOP("MainWindow", "IPRI"), 15, Qt::AlignCenter},
     {Kind::Value,   "lddu_ipri_val",      {451, 172, 133, 38},  nullptr, 22, Qt::AlignCenter},

@@ -5037,7 +5037,7 @@ Max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Type 5: FLG, regeneration upgrade</source>
+        <source>Type 5: FLG, regen. upgrade</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

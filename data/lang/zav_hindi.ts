@@ -5917,7 +5917,7 @@ Max</source>
         <translation>टाइप 4: FLG, डिस्ट्रिब्यूटेड पावर</translation>
     </message>
     <message>
-        <source>Type 5: FLG, regeneration upgrade</source>
+        <source>Type 5: FLG, regen. upgrade</source>
         <translation>टाइप 5: FLG, रीजनरेशन अपग्रेड</translation>
     </message>
     <message>

@@ -7,6 +7,7 @@
 // offscreen, driven by named widgets, touches and keypad frames.
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -123,16 +125,20 @@ QStringList titleFaults(QWidget* root)
     return faults;
 }
 
-// What is wrong with the Hindi of the visible texts under `root`: Hindi that
-// its label, button or table cell cuts off, and English shown although the
-// Hindi file translates it (a text not written again after the switch).
-QStringList hindiFaults(QWidget* root)
+// What is wrong with the visible texts under `root`: text that its label,
+// button or table cell cuts off (in English every text, in Hindi the Hindi
+// ones), and in Hindi English shown although the Hindi file translates it (a
+// text not written again after the switch).
+QStringList fitFaults(QWidget* root, bool hindi)
 {
     QStringList faults;
     const auto check = [&](QWidget* w, const QString& text, QSize room, bool wrap) {
         if (text.isEmpty() || !w->isVisible())
             return;
-        if (!hasDevanagari(text)) {
+        if (!hindi) {
+            if (w->ensurePolished(); !misfit(w->font(), text, room, wrap).isEmpty())
+                faults << w->objectName() + QLatin1Char(' ') + misfit(w->font(), text, room, wrap);
+        } else if (!hasDevanagari(text)) {
             for (const char* context : {"MainWindow", "QObject"})
                 if (QCoreApplication::translate(context, text.toUtf8().constData()) != text)
                     faults << w->objectName() + QStringLiteral(" \"%1\" left in English").arg(text);
@@ -143,19 +149,21 @@ QStringList hindiFaults(QWidget* root)
     for (QLabel* l : root->findChildren<QLabel*>())
         check(l, l->text(), l->contentsRect().size(), l->wordWrap());
     for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
-        const QSize icon = b->icon().isNull() ? QSize() : QSize(b->iconSize().width(), 0);
+        QSize icon = b->icon().isNull() ? QSize() : QSize(b->iconSize().width(), 0);
+        if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b))
+            icon.rwidth() += 28; // the indicator and its spacing
         check(b, b->text(), b->size() - QSize(4, 4) - icon, false);
     }
     for (QTableWidget* t : root->findChildren<QTableWidget*>()) {
         if (!t->isVisible())
             continue;
         for (int c = 0; c < t->columnCount(); ++c) {
-            if (QTableWidgetItem* h = t->horizontalHeaderItem(c); h && hasDevanagari(h->text()))
+            if (QTableWidgetItem* h = t->horizontalHeaderItem(c); h && (!hindi || hasDevanagari(h->text())))
                 if (QFontMetrics(t->horizontalHeader()->font()).horizontalAdvance(h->text()) > t->columnWidth(c))
                     faults << t->objectName() + QStringLiteral(" header \"%1\"").arg(h->text());
             for (int r = 0; r < t->rowCount(); ++r) {
                 QTableWidgetItem* i = t->item(r, c);
-                if (!i || !hasDevanagari(i->text()) || t->isRowHidden(r) || t->isColumnHidden(c))
+                if (!i || (hindi && !hasDevanagari(i->text())) || t->isRowHidden(r) || t->isColumnHidden(c))
                     continue;
                 QSize cell; // with its span
                 for (int k = 0; k < t->columnSpan(r, c); ++k)
@@ -841,7 +849,7 @@ private slots:
         // clang-format on
         QStringList faults;
         const auto note = [&](const QString& screen) {
-            for (const QString& f : hindiFaults(w.get()))
+            for (const QString& f : fitFaults(w.get(), w->hindi()))
                 if (faults.filter(f).isEmpty())
                     faults << screen + QStringLiteral(": ") + f;
         };
@@ -864,8 +872,7 @@ private slots:
                     }
                 }
                 w->guiupdate_fun();
-                if (language == 1)
-                    note(QLatin1String(screen));
+                note(QLatin1String(screen));
                 for (const QString& f : titleFaults(w.get()))
                     if (faults.filter(f).isEmpty())
                         faults << QLatin1String(screen) + QStringLiteral(": title ") + f;
