@@ -184,8 +184,8 @@ void IoSlotView::layoutSide(QTableWidget* t, QLabel* caption, const io::Side& si
     const QString dash = QStringLiteral("-");
     for (int r = 0; r < io::kLines; ++r) {
         const bool listed = r < side.lineCount;
-        putCellText(t->item(r, 0), listed ? QString::fromLatin1(side.lines[r].name) : dash);
-        putCellText(t->item(r, 1), listed ? QString::fromLatin1(side.lines[r].pin) : dash);
+        putCellTextFitted(t->item(r, 0), listed ? QString::fromLatin1(side.lines[r].name) : dash, kWidths[0], 15);
+        putCellTextFitted(t->item(r, 1), listed ? QString::fromLatin1(side.lines[r].pin) : dash, kWidths[1], 15);
         QTableWidgetItem* state = t->item(r, 2);
         putCellText(state, side.source == io::Source::Digital && r < side.count ? QString() : dash);
         putCellColours(state, kCellText, kCellBackground);

@@ -373,7 +373,7 @@ void ProcessInfoView::updateNodes(const SignalStore& s)
 
 void ProcessInfoView::updateEnergy(const SignalStore& s)
 {
-    const QString kwh = QStringLiteral(" Kwh");
+    const QString kwh = QStringLiteral(" kWh");
     const QString v[3] = {s.MVB_DDU_Loco_NO_String, proc::withUnit(s.MVB_DDU_Energy_Consumed_String, kwh),
                           proc::withUnit(s.MVB_DDU_Energy_Regenerated_String, kwh)};
     putValues(t_energy, v, 3);

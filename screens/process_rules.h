@@ -12,7 +12,7 @@ namespace proc {
 
 // ----- values -----
 
-// A value with its unit appended (" Kwh", " kV" ...), or the value as it is
+// A value with its unit appended (" kWh", " kV" ...), or the value as it is
 // while unknown ("????"), so that the screen shows it as "--".
 QString withUnit(const QString& value, const QString& unit);
 

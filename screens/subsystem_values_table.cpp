@@ -196,8 +196,10 @@ Screen brakingSystem()
         {QT_TRANSLATE_NOOP("MainWindow", " TE/BE DEMAND kN"), &D::MVB_DDU_BE_Demand_String},
         {QT_TRANSLATE_NOOP("MainWindow", " TE/BE ACTUAL kN"), &D::MVB_DDU_BE_Actual_String},
         {QT_TRANSLATE_NOOP("MainWindow", " PNEUMATIC BRAKE DEMAND"), &D::MVB_DDU_Pneumatic_Brake_Demand_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " REGENERATED POWER kW"), &D::MVB_DDU_Energy_Regenerated_String},
-        {QT_TRANSLATE_NOOP("MainWindow", " REGENERATED ENERGY kWh"), &D::MVB_DDU_Energy_Regenerated_Trip_String},
+        // The regenerated energy since the counters began, and since this
+        // display started (the counter is an energy, not a power).
+        {QT_TRANSLATE_NOOP("MainWindow", " REGEN. ENERGY TOTAL kWh"), &D::MVB_DDU_Energy_Regenerated_String},
+        {QT_TRANSLATE_NOOP("MainWindow", " REGEN. ENERGY TRIP kWh"), &D::MVB_DDU_Energy_Regenerated_Trip_String},
     };
     for (int r = 0; r < 8; ++r) {
         s.cells.push_back(label(r, rows[r].first));
@@ -212,7 +214,7 @@ Screen energyMonitoring()
 {
     Screen s{"Gmenu_enermoni", "t_menermoni", QT_TRANSLATE_NOOP("MainWindow", "ENERGY MONITORING"), 11,
              3, 2, {396, 218}, 60, false, {}};
-    const char* kwh = " Kwh";
+    const char* kwh = " kWh";
     auto& c = s.cells;
     c.push_back(label(0, QT_TRANSLATE_NOOP("MainWindow", " ENERGY CONSUMED CUMULATIVE")));
     c.push_back(value(0, 1, &D::MVB_DDU_Energy_Consumed_String, 1, kwh));

@@ -1,6 +1,7 @@
 #include "screens/table_cells.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
 #include <QPainter>
@@ -192,6 +193,18 @@ void putCellText(QTableWidgetItem* item, const QString& text)
 {
     if (item && item->text() != text)
         item->setText(text);
+}
+
+void putCellTextFitted(QTableWidgetItem* item, const QString& text, int width, int pointSize, int minPointSize)
+{
+    if (!item)
+        return;
+    QFont font = tableFont(pointSize);
+    while (font.pointSize() > minPointSize && QFontMetrics(font).horizontalAdvance(text) > width - 6)
+        font.setPointSize(font.pointSize() - 1);
+    if (item->font() != font)
+        item->setFont(font);
+    putCellText(item, text);
 }
 
 void putCellColours(QTableWidgetItem* item, QRgb text, QRgb background)

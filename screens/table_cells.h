@@ -41,6 +41,10 @@ QTableWidgetItem* cellItem(QTableWidget* table, int row, int column, const QFont
                            Qt::Alignment alignment = Qt::AlignCenter);
 
 void putCellText(QTableWidgetItem* item, const QString& text);
+// `text` in the table font of `pointSize`, or a smaller one (down to
+// `minPointSize`) where it would not fit `width` whole: a long signal name
+// is shown smaller, never cut off.
+void putCellTextFitted(QTableWidgetItem* item, const QString& text, int width, int pointSize, int minPointSize = 10);
 void putCellColours(QTableWidgetItem* item, QRgb text, QRgb background);
 // A value: "--" in no-data grey while it is unknown ("????"), else the text in `colour`.
 void putCellValue(QTableWidgetItem* item, const QString& text, QRgb colour = kCellText);

@@ -1146,11 +1146,11 @@ The DDU restarts after it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> REGENERATED POWER kW</source>
+        <source> REGEN. ENERGY TOTAL kWh</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> REGENERATED ENERGY kWh</source>
+        <source> REGEN. ENERGY TRIP kWh</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1152,12 +1152,12 @@ The DDU restarts after it.</source>
         <translation> न्यूमैटिक ब्रेक माँग</translation>
     </message>
     <message>
-        <source> REGENERATED POWER kW</source>
-        <translation> रीजनरेटेड पावर kW</translation>
+        <source> REGEN. ENERGY TOTAL kWh</source>
+        <translation> रीजनरेटेड ऊर्जा कुल kWh</translation>
     </message>
     <message>
-        <source> REGENERATED ENERGY kWh</source>
-        <translation> रीजनरेटेड ऊर्जा kWh</translation>
+        <source> REGEN. ENERGY TRIP kWh</source>
+        <translation> रीजनरेटेड ऊर्जा ट्रिप kWh</translation>
     </message>
     <message>
         <source> ENERGY CONSUMED CUMULATIVE</source>

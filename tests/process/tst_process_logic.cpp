@@ -45,8 +45,8 @@ class TestProcessLogic : public QObject {
 private slots:
     void unitsAndLamps()
     {
-        QCOMPARE(withUnit(QStringLiteral("????"), QStringLiteral(" Kwh")), QStringLiteral("????"));
-        QCOMPARE(withUnit(QStringLiteral("123"), QStringLiteral(" Kwh")), QStringLiteral("123 Kwh"));
+        QCOMPARE(withUnit(QStringLiteral("????"), QStringLiteral(" kWh")), QStringLiteral("????"));
+        QCOMPARE(withUnit(QStringLiteral("123"), QStringLiteral(" kWh")), QStringLiteral("123 kWh"));
         QCOMPARE(withUnit(QStringLiteral("81.50"), QStringLiteral(" \u00B0C")), QStringLiteral("81.50 \u00B0C"));
         const std::pair<int, Lamp> lamps[] = {
             {0, Lamp::Off}, {1, Lamp::On}, {2, Lamp::NoData}, {5, Lamp::Keep}, {-1, Lamp::Keep}};

@@ -216,7 +216,7 @@ private slots:
         QTest::newRow("energy") << "energy"
                                 << "Genergy"
                                 << "t_energy"
-                                << "Energy Counter" << 1 << "001 234 567 Kwh" << 11 << 19;
+                                << "Energy Counter" << 1 << "001 234 567 kWh" << 11 << 19;
         QTest::newRow("simulation") << "simulation"
                                     << "Gsimulation"
                                     << "t_simulation"
@@ -523,7 +523,7 @@ private slots:
         QTest::newRow("auxiliary system") << 5 << "AUXILIARY SYSTEM" << 1 << 5 << "OFF";
         QTest::newRow("braking") << 6 << "BRAKING SYSTEM" << 7 << 1 << "000 000 042";
         QTest::newRow("compressor 2") << 6 << "BRAKING SYSTEM" << 8 << 2 << "ON";
-        QTest::newRow("energy") << 7 << "ENERGY MONITORING" << 0 << 1 << "001 234 567 Kwh";
+        QTest::newRow("energy") << 7 << "ENERGY MONITORING" << 0 << 1 << "001 234 567 kWh";
         QTest::newRow("ratio") << 7 << "ENERGY MONITORING" << 2 << 1 << "28.00";
         QTest::newRow("temperatures") << 8 << "TEMPERATURES" << 3 << 2 << "80.20";
         QTest::newRow("pressures") << 9 << "PRESSURES" << 3 << 1 << "5.0";

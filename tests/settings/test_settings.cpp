@@ -34,6 +34,7 @@
 #include "diagnostics/fault.h"
 #include "screens/datetime_screen.h"
 #include "screens/datetime_view.h"
+#include "screens/io_slot_screen.h"
 #include "screens/keyboard_screen.h"
 #include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
@@ -853,9 +854,16 @@ private slots:
                 if (faults.filter(f).isEmpty())
                     faults << screen + QStringLiteral(": ") + f;
         };
+        // The widest values the energy screens show.
+        SignalStore wide = w->snap;
+        wide.pass_count = 1;
+        for (QString* v : {&wide.MVB_DDU_Energy_Consumed_String, &wide.MVB_DDU_Energy_Regenerated_String,
+                           &wide.MVB_DDU_Energy_Consumed_Trip_String, &wide.MVB_DDU_Energy_Regenerated_Trip_String})
+            *v = QStringLiteral("888 888 888");
+        w->exchange.publish(wide);
         // Every screen is shown in English first: what it keeps from then must
         // follow the switch.
-        for (int language : {0, 1})
+        for (int language : {0, 1}) {
             for (const char* screen : screens) {
                 if (screen == screens[0]) {
                     QVERIFY(w->switchLanguage(language));
@@ -881,6 +889,24 @@ private slots:
                     if (h->geometry().right() >= w->W("menuscreen_back")->geometry().left())
                         faults << QLatin1String(screen) + QStringLiteral(": header under the back key");
             }
+            // Every page of every processor's I/O, system and loco: the signal
+            // names and pins whole, so that two names cannot look alike.
+            using Slot = void (IoSlotScreen::*)();
+            const Slot processors[8] = {&IoSlotScreen::on_ddu_flg1_clicked, &IoSlotScreen::on_ddu_hbb1_clicked,
+                                        &IoSlotScreen::on_ddu_stb1_clicked, &IoSlotScreen::on_ddu_slg1_clicked,
+                                        &IoSlotScreen::on_ddu_flg2_clicked, &IoSlotScreen::on_ddu_hbb2_clicked,
+                                        &IoSlotScreen::on_ddu_stb2_clicked, &IoSlotScreen::on_ddu_slg2_clicked};
+            for (const char* family : {"on_system_clicked", "on_loco_clicked"})
+                for (int p = 0; p < 8; ++p) {
+                    QVERIFY(w->invokeSlot(family));
+                    (w->ioSlots->*processors[p])();
+                    for (int page = 0; page < 8; ++page) {
+                        w->guiupdate_fun();
+                        note(QStringLiteral("%1 processor %2 page %3").arg(QLatin1String(family)).arg(p).arg(page));
+                        w->ioSlots->on_ddu_proc_next_slot_clicked();
+                    }
+                }
+        }
         w->passwordPad->on_pwd_close_button_clicked();
         w->on_home_clicked();
         w->keyboard->keypad_open(true);
