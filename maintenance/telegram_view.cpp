@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -271,6 +272,16 @@ void TelegramView::putDetail(int row, int column, const QString& text, bool unkn
         return;
     if (item->text() != text)
         item->setText(text);
+    if (row > 0 && column == 1) {
+        // Every byte shown: a row too wide for the column (eight bytes with
+        // their blanks) is drawn in a smaller face rather than cut off.
+        QFont font = maint::tahoma(18);
+        const int room = tmvbtelegram_details->columnWidth(1) - 6;
+        while (font.pointSize() > 10 && QFontMetrics(font).horizontalAdvance(text) > room)
+            font.setPointSize(font.pointSize() - 1);
+        if (item->font() != font)
+            item->setFont(font);
+    }
     const QColor fg = row == 0 ? QColor(0x9a, 0x9a, 0x9a) : unknown ? QColor(kNoDataGrey) : maint::kCellText;
     if (item->foreground().color() != fg)
         item->setForeground(fg);

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -409,6 +410,12 @@ private slots:
         QCOMPARE(cell(details, 0, 1), QStringLiteral("00  01  02  03  04  05  06  07"));
         QCOMPARE(cell(details, 1, 1), QStringLiteral("5A  3C  12  34  00  00  00  00"));
         QCOMPARE(cell(details, 5, 0), QString()); // four rows of eight bytes
+        // Every byte is drawn: the row fits its column, nothing elided.
+        for (int r = 0; r <= 4; ++r) {
+            const QTableWidgetItem* item = details->item(r, 1);
+            QVERIFY2(QFontMetrics(item->font()).horizontalAdvance(item->text()) <= details->columnWidth(1) - 6,
+                     qPrintable(item->text()));
+        }
         tap(*w, "bmvbtele_word");
         QCOMPARE(cell(details, 1, 1), QStringLiteral("5A3C  1234  0000  0000"));
 
