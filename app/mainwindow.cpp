@@ -511,6 +511,25 @@ void MainWindow::guiupdate_fun()
     subsystems->tick();
     maintenanceScreensTick();
     statusBanner->update(snap);
+    refocusIfHidden();
+}
+
+// A control that the tick hid (the inching arrows when inching ends, a
+// processor key) does not keep the keypad focus: it moves on to the next
+// control that can take it.
+void MainWindow::refocusIfHidden()
+{
+    if (m_lastFocusMap.isEmpty())
+        return;
+    const nav::FocusMap* map = nullptr;
+    if (m_lastFocusMap == QLatin1String("home"))
+        map = &nav::homeFocusMap();
+    for (const nav::FocusMap& m : nav::focusMaps())
+        if (!map && m_lastFocusMap == QLatin1String(m.name))
+            map = &m;
+    const bool shown = map == &nav::homeFocusMap() ? we_are_in_home == 1 : map && mapVisible(*map);
+    if (shown && !focusUsable(*map, key_press_count))
+        Key_Pressed_Function();
 }
 
 // The brightness panel hides again 3 s after the last report.

@@ -182,6 +182,9 @@ public:
     void Mvbvariables_Telegram_Filter_Color_Reset();
     // Name of the focus map the key dispatcher used last ("" when none).
     QString lastFocusMap() const { return m_lastFocusMap; }
+    // Whether the entry `index` of `map` can take the keypad focus now (its
+    // control shown and enabled; a place without a control always can).
+    bool focusUsable(const nav::FocusMap& map, int index);
 
     // ----- table cell writer and the texts of failed saves (mainwindow_cells.cpp) -----
     // "File not saved: <reason>" ("disk full" ...), in the language shown.
@@ -194,6 +197,7 @@ public:
     void homeTick();
     // A driver screen left alone for a minute while the vehicle moves goes home.
     void idleHomeTick();
+    void refocusIfHidden();
     // The DDU layout's images, strip and message buttons.
     void ddu_load();
 
@@ -323,6 +327,8 @@ private:
     void applyAction(const nav::Action& action);
     void drawFocus(const nav::FocusMap& map, int index);
     void styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused);
+    // The frame over the table cell with the keypad focus (nullptr: none).
+    void drawCellFocus(const nav::FocusSlot* cell);
     void resetButtons(std::initializer_list<const char*> names, const QString& style);
     bool mapVisible(const nav::FocusMap& map) const;
     void clickButton(const QString& name, bool animated);
@@ -332,6 +338,7 @@ private:
     nav::FocusState focusState() const;
 
     QString m_lastFocusMap;
+    QPointer<QWidget> m_cellFocus; // the cell focus frame, made on first use
     std::vector<ui::Screen*> m_screens;
     void createScreens();
 };

@@ -124,7 +124,8 @@ void MainWindow::Key_Pressed_Function()
     if (we_are_in_home == 1) {
         m_lastFocusMap = QStringLiteral("home");
         nav::FocusState s = focusState();
-        const nav::Action a = nav::stepHome(s, k, configScreen->Selected_DDU_Type != 3);
+        const nav::Action a = nav::stepHome(s, k, configScreen->Selected_DDU_Type != 3,
+                                            [this](int index) { return focusUsable(nav::homeFocusMap(), index); });
         syncFocusState(s);
         drawFocus(nav::homeFocusMap(), key_press_count);
         applyAction(a);
@@ -193,7 +194,8 @@ void MainWindow::screenKeys(const nav::FocusMap& map, const KeyFlags& k)
     m_lastFocusMap = QLatin1String(map.name);
     nav::FocusState s = focusState();
     const int before = key_press_count;
-    const nav::Action a = nav::stepScreen(map, s, k, ioSlots->DDU_Maintenace_Selected_Processor);
+    const nav::Action a = nav::stepScreen(map, s, k, ioSlots->DDU_Maintenace_Selected_Processor,
+                                          [this, &map](int index) { return focusUsable(map, index); });
     syncFocusState(s);
     // The main menu remembers its entry across a visit to the screen it opens.
     if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
@@ -215,7 +217,61 @@ void MainWindow::applyAction(const nav::Action& a)
         if (!invokeSlot(a.target.c_str()))
             qDebug() << "no handler" << a.target.c_str();
         break;
+    case nav::ActKind::Cell: {
+        // As a finger on the cell: the same slot with the same cell.
+        const QByteArray slot = QByteArray::fromStdString(a.target);
+        if (QObject* owner = slotOwner((slot + "(int,int)").constData()))
+            QMetaObject::invokeMethod(owner, slot.constData(), Qt::DirectConnection, Q_ARG(int, a.row),
+                                      Q_ARG(int, a.column));
+        break;
     }
+    }
+}
+
+bool MainWindow::focusUsable(const nav::FocusMap& map, int index)
+{
+    const nav::FocusSlot* slot = map.slotAt(index);
+    if (!slot || !slot->widget)
+        return true; // a place without a control: as ever
+    QWidget* w =
+        W(QString::fromStdString(nav::resolveWidget(slot->widget, ioSlots->DDU_Maintenace_Selected_Processor)));
+    if (!w)
+        return true; // a control of a screen not built: Enter does nothing there
+    // The layout toggle shows itself only while it has the focus.
+    if (slot->look != nav::Look::Cell && qstrcmp(slot->widget, "screen_toggle") == 0)
+        return w->isEnabled();
+    if (!w->isVisible() || !w->isEnabled())
+        return false;
+    if (slot->look == nav::Look::Cell) {
+        auto* t = qobject_cast<QTableWidget*>(w);
+        return t && slot->row < t->rowCount() && slot->column < t->columnCount() && !t->isRowHidden(slot->row) &&
+            !t->isColumnHidden(slot->column);
+    }
+    return true;
+}
+
+void MainWindow::drawCellFocus(const nav::FocusSlot* cell)
+{
+    auto* t = cell ? W<QTableWidget>(QLatin1String(cell->widget)) : nullptr;
+    if (!t || cell->row >= t->rowCount() || cell->column >= t->columnCount()) {
+        if (m_cellFocus)
+            m_cellFocus->hide();
+        return;
+    }
+    if (!m_cellFocus) {
+        m_cellFocus = new QWidget(t->viewport());
+        m_cellFocus->setObjectName(QStringLiteral("cell_focus"));
+        m_cellFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_cellFocus->setAttribute(Qt::WA_StyledBackground);
+        m_cellFocus->setStyleSheet(look::CellFocusFrame);
+    }
+    if (m_cellFocus->parentWidget() != t->viewport())
+        m_cellFocus->setParent(t->viewport());
+    t->scrollToItem(t->item(cell->row, cell->column));
+    m_cellFocus->setGeometry(t->columnViewportPosition(cell->column), t->rowViewportPosition(cell->row),
+                             t->columnWidth(cell->column), t->rowHeight(cell->row));
+    m_cellFocus->show();
+    m_cellFocus->raise();
 }
 
 void MainWindow::clickButton(const QString& name, bool animated)
@@ -235,9 +291,18 @@ void MainWindow::clickButton(const QString& name, bool animated)
 
 void MainWindow::drawFocus(const nav::FocusMap& map, int index)
 {
-    for (const nav::FocusSlot& slot : map.entries)
-        if (slot.widget)
-            styleSlot(map, slot, slot.index == index);
+    const nav::FocusSlot* cell = nullptr;
+    for (const nav::FocusSlot& slot : map.entries) {
+        if (!slot.widget)
+            continue;
+        if (slot.look == nav::Look::Cell) {
+            if (slot.index == index)
+                cell = &slot;
+            continue;
+        }
+        styleSlot(map, slot, slot.index == index);
+    }
+    drawCellFocus(cell);
 }
 
 void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused)
@@ -282,6 +347,14 @@ void MainWindow::styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot,
         looks = {&Password_Button_Style, &Password_Button_Style_Border, &Password_Button_Style,
                  &Password_Button_Style_Border};
         break;
+    case nav::Look::Icon: looks = {&look::Bare, &look::IconFocused, &look::Bare, &look::IconFocused}; break;
+    case nav::Look::TickBox: {
+        const QString style = focused ? maint::filterBoxFocusedStyle() : maint::filterBoxStyle();
+        if (w->styleSheet() != style)
+            w->setStyleSheet(style);
+        return;
+    }
+    case nav::Look::Cell: break; // drawn by drawCellFocus
     }
     const QString* style =
         selected ? (focused ? looks.selectedFocused : looks.selected) : (focused ? looks.focused : looks.plain);

@@ -32,19 +32,41 @@ int wrapUp(int index, int lo, int hi)
     return index < lo ? hi : index;
 }
 
+bool canTake(const Usable& usable, int index)
+{
+    return !usable || usable(index);
+}
+
+// One step down (+1) or up (-1) within lo..hi, passing over entries that
+// cannot take the focus; stays put when none can.
+int stepOver(int index, int lo, int hi, int direction, const Usable& usable)
+{
+    int next = index;
+    for (int tries = 0; tries <= hi - lo; ++tries) {
+        next = direction > 0 ? wrapDown(next, lo, hi) : wrapUp(next, lo, hi);
+        if (canTake(usable, next))
+            return next;
+    }
+    return index;
+}
+
 Action clickSlot(const FocusSlot* slot, int selectedProcessor)
 {
     Action a;
     if (!slot || !slot->widget)
         return a;
-    a.kind = slot->look == Look::Radio ? ActKind::Toggle : ActKind::Click;
+    if (slot->look == Look::Cell) // the slot of the cell's touch region, or the table's own
+        return Action{ActKind::Cell,
+                      slot->slot ? std::string(slot->slot) : "on_" + std::string(slot->widget) + "_cellClicked",
+                      slot->row, slot->column};
+    a.kind = slot->look == Look::Radio || slot->look == Look::TickBox ? ActKind::Toggle : ActKind::Click;
     a.target = resolveWidget(slot->widget, selectedProcessor);
     return a;
 }
 
 } // namespace
 
-Action stepScreen(const FocusMap& map, FocusState& s, const KeyFlags& keys, int selectedProcessor)
+Action stepScreen(const FocusMap& map, FocusState& s, const KeyFlags& keys, int selectedProcessor, const Usable& usable)
 {
     Action act;
     if (map.groups == 0) {
@@ -66,6 +88,9 @@ Action stepScreen(const FocusMap& map, FocusState& s, const KeyFlags& keys, int 
         setGroup(map, s, g);
     else
         setGroup(map, s, s.key_menu_no);
+    // The focus never rests on a control that is hidden or disabled.
+    if (!canTake(usable, s.key_press_count))
+        s.key_press_count = stepOver(s.key_press_count, s.key_min, s.key_max, +1, usable);
 
     if (keys.Keyboard_Pixy_UP_Pressed && map.pixyUp)
         return Action{ActKind::Click, map.pixyUp};
@@ -87,32 +112,36 @@ Action stepScreen(const FocusMap& map, FocusState& s, const KeyFlags& keys, int 
         return act;
     }
     if (keys.Keyboard_Down_Pressed) {
-        s.key_press_count = wrapDown(s.key_press_count, s.key_min, s.key_max);
+        s.key_press_count = stepOver(s.key_press_count, s.key_min, s.key_max, +1, usable);
         return act;
     }
     if (keys.Keyboard_UP_Pressed) {
-        s.key_press_count = wrapUp(s.key_press_count, s.key_min, s.key_max);
+        s.key_press_count = stepOver(s.key_press_count, s.key_min, s.key_max, -1, usable);
         return act;
     }
-    if (keys.Keyboard_Enter_Pressed)
+    if (keys.Keyboard_Enter_Pressed && canTake(usable, s.key_press_count))
         return clickSlot(map.slotAt(s.key_press_count), selectedProcessor);
     return act;
 }
 
-Action stepHome(FocusState& s, const KeyFlags& keys, bool withToggle)
+Action stepHome(FocusState& s, const KeyFlags& keys, bool withToggle, const Usable& usable)
 {
     const FocusMap& map = homeFocusMap();
-    const int last = withToggle ? map.groupMax[0] : map.groupMax[0] - 1;
+    const int last = map.groupMax[0];
+    // The layout toggle only where the display offers the second layout.
+    const Usable take = [&](int index) { return (withToggle || index != kHomeToggleIndex) && canTake(usable, index); };
     s.key_menu_no = 1;
     s.key_min = 0;
     s.key_max = last;
     if (s.key_press_count < 0 || s.key_press_count > last)
         s.key_press_count = 0;
+    if (!take(s.key_press_count))
+        s.key_press_count = stepOver(s.key_press_count, 0, last, +1, take);
     if (keys.Keyboard_Down_Pressed)
-        s.key_press_count = wrapDown(s.key_press_count, 0, last);
+        s.key_press_count = stepOver(s.key_press_count, 0, last, +1, take);
     else if (keys.Keyboard_UP_Pressed)
-        s.key_press_count = wrapUp(s.key_press_count, 0, last);
-    else if (keys.Keyboard_Enter_Pressed)
+        s.key_press_count = stepOver(s.key_press_count, 0, last, -1, take);
+    else if (keys.Keyboard_Enter_Pressed && take(s.key_press_count))
         return clickSlot(map.slotAt(s.key_press_count), 1);
     return {};
 }

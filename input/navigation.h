@@ -3,6 +3,7 @@
 // as pure functions over the tables of navigation_tables.h. The window applies
 // the returned action to its widgets and draws the focus.
 
+#include <functional>
 #include <string>
 
 #include "input/key_flags.h"
@@ -22,23 +23,35 @@ enum class ActKind {
     Click,  // animate-click the button (keys act like a finger held for 100 ms)
     Toggle, // click() a radio or check button
     Invoke, // call a slot of the window by name
+    Cell,   // call on_<target>_cellClicked(row, column) of the table's screen
 };
 
 struct Action {
     ActKind kind = ActKind::None;
-    std::string target; // widget or slot name
+    std::string target; // widget, table or slot name
+    int row = -1;       // ActKind::Cell
+    int column = -1;
 
-    bool operator==(const Action& o) const { return kind == o.kind && target == o.target; }
+    bool operator==(const Action& o) const
+    {
+        return kind == o.kind && target == o.target && row == o.row && column == o.column;
+    }
 };
+
+// Whether the entry at a focus index can take the focus now (its control is
+// shown and enabled). Up and Down pass over entries that cannot; an empty
+// function takes every entry.
+using Usable = std::function<bool(int index)>;
 
 // One key dispatch on a screen of the table: ESC, Up, Down, Enter and the
 // auxiliary keys; with no key set it only normalises the state (used to draw
 // the initial focus). `selectedProcessor` resolves "@procN" names.
-Action stepScreen(const FocusMap& map, FocusState& state, const KeyFlags& keys, int selectedProcessor = 1);
+Action stepScreen(const FocusMap& map, FocusState& state, const KeyFlags& keys, int selectedProcessor = 1,
+                  const Usable& usable = {});
 
 // Home screen: one group 0..5 over the top bar (0..4 without the layout
 // toggle); Up and Down wrap, Enter clicks the focused button.
-Action stepHome(FocusState& state, const KeyFlags& keys, bool withToggle);
+Action stepHome(FocusState& state, const KeyFlags& keys, bool withToggle, const Usable& usable = {});
 
 // Password pad: ESC closes it, Up and Down move over the twelve keys with
 // wrap-around (index 0 is no focus), Enter clicks the focused key; the index

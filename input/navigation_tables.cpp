@@ -56,6 +56,20 @@ FocusSlot tab(int i, const char* w) { return {i, w, Look::MenuTab}; }
 FocusSlot rb(int i, const char* w) { return {i, w, Look::Radio}; }
 FocusSlot pk(int i, const char* w) { return {i, w, Look::PasswordKey}; }
 FocusSlot none(int i) { return {i, nullptr, Look::SubMenu}; }
+FocusSlot icon(int i, const char* w) { return {i, w, Look::Icon}; }
+FocusSlot tick(int i, const char* w) { return {i, w, Look::TickBox}; }
+FocusSlot cellOf(int i, const char* table, int row, int column, const char* slot)
+{
+    return {i, table, Look::Cell, row, column, slot};
+}
+
+// The cells of a grid, row by row, from index `first`.
+void gridCells(std::vector<FocusSlot>& v, int first, const char* table, int rows, int columns, const char* slot)
+{
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            v.push_back(cellOf(first + r * columns + c, table, r, c, slot));
+}
 
 // The top bar in its usual order, from index `first`.
 void topBar(std::vector<FocusSlot>& v, int first)
@@ -174,12 +188,39 @@ std::vector<FocusMap> buildFocusMaps()
         m.alsoVisible = "t_browseloco";
         maps.push_back(std::move(m));
     }
+    {
+        // The subsystem grid opened from the strip or a loco pictogram: its
+        // twenty cells (Enter opens the messages of one, as a finger does),
+        // then the top bar; ESC goes to the top bar.
+        std::vector<FocusSlot> v;
+        gridCells(v, 0, "t_subsystem", 4, 5, "on_t_subsystem_cellClicked");
+        topBar(v, 20);
+        FocusMap m = screenMap("subsys_grid", "Gsub_system", 2, {0, 19, 20, 24}, std::move(v), 20, 0, nullptr);
+        m.alsoVisible = "t_subsystem";
+        maps.push_back(std::move(m));
+    }
 
     // --- screens of the main menu frame: tested before the menu they cover ---
     for (const char* g : {"Gmenu_hvcircuit", "Gmenu_tracconv", "Gmenu_auxconv", "Gmenu_tracmoto", "Gmenu_auxsys",
-                          "Gmenu_braksys", "Gmenu_enermoni", "Gmenu_temp", "Gmenu_pressure", "Gmenu_subsys",
-                          "Gmenu_drdetails", "Gmenu_future"})
+                          "Gmenu_braksys", "Gmenu_enermoni", "Gmenu_temp", "Gmenu_pressure", "Gmenu_future"})
         maps.push_back(oneGroupMap(g, g, {}, "on_menuscreen_back_clicked", "menu"));
+    {
+        // The twenty cells of the subsystem grid (Enter opens a cell as a
+        // finger does).
+        std::vector<FocusSlot> v;
+        gridCells(v, 0, "t_msubsys", 4, 5, "on_t_subsystem_cellClicked");
+        maps.push_back(oneGroupMap("Gmenu_subsys", "Gmenu_subsys", std::move(v), "on_menuscreen_back_clicked", "menu"));
+    }
+    {
+        // Driver details: the eight values (Enter opens the keyboard for one),
+        // then SAVE.
+        std::vector<FocusSlot> v;
+        for (int r = 0; r < 8; ++r)
+            v.push_back(cellOf(r, "t_mdrdetails", r, 1, nullptr));
+        v.push_back(sm(8, "save_btn"));
+        maps.push_back(
+            oneGroupMap("Gmenu_drdetails", "Gmenu_drdetails", std::move(v), "on_menuscreen_back_clicked", "menu"));
+    }
     {
         static const char* const radios[21] = {"r_flg1", "r_flg2", "r_hbb1", "r_hbb2", "r_fbv1", "r_fbv2", "r_dda1",
                                                "r_dda2", "r_stb1", "r_stb2", "r_asc1", "r_asc2", "r_nsc1", "r_nsc2",
@@ -199,9 +240,10 @@ std::vector<FocusMap> buildFocusMaps()
     {
         std::vector<FocusSlot> v{sm(0, "sub_sys"), sm(1, "hv_circ"),    sm(2, "trac_conv"), sm(3, "aux_conv"),
                                  sm(4, "trac_moto"), sm(5, "aux_sys"),  sm(6, "brak_sys"),  sm(7, "ener_moni"),
-                                 sm(8, "temp"),    sm(9, "pressure"),   sm(10, "diagnosis"), sm(11, "lang")};
-        topBar(v, 12);
-        maps.push_back(screenMap("main_menu", "menu_screen", 2, {0, 11, 12, 16}, std::move(v), 12, 0, "menu"));
+                                 sm(8, "temp"),    sm(9, "pressure"),   sm(10, "diagnosis"), sm(11, "lang"),
+                                 sm(12, "dr_details")};
+        topBar(v, 13);
+        maps.push_back(screenMap("main_menu", "menu_screen", 2, {0, 12, 13, 17}, std::move(v), 13, 0, "menu"));
     }
 
     // --- diagnosis records ---
@@ -228,9 +270,16 @@ std::vector<FocusMap> buildFocusMaps()
                               {"software", "inching", "setdatetime", "node", "energy", "simulation", "motortemp"}));
     maps.push_back(processMap("software", "Gsoftware", 1,
                               {"inching", "setdatetime", "node", "energy", "simulation", "motortemp", "motor_status"}));
-    maps.push_back(processMap("inching", "Ginching", 0,
-                              {"inching", "setdatetime", "node", "energy", "simulation", "motortemp", "software",
-                               "motor_status"}));
+    {
+        // The inching arrows after the menu (shown only while inching is on).
+        std::vector<FocusSlot> v;
+        int i = 0;
+        for (const char* n : {"inching", "setdatetime", "node", "energy", "simulation", "motortemp", "software",
+                              "motor_status", "inching_down", "inching_up"})
+            v.push_back(sm(i++, n));
+        topBar(v, 10);
+        maps.push_back(screenMap("inching", "Ginching", 2, {0, 9, 10, 14}, std::move(v), 10, 0, "process"));
+    }
     {
         std::vector<FocusSlot> v{sm(0, "datetime_up"),    sm(1, "datetime_down"), sm(2, "datetime_right"),
                                  sm(3, "datetime_left"),  sm(4, "get_datetime"),  sm(5, "set_datetime"),
@@ -292,11 +341,21 @@ std::vector<FocusMap> buildFocusMaps()
     maps.push_back(oneGroupMap("filter_selection", "Gfilter_selection",
                                {sm(0, "proc_filter"), sm(1, "tele_filter"), sm(2, "signalname_filter")},
                                "on_filterclose_button_clicked", "maintenance"));
-    maps.push_back(oneGroupMap("processor_filter", "Gmvbvar_filter", {sm(0, "filter_ok"), sm(1, "filter_cancel")},
-                               "on_filter_cancel_clicked", "maintenance"));
+    {
+        // OK and Cancel, then the nineteen processor boxes.
+        std::vector<FocusSlot> v{sm(0, "filter_ok"), sm(1, "filter_cancel")};
+        static const char* const boxes[19] = {"fcheck1",  "fcheck2",  "fcheck3",  "fcheck4",  "fcheck5",
+                                              "fcheck6",  "fcheck7",  "fcheck8",  "fcheck9",  "fcheck10",
+                                              "fcheck11", "fcheck12", "fcheck13", "fcheck14", "fcheck15",
+                                              "fcheck16", "fcheck17", "fcheck18", "fcheck19"};
+        for (int k = 0; k < 19; ++k)
+            v.push_back(tick(2 + k, boxes[k]));
+        maps.push_back(
+            oneGroupMap("processor_filter", "Gmvbvar_filter", std::move(v), "on_filter_cancel_clicked", "maintenance"));
+    }
     maps.push_back(oneGroupMap("telegram_filter", "Gtelegram",
                                {sm(0, "clearselec"), sm(1, "ok_btn"), sm(2, "cancel_btn"), sm(3, "tele_top"),
-                                sm(4, "tele_up"), sm(5, "tele_down"), sm(6, "tele_bottom")},
+                                sm(4, "tele_up"), sm(5, "tele_down"), sm(6, "tele_bottom"), tick(7, "filtertelegram_all")},
                                "on_cancel_btn_clicked", "maintenance"));
     maps.push_back(oneGroupMap("signal_search", "Gsignal_name",
                                {sm(0, "rewrite_button"), sm(1, "Search_button"), sm(2, "Cancel_button")},
@@ -690,7 +749,16 @@ const std::vector<FocusMap>& focusMaps()
 
 int focusMapsBeforeHome()
 {
-    return 2;
+    // Up to the subsystem grid and its message list, which open over the
+    // home screen: while they are shown the keys are theirs.
+    static const int count = [] {
+        const std::vector<FocusMap>& maps = focusMaps();
+        for (size_t i = 0; i < maps.size(); ++i)
+            if (std::string(maps[i].name) == "subsys_grid")
+                return int(i) + 1;
+        return 2;
+    }();
+    return count;
 }
 
 const FocusMap& homeFocusMap()
@@ -698,7 +766,8 @@ const FocusMap& homeFocusMap()
     static const FocusMap m = [] {
         FocusMap h = oneGroupMap("home", nullptr,
                                  {tb(0, "home"), tb(1, "menu"), tb(2, "process"), tb(3, "diagnostic_process"),
-                                  tb(4, "maintenance"), tb(5, "screen_toggle")},
+                                  tb(4, "maintenance"), tb(kHomeToggleIndex, "screen_toggle"), icon(6, "loco_diag"),
+                                  icon(7, "loco_diag_2"), icon(8, "lang_icon"), icon(9, "bddu_lang_icon")},
                                  nullptr, "home");
         return h;
     }();

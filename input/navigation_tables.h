@@ -21,12 +21,19 @@ enum class Look {
     MenuTab,     // table tab: Key_menutab_*
     Radio,       // radio or check button: Menu_Processor_Radio_Style*; Enter toggles with click()
     PasswordKey, // password key: Password_Button_Style*
+    Icon,        // pictogram or icon button: a frame drawn around it; Enter clicks
+    TickBox,     // labelled tick box of a filter panel: filterBoxStyle*; Enter toggles
+    Cell,        // a cell of the table `widget`: the cell is selected; Enter calls
+                 // on_<table>_cellClicked(row, column) as a finger on it does
 };
 
 struct FocusSlot {
     int index;
     const char* widget; // nullptr: an index without a control (Enter does nothing)
     Look look;
+    int row = -1; // Look::Cell: the cell
+    int column = -1;
+    const char* slot = nullptr; // Look::Cell: the window slot taking (row, column), as the cell's touch region
 };
 
 // What ESC does on a screen.
@@ -68,9 +75,11 @@ const std::vector<FocusMap>& focusMaps();
 // Number of leading rows of focusMaps() tested before the home rule.
 int focusMapsBeforeHome();
 
-// Home screen: one group over the top bar; the last entry (the layout toggle)
-// is left out when the display type is 3.
+// Home screen: one group over the top bar and the layout toggle (left out when
+// the display type is 3), then the loco pictograms (they open the subsystem
+// grid of loco 1 and 2) and the language icons of the two layouts.
 const FocusMap& homeFocusMap();
+constexpr int kHomeToggleIndex = 5;
 // Password pad: one group 1..12 with wrap-around; index 0 is no focus.
 const FocusMap& passwordFocusMap();
 // Index after Enter on a password key: -1 keeps the index, otherwise the new index.

@@ -380,8 +380,10 @@ void SubsystemScreen::on_homesub_table_cellClicked(int, int)
     }
     if (QWidget* l = W(QStringLiteral("sub_locono")))
         l->show();
-    // The grid is filled now and kept fresh on every tick.
+    // The grid is filled now and kept fresh on every tick; the keypad focus
+    // on its first cell.
     main_subsys(loco_subsys);
+    host.drawKeyFocus();
 }
 
 void SubsystemScreen::on_loco_diag_clicked()

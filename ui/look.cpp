@@ -329,6 +329,10 @@ const QString MenuColumn =
 
 // A widget that draws nothing of its own.
 const QString Bare = QStringLiteral("background: transparent; border: none;");
+const QString IconFocused =
+    QStringLiteral("background: transparent; border: 2px solid rgb(170, 170, 170); border-radius: 3px;");
+const QString CellFocusFrame =
+    QStringLiteral("background: transparent; border: 3px solid rgb(215, 215, 215); border-radius: 2px;");
 
 // The DDS screen's title, cyan as the vehicle's DDS window has it.
 const QString DdsTitle =
@@ -422,6 +426,15 @@ QString filterBoxStyle()
 {
     return QStringLiteral("QCheckBox { font: bold 17pt DejaVu Sans; color: rgb(180, 180, 180);"
                           " background-color: transparent; spacing: 10px; }"
+                          "QCheckBox") +
+        tickBoxStyle();
+}
+
+QString filterBoxFocusedStyle()
+{
+    return QStringLiteral("QCheckBox { font: bold 17pt DejaVu Sans; color: rgb(215, 215, 215);"
+                          " background-color: rgb(65, 60, 60); border: 2px solid rgb(170, 170, 170);"
+                          " spacing: 10px; }"
                           "QCheckBox") +
         tickBoxStyle();
 }

@@ -195,6 +195,10 @@ extern const QString MenuColumn;
 
 // A widget that draws nothing of its own (lamps in cells).
 extern const QString Bare;
+// A pictogram or icon button with the keypad focus: a frame around it.
+extern const QString IconFocused;
+// The frame drawn over the table cell that has the keypad focus.
+extern const QString CellFocusFrame;
 
 // The DDS screen's title, cyan as the vehicle's DDS window has it (the one
 // title outside titleStyle()).
@@ -243,8 +247,9 @@ extern const QString kDialogStyle;
 // Tick boxes of the tables and the filter panels (a function: the tick
 // image's path is known only once the data root is).
 QString tickBoxStyle();
-// The labelled tick boxes of the filter panels.
+// The labelled tick boxes of the filter panels, and one with the keypad focus.
 QString filterBoxStyle();
+QString filterBoxFocusedStyle();
 // The processor table of the telegram filter, with its tick boxes.
 QString filterTableStyle();
 // The signal tables of the variable monitor: tick boxes, and the wide scroll

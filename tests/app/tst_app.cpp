@@ -33,6 +33,7 @@
 #include "screens/message_box_screen.h"
 #include "tests/support/environment.h"
 #include "tests/support/window.h"
+#include "ui/look.h"
 #include "ui/message_box_state.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
@@ -105,11 +106,18 @@ QString slotWidget(MainWindow& w, const nav::FocusSlot& s)
 // Name of the control of the map that carries a focus look.
 QString focused(MainWindow& w, const nav::FocusMap& map)
 {
-    const QString looks[] = {
-        Key_menu_border_Style,           key_menu_border_select_Style,    Key_submenu_border_Style,
-        Key_submenu_select_border_Style, Key_submenu30_border_Style,      Key_submenu30_select_border_Style,
-        Key_menutab_border_Style,        Key_menutab_select_border_Style, Menu_Processor_Radio_Style_Border,
-        Password_Button_Style_Border};
+    const QString looks[] = {Key_menu_border_Style,
+                             key_menu_border_select_Style,
+                             Key_submenu_border_Style,
+                             Key_submenu_select_border_Style,
+                             Key_submenu30_border_Style,
+                             Key_submenu30_select_border_Style,
+                             Key_menutab_border_Style,
+                             Key_menutab_select_border_Style,
+                             Menu_Processor_Radio_Style_Border,
+                             Password_Button_Style_Border,
+                             look::IconFocused,
+                             maint::filterBoxFocusedStyle()};
     for (const nav::FocusSlot& s : map.entries) {
         QWidget* wid = s.widget ? w.W(slotWidget(w, s)) : nullptr;
         if (wid && std::find(std::begin(looks), std::end(looks), wid->styleSheet()) != std::end(looks))
@@ -124,14 +132,21 @@ void prepareMap(MainWindow& w, const nav::FocusMap& map)
     const QString group = QLatin1String(map.visible);
     w.grpbox_setvisible();
     showGroup(w, group);
+    // A map told apart from another of the same group by a second widget:
+    // the other one's widget hidden.
+    for (const nav::FocusMap& other : nav::focusMaps())
+        if (&other != &map && other.alsoVisible && qstrcmp(other.visible, map.visible) == 0)
+            if (QWidget* x = w.W(QLatin1String(other.alsoVisible)))
+                x->hide();
     if (map.alsoVisible) {
         if (!w.W(QLatin1String(map.alsoVisible)))
             (new QTableWidget(w.W(group)))->setObjectName(QLatin1String(map.alsoVisible));
         w.W(QLatin1String(map.alsoVisible))->show();
     }
     for (const nav::FocusSlot& s : map.entries)
-        if (s.widget)
-            ensureButton(w, group, slotWidget(w, s));
+        if (s.widget && s.look != nav::Look::Cell)
+            if (QPushButton* b = ensureButton(w, group, slotWidget(w, s)); b && !b->isVisible())
+                b->show(); // a control shown only in some states: the walk wants them all
     w.Keyboard_Key_Global_Reset();
     w.Key_Pressed_Function();
 }
@@ -287,8 +302,9 @@ private slots:
     {
         // clang-format off
         const struct { int type, ups, downs; const char* expected; } rows[] = {
-            {1, 0, 1, "menu"},          {1, 0, 4, "maintenance"}, {1, 0, 6, "home"}, // wraps
-            {1, 1, 0, "screen_toggle"}, {3, 1, 0, "maintenance"}, {3, 0, 5, "home"}, // type 3: no toggle
+            {1, 0, 1, "menu"},          {1, 0, 4, "maintenance"}, {1, 1, 0, "loco_diag"}, // wraps
+            {1, 2, 0, "screen_toggle"}, {3, 2, 0, "maintenance"}, {3, 0, 5, "loco_diag"}, // type 3: no toggle
+            {1, 0, 6, "loco_diag"}, // after the top bar and the toggle: the loco pictogram
         };
         // clang-format on
         for (const auto& r : rows) {
@@ -311,7 +327,7 @@ private slots:
         press(*w, "03");
         QCOMPARE(focused(*w, mapNamed("main_menu")), QString("sub_sys"));
         press(*w, "08"); // Up from 0 wraps to the last entry
-        QCOMPARE(focused(*w, mapNamed("main_menu")), QString("lang"));
+        QCOMPARE(focused(*w, mapNamed("main_menu")), QString("dr_details"));
         press(*w, "01"); // ESC: to the top bar; the menu button keeps its orange section look
         QCOMPARE(focused(*w, mapNamed("main_menu")), QString("home"));
         QCOMPARE(w->W("menu")->styleSheet(), key_menu_select_Style);
@@ -351,6 +367,89 @@ private slots:
         }
     }
 
+    // Key parity: every button a touch region clicks is in a focus map too,
+    // so the keypad reaches every action a finger can. Table cells are
+    // reached by their screens' row keys (see cellsHaveKeyPaths).
+    void everyTouchButtonHasAKeyPath()
+    {
+        QSet<QString> reachable = {QStringLiteral("ok"), QStringLiteral("no")}; // the message box's own keys
+        const auto add = [&reachable](const nav::FocusMap& m) {
+            for (const nav::FocusSlot& s : m.entries)
+                if (s.widget)
+                    reachable << QString::fromStdString(nav::resolveWidget(s.widget, 1));
+        };
+        for (const nav::FocusMap& m : nav::focusMaps())
+            add(m);
+        add(nav::homeFocusMap());
+        add(nav::passwordFocusMap());
+        for (const char* p : nav::kProcessorOrder)
+            reachable << QLatin1String(p);
+        // Buttons whose action a key of their own does, and why.
+        // clang-format off
+        const char* const ownKeys[][2] = {
+            {"fault_button", "the top bar's MAINTENANCE place clicks it while it is shown"},
+            {"enterfault_btn", "the pop-up: UP/DOWN choose, ENTER acts"},
+            {"driveradvice", "the pop-up: UP/DOWN choose, ENTER acts"},
+            {"driveradv_back", "the advice: ESC or ENTER"},
+            {"up_button", "the advice: UP"}, {"down_button", "the advice: DOWN"},
+            {"pwd_close_button", "the pad: ESC"},
+            {"menuscreen_back", "the menu screens: ESC"}, {"menuscreen_home", "the HOME key"},
+            {"filterclose_button", "the filter choice: ESC"},
+            {"calibrate_button", "hidden and disabled on this unit: no finger reaches it either"},
+        };
+        // clang-format on
+        for (const auto& k : ownKeys)
+            reachable << QLatin1String(k[0]);
+        QStringList missing;
+        for (const nav::TouchBlock& b : nav::touchBlocks())
+            for (const nav::TouchRegion& r : b.regions) {
+                const QString name = QLatin1String(r.widget);
+                if (r.action != nav::TouchAction::Click || name.startsWith(QLatin1Char('G')))
+                    continue; // a group: the swallowing region of an overlay
+                if (!reachable.contains(name))
+                    missing << QStringLiteral("%1: %2").arg(QLatin1String(b.name), name);
+            }
+        missing.removeDuplicates();
+        for (const QString& m : std::as_const(missing))
+            qWarning("no key path: %s", qPrintable(m));
+        QVERIFY2(missing.isEmpty(), "buttons a finger reaches but no key (listed above)");
+    }
+
+    // What a finger does on the home pictogram, the subsystem grid and the
+    // driver details form, the keypad does too.
+    void keysReachPictogramsCellsAndForms()
+    {
+        auto w = makeWindow();
+        w->configScreen->Selected_DDU_Type = 3; // no layout toggle: Down x5 is the loco pictogram
+        press(*w, "09", 5);
+        QCOMPARE(focused(*w, nav::homeFocusMap()), QString("loco_diag"));
+        QCOMPARE(w->W("loco_diag")->styleSheet(), look::IconFocused);
+        press(*w, "10"); // the grid of loco 1, as the finger opens it
+        QVERIFY(w->isShown("t_subsystem"));
+        QCOMPARE(w->lastFocusMap(), QString("subsys_grid"));
+        QVERIFY(w->isShown("cell_focus")); // the first cell framed
+        press(*w, "09");
+        press(*w, "10"); // the second cell: its messages, or "No Details Found"
+        QVERIFY(w->isShown("t_browseloco") || w->isShown("Gmessage"));
+
+        auto d = makeWindow();
+        press(*d, "03"); // MENU
+        press(*d, "08"); // Up from the first entry wraps to DRIVER DETAILS
+        QCOMPARE(focused(*d, mapNamed("main_menu")), QString("dr_details"));
+        press(*d, "10");
+        QVERIFY(d->isShown("Gmenu_drdetails"));
+        QCOMPARE(d->lastFocusMap(), QString("Gmenu_drdetails"));
+        QVERIFY(d->isShown("cell_focus"));
+        press(*d, "09"); // the train name
+        press(*d, "10");
+        QVERIFY(d->isShown("keypad_groupbox")); // the keyboard for that value
+        d->W("keypad_groupbox")->hide();
+        press(*d, "09", 7); // past the other values: SAVE
+        QCOMPARE(focused(*d, mapNamed("Gmenu_drdetails")), QString("save_btn"));
+        press(*d, "10");
+        QVERIFY(d->isShown("Gmessage"));
+    }
+
     // Every focus map: ESC leads into each group in turn; there Down visits
     // every index of the group once and wraps back, the focus look always on
     // the control of the index (or on none where the index has no control);
@@ -370,16 +469,28 @@ private slots:
                 if (g > 1)
                     press(*w, "01");
                 QCOMPARE(w->lastFocusMap(), QString(m.name));
+                // Down visits every place that can take the focus, once (as
+                // the refresh tick leaves them shown).
+                w->guiupdate_fun();
+                QSet<int> usable;
+                for (int i = m.groupMin[g - 1]; i <= m.groupMax[g - 1]; ++i)
+                    if (w->focusUsable(m, i))
+                        usable.insert(i);
                 QSet<int> seen;
-                for (int i = 0; i <= m.groupMax[g - 1] - m.groupMin[g - 1]; ++i) {
+                for (int i = 0; i < usable.size(); ++i) {
                     const int index = w->key_press_count;
                     QVERIFY2(m.groupOf(index) == g || (g == 1 && index == 0), qPrintable(at));
+                    QVERIFY2(w->focusUsable(m, index), qPrintable(at + QStringLiteral(" index %1").arg(index)));
                     const nav::FocusSlot* slot = m.slotAt(index);
-                    QCOMPARE(focused(*w, m), slot && slot->widget ? slotWidget(*w, *slot) : QString());
+                    const bool drawnByStyle = slot && slot->widget && slot->look != nav::Look::Cell;
+                    QCOMPARE(focused(*w, m), drawnByStyle ? slotWidget(*w, *slot) : QString());
+                    if (slot && slot->look == nav::Look::Cell)
+                        QVERIFY2(w->isShown("cell_focus"), qPrintable(at));
                     seen.insert(index);
                     press(*w, "09");
                 }
-                QVERIFY2(seen.size() == m.groupMax[g - 1] - m.groupMin[g - 1] + 1, qPrintable(at));
+                QVERIFY2(seen == usable || (g == 1 && seen.contains(0) && seen.size() == usable.size()),
+                         qPrintable(at));
             }
             const QString target = focused(*w, m);
             if (auto* b = w->W<QAbstractButton>(target)) {
@@ -397,8 +508,10 @@ private slots:
         auto w = makeWindow();
         prepareMap(*w, mapNamed("processor_io"));
         w->ioSlots->DDU_Maintenace_Selected_Processor = 3; // ddu_stb1
-        for (const char* n : nav::kProcessorOrder)
-            ensureButton(*w, "Gmaint_riom_info", QLatin1String(n));
+        for (const char* n : nav::kProcessorOrder)         // all eight shown, with their column
+            for (QWidget* b = ensureButton(*w, "Gmaint_riom_info", QLatin1String(n)); b && b != w.get();
+                 b = b->parentWidget())
+                b->show();
         press(*w, "01"); // to group 2: index 2 is the selected processor
         QCOMPARE(w->key_press_count, 2);
         QCOMPARE(focused(*w, mapNamed("processor_io")), QString("ddu_stb1"));

@@ -809,7 +809,7 @@ private slots:
         press(*w, "10"); // the one after RIOM1
         QCOMPARE(page(), QStringLiteral("RIOM2 SIGNAL 1/3"));
         press(*w, "01");
-        press(*w, "09", 8); // past the eight processor keys: System
+        press(*w, "09", 4); // past the four processor keys the loco page shows: System
         press(*w, "10");
         QCOMPARE(w->screen_id, screen::MaintenanceMenu);
         SERVES_SHOWN(*w);
