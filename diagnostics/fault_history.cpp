@@ -1,0 +1,314 @@
+#include "diagnostics/fault_history.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "platform/file_io.h"
+
+namespace {
+
+const QString kRoot = QStringLiteral("FaultHistory");
+const QString kEvent = QStringLiteral("Event");
+const QString kTime = QStringLiteral("Time");
+const QString kKind = QStringLiteral("Kind");
+const QString kLoco = QStringLiteral("Loco");
+const QString kNumber = QStringLiteral("Number");
+const QString kFaultCode = QStringLiteral("FaultCode");
+const QString kSubsystem = QStringLiteral("Subsystem");
+const QString kText = QStringLiteral("Text");
+
+void setReason(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+}
+
+// A field as the file can hold it: line ends become "\n" (a reader turns a
+// bare CR into one anyway), characters XML cannot carry (controls but tab
+// and line end, a lone surrogate, U+FFFE and U+FFFF) become blanks, and the
+// text ends after kMaxFieldChars characters (never inside a pair).
+QString fieldText(const QString& in)
+{
+    QString out = in.left(FaultHistory::kMaxFieldChars + 1);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (out.size() > FaultHistory::kMaxFieldChars) {
+        out.truncate(FaultHistory::kMaxFieldChars);
+        if (out.back().isHighSurrogate())
+            out.chop(1);
+    }
+    for (int i = 0; i < out.size(); ++i) {
+        const char16_t c = out.at(i).unicode();
+        const bool pairStart = QChar::isHighSurrogate(c) && i + 1 < out.size() && out.at(i + 1).isLowSurrogate();
+        if (pairStart) {
+            ++i;
+            continue;
+        }
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n';
+        if (control || QChar::isSurrogate(c) || c == 0xFFFE || c == 0xFFFF)
+            out[i] = QLatin1Char(' ');
+    }
+    return out;
+}
+
+// ISO 8601 with the offset the time had, so that a time of the hour the
+// clocks go back reads back as the same instant.
+QString isoTime(const QDateTime& t)
+{
+    return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+bool kindFromName(const QString& name, FaultEvent::Kind* kind)
+{
+    for (const FaultEvent::Kind k : {FaultEvent::Raised, FaultEvent::Acknowledged, FaultEvent::Cleared}) {
+        if (name == FaultHistory::kindName(k)) {
+            *kind = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Why an event cannot go into the history, or nothing when it can.
+QString refusal(const FaultEvent& e)
+{
+    if (!e.time.isValid())
+        return QStringLiteral("no valid time");
+    if (e.kind < FaultEvent::Raised || e.kind > FaultEvent::Cleared)
+        return QStringLiteral("unknown kind %1").arg(int(e.kind));
+    if (e.loco != 1 && e.loco != 2)
+        return QStringLiteral("unknown loco %1").arg(e.loco);
+    return QString();
+}
+
+// The children of one <Event>; on a problem the reader is left in error.
+void readEvent(QXmlStreamReader& xml, FaultEvent* e)
+{
+    QString time, kind, loco, number;
+    while (xml.readNextStartElement()) {
+        const QString tag = xml.name().toString();
+        const QString value = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (tag == kTime)
+            time = value;
+        else if (tag == kKind)
+            kind = value;
+        else if (tag == kLoco)
+            loco = value;
+        else if (tag == kNumber)
+            number = value;
+        else if (tag == kFaultCode)
+            e->faultCode = value;
+        else if (tag == kSubsystem)
+            e->subsystem = value;
+        else if (tag == kText)
+            e->text = value;
+        else
+            xml.raiseError(QStringLiteral("unexpected element <%1> in an event").arg(tag));
+    }
+    if (xml.hasError())
+        return;
+    bool numberOk = false;
+    e->time = QDateTime::fromString(time, Qt::ISODate);
+    e->loco = loco.toInt();
+    e->number = number.toInt(&numberOk);
+    if (!kindFromName(kind, &e->kind))
+        xml.raiseError(QStringLiteral("event of unknown kind \"%1\"").arg(kind));
+    else if (!numberOk)
+        xml.raiseError(QStringLiteral("event with no valid number (\"%1\")").arg(number));
+    else if (const QString why = refusal(*e); !why.isEmpty())
+        xml.raiseError(QStringLiteral("event with %1").arg(why));
+}
+
+// The events of a history document, at most the newest kMaxEvents; false and
+// the problem in words when the document is not a history.
+bool parseHistory(const QByteArray& data, QVector<FaultEvent>* events, QString* problem)
+{
+    QXmlStreamReader xml(data);
+    if (xml.readNextStartElement() && xml.name() != kRoot)
+        xml.raiseError(QStringLiteral("root element <%1>, not <%2>").arg(xml.name().toString(), kRoot));
+    while (!xml.hasError() && xml.readNextStartElement()) {
+        if (xml.name() != kEvent) {
+            xml.raiseError(QStringLiteral("unexpected element <%1>").arg(xml.name().toString()));
+            break;
+        }
+        FaultEvent e;
+        readEvent(xml, &e);
+        events->append(e);
+    }
+    while (!xml.atEnd()) // what follows the root: only comments and blanks
+        xml.readNext();
+    if (xml.hasError()) {
+        *problem = QStringLiteral("%1, line %2").arg(xml.errorString()).arg(xml.lineNumber());
+        return false;
+    }
+    if (events->size() > FaultHistory::kMaxEvents)
+        events->remove(0, events->size() - FaultHistory::kMaxEvents);
+    return true;
+}
+
+QByteArray csvField(const QString& s)
+{
+    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
+        !s.contains(QLatin1Char('\r')))
+        return s.toUtf8();
+    QString quoted = s;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return '"' + quoted.toUtf8() + '"';
+}
+
+} // namespace
+
+bool operator==(const FaultEvent& a, const FaultEvent& b)
+{
+    return a.kind == b.kind && a.time == b.time && a.loco == b.loco && a.number == b.number &&
+        a.faultCode == b.faultCode && a.subsystem == b.subsystem && a.text == b.text;
+}
+
+FaultHistory::FaultHistory(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString FaultHistory::kindName(FaultEvent::Kind kind)
+{
+    switch (kind) {
+    case FaultEvent::Raised: return QStringLiteral("raised");
+    case FaultEvent::Acknowledged: return QStringLiteral("acknowledged");
+    case FaultEvent::Cleared: return QStringLiteral("cleared");
+    }
+    return QString();
+}
+
+// Reads the history once. A missing file is an empty history; one that
+// cannot be read is set aside and a new one started. Events appended while
+// the file could not be opened follow those of the file.
+bool FaultHistory::load(QString* problem) const
+{
+    if (m_loaded)
+        return true;
+    const platform::FileRead file = platform::readRegularFile(m_path, kMaxFileBytes);
+    if (file.status == platform::ReadStatus::CannotOpen) {
+        const QString why = QStringLiteral("fault history %1 cannot be opened: %2").arg(m_path, file.problem);
+        qWarning().noquote() << why;
+        setReason(problem, why);
+        return false;
+    }
+    m_loaded = true;
+    if (file.status == platform::ReadStatus::Missing)
+        return true;
+    QVector<FaultEvent> read;
+    QString why = file.problem;
+    if (file.status == platform::ReadStatus::Ok && parseHistory(file.data, &read, &why)) {
+        m_events = read + m_events;
+        if (m_events.size() > kMaxEvents)
+            m_events.remove(0, m_events.size() - kMaxEvents);
+        return true;
+    }
+    setAside(why);
+    return true;
+}
+
+void FaultHistory::setAside(const QString& problem) const
+{
+    const QString aside = m_path + unreadableSuffix();
+    QFile::remove(aside);
+    const bool kept = QFile::rename(m_path, aside);
+    qWarning().noquote() << "fault history" << m_path << "could not be read (" + problem + ")"
+                         << (kept ? QStringLiteral("- kept as %1, a new history is started").arg(aside)
+                                  : QStringLiteral("- it could not be kept aside, a new history is started"));
+}
+
+QByteArray FaultHistory::serialize() const
+{
+    QByteArray bytes;
+    bytes.reserve(int(m_events.size()) * 400);
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(4);
+    xml.writeStartDocument();
+    xml.writeStartElement(kRoot);
+    for (const FaultEvent& e : m_events) {
+        xml.writeStartElement(kEvent);
+        xml.writeTextElement(kTime, isoTime(e.time));
+        xml.writeTextElement(kKind, kindName(e.kind));
+        xml.writeTextElement(kLoco, QString::number(e.loco));
+        xml.writeTextElement(kNumber, QString::number(e.number));
+        xml.writeTextElement(kFaultCode, e.faultCode);
+        xml.writeTextElement(kSubsystem, e.subsystem);
+        xml.writeTextElement(kText, e.text);
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return bytes;
+}
+
+bool FaultHistory::write(QString* reason)
+{
+    QByteArray bytes = serialize();
+    // Only events of texts far beyond the catalogue's come near the limit;
+    // the oldest go so that the file can always be read again.
+    while (bytes.size() > kMaxFileBytes && m_events.size() > 1) {
+        const qint64 excess = bytes.size() - kMaxFileBytes;
+        const int drop = int(qBound<qint64>(1, excess * m_events.size() / bytes.size() + 1, m_events.size() - 1));
+        qWarning().noquote() << "fault history" << m_path << "beyond" << kMaxFileBytes << "bytes: the oldest" << drop
+                             << "events are dropped";
+        m_events.remove(0, drop);
+        bytes = serialize();
+    }
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QString why;
+    if (!platform::saveFile(m_path, bytes, &why)) {
+        setReason(reason, QStringLiteral("fault history %1 not written: %2").arg(m_path, why));
+        qWarning().noquote() << *reason;
+        return false;
+    }
+    return true;
+}
+
+bool FaultHistory::append(const FaultEvent& event, QString* reason)
+{
+    if (const QString why = refusal(event); !why.isEmpty()) {
+        setReason(reason, QStringLiteral("fault event refused: %1").arg(why));
+        qWarning().noquote() << "fault history" << m_path << "- event refused:" << why;
+        return false;
+    }
+    FaultEvent e = event;
+    e.time = e.time.addMSecs(-e.time.time().msec());
+    e.faultCode = fieldText(e.faultCode);
+    e.subsystem = fieldText(e.subsystem);
+    e.text = fieldText(e.text);
+    const bool loaded = load(reason);
+    m_events.append(e);
+    if (m_events.size() > kMaxEvents)
+        m_events.remove(0, m_events.size() - kMaxEvents);
+    // Not read yet: writing now would replace the events of the file.
+    return loaded && write(reason);
+}
+
+QVector<FaultEvent> FaultHistory::events() const
+{
+    load(nullptr);
+    return m_events;
+}
+
+int FaultHistory::count() const
+{
+    load(nullptr);
+    return int(m_events.size());
+}
+
+QByteArray FaultHistory::toCsv() const
+{
+    load(nullptr);
+    QByteArray csv = "Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n";
+    csv.reserve(int(m_events.size()) * 120);
+    for (const FaultEvent& e : m_events) {
+        csv += csvField(e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) + ',' + csvField(kindName(e.kind)) +
+            ',' + QByteArray::number(e.loco) + ',' + QByteArray::number(e.number) + ',' + csvField(e.faultCode) + ',' +
+            csvField(e.subsystem) + ',' + csvField(e.text) + "\r\n";
+    }
+    return csv;
+}
