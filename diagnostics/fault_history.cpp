@@ -61,9 +61,10 @@ QString isoTime(const QDateTime& t)
     return t.toOffsetFromUtc(t.offsetFromUtc()).toString(Qt::ISODate);
 }
 
-bool kindFromName(const QString& name, FaultEvent::Kind* kind)
+bool kindFromName(const QString& name, FaultHistoryEvent::Kind* kind)
 {
-    for (const FaultEvent::Kind k : {FaultEvent::Raised, FaultEvent::Acknowledged, FaultEvent::Cleared}) {
+    for (const FaultHistoryEvent::Kind k :
+         {FaultHistoryEvent::Raised, FaultHistoryEvent::Acknowledged, FaultHistoryEvent::Cleared}) {
         if (name == FaultHistory::kindName(k)) {
             *kind = k;
             return true;
@@ -73,11 +74,11 @@ bool kindFromName(const QString& name, FaultEvent::Kind* kind)
 }
 
 // Why an event cannot go into the history, or nothing when it can.
-QString refusal(const FaultEvent& e)
+QString refusal(const FaultHistoryEvent& e)
 {
     if (!e.time.isValid())
         return QStringLiteral("no valid time");
-    if (e.kind < FaultEvent::Raised || e.kind > FaultEvent::Cleared)
+    if (e.kind < FaultHistoryEvent::Raised || e.kind > FaultHistoryEvent::Cleared)
         return QStringLiteral("unknown kind %1").arg(int(e.kind));
     if (e.loco != 1 && e.loco != 2)
         return QStringLiteral("unknown loco %1").arg(e.loco);
@@ -85,7 +86,7 @@ QString refusal(const FaultEvent& e)
 }
 
 // The children of one <Event>; on a problem the reader is left in error.
-void readEvent(QXmlStreamReader& xml, FaultEvent* e)
+void readEvent(QXmlStreamReader& xml, FaultHistoryEvent* e)
 {
     QString time, kind, loco, number;
     while (xml.readNextStartElement()) {
@@ -124,7 +125,7 @@ void readEvent(QXmlStreamReader& xml, FaultEvent* e)
 
 // The events of a history document, at most the newest kMaxEvents; false and
 // the problem in words when the document is not a history.
-bool parseHistory(const QByteArray& data, QVector<FaultEvent>* events, QString* problem)
+bool parseHistory(const QByteArray& data, QVector<FaultHistoryEvent>* events, QString* problem)
 {
     QXmlStreamReader xml(data);
     if (xml.readNextStartElement() && xml.name() != kRoot)
@@ -134,7 +135,7 @@ bool parseHistory(const QByteArray& data, QVector<FaultEvent>* events, QString* 
             xml.raiseError(QStringLiteral("unexpected element <%1>").arg(xml.name().toString()));
             break;
         }
-        FaultEvent e;
+        FaultHistoryEvent e;
         readEvent(xml, &e);
         events->append(e);
     }
@@ -161,7 +162,7 @@ QByteArray csvField(const QString& s)
 
 } // namespace
 
-bool operator==(const FaultEvent& a, const FaultEvent& b)
+bool operator==(const FaultHistoryEvent& a, const FaultHistoryEvent& b)
 {
     return a.kind == b.kind && a.time == b.time && a.loco == b.loco && a.number == b.number &&
         a.faultCode == b.faultCode && a.subsystem == b.subsystem && a.text == b.text;
@@ -172,12 +173,12 @@ FaultHistory::FaultHistory(QString path)
 {
 }
 
-QString FaultHistory::kindName(FaultEvent::Kind kind)
+QString FaultHistory::kindName(FaultHistoryEvent::Kind kind)
 {
     switch (kind) {
-    case FaultEvent::Raised: return QStringLiteral("raised");
-    case FaultEvent::Acknowledged: return QStringLiteral("acknowledged");
-    case FaultEvent::Cleared: return QStringLiteral("cleared");
+    case FaultHistoryEvent::Raised: return QStringLiteral("raised");
+    case FaultHistoryEvent::Acknowledged: return QStringLiteral("acknowledged");
+    case FaultHistoryEvent::Cleared: return QStringLiteral("cleared");
     }
     return QString();
 }
@@ -199,7 +200,7 @@ bool FaultHistory::load(QString* problem) const
     m_loaded = true;
     if (file.status == platform::ReadStatus::Missing)
         return true;
-    QVector<FaultEvent> read;
+    QVector<FaultHistoryEvent> read;
     QString why = file.problem;
     if (file.status == platform::ReadStatus::Ok && parseHistory(file.data, &read, &why)) {
         m_events = read + m_events;
@@ -230,7 +231,7 @@ QByteArray FaultHistory::serialize() const
     xml.setAutoFormattingIndent(4);
     xml.writeStartDocument();
     xml.writeStartElement(kRoot);
-    for (const FaultEvent& e : m_events) {
+    for (const FaultHistoryEvent& e : m_events) {
         xml.writeStartElement(kEvent);
         xml.writeTextElement(kTime, isoTime(e.time));
         xml.writeTextElement(kKind, kindName(e.kind));
@@ -268,14 +269,14 @@ bool FaultHistory::write(QString* reason)
     return true;
 }
 
-bool FaultHistory::append(const FaultEvent& event, QString* reason)
+bool FaultHistory::append(const FaultHistoryEvent& event, QString* reason)
 {
     if (const QString why = refusal(event); !why.isEmpty()) {
         setReason(reason, QStringLiteral("fault event refused: %1").arg(why));
         qWarning().noquote() << "fault history" << m_path << "- event refused:" << why;
         return false;
     }
-    FaultEvent e = event;
+    FaultHistoryEvent e = event;
     e.time = e.time.addMSecs(-e.time.time().msec());
     e.faultCode = fieldText(e.faultCode);
     e.subsystem = fieldText(e.subsystem);
@@ -288,7 +289,7 @@ bool FaultHistory::append(const FaultEvent& event, QString* reason)
     return loaded && write(reason);
 }
 
-QVector<FaultEvent> FaultHistory::events() const
+QVector<FaultHistoryEvent> FaultHistory::events() const
 {
     load(nullptr);
     return m_events;
@@ -305,7 +306,7 @@ QByteArray FaultHistory::toCsv() const
     load(nullptr);
     QByteArray csv = "Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n";
     csv.reserve(int(m_events.size()) * 120);
-    for (const FaultEvent& e : m_events) {
+    for (const FaultHistoryEvent& e : m_events) {
         csv += csvField(e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) + ',' + csvField(kindName(e.kind)) +
             ',' + QByteArray::number(e.loco) + ',' + QByteArray::number(e.number) + ',' + csvField(e.faultCode) + ',' +
             csvField(e.subsystem) + ',' + csvField(e.text) + "\r\n";

@@ -37,7 +37,7 @@
 #include <QString>
 #include <QVector>
 
-struct FaultEvent {
+struct FaultHistoryEvent {
     enum Kind { Raised, Acknowledged, Cleared };
 
     Kind kind = Raised;
@@ -49,8 +49,8 @@ struct FaultEvent {
     QString text;      // the first display lines joined by " / "
 };
 
-bool operator==(const FaultEvent& a, const FaultEvent& b);
-inline bool operator!=(const FaultEvent& a, const FaultEvent& b)
+bool operator==(const FaultHistoryEvent& a, const FaultHistoryEvent& b);
+inline bool operator!=(const FaultHistoryEvent& a, const FaultHistoryEvent& b)
 {
     return !(a == b);
 }
@@ -68,10 +68,10 @@ public:
     // unknown kind or loco: nothing changes) or when the history cannot be
     // written (the event is kept and written with the next append); `reason`
     // says which.
-    bool append(const FaultEvent& event, QString* reason = nullptr);
+    bool append(const FaultHistoryEvent& event, QString* reason = nullptr);
     // The events held, oldest first (the file holds the same after a
     // successful write).
-    QVector<FaultEvent> events() const;
+    QVector<FaultHistoryEvent> events() const;
     int count() const;
     QString path() const { return m_path; }
 
@@ -81,7 +81,7 @@ public:
     QByteArray toCsv() const;
 
     static QString unreadableSuffix() { return QStringLiteral(".unreadable"); }
-    static QString kindName(FaultEvent::Kind kind);
+    static QString kindName(FaultHistoryEvent::Kind kind);
 
 private:
     // The file is read at the first use, whichever call that is.
@@ -91,6 +91,6 @@ private:
     QByteArray serialize() const;
 
     QString m_path;
-    mutable QVector<FaultEvent> m_events;
+    mutable QVector<FaultHistoryEvent> m_events;
     mutable bool m_loaded = false;
 };

@@ -10,10 +10,10 @@
 
 #include "diagnostics/fault_history.h"
 
-Q_DECLARE_METATYPE(FaultEvent)
+Q_DECLARE_METATYPE(FaultHistoryEvent)
 
 // An event in the words of a failed comparison.
-inline char* toString(const FaultEvent& e)
+inline char* toString(const FaultHistoryEvent& e)
 {
     return QTest::toString(QStringLiteral("%1 %2 loco %3 #%4 %5 | %6 | %7")
                                .arg(e.time.toString(Qt::ISODateWithMs), FaultHistory::kindName(e.kind))
@@ -26,9 +26,10 @@ namespace sample {
 
 inline const QDateTime kStart(QDate(2026, 12, 7), QTime(10, 0, 0));
 
-inline FaultEvent faultEvent(int i, FaultEvent::Kind kind = FaultEvent::Raised, const QString& text = QString())
+inline FaultHistoryEvent faultEvent(int i, FaultHistoryEvent::Kind kind = FaultHistoryEvent::Raised,
+                                    const QString& text = QString())
 {
-    FaultEvent e;
+    FaultHistoryEvent e;
     e.kind = kind;
     e.time = kStart.addSecs(i);
     e.loco = 1 + i % 2;
@@ -39,19 +40,19 @@ inline FaultEvent faultEvent(int i, FaultEvent::Kind kind = FaultEvent::Raised, 
     return e;
 }
 
-inline QVector<FaultEvent> eventRange(int first, int count)
+inline QVector<FaultHistoryEvent> eventRange(int first, int count)
 {
-    QVector<FaultEvent> out;
+    QVector<FaultHistoryEvent> out;
     for (int i = first; i < first + count; ++i)
-        out << faultEvent(i, FaultEvent::Kind(i % 3));
+        out << faultEvent(i, FaultHistoryEvent::Kind(i % 3));
     return out;
 }
 
 // A history file as the format describes it, written here by hand.
-inline QByteArray historyXml(const QVector<FaultEvent>& list)
+inline QByteArray historyXml(const QVector<FaultHistoryEvent>& list)
 {
     QString out = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<FaultHistory>\n");
-    for (const FaultEvent& e : list) {
+    for (const FaultHistoryEvent& e : list) {
         out += QStringLiteral("    <Event>\n        <Time>%1</Time>\n        <Kind>%2</Kind>\n"
                               "        <Loco>%3</Loco>\n        <Number>%4</Number>\n")
                    .arg(e.time.toOffsetFromUtc(e.time.offsetFromUtc()).toString(Qt::ISODate),

@@ -50,27 +50,28 @@ private slots:
 
     void restart_data()
     {
-        QTest::addColumn<QVector<FaultEvent>>("list");
+        QTest::addColumn<QVector<FaultHistoryEvent>>("list");
         QTest::newRow("one event") << eventRange(0, 1);
         QTest::newRow("each kind, both locos") << eventRange(0, 6);
-        QTest::newRow("markup and Hindi") << QVector<FaultEvent>{
-            faultEvent(1, FaultEvent::Acknowledged, QStringLiteral("<b>&amp; \"x\" 'y' </b> / वीसीबी बंद")),
-            faultEvent(2, FaultEvent::Cleared, QStringLiteral("  blanks kept  "))};
-        QTest::newRow("empty texts") << QVector<FaultEvent>{faultEvent(3, FaultEvent::Cleared, QStringLiteral(""))};
-        FaultEvent utc = faultEvent(4);
+        QTest::newRow("markup and Hindi") << QVector<FaultHistoryEvent>{
+            faultEvent(1, FaultHistoryEvent::Acknowledged, QStringLiteral("<b>&amp; \"x\" 'y' </b> / वीसीबी बंद")),
+            faultEvent(2, FaultHistoryEvent::Cleared, QStringLiteral("  blanks kept  "))};
+        QTest::newRow("empty texts") << QVector<FaultHistoryEvent>{
+            faultEvent(3, FaultHistoryEvent::Cleared, QStringLiteral(""))};
+        FaultHistoryEvent utc = faultEvent(4);
         utc.time = QDateTime(QDate(2026, 3, 1), QTime(23, 59, 59), Qt::UTC);
-        QTest::newRow("a time in UTC") << QVector<FaultEvent>{utc};
+        QTest::newRow("a time in UTC") << QVector<FaultHistoryEvent>{utc};
     }
 
     // The next run reads back every event, in order, and the file is the
     // documented one.
     void restart()
     {
-        QFETCH(QVector<FaultEvent>, list);
+        QFETCH(QVector<FaultHistoryEvent>, list);
         const QString path = freshPath();
         FaultHistory first(path);
         QCOMPARE(first.count(), 0);
-        for (const FaultEvent& e : list)
+        for (const FaultHistoryEvent& e : list)
             QVERIFY(first.append(e));
         QCOMPARE(first.events(), list);
 
@@ -153,7 +154,7 @@ private slots:
         QCOMPARE(readBytes(path + FaultHistory::unreadableSuffix()), bytes);
         QVERIFY(!QFile::exists(path));
         QVERIFY(history.append(faultEvent(7)));
-        QCOMPARE(FaultHistory(path).events(), QVector<FaultEvent>{faultEvent(7)});
+        QCOMPARE(FaultHistory(path).events(), QVector<FaultHistoryEvent>{faultEvent(7)});
         QCOMPARE(readBytes(path + FaultHistory::unreadableSuffix()), bytes);
     }
 
@@ -195,21 +196,22 @@ private slots:
         QString reason;
         QVERIFY(!history.append(faultEvent(2), &reason));
         QVERIFY2(reason.contains(QStringLiteral("not written")), qPrintable(reason));
-        QCOMPARE(history.events(), (QVector<FaultEvent>{faultEvent(1), faultEvent(2)}));
+        QCOMPARE(history.events(), (QVector<FaultHistoryEvent>{faultEvent(1), faultEvent(2)}));
         if (block == Block::FolderIsFile)
             QVERIFY(QFile::remove(folder) && QDir().rename(folder + ".moved", folder));
         QCOMPARE(readBytes(path), before);
         QCOMPARE(filesBeside(path), QStringList{"fault_history.xml"});
 
         QVERIFY(history.append(faultEvent(3)));
-        QCOMPARE(FaultHistory(path).events(), (QVector<FaultEvent>{faultEvent(1), faultEvent(2), faultEvent(3)}));
+        QCOMPARE(FaultHistory(path).events(),
+                 (QVector<FaultHistoryEvent>{faultEvent(1), faultEvent(2), faultEvent(3)}));
     }
 
     void refused_data()
     {
-        QTest::addColumn<FaultEvent>("bad");
+        QTest::addColumn<FaultHistoryEvent>("bad");
         QTest::addColumn<QString>("why");
-        FaultEvent e = faultEvent(1);
+        FaultHistoryEvent e = faultEvent(1);
         e.time = QDateTime();
         QTest::newRow("no time") << e << QStringLiteral("no valid time");
         e = faultEvent(1);
@@ -218,14 +220,14 @@ private slots:
         e.loco = 0;
         QTest::newRow("loco 0") << e << QStringLiteral("unknown loco 0");
         e = faultEvent(1);
-        e.kind = FaultEvent::Kind(7);
+        e.kind = FaultHistoryEvent::Kind(7);
         QTest::newRow("kind 7") << e << QStringLiteral("unknown kind 7");
     }
 
     // An event the file could not hold is refused; nothing changes.
     void refused()
     {
-        QFETCH(FaultEvent, bad);
+        QFETCH(FaultHistoryEvent, bad);
         QFETCH(QString, why);
         const QString path = freshPath();
         FaultHistory history(path);
@@ -235,43 +237,43 @@ private slots:
         QString reason;
         QVERIFY(!history.append(bad, &reason));
         QCOMPARE(reason, QStringLiteral("fault event refused: ") + why);
-        QCOMPARE(history.events(), QVector<FaultEvent>{faultEvent(0)});
+        QCOMPARE(history.events(), QVector<FaultHistoryEvent>{faultEvent(0)});
         QCOMPARE(readBytes(path), before);
     }
 
     void heldAs_data()
     {
-        QTest::addColumn<FaultEvent>("given");
-        QTest::addColumn<FaultEvent>("held");
-        FaultEvent e = faultEvent(1);
+        QTest::addColumn<FaultHistoryEvent>("given");
+        QTest::addColumn<FaultHistoryEvent>("held");
+        FaultHistoryEvent e = faultEvent(1);
         e.time = e.time.addMSecs(999);
         QTest::newRow("milliseconds dropped") << e << faultEvent(1);
-        QTest::newRow("long text cut") << faultEvent(1, FaultEvent::Raised, QString(3000, u'x'))
-                                       << faultEvent(1, FaultEvent::Raised,
+        QTest::newRow("long text cut") << faultEvent(1, FaultHistoryEvent::Raised, QString(3000, u'x'))
+                                       << faultEvent(1, FaultHistoryEvent::Raised,
                                                      QString(FaultHistory::kMaxFieldChars, u'x'));
         const QString pair = QStringLiteral("\U0001F6A8");
         QTest::newRow("cut not inside a pair")
-            << faultEvent(1, FaultEvent::Raised, QString(FaultHistory::kMaxFieldChars - 1, u'x') + pair)
-            << faultEvent(1, FaultEvent::Raised, QString(FaultHistory::kMaxFieldChars - 1, u'x'));
-        QTest::newRow("controls blank") << faultEvent(1, FaultEvent::Raised, QStringLiteral("a\x01z\x1f\tb\nc"))
-                                        << faultEvent(1, FaultEvent::Raised, QStringLiteral("a z \tb\nc"));
-        QTest::newRow("line ends as LF") << faultEvent(1, FaultEvent::Raised, QStringLiteral("a\r\nb\rc\n\r"))
-                                         << faultEvent(1, FaultEvent::Raised, QStringLiteral("a\nb\nc\n\n"));
-        QTest::newRow("lone surrogate blank") << faultEvent(1, FaultEvent::Raised, QString(QChar(0xD800)) + pair)
-                                              << faultEvent(1, FaultEvent::Raised, QStringLiteral(" ") + pair);
+            << faultEvent(1, FaultHistoryEvent::Raised, QString(FaultHistory::kMaxFieldChars - 1, u'x') + pair)
+            << faultEvent(1, FaultHistoryEvent::Raised, QString(FaultHistory::kMaxFieldChars - 1, u'x'));
+        QTest::newRow("controls blank") << faultEvent(1, FaultHistoryEvent::Raised, QStringLiteral("a\x01z\x1f\tb\nc"))
+                                        << faultEvent(1, FaultHistoryEvent::Raised, QStringLiteral("a z \tb\nc"));
+        QTest::newRow("line ends as LF") << faultEvent(1, FaultHistoryEvent::Raised, QStringLiteral("a\r\nb\rc\n\r"))
+                                         << faultEvent(1, FaultHistoryEvent::Raised, QStringLiteral("a\nb\nc\n\n"));
+        QTest::newRow("lone surrogate blank") << faultEvent(1, FaultHistoryEvent::Raised, QString(QChar(0xD800)) + pair)
+                                              << faultEvent(1, FaultHistoryEvent::Raised, QStringLiteral(" ") + pair);
     }
 
     // What the file cannot carry is changed before the event is held, so the
     // next run reads the same.
     void heldAs()
     {
-        QFETCH(FaultEvent, given);
-        QFETCH(FaultEvent, held);
+        QFETCH(FaultHistoryEvent, given);
+        QFETCH(FaultHistoryEvent, held);
         const QString path = freshPath();
         FaultHistory history(path);
         QVERIFY(history.append(given));
-        QCOMPARE(history.events(), QVector<FaultEvent>{held});
-        QCOMPARE(FaultHistory(path).events(), QVector<FaultEvent>{held});
+        QCOMPARE(history.events(), QVector<FaultHistoryEvent>{held});
+        QCOMPARE(FaultHistory(path).events(), QVector<FaultHistoryEvent>{held});
     }
 
     // Texts of the longest length and full of markup: the oldest events go so
@@ -279,20 +281,20 @@ private slots:
     void sizeLimit()
     {
         const QString big(FaultHistory::kMaxFieldChars, u'&');
-        QVector<FaultEvent> list;
-        const int perEvent = historyXml({faultEvent(0, FaultEvent::Raised, big)}).size() - historyXml({}).size();
+        QVector<FaultHistoryEvent> list;
+        const int perEvent = historyXml({faultEvent(0, FaultHistoryEvent::Raised, big)}).size() - historyXml({}).size();
         const int fit = int((FaultHistory::kMaxFileBytes - historyXml({}).size()) / perEvent);
         for (int i = 0; i < fit; ++i)
-            list << faultEvent(i, FaultEvent::Raised, big);
+            list << faultEvent(i, FaultHistoryEvent::Raised, big);
         const QString path = freshPath();
         QVERIFY(writeBytes(path, historyXml(list)));
         FaultHistory history(path);
         QCOMPARE(history.count(), fit);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("beyond .* the oldest \\d+ events")));
-        QVERIFY(history.append(faultEvent(fit, FaultEvent::Raised, big)));
+        QVERIFY(history.append(faultEvent(fit, FaultHistoryEvent::Raised, big)));
         QVERIFY(QFileInfo(path).size() <= FaultHistory::kMaxFileBytes);
         QVERIFY(history.count() < fit + 1);
-        QCOMPARE(history.events().last(), faultEvent(fit, FaultEvent::Raised, big));
+        QCOMPARE(history.events().last(), faultEvent(fit, FaultHistoryEvent::Raised, big));
         QCOMPARE(FaultHistory(path).events(), history.events());
     }
 
@@ -316,10 +318,10 @@ private slots:
         QFETCH(QString, text);
         const QString path = freshPath();
         FaultHistory history(path);
-        FaultEvent e = faultEvent(2, FaultEvent::Acknowledged, text);
+        FaultHistoryEvent e = faultEvent(2, FaultHistoryEvent::Acknowledged, text);
         e.subsystem = text;
         QVERIFY(history.append(e));
-        QVERIFY(history.append(faultEvent(3, FaultEvent::Cleared)));
+        QVERIFY(history.append(faultEvent(3, FaultHistoryEvent::Cleared)));
 
         const QByteArray csv = history.toCsv();
         QVERIFY(csv.startsWith("Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n"));
