@@ -944,6 +944,15 @@ private slots:
         demo.simulated = true;
         publish(*w, demo);
         note(QStringLiteral("demo banner"));
+        // The overlays in English too.
+        QVERIFY(w->switchLanguage(0));
+        publish(*w, withFault(*w, 0));
+        publish(*w, withFault(*w, 10103));
+        note(QStringLiteral("fault pop-up, English"));
+        w->W<QAbstractButton>("driveradvice")->click();
+        note(QStringLiteral("driver advice, English"));
+        w->messageBox->Dialog_Box(trMain("Do you really want to replace the \n existing signals?"), 3);
+        note(QStringLiteral("message box, English"));
         for (const QString& f : std::as_const(faults))
             qWarning("%s", qPrintable(f));
         QVERIFY2(faults.isEmpty(),
