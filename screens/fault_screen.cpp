@@ -20,6 +20,7 @@
 
 FaultScreen::FaultScreen(ui::ScreenHost& h, QObject* parent)
     : ui::Screen(h, "fault screens", parent)
+    , history(platform::dataPath(QStringLiteral("file/fault/fault_history.xml")))
 {
     faultView = new FaultView(this, platform::dataPath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml")));
 }
@@ -50,10 +51,16 @@ void FaultScreen::fault_info_update()
     case FaultEvent::Show:
         fault_datetime = e.time;
         fault_update();
-        if (e.log)
+        if (e.log) {
             write_fault_xml();
+            recordHistory(FaultHistoryEvent::Raised);
+        }
         break;
-    case FaultEvent::Clear: clearFault(); break;
+    case FaultEvent::Clear:
+        if (DDU_Loco_Fault_Present)
+            recordHistory(FaultHistoryEvent::Cleared);
+        clearFault();
+        break;
     }
     faultView->showCurrency(faultView->watch.shownNoDataSince().mid(11)); // "HH:mm:ss" of the stamp
     syncFaultButton();
@@ -116,6 +123,27 @@ void FaultScreen::fault_screen_design()
     faultView->showPopup(host.homeLayout(), host.hindi());
 }
 
+void FaultScreen::recordHistory(FaultHistoryEvent::Kind kind)
+{
+    FaultHistoryEvent e;
+    e.kind = kind;
+    e.time = QDateTime::currentDateTime();
+    e.loco = faultView->watch.fault_choice == 2 ? 2 : 1;
+    if (kind == FaultHistoryEvent::Raised || faultView->watch.shownNumber() > 0)
+        m_historyNumber = int(faultView->watch.shownNumber());
+    e.number = m_historyNumber;
+    e.faultCode = DDU_Fault_FaultCode;
+    e.subsystem = DDU_Fault_Subsystem;
+    QStringList lines;
+    for (const QString& l : {DDU_Fault_Line1, DDU_Fault_Line2, DDU_Fault_Line3, DDU_Fault_Line4})
+        if (!l.trimmed().isEmpty())
+            lines << l.trimmed();
+    e.text = lines.join(QStringLiteral(" / "));
+    QString reason;
+    if (!history.append(e, &reason))
+        qWarning().noquote() << "fault history:" << reason;
+}
+
 void FaultScreen::write_fault_xml()
 {
     FaultLogEntry entry;
@@ -158,6 +186,7 @@ void FaultScreen::on_enterfault_btn_clicked()
 {
     faultView->Gfault->hide();
     host.requests().MVB_Fault_ACK.raise();
+    recordHistory(FaultHistoryEvent::Acknowledged);
     host.serveScreen(m_screenUnderFault);
     syncFaultButton(); // the message stays: its button comes back at once
 }

@@ -2,12 +2,15 @@
 // Fault and information messages on the screen: the pop-up (screen 46), the
 // driver advice (47), the fault button and the fault log. The change
 // detection is diagnostics/fault_watch, the log diagnostics/fault_log, the
-// widgets screens/fault_view.
+// widgets screens/fault_view. Beside the log of the run, every message's
+// raise, acknowledge and clear go into the fault history, which survives
+// restarts (diagnostics/fault_history, file/fault/fault_history.xml).
 //
 // The decisions taken here, with their reasons: docs/faults-and-diagnosis.md.
 
 #include <QString>
 
+#include "diagnostics/fault_history.h"
 #include "ui/screen.h"
 
 class FaultView;
@@ -42,6 +45,7 @@ public:
     int global_faultlabel = 1; // driver-advice page shown, 1 to 4
     QString fault_datetime;    // when the message shown was first seen
     FaultView* faultView = nullptr;
+    FaultHistory history;
 
 public slots:
     void on_fault_button_clicked();
@@ -55,4 +59,7 @@ public slots:
 private:
     screen::Id m_screenUnderFault = screen::Home; // the screen the pop-up covers
     void clearFault();
+    // The message shown, raised, acknowledged or cleared now, into the history.
+    void recordHistory(FaultHistoryEvent::Kind kind);
+    int m_historyNumber = 0; // the message raised last (its number is gone when it clears)
 };

@@ -11,6 +11,7 @@
 #include "acquisition/unknown.h"
 #include "app/mainwindow.h"
 #include "diagnostics/fault.h"
+#include "diagnostics/fault_history.h"
 #include "diagnostics/fault_log.h"
 #include "diagnostics/fault_watch.h"
 #include "platform/file_io.h"
@@ -69,6 +70,33 @@ private slots:
         QVERIFY(m_root.isValid());
         QString error;
         QVERIFY2(imgpaint::writeAll(m_root.path(), &error) > 0, qPrintable(error));
+    }
+
+    // Raise, acknowledge and clear go into the fault history with the
+    // message's number, code and loco; the history survives a restart (the
+    // log of the run does not).
+    void historyOfRaiseAcknowledgeClear()
+    {
+        const QString path = m_root.filePath(QStringLiteral("file/fault/fault_history.xml"));
+        QFile::remove(path);
+        {
+            auto w = makeWindow();
+            tick(*w, 10103);
+            w->faultScreen->on_enterfault_btn_clicked();
+            tick(*w, 0);
+        }
+        auto again = makeWindow(); // a restart
+        const QVector<FaultHistoryEvent> events = FaultHistory(path).events();
+        QCOMPARE(events.size(), 3);
+        const FaultHistoryEvent::Kind kinds[3] = {FaultHistoryEvent::Raised, FaultHistoryEvent::Acknowledged,
+                                                  FaultHistoryEvent::Cleared};
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(events[k].kind, kinds[k]);
+            QCOMPARE(events[k].number, 10103);
+            QCOMPARE(events[k].loco, 1);
+            QCOMPARE(events[k].faultCode, QStringLiteral("F0103P1"));
+            QVERIFY(events[k].text.contains(QStringLiteral("LOW PRESSURE PANTO")));
+        }
     }
 
     // ---------------------------------------------------------------- change detection
