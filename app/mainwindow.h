@@ -329,6 +329,8 @@ private:
     void styleSlot(const nav::FocusMap& map, const nav::FocusSlot& slot, bool focused);
     // The frame over the table cell with the keypad focus (nullptr: none).
     void drawCellFocus(const nav::FocusSlot* cell);
+    // The row of a cell entry: its own, or the table's selected row (-1).
+    int cellRow(const nav::FocusSlot& cell) const;
     void resetButtons(std::initializer_list<const char*> names, const QString& style);
     bool mapVisible(const nav::FocusMap& map) const;
     void clickButton(const QString& name, bool animated);

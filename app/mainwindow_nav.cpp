@@ -194,8 +194,11 @@ void MainWindow::screenKeys(const nav::FocusMap& map, const KeyFlags& k)
     m_lastFocusMap = QLatin1String(map.name);
     nav::FocusState s = focusState();
     const int before = key_press_count;
-    const nav::Action a = nav::stepScreen(map, s, k, ioSlots->DDU_Maintenace_Selected_Processor,
-                                          [this, &map](int index) { return focusUsable(map, index); });
+    nav::Action a = nav::stepScreen(map, s, k, ioSlots->DDU_Maintenace_Selected_Processor,
+                                    [this, &map](int index) { return focusUsable(map, index); });
+    if (a.kind == nav::ActKind::Cell && a.row < 0)
+        if (const nav::FocusSlot* cell = map.slotAt(before))
+            a.row = cellRow(*cell); // the selected row's cell
     syncFocusState(s);
     // The main menu remembers its entry across a visit to the screen it opens.
     if (k.Keyboard_Enter_Pressed && qstrcmp(map.name, "main_menu") == 0 && map.groupOf(before) == 1)
@@ -228,6 +231,18 @@ void MainWindow::applyAction(const nav::Action& a)
     }
 }
 
+int MainWindow::cellRow(const nav::FocusSlot& cell) const
+{
+    if (cell.row >= 0)
+        return cell.row;
+    const QLatin1String table(cell.widget);
+    if (table == QLatin1String("t_mvbvar"))
+        return maintState->Table_updown_Variables;
+    if (table == QLatin1String("t_MVBfiltertelegram"))
+        return maintState->Table_updown_filtertelegram;
+    return -1;
+}
+
 bool MainWindow::focusUsable(const nav::FocusMap& map, int index)
 {
     const nav::FocusSlot* slot = map.slotAt(index);
@@ -244,7 +259,8 @@ bool MainWindow::focusUsable(const nav::FocusMap& map, int index)
         return false;
     if (slot->look == nav::Look::Cell) {
         auto* t = qobject_cast<QTableWidget*>(w);
-        return t && slot->row < t->rowCount() && slot->column < t->columnCount() && !t->isRowHidden(slot->row) &&
+        const int row = cellRow(*slot);
+        return t && row >= 0 && row < t->rowCount() && slot->column < t->columnCount() && !t->isRowHidden(row) &&
             !t->isColumnHidden(slot->column);
     }
     return true;
@@ -253,7 +269,8 @@ bool MainWindow::focusUsable(const nav::FocusMap& map, int index)
 void MainWindow::drawCellFocus(const nav::FocusSlot* cell)
 {
     auto* t = cell ? W<QTableWidget>(QLatin1String(cell->widget)) : nullptr;
-    if (!t || cell->row >= t->rowCount() || cell->column >= t->columnCount()) {
+    const int row = cell ? cellRow(*cell) : -1;
+    if (!t || row < 0 || row >= t->rowCount() || cell->column >= t->columnCount()) {
         if (m_cellFocus)
             m_cellFocus->hide();
         return;
@@ -267,9 +284,10 @@ void MainWindow::drawCellFocus(const nav::FocusSlot* cell)
     }
     if (m_cellFocus->parentWidget() != t->viewport())
         m_cellFocus->setParent(t->viewport());
-    t->scrollToItem(t->item(cell->row, cell->column));
-    m_cellFocus->setGeometry(t->columnViewportPosition(cell->column), t->rowViewportPosition(cell->row),
-                             t->columnWidth(cell->column), t->rowHeight(cell->row));
+    if (QTableWidgetItem* item = t->item(row, cell->column))
+        t->scrollToItem(item);
+    m_cellFocus->setGeometry(t->columnViewportPosition(cell->column), t->rowViewportPosition(row),
+                             t->columnWidth(cell->column), t->rowHeight(row));
     m_cellFocus->show();
     m_cellFocus->raise();
 }

@@ -215,6 +215,7 @@ std::vector<FocusMap> buildFocusMaps()
         // Driver details: the eight values (Enter opens the keyboard for one),
         // then SAVE.
         std::vector<FocusSlot> v;
+        v.reserve(9);
         for (int r = 0; r < 8; ++r)
             v.push_back(cellOf(r, "t_mdrdetails", r, 1, nullptr));
         v.push_back(sm(8, "save_btn"));
@@ -355,7 +356,8 @@ std::vector<FocusMap> buildFocusMaps()
     }
     maps.push_back(oneGroupMap("telegram_filter", "Gtelegram",
                                {sm(0, "clearselec"), sm(1, "ok_btn"), sm(2, "cancel_btn"), sm(3, "tele_top"),
-                                sm(4, "tele_up"), sm(5, "tele_down"), sm(6, "tele_bottom"), tick(7, "filtertelegram_all")},
+                                sm(4, "tele_up"), sm(5, "tele_down"), sm(6, "tele_bottom"), tick(7, "filtertelegram_all"),
+                                cellOf(8, "t_MVBfiltertelegram", -1, 0, nullptr)},
                                "on_cancel_btn_clicked", "maintenance"));
     maps.push_back(oneGroupMap("signal_search", "Gsignal_name",
                                {sm(0, "rewrite_button"), sm(1, "Search_button"), sm(2, "Cancel_button")},
@@ -365,13 +367,16 @@ std::vector<FocusMap> buildFocusMaps()
     maps.push_back(oneGroupMap("mvbvar_display", "Gmaint_mvbvarsel", {sm(0, "back")}, "on_back_clicked",
                                "maintenance"));
     {
+        // Last of the screen's keys: the tick of the selected row (ENTER
+        // ticks or unticks it, as a finger on its box).
         std::vector<FocusSlot> v{sm(0, "mvbvar_top"),      sm(1, "mvbvar_up"),     sm(2, "mvbvar_down"),
                                  sm(3, "mvbvar_bottom"),   sm(4, "mvbvar_clearsel"), sm(5, "mvbvar_filter"),
-                                 sm(6, "mvbvar_loadfile"), sm(7, "mvbvar_savefile"), sm(8, "mvbvar_display")};
-        sideMenu(v, 9, {"mvbvariables", "system", "loco", "ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness"});
-        topBar(v, 16);
-        maps.push_back(screenMap("mvb_variables", "Gmaint_mvbvariables", 3, {0, 8, 9, 15, 16, 20}, std::move(v), 9,
-                                 16, "maintenance"));
+                                 sm(6, "mvbvar_loadfile"), sm(7, "mvbvar_savefile"), sm(8, "mvbvar_display"),
+                                 cellOf(9, "t_mvbvar", -1, 0, nullptr)};
+        sideMenu(v, 10, {"mvbvariables", "system", "loco", "ddulogging", "ddudisplay", "mvbtelegram", "mvbfreshness"});
+        topBar(v, 17);
+        maps.push_back(screenMap("mvb_variables", "Gmaint_mvbvariables", 3, {0, 9, 10, 16, 17, 21}, std::move(v), 10,
+                                 17, "maintenance"));
     }
     {
         std::vector<FocusSlot> v{sm(0, "ddu_proc_next_slot"), sm(1, "ddu_proc_prev_slot")};

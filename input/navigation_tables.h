@@ -31,7 +31,7 @@ struct FocusSlot {
     int index;
     const char* widget; // nullptr: an index without a control (Enter does nothing)
     Look look;
-    int row = -1; // Look::Cell: the cell
+    int row = -1; // Look::Cell: the cell; row -1 is the table's selected row
     int column = -1;
     const char* slot = nullptr; // Look::Cell: the window slot taking (row, column), as the cell's touch region
 };

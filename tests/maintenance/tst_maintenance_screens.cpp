@@ -202,6 +202,23 @@ private slots:
         QCOMPARE(v->checked_items.count(), 0);
         for (int r = 0; r < 21; ++r)
             QVERIFY(!v->ticked(r));
+
+        // By keys: the last place of the screen's keys is the selected row's
+        // tick; ENTER ticks it and ticks it off again, as a finger does.
+        const auto press = [&w](const char* code) {
+            w->feedKeypad(QByteArray("$,") + code + ",");
+            w->guiupdate_fun();
+        };
+        w->Keyboard_Key_Global_Reset();
+        w->Key_Pressed_Function();
+        press("08"); // Up from the first key wraps to the tick
+        QCOMPARE(w->lastFocusMap(), QStringLiteral("mvb_variables"));
+        QVERIFY(w->isShown("cell_focus"));
+        const int row = w->maintState->Table_updown_Variables;
+        press("10");
+        QVERIFY(v->ticked(row));
+        press("10");
+        QVERIFY(!v->ticked(row));
     }
 
     void filters()
