@@ -38,7 +38,7 @@
 #include <QVector>
 
 struct FaultHistoryEvent {
-    enum Kind { Raised, Acknowledged, Cleared };
+    enum Kind : int { Raised, Acknowledged, Cleared }; // fixed type: any int can be told and refused
 
     Kind kind = Raised;
     QDateTime time;

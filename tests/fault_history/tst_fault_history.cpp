@@ -121,7 +121,8 @@ private slots:
     void unreadable_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("garbage") << QByteArray("\x00\xff\xfe garbage \x01", 15);
+        static const char garbage[] = "\x00\xff\xfe garbage \x01";
+        QTest::newRow("garbage") << QByteArray(garbage, sizeof garbage - 1);
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("torn document") << historyXml(eventRange(0, 3)).left(300);
         QTest::newRow("another root") << QByteArray("<SUBSYSTEM><Message/></SUBSYSTEM>");
