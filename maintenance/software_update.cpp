@@ -315,7 +315,8 @@ ProgramResult SoftwareUpdate::updateProgram()
     if (!stickPresent())
         return {Outcome::NoStick, nullptr};
     const QString mount = shellArg(m_layout.mountPoint());
-    platform::runShell(QStringLiteral("mount  ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount);
+    if (platform::runShell(QStringLiteral("mount  ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount) != 0)
+        return {Outcome::CannotMount, nullptr}; // not "file not found": the stick was never read
     const QFileInfo src(m_layout.stickProgram());
     ProgramResult r{Outcome::NotFound, nullptr};
     if (src.exists() || src.isSymLink())
@@ -335,6 +336,8 @@ ProgramResult SoftwareUpdate::installProgram()
         return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive entry is not a file")};
     if (src.size() == 0)
         return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is empty")};
+    if (src.size() > kMaxProgramBytes)
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is larger than 64 MB")};
     if (const char* problem = programProblem(src.filePath()))
         return {Outcome::Failed, problem};
     const QStorageInfo disk(m_layout.root);
@@ -360,7 +363,10 @@ TransferResult SoftwareUpdate::transferData()
         return r;
     }
     const QString mount = shellArg(m_layout.mountPoint());
-    platform::runShell(QStringLiteral("mount ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount);
+    if (platform::runShell(QStringLiteral("mount ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount) != 0) {
+        r.outcome = Outcome::CannotMount;
+        return r;
+    }
     const QString package = m_layout.stickPackage();
     const QFileInfo qimNew(m_layout.mountPoint() + QStringLiteral("/qim_new"));
     if (qimNew.isSymLink() || QFileInfo(package).isSymLink()) {
@@ -486,6 +492,7 @@ QString SoftwareUpdate::statusText(const ProgramResult& r)
 {
     switch (r.outcome) {
     case Outcome::NoStick: return QObject::tr("'No Pendrive Found");
+    case Outcome::CannotMount: return QObject::tr("Cannot mount the pendrive");
     case Outcome::NotFound: return QObject::tr("'ZAV_DDU_LU' file not found... \nPlease verify");
     case Outcome::Done: return QObject::tr("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART");
     case Outcome::Failed: break;
@@ -497,6 +504,7 @@ QString SoftwareUpdate::statusText(const TransferResult& r)
 {
     switch (r.outcome) {
     case Outcome::NoStick: return QObject::tr("NO Pendrive Found");
+    case Outcome::CannotMount: return QObject::tr("Cannot mount the pendrive");
     case Outcome::NotFound: return QObject::tr("Files Not Found on Pendrive !!!");
     case Outcome::Done: return QObject::tr("'Files Transferred to DDU\n%1 files copied").arg(r.copied);
     case Outcome::Failed: break;

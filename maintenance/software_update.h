@@ -25,6 +25,9 @@ namespace update {
 
 // The program file the unit starts, on the stick and in the data root.
 inline constexpr char kProgramName[] = "ZAV_DDU_LU";
+// A program larger than this is no program of this unit (a valid header
+// padded with gigabytes froze the copy): refused before anything is copied.
+inline constexpr qint64 kMaxProgramBytes = 64 * 1024 * 1024;
 
 // Where the update looks and writes. Every path is absolute.
 struct Layout {
@@ -81,10 +84,11 @@ QString safeTarget(const QString& base, const QString& relative);
 QString shellArg(const QString& path);
 
 enum class Outcome {
-    NoStick,  // no device node: no command run
-    NotFound, // nothing to install on the stick
-    Done,     // every file installed
-    Failed,   // at least one file not installed; see the reasons
+    NoStick,     // no device node: no command run
+    CannotMount, // the stick's device is there but mount failed: nothing read
+    NotFound,    // nothing to install on the stick
+    Done,        // every file installed
+    Failed,      // at least one file not installed; see the reasons
 };
 
 struct ProgramResult {
@@ -124,7 +128,10 @@ public:
     static QString statusText(const ProgramResult& r);
     static QString statusText(const TransferResult& r);
     // Whether the status line shows the result as an error (red).
-    static bool isError(Outcome outcome) { return outcome == Outcome::NoStick || outcome == Outcome::Failed; }
+    static bool isError(Outcome outcome)
+    {
+        return outcome == Outcome::NoStick || outcome == Outcome::CannotMount || outcome == Outcome::Failed;
+    }
 
 private:
     ProgramResult installProgram();

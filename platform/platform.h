@@ -22,7 +22,9 @@ QString mapBoardPath(const QString& boardPath);
 // Runs one shell command line ("reboot", "hwclock -w -f /dev/rtc0", mount, cp ...).
 // With DDU_SHELL_LOG=<file> set, the line is appended to that file instead and
 // nothing runs: tests and the simulator always set it. Returns the exit status
-// (0 when only logged, -1 when the shell could not be started).
+// (0 when only logged, -1 when the shell could not be started). A logged
+// command whose line starts with DDU_SHELL_FAIL (when set) returns 1: tests
+// play a command that fails (a mount refused) without running anything.
 int runShell(const QString& commandLine);
 
 // True when shell commands are only logged.

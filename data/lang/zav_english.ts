@@ -5193,6 +5193,14 @@ Max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the pendrive file is larger than 64 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot mount the pendrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the pendrive file is not a DDU program</source>
         <translation type="unfinished"></translation>
     </message>

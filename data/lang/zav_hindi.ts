@@ -6073,6 +6073,14 @@ Max</source>
         <translation>पेनड्राइव की फ़ाइल खाली है</translation>
     </message>
     <message>
+        <source>the pendrive file is larger than 64 MB</source>
+        <translation>पेनड्राइव की फ़ाइल 64 MB से बड़ी है</translation>
+    </message>
+    <message>
+        <source>Cannot mount the pendrive</source>
+        <translation>पेनड्राइव माउंट नहीं हो सका</translation>
+    </message>
+    <message>
         <source>the pendrive file is not a DDU program</source>
         <translation>पेनड्राइव की फ़ाइल DDU प्रोग्राम नहीं है</translation>
     </message>

@@ -20,6 +20,7 @@
 #include "app/mainwindow.h"
 #include "maintenance/config_screen.h"
 #include "maintenance/driver_screen.h"
+#include "maintenance/software_update.h"
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
 #include "screens/keyboard_screen.h"
@@ -270,6 +271,20 @@ private slots:
         QVERIFY(!QFileInfo::exists(path("file/micview")));
         QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), "")); // an empty program is not installed
         expect("s_update", "Update failed: the pendrive file is empty\nThe old program is kept", true);
+        {
+            // A program beyond 64 MB is refused before any copy (a sparse file here).
+            QFile big(path("file/pendrive/ZAV_DDU_LU"));
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(update::kMaxProgramBytes + 1));
+        }
+        expect("s_update", "Update failed: the pendrive file is larger than 64 MB\nThe old program is kept", true);
+        QVERIFY(!QFileInfo::exists(path("ZAV_DDU_LU")));
+        // A stick that does not mount says so, and nothing more is run.
+        qputenv("DDU_SHELL_FAIL", "mount");
+        const QString ranBefore = shellLog();
+        expect("s_update", "Cannot mount the pendrive", true);
+        expect("file_trans", "Cannot mount the pendrive", true);
+        QVERIFY(!shellLog().mid(ranBefore.size()).contains("umount"));
+        qunsetenv("DDU_SHELL_FAIL");
         QVERIFY(!w->isShown("Gmessage"));
         click(*w, "softw_cancel");
         QCOMPARE(w->screen_id, screen::DduConfigure);
