@@ -10,7 +10,8 @@
 # Installs what is missing (dpkg-dev, lintian). The package installs the
 # program as /home/qim/ZAV_DDU_LU (the file the software update replaces),
 # the build's data root under /home/qim, the unit's own files' defaults
-# (created by postinst only where absent), the service ddu.service, ddu-probe.
+# (created by postinst only where absent), the service ddu.service with its
+# roll-back guard (/usr/libexec/ddu/ddu-guard), ddu-probe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SRC=$PWD
@@ -110,6 +111,8 @@ install -m 0755 "$BUILD/bin/ddu-probe" "$STAGE/usr/bin/ddu-probe"
 "$STRIP" --strip-unneeded --remove-section=.comment --remove-section=.note "$ROOT/ZAV_DDU_LU" "$STAGE/usr/bin/ddu-probe"
 
 install -m 0755 packaging/install-defaults "$STAGE/usr/libexec/ddu/install-defaults"
+# The service's roll-back of a software update that keeps failing.
+install -m 0755 packaging/ddu-guard "$STAGE/usr/libexec/ddu/ddu-guard"
 install -m 0644 packaging/ddu.service "$STAGE/lib/systemd/system/ddu.service"
 install -m 0644 packaging/default "$STAGE/etc/default/ddu"
 install -m 0644 packaging/copyright "$DOC/copyright"

@@ -7,7 +7,8 @@
 #  - a 32-bit program built with 64-bit file offsets;
 #  - the defaults installer of postinst: creates the unit's own files where
 #    absent, keeps them once the unit changed them;
-#  - the service's settings (restarts, devices, no shell log) and
+#  - the service's settings (restarts, devices, no shell log, the roll-back
+#    guard /usr/libexec/ddu/ddu-guard named and executable) and
 #    systemd-analyze verify on the service file, in the scratch root;
 #  - lintian (errors and warnings fail);
 #  - the packaged program itself (under qemu-arm for armhf) started against
@@ -48,6 +49,7 @@ has -rw-r--r-- lib/systemd/system/ddu.service
 has -rw-r--r-- etc/default/ddu
 has -rwxr-xr-x usr/bin/ddu-probe
 has -rwxr-xr-x usr/libexec/ddu/install-defaults
+has -rwxr-xr-x usr/libexec/ddu/ddu-guard
 has -rw-r--r-- usr/share/ddu/defaults/file/master/DDU.xml
 has -rw-r--r-- home/qim/file/master/zav_DDSMessages_details.xml
 has drwxr-xr-x home/qim/file/fault/
@@ -137,9 +139,25 @@ SERVICE="$ROOT/lib/systemd/system/ddu.service"
 settings() { grep -hv '^[[:space:]]*[#;]' "$SERVICE" "$ROOT/etc/default/ddu"; }
 for key in 'Restart=always' 'RestartSec=' 'StartLimitIntervalSec=' \
            'ExecStart=/home/qim/ZAV_DDU_LU' 'QT_QPA_PLATFORM=linuxfb' 'DDU_MVB_DEVICE=' 'DDU_KEYPAD_DEVICE=' \
-           'DDU_TOUCH_DEVICE=' 'DDU_USB_DEVICE=' 'DDU_SD_DEVICE=' 'DDU_ROOT=/home/qim'; do
+           'DDU_TOUCH_DEVICE=' 'DDU_USB_DEVICE=' 'DDU_SD_DEVICE=' 'DDU_ROOT=/home/qim' \
+           'Type=notify' 'WatchdogSec=' 'TimeoutStartSec='; do
   settings | grep -q "^[A-Za-z]*=*$key\|^$key" || fail "service lacks $key"
 done
+# The roll-back guard: named by the service before each start and after each
+# stop (a failing guard never blocks either), and a shell script that parses.
+GUARD=usr/libexec/ddu/ddu-guard
+for key in "ExecStartPre=-/$GUARD start" "ExecStopPost=-/$GUARD stopped"; do
+  if settings | grep -qxF "$key"; then
+    pass "service runs $key"
+  else
+    fail "service lacks $key"
+  fi
+done
+if [ -x "$ROOT/$GUARD" ] && sh -n "$ROOT/$GUARD"; then
+  pass "$GUARD executable, syntax"
+else
+  fail "$GUARD not executable or not a valid shell script"
+fi
 # Restarts are spaced: RestartSec of at least a second (a start limit, when
 # there is one, only ever stops the restarts).
 sec=$(settings | sed -n 's/^RestartSec=\([0-9]*\)s*$/\1/p' | tail -1)
@@ -202,7 +220,7 @@ fi
 # file under the data root it looked for and did not find is reported, apart
 # from what is absent by design: Qt's look-ups beside the program (qt.conf,
 # plugin folders) and the files the display writes itself (fault log,
-# driver details).
+# driver details, the update's trial and notes).
 PROGRAM="$DATA/ZAV_DDU_LU"
 RUNNER=()
 TRACE=()
@@ -243,6 +261,9 @@ else
           case "$rel" in
             qt.conf | qt6.conf) continue ;;
             file/fault/zav_MessagesVCU_temp.xml | file/fault/Driver_Details) continue ;;
+            # The update's trial, roll-back note and log, and the program kept
+            # by an update: written by the display and its service guard.
+            file/update/* | ZAV_DDU_LU.previous) continue ;;
           esac
           case "$rel" in
             */*) ;;
