@@ -8,12 +8,14 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "platform/program_version.h"
 #include "platform/termination.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ddu"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::programVersion()));
     // The unit's service manager stops the display with SIGTERM: leave the
     // event loop so the window's destructor stops the threads and closes the
     // ports, instead of dying in the middle of a bus transaction.
@@ -22,6 +24,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Driver display unit"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption noMvb(QStringLiteral("no-mvb"), QStringLiteral("Do not use the MVB (MVB_SW_Enable 0)."));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Write a PNG of the window to FILE."), QStringLiteral("FILE"));

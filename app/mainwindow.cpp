@@ -33,6 +33,8 @@
 #include "mvb/mvb_log.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
+#include "platform/update_log.h"
+#include "platform/update_trial.h"
 #include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
@@ -46,6 +48,7 @@
 #include "screens/subsystem_screen.h"
 #include "ui/resources.h"
 #include "ui/screen.h"
+#include "ui/translated_text.h"
 
 namespace {
 
@@ -203,6 +206,8 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
         exchange.requests.MVB_SW_Enable.store(0);
     mvb_setLogSink(forwardMvbLog, nullptr);
     removeLeftoversOfInterruptedSaves();
+    uptime.start();
+    health = std::make_unique<platform::ServiceHealth>(platform::TrialFiles{platform::dataRoot()});
 
     ui = new Ui_MainWindow;
     ui->setupUi(this);
@@ -246,6 +251,22 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
     we_are_in_home = 1;
     keyboard->Keypad_connect_function();
     startupTrace << QStringLiteral("Keypad_connect_function");
+
+    // The service guard put the previous program back: said once, in the
+    // first turn of the event loop (over home), and written in the update log.
+    if (std::optional<platform::RollbackNote> note = platform::takeRollbackNote({platform::dataRoot()})) {
+        const platform::RollbackNote n = *note;
+        QString why;
+        if (!platform::appendUpdateLog(
+                platform::TrialFiles{platform::dataRoot()}.updateLog(),
+                {QDateTime::currentDateTime(), QStringLiteral("rollback"), n.from, n.to, n.reason}, &why))
+            qWarning().noquote() << "update log not written:" << why;
+        QTimer::singleShot(0, this, [this, n] {
+            message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Update rolled back: %1"))
+                        .arg(platform::rollbackReasonText(n.reason)),
+                    1);
+        });
+    }
 }
 
 MainWindow::~MainWindow()
@@ -487,6 +508,7 @@ void MainWindow::guiupdate_fun()
 {
     // One consistent copy of the signal store for everything this tick draws.
     snap = exchange.snapshot();
+    health->tick(uptime.elapsed());
 
     if (isShown(QStringLiteral("G_DDSscreen")))
         diagnosis->dds_screen_update();
@@ -604,6 +626,7 @@ QString MainWindow::threadLifeText(int mvbLife, int pixyLife)
 
 void MainWindow::paintEvent(QPaintEvent*)
 {
+    health->framePainted(uptime.elapsed());
     QPainter p(this);
     p.setPen(QColor(0x17, 0x17, 0x17));
     p.setBrush(Qt::black);

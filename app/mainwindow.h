@@ -18,6 +18,7 @@
 // taken at the start of each refresh tick.
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
@@ -37,6 +38,7 @@
 #include "input/navigation.h"
 #include "input/touch_decoder.h"
 #include "maintenance/ddu_config.h"
+#include "platform/service_health.h"
 #include "ui/screen_host.h"
 
 class Mvb_Thread;
@@ -119,6 +121,10 @@ public:
     Mvb_Thread* mvbThread = nullptr;
     SignalStore snap;        // copy of the signal store taken at the start of each refresh tick
     idle::IdleHome idleHome; // ticks since the last key or touch on a driver screen
+    // READY and WATCHDOG to the service manager, the end of a new program's
+    // trial; timed by `uptime`.
+    std::unique_ptr<platform::ServiceHealth> health;
+    QElapsedTimer uptime;
 
     // ----- input -----
     KeypadDecoder keypad;

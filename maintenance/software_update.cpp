@@ -14,7 +14,10 @@
 #include <unistd.h>
 
 #include "platform/platform.h"
+#include "platform/program_version.h"
 #include "platform/translation.h"
+#include "platform/update_log.h"
+#include "platform/update_trial.h"
 
 namespace update {
 
@@ -52,7 +55,8 @@ namespace {
 constexpr qint64 kChunk = 64 * 1024;
 
 // Reads all of `in`, feeding `hash`; -1 when a read fails.
-qint64 readAll(QIODevice& in, QCryptographicHash& hash, QIODevice* out, bool* writeFailed)
+qint64 readAll(QIODevice& in, QCryptographicHash& hash, QIODevice* out, bool* writeFailed,
+               const std::function<void(qint64)>& copiedBytes = {})
 {
     QByteArray buffer(kChunk, Qt::Uninitialized);
     qint64 total = 0;
@@ -68,6 +72,8 @@ qint64 readAll(QIODevice& in, QCryptographicHash& hash, QIODevice* out, bool* wr
             return total;
         }
         total += n;
+        if (copiedBytes)
+            copiedBytes(total);
     }
 }
 
@@ -112,7 +118,7 @@ SourceOpener fileOpener()
 }
 
 CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
-                        const SourceOpener& open)
+                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes)
 {
     CopyResult r;
     const qint64 size = QFileInfo(source).size();
@@ -129,7 +135,7 @@ CopyResult copyVerified(const QString& source, const QString& target, QFileDevic
     }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     bool writeFailed = false;
-    const qint64 copied = readAll(*in, hash, &tmp, &writeFailed);
+    const qint64 copied = readAll(*in, hash, &tmp, &writeFailed, copiedBytes);
     if (writeFailed)
         r.reason = QT_TRANSLATE_NOOP("QObject", "writing on the DDU failed");
     else if (copied < 0)
@@ -217,7 +223,7 @@ struct ElfHead {
     bool little = false;
     quint64 machine = 0;
     quint64 phoff = 0, phentsize = 0, phnum = 0;
-    quint64 shoff = 0, shentsize = 0, shnum = 0;
+    quint64 shoff = 0, shentsize = 0, shnum = 0, shstrndx = 0;
 };
 
 quint64 number(const QByteArray& b, int at, int size, bool little)
@@ -252,6 +258,7 @@ bool readElfHead(QIODevice& f, ElfHead& h)
     h.phnum = number(b, at + 2, 2, h.little);
     h.shentsize = number(b, at + 4, 2, h.little);
     h.shnum = number(b, at + 6, 2, h.little);
+    h.shstrndx = number(b, at + 8, 2, h.little);
     return true;
 }
 
@@ -297,6 +304,75 @@ const char* programProblem(const QString& path)
     return complete ? nullptr : incomplete;
 }
 
+namespace {
+
+struct Section {
+    quint64 nameAt = 0, offset = 0, size = 0;
+};
+
+bool readSection(QIODevice& f, const ElfHead& h, quint64 index, Section& s)
+{
+    if (!f.seek(qint64(h.shoff + index * h.shentsize)))
+        return false;
+    const int w = h.is64 ? 8 : 4;
+    const int offsetAt = h.is64 ? 24 : 16;
+    const QByteArray b = f.read(qint64(h.shentsize));
+    if (b.size() < offsetAt + 2 * w)
+        return false;
+    s.nameAt = number(b, 0, 4, h.little);
+    s.offset = number(b, offsetAt, w, h.little);
+    s.size = number(b, offsetAt + w, w, h.little);
+    return true;
+}
+
+} // namespace
+
+QString programVersionOf(const QString& path)
+{
+    constexpr quint64 kMaxNames = 1024 * 1024; // section names of a real program: a few kB
+    constexpr quint64 kMaxNote = 256;
+    QFile f(path);
+    ElfHead h;
+    if (!f.open(QIODevice::ReadOnly) || !readElfHead(f, h) || h.shnum == 0 || h.shstrndx >= h.shnum)
+        return QString();
+    const quint64 size = quint64(f.size());
+    Section names;
+    if (!within(h.shoff, h.shnum * h.shentsize, size) || !readSection(f, h, h.shstrndx, names) ||
+        names.size > kMaxNames || !within(names.offset, names.size, size) || !f.seek(qint64(names.offset)))
+        return QString();
+    const QByteArray table = f.read(qint64(names.size));
+    const QByteArray wanted = QByteArray(platform::kVersionNoteSection) + '\0';
+    for (quint64 i = 0; i < h.shnum; ++i) {
+        Section s;
+        if (!readSection(f, h, i, s) || s.nameAt >= quint64(table.size()) ||
+            table.mid(qsizetype(s.nameAt), wanted.size()) != wanted)
+            continue;
+        if (s.size < 12 || s.size > kMaxNote || !within(s.offset, s.size, size) || !f.seek(qint64(s.offset)))
+            return QString();
+        const QByteArray note = f.read(qint64(s.size));
+        const quint64 ownerSize = number(note, 0, 4, h.little);
+        const quint64 textSize = number(note, 4, 4, h.little);
+        const quint64 textAt = 12 + ((ownerSize + 3) & ~quint64(3));
+        if (number(note, 8, 4, h.little) != platform::kVersionNoteType ||
+            note.mid(12, qsizetype(ownerSize)) !=
+                QByteArray(platform::kVersionNoteOwner, sizeof(platform::kVersionNoteOwner)) ||
+            !within(textAt, textSize, quint64(note.size())))
+            return QString();
+        const QByteArray text = note.mid(qsizetype(textAt), qsizetype(textSize));
+        // Printable ASCII up to the first zero: a version, nothing else.
+        QString version;
+        for (const char c : text) {
+            if (c == '\0')
+                break;
+            if (c < 0x20 || c > 0x7e)
+                return QString();
+            version += QLatin1Char(c);
+        }
+        return version;
+    }
+    return QString();
+}
+
 // ----------------------------------------------------------------- update
 
 SoftwareUpdate::SoftwareUpdate(Layout layout)
@@ -310,47 +386,145 @@ bool SoftwareUpdate::stickPresent() const
     return QFileInfo::exists(m_layout.device);
 }
 
-ProgramResult SoftwareUpdate::updateProgram()
+// The program update writes its command with two blanks after "mount", the
+// data transfer with one: both as the unit has always logged them.
+bool SoftwareUpdate::mount(const char* command)
 {
-    if (!stickPresent())
-        return {Outcome::NoStick, nullptr};
-    const QString mount = shellArg(m_layout.mountPoint());
-    if (platform::runShell(QStringLiteral("mount  ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount) != 0)
-        return {Outcome::CannotMount, nullptr}; // not "file not found": the stick was never read
-    const QFileInfo src(m_layout.stickProgram());
-    ProgramResult r{Outcome::NotFound, nullptr};
-    if (src.exists() || src.isSymLink())
-        r = installProgram();
-    if (r.outcome == Outcome::Done)
-        platform::runShell(QStringLiteral("chmod 0777 ") + shellArg(m_layout.installedProgram()));
-    platform::runShell(QStringLiteral("umount ") + mount);
-    return r;
+    return platform::runShellFor(QLatin1String(command) + shellArg(m_layout.device) + QLatin1Char(' ') +
+                                     shellArg(m_layout.mountPoint()),
+                                 kMountTimeoutMs) == 0;
 }
 
-ProgramResult SoftwareUpdate::installProgram()
+void SoftwareUpdate::unmount()
+{
+    platform::runShellFor(QStringLiteral("umount ") + shellArg(m_layout.mountPoint()), kMountTimeoutMs);
+}
+
+// Why the stick's program file cannot be installed, or nullptr.
+const char* SoftwareUpdate::stickProgramProblem() const
 {
     const QFileInfo src(m_layout.stickProgram());
     if (src.isSymLink())
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is a link")};
+        return QT_TRANSLATE_NOOP("QObject", "the pendrive file is a link");
     if (!src.isFile())
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive entry is not a file")};
+        return QT_TRANSLATE_NOOP("QObject", "the pendrive entry is not a file");
     if (src.size() == 0)
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is empty")};
+        return QT_TRANSLATE_NOOP("QObject", "the pendrive file is empty");
     if (src.size() > kMaxProgramBytes)
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive file is larger than 64 MB")};
+        return QT_TRANSLATE_NOOP("QObject", "the pendrive file is larger than 64 MB");
     if (const char* problem = programProblem(src.filePath()))
-        return {Outcome::Failed, problem};
+        return problem;
     const QStorageInfo disk(m_layout.root);
+    // Room for the new program beside the old one, kept as the previous one.
     if (disk.isValid() && disk.bytesAvailable() < src.size())
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "not enough space on the DDU")};
+        return QT_TRANSLATE_NOOP("QObject", "not enough space on the DDU");
+    return nullptr;
+}
+
+ProgramCheck SoftwareUpdate::checkProgram()
+{
+    ProgramCheck c;
+    c.installedVersion = programVersionOf(m_layout.installedProgram());
+    if (!stickPresent()) {
+        c.outcome = Outcome::NoStick;
+        return c;
+    }
+    if (!mount("mount  ")) {
+        c.outcome = Outcome::CannotMount; // not "file not found": the stick was never read
+        return c;
+    }
+    const QFileInfo src(m_layout.stickProgram());
+    if (!src.exists() && !src.isSymLink()) {
+        c.outcome = Outcome::NotFound;
+    } else if ((c.reason = stickProgramProblem())) {
+        c.outcome = Outcome::Failed;
+    } else {
+        c.outcome = Outcome::Done;
+        c.stickVersion = programVersionOf(src.filePath());
+        c.bytes = src.size();
+    }
+    unmount();
+    return c;
+}
+
+ProgramResult SoftwareUpdate::updateProgram(const std::optional<QString>& expectedVersion)
+{
+    if (!stickPresent())
+        return {Outcome::NoStick, nullptr};
+    if (!mount("mount  "))
+        return {Outcome::CannotMount, nullptr}; // not "file not found": the stick was never read
+    const QFileInfo src(m_layout.stickProgram());
+    const QString from = programVersionOf(m_layout.installedProgram());
+    const QString to = src.exists() ? programVersionOf(src.filePath()) : QString();
+    ProgramResult r{Outcome::NotFound, nullptr};
+    if (src.exists() || src.isSymLink()) {
+        if (expectedVersion && *expectedVersion != to)
+            r = {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive was changed, check it again")};
+        else
+            r = installProgram(from, to);
+    }
+    if (r.outcome == Outcome::Done)
+        platform::runShellFor(QStringLiteral("chmod 0777 ") + shellArg(m_layout.installedProgram()), kCommandTimeoutMs);
+    unmount();
+    if (r.outcome == Outcome::Done || r.outcome == Outcome::Failed)
+        logUpdate(QStringLiteral("update"), from, to,
+                  r.outcome == Outcome::Done ? QStringLiteral("done") : QString::fromUtf8(r.reason));
+    return r;
+}
+
+namespace {
+
+// Keeps the installed program as the previous one: a second name for the
+// same file (no copy, and the rename of the new program over the installed
+// name leaves it alone), or a checked copy where links are not possible.
+bool keepPrevious(const QString& installed, const QString& previous)
+{
+    if (!QFileInfo(installed).isFile())
+        return true; // nothing installed yet: nothing to keep
+    const QString temp = QFileInfo(previous).absolutePath() + QStringLiteral("/.") + QFileInfo(previous).fileName() +
+        QStringLiteral(".new-link00");
+    QFile::remove(temp);
+    if (::link(QFile::encodeName(installed).constData(), QFile::encodeName(temp).constData()) == 0 &&
+        ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(previous).constData()) == 0)
+        return true;
+    QFile::remove(temp);
+    return copyVerified(installed, previous, QFileInfo(installed).permissions(), fileOpener()).ok;
+}
+
+} // namespace
+
+ProgramResult SoftwareUpdate::installProgram(const QString& fromVersion, const QString& toVersion)
+{
+    if (const char* problem = stickProgramProblem())
+        return {Outcome::Failed, problem};
     const QFileDevice::Permissions all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup |
         QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
         QFileDevice::ExeOther;
-    const CopyResult c = copyVerified(src.filePath(), m_layout.installedProgram(), all, m_open);
+    const platform::TrialFiles trial{m_layout.root};
+    if (!keepPrevious(m_layout.installedProgram(), trial.previousProgram()))
+        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "cannot keep the old program")};
+    const QString source = m_layout.stickProgram();
+    const qint64 total = QFileInfo(source).size();
+    std::function<void(qint64)> progress;
+    if (m_programProgress)
+        progress = [this, total](qint64 done) { m_programProgress(done, total); };
+    const CopyResult c = copyVerified(source, m_layout.installedProgram(), all, m_open, progress);
     if (!c.ok)
         return {Outcome::Failed, c.reason};
+    QString why;
+    if (!platform::startTrial(trial, fromVersion, toVersion, QDateTime::currentDateTime(), &why))
+        qWarning().noquote() << "the new program runs without a trial (no roll-back):" << why;
     return {Outcome::Done, nullptr};
+}
+
+void SoftwareUpdate::logUpdate(const QString& action, const QString& from, const QString& to,
+                               const QString& result) const
+{
+    QString why;
+    const platform::TrialFiles files{m_layout.root};
+    if (!platform::appendUpdateLog(files.updateLog(), {QDateTime::currentDateTime(), action, from, to, result}, &why))
+        qWarning().noquote() << "update log not written:" << why;
 }
 
 // ----------------------------------------------------------------- data transfer
@@ -362,8 +536,7 @@ TransferResult SoftwareUpdate::transferData()
         r.outcome = Outcome::NoStick;
         return r;
     }
-    const QString mount = shellArg(m_layout.mountPoint());
-    if (platform::runShell(QStringLiteral("mount ") + shellArg(m_layout.device) + QLatin1Char(' ') + mount) != 0) {
+    if (!mount("mount ")) {
         r.outcome = Outcome::CannotMount;
         return r;
     }
@@ -382,8 +555,9 @@ TransferResult SoftwareUpdate::transferData()
         r.outcome = Outcome::Failed;
     else if (QFileInfo(package).isDir())
         r.outcome = Outcome::Done;
-    platform::runShell(QStringLiteral("umount ") + mount);
-    platform::runShell(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'));
+    unmount();
+    platform::runShellFor(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'),
+                          kCommandTimeoutMs);
     for (const FileFailure& f : r.failed)
         qDebug().noquote() << "not transferred:" << f.file << "-" << f.reason;
     return r;

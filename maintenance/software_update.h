@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace update {
 
@@ -57,8 +58,9 @@ struct CopyResult {
 
 // Copies `source` to `target` as described above; the new file gets
 // `permissions` before it replaces the old one.
+// `copiedBytes`, when set, is called with the running total as the copy goes.
 CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
-                        const SourceOpener& open);
+                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes = {});
 
 // Why the file at `path` cannot be installed as the unit's program, or
 // nullptr: it must be an ELF program for the processor the running program
@@ -67,6 +69,11 @@ CopyResult copyVerified(const QString& source, const QString& target, QFileDevic
 // its way to the stick ends before its section headers and is refused here,
 // before anything is copied.
 const char* programProblem(const QString& path);
+
+// The version a program file carries in its ELF note (platform/
+// program_version.h), read without running it; empty when the file has no
+// such note (a program of before the notes, or no program of ours).
+QString programVersionOf(const QString& path);
 
 // Removes the temporary files a copy leaves when the power goes between its
 // write and its rename (".<name>.new-" and six letters or digits, beside the
@@ -96,6 +103,17 @@ struct ProgramResult {
     const char* reason = nullptr; // why it failed (translation key)
 };
 
+// What is on the stick, before the maintainer is asked: `outcome` Done when
+// it can be installed; NoStick, CannotMount, NotFound or Failed (with the
+// reason) when not.
+struct ProgramCheck {
+    Outcome outcome = Outcome::NotFound;
+    const char* reason = nullptr;
+    QString stickVersion;     // empty: the program carries no version
+    QString installedVersion; // of the installed program file
+    qint64 bytes = 0;
+};
+
 struct FileFailure {
     QString file;       // below qim_new/zav_new, e.g. "master/DDU.xml"
     const char* reason; // translation key
@@ -113,12 +131,23 @@ public:
 
     void setSourceOpener(SourceOpener open) { m_open = std::move(open); }
     const Layout& layout() const { return m_layout; }
+    // Called from the thread the work runs on with the bytes of the program
+    // copied so far and its size.
+    void setProgramProgress(std::function<void(qint64 done, qint64 total)> f) { m_programProgress = std::move(f); }
 
     bool stickPresent() const;
 
+    // Mounts the stick, checks its program file and reads its version,
+    // unmounts it. Installs nothing.
+    ProgramCheck checkProgram();
+
     // Mounts the stick, installs its program file (mode 0777) in place of the
-    // installed one, unmounts it.
-    ProgramResult updateProgram();
+    // installed one, unmounts it. The installed program is kept as the
+    // previous one and the new one starts its trial (platform/update_trial.h);
+    // the update log gets a line whatever the result. With `expectedVersion`
+    // set, a stick whose program carries another version (the stick was
+    // changed after checkProgram) installs nothing.
+    ProgramResult updateProgram(const std::optional<QString>& expectedVersion = std::nullopt);
 
     // Mounts the stick, copies the folders fault, master, micview (into
     // <root>/file/) and img (into <root>/) of qim_new/zav_new, unmounts it.
@@ -133,14 +162,24 @@ public:
         return outcome == Outcome::NoStick || outcome == Outcome::CannotMount || outcome == Outcome::Failed;
     }
 
+    // The time-outs of the shell commands: a stick that hangs its mount must
+    // not hold the update for ever.
+    static constexpr int kMountTimeoutMs = 30000;
+    static constexpr int kCommandTimeoutMs = 15000;
+
 private:
-    ProgramResult installProgram();
+    bool mount(const char* command);
+    void unmount();
+    const char* stickProgramProblem() const;
+    ProgramResult installProgram(const QString& fromVersion, const QString& toVersion);
+    void logUpdate(const QString& action, const QString& from, const QString& to, const QString& result) const;
     void copyFolder(const QString& name, const QString& targetBase, TransferResult& r);
     void copyTree(const QString& source, const QString& target, const QString& rel, const QString& base, int depth,
                   TransferResult& r);
 
     Layout m_layout;
     SourceOpener m_open;
+    std::function<void(qint64, qint64)> m_programProgress;
 };
 
 } // namespace update

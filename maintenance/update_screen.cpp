@@ -1,6 +1,12 @@
 // The software update dialog (screen 30) over the "DDU Configure" screen:
 // stick and SD card checks, the program update and the data transfer. The
-// work is update::SoftwareUpdate; here only the dialog and its status line.
+// work is update::SoftwareUpdate, run by an UpdateRunner on a thread of its
+// own; here only the dialog, its questions and its status line, which shows
+// how far a job is.
+//
+// The program update reads the stick first (mount, check, version, umount)
+// and asks with both versions shown; YES mounts it again and installs the
+// program only if it still carries the version shown.
 //
 // A program update that installed the new file asks for the restart with the
 // message box (ui::AfterOk::Restart): its OK ends the program with the
@@ -12,7 +18,10 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <memory>
+
 #include "maintenance/software_update.h"
+#include "maintenance/update_runner.h"
 #include "platform/platform.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
@@ -20,7 +29,39 @@
 
 SoftwareUpdateScreen::SoftwareUpdateScreen(ui::ScreenHost& h, QObject* parent)
     : ui::Screen(h, "software update", parent)
+    , m_runner(new UpdateRunner(this))
 {
+    connect(m_runner, &UpdateRunner::progress, this, &SoftwareUpdateScreen::showProgress);
+}
+
+bool SoftwareUpdateScreen::busy() const
+{
+    return m_runner->busy();
+}
+
+bool SoftwareUpdateScreen::refusedWhileBusy()
+{
+    if (!m_runner->busy())
+        return false;
+    softUpdateStatus(m_working + QLatin1Char('\n') +
+                         ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Please wait until it has finished")),
+                     false);
+    return true;
+}
+
+void SoftwareUpdateScreen::showProgress(int files, qint64 bytes, qint64 total)
+{
+    if (!m_runner->busy())
+        return;
+    const double mb = double(bytes) / (1024.0 * 1024.0);
+    QString line;
+    if (total > 0)
+        line = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "%1 of %2 MB"))
+                   .arg(mb, 0, 'f', 1)
+                   .arg(double(total) / (1024.0 * 1024.0), 0, 'f', 1);
+    else
+        line = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "%1 files, %2 MB")).arg(files).arg(mb, 0, 'f', 1);
+    softUpdateStatus(m_working + QLatin1Char('\n') + line, false);
 }
 
 bool SoftwareUpdateScreen::Check_pendrive() const
@@ -94,12 +135,12 @@ void SoftwareUpdateScreen::softUpdateStatus(const QString& text, bool error)
         return;
     l->setStyleSheet(error ? Soft_Update_Style3 : Soft_Update_Style2);
     l->setText(text);
-    if (l->isVisible())
-        l->repaint();
 }
 
 void SoftwareUpdateScreen::on_pendrive1_clicked()
 {
+    if (refusedWhileBusy())
+        return;
     softUpdateStatus(QString(), false);
     if (Check_pendrive())
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Pendrive Found")), false);
@@ -109,6 +150,8 @@ void SoftwareUpdateScreen::on_pendrive1_clicked()
 
 void SoftwareUpdateScreen::on_sd_card_check_clicked()
 {
+    if (refusedWhileBusy())
+        return;
     softUpdateStatus(QString(), false);
     if (Check_sdcard())
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD DETECTED!")), false);
@@ -116,35 +159,70 @@ void SoftwareUpdateScreen::on_sd_card_check_clicked()
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD NOT DETECTED!")), true);
 }
 
-// The program and the data files are replaced only after YES; NO, the
-// default, leaves everything as it is.
+// The stick is read first; the program is replaced only after YES to the
+// question that names both versions. NO, the default, leaves everything as
+// it is.
 void SoftwareUpdateScreen::on_s_update_clicked()
 {
+    if (refusedWhileBusy())
+        return;
+    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto check = std::make_shared<update::ProgramCheck>();
+    m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Reading the pendrive ..."));
+    softUpdateStatus(m_working, false);
+    m_runner->start([job, check] { *check = job->checkProgram(); },
+                    [this, check] {
+                        if (check->outcome != update::Outcome::Done) {
+                            const update::ProgramResult r{check->outcome, check->reason};
+                            softUpdateStatus(update::SoftwareUpdate::statusText(r),
+                                             update::SoftwareUpdate::isError(r.outcome));
+                            return;
+                        }
+                        softUpdateStatus(QString(), false);
+                        askToInstall(check->stickVersion, check->installedVersion);
+                    });
+}
+
+void SoftwareUpdateScreen::askToInstall(const QString& stickVersion, const QString& installedVersion)
+{
+    const QString unknown = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "unknown"));
     host.confirm(
-        ui::trScreen(
-            QT_TRANSLATE_NOOP("MainWindow", "Install the program from the pendrive?\nThe DDU restarts after it.")),
-        [this] {
-            softupdate_pendrive();
+        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow",
+                                       "Pendrive program: %1\nInstalled program: %2\n"
+                                       "Install it? The DDU restarts after it."))
+            .arg(stickVersion.isEmpty() ? unknown : stickVersion,
+                 installedVersion.isEmpty() ? unknown : installedVersion),
+        [this, stickVersion] {
+            softupdate_pendrive(stickVersion);
             return QString();
         },
         false);
 }
 
-void SoftwareUpdateScreen::softupdate_pendrive()
+void SoftwareUpdateScreen::softupdate_pendrive(const std::optional<QString>& version)
 {
-    softUpdateStatus(QString(), false);
-    update::SoftwareUpdate job;
-    if (job.stickPresent())
-        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Updating the program ...")), false);
-    const update::ProgramResult r = job.updateProgram();
-    softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
-    if (r.outcome == update::Outcome::Done) {
-        host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DDU will restart now!")), 2, ui::AfterOk::Restart);
-    }
+    if (refusedWhileBusy())
+        return;
+    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto result = std::make_shared<update::ProgramResult>();
+    UpdateRunner* runner = m_runner;
+    job->setProgramProgress([runner](qint64 done, qint64 total) { runner->report(1, done, total); });
+    m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Updating the program ..."));
+    softUpdateStatus(m_working, false);
+    m_runner->start([job, result, version] { *result = job->updateProgram(version); },
+                    [this, result] {
+                        softUpdateStatus(update::SoftwareUpdate::statusText(*result),
+                                         update::SoftwareUpdate::isError(result->outcome));
+                        if (result->outcome == update::Outcome::Done)
+                            host.message(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "DDU will restart now!")), 2,
+                                         ui::AfterOk::Restart);
+                    });
 }
 
 void SoftwareUpdateScreen::on_file_trans_clicked()
 {
+    if (refusedWhileBusy())
+        return;
     host.confirm(
         ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Replace the data files with those of the pendrive?")),
         [this] {
@@ -156,16 +234,23 @@ void SoftwareUpdateScreen::on_file_trans_clicked()
 
 void SoftwareUpdateScreen::transferFiles()
 {
-    softUpdateStatus(QString(), false);
-    update::SoftwareUpdate job;
-    if (job.stickPresent())
-        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Transferring Files.....")), false);
-    const update::TransferResult r = job.transferData();
-    softUpdateStatus(update::SoftwareUpdate::statusText(r), update::SoftwareUpdate::isError(r.outcome));
+    if (refusedWhileBusy())
+        return;
+    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto result = std::make_shared<update::TransferResult>();
+    m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Transferring Files....."));
+    softUpdateStatus(m_working, false);
+    m_runner->start([job, result] { *result = job->transferData(); },
+                    [this, result] {
+                        softUpdateStatus(update::SoftwareUpdate::statusText(*result),
+                                         update::SoftwareUpdate::isError(result->outcome));
+                    });
 }
 
 void SoftwareUpdateScreen::on_softw_cancel_clicked()
 {
+    if (refusedWhileBusy())
+        return;
     host.serveScreen(screen::DduConfigure, true);
     for (const char* name : {"G_softupdate", "Gpassword_blur_soft"})
         if (QWidget* w = W(QLatin1String(name)))

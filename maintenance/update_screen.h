@@ -5,7 +5,11 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "ui/screen.h"
+
+class UpdateRunner;
 
 class SoftwareUpdateScreen : public ui::Screen {
     Q_OBJECT
@@ -18,7 +22,9 @@ public:
     bool Check_pendrive() const;
     bool Check_sdcard() const;
     bool Check_update(const QString& name) const;
-    void softupdate_pendrive();
+    // Installs the stick's program (after the question was answered YES);
+    // with `version` set, only a program of that version.
+    void softupdate_pendrive(const std::optional<QString>& version = std::nullopt);
     // Copies the data files of the stick (after the question was answered YES).
     void transferFiles();
 
@@ -30,8 +36,18 @@ public slots:
     void on_file_trans_clicked();
     void on_softw_cancel_clicked();
 
+public:
+    // A job of the dialog is running on the worker (tests wait for it).
+    bool busy() const;
+
 private:
-    // The status line: `text`, red for an error, drawn at once (the work
-    // that follows keeps the event loop busy).
+    // While a job runs the buttons only say so: one stick, one job.
+    bool refusedWhileBusy();
+    void showProgress(int files, qint64 bytes, qint64 total);
+    void askToInstall(const QString& stickVersion, const QString& installedVersion);
+
+    UpdateRunner* m_runner = nullptr;
+    QString m_working; // the status line's text while a job runs
+    // The status line: `text`, red for an error.
     void softUpdateStatus(const QString& text, bool error);
 };

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QProcess>
 #include <QTextStream>
+#include <QThread>
 
 namespace platform {
 
@@ -44,20 +45,61 @@ bool shellIsLogged()
     return !qgetenv("DDU_SHELL_LOG").isEmpty();
 }
 
+namespace {
+
+void logShellLine(const QString& logFile, const QString& commandLine)
+{
+    QMutexLocker lock(&shellLogMutex);
+    QFile f(logFile);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        QTextStream out(&f);
+        out << commandLine << '\n';
+    }
+}
+
+bool lineStartsWithEnv(const QString& commandLine, const char* variable)
+{
+    const QString prefix = QString::fromLocal8Bit(qgetenv(variable));
+    return !prefix.isEmpty() && commandLine.startsWith(prefix);
+}
+
+} // namespace
+
 int runShell(const QString& commandLine)
 {
     const QString logFile = QString::fromLocal8Bit(qgetenv("DDU_SHELL_LOG"));
     if (!logFile.isEmpty()) {
-        QMutexLocker lock(&shellLogMutex);
-        QFile f(logFile);
-        if (f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            QTextStream out(&f);
-            out << commandLine << '\n';
-        }
-        const QString failing = QString::fromLocal8Bit(qgetenv("DDU_SHELL_FAIL"));
-        return !failing.isEmpty() && commandLine.startsWith(failing) ? 1 : 0;
+        logShellLine(logFile, commandLine);
+        return lineStartsWithEnv(commandLine, "DDU_SHELL_FAIL") ? 1 : 0;
     }
     return QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+}
+
+int runShellFor(const QString& commandLine, int timeoutMs)
+{
+    bool overridden = false;
+    const int forced = qEnvironmentVariableIntValue("DDU_SHELL_TIMEOUT_MS", &overridden);
+    if (overridden && forced > 0)
+        timeoutMs = forced;
+    const QString logFile = QString::fromLocal8Bit(qgetenv("DDU_SHELL_LOG"));
+    if (!logFile.isEmpty()) {
+        logShellLine(logFile, commandLine);
+        if (lineStartsWithEnv(commandLine, "DDU_SHELL_HANG")) {
+            QThread::msleep(static_cast<unsigned long>(timeoutMs));
+            return kShellTimedOut;
+        }
+        return lineStartsWithEnv(commandLine, "DDU_SHELL_FAIL") ? 1 : 0;
+    }
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+    if (!p.waitForStarted())
+        return -1;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return kShellTimedOut;
+    }
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 } // namespace platform

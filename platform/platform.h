@@ -27,6 +27,17 @@ QString mapBoardPath(const QString& boardPath);
 // play a command that fails (a mount refused) without running anything.
 int runShell(const QString& commandLine);
 
+// Exit status of runShellFor when the command did not end in its time.
+inline constexpr int kShellTimedOut = -2;
+
+// runShell with a time-out: a command still running after `timeoutMs` is
+// killed and kShellTimedOut returned. For what may hang on a bad stick
+// (mount, umount): call it off the GUI thread. DDU_SHELL_TIMEOUT_MS, when
+// set, replaces every time-out (tests wait seconds, not minutes). A logged
+// command whose line starts with DDU_SHELL_HANG (when set) plays one that
+// never ends: it waits out its time-out and returns kShellTimedOut.
+int runShellFor(const QString& commandLine, int timeoutMs);
+
 // True when shell commands are only logged.
 bool shellIsLogged();
 

@@ -14,6 +14,9 @@
 #include <unistd.h>
 
 #include "maintenance/software_update.h"
+#include "platform/program_version.h"
+#include "platform/update_log.h"
+#include "platform/update_trial.h"
 #include "tests/support/files.h"
 
 using update::Outcome;
@@ -127,6 +130,92 @@ private slots:
         QCOMPARE(shellLog(),
                  (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
                               "chmod 0777 " + m_layout.installedProgram(), "umount " + m_layout.mountPoint()}));
+        // The old program is kept for the service guard, the new one is on
+        // trial, and the update log says what happened.
+        const platform::TrialFiles files{m_layout.root};
+        QCOMPARE(readBytes(files.previousProgram()), QByteArray("old program"));
+        const auto trial = platform::runningTrial(files);
+        QVERIFY(trial);
+        QCOMPARE(trial->from, QString()); // the old program carries no version
+        QCOMPARE(trial->to, QString::fromLatin1(platform::programVersion()));
+        const QStringList log = platform::readUpdateLog(files.updateLog());
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.first().endsWith(QString("\tupdate\t\t%1\tdone").arg(platform::programVersion())),
+                 qPrintable(log.first()));
+    }
+
+    // The version comes from the program file's note, without running it;
+    // a file without one, cut short, or with a note that is no version, has
+    // none.
+    void versionsReadWithoutRunning()
+    {
+        const QByteArray program = programBytes();
+        const QString file = m_tmp->filePath("program");
+        QVERIFY(writeBytes(file, program));
+        QVERIFY(!QString(platform::programVersion()).isEmpty());
+        QCOMPARE(update::programVersionOf(file), QString::fromLatin1(platform::programVersion()));
+        QCOMPARE(update::programVersionOf(m_layout.installedProgram()), QString());
+        QVERIFY(writeBytes(file, program.left(program.size() - 1)));
+        QCOMPARE(update::programVersionOf(file), QString());
+        QByteArray spoiled = program;
+        const QByteArray text = QByteArray("DDU") + '\0' + QByteArray(platform::programVersion());
+        const int at = spoiled.indexOf(text);
+        QVERIFY(at > 0 && spoiled.indexOf(text, at + 1) < 0);
+        spoiled[at + 4] = '\x01';
+        QVERIFY(writeBytes(file, spoiled));
+        QCOMPARE(update::programVersionOf(file), QString());
+        QCOMPARE(update::programVersionOf(m_tmp->filePath("nothing")), QString());
+    }
+
+    // Before the question: the stick is read (mounted and unmounted again),
+    // both versions are known, nothing is installed.
+    void checkBeforeInstalling()
+    {
+        QVERIFY(writeBytes(m_layout.stickProgram(), programBytes()));
+        QVERIFY(writeBytes(m_layout.installedProgram(), programBytes()));
+        update::SoftwareUpdate job(m_layout);
+        const auto before = snapshot(m_layout.root);
+        const update::ProgramCheck c = job.checkProgram();
+        QCOMPARE(c.outcome, Outcome::Done);
+        QCOMPARE(c.stickVersion, QString::fromLatin1(platform::programVersion()));
+        QCOMPARE(c.installedVersion, c.stickVersion);
+        QCOMPARE(c.bytes, programBytes().size());
+        QCOMPARE(snapshot(m_layout.root), before);
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "umount " + m_layout.mountPoint()}));
+        QVERIFY(writeBytes(m_layout.stickProgram(), "#!/bin/sh\n"));
+        const update::ProgramCheck bad = job.checkProgram();
+        QCOMPARE(bad.outcome, Outcome::Failed);
+        QCOMPARE(QString(bad.reason), QString("the pendrive file is not a DDU program"));
+        // The stick changed between the question and YES: nothing installed.
+        QVERIFY(writeBytes(m_layout.stickProgram(), programBytes()));
+        QVERIFY(writeBytes(m_layout.installedProgram(), "old program"));
+        const update::ProgramResult r = job.updateProgram(QString("0.1"));
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(QString(r.reason), QString("the pendrive was changed, check it again"));
+        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
+        QVERIFY(!platform::runningTrial({m_layout.root}));
+    }
+
+    // A stick whose mount never ends: the command's time-out ends the wait,
+    // the update says the stick cannot be mounted and reads nothing.
+    void hangingMountTimesOut()
+    {
+        QVERIFY(writeBytes(m_layout.stickProgram(), programBytes()));
+        qputenv("DDU_SHELL_HANG", "mount");
+        qputenv("DDU_SHELL_TIMEOUT_MS", "200");
+        update::SoftwareUpdate job(m_layout);
+        const update::ProgramResult r = job.updateProgram();
+        const update::TransferResult t = job.transferData();
+        qunsetenv("DDU_SHELL_HANG");
+        qunsetenv("DDU_SHELL_TIMEOUT_MS");
+        QCOMPARE(r.outcome, Outcome::CannotMount);
+        QCOMPARE(t.outcome, Outcome::CannotMount);
+        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
+        QCOMPARE(shellLog(),
+                 (QStringList{"mount  " + m_layout.device + ' ' + m_layout.mountPoint(),
+                              "mount " + m_layout.device + ' ' + m_layout.mountPoint()}));
     }
 
     void noProgramOnTheStick()
@@ -194,11 +283,21 @@ private slots:
             QVERIFY(QFile::remove(m_layout.stickProgram()) && QDir().mkpath(m_layout.stickProgram()));
         else if (kind == "target")
             QVERIFY(QFile::remove(m_layout.installedProgram()) && QDir().mkpath(m_layout.installedProgram()));
-        const auto before = snapshot(m_layout.root);
+        auto before = snapshot(m_layout.root);
         const update::ProgramResult r = job.updateProgram();
         QCOMPARE(r.outcome, Outcome::Failed);
         QCOMPARE(QString(r.reason), reason);
-        QCOMPARE(snapshot(m_layout.root), before); // the old program, and nothing else
+        // The old program, and nothing else but the log (and the old program
+        // kept as the previous one, when the copy had begun)
+        const platform::TrialFiles files{m_layout.root};
+        auto after = snapshot(m_layout.root);
+        QVERIFY(platform::readUpdateLog(files.updateLog()).constLast().endsWith("\t" + reason));
+        for (const char* added : {"file/update/update.log", "file/update"})
+            QVERIFY(after.remove(added) == 1 && !before.contains(added));
+        if (after.contains("ZAV_DDU_LU.previous"))
+            QCOMPARE(after.take("ZAV_DDU_LU.previous"), before.value("ZAV_DDU_LU"));
+        QCOMPARE(after, before);
+        QVERIFY(!platform::runningTrial(files));
         QVERIFY(update::SoftwareUpdate::statusText(r).startsWith("Update failed: " + reason));
         QVERIFY(update::SoftwareUpdate::isError(r.outcome));
         QCOMPARE(shellLog(),
