@@ -1747,6 +1747,36 @@ Max</source>
         <source>Restart the DDU?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendrive program: %1
+Installed program: %2
+Install it? The DDU restarts after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait until it has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update rolled back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the pendrive ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files, %2 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>
@@ -5284,6 +5314,38 @@ The old program is kept</source>
     </message>
     <message>
         <source>refused: name not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the old program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program showed no picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program crashed (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program was missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program ended with status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pendrive was changed, check it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new program did not start (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

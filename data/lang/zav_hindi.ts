@@ -1767,6 +1767,38 @@ Max</source>
         <source>Restart the DDU?</source>
         <translation>DDU रीस्टार्ट करें?</translation>
     </message>
+    <message>
+        <source>%1 of %2 MB</source>
+        <translation>%2 MB में से %1</translation>
+    </message>
+    <message>
+        <source>Pendrive program: %1
+Installed program: %2
+Install it? The DDU restarts after it.</source>
+        <translation>पेनड्राइव का प्रोग्राम: %1
+इंस्टॉल प्रोग्राम: %2
+इसे इंस्टॉल करें? इसके बाद DDU पुनः आरंभ होगा।</translation>
+    </message>
+    <message>
+        <source>Please wait until it has finished</source>
+        <translation>कृपया इसके पूरा होने तक प्रतीक्षा करें</translation>
+    </message>
+    <message>
+        <source>Update rolled back: %1</source>
+        <translation>अपडेट वापस लिया गया: %1</translation>
+    </message>
+    <message>
+        <source>Reading the pendrive ...</source>
+        <translation>पेनड्राइव पढ़ी जा रही है ...</translation>
+    </message>
+    <message>
+        <source>%1 files, %2 MB</source>
+        <translation>%1 फ़ाइलें, %2 MB</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>अज्ञात</translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>
@@ -6171,6 +6203,38 @@ The old program is kept</source>
     <message>
         <source>refused: name not readable</source>
         <translation>अस्वीकृत: नाम पढ़ा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>cannot keep the old program</source>
+        <translation>पुराना प्रोग्राम रखा नहीं जा सका</translation>
+    </message>
+    <message>
+        <source>the new program showed no picture</source>
+        <translation>नए प्रोग्राम ने कोई चित्र नहीं दिखाया</translation>
+    </message>
+    <message>
+        <source>the new program stopped answering</source>
+        <translation>नए प्रोग्राम ने जवाब देना रोक दिया</translation>
+    </message>
+    <message>
+        <source>the new program crashed (%1)</source>
+        <translation>नया प्रोग्राम क्रैश हो गया (%1)</translation>
+    </message>
+    <message>
+        <source>the new program was missing</source>
+        <translation>नया प्रोग्राम मौजूद नहीं था</translation>
+    </message>
+    <message>
+        <source>the new program ended with status %1</source>
+        <translation>नया प्रोग्राम स्थिति %1 के साथ समाप्त हुआ</translation>
+    </message>
+    <message>
+        <source>the pendrive was changed, check it again</source>
+        <translation>पेनड्राइव बदली गई है, फिर से जाँचें</translation>
+    </message>
+    <message>
+        <source>the new program did not start (%1)</source>
+        <translation>नया प्रोग्राम शुरू नहीं हुआ (%1)</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,7 @@
 #include "maintenance/software_update.h"
 #include "maintenance/update_screen.h"
 #include "mvb/mvbc.h"
+#include "platform/program_version.h"
 #include "screens/keyboard_screen.h"
 #include "screens/message_box_screen.h"
 #include "screens/password_screen.h"
@@ -238,12 +239,16 @@ private slots:
         auto* status = w->W<QLabel>("header_error");
         QVERIFY(status->text().startsWith("Please make sure that \npendrive contains 'ZAV_DDU_LU' file"));
         // The update and the transfer ask first, NO focused; YES goes on.
+        // The work runs on the update's worker: wait for it.
+        const auto settle = [&] { QTRY_VERIFY_WITH_TIMEOUT(!w->softwareUpdate->busy(), 60000); };
         const auto expect = [&](const char* button, const QString& text, bool red) {
             click(*w, button);
+            settle();
             if (w->isShown("Gmessage")) {
                 QCOMPARE(w->W<QLabel>("err_header")->text(), QStringLiteral("CONFIRMATION"));
                 QCOMPARE(w->W<QPushButton>("no")->styleSheet(), Key_submenu_border_Style);
                 w->messageBox->on_ok_clicked();
+                settle();
             }
             QCOMPARE(status->text(), text);
             QCOMPARE(status->styleSheet(), red ? Soft_Update_Style3 : Soft_Update_Style2);
@@ -285,6 +290,25 @@ private slots:
         expect("file_trans", "Cannot mount the pendrive", true);
         QVERIFY(!shellLog().mid(ranBefore.size()).contains("umount"));
         qunsetenv("DDU_SHELL_FAIL");
+        // A mount that never ends: the screen stays live (its refresh tick
+        // keeps running) until the time-out ends the wait.
+        qputenv("DDU_SHELL_HANG", "mount");
+        qputenv("DDU_SHELL_TIMEOUT_MS", "3000");
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(20);
+        click(*w, "s_update");
+        QVERIFY(w->softwareUpdate->busy());
+        QCOMPARE(status->text(), QString("Reading the pendrive ..."));
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 60000); // the event loop runs during the mount
+        click(*w, "file_trans");                     // one job at a time
+        QVERIFY(status->text().endsWith("Please wait until it has finished"));
+        QVERIFY(!w->isShown("Gmessage"));
+        settle();
+        QCOMPARE(status->text(), QString("Cannot mount the pendrive"));
+        qunsetenv("DDU_SHELL_HANG");
+        qunsetenv("DDU_SHELL_TIMEOUT_MS");
         QVERIFY(!w->isShown("Gmessage"));
         click(*w, "softw_cancel");
         QCOMPARE(w->screen_id, screen::DduConfigure);
@@ -292,6 +316,28 @@ private slots:
         QFile::remove(path("usb-device"));
         QFile::remove(path("sd-device"));
         QDir(path("file/pendrive")).removeRecursively();
+    }
+
+    // The service guard put the previous program back: the next start says
+    // so once, and the update log keeps it.
+    void rollbackSaidOnce()
+    {
+        QVERIFY(writeBytes(path("file/update/rolled-back"),
+                           "time=2026-12-08T09:31:10Z\nfrom=1.1\nto=1.0\nreason=signal:SEGV\n"));
+        {
+            auto w = makeWindow();
+            QTRY_VERIFY_WITH_TIMEOUT(w->isShown("Gmessage"), 60000);
+            QCOMPARE(w->W<QLabel>("err_txt")->text(), QString("Update rolled back: the new program crashed (SEGV)"));
+            QCOMPARE(w->W<QLabel>("err_header")->text(), QString("ERROR"));
+            w->messageBox->on_ok_clicked();
+        }
+        QVERIFY(!QFileInfo::exists(path("file/update/rolled-back")));
+        QVERIFY(QString::fromUtf8(readBytes(path("file/update/update.log")))
+                    .endsWith("\trollback\t1.1\t1.0\tsignal:SEGV\n"));
+        auto again = makeWindow();
+        QCoreApplication::processEvents();
+        QVERIFY(!again->isShown("Gmessage"));
+        QFile::remove(path("file/update/update.log"));
     }
 
     void driverDetails()
@@ -350,12 +396,22 @@ private slots:
         QVERIFY(writeBytes(path("file/pendrive/ZAV_DDU_LU"), program));
         w->softwareUpdate->DDU_Maintenance_softupdate();
         const QString ranBefore = shellLog();
+        const auto settle = [&] { QTRY_VERIFY_WITH_TIMEOUT(!w->softwareUpdate->busy(), 60000); };
         click(*w, "s_update");
-        w->messageBox->on_no_clicked(); // NO: the old program stays, nothing runs
+        settle();
+        // The question names both versions (no program installed yet).
+        QCOMPARE(w->W<QLabel>("err_txt")->text(),
+                 QString("Pendrive program: %1\nInstalled program: unknown\nInstall it? The DDU restarts after it.")
+                     .arg(platform::programVersion()));
+        w->messageBox->on_no_clicked(); // NO: the old program stays; the stick was only read
         QVERIFY(!QFileInfo::exists(path("ZAV_DDU_LU")));
-        QCOMPARE(shellLog(), ranBefore);
+        QCOMPARE(shellLog().mid(ranBefore.size()),
+                 "mount  " + path("usb-device") + ' ' + path("file/pendrive") + "\numount " + path("file/pendrive") +
+                     '\n');
         click(*w, "s_update");
+        settle();
         w->messageBox->on_ok_clicked(); // YES
+        settle();
         QCOMPARE(w->W<QLabel>("header_error")->text(),
                  QString("File 'ZAV_DDU_LU' Transferred to DDU, \nPLEASE RESTART"));
         QVERIFY(readBytes(path("ZAV_DDU_LU")) == program);
