@@ -34,6 +34,7 @@
 #include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/update_log.h"
+#include "platform/update_runner.h"
 #include "platform/update_trial.h"
 #include "screens/datetime_screen.h"
 #include "screens/diagnosis_screen.h"
@@ -271,6 +272,9 @@ MainWindow::MainWindow(QWidget* parent, const StartOptions& options)
 
 MainWindow::~MainWindow()
 {
+    // An export still writing reads the fault history: it ends first.
+    delete exportRunner;
+    exportRunner = nullptr;
     if (timer1)
         timer1->stop();
     if (timer2)

@@ -48,6 +48,7 @@ class DiagnosisView;
 class DdsView;
 class Pixy_Thread;
 class SoftwareUpdateScreen;
+class UpdateRunner;
 class DriverDetailsScreen;
 class ConfigScreen;
 class MaintenanceMenuScreen;
@@ -124,6 +125,8 @@ public:
     // READY and WATCHDOG to the service manager, the end of a new program's
     // trial; timed by `uptime`.
     std::unique_ptr<platform::ServiceHealth> health;
+    UpdateRunner* exportRunner = nullptr; // TO USB, made at its first use
+    QString exportWriting;                // its message while it writes
     QElapsedTimer uptime;
 
     // ----- input -----
@@ -280,6 +283,7 @@ public:
     BusExchange& bus() override { return exchange; }
     void message(const QString& text, int kind, ui::AfterOk after = ui::AfterOk::Nothing) override;
     void confirm(const QString& text, std::function<QString()> onYes, bool saves = true) override;
+    void exportLogs(const QByteArray& ddsCsv) override;
     void openDiagnosisChoice() override;
     void keysAnswered(int place) override;
     void openKeyboard(int stage, std::function<void(int, const QString&)> onSubmit) override;

@@ -462,7 +462,7 @@ void MainWindow::diagnosis_details_color_reset()
 
 void MainWindow::diagnosisprocess_display_color_reset()
 {
-    resetButtons({"b_ddsup_top", "b_ddsup", "b_ddsdown", "b_ddsdown_btm"}, Key_submenu_Style);
+    resetButtons({"b_ddsup_top", "b_ddsup", "b_ddsdown", "b_ddsdown_btm", "b_dbtousb"}, Key_submenu_Style);
 }
 
 void MainWindow::DDUConfig_color_reset()

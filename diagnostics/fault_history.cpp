@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "diagnostics/csv.h"
 #include "platform/file_io.h"
 
 namespace {
@@ -148,16 +149,6 @@ bool parseHistory(const QByteArray& data, QVector<FaultHistoryEvent>* events, QS
     if (events->size() > FaultHistory::kMaxEvents)
         events->remove(0, events->size() - FaultHistory::kMaxEvents);
     return true;
-}
-
-QByteArray csvField(const QString& s)
-{
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
-        !s.contains(QLatin1Char('\r')))
-        return s.toUtf8();
-    QString quoted = s;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return '"' + quoted.toUtf8() + '"';
 }
 
 } // namespace
@@ -307,9 +298,9 @@ QByteArray FaultHistory::toCsv() const
     QByteArray csv = "Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n";
     csv.reserve(int(m_events.size()) * 120);
     for (const FaultHistoryEvent& e : m_events) {
-        csv += csvField(e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) + ',' + csvField(kindName(e.kind)) +
-            ',' + QByteArray::number(e.loco) + ',' + QByteArray::number(e.number) + ',' + csvField(e.faultCode) + ',' +
-            csvField(e.subsystem) + ',' + csvField(e.text) + "\r\n";
+        csv += csv::field(e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) + ',' + csv::field(kindName(e.kind)) +
+            ',' + QByteArray::number(e.loco) + ',' + QByteArray::number(e.number) + ',' + csv::field(e.faultCode) +
+            ',' + csv::field(e.subsystem) + ',' + csv::field(e.text) + "\r\n";
     }
     return csv;
 }

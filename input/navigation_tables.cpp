@@ -293,9 +293,10 @@ std::vector<FocusMap> buildFocusMaps()
 
     // --- DDS screen ---
     {
-        std::vector<FocusSlot> v{sm(0, "b_ddsup_top"), sm(1, "b_ddsup"), sm(2, "b_ddsdown"), sm(3, "b_ddsdown_btm")};
-        topBar(v, 4);
-        FocusMap m = screenMap("dds", "G_DDSscreen", 2, {0, 3, 4, 8}, std::move(v), 4, 0, "diagnostic_process");
+        std::vector<FocusSlot> v{sm(0, "b_ddsup_top"), sm(1, "b_ddsup"), sm(2, "b_ddsdown"), sm(3, "b_ddsdown_btm"),
+                                 sm(4, "b_dbtousb")};
+        topBar(v, 5);
+        FocusMap m = screenMap("dds", "G_DDSscreen", 2, {0, 4, 5, 9}, std::move(v), 5, 0, "diagnostic_process");
         m.pixyUp = "b_ddsup";
         m.pixyDown = "b_ddsdown";
         maps.push_back(std::move(m));
@@ -609,7 +610,8 @@ std::vector<TouchBlock> buildTouchBlocks()
                        click(60, 462, 290, 522, "get_datetime"), click(320, 462, 550, 522, "set_datetime")}));
     t.push_back(block("dds", screen::Dds, screen::Dds, nullptr,
                       {click(920, 122, 995, 192, "b_ddsup_top"), click(920, 197, 995, 267, "b_ddsup"),
-                       click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm")}));
+                       click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm"),
+                       click(22, 567, 202, 607, "b_dbtousb")}));
 
     {
         TouchBlock b = block("maintenance_menu", screen::MaintenanceMenu, screen::SignalSearch, nullptr,

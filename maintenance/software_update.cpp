@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/program_version.h"
 #include "platform/translation.h"
@@ -43,9 +44,10 @@ QString Layout::stickPackage() const
     return mountPoint() + QStringLiteral("/qim_new/zav_new");
 }
 
-Layout Layout::unit()
+Layout Layout::unit(bool sdCard)
 {
-    return {QString::fromLocal8Bit(platform::usbDevicePath()), platform::dataRoot()};
+    return {QString::fromLocal8Bit(sdCard ? platform::sdDevicePath() : platform::usbDevicePath()),
+            platform::dataRoot()};
 }
 
 // ----------------------------------------------------------------- checked copy
@@ -660,6 +662,61 @@ void SoftwareUpdate::copyTree(const QString& source, const QString& target, cons
     }
 }
 
+// ----------------------------------------------------------------- export
+
+ExportResult SoftwareUpdate::exportFiles(const QList<ExportFile>& files, const QDateTime& now,
+                                         const std::function<void(int, qint64)>& progress)
+{
+    ExportResult r;
+    if (!stickPresent()) {
+        r.outcome = Outcome::NoStick;
+        return r;
+    }
+    if (!mount("mount ")) {
+        r.outcome = Outcome::CannotMount;
+        return r;
+    }
+    r.outcome = Outcome::Done;
+    // A new folder each time: an export never replaces an earlier one.
+    const QString base = QStringLiteral("ddu_logs/") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString folder = base;
+    for (int n = 2; QFileInfo::exists(m_layout.mountPoint() + QLatin1Char('/') + folder) && n < 100; ++n)
+        folder = base + QLatin1Char('-') + QString::number(n);
+    r.folder = folder;
+    const QString target = m_layout.mountPoint() + QLatin1Char('/') + folder;
+    if (QFileInfo(m_layout.mountPoint() + QStringLiteral("/ddu_logs")).isSymLink() || !QDir().mkpath(target)) {
+        r.outcome = Outcome::Failed;
+        r.failedFile = folder;
+        r.problem = QObject::tr("cannot make the folder");
+    }
+    for (const ExportFile& f : files) {
+        if (r.outcome != Outcome::Done)
+            break;
+        QString problem;
+        const QByteArray bytes = f.make ? f.make(&problem) : QByteArray();
+        if (problem.isEmpty() && !platform::saveFile(target + QLatin1Char('/') + f.name, bytes, &problem) &&
+            problem.isEmpty())
+            problem = QObject::tr("writing the file failed");
+        if (!problem.isEmpty()) {
+            r.outcome = Outcome::Failed;
+            r.failedFile = f.name;
+            r.problem = problem;
+            break;
+        }
+        ++r.written;
+        r.bytes += bytes.size();
+        if (progress)
+            progress(r.written, r.bytes);
+    }
+    ::sync(); // on the stick before it is unmounted and pulled
+    unmount();
+    logUpdate(QStringLiteral("export"), QString::fromLatin1(platform::programVersion()),
+              QString::fromLatin1(platform::programVersion()),
+              r.outcome == Outcome::Done ? QStringLiteral("done: %1 files in %2").arg(r.written).arg(r.folder)
+                                         : r.failedFile + QStringLiteral(": ") + r.problem);
+    return r;
+}
+
 // ----------------------------------------------------------------- status texts
 
 QString SoftwareUpdate::statusText(const ProgramResult& r)
@@ -672,6 +729,21 @@ QString SoftwareUpdate::statusText(const ProgramResult& r)
     case Outcome::Failed: break;
     }
     return QObject::tr("Update failed: %1\nThe old program is kept").arg(platform::translated(r.reason));
+}
+
+QString SoftwareUpdate::statusText(const ExportResult& r)
+{
+    switch (r.outcome) {
+    case Outcome::NoStick: return QObject::tr("NO Pendrive Found");
+    case Outcome::CannotMount: return QObject::tr("Cannot mount the pendrive");
+    case Outcome::NotFound:
+    case Outcome::Done: break;
+    case Outcome::Failed: return QObject::tr("Export failed: %1\n%2").arg(r.failedFile, r.problem);
+    }
+    return QObject::tr("Logs written:\n%1 files, %2 kB in %3")
+        .arg(r.written)
+        .arg((r.bytes + 1023) / 1024)
+        .arg(r.folder);
 }
 
 QString SoftwareUpdate::statusText(const TransferResult& r)

@@ -13,6 +13,7 @@
 // - links on the stick are refused, and no file is written outside its
 //   target folder under the data root.
 
+#include <QDateTime>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QList>
@@ -32,7 +33,7 @@ inline constexpr qint64 kMaxProgramBytes = 64 * 1024 * 1024;
 
 // Where the update looks and writes. Every path is absolute.
 struct Layout {
-    QString device; // block device of the stick
+    QString device; // block device of the stick (or of the SD card)
     QString root;   // data root of the unit
 
     QString mountPoint() const;       // <root>/file/pendrive
@@ -40,8 +41,9 @@ struct Layout {
     QString stickProgram() const;     // <mount point>/ZAV_DDU_LU
     QString stickPackage() const;     // <mount point>/qim_new/zav_new
 
-    // The unit's own: the USB device and data root of the platform layer.
-    static Layout unit();
+    // The unit's own: the USB device and data root of the platform layer;
+    // with `sdCard`, the SD card's device instead (mounted at the same place).
+    static Layout unit(bool sdCard = false);
 };
 
 // Opens a file of the stick for reading (tests replace it to play a stick
@@ -125,6 +127,23 @@ struct TransferResult {
     QList<FileFailure> failed;
 };
 
+// One file an export writes on the stick: its name and how its bytes are
+// made (run on the worker; an empty QByteArray with `problem` set when the
+// source cannot be read).
+struct ExportFile {
+    QString name; // e.g. "fault_history.csv"
+    std::function<QByteArray(QString* problem)> make;
+};
+
+struct ExportResult {
+    Outcome outcome = Outcome::NotFound; // Done: every file written
+    QString folder;                      // below the stick's root, e.g. "ddu_logs/20261208-093000"
+    int written = 0;
+    qint64 bytes = 0;
+    QString failedFile; // the first file not written, and why
+    QString problem;
+};
+
 class SoftwareUpdate {
 public:
     explicit SoftwareUpdate(Layout layout = Layout::unit());
@@ -153,9 +172,16 @@ public:
     // <root>/file/) and img (into <root>/) of qim_new/zav_new, unmounts it.
     TransferResult transferData();
 
+    // Mounts the stick, writes `files` into a new folder ddu_logs/<time>
+    // on it (each file whole or not at all), unmounts it. `progress` gets the
+    // files and bytes written so far.
+    ExportResult exportFiles(const QList<ExportFile>& files, const QDateTime& now,
+                             const std::function<void(int, qint64)>& progress = {});
+
     // The texts of the status line for a result, translated.
     static QString statusText(const ProgramResult& r);
     static QString statusText(const TransferResult& r);
+    static QString statusText(const ExportResult& r);
     // Whether the status line shows the result as an error (red).
     static bool isError(Outcome outcome)
     {

@@ -21,7 +21,7 @@
 #include <memory>
 
 #include "maintenance/software_update.h"
-#include "maintenance/update_runner.h"
+#include "platform/update_runner.h"
 #include "platform/platform.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"

@@ -65,7 +65,7 @@ void DdsView::layoutScreen()
         l_diagnosis->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS"));
         putStyle(l_diagnosis, look::DdsTitle);
     }
-    putShown(b_dbtousb, false);
+    putShown(b_dbtousb, true); // the logs onto the stick
     putShown(b_details, false);
 }
 

@@ -200,8 +200,19 @@ void DiagnosisScreen::dds_screen_updownscroll()
 void DiagnosisScreen::dds_screen_update()
 {
     DdsView* v = ddsView;
-    if (v && pixyThread)
-        v->update(pixyThread->takeRowsToDraw(), host.snapshot().freshness_2650 < 10000);
+    if (!v || !pixyThread)
+        return;
+    const DdsRowsToDraw rows = pixyThread->takeRowsToDraw();
+    const bool fresh = host.snapshot().freshness_2650 < 10000;
+    v->update(rows, fresh);
+    if (fresh)
+        for (const DDU_RAW_DATA_struct& r : rows.records)
+            ddsSeen.add(r);
+}
+
+void DiagnosisScreen::on_b_dbtousb_clicked()
+{
+    host.exportLogs(logtables::ddsCsv(ddsSeen.records()));
 }
 
 // Paging: the request goes on the bus for its cycles; the vehicle answers with

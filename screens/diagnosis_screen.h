@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "diagnostics/log_tables.h"
 #include "ui/screen.h"
 
 class DdsView;
@@ -33,6 +34,7 @@ public:
     void screensHidden() override { diagnosis_screen_active = 0; }
 
     DdsView* ddsView = nullptr;
+    logtables::DdsSeen ddsSeen; // every record the DDS screen showed this run
     DiagnosisView* diagnosisView = nullptr;
     Pixy_Thread* pixyThread = nullptr; // the DDS thread (the window starts it)
     int diagnosis_screen_active = 0;
@@ -44,6 +46,9 @@ public slots:
     void on_b_ddsup_clicked();
     void on_b_ddsdown_clicked();
     void on_b_ddsdown_btm_clicked();
+    // TO USB: the fault history, the fault log and the DDS records seen
+    // onto the stick (the window does the writing, off the GUI thread).
+    void on_b_dbtousb_clicked();
     void on_diagnosis_clicked();
     void on_b_menudiag_ok_clicked();
     void on_diag_top_clicked();

@@ -139,9 +139,7 @@ void FaultScreen::recordHistory(FaultHistoryEvent::Kind kind)
         if (!l.trimmed().isEmpty())
             lines << l.trimmed();
     e.text = lines.join(QStringLiteral(" / "));
-    QString reason;
-    if (!history.append(e, &reason))
-        qWarning().noquote() << "fault history:" << reason;
+    history.append(e);
 }
 
 void FaultScreen::write_fault_xml()

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "diagnostics/fault_history.h"
+#include "diagnostics/fault_history_writer.h"
 #include "ui/screen.h"
 
 class FaultView;
@@ -45,7 +46,7 @@ public:
     int global_faultlabel = 1; // driver-advice page shown, 1 to 4
     QString fault_datetime;    // when the message shown was first seen
     FaultView* faultView = nullptr;
-    FaultHistory history;
+    FaultHistoryWriter history; // written off the GUI thread
 
 public slots:
     void on_fault_button_clicked();

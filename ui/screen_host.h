@@ -86,6 +86,12 @@ public:
     // The processor I/O screens at processor 1 (RIOM1) to 4 (BRIO2).
     virtual void openProcessorIo(int processor) = 0;
 
+    // ----- logs -----
+    // Writes the fault history, the fault log and `ddsCsv` (the DDS records
+    // seen) onto the stick, off the GUI thread, with progress and a result
+    // in the message box.
+    virtual void exportLogs(const QByteArray& ddsCsv) = 0;
+
     // ----- message box -----
     // kind 1 error, 2 information, 3 question
     virtual void message(const QString& text, int kind, AfterOk after = AfterOk::Nothing) = 0;

@@ -1777,6 +1777,18 @@ Install it? The DDU restarts after it.</source>
         <source>unknown</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Writing the logs to %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pendrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the SD card</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>
@@ -5346,6 +5358,24 @@ The old program is kept</source>
     </message>
     <message>
         <source>the new program did not start (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs written:
+%1 files, %2 kB in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1799,6 +1799,18 @@ Install it? The DDU restarts after it.</source>
         <source>unknown</source>
         <translation>अज्ञात</translation>
     </message>
+    <message>
+        <source>Writing the logs to %1 ...</source>
+        <translation>लॉग %1 पर लिखे जा रहे हैं ...</translation>
+    </message>
+    <message>
+        <source>the pendrive</source>
+        <translation>पेनड्राइव</translation>
+    </message>
+    <message>
+        <source>the SD card</source>
+        <translation>SD कार्ड</translation>
+    </message>
 </context>
 <context>
     <name>QGauge</name>
@@ -6235,6 +6247,26 @@ The old program is kept</source>
     <message>
         <source>the new program did not start (%1)</source>
         <translation>नया प्रोग्राम शुरू नहीं हुआ (%1)</translation>
+    </message>
+    <message>
+        <source>Logs written:
+%1 files, %2 kB in %3</source>
+        <translation>लॉग लिखे गए:
+%3 में %1 फ़ाइलें, %2 kB</translation>
+    </message>
+    <message>
+        <source>Export failed: %1
+%2</source>
+        <translation>एक्सपोर्ट फेल: %1
+%2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder</source>
+        <translation>फ़ोल्डर नहीं बन सका</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>फ़ाइल लिखना फेल</translation>
     </message>
 </context>
 </TS>

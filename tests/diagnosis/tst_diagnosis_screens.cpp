@@ -25,9 +25,11 @@
 #include "screens/dds_view.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/diagnosis_view.h"
+#include "screens/fault_screen.h"
 #include "screens/message_box_screen.h"
 #include "tests/diagnosis/sample_reference.h"
 #include "tests/support/environment.h"
+#include "tests/support/files.h"
 #include "tests/support/window.h"
 
 namespace {
@@ -121,6 +123,9 @@ private slots:
     {
         QVERIFY(m_root.isValid());
         QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("file/master")));
+        // The stick and the SD card are files of the root, absent at first.
+        qputenv("DDU_USB_DEVICE", m_root.filePath(QStringLiteral("usb-device")).toLocal8Bit());
+        qputenv("DDU_SD_DEVICE", m_root.filePath(QStringLiteral("sd-device")).toLocal8Bit());
     }
 
     void init()
@@ -152,7 +157,7 @@ private slots:
 
         tap(*w, "diagnostic_process");
         QCOMPARE(w->screen_id, screen::Dds);
-        QVERIFY(shown(*w, "G_DDSscreen") && !shown(*w, "b_dbtousb") && !shown(*w, "b_details"));
+        QVERIFY(shown(*w, "G_DDSscreen") && shown(*w, "b_dbtousb") && !shown(*w, "b_details"));
         QCOMPARE(w->lastFocusMap(), QStringLiteral("dds"));
         QCOMPARE(cells(t, 0), (QStringList{"1234", "", "77", ""}));
         QCOMPARE(cells(t, 2), (QStringList{"FLG1", "", "HBB2", ""}));
@@ -208,6 +213,59 @@ private slots:
                          button);
             pulse->clear();
         }
+    }
+
+    // TO USB: the fault history, the fault log and the DDS records seen go
+    // onto the stick, as XML and as tables, and read back as written.
+    void logsToUsb()
+    {
+        auto w = makeWindow();
+        m_raw[0] = {0, 0, 0, 1234, 0, 92, 0, 0, 24414, 4096, {}, {}, {}, {}};
+        QCOMPARE(w->pixyThread->convertOnce(), 1);
+        tap(*w, "diagnostic_process");
+        publishDdsPort(*w, true);
+        const auto result = [&] { return text(*w, "err_txt"); };
+        tap(*w, "b_dbtousb"); // no stick and no SD card
+        QTRY_COMPARE_WITH_TIMEOUT(result(), QStringLiteral("NO Pendrive Found"), 60000);
+        w->messageBox->on_ok_clicked();
+
+        FaultHistoryEvent e;
+        e.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0));
+        e.number = 10103;
+        e.faultCode = QStringLiteral("F0103P1");
+        e.subsystem = QStringLiteral("SS01:Main Power");
+        e.text = QStringLiteral("LOW PRESSURE PANTO, \"VCB\" OPEN");
+        w->faultScreen->history.append(e);
+        const QString log = m_root.filePath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml"));
+        QVERIFY(testsupport::writeBytes(
+            log,
+            "<?xml version=\"1.0\"?><SUBSYSTEM><Message><LocoType>1</LocoType><SubsystemNo>SS01:Main Power"
+            "</SubsystemNo><Time>08/12/2026 09:00:00</Time><FaultCode>F0103P1</FaultCode><FaultMessage>LOW "
+            "PRESSURE\nPANTO, LOWER</FaultMessage></Message></SUBSYSTEM>"));
+        QVERIFY(testsupport::writeBytes(m_root.filePath(QStringLiteral("usb-device")), ""));
+        tap(*w, "b_dbtousb");
+        QTRY_VERIFY_WITH_TIMEOUT(result().startsWith(QStringLiteral("Logs written:\n5 files")), 60000);
+        const QString stick = m_root.filePath(QStringLiteral("file/pendrive/ddu_logs"));
+        const QStringList folders = QDir(stick).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(folders.size(), 1);
+        QVERIFY(result().endsWith(QStringLiteral("ddu_logs/") + folders.first()));
+        const QString out = stick + QLatin1Char('/') + folders.first() + QLatin1Char('/');
+        QCOMPARE(testsupport::readBytes(out + "fault_history.xml"),
+                 testsupport::readBytes(m_root.filePath(QStringLiteral("file/fault/fault_history.xml"))));
+        QCOMPARE(testsupport::readBytes(out + "fault_history.csv"),
+                 QByteArray("Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n"
+                            "2026-12-08 09:00:00,raised,1,10103,F0103P1,SS01:Main Power,"
+                            "\"LOW PRESSURE PANTO, \"\"VCB\"\" OPEN\"\r\n"));
+        QCOMPARE(testsupport::readBytes(out + "fault_log.xml"), testsupport::readBytes(log));
+        QCOMPARE(testsupport::readBytes(out + "fault_log.csv"),
+                 QByteArray("Loco,Subsystem,Time,Fault code,Message\r\n"
+                            "1,SS01:Main Power,08/12/2026 09:00:00,F0103P1,\"LOW PRESSURE / PANTO, LOWER\"\r\n"));
+        const QString when = QDateTime::fromSecsSinceEpoch(1600000000).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        QCOMPARE(testsupport::readBytes(out + "dds_records.csv"),
+                 "Reference,Date and time,Processor,Message\r\n1234," + when.toUtf8() +
+                     ",FLG1,Alarm chain pulling\r\n");
+        QFile::remove(m_root.filePath(QStringLiteral("usb-device")));
+        QDir(m_root.filePath(QStringLiteral("file/pendrive"))).removeRecursively();
     }
 
     // The choice is read in grid order, survives a visit to the list and is

@@ -1,4 +1,4 @@
-#include "maintenance/update_runner.h"
+#include "platform/update_runner.h"
 
 #include <QThread>
 
