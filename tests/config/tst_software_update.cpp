@@ -305,6 +305,48 @@ private slots:
                               "umount " + m_layout.mountPoint()}));
     }
 
+    // The logs onto the stick: a new folder each time, each file whole; a
+    // file that cannot be made stops the export and is named; the update
+    // log keeps every export.
+    void exportWritesANewFolder()
+    {
+        update::SoftwareUpdate job(m_layout);
+        const QDateTime now(QDate(2026, 12, 8), QTime(9, 30, 0));
+        QList<QPair<int, qint64>> progress;
+        const QList<update::ExportFile> files{
+            {"a.csv", [](QString*) { return QByteArray("x,y\r\n"); }},
+            {"b.xml", [](QString*) { return QByteArray("<b/>"); }},
+        };
+        const update::ExportResult r = job.exportFiles(files, now, [&](int n, qint64 bytes) {
+            progress.append({n, bytes});
+        });
+        QCOMPARE(r.outcome, Outcome::Done);
+        QCOMPARE(r.folder, QString("ddu_logs/20261208-093000"));
+        QCOMPARE(readBytes(stick("ddu_logs/20261208-093000/a.csv")), QByteArray("x,y\r\n"));
+        QCOMPARE(readBytes(stick("ddu_logs/20261208-093000/b.xml")), QByteArray("<b/>"));
+        QCOMPARE(progress, (QList<QPair<int, qint64>>{{1, 5}, {2, 9}}));
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 QString("Logs written:\n2 files, 1 kB in ddu_logs/20261208-093000"));
+        QCOMPARE(job.exportFiles(files, now).folder, QString("ddu_logs/20261208-093000-2")); // never over the first
+        const update::ExportResult bad = job.exportFiles({files[0],
+                                                          {"c.csv",
+                                                           [](QString* problem) {
+                                                               *problem = "the fault log does not read";
+                                                               return QByteArray();
+                                                           }}},
+                                                         now);
+        QCOMPARE(bad.outcome, Outcome::Failed);
+        QCOMPARE(bad.written, 1);
+        QCOMPARE(update::SoftwareUpdate::statusText(bad), QString("Export failed: c.csv\nthe fault log does not read"));
+        QVERIFY(!QFileInfo::exists(stick(bad.folder + "/c.csv")));
+        const QStringList log = platform::readUpdateLog(platform::TrialFiles{m_layout.root}.updateLog());
+        QCOMPARE(log.size(), 3);
+        QVERIFY(log.last().endsWith("\tc.csv: the fault log does not read"));
+        QCOMPARE(shellLog().count("umount " + m_layout.mountPoint()), 3);
+        QFile::remove(m_layout.device);
+        QCOMPARE(job.exportFiles(files, now).outcome, Outcome::NoStick);
+    }
+
     void dataTransferred()
     {
         const QMap<QString, QByteArray> package = {
