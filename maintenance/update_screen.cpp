@@ -21,8 +21,8 @@
 #include <memory>
 
 #include "maintenance/software_update.h"
-#include "platform/update_runner.h"
 #include "platform/platform.h"
+#include "platform/update_runner.h"
 #include "ui/resources.h"
 #include "ui/translated_text.h"
 #include "ui/widget_writer.h"
@@ -142,6 +142,7 @@ void SoftwareUpdateScreen::on_pendrive1_clicked()
     if (refusedWhileBusy())
         return;
     softUpdateStatus(QString(), false);
+    m_sdCard = false;
     if (Check_pendrive())
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Pendrive Found")), false);
     else
@@ -153,8 +154,13 @@ void SoftwareUpdateScreen::on_sd_card_check_clicked()
     if (refusedWhileBusy())
         return;
     softUpdateStatus(QString(), false);
-    if (Check_sdcard())
-        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD DETECTED!")), false);
+    // A card found becomes the source of the update and the copy, until
+    // the pendrive is checked again.
+    m_sdCard = Check_sdcard();
+    if (m_sdCard)
+        softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD DETECTED!")) + QLatin1Char('\n') +
+                             ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Update and copy read the SD card")),
+                         false);
     else
         softUpdateStatus(ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "MICRO SD CARD NOT DETECTED!")), true);
 }
@@ -166,7 +172,7 @@ void SoftwareUpdateScreen::on_s_update_clicked()
 {
     if (refusedWhileBusy())
         return;
-    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto job = std::make_shared<update::SoftwareUpdate>(update::Layout::unit(m_sdCard));
     auto check = std::make_shared<update::ProgramCheck>();
     m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Reading the pendrive ..."));
     softUpdateStatus(m_working, false);
@@ -188,7 +194,7 @@ void SoftwareUpdateScreen::askToInstall(const QString& stickVersion, const QStri
     const QString unknown = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "unknown"));
     host.confirm(
         ui::trScreen(QT_TRANSLATE_NOOP("MainWindow",
-                                       "Pendrive program: %1\nInstalled program: %2\n"
+                                       "Program to install: %1\nInstalled program: %2\n"
                                        "Install it? The DDU restarts after it."))
             .arg(stickVersion.isEmpty() ? unknown : stickVersion,
                  installedVersion.isEmpty() ? unknown : installedVersion),
@@ -203,7 +209,7 @@ void SoftwareUpdateScreen::softupdate_pendrive(const std::optional<QString>& ver
 {
     if (refusedWhileBusy())
         return;
-    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto job = std::make_shared<update::SoftwareUpdate>(update::Layout::unit(m_sdCard));
     auto result = std::make_shared<update::ProgramResult>();
     UpdateRunner* runner = m_runner;
     job->setProgramProgress([runner](qint64 done, qint64 total) { runner->report(1, done, total); });
@@ -236,7 +242,7 @@ void SoftwareUpdateScreen::transferFiles()
 {
     if (refusedWhileBusy())
         return;
-    auto job = std::make_shared<update::SoftwareUpdate>();
+    auto job = std::make_shared<update::SoftwareUpdate>(update::Layout::unit(m_sdCard));
     auto result = std::make_shared<update::TransferResult>();
     m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Transferring Files....."));
     softUpdateStatus(m_working, false);

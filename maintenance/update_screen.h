@@ -47,7 +47,8 @@ private:
     void askToInstall(const QString& stickVersion, const QString& installedVersion);
 
     UpdateRunner* m_runner = nullptr;
-    QString m_working; // the status line's text while a job runs
+    bool m_sdCard = false; // the SD card, chosen with its check, is the source
+    QString m_working;     // the status line's text while a job runs
     // The status line: `text`, red for an error.
     void softUpdateStatus(const QString& text, bool error);
 };

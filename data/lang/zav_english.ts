@@ -1752,7 +1752,7 @@ Max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pendrive program: %1
+        <source>Program to install: %1
 Installed program: %2
 Install it? The DDU restarts after it.</source>
         <translation type="unfinished"></translation>
@@ -1787,6 +1787,10 @@ Install it? The DDU restarts after it.</source>
     </message>
     <message>
         <source>the SD card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update and copy read the SD card</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1772,11 +1772,11 @@ Max</source>
         <translation>%2 MB में से %1</translation>
     </message>
     <message>
-        <source>Pendrive program: %1
+        <source>Program to install: %1
 Installed program: %2
 Install it? The DDU restarts after it.</source>
-        <translation>पेनड्राइव का प्रोग्राम: %1
-इंस्टॉल प्रोग्राम: %2
+        <translation>इंस्टॉल होने वाला प्रोग्राम: %1
+इंस्टॉल किया हुआ प्रोग्राम: %2
 इसे इंस्टॉल करें? इसके बाद DDU पुनः आरंभ होगा।</translation>
     </message>
     <message>
@@ -1810,6 +1810,10 @@ Install it? The DDU restarts after it.</source>
     <message>
         <source>the SD card</source>
         <translation>SD कार्ड</translation>
+    </message>
+    <message>
+        <source>Update and copy read the SD card</source>
+        <translation>अपडेट और कॉपी SD कार्ड से होंगे</translation>
     </message>
 </context>
 <context>

@@ -260,7 +260,16 @@ private slots:
         QVERIFY(shellLog().isEmpty());
         QVERIFY(writeBytes(path("usb-device"), "") && writeBytes(path("sd-device"), ""));
         expect("pendrive1", "Pendrive Found", false);
-        expect("sd_card_check", "MICRO SD CARD DETECTED!", false);
+        expect("sd_card_check", "MICRO SD CARD DETECTED!\nUpdate and copy read the SD card", false);
+        {
+            // The SD card as the source: its device is mounted.
+            QVERIFY(QFile::remove(path("usb-device")));
+            const QString ranBefore = shellLog();
+            expect("file_trans", "Files Not Found on Pendrive !!!", false);
+            QVERIFY(shellLog().mid(ranBefore.size()).startsWith("mount " + path("sd-device") + ' '));
+            QVERIFY(writeBytes(path("usb-device"), ""));
+        }
+        expect("pendrive1", "Pendrive Found", false); // the pendrive again
         expect("file_trans", "Files Not Found on Pendrive !!!", false);
         QVERIFY(writeBytes(path("file/pendrive/qim_new/zav_new/master/new.xml"), "<new/>"));
         // NO keeps everything: nothing copied, nothing run, the status as it was.
@@ -401,7 +410,7 @@ private slots:
         settle();
         // The question names both versions (no program installed yet).
         QCOMPARE(w->W<QLabel>("err_txt")->text(),
-                 QString("Pendrive program: %1\nInstalled program: unknown\nInstall it? The DDU restarts after it.")
+                 QString("Program to install: %1\nInstalled program: unknown\nInstall it? The DDU restarts after it.")
                      .arg(platform::programVersion()));
         w->messageBox->on_no_clicked(); // NO: the old program stays; the stick was only read
         QVERIFY(!QFileInfo::exists(path("ZAV_DDU_LU")));
