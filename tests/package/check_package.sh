@@ -222,6 +222,13 @@ fi
 # plugin folders) and the files the display writes itself (fault log,
 # driver details, the update's trial and notes).
 PROGRAM="$DATA/ZAV_DDU_LU"
+# The stripped program still carries its version note: the software update
+# reads it from a stick's program without running it.
+if readelf -n "$PROGRAM" 2> /dev/null | grep -q '^ *DDU '; then
+  pass "the program carries its version note"
+else
+  fail "the program lost its version note (.note.ddu.version) when it was stripped"
+fi
 RUNNER=()
 TRACE=()
 RUN="$SCRATCH/run"
