@@ -611,7 +611,7 @@ std::vector<TouchBlock> buildTouchBlocks()
     t.push_back(block("dds", screen::Dds, screen::Dds, nullptr,
                       {click(920, 122, 995, 192, "b_ddsup_top"), click(920, 197, 995, 267, "b_ddsup"),
                        click(920, 410, 995, 480, "b_ddsdown"), click(920, 485, 995, 550, "b_ddsdown_btm"),
-                       click(22, 567, 202, 607, "b_dbtousb")}));
+                       click(740, 60, 920, 104, "b_dbtousb")}));
 
     {
         TouchBlock b = block("maintenance_menu", screen::MaintenanceMenu, screen::SignalSearch, nullptr,

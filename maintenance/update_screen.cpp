@@ -193,9 +193,7 @@ void SoftwareUpdateScreen::askToInstall(const QString& stickVersion, const QStri
 {
     const QString unknown = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "unknown"));
     host.confirm(
-        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow",
-                                       "Program to install: %1\nInstalled program: %2\n"
-                                       "Install it? The DDU restarts after it."))
+        ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "New program: %1\nInstalled: %2\nInstall it and restart?"))
             .arg(stickVersion.isEmpty() ? unknown : stickVersion,
                  installedVersion.isEmpty() ? unknown : installedVersion),
         [this, stickVersion] {

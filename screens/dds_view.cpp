@@ -65,7 +65,11 @@ void DdsView::layoutScreen()
         l_diagnosis->setText(QCoreApplication::translate("MainWindow", "DIAGNOSIS"));
         putStyle(l_diagnosis, look::DdsTitle);
     }
-    putShown(b_dbtousb, true); // the logs onto the stick
+    // The logs onto the stick: in the title row, right-aligned with the
+    // table (below the table there is no room left in the group).
+    if (b_dbtousb)
+        b_dbtousb->setGeometry(738, 8, 180, 44);
+    putShown(b_dbtousb, true);
     putShown(b_details, false);
 }
 

@@ -1752,9 +1752,9 @@ Max</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Program to install: %1
-Installed program: %2
-Install it? The DDU restarts after it.</source>
+        <source>New program: %1
+Installed: %2
+Install it and restart?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

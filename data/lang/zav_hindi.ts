@@ -1772,12 +1772,12 @@ Max</source>
         <translation>%2 MB में से %1</translation>
     </message>
     <message>
-        <source>Program to install: %1
-Installed program: %2
-Install it? The DDU restarts after it.</source>
-        <translation>इंस्टॉल होने वाला प्रोग्राम: %1
-इंस्टॉल किया हुआ प्रोग्राम: %2
-इसे इंस्टॉल करें? इसके बाद DDU पुनः आरंभ होगा।</translation>
+        <source>New program: %1
+Installed: %2
+Install it and restart?</source>
+        <translation>नया प्रोग्राम: %1
+इंस्टॉल किया हुआ: %2
+इंस्टॉल करके पुनः आरंभ करें?</translation>
     </message>
     <message>
         <source>Please wait until it has finished</source>

@@ -9,6 +9,7 @@
 #   config-display.png        DDU Display: demo switch and version table
 #   config-restart.png        DDU Display, Restart touched: the question, NO focused
 #   config-update.png         SOFTWARE UPDATE (code 4027), Copy Files from a prepared stick
+#   config-update-versions.png Update DDU: the question with both versions, NO focused
 #   config-update-failed.png  Update DDU from a stick whose program was cut short
 #   driver-details.png        MENU, DRIVER DETAILS, a name typed on the on-screen keyboard
 SHOTS_ROOT="$DDU_ROOT"
@@ -28,6 +29,7 @@ SCENARIO=standstill QUIT_AFTER=12000 shot "$OUT/config-display.png" 6 "$UNLOCK 9
 SCENARIO=standstill QUIT_AFTER=14000 shot "$OUT/config-restart.png" 6 "$UNLOCK 900,145 230,174"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --old-program > /dev/null
 SCENARIO=standstill QUIT_AFTER=22000 shot "$OUT/config-update.png" 6 "$UNLOCK 900,86 655,202 $CODE 300,375"
+SCENARIO=standstill QUIT_AFTER=22000 shot "$OUT/config-update-versions.png" 6 "$UNLOCK 900,86 655,202 $CODE 600,275"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --short-program --no-data > /dev/null
 SCENARIO=standstill QUIT_AFTER=20000 shot "$OUT/config-update-failed.png" 6 "$UNLOCK 900,86 655,202 $CODE 600,275"
 scripts/make-stick.sh --root "$DDU_ROOT" --device "$DDU_USB_DEVICE" --pull > /dev/null

@@ -418,7 +418,7 @@ private slots:
         settle();
         // The question names both versions (no program installed yet).
         QCOMPARE(w->W<QLabel>("err_txt")->text(),
-                 QString("Program to install: %1\nInstalled program: unknown\nInstall it? The DDU restarts after it.")
+                 QString("New program: %1\nInstalled: unknown\nInstall it and restart?")
                      .arg(platform::programVersion()));
         w->messageBox->on_no_clicked(); // NO: the old program stays; the stick was only read
         QVERIFY(!QFileInfo::exists(path("ZAV_DDU_LU")));
