@@ -31,13 +31,14 @@ if [ -z "${EXTRA[*]}" ]; then
   bash scripts/check-tidy.sh "$BUILD"
 fi
 
-# The thread tests (acquisition thread and hand-over, DDS thread) under
-# ThreadSanitizer; tests/tsan.supp lists what it cannot see inside Qt and glibc.
+# The thread tests (acquisition thread and hand-over, DDS thread, the fault
+# history's writer) under ThreadSanitizer; tests/tsan.supp lists what it
+# cannot see inside Qt and glibc.
 if [ -z "${EXTRA[*]}" ]; then
   cmake -S . -B build-tsan -G Ninja -DDDU_TSAN=ON > /dev/null
-  cmake --build build-tsan -j2 --target test_acquisition_thread test_dds
+  cmake --build build-tsan -j2 --target test_acquisition_thread test_dds test_log_tables
   TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp" \
-    ctest --test-dir build-tsan --output-on-failure -R '^(test_acquisition_thread|test_dds)$'
+    ctest --test-dir build-tsan --output-on-failure -R '^(test_acquisition_thread|test_dds|test_log_tables)$'
 fi
 
 # Coverage-guided fuzzing of the input decoders, the maintenance tools' XML
