@@ -177,6 +177,10 @@ namespace {
 // many power cuts.
 void removeLeftoversOfInterruptedSaves()
 {
+    // A data transfer cut by a power failure first: its new set is completed
+    // (journal written) or dropped (not yet), so that what is read below is
+    // one whole set.
+    update::finishInterruptedTransfer(platform::dataRoot());
     struct Folder {
         const char* path;
         const char* names; // regular expression of the files saved there
@@ -192,7 +196,7 @@ void removeLeftoversOfInterruptedSaves()
         if (n > 0)
             qDebug() << "removed" << n << "temporary file(s) of interrupted saves in" << f.path;
     }
-    // Copies of an update or a transfer cut by a power failure.
+    // Copies of an update cut by a power failure.
     if (const int n = update::removeCopyLeftovers(platform::dataRoot()); n > 0)
         qDebug() << "removed" << n << "temporary file(s) of interrupted copies";
 }

@@ -203,6 +203,16 @@ bool FaultHistory::load(QString* problem) const
     return true;
 }
 
+QString FaultHistory::readProblem(const QString& path)
+{
+    const platform::FileRead file = platform::readRegularFile(path, kMaxFileBytes);
+    if (file.status != platform::ReadStatus::Ok)
+        return file.problem.isEmpty() ? QStringLiteral("cannot be read") : file.problem;
+    QVector<FaultHistoryEvent> events;
+    QString why;
+    return parseHistory(file.data, &events, &why) ? QString() : why;
+}
+
 void FaultHistory::setAside(const QString& problem) const
 {
     const QString aside = m_path + unreadableSuffix();

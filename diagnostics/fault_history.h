@@ -81,6 +81,10 @@ public:
     QByteArray toCsv() const;
 
     static QString unreadableSuffix() { return QStringLiteral(".unreadable"); }
+    // Whether the file at `path` is a history this class takes as it is: ""
+    // when it is, else why not (it would be set aside). A missing file is
+    // not one.
+    static QString readProblem(const QString& path);
     static QString kindName(FaultHistoryEvent::Kind kind);
 
 private:

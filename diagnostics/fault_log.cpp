@@ -63,13 +63,8 @@ bool FaultLog::load()
     // A special file or one beyond any log this run could write is treated
     // as unreadable: set aside, a new log started.
     QDomDocument doc;
-    QString error = file.problem;
-    int line = 0;
-    // Three levels deep; a deeper document is refused before the tree is
-    // built (one nested far enough would hold the window for minutes).
-    const bool parsed = file.status == platform::ReadStatus::Ok &&
-        platform::xmlWithinDepth(file.data, kMaxLogDepth, &error) && doc.setContent(file.data, &error, &line);
-    if (parsed && doc.documentElement().tagName() == kRoot) {
+    QString why = file.problem;
+    if (file.status == platform::ReadStatus::Ok && parse(file.data, doc, &why)) {
         m_doc = doc;
         m_loaded = true;
         return true;
@@ -77,14 +72,42 @@ bool FaultLog::load()
     const QString aside = m_path + unreadableSuffix();
     QFile::remove(aside);
     const bool kept = QFile::rename(m_path, aside);
-    qDebug().noquote() << "fault log" << m_path << "could not be read"
-                       << (parsed         ? QStringLiteral("(no SUBSYSTEM root)")
-                               : line > 0 ? QStringLiteral("(%1, line %2)").arg(error).arg(line)
-                                          : QStringLiteral("(%1)").arg(error))
+    qDebug().noquote() << "fault log" << m_path << "could not be read" << QStringLiteral("(%1)").arg(why)
                        << (kept ? QStringLiteral("- kept as %1, a new log is started").arg(aside)
                                 : QStringLiteral("- a new log is started"));
     startEmpty();
     return true;
+}
+
+bool FaultLog::parse(const QByteArray& data, QDomDocument& doc, QString* problem)
+{
+    QString error;
+    int line = 0;
+    // Three levels deep; a deeper document is refused before the tree is
+    // built (one nested far enough would hold the window for minutes).
+    if (!platform::xmlWithinDepth(data, kMaxLogDepth, &error)) {
+        *problem = error;
+        return false;
+    }
+    if (!doc.setContent(data, &error, &line)) {
+        *problem = line > 0 ? QStringLiteral("%1, line %2").arg(error).arg(line) : error;
+        return false;
+    }
+    if (doc.documentElement().tagName() != kRoot) {
+        *problem = QStringLiteral("no SUBSYSTEM root");
+        return false;
+    }
+    return true;
+}
+
+QString FaultLog::readProblem(const QString& path)
+{
+    const platform::FileRead file = platform::readRegularFile(path, kMaxLogBytes);
+    if (file.status != platform::ReadStatus::Ok)
+        return file.problem.isEmpty() ? QStringLiteral("cannot be read") : file.problem;
+    QDomDocument doc;
+    QString why;
+    return parse(file.data, doc, &why) ? QString() : why;
 }
 
 bool FaultLog::write()

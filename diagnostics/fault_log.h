@@ -47,7 +47,15 @@ public:
 
     static QString unreadableSuffix() { return QStringLiteral(".unreadable"); }
 
+    // Whether the file at `path` is a log this class takes as it is (a
+    // regular file within the size and depth limits, with the SUBSYSTEM
+    // root): "" when it is, else why not. A missing file is not one.
+    static QString readProblem(const QString& path);
+
 private:
+    // The log in `data`: true and the document, or false and why not.
+    static bool parse(const QByteArray& data, QDomDocument& doc, QString* problem);
+
     bool load();
     bool write();
     void startEmpty();

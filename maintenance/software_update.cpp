@@ -6,13 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStorageInfo>
 #include <QTemporaryFile>
+#include <QUrl>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "maintenance/transfer_check.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/program_version.h"
@@ -167,6 +171,9 @@ int removeCopyLeftovers(const QString& root)
     Layout layout;
     layout.root = root;
     const QString mount = QDir::cleanPath(layout.mountPoint()); // a stick's files are not ours
+    // Nor the transfer's: finishInterruptedTransfer completes or removes what
+    // it holds, and a staged file must not go before its journal is done.
+    const QString transfer = transferFolder(root);
     int removed = 0;
     // Depth-first with an explicit stack, as deep as a transfer may write.
     struct Folder {
@@ -182,7 +189,8 @@ int removeCopyLeftovers(const QString& root)
             if (e.isSymLink())
                 continue;
             if (e.isDir()) {
-                if (f.depth < 17 && QDir::cleanPath(e.filePath()) != mount)
+                const QString dir = QDir::cleanPath(e.filePath());
+                if (f.depth < 17 && dir != mount && dir != transfer)
                     todo.append({e.filePath(), f.depth + 1});
             } else if (e.isFile() && leftover.match(e.fileName()).hasMatch() && QFile::remove(e.filePath())) {
                 ++removed;
@@ -531,41 +539,33 @@ void SoftwareUpdate::logUpdate(const QString& action, const QString& from, const
 
 // ----------------------------------------------------------------- data transfer
 
-TransferResult SoftwareUpdate::transferData()
+QString transferFolder(const QString& root)
 {
-    TransferResult r;
-    if (!stickPresent()) {
-        r.outcome = Outcome::NoStick;
-        return r;
-    }
-    if (!mount("mount ")) {
-        r.outcome = Outcome::CannotMount;
-        return r;
-    }
-    const QString package = m_layout.stickPackage();
-    const QFileInfo qimNew(m_layout.mountPoint() + QStringLiteral("/qim_new"));
-    if (qimNew.isSymLink() || QFileInfo(package).isSymLink()) {
-        r.failed << FileFailure{QStringLiteral("qim_new/zav_new"), QT_TRANSLATE_NOOP("QObject", "refused: a link")};
-    } else if (QFileInfo(package).isDir()) {
-        const QString file = m_layout.root + QStringLiteral("/file");
-        copyFolder(QStringLiteral("fault"), file, r);
-        copyFolder(QStringLiteral("master"), file, r);
-        copyFolder(QStringLiteral("micview"), file, r);
-        copyFolder(QStringLiteral("img"), m_layout.root, r);
-    }
-    if (!r.failed.isEmpty())
-        r.outcome = Outcome::Failed;
-    else if (QFileInfo(package).isDir())
-        r.outcome = Outcome::Done;
-    unmount();
-    platform::runShellFor(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'),
-                          kCommandTimeoutMs);
-    for (const FileFailure& f : r.failed)
-        qDebug().noquote() << "not transferred:" << f.file << "-" << f.reason;
-    return r;
+    return QDir::cleanPath(root) + QStringLiteral("/.transfer");
+}
+
+QString stagingFolder(const QString& root)
+{
+    return transferFolder(root) + QStringLiteral("/stage");
+}
+
+QString transferJournal(const QString& root)
+{
+    return transferFolder(root) + QStringLiteral("/commit");
 }
 
 namespace {
+
+const char* const kPackage = "qim_new/zav_new";
+const QByteArray kJournalHeader = QByteArrayLiteral("DDU data transfer 1");
+// No journal of a transfer comes near this (a path a line).
+constexpr qint64 kMaxJournalBytes = 16 * 1024 * 1024;
+
+bool existsOrLink(const QString& path)
+{
+    const QFileInfo f(path);
+    return f.exists() || f.isSymLink();
+}
 
 // True when `dir` exists and lies inside `root` once links are resolved.
 bool insideRoot(const QString& dir, const QString& root)
@@ -576,14 +576,70 @@ bool insideRoot(const QString& dir, const QString& root)
         (canonicalDir == canonicalRoot || canonicalDir.startsWith(canonicalRoot + QLatin1Char('/')));
 }
 
+// The nearest entry on the way to `dir` that exists, `dir` itself when it
+// does (a link that leads nowhere counts: nothing can be made in its place).
+QString nearestExisting(const QString& dir)
+{
+    QString existing = dir;
+    while (!existsOrLink(existing) && existing.size() > 1)
+        existing = QFileInfo(existing).path();
+    return existing;
+}
+
+bool sameDisk(const QString& a, const QString& b)
+{
+    struct stat sa, sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+        sa.st_dev == sb.st_dev;
+}
+
+// Why the folder `dir` below `root` cannot take the files of a transfer, or
+// nullptr: the nearest existing folder on its way must be a folder inside the
+// root (not a link leading out of it) on the root's disk, where a rename from
+// the staging folder is possible. Nothing is created.
+const char* folderProblem(const QString& dir, const QString& root)
+{
+    const QString existing = nearestExisting(dir);
+    if (!insideRoot(existing, root) || !QFileInfo(existing).isDir())
+        return QT_TRANSLATE_NOOP("QObject", "target folder outside the DDU data");
+    if (!sameDisk(existing, root))
+        return QT_TRANSLATE_NOOP("QObject", "target folder on another disk");
+    return nullptr;
+}
+
 // Creates the folder `dir` below `root`, refusing to create anything when the
 // nearest existing folder on its way lies outside the root (a link).
 bool prepareFolder(const QString& dir, const QString& root)
 {
-    QString existing = dir;
-    while (!QFileInfo::exists(existing) && existing.size() > 1)
-        existing = QFileInfo(existing).path();
-    return insideRoot(existing, root) && QDir().mkpath(dir) && insideRoot(dir, root);
+    return insideRoot(nearestExisting(dir), root) && QDir().mkpath(dir) && insideRoot(dir, root);
+}
+
+// Removes `path` and, when it is a folder (not a link to one), everything in
+// it; links are removed, never followed. Returns how many files (and links)
+// went.
+int removeTree(const QString& path)
+{
+    const QFileInfo f(path);
+    if (f.isSymLink() || !f.isDir())
+        return QFile::remove(path) ? 1 : 0;
+    int removed = 0;
+    const QFileInfoList entries =
+        QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& e : entries)
+        removed += removeTree(e.filePath());
+    QDir().rmdir(path);
+    return removed;
+}
+
+// Syncs `dir` and every folder below it (not following links): the entries
+// of files and folders made there survive a power cut.
+void syncTree(const QString& dir)
+{
+    const QFileInfoList folders = QDir(dir).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& f : folders)
+        if (!f.isSymLink())
+            syncTree(f.filePath());
+    syncDirectory(dir);
 }
 
 // Names in `folder` that cannot be represented as text (bytes that are not
@@ -609,10 +665,241 @@ QStringList unreadableNames(const QString& folder)
 const QFileDevice::Permissions kDataFileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
     QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
+// ----- the journal
+
+QByteArray journalText(const QStringList& targets)
+{
+    QByteArray text = kJournalHeader + '\n';
+    for (const QString& t : targets)
+        text += QUrl::toPercentEncoding(t, QByteArrayLiteral("/")) + '\n';
+    return text + "end " + QByteArray::number(targets.size()) + '\n';
+}
+
+// Writes the journal atomically and durably: a temporary file, synced,
+// renamed, the folder synced. (Not platform::saveFile: the transfer runs on
+// a thread of its own, and that one shares a test switch with the window.)
+bool writeJournal(const QString& path, const QStringList& targets)
+{
+    const QByteArray text = journalText(targets);
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.flush() || ::fsync(f.handle()) != 0 ||
+        !f.commit())
+        return false;
+    syncDirectory(QFileInfo(path).path());
+    return true;
+}
+
+// The files a journal lists (paths below the root); false for anything this
+// program did not write: a wrong header or count, an empty or absolute path,
+// one that climbs with "..", or one outside file/ and img/.
+bool readJournal(const QString& path, QStringList* targets)
+{
+    const platform::FileRead file = platform::readRegularFile(path, kMaxJournalBytes);
+    if (file.status != platform::ReadStatus::Ok || !file.data.endsWith('\n'))
+        return false;
+    QList<QByteArray> lines = file.data.split('\n');
+    lines.removeLast(); // after the last line end
+    if (lines.size() < 2 || lines.first() != kJournalHeader ||
+        lines.last() != "end " + QByteArray::number(lines.size() - 2))
+        return false;
+    for (int i = 1; i + 1 < lines.size(); ++i) {
+        const QString target = QUrl::fromPercentEncoding(lines[i]);
+        const QString first = target.section(QLatin1Char('/'), 0, 0);
+        if (safeTarget(QStringLiteral("/"), target).isEmpty() || QDir::cleanPath(target) != target ||
+            (first != QLatin1String("file") && first != QLatin1String("img")))
+            return false;
+        targets->append(target);
+    }
+    return true;
+}
+
+// ----- the switch
+
+struct Switch {
+    int renamed = 0;
+    QStringList failed; // targets not replaced
+    bool cut = false;   // stopped as by a power cut (tests)
+};
+
+// Renames every staged file of `targets` still in the staging folder over its
+// target below `root` (making its folder), then syncs the folders renamed
+// into. A staged file that is gone was renamed before. `stopAfter` >= 0
+// stops after that many renames as a power cut would (tests).
+Switch switchStaged(const QString& root, const QStringList& targets, int stopAfter)
+{
+    Switch s;
+    const QString stage = stagingFolder(root);
+    QStringList folders;
+    for (const QString& target : targets) {
+        if (stopAfter >= 0 && s.renamed == stopAfter) {
+            s.cut = true;
+            return s;
+        }
+        const QString from = stage + QLatin1Char('/') + target;
+        if (!existsOrLink(from))
+            continue;
+        const QString to = QDir::cleanPath(root) + QLatin1Char('/') + target;
+        const QString folder = QFileInfo(to).path();
+        if (!prepareFolder(folder, root) ||
+            ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+            s.failed << target;
+            continue;
+        }
+        ++s.renamed;
+        // The folder renamed into, and those made on the way to it.
+        const QString top = QDir::cleanPath(root);
+        for (QString f = folder; f.size() > top.size() && !folders.contains(f); f = QFileInfo(f).path())
+            folders << f;
+    }
+    if (stopAfter >= 0 && s.renamed == stopAfter) {
+        s.cut = true; // after the last rename, before the journal goes
+        return s;
+    }
+    for (const QString& folder : folders)
+        syncDirectory(folder);
+    if (!folders.isEmpty())
+        syncDirectory(root);
+    return s;
+}
+
+// Ends a switch: the journal goes first (from then on the next start has
+// nothing to complete), then the staging folder.
+void closeTransfer(const QString& root)
+{
+    QFile::remove(transferJournal(root));
+    syncDirectory(transferFolder(root));
+    removeTree(transferFolder(root));
+}
+
 } // namespace
 
-// Copies the package folder `name` (if the stick has it) into `targetBase`/name.
-void SoftwareUpdate::copyFolder(const QString& name, const QString& targetBase, TransferResult& r)
+int finishInterruptedTransfer(const QString& root)
+{
+    const QString folder = transferFolder(root);
+    const QFileInfo f(folder);
+    if (!f.exists() && !f.isSymLink())
+        return 0;
+    if (f.isSymLink() || !f.isDir()) { // never ours: removed, not followed
+        QFile::remove(folder);
+        qDebug().noquote() << "removed" << folder << "(not a folder of the data transfer)";
+        return 0;
+    }
+    const QString journal = transferJournal(root);
+    if (!existsOrLink(journal)) {
+        const int removed = removeTree(folder);
+        qDebug().noquote() << "removed" << removed
+                           << "staged file(s) of a data transfer cut before its switch; the old files stay";
+        return removed;
+    }
+    QStringList targets;
+    if (!readJournal(journal, &targets)) {
+        const int removed = removeTree(folder);
+        qDebug().noquote() << "the journal of an interrupted data transfer cannot be read; removed" << removed
+                           << "staged file(s)";
+        return removed;
+    }
+    const Switch s = switchStaged(root, targets, -1);
+    closeTransfer(root);
+    qDebug().noquote() << "completed an interrupted data transfer:" << s.renamed << "file(s) renamed into place,"
+                       << targets.size() << "in its journal";
+    for (const QString& t : s.failed)
+        qDebug().noquote() << "not installed:" << t;
+    return s.renamed;
+}
+
+TransferResult SoftwareUpdate::transferData()
+{
+    TransferResult r;
+    if (!stickPresent()) {
+        r.outcome = Outcome::NoStick;
+        return r;
+    }
+    if (!mount("mount ")) {
+        r.outcome = Outcome::CannotMount;
+        return r;
+    }
+    const QString package = m_layout.stickPackage();
+    const QFileInfo qimNew(m_layout.mountPoint() + QStringLiteral("/qim_new"));
+    if (qimNew.isSymLink() || QFileInfo(package).isSymLink()) {
+        r.failed << FileFailure{QLatin1String(kPackage), QT_TRANSLATE_NOOP("QObject", "refused: a link")};
+    } else if (QFileInfo(package).isDir()) {
+        installPackage(r);
+    }
+    if (!r.failed.isEmpty())
+        r.outcome = Outcome::Failed;
+    else if (QFileInfo(package).isDir())
+        r.outcome = Outcome::Done;
+    unmount();
+    platform::runShellFor(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'),
+                          kCommandTimeoutMs);
+    for (const FileFailure& f : r.failed) {
+        const QString reason = QString::fromLatin1(f.reason);
+        qDebug().noquote() << "not transferred:" << f.file << "-"
+                           << (f.arg.isEmpty() || !reason.contains(QLatin1String("%1")) ? reason : reason.arg(f.arg));
+    }
+    return r;
+}
+
+void SoftwareUpdate::installPackage(TransferResult& r)
+{
+    const QString root = m_layout.root;
+    // A transfer cut earlier and not completed at start (it is, normally):
+    // its set is completed or dropped before this one is staged.
+    finishInterruptedTransfer(root);
+
+    QList<Item> plan;
+    planFolder(QStringLiteral("fault"), QStringLiteral("file"), plan, r);
+    planFolder(QStringLiteral("master"), QStringLiteral("file"), plan, r);
+    planFolder(QStringLiteral("micview"), QStringLiteral("file"), plan, r);
+    planFolder(QStringLiteral("img"), QString(), plan, r);
+    if (!r.failed.isEmpty() || plan.isEmpty())
+        return; // refused before anything was copied, or nothing to copy
+
+    const bool staged = stage(plan, r);
+    const QString stageFolder = stagingFolder(root);
+    if (staged) {
+        for (const Item& item : plan)
+            if (const Refusal refused = checkDataFile(stageFolder + QLatin1Char('/') + item.target, item.target))
+                r.failed << FileFailure{item.name, refused.reason, refused.arg};
+    }
+    const bool cutBeforeJournal = m_powerCut != kNoPowerCut && m_powerCut < 0;
+    if (!staged || !r.failed.isEmpty() || cutBeforeJournal) {
+        if (cutBeforeJournal && r.failed.isEmpty())
+            r.failed << FileFailure{QLatin1String(kPackage), QT_TRANSLATE_NOOP("QObject", "copy incomplete")};
+        else
+            removeTree(transferFolder(root)); // nothing installed
+        return;
+    }
+
+    QStringList targets;
+    for (const Item& item : plan)
+        targets << item.target;
+    // Every staged file must be found after a power cut once the journal
+    // names it: the folders made for them are synced first.
+    syncTree(transferFolder(root));
+    syncDirectory(root);
+    if (!writeJournal(transferJournal(root), targets)) {
+        removeTree(transferFolder(root));
+        r.failed << FileFailure{QLatin1String(kPackage), QT_TRANSLATE_NOOP("QObject", "cannot write on the DDU")};
+        return;
+    }
+    const Switch s = switchStaged(root, targets, m_powerCut == kNoPowerCut ? -1 : m_powerCut);
+    if (s.cut) {
+        r.failed << FileFailure{QLatin1String(kPackage), QT_TRANSLATE_NOOP("QObject", "copy incomplete")};
+        return; // journal and staged files left as the power failing would
+    }
+    closeTransfer(root);
+    r.copied = s.renamed;
+    for (const Item& item : plan)
+        if (s.failed.contains(item.target))
+            r.failed << FileFailure{item.name, QT_TRANSLATE_NOOP("QObject", "cannot replace the old file")};
+    r.partly = !r.failed.isEmpty();
+}
+
+// Lists the files of the package folder `name` (if the stick has it), to go
+// into `targetBase`/name below the root.
+void SoftwareUpdate::planFolder(const QString& name, const QString& targetBase, QList<Item>& plan,
+                                TransferResult& r) const
 {
     const QFileInfo src(m_layout.stickPackage() + QLatin1Char('/') + name);
     if (!src.exists() && !src.isSymLink())
@@ -623,41 +910,44 @@ void SoftwareUpdate::copyFolder(const QString& name, const QString& targetBase, 
                                                 : QT_TRANSLATE_NOOP("QObject", "refused: not a folder")};
         return;
     }
-    copyTree(src.filePath(), safeTarget(targetBase, name), name, m_layout.root, 0, r);
+    planTree(src.filePath(), targetBase.isEmpty() ? name : targetBase + QLatin1Char('/') + name, name, 0, plan, r);
 }
 
-void SoftwareUpdate::copyTree(const QString& source, const QString& target, const QString& rel, const QString& base,
-                              int depth, TransferResult& r)
+// `target` and the targets listed are paths below the root; every refusal is
+// collected, so that one look at the stick tells all that is wrong on it.
+void SoftwareUpdate::planTree(const QString& source, const QString& target, const QString& name, int depth,
+                              QList<Item>& plan, TransferResult& r) const
 {
     const int kMaxDepth = 16;
     if (depth > kMaxDepth) {
-        r.failed << FileFailure{rel, QT_TRANSLATE_NOOP("QObject", "refused: folders nested too deep")};
+        r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: folders nested too deep")};
         return;
     }
-    if (!prepareFolder(target, base)) {
-        r.failed << FileFailure{rel, QT_TRANSLATE_NOOP("QObject", "target folder outside the DDU data")};
+    const QString root = QDir::cleanPath(m_layout.root);
+    if (const char* problem = folderProblem(root + QLatin1Char('/') + target, root)) {
+        r.failed << FileFailure{name, problem};
         return;
     }
     for (const QString& bad : unreadableNames(source))
-        r.failed << FileFailure{rel + QLatin1Char('/') + bad,
+        r.failed << FileFailure{name + QLatin1Char('/') + bad,
                                 QT_TRANSLATE_NOOP("QObject", "refused: name not readable")};
     const QFileInfoList entries =
         QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& e : entries) {
-        const QString name = rel + QLatin1Char('/') + e.fileName();
+        const QString entry = name + QLatin1Char('/') + e.fileName();
         const QString to = safeTarget(target, e.fileName());
         if (to.isEmpty()) {
-            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: name leads outside")};
+            r.failed << FileFailure{entry, QT_TRANSLATE_NOOP("QObject", "refused: name leads outside")};
         } else if (e.isSymLink()) {
-            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: a link")};
+            r.failed << FileFailure{entry, QT_TRANSLATE_NOOP("QObject", "refused: a link")};
         } else if (e.isDir()) {
-            copyTree(e.filePath(), to, name, base, depth + 1, r);
+            planTree(e.filePath(), to, entry, depth + 1, plan, r);
         } else if (!e.isFile()) {
-            r.failed << FileFailure{name, QT_TRANSLATE_NOOP("QObject", "refused: not a file")};
-        } else if (const CopyResult c = copyVerified(e.filePath(), to, kDataFileMode, m_open); c.ok) {
-            ++r.copied;
+            r.failed << FileFailure{entry, QT_TRANSLATE_NOOP("QObject", "refused: not a file")};
+        } else if (const QFileInfo old(root + QLatin1Char('/') + to); old.isDir() && !old.isSymLink()) {
+            r.failed << FileFailure{entry, QT_TRANSLATE_NOOP("QObject", "cannot replace the old file")};
         } else {
-            r.failed << FileFailure{name, c.reason};
+            plan << Item{e.filePath(), entry, to, e.size()};
         }
     }
 }
@@ -717,6 +1007,42 @@ ExportResult SoftwareUpdate::exportFiles(const QList<ExportFile>& files, const Q
     return r;
 }
 
+// Copies every file of `plan` into the staging folder, each checked; stops at
+// the first that fails (nothing will be installed then).
+bool SoftwareUpdate::stage(const QList<Item>& plan, TransferResult& r)
+{
+    const QString root = m_layout.root;
+    qint64 total = 0;
+    for (const Item& item : plan)
+        total += item.size;
+    const QStorageInfo disk(root);
+    if (disk.isValid() && disk.bytesAvailable() < total) {
+        r.failed << FileFailure{QLatin1String(kPackage), QT_TRANSLATE_NOOP("QObject", "not enough space on the DDU")};
+        return false;
+    }
+    removeTree(transferFolder(root)); // (finishInterruptedTransfer left none)
+    const QString stageFolder = stagingFolder(root);
+    int files = 0;
+    qint64 bytes = 0;
+    for (const Item& item : plan) {
+        const QString to = stageFolder + QLatin1Char('/') + item.target;
+        if (!QDir().mkpath(QFileInfo(to).path())) {
+            r.failed << FileFailure{item.name, QT_TRANSLATE_NOOP("QObject", "cannot write on the DDU")};
+            return false;
+        }
+        const CopyResult c = copyVerified(item.source, to, kDataFileMode, m_open);
+        if (!c.ok) {
+            r.failed << FileFailure{item.name, c.reason};
+            return false;
+        }
+        ++files;
+        bytes += QFileInfo(to).size();
+        if (m_progress)
+            m_progress(files, bytes);
+    }
+    return true;
+}
+
 // ----------------------------------------------------------------- status texts
 
 QString SoftwareUpdate::statusText(const ProgramResult& r)
@@ -746,6 +1072,12 @@ QString SoftwareUpdate::statusText(const ExportResult& r)
         .arg(r.folder);
 }
 
+QString SoftwareUpdate::reasonText(const FileFailure& f)
+{
+    const QString text = platform::translated(f.reason);
+    return f.arg.isEmpty() || !text.contains(QLatin1String("%1")) ? text : text.arg(f.arg);
+}
+
 QString SoftwareUpdate::statusText(const TransferResult& r)
 {
     switch (r.outcome) {
@@ -755,11 +1087,18 @@ QString SoftwareUpdate::statusText(const TransferResult& r)
     case Outcome::Done: return QObject::tr("'Files Transferred to DDU\n%1 files copied").arg(r.copied);
     case Outcome::Failed: break;
     }
+    // Three short lines: what happened, the file, why.
     const FileFailure& first = r.failed.first();
-    return QObject::tr("File transfer failed: %1 copied,\n%2 not copied, e.g. %3:\n%4")
-        .arg(r.copied)
+    if (r.partly)
+        return QObject::tr("Transfer incomplete: %1 replaced,\n%2 not, e.g. %3:\n%4")
+            .arg(r.copied)
+            .arg(r.failed.size())
+            .arg(first.file, reasonText(first));
+    if (r.failed.size() == 1)
+        return QObject::tr("Nothing installed, the old files stay:\n%1\n%2").arg(first.file, reasonText(first));
+    return QObject::tr("Nothing installed: %1 files refused, e.g.\n%2\n%3")
         .arg(r.failed.size())
-        .arg(first.file, platform::translated(first.reason));
+        .arg(first.file, reasonText(first));
 }
 
 } // namespace update

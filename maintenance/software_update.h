@@ -4,14 +4,38 @@
 // files are copied by the program itself, each one checked before it
 // replaces anything:
 //
-// - every file is written under a temporary name in its target folder, synced,
-//   read back and compared with what was read from the stick (size and
-//   SHA-256), and only then renamed over the old file. A pulled stick, a full
-//   disk or a power cut leaves the old file as it was;
+// - every file is written under a temporary name, synced, read back and
+//   compared with what was read from the stick (size and SHA-256), and only
+//   then renamed into place. A pulled stick, a full disk or a power cut leaves
+//   the old file as it was;
 // - nothing on the stick reaches a shell: the commands name only the device,
 //   the mount point and the data root;
 // - links on the stick are refused, and no file is written outside its
 //   target folder under the data root.
+//
+// The data transfer replaces the data files as one set: old set or new set,
+// never a mix of both.
+//
+// 1. Every file of the package is copied as above into the staging folder
+//    <root>/.transfer/stage/<its path below the root> (the same disk as its
+//    target, so that the switch is a rename).
+// 2. Each staged file is read by the program's own reader (transfer_check.h).
+//    When one is refused, or one could not be copied, nothing is installed:
+//    the staging folder goes.
+// 3. The journal <root>/.transfer/commit is written (atomically, synced):
+//
+//      DDU data transfer 1
+//      file/master/DDU.xml              one line per staged file, its path
+//      img/rms/led.png                  below the root, percent-encoded
+//      end 2                            the number of files
+//
+//    then every staged file is renamed over its target, the target folders
+//    are synced, and the journal and the staging folder are removed.
+//
+// A power cut before the journal is whole leaves the old set and a staging
+// folder that the next start removes; one after it leaves a journal that the
+// next start completes (finishInterruptedTransfer: the staged files still
+// there are renamed into place).
 
 #include <QDateTime>
 #include <QFileDevice>
@@ -80,9 +104,23 @@ QString programVersionOf(const QString& path);
 // Removes the temporary files a copy leaves when the power goes between its
 // write and its rename (".<name>.new-" and six letters or digits, beside the
 // file it was to replace) anywhere below the data root `root`, except below
-// the stick's mount point; links are not followed.
-// Returns how many it removed.
+// the stick's mount point and the transfer's folder (its staged files belong
+// to finishInterruptedTransfer, which removes whatever is left there); links
+// are not followed. Returns how many it removed.
 int removeCopyLeftovers(const QString& root);
+
+// The transfer's folder below the data root `root`, its staging folder and
+// its journal (see above).
+QString transferFolder(const QString& root);
+QString stagingFolder(const QString& root);
+QString transferJournal(const QString& root);
+
+// Completes or undoes a transfer cut by a power failure, at start before any
+// data file is read: with a whole journal, the staged files still there are
+// renamed over their targets; without one, the staged files are removed.
+// Either way the transfer's folder goes. Returns how many files it renamed
+// (journal) or removed (no journal); tells what it did on the debug stream.
+int finishInterruptedTransfer(const QString& root);
 
 // `relative` (a path below a target folder, as found on the stick) under
 // `base`; empty when it is absolute, empty, or climbs out with "..".
@@ -119,12 +157,17 @@ struct ProgramCheck {
 struct FileFailure {
     QString file;       // below qim_new/zav_new, e.g. "master/DDU.xml"
     const char* reason; // translation key
+    QString arg = {};   // fills "%1" of the reason (a line number), when it has one
 };
 
 struct TransferResult {
     Outcome outcome = Outcome::NotFound;
-    int copied = 0;
+    int copied = 0; // files installed
     QList<FileFailure> failed;
+    // Failed while switching to the new set (a rename refused after the
+    // checks): `copied` files of the set are new, the failed ones old.
+    // Otherwise a failed transfer installed nothing.
+    bool partly = false;
 };
 
 // One file an export writes on the stick: its name and how its bytes are
@@ -149,6 +192,13 @@ public:
     explicit SoftwareUpdate(Layout layout = Layout::unit());
 
     void setSourceOpener(SourceOpener open) { m_open = std::move(open); }
+    // Called on the transfer's thread after each file copied into the staging
+    // folder, with the files and bytes copied so far.
+    void setProgress(std::function<void(int files, qint64 bytes)> f) { m_progress = std::move(f); }
+    // Tests: the next transfer stops as a power cut would, with all it wrote
+    // left as it is: before the journal (`renames` < 0), or after the journal
+    // and that many renames.
+    void cutPowerDuringSwitch(int renames) { m_powerCut = renames; }
     const Layout& layout() const { return m_layout; }
     // Called from the thread the work runs on with the bytes of the program
     // copied so far and its size.
@@ -168,8 +218,9 @@ public:
     // changed after checkProgram) installs nothing.
     ProgramResult updateProgram(const std::optional<QString>& expectedVersion = std::nullopt);
 
-    // Mounts the stick, copies the folders fault, master, micview (into
-    // <root>/file/) and img (into <root>/) of qim_new/zav_new, unmounts it.
+    // Mounts the stick, installs the folders fault, master, micview (into
+    // <root>/file/) and img (into <root>/) of qim_new/zav_new as one set (see
+    // above), unmounts it. Touches no widget: may run on a worker thread.
     TransferResult transferData();
 
     // Mounts the stick, writes `files` into a new folder ddu_logs/<time>
@@ -182,6 +233,8 @@ public:
     static QString statusText(const ProgramResult& r);
     static QString statusText(const TransferResult& r);
     static QString statusText(const ExportResult& r);
+    // Why a file failed, translated, its line number filled in.
+    static QString reasonText(const FileFailure& f);
     // Whether the status line shows the result as an error (red).
     static bool isError(Outcome outcome)
     {
@@ -194,18 +247,31 @@ public:
     static constexpr int kCommandTimeoutMs = 15000;
 
 private:
+    // One file of a transfer.
+    struct Item {
+        QString source; // on the stick
+        QString name;   // below qim_new/zav_new, for the reports
+        QString target; // below the data root, e.g. "file/master/DDU.xml"
+        qint64 size = 0;
+    };
+
     bool mount(const char* command);
     void unmount();
     const char* stickProgramProblem() const;
     ProgramResult installProgram(const QString& fromVersion, const QString& toVersion);
     void logUpdate(const QString& action, const QString& from, const QString& to, const QString& result) const;
-    void copyFolder(const QString& name, const QString& targetBase, TransferResult& r);
-    void copyTree(const QString& source, const QString& target, const QString& rel, const QString& base, int depth,
-                  TransferResult& r);
+    void installPackage(TransferResult& r);
+    void planFolder(const QString& name, const QString& targetBase, QList<Item>& plan, TransferResult& r) const;
+    void planTree(const QString& source, const QString& target, const QString& name, int depth, QList<Item>& plan,
+                  TransferResult& r) const;
+    bool stage(const QList<Item>& plan, TransferResult& r);
 
     Layout m_layout;
     SourceOpener m_open;
     std::function<void(qint64, qint64)> m_programProgress;
+    std::function<void(int, qint64)> m_progress;
+    int m_powerCut = kNoPowerCut;
+    static constexpr int kNoPowerCut = -1000;
 };
 
 } // namespace update

@@ -16,7 +16,7 @@
 #                       that broke off (refused as incomplete, old program kept)
 #     --no-data         no data folders (qim_new/zav_new) on the stick
 #     --bad-data        the data folders also hold a link leading out of the stick
-#                       (refused and reported; the other files are still copied)
+#                       (refused and reported; nothing of the data is installed)
 #     --old-program     also installs a stand-in "old program" as <root>/ZAV_DDU_LU
 #                       when there is none, so a failed update can be seen to keep it
 #     --pull            removes the stick folder and the device file (stick pulled)
@@ -93,7 +93,7 @@ if [ "$WITH_DATA" = yes ]; then
   done
   [ "$CONFIG" = yes ] && cp data/master/DDU.xml "$PKG/master/"
   cp build/root/file/micview/*.xml "$PKG/micview/" 2>/dev/null || true
-  printf '<?xml version="1.0" encoding="UTF-8"?>\n<Table/>\n' > "$PKG/fault/zav_MessagesVCU_temp.xml"
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<SUBSYSTEM/>\n' > "$PKG/fault/zav_MessagesVCU_temp.xml"
   cp -r build/root/img/. "$PKG/img/" 2>/dev/null || true
   if [ "$BAD" = yes ]; then
     ln -s /etc/passwd "$PKG/master/passwd"

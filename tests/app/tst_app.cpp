@@ -24,7 +24,9 @@
 #include "diagnostics/pixy_thread.h"
 #include "input/navigation.h"
 #include "maintenance/config_screen.h"
+#include "maintenance/ddu_config.h"
 #include "maintenance/maintenance_state.h"
+#include "maintenance/software_update.h"
 #include "maintenance/update_screen.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
@@ -228,6 +230,51 @@ private slots:
             QVERIFY2(QFile::exists(m_root.filePath(name)), qPrintable(name));
             QFile::remove(m_root.filePath(name));
         }
+    }
+
+    // A data transfer cut by a power failure is settled before the window
+    // reads a data file: with its journal written, the new configuration is
+    // the one read; without, the old one, and nothing of the transfer stays.
+    void interruptedTransferSettledBeforeTheConfigurationIsRead_data()
+    {
+        QTest::addColumn<int>("renamesBeforeTheCut"); // -1: before the journal
+        QTest::addColumn<int>("cab");                 // the cab the window reads
+        QTest::newRow("journal written") << 0 << 2;
+        QTest::newRow("no journal") << -1 << 1;
+    }
+
+    void interruptedTransferSettledBeforeTheConfigurationIsRead()
+    {
+        QFETCH(int, renamesBeforeTheCut);
+        QFETCH(int, cab);
+        const auto configWithCab = [](int c) {
+            config::DduConfig d;
+            d.cab = c;
+            config::applyStoredDefaults(d);
+            return config::formatConfig(d);
+        };
+        const update::Layout layout{m_root.filePath("usb-device"), m_root.path()};
+        QVERIFY(QDir(m_root.path()).mkpath("file/master") && QDir().mkpath(layout.stickPackage() + "/master"));
+        for (const auto& [path, c] : {std::pair{m_root.filePath("file/master/DDU.xml"), 1},
+                                      std::pair{layout.stickPackage() + "/master/DDU.xml", 2}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(configWithCab(c)) > 0);
+        }
+        QFile device(layout.device);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        device.close();
+        update::SoftwareUpdate job(layout);
+        job.cutPowerDuringSwitch(renamesBeforeTheCut);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: "));
+        job.transferData();
+        QVERIFY(QFileInfo::exists(update::stagingFolder(m_root.path())));
+
+        auto w = makeWindow();
+        QCOMPARE(w->exchange.requests.Selected_CAB_Type.load(), cab);
+        QVERIFY(!QFileInfo::exists(update::transferFolder(m_root.path())));
+        QFile::remove(m_root.filePath("file/master/DDU.xml"));
+        QFile::remove(layout.device);
+        QVERIFY(QDir(m_root.filePath("file/pendrive/qim_new")).removeRecursively());
     }
 
     void screenResetHidesEveryScreen()

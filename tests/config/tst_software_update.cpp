@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "maintenance/ddu_config.h"
+#include "maintenance/logic/descriptor.h"
 #include "maintenance/software_update.h"
 #include "platform/program_version.h"
 #include "platform/update_log.h"
@@ -59,6 +62,111 @@ QMap<QString, QByteArray> snapshot(const QString& dir)
     return files;
 }
 
+// The files of a snapshot, without its folders.
+QMap<QString, QByteArray> filesOf(const QMap<QString, QByteArray>& snap)
+{
+    QMap<QString, QByteArray> files;
+    for (auto it = snap.begin(); it != snap.end(); ++it)
+        if (it.value() != "<dir>")
+            files.insert(it.key(), it.value());
+    return files;
+}
+
+QByteArray imageBytes(const char* format)
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QByteArray configBytes(int cab)
+{
+    config::DduConfig c;
+    c.cab = cab;
+    config::applyStoredDefaults(c);
+    return config::formatConfig(c);
+}
+
+// A package of the kind the unit takes: every file the program reads, each
+// as it reads it, and some it takes as they are. Paths below qim_new/zav_new.
+QMap<QString, QByteArray> goodPackage()
+{
+    return {
+        {"master/DDU.xml", configBytes(2)},
+        {"master/zav_port.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<Ports>
+    <Port_Details>
+        <Port_No>3100</Port_No>
+        <Port_Type>0</Port_Type>
+        <Fun_Code>4</Fun_Code>
+    </Port_Details>
+    <Port_Details>
+        <Port_No>3015</Port_No>
+        <Port_Type>1</Port_Type>
+        <Fun_Code>4</Fun_Code>
+    </Port_Details>
+</Ports>
+)"},
+        {"master/zav_descriptor.xml", descriptor::generate()},
+        {"master/zav_DDSMessages_details.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE DDSMessages>
+<DDSMessages>
+    <A_WAP_DDS>
+        <ProcessorName>FLG1</ProcessorName>
+        <STNR>1</STNR>
+        <SUB>Vehicle control</SUB>
+        <R_TEXT>Lifesign from FLG2 missing</R_TEXT>
+    </A_WAP_DDS>
+</DDSMessages>
+)"},
+        {"master/sets/a.xml", "<?xml version=\"1.0\"?>\n<Sets><Set name=\"a\"/></Sets>\n"},
+        {"master/notes.bin", randomBytes(70000)},
+        {"master/.hidden", "h"},
+        {"micview/1.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<Table>
+    <Signals_Count>
+        <Count_All>1</Count_All>
+    </Signals_Count>
+    <Signals>
+        <Signal_Telegram>FLG1-3110</Signal_Telegram>
+        <Signal_Name>FLG1_D50_XSpeedLoco</Signal_Name>
+        <Type>ANALOG</Type>
+        <Signal_Member>D50_XSpeedLoco</Signal_Member>
+        <Port>3110</Port>
+        <ByteOff>12</ByteOff>
+        <BitOff>0</BitOff>
+    </Signals>
+</Table>
+)"},
+        {"fault/zav_MessagesVCU_temp.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<SUBSYSTEM>
+    <Message>
+        <LocoType>1</LocoType>
+        <SubsystemNo>SS01:Main Power</SubsystemNo>
+        <Time>06/12/2026 18:13:25</Time>
+        <FaultCode>F0102P2</FaultCode>
+        <FaultMessage>line 1</FaultMessage>
+    </Message>
+</SUBSYSTEM>
+)"},
+        {"fault/fault_history.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<FaultHistory/>\n"},
+        {"fault/Driver_Details", "$,D1234,Rajdhani,1200,NDLS,HWH,06/12/2026 18:13:25,Delhi,NR,#\n"},
+        {"img/rms/led.png", imageBytes("PNG")},
+        {"img/rms/photo.jpg", imageBytes("JPEG")},
+        {"img/icons/arrow.bmp", imageBytes("BMP")},
+    };
+}
+
+// Where a package file goes below the data root.
+QString targetOf(const QString& packagePath)
+{
+    return packagePath.startsWith("img/") ? packagePath : "file/" + packagePath;
+}
+
 // A stick that breaks off after `limit` bytes: the rest reads as an error.
 class FailingDevice : public QIODevice {
 public:
@@ -99,6 +207,23 @@ class TestSoftwareUpdate : public QObject {
     QString root(const QString& rel) const { return m_layout.root + '/' + rel; }
     QString stick(const QString& rel) const { return m_layout.mountPoint() + '/' + rel; }
     QStringList shellLog() const { return QString::fromUtf8(readBytes(m_log)).split('\n', Qt::SkipEmptyParts); }
+    void putOnStick(const QMap<QString, QByteArray>& package)
+    {
+        for (auto it = package.begin(); it != package.end(); ++it)
+            QVERIFY(writeBytes(stick("qim_new/zav_new/" + it.key()), it.value()));
+    }
+    // An installed set for a transfer to replace, and files of the unit it
+    // leaves alone.
+    void putOldSet()
+    {
+        QVERIFY(writeBytes(root("file/master/DDU.xml"), configBytes(1)));
+        QVERIFY(writeBytes(root("file/master/zav_port.xml"), "<Ports/>"));
+        QVERIFY(writeBytes(root("file/micview/1.xml"), "<Table/>"));
+        QVERIFY(writeBytes(root("file/fault/Driver_Details"), "$,old,,,,,,,,#\n"));
+        QVERIFY(writeBytes(root("img/rms/led.png"), imageBytes("BMP")));
+        QVERIFY(writeBytes(root("file/master/kept.xml"), "kept"));
+        QVERIFY(writeBytes(root("lang/zav_hindi.qm"), "translation"));
+    }
     QStringList leftovers() const
     {
         return QDir(m_layout.root).entryList({".ZAV_DDU_LU.new-*"}, QDir::Files | QDir::Hidden);
@@ -349,83 +474,355 @@ private slots:
 
     void dataTransferred()
     {
-        const QMap<QString, QByteArray> package = {
-            {"fault/zav_MessagesVCU_temp.xml", "<faults/>"}, {"master/DDU.xml", "<Table/>"},
-            {"master/sets/a.xml", randomBytes(70000)},       {"micview/1.xml", "<set/>"},
-            {"img/rms/led.png", randomBytes(5000)},          {"master/.hidden", "h"},
-        };
-        for (auto it = package.begin(); it != package.end(); ++it)
-            QVERIFY(writeBytes(stick("qim_new/zav_new/" + it.key()), it.value()));
+        const QMap<QString, QByteArray> package = goodPackage();
+        putOnStick(package);
         QVERIFY(writeBytes(root("file/master/kept.xml"), "kept"));
         QVERIFY(writeBytes(root("file/master/DDU.xml"), "old"));
         update::SoftwareUpdate job(m_layout);
+        QList<QPair<int, qint64>> progress;
+        job.setProgress([&](int files, qint64 bytes) { progress.append({files, bytes}); });
         const update::TransferResult r = job.transferData();
         QCOMPARE(r.outcome, Outcome::Done);
         QCOMPARE(r.copied, package.size());
+        qint64 bytes = 0;
         for (auto it = package.begin(); it != package.end(); ++it) {
-            const QString to = it.key().startsWith("img/") ? root(it.key()) : root("file/" + it.key());
-            QCOMPARE(readBytes(to), it.value());
+            QCOMPARE(readBytes(root(targetOf(it.key()))), it.value());
+            bytes += it.value().size();
         }
         QCOMPARE(readBytes(root("file/master/kept.xml")), QByteArray("kept"));
         QCOMPARE(QFile::permissions(root("file/master/DDU.xml")) & 0x7777, QFileDevice::Permissions(0x6644));
-        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("'Files Transferred to DDU\n6 files copied"));
+        QVERIFY(!QFileInfo::exists(root(".transfer")));
+        // After each staged file: one more file, more bytes, up to the whole.
+        QCOMPARE(progress.size(), package.size());
+        for (int i = 0; i < progress.size(); ++i) {
+            QCOMPARE(progress[i].first, i + 1);
+            QVERIFY(progress[i].second > (i == 0 ? 0 : progress[i - 1].second));
+        }
+        QCOMPARE(progress.last().second, bytes);
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 QString("'Files Transferred to DDU\n%1 files copied").arg(package.size()));
         QCOMPARE(shellLog(),
                  (QStringList{"mount " + m_layout.device + ' ' + m_layout.mountPoint(),
                               "umount " + m_layout.mountPoint(), "chmod 0777 " + m_layout.root + '/'}));
     }
 
-    // One file that cannot be read: the others arrive, the transfer reports it
+    // The unit's own data files, as scripts/make-stick.sh puts them on a
+    // stick, pass the checks.
+    void shippedDataTransferred()
+    {
+        const QString source = qEnvironmentVariable("DDU_SOURCE_DIR");
+        if (source.isEmpty())
+            QSKIP("DDU_SOURCE_DIR not set (ctest sets it)");
+        QMap<QString, QByteArray> package;
+        for (const QString folder : {"master", "micview"}) {
+            QDirIterator it(source + "/data/" + folder, {"*.xml"}, QDir::Files);
+            while (it.hasNext()) {
+                const QFileInfo f(it.next());
+                package[folder + '/' + f.fileName()] = readBytes(f.filePath());
+            }
+        }
+        QVERIFY(package.contains("master/DDU.xml") && package.contains("micview/1.xml"));
+        package["master/zav_descriptor.xml"] = descriptor::generate();
+        package["fault/zav_MessagesVCU_temp.xml"] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SUBSYSTEM/>\n";
+        putOnStick(package);
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Done);
+        QCOMPARE(r.copied, package.size());
+    }
+
+    // A file the program would not read, and nothing is installed: the data
+    // root stays byte for byte, no staged file is left, the status names the
+    // file and why.
+    void refusedFileInstallsNothing_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        const QByteArray png = imageBytes("PNG");
+        // clang-format off
+        QTest::newRow("configuration not XML")
+            << "master/DDU.xml" << QByteArray("<Table>\n  <Loco_Details>\n    <CAB>1</VCU>\n")
+            << "not well-formed XML (line 3)";
+        QTest::newRow("cab 0")                << "master/DDU.xml" << configBytes(0) << "the cab is not 1 or 2";
+        QTest::newRow("cab 3")                << "master/DDU.xml" << configBytes(3) << "the cab is not 1 or 2";
+        QTest::newRow("no cab")               << "master/DDU.xml" << QByteArray("<Table><Loco_Details/></Table>")
+                                              << "the cab is not 1 or 2";
+        QTest::newRow("configuration nested") << "master/DDU.xml"
+                                              << QByteArray("<a>").repeated(40) + QByteArray("</a>").repeated(40)
+                                              << "not a DDU configuration";
+        QTest::newRow("descriptor not XML")
+            << "master/zav_descriptor.xml"
+            << QByteArray("<Descriptor>\n<Signal>\n<bit_off>0</byte_off>\n</Signal>\n</Descriptor>\n")
+            << "not well-formed XML (line 3)";
+        QTest::newRow("descriptor empty")     << "master/zav_descriptor.xml" << QByteArray(" \n") << "the file is empty";
+        QTest::newRow("port list not XML")
+            << "master/zav_port.xml" << QByteArray("<Ports>\n<Port_Details>\n<Port_No>3100</Port_No>\n</Ports>\n")
+            << "not well-formed XML (line 4)";
+        QTest::newRow("port list without ports")
+            << "master/zav_port.xml"
+            << QByteArray("<Ports><Port_Details><Port_No>0</Port_No><Fun_Code>9</Fun_Code></Port_Details></Ports>")
+            << "the port list names no port";
+        QTest::newRow("reference not XML")
+            << "master/zav_DDSMessages_details.xml" << QByteArray("<DDSMessages>\n<A_WAP_DDS>\n")
+            << "not well-formed XML (line 3)";
+        QTest::newRow("signal set not XML")   << "micview/1.xml" << QByteArray("two signals\n")
+                                              << "not well-formed XML (line 1)";
+        QTest::newRow("signal set empty")     << "micview/temp.xml" << QByteArray() << "the file is empty";
+        QTest::newRow("fault log of another kind")
+            << "fault/zav_MessagesVCU_temp.xml" << QByteArray("<faults/>") << "not a fault log of the DDU";
+        QTest::newRow("fault history of another kind")
+            << "fault/fault_history.xml"
+            << QByteArray("<FaultHistory><Event><Kind>boom</Kind></Event></FaultHistory>")
+            << "not a fault history of the DDU";
+        QTest::newRow("driver details")       << "fault/Driver_Details" << QByteArray("D1234 Rajdhani\n")
+                                              << "not a driver details line";
+        QTest::newRow("other XML not XML")    << "master/sets/a.xml" << QByteArray("<?xml version=\"1.0\"?>\n<a>\n<b></a>")
+                                              << "not well-formed XML (line 3)";
+        QTest::newRow("image not an image")   << "img/rms/led.png" << QByteArray("no picture\n").repeated(500)
+                                              << "not a PNG, JPEG or BMP image";
+        QTest::newRow("image of another kind") << "img/rms/led.png" << imageBytes("PPM")
+                                               << "not a PNG, JPEG or BMP image";
+        QTest::newRow("image cut short")      << "img/rms/led.png" << png.left(png.size() / 2)
+                                              << "the image is damaged";
+        // clang-format on
+    }
+
+    void refusedFileInstallsNothing()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QMap<QString, QByteArray> package = goodPackage();
+        package[file] = content;
+        putOnStick(package);
+        putOldSet();
+        const auto before = snapshot(m_layout.root);
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("not transferred: " + file + " - " + reason));
+        update::SoftwareUpdate job(m_layout);
+        int staged = 0;
+        job.setProgress([&](int files, qint64) { staged = files; });
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(r.copied, 0);
+        QCOMPARE(r.failed.size(), 1);
+        QCOMPARE(r.failed.first().file, file);
+        QCOMPARE(update::SoftwareUpdate::reasonText(r.failed.first()), reason);
+        QVERIFY(!r.partly);
+        QCOMPARE(staged, package.size()); // all copied, then refused
+        QCOMPARE(snapshot(m_layout.root), before);
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 "Nothing installed, the old files stay:\n" + file + '\n' + reason);
+        QVERIFY(update::SoftwareUpdate::isError(r.outcome));
+    }
+
+    // Every refused file is reported; the status tells how many.
+    void severalRefusalsCounted()
+    {
+        QMap<QString, QByteArray> package = goodPackage();
+        package["master/DDU.xml"] = configBytes(0);
+        package["img/rms/led.png"] = "not a picture";
+        putOnStick(package);
+        putOldSet();
+        const auto before = snapshot(m_layout.root);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: master/DDU.xml"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: img/rms/led.png"));
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QStringList failed;
+        for (const update::FileFailure& f : r.failed)
+            failed << f.file;
+        failed.sort();
+        QCOMPARE(failed, (QStringList{"img/rms/led.png", "master/DDU.xml"}));
+        QCOMPARE(snapshot(m_layout.root), before);
+        const QString text = update::SoftwareUpdate::statusText(r);
+        QVERIFY2(text.startsWith("Nothing installed: 2 files refused, e.g.\n"), qPrintable(text));
+        QCOMPARE(text.count('\n'), 2);
+    }
+
+    // The stick pulled while its files are copied: the copy of that file
+    // fails, nothing of the new set is installed, nothing staged is left.
+    void stickPulledHalfWay_data()
+    {
+        QTest::addColumn<int>("pulledAt"); // 1-based: the file that breaks off
+        const int files = goodPackage().size();
+        QTest::newRow("first file") << 1;
+        QTest::newRow("half-way") << files / 2;
+        QTest::newRow("last file") << files;
+    }
+
+    void stickPulledHalfWay()
+    {
+        QFETCH(int, pulledAt);
+        putOnStick(goodPackage());
+        putOldSet();
+        const auto before = snapshot(m_layout.root);
+        update::SoftwareUpdate job(m_layout);
+        const update::SourceOpener files = update::fileOpener();
+        int opened = 0;
+        QString pulledFile;
+        job.setSourceOpener([&](const QString& path) -> std::unique_ptr<QIODevice> {
+            if (++opened < pulledAt)
+                return files(path);
+            if (opened == pulledAt) {
+                pulledFile = QDir(stick("qim_new/zav_new")).relativeFilePath(path);
+                const QByteArray data = readBytes(path);
+                return std::make_unique<FailingDevice>(data, data.size() / 2);
+            }
+            return nullptr; // the stick is gone
+        });
+        int staged = 0;
+        job.setProgress([&](int n, qint64) { staged = n; });
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .* - reading the pendrive failed"));
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::Failed);
+        QCOMPARE(r.copied, 0);
+        QCOMPARE(r.failed.size(), 1);
+        QCOMPARE(r.failed.first().file, pulledFile);
+        QCOMPARE(staged, pulledAt - 1);
+        QCOMPARE(snapshot(m_layout.root), before);
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 "Nothing installed, the old files stay:\n" + pulledFile + "\nreading the pendrive failed");
+    }
+
+    // The power fails after the journal was written and some staged files
+    // were renamed: the next start completes the new set, exactly.
+    void powerCutDuringSwitchCompletedAtStart_data()
+    {
+        QTest::addColumn<int>("renamed");
+        const int files = goodPackage().size();
+        QTest::newRow("before the first rename") << 0;
+        QTest::newRow("after one rename") << 1;
+        QTest::newRow("half-way") << files / 2;
+        QTest::newRow("before the last rename") << files - 1;
+        QTest::newRow("after the last rename") << files;
+    }
+
+    void powerCutDuringSwitchCompletedAtStart()
+    {
+        QFETCH(int, renamed);
+        const QMap<QString, QByteArray> package = goodPackage();
+        putOnStick(package);
+        putOldSet();
+        QMap<QString, QByteArray> expected = filesOf(snapshot(m_layout.root));
+        for (auto it = package.begin(); it != package.end(); ++it)
+            expected[targetOf(it.key())] = it.value();
+
+        update::SoftwareUpdate job(m_layout);
+        job.cutPowerDuringSwitch(renamed);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: "));
+        job.transferData();
+        QVERIFY(QFileInfo::exists(update::transferJournal(m_layout.root)));
+        int arrived = 0;
+        for (auto it = package.begin(); it != package.end(); ++it)
+            arrived += readBytes(root(targetOf(it.key()))) == it.value();
+        QCOMPARE(arrived, renamed);
+
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("completed an interrupted data transfer"));
+        QCOMPARE(update::finishInterruptedTransfer(m_layout.root), int(package.size()) - renamed);
+        QCOMPARE(filesOf(snapshot(m_layout.root)), expected);
+        QVERIFY(!QFileInfo::exists(root(".transfer")));
+        QCOMPARE(update::finishInterruptedTransfer(m_layout.root), 0); // nothing more to do
+    }
+
+    // The power fails before the journal is whole (or what stands there is
+    // not a journal of ours): the next start removes the staged files, the
+    // old set stays as it was.
+    void interruptedStagingDroppedAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("journal"); // empty: none
+        QTest::newRow("no journal") << QByteArray();
+        QTest::newRow("not a journal") << QByteArray("rm -rf /\n");
+        QTest::newRow("count not matching") << QByteArray("DDU data transfer 1\nfile/master/DDU.xml\nend 2\n");
+        QTest::newRow("leading outside") << QByteArray("DDU data transfer 1\n..%2F..%2Fetc%2Fpasswd\nend 1\n");
+        QTest::newRow("cut short") << QByteArray("DDU data transfer 1\nfile/master/DDU.xml\nend 1");
+    }
+
+    void interruptedStagingDroppedAtStart()
+    {
+        QFETCH(QByteArray, journal);
+        const QMap<QString, QByteArray> package = goodPackage();
+        putOnStick(package);
+        putOldSet();
+        const auto before = snapshot(m_layout.root);
+        update::SoftwareUpdate job(m_layout);
+        job.cutPowerDuringSwitch(-1);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: "));
+        job.transferData();
+        QVERIFY(QFileInfo::exists(update::stagingFolder(m_layout.root)));
+        QVERIFY(!QFileInfo::exists(update::transferJournal(m_layout.root)));
+        if (!journal.isEmpty())
+            QVERIFY(writeBytes(update::transferJournal(m_layout.root), journal));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("staged file"));
+        QCOMPARE(update::finishInterruptedTransfer(m_layout.root), int(package.size()) + (journal.isEmpty() ? 0 : 1));
+        QCOMPARE(snapshot(m_layout.root), before);
+    }
+
+    // A link where the transfer's folder would be is removed, not followed.
+    void transferFolderLinkNotFollowed()
+    {
+        QTemporaryDir outside;
+        QVERIFY(writeBytes(outside.filePath("file/master/DDU.xml"), "outside"));
+        QVERIFY(QFile::link(outside.path(), root(".transfer")));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not a folder of the data transfer"));
+        QCOMPARE(update::finishInterruptedTransfer(m_layout.root), 0);
+        QVERIFY(!QFileInfo::exists(root(".transfer")) && !QFileInfo(root(".transfer")).isSymLink());
+        QCOMPARE(readBytes(outside.filePath("file/master/DDU.xml")), QByteArray("outside"));
+    }
+
+    // One file that cannot be read: nothing arrives, the transfer reports it
     // and is not called a success; the old copy of that file stays.
     void failingFileReported()
     {
-        QVERIFY(writeBytes(stick("qim_new/zav_new/master/good.xml"), "good"));
-        QVERIFY(writeBytes(stick("qim_new/zav_new/master/bad.xml"), "new bad"));
-        QVERIFY(writeBytes(stick("qim_new/zav_new/micview/2.xml"), "two"));
+        QVERIFY(writeBytes(stick("qim_new/zav_new/master/good.xml"), "<good/>"));
+        QVERIFY(writeBytes(stick("qim_new/zav_new/master/bad.xml"), "<new-bad/>"));
+        QVERIFY(writeBytes(stick("qim_new/zav_new/micview/2.xml"), "<two/>"));
         QVERIFY(writeBytes(root("file/master/bad.xml"), "old bad"));
         update::SoftwareUpdate job(m_layout);
         const update::SourceOpener files = update::fileOpener();
         job.setSourceOpener([&](const QString& path) -> std::unique_ptr<QIODevice> {
             if (path.endsWith("bad.xml"))
-                return std::make_unique<FailingDevice>("new", 2);
+                return std::make_unique<FailingDevice>("<new", 2);
             return files(path);
         });
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: master/bad.xml"));
         const update::TransferResult r = job.transferData();
         QCOMPARE(r.outcome, Outcome::Failed);
-        QCOMPARE(r.copied, 2);
+        QCOMPARE(r.copied, 0);
         QCOMPARE(r.failed.size(), 1);
         QCOMPARE(r.failed.first().file, QString("master/bad.xml"));
         QCOMPARE(readBytes(root("file/master/bad.xml")), QByteArray("old bad"));
-        QCOMPARE(readBytes(root("file/master/good.xml")), QByteArray("good"));
-        const QString text = update::SoftwareUpdate::statusText(r);
-        QVERIFY2(text.startsWith("File transfer failed: 2 copied,\n1 not copied") && text.contains("master/bad.xml"),
-                 qPrintable(text));
+        QVERIFY(!QFileInfo::exists(root("file/master/good.xml")));
+        QCOMPARE(update::SoftwareUpdate::statusText(r),
+                 QString("Nothing installed, the old files stay:\nmaster/bad.xml\nreading the pendrive failed"));
         QVERIFY(update::SoftwareUpdate::isError(r.outcome));
     }
 
     // A name on the stick that is not valid text (a stick written by another
-    // system) is not copied, and it is said so; the other files arrive.
+    // system) is not copied, and it is said so; nothing else arrives either.
     void unreadableNameReported()
     {
         const QString pkg = stick("qim_new/zav_new");
-        QVERIFY(writeBytes(pkg + "/master/ok.xml", "ok"));
+        QVERIFY(writeBytes(pkg + "/master/ok.xml", "<ok/>"));
         const QByteArray bad = QFile::encodeName(pkg) + "/master/set\xff\xfe.xml";
         {
             const int fd = ::open(bad.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             QVERIFY(fd >= 0);
             ::close(fd);
         }
+        const auto before = snapshot(m_layout.root);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: master/set.*"));
         update::SoftwareUpdate job(m_layout);
         const update::TransferResult r = job.transferData();
         QCOMPARE(r.outcome, Outcome::Failed);
-        QCOMPARE(r.copied, 1);
+        QCOMPARE(r.copied, 0);
         QCOMPARE(r.failed.size(), 1);
         QVERIFY2(r.failed.first().file.startsWith("master/set") && r.failed.first().file.contains(QChar(0xFFFD)),
                  qPrintable(r.failed.first().file));
         QCOMPARE(QString::fromLatin1(r.failed.first().reason), QString("refused: name not readable"));
-        QCOMPARE(readBytes(root("file/master/ok.xml")), QByteArray("ok"));
-        QCOMPARE(QDir(root("file/master")).entryList(QDir::Files), QStringList{"ok.xml"});
+        QVERIFY(!QFileInfo::exists(root("file/master/ok.xml")));
+        QCOMPARE(snapshot(m_layout.root), before);
         ::unlink(bad.constData()); // the temporary folder's removal would not see it either
     }
 
@@ -436,28 +833,29 @@ private slots:
         QTemporaryDir outside;
         QVERIFY(writeBytes(outside.filePath("secret"), "secret"));
         const QString pkg = stick("qim_new/zav_new");
-        QVERIFY(writeBytes(pkg + "/master/ok.xml", "ok"));
+        QVERIFY(writeBytes(pkg + "/master/ok.xml", "<ok/>"));
         QVERIFY(QFile::link(outside.filePath("secret"), pkg + "/master/link.xml"));
         QVERIFY(QFile::link(outside.path(), pkg + "/master/dirlink"));
         QVERIFY(QFile::link(outside.path(), pkg + "/img"));
-        QVERIFY(writeBytes(pkg + "/fault/f.xml", "f"));
+        QVERIFY(writeBytes(pkg + "/fault/f.xml", "<SUBSYSTEM/>"));
         // The unit's fault folder is a link leading out of the data root.
         QTemporaryDir elsewhere;
         QVERIFY(QDir().mkpath(root("file")) && QFile::link(elsewhere.path(), root("file/fault")));
         const auto outsideBefore = snapshot(outside.path());
+        const auto before = snapshot(m_layout.root);
         for (int i = 0; i < 4; ++i)
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not transferred: .*"));
         update::SoftwareUpdate job(m_layout);
         const update::TransferResult r = job.transferData();
         QCOMPARE(r.outcome, Outcome::Failed);
-        QCOMPARE(r.copied, 1);
+        QCOMPARE(r.copied, 0);
         QStringList failed;
         for (const update::FileFailure& f : r.failed)
             failed << f.file;
         failed.sort();
         QCOMPARE(failed, (QStringList{"fault", "img", "master/dirlink", "master/link.xml"}));
-        QCOMPARE(readBytes(root("file/master/ok.xml")), QByteArray("ok"));
-        QVERIFY(!QFileInfo::exists(root("file/master/link.xml")) && !QFileInfo::exists(root("img")));
+        QVERIFY(!QFileInfo::exists(root("file/master/ok.xml")) && !QFileInfo::exists(root("img")));
+        QCOMPARE(snapshot(m_layout.root), before);
         QCOMPARE(snapshot(outside.path()), outsideBefore);
         QVERIFY(snapshot(elsewhere.path()).isEmpty());
     }
@@ -472,10 +870,11 @@ private slots:
                                     "img/rms/.panto_up.png.new-000000", "lang/deep/er/.x.qm.new-qwerty"};
         const QStringList kept{"ZAV_DDU_LU",
                                "file/master/DDU.xml",
-                               "file/master/.DDU.xml.new-abc",      // not six characters
-                               "file/master/DDU.xml.new-abcdef",    // not hidden
-                               "file/master/.DDU.xml.new-abcdef.x", // more after it
-                               "file/pendrive/.stick.new-abcdef"};  // the stick's own
+                               "file/master/.DDU.xml.new-abc",                     // not six characters
+                               "file/master/DDU.xml.new-abcdef",                   // not hidden
+                               "file/master/.DDU.xml.new-abcdef.x",                // more after it
+                               "file/pendrive/.stick.new-abcdef",                  // the stick's own
+                               ".transfer/stage/file/master/.DDU.xml.new-abcdef"}; // a transfer's
         for (const QString& f : leftovers + kept)
             QVERIFY(writeBytes(root(f), "x"));
         QCOMPARE(update::removeCopyLeftovers(m_layout.root), int(leftovers.size()));

@@ -271,6 +271,9 @@ else
             # The update's trial, roll-back note and log, and the program kept
             # by an update: written by the display and its service guard.
             file/update/* | ZAV_DDU_LU.previous) continue ;;
+            # The data transfer's staging folder: there only after a transfer
+            # cut by a power failure, looked for at every start.
+            .transfer) continue ;;
           esac
           case "$rel" in
             */*) ;;
