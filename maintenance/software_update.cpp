@@ -952,6 +952,27 @@ void SoftwareUpdate::planTree(const QString& source, const QString& target, cons
     }
 }
 
+void SoftwareUpdate::logTransfer(const TransferResult& r) const
+{
+    if (r.outcome == Outcome::NoStick || r.outcome == Outcome::CannotMount)
+        return;
+    const QString version = QString::fromLatin1(platform::programVersion());
+    QString result;
+    if (r.outcome == Outcome::Done)
+        result = QStringLiteral("done: %1 files").arg(r.copied);
+    else if (r.outcome == Outcome::NotFound)
+        result = QStringLiteral("nothing on the stick");
+    else if (!r.failed.isEmpty()) {
+        const FileFailure& f = r.failed.first();
+        QString why = QString::fromUtf8(f.reason);
+        if (why.contains(QLatin1String("%1")))
+            why = why.arg(f.arg);
+        result = QStringLiteral("%1: %2: %3")
+                     .arg(r.partly ? QStringLiteral("incomplete") : QStringLiteral("refused"), f.file, why);
+    }
+    logUpdate(QStringLiteral("transfer"), version, version, result);
+}
+
 // ----------------------------------------------------------------- export
 
 ExportResult SoftwareUpdate::exportFiles(const QList<ExportFile>& files, const QDateTime& now,

@@ -229,6 +229,10 @@ public:
     ExportResult exportFiles(const QList<ExportFile>& files, const QDateTime& now,
                              const std::function<void(int, qint64)>& progress = {});
 
+    // One line in the update log for a transfer that read the stick (done,
+    // refused or incomplete); none for no stick or a failed mount.
+    void logTransfer(const TransferResult& r) const;
+
     // The texts of the status line for a result, translated.
     static QString statusText(const ProgramResult& r);
     static QString statusText(const TransferResult& r);

@@ -242,13 +242,19 @@ void SoftwareUpdateScreen::transferFiles()
         return;
     auto job = std::make_shared<update::SoftwareUpdate>(update::Layout::unit(m_sdCard));
     auto result = std::make_shared<update::TransferResult>();
+    UpdateRunner* runner = m_runner;
+    job->setProgress([runner](int files, qint64 bytes) { runner->report(files, bytes, 0); });
     m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Transferring Files....."));
     softUpdateStatus(m_working, false);
-    m_runner->start([job, result] { *result = job->transferData(); },
-                    [this, result] {
-                        softUpdateStatus(update::SoftwareUpdate::statusText(*result),
-                                         update::SoftwareUpdate::isError(result->outcome));
-                    });
+    m_runner->start(
+        [job, result] {
+            *result = job->transferData();
+            job->logTransfer(*result);
+        },
+        [this, result] {
+            softUpdateStatus(update::SoftwareUpdate::statusText(*result),
+                             update::SoftwareUpdate::isError(result->outcome));
+        });
 }
 
 void SoftwareUpdateScreen::on_softw_cancel_clicked()

@@ -14,7 +14,7 @@
 
 namespace platform {
 
-int interruptNextSaveAfter = -1;
+std::atomic<int> interruptNextSaveAfter{-1};
 
 namespace {
 
@@ -48,8 +48,7 @@ bool saveFile(const QString& path, const QByteArray& bytes, QString* reason)
         setReason(reason, file.errorString());
         return false;
     }
-    const qint64 stopAfter = interruptNextSaveAfter;
-    interruptNextSaveAfter = -1;
+    const qint64 stopAfter = interruptNextSaveAfter.exchange(-1);
     const qint64 toWrite = stopAfter >= 0 ? qMin<qint64>(stopAfter, bytes.size()) : bytes.size();
     qint64 written = 0;
     int error = 0;

@@ -13,6 +13,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+
 namespace platform {
 
 // Replaces the file at `path` with `bytes` (its folder must exist). False
@@ -22,8 +24,9 @@ bool saveFile(const QString& path, const QByteArray& bytes, QString* reason = nu
 
 // Tests: the next save writes only this many bytes and then stops, as the
 // power failing would (the temporary file never replaces the old file), and
-// reports the disk full. -1: off.
-extern int interruptNextSaveAfter;
+// reports the disk full. -1: off. Atomic: saves run on several threads (the
+// fault history's writer, the update's worker), and exactly one save takes it.
+extern std::atomic<int> interruptNextSaveAfter;
 
 // Removes the temporary files an interrupted save left beside `path` (a kill
 // between a save's write and its rename): "<name>.XXXXXX". Returns how many.

@@ -5382,5 +5382,75 @@ The old program is kept</source>
         <source>writing the file failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port list names no port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PNG, JPEG or BMP image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not well-formed XML (line %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for the DDU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing installed: %1 files refused, e.g.
+%2
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cab is not 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not well-formed XML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a fault log of the DDU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a fault history of the DDU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>target folder on another disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer incomplete: %1 replaced,
+%2 not, e.g. %3:
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing installed, the old files stay:
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a DDU configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a driver details line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

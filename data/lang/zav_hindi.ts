@@ -6272,5 +6272,81 @@ The old program is kept</source>
         <source>writing the file failed</source>
         <translation>फ़ाइल लिखना फेल</translation>
     </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>फ़ाइल खाली है</translation>
+    </message>
+    <message>
+        <source>the port list names no port</source>
+        <translation>पोर्ट सूची में कोई पोर्ट नहीं है</translation>
+    </message>
+    <message>
+        <source>not a PNG, JPEG or BMP image</source>
+        <translation>PNG, JPEG या BMP चित्र नहीं है</translation>
+    </message>
+    <message>
+        <source>not well-formed XML (line %1)</source>
+        <translation>XML सही नहीं है (पंक्ति %1)</translation>
+    </message>
+    <message>
+        <source>the file is too large for the DDU</source>
+        <translation>फ़ाइल DDU के लिए बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>Nothing installed: %1 files refused, e.g.
+%2
+%3</source>
+        <translation>कुछ भी इंस्टॉल नहीं हुआ: %1 फ़ाइलें अस्वीकार, जैसे
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>the cab is not 1 or 2</source>
+        <translation>कैब 1 या 2 नहीं है</translation>
+    </message>
+    <message>
+        <source>the image is damaged</source>
+        <translation>चित्र क्षतिग्रस्त है</translation>
+    </message>
+    <message>
+        <source>not well-formed XML</source>
+        <translation>XML सही नहीं है</translation>
+    </message>
+    <message>
+        <source>not a fault log of the DDU</source>
+        <translation>DDU का फॉल्ट लॉग नहीं है</translation>
+    </message>
+    <message>
+        <source>not a fault history of the DDU</source>
+        <translation>DDU का फॉल्ट इतिहास नहीं है</translation>
+    </message>
+    <message>
+        <source>target folder on another disk</source>
+        <translation>लक्ष्य फ़ोल्डर दूसरी डिस्क पर है</translation>
+    </message>
+    <message>
+        <source>Transfer incomplete: %1 replaced,
+%2 not, e.g. %3:
+%4</source>
+        <translation>ट्रांसफ़र अधूरा: %1 बदली गईं,
+%2 नहीं, जैसे %3:
+%4</translation>
+    </message>
+    <message>
+        <source>Nothing installed, the old files stay:
+%1
+%2</source>
+        <translation>कुछ भी इंस्टॉल नहीं हुआ, पुरानी फ़ाइलें रहेंगी:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>not a DDU configuration</source>
+        <translation>DDU का कॉन्फ़िगरेशन नहीं है</translation>
+    </message>
+    <message>
+        <source>not a driver details line</source>
+        <translation>ड्राइवर विवरण की पंक्ति नहीं है</translation>
+    </message>
 </context>
 </TS>

@@ -430,6 +430,30 @@ private slots:
                               "umount " + m_layout.mountPoint()}));
     }
 
+    // Every transfer that read the stick leaves a line in the update log:
+    // done with the count, or refused with the file and the reason.
+    void transferLogged()
+    {
+        update::SoftwareUpdate job(m_layout);
+        update::TransferResult done;
+        done.outcome = Outcome::Done;
+        done.copied = 27;
+        job.logTransfer(done);
+        update::TransferResult refused;
+        refused.outcome = Outcome::Failed;
+        refused.failed << update::FileFailure{"master/DDU.xml", "not well-formed XML (line %1)", "3"};
+        job.logTransfer(refused);
+        update::TransferResult noStick;
+        noStick.outcome = Outcome::NoStick;
+        job.logTransfer(noStick);
+        const QStringList log = platform::readUpdateLog(platform::TrialFiles{m_layout.root}.updateLog());
+        QCOMPARE(log.size(), 2);
+        QVERIFY2(log[0].endsWith("\ttransfer\t" + QString(platform::programVersion()) + '\t' +
+                                 platform::programVersion() + "\tdone: 27 files"),
+                 qPrintable(log[0]));
+        QVERIFY2(log[1].endsWith("\trefused: master/DDU.xml: not well-formed XML (line 3)"), qPrintable(log[1]));
+    }
+
     // The logs onto the stick: a new folder each time, each file whole; a
     // file that cannot be made stops the export and is named; the update
     // log keeps every export.
