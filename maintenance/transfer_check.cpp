@@ -171,12 +171,12 @@ Refusal checkDataFile(const QString& path, const QString& relative)
         return checkImage(path);
     // Only files directly in the folders below file/ are the program's own.
     const QString folder = parts.size() == 3 && parts[0] == QLatin1String("file") ? parts[1] : QString();
-    const QString name = parts.last();
+    const QString& name = parts.last();
     if (folder == QLatin1String("fault") && name == QLatin1String("Driver_Details"))
         return checkDriverDetails(path);
     if (!name.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
         return {};
-    if (const Refusal r = wellFormed(path))
+    if (Refusal r = wellFormed(path))
         return r;
     if (!name.endsWith(QLatin1String(".xml")))
         return {}; // "X.XML": no name the program opens
