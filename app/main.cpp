@@ -8,8 +8,10 @@
 #include <QTimer>
 
 #include "app/mainwindow.h"
+#include "platform/platform.h"
 #include "platform/program_version.h"
 #include "platform/termination.h"
+#include "platform/update_trial.h"
 
 int main(int argc, char* argv[])
 {
@@ -53,5 +55,11 @@ int main(int argc, char* argv[])
     } else if (parser.isSet(quitAfter)) {
         QTimer::singleShot(parser.value(quitAfter).toInt(), &app, &QCoreApplication::quit);
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Status 0 is an end asked for with the event loop alive (Exit
+    // Application, SIGTERM): no failed try of a program still on trial. The
+    // restart request (75) is known to the guard by its status.
+    if (status == 0)
+        platform::noteStopRequested(platform::TrialFiles{platform::dataRoot()});
+    return status;
 }

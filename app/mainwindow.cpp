@@ -653,7 +653,8 @@ void MainWindow::paintEvent(QPaintEvent*)
     p.drawLine(75, 185, 75, 313);
 }
 
-// Both end what the driver sees: each asks first, NO being the default.
+// Writes a PNG of the window after `ms` (documentation, tests); `quit` ends
+// the program after it.
 void MainWindow::scheduleScreenshot(const QString& file, int ms, bool quit)
 {
     QTimer::singleShot(ms, this, [this, file, quit] {

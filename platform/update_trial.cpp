@@ -85,6 +85,21 @@ bool endTrial(const TrialFiles& files)
     return QFile::exists(files.trial()) && QFile::remove(files.trial());
 }
 
+bool noteStopRequested(const TrialFiles& files)
+{
+    const FileRead r = readRegularFile(files.trial(), kMaxNoteBytes);
+    if (r.status != ReadStatus::Ok)
+        return false;
+    // Every line as it is (the guard's too), but an earlier stop= line.
+    QByteArray text;
+    for (const QByteArray& line : r.data.split('\n')) {
+        if (!line.isEmpty() && !line.startsWith("stop="))
+            text += line + '\n';
+    }
+    text += keyLine("stop", QStringLiteral("requested"));
+    return saveFile(files.trial(), text);
+}
+
 std::optional<RollbackNote> takeRollbackNote(const TrialFiles& files)
 {
     bool present = false;

@@ -7,7 +7,9 @@
 //   ZAV_DDU_LU.previous   the program that ran before the last update
 //   file/update/trial     present while the new program is on trial:
 //                         "since=", "from=", "to=" lines (versions), to which
-//                         the guard adds "failures=" and "last="
+//                         the guard adds "started=", "failures=" and "last=",
+//                         and the display "stop=requested" when it ends on
+//                         request
 //   file/update/rolled-back
 //                         written by the guard when the new program failed
 //                         three times and the previous one was put back:
@@ -52,6 +54,15 @@ std::optional<Trial> runningTrial(const TrialFiles& files);
 // Ends the trial: the new program is kept. False when there was none or it
 // cannot be removed.
 bool endTrial(const TrialFiles& files);
+
+// The program is ending on request (Exit Application, the service manager's
+// SIGTERM) with its event loop alive: a trial running gets "stop=requested",
+// so that the guard does not count this stop as a failed try of the new
+// program (a maintainer who exits or stops the display during the first
+// minute after an update must not roll a good update back). The guard
+// removes the line at each start and stop. False when there is no trial or
+// the file cannot be written.
+bool noteStopRequested(const TrialFiles& files);
 
 struct RollbackNote {
     QString time;

@@ -28,6 +28,7 @@
 #include "maintenance/maintenance_state.h"
 #include "maintenance/software_update.h"
 #include "maintenance/update_screen.h"
+#include "platform/update_trial.h"
 #include "screens/diagnosis_screen.h"
 #include "screens/fault_screen.h"
 #include "screens/io_slot_screen.h"
@@ -1224,10 +1225,20 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
+        // A program on trial that ends on request says so for the
+        // service's guard (not a failed try).
+        const platform::TrialFiles trial{m_root.path()};
+        QVERIFY(platform::startTrial(trial, "1.0", "1.1", QDateTime::currentDateTime()));
         p.start(bin, {"--no-mvb", "--screenshot", png, "--quit-after", "300"});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QImage(png).size(), QSize(1024, 768));
+        QFile t(trial.trial());
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = t.readAll().split('\n');
+        QVERIFY(lines.contains("stop=requested"));
+        QVERIFY(lines.contains("to=1.1"));
+        QVERIFY(platform::endTrial(trial));
     }
 };
 

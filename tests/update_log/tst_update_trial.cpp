@@ -1,7 +1,8 @@
 // The trial of a newly installed program, as the display plays its part:
 // the trial file written at install, READY after the first frame, WATCHDOG
 // from every tick, the trial ended after a healthy minute (and not before,
-// nor without a frame), the roll-back note of the service guard shown once.
+// nor without a frame), the roll-back note of the service guard shown once,
+// an end on request noted for the guard.
 // The notifications are also sent over a real datagram socket.
 
 #include <QDir>
@@ -59,6 +60,25 @@ private slots:
     }
 
     // What the display tells its service manager, and when the trial ends.
+    void stopRequestedNoted()
+    {
+        // No trial: nothing written.
+        QVERIFY(!platform::noteStopRequested(m_files));
+        QVERIFY(!QFile::exists(m_files.trial()));
+        // The guard's lines and the versions stay; one stop= line, however
+        // often the program ends.
+        QVERIFY(platform::startTrial(m_files, "1.0", "1.1", kInstalled));
+        QVERIFY(writeBytes(m_files.trial(), readBytes(m_files.trial()) + "started=x\nfailures=2\nstop=old\n"));
+        QVERIFY(platform::noteStopRequested(m_files));
+        QVERIFY(platform::noteStopRequested(m_files));
+        const QList<QByteArray> lines = readBytes(m_files.trial()).split('\n');
+        QCOMPARE(lines.count("stop=requested"), qsizetype(1));
+        QCOMPARE(lines.count("stop=old"), qsizetype(0));
+        for (const char* kept : {"from=1.0", "to=1.1", "started=x", "failures=2"})
+            QVERIFY2(lines.contains(kept), kept);
+        QCOMPARE(platform::runningTrial(m_files)->to, QString("1.1"));
+    }
+
     void healthAndTrialEnd()
     {
         QVERIFY(platform::startTrial(m_files, "1.0", "1.1", kInstalled));
