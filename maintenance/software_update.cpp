@@ -124,7 +124,9 @@ SourceOpener fileOpener()
 }
 
 CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
-                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes)
+                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes,
+                        const std::function<const char*()>& beforeRename,
+                        const std::function<void()>& afterFailedRename)
 {
     CopyResult r;
     const qint64 size = QFileInfo(source).size();
@@ -152,11 +154,15 @@ CopyResult copyVerified(const QString& source, const QString& target, QFileDevic
         r.reason = verifyCopy(tmp, size, hash.result());
     if (!r.reason && !tmp.setPermissions(permissions))
         r.reason = QT_TRANSLATE_NOOP("QObject", "cannot set the mode of the copy");
+    if (!r.reason && beforeRename)
+        r.reason = beforeRename();
     if (r.reason)
         return r; // the temporary file goes, the old file stays
     tmp.close();
     if (::rename(QFile::encodeName(tmp.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
         r.reason = QT_TRANSLATE_NOOP("QObject", "cannot replace the old file");
+        if (afterFailedRename)
+            afterFailedRename();
         return r;
     }
     tmp.setAutoRemove(false);
@@ -512,19 +518,41 @@ ProgramResult SoftwareUpdate::installProgram(const QString& fromVersion, const Q
         QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
         QFileDevice::ExeOther;
     const platform::TrialFiles trial{m_layout.root};
-    if (!keepPrevious(m_layout.installedProgram(), trial.previousProgram()))
-        return {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "cannot keep the old program")};
     const QString source = m_layout.stickProgram();
     const qint64 total = QFileInfo(source).size();
     std::function<void(qint64)> progress;
     if (m_programProgress)
         progress = [this, total](qint64 done) { m_programProgress(done, total); };
-    const CopyResult c = copyVerified(source, m_layout.installedProgram(), all, m_open, progress);
+    // Only once the new program is copied and verified beside the installed
+    // one: the installed program becomes the previous one, and the trial is
+    // written (and its folder synced), so that the new program never runs
+    // without a way back. An installed program still on trial has not shown
+    // that it works: the program kept before it stays the previous one, and
+    // the new trial goes back to that version (its tries counted afresh).
+    const std::optional<platform::Trial> unproven = platform::runningTrial(trial);
+    const QByteArray trialBefore = unproven ? platform::readRegularFile(trial.trial(), 64 * 1024).data : QByteArray();
+    const auto prepare = [&]() -> const char* {
+        if (!unproven && !keepPrevious(m_layout.installedProgram(), trial.previousProgram()))
+            return QT_TRANSLATE_NOOP("QObject", "cannot keep the old program");
+        QString why;
+        if (!platform::startTrial(trial, unproven ? unproven->from : fromVersion, toVersion,
+                                  QDateTime::currentDateTime(), &why)) {
+            qWarning().noquote() << "trial of the new program not written, nothing installed:" << why;
+            return QT_TRANSLATE_NOOP("QObject", "cannot write on the DDU");
+        }
+        syncDirectory(QFileInfo(trial.trial()).absolutePath());
+        return nullptr;
+    };
+    // The program was not replaced: the trial as it was.
+    const auto undo = [&] {
+        if (unproven)
+            platform::saveFile(trial.trial(), trialBefore);
+        else
+            platform::endTrial(trial);
+    };
+    const CopyResult c = copyVerified(source, m_layout.installedProgram(), all, m_open, progress, prepare, undo);
     if (!c.ok)
         return {Outcome::Failed, c.reason};
-    QString why;
-    if (!platform::startTrial(trial, fromVersion, toVersion, QDateTime::currentDateTime(), &why))
-        qWarning().noquote() << "the new program runs without a trial (no roll-back):" << why;
     return {Outcome::Done, nullptr};
 }
 

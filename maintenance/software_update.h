@@ -85,8 +85,13 @@ struct CopyResult {
 // Copies `source` to `target` as described above; the new file gets
 // `permissions` before it replaces the old one.
 // `copiedBytes`, when set, is called with the running total as the copy goes.
+// `beforeRename`, when set, runs once the copy is verified, just before it
+// replaces the old file; a reason it returns ends the copy there (the old
+// file stays), and `afterFailedRename` runs when the rename itself fails.
 CopyResult copyVerified(const QString& source, const QString& target, QFileDevice::Permissions permissions,
-                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes = {});
+                        const SourceOpener& open, const std::function<void(qint64)>& copiedBytes = {},
+                        const std::function<const char*()>& beforeRename = {},
+                        const std::function<void()>& afterFailedRename = {});
 
 // Why the file at `path` cannot be installed as the unit's program, or
 // nullptr: it must be an ELF program for the processor the running program

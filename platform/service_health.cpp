@@ -11,6 +11,7 @@ namespace platform {
 ServiceHealth::ServiceHealth(TrialFiles files, Notifier notify)
     : m_files(std::move(files))
     , m_notify(notify ? std::move(notify) : Notifier(notifyServiceManager))
+    , m_ownTrial(runningTrial(m_files))
 {
 }
 
@@ -29,7 +30,7 @@ void ServiceHealth::tick(qint64 nowMs)
         return;
     m_trialChecked = true;
     const std::optional<Trial> trial = runningTrial(m_files);
-    if (!trial)
+    if (!trial || !m_ownTrial || trial->since != m_ownTrial->since)
         return;
     if (!endTrial(m_files)) {
         qWarning().noquote() << "the trial of the new program cannot be ended:" << m_files.trial();

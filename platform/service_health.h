@@ -8,8 +8,9 @@
 // - every refresh tick sends "WATCHDOG=1": a GUI thread that stops ticking
 //   (a hang) is killed and started again by the watchdog, on trial or not;
 // - kTrialHealthySeconds after the first frame, with the ticks still coming,
-//   a trial running ends well: the trial file goes and the update log says
-//   so.
+//   the trial this program started on ends well: the trial file goes and the
+//   update log says so. A trial written while it ran (this program installed
+//   the next one) is the next program's and is left alone.
 // Plain logic with the time passed in, so tests play a minute in no time.
 
 #include <QByteArray>
@@ -43,6 +44,7 @@ private:
     Notifier m_notify;
     qint64 m_readyAtMs = -1;
     bool m_trialChecked = false;
+    std::optional<Trial> m_ownTrial; // the trial running when this program started
     bool m_trialPassed = false;
 };
 

@@ -46,6 +46,7 @@ bool startTrial(const TrialFiles& files, const QString& from, const QString& to,
 
 // The versions of the trial running, if one is.
 struct Trial {
+    QString since; // when it was written: tells one trial from the next
     QString from;
     QString to;
 };

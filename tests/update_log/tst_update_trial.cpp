@@ -107,6 +107,25 @@ private slots:
 
     // No frame, no end of the trial, however long the ticks come; without a
     // trial the minute changes nothing.
+    // The program that installs the next one must not end that one's trial:
+    // only the trial running when it started is its own.
+    void laterTrialLeftAlone()
+    {
+        platform::ServiceHealth fresh(m_files, [](const QByteArray&) { return true; });
+        QVERIFY(platform::startTrial(m_files, "1.0", "1.1", kInstalled));
+        fresh.framePainted(1000);
+        fresh.tick(1000 + 61000);
+        QVERIFY(!fresh.trialPassed());
+        QVERIFY(platform::runningTrial(m_files));
+
+        platform::ServiceHealth onTrial(m_files, [](const QByteArray&) { return true; });
+        QVERIFY(platform::startTrial(m_files, "1.0", "1.2", kInstalled.addSecs(30)));
+        onTrial.framePainted(1000);
+        onTrial.tick(1000 + 61000);
+        QVERIFY(!onTrial.trialPassed());
+        QCOMPARE(platform::runningTrial(m_files)->to, QString("1.2"));
+    }
+
     void noFrameNoPass()
     {
         QVERIFY(platform::startTrial(m_files, "1.0", "1.1", kInstalled));
