@@ -77,7 +77,8 @@ std::optional<Trial> runningTrial(const TrialFiles& files)
     const QMap<QString, QString> keys = readKeys(files.trial(), &present);
     if (!present)
         return std::nullopt;
-    return Trial{keys.value(QStringLiteral("since")), keys.value(QStringLiteral("from")), keys.value(QStringLiteral("to"))};
+    return Trial{keys.value(QStringLiteral("since")), keys.value(QStringLiteral("from")),
+                 keys.value(QStringLiteral("to"))};
 }
 
 bool endTrial(const TrialFiles& files)

@@ -277,7 +277,8 @@ private slots:
     {
         const platform::TrialFiles files{m_layout.root};
         QVERIFY(writeBytes(files.previousProgram(), "proven program"));
-        const QByteArray running = "since=2026-12-08T09:00:00\nfrom=0.9\nto=1.0-b\nstarted=x\nfailures=2\nlast=watchdog\n";
+        const QByteArray running =
+            "since=2026-12-08T09:00:00\nfrom=0.9\nto=1.0-b\nstarted=x\nfailures=2\nlast=watchdog\n";
         QVERIFY(writeBytes(files.trial(), running));
         QVERIFY(writeBytes(m_layout.stickProgram(), programBytes()));
         update::SoftwareUpdate job(m_layout);
