@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <mutex>
+
 #include "platform/file_io.h"
 
 namespace platform {
@@ -61,6 +63,10 @@ bool appendUpdateLog(const QString& path, const UpdateLogEntry& entry, QString* 
         setReason(reason, QStringLiteral("no valid time"));
         return false;
     }
+    // Read, add, write: the update and export workers and the GUI thread (a
+    // trial passed) all append; one at a time, so that no line is lost.
+    static std::mutex oneAtATime;
+    const std::lock_guard<std::mutex> lock(oneAtATime);
     const FileRead old = readRegularFile(path, kMaxReadBytes);
     if (old.status != ReadStatus::Ok && old.status != ReadStatus::Missing) {
         setReason(reason, old.problem);
