@@ -101,6 +101,12 @@ bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem)
     int depth = 0;
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType t = xml.readNext();
+        // Declared entities could expand a small file into gigabytes once a
+        // document reader takes it whole: none of the unit's files has any.
+        if (t == QXmlStreamReader::DTD && !xml.entityDeclarations().isEmpty()) {
+            setReason(problem, QStringLiteral("line %1: entity declarations are not accepted").arg(xml.lineNumber()));
+            return false;
+        }
         if (t == QXmlStreamReader::StartElement && ++depth > maxDepth) {
             setReason(
                 problem,

@@ -49,8 +49,10 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes);
 // True when no element of the XML document `data` lies deeper than
 // `maxDepth` levels; else false and where in `problem`. A tree builder takes
 // time growing with the square of the depth (100 000 levels: minutes), so a
-// document nested beyond any real file is refused before it is parsed.
-// Not-well-formed input passes: the parser that follows tells that.
+// document nested beyond any real file is refused before it is parsed, and
+// so is one that declares entities (a few kilobytes could expand into
+// gigabytes). Not-well-formed input passes: the parser that follows tells
+// that.
 bool xmlWithinDepth(const QByteArray& data, int maxDepth, QString* problem = nullptr);
 
 // True for a regular file (a link to one counts); else false and the reason

@@ -114,6 +114,35 @@ private slots:
         QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
     }
 
+    // One entity of 4000 characters used 2000 times: each use within the XML
+    // reader's own limit, 8 MB of text in all (millions of uses would be
+    // gigabytes). The configuration and the fault log screens refuse any
+    // declared entity before a tree is built; a plain document type reads.
+    void declaredEntitiesRefused()
+    {
+        const QByteArray entity = "<!DOCTYPE Table [<!ENTITY a \"" + QByteArray(4000, 'a') + "\">]>\n";
+        const QString conf = path("entity/DDU.xml");
+        QVERIFY(writeBytes(conf,
+                           entity + "<Table><Loco_Details><CAB>1</CAB><X>" + QByteArray("&a;").repeated(2000) +
+                               "</X></Loco_Details></Table>"));
+        config::DduConfig cfg{7, 7, 7, 7, 7, 7};
+        QString problem;
+        QVERIFY(!config::readConfig(conf, cfg, &problem));
+        QVERIFY2(problem.contains(QStringLiteral("entity declarations")), qPrintable(problem));
+        QCOMPARE(cfg, (config::DduConfig{7, 7, 7, 7, 7, 7}));
+
+        const QString log = path("entity/zav_MessagesVCU_temp.xml");
+        QVERIFY(writeBytes(log,
+                           entity + "<SUBSYSTEM><SS01><Message><FaultMessage>" + QByteArray("&a;").repeated(2000) +
+                               "</FaultMessage></Message></SS01></SUBSYSTEM>"));
+        const subsys::MessageList list = subsys::loadMessages(log, QStringLiteral("ALL"));
+        QCOMPARE(list.status, subsys::Status::Malformed);
+        QVERIFY2(list.problem.contains(QStringLiteral("entity declarations")), qPrintable(list.problem));
+
+        QString why;
+        QVERIFY(platform::xmlWithinDepth("<!DOCTYPE DDSMessages>\n<DDSMessages/>", 8, &why));
+    }
+
     // A fault log nested 100 000 levels deep (a stick's transfer can put one
     // there) would take the tree builder minutes: the screen's reader refuses
     // it, and the log sets it aside whole and starts a new one.
