@@ -63,9 +63,21 @@ void MainWindow::exportLogs(const QByteArray& ddsCsv)
 
     FaultHistoryWriter* history = &faultScreen->history;
     const QString faultLog = platform::dataPath(QStringLiteral("file/fault/zav_MessagesVCU_temp.xml"));
+    // Both history files from one look at the history (the same events),
+    // taken when the first is written.
+    auto historyTables = std::make_shared<FaultHistoryWriter::Tables>();
     const QList<update::ExportFile> files{
-        {QStringLiteral("fault_history.xml"), [history](QString*) { return history->xml(); }},
-        {QStringLiteral("fault_history.csv"), [history](QString*) { return history->csv(); }},
+        {QStringLiteral("fault_history.xml"),
+         [history, historyTables](QString* problem) {
+             *historyTables = history->tables();
+             *problem = historyTables->problem;
+             return historyTables->xml;
+         }},
+        {QStringLiteral("fault_history.csv"),
+         [historyTables](QString* problem) {
+             *problem = historyTables->problem;
+             return historyTables->csv;
+         }},
         {QStringLiteral("fault_log.xml"), [faultLog](QString* problem) { return fileBytes(faultLog, problem); }},
         {QStringLiteral("fault_log.csv"),
          [faultLog](QString* problem) {

@@ -129,7 +129,13 @@ void readEvent(QXmlStreamReader& xml, FaultHistoryEvent* e)
 bool parseHistory(const QByteArray& data, QVector<FaultHistoryEvent>* events, QString* problem)
 {
     QXmlStreamReader xml(data);
-    if (xml.readNextStartElement() && xml.name() != kRoot)
+    // Up to the root element. Entities declared in the document could
+    // expand a few megabytes into gigabytes: a history has none.
+    while (!xml.atEnd() && !xml.isStartElement()) {
+        if (xml.readNext() == QXmlStreamReader::DTD && !xml.entityDeclarations().isEmpty())
+            xml.raiseError(QStringLiteral("entity declarations are not accepted"));
+    }
+    if (xml.isStartElement() && xml.name() != kRoot)
         xml.raiseError(QStringLiteral("root element <%1>, not <%2>").arg(xml.name().toString(), kRoot));
     while (!xml.hasError() && xml.readNextStartElement()) {
         if (xml.name() != kEvent) {
@@ -213,14 +219,38 @@ QString FaultHistory::readProblem(const QString& path)
     return parseHistory(file.data, &events, &why) ? QString() : why;
 }
 
+// The unreadable file goes beside the history under a name of its own
+// (".unreadable", then ".unreadable.1" to ".9": an earlier one is not
+// written over). Should it not move, the history is not written over it:
+// events are then kept in memory only.
 void FaultHistory::setAside(const QString& problem) const
 {
-    const QString aside = m_path + unreadableSuffix();
-    QFile::remove(aside);
-    const bool kept = QFile::rename(m_path, aside);
+    QString aside = m_path + unreadableSuffix();
+    for (int n = 1; n <= 9 && QFileInfo::exists(aside); ++n)
+        aside = m_path + unreadableSuffix() + QLatin1Char('.') + QString::number(n);
+    const bool kept = !QFileInfo::exists(aside) && QFile::rename(m_path, aside);
+    m_keepInMemory = !kept;
     qWarning().noquote() << "fault history" << m_path << "could not be read (" + problem + ")"
                          << (kept ? QStringLiteral("- kept as %1, a new history is started").arg(aside)
-                                  : QStringLiteral("- it could not be kept aside, a new history is started"));
+                                  : QStringLiteral("- it cannot be kept aside and is not written over; new events "
+                                                   "are held in memory only"));
+}
+
+QByteArray FaultHistory::toXml() const
+{
+    load(nullptr);
+    return serialize();
+}
+
+// The last event of this message of this loco, when it is still open
+// (raised or acknowledged, not cleared).
+const FaultHistoryEvent* FaultHistory::openRaise(int loco, int number) const
+{
+    for (auto it = m_events.crbegin(); it != m_events.crend(); ++it) {
+        if (it->loco == loco && it->number == number)
+            return it->kind == FaultHistoryEvent::Cleared ? nullptr : &*it;
+    }
+    return nullptr;
 }
 
 QByteArray FaultHistory::serialize() const
@@ -260,14 +290,17 @@ bool FaultHistory::write(QString* reason)
         m_events.remove(0, drop);
         bytes = serialize();
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
     QString why;
-    if (!platform::saveFile(m_path, bytes, &why)) {
-        setReason(reason, QStringLiteral("fault history %1 not written: %2").arg(m_path, why));
-        qWarning().noquote() << *reason;
-        return false;
-    }
-    return true;
+    if (m_keepInMemory)
+        why = QStringLiteral("the unreadable history is still in its place");
+    else if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        why = QStringLiteral("its folder cannot be made");
+    else if (platform::saveFile(m_path, bytes, &why))
+        return true;
+    why = QStringLiteral("fault history %1 not written: %2").arg(m_path, why);
+    setReason(reason, why);
+    qWarning().noquote() << why;
+    return false;
 }
 
 bool FaultHistory::append(const FaultHistoryEvent& event, QString* reason)
@@ -283,10 +316,49 @@ bool FaultHistory::append(const FaultHistoryEvent& event, QString* reason)
     e.subsystem = fieldText(e.subsystem);
     e.text = fieldText(e.text);
     const bool loaded = load(reason);
+    const FaultHistoryEvent* open = openRaise(e.loco, e.number);
+    // Still open from before a restart (the display was off, the message
+    // stayed): the same raise, not a second one.
+    if (e.kind == FaultHistoryEvent::Raised && open)
+        return true;
+    // A clear carries the texts of its raise.
+    if (e.kind == FaultHistoryEvent::Cleared && open && e.faultCode.isEmpty() && e.subsystem.isEmpty() &&
+        e.text.isEmpty()) {
+        e.faultCode = open->faultCode;
+        e.subsystem = open->subsystem;
+        e.text = open->text;
+    }
     m_events.append(e);
     if (m_events.size() > kMaxEvents)
         m_events.remove(0, m_events.size() - kMaxEvents);
     // Not read yet: writing now would replace the events of the file.
+    return loaded && write(reason);
+}
+
+bool FaultHistory::settle(int loco, int currentNumber, const QDateTime& time, QString* reason)
+{
+    const bool loaded = load(reason);
+    if (!time.isValid())
+        return false;
+    // The last event of each message of the loco, newest first.
+    QVector<int> seen;
+    QVector<FaultHistoryEvent> gone;
+    for (auto it = m_events.crbegin(); it != m_events.crend(); ++it) {
+        if (it->loco != loco || seen.contains(it->number))
+            continue;
+        seen.append(it->number);
+        if (it->kind != FaultHistoryEvent::Cleared && it->number != currentNumber)
+            gone.prepend(*it);
+    }
+    if (gone.isEmpty())
+        return loaded;
+    for (FaultHistoryEvent e : std::as_const(gone)) {
+        e.kind = FaultHistoryEvent::Cleared;
+        e.time = time.addMSecs(-time.time().msec());
+        m_events.append(e);
+    }
+    if (m_events.size() > kMaxEvents)
+        m_events.remove(0, m_events.size() - kMaxEvents);
     return loaded && write(reason);
 }
 

@@ -29,8 +29,13 @@
 // memory and goes into the file with the next successful append. A history
 // that cannot be read (not XML, a wrong element or value, larger than
 // kMaxFileBytes, not a regular file) is not lost: it is kept beside the
-// history with the suffix ".unreadable", a warning says so, and a new
-// history is started.
+// history with the suffix ".unreadable" (".unreadable.1" and on when there
+// is one), a warning says so, and a new history is started; one that cannot
+// be moved is never written over (new events stay in memory).
+//
+// Raise, acknowledge and clear are those of each loco's message number: a
+// number going from A to B clears A and raises B. Information messages (90
+// to 99) are not recorded, as in the fault log.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -68,7 +73,15 @@ public:
     // unknown kind or loco: nothing changes) or when the history cannot be
     // written (the event is kept and written with the next append); `reason`
     // says which.
+    // A raise of a message whose last event is still open (raised or
+    // acknowledged: the display restarted while the message stayed) is the
+    // same raise and adds nothing; a clear without texts takes those of its
+    // raise.
     bool append(const FaultHistoryEvent& event, QString* reason = nullptr);
+    // The first number read of `loco` after a start: every message of that
+    // loco still open in the history but `currentNumber` went while the
+    // display was off, and is cleared at `time` (the time it was seen gone).
+    bool settle(int loco, int currentNumber, const QDateTime& time, QString* reason = nullptr);
     // The events held, oldest first (the file holds the same after a
     // successful write).
     QVector<FaultHistoryEvent> events() const;
@@ -79,6 +92,11 @@ public:
     // header line "Time,Event,Loco,Number,Fault code,Subsystem,Text", then
     // one line per event, oldest first.
     QByteArray toCsv() const;
+    // The events as the file holds them (also when the file cannot be
+    // written: the events in memory).
+    QByteArray toXml() const;
+    // Whether the file could be read (or set aside); else why not.
+    bool readable(QString* problem) const { return load(problem); }
 
     static QString unreadableSuffix() { return QStringLiteral(".unreadable"); }
     // Whether the file at `path` is a history this class takes as it is: ""
@@ -93,8 +111,10 @@ private:
     void setAside(const QString& problem) const;
     bool write(QString* reason);
     QByteArray serialize() const;
+    const FaultHistoryEvent* openRaise(int loco, int number) const;
 
     QString m_path;
     mutable QVector<FaultHistoryEvent> m_events;
     mutable bool m_loaded = false;
+    mutable bool m_keepInMemory = false; // an unreadable file that could not be set aside is in its place
 };

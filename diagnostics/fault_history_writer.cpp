@@ -4,8 +4,6 @@
 
 #include <future>
 
-#include "platform/file_io.h"
-
 FaultHistoryWriter::FaultHistoryWriter(QString path)
     : m_path(std::move(path))
     , m_thread([this] { run(); })
@@ -51,22 +49,25 @@ void FaultHistoryWriter::append(const FaultHistoryEvent& event)
     });
 }
 
-QByteArray FaultHistoryWriter::xml()
+void FaultHistoryWriter::settle(int loco, int currentNumber, const QDateTime& time)
 {
-    QByteArray bytes;
-    call([&bytes, this](FaultHistory& h) {
-        h.count(); // read (or set aside) before the file is taken
-        const platform::FileRead r = platform::readRegularFile(m_path, FaultHistory::kMaxFileBytes + 1024 * 1024);
-        bytes = r.data;
+    post([loco, currentNumber, time](FaultHistory& h) {
+        QString reason;
+        if (!h.settle(loco, currentNumber, time, &reason) && !reason.isEmpty())
+            qWarning().noquote() << "fault history:" << reason;
     });
-    return bytes;
 }
 
-QByteArray FaultHistoryWriter::csv()
+FaultHistoryWriter::Tables FaultHistoryWriter::tables()
 {
-    QByteArray bytes;
-    call([&bytes](FaultHistory& h) { bytes = h.toCsv(); });
-    return bytes;
+    Tables t;
+    call([&t](FaultHistory& h) {
+        if (!h.readable(&t.problem))
+            return;
+        t.xml = h.toXml();
+        t.csv = h.toCsv();
+    });
+    return t;
 }
 
 void FaultHistoryWriter::flush()

@@ -26,11 +26,22 @@ public:
 
     // Queues one event; returns at once (any thread).
     void append(const FaultHistoryEvent& event);
+    // Queues FaultHistory::settle (the first number read of a loco after a
+    // start); returns at once.
+    void settle(int loco, int currentNumber, const QDateTime& time);
 
-    // The history file's bytes and its table for a spreadsheet, once every
-    // append queued before has been written (any thread but the writer's).
-    QByteArray xml();
-    QByteArray csv();
+    // The history as its file holds it and as a table for a spreadsheet, the
+    // two of the same events: every append queued before, also one the file
+    // could not take (any thread but the writer's). `problem` says why the
+    // history could not be read, when it could not.
+    struct Tables {
+        QByteArray xml;
+        QByteArray csv;
+        QString problem;
+    };
+    Tables tables();
+    QByteArray xml() { return tables().xml; }
+    QByteArray csv() { return tables().csv; }
     // Waits until the appends queued so far are written.
     void flush();
 

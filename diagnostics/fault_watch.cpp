@@ -13,12 +13,18 @@ FaultEvent FaultWatch::tick(int ownNumber, int secondNumber, bool multipleOperat
     noteRead(1, ownNumber != kMessageUnknown, clock);
     noteRead(2, secondNumber != kMessageUnknown, clock);
     if (ownNumber != kMessageUnknown && ownNumber != MVB_DDU_Fault_No_old) {
+        const FaultEvent::Change change{1, MVB_DDU_Fault_No_old, ownNumber};
         MVB_DDU_Fault_No_old = ownNumber;
-        return changed(1, ownNumber, clock());
+        FaultEvent e = changed(1, ownNumber, clock());
+        e.change = change;
+        return e;
     }
     if (multipleOperation && secondNumber != kMessageUnknown && secondNumber != MVB_DDU_Fault2_No_old) {
+        const FaultEvent::Change change{2, MVB_DDU_Fault2_No_old, secondNumber};
         MVB_DDU_Fault2_No_old = secondNumber;
-        return changed(2, secondNumber, clock());
+        FaultEvent e = changed(2, secondNumber, clock());
+        e.change = change;
+        return e;
     }
     return {};
 }

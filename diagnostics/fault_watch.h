@@ -33,6 +33,15 @@ struct FaultEvent {
     int number = 0;   // message number to look up
     QString time;     // when it was first seen ("dd/MM/yyyy HH:mm:ss")
     bool log = false; // append to the fault log
+
+    // The number taken this tick, whatever the pop-up does with it (the
+    // fault history records every locomotive's messages, also those of the
+    // locomotive whose message is not the one shown). loco 0: none.
+    struct Change {
+        int loco = 0;
+        int from = 0;
+        int to = 0;
+    } change;
 };
 
 class FaultWatch {

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <utility>
 
 #include "acquisition/bus_exchange.h"
 #include "acquisition/signal_store.h"
@@ -43,24 +44,32 @@ void FaultScreen::fault_info_update()
     // The internal simulation reads no message numbers: they are unknown.
     const SignalStore& snap = host.snapshot();
     const bool demo = snap.simulated;
-    const FaultEvent e = faultView->watch.tick(demo ? kMessageUnknown : snap.MVB_DDU_Fault_No,
-                                               demo ? kMessageUnknown : snap.MVB_DDU_Fault2_No,
-                                               !demo && snap.multiOpMode_slave1_active == 1, now);
+    const int own = demo ? kMessageUnknown : snap.MVB_DDU_Fault_No;
+    const bool multipleOperation = !demo && snap.multiOpMode_slave1_active == 1;
+    const int second = demo ? kMessageUnknown : snap.MVB_DDU_Fault2_No;
+    // The first number read of each loco after the start settles what the
+    // history still holds open from before (before this tick's change).
+    for (const auto& [loco, number] : {std::pair{1, own}, std::pair{2, multipleOperation ? second : kMessageUnknown}}) {
+        if (number != kMessageUnknown && !m_historySettled[loco]) {
+            m_historySettled[loco] = true;
+            history.settle(loco, number, QDateTime::currentDateTime());
+        }
+    }
+    const FaultEvent e = faultView->watch.tick(own, second, multipleOperation, now);
+    // The history follows each loco's number, whatever the pop-up shows.
+    if (e.change.loco != 0) {
+        recordHistory(FaultHistoryEvent::Cleared, e.change.loco, e.change.from);
+        recordHistory(FaultHistoryEvent::Raised, e.change.loco, e.change.to);
+    }
     switch (e.kind) {
     case FaultEvent::None: break;
     case FaultEvent::Show:
         fault_datetime = e.time;
         fault_update();
-        if (e.log) {
+        if (e.log)
             write_fault_xml();
-            recordHistory(FaultHistoryEvent::Raised);
-        }
         break;
-    case FaultEvent::Clear:
-        if (DDU_Loco_Fault_Present)
-            recordHistory(FaultHistoryEvent::Cleared);
-        clearFault();
-        break;
+    case FaultEvent::Clear: clearFault(); break;
     }
     faultView->showCurrency(faultView->watch.shownNoDataSince().mid(11)); // "HH:mm:ss" of the stamp
     syncFaultButton();
@@ -123,22 +132,34 @@ void FaultScreen::fault_screen_design()
     faultView->showPopup(host.homeLayout(), host.hindi());
 }
 
-void FaultScreen::recordHistory(FaultHistoryEvent::Kind kind)
+// Faults and isolations only (above 99), as the fault log. The texts are
+// the catalogue's in English, whatever the display's language: the history
+// is read off the unit by the maintainer. A clear takes the texts of its
+// raise (FaultHistory::append).
+void FaultScreen::recordHistory(FaultHistoryEvent::Kind kind, int loco, int number)
 {
+    if (number <= 99 || (loco != 1 && loco != 2))
+        return;
     FaultHistoryEvent e;
     e.kind = kind;
     e.time = QDateTime::currentDateTime();
-    e.loco = faultView->watch.fault_choice == 2 ? 2 : 1;
-    if (kind == FaultHistoryEvent::Raised || faultView->watch.shownNumber() > 0)
-        m_historyNumber = int(faultView->watch.shownNumber());
-    e.number = m_historyNumber;
-    e.faultCode = DDU_Fault_FaultCode;
-    e.subsystem = DDU_Fault_Subsystem;
-    QStringList lines;
-    for (const QString& l : {DDU_Fault_Line1, DDU_Fault_Line2, DDU_Fault_Line3, DDU_Fault_Line4})
-        if (!l.trimmed().isEmpty())
-            lines << l.trimmed();
-    e.text = lines.join(QStringLiteral(" / "));
+    e.loco = loco;
+    e.number = number;
+    if (kind != FaultHistoryEvent::Cleared) {
+        if (const FaultEntry* entry = findFaultEntry(unsigned(number))) {
+            e.faultCode = QString::fromUtf8(entry->faultCode ? entry->faultCode : "");
+            e.subsystem = QString::fromUtf8(entry->subsystem ? entry->subsystem : "");
+            QStringList lines;
+            for (const char* l : entry->line) {
+                const QString line = QString::fromUtf8(l ? l : "").simplified();
+                if (!line.isEmpty())
+                    lines << line;
+            }
+            e.text = lines.join(QStringLiteral(" / "));
+        } else {
+            e.text = QStringLiteral("Unknown Fault");
+        }
+    }
     history.append(e);
 }
 
@@ -184,7 +205,7 @@ void FaultScreen::on_enterfault_btn_clicked()
 {
     faultView->Gfault->hide();
     host.requests().MVB_Fault_ACK.raise();
-    recordHistory(FaultHistoryEvent::Acknowledged);
+    recordHistory(FaultHistoryEvent::Acknowledged, faultView->watch.fault_choice, faultView->watch.shownNumber());
     host.serveScreen(m_screenUnderFault);
     syncFaultButton(); // the message stays: its button comes back at once
 }

@@ -60,7 +60,8 @@ public slots:
 private:
     screen::Id m_screenUnderFault = screen::Home; // the screen the pop-up covers
     void clearFault();
-    // The message shown, raised, acknowledged or cleared now, into the history.
-    void recordHistory(FaultHistoryEvent::Kind kind);
-    int m_historyNumber = 0; // the message raised last (its number is gone when it clears)
+    // Message `number` of `loco` raised, acknowledged or cleared now, into
+    // the history.
+    void recordHistory(FaultHistoryEvent::Kind kind, int loco, int number);
+    bool m_historySettled[3] = {false, false, false}; // per loco: first number read since the start
 };

@@ -299,6 +299,112 @@ private slots:
         QCOMPARE(FaultHistory(path).events(), history.events());
     }
 
+    // Each message of each loco is open from its raise to its clear: a raise
+    // while it is open (the display restarted, the message stayed) adds
+    // nothing; a clear without texts takes those of its raise.
+    void openUntilCleared()
+    {
+        const QString path = freshPath();
+        FaultHistory history(path);
+        FaultHistoryEvent raised = faultEvent(2); // loco 1, 10002
+        QVERIFY(history.append(raised));
+        FaultHistoryEvent ack = raised;
+        ack.kind = FaultHistoryEvent::Acknowledged;
+        QVERIFY(history.append(ack));
+        FaultHistory again(path); // a restart
+        FaultHistoryEvent raisedAgain = raised;
+        raisedAgain.time = raised.time.addSecs(600);
+        QVERIFY(again.append(raisedAgain));
+        QCOMPARE(again.count(), 2);
+        FaultHistoryEvent other = raisedAgain; // the same number on the other loco is its own
+        other.loco = 2;
+        QVERIFY(again.append(other));
+        FaultHistoryEvent cleared;
+        cleared.kind = FaultHistoryEvent::Cleared;
+        cleared.time = raised.time.addSecs(700);
+        cleared.loco = 1;
+        cleared.number = raised.number;
+        QVERIFY(again.append(cleared));
+        const FaultHistoryEvent last = again.events().constLast();
+        QCOMPARE(last.kind, FaultHistoryEvent::Cleared);
+        QCOMPARE(last.loco, 1);
+        QCOMPARE(last.faultCode, raised.faultCode);
+        QCOMPARE(last.text, raised.text);
+        QVERIFY(again.append(raisedAgain)); // raised anew after its clear
+        QCOMPARE(FaultHistory(path).count(), 5);
+    }
+
+    // After a start, the first number read of a loco closes what the history
+    // holds open for it but that number, at the time given; the other loco's
+    // messages stay open.
+    void settledAtStart()
+    {
+        const QString path = freshPath();
+        {
+            FaultHistory history(path);
+            for (const int i : {2, 4, 6, 3}) // loco 1: 10002, 10004, 10006; loco 2: 10003
+                QVERIFY(history.append(faultEvent(i)));
+            FaultHistoryEvent cleared = faultEvent(4, FaultHistoryEvent::Cleared);
+            QVERIFY(history.append(cleared));
+        }
+        FaultHistory history(path);
+        const QDateTime seen = sample::kStart.addSecs(3600);
+        QVERIFY(history.settle(1, 10006, seen));
+        QVector<FaultHistoryEvent> events = FaultHistory(path).events();
+        QCOMPARE(events.size(), 6);
+        QCOMPARE(events.last().kind, FaultHistoryEvent::Cleared);
+        QCOMPARE(events.last().number, 10002);
+        QCOMPARE(events.last().time, seen);
+        QCOMPARE(events.last().text, faultEvent(2).text);
+        QVERIFY(history.settle(1, 10006, seen)); // nothing more to close
+        QCOMPARE(history.count(), 6);
+        QVERIFY(history.settle(1, 0, seen.addSecs(1)));
+        events = history.events();
+        QCOMPARE(events.size(), 7);
+        QCOMPARE(events.last().number, 10006);
+        for (const FaultHistoryEvent& e : events)
+            QVERIFY(e.loco == 1 || e.kind == FaultHistoryEvent::Raised); // 10003 still open
+    }
+
+    // A second unreadable history does not replace the first one kept; one
+    // that cannot be moved aside is never written over.
+    void unreadableKeptEachTime()
+    {
+        const QString path = freshPath();
+        for (const QByteArray& bad : {QByteArray("first"), QByteArray("second")}) {
+            QVERIFY(writeBytes(path, bad));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read .* kept as")));
+            QVERIFY(FaultHistory(path).append(faultEvent(1)));
+        }
+        QCOMPARE(readBytes(path + FaultHistory::unreadableSuffix()), QByteArray("first"));
+        QCOMPARE(readBytes(path + FaultHistory::unreadableSuffix() + ".1"), QByteArray("second"));
+
+        for (int n = 2; n <= 9; ++n)
+            QVERIFY(writeBytes(path + FaultHistory::unreadableSuffix() + '.' + QByteArray::number(n), "x"));
+        QVERIFY(writeBytes(path, "eleventh"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be kept aside")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not written")));
+        FaultHistory history(path);
+        QVERIFY(!history.append(faultEvent(1)));
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(readBytes(path), QByteArray("eleventh"));
+    }
+
+    // Entities declared in the document are refused before anything is
+    // expanded; a plain document type is read.
+    void entitiesRefused()
+    {
+        const QString path = freshPath();
+        QByteArray body = historyXml({faultEvent(1)});
+        body = body.mid(body.indexOf("<FaultHistory")); // without the XML declaration
+        QVERIFY(writeBytes(path, "<!DOCTYPE FaultHistory>\n" + body));
+        QCOMPARE(FaultHistory::readProblem(path), QString());
+        QVERIFY(writeBytes(path,
+                           "<!DOCTYPE FaultHistory [<!ENTITY a \"" + QByteArray(4000, 'a') + "\">]>\n" +
+                               body.replace("VCB STUCK", QByteArray("&a;").repeated(1000))));
+        QVERIFY(FaultHistory::readProblem(path).contains(QStringLiteral("entity declarations")));
+    }
+
     void csv_data()
     {
         QTest::addColumn<QString>("text");

@@ -99,6 +99,70 @@ private slots:
         }
     }
 
+    // The history follows each loco's number, whatever the pop-up shows:
+    // a number going from A to B clears A and raises B, on either loco;
+    // information messages and unread numbers add nothing; a window that
+    // starts again finds what is still open (a restart): the same message
+    // is not raised twice, one gone while the display was off is cleared.
+    // Ticks: own, second, multiple operation (-1: unread), "restart" between
+    // two windows; events: kind R/A/C, loco, number.
+    void historyFollowsEachLoco_data()
+    {
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("two locos, each clears its own")
+            << QStringList{"10103 0 1", "10103 20205 1", "10103 0 1", "0 0 1"} << "R1:10103 R2:20205 C2:20205 C1:10103";
+        QTest::newRow("the shown loco clears while the other stays")
+            << QStringList{"10103 0 1", "10103 20205 1", "10103 20205 1", "0 20205 1", "0 0 1"}
+            << "R1:10103 R2:20205 C1:10103 C2:20205";
+        QTest::newRow("straight from one message to another")
+            << QStringList{"10103 0 0", "20102 0 0", "0 0 0"} << "R1:10103 C1:10103 R1:20102 C1:20102";
+        QTest::newRow("information messages are not recorded")
+            << QStringList{"91 0 0", "ack", "0 0 0", "10103 0 0", "91 0 0"} << "R1:10103 C1:10103";
+        QTest::newRow("acknowledged, unread, back, cleared")
+            << QStringList{"10103 0 0", "ack", "-1 0 0", "-1 -1 1", "10103 0 0", "0 0 0"}
+            << "R1:10103 A1:10103 C1:10103";
+        QTest::newRow("restart with the message still there: one raise")
+            << QStringList{"10103 0 0", "restart", "10103 0 0", "0 0 0"} << "R1:10103 C1:10103";
+        QTest::newRow("restart, the message gone meanwhile: cleared at the first read")
+            << QStringList{"10103 0 1", "0 20205 1", "0 20205 1", "restart", "-1 0 0", "0 0 0", "0 0 1"}
+            << "R1:10103 C1:10103 R2:20205 C2:20205";
+    }
+    void historyFollowsEachLoco()
+    {
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, events);
+        const QString path = m_root.filePath(QStringLiteral("file/fault/fault_history.xml"));
+        QFile::remove(path);
+        auto w = makeWindow();
+        for (const QString& t : ticks) {
+            if (t == QLatin1String("restart")) {
+                w.reset();
+                w = makeWindow();
+            } else if (t == QLatin1String("ack")) {
+                w->faultScreen->on_enterfault_btn_clicked();
+            } else {
+                const QStringList n = t.split(QLatin1Char(' '));
+                const auto number = [](const QString& x) {
+                    return x == QLatin1String("-1") ? kMessageUnknown : x.toInt();
+                };
+                tick(*w, number(n[0]), number(n[1]), n[2] == QLatin1String("1"));
+            }
+        }
+        w.reset(); // what is queued is written
+        QStringList got;
+        QMap<QPair<int, int>, QString> raisedText;
+        for (const FaultHistoryEvent& e : FaultHistory(path).events()) {
+            got << QStringLiteral("%1%2:%3").arg(QLatin1Char("RAC"[int(e.kind)])).arg(e.loco).arg(e.number);
+            if (e.kind == FaultHistoryEvent::Raised)
+                raisedText[{e.loco, e.number}] = e.text;
+            else
+                QCOMPARE(e.text, raisedText.value({e.loco, e.number})); // the message's own texts
+            QVERIFY(!e.text.isEmpty());
+        }
+        QCOMPARE(got.join(QLatin1Char(' ')), events);
+    }
+
     // ---------------------------------------------------------------- change detection
 
     void watchSequences_data()
