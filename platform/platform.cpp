@@ -8,6 +8,10 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <csignal>
+
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -91,10 +95,17 @@ int runShellFor(const QString& commandLine, int timeoutMs)
         return lineStartsWithEnv(commandLine, "DDU_SHELL_FAIL") ? 1 : 0;
     }
     QProcess p;
+    // The shell leads a process group of its own, so that a time-out ends
+    // the command it started as well (a shell that does not hand itself
+    // over to its last command would otherwise leave the mount running).
+    p.setChildProcessModifier([] { ::setsid(); });
     p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
     if (!p.waitForStarted())
         return -1;
     if (!p.waitForFinished(timeoutMs)) {
+        const qint64 group = p.processId();
+        if (group > 0)
+            ::kill(pid_t(-group), SIGKILL);
         p.kill();
         p.waitForFinished(1000);
         return kShellTimedOut;

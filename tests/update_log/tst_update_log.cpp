@@ -1,15 +1,21 @@
 // Tests of the update log: lines appended and read back, fields that would
 // break a line made blanks, the bound that keeps the newest whole lines, and
-// a log that cannot be read or written left as it was with the reason.
+// a log that cannot be read or written left as it was with the reason;
+// appends from several threads at once; and the time-out of the shell
+// commands an update runs, which ends what the command started.
 
 #include "platform/update_log.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
 #include <QtTest>
 
+#include <csignal>
+
 #include "platform/file_io.h"
+#include "platform/platform.h"
 #include "tests/support/environment.h"
 #include "tests/support/files.h"
 
@@ -50,6 +56,50 @@ class TestUpdateLog : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(m_root.isValid()); }
+
+    // The update and export workers and the GUI thread append at once: no
+    // line is lost.
+    void appendsFromThreads()
+    {
+        const QString path = freshPath();
+        QVector<QThread*> threads;
+        for (int t = 0; t < 3; ++t) {
+            threads << QThread::create([path, t] {
+                for (int i = 0; i < 20; ++i)
+                    platform::appendUpdateLog(path, entry(t * 100 + i));
+            });
+            threads.last()->start();
+        }
+        for (QThread* t : threads) {
+            QVERIFY(t->wait(60000));
+            delete t;
+        }
+        QCOMPARE(platform::readUpdateLog(path).size(), 60);
+    }
+
+    // A command that times out is ended with what it started: here a
+    // harmless sleep in the background of the shell, whose process must be
+    // gone once the call returns.
+    void shellTimeOutEndsTheCommand()
+    {
+        const QByteArray shellLog = qgetenv("DDU_SHELL_LOG");
+        qunsetenv("DDU_SHELL_LOG"); // this one command runs: a sleep
+        const QByteArray timeOut = qgetenv("DDU_SHELL_TIMEOUT_MS");
+        qunsetenv("DDU_SHELL_TIMEOUT_MS");
+        const QString pidFile = m_root.filePath(QStringLiteral("sleep.pid"));
+        const int status = platform::runShellFor(QStringLiteral("sleep 300 & echo $! > '%1'; wait").arg(pidFile), 500);
+        qputenv("DDU_SHELL_LOG", shellLog);
+        if (!timeOut.isEmpty())
+            qputenv("DDU_SHELL_TIMEOUT_MS", timeOut);
+        QCOMPARE(status, platform::kShellTimedOut);
+        const pid_t sleeper = pid_t(readBytes(pidFile).trimmed().toLongLong());
+        QVERIFY(sleeper > 0);
+        // Killed; gone once its parent's group is reaped (init reaps it).
+        QDeadlineTimer deadline(30000);
+        while (::kill(sleeper, 0) == 0 && !deadline.hasExpired())
+            QThread::msleep(20);
+        QVERIFY2(::kill(sleeper, 0) != 0, "the background sleep outlived the time-out");
+    }
 
     void appendAndRead_data()
     {
