@@ -458,12 +458,13 @@ ProgramCheck SoftwareUpdate::checkProgram()
         c.outcome = Outcome::Done;
         c.stickVersion = programVersionOf(src.filePath());
         c.bytes = src.size();
+        c.modified = src.lastModified();
     }
     unmount();
     return c;
 }
 
-ProgramResult SoftwareUpdate::updateProgram(const std::optional<QString>& expectedVersion)
+ProgramResult SoftwareUpdate::updateProgram(const std::optional<ProgramCheck>& expected)
 {
     if (!stickPresent())
         return {Outcome::NoStick, nullptr};
@@ -474,7 +475,8 @@ ProgramResult SoftwareUpdate::updateProgram(const std::optional<QString>& expect
     const QString to = src.exists() ? programVersionOf(src.filePath()) : QString();
     ProgramResult r{Outcome::NotFound, nullptr};
     if (src.exists() || src.isSymLink()) {
-        if (expectedVersion && *expectedVersion != to)
+        if (expected &&
+            (expected->stickVersion != to || expected->bytes != src.size() || expected->modified != src.lastModified()))
             r = {Outcome::Failed, QT_TRANSLATE_NOOP("QObject", "the pendrive was changed, check it again")};
         else
             r = installProgram(from, to);
@@ -855,8 +857,9 @@ TransferResult SoftwareUpdate::transferData()
     }
     if (!r.failed.isEmpty())
         r.outcome = Outcome::Failed;
-    else if (QFileInfo(package).isDir())
-        r.outcome = Outcome::Done;
+    else if (QFileInfo(package).isDir() && r.copied > 0)
+        r.outcome = Outcome::Done; // an empty package is no transfer: "not found"
+
     unmount();
     platform::runShellFor(QStringLiteral("chmod 0777 ") + shellArg(m_layout.root) + QLatin1Char('/'),
                           kCommandTimeoutMs);

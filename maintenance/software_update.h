@@ -157,6 +157,7 @@ struct ProgramCheck {
     QString stickVersion;     // empty: the program carries no version
     QString installedVersion; // of the installed program file
     qint64 bytes = 0;
+    QDateTime modified; // of the stick's file: tells it from another of the same version and size
 };
 
 struct FileFailure {
@@ -218,10 +219,11 @@ public:
     // Mounts the stick, installs its program file (mode 0777) in place of the
     // installed one, unmounts it. The installed program is kept as the
     // previous one and the new one starts its trial (platform/update_trial.h);
-    // the update log gets a line whatever the result. With `expectedVersion`
-    // set, a stick whose program carries another version (the stick was
-    // changed after checkProgram) installs nothing.
-    ProgramResult updateProgram(const std::optional<QString>& expectedVersion = std::nullopt);
+    // the update log gets a line whatever the result. With `expected` set
+    // (what checkProgram found before the question), a stick whose program
+    // file differs from it in version, size or time (the stick was changed
+    // meanwhile) installs nothing.
+    ProgramResult updateProgram(const std::optional<ProgramCheck>& expected = std::nullopt);
 
     // Mounts the stick, installs the folders fault, master, micview (into
     // <root>/file/) and img (into <root>/) of qim_new/zav_new as one set (see

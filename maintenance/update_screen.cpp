@@ -185,25 +185,27 @@ void SoftwareUpdateScreen::on_s_update_clicked()
                             return;
                         }
                         softUpdateStatus(QString(), false);
-                        askToInstall(check->stickVersion, check->installedVersion);
+                        askToInstall(*check);
                     });
 }
 
-void SoftwareUpdateScreen::askToInstall(const QString& stickVersion, const QString& installedVersion)
+void SoftwareUpdateScreen::askToInstall(const update::ProgramCheck& checked)
 {
+    const QString& stickVersion = checked.stickVersion;
+    const QString& installedVersion = checked.installedVersion;
     const QString unknown = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "unknown"));
     host.confirm(
         ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "New program: %1\nInstalled: %2\nInstall it and restart?"))
             .arg(stickVersion.isEmpty() ? unknown : stickVersion,
                  installedVersion.isEmpty() ? unknown : installedVersion),
-        [this, stickVersion] {
-            softupdate_pendrive(stickVersion);
+        [this, checked] {
+            softupdate_pendrive(checked);
             return QString();
         },
         false);
 }
 
-void SoftwareUpdateScreen::softupdate_pendrive(const std::optional<QString>& version)
+void SoftwareUpdateScreen::softupdate_pendrive(const std::optional<update::ProgramCheck>& checked)
 {
     if (refusedWhileBusy())
         return;
@@ -213,7 +215,7 @@ void SoftwareUpdateScreen::softupdate_pendrive(const std::optional<QString>& ver
     job->setProgramProgress([runner](qint64 done, qint64 total) { runner->report(1, done, total); });
     m_working = ui::trScreen(QT_TRANSLATE_NOOP("MainWindow", "Updating the program ..."));
     softUpdateStatus(m_working, false);
-    m_runner->start([job, result, version] { *result = job->updateProgram(version); },
+    m_runner->start([job, result, checked] { *result = job->updateProgram(checked); },
                     [this, result] {
                         softUpdateStatus(update::SoftwareUpdate::statusText(*result),
                                          update::SoftwareUpdate::isError(result->outcome));

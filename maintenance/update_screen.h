@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "maintenance/software_update.h"
 #include "ui/screen.h"
 
 class UpdateRunner;
@@ -24,7 +25,7 @@ public:
     bool Check_update(const QString& name) const;
     // Installs the stick's program (after the question was answered YES);
     // with `version` set, only a program of that version.
-    void softupdate_pendrive(const std::optional<QString>& version = std::nullopt);
+    void softupdate_pendrive(const std::optional<update::ProgramCheck>& checked = std::nullopt);
     // Copies the data files of the stick (after the question was answered YES).
     void transferFiles();
 
@@ -44,7 +45,7 @@ private:
     // While a job runs the buttons only say so: one stick, one job.
     bool refusedWhileBusy();
     void showProgress(int files, qint64 bytes, qint64 total);
-    void askToInstall(const QString& stickVersion, const QString& installedVersion);
+    void askToInstall(const update::ProgramCheck& checked);
 
     UpdateRunner* m_runner = nullptr;
     bool m_sdCard = false; // the SD card, chosen with its check, is the source

@@ -346,14 +346,25 @@ private slots:
         const update::ProgramCheck bad = job.checkProgram();
         QCOMPARE(bad.outcome, Outcome::Failed);
         QCOMPARE(QString(bad.reason), QString("the pendrive file is not a DDU program"));
-        // The stick changed between the question and YES: nothing installed.
+        // The stick changed between the question and YES: nothing installed,
+        // whether its program has another version, or the same version in a
+        // file of another size (or time).
         QVERIFY(writeBytes(m_layout.stickProgram(), programBytes()));
         QVERIFY(writeBytes(m_layout.installedProgram(), "old program"));
-        const update::ProgramResult r = job.updateProgram(QString("0.1"));
-        QCOMPARE(r.outcome, Outcome::Failed);
-        QCOMPARE(QString(r.reason), QString("the pendrive was changed, check it again"));
-        QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
-        QVERIFY(!platform::runningTrial({m_layout.root}));
+        update::ProgramCheck older = c;
+        older.stickVersion = "0.1";
+        update::ProgramCheck shorter = c;
+        shorter.bytes -= 1;
+        for (const update::ProgramCheck& expected : {older, shorter}) {
+            const update::ProgramResult r = job.updateProgram(expected);
+            QCOMPARE(r.outcome, Outcome::Failed);
+            QCOMPARE(QString(r.reason), QString("the pendrive was changed, check it again"));
+            QCOMPARE(readBytes(m_layout.installedProgram()), QByteArray("old program"));
+            QVERIFY(!platform::runningTrial({m_layout.root}));
+        }
+        // As checked: installed.
+        const update::ProgramCheck now = job.checkProgram();
+        QCOMPARE(job.updateProgram(now).outcome, Outcome::Done);
     }
 
     // A stick whose mount never ends: the command's time-out ends the wait,
@@ -526,6 +537,23 @@ private slots:
         QCOMPARE(shellLog().count("umount " + m_layout.mountPoint()), 3);
         QFile::remove(m_layout.device);
         QCOMPARE(job.exportFiles(files, now).outcome, Outcome::NoStick);
+    }
+
+    // A package folder with nothing in it (or only empty folders) is no
+    // transfer: "not found", never "0 files copied".
+    void emptyPackageNotFound()
+    {
+        QVERIFY(QDir().mkpath(stick("qim_new/zav_new/master")));
+        putOldSet();
+        const auto before = snapshot(m_layout.root);
+        update::SoftwareUpdate job(m_layout);
+        const update::TransferResult r = job.transferData();
+        QCOMPARE(r.outcome, Outcome::NotFound);
+        QCOMPARE(update::SoftwareUpdate::statusText(r), QString("Files Not Found on Pendrive !!!"));
+        auto after = snapshot(m_layout.root);
+        after.remove("file/update/update.log");
+        after.remove("file/update");
+        QCOMPARE(after, before);
     }
 
     void dataTransferred()
