@@ -11,6 +11,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <mutex>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,6 +57,19 @@ Layout Layout::unit(bool sdCard)
 }
 
 // ----------------------------------------------------------------- checked copy
+
+namespace {
+
+// The stick's mount point is one for every job: an update, a transfer and an
+// export (each on a worker of its own) take their turns, so that no job
+// mounts over another's medium or unmounts it under another.
+std::mutex& stickInUse()
+{
+    static std::mutex m;
+    return m;
+}
+
+} // namespace
 
 namespace {
 
@@ -439,6 +454,7 @@ const char* SoftwareUpdate::stickProgramProblem() const
 
 ProgramCheck SoftwareUpdate::checkProgram()
 {
+    const std::lock_guard<std::mutex> turn(stickInUse());
     ProgramCheck c;
     c.installedVersion = programVersionOf(m_layout.installedProgram());
     if (!stickPresent()) {
@@ -466,6 +482,7 @@ ProgramCheck SoftwareUpdate::checkProgram()
 
 ProgramResult SoftwareUpdate::updateProgram(const std::optional<ProgramCheck>& expected)
 {
+    const std::lock_guard<std::mutex> turn(stickInUse());
     if (!stickPresent())
         return {Outcome::NoStick, nullptr};
     if (!mount("mount  "))
@@ -839,6 +856,7 @@ int finishInterruptedTransfer(const QString& root)
 
 TransferResult SoftwareUpdate::transferData()
 {
+    const std::lock_guard<std::mutex> turn(stickInUse());
     TransferResult r;
     if (!stickPresent()) {
         r.outcome = Outcome::NoStick;
@@ -1009,6 +1027,7 @@ void SoftwareUpdate::logTransfer(const TransferResult& r) const
 ExportResult SoftwareUpdate::exportFiles(const QList<ExportFile>& files, const QDateTime& now,
                                          const std::function<void(int, qint64)>& progress)
 {
+    const std::lock_guard<std::mutex> turn(stickInUse());
     ExportResult r;
     if (!stickPresent()) {
         r.outcome = Outcome::NoStick;

@@ -10,6 +10,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -500,6 +503,40 @@ private slots:
     // The logs onto the stick: a new folder each time, each file whole; a
     // file that cannot be made stops the export and is named; the update
     // log keeps every export.
+    // Jobs on workers of their own take turns with the stick: a transfer
+    // started while an export has the stick mounted mounts it only after
+    // the export has unmounted it.
+    void stickJobsTakeTurns()
+    {
+        std::atomic<bool> inside{false};
+        std::atomic<bool> release{false};
+        update::SoftwareUpdate exporter(m_layout);
+        update::SoftwareUpdate transfer(m_layout);
+        const QList<update::ExportFile> slow{{"a.csv", [&](QString*) {
+                                                  inside = true;
+                                                  while (!release)
+                                                      QThread::msleep(5);
+                                                  return QByteArray("x");
+                                              }}};
+        std::unique_ptr<QThread> first(
+            QThread::create([&] { exporter.exportFiles(slow, QDateTime::currentDateTime()); }));
+        first->start();
+        QTRY_VERIFY_WITH_TIMEOUT(inside, 30000);
+        std::unique_ptr<QThread> second(QThread::create([&] { transfer.transferData(); }));
+        second->start();
+        // Every chance for the transfer to mount while the export holds the stick.
+        QDeadlineTimer grace(2000);
+        while (!grace.hasExpired() && shellLog().size() < 2)
+            QThread::msleep(10);
+        release = true;
+        QVERIFY(first->wait(30000) && second->wait(30000));
+        const QStringList log = shellLog();
+        QVERIFY2(log.size() >= 4, qPrintable(log.join('|')));
+        QVERIFY2(log[0].startsWith("mount") && log[1].startsWith("umount") && log[2].startsWith("mount") &&
+                     log[3].startsWith("umount"),
+                 qPrintable(log.join('|')));
+    }
+
     void exportWritesANewFolder()
     {
         update::SoftwareUpdate job(m_layout);
