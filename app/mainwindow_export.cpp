@@ -27,6 +27,14 @@ namespace {
 
 constexpr qint64 kMaxFaultLogBytes = 64 * 1024 * 1024;
 
+// The tables start with the UTF-8 byte order mark: without it a common
+// spreadsheet program reads them in the PC's own code page, and Hindi texts
+// (the fault log holds the texts as shown) come out garbled.
+QByteArray spreadsheet(const QByteArray& csv)
+{
+    return csv.isEmpty() ? csv : QByteArrayLiteral("\xEF\xBB\xBF") + csv;
+}
+
 QByteArray fileBytes(const QString& path, QString* problem)
 {
     const platform::FileRead r = platform::readRegularFile(path, kMaxFaultLogBytes);
@@ -76,7 +84,7 @@ void MainWindow::exportLogs(const QByteArray& ddsCsv)
         {QStringLiteral("fault_history.csv"),
          [historyTables](QString* problem) {
              *problem = historyTables->problem;
-             return historyTables->csv;
+             return spreadsheet(historyTables->csv);
          }},
         {QStringLiteral("fault_log.xml"), [faultLog](QString* problem) { return fileBytes(faultLog, problem); }},
         {QStringLiteral("fault_log.csv"),
@@ -84,10 +92,10 @@ void MainWindow::exportLogs(const QByteArray& ddsCsv)
              const QByteArray xml = fileBytes(faultLog, problem);
              if (!problem->isEmpty())
                  return QByteArray();
-             return xml.isEmpty() ? logtables::faultLogCsv("<SUBSYSTEM/>", problem)
-                                  : logtables::faultLogCsv(xml, problem);
+             return spreadsheet(xml.isEmpty() ? logtables::faultLogCsv("<SUBSYSTEM/>", problem)
+                                              : logtables::faultLogCsv(xml, problem));
          }},
-        {QStringLiteral("dds_records.csv"), [ddsCsv](QString*) { return ddsCsv; }},
+        {QStringLiteral("dds_records.csv"), [ddsCsv](QString*) { return spreadsheet(ddsCsv); }},
     };
     auto job = std::make_shared<update::SoftwareUpdate>(update::Layout::unit(sdCard));
     auto result = std::make_shared<update::ExportResult>();

@@ -253,16 +253,16 @@ private slots:
         QCOMPARE(testsupport::readBytes(out + "fault_history.xml"),
                  testsupport::readBytes(m_root.filePath(QStringLiteral("file/fault/fault_history.xml"))));
         QCOMPARE(testsupport::readBytes(out + "fault_history.csv"),
-                 QByteArray("Time,Event,Loco,Number,Fault code,Subsystem,Text\r\n"
+                 QByteArray("\xEF\xBB\xBFTime,Event,Loco,Number,Fault code,Subsystem,Text\r\n"
                             "2026-12-08 09:00:00,raised,1,10103,F0103P1,SS01:Main Power,"
                             "\"LOW PRESSURE PANTO, \"\"VCB\"\" OPEN\"\r\n"));
         QCOMPARE(testsupport::readBytes(out + "fault_log.xml"), testsupport::readBytes(log));
         QCOMPARE(testsupport::readBytes(out + "fault_log.csv"),
-                 QByteArray("Loco,Subsystem,Time,Fault code,Message\r\n"
+                 QByteArray("\xEF\xBB\xBFLoco,Subsystem,Time,Fault code,Message\r\n"
                             "1,SS01:Main Power,08/12/2026 09:00:00,F0103P1,\"LOW PRESSURE / PANTO, LOWER\"\r\n"));
         const QString when = QDateTime::fromSecsSinceEpoch(1600000000).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         QCOMPARE(testsupport::readBytes(out + "dds_records.csv"),
-                 "Reference,Date and time,Processor,Message\r\n1234," + when.toUtf8() +
+                 "\xEF\xBB\xBFReference,Date and time,Processor,Message\r\n1234," + when.toUtf8() +
                      ",FLG1,Alarm chain pulling\r\n");
         QFile::remove(m_root.filePath(QStringLiteral("usb-device")));
         QDir(m_root.filePath(QStringLiteral("file/pendrive"))).removeRecursively();
