@@ -40,8 +40,6 @@ public:
         QString problem;
     };
     Tables tables();
-    QByteArray xml() { return tables().xml; }
-    QByteArray csv() { return tables().csv; }
     // Waits until the appends queued so far are written.
     void flush();
 

@@ -69,10 +69,6 @@ std::mutex& stickInUse()
     return m;
 }
 
-} // namespace
-
-namespace {
-
 constexpr qint64 kChunk = 64 * 1024;
 
 // Reads all of `in`, feeding `hash`; -1 when a read fails.

@@ -31,8 +31,8 @@ int runShell(const QString& commandLine);
 inline constexpr int kShellTimedOut = -2;
 
 // runShell with a time-out: a command still running after `timeoutMs` is
-// killed, with every process it started, and kShellTimedOut returned. For what may hang on a bad stick
-// (mount, umount): call it off the GUI thread. DDU_SHELL_TIMEOUT_MS, when
+// killed, with every process it started, and kShellTimedOut returned. For
+// what may hang on a bad stick (mount, umount): call it off the GUI thread. DDU_SHELL_TIMEOUT_MS, when
 // set, replaces every time-out (tests wait seconds, not minutes). A logged
 // command whose line starts with DDU_SHELL_HANG (when set) plays one that
 // never ends: it waits out its time-out and returns kShellTimedOut.

@@ -108,11 +108,12 @@ private slots:
             FaultHistoryWriter writer(path);
             for (int i = 0; i < 20; ++i)
                 writer.append(historyEvent(i));
-            const QList<QByteArray> lines = writer.csv().split('\n');
+            const FaultHistoryWriter::Tables tables = writer.tables();
+            const QList<QByteArray> lines = tables.csv.split('\n');
             QCOMPARE(lines.size(), 22); // header, 20 events, the empty rest after the last CRLF
             QVERIFY(lines[1].startsWith("2026-12-08 09:00:00,raised,1,10000,F0,"));
             QVERIFY(lines[20].startsWith("2026-12-08 09:00:19,acknowledged,1,10019,F19,"));
-            QCOMPARE(writer.xml(), testsupport::readBytes(path));
+            QCOMPARE(tables.xml, testsupport::readBytes(path));
             for (int i = 20; i < 30; ++i)
                 writer.append(historyEvent(i));
         } // ended with appends still queued
